@@ -1,0 +1,113 @@
+#include "showcommand.h"
+
+#include "common/error.h"
+#include "common/regional.h"
+#include "model/cjob.h"
+#include "model/csensor.h"
+#include "platform/xml/xmlnode.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+const char *const unitNames[] = {"Hour(s)", "Day(s)", "Month(s)", "Year(s)"};
+
+QString onOff(int value)
+{
+    return value != 0 ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+// Script text indented under its heading, line ends of any kind shown as lines.
+void printScript(QTextStream &out, const QString &script, const QString &indent)
+{
+    QString text = script;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        out << indent << line << '\n';
+}
+
+void printLevel(QTextStream &out, const cSensor &sensor, const char *name, int code)
+{
+    const cEvalData level = sensor.GetEvalData(code);
+    if (level.isNothing()) {
+        out << "\n" << name << " (Type " << code << "): missing\n";
+        return;
+    }
+    out << "\n" << name << " (Type " << code << ")\n";
+    out << "  Language: " << level.GetLanguage() << '\n';
+    out << "  Reference value: " << doubleToText(level.GetReferenceValue()) << '\n';
+    out << "  Script:\n";
+    printScript(out, level.GetEvalCode(), QStringLiteral("    | "));
+    const QList<cEvent> events = level.oEvents.GetEventsAsCollection();
+    out << "  Events: " << events.size() << '\n';
+    for (const cEvent &event : events) {
+        out << "    " << event.GetName() << " (" << event.GetLanguage() << ")\n";
+        printScript(out, event.GetEvalCode(), QStringLiteral("      | "));
+    }
+}
+
+void printJob(QTextStream &out, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(53, QStringLiteral("File not found: %1").arg(path));
+    const XmlNode document = XmlNode::parse(QString::fromUtf8(file.readAll()));
+
+    cJob job;
+    job.SetJobNodeXML(document.selectSingleNode(QStringLiteral("JobDefinition")));
+    out << "Job " << path << '\n';
+    out << "  Type: " << job.GetType() << "  SubType: " << job.GetSubType()
+        << "  ExecutionEngine: " << job.GetExecutionEngine() << '\n';
+    out << "  Description: " << job.GetDefaultDescription() << '\n';
+
+    const XmlNode freeDefinition = job.GetFreeDefinition();
+    const XmlNode sensorNode = freeDefinition.isNull()
+        ? XmlNode() : freeDefinition.selectSingleNode(QStringLiteral("Sensor"));
+    if (sensorNode.isNull()) {
+        out << "\nNew job: no sensor yet (the editor builds one from the sensor pattern).\n";
+        return;
+    }
+
+    cSensor sensor;
+    sensor.SetSensorXML(sensorNode);
+    const int unit = sensor.GetPersistenceUnitTime();
+    out << "\nSensor\n";
+    out << "  Active: " << onOff(sensor.GetStatus()) << "  In marquee: " << onOff(sensor.GetMarquee())
+        << "  Numeric values: " << onOff(sensor.GetNumeric()) << '\n';
+    out << "  Data persistence: " << sensor.GetPersistenceQuantity() << ' '
+        << (unit >= 0 && unit <= 3 ? unitNames[unit] : "(unknown unit)") << '\n';
+    out << "  Evaluation: "
+        << (sensor.GetEvaluation() != 0 ? "by levels (Danger, Warning, Good)" : "general script only") << '\n';
+    out << "  General script (" << sensor.GetLanguage() << "):\n";
+    printScript(out, sensor.GetEvalCode(), QStringLiteral("    | "));
+
+    printLevel(out, sensor, "Danger", LevelDanger);
+    printLevel(out, sensor, "Warning", LevelWarning);
+    printLevel(out, sensor, "Good", LevelGood);
+}
+
+} // namespace
+
+int showJobCommand(const QStringList &args)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (args.size() != 1) {
+        err << "usage: sensor-script show JOB.xml\n";
+        return 64;
+    }
+    try {
+        printJob(out, args.first());
+        return 0;
+    } catch (...) {
+        out.flush();
+        const Error error = toError(std::current_exception());
+        err << "sensor-script: error " << error.number << ": " << error.description;
+        if (!error.source.isEmpty())
+            err << " (source:" << error.source << ")";
+        err << '\n';
+        return 1;
+    }
+}

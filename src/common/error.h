@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <functional>
+#include <string>
+
+// The system's error object: the fields of a raised error as the host and the
+// error report see them. Raised as a C++ exception; passing procedures append
+// their source tag, reporting procedures end the chain (see passing/reporting).
+class Error : public std::exception
+{
+public:
+    Error() = default;
+    Error(long number, QString description, QString source = {},
+          QString helpFile = {}, long helpContext = 0);
+
+    // An error with the standard description of `number` (for example 91:
+    // "Object variable or With block variable not set"); an unknown number
+    // gets "Application-defined or object-defined error".
+    static Error fromNumber(long number, const QString &source = {});
+
+    // The standard description of a number, empty for numbers not in the table.
+    static QString standardDescription(long number);
+
+    long number = 0;
+    QString description;
+    QString source;
+    QString helpFile;
+    long helpContext = 0;
+
+    // Appends a source tag (" cJob.GetType() ") to the trail.
+    Error &tagged(const QString &tag);
+
+    const char *what() const noexcept override;
+
+private:
+    mutable std::string m_what;
+};
+
+// Any exception turned into an Error: an Error passes unchanged, bad_alloc is
+// 7 "Out of memory", anything else is 51 "Internal error" with its text.
+Error toError(std::exception_ptr ex);
+
+// Runs `body`; an Error leaving it gets `tag` appended to its source, any
+// other exception becomes an Error first. The convention of every passing
+// procedure: passing(" cJob.GetType() ", [&] { ... }).
+template <class Body>
+auto passing(const char *tag, Body &&body) -> decltype(body())
+{
+    try {
+        return body();
+    } catch (...) {
+        throw toError(std::current_exception()).tagged(QString::fromLatin1(tag));
+    }
+}
+
+// Runs `body`; any failure is handed to ShowError with the error's source
+// followed by `tag`, then cleared. Nothing leaves a reporting procedure except
+// a failure of the error report itself (a recorder that cannot be created).
+// Returns true when the body completed.
+bool reporting(const char *tag, const QString &title, const std::function<void()> &body,
+               bool showMessage = true);

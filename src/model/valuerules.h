@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/xml/xmlnode.h"
+
+#include <QString>
+
+// How the job document encodes its values. Every function takes the target
+// element itself; a null element (a path that selected nothing) raises 91.
+namespace valuerules {
+
+// Rule A, text in a CDATA section. Writing replaces the text of the element's
+// first child node and leaves the other children; an element without children
+// gets one new CDATA section holding the value.
+void writeText(const XmlNode &element, const QString &value);
+
+// The element's text (all descendant text concatenated), exactly as stored.
+QString readText(const XmlNode &element);
+
+// Rule B, a 32-bit integer. A text that is not a number reads as
+// `defaultValue`; a fraction rounds to the nearest integer, halves to even;
+// a number outside the 32-bit range raises 6.
+int readInteger(const XmlNode &element, int defaultValue);
+void writeInteger(const XmlNode &element, int value);
+
+// Rule C, a double in the current regional form. A text that is not a
+// number raises 13 "Type mismatch".
+double readDouble(const XmlNode &element);
+void writeDouble(const XmlNode &element, double value);
+
+} // namespace valuerules

@@ -1,0 +1,33 @@
+#include "modal.h"
+
+#include <QDialog>
+
+namespace ui {
+namespace {
+
+int execDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+ModalHandler &currentHandler()
+{
+    static ModalHandler handler = execDialog;
+    return handler;
+}
+
+} // namespace
+
+int showModal(QDialog &dialog)
+{
+    return currentHandler()(dialog);
+}
+
+ModalHandler setModalHandler(ModalHandler handler)
+{
+    ModalHandler previous = currentHandler();
+    currentHandler() = handler ? std::move(handler) : ModalHandler(execDialog);
+    return previous;
+}
+
+} // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+class QDialog;
+
+// The modal-dialog seam: every dialog is shown through showModal. The default
+// handler runs QDialog::exec; a test installs one that drives the dialog and
+// closes it, a host may install its own.
+namespace ui {
+
+using ModalHandler = std::function<int(QDialog &dialog)>;
+
+// Shows `dialog` modally and returns its result code.
+int showModal(QDialog &dialog);
+
+// Installs `handler` and returns the one it replaces; empty restores the default.
+ModalHandler setModalHandler(ModalHandler handler);
+
+class ScopedModalHandler
+{
+public:
+    explicit ScopedModalHandler(ModalHandler handler) : m_previous(setModalHandler(std::move(handler))) {}
+    ~ScopedModalHandler() { setModalHandler(std::move(m_previous)); }
+    ScopedModalHandler(const ScopedModalHandler &) = delete;
+    ScopedModalHandler &operator=(const ScopedModalHandler &) = delete;
+
+private:
+    ModalHandler m_previous;
+};
+
+} // namespace ui
