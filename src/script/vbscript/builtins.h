@@ -1,0 +1,101 @@
+#pragma once
+
+#include "object.h"
+#include "variant.h"
+
+#include <any>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vbs {
+
+struct Locale;
+
+// What a built-in function may ask of the engine that calls it. The
+// interpreter implements it for the statement being executed.
+class CallContext
+{
+public:
+    virtual ~CallContext() = default;
+    virtual const Locale &locale() const = 0;
+    // SetLocale: the locale of this engine from now on (null: the default).
+    virtual void setLocale(const Locale *locale) = 0;
+    // Eval: an expression in the caller's scope.
+    virtual Variant evaluate(std::u16string_view expression) = 0;
+    // Execute (global false: the caller's scope) and ExecuteGlobal.
+    virtual void execute(std::u16string_view code, bool global) = 0;
+    // GetRef: an object whose default method calls the procedure; 5 when
+    // there is no such procedure.
+    virtual Ref<Object> procedureRef(std::u16string_view name) = 0;
+    // CreateObject / GetObject through the engine's registry; 429 if missing.
+    virtual Ref<Object> createObject(std::u16string_view progId) = 0;
+    // MsgBox and InputBox through the embedder's hooks; 70 "Permission
+    // denied" when none is installed.
+    virtual Variant messageBox(ArgRefs args) = 0;
+    virtual Variant inputBox(ArgRefs args) = 0;
+    // Per-engine state of a library group (the Rnd seed, ...), created empty
+    // on first use and kept for the engine's lifetime.
+    virtual std::any &extension(std::string_view key) = 0;
+};
+
+// A built-in function: receives its arguments by reference (already counted
+// against minArgs/maxArgs; a wrong count raises 450 before the call).
+using BuiltinFn = Variant (*)(CallContext &ctx, ArgRefs args);
+
+struct Builtin
+{
+    std::u16string name;
+    int minArgs = 0;
+    int maxArgs = 0;
+    BuiltinFn fn = nullptr;
+};
+
+// The names every engine knows before any script is added: functions,
+// constants (vbCrLf), classes usable with New (RegExp) and default
+// CreateObject entries (Scripting.Dictionary). Lookups are case-insensitive.
+class BuiltinTable
+{
+public:
+    void add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn);
+    void addConstant(std::u16string_view name, Variant value);
+    void addClass(std::u16string_view name, std::function<Ref<Object>()> factory);
+    void addProgId(std::u16string_view progId, std::function<Ref<Object>()> factory);
+
+    int functionIndex(std::u16string_view name) const; // -1 when absent
+    const Builtin &function(int index) const { return m_functions[index]; }
+    const Variant *constant(std::u16string_view name) const; // null when absent
+    const std::function<Ref<Object>()> *classFactory(std::u16string_view name) const;
+    const std::unordered_map<std::u16string, std::function<Ref<Object>()>> &progIds() const { return m_progIds; }
+
+private:
+    std::vector<Builtin> m_functions;
+    std::unordered_map<std::u16string, int> m_index;
+    std::unordered_map<std::u16string, Variant> m_constants;
+    std::unordered_map<std::u16string, std::function<Ref<Object>()>> m_classes;
+    std::unordered_map<std::u16string, std::function<Ref<Object>()>> m_progIds;
+};
+
+// The table of every group, built on first use (builtins.cpp lists the groups).
+const BuiltinTable &builtinTable();
+
+// Groups. Each adds its functions to the table.
+void addCoreBuiltins(BuiltinTable &table); // conversions, inspection, arrays, engine functions
+
+// Uniform argument checks, so every built-in fails alike.
+// True when argument i was given and not omitted.
+bool argPresent(ArgRefs args, std::size_t i);
+// Argument i as a plain value (an object's default member, missing -> Empty).
+Variant argValue(ArgRefs args, std::size_t i);
+std::u16string argString(ArgRefs args, std::size_t i); // CStr rules; Null raises 94
+double argDouble(ArgRefs args, std::size_t i);         // 13 when not numeric
+std::int32_t argLong(ArgRefs args, std::size_t i);     // CLng rules: 13, 6
+bool argBool(ArgRefs args, std::size_t i);             // CBool rules
+[[noreturn]] void invalidArgument();   // 5 "Invalid procedure call or argument"
+[[noreturn]] void typeMismatch();      // 13 "Type mismatch"
+[[noreturn]] void overflowError();     // 6 "Overflow"
+[[noreturn]] void subscriptError();    // 9 "Subscript out of range"
+
+} // namespace vbs

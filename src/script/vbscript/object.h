@@ -1,0 +1,66 @@
+#pragma once
+
+#include "variant.h"
+
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vbs {
+
+// Arguments of a member call, by reference: a callee that writes through a
+// pointer writes the caller's variable (ByRef). Omitted arguments hold
+// Variant::missing().
+using ArgRefs = std::span<Variant *const>;
+
+// Interface of every object a script can hold: embedder objects, built-in
+// classes (RegExp, Dictionary) and instances of script classes. Members are
+// found by case-insensitive name; an empty name is the default member.
+// Every member the object does not have raises 438 "Object doesn't support
+// this property or method" (the default implementations do exactly that).
+class Object : public RefCounted
+{
+public:
+    // What TypeName returns for the object ("RegExp", "Dictionary", the class name).
+    virtual std::u16string typeName() const = 0;
+
+    // Reads a property or calls a method for its value: obj.name, obj.name(args),
+    // obj(args) with an empty name.
+    virtual Variant get(std::u16string_view name, ArgRefs args);
+    // Assigns a plain value: obj.name(args) = value (Property Let).
+    virtual void let(std::u16string_view name, ArgRefs args, const Variant &value);
+    // Assigns an object: Set obj.name(args) = value (Property Set); the
+    // default forwards to let.
+    virtual void set(std::u16string_view name, ArgRefs args, const Variant &value);
+    // Calls a method as a statement (obj.name args); the result is ignored.
+    // The default calls get.
+    virtual void call(std::u16string_view name, ArgRefs args);
+    // The items For Each walks, taken once when the loop starts.
+    virtual std::vector<Variant> enumerate();
+
+protected:
+    [[noreturn]] static void unsupported(); // raises 438
+};
+
+// Lower-case key for case-insensitive names (ASCII and Latin-1 letters).
+std::u16string foldCase(std::u16string_view name);
+
+// progId -> factory, case-insensitive. CreateObject and GetObject look here;
+// a missing progId raises 429 "ActiveX component can't create object".
+class ObjectRegistry
+{
+public:
+    using Factory = std::function<Ref<Object>()>;
+    void add(std::u16string_view progId, Factory factory);
+    void remove(std::u16string_view progId);
+    bool contains(std::u16string_view progId) const;
+    Ref<Object> create(std::u16string_view progId) const;
+
+private:
+    std::map<std::u16string, Factory> m_factories;
+};
+
+} // namespace vbs

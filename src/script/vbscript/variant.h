@@ -1,0 +1,162 @@
+#pragma once
+
+#include "ref.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vbs {
+
+class Object;
+class Array;
+
+// Text of a String variant. Shared between copies; the interpreter appends in
+// place only while a single variable holds it (s = s & x).
+struct StringData final : RefCounted
+{
+    explicit StringData(std::u16string t) : text(std::move(t)) {}
+    std::u16string text;
+};
+
+// The numbers VarType returns.
+enum class VarType : std::uint16_t {
+    Empty = 0, Null = 1, Integer = 2, Long = 3, Single = 4, Double = 5, Currency = 6,
+    Date = 7, String = 8, Object = 9, Error = 10, Boolean = 11, Variant = 12,
+    Byte = 17, Array = 0x2000
+};
+
+// A VBScript value: a subtype tag and a payload. Numbers live inline (no heap
+// allocation); strings, objects and arrays are reference counted. Arrays have
+// value semantics: a copy shares the data until one side writes (copy on
+// write, see Array). Conversions follow VBScript's C* functions, use the
+// current locale (locale.h) and raise ScriptException (errors.h) on failure:
+// 13 "Type mismatch", 6 "Overflow", 94 "Invalid use of Null".
+class Variant
+{
+public:
+    enum class Type : std::uint8_t {
+        Empty, Null, Boolean, Byte, Integer, Long, Single, Double, Currency, Date,
+        String, Object, Error, Array
+    };
+
+    Variant() noexcept { m.i64 = 0; }
+    Variant(const Variant &o) noexcept;
+    Variant(Variant &&o) noexcept;
+    Variant &operator=(const Variant &o) noexcept;
+    Variant &operator=(Variant &&o) noexcept;
+    ~Variant() { clearPayload(); }
+
+    // Strings and references convert implicitly; numbers go through the
+    // named factories so the subtype is always explicit.
+    Variant(std::u16string text);
+    Variant(std::u16string_view text) : Variant(std::u16string(text)) {}
+    Variant(const char16_t *text) : Variant(std::u16string(text)) {}
+    Variant(Ref<StringData> text) noexcept;
+    Variant(Ref<Object> object) noexcept; // a null reference is Nothing
+    Variant(Ref<Array> array) noexcept;   // a null reference is Empty
+
+    static Variant null() noexcept { Variant v; v.m_type = Type::Null; return v; }
+    static Variant fromBool(bool b) noexcept { Variant v; v.m_type = Type::Boolean; v.m.b = b; return v; }
+    static Variant fromByte(std::uint8_t x) noexcept { Variant v; v.m_type = Type::Byte; v.m.u8 = x; return v; }
+    static Variant fromInteger(std::int16_t x) noexcept { Variant v; v.m_type = Type::Integer; v.m.i16 = x; return v; }
+    static Variant fromLong(std::int32_t x) noexcept { Variant v; v.m_type = Type::Long; v.m.i32 = x; return v; }
+    static Variant fromSingle(float x) noexcept { Variant v; v.m_type = Type::Single; v.m.f32 = x; return v; }
+    static Variant fromDouble(double x) noexcept { Variant v; v.m_type = Type::Double; v.m.f64 = x; return v; }
+    // Currency is a 64-bit integer scaled by 10,000 (1.5 is 15000).
+    static Variant fromCurrency(std::int64_t scaled) noexcept { Variant v; v.m_type = Type::Currency; v.m.i64 = scaled; return v; }
+    // Date: days since 30 December 1899, the fraction is the time of day.
+    static Variant fromDate(double serial) noexcept { Variant v; v.m_type = Type::Date; v.m.f64 = serial; return v; }
+    static Variant fromError(std::int32_t code) noexcept { Variant v; v.m_type = Type::Error; v.m.i32 = code; return v; }
+    static Variant nothing() noexcept { return Variant(Ref<Object>()); }
+    // The value of an omitted argument (f a, , c): an Error with
+    // DISP_E_PARAMNOTFOUND, as VBScript passes it.
+    static Variant missing() noexcept { return fromError(kMissingCode); }
+    static constexpr std::int32_t kMissingCode = static_cast<std::int32_t>(0x80020004u);
+
+    Type type() const noexcept { return m_type; }
+    bool isEmpty() const noexcept { return m_type == Type::Empty; }
+    bool isNull() const noexcept { return m_type == Type::Null; }
+    bool isString() const noexcept { return m_type == Type::String; }
+    bool isObject() const noexcept { return m_type == Type::Object; }
+    bool isNothing() const noexcept { return m_type == Type::Object && !m.obj; }
+    bool isArray() const noexcept { return m_type == Type::Array; }
+    bool isMissing() const noexcept { return m_type == Type::Error && m.i32 == kMissingCode; }
+    // Boolean, Byte, Integer, Long, Single, Double, Currency or Date.
+    bool isArithmetic() const noexcept { return m_type >= Type::Boolean && m_type <= Type::Date; }
+    // Byte, Integer or Long.
+    bool isIntegral() const noexcept { return m_type >= Type::Byte && m_type <= Type::Long; }
+
+    // Raw payloads: valid only for the matching subtype.
+    bool boolValue() const noexcept { return m.b; }
+    std::uint8_t byteValue() const noexcept { return m.u8; }
+    std::int16_t integerValue() const noexcept { return m.i16; }
+    std::int32_t longValue() const noexcept { return m.i32; }
+    float singleValue() const noexcept { return m.f32; }
+    double doubleValue() const noexcept { return m.f64; }
+    std::int64_t currencyValue() const noexcept { return m.i64; }
+    double dateValue() const noexcept { return m.f64; }
+    std::int32_t errorValue() const noexcept { return m.i32; }
+    const std::u16string &string() const noexcept { return m.str->text; }
+    StringData *stringData() const noexcept { return m.str; }
+    Object *object() const noexcept { return m.obj; } // null for Nothing
+    Ref<Object> objectRef() const noexcept;
+    Array *array() const noexcept { return m.arr; }
+    Ref<Array> arrayRef() const noexcept;
+
+    // An integral subtype (Boolean, Byte, Integer, Long) as a 32-bit value.
+    std::int32_t integralValue() const noexcept;
+
+    // Conversions with the rules of CBool, CByte, CInt, CLng, CSng, CDbl,
+    // CCur, CDate and CStr. Integer conversions round half to even; an
+    // object converts through its default member; Empty is 0, "" or False.
+    bool toBool() const;
+    std::uint8_t toByte() const;
+    std::int16_t toInteger() const;
+    std::int32_t toLong() const;
+    float toSingle() const;
+    double toDouble() const;
+    std::int64_t toCurrency() const;
+    double toDate() const;
+    std::u16string toString() const;
+
+    // The value itself, or an object's default member value (438 when the
+    // object has none, 91 for Nothing). Used wherever a plain value is needed.
+    Variant valueOf() const;
+
+    VarType varType() const noexcept;
+    std::u16string typeName() const;
+
+    void swap(Variant &o) noexcept;
+
+private:
+    void clearPayload() noexcept;
+
+    Type m_type = Type::Empty;
+    union Payload {
+        bool b;
+        std::uint8_t u8;
+        std::int16_t i16;
+        std::int32_t i32;
+        float f32;
+        double f64;
+        std::int64_t i64;
+        StringData *str;
+        Object *obj;
+        Array *arr;
+    } m;
+};
+
+// Text <-> number helpers shared by conversions and built-ins.
+// Parses a numeric string as VBScript does (spaces, sign, decimal and
+// grouping separators of the current locale, exponent, &H and &O forms,
+// a currency symbol); false when the text is not a number.
+bool parseNumber(std::u16string_view text, double &out);
+// Double as CStr writes it: 15 significant digits, exponent form "1E+20"
+// outside 1E-5 .. 1E15; Single uses 7 digits.
+std::u16string formatDouble(double value, int significantDigits = 15);
+std::u16string formatCurrency(std::int64_t scaled);
+// Rounds half to even (CInt, CLng, Round, \ and Mod operands).
+double roundHalfEven(double value) noexcept;
+
+} // namespace vbs
