@@ -26,7 +26,7 @@ Decimal toDecimal(double value, int digits)
 {
     Decimal d;
     if (!std::isfinite(value) || value == 0.0) {
-        d.whole = "0";
+        d.whole.assign(1, '0');
         d.fraction.assign(static_cast<size_t>(digits), '0');
         return d;
     }
@@ -65,7 +65,7 @@ Decimal toDecimal(double value, int digits)
     d.whole = all.substr(0, static_cast<size_t>(point));
     d.fraction = all.substr(static_cast<size_t>(point));
     const size_t nonZero = d.whole.find_first_not_of('0');
-    d.whole = nonZero == std::string::npos ? "0" : d.whole.substr(nonZero);
+    d.whole = nonZero == std::string::npos ? std::string(1, '0') : d.whole.substr(nonZero);
     d.negative = value < 0 && (d.whole != "0" || d.fraction.find_first_not_of('0') != std::string::npos);
     return d;
 }
@@ -91,19 +91,8 @@ std::u16string digitsText(const Decimal &d, bool leading, bool group, const Numb
     return out;
 }
 
-std::u16string negativeNumber(const std::u16string &n, int pattern)
-{
-    switch (pattern) {
-    case 0: return u"(" + n + u")";
-    case 2: return u"- " + n;
-    case 3: return n + u"-";
-    case 4: return n + u" -";
-    default: return u"-" + n;
-    }
-}
-
 // Fills a currency template: '$' is the symbol, 'n' the number.
-std::u16string fill(const char *pattern, const std::u16string &symbol, const std::u16string &number)
+std::u16string fillPattern(const char *pattern, const std::u16string &symbol, const std::u16string &number)
 {
     std::u16string out;
     for (const char *p = pattern; *p; ++p) {
@@ -115,6 +104,12 @@ std::u16string fill(const char *pattern, const std::u16string &symbol, const std
             out.push_back(static_cast<char16_t>(*p));
     }
     return out;
+}
+
+std::u16string negativeNumber(const std::u16string &n, int pattern)
+{
+    static constexpr const char *patterns[] = {"(n)", "-n", "- n", "n-", "n -"};
+    return fillPattern(patterns[pattern < 0 || pattern > 4 ? 1 : pattern], std::u16string(), n);
 }
 
 constexpr const char *kCurrencyPositive[] = {"$n", "n$", "$ n", "n $"};
@@ -165,7 +160,7 @@ std::u16string formatCurrency(double value, const FormatOptions &options, const 
                                              resolve(options.groupDigits, true), style);
     const int positive = clampIndex(style.currencyPositive, 4);
     if (!d.negative)
-        return fill(kCurrencyPositive[positive], style.currency, number);
+        return fillPattern(kCurrencyPositive[positive], style.currency, number);
     int pattern = clampIndex(style.currencyNegative, 16);
     if (options.parensForNegative == Tristate::True && !parenPattern(pattern)) {
         static constexpr int withParens[] = {0, 4, 14, 15};
@@ -174,15 +169,16 @@ std::u16string formatCurrency(double value, const FormatOptions &options, const 
         static constexpr int withMinus[] = {1, 5, 9, 8};
         pattern = withMinus[positive];
     }
-    return fill(kCurrencyNegative[pattern], style.currency, number);
+    return fillPattern(kCurrencyNegative[pattern], style.currency, number);
 }
 
 std::u16string formatPercent(double value, const FormatOptions &options, const NumberStyle &style)
 {
     const int digits = options.digits < 0 ? style.digits : options.digits;
     const Decimal d = toDecimal(value * 100.0, digits);
-    const std::u16string text = digitsText(d, resolve(options.leadingDigit, style.leadingZero),
-                                           resolve(options.groupDigits, true), style) + u"%";
+    std::u16string text = digitsText(d, resolve(options.leadingDigit, style.leadingZero),
+                                     resolve(options.groupDigits, true), style);
+    text.push_back(u'%');
     if (!d.negative)
         return text;
     int pattern = style.negativeNumber;

@@ -21,8 +21,8 @@ public:
     // positive number is the same as next().
     float withArgument(float number);
 
-    // Randomize number: mixes the bits of the Double into the middle of the
-    // seed, keeping its low and high bytes; the same number does not restart
+    // Randomize number: mixes the high bits of the Double into bits 8..23 of
+    // the seed, keeping its low byte; the same number does not restart
     // a sequence unless the generator was reseeded first with Rnd(negative).
     void randomize(double number);
 
