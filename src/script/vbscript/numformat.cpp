@@ -193,7 +193,7 @@ std::u16string hexText(std::int64_t value, int bits) { return radixText(value, b
 
 std::u16string octText(std::int64_t value, int bits) { return radixText(value, bits, 8); }
 
-double roundHalfEven(double value, int digits)
+double roundToDigits(double value, int digits)
 {
     if (!std::isfinite(value))
         return value;

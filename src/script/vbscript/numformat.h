@@ -53,6 +53,6 @@ std::u16string octText(std::int64_t value, int bits);
 
 // Round: halves to even, at `digits` decimals (0..22). An infinite or
 // too large intermediate value leaves the number unchanged.
-double roundHalfEven(double value, int digits);
+double roundToDigits(double value, int digits);
 
 } // namespace vbs

@@ -125,7 +125,7 @@ class RoundRows : public testing::TestWithParam<RoundRow> {};
 TEST_P(RoundRows, Rounds)
 {
     const RoundRow &row = GetParam();
-    EXPECT_DOUBLE_EQ(roundHalfEven(row.value, row.digits), row.expected);
+    EXPECT_DOUBLE_EQ(roundToDigits(row.value, row.digits), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(NumFormat, RoundRows,

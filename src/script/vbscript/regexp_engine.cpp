@@ -1,0 +1,315 @@
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include "regexp_engine.h"
+
+#include <pcre2.h>
+
+#include <atomic>
+
+namespace vbs {
+
+namespace {
+
+std::atomic<std::uint32_t> g_matchLimit{5'000'000};
+std::atomic<std::uint32_t> g_depthLimit{50'000};
+constexpr std::uint32_t kHeapLimitKiB = 64 * 1024;
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isOctal(char16_t c) { return c >= u'0' && c <= u'7'; }
+bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+
+// \xhh or \uhhhh, the escapes PCRE2 reads in its JavaScript-compatible mode.
+void appendHexEscape(std::u16string &out, unsigned value)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    const int width = value < 0x100 ? 2 : 4;
+    out.push_back(u'\\');
+    out.push_back(width == 2 ? u'x' : u'u');
+    for (int shift = (width - 1) * 4; shift >= 0; shift -= 4)
+        out.push_back(static_cast<char16_t>(digits[(value >> shift) & 0xF]));
+}
+
+// Capturing groups of a pattern: every '(' outside a class that is not '(?'.
+std::size_t countGroups(const std::u16string &p)
+{
+    std::size_t groups = 0;
+    bool inClass = false;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const char16_t c = p[i];
+        if (c == u'\\') {
+            ++i;
+        } else if (inClass) {
+            inClass = c != u']';
+        } else if (c == u'[') {
+            inClass = true;
+            if (i + 1 < p.size() && p[i + 1] == u'^')
+                ++i;
+            if (i + 1 < p.size() && p[i + 1] == u']')
+                ++i;
+        } else if (c == u'(' && (i + 1 >= p.size() || p[i + 1] != u'?')) {
+            ++groups;
+        }
+    }
+    return groups;
+}
+
+// An escape other than a back reference: `i` is at the character after '\'.
+void translateEscape(const std::u16string &p, std::size_t &i, std::u16string &out, bool inClass)
+{
+    const char16_t c = p[i];
+    if (c == u'v') {
+        appendHexEscape(out, 0x0B); // PCRE2's \v is a class of vertical space
+    } else if (isOctal(c) && (c == u'0' || inClass)) {
+        unsigned value = 0;
+        std::size_t n = 0;
+        while (n < 3 && i < p.size() && isOctal(p[i]) && value * 8 + (p[i] - u'0') <= 0377) {
+            value = value * 8 + (p[i++] - u'0');
+            ++n;
+        }
+        --i;
+        appendHexEscape(out, value);
+    } else if (isAsciiLetter(c)) {
+        static constexpr std::u16string_view known = u"bBdDwWsSfnrtcxu";
+        if (known.find(c) != std::u16string_view::npos && !(inClass && c == u'B')) {
+            out.push_back(u'\\');
+            out.push_back(c);
+        } else {
+            out.push_back(c); // an identity escape: the letter itself
+        }
+    } else {
+        out.push_back(u'\\');
+        out.push_back(c);
+    }
+}
+
+} // namespace
+
+std::u16string translatePattern(const std::u16string &p)
+{
+    const std::size_t groups = countGroups(p);
+    std::u16string out;
+    out.reserve(p.size() + 8);
+    bool inClass = false;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const char16_t c = p[i];
+        if (c == u'\\') {
+            if (i + 1 >= p.size()) {
+                out += u"\\\\"; // a trailing backslash stands for itself
+                break;
+            }
+            ++i;
+            if (!inClass && isDigit(p[i]) && p[i] != u'0') {
+                std::size_t j = i;
+                unsigned long n = 0;
+                while (j < p.size() && isDigit(p[j]) && n < 100000)
+                    n = n * 10 + (p[j++] - u'0');
+                if (n <= groups) {
+                    out += u"\\g{" + std::u16string(p.begin() + static_cast<std::ptrdiff_t>(i),
+                                                    p.begin() + static_cast<std::ptrdiff_t>(j)) + u"}";
+                    i = j - 1;
+                } else if (isOctal(p[i])) {
+                    translateEscape(p, i, out, true); // octal escape
+                } else {
+                    out.push_back(p[i]); // \8, \9: the digit itself
+                }
+                continue;
+            }
+            translateEscape(p, i, out, inClass);
+        } else if (inClass) {
+            if (c == u'[')
+                out += u"\\[";
+            else
+                out.push_back(c);
+            if (c == u']')
+                inClass = false;
+        } else if (c == u'[') {
+            if (p.compare(i, 2, u"[]") == 0) {
+                out += u"(?!)";
+                i += 1;
+            } else if (p.compare(i, 3, u"[^]") == 0) {
+                out += u"[\\s\\S]";
+                i += 2;
+            } else {
+                inClass = true;
+                out.push_back(c);
+                if (i + 1 < p.size() && p[i + 1] == u'^')
+                    out.push_back(p[++i]);
+            }
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+struct Regex::Impl
+{
+    pcre2_code *code = nullptr;
+    ~Impl()
+    {
+        if (code)
+            pcre2_code_free(code);
+    }
+};
+
+namespace {
+
+RegexError compileError(int code)
+{
+    switch (code) {
+    case PCRE2_ERROR_MISSING_SQUARE_BRACKET: return {5019, u"Expected ']' in regular expression"};
+    case PCRE2_ERROR_MISSING_CLOSING_PARENTHESIS: return {5020, u"Expected ')' in regular expression"};
+    case PCRE2_ERROR_QUANTIFIER_INVALID:
+    case PCRE2_ERROR_QUANTIFIER_OUT_OF_ORDER: return {5018, u"Unexpected quantifier"};
+    case PCRE2_ERROR_CLASS_RANGE_ORDER: return {5021, u"Invalid range in character set"};
+    default: return {5017, u"Syntax error in regular expression"};
+    }
+}
+
+} // namespace
+
+Regex::Regex(const std::u16string &pattern, RegexOptions options) : m_impl(std::make_unique<Impl>())
+{
+    const std::u16string translated = translatePattern(pattern);
+    std::uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX;
+    flags |= options.multiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
+    if (options.ignoreCase)
+        flags |= PCRE2_CASELESS;
+    pcre2_compile_context *context = pcre2_compile_context_create(nullptr);
+    pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
+    int code = 0;
+    PCRE2_SIZE offset = 0;
+    m_impl->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), flags, &code,
+                                 &offset, context);
+    pcre2_compile_context_free(context);
+    if (!m_impl->code) {
+        m_error = compileError(code);
+        return;
+    }
+    std::uint32_t count = 0;
+    pcre2_pattern_info(m_impl->code, PCRE2_INFO_CAPTURECOUNT, &count);
+    m_groups = count;
+}
+
+Regex::~Regex() = default;
+
+void Regex::setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit)
+{
+    g_matchLimit = matchLimit;
+    g_depthLimit = depthLimit;
+}
+
+std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size_t start) const
+{
+    if (m_error)
+        throw *m_error;
+    if (start > subject.size())
+        return std::nullopt;
+    pcre2_match_data *data = pcre2_match_data_create_from_pattern(m_impl->code, nullptr);
+    pcre2_match_context *context = pcre2_match_context_create(nullptr);
+    pcre2_set_match_limit(context, g_matchLimit.load());
+    pcre2_set_depth_limit(context, g_depthLimit.load());
+    pcre2_set_heap_limit(context, kHeapLimitKiB);
+    const int rc = pcre2_match(m_impl->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, 0,
+                               data, context);
+    std::optional<RegexMatch> result;
+    if (rc >= 0) {
+        const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(data);
+        RegexMatch m;
+        m.index = ov[0];
+        m.value = subject.substr(ov[0], ov[1] - ov[0]);
+        for (std::size_t g = 1; g <= m_groups; ++g) {
+            if (g < static_cast<std::size_t>(rc) && ov[2 * g] != PCRE2_UNSET)
+                m.groups.emplace_back(subject.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g]));
+            else
+                m.groups.emplace_back(std::nullopt);
+        }
+        result = std::move(m);
+    }
+    pcre2_match_context_free(context);
+    pcre2_match_data_free(data);
+    if (rc < 0 && rc != PCRE2_ERROR_NOMATCH)
+        throw RegexError{28, u"Out of stack space"};
+    return result;
+}
+
+std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool global) const
+{
+    std::vector<RegexMatch> out;
+    std::size_t start = 0;
+    while (start <= subject.size()) {
+        auto m = search(subject, start);
+        if (!m)
+            break;
+        const std::size_t end = m->index + m->value.size();
+        start = end == m->index ? end + 1 : end;
+        out.push_back(std::move(*m));
+        if (!global)
+            break;
+    }
+    return out;
+}
+
+namespace {
+
+// Expands one replacement for `m` of `subject`.
+void expand(std::u16string &out, const std::u16string &replacement, const RegexMatch &m, const std::u16string &subject)
+{
+    const std::size_t groups = m.groups.size();
+    for (std::size_t i = 0; i < replacement.size(); ++i) {
+        const char16_t c = replacement[i];
+        if (c != u'$' || i + 1 >= replacement.size()) {
+            out.push_back(c);
+            continue;
+        }
+        const char16_t n = replacement[i + 1];
+        if (n == u'$') {
+            out.push_back(u'$');
+            ++i;
+        } else if (n == u'&') {
+            out += m.value;
+            ++i;
+        } else if (n == u'`') {
+            out.append(subject, 0, m.index);
+            ++i;
+        } else if (n == u'\'') {
+            out.append(subject, m.index + m.value.size());
+            ++i;
+        } else if (isDigit(n)) {
+            std::size_t number = n - u'0';
+            std::size_t used = 1;
+            if (i + 2 < replacement.size() && isDigit(replacement[i + 2])) {
+                const std::size_t two = number * 10 + (replacement[i + 2] - u'0');
+                if (two >= 1 && two <= groups) {
+                    number = two;
+                    used = 2;
+                }
+            }
+            if (number >= 1 && number <= groups) {
+                if (m.groups[number - 1])
+                    out += *m.groups[number - 1];
+                i += used;
+            } else {
+                out.push_back(c);
+            }
+        } else {
+            out.push_back(c);
+        }
+    }
+}
+
+} // namespace
+
+std::u16string Regex::replace(const std::u16string &subject, const std::u16string &replacement, bool global) const
+{
+    std::u16string out;
+    std::size_t copied = 0;
+    for (const RegexMatch &m : matches(subject, global)) {
+        out.append(subject, copied, m.index - copied);
+        expand(out, replacement, m, subject);
+        copied = m.index + m.value.size();
+    }
+    out.append(subject, copied);
+    return out;
+}
+
+} // namespace vbs
