@@ -1,6 +1,7 @@
 #include "msgbox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 namespace {
