@@ -1,0 +1,242 @@
+#include "xmlreader.h"
+
+#include <QList>
+#include <QXmlStreamReader>
+
+namespace xmlreader {
+namespace {
+
+bool isBlank(QStringView text)
+{
+    for (QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r')
+            return false;
+    }
+    return true;
+}
+
+// The data of the XML declaration as written ("version='1.0' encoding=..."),
+// taken from the head of the source; `head` is empty when the source is not
+// in an ASCII-compatible encoding, and the data is then rebuilt.
+QString declarationData(const QString &head, const QXmlStreamReader &reader)
+{
+    QStringView text(head);
+    if (text.startsWith(QChar(0xFEFF)))
+        text = text.mid(1);
+    if (text.startsWith(u"<?xml")) {
+        const qsizetype end = text.indexOf(u"?>");
+        if (end > 5)
+            return text.mid(5, end - 5).trimmed().toString();
+    }
+    QString data = QStringLiteral("version=\"%1\"").arg(reader.documentVersion());
+    if (!reader.documentEncoding().isEmpty())
+        data += QStringLiteral(" encoding=\"%1\"").arg(reader.documentEncoding());
+    if (reader.isStandaloneDocument())
+        data += QStringLiteral(" standalone=\"yes\"");
+    return data;
+}
+
+// A comment or processing instruction seen before the document exists (the
+// document is made when the document type or the root element shows whether
+// it has a document type).
+struct PrologItem
+{
+    QXmlStreamReader::TokenType type;
+    QString target;
+    QString data;
+};
+
+class Builder
+{
+public:
+    Builder(QXmlStreamReader &reader, QString head)
+        : m_reader(reader), m_head(std::move(head)) {}
+
+    QDomDocument run(XmlParseError *error);
+
+private:
+    void makeDocument(const QDomDocumentType &type);
+    void append(const QDomNode &node);
+    void flushText();
+    void dropBlankText(QDomNode parent);
+    void startElement();
+    void endElement();
+    void prologOrAppend(QXmlStreamReader::TokenType type, const QString &target, const QString &data);
+
+    QXmlStreamReader &m_reader;
+    QString m_head;
+    QDomDocument m_doc;
+    QList<QDomNode> m_open;          // the document, then the open elements
+    QList<PrologItem> m_prolog;
+    QString m_text;                  // character data not yet made a node
+    bool m_hasText = false;
+};
+
+void Builder::makeDocument(const QDomDocumentType &type)
+{
+    if (!m_doc.isNull())
+        return;
+    m_doc = QDomDocument(type);
+    m_open = {m_doc};
+    for (const PrologItem &item : std::as_const(m_prolog)) {
+        if (item.type == QXmlStreamReader::Comment)
+            m_doc.appendChild(m_doc.createComment(item.data));
+        else
+            m_doc.appendChild(m_doc.createProcessingInstruction(item.target, item.data));
+    }
+    m_prolog.clear();
+}
+
+void Builder::prologOrAppend(QXmlStreamReader::TokenType type, const QString &target, const QString &data)
+{
+    if (m_doc.isNull()) {
+        m_prolog.append({type, target, data});
+        return;
+    }
+    flushText();
+    if (type == QXmlStreamReader::Comment)
+        append(m_doc.createComment(data));
+    else
+        append(m_doc.createProcessingInstruction(target, data));
+}
+
+void Builder::append(const QDomNode &node)
+{
+    m_open.last().appendChild(node);
+}
+
+void Builder::flushText()
+{
+    if (!m_hasText)
+        return;
+    // Character data outside the root element can only be white space.
+    if (m_open.size() > 1)
+        append(m_doc.createTextNode(m_text));
+    m_text.clear();
+    m_hasText = false;
+}
+
+void Builder::dropBlankText(QDomNode parent)
+{
+    QDomNode child = parent.firstChild();
+    if (child.isNull() || child == parent.lastChild())
+        return;                      // no child, or an only child: kept
+    while (!child.isNull()) {
+        const QDomNode next = child.nextSibling();
+        if (child.nodeType() == QDomNode::TextNode && isBlank(child.nodeValue()))
+            parent.removeChild(child);
+        child = next;
+    }
+}
+
+void Builder::startElement()
+{
+    makeDocument(QDomDocumentType());
+    flushText();
+    QDomElement element = m_doc.createElement(m_reader.qualifiedName().toString());
+    const QXmlStreamAttributes attributes = m_reader.attributes();
+    for (const QXmlStreamAttribute &attribute : attributes)
+        element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+    append(element);
+    m_open.append(element);
+}
+
+void Builder::endElement()
+{
+    flushText();
+    dropBlankText(m_open.last());
+    m_open.removeLast();
+}
+
+QDomDocument Builder::run(XmlParseError *error)
+{
+    while (!m_reader.atEnd()) {
+        switch (m_reader.readNext()) {
+        case QXmlStreamReader::StartDocument:
+            if (!m_reader.documentVersion().isEmpty())
+                m_prolog.append({QXmlStreamReader::ProcessingInstruction, QStringLiteral("xml"),
+                                 declarationData(m_head, m_reader)});
+            break;
+        case QXmlStreamReader::DTD:
+            makeDocument(QDomImplementation().createDocumentType(m_reader.dtdName().toString(),
+                                                                m_reader.dtdPublicId().toString(),
+                                                                m_reader.dtdSystemId().toString()));
+            break;
+        case QXmlStreamReader::StartElement:
+            startElement();
+            break;
+        case QXmlStreamReader::EndElement:
+            endElement();
+            break;
+        case QXmlStreamReader::Characters:
+            if (m_reader.isCDATA()) {
+                if (m_open.size() < 2)
+                    break;           // the reader rejects it; never reached
+                flushText();
+                append(m_doc.createCDATASection(m_reader.text().toString()));
+            } else if (!m_doc.isNull()) {
+                m_text += m_reader.text();
+                m_hasText = true;
+            }
+            break;
+        case QXmlStreamReader::Comment:
+            prologOrAppend(QXmlStreamReader::Comment, QString(), m_reader.text().toString());
+            break;
+        case QXmlStreamReader::ProcessingInstruction:
+            prologOrAppend(QXmlStreamReader::ProcessingInstruction,
+                           m_reader.processingInstructionTarget().toString(),
+                           m_reader.processingInstructionData().toString());
+            break;
+        case QXmlStreamReader::EntityReference:
+            // An entity the reader could not resolve (declared outside the
+            // document) stays a reference.
+            flushText();
+            append(m_doc.createEntityReference(m_reader.name().toString()));
+            break;
+        default:
+            break;
+        }
+    }
+    if (m_reader.hasError() || m_doc.isNull()) {
+        if (error) {
+            const bool premature = !m_reader.hasError();
+            error->code = 31000 + (premature ? int(QXmlStreamReader::PrematureEndOfDocumentError)
+                                             : int(m_reader.error()));
+            error->line = int(m_reader.lineNumber());
+            error->column = int(m_reader.columnNumber());
+            error->reason = premature ? QStringLiteral("Premature end of document.") : m_reader.errorString();
+        }
+        return QDomDocument();
+    }
+    flushText();
+    if (error)
+        *error = XmlParseError();
+    return m_doc;
+}
+
+QDomDocument readWith(QXmlStreamReader &reader, const QString &head, XmlParseError *error)
+{
+    reader.setNamespaceProcessing(false);
+    return Builder(reader, head).run(error);
+}
+
+} // namespace
+
+QDomDocument read(const QString &text, XmlParseError *error)
+{
+    QXmlStreamReader reader(text);
+    return readWith(reader, text.left(256), error);
+}
+
+QDomDocument read(const QByteArray &data, XmlParseError *error)
+{
+    // The declaration is ASCII in every ASCII-compatible encoding; for the
+    // others (UTF-16, UTF-32) it is rebuilt from what the reader reports.
+    QByteArray head = data.left(256);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head.remove(0, 3);
+    QXmlStreamReader reader(data);
+    return readWith(reader, head.startsWith("<?xml") ? QString::fromLatin1(head) : QString(), error);
+}
+
+} // namespace xmlreader

@@ -1,0 +1,252 @@
+#include "xmlwriter.h"
+
+#include <QDomDocument>
+#include <QList>
+#include <QXmlStreamWriter>
+#include <algorithm>
+#include <utility>
+
+namespace xmlwriter {
+namespace {
+
+constexpr int IndentWidth = 4;
+
+QString safeComment(QString data)
+{
+    while (data.contains(u"--"))
+        data.replace(QLatin1String("--"), QLatin1String("- -"));
+    if (data.endsWith(u'-'))
+        data += u' ';
+    return data;
+}
+
+QString doctypeText(const QDomDocumentType &type)
+{
+    QString text = QStringLiteral("<!DOCTYPE ") + type.name();
+    if (!type.publicId().isEmpty())
+        text += QStringLiteral(" PUBLIC \"%1\" \"%2\"").arg(type.publicId(), type.systemId());
+    else if (!type.systemId().isEmpty())
+        text += QStringLiteral(" SYSTEM \"%1\"").arg(type.systemId());
+    if (!type.internalSubset().isEmpty())
+        text += QStringLiteral(" [%1]").arg(type.internalSubset());
+    return text + u'>';
+}
+
+// An attribute on its own, as name="value".
+QString attributeText(const QDomAttr &attribute)
+{
+    QString value;
+    for (QChar c : attribute.value()) {
+        switch (c.unicode()) {
+        case '&': value += QStringLiteral("&amp;"); break;
+        case '<': value += QStringLiteral("&lt;"); break;
+        case '>': value += QStringLiteral("&gt;"); break;
+        case '"': value += QStringLiteral("&quot;"); break;
+        case '\t': value += QStringLiteral("&#9;"); break;
+        case '\n': value += QStringLiteral("&#10;"); break;
+        case '\r': value += QStringLiteral("&#13;"); break;
+        default: value += c;
+        }
+    }
+    return QStringLiteral("%1=\"%2\"").arg(attribute.name(), value);
+}
+
+// True when indenting the children of `node` cannot change any text: it has
+// children and none of them is character data.
+bool elementOnly(const QDomNode &node)
+{
+    if (!node.hasChildNodes())
+        return false;
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const auto type = child.nodeType();
+        if (type == QDomNode::TextNode || type == QDomNode::CDATASectionNode
+            || type == QDomNode::EntityReferenceNode)
+            return false;
+    }
+    return true;
+}
+
+class Writer
+{
+public:
+    explicit Writer(bool indent) : m_writer(&m_out), m_indent(indent) {}
+
+    QString result()
+    {
+        // The writer closes "<name/>" only when something follows it.
+        m_writer.writeCharacters(QString());
+        return m_out;
+    }
+    void writeDocument(const QDomDocument &document);
+    void writeChildren(const QDomNode &parent);
+    void writeSubtree(const QDomNode &top);
+    void writeAttribute(const QDomAttr &attribute) { m_out += attributeText(attribute); }
+
+private:
+    struct Open
+    {
+        QDomNode node;
+        bool formatted;              // children on lines of their own
+    };
+
+    void writeStartTag(const QDomElement &element, bool empty);
+    void writeLeaf(const QDomNode &node);
+    void writeCData(const QString &data);
+    void lineBreak(qsizetype depth);
+
+    QString m_out;
+    QXmlStreamWriter m_writer;
+    bool m_indent;
+};
+
+void Writer::lineBreak(qsizetype depth)
+{
+    m_writer.writeCharacters(u'\n' + QString(depth * IndentWidth, u' '));
+}
+
+void Writer::writeStartTag(const QDomElement &element, bool empty)
+{
+    if (empty)
+        m_writer.writeEmptyElement(element.tagName());
+    else
+        m_writer.writeStartElement(element.tagName());
+    const QDomNamedNodeMap map = element.attributes();
+    QList<std::pair<QString, QString>> attributes;
+    attributes.reserve(map.count());
+    for (int i = 0; i < map.count(); ++i) {
+        const QDomAttr attribute = map.item(i).toAttr();
+        attributes.append({attribute.name(), attribute.value()});
+    }
+    std::sort(attributes.begin(), attributes.end());
+    for (const auto &[name, value] : std::as_const(attributes))
+        m_writer.writeAttribute(name, value);
+}
+
+void Writer::writeCData(const QString &data)
+{
+    // "]]>" would end the section: close it after "]]" and open a new one
+    // for ">". Done here so the output does not depend on the Qt version.
+    qsizetype from = 0;
+    for (qsizetype at = data.indexOf(u"]]>"); at >= 0; at = data.indexOf(u"]]>", from)) {
+        m_writer.writeCDATA(data.mid(from, at + 2 - from));
+        from = at + 2;
+    }
+    m_writer.writeCDATA(data.mid(from));
+}
+
+void Writer::writeLeaf(const QDomNode &node)
+{
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode:
+        writeStartTag(node.toElement(), true);
+        break;
+    case QDomNode::TextNode:
+        m_writer.writeCharacters(node.nodeValue());
+        break;
+    case QDomNode::CDATASectionNode:
+        writeCData(node.nodeValue());
+        break;
+    case QDomNode::CommentNode:
+        m_writer.writeComment(safeComment(node.nodeValue()));
+        break;
+    case QDomNode::ProcessingInstructionNode: {
+        QString data = node.toProcessingInstruction().data();
+        data.replace(QLatin1String("?>"), QLatin1String("? >"));
+        m_writer.writeProcessingInstruction(node.nodeName(), data);
+        break;
+    }
+    case QDomNode::EntityReferenceNode:
+        m_writer.writeEntityReference(node.nodeName());
+        break;
+    case QDomNode::DocumentTypeNode:
+        m_writer.writeDTD(doctypeText(node.toDocumentType()));
+        break;
+    case QDomNode::AttributeNode:
+        writeAttribute(node.toAttr());
+        break;
+    default:
+        break;                       // entities and notations: nothing
+    }
+}
+
+void Writer::writeSubtree(const QDomNode &top)
+{
+    // A walk in document order with a stack of the open elements, so that a
+    // deep document cannot exhaust the call stack.
+    QList<Open> open;
+    QDomNode node = top;
+    for (;;) {
+        if (!open.isEmpty() && open.last().formatted)
+            lineBreak(open.size());
+        if (node.isElement() && node.hasChildNodes()) {
+            writeStartTag(node.toElement(), false);
+            // Inside text content nothing is indented, however deep.
+            const bool formatted = m_indent && (open.isEmpty() || open.last().formatted) && elementOnly(node);
+            open.append({node, formatted});
+            node = node.firstChild();
+            continue;
+        }
+        writeLeaf(node);
+        for (;;) {
+            if (node == top)
+                return;
+            const QDomNode next = node.nextSibling();
+            if (!next.isNull()) {
+                node = next;
+                break;
+            }
+            const Open closed = open.takeLast();
+            if (closed.formatted)
+                lineBreak(open.size());
+            m_writer.writeEndElement();
+            node = closed.node;
+        }
+    }
+}
+
+void Writer::writeChildren(const QDomNode &parent)
+{
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
+        writeSubtree(child);
+}
+
+void Writer::writeDocument(const QDomDocument &document)
+{
+    bool first = true;
+    const auto separate = [&] {
+        if (!first)
+            m_writer.writeCharacters(QStringLiteral("\n"));
+        first = false;
+    };
+    const QDomDocumentType type = document.doctype();
+    bool typePending = !type.isNull() && !type.name().isEmpty();
+    for (QDomNode child = document.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (typePending && child.isElement()) {
+            separate();
+            writeLeaf(type);
+            typePending = false;
+        }
+        separate();
+        writeSubtree(child);
+    }
+    if (typePending) {
+        separate();
+        writeLeaf(type);
+    }
+}
+
+} // namespace
+
+QString write(const QDomNode &node, bool indent)
+{
+    Writer writer(indent);
+    if (node.isDocument())
+        writer.writeDocument(node.toDocument());
+    else if (node.isDocumentFragment())
+        writer.writeChildren(node);
+    else
+        writer.writeSubtree(node);
+    return writer.result();
+}
+
+} // namespace xmlwriter

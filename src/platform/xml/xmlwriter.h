@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDomNode>
+#include <QString>
+
+// Serializes DOM nodes through QXmlStreamWriter (never QDomNode::save, whose
+// Qt 6.4 version writes "]]>" inside a CDATA section as it is).
+namespace xmlwriter {
+
+// The node and its subtree as XML text:
+//  - element: tag, attributes sorted by name (the DOM keeps no order),
+//    children; an element without children is written "<name/>";
+//  - CDATA section: split after "]]" wherever it holds "]]>", so that it
+//    reads back as the same text;
+//  - comment: "--" inside becomes "- -" and a final "-" gets a blank after
+//    it; processing instruction: "?>" inside becomes "? >" (either would end
+//    the node early);
+//  - document: its top-level nodes, one per line, the document type (when
+//    it has a name) just before the document element; no XML declaration
+//    unless the document holds one (the processing instruction "xml").
+// With `indent`, an element whose children include no text or CDATA gets
+// each child on a line of its own, indented 4 blanks a level; an element
+// with text content is written exactly as it is, and so is all below it.
+QString write(const QDomNode &node, bool indent);
+
+} // namespace xmlwriter
