@@ -1,0 +1,122 @@
+// Numeric conversion built-ins: Abs, Fix, Int, Sgn, Hex, Oct, Round. The
+// result keeps the argument's subtype where VBScript keeps it (Integer stays
+// Integer, Currency stays Currency); text and Empty are read as numbers.
+#include "builtins_library.h"
+#include "numformat.h"
+
+#include <cmath>
+
+namespace vbs {
+
+namespace {
+
+using namespace lib;
+
+// Applies `f` to a number, keeping the subtype; Boolean and Empty become
+// Integer, text and Date become Double (Date stays Date for Fix and Int).
+template <double (*F)(double)>
+Variant keepType(const Variant &v, bool dateStaysDate)
+{
+    switch (v.type()) {
+    case Variant::Type::Empty: return Variant::fromInteger(0);
+    case Variant::Type::Boolean:
+    case Variant::Type::Integer: {
+        const double r = F(v.toDouble());
+        if (r > 32767)
+            return Variant::fromLong(static_cast<std::int32_t>(r));
+        return Variant::fromInteger(static_cast<std::int16_t>(r));
+    }
+    case Variant::Type::Byte: return Variant::fromByte(static_cast<std::uint8_t>(F(v.byteValue())));
+    case Variant::Type::Long: {
+        const double r = F(v.longValue());
+        if (r > 2147483647.0)
+            return Variant::fromDouble(r);
+        return Variant::fromLong(static_cast<std::int32_t>(r));
+    }
+    case Variant::Type::Single: return Variant::fromSingle(static_cast<float>(F(v.singleValue())));
+    case Variant::Type::Currency:
+        return Variant::fromCurrency(static_cast<std::int64_t>(F(static_cast<double>(v.currencyValue()) / 10000.0) * 10000.0));
+    case Variant::Type::Date:
+        if (dateStaysDate)
+            return Variant::fromDate(F(v.dateValue()));
+        return Variant::fromDouble(F(v.dateValue()));
+    default: return Variant::fromDouble(F(v.toDouble()));
+    }
+}
+
+double absOf(double x) { return std::fabs(x); }
+double fixOf(double x) { return std::trunc(x); }
+double intOf(double x) { return std::floor(x); }
+
+template <double (*F)(double), bool DateStaysDate>
+Variant numberFunction(CallContext &, ArgRefs args)
+{
+    const Variant v = argValue(args, 0);
+    if (v.isNull())
+        return Variant::null();
+    if (v.isString())
+        return Variant::fromDouble(F(argDouble(args, 0)));
+    if (!v.isEmpty() && !v.isArithmetic())
+        typeMismatch();
+    return keepType<F>(v, DateStaysDate);
+}
+
+Variant fnSgn(CallContext &, ArgRefs args)
+{
+    if (isNullArg(args, 0))
+        raiseError(94);
+    const double x = argDouble(args, 0);
+    return Variant::fromInteger(static_cast<std::int16_t>(x > 0 ? 1 : x < 0 ? -1 : 0));
+}
+
+template <std::u16string (*F)(std::int64_t, int)>
+Variant radixFunction(CallContext &, ArgRefs args)
+{
+    const Variant v = argValue(args, 0);
+    if (v.isNull())
+        return Variant::null();
+    switch (v.type()) {
+    case Variant::Type::Empty: return Variant(u"0");
+    case Variant::Type::Byte:
+    case Variant::Type::Integer:
+    case Variant::Type::Boolean: return Variant(F(v.integralValue(), 16));
+    default: return Variant(F(argLong(args, 0), 32));
+    }
+}
+
+Variant fnRound(CallContext &, ArgRefs args)
+{
+    const std::int32_t digits = argPresent(args, 1) ? lib::longAtLeast(args, 1, 0) : 0;
+    const Variant v = argValue(args, 0);
+    if (v.isNull())
+        return Variant::null();
+    switch (v.type()) {
+    case Variant::Type::Empty: return Variant::fromInteger(0);
+    case Variant::Type::Boolean: return Variant::fromInteger(v.boolValue() ? -1 : 0);
+    case Variant::Type::Byte:
+    case Variant::Type::Integer:
+    case Variant::Type::Long: return v;
+    case Variant::Type::Single: return Variant::fromSingle(static_cast<float>(roundToDigits(v.singleValue(), digits)));
+    case Variant::Type::Currency: {
+        const double r = roundToDigits(static_cast<double>(v.currencyValue()) / 10000.0, digits < 4 ? digits : 4);
+        return Variant::fromCurrency(std::llround(r * 10000.0));
+    }
+    case Variant::Type::Date: return Variant::fromDate(roundToDigits(v.dateValue(), digits));
+    default: return Variant::fromDouble(roundToDigits(argDouble(args, 0), digits));
+    }
+}
+
+} // namespace
+
+void addConversionBuiltins(BuiltinTable &t)
+{
+    t.add(u"Abs", 1, 1, numberFunction<absOf, false>);
+    t.add(u"Fix", 1, 1, numberFunction<fixOf, true>);
+    t.add(u"Int", 1, 1, numberFunction<intOf, true>);
+    t.add(u"Sgn", 1, 1, fnSgn);
+    t.add(u"Hex", 1, 1, radixFunction<hexText>);
+    t.add(u"Oct", 1, 1, radixFunction<octText>);
+    t.add(u"Round", 1, 2, fnRound);
+}
+
+} // namespace vbs

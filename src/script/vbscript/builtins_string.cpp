@@ -1,0 +1,391 @@
+// String built-ins: Asc .. Unescape. Null in the text argument gives Null
+// where VBScript does; positions are 1-based and a bad one raises 5.
+#include "array.h"
+#include "builtins_library.h"
+#include "string_ops.h"
+
+namespace vbs {
+
+namespace lib {
+
+bool isNullArg(ArgRefs args, std::size_t i) { return argPresent(args, i) && argValue(args, i).isNull(); }
+
+CompareMode compareArg(ArgRefs args, std::size_t i)
+{
+    if (!argPresent(args, i))
+        return CompareMode::Binary;
+    if (isNullArg(args, i))
+        raiseError(94);
+    const std::int32_t mode = argLong(args, i);
+    if (mode == 0)
+        return CompareMode::Binary;
+    if (mode == 1)
+        return CompareMode::Text;
+    invalidArgument();
+}
+
+std::int32_t longAtLeast(ArgRefs args, std::size_t i, std::int32_t minimum)
+{
+    if (isNullArg(args, i))
+        raiseError(94);
+    const std::int32_t v = argLong(args, i);
+    if (v < minimum)
+        invalidArgument();
+    return v;
+}
+
+std::int32_t longOr(ArgRefs args, std::size_t i, std::int32_t fallback)
+{
+    return argPresent(args, i) ? argLong(args, i) : fallback;
+}
+
+Variant text(std::u16string s)
+{
+    checkStringLength(s.size());
+    return Variant(std::move(s));
+}
+
+} // namespace lib
+
+namespace {
+
+using namespace lib;
+
+constexpr std::size_t npos = std::u16string::npos;
+
+// Windows-1252 for the range 0x80..0x9F, the code page Asc and Chr use.
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+
+int ansiCode(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kCp1252High[i] == c)
+            return 0x80 + i;
+    return '?';
+}
+
+char16_t fromAnsi(int code) { return code >= 0x80 && code < 0xA0 ? kCp1252High[code - 0x80] : static_cast<char16_t>(code); }
+
+std::u16string firstText(ArgRefs args)
+{
+    return argString(args, 0);
+}
+
+Variant fnAsc(CallContext &, ArgRefs args)
+{
+    const std::u16string s = firstText(args);
+    if (s.empty())
+        invalidArgument();
+    return Variant::fromInteger(static_cast<std::int16_t>(ansiCode(s[0])));
+}
+
+Variant fnAscW(CallContext &, ArgRefs args)
+{
+    const std::u16string s = firstText(args);
+    if (s.empty())
+        invalidArgument();
+    return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
+}
+
+Variant fnAscB(CallContext &, ArgRefs args)
+{
+    const std::u16string s = firstText(args);
+    if (s.empty())
+        invalidArgument();
+    return Variant::fromInteger(static_cast<std::int16_t>(s[0] & 0xFF));
+}
+
+Variant fnChr(CallContext &, ArgRefs args)
+{
+    const std::int32_t code = argLong(args, 0);
+    if (code < 0 || code > 255)
+        invalidArgument();
+    return Variant(std::u16string(1, fromAnsi(code)));
+}
+
+Variant fnChrW(CallContext &, ArgRefs args)
+{
+    const std::int32_t code = argLong(args, 0);
+    if (code < -32768 || code > 65535)
+        invalidArgument();
+    return Variant(std::u16string(1, static_cast<char16_t>(code < 0 ? code + 65536 : code)));
+}
+
+Variant fnChrB(CallContext &, ArgRefs args)
+{
+    const std::int32_t code = argLong(args, 0);
+    if (code < 0 || code > 255)
+        invalidArgument();
+    return Variant(std::u16string(1, static_cast<char16_t>(code)));
+}
+
+Variant fnLen(CallContext &, ArgRefs args)
+{
+    const Variant v = argValue(args, 0);
+    if (v.isNull())
+        return Variant::null();
+    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size()));
+}
+
+Variant fnLenB(CallContext &, ArgRefs args)
+{
+    const Variant v = argValue(args, 0);
+    if (v.isNull())
+        return Variant::null();
+    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size() * 2));
+}
+
+// Left/Right/LeftB/RightB: `unitsPerCount` is 2 for the byte forms.
+Variant leftRight(ArgRefs args, bool left, int unitsPerCount)
+{
+    if (isNullArg(args, 0)) {
+        longAtLeast(args, 1, 0);
+        return Variant::null();
+    }
+    const std::u16string s = firstText(args);
+    const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0)) / static_cast<std::size_t>(unitsPerCount);
+    if (n >= s.size())
+        return Variant(s);
+    return Variant(left ? s.substr(0, n) : s.substr(s.size() - n));
+}
+
+Variant fnLeft(CallContext &, ArgRefs args) { return leftRight(args, true, 1); }
+Variant fnRight(CallContext &, ArgRefs args) { return leftRight(args, false, 1); }
+Variant fnLeftB(CallContext &, ArgRefs args) { return leftRight(args, true, 2); }
+Variant fnRightB(CallContext &, ArgRefs args) { return leftRight(args, false, 2); }
+
+Variant mid(ArgRefs args, int unitsPerCount)
+{
+    const bool null = isNullArg(args, 0);
+    const std::int32_t start = longAtLeast(args, 1, 1);
+    const bool hasLength = argPresent(args, 2);
+    const std::int32_t length = hasLength ? longAtLeast(args, 2, 0) : 0;
+    if (null)
+        return Variant::null();
+    const std::u16string s = firstText(args);
+    const std::size_t from = static_cast<std::size_t>(start - 1) / static_cast<std::size_t>(unitsPerCount);
+    if (from >= s.size())
+        return Variant(std::u16string());
+    return Variant(hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
+                             : s.substr(from));
+}
+
+Variant fnMid(CallContext &, ArgRefs args) { return mid(args, 1); }
+Variant fnMidB(CallContext &, ArgRefs args) { return mid(args, 2); }
+
+// Functions of one text argument that give Null for Null.
+template <std::u16string (*F)(std::u16string_view)>
+Variant textFunction(CallContext &, ArgRefs args)
+{
+    if (isNullArg(args, 0))
+        return Variant::null();
+    return Variant(F(firstText(args)));
+}
+
+Variant fnStrReverse(CallContext &, ArgRefs args) { return Variant(reverseText(firstText(args))); }
+
+Variant fnSpace(CallContext &, ArgRefs args)
+{
+    if (isNullArg(args, 0))
+        return Variant::null();
+    const std::int32_t n = longAtLeast(args, 0, 0);
+    checkStringLength(static_cast<std::size_t>(n));
+    return Variant(std::u16string(static_cast<std::size_t>(n), u' '));
+}
+
+Variant fnString(CallContext &, ArgRefs args)
+{
+    if (isNullArg(args, 0) || isNullArg(args, 1))
+        return Variant::null();
+    const std::int32_t n = longAtLeast(args, 0, 0);
+    const Variant c = argValue(args, 1);
+    char16_t unit = 0;
+    if (c.isString()) {
+        if (c.string().empty())
+            invalidArgument();
+        unit = c.string()[0];
+    } else {
+        const std::int32_t code = argLong(args, 1);
+        unit = fromAnsi(((code % 256) + 256) % 256);
+    }
+    checkStringLength(static_cast<std::size_t>(n));
+    return Variant(std::u16string(static_cast<std::size_t>(n), unit));
+}
+
+// InStr([start,] string1, string2[, compare]) and InStrB.
+Variant inStr(ArgRefs args, bool bytes)
+{
+    std::size_t first = 0;
+    std::int32_t start = 1;
+    if (args.size() >= 3) {
+        if (isNullArg(args, 0))
+            raiseError(94);
+        start = longAtLeast(args, 0, 1);
+        first = 1;
+    }
+    const CompareMode mode = args.size() >= 4 ? compareArg(args, 3) : CompareMode::Binary;
+    if (isNullArg(args, first) || isNullArg(args, first + 1))
+        return Variant::null();
+    const std::u16string hay = argString(args, first);
+    const std::u16string needle = argString(args, first + 1);
+    const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
+    if (hay.empty() && !needle.empty())
+        return Variant::fromLong(0);
+    const std::size_t hit = findText(hay, needle, from, mode);
+    if (hit == npos)
+        return Variant::fromLong(0);
+    return Variant::fromLong(static_cast<std::int32_t>(bytes ? hit * 2 + 1 : hit + 1));
+}
+
+Variant fnInStr(CallContext &, ArgRefs args) { return inStr(args, false); }
+Variant fnInStrB(CallContext &, ArgRefs args) { return inStr(args, true); }
+
+// InStrRev(string1, string2[, start[, compare]])
+Variant fnInStrRev(CallContext &, ArgRefs args)
+{
+    std::int32_t start = -1;
+    if (argPresent(args, 2)) {
+        if (isNullArg(args, 2))
+            raiseError(94);
+        start = argLong(args, 2);
+        if (start == 0 || start < -1)
+            invalidArgument();
+    }
+    const CompareMode mode = compareArg(args, 3);
+    if (isNullArg(args, 0) || isNullArg(args, 1))
+        return Variant::null();
+    const std::u16string hay = argString(args, 0);
+    const std::u16string needle = argString(args, 1);
+    const std::size_t limit = start == -1 ? hay.size() : static_cast<std::size_t>(start);
+    if (limit > hay.size())
+        return Variant::fromLong(0);
+    const std::size_t hit = findTextReverse(hay, needle, limit, mode);
+    return Variant::fromLong(hit == npos ? 0 : static_cast<std::int32_t>(hit + 1));
+}
+
+Variant fnStrComp(CallContext &, ArgRefs args)
+{
+    const CompareMode mode = compareArg(args, 2);
+    if (isNullArg(args, 0) || isNullArg(args, 1))
+        return Variant::null();
+    return Variant::fromInteger(static_cast<std::int16_t>(compareText(argString(args, 0), argString(args, 1), mode)));
+}
+
+// Replace(expression, find, replacewith[, start[, count[, compare]]])
+Variant fnReplace(CallContext &, ArgRefs args)
+{
+    const std::int32_t start = argPresent(args, 3) ? longAtLeast(args, 3, 1) : 1;
+    const std::int32_t count = argPresent(args, 4) ? longAtLeast(args, 4, -1) : -1;
+    const CompareMode mode = compareArg(args, 5);
+    if (isNullArg(args, 0))
+        return Variant::null();
+    const std::u16string s = argString(args, 0);
+    const std::u16string find = argString(args, 1);
+    const std::u16string with = argString(args, 2);
+    return text(replaceText(s, find, with, static_cast<std::size_t>(start - 1), count, mode));
+}
+
+Ref<Array> stringArray(const std::vector<std::u16string> &parts)
+{
+    std::vector<Variant> values;
+    values.reserve(parts.size());
+    for (const std::u16string &p : parts)
+        values.emplace_back(p);
+    return Array::fromValues(std::move(values));
+}
+
+// Split(expression[, delimiter[, limit[, compare]]])
+Variant fnSplit(CallContext &, ArgRefs args)
+{
+    const std::u16string delimiter = argPresent(args, 1) ? argString(args, 1) : std::u16string(u" ");
+    const std::int32_t limit = argPresent(args, 2) ? longAtLeast(args, 2, -1) : -1;
+    const CompareMode mode = compareArg(args, 3);
+    const std::u16string s = argString(args, 0);
+    return Variant(stringArray(splitText(s, delimiter, limit, mode)));
+}
+
+// The elements of a one-dimensional array argument as text (13 for
+// anything else; Null elements join as "").
+std::vector<std::u16string> textElements(ArgRefs args, std::size_t i)
+{
+    const Variant v = argValue(args, i);
+    if (v.isNull())
+        raiseError(94);
+    if (!v.isArray() || v.array()->dimensions() != 1)
+        typeMismatch();
+    std::vector<std::u16string> out;
+    const Array &a = *v.array();
+    out.reserve(a.size());
+    for (std::size_t k = 0; k < a.size(); ++k)
+        out.push_back(a[k].isNull() ? std::u16string() : a[k].toString());
+    return out;
+}
+
+Variant fnJoin(CallContext &, ArgRefs args)
+{
+    const std::vector<std::u16string> parts = textElements(args, 0);
+    const std::u16string delimiter = argPresent(args, 1) ? argString(args, 1) : std::u16string(u" ");
+    std::u16string out;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        if (k)
+            out += delimiter;
+        out += parts[k];
+        checkStringLength(out.size());
+    }
+    return Variant(std::move(out));
+}
+
+// Filter(inputstrings, value[, include[, compare]])
+Variant fnFilter(CallContext &, ArgRefs args)
+{
+    const std::vector<std::u16string> items = textElements(args, 0);
+    const std::u16string match = argString(args, 1);
+    const bool include = argPresent(args, 2) ? argBool(args, 2) : true;
+    const CompareMode mode = compareArg(args, 3);
+    return Variant(stringArray(filterText(items, match, include, mode)));
+}
+
+} // namespace
+
+void addStringBuiltins(BuiltinTable &t)
+{
+    t.add(u"Asc", 1, 1, fnAsc);
+    t.add(u"AscB", 1, 1, fnAscB);
+    t.add(u"AscW", 1, 1, fnAscW);
+    t.add(u"Chr", 1, 1, fnChr);
+    t.add(u"ChrB", 1, 1, fnChrB);
+    t.add(u"ChrW", 1, 1, fnChrW);
+    t.add(u"Filter", 2, 4, fnFilter);
+    t.add(u"InStr", 2, 4, fnInStr);
+    t.add(u"InStrB", 2, 4, fnInStrB);
+    t.add(u"InStrRev", 2, 4, fnInStrRev);
+    t.add(u"Join", 1, 2, fnJoin);
+    t.add(u"LCase", 1, 1, textFunction<lowerText>);
+    t.add(u"Left", 2, 2, fnLeft);
+    t.add(u"LeftB", 2, 2, fnLeftB);
+    t.add(u"Len", 1, 1, fnLen);
+    t.add(u"LenB", 1, 1, fnLenB);
+    t.add(u"LTrim", 1, 1, textFunction<trimLeft>);
+    t.add(u"Mid", 2, 3, fnMid);
+    t.add(u"MidB", 2, 3, fnMidB);
+    t.add(u"Replace", 3, 6, fnReplace);
+    t.add(u"Right", 2, 2, fnRight);
+    t.add(u"RightB", 2, 2, fnRightB);
+    t.add(u"RTrim", 1, 1, textFunction<trimRight>);
+    t.add(u"Space", 1, 1, fnSpace);
+    t.add(u"Split", 1, 4, fnSplit);
+    t.add(u"StrComp", 2, 3, fnStrComp);
+    t.add(u"String", 2, 2, fnString);
+    t.add(u"StrReverse", 1, 1, fnStrReverse);
+    t.add(u"Trim", 1, 1, textFunction<trimBoth>);
+    t.add(u"UCase", 1, 1, textFunction<upperText>);
+    t.add(u"Escape", 1, 1, textFunction<escapeText>);
+    t.add(u"Unescape", 1, 1, textFunction<unescapeText>);
+}
+
+} // namespace vbs

@@ -1,0 +1,203 @@
+// The RegExp class (New RegExp) and its Matches, Match and SubMatches
+// objects, over regexp_engine.h. A pattern that does not compile raises its
+// 5017..5021 error when used; a search past the match limit raises 28.
+#include "array.h"
+#include "builtins_library.h"
+#include "regexp_engine.h"
+#include "text.h"
+
+#include <memory>
+
+namespace vbs {
+
+namespace {
+
+using namespace lib;
+
+void requireArgs(ArgRefs args, std::size_t count)
+{
+    if (args.size() != count)
+        raiseError(450);
+}
+
+std::size_t indexArg(ArgRefs args, std::size_t size)
+{
+    requireArgs(args, 1);
+    const std::int32_t i = argLong(args, 0);
+    if (i < 0 || static_cast<std::size_t>(i) >= size)
+        invalidArgument();
+    return static_cast<std::size_t>(i);
+}
+
+class SubMatches final : public Object
+{
+public:
+    explicit SubMatches(std::vector<std::optional<std::u16string>> groups) : m_groups(std::move(groups)) {}
+    std::u16string typeName() const override { return u"ISubMatches"; }
+
+    Variant get(std::u16string_view name, ArgRefs args) override
+    {
+        if (name.empty() || equalsNoCase(name, u"Item"))
+            return value(indexArg(args, m_groups.size()));
+        if (equalsNoCase(name, u"Count")) {
+            requireArgs(args, 0);
+            return Variant::fromLong(static_cast<std::int32_t>(m_groups.size()));
+        }
+        unsupported();
+    }
+
+    std::vector<Variant> enumerate() override
+    {
+        std::vector<Variant> out;
+        for (std::size_t i = 0; i < m_groups.size(); ++i)
+            out.push_back(value(i));
+        return out;
+    }
+
+private:
+    Variant value(std::size_t i) const { return m_groups[i] ? Variant(*m_groups[i]) : Variant(); }
+    std::vector<std::optional<std::u16string>> m_groups;
+};
+
+class Match final : public Object
+{
+public:
+    explicit Match(RegexMatch m) : m_match(std::move(m)) {}
+    std::u16string typeName() const override { return u"IMatch2"; }
+
+    Variant get(std::u16string_view name, ArgRefs args) override
+    {
+        requireArgs(args, 0);
+        if (name.empty() || equalsNoCase(name, u"Value"))
+            return Variant(m_match.value);
+        if (equalsNoCase(name, u"FirstIndex"))
+            return Variant::fromLong(static_cast<std::int32_t>(m_match.index));
+        if (equalsNoCase(name, u"Length"))
+            return Variant::fromLong(static_cast<std::int32_t>(m_match.value.size()));
+        if (equalsNoCase(name, u"SubMatches"))
+            return Variant(Ref<Object>(makeRef<SubMatches>(m_match.groups)));
+        unsupported();
+    }
+
+private:
+    RegexMatch m_match;
+};
+
+class Matches final : public Object
+{
+public:
+    explicit Matches(std::vector<RegexMatch> found)
+    {
+        for (RegexMatch &m : found)
+            m_items.emplace_back(Ref<Object>(makeRef<Match>(std::move(m))));
+    }
+    std::u16string typeName() const override { return u"IMatchCollection2"; }
+
+    Variant get(std::u16string_view name, ArgRefs args) override
+    {
+        if (name.empty() || equalsNoCase(name, u"Item"))
+            return m_items[indexArg(args, m_items.size())];
+        if (equalsNoCase(name, u"Count")) {
+            requireArgs(args, 0);
+            return Variant::fromLong(static_cast<std::int32_t>(m_items.size()));
+        }
+        unsupported();
+    }
+
+    std::vector<Variant> enumerate() override { return m_items; }
+
+private:
+    std::vector<Variant> m_items;
+};
+
+class RegExp final : public Object
+{
+public:
+    std::u16string typeName() const override { return u"IRegExp2"; }
+
+    Variant get(std::u16string_view name, ArgRefs args) override
+    {
+        if (equalsNoCase(name, u"Pattern")) {
+            requireArgs(args, 0);
+            return Variant(m_pattern);
+        }
+        if (equalsNoCase(name, u"Global")) {
+            requireArgs(args, 0);
+            return Variant::fromBool(m_global);
+        }
+        if (equalsNoCase(name, u"IgnoreCase")) {
+            requireArgs(args, 0);
+            return Variant::fromBool(m_ignoreCase);
+        }
+        if (equalsNoCase(name, u"Multiline")) {
+            requireArgs(args, 0);
+            return Variant::fromBool(m_multiline);
+        }
+        if (equalsNoCase(name, u"Test")) {
+            requireArgs(args, 1);
+            const std::u16string subject = argString(args, 0);
+            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject, 0).has_value(); }));
+        }
+        if (equalsNoCase(name, u"Execute")) {
+            requireArgs(args, 1);
+            const std::u16string subject = argString(args, 0);
+            return Variant(Ref<Object>(
+                makeRef<Matches>(run([&](const Regex &re) { return re.matches(subject, m_global); }))));
+        }
+        if (equalsNoCase(name, u"Replace")) {
+            requireArgs(args, 2);
+            if (isNullArg(args, 0))
+                return Variant::null();
+            const std::u16string subject = argString(args, 0);
+            const std::u16string with = argString(args, 1);
+            return text(run([&](const Regex &re) { return re.replace(subject, with, m_global); }));
+        }
+        unsupported();
+    }
+
+    void let(std::u16string_view name, ArgRefs args, const Variant &value) override
+    {
+        requireArgs(args, 0);
+        if (equalsNoCase(name, u"Pattern"))
+            m_pattern = value.valueOf().toString();
+        else if (equalsNoCase(name, u"Global"))
+            m_global = value.valueOf().toBool();
+        else if (equalsNoCase(name, u"IgnoreCase"))
+            m_ignoreCase = value.valueOf().toBool();
+        else if (equalsNoCase(name, u"Multiline"))
+            m_multiline = value.valueOf().toBool();
+        else
+            unsupported();
+        m_compiled.reset();
+    }
+
+private:
+    // Runs `body` on the compiled pattern, turning engine errors into
+    // script errors.
+    template <class Body>
+    auto run(Body &&body) -> decltype(body(std::declval<const Regex &>()))
+    {
+        if (!m_compiled)
+            m_compiled = std::make_unique<Regex>(m_pattern, RegexOptions{m_ignoreCase, m_multiline});
+        try {
+            return body(*m_compiled);
+        } catch (const RegexError &e) {
+            raiseError(e.number, e.message);
+        }
+    }
+
+    std::u16string m_pattern;
+    bool m_global = false;
+    bool m_ignoreCase = false;
+    bool m_multiline = false;
+    std::unique_ptr<Regex> m_compiled;
+};
+
+} // namespace
+
+void addRegExpClass(BuiltinTable &t)
+{
+    t.addClass(u"RegExp", [] { return Ref<Object>(makeRef<RegExp>()); });
+}
+
+} // namespace vbs
