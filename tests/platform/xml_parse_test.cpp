@@ -99,6 +99,15 @@ TEST(XmlParse, DeclarationIsTheFirstChildProcessingInstruction)
     EXPECT_EQ(document.documentElement().nodeName(), QStringLiteral("r"));
 }
 
+TEST(XmlParse, DeclaredEncodingDoesNotApplyToText)
+{
+    // A QString is already decoded: the declaration is kept but not obeyed.
+    const QString text = utf8("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<r>\xC3\xA9</r>");
+    const XmlNode document = XmlNode::parse(text);
+    EXPECT_EQ(document.documentElement().text(), utf8("\xC3\xA9"));
+    EXPECT_EQ(document.xml(), text);
+}
+
 TEST(XmlParse, CommentAndPiAreNodesOfTheirKind)
 {
     const XmlNode root = XmlNode::parse(QStringLiteral("<r><!--note--><?target data?></r>")).documentElement();

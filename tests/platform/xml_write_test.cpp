@@ -164,4 +164,30 @@ TEST(XmlWrite, NonAsciiTextIsWrittenAsCharacters)
     EXPECT_EQ(XmlNode::parse(document.xml()).documentElement().text(), text);
 }
 
+TEST(XmlWrite, CharactersXmlCannotCarryAreLeftOut)
+{
+    // A control character, U+FFFE and an unpaired surrogate around valid text
+    // (a tab, an emoji written as a surrogate pair).
+    const QString bad = QStringLiteral("a") + QChar(0x01) + QChar(0x0B) + QChar(0xFFFE) + QChar(0xD800)
+        + QStringLiteral("\tb") + QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString good = QStringLiteral("a\tb") + QString::fromUtf8("\xF0\x9F\x98\x80");
+    const XmlNode document = XmlNode::parse(QStringLiteral("<r><t/><c/><!--x--><?p x?></r>"));
+    const XmlNode root = document.documentElement();
+    XmlNode t = root.firstChild();
+    t.setText(bad);
+    t.setAttribute(QStringLiteral("k"), bad);
+    XmlNode c = t.nextSibling();
+    c.appendChild(c.createCDATASection(bad));
+    XmlNode comment = c.nextSibling();
+    comment.setText(bad);
+    XmlNode pi = root.lastChild();
+    pi.setText(bad);
+
+    EXPECT_EQ(document.xml(), QStringLiteral("<r><t k=\"a&#9;b%1\">%2</t><c><![CDATA[%2]]></c><!--%2--><?p %2?></r>")
+                                  .arg(QString::fromUtf8("\xF0\x9F\x98\x80"), good));
+    const XmlNode reread = XmlNode::parse(document.xml());
+    EXPECT_EQ(reread.selectSingleNode(QStringLiteral("r/t")).text(), good);
+    EXPECT_EQ(reread.selectSingleNode(QStringLiteral("r/c")).text(), good);
+}
+
 } // namespace

@@ -134,8 +134,8 @@ private:
     XmlNode(const QDomNode &node, const QDomDocument &doc);
     void requireNode() const;
 
-    // m_doc is declared first so that it is released last: a node outside
-    // any tree only points at its document, which must outlive it.
+    // m_doc is declared first so that it is released after the node: a node
+    // outside any tree points at its document without holding it.
     QDomDocument m_doc;              // keeps the owning document alive
     QDomNode m_node;
 };

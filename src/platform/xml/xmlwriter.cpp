@@ -11,8 +11,37 @@ namespace {
 
 constexpr int IndentWidth = 4;
 
+bool isXmlCharacter(char16_t c)
+{
+    return c >= 0x20 ? c != 0xFFFE && c != 0xFFFF : c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// The data without the characters XML cannot carry (control characters but
+// tab and line breaks, U+FFFE, U+FFFF, unpaired surrogates). Qt 6.4's stream
+// writer drops some of them from text and writes CDATA as it is; later
+// versions refuse them: filtering here keeps the output the same.
+QString xmlCharactersOnly(const QString &data)
+{
+    QString kept;
+    kept.reserve(data.size());
+    bool dropped = false;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const QChar c = data.at(i);
+        if (c.isHighSurrogate() && i + 1 < data.size() && data.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += data.at(++i);
+        } else if (!c.isSurrogate() && isXmlCharacter(c.unicode())) {
+            kept += c;
+        } else {
+            dropped = true;
+        }
+    }
+    return dropped ? kept : data;
+}
+
 QString safeComment(QString data)
 {
+    data = xmlCharactersOnly(data);
     while (data.contains(u"--"))
         data.replace(QLatin1String("--"), QLatin1String("- -"));
     if (data.endsWith(u'-'))
@@ -36,7 +65,7 @@ QString doctypeText(const QDomDocumentType &type)
 QString attributeText(const QDomAttr &attribute)
 {
     QString value;
-    for (QChar c : attribute.value()) {
+    for (QChar c : xmlCharactersOnly(attribute.value())) {
         switch (c.unicode()) {
         case '&': value += QStringLiteral("&amp;"); break;
         case '<': value += QStringLiteral("&lt;"); break;
@@ -119,11 +148,12 @@ void Writer::writeStartTag(const QDomElement &element, bool empty)
     }
     std::sort(attributes.begin(), attributes.end());
     for (const auto &[name, value] : std::as_const(attributes))
-        m_writer.writeAttribute(name, value);
+        m_writer.writeAttribute(name, xmlCharactersOnly(value));
 }
 
-void Writer::writeCData(const QString &data)
+void Writer::writeCData(const QString &text)
 {
+    const QString data = xmlCharactersOnly(text);
     // "]]>" would end the section: close it after "]]" and open a new one
     // for ">". Done here so the output does not depend on the Qt version.
     qsizetype from = 0;
@@ -141,7 +171,7 @@ void Writer::writeLeaf(const QDomNode &node)
         writeStartTag(node.toElement(), true);
         break;
     case QDomNode::TextNode:
-        m_writer.writeCharacters(node.nodeValue());
+        m_writer.writeCharacters(xmlCharactersOnly(node.nodeValue()));
         break;
     case QDomNode::CDATASectionNode:
         writeCData(node.nodeValue());
@@ -150,7 +180,7 @@ void Writer::writeLeaf(const QDomNode &node)
         m_writer.writeComment(safeComment(node.nodeValue()));
         break;
     case QDomNode::ProcessingInstructionNode: {
-        QString data = node.toProcessingInstruction().data();
+        QString data = xmlCharactersOnly(node.toProcessingInstruction().data());
         data.replace(QLatin1String("?>"), QLatin1String("? >"));
         m_writer.writeProcessingInstruction(node.nodeName(), data);
         break;

@@ -15,6 +15,9 @@ namespace xmlwriter {
 //  - comment: "--" inside becomes "- -" and a final "-" gets a blank after
 //    it; processing instruction: "?>" inside becomes "? >" (either would end
 //    the node early);
+//  - characters XML cannot carry (control characters other than tab and
+//    line breaks, U+FFFE, U+FFFF, unpaired surrogates) are left out
+//    wherever they stand, so the text always reads back;
 //  - document: its top-level nodes, one per line, the document type (when
 //    it has a name) just before the document element; no XML declaration
 //    unless the document holds one (the processing instruction "xml").
