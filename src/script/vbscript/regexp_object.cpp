@@ -67,6 +67,11 @@ public:
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
+        if (equalsNoCase(name, u"SubMatches")) {
+            // m.SubMatches(i) reaches the collection's default member.
+            Ref<Object> subMatches = makeRef<SubMatches>(m_match.groups);
+            return args.empty() ? Variant(subMatches) : subMatches->get(u"", args);
+        }
         requireArgs(args, 0);
         if (name.empty() || equalsNoCase(name, u"Value"))
             return Variant(m_match.value);
@@ -74,8 +79,6 @@ public:
             return Variant::fromLong(static_cast<std::int32_t>(m_match.index));
         if (equalsNoCase(name, u"Length"))
             return Variant::fromLong(static_cast<std::int32_t>(m_match.value.size()));
-        if (equalsNoCase(name, u"SubMatches"))
-            return Variant(Ref<Object>(makeRef<SubMatches>(m_match.groups)));
         unsupported();
     }
 

@@ -1,0 +1,4 @@
+' expect: Long
+Function Main()
+    Main = TypeName(Abs(CInt(-32768)))
+End Function

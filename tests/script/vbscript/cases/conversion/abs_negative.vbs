@@ -1,0 +1,4 @@
+' expect: 3.5
+Function Main()
+    Main = Abs(-3.5)
+End Function

@@ -1,0 +1,4 @@
+' expect: FFFF
+Function Main()
+    Main = Hex(CInt(-1))
+End Function

@@ -1,0 +1,4 @@
+' expect: FFFFFFFF
+Function Main()
+    Main = Hex(CLng(-1))
+End Function

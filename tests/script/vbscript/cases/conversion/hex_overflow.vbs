@@ -1,0 +1,4 @@
+' expect-error: 6
+Function Main()
+    Main = Hex(1E+20)
+End Function

@@ -1,0 +1,4 @@
+' expect: FF
+Function Main()
+    Main = Hex(255)
+End Function

@@ -1,0 +1,4 @@
+' expect: A
+Function Main()
+    Main = Hex(10.5)
+End Function

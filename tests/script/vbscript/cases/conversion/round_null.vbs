@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = IsNull(Round(Null))
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 94
+Function Main()
+    Main = Sgn(Null)
+End Function

@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = CDbl(Date) = Int(CDbl(Date))
+End Function

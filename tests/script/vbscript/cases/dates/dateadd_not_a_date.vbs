@@ -1,0 +1,4 @@
+' expect-error: 13
+Function Main()
+    Main = DateAdd("d", 1, "nonsense")
+End Function

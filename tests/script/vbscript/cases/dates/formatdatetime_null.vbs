@@ -1,0 +1,4 @@
+' expect-error: 94
+Function Main()
+    Main = FormatDateTime(Null)
+End Function

@@ -1,0 +1,4 @@
+' expect: February
+Function Main()
+    Main = MonthName(2)
+End Function

@@ -1,0 +1,4 @@
+' expect: Dec
+Function Main()
+    Main = MonthName(12, True)
+End Function

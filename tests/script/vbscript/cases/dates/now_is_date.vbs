@@ -1,0 +1,4 @@
+' expect: DateDateDate
+Function Main()
+    Main = TypeName(Now) & TypeName(Date) & TypeName(Time)
+End Function

@@ -1,0 +1,4 @@
+' expect: 2
+Function Main()
+    Main = Month("2024-02-29")
+End Function

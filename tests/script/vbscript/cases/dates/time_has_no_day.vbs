@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = CDbl(Time) < 1
+End Function

@@ -1,0 +1,4 @@
+' expect: 6
+Function Main()
+    Main = Weekday(DateSerial(1899, 12, 29))
+End Function

@@ -1,0 +1,4 @@
+' expect: Sunday
+Function Main()
+    Main = WeekdayName(1)
+End Function

@@ -1,0 +1,4 @@
+' expect: Mon
+Function Main()
+    Main = WeekdayName(2, True)
+End Function

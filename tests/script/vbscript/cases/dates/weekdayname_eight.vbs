@@ -1,0 +1,4 @@
+' expect-error: 5
+Function Main()
+    Main = WeekdayName(8)
+End Function

@@ -1,0 +1,6 @@
+' expect: Dictionary
+Function Main()
+    Dim d
+    Set d = CreateObject("Scripting.Dictionary")
+    Main = TypeName(d)
+End Function

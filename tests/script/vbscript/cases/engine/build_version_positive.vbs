@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = ScriptEngineBuildVersion > 0
+End Function

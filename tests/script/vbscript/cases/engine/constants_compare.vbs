@@ -1,0 +1,4 @@
+' expect: 01
+Function Main()
+    Main = vbBinaryCompare & vbTextCompare
+End Function

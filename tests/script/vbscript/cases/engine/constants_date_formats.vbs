@@ -1,0 +1,4 @@
+' expect: 01234
+Function Main()
+    Main = vbGeneralDate & vbLongDate & vbShortDate & vbLongTime & vbShortTime
+End Function

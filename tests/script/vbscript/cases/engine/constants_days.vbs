@@ -1,0 +1,4 @@
+' expect: 1270
+Function Main()
+    Main = vbSunday & vbMonday & vbSaturday & vbUseSystemDayOfWeek
+End Function

@@ -1,0 +1,4 @@
+' expect: -2147221504
+Function Main()
+    Main = vbObjectError
+End Function

@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = (VarType("x") = vbString) And (VarType(1) = vbInteger)
+End Function

@@ -1,0 +1,4 @@
+' expect: Dictionary
+Function Main()
+    Main = TypeName(GetObject("", "Scripting.Dictionary"))
+End Function

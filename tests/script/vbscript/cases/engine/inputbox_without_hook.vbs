@@ -1,0 +1,4 @@
+' expect-error: 70
+Function Main()
+    Main = InputBox("name?")
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 70
+Function Main()
+    MsgBox "hello"
+End Function

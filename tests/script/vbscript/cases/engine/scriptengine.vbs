@@ -1,0 +1,4 @@
+' expect: VBScript
+Function Main()
+    Main = ScriptEngine
+End Function

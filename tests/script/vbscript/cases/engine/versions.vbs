@@ -1,0 +1,4 @@
+' expect: 5.8
+Function Main()
+    Main = ScriptEngineMajorVersion & "." & ScriptEngineMinorVersion
+End Function

@@ -1,0 +1,5 @@
+' expect: -1.234,50 €
+Function Main()
+    SetLocale 1031
+    Main = FormatCurrency(-1234.5)
+End Function

@@ -1,0 +1,5 @@
+' expect: März
+Function Main()
+    SetLocale 1031
+    Main = MonthName(3)
+End Function

@@ -1,0 +1,4 @@
+' expect: 1033
+Function Main()
+    Main = GetLocale()
+End Function

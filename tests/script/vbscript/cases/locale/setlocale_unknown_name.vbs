@@ -1,0 +1,4 @@
+' expect-error: 5
+Function Main()
+    SetLocale "xx-yy"
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 6
+Function Main()
+    Main = Exp(1000)
+End Function

@@ -1,0 +1,4 @@
+' expect: 2
+Function Main()
+    Main = Log(Exp(2))
+End Function

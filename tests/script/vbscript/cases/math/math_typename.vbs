@@ -1,0 +1,4 @@
+' expect: Double
+Function Main()
+    Main = TypeName(Sqr(4))
+End Function

@@ -1,0 +1,4 @@
+' expect: Single
+Function Main()
+    Main = TypeName(Rnd)
+End Function

@@ -1,0 +1,7 @@
+' expect: False
+Function Main()
+    Dim re
+    Set re = New RegExp
+    re.Pattern = "abc"
+    Main = re.Test("ABC")
+End Function

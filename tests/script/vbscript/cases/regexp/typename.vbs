@@ -1,0 +1,6 @@
+' expect: IRegExp2
+Function Main()
+    Dim re
+    Set re = New RegExp
+    Main = TypeName(re)
+End Function

@@ -1,0 +1,4 @@
+' expect: 97
+Function Main()
+    Main = Asc("abc")
+End Function

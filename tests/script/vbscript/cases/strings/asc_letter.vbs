@@ -1,0 +1,4 @@
+' expect: 65
+Function Main()
+    Main = Asc("A")
+End Function

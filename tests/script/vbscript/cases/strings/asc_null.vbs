@@ -1,0 +1,4 @@
+' expect-error: 94
+Function Main()
+    Main = Asc(Null)
+End Function

@@ -1,0 +1,4 @@
+' expect: 8364
+Function Main()
+    Main = AscW(Chr(128))
+End Function

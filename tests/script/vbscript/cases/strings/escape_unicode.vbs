@@ -1,0 +1,4 @@
+' expect: %u20AC
+Function Main()
+    Main = Escape(ChrW(8364))
+End Function

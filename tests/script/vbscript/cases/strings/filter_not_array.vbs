@@ -1,0 +1,4 @@
+' expect-error: 13
+Function Main()
+    Main = Filter("abc", "a")
+End Function

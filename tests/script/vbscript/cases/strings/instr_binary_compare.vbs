@@ -1,0 +1,4 @@
+' expect: 0
+Function Main()
+    Main = InStr(1, "ABC", "b", vbBinaryCompare)
+End Function

@@ -1,0 +1,4 @@
+' expect: 2
+Function Main()
+    Main = InStr(2, "abc", "")
+End Function

@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = IsNull(InStr("abc", Null))
+End Function

@@ -1,0 +1,4 @@
+' expect: 3
+Function Main()
+    Main = InStr("abcabc", "c")
+End Function

@@ -1,0 +1,4 @@
+' expect: 6
+Function Main()
+    Main = InStr(4, "abcabc", "c")
+End Function

@@ -1,0 +1,4 @@
+' expect: 2
+Function Main()
+    Main = InStr(1, "ABC", "b", vbTextCompare)
+End Function

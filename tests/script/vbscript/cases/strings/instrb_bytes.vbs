@@ -1,0 +1,4 @@
+' expect: 3
+Function Main()
+    Main = InStrB("abc", "b")
+End Function

@@ -1,0 +1,4 @@
+' expect: 0
+Function Main()
+    Main = InStrRev("abc", "c", 10)
+End Function

@@ -1,0 +1,4 @@
+' expect: 1 2
+Function Main()
+    Main = Join(Array(1, 2))
+End Function

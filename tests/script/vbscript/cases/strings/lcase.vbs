@@ -1,0 +1,4 @@
+' expect: hello äö
+Function Main()
+    Main = LCase("HeLLo ÄÖ")
+End Function

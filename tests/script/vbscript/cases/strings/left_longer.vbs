@@ -1,0 +1,4 @@
+' expect: abc
+Function Main()
+    Main = Left("abc", 10)
+End Function

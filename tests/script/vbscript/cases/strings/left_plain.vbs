@@ -1,0 +1,4 @@
+' expect: abc
+Function Main()
+    Main = Left("abcdef", 3)
+End Function

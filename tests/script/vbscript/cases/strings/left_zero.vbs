@@ -1,0 +1,4 @@
+' expect: []
+Function Main()
+    Main = "[" & Left("abc", 0) & "]"
+End Function

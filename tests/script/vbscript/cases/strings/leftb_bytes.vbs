@@ -1,0 +1,4 @@
+' expect: ab
+Function Main()
+    Main = LeftB("abcd", 4)
+End Function

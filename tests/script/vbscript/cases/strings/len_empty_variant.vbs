@@ -1,0 +1,4 @@
+' expect: 0
+Function Main()
+    Main = Len(Empty)
+End Function

@@ -1,0 +1,4 @@
+' expect: 5
+Function Main()
+    Main = Len(12345)
+End Function

@@ -1,0 +1,4 @@
+' expect: 5
+Function Main()
+    Main = Len("hello")
+End Function

@@ -1,0 +1,4 @@
+' expect: 6
+Function Main()
+    Main = LenB("abc")
+End Function

@@ -1,0 +1,4 @@
+' expect: [a  ]
+Function Main()
+    Main = "[" & LTrim("  a  ") & "]"
+End Function

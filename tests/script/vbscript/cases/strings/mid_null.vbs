@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = IsNull(Mid(Null, 1))
+End Function

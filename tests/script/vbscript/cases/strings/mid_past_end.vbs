@@ -1,0 +1,4 @@
+' expect: []
+Function Main()
+    Main = "[" & Mid("abc", 10) & "]"
+End Function

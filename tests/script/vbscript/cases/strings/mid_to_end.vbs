@@ -1,0 +1,4 @@
+' expect: def
+Function Main()
+    Main = Mid("abcdef", 4)
+End Function

@@ -1,0 +1,4 @@
+' expect: abc
+Function Main()
+    Main = Replace("abc", "", "x")
+End Function

@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = IsNull(Replace(Null, "a", "b"))
+End Function

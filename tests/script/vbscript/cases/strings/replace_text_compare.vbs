@@ -1,0 +1,4 @@
+' expect: ----
+Function Main()
+    Main = Replace("aAaA", "a", "-", 1, -1, vbTextCompare)
+End Function

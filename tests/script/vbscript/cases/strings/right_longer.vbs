@@ -1,0 +1,4 @@
+' expect: ab
+Function Main()
+    Main = Right("ab", 5)
+End Function

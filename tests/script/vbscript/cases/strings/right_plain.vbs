@@ -1,0 +1,4 @@
+' expect: ef
+Function Main()
+    Main = Right("abcdef", 2)
+End Function

@@ -1,0 +1,4 @@
+' expect: d
+Function Main()
+    Main = RightB("abcd", 2)
+End Function

@@ -1,0 +1,4 @@
+' expect: [  a]
+Function Main()
+    Main = "[" & RTrim("  a  ") & "]"
+End Function

@@ -1,0 +1,4 @@
+' expect: [   ]
+Function Main()
+    Main = "[" & Space(3) & "]"
+End Function

@@ -1,0 +1,4 @@
+' expect: abc
+Function Main()
+    Main = Split("abc", "")(0)
+End Function

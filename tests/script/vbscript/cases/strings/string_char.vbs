@@ -1,0 +1,4 @@
+' expect: xxx
+Function Main()
+    Main = String(3, "xy")
+End Function

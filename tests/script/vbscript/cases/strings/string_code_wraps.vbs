@@ -1,0 +1,4 @@
+' expect: AA
+Function Main()
+    Main = String(2, 321)
+End Function

@@ -1,0 +1,4 @@
+' expect: cba
+Function Main()
+    Main = StrReverse("abc")
+End Function

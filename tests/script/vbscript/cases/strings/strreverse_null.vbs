@@ -1,0 +1,4 @@
+' expect-error: 94
+Function Main()
+    Main = StrReverse(Null)
+End Function

@@ -1,0 +1,4 @@
+' expect: 3
+Function Main()
+    Main = Len(Trim(vbTab & "a" & vbTab))
+End Function

@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+    Main = IsNull(Trim(Null))
+End Function

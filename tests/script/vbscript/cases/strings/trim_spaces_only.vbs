@@ -1,0 +1,4 @@
+' expect: [a b]
+Function Main()
+    Main = "[" & Trim("  a b  ") & "]"
+End Function

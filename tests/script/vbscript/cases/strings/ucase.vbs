@@ -1,0 +1,4 @@
+' expect: STRAßE É
+Function Main()
+    Main = UCase("straße é")
+End Function

@@ -1,0 +1,4 @@
+' expect: 12
+Function Main()
+    Main = UCase(12)
+End Function
