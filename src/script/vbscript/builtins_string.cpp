@@ -184,7 +184,7 @@ Variant textFunction(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
         return Variant::null();
-    return Variant(F(firstText(args)));
+    return text(F(firstText(args)));
 }
 
 Variant fnStrReverse(CallContext &, ArgRefs args) { return Variant(reverseText(firstText(args))); }
@@ -287,6 +287,12 @@ Variant fnReplace(CallContext &, ArgRefs args)
     const std::u16string s = argString(args, 0);
     const std::u16string find = argString(args, 1);
     const std::u16string with = argString(args, 2);
+    if (with.size() > find.size()) {
+        // Refuse a result past the length limit before building it.
+        const std::size_t hits = countText(s, find, static_cast<std::size_t>(start - 1), count, mode);
+        const std::size_t tail = s.size() > static_cast<std::size_t>(start - 1) ? s.size() - static_cast<std::size_t>(start - 1) : 0;
+        checkStringLength(tail + hits * (with.size() - find.size()));
+    }
     return text(replaceText(s, find, with, static_cast<std::size_t>(start - 1), count, mode));
 }
 

@@ -299,7 +299,8 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
 
 } // namespace
 
-std::u16string Regex::replace(const std::u16string &subject, const std::u16string &replacement, bool global) const
+std::u16string Regex::replace(const std::u16string &subject, const std::u16string &replacement, bool global,
+                              std::size_t maxLength) const
 {
     std::u16string out;
     std::size_t copied = 0;
@@ -307,8 +308,12 @@ std::u16string Regex::replace(const std::u16string &subject, const std::u16strin
         out.append(subject, copied, m.index - copied);
         expand(out, replacement, m, subject);
         copied = m.index + m.value.size();
+        if (out.size() > maxLength)
+            throw RegexError{7, u"Out of memory"};
     }
     out.append(subject, copied);
+    if (out.size() > maxLength)
+        throw RegexError{7, u"Out of memory"};
     return out;
 }
 

@@ -55,7 +55,10 @@ public:
     // Every match (global) or the first one, advancing past empty matches.
     std::vector<RegexMatch> matches(const std::u16string &subject, bool global) const;
     // Replace: `$1`..`$99`, `$&`, `` $` ``, `$'` and `$$` in `replacement`.
-    std::u16string replace(const std::u16string &subject, const std::u16string &replacement, bool global) const;
+    // Throws RegexError 7 ("Out of memory") once the result would pass
+    // `maxLength` units.
+    std::u16string replace(const std::u16string &subject, const std::u16string &replacement, bool global,
+                           std::size_t maxLength = std::u16string::npos) const;
 
     // Limits for one search (defaults suit scripts; tests may lower them).
     static void setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit);

@@ -153,7 +153,7 @@ public:
                 return Variant::null();
             const std::u16string subject = argString(args, 0);
             const std::u16string with = argString(args, 1);
-            return text(run([&](const Regex &re) { return re.replace(subject, with, m_global); }));
+            return text(run([&](const Regex &re) { return re.replace(subject, with, m_global, maxStringLength()); }));
         }
         unsupported();
     }

@@ -193,6 +193,20 @@ std::u16string replaceText(std::u16string_view text, std::u16string_view find, s
     return out;
 }
 
+std::size_t countText(std::u16string_view text, std::u16string_view find, std::size_t start, long limit,
+                      CompareMode mode)
+{
+    if (find.empty() || start >= text.size())
+        return 0;
+    const std::u16string hay = folded(text.substr(start), mode);
+    const std::u16string needle = folded(find, mode);
+    std::size_t n = 0;
+    for (std::size_t pos = hay.find(needle); pos != std::u16string::npos && (limit < 0 || static_cast<long>(n) < limit);
+         pos = hay.find(needle, pos + needle.size()))
+        ++n;
+    return n;
+}
+
 std::vector<std::u16string> splitText(std::u16string_view text, std::u16string_view delimiter, long limit,
                                       CompareMode mode)
 {

@@ -37,6 +37,11 @@ int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode);
 std::u16string replaceText(std::u16string_view text, std::u16string_view find, std::u16string_view with,
                            std::size_t start, long count, CompareMode mode);
 
+// The number of non-overlapping occurrences of `find` in `text` from
+// `start`, up to `limit` (all for a negative limit); 0 for an empty `find`.
+std::size_t countText(std::u16string_view text, std::u16string_view find, std::size_t start, long limit,
+                      CompareMode mode);
+
 // Split: at most `limit` parts (all for a negative limit; none for 0). An
 // empty text gives no parts; an empty delimiter gives the whole text.
 std::vector<std::u16string> splitText(std::u16string_view text, std::u16string_view delimiter, long limit,

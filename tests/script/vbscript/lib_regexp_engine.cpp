@@ -161,6 +161,18 @@ TEST(Regexp, SubMatchesCountGroups)
     EXPECT_EQ(m->groups[2], std::u16string(u"b"));
 }
 
+TEST(Regexp, ReplaceStopsAtTheLengthLimit)
+{
+    Regex re(u"a", {});
+    EXPECT_EQ(toUtf8(re.replace(u"aaa", u"$&$&", true, 6)), "aaaaaa");
+    try {
+        re.replace(u"aaaa", u"$&$&", true, 6);
+        FAIL() << "expected the length limit";
+    } catch (const RegexError &e) {
+        EXPECT_EQ(e.number, 7);
+    }
+}
+
 TEST(Regexp, SearchPastTheEndFindsNothing)
 {
     Regex re(u"a", {});

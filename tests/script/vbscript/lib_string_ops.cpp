@@ -108,6 +108,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ReplaceRow{"startPastEnd", "abc", "a", "x", 3, -1, B, ""}),
     [](const testing::TestParamInfo<ReplaceRow> &info) { return std::string(info.param.name); });
 
+TEST(Strings, Count)
+{
+    EXPECT_EQ(countText(u"abcabc", u"b", 0, -1, B), 2u);
+    EXPECT_EQ(countText(u"abcabc", u"b", 2, -1, B), 1u);
+    EXPECT_EQ(countText(u"aaaa", u"aa", 0, -1, B), 2u);
+    EXPECT_EQ(countText(u"aAaA", u"a", 0, 3, T), 3u);
+    EXPECT_EQ(countText(u"abc", u"", 0, -1, B), 0u);
+    EXPECT_EQ(countText(u"abc", u"a", 5, -1, B), 0u);
+}
+
 TEST(Strings, Split)
 {
     EXPECT_EQ(joined(splitText(u"a,b,,c", u",", -1, B)), "a|b||c#4");
