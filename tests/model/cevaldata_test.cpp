@@ -16,8 +16,8 @@ TEST(EvalDataEvents, EmptyEventsGetsOneDefaultEventOnce)
     level.SetEvalDataXML(element);
     EXPECT_EQ(element.selectSingleNode(QStringLiteral("Events")).xml(),
               QStringLiteral("<Events><Event><Name><![CDATA[OnReach]]></Name><Script>"
-                             "<Language><![CDATA[VBScript]]></Language><EvalCode><![CDATA[Function Main(pSsrValue)\r\n"
-                             "\tMain=True\r\nEnd Function]]></EvalCode></Script></Event></Events>"));
+                             "<Language><![CDATA[VBScript]]></Language><EvalCode><![CDATA[Function Main(pSsrValue)]]>&#13;"
+                             "<![CDATA[\n\tMain=True]]>&#13;<![CDATA[\nEnd Function]]></EvalCode></Script></Event></Events>"));
     level.SetEvalDataXML(element);
     cEvalData other;
     other.SetEvalDataXML(element);

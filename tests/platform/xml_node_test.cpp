@@ -2,17 +2,11 @@
 // and across documents, copies, text, attributes, and the null node.
 #include "common/error.h"
 #include "platform/xml/xmlnode.h"
+#include "testsupport.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Readable failure messages for QString comparisons (internal linkage: each
-// test file carries its own).
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -2,19 +2,13 @@
 // serialization, the white-space rule, and the errors a bad text gives.
 #include "common/error.h"
 #include "platform/xml/xmlnode.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Readable failure messages for QString comparisons (internal linkage: each
-// test file carries its own).
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -2,17 +2,11 @@
 // ill-formed path raises.
 #include "common/error.h"
 #include "platform/xml/xmlnode.h"
+#include "testsupport.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Readable failure messages for QString comparisons (internal linkage: each
-// test file carries its own).
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

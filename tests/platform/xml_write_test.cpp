@@ -2,16 +2,10 @@
 // built through the API, and the text of single nodes.
 #include "common/error.h"
 #include "platform/xml/xmlnode.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Readable failure messages for QString comparisons (internal linkage: each
-// test file carries its own).
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -39,6 +33,14 @@ TEST_P(XmlCData, SplitSectionReadsBackAsTheSameText)
     EXPECT_EQ(root.xml(), QString::fromUtf8(row.expected));
     const XmlNode reread = XmlNode::parse(document.xml());
     EXPECT_EQ(reread.documentElement().text(), data);
+    // The pieces the writer split the section into read back as one node, so
+    // a later rewrite of the element's first child replaces the whole text.
+    if (!data.isEmpty()) {
+        EXPECT_EQ(reread.documentElement().childNodes().size(), 1);
+        if (data.count(QLatin1Char('\r')) < data.size()) {
+            EXPECT_EQ(reread.documentElement().firstChild().nodeType(), int(XmlNode::CDATASection));
+        }
+    }
 }
 
 const CDataCase cdataCases[] = {
@@ -49,6 +51,11 @@ const CDataCase cdataCases[] = {
     {"three_brackets", "]]]>", "<r><![CDATA[]]]]]><![CDATA[>]]></r>"},
     {"brackets_without_terminator", "a]]b]", "<r><![CDATA[a]]b]]]></r>"},
     {"empty", "", "<r><![CDATA[]]></r>"},
+    {"crlf_line_ends", "a\r\nb\r\n", "<r><![CDATA[a]]>&#13;<![CDATA[\nb]]>&#13;<![CDATA[\n]]></r>"},
+    {"leading_cr", "\rx", "<r>&#13;<![CDATA[x]]></r>"},
+    {"two_crs", "x\r\ry", "<r><![CDATA[x]]>&#13;&#13;<![CDATA[y]]></r>"},
+    {"only_crs", "\r\r", "<r>&#13;&#13;</r>"},
+    {"cr_after_terminator", "]]>\r\n", "<r><![CDATA[]]]]><![CDATA[>]]>&#13;<![CDATA[\n]]></r>"},
 };
 
 INSTANTIATE_TEST_SUITE_P(XmlWrite, XmlCData, ::testing::ValuesIn(cdataCases),
@@ -67,6 +74,23 @@ TEST(XmlWrite, ScriptWithTerminatorSurvivesSaveAndReload)
     EXPECT_EQ(reloadedCode.text(), script);
     // Saved and loaded once more, nothing changes.
     EXPECT_EQ(XmlNode::parse(reloaded.xml()).xml(), reloaded.xml());
+}
+
+TEST(XmlWrite, CarriageReturnsInTextSurvive)
+{
+    XmlNode document = XmlNode::newDocument();
+    XmlNode root = document.appendChild(document.createElement(QStringLiteral("r")));
+    root.setText(QStringLiteral("one\r\ntwo\rthree"));
+    EXPECT_EQ(root.xml(), QStringLiteral("<r>one&#13;\ntwo&#13;three</r>"));
+    EXPECT_EQ(XmlNode::parse(document.xml()).documentElement().text(), QStringLiteral("one\r\ntwo\rthree"));
+}
+
+TEST(XmlParse, TextBesideCDataStaysItsOwnNode)
+{
+    const XmlNode root = XmlNode::parse(QStringLiteral("<r>a<![CDATA[b]]>\nc</r>")).documentElement();
+    ASSERT_EQ(root.childNodes().size(), 3);
+    EXPECT_EQ(root.childNodes()[1].nodeType(), int(XmlNode::CDATASection));
+    EXPECT_EQ(root.text(), QStringLiteral("ab\nc"));
 }
 
 // -------------------------------------------------------------- indentation

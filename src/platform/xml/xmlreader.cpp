@@ -1,6 +1,7 @@
 #include "xmlreader.h"
 
 #include <QList>
+#include <algorithm>
 #include <QXmlStreamReader>
 
 namespace xmlreader {
@@ -13,6 +14,11 @@ bool isBlank(QStringView text)
             return false;
     }
     return true;
+}
+
+bool onlyCarriageReturns(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'\r'; });
 }
 
 // The data of the XML declaration as written ("version='1.0' encoding=..."),
@@ -68,8 +74,11 @@ private:
     QDomDocument m_doc;
     QList<QDomNode> m_open;          // the document, then the open elements
     QList<PrologItem> m_prolog;
+    void addCharacters(QStringView text, bool cdata);
+
     QString m_text;                  // character data not yet made a node
     bool m_hasText = false;
+    bool m_textIsCData = false;
 };
 
 void Builder::makeDocument(const QDomDocumentType &type)
@@ -111,9 +120,29 @@ void Builder::flushText()
         return;
     // Character data outside the root element can only be white space.
     if (m_open.size() > 1)
-        append(m_doc.createTextNode(m_text));
+        append(m_textIsCData ? QDomNode(m_doc.createCDATASection(m_text)) : QDomNode(m_doc.createTextNode(m_text)));
     m_text.clear();
     m_hasText = false;
+    m_textIsCData = false;
+}
+
+// Adjacent CDATA sections make one CDATA node: the writer splits a section at
+// "]]>", and writes a carriage return (which a parser turns into a line feed
+// when it stands in the text) as the reference "&#13;" between two sections.
+// So a run of carriage returns next to a CDATA section belongs to it.
+void Builder::addCharacters(QStringView text, bool cdata)
+{
+    if (m_hasText && cdata != m_textIsCData) {
+        const bool joins = cdata ? onlyCarriageReturns(m_text) : onlyCarriageReturns(text);
+        if (!joins)
+            flushText();
+    }
+    if (cdata)
+        m_textIsCData = true;
+    else if (!m_hasText)
+        m_textIsCData = false;
+    m_text += text;
+    m_hasText = true;
 }
 
 void Builder::dropBlankText(QDomNode parent)
@@ -172,11 +201,9 @@ QDomDocument Builder::run(XmlParseError *error)
             if (m_reader.isCDATA()) {
                 if (m_open.size() < 2)
                     break;           // the reader rejects it; never reached
-                flushText();
-                append(m_doc.createCDATASection(m_reader.text().toString()));
+                addCharacters(m_reader.text(), true);
             } else if (!m_doc.isNull()) {
-                m_text += m_reader.text();
-                m_hasText = true;
+                addCharacters(m_reader.text(), false);
             }
             break;
         case QXmlStreamReader::Comment:

@@ -121,6 +121,7 @@ private:
     void writeStartTag(const QDomElement &element, bool empty);
     void writeLeaf(const QDomNode &node);
     void writeCData(const QString &data);
+    void writeCharacterData(const QString &data, bool cdata);
     void lineBreak(qsizetype depth);
 
     QString m_out;
@@ -151,9 +152,34 @@ void Writer::writeStartTag(const QDomElement &element, bool empty)
         m_writer.writeAttribute(name, xmlCharactersOnly(value));
 }
 
-void Writer::writeCData(const QString &text)
+// Character data with its carriage returns written as "&#13;": a parser
+// turns a literal one into a line feed, inside a CDATA section too. The reader
+// joins the pieces of a CDATA section again.
+void Writer::writeCharacterData(const QString &text, bool cdata)
 {
     const QString data = xmlCharactersOnly(text);
+    qsizetype from = 0;
+    bool wrote = false;
+    while (from < data.size()) {
+        const qsizetype cr = data.indexOf(u'\r', from);
+        const qsizetype end = cr < 0 ? data.size() : cr;
+        if (end > from) {
+            const QString piece = data.mid(from, end - from);
+            cdata ? writeCData(piece) : m_writer.writeCharacters(piece);
+            wrote = true;
+        }
+        if (cr < 0)
+            break;
+        m_writer.writeEntityReference(QStringLiteral("#13"));
+        wrote = true;
+        from = cr + 1;
+    }
+    if (!wrote)
+        cdata ? writeCData(QString()) : m_writer.writeCharacters(QString());
+}
+
+void Writer::writeCData(const QString &data)
+{
     // "]]>" would end the section: close it after "]]" and open a new one
     // for ">". Done here so the output does not depend on the Qt version.
     qsizetype from = 0;
@@ -171,10 +197,10 @@ void Writer::writeLeaf(const QDomNode &node)
         writeStartTag(node.toElement(), true);
         break;
     case QDomNode::TextNode:
-        m_writer.writeCharacters(xmlCharactersOnly(node.nodeValue()));
+        writeCharacterData(node.nodeValue(), false);
         break;
     case QDomNode::CDATASectionNode:
-        writeCData(node.nodeValue());
+        writeCharacterData(node.nodeValue(), true);
         break;
     case QDomNode::CommentNode:
         m_writer.writeComment(safeComment(node.nodeValue()));
