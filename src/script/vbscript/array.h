@@ -24,10 +24,13 @@ public:
     // Raises 7 "Out of memory" when the element count passes the engine's
     // limit (see setMaxElements) and 9 for a negative size.
     static Ref<Array> create(std::vector<Bound> bounds, bool fixed = false);
+    // A dynamic array with no dimensions yet (Dim a(), Erase): UBound raises 9.
+    static Ref<Array> createEmpty();
     // A one-dimensional array 0..n-1 holding `values`.
     static Ref<Array> fromValues(std::vector<Variant> values);
     Ref<Array> clone() const;
 
+    // Elements in storage order (For Each walks them so).
     std::size_t dimensions() const noexcept { return m_bounds.size(); }
     const Bound &bound(std::size_t dim) const { return m_bounds[dim]; }
     std::int32_t lowerBound(std::size_t dim) const { return m_bounds[dim].lower; }

@@ -67,13 +67,16 @@ public:
     int functionIndex(std::u16string_view name) const; // -1 when absent
     const Builtin &function(int index) const { return m_functions[index]; }
     const Variant *constant(std::u16string_view name) const; // null when absent
+    int constantIndex(std::u16string_view name) const;       // -1 when absent
+    const Variant &constantAt(int index) const { return m_constantValues[index]; }
     const std::function<Ref<Object>()> *classFactory(std::u16string_view name) const;
     const std::unordered_map<std::u16string, std::function<Ref<Object>()>> &progIds() const { return m_progIds; }
 
 private:
     std::vector<Builtin> m_functions;
     std::unordered_map<std::u16string, int> m_index;
-    std::unordered_map<std::u16string, Variant> m_constants;
+    std::unordered_map<std::u16string, int> m_constants;
+    std::vector<Variant> m_constantValues;
     std::unordered_map<std::u16string, std::function<Ref<Object>()>> m_classes;
     std::unordered_map<std::u16string, std::function<Ref<Object>()>> m_progIds;
 };

@@ -30,6 +30,9 @@ protected:
     // Called when the count reaches zero; the default deletes the object.
     // Script class instances override it to run Class_Terminate first.
     virtual void finalRelease() noexcept { delete this; }
+    // For finalRelease overrides that took a temporary reference: drops it
+    // and tells whether it was the last one.
+    bool dropTemporaryRef() noexcept { return --m_refs == 0; }
 
 private:
     static void destroy(RefCounted *object) noexcept;

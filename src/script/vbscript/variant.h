@@ -68,7 +68,7 @@ public:
     // Date: days since 30 December 1899, the fraction is the time of day.
     static Variant fromDate(double serial) noexcept { Variant v; v.m_type = Type::Date; v.m.f64 = serial; return v; }
     static Variant fromError(std::int32_t code) noexcept { Variant v; v.m_type = Type::Error; v.m.i32 = code; return v; }
-    static Variant nothing() noexcept { return Variant(Ref<Object>()); }
+    static Variant nothing() noexcept;
     // The value of an omitted argument (f a, , c): an Error with
     // DISP_E_PARAMNOTFOUND, as VBScript passes it.
     static Variant missing() noexcept { return fromError(kMissingCode); }
@@ -156,6 +156,13 @@ bool parseNumber(std::u16string_view text, double &out);
 // outside 1E-5 .. 1E15; Single uses 7 digits.
 std::u16string formatDouble(double value, int significantDigits = 15);
 std::u16string formatCurrency(std::int64_t scaled);
+// Parses a date and/or time as CDate does (order and separators of the
+// current locale, month names, ISO yyyy-mm-dd, h:mm[:ss] [AM|PM]); false
+// when the text is not a date.
+bool parseDate(std::u16string_view text, double &out);
+// A Date as CStr writes it (the locale's short date and long time; the
+// date alone when there is no time, the time alone on day 0).
+std::u16string formatDate(double serial);
 // Rounds half to even (CInt, CLng, Round, \ and Mod operands).
 double roundHalfEven(double value) noexcept;
 

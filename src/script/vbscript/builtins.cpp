@@ -1,0 +1,119 @@
+#include "builtins.h"
+
+#include "errors.h"
+#include "object.h"
+
+namespace vbs {
+
+void BuiltinTable::add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn)
+{
+    const std::u16string key = foldCase(name);
+    const auto it = m_index.find(key);
+    if (it != m_index.end()) {
+        // A later group replaces an earlier definition of the same name.
+        m_functions[static_cast<std::size_t>(it->second)] = Builtin{std::u16string(name), minArgs, maxArgs, fn};
+        return;
+    }
+    m_functions.push_back(Builtin{std::u16string(name), minArgs, maxArgs, fn});
+    m_index.emplace(key, static_cast<int>(m_functions.size() - 1));
+}
+
+void BuiltinTable::addConstant(std::u16string_view name, Variant value)
+{
+    const std::u16string key = foldCase(name);
+    const auto it = m_constants.find(key);
+    if (it != m_constants.end()) {
+        m_constantValues[static_cast<std::size_t>(it->second)] = std::move(value);
+        return;
+    }
+    m_constantValues.push_back(std::move(value));
+    m_constants.emplace(key, static_cast<int>(m_constantValues.size() - 1));
+}
+
+void BuiltinTable::addClass(std::u16string_view name, std::function<Ref<Object>()> factory)
+{
+    m_classes[foldCase(name)] = std::move(factory);
+}
+
+void BuiltinTable::addProgId(std::u16string_view progId, std::function<Ref<Object>()> factory)
+{
+    m_progIds[foldCase(progId)] = std::move(factory);
+}
+
+int BuiltinTable::functionIndex(std::u16string_view name) const
+{
+    const auto it = m_index.find(foldCase(name));
+    return it == m_index.end() ? -1 : it->second;
+}
+
+const Variant *BuiltinTable::constant(std::u16string_view name) const
+{
+    const int i = constantIndex(name);
+    return i < 0 ? nullptr : &m_constantValues[static_cast<std::size_t>(i)];
+}
+
+int BuiltinTable::constantIndex(std::u16string_view name) const
+{
+    const auto it = m_constants.find(foldCase(name));
+    return it == m_constants.end() ? -1 : it->second;
+}
+
+const std::function<Ref<Object>()> *BuiltinTable::classFactory(std::u16string_view name) const
+{
+    const auto it = m_classes.find(foldCase(name));
+    return it == m_classes.end() ? nullptr : &it->second;
+}
+
+// The groups of built-ins. A library group adds its declaration and its
+// call here, one line each.
+const BuiltinTable &builtinTable()
+{
+    static const BuiltinTable table = [] {
+        BuiltinTable t;
+        addCoreBuiltins(t);
+        return t;
+    }();
+    return table;
+}
+
+// --- argument checks -----------------------------------------------------------
+
+bool argPresent(ArgRefs args, std::size_t i)
+{
+    return i < args.size() && !args[i]->isMissing();
+}
+
+Variant argValue(ArgRefs args, std::size_t i)
+{
+    if (!argPresent(args, i))
+        return Variant();
+    const Variant &v = *args[i];
+    return v.isObject() ? v.valueOf() : v;
+}
+
+std::u16string argString(ArgRefs args, std::size_t i)
+{
+    return argValue(args, i).toString();
+}
+
+double argDouble(ArgRefs args, std::size_t i)
+{
+    return argValue(args, i).toDouble();
+}
+
+std::int32_t argLong(ArgRefs args, std::size_t i)
+{
+    return argValue(args, i).toLong();
+}
+
+bool argBool(ArgRefs args, std::size_t i)
+{
+    return argValue(args, i).toBool();
+}
+
+void invalidArgument() { raiseError(5); }
+void typeMismatch() { raiseError(13); }
+void overflowError() { raiseError(6); }
+void subscriptError() { raiseError(9); }
+
+} // namespace vbs

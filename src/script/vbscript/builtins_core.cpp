@@ -1,0 +1,232 @@
+// Core built-ins: conversions, inspection, arrays and the engine functions.
+#include "array.h"
+#include "builtins.h"
+#include "errors.h"
+#include "object.h"
+
+#include <cmath>
+
+namespace vbs {
+
+namespace {
+
+Variant fnCStr(CallContext &, ArgRefs a) { return Variant(argValue(a, 0).toString()); }
+Variant fnCInt(CallContext &, ArgRefs a) { return Variant::fromInteger(argValue(a, 0).toInteger()); }
+Variant fnCLng(CallContext &, ArgRefs a) { return Variant::fromLong(argValue(a, 0).toLong()); }
+Variant fnCDbl(CallContext &, ArgRefs a) { return Variant::fromDouble(argValue(a, 0).toDouble()); }
+Variant fnCSng(CallContext &, ArgRefs a) { return Variant::fromSingle(argValue(a, 0).toSingle()); }
+Variant fnCBool(CallContext &, ArgRefs a) { return Variant::fromBool(argValue(a, 0).toBool()); }
+Variant fnCByte(CallContext &, ArgRefs a) { return Variant::fromByte(argValue(a, 0).toByte()); }
+Variant fnCCur(CallContext &, ArgRefs a) { return Variant::fromCurrency(argValue(a, 0).toCurrency()); }
+Variant fnCDate(CallContext &, ArgRefs a) { return Variant::fromDate(argValue(a, 0).toDate()); }
+
+Variant fnTypeName(CallContext &, ArgRefs a) { return Variant(a[0]->typeName()); }
+Variant fnVarType(CallContext &, ArgRefs a)
+{
+    const Variant &v = *a[0];
+    if (v.isObject() && v.object()) {
+        // An object with a default value reports that value's type.
+        try {
+            return Variant::fromInteger(static_cast<std::int16_t>(v.valueOf().varType()));
+        } catch (const ScriptException &) {
+            return Variant::fromInteger(9);
+        }
+    }
+    return Variant::fromInteger(static_cast<std::int16_t>(v.varType()));
+}
+Variant fnIsEmpty(CallContext &, ArgRefs a) { return Variant::fromBool(a[0]->isEmpty()); }
+Variant fnIsNull(CallContext &, ArgRefs a) { return Variant::fromBool(a[0]->isNull()); }
+Variant fnIsArray(CallContext &, ArgRefs a) { return Variant::fromBool(a[0]->isArray()); }
+Variant fnIsObject(CallContext &, ArgRefs a) { return Variant::fromBool(a[0]->isObject()); }
+Variant fnIsNumeric(CallContext &, ArgRefs a)
+{
+    Variant v = *a[0];
+    if (v.isObject()) {
+        if (!v.object())
+            return Variant::fromBool(false);
+        v = v.valueOf();
+    }
+    switch (v.type()) {
+    case Variant::Type::Empty:
+    case Variant::Type::Boolean:
+    case Variant::Type::Byte:
+    case Variant::Type::Integer:
+    case Variant::Type::Long:
+    case Variant::Type::Single:
+    case Variant::Type::Double:
+    case Variant::Type::Currency: return Variant::fromBool(true);
+    case Variant::Type::String: {
+        double d;
+        return Variant::fromBool(parseNumber(v.string(), d));
+    }
+    default: return Variant::fromBool(false);
+    }
+}
+
+Array &arrayArg(ArgRefs a)
+{
+    if (!a[0]->isArray())
+        typeMismatch();
+    return *a[0]->array();
+}
+
+std::size_t dimensionArg(ArgRefs a, const Array &arr)
+{
+    const std::int32_t d = argPresent(a, 1) ? argLong(a, 1) : 1;
+    if (d < 1 || static_cast<std::size_t>(d) > arr.dimensions())
+        subscriptError();
+    return static_cast<std::size_t>(d - 1);
+}
+
+Variant fnUBound(CallContext &, ArgRefs a)
+{
+    Array &arr = arrayArg(a);
+    return Variant::fromLong(arr.upperBound(dimensionArg(a, arr)));
+}
+
+Variant fnLBound(CallContext &, ArgRefs a)
+{
+    Array &arr = arrayArg(a);
+    return Variant::fromLong(arr.lowerBound(dimensionArg(a, arr)));
+}
+
+Variant fnArray(CallContext &, ArgRefs a)
+{
+    std::vector<Variant> values;
+    values.reserve(a.size());
+    for (Variant *v : a)
+        values.push_back(*v);
+    return Variant(Array::fromValues(std::move(values)));
+}
+
+Variant fnLen(CallContext &, ArgRefs a)
+{
+    const Variant v = argValue(a, 0);
+    if (v.isNull())
+        return Variant::null();
+    if (v.isString())
+        return Variant::fromLong(static_cast<std::int32_t>(v.string().size()));
+    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size()));
+}
+
+// Minimal text helpers (the string library replaces them).
+Variant fnLeft(CallContext &, ArgRefs a)
+{
+    const Variant v = argValue(a, 0);
+    if (v.isNull())
+        return v;
+    const std::int32_t n = argLong(a, 1);
+    if (n < 0)
+        invalidArgument();
+    const std::u16string s = v.toString();
+    return Variant(s.substr(0, static_cast<std::size_t>(n)));
+}
+
+Variant fnRight(CallContext &, ArgRefs a)
+{
+    const Variant v = argValue(a, 0);
+    if (v.isNull())
+        return v;
+    const std::int32_t n = argLong(a, 1);
+    if (n < 0)
+        invalidArgument();
+    const std::u16string s = v.toString();
+    const std::size_t k = std::min<std::size_t>(s.size(), static_cast<std::size_t>(n));
+    return Variant(s.substr(s.size() - k));
+}
+
+Variant fnMid(CallContext &, ArgRefs a)
+{
+    const Variant v = argValue(a, 0);
+    if (v.isNull())
+        return v;
+    const std::int32_t start = argLong(a, 1);
+    if (start < 1)
+        invalidArgument();
+    const std::u16string s = v.toString();
+    std::size_t len = std::u16string::npos;
+    if (argPresent(a, 2)) {
+        const std::int32_t n = argLong(a, 2);
+        if (n < 0)
+            invalidArgument();
+        len = static_cast<std::size_t>(n);
+    }
+    if (static_cast<std::size_t>(start) > s.size())
+        return Variant(std::u16string());
+    return Variant(s.substr(static_cast<std::size_t>(start - 1), len));
+}
+
+Variant fnChr(CallContext &, ArgRefs a)
+{
+    const std::int32_t c = argLong(a, 0);
+    if (c < -32768 || c > 65535)
+        invalidArgument();
+    return Variant(std::u16string(1, static_cast<char16_t>(c & 0xFFFF)));
+}
+
+Variant fnAsc(CallContext &, ArgRefs a)
+{
+    const std::u16string s = argString(a, 0);
+    if (s.empty())
+        invalidArgument();
+    return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
+}
+
+Variant fnEval(CallContext &ctx, ArgRefs a) { return ctx.evaluate(argString(a, 0)); }
+Variant fnExecute(CallContext &ctx, ArgRefs a)
+{
+    ctx.execute(argString(a, 0), false);
+    return Variant();
+}
+Variant fnExecuteGlobal(CallContext &ctx, ArgRefs a)
+{
+    ctx.execute(argString(a, 0), true);
+    return Variant();
+}
+Variant fnGetRef(CallContext &ctx, ArgRefs a) { return Variant(ctx.procedureRef(argString(a, 0))); }
+Variant fnCreateObject(CallContext &ctx, ArgRefs a) { return Variant(ctx.createObject(argString(a, 0))); }
+Variant fnGetObject(CallContext &ctx, ArgRefs a)
+{
+    if (!argPresent(a, 1))
+        raiseError(429);
+    return Variant(ctx.createObject(argString(a, 1)));
+}
+
+} // namespace
+
+void addCoreBuiltins(BuiltinTable &t)
+{
+    t.add(u"CStr", 1, 1, fnCStr);
+    t.add(u"CInt", 1, 1, fnCInt);
+    t.add(u"CLng", 1, 1, fnCLng);
+    t.add(u"CDbl", 1, 1, fnCDbl);
+    t.add(u"CSng", 1, 1, fnCSng);
+    t.add(u"CBool", 1, 1, fnCBool);
+    t.add(u"CByte", 1, 1, fnCByte);
+    t.add(u"CCur", 1, 1, fnCCur);
+    t.add(u"CDate", 1, 1, fnCDate);
+    t.add(u"TypeName", 1, 1, fnTypeName);
+    t.add(u"VarType", 1, 1, fnVarType);
+    t.add(u"IsEmpty", 1, 1, fnIsEmpty);
+    t.add(u"IsNull", 1, 1, fnIsNull);
+    t.add(u"IsArray", 1, 1, fnIsArray);
+    t.add(u"IsObject", 1, 1, fnIsObject);
+    t.add(u"IsNumeric", 1, 1, fnIsNumeric);
+    t.add(u"UBound", 1, 2, fnUBound);
+    t.add(u"LBound", 1, 2, fnLBound);
+    t.add(u"Array", 0, 1 << 16, fnArray);
+    t.add(u"Len", 1, 1, fnLen);
+    t.add(u"Left", 2, 2, fnLeft);
+    t.add(u"Right", 2, 2, fnRight);
+    t.add(u"Mid", 2, 3, fnMid);
+    t.add(u"Chr", 1, 1, fnChr);
+    t.add(u"Asc", 1, 1, fnAsc);
+    t.add(u"Eval", 1, 1, fnEval);
+    t.add(u"Execute", 1, 1, fnExecute);
+    t.add(u"ExecuteGlobal", 1, 1, fnExecuteGlobal);
+    t.add(u"GetRef", 1, 1, fnGetRef);
+    t.add(u"CreateObject", 1, 2, fnCreateObject);
+    t.add(u"GetObject", 0, 2, fnGetObject);
+}
+
+} // namespace vbs

@@ -1,0 +1,106 @@
+#include "engine.h"
+
+#include "interpreter.h"
+#include "text.h"
+
+namespace vbs {
+
+Engine::Engine() : m_interp(std::make_unique<Interpreter>()) {}
+Engine::~Engine() = default;
+
+// The one boundary where errors become a result.
+template <class Body>
+bool Engine::guarded(Body &&body)
+{
+    m_error = ScriptError();
+    try {
+        body();
+        return true;
+    } catch (const ScriptException &e) {
+        m_error = e.error;
+    } catch (const std::bad_alloc &) {
+        m_error.number = 7;
+        m_error.description = errorDescription(7);
+        m_error.source = kRuntimeSource;
+    } catch (const std::exception &) {
+        m_error.number = 51;
+        m_error.description = errorDescription(51);
+        m_error.source = kRuntimeSource;
+    }
+    return false;
+}
+
+bool Engine::addCode(std::u16string_view code)
+{
+    return guarded([&] { m_interp->load(m_interp->compile(code)); });
+}
+
+bool Engine::addCodeUtf8(std::string_view code)
+{
+    return addCode(fromUtf8(code));
+}
+
+bool Engine::check(std::u16string_view code)
+{
+    return guarded([&] { (void)m_interp->compile(code); });
+}
+
+bool Engine::run(std::u16string_view procedure, std::vector<Variant> &args, Variant *result)
+{
+    return guarded([&] {
+        std::vector<Variant *> refs;
+        refs.reserve(args.size());
+        for (Variant &a : args)
+            refs.push_back(&a);
+        Variant r = m_interp->runProcedure(procedure, refs);
+        if (result)
+            *result = std::move(r);
+    });
+}
+
+bool Engine::hasProcedure(std::u16string_view procedure) const
+{
+    return m_interp->hasProcedure(procedure);
+}
+
+bool Engine::eval(std::u16string_view expression, Variant &result)
+{
+    return guarded([&] { result = m_interp->evaluateGlobal(expression); });
+}
+
+std::atomic<bool> &Engine::cancelFlag()
+{
+    return m_interp->cancelFlag();
+}
+
+void Engine::setTimeLimit(std::chrono::milliseconds limit)
+{
+    m_interp->limits().timeLimit = limit;
+}
+
+void Engine::setMaxCallDepth(int depth)
+{
+    m_interp->limits().maxCallDepth = depth;
+}
+
+ObjectRegistry &Engine::objects()
+{
+    return m_interp->registry();
+}
+
+void Engine::addObject(std::u16string_view name, Ref<Object> object)
+{
+    m_interp->defineGlobal(name, Variant(std::move(object)));
+}
+
+void Engine::setMessageBoxHook(std::function<Variant(ArgRefs)> hook)
+{
+    m_interp->messageBoxHook = std::move(hook);
+}
+
+void Engine::setInputBoxHook(std::function<Variant(ArgRefs)> hook)
+{
+    m_interp->inputBoxHook = std::move(hook);
+}
+
+} // namespace vbs

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "errors.h"
+#include "object.h"
+#include "variant.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vbs {
+
+class Interpreter;
+
+// The embedding API of the VBScript engine. Every call that can fail
+// returns false and leaves the error in lastError() (number 0 after a call
+// that succeeded); no exception leaves the engine.
+//
+// Errors: compile errors carry the source "VBScript compilation error",
+// runtime errors "VBScript runtime error" (or what Err.Raise gave), the
+// 1-based line, the 0-based column of the failing token or statement and the
+// text of that line. A cancelled or timed-out run ends with 18 "User
+// interrupt occurred", which On Error Resume Next does not catch. Recursion
+// past the engine's bound ends with 28 "Out of stack space".
+class Engine
+{
+public:
+    Engine();
+    ~Engine();
+    Engine(const Engine &) = delete;
+    Engine &operator=(const Engine &) = delete;
+
+    // Compiles `code` and runs its global statements (a host's AddCode). A
+    // compile error adds nothing; a runtime error keeps what was defined.
+    bool addCode(std::u16string_view code);
+    bool addCodeUtf8(std::string_view code);
+    // Compiles only (a syntax check): nothing is added or run.
+    bool check(std::u16string_view code);
+
+    // Calls a global Sub or Function. ByRef parameters write back into
+    // `args`. A missing procedure is 35 "Sub or Function not defined"; a
+    // wrong argument count 450.
+    bool run(std::u16string_view procedure, std::vector<Variant> &args, Variant *result = nullptr);
+    bool hasProcedure(std::u16string_view procedure) const;
+    // Evaluates an expression in the global scope.
+    bool eval(std::u16string_view expression, Variant &result);
+
+    const ScriptError &lastError() const { return m_error; }
+    void clearError() { m_error = ScriptError(); }
+
+    // Set from any thread: the running script stops at its next loop
+    // iteration or call. Stays set until resetCancel().
+    void cancel() { cancelFlag().store(true); }
+    void resetCancel() { cancelFlag().store(false); }
+    std::atomic<bool> &cancelFlag();
+    // Wall-clock limit of each addCode/run/eval call; zero for none.
+    void setTimeLimit(std::chrono::milliseconds limit);
+    // Call depth beyond which a script gets 28 "Out of stack space".
+    void setMaxCallDepth(int depth);
+
+    // progId -> factory for CreateObject and GetObject.
+    ObjectRegistry &objects();
+    // A global name scripts see (the host's named items).
+    void addObject(std::u16string_view name, Ref<Object> object);
+    // MsgBox and InputBox call these; without them they raise 70.
+    void setMessageBoxHook(std::function<Variant(ArgRefs)> hook);
+    void setInputBoxHook(std::function<Variant(ArgRefs)> hook);
+
+private:
+    template <class Body>
+    bool guarded(Body &&body);
+
+    std::unique_ptr<Interpreter> m_interp;
+    ScriptError m_error;
+};
+
+} // namespace vbs

@@ -1,0 +1,434 @@
+// Expressions, calls and assignment.
+#include "array.h"
+#include "interpreter.h"
+#include "operators.h"
+#include "scriptobject.h"
+#include "text.h"
+
+namespace vbs {
+
+using namespace ast;
+
+namespace {
+
+std::int32_t indexOf(const Variant &v)
+{
+    return v.isObject() ? v.valueOf().toLong() : v.toLong();
+}
+
+Variant &element(Array &a, ArgRefs args)
+{
+    std::int32_t small[8];
+    std::vector<std::int32_t> big;
+    std::int32_t *idx = small;
+    if (args.size() > 8) {
+        big.resize(args.size());
+        idx = big.data();
+    }
+    for (std::size_t i = 0; i < args.size(); ++i)
+        idx[i] = indexOf(*args[i]);
+    return a.at(std::span<const std::int32_t>(idx, args.size()));
+}
+
+// The array of a variable, copied first when another variable shares it.
+Array &writableArray(Variant &slot)
+{
+    if (slot.array()->refCount() > 1)
+        slot = Variant(slot.array()->clone());
+    return *slot.array();
+}
+
+// What a Let assignment stores: objects give their default value, Nothing is 91.
+Variant letValue(const Variant &v)
+{
+    return v.isObject() ? v.valueOf() : v;
+}
+
+} // namespace
+
+void Interpreter::notDefined(const std::u16string &name, bool explicitOnly) const
+{
+    if (explicitOnly)
+        raiseError(500, std::u16string(errorDescription(500)) + u": '" + name + u"'");
+    raiseError(13, std::u16string(errorDescription(13)) + u": '" + name + u"'");
+}
+
+Variant *Interpreter::variableRef(const Binding &b, bool forWrite)
+{
+    switch (b.kind) {
+    case Binding::Local: return m_frame->slots[b.slot];
+    case Binding::LocalOrGlobal: {
+        GlobalSlot &g = m_globals[b.slot2];
+        if (g.defined)
+            return (g.proc || g.cls) ? nullptr : &g.value;
+        if (b.explicitOnly)
+            raiseError(500);
+        return m_frame->slots[b.slot];
+    }
+    case Binding::Global: {
+        GlobalSlot &g = m_globals[b.slot];
+        if (g.proc || g.cls)
+            return nullptr;
+        if (!g.defined) {
+            if (b.explicitOnly)
+                raiseError(500);
+            if (forWrite)
+                g.defined = true;
+        }
+        if (forWrite && g.isConst)
+            raiseError(501);
+        return &g.value;
+    }
+    case Binding::Field: return &requireMe()->fields[static_cast<std::size_t>(b.slot)];
+    default: return nullptr;
+    }
+}
+
+Variant Interpreter::eval(const Expr &e)
+{
+    switch (e.kind) {
+    case ExprKind::Literal: return static_cast<const LiteralExpr &>(e).value;
+    case ExprKind::Name: return evalName(static_cast<const NameExpr &>(e));
+    case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr &>(e));
+    case ExprKind::Call: return evalCall(static_cast<const CallExpr &>(e), false);
+    case ExprKind::Member: return evalMember(static_cast<const MemberExpr &>(e), {}, false);
+    case ExprKind::Paren: return eval(*static_cast<const ParenExpr &>(e).inner);
+    case ExprKind::Unary: {
+        const auto &u = static_cast<const UnaryExpr &>(e);
+        Variant v = eval(*u.operand);
+        switch (u.op) {
+        case UnOp::Neg: return ops::negate(v);
+        case UnOp::Not: return ops::logicalNot(v);
+        case UnOp::Plus: return v.isObject() ? v.valueOf() : v;
+        }
+        return v;
+    }
+    case ExprKind::With: return withObject(static_cast<const WithExpr &>(e));
+    case ExprKind::Me: return Variant(Ref<Object>(static_cast<Object *>(requireMe())));
+    case ExprKind::New: return evalNew(static_cast<const NewExpr &>(e));
+    }
+    return Variant();
+}
+
+Variant Interpreter::evalName(const NameExpr &n)
+{
+    const Binding &b = n.binding;
+    switch (b.kind) {
+    case Binding::Local: return *m_frame->slots[b.slot];
+    case Binding::Field: return requireMe()->fields[static_cast<std::size_t>(b.slot)];
+    case Binding::LocalOrGlobal:
+    case Binding::Global: {
+        GlobalSlot &g = m_globals[b.kind == Binding::Global ? b.slot : b.slot2];
+        if (g.proc)
+            return callProcedure(g.proc, nullptr, {});
+        if (g.cls)
+            notDefined(n.name, false);
+        if (!g.defined) {
+            if (b.explicitOnly)
+                notDefined(n.name, true);
+            if (b.kind == Binding::LocalOrGlobal)
+                return *m_frame->slots[b.slot];
+        }
+        return g.value;
+    }
+    case Binding::Member: return memberOfMe(b.slot, {});
+    case Binding::Builtin: return callBuiltin(b.slot, {});
+    case Binding::BuiltinConst: return m_builtins.constantAt(b.slot);
+    case Binding::ErrObject: return Variant(errObject());
+    case Binding::Unresolved: break;
+    }
+    notDefined(n.name, true);
+}
+
+Variant Interpreter::evalBinary(const BinaryExpr &b)
+{
+    Variant l = eval(*b.left);
+    Variant r = eval(*b.right);
+    switch (b.op) {
+    case BinOp::Add: return ops::add(l, r);
+    case BinOp::Sub: return ops::subtract(l, r);
+    case BinOp::Mul: return ops::multiply(l, r);
+    case BinOp::Div: return ops::divide(l, r);
+    case BinOp::IntDiv: return ops::intDivide(l, r);
+    case BinOp::Mod: return ops::modulo(l, r);
+    case BinOp::Pow: return ops::power(l, r);
+    case BinOp::Concat: return ops::concat(l, r);
+    case BinOp::And: return ops::logicalAnd(l, r);
+    case BinOp::Or: return ops::logicalOr(l, r);
+    case BinOp::Xor: return ops::logicalXor(l, r);
+    case BinOp::Eqv: return ops::logicalEqv(l, r);
+    case BinOp::Imp: return ops::logicalImp(l, r);
+    case BinOp::Is: return Variant::fromBool(ops::sameObject(l, r));
+    default: break;
+    }
+    const bool ll = b.left->kind == ExprKind::Literal, rl = b.right->kind == ExprKind::Literal;
+    ops::Compare c = ops::Compare::Eq;
+    switch (b.op) {
+    case BinOp::Eq: c = ops::Compare::Eq; break;
+    case BinOp::Ne: c = ops::Compare::Ne; break;
+    case BinOp::Lt: c = ops::Compare::Lt; break;
+    case BinOp::Gt: c = ops::Compare::Gt; break;
+    case BinOp::Le: c = ops::Compare::Le; break;
+    case BinOp::Ge: c = ops::Compare::Ge; break;
+    default: break;
+    }
+    return ops::compare(c, l, r, ll, rl);
+}
+
+void Interpreter::evalArgs(const std::vector<ExprPtr> &args, ArgBuffer &buf)
+{
+    buf.reserve(args.size());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Expr *a = args[i].get();
+        Variant *ref = nullptr;
+        if (!a) {
+            buf.temp(i) = Variant::missing();
+        } else if (a->kind == ExprKind::Name) {
+            const Binding &b = static_cast<const NameExpr *>(a)->binding;
+            if (b.kind == Binding::Local || b.kind == Binding::LocalOrGlobal || b.kind == Binding::Field ||
+                (b.kind == Binding::Global && !m_globals[b.slot].proc && !m_globals[b.slot].cls &&
+                 !m_globals[b.slot].isConst))
+                ref = variableRef(b, true);
+            if (!ref)
+                buf.temp(i) = eval(*a);
+        } else {
+            buf.temp(i) = eval(*a);
+        }
+        buf.ptr(i) = ref ? ref : &buf.temp(i);
+    }
+}
+
+Variant Interpreter::callBuiltin(int index, ArgRefs args)
+{
+    const Builtin &fn = m_builtins.function(index);
+    if (static_cast<int>(args.size()) < fn.minArgs || static_cast<int>(args.size()) > fn.maxArgs)
+        raiseError(450);
+    return fn.fn(*this, args);
+}
+
+Variant Interpreter::indexValue(const Variant &container, ArgRefs args, bool statement)
+{
+    if (container.isArray()) {
+        if (args.empty())
+            return container;
+        return element(*container.array(), args);
+    }
+    if (container.isObject()) {
+        if (!container.object())
+            raiseError(91);
+        if (statement) {
+            container.object()->call(u"", args);
+            return Variant();
+        }
+        return container.object()->get(u"", args);
+    }
+    if (args.empty())
+        return container;
+    raiseError(13);
+}
+
+Variant Interpreter::memberOfMe(int member, ArgRefs args)
+{
+    return requireMe()->getMember(member, args, true);
+}
+
+Variant Interpreter::evalCall(const CallExpr &c, bool statement)
+{
+    ArgBuffer buf;
+    const Expr &callee = *c.callee;
+    if (callee.kind == ExprKind::Member) {
+        evalArgs(c.args, buf);
+        return evalMember(static_cast<const MemberExpr &>(callee), buf.refs(), statement);
+    }
+    if (callee.kind == ExprKind::Name) {
+        const auto &n = static_cast<const NameExpr &>(callee);
+        const Binding &b = n.binding;
+        switch (b.kind) {
+        case Binding::Global: {
+            GlobalSlot &g = m_globals[b.slot];
+            if (g.proc) {
+                evalArgs(c.args, buf);
+                return callProcedure(g.proc, nullptr, buf.refs());
+            }
+            if (!g.defined || g.cls)
+                notDefined(n.name, b.explicitOnly && !g.cls);
+            break;
+        }
+        case Binding::LocalOrGlobal: {
+            GlobalSlot &g = m_globals[b.slot2];
+            if (g.proc) {
+                evalArgs(c.args, buf);
+                return callProcedure(g.proc, nullptr, buf.refs());
+            }
+            if (!g.defined && m_frame->slots[b.slot]->isEmpty())
+                notDefined(n.name, b.explicitOnly);
+            break;
+        }
+        case Binding::Builtin:
+            evalArgs(c.args, buf);
+            return callBuiltin(b.slot, buf.refs());
+        case Binding::Member:
+            evalArgs(c.args, buf);
+            return requireMe()->getMember(b.slot, buf.refs(), true);
+        default: break;
+        }
+        evalArgs(c.args, buf);
+        if (Variant *slot = variableRef(b, false)) {
+            if (slot->isArray() && !buf.refs().empty())
+                return element(*slot->array(), buf.refs());
+            const Variant copy = *slot;
+            return indexValue(copy, buf.refs(), statement);
+        }
+        return indexValue(evalName(n), buf.refs(), statement);
+    }
+    Variant target = eval(callee);
+    evalArgs(c.args, buf);
+    return indexValue(target, buf.refs(), statement);
+}
+
+Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statement)
+{
+    Variant object = eval(*m.object);
+    if (!object.isObject())
+        raiseError(424);
+    Object *o = object.object();
+    if (!o)
+        raiseError(424);
+    const bool inside = m.object->kind == ExprKind::Me;
+    if (auto *so = dynamic_cast<ScriptObject *>(o)) {
+        const std::u16string &key = m.folded.empty() ? foldCase(m.name) : m.folded;
+        const int member = so->findMember(key, inside);
+        return so->getMember(member, args, inside);
+    }
+    if (statement) {
+        o->call(m.name, args);
+        return Variant();
+    }
+    return o->get(m.name, args);
+}
+
+Variant Interpreter::withObject(const WithExpr &w)
+{
+    if (w.binding.kind == Binding::Unresolved)
+        raiseError(505);
+    Variant *slot = variableRef(w.binding, false);
+    return slot ? *slot : Variant();
+}
+
+Variant Interpreter::evalNew(const NewExpr &n)
+{
+    const std::u16string folded = foldCase(n.className);
+    const int slot = m_globals.find(folded);
+    if (slot >= 0 && m_globals[slot].cls) {
+        ast::ClassDecl &cls = *m_globals[slot].cls;
+        Ref<ScriptObject> object = makeRef<ScriptObject>(*this, cls);
+        if (cls.initialize)
+            callProcedure(cls.initialize, object.get(), {});
+        object->initialized = true;
+        return Variant(Ref<Object>(object));
+    }
+    if (const auto *factory = m_builtins.classFactory(folded)) {
+        Ref<Object> o = (*factory)();
+        if (!o)
+            raiseError(506);
+        return Variant(o);
+    }
+    raiseError(506, std::u16string(errorDescription(506)) + u": '" + n.className + u"'");
+}
+
+void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet)
+{
+    if (isSet && !value0.isObject())
+        raiseError(424);
+    const Variant value = isSet ? value0 : letValue(value0);
+    switch (target.kind) {
+    case ExprKind::Name: {
+        const auto &n = static_cast<const NameExpr &>(target);
+        const Binding &b = n.binding;
+        if (b.kind == Binding::Member) {
+            requireMe()->letMember(b.slot, {}, value, isSet, true);
+            return;
+        }
+        Variant *slot = variableRef(b, true);
+        if (!slot)
+            raiseError(501);
+        *slot = value;
+        return;
+    }
+    case ExprKind::Member: {
+        const auto &m = static_cast<const MemberExpr &>(target);
+        Variant object = eval(*m.object);
+        if (!object.isObject() || !object.object())
+            raiseError(424);
+        Object *o = object.object();
+        const bool inside = m.object->kind == ExprKind::Me;
+        if (auto *so = dynamic_cast<ScriptObject *>(o)) {
+            const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
+            so->letMember(member, {}, value, isSet, inside);
+        } else if (isSet) {
+            o->set(m.name, {}, value);
+        } else {
+            o->let(m.name, {}, value);
+        }
+        return;
+    }
+    case ExprKind::Call: {
+        const auto &c = static_cast<const CallExpr &>(target);
+        ArgBuffer buf;
+        evalArgs(c.args, buf);
+        const Expr &callee = *c.callee;
+        if (callee.kind == ExprKind::Name) {
+            const Binding &b = static_cast<const NameExpr &>(callee).binding;
+            if (b.kind == Binding::Member) {
+                requireMe()->letMember(b.slot, buf.refs(), value, isSet, true);
+                return;
+            }
+            if (Variant *slot = variableRef(b, true)) {
+                if (slot->isArray()) {
+                    element(writableArray(*slot), buf.refs()) = value;
+                    return;
+                }
+                if (slot->isObject() && slot->object()) {
+                    Ref<Object> o = slot->objectRef();
+                    if (isSet)
+                        o->set(u"", buf.refs(), value);
+                    else
+                        o->let(u"", buf.refs(), value);
+                    return;
+                }
+                raiseError(13);
+            }
+            raiseError(501);
+        }
+        if (callee.kind == ExprKind::Member) {
+            const auto &m = static_cast<const MemberExpr &>(callee);
+            Variant object = eval(*m.object);
+            if (!object.isObject() || !object.object())
+                raiseError(424);
+            const bool inside = m.object->kind == ExprKind::Me;
+            if (auto *so = dynamic_cast<ScriptObject *>(object.object())) {
+                const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
+                so->letMember(member, buf.refs(), value, isSet, inside);
+            } else if (isSet) {
+                object.object()->set(m.name, buf.refs(), value);
+            } else {
+                object.object()->let(m.name, buf.refs(), value);
+            }
+            return;
+        }
+        Variant container = eval(callee);
+        if (container.isObject() && container.object()) {
+            if (isSet)
+                container.object()->set(u"", buf.refs(), value);
+            else
+                container.object()->let(u"", buf.refs(), value);
+            return;
+        }
+        raiseError(13);
+    }
+    case ExprKind::With: raiseError(424);
+    default: raiseError(501);
+    }
+}
+
+} // namespace vbs

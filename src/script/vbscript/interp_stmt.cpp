@@ -1,0 +1,345 @@
+// Statements.
+#include "array.h"
+#include "interpreter.h"
+#include "lexer.h"
+#include "operators.h"
+#include "scriptobject.h"
+
+namespace vbs {
+
+using namespace ast;
+
+void Interpreter::caught(ScriptException &e, const Pos &pos)
+{
+    if (!e.positioned) {
+        e.positioned = true;
+        e.error.line = pos.line;
+        e.error.column = pos.column;
+        if (m_frame->source)
+            e.error.text = Lexer::lineText(*m_frame->source, pos.line);
+    }
+}
+
+Interpreter::Flow Interpreter::execBlock(const Block &block)
+{
+    for (const StmtPtr &st : block) {
+        Flow f;
+        try {
+            f = exec(*st);
+        } catch (ScriptException &e) {
+            caught(e, st->pos);
+            if (m_frame->resumeNext && !e.fatal) {
+                m_err = e.error;
+                continue;
+            }
+            throw;
+        } catch (const std::bad_alloc &) {
+            ScriptError oom;
+            oom.number = 7;
+            oom.description = errorDescription(7);
+            oom.source = kRuntimeSource;
+            ScriptException e(std::move(oom));
+            caught(e, st->pos);
+            if (m_frame->resumeNext) {
+                m_err = e.error;
+                continue;
+            }
+            throw e;
+        }
+        if (f != Flow::Normal)
+            return f;
+    }
+    return Flow::Normal;
+}
+
+Interpreter::Flow Interpreter::exec(const Stmt &st)
+{
+    switch (st.kind) {
+    case StmtKind::Call: execCall(static_cast<const CallStmt &>(st)); return Flow::Normal;
+    case StmtKind::Assign: execAssign(static_cast<const AssignStmt &>(st)); return Flow::Normal;
+    case StmtKind::If: return execIf(static_cast<const IfStmt &>(st));
+    case StmtKind::Select: return execSelect(static_cast<const SelectStmt &>(st));
+    case StmtKind::For: return execFor(static_cast<const ForStmt &>(st));
+    case StmtKind::ForEach: return execForEach(static_cast<const ForEachStmt &>(st));
+    case StmtKind::Do: return execDo(static_cast<const DoStmt &>(st));
+    case StmtKind::With: return execWith(static_cast<const WithStmt &>(st));
+    case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt &>(st)); return Flow::Normal;
+    case StmtKind::Erase: execErase(static_cast<const EraseStmt &>(st)); return Flow::Normal;
+    case StmtKind::Exit:
+        switch (static_cast<const ExitStmt &>(st).what) {
+        case ExitKind::Do: return Flow::ExitDo;
+        case ExitKind::For: return Flow::ExitFor;
+        default: return Flow::ExitProc;
+        }
+    case StmtKind::OnError:
+        m_frame->resumeNext = static_cast<const OnErrorStmt &>(st).resumeNext;
+        m_err = ScriptError();
+        return Flow::Normal;
+    case StmtKind::Dim:
+    case StmtKind::Const:
+    case StmtKind::OptionExplicit:
+    case StmtKind::Nop: return Flow::Normal;
+    }
+    return Flow::Normal;
+}
+
+void Interpreter::execCall(const CallStmt &s)
+{
+    const Expr &e = *s.call;
+    switch (e.kind) {
+    case ExprKind::Call: evalCall(static_cast<const CallExpr &>(e), true); return;
+    case ExprKind::Member: evalMember(static_cast<const MemberExpr &>(e), {}, true); return;
+    case ExprKind::Name: {
+        const auto &n = static_cast<const NameExpr &>(e);
+        const Binding &b = n.binding;
+        if (b.kind == Binding::Global) {
+            GlobalSlot &g = m_globals[b.slot];
+            if (g.proc) {
+                callProcedure(g.proc, nullptr, {});
+                return;
+            }
+        }
+        if (b.kind == Binding::Builtin) {
+            callBuiltin(b.slot, {});
+            return;
+        }
+        if (b.kind == Binding::Member) {
+            memberOfMe(b.slot, {});
+            return;
+        }
+        // A variable used as a statement: call its object's default member.
+        Variant v = evalName(n);
+        if (v.isObject() && v.object()) {
+            v.object()->call(u"", {});
+            return;
+        }
+        if (b.kind == Binding::Global && !m_globals[b.slot].defined)
+            notDefined(n.name, b.explicitOnly);
+        raiseError(13);
+    }
+    default: eval(e); return;
+    }
+}
+
+void Interpreter::execAssign(const AssignStmt &s)
+{
+    if (s.appendSelf) {
+        // s = s & x on a string nobody else holds: append in place.
+        const auto &target = static_cast<const NameExpr &>(*s.target);
+        Variant *slot = variableRef(target.binding, true);
+        if (slot && slot->isString() && slot->stringData()->refCount() == 1) {
+            const auto &bin = static_cast<const BinaryExpr &>(*s.value);
+            Variant rhs = eval(*bin.right);
+            if (rhs.isObject())
+                rhs = rhs.valueOf();
+            // Re-read: evaluating the right side may have changed the variable.
+            slot = variableRef(target.binding, true);
+            if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
+                StringData *data = slot->stringData();
+                if (rhs.isString()) {
+                    checkStringLength(data->text.size() + rhs.string().size());
+                    data->text += rhs.string();
+                } else {
+                    const std::u16string text = rhs.toString();
+                    checkStringLength(data->text.size() + text.size());
+                    data->text += text;
+                }
+                return;
+            }
+            Variant left = slot ? *slot : evalName(target);
+            assignTo(*s.target, ops::concat(left, rhs), false);
+            return;
+        }
+    }
+    Variant value = eval(*s.value);
+    assignTo(*s.target, value, s.isSet);
+}
+
+Interpreter::Flow Interpreter::execIf(const IfStmt &s)
+{
+    for (const IfBranch &b : s.branches) {
+        bool c;
+        try {
+            c = ops::isTrue(eval(*b.cond));
+        } catch (ScriptException &e) {
+            // With On Error Resume Next a failing condition runs its branch.
+            if (!m_frame->resumeNext || e.fatal)
+                throw;
+            caught(e, b.cond->pos);
+            m_err = e.error;
+            c = true;
+        }
+        if (c)
+            return execBlock(b.body);
+    }
+    return execBlock(s.elseBody);
+}
+
+namespace {
+bool isLiteral(const Expr &e)
+{
+    return e.kind == ExprKind::Literal;
+}
+} // namespace
+
+Interpreter::Flow Interpreter::execSelect(const SelectStmt &s)
+{
+    Variant subject = eval(*s.subject);
+    if (subject.isObject() && subject.object())
+        subject = subject.valueOf();
+    const bool subjectLiteral = isLiteral(*s.subject);
+    for (const CaseClause &c : s.cases) {
+        for (const ExprPtr &v : c.values) {
+            const Variant value = eval(*v);
+            if (ops::compareValues(subject, value, subjectLiteral, isLiteral(*v)) == 0)
+                return execBlock(c.body);
+        }
+    }
+    return execBlock(s.elseBody);
+}
+
+Interpreter::Flow Interpreter::execFor(const ForStmt &s)
+{
+    const auto &var = static_cast<const NameExpr &>(*s.var);
+    Variant from = eval(*s.from).valueOf();
+    Variant to = eval(*s.to).valueOf();
+    Variant step = s.step ? eval(*s.step).valueOf() : Variant::fromInteger(1);
+    for (const Variant *v : {&from, &to, &step}) {
+        if (v->isNull())
+            raiseError(94);
+        if (!v->isArithmetic() && !v->isEmpty())
+            (void)v->toDouble(); // strings that are numbers pass, others raise 13
+    }
+    if (from.isString())
+        from = Variant::fromDouble(from.toDouble());
+    if (to.isString())
+        to = Variant::fromDouble(to.toDouble());
+    if (step.isString())
+        step = Variant::fromDouble(step.toDouble());
+    const bool down = ops::compareValues(step, Variant::fromInteger(0)) < 0;
+    {
+        Variant *slot = variableRef(var.binding, true);
+        if (!slot)
+            raiseError(13);
+        *slot = from;
+    }
+    while (true) {
+        checkpoint();
+        Variant *slot = variableRef(var.binding, true);
+        const int c = ops::compareValues(*slot, to);
+        if (down ? c < 0 : c > 0)
+            return Flow::Normal;
+        const Flow f = execBlock(s.body);
+        if (f == Flow::ExitFor)
+            return Flow::Normal;
+        if (f != Flow::Normal)
+            return f;
+        slot = variableRef(var.binding, true);
+        *slot = ops::add(*slot, step);
+    }
+}
+
+Interpreter::Flow Interpreter::execForEach(const ForEachStmt &s)
+{
+    const auto &var = static_cast<const NameExpr &>(*s.var);
+    Variant collection = eval(*s.collection);
+    std::vector<Variant> items;
+    Ref<Array> array;
+    if (collection.isArray()) {
+        array = collection.arrayRef();
+    } else if (collection.isObject()) {
+        if (!collection.object())
+            raiseError(424);
+        items = collection.object()->enumerate();
+    } else {
+        raiseError(451);
+    }
+    const std::size_t n = array ? array->size() : items.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        checkpoint();
+        Variant *slot = variableRef(var.binding, true);
+        if (!slot)
+            raiseError(13);
+        *slot = array ? (*array)[i] : items[i];
+        const Flow f = execBlock(s.body);
+        if (f == Flow::ExitFor)
+            return Flow::Normal;
+        if (f != Flow::Normal)
+            return f;
+    }
+    return Flow::Normal;
+}
+
+Interpreter::Flow Interpreter::execDo(const DoStmt &s)
+{
+    auto test = [&] {
+        const bool c = ops::isTrue(eval(*s.cond));
+        return s.until ? !c : c; // true: go on
+    };
+    while (true) {
+        checkpoint();
+        if (s.test == DoStmt::Test::Before && !test())
+            return Flow::Normal;
+        const Flow f = execBlock(s.body);
+        if (f == Flow::ExitDo && !s.isWhileWend)
+            return Flow::Normal;
+        if (f != Flow::Normal)
+            return f;
+        if (s.test == DoStmt::Test::After && !test())
+            return Flow::Normal;
+    }
+}
+
+Interpreter::Flow Interpreter::execWith(const WithStmt &s)
+{
+    Variant object = eval(*s.object);
+    Variant *slot = variableRef(s.binding, true);
+    *slot = object;
+    struct Clear { Interpreter &in; const Binding &b; ~Clear() { if (Variant *p = in.variableRef(b, true)) *p = Variant(); } } clear{*this, s.binding};
+    return execBlock(s.body);
+}
+
+void Interpreter::execReDim(const ReDimStmt &s)
+{
+    for (const ReDimItem &item : s.items) {
+        std::vector<Array::Bound> bounds;
+        for (const ExprPtr &d : item.dims) {
+            const std::int32_t upper = eval(*d).toLong();
+            if (upper < -1)
+                raiseError(9);
+            bounds.push_back({0, upper + 1});
+        }
+        const auto &name = static_cast<const NameExpr &>(*item.target);
+        Variant *slot = variableRef(name.binding, true);
+        if (!slot)
+            raiseError(13);
+        if (slot->isArray() && slot->array()->isFixed())
+            raiseError(10);
+        if (s.preserve && slot->isArray() && slot->array()->dimensions() > 0) {
+            Ref<Array> copy = slot->array()->refCount() > 1 ? slot->array()->clone() : slot->arrayRef();
+            copy->resizePreserve(bounds);
+            *slot = Variant(copy);
+        } else {
+            *slot = Variant(Array::create(std::move(bounds)));
+        }
+    }
+}
+
+void Interpreter::execErase(const EraseStmt &s)
+{
+    for (const ExprPtr &t : s.targets) {
+        const auto &name = static_cast<const NameExpr &>(*t);
+        Variant *slot = variableRef(name.binding, true);
+        if (!slot || !slot->isArray())
+            raiseError(13);
+        if (slot->array()->isFixed()) {
+            Ref<Array> copy = slot->array()->refCount() > 1 ? slot->array()->clone() : slot->arrayRef();
+            copy->clearElements();
+            *slot = Variant(copy);
+        } else {
+            *slot = Variant(Array::createEmpty());
+        }
+    }
+}
+
+} // namespace vbs

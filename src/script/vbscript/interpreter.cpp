@@ -1,0 +1,399 @@
+// Frames, calls, units and the services built-ins ask for.
+#include "interpreter.h"
+
+#include "array.h"
+#include "lexer.h"
+#include "parser.h"
+#include "resolver.h"
+#include "scriptobject.h"
+#include "text.h"
+
+namespace vbs {
+
+using namespace ast;
+
+// --- slot storage ------------------------------------------------------------
+
+void Interpreter::SlotStack::allocate(std::size_t n, Variant *&values, Variant **&pointers)
+{
+    constexpr std::size_t kChunk = 4096;
+    if (m_chunks.empty())
+        m_chunks.push_back(Chunk{std::make_unique<Variant[]>(std::max(kChunk, n)),
+                                 std::make_unique<Variant *[]>(std::max(kChunk, n)), std::max(kChunk, n)});
+    if (m_used + n > m_chunks[m_chunk].capacity) {
+        ++m_chunk;
+        m_used = 0;
+        if (m_chunk == m_chunks.size() || m_chunks[m_chunk].capacity < n) {
+            Chunk c{std::make_unique<Variant[]>(std::max(kChunk, n)), std::make_unique<Variant *[]>(std::max(kChunk, n)),
+                    std::max(kChunk, n)};
+            if (m_chunk == m_chunks.size())
+                m_chunks.push_back(std::move(c));
+            else
+                m_chunks[m_chunk] = std::move(c);
+        }
+    }
+    values = m_chunks[m_chunk].values.get() + m_used;
+    pointers = m_chunks[m_chunk].pointers.get() + m_used;
+    m_used += n;
+}
+
+void Interpreter::SlotStack::release(Mark m, Variant *values, std::size_t n)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        values[i] = Variant();
+    m_chunk = m.chunk;
+    m_used = m.used;
+}
+
+void Interpreter::ArgBuffer::reserve(std::size_t n)
+{
+    count = n;
+    if (n > kInline) {
+        moreTemps.resize(n);
+        morePtrs.resize(n);
+    }
+}
+
+// --- lifetime ----------------------------------------------------------------
+
+Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true))
+{
+    for (const auto &[progId, factory] : m_builtins.progIds())
+        m_registry.add(progId, factory);
+}
+
+Interpreter::~Interpreter()
+{
+    // Objects going away now may still run Class_Terminate.
+    try {
+        m_errObject = Ref<Object>();
+        m_globals.clearValues();
+    } catch (...) {
+    }
+    *m_alive = false;
+}
+
+Interpreter::RunScope::RunScope(Interpreter &in)
+    : m_in(in), m_outer(in.m_runDepth == 0), m_locale(in.m_locale ? in.m_locale : &englishUS())
+{
+    if (m_outer) {
+        char probe = 0;
+        m_in.m_stackBase = &probe;
+        m_in.m_hasDeadline = m_in.m_limits.timeLimit.count() > 0;
+        if (m_in.m_hasDeadline)
+            m_in.m_deadline = std::chrono::steady_clock::now() + m_in.m_limits.timeLimit;
+        m_in.m_frame = &m_in.m_globalFrame;
+        m_in.m_depth = 0;
+    }
+    ++m_in.m_runDepth;
+}
+
+Interpreter::RunScope::~RunScope()
+{
+    --m_in.m_runDepth;
+}
+
+// --- checks ------------------------------------------------------------------
+
+void Interpreter::checkpoint()
+{
+    bool stop = m_cancel.load(std::memory_order_relaxed);
+    if (!stop && m_hasDeadline && (++m_tick & 255u) == 0)
+        stop = std::chrono::steady_clock::now() >= m_deadline;
+    if (stop) {
+        ScriptError e;
+        e.number = kCancelledError;
+        e.description = errorDescription(kCancelledError);
+        e.source = kRuntimeSource;
+        ScriptException ex(std::move(e));
+        ex.fatal = true;
+        throw ex;
+    }
+}
+
+void Interpreter::enterCall()
+{
+    checkpoint();
+    char probe = 0;
+    const std::size_t used = m_stackBase ? static_cast<std::size_t>(m_stackBase > &probe ? m_stackBase - &probe : &probe - m_stackBase) : 0;
+    if (m_depth >= m_limits.maxCallDepth || used > m_limits.stackBudget)
+        raiseError(28);
+}
+
+void Interpreter::finishError(ScriptException &e) const
+{
+    (void)e;
+}
+
+// --- units -------------------------------------------------------------------
+
+std::unique_ptr<Program> Interpreter::compile(std::u16string_view code)
+{
+    Parser parser(code);
+    std::unique_ptr<Program> program = parser.parseProgram();
+    Resolver resolver(m_globals, m_builtins);
+    resolver.resolve(*program);
+    return program;
+}
+
+void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots, bool global)
+{
+    for (const SlotInit &init : inits) {
+        Variant *target;
+        if (global) {
+            GlobalSlot &g = m_globals[init.slot];
+            if (init.what == SlotInit::What::Declare && g.defined)
+                continue;
+            g.defined = true;
+            g.isConst = init.what == SlotInit::What::Constant;
+            target = &g.value;
+        } else {
+            target = slots[init.slot];
+        }
+        switch (init.what) {
+        case SlotInit::What::Declare: break;
+        case SlotInit::What::Constant: *target = init.value; break;
+        case SlotInit::What::DynamicArray: *target = Variant(Array::createEmpty()); break;
+        case SlotInit::What::FixedArray: {
+            std::vector<Array::Bound> bounds;
+            for (std::int32_t d : init.dims)
+                bounds.push_back({0, d + 1});
+            *target = Variant(Array::create(std::move(bounds), true));
+            break;
+        }
+        }
+    }
+}
+
+void Interpreter::load(std::unique_ptr<Program> program)
+{
+    Program &p = *program;
+    for (auto &proc : p.procs)
+        proc->source = &p.source;
+    for (auto &cls : p.classes)
+        for (auto &proc : cls->procs)
+            proc->source = &p.source;
+    for (auto &[slot, proc] : p.procSlots) {
+        GlobalSlot &g = m_globals[slot];
+        g.proc = proc;
+        g.cls = nullptr;
+        g.defined = true;
+    }
+    for (auto &[slot, cls] : p.classSlots) {
+        GlobalSlot &g = m_globals[slot];
+        g.cls = cls;
+        g.proc = nullptr;
+        g.defined = true;
+    }
+    m_programs.push_back(std::move(program));
+    RunScope run(*this);
+    initSlots(p.globalInits, nullptr, true);
+    const std::u16string *saved = m_globalFrame.source;
+    m_globalFrame.source = &p.source;
+    m_globalFrame.resumeNext = false;
+    try {
+        execBlock(p.body);
+    } catch (...) {
+        m_globalFrame.source = saved;
+        throw;
+    }
+    m_globalFrame.source = saved;
+}
+
+bool Interpreter::hasProcedure(std::u16string_view name) const
+{
+    const int slot = m_globals.find(foldCase(name));
+    return slot >= 0 && const_cast<GlobalTable &>(m_globals)[slot].proc;
+}
+
+Variant Interpreter::runProcedure(std::u16string_view name, ArgRefs args)
+{
+    const int slot = m_globals.find(foldCase(name));
+    if (slot < 0 || !m_globals[slot].proc)
+        raiseError(35);
+    RunScope run(*this);
+    return callProcedure(m_globals[slot].proc, nullptr, args);
+}
+
+Variant Interpreter::evaluateGlobal(std::u16string_view expression)
+{
+    RunScope run(*this);
+    return evaluate(expression);
+}
+
+void Interpreter::defineGlobal(std::u16string_view name, const Variant &value)
+{
+    const int slot = m_globals.intern(std::u16string(name), foldCase(name));
+    GlobalSlot &g = m_globals[slot];
+    g.value = value;
+    g.defined = true;
+    g.isConst = true;
+}
+
+// --- calls -------------------------------------------------------------------
+
+Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs args)
+{
+    if (args.size() != proc->params.size())
+        raiseError(450);
+    enterCall();
+    const std::size_t n = static_cast<std::size_t>(proc->slotCount);
+    const SlotStack::Mark mark = m_stack.mark();
+    Variant *values = nullptr;
+    Variant **slots = nullptr;
+    m_stack.allocate(n, values, slots);
+    for (std::size_t i = 0; i < n; ++i)
+        slots[i] = &values[i];
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (proc->params[i].byVal)
+            values[i] = *args[i];
+        else
+            slots[i] = args[i];
+    }
+    Frame frame;
+    frame.slots = slots;
+    frame.proc = proc;
+    frame.me = me;
+    frame.source = proc->source;
+    Frame *saved = m_frame;
+    Ref<Object> keepMe(static_cast<Object *>(me));
+    struct Restore
+    {
+        Interpreter &in;
+        Frame *saved;
+        SlotStack::Mark mark;
+        Variant *values;
+        std::size_t n;
+        ~Restore()
+        {
+            in.m_frame = saved;
+            --in.m_depth;
+            in.m_stack.release(mark, values, n);
+        }
+    } restore{*this, saved, mark, values, n};
+    ++m_depth;
+    m_frame = &frame;
+    initSlots(proc->inits, slots, false);
+    execBlock(proc->body);
+    if (proc->resultSlot >= 0)
+        return std::move(values[proc->resultSlot]);
+    return Variant();
+}
+
+ScriptObject *Interpreter::requireMe() const
+{
+    if (!m_frame->me)
+        raiseError(424);
+    return m_frame->me;
+}
+
+Ref<Object> Interpreter::errObject()
+{
+    if (!m_errObject)
+        m_errObject = makeRef<ErrObject>(*this);
+    return m_errObject;
+}
+
+// --- CallContext ---------------------------------------------------------------
+
+const Locale &Interpreter::locale() const
+{
+    return m_locale ? *m_locale : englishUS();
+}
+
+void Interpreter::setLocale(const Locale *locale)
+{
+    m_locale = locale;
+    setCurrentLocale(locale ? locale : &englishUS());
+}
+
+Variant Interpreter::evaluate(std::u16string_view expression)
+{
+    enterCall();
+    ++m_depth;
+    struct Down { int &d; ~Down() { --d; } } down{m_depth};
+    auto source = std::make_unique<std::u16string>(expression);
+    Parser parser(*source);
+    ExprPtr e = parser.parseStandaloneExpression();
+    Resolver resolver(m_globals, m_builtins);
+    resolver.resolveExpression(*e, *source, m_frame->proc, m_frame->me ? &m_frame->me->classDecl() : nullptr);
+    return eval(*e);
+}
+
+void Interpreter::execute(std::u16string_view code, bool global)
+{
+    enterCall();
+    ++m_depth;
+    struct Down { int &d; ~Down() { --d; } } down{m_depth};
+    Parser parser(code);
+    std::unique_ptr<Program> program = parser.parseProgram();
+    Resolver resolver(m_globals, m_builtins);
+    ProcDecl *scope = global ? nullptr : m_frame->proc;
+    ClassDecl *cls = (!global && m_frame->me) ? &m_frame->me->classDecl() : nullptr;
+    resolver.resolveInScope(*program, scope, cls);
+    Program &p = *program;
+    for (auto &proc : p.procs)
+        proc->source = &p.source;
+    for (auto &c : p.classes)
+        for (auto &proc : c->procs)
+            proc->source = &p.source;
+    for (auto &[slot, proc] : p.procSlots) {
+        m_globals[slot].proc = proc;
+        m_globals[slot].defined = true;
+    }
+    for (auto &[slot, c] : p.classSlots) {
+        m_globals[slot].cls = c;
+        m_globals[slot].defined = true;
+    }
+    m_programs.push_back(std::move(program));
+    initSlots(p.globalInits, nullptr, true);
+    Frame frame = global ? m_globalFrame : *m_frame;
+    frame.source = &p.source;
+    if (global) {
+        frame.slots = nullptr;
+        frame.proc = nullptr;
+        frame.me = nullptr;
+    }
+    frame.resumeNext = false;
+    Frame *saved = m_frame;
+    m_frame = &frame;
+    struct Restore { Interpreter &in; Frame *saved; ~Restore() { in.m_frame = saved; } } restore{*this, saved};
+    execBlock(p.body);
+}
+
+Ref<Object> Interpreter::procedureRef(std::u16string_view name)
+{
+    const int slot = m_globals.find(foldCase(name));
+    if (slot < 0 || !m_globals[slot].proc)
+        raiseError(5);
+    return makeRef<ProcRef>(*this, *m_globals[slot].proc);
+}
+
+Ref<Object> Interpreter::createObject(std::u16string_view progId)
+{
+    return m_registry.create(progId);
+}
+
+Variant Interpreter::messageBox(ArgRefs args)
+{
+    if (!messageBoxHook)
+        raiseError(70);
+    return messageBoxHook(args);
+}
+
+Variant Interpreter::inputBox(ArgRefs args)
+{
+    if (!inputBoxHook)
+        raiseError(70);
+    return inputBoxHook(args);
+}
+
+std::any &Interpreter::extension(std::string_view key)
+{
+    auto it = m_extensions.find(key);
+    if (it == m_extensions.end())
+        it = m_extensions.emplace(std::string(key), std::any()).first;
+    return it->second;
+}
+
+} // namespace vbs

@@ -1,0 +1,191 @@
+#pragma once
+
+#include "ast.h"
+#include "builtins.h"
+#include "errors.h"
+#include "globals.h"
+#include "locale.h"
+#include "object.h"
+
+#include <any>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vbs {
+
+class ScriptObject;
+
+// Limits of one engine. The defaults suit an interactive host.
+struct Limits
+{
+    int maxCallDepth = 3000;                 // 28 "Out of stack space" beyond it
+    std::size_t stackBudget = 3u << 20;      // bytes of C++ stack a run may use
+    std::chrono::milliseconds timeLimit{0};  // 0: none; past it the run ends with 18
+};
+
+// The tree-walking interpreter. Runs the units the resolver bound, keeps
+// the global table, the Err object and the call frames. Every failure is a
+// ScriptException; the Engine turns them into a ScriptError.
+class Interpreter final : public CallContext
+{
+public:
+    Interpreter();
+    ~Interpreter() override;
+
+    // Compiles a unit; nothing of it takes effect on a compile error.
+    std::unique_ptr<ast::Program> compile(std::u16string_view code);
+    // Installs its procedures, classes, constants and arrays, then runs its global code.
+    void load(std::unique_ptr<ast::Program> program);
+    // Calls a global procedure by name (35 when missing); args by reference.
+    Variant runProcedure(std::u16string_view name, ArgRefs args);
+    bool hasProcedure(std::u16string_view name) const;
+    Variant evaluateGlobal(std::u16string_view expression);
+    void defineGlobal(std::u16string_view name, const Variant &value);
+
+    // A run starts: resets the time limit and records the stack base.
+    class RunScope
+    {
+    public:
+        explicit RunScope(Interpreter &in);
+        ~RunScope();
+    private:
+        Interpreter &m_in;
+        bool m_outer;
+        LocaleScope m_locale;
+    };
+
+    std::atomic<bool> &cancelFlag() { return m_cancel; }
+    Limits &limits() { return m_limits; }
+    ObjectRegistry &registry() { return m_registry; }
+    std::function<Variant(ArgRefs)> messageBoxHook, inputBoxHook;
+    // Fills in the line text of an error that left a statement.
+    void finishError(ScriptException &e) const;
+
+    // CallContext
+    const Locale &locale() const override;
+    void setLocale(const Locale *locale) override;
+    Variant evaluate(std::u16string_view expression) override;
+    void execute(std::u16string_view code, bool global) override;
+    Ref<Object> procedureRef(std::u16string_view name) override;
+    Ref<Object> createObject(std::u16string_view progId) override;
+    Variant messageBox(ArgRefs args) override;
+    Variant inputBox(ArgRefs args) override;
+    std::any &extension(std::string_view key) override;
+
+    // Used by script objects, procedure references and the Err object.
+    Variant callProcedure(ast::ProcDecl *proc, ScriptObject *me, ArgRefs args);
+    ScriptError &errState() { return m_err; }
+    const std::shared_ptr<bool> &aliveToken() const { return m_alive; }
+
+private:
+    enum class Flow { Normal, ExitDo, ExitFor, ExitProc };
+
+    struct Frame
+    {
+        Variant **slots = nullptr;
+        ast::ProcDecl *proc = nullptr;
+        ScriptObject *me = nullptr;
+        const std::u16string *source = nullptr;
+        bool resumeNext = false;
+    };
+
+    // Storage for the slots of active frames, reused from call to call.
+    class SlotStack
+    {
+    public:
+        struct Mark { std::size_t chunk, used; };
+        Mark mark() const { return {m_chunk, m_used}; }
+        void allocate(std::size_t n, Variant *&values, Variant **&pointers);
+        void release(Mark m, Variant *values, std::size_t n);
+    private:
+        struct Chunk { std::unique_ptr<Variant[]> values; std::unique_ptr<Variant *[]> pointers; std::size_t capacity; };
+        std::vector<Chunk> m_chunks;
+        std::size_t m_chunk = 0, m_used = 0;
+    };
+
+    // Arguments of one call: pointers to variables (ByRef) or to temporaries.
+    struct ArgBuffer
+    {
+        static constexpr std::size_t kInline = 6;
+        Variant temps[kInline];
+        Variant *ptrs[kInline];
+        std::vector<Variant> moreTemps;
+        std::vector<Variant *> morePtrs;
+        std::size_t count = 0;
+        void reserve(std::size_t n);
+        Variant &temp(std::size_t i) { return count > kInline ? moreTemps[i] : temps[i]; }
+        Variant *&ptr(std::size_t i) { return count > kInline ? morePtrs[i] : ptrs[i]; }
+        ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.data() : ptrs, count); }
+    };
+
+    // statements (interp_stmt.cpp)
+    Flow execBlock(const ast::Block &block);
+    Flow exec(const ast::Stmt &st);
+    Flow execIf(const ast::IfStmt &s);
+    Flow execSelect(const ast::SelectStmt &s);
+    Flow execFor(const ast::ForStmt &s);
+    Flow execForEach(const ast::ForEachStmt &s);
+    Flow execDo(const ast::DoStmt &s);
+    Flow execWith(const ast::WithStmt &s);
+    void execAssign(const ast::AssignStmt &s);
+    void execReDim(const ast::ReDimStmt &s);
+    void execErase(const ast::EraseStmt &s);
+    void execCall(const ast::CallStmt &s);
+    void caught(ScriptException &e, const ast::Pos &pos);
+
+    // expressions (interp_expr.cpp)
+    Variant eval(const ast::Expr &e);
+    Variant evalName(const ast::NameExpr &n);
+    Variant evalBinary(const ast::BinaryExpr &b);
+    Variant evalCall(const ast::CallExpr &c, bool statement);
+    Variant evalMember(const ast::MemberExpr &m, ArgRefs args, bool statement);
+    Variant evalNew(const ast::NewExpr &n);
+    Variant withObject(const ast::WithExpr &w);
+    void evalArgs(const std::vector<ast::ExprPtr> &args, ArgBuffer &buf);
+    Variant *variableRef(const ast::Binding &b, bool forWrite);
+    Variant indexValue(const Variant &container, ArgRefs args, bool statement);
+    Variant callBuiltin(int index, ArgRefs args);
+    void assignTo(const ast::Expr &target, const Variant &value, bool isSet);
+    Variant memberOfMe(int member, ArgRefs args);
+    [[noreturn]] void notDefined(const std::u16string &name, bool explicitOnly) const;
+
+    // helpers (interpreter.cpp)
+    void checkpoint();
+    void enterCall();
+    void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
+    ScriptObject *requireMe() const;
+    Ref<Object> errObject();
+
+    friend class ScriptObject;
+    friend class ErrObject;
+    friend class ProcRef;
+
+    GlobalTable m_globals;
+    std::vector<std::unique_ptr<ast::Program>> m_programs;
+    std::vector<std::unique_ptr<ast::Expr>> m_evalExprs;
+    const BuiltinTable &m_builtins;
+    ObjectRegistry m_registry;
+    Frame m_globalFrame;
+    Frame *m_frame = &m_globalFrame;
+    SlotStack m_stack;
+    int m_depth = 0;
+    int m_runDepth = 0;
+    const char *m_stackBase = nullptr;
+    std::atomic<bool> m_cancel{false};
+    Limits m_limits;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_hasDeadline = false;
+    unsigned m_tick = 0;
+    ScriptError m_err;
+    Ref<Object> m_errObject;
+    const Locale *m_locale = nullptr;
+    std::map<std::string, std::any, std::less<>> m_extensions;
+    std::shared_ptr<bool> m_alive;
+};
+
+} // namespace vbs

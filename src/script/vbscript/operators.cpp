@@ -1,0 +1,482 @@
+#include "operators.h"
+
+#include "array.h"
+#include "errors.h"
+#include "object.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace vbs::ops {
+
+namespace {
+
+using T = Variant::Type;
+__extension__ typedef __int128 Int128;
+
+// Precision ladder of arithmetic results.
+enum Rank { RByte, RInteger, RLong, RSingle, RCurrency, RDouble, RDate };
+
+// An operand reduced to a number subtype (strings parse to Double, Empty and
+// Boolean become Integer). Null stays Null.
+Variant numeric(const Variant &v)
+{
+    switch (v.type()) {
+    case T::Empty: return Variant::fromInteger(0);
+    case T::Boolean: return Variant::fromInteger(v.boolValue() ? -1 : 0);
+    case T::String: return Variant::fromDouble(v.toDouble());
+    case T::Object: return numeric(v.valueOf());
+    case T::Error:
+    case T::Array: raiseError(13);
+    default: return v;
+    }
+}
+
+Rank rankOf(const Variant &v)
+{
+    switch (v.type()) {
+    case T::Byte: return RByte;
+    case T::Integer: return RInteger;
+    case T::Long: return RLong;
+    case T::Single: return RSingle;
+    case T::Currency: return RCurrency;
+    case T::Date: return RDate;
+    default: return RDouble;
+    }
+}
+
+Variant fitIntegral(std::int64_t r, Rank rank)
+{
+    if (rank == RByte && r >= 0 && r <= 255)
+        return Variant::fromByte(static_cast<std::uint8_t>(r));
+    if (rank <= RInteger && r >= -32768 && r <= 32767)
+        return Variant::fromInteger(static_cast<std::int16_t>(r));
+    if (r >= INT32_MIN && r <= INT32_MAX)
+        return Variant::fromLong(static_cast<std::int32_t>(r));
+    return Variant::fromDouble(static_cast<double>(r));
+}
+
+Variant checkedDouble(double r)
+{
+    if (!std::isfinite(r))
+        raiseError(6);
+    return Variant::fromDouble(r);
+}
+
+Variant checkedDate(double r)
+{
+    if (!(r >= -657434.0 && r < 2958466.0))
+        raiseError(6);
+    return Variant::fromDate(r);
+}
+
+enum class Arith { Add, Sub, Mul };
+
+Variant arithmetic(Arith op, const Variant &a0, const Variant &b0)
+{
+    // Fast path: the common Integer/Long loop counters.
+    if ((a0.type() == T::Integer || a0.type() == T::Long) && (b0.type() == T::Integer || b0.type() == T::Long)) {
+        const std::int64_t x = a0.integralValue(), y = b0.integralValue();
+        const std::int64_t r = op == Arith::Add ? x + y : op == Arith::Sub ? x - y : x * y;
+        const Rank rank = (a0.type() == T::Long || b0.type() == T::Long) ? RLong : RInteger;
+        return fitIntegral(r, rank);
+    }
+    if (a0.type() == T::Double && b0.type() == T::Double) {
+        const double x = a0.doubleValue(), y = b0.doubleValue();
+        return checkedDouble(op == Arith::Add ? x + y : op == Arith::Sub ? x - y : x * y);
+    }
+    if (a0.isNull() || b0.isNull())
+        return Variant::null();
+    const Variant a = numeric(a0), b = numeric(b0);
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    const Rank ra = rankOf(a), rb = rankOf(b);
+    Rank rank = ra > rb ? ra : rb;
+    if (rank == RDate) {
+        const double x = a.toDouble(), y = b.toDouble();
+        if (op == Arith::Mul)
+            return checkedDouble(x * y);
+        if (op == Arith::Sub && ra == RDate && rb == RDate)
+            return checkedDouble(x - y);
+        return checkedDate(op == Arith::Add ? x + y : x - y);
+    }
+    if (rank == RSingle && (ra == RLong || rb == RLong))
+        rank = RDouble;
+    switch (rank) {
+    case RByte:
+    case RInteger:
+    case RLong: {
+        const std::int64_t x = a.integralValue(), y = b.integralValue();
+        return fitIntegral(op == Arith::Add ? x + y : op == Arith::Sub ? x - y : x * y, rank);
+    }
+    case RSingle: {
+        const double x = a.toDouble(), y = b.toDouble();
+        const double r = op == Arith::Add ? x + y : op == Arith::Sub ? x - y : x * y;
+        if (std::fabs(r) <= FLT_MAX)
+            return Variant::fromSingle(static_cast<float>(r));
+        return checkedDouble(r);
+    }
+    case RCurrency: {
+        const std::int64_t x = a.toCurrency(), y = b.toCurrency();
+        std::int64_t r;
+        if (op == Arith::Mul) {
+            const Int128 p = static_cast<Int128>(x) * y;
+            Int128 q = p / 10000, rem = p % 10000;
+            if (rem < 0) {
+                rem += 10000;
+                --q;
+            }
+            if (rem > 5000 || (rem == 5000 && (q & 1)))
+                ++q;
+            if (q > INT64_MAX || q < INT64_MIN)
+                raiseError(6);
+            r = static_cast<std::int64_t>(q);
+        } else if (op == Arith::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r)) {
+            raiseError(6);
+        }
+        return Variant::fromCurrency(r);
+    }
+    default: {
+        const double x = a.toDouble(), y = b.toDouble();
+        return checkedDouble(op == Arith::Add ? x + y : op == Arith::Sub ? x - y : x * y);
+    }
+    }
+}
+
+// Operand of \, Mod and the bitwise operators: an integral value and the
+// rank it keeps (Byte, Integer or Long).
+struct IntOperand
+{
+    std::int64_t value;
+    Rank rank;
+};
+
+IntOperand integral(const Variant &v)
+{
+    switch (v.type()) {
+    case T::Empty: return {0, RInteger};
+    case T::Boolean: return {v.boolValue() ? -1 : 0, RInteger};
+    case T::Byte: return {v.byteValue(), RByte};
+    case T::Integer: return {v.integerValue(), RInteger};
+    case T::Long: return {v.longValue(), RLong};
+    case T::Object: return integral(v.valueOf());
+    default: return {v.toLong(), RLong};
+    }
+}
+
+Variant fitBitwise(std::int64_t r, Rank rank)
+{
+    if (rank == RByte)
+        return Variant::fromByte(static_cast<std::uint8_t>(r & 0xFF));
+    if (rank == RInteger)
+        return Variant::fromInteger(static_cast<std::int16_t>(r));
+    return Variant::fromLong(static_cast<std::int32_t>(r));
+}
+
+// For the logical operators: a Boolean stays Boolean, a string saying
+// True/False becomes Boolean.
+Variant logicalOperand(const Variant &v)
+{
+    if (v.isObject())
+        return logicalOperand(v.valueOf());
+    if (v.isString()) {
+        const std::u16string &s = v.string();
+        if (s == u"True" || s == u"False")
+            return Variant::fromBool(v.toBool());
+        return Variant::fromLong(v.toLong());
+    }
+    return v;
+}
+
+enum class Bit { And, Or, Xor, Eqv, Imp };
+
+std::int64_t bitOp(Bit op, std::int64_t x, std::int64_t y)
+{
+    switch (op) {
+    case Bit::And: return x & y;
+    case Bit::Or: return x | y;
+    case Bit::Xor: return x ^ y;
+    case Bit::Eqv: return ~(x ^ y);
+    case Bit::Imp: return ~x | y;
+    }
+    return 0;
+}
+
+bool isZero(const Variant &v) { return v.isIntegral() ? v.integralValue() == 0 : (v.type() == T::Boolean ? !v.boolValue() : v.toDouble() == 0); }
+bool isAllOnes(const Variant &v) { return v.type() == T::Boolean ? v.boolValue() : integral(v).value == -1; }
+
+Variant logical(Bit op, const Variant &a0, const Variant &b0)
+{
+    if (a0.type() == T::Boolean && b0.type() == T::Boolean) {
+        const bool x = a0.boolValue(), y = b0.boolValue();
+        switch (op) {
+        case Bit::And: return Variant::fromBool(x && y);
+        case Bit::Or: return Variant::fromBool(x || y);
+        case Bit::Xor: return Variant::fromBool(x != y);
+        case Bit::Eqv: return Variant::fromBool(x == y);
+        case Bit::Imp: return Variant::fromBool(!x || y);
+        }
+    }
+    const Variant a = logicalOperand(a0), b = logicalOperand(b0);
+    if (a.isNull() || b.isNull()) {
+        if (a.isNull() && b.isNull())
+            return Variant::null();
+        const Variant &other = a.isNull() ? b : a;
+        const bool otherIsLeft = b.isNull();
+        auto same = [&](bool truth) {
+            if (other.type() == T::Boolean)
+                return Variant::fromBool(truth);
+            return fitBitwise(truth ? -1 : 0, integral(other).rank);
+        };
+        switch (op) {
+        case Bit::And:
+            return isZero(other) ? same(false) : Variant::null();
+        case Bit::Or:
+            return isAllOnes(other) ? same(true) : Variant::null();
+        case Bit::Imp:
+            // False Imp Null and Null Imp True are True.
+            if (otherIsLeft ? isZero(other) : isAllOnes(other))
+                return same(true);
+            return Variant::null();
+        default:
+            return Variant::null();
+        }
+    }
+    if (a.type() == T::Boolean && b.type() == T::Boolean)
+        return logical(op, a, b);
+    const IntOperand x = integral(a), y = integral(b);
+    const Rank rank = x.rank > y.rank ? x.rank : y.rank;
+    return fitBitwise(bitOp(op, x.value, y.value), rank);
+}
+
+int sign(double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
+
+int compareStrings(const std::u16string &a, const std::u16string &b)
+{
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+int compareNumbers(const Variant &a, const Variant &b)
+{
+    if (a.isIntegral() && b.isIntegral()) {
+        const std::int32_t x = a.integralValue(), y = b.integralValue();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (a.type() == T::Currency && b.type() == T::Currency)
+        return a.currencyValue() < b.currencyValue() ? -1 : (a.currencyValue() > b.currencyValue() ? 1 : 0);
+    return sign(a.toDouble() - b.toDouble()) == 0 ? 0 : (a.toDouble() < b.toDouble() ? -1 : 1);
+}
+
+bool isNumberLike(const Variant &v) { return v.isArithmetic(); }
+
+} // namespace
+
+Variant add(const Variant &a, const Variant &b)
+{
+    if (a.isString() && b.isString()) {
+        checkStringLength(a.string().size() + b.string().size());
+        return Variant(a.string() + b.string());
+    }
+    if ((a.isString() && b.isEmpty()) || (a.isEmpty() && b.isString()))
+        return a.isString() ? a : b;
+    return arithmetic(Arith::Add, a, b);
+}
+
+Variant subtract(const Variant &a, const Variant &b) { return arithmetic(Arith::Sub, a, b); }
+Variant multiply(const Variant &a, const Variant &b) { return arithmetic(Arith::Mul, a, b); }
+
+Variant divide(const Variant &a0, const Variant &b0)
+{
+    if (a0.isNull() || b0.isNull())
+        return Variant::null();
+    const Variant a = numeric(a0), b = numeric(b0);
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    const double x = a.toDouble(), y = b.toDouble();
+    if (y == 0)
+        raiseError(x == 0 ? 6 : 11);
+    return checkedDouble(x / y);
+}
+
+Variant intDivide(const Variant &a0, const Variant &b0)
+{
+    if (a0.isNull() || b0.isNull())
+        return Variant::null();
+    const Variant a = a0.isObject() ? a0.valueOf() : a0, b = b0.isObject() ? b0.valueOf() : b0;
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    const IntOperand x = integral(a), y = integral(b);
+    if (y.value == 0)
+        raiseError(11);
+    const Rank rank = x.rank > y.rank ? x.rank : y.rank;
+    const std::int64_t r = x.value / y.value;
+    if (rank == RLong && (r > INT32_MAX || r < INT32_MIN))
+        raiseError(6);
+    return fitIntegral(r, rank);
+}
+
+Variant modulo(const Variant &a0, const Variant &b0)
+{
+    if (a0.isNull() || b0.isNull())
+        return Variant::null();
+    const Variant a = a0.isObject() ? a0.valueOf() : a0, b = b0.isObject() ? b0.valueOf() : b0;
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    const IntOperand x = integral(a), y = integral(b);
+    if (y.value == 0)
+        raiseError(11);
+    const Rank rank = x.rank > y.rank ? x.rank : y.rank;
+    return fitIntegral(x.value % y.value, rank);
+}
+
+Variant power(const Variant &a0, const Variant &b0)
+{
+    if (a0.isNull() || b0.isNull())
+        return Variant::null();
+    const Variant a = numeric(a0), b = numeric(b0);
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    const double x = a.toDouble(), y = b.toDouble();
+    const double r = std::pow(x, y);
+    if (std::isnan(r))
+        raiseError(5);
+    if (std::isinf(r))
+        raiseError(x == 0 ? 5 : 6);
+    return Variant::fromDouble(r);
+}
+
+Variant concat(const Variant &a0, const Variant &b0)
+{
+    if (a0.isNull() && b0.isNull())
+        return Variant::null();
+    const Variant a = a0.isObject() ? a0.valueOf() : a0, b = b0.isObject() ? b0.valueOf() : b0;
+    if (a.isNull() && b.isNull())
+        return Variant::null();
+    if (a.isString() && b.isString()) {
+        checkStringLength(a.string().size() + b.string().size());
+        std::u16string s;
+        s.reserve(a.string().size() + b.string().size());
+        s += a.string();
+        s += b.string();
+        return Variant(std::move(s));
+    }
+    std::u16string x = a.isNull() ? std::u16string() : a.toString();
+    std::u16string y = b.isNull() ? std::u16string() : b.toString();
+    checkStringLength(x.size() + y.size());
+    x += y;
+    return Variant(std::move(x));
+}
+
+Variant negate(const Variant &a0)
+{
+    if (a0.isNull())
+        return Variant::null();
+    const Variant a = numeric(a0);
+    switch (a.type()) {
+    case T::Byte: return Variant::fromInteger(static_cast<std::int16_t>(-a.byteValue()));
+    case T::Integer: return fitIntegral(-static_cast<std::int64_t>(a.integerValue()), RInteger);
+    case T::Long: return fitIntegral(-static_cast<std::int64_t>(a.longValue()), RLong);
+    case T::Single: return Variant::fromSingle(-a.singleValue());
+    case T::Currency:
+        if (a.currencyValue() == INT64_MIN)
+            raiseError(6);
+        return Variant::fromCurrency(-a.currencyValue());
+    case T::Date: return checkedDate(-a.dateValue());
+    case T::Null: return a;
+    default: return Variant::fromDouble(-a.toDouble());
+    }
+}
+
+Variant logicalNot(const Variant &a0)
+{
+    const Variant a = logicalOperand(a0);
+    switch (a.type()) {
+    case T::Null: return a;
+    case T::Boolean: return Variant::fromBool(!a.boolValue());
+    case T::Empty: return Variant::fromInteger(-1);
+    case T::Byte: return Variant::fromByte(static_cast<std::uint8_t>(~a.byteValue()));
+    case T::Integer: return Variant::fromInteger(static_cast<std::int16_t>(~a.integerValue()));
+    default: return Variant::fromLong(~a.toLong());
+    }
+}
+
+Variant logicalAnd(const Variant &a, const Variant &b) { return logical(Bit::And, a, b); }
+Variant logicalOr(const Variant &a, const Variant &b) { return logical(Bit::Or, a, b); }
+Variant logicalXor(const Variant &a, const Variant &b) { return logical(Bit::Xor, a, b); }
+Variant logicalEqv(const Variant &a, const Variant &b) { return logical(Bit::Eqv, a, b); }
+Variant logicalImp(const Variant &a, const Variant &b) { return logical(Bit::Imp, a, b); }
+
+int compareValues(const Variant &a0, const Variant &b0, bool aLiteral, bool bLiteral)
+{
+    if (a0.isIntegral() && b0.isIntegral())
+        return compareNumbers(a0, b0);
+    const Variant a = a0.isObject() ? a0.valueOf() : a0, b = b0.isObject() ? b0.valueOf() : b0;
+    if (a.isNull() || b.isNull())
+        return 2;
+    if (a.isArray() || b.isArray() || a.type() == T::Error || b.type() == T::Error)
+        raiseError(13);
+    if (a.isEmpty() && b.isEmpty())
+        return 0;
+    if (a.isString() && b.isString())
+        return compareStrings(a.string(), b.string());
+    if (a.isString() || b.isString()) {
+        const Variant &s = a.isString() ? a : b;
+        const Variant &o = a.isString() ? b : a;
+        const bool sIsLeft = a.isString();
+        int r;
+        if (o.isEmpty()) {
+            r = compareStrings(s.string(), std::u16string());
+        } else if (sIsLeft ? bLiteral : aLiteral) {
+            // The number is a literal: the string converts to a number.
+            r = compareNumbers(Variant::fromDouble(s.toDouble()), o);
+        } else if (sIsLeft ? aLiteral : bLiteral) {
+            // The string is a literal: the number converts to text.
+            r = compareStrings(s.string(), o.toString());
+        } else {
+            r = 1; // a number is less than a string
+        }
+        return sIsLeft ? r : -r;
+    }
+    if (isNumberLike(a) || a.isEmpty()) {
+        if (isNumberLike(b) || b.isEmpty())
+            return compareNumbers(numeric(a), numeric(b));
+    }
+    raiseError(13);
+}
+
+Variant compare(Compare op, const Variant &a, const Variant &b, bool aLiteral, bool bLiteral)
+{
+    const int c = compareValues(a, b, aLiteral, bLiteral);
+    if (c == 2)
+        return Variant::null();
+    switch (op) {
+    case Compare::Eq: return Variant::fromBool(c == 0);
+    case Compare::Ne: return Variant::fromBool(c != 0);
+    case Compare::Lt: return Variant::fromBool(c < 0);
+    case Compare::Gt: return Variant::fromBool(c > 0);
+    case Compare::Le: return Variant::fromBool(c <= 0);
+    case Compare::Ge: return Variant::fromBool(c >= 0);
+    }
+    return Variant::fromBool(false);
+}
+
+bool sameObject(const Variant &a, const Variant &b)
+{
+    if (!a.isObject() || !b.isObject())
+        raiseError(424);
+    return a.object() == b.object();
+}
+
+bool isTrue(const Variant &v)
+{
+    if (v.type() == T::Boolean)
+        return v.boolValue();
+    if (v.isNull())
+        return false;
+    if (v.isObject())
+        return isTrue(v.valueOf());
+    return v.toBool();
+}
+
+} // namespace vbs::ops

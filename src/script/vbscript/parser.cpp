@@ -1,0 +1,626 @@
+// Statements. Each function carries the rule it parses.
+#include "parser.h"
+
+#include "errors.h"
+#include "lexer.h"
+#include "text.h"
+
+namespace vbs {
+
+using namespace ast;
+
+Parser::Parser(std::u16string_view source) : m_source(source)
+{
+    m_tokens = Lexer(source).tokenize();
+}
+
+const Token &Parser::peek(std::size_t k) const
+{
+    const std::size_t i = m_pos + k;
+    return i < m_tokens.size() ? m_tokens[i] : m_tokens.back();
+}
+
+bool Parser::atWord(std::u16string_view word, std::size_t k) const
+{
+    const Token &t = peek(k);
+    return t.kind == Tok::Identifier && equalsNoCase(t.text, word);
+}
+
+const Token &Parser::advance()
+{
+    const Token &t = peek();
+    if (m_pos < m_tokens.size() - 1)
+        ++m_pos;
+    return t;
+}
+
+bool Parser::accept(Tok t)
+{
+    if (!at(t))
+        return false;
+    advance();
+    return true;
+}
+
+void Parser::expect(Tok t, long error)
+{
+    if (!accept(t))
+        fail(error);
+}
+
+void Parser::expectWord(std::u16string_view word, long error)
+{
+    if (!atWord(word))
+        fail(error);
+    advance();
+}
+
+std::u16string Parser::expectName()
+{
+    if (!at(Tok::Identifier))
+        fail(1010);
+    return advance().text;
+}
+
+void Parser::fail(long number) const
+{
+    failAt(number, peek());
+}
+
+void Parser::failAt(long number, const Token &t) const
+{
+    raiseCompileError(number, t.line, t.column, Lexer::lineText(m_source, t.line));
+}
+
+bool Parser::atStatementEnd() const
+{
+    return at(Tok::NewLine) || at(Tok::Colon) || at(Tok::End);
+}
+
+void Parser::endStatement()
+{
+    if (!atStatementEnd())
+        fail(1025);
+}
+
+void Parser::skipSeparators()
+{
+    while (at(Tok::NewLine) || at(Tok::Colon))
+        advance();
+}
+
+// program -> { separator | Option Explicit | declaration | statement } End
+std::unique_ptr<Program> Parser::parseProgram()
+{
+    auto program = std::make_unique<Program>();
+    program->source = std::u16string(m_source);
+    parseTopLevel(*program);
+    program->optionExplicit = m_optionExplicit;
+    return program;
+}
+
+void Parser::parseTopLevel(Program &program)
+{
+    Context ctx;
+    while (true) {
+        skipSeparators();
+        if (at(Tok::End))
+            return;
+        const Pos p = pos();
+        bool isPublic = true, isPrivate = false, isDefault = false;
+        if (at(Tok::KwOption)) {
+            advance();
+            expectWord(u"Explicit", 1002);
+            if (m_sawStatement)
+                failAt(1024, m_tokens[m_pos - 2]);
+            m_optionExplicit = true;
+            endStatement();
+            continue;
+        }
+        m_sawStatement = true;
+        if (at(Tok::KwPublic) || at(Tok::KwPrivate)) {
+            isPrivate = at(Tok::KwPrivate);
+            isPublic = !isPrivate;
+            advance();
+            if (atWord(u"Default")) {
+                if (isPrivate)
+                    fail(1057);
+                fail(1048);
+            }
+            if (at(Tok::KwConst)) {
+                program.body.push_back(parseConst(p));
+                endStatement();
+                continue;
+            }
+            if (!at(Tok::KwSub) && !at(Tok::KwFunction) && !at(Tok::KwProperty)) {
+                program.body.push_back(parseDim(p));
+                endStatement();
+                continue;
+            }
+        }
+        if (at(Tok::KwSub) || at(Tok::KwFunction)) {
+            program.procs.push_back(parseProcedure(false, isPublic, isDefault));
+            continue;
+        }
+        if (at(Tok::KwProperty))
+            fail(1048);
+        if (at(Tok::KwClass)) {
+            program.classes.push_back(parseClass());
+            continue;
+        }
+        program.body.push_back(parseStatement(ctx));
+        endStatement();
+    }
+}
+
+bool Parser::atBlockEnd() const
+{
+    switch (kind()) {
+    case Tok::End:
+    case Tok::KwEnd:
+    case Tok::KwElse:
+    case Tok::KwElseIf:
+    case Tok::KwCase:
+    case Tok::KwLoop:
+    case Tok::KwNext:
+    case Tok::KwWend:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// block -> { separator | statement } up to End/Else/ElseIf/Case/Loop/Next/Wend
+Block Parser::parseBlock(Context &ctx)
+{
+    DepthGuard guard(*this);
+    Block block;
+    while (true) {
+        skipSeparators();
+        if (atBlockEnd())
+            return block;
+        if (at(Tok::KwSub) || at(Tok::KwFunction) || at(Tok::KwClass) || at(Tok::KwProperty) ||
+            at(Tok::KwPublic) || at(Tok::KwPrivate) || at(Tok::KwOption))
+            fail(1024);
+        block.push_back(parseStatement(ctx));
+        endStatement();
+    }
+}
+
+// End <what>
+void Parser::expectEnd(Tok what, long error)
+{
+    if (!at(Tok::KwEnd))
+        fail(error);
+    advance();
+    if (!accept(what))
+        fail(error == 1014 ? 1002 : error);
+}
+
+ast::StmtPtr Parser::parseStatement(Context &ctx)
+{
+    const Pos p = pos();
+    switch (kind()) {
+    case Tok::KwDim: return parseDim(p);
+    case Tok::KwReDim: return parseReDim();
+    case Tok::KwErase: return parseErase();
+    case Tok::KwConst: return parseConst(p);
+    case Tok::KwSet: advance(); return parseAssignment(true);
+    case Tok::KwLet: advance(); return parseAssignment(false);
+    case Tok::KwCall: return parseCall();
+    case Tok::KwIf: return parseIf(ctx);
+    case Tok::KwSelect: return parseSelect(ctx);
+    case Tok::KwFor: return parseFor(ctx);
+    case Tok::KwDo: return parseDo(ctx);
+    case Tok::KwWhile: return parseWhile(ctx);
+    case Tok::KwWith: return parseWith(ctx);
+    case Tok::KwExit: return parseExit(ctx);
+    case Tok::KwOn: return parseOnError();
+    case Tok::KwOption: fail(1024);
+    case Tok::KwLoop: fail(1038);
+    case Tok::KwNext: fail(1055);
+    case Tok::Identifier:
+        if (atWord(u"Stop") && (kind(1) == Tok::NewLine || kind(1) == Tok::Colon || kind(1) == Tok::End)) {
+            advance();
+            return std::make_unique<SimpleStmt>(StmtKind::Nop, p);
+        }
+        return parseIdentifierStatement();
+    case Tok::Dot:
+    case Tok::KwMe:
+        return parseIdentifierStatement();
+    default: fail(1024);
+    }
+}
+
+// assignment -> target '=' expr ; call -> target [args]
+// The target is a name with its member and index suffixes. A call whose
+// first argument starts with '(' ("f (a), b") is told apart from "f(a, b)",
+// which is error 1044 as a statement.
+ast::StmtPtr Parser::parseIdentifierStatement()
+{
+    const Pos p = pos();
+    ExprPtr target = parsePostfix(parsePrimary());
+    if (at(Tok::Eq)) {
+        advance();
+        auto a = std::make_unique<AssignStmt>(p);
+        a->target = std::move(target);
+        a->value = parseExpr();
+        return a;
+    }
+    if (atStatementEnd() || at(Tok::KwElse)) {
+        if (target->kind == ExprKind::Call) {
+            auto *call = static_cast<CallExpr *>(target.get());
+            if (call->args.size() > 1)
+                failAt(1044, m_tokens[m_pos - 1]);
+            if (call->args.size() == 1 && call->args[0]) {
+                // f (x): x is passed by value.
+                const Pos ap = call->args[0]->pos;
+                const int d = call->args[0]->depth + 1;
+                call->args[0] = std::make_unique<ParenExpr>(ap, std::move(call->args[0]));
+                call->args[0]->depth = d;
+            }
+        }
+        return std::make_unique<CallStmt>(p, std::move(target));
+    }
+    // f args...: the callee is what precedes the arguments.
+    auto call = std::make_unique<CallExpr>(p, nullptr);
+    if (target->kind == ExprKind::Call) {
+        auto *c = static_cast<CallExpr *>(target.get());
+        if (c->args.size() != 1 || !c->args[0])
+            fail(1025);
+        // "f (a) + 1, b": the parenthesised part begins the first argument.
+        ExprPtr first = std::make_unique<ParenExpr>(c->args[0]->pos, std::move(c->args[0]));
+        first->depth = 2;
+        call->callee = std::move(c->callee);
+        call->args.push_back(parseInfix(Prec::Imp, std::move(first)));
+        if (accept(Tok::Comma)) {
+            if (atStatementEnd())
+                call->args.push_back(nullptr);
+            else
+                parseArgList(call->args, Tok::End);
+        }
+    } else {
+        call->callee = std::move(target);
+        parseArgList(call->args, Tok::End);
+    }
+    if (!atStatementEnd() && !at(Tok::KwElse))
+        fail(1025);
+    return std::make_unique<CallStmt>(p, std::move(call));
+}
+
+// set -> Set target '=' expr ; let -> [Let] target '=' expr
+ast::StmtPtr Parser::parseAssignment(bool isSet)
+{
+    const Pos p = pos();
+    if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
+        fail(1010);
+    auto a = std::make_unique<AssignStmt>(p);
+    a->isSet = isSet;
+    a->target = parsePostfix(parsePrimary());
+    if (a->target->kind == ExprKind::Me)
+        fail(1037);
+    expect(Tok::Eq, 1011);
+    a->value = parseExpr();
+    return a;
+}
+
+// call -> Call name-expr
+ast::StmtPtr Parser::parseCall()
+{
+    const Pos p = pos();
+    advance();
+    if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
+        fail(1010);
+    ExprPtr target = parsePostfix(parsePrimary());
+    return std::make_unique<CallStmt>(p, std::move(target));
+}
+
+// inline -> statement { ':' statement } [Else statement { ':' statement }]
+void Parser::parseInlineStatements(Context &ctx, Block &into, bool stopAtElse)
+{
+    while (true) {
+        if (at(Tok::NewLine) || at(Tok::End))
+            return;
+        if (stopAtElse && (at(Tok::KwElse) || at(Tok::KwElseIf)))
+            return;
+        if (at(Tok::Colon)) {
+            advance();
+            continue;
+        }
+        if (at(Tok::KwEnd) && kind(1) == Tok::KwIf) {
+            // "If c Then x End If" on one line is tolerated.
+            return;
+        }
+        into.push_back(parseStatement(ctx));
+        if (!atStatementEnd() && !(stopAtElse && at(Tok::KwElse)) && !(at(Tok::KwEnd) && kind(1) == Tok::KwIf))
+            fail(1025);
+    }
+}
+
+// if -> If expr Then NewLine block { ElseIf expr Then block } [Else block] End If
+//     | If expr Then inline [Else inline]
+ast::StmtPtr Parser::parseIf(Context &ctx)
+{
+    auto s = std::make_unique<IfStmt>(pos());
+    advance();
+    IfBranch first;
+    first.cond = parseExpr();
+    expect(Tok::KwThen, 1017);
+    if (!at(Tok::NewLine) && !at(Tok::End)) {
+        parseInlineStatements(ctx, first.body, true);
+        s->branches.push_back(std::move(first));
+        if (accept(Tok::KwElse))
+            parseInlineStatements(ctx, s->elseBody, false);
+        if (at(Tok::KwEnd) && kind(1) == Tok::KwIf) {
+            advance();
+            advance();
+        }
+        return s;
+    }
+    first.body = parseBlock(ctx);
+    s->branches.push_back(std::move(first));
+    while (at(Tok::KwElseIf)) {
+        advance();
+        IfBranch b;
+        b.cond = parseExpr();
+        expect(Tok::KwThen, 1017);
+        b.body = parseBlock(ctx);
+        s->branches.push_back(std::move(b));
+    }
+    if (accept(Tok::KwElse))
+        s->elseBody = parseBlock(ctx);
+    if (!at(Tok::KwEnd))
+        fail(1014);
+    advance();
+    expect(Tok::KwIf, 1012);
+    return s;
+}
+
+// select -> Select Case expr { Case expr { ',' expr } block } [Case Else block] End Select
+ast::StmtPtr Parser::parseSelect(Context &ctx)
+{
+    auto s = std::make_unique<SelectStmt>(pos());
+    advance();
+    expect(Tok::KwCase, 1021);
+    s->subject = parseExpr();
+    endStatement();
+    skipSeparators();
+    while (at(Tok::KwCase)) {
+        advance();
+        if (accept(Tok::KwElse)) {
+            s->hasElse = true;
+            s->elseBody = parseBlock(ctx);
+            break;
+        }
+        CaseClause c;
+        do {
+            c.values.push_back(parseExpr());
+        } while (accept(Tok::Comma));
+        if (!atStatementEnd())
+            fail(1025);
+        c.body = parseBlock(ctx);
+        s->cases.push_back(std::move(c));
+    }
+    if (!at(Tok::KwEnd))
+        fail(at(Tok::End) ? 1022 : 1021);
+    advance();
+    expect(Tok::KwSelect, 1022);
+    return s;
+}
+
+// for -> For name '=' expr To expr [Step expr] block Next
+//      | For Each name In expr block Next
+ast::StmtPtr Parser::parseFor(Context &ctx)
+{
+    const Pos p = pos();
+    advance();
+    if (accept(Tok::KwEach)) {
+        auto s = std::make_unique<ForEachStmt>(p);
+        if (!at(Tok::Identifier))
+            fail(1010);
+        const Pos vp = pos();
+        s->var = std::make_unique<NameExpr>(vp, advance().text);
+        expect(Tok::KwIn, 1046);
+        s->collection = parseExpr();
+        endStatement();
+        ++ctx.forDepth;
+        s->body = parseBlock(ctx);
+        --ctx.forDepth;
+        expect(Tok::KwNext, 1020);
+        return s;
+    }
+    auto s = std::make_unique<ForStmt>(p);
+    if (!at(Tok::Identifier))
+        fail(1010);
+    const Pos vp = pos();
+    s->var = std::make_unique<NameExpr>(vp, advance().text);
+    expect(Tok::Eq, 1011);
+    s->from = parseExpr();
+    expect(Tok::KwTo, 1013);
+    s->to = parseExpr();
+    if (atWord(u"Step")) {
+        advance();
+        s->step = parseExpr();
+    }
+    endStatement();
+    ++ctx.forDepth;
+    s->body = parseBlock(ctx);
+    --ctx.forDepth;
+    expect(Tok::KwNext, 1020);
+    return s;
+}
+
+// do -> Do [(While|Until) expr] block Loop [(While|Until) expr]
+ast::StmtPtr Parser::parseDo(Context &ctx)
+{
+    auto s = std::make_unique<DoStmt>(pos());
+    advance();
+    if (at(Tok::KwWhile) || at(Tok::KwUntil)) {
+        s->test = DoStmt::Test::Before;
+        s->until = at(Tok::KwUntil);
+        advance();
+        s->cond = parseExpr();
+    }
+    if (!atStatementEnd())
+        fail(1028);
+    ++ctx.doDepth;
+    s->body = parseBlock(ctx);
+    --ctx.doDepth;
+    expect(Tok::KwLoop, 1019);
+    if (at(Tok::KwWhile) || at(Tok::KwUntil)) {
+        if (s->test != DoStmt::Test::None)
+            fail(1025);
+        s->test = DoStmt::Test::After;
+        s->until = at(Tok::KwUntil);
+        advance();
+        s->cond = parseExpr();
+    }
+    if (!atStatementEnd() && !at(Tok::KwElse))
+        fail(1028);
+    return s;
+}
+
+// while -> While expr block Wend
+ast::StmtPtr Parser::parseWhile(Context &ctx)
+{
+    auto s = std::make_unique<DoStmt>(pos());
+    advance();
+    s->test = DoStmt::Test::Before;
+    s->cond = parseExpr();
+    endStatement();
+    // Exit Do does not leave a While loop; it is not a Do.
+    s->body = parseBlock(ctx);
+    expect(Tok::KwWend, 1018);
+    s->until = false;
+    s->isWhileWend = true;
+    return s;
+}
+
+// with -> With expr block End With
+ast::StmtPtr Parser::parseWith(Context &ctx)
+{
+    auto s = std::make_unique<WithStmt>(pos());
+    advance();
+    s->object = parseExpr();
+    endStatement();
+    s->body = parseBlock(ctx);
+    expectEnd(Tok::KwWith, 1029);
+    return s;
+}
+
+// exit -> Exit (Do | For | Function | Sub | Property)
+ast::StmtPtr Parser::parseExit(Context &ctx)
+{
+    const Pos p = pos();
+    advance();
+    ExitKind what;
+    bool ok;
+    switch (kind()) {
+    case Tok::KwDo: what = ExitKind::Do; ok = ctx.doDepth > 0; break;
+    case Tok::KwFor: what = ExitKind::For; ok = ctx.forDepth > 0; break;
+    case Tok::KwFunction:
+        what = ExitKind::Function;
+        ok = ctx.scope == Scope::Procedure && ctx.procKind == ProcKind::Function;
+        break;
+    case Tok::KwSub:
+        what = ExitKind::Sub;
+        ok = ctx.scope == Scope::Procedure && ctx.procKind == ProcKind::Sub;
+        break;
+    case Tok::KwProperty:
+        what = ExitKind::Property;
+        ok = ctx.scope == Scope::Procedure && ctx.procKind != ProcKind::Sub && ctx.procKind != ProcKind::Function;
+        break;
+    default: fail(1002);
+    }
+    if (!ok)
+        failAt(1039, m_tokens[m_pos - 1]);
+    advance();
+    return std::make_unique<ExitStmt>(p, what);
+}
+
+// onerror -> On Error (Resume Next | GoTo 0)
+ast::StmtPtr Parser::parseOnError()
+{
+    const Pos p = pos();
+    advance();
+    expectWord(u"Error", 1002);
+    if (atWord(u"Resume")) {
+        advance();
+        expect(Tok::KwNext, 1002);
+        return std::make_unique<OnErrorStmt>(p, true);
+    }
+    expect(Tok::KwGoTo, 1002);
+    if (!at(Tok::Integer) || peek().number != 0)
+        fail(1002);
+    advance();
+    return std::make_unique<OnErrorStmt>(p, false);
+}
+
+// dim -> (Dim | Public | Private) name [bounds] { ',' name [bounds] }
+ast::StmtPtr Parser::parseDim(Pos at)
+{
+    auto s = std::make_unique<DimStmt>(at);
+    if (this->at(Tok::KwDim))
+        advance();
+    do {
+        VarDecl v;
+        v.pos = pos();
+        v.name = expectName();
+        v.dims = parseDimBounds(v.hasDims);
+        s->vars.push_back(std::move(v));
+    } while (accept(Tok::Comma));
+    return s;
+}
+
+// redim -> ReDim [Preserve] name '(' expr { ',' expr } ')' { ',' ... }
+ast::StmtPtr Parser::parseReDim()
+{
+    auto s = std::make_unique<ReDimStmt>(pos());
+    advance();
+    if (atWord(u"Preserve")) {
+        advance();
+        s->preserve = true;
+    }
+    do {
+        ReDimItem item;
+        const Pos p = pos();
+        item.target = std::make_unique<NameExpr>(p, expectName());
+        expect(Tok::LParen, 1005);
+        do {
+            item.dims.push_back(parseExpr());
+        } while (accept(Tok::Comma));
+        expect(Tok::RParen, 1006);
+        s->items.push_back(std::move(item));
+    } while (accept(Tok::Comma));
+    return s;
+}
+
+// erase -> Erase name { ',' name }
+ast::StmtPtr Parser::parseErase()
+{
+    auto s = std::make_unique<EraseStmt>(pos());
+    advance();
+    do {
+        const Pos p = pos();
+        s->targets.push_back(std::make_unique<NameExpr>(p, expectName()));
+    } while (accept(Tok::Comma));
+    return s;
+}
+
+// const -> Const name '=' literal { ',' name '=' literal }
+ast::StmtPtr Parser::parseConst(Pos at)
+{
+    auto s = std::make_unique<ConstStmt>(at);
+    expect(Tok::KwConst, 1002);
+    do {
+        ConstItem item;
+        item.pos = pos();
+        item.name = expectName();
+        expect(Tok::Eq, 1011);
+        item.value = parseConstValue();
+        s->items.push_back(std::move(item));
+    } while (accept(Tok::Comma));
+    return s;
+}
+
+} // namespace vbs

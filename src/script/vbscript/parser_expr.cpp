@@ -1,0 +1,251 @@
+// Expressions: precedence climbing over the ladder in ast::Prec.
+#include "errors.h"
+#include "parser.h"
+
+namespace vbs {
+
+using namespace ast;
+
+namespace {
+
+struct InfixOp
+{
+    Prec prec;
+    BinOp op;
+};
+
+bool infixOf(Tok t, InfixOp &out)
+{
+    switch (t) {
+    case Tok::KwImp: out = {Prec::Imp, BinOp::Imp}; return true;
+    case Tok::KwEqv: out = {Prec::Eqv, BinOp::Eqv}; return true;
+    case Tok::KwXor: out = {Prec::Xor, BinOp::Xor}; return true;
+    case Tok::KwOr: out = {Prec::Or, BinOp::Or}; return true;
+    case Tok::KwAnd: out = {Prec::And, BinOp::And}; return true;
+    case Tok::Eq: out = {Prec::Compare, BinOp::Eq}; return true;
+    case Tok::Ne: out = {Prec::Compare, BinOp::Ne}; return true;
+    case Tok::Lt: out = {Prec::Compare, BinOp::Lt}; return true;
+    case Tok::Gt: out = {Prec::Compare, BinOp::Gt}; return true;
+    case Tok::Le: out = {Prec::Compare, BinOp::Le}; return true;
+    case Tok::Ge: out = {Prec::Compare, BinOp::Ge}; return true;
+    case Tok::KwIs: out = {Prec::Compare, BinOp::Is}; return true;
+    case Tok::Amp: out = {Prec::Concat, BinOp::Concat}; return true;
+    case Tok::Plus: out = {Prec::Additive, BinOp::Add}; return true;
+    case Tok::Minus: out = {Prec::Additive, BinOp::Sub}; return true;
+    case Tok::KwMod: out = {Prec::Mod, BinOp::Mod}; return true;
+    case Tok::Backslash: out = {Prec::IntDiv, BinOp::IntDiv}; return true;
+    case Tok::Star: out = {Prec::Multiplicative, BinOp::Mul}; return true;
+    case Tok::Slash: out = {Prec::Multiplicative, BinOp::Div}; return true;
+    case Tok::Caret: out = {Prec::Power, BinOp::Pow}; return true;
+    default: return false;
+    }
+}
+
+Prec next(Prec p) { return static_cast<Prec>(static_cast<int>(p) + 1); }
+
+bool isNameToken(const Token &t)
+{
+    // After a dot any word is a member name, reserved or not.
+    return t.kind == Tok::Identifier || (t.kind >= Tok::KwAnd && t.kind <= Tok::KwXor);
+}
+
+} // namespace
+
+Parser::DepthGuard::DepthGuard(Parser &p) : parser(p)
+{
+    if (++parser.m_depth > kMaxDepth)
+        parser.fail(28);
+}
+
+void Parser::checkDepth(const Expr &e) const
+{
+    if (e.depth > kMaxDepth)
+        fail(28);
+}
+
+ExprPtr Parser::makeBinary(Pos p, BinOp op, ExprPtr l, ExprPtr r)
+{
+    const int d = std::max(l->depth, r->depth) + 1;
+    auto e = std::make_unique<BinaryExpr>(p, op, std::move(l), std::move(r));
+    e->depth = d;
+    checkDepth(*e);
+    return e;
+}
+
+// expr -> prefix { infix-op expr(higher) }
+ExprPtr Parser::parseExpr(Prec min)
+{
+    DepthGuard guard(*this);
+    return parseInfix(min, parsePrefix());
+}
+
+ExprPtr Parser::parseInfix(Prec min, ExprPtr lhs)
+{
+    InfixOp op;
+    while (infixOf(kind(), op) && op.prec >= min) {
+        const Pos p = pos();
+        advance();
+        ExprPtr rhs = parseExpr(next(op.prec));
+        lhs = makeBinary(p, op.op, std::move(lhs), std::move(rhs));
+    }
+    return lhs;
+}
+
+// prefix -> Not expr(Not) | - expr(Unary) | + expr(Unary) | postfix
+ExprPtr Parser::parsePrefix()
+{
+    const Pos p = pos();
+    UnOp op;
+    Prec operandPrec;
+    if (at(Tok::KwNot)) {
+        op = UnOp::Not;
+        operandPrec = Prec::Not;
+    } else if (at(Tok::Minus)) {
+        op = UnOp::Neg;
+        operandPrec = Prec::Unary;
+    } else if (at(Tok::Plus)) {
+        op = UnOp::Plus;
+        operandPrec = Prec::Unary;
+    } else {
+        return parsePostfix(parsePrimary());
+    }
+    advance();
+    ExprPtr operand = parseExpr(operandPrec);
+    // A negative number literal stays a literal (Const x = -1, comparisons).
+    if (op == UnOp::Neg && operand->kind == ExprKind::Literal) {
+        auto *lit = static_cast<LiteralExpr *>(operand.get());
+        if (lit->value.type() == Variant::Type::Integer && lit->value.integerValue() != -32768) {
+            lit->value = Variant::fromInteger(static_cast<std::int16_t>(-lit->value.integerValue()));
+            lit->pos = p;
+            return operand;
+        }
+    }
+    const int d = operand->depth + 1;
+    auto e = std::make_unique<UnaryExpr>(p, op, std::move(operand));
+    e->depth = d;
+    checkDepth(*e);
+    return e;
+}
+
+// postfix -> primary { '.' name | '(' [args] ')' }
+ExprPtr Parser::parsePostfix(ExprPtr e)
+{
+    while (true) {
+        if (at(Tok::Dot) && !peek().spaceBefore) {
+            const Pos p = pos();
+            advance();
+            if (!isNameToken(peek()))
+                fail(1010);
+            std::u16string name = advance().text;
+            const int d = e->depth + 1;
+            e = std::make_unique<MemberExpr>(p, std::move(e), std::move(name));
+            e->depth = d;
+        } else if (at(Tok::LParen)) {
+            if (e->kind != ExprKind::Name && e->kind != ExprKind::Member && e->kind != ExprKind::Call &&
+                e->kind != ExprKind::With)
+                return e;
+            const Pos p = pos();
+            advance();
+            auto call = std::make_unique<CallExpr>(p, std::move(e));
+            parseArgList(call->args, Tok::RParen);
+            expect(Tok::RParen, 1006);
+            int d = call->callee->depth;
+            for (const ExprPtr &a : call->args)
+                if (a)
+                    d = std::max(d, a->depth);
+            call->depth = d + 1;
+            e = std::move(call);
+        } else {
+            return e;
+        }
+        checkDepth(*e);
+    }
+}
+
+// args -> [expr] { ',' [expr] }   (an empty position is an omitted argument)
+void Parser::parseArgList(std::vector<ExprPtr> &args, Tok close)
+{
+    if (at(close))
+        return;
+    while (true) {
+        if (at(Tok::Comma)) {
+            args.push_back(nullptr);
+        } else {
+            args.push_back(parseExpr());
+        }
+        if (!accept(Tok::Comma))
+            break;
+        if (at(close) || atStatementEnd())
+            args.push_back(nullptr);
+    }
+}
+
+// primary -> literal | name | '.' name | '(' expr ')' | New name | Me
+//          | True | False | Nothing | Empty | Null
+ExprPtr Parser::parsePrimary()
+{
+    const Pos p = pos();
+    const Token &t = peek();
+    switch (t.kind) {
+    case Tok::Integer: {
+        advance();
+        const double v = t.number;
+        if (v >= -32768 && v <= 32767)
+            return std::make_unique<LiteralExpr>(p, Variant::fromInteger(static_cast<std::int16_t>(v)));
+        return std::make_unique<LiteralExpr>(p, Variant::fromLong(static_cast<std::int32_t>(v)));
+    }
+    case Tok::Float: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromDouble(t.number));
+    case Tok::String: advance(); return std::make_unique<LiteralExpr>(p, Variant(t.text));
+    case Tok::Date: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromDate(t.number));
+    case Tok::KwTrue: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromBool(true));
+    case Tok::KwFalse: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromBool(false));
+    case Tok::KwNothing: advance(); return std::make_unique<LiteralExpr>(p, Variant::nothing());
+    case Tok::KwEmpty: advance(); return std::make_unique<LiteralExpr>(p, Variant());
+    case Tok::KwNull: advance(); return std::make_unique<LiteralExpr>(p, Variant::null());
+    case Tok::Identifier: {
+        std::u16string name = t.text;
+        advance();
+        return std::make_unique<NameExpr>(p, std::move(name));
+    }
+    case Tok::Dot: {
+        advance();
+        if (!isNameToken(peek()))
+            fail(1010);
+        std::u16string name = advance().text;
+        auto with = std::make_unique<WithExpr>(p);
+        auto m = std::make_unique<MemberExpr>(p, std::move(with), std::move(name));
+        m->depth = 2;
+        return m;
+    }
+    case Tok::LParen: {
+        advance();
+        ExprPtr inner = parseExpr();
+        expect(Tok::RParen, 1006);
+        const int d = inner->depth + 1;
+        auto e = std::make_unique<ParenExpr>(p, std::move(inner));
+        e->depth = d;
+        return e;
+    }
+    case Tok::KwNew: {
+        advance();
+        if (!at(Tok::Identifier))
+            fail(1010);
+        std::u16string name = advance().text;
+        return std::make_unique<NewExpr>(p, std::move(name));
+    }
+    case Tok::KwMe: advance(); return std::make_unique<MeExpr>(p);
+    default: fail(1023);
+    }
+}
+
+ExprPtr Parser::parseStandaloneExpression()
+{
+    skipSeparators();
+    ExprPtr e = parseExpr();
+    skipSeparators();
+    if (!at(Tok::End))
+        fail(1025);
+    return e;
+}
+
+} // namespace vbs

@@ -1,0 +1,240 @@
+#include "scriptobject.h"
+
+#include "array.h"
+#include "errors.h"
+#include "interpreter.h"
+#include "operators.h"
+#include "text.h"
+
+namespace vbs {
+
+using namespace ast;
+
+ScriptObject::ScriptObject(Interpreter &interp, ClassDecl &cls)
+    : m_interp(interp), m_cls(cls), m_alive(interp.aliveToken())
+{
+    fields.resize(cls.fields.size());
+    for (std::size_t i = 0; i < cls.fields.size(); ++i) {
+        const FieldDecl &f = cls.fields[i];
+        if (!f.hasDims)
+            continue;
+        if (f.dims.empty()) {
+            fields[i] = Variant(Array::createEmpty());
+        } else {
+            std::vector<Array::Bound> bounds;
+            for (std::int32_t d : f.dims)
+                bounds.push_back({0, d + 1});
+            fields[i] = Variant(Array::create(std::move(bounds), true));
+        }
+    }
+}
+
+void ScriptObject::finalRelease() noexcept
+{
+    if (!m_terminated && initialized && *m_alive && m_cls.terminate) {
+        m_terminated = true;
+        addRef(); // Me is valid while Class_Terminate runs
+        try {
+            m_interp.callProcedure(m_cls.terminate, this, {});
+        } catch (...) {
+            // An error in Class_Terminate is not reported anywhere.
+        }
+        if (!dropTemporaryRef())
+            return; // the terminator stored Me somewhere: it lives on
+    }
+    delete this;
+}
+
+int ScriptObject::findMember(const std::u16string &folded, bool fromInside) const
+{
+    if (folded.empty())
+        return -1;
+    const auto it = m_cls.memberIndex.find(folded);
+    if (it == m_cls.memberIndex.end())
+        raiseError(438);
+    if (!fromInside && !m_cls.members[static_cast<std::size_t>(it->second)].isPublic)
+        raiseError(438);
+    return it->second;
+}
+
+Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
+{
+    (void)fromInside;
+    if (member < 0) {
+        member = m_cls.defaultMember;
+        if (member < 0)
+            raiseError(438);
+    }
+    Ref<Object> keep(this);
+    const ClassMember &m = m_cls.members[static_cast<std::size_t>(member)];
+    if (m.field >= 0) {
+        Variant &f = fields[static_cast<std::size_t>(m.field)];
+        if (args.empty())
+            return f;
+        if (f.isArray()) {
+            std::vector<std::int32_t> idx;
+            for (Variant *a : args)
+                idx.push_back(a->isObject() ? a->valueOf().toLong() : a->toLong());
+            return f.array()->at(idx);
+        }
+        if (f.isObject() && f.object())
+            return f.object()->get(u"", args);
+        raiseError(13);
+    }
+    if (m.get)
+        return m_interp.callProcedure(m.get, this, args);
+    if (m.method)
+        return m_interp.callProcedure(m.method, this, args);
+    raiseError(438);
+}
+
+void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, bool isSet, bool fromInside)
+{
+    (void)fromInside;
+    if (member < 0) {
+        member = m_cls.defaultMember;
+        if (member < 0)
+            raiseError(438);
+    }
+    Ref<Object> keep(this);
+    const ClassMember &m = m_cls.members[static_cast<std::size_t>(member)];
+    if (m.field >= 0) {
+        Variant &f = fields[static_cast<std::size_t>(m.field)];
+        if (args.empty()) {
+            f = value;
+            return;
+        }
+        if (f.isArray()) {
+            if (f.array()->refCount() > 1)
+                f = Variant(f.array()->clone());
+            std::vector<std::int32_t> idx;
+            for (Variant *a : args)
+                idx.push_back(a->isObject() ? a->valueOf().toLong() : a->toLong());
+            f.array()->at(idx) = value;
+            return;
+        }
+        if (f.isObject() && f.object()) {
+            if (isSet)
+                f.object()->set(u"", args, value);
+            else
+                f.object()->let(u"", args, value);
+            return;
+        }
+        raiseError(13);
+    }
+    ProcDecl *setter = isSet ? m.set : m.let;
+    if (!setter)
+        setter = isSet ? m.let : m.set;
+    if (!setter) {
+        if (m.get && args.empty() && !isSet) {
+            // Assigning to the default member of what a Property Get returns.
+            raiseError(450);
+        }
+        raiseError(m.method ? 450 : 438);
+    }
+    std::vector<Variant *> all(args.begin(), args.end());
+    Variant copy = value;
+    all.push_back(&copy);
+    m_interp.callProcedure(setter, this, all);
+}
+
+Variant ScriptObject::get(std::u16string_view name, ArgRefs args)
+{
+    return getMember(findMember(foldCase(name), false), args, false);
+}
+
+void ScriptObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
+{
+    letMember(findMember(foldCase(name), false), args, value, false, false);
+}
+
+void ScriptObject::set(std::u16string_view name, ArgRefs args, const Variant &value)
+{
+    letMember(findMember(foldCase(name), false), args, value, true, false);
+}
+
+void ScriptObject::call(std::u16string_view name, ArgRefs args)
+{
+    getMember(findMember(foldCase(name), false), args, false);
+}
+
+// --- Err ---------------------------------------------------------------------
+
+Variant ErrObject::get(std::u16string_view name, ArgRefs args)
+{
+    ScriptError &e = m_interp.errState();
+    const std::u16string key = foldCase(name);
+    if (key.empty() || key == u"number") {
+        if (!args.empty())
+            raiseError(450);
+        return Variant::fromLong(static_cast<std::int32_t>(e.number));
+    }
+    if (key == u"description")
+        return Variant(e.description);
+    if (key == u"source")
+        return Variant(e.source);
+    if (key == u"helpfile")
+        return Variant(e.helpFile);
+    if (key == u"helpcontext")
+        return Variant::fromLong(static_cast<std::int32_t>(e.helpContext));
+    if (key == u"clear") {
+        e = ScriptError();
+        return Variant();
+    }
+    if (key == u"raise") {
+        if (args.empty() || args.size() > 5)
+            raiseError(450);
+        auto present = [&](std::size_t i) { return i < args.size() && !args[i]->isMissing(); };
+        const long number = args[0]->valueOf().toLong();
+        if (number == 0)
+            raiseError(5);
+        ScriptError raised;
+        raised.number = number;
+        raised.source = present(1) ? args[1]->valueOf().toString() : std::u16string(kRuntimeSource);
+        if (present(2)) {
+            raised.description = args[2]->valueOf().toString();
+        } else {
+            const std::u16string_view d = errorDescription(number);
+            raised.description = d.empty() ? u"Unknown runtime error" : std::u16string(d);
+        }
+        if (present(3))
+            raised.helpFile = args[3]->valueOf().toString();
+        if (present(4))
+            raised.helpContext = args[4]->valueOf().toLong();
+        throw ScriptException(std::move(raised));
+    }
+    raiseError(438);
+}
+
+void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
+{
+    if (!args.empty())
+        raiseError(450);
+    ScriptError &e = m_interp.errState();
+    const std::u16string key = foldCase(name);
+    if (key.empty() || key == u"number")
+        e.number = value.toLong();
+    else if (key == u"description")
+        e.description = value.toString();
+    else if (key == u"source")
+        e.source = value.toString();
+    else if (key == u"helpfile")
+        e.helpFile = value.toString();
+    else if (key == u"helpcontext")
+        e.helpContext = value.toLong();
+    else
+        raiseError(438);
+}
+
+// --- GetRef ------------------------------------------------------------------
+
+ProcRef::ProcRef(Interpreter &interp, ProcDecl &proc) : m_interp(interp), m_proc(proc), m_alive(interp.aliveToken()) {}
+
+Variant ProcRef::get(std::u16string_view name, ArgRefs args)
+{
+    if (!name.empty() || !*m_alive)
+        raiseError(438);
+    return m_interp.callProcedure(&m_proc, nullptr, args);
+}
+
+} // namespace vbs

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ast.h"
+#include "object.h"
+
+#include <memory>
+#include <vector>
+
+namespace vbs {
+
+class Interpreter;
+
+// An instance of a script Class. Members are found through the class's
+// member table; Private members are reachable only from the class's own
+// code (Me). Class_Terminate runs when the last reference goes, unless the
+// engine is gone by then.
+class ScriptObject final : public Object
+{
+public:
+    ScriptObject(Interpreter &interp, ast::ClassDecl &cls);
+
+    std::u16string typeName() const override { return m_cls.name; }
+    Variant get(std::u16string_view name, ArgRefs args) override;
+    void let(std::u16string_view name, ArgRefs args, const Variant &value) override;
+    void set(std::u16string_view name, ArgRefs args, const Variant &value) override;
+    void call(std::u16string_view name, ArgRefs args) override;
+
+    // By member index (-1: the default member).
+    Variant getMember(int member, ArgRefs args, bool fromInside);
+    void letMember(int member, ArgRefs args, const Variant &value, bool isSet, bool fromInside);
+    // By folded name; 438 when missing or private from outside.
+    int findMember(const std::u16string &folded, bool fromInside) const;
+
+    ast::ClassDecl &classDecl() { return m_cls; }
+    std::vector<Variant> fields;
+    bool initialized = false;
+
+protected:
+    void finalRelease() noexcept override;
+
+private:
+    Interpreter &m_interp;
+    ast::ClassDecl &m_cls;
+    std::shared_ptr<bool> m_alive;
+    bool m_terminated = false;
+};
+
+// The Err object of one engine.
+class ErrObject final : public Object
+{
+public:
+    explicit ErrObject(Interpreter &interp) : m_interp(interp) {}
+    std::u16string typeName() const override { return u"ErrObject"; }
+    Variant get(std::u16string_view name, ArgRefs args) override;
+    void let(std::u16string_view name, ArgRefs args, const Variant &value) override;
+
+private:
+    Interpreter &m_interp;
+};
+
+// What GetRef returns: calling its default member calls the procedure.
+class ProcRef final : public Object
+{
+public:
+    ProcRef(Interpreter &interp, ast::ProcDecl &proc);
+    std::u16string typeName() const override { return u"Object"; }
+    Variant get(std::u16string_view name, ArgRefs args) override;
+
+private:
+    Interpreter &m_interp;
+    ast::ProcDecl &m_proc;
+    std::shared_ptr<bool> m_alive;
+};
+
+} // namespace vbs

@@ -1,0 +1,508 @@
+#include "variant.h"
+
+#include "array.h"
+#include "errors.h"
+#include "locale.h"
+#include "object.h"
+#include "text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace vbs {
+
+// --- value lifetime --------------------------------------------------------
+
+Variant::Variant(const Variant &o) noexcept : m_type(o.m_type), m(o.m)
+{
+    switch (m_type) {
+    case Type::String: m.str->addRef(); break;
+    case Type::Object: if (m.obj) m.obj->addRef(); break;
+    case Type::Array: m.arr->addRef(); break;
+    default: break;
+    }
+}
+
+Variant::Variant(Variant &&o) noexcept : m_type(o.m_type), m(o.m)
+{
+    o.m_type = Type::Empty;
+    o.m.i64 = 0;
+}
+
+Variant &Variant::operator=(const Variant &o) noexcept
+{
+    // Copy first, release the old value last: releasing may run a
+    // Class_Terminate that reads this very variable.
+    Variant copy(o);
+    swap(copy);
+    return *this;
+}
+
+Variant &Variant::operator=(Variant &&o) noexcept
+{
+    Variant moved(std::move(o));
+    swap(moved);
+    return *this;
+}
+
+void Variant::swap(Variant &o) noexcept
+{
+    std::swap(m_type, o.m_type);
+    std::swap(m, o.m);
+}
+
+void Variant::clearPayload() noexcept
+{
+    switch (m_type) {
+    case Type::String: m.str->release(); break;
+    case Type::Object: if (m.obj) m.obj->release(); break;
+    case Type::Array: m.arr->release(); break;
+    default: break;
+    }
+}
+
+Variant::Variant(std::u16string text) : Variant(makeRef<StringData>(std::move(text))) {}
+
+Variant::Variant(Ref<StringData> text) noexcept
+{
+    m_type = Type::String;
+    m.str = text.get();
+    m.str->addRef();
+}
+
+Variant::Variant(Ref<Object> object) noexcept
+{
+    m_type = Type::Object;
+    m.obj = object.get();
+    if (m.obj)
+        m.obj->addRef();
+}
+
+Variant::Variant(Ref<Array> array) noexcept
+{
+    if (!array) {
+        m.i64 = 0;
+        return;
+    }
+    m_type = Type::Array;
+    m.arr = array.get();
+    m.arr->addRef();
+}
+
+Variant Variant::nothing() noexcept
+{
+    Variant v;
+    v.m_type = Type::Object;
+    v.m.obj = nullptr;
+    return v;
+}
+
+Ref<Object> Variant::objectRef() const noexcept { return m_type == Type::Object ? Ref<Object>(m.obj) : Ref<Object>(); }
+Ref<Array> Variant::arrayRef() const noexcept { return m_type == Type::Array ? Ref<Array>(m.arr) : Ref<Array>(); }
+
+std::int32_t Variant::integralValue() const noexcept
+{
+    switch (m_type) {
+    case Type::Boolean: return m.b ? -1 : 0;
+    case Type::Byte: return m.u8;
+    case Type::Integer: return m.i16;
+    case Type::Long: return m.i32;
+    default: return 0;
+    }
+}
+
+// --- numbers and text --------------------------------------------------------
+
+double roundHalfEven(double value) noexcept
+{
+    const double r = std::nearbyint(value); // default rounding mode: to nearest even
+    return r;
+}
+
+namespace {
+
+bool startsWithNoCase(std::u16string_view s, std::u16string_view prefix)
+{
+    return s.size() >= prefix.size() && equalsNoCase(s.substr(0, prefix.size()), prefix);
+}
+
+std::u16string_view trimSpaces(std::u16string_view s)
+{
+    while (!s.empty() && (s.front() == u' ' || s.front() == u'\t' || s.front() == 0x3000))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == 0x3000))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool parseRadix(std::u16string_view s, int radix, double &out)
+{
+    if (s.empty())
+        return false;
+    std::uint64_t v = 0;
+    std::size_t digits = 0;
+    for (char16_t c : s) {
+        int d;
+        if (c >= u'0' && c <= u'9')
+            d = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            d = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            d = c - u'A' + 10;
+        else
+            return false;
+        if (d >= radix)
+            return false;
+        v = v * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
+        if (v > 0xFFFFFFFFull)
+            return false;
+        ++digits;
+    }
+    // Up to 16 bits wrap as an Integer, up to 32 bits as a Long.
+    if (v <= 0xFFFF && ((radix == 16 && digits <= 4) || (radix == 8 && v <= 0xFFFF && digits <= 6)))
+        out = static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
+    else
+        out = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    return true;
+}
+
+} // namespace
+
+bool parseNumber(std::u16string_view text, double &out)
+{
+    const Locale &loc = currentLocale();
+    std::u16string_view s = trimSpaces(text);
+    if (s.empty())
+        return false;
+    if (startsWithNoCase(s, u"&H"))
+        return parseRadix(s.substr(2), 16, out);
+    if (startsWithNoCase(s, u"&O"))
+        return parseRadix(s.substr(2), 8, out);
+    if (s.front() == u'&')
+        return parseRadix(s.substr(1), 8, out);
+
+    bool negative = false;
+    bool parens = false;
+    auto skipCurrency = [&] {
+        if (!loc.currencySymbol.empty() && s.substr(0, loc.currencySymbol.size()) == loc.currencySymbol) {
+            s.remove_prefix(loc.currencySymbol.size());
+            s = trimSpaces(s);
+        }
+    };
+    if (s.front() == u'(' && s.back() == u')') {
+        parens = true;
+        s = trimSpaces(s.substr(1, s.size() - 2));
+    }
+    skipCurrency();
+    if (!s.empty() && (s.front() == u'-' || s.front() == u'+')) {
+        negative = s.front() == u'-';
+        s = trimSpaces(s.substr(1));
+    }
+    skipCurrency();
+    if (!s.empty() && (s.back() == u'-' || s.back() == u'+') && !negative) {
+        negative = s.back() == u'-';
+        s = trimSpaces(s.substr(0, s.size() - 1));
+    }
+    if (!loc.currencySymbol.empty() && s.size() > loc.currencySymbol.size() &&
+        s.substr(s.size() - loc.currencySymbol.size()) == loc.currencySymbol)
+        s = trimSpaces(s.substr(0, s.size() - loc.currencySymbol.size()));
+
+    std::string ascii;
+    ascii.reserve(s.size() + 2);
+    bool digits = false, seenDecimal = false, seenExp = false;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const char16_t c = s[i];
+        if (c >= u'0' && c <= u'9') {
+            ascii.push_back(static_cast<char>(c));
+            digits = true;
+            ++i;
+        } else if (!seenDecimal && !seenExp && s.substr(i, loc.decimalSeparator.size()) == loc.decimalSeparator) {
+            ascii.push_back('.');
+            seenDecimal = true;
+            i += loc.decimalSeparator.size();
+        } else if (!seenDecimal && !seenExp && digits && !loc.groupSeparator.empty() &&
+                   s.substr(i, loc.groupSeparator.size()) == loc.groupSeparator) {
+            i += loc.groupSeparator.size();
+        } else if (!seenExp && digits && (c == u'e' || c == u'E' || c == u'd' || c == u'D')) {
+            seenExp = true;
+            ascii.push_back('e');
+            ++i;
+            if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+                ascii.push_back(static_cast<char>(s[i]));
+                ++i;
+            }
+            if (i >= s.size() || s[i] < u'0' || s[i] > u'9')
+                return false;
+        } else {
+            return false;
+        }
+    }
+    if (!digits)
+        return false;
+    double v = std::strtod(ascii.c_str(), nullptr);
+    if (!std::isfinite(v))
+        return false;
+    out = (negative != parens) ? -v : v;
+    if (negative && parens)
+        return false;
+    return true;
+}
+
+std::u16string formatDouble(double value, int significantDigits)
+{
+    if (value == 0)
+        return u"0";
+    if (!std::isfinite(value))
+        return std::isnan(value) ? u"NaN" : (value > 0 ? u"Infinity" : u"-Infinity");
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*G", significantDigits, value);
+    std::u16string out;
+    const std::u16string &dec = currentLocale().decimalSeparator;
+    for (const char *p = buf; *p; ++p) {
+        if (*p == '.')
+            out += dec;
+        else
+            out.push_back(static_cast<char16_t>(*p));
+    }
+    return out;
+}
+
+std::u16string formatCurrency(std::int64_t scaled)
+{
+    const bool negative = scaled < 0;
+    const std::uint64_t mag = negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    std::u16string out = fromAscii(std::to_string(mag / 10000));
+    std::uint64_t frac = mag % 10000;
+    if (frac) {
+        std::string f = std::to_string(frac + 10000).substr(1);
+        while (!f.empty() && f.back() == '0')
+            f.pop_back();
+        out += currentLocale().decimalSeparator + fromAscii(f);
+    }
+    return negative ? u"-" + out : out;
+}
+
+// --- conversions ---------------------------------------------------------------
+
+Variant Variant::valueOf() const
+{
+    if (m_type != Type::Object)
+        return *this;
+    if (!m.obj)
+        raiseError(91);
+    Variant v = m.obj->get(u"", {});
+    for (int depth = 0; v.m_type == Type::Object && depth < 8; ++depth) {
+        if (!v.m.obj)
+            raiseError(91);
+        v = v.m.obj->get(u"", {});
+    }
+    if (v.m_type == Type::Object)
+        raiseError(438);
+    return v;
+}
+
+double Variant::toDouble() const
+{
+    switch (m_type) {
+    case Type::Empty: return 0;
+    case Type::Null: raiseError(94);
+    case Type::Boolean: return m.b ? -1 : 0;
+    case Type::Byte: return m.u8;
+    case Type::Integer: return m.i16;
+    case Type::Long: return m.i32;
+    case Type::Single: return m.f32;
+    case Type::Double:
+    case Type::Date: return m.f64;
+    case Type::Currency: return static_cast<double>(m.i64) / 10000.0;
+    case Type::String: {
+        double d;
+        if (parseNumber(m.str->text, d))
+            return d;
+        raiseError(13);
+    }
+    case Type::Object: return valueOf().toDouble();
+    case Type::Error:
+    case Type::Array: break;
+    }
+    raiseError(13);
+}
+
+namespace {
+double integralSource(const Variant &v)
+{
+    // Exact paths for the integral subtypes; everything else rounds.
+    if (v.isIntegral() || v.type() == Variant::Type::Boolean)
+        return v.integralValue();
+    if (v.type() == Variant::Type::Currency) {
+        const std::int64_t c = v.currencyValue();
+        std::int64_t q = c / 10000, r = c % 10000;
+        if (r < 0) {
+            r += 10000;
+            --q;
+        }
+        if (r > 5000 || (r == 5000 && (q & 1)))
+            ++q;
+        return static_cast<double>(q);
+    }
+    return roundHalfEven(v.toDouble());
+}
+} // namespace
+
+std::int32_t Variant::toLong() const
+{
+    if (m_type == Type::Long)
+        return m.i32;
+    const double d = integralSource(*this);
+    if (!(d >= -2147483648.0 && d <= 2147483647.0))
+        raiseError(6);
+    return static_cast<std::int32_t>(d);
+}
+
+std::int16_t Variant::toInteger() const
+{
+    if (m_type == Type::Integer)
+        return m.i16;
+    const double d = integralSource(*this);
+    if (!(d >= -32768.0 && d <= 32767.0))
+        raiseError(6);
+    return static_cast<std::int16_t>(d);
+}
+
+std::uint8_t Variant::toByte() const
+{
+    const double d = integralSource(*this);
+    if (!(d >= 0 && d <= 255))
+        raiseError(6);
+    return static_cast<std::uint8_t>(d);
+}
+
+float Variant::toSingle() const
+{
+    const double d = toDouble();
+    if (std::fabs(d) > std::numeric_limits<float>::max())
+        raiseError(6);
+    return static_cast<float>(d);
+}
+
+std::int64_t Variant::toCurrency() const
+{
+    if (m_type == Type::Currency)
+        return m.i64;
+    if (isIntegral() || m_type == Type::Boolean)
+        return static_cast<std::int64_t>(integralValue()) * 10000;
+    const double d = toDouble() * 10000.0;
+    if (!(std::fabs(d) < 9.2233720368547758e18))
+        raiseError(6);
+    return static_cast<std::int64_t>(roundHalfEven(d));
+}
+
+double Variant::toDate() const
+{
+    if (m_type == Type::Date)
+        return m.f64;
+    if (m_type == Type::String) {
+        double d;
+        if (parseDate(m.str->text, d) || parseNumber(m.str->text, d)) {
+            if (d < -657434.0 || d >= 2958466.0)
+                raiseError(6);
+            return d;
+        }
+        raiseError(13);
+    }
+    const double d = toDouble();
+    if (d < -657434.0 || d >= 2958466.0)
+        raiseError(6);
+    return d;
+}
+
+bool Variant::toBool() const
+{
+    switch (m_type) {
+    case Type::Empty: return false;
+    case Type::Null: raiseError(94);
+    case Type::Boolean: return m.b;
+    case Type::String: {
+        std::u16string_view s = trimSpaces(m.str->text);
+        if (equalsNoCase(s, u"True") || equalsNoCase(s, u"#TRUE#"))
+            return true;
+        if (equalsNoCase(s, u"False") || equalsNoCase(s, u"#FALSE#"))
+            return false;
+        double d;
+        if (parseNumber(s, d))
+            return d != 0;
+        raiseError(13);
+    }
+    case Type::Object: return valueOf().toBool();
+    case Type::Error:
+    case Type::Array: raiseError(13);
+    case Type::Currency: return m.i64 != 0;
+    default: return toDouble() != 0;
+    }
+}
+
+std::u16string Variant::toString() const
+{
+    switch (m_type) {
+    case Type::Empty: return {};
+    case Type::Null: raiseError(94);
+    case Type::Boolean: return m.b ? u"True" : u"False";
+    case Type::Byte: return fromAscii(std::to_string(m.u8));
+    case Type::Integer: return fromAscii(std::to_string(m.i16));
+    case Type::Long: return fromAscii(std::to_string(m.i32));
+    case Type::Single: return formatDouble(m.f32, 7);
+    case Type::Double: return formatDouble(m.f64, 15);
+    case Type::Currency: return formatCurrency(m.i64);
+    case Type::Date: return formatDate(m.f64);
+    case Type::String: return m.str->text;
+    case Type::Object: return valueOf().toString();
+    case Type::Error: return u"Error " + fromAscii(std::to_string(m.i32));
+    case Type::Array: break;
+    }
+    raiseError(13);
+}
+
+VarType Variant::varType() const noexcept
+{
+    switch (m_type) {
+    case Type::Empty: return VarType::Empty;
+    case Type::Null: return VarType::Null;
+    case Type::Boolean: return VarType::Boolean;
+    case Type::Byte: return VarType::Byte;
+    case Type::Integer: return VarType::Integer;
+    case Type::Long: return VarType::Long;
+    case Type::Single: return VarType::Single;
+    case Type::Double: return VarType::Double;
+    case Type::Currency: return VarType::Currency;
+    case Type::Date: return VarType::Date;
+    case Type::String: return VarType::String;
+    case Type::Object: return VarType::Object;
+    case Type::Error: return VarType::Error;
+    case Type::Array: return static_cast<VarType>(0x2000 | 12);
+    }
+    return VarType::Empty;
+}
+
+std::u16string Variant::typeName() const
+{
+    switch (m_type) {
+    case Type::Empty: return u"Empty";
+    case Type::Null: return u"Null";
+    case Type::Boolean: return u"Boolean";
+    case Type::Byte: return u"Byte";
+    case Type::Integer: return u"Integer";
+    case Type::Long: return u"Long";
+    case Type::Single: return u"Single";
+    case Type::Double: return u"Double";
+    case Type::Currency: return u"Currency";
+    case Type::Date: return u"Date";
+    case Type::String: return u"String";
+    case Type::Object: return m.obj ? m.obj->typeName() : u"Nothing";
+    case Type::Error: return u"Error";
+    case Type::Array: return u"Variant()";
+    }
+    return u"Empty";
+}
+
+} // namespace vbs

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A .vbs case: the program and what its header comments expect.
+struct CaseFile
+{
+    std::string name;     // path below cases/, as a test name
+    std::string path;
+    std::string source;   // UTF-8
+    bool hasExpect = false;
+    std::string expect;   // ' expect: <CStr of Main's result>
+    long expectError = 0; // ' expect-error: <number>
+    long expectCompileError = 0; // ' expect-compile-error: <number>
+    int expectLine = 0;   // ' expect-line: <line>
+};
+
+// Every .vbs file below `dir`, sorted by path.
+std::vector<CaseFile> loadCases(const std::string &dir);

@@ -1,0 +1,5 @@
+' expect-compile-error: 1039
+' expect-line: 4
+Function Main()
+  Exit Sub
+End Function

@@ -1,0 +1,6 @@
+' expect-compile-error: 1016
+' expect-line: 4
+Sub S()
+End Function
+Function Main()
+End Function

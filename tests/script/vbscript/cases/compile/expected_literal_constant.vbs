@@ -1,0 +1,5 @@
+' expect-compile-error: 1045
+' expect-line: 3
+Const A = B
+Function Main()
+End Function

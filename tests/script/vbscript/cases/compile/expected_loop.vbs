@@ -1,0 +1,5 @@
+' expect-compile-error: 1019
+Function Main()
+  Do
+    Main = 1
+End Function

@@ -1,0 +1,5 @@
+' expect-compile-error: 1018
+Function Main()
+  While False
+    Main = 1
+End Function

@@ -1,0 +1,5 @@
+' expect-compile-error: 1055
+' expect-line: 4
+Function Main()
+  Next
+End Function

@@ -1,0 +1,5 @@
+' expect: 6
+FUNCTION Main()
+  DIM x : X = 5
+  main = x + 1
+END FUNCTION

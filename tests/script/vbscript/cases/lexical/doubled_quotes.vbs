@@ -1,0 +1,4 @@
+' expect: say "hi"
+Function Main()
+Main = "say ""hi"""
+End Function

@@ -1,0 +1,4 @@
+' expect: 255
+Function Main()
+Main = &HFF
+End Function

@@ -1,0 +1,4 @@
+' expect: 8 8
+Function Main()
+Main = &O10 & " " & &10
+End Function
