@@ -63,6 +63,8 @@ private:
 };
 
 class ErrorRecorder;
+class Colorizer;
 FactorySlot<ErrorRecorder> &errorRecorders();
+FactorySlot<Colorizer> &colorizers();
 
 } // namespace host
