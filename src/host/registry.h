@@ -64,7 +64,13 @@ private:
 
 class ErrorRecorder;
 class Colorizer;
+class JobData;
+class JobSectionEditor;
+class LanguageReader;
 FactorySlot<ErrorRecorder> &errorRecorders();
 FactorySlot<Colorizer> &colorizers();
+FactorySlot<JobData> &jobData();
+FactorySlot<JobSectionEditor> &jobSectionEditors();
+FactorySlot<LanguageReader> &languageReaders();
 
 } // namespace host
