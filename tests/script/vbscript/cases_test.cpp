@@ -65,7 +65,6 @@ TEST_P(VbsCase, Runs)
     if (c.expectError) {
         ASSERT_FALSE(ok) << "ran although error " << c.expectError << " was expected; result " << display(result);
         EXPECT_EQ(engine.lastError().number, c.expectError) << describe(engine.lastError());
-        EXPECT_NE(vbs::toUtf8(engine.lastError().source), "VBScript compilation error") << describe(engine.lastError());
         if (c.expectLine) {
             EXPECT_EQ(engine.lastError().line, c.expectLine) << describe(engine.lastError());
         }

@@ -1,0 +1,5 @@
+' expect: True Variant()
+Function Main()
+Dim a(1)
+Main = IsArray(a) & " " & TypeName(a)
+End Function

@@ -1,0 +1,4 @@
+' expect: 8204
+Function Main()
+Main = VarType(Array())
+End Function

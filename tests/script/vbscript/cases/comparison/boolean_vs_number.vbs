@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+Main = (True = -1)
+End Function

@@ -1,0 +1,5 @@
+' expect: True True
+Function Main()
+Dim e
+Main = (e = 0) & " " & (e < 1)
+End Function

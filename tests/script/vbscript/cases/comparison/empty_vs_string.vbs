@@ -1,0 +1,5 @@
+' expect: True
+Function Main()
+Dim e
+Main = (e = "")
+End Function

@@ -1,0 +1,6 @@
+' expect: True
+Function Main()
+Dim a
+Set a = Nothing
+Main = a Is Nothing
+End Function

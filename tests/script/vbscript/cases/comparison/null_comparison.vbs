@@ -1,0 +1,4 @@
+' expect: Null
+Function Main()
+Main = TypeName(Null = Null)
+End Function

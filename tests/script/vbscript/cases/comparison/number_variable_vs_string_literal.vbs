@@ -1,0 +1,6 @@
+' expect: True
+Function Main()
+Dim n
+n = 10
+Main = (n = "10")
+End Function

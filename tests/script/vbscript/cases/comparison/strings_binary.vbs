@@ -1,0 +1,4 @@
+' expect: True True
+Function Main()
+Main = ("a" < "b") & " " & ("B" < "a")
+End Function

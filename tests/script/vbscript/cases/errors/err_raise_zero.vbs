@@ -1,0 +1,4 @@
+' expect-error: 5
+Function Main()
+Err.Raise 0
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 94
+Function Main()
+Main = CStr(Null)
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 13
+Function Main()
+Main = CLng("abc")
+End Function

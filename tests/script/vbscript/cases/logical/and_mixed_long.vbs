@@ -1,0 +1,4 @@
+' expect: Long
+Function Main()
+Main = TypeName(70000 And 1)
+End Function

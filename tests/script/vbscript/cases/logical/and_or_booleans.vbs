@@ -1,0 +1,4 @@
+' expect: False True
+Function Main()
+Main = (True And False) & " " & (True Or False)
+End Function

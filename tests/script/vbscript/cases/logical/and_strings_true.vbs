@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+Main = "True" And "True"
+End Function

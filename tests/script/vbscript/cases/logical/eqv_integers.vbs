@@ -1,0 +1,4 @@
+' expect: -4
+Function Main()
+Main = 6 Eqv 5
+End Function

@@ -1,0 +1,4 @@
+' expect: False
+Function Main()
+Main = Not True
+End Function

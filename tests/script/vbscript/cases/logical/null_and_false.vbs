@@ -1,0 +1,4 @@
+' expect: False
+Function Main()
+Main = Null And False
+End Function

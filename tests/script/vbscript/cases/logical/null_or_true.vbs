@@ -1,0 +1,4 @@
+' expect: True
+Function Main()
+Main = Null Or True
+End Function

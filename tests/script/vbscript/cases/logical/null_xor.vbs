@@ -1,0 +1,4 @@
+' expect: Null
+Function Main()
+Main = TypeName(True Xor Null)
+End Function

@@ -1,0 +1,4 @@
+' expect: Double
+Function Main()
+Main = TypeName(CCur(1.5) * 2.5)
+End Function

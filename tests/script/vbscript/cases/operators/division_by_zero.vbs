@@ -1,0 +1,4 @@
+' expect-error: 11
+Function Main()
+Main = 1 / 0
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 6
+Function Main()
+Main = 1E308 * 10
+End Function

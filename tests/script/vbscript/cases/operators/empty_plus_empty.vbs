@@ -1,0 +1,5 @@
+' expect: 0 Integer
+Function Main()
+Dim a, b
+Main = (a + b) & " " & TypeName(a + b)
+End Function

@@ -1,0 +1,4 @@
+' expect-error: 11
+Function Main()
+Main = 5 \ 0
+End Function

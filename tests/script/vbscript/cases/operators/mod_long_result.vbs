@@ -1,0 +1,4 @@
+' expect: Long
+Function Main()
+Main = TypeName(100000 Mod 7)
+End Function

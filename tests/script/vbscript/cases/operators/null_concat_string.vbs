@@ -1,0 +1,4 @@
+' expect: ab
+Function Main()
+Main = "a" & Null & "b"
+End Function

@@ -1,0 +1,4 @@
+' expect: False
+Function Main()
+Main = Not 1 = 1
+End Function

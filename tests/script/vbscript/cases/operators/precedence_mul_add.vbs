@@ -1,0 +1,4 @@
+' expect: 14
+Function Main()
+Main = 2 + 3 * 4
+End Function

@@ -1,0 +1,5 @@
+' expect: a
+Function Main()
+Dim e
+Main = "a" + e
+End Function

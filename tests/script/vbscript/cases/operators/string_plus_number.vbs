@@ -1,0 +1,5 @@
+' expect: 15 Double
+Function Main()
+Dim a: a = "10" + 5
+Main = a & " " & TypeName(a)
+End Function

@@ -1,0 +1,4 @@
+' expect: -5 Double
+Function Main()
+Main = -"5" & " " & TypeName(-"5")
+End Function

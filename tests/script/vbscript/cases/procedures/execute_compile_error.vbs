@@ -1,0 +1,4 @@
+' expect-error: 1002
+Function Main()
+Execute "On Error Foo"
+End Function

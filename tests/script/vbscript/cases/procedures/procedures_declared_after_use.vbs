@@ -1,0 +1,7 @@
+' expect: ok
+Function Main()
+Main = Later()
+End Function
+Function Later()
+  Later = "ok"
+End Function

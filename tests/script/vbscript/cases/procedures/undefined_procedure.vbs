@@ -1,0 +1,4 @@
+' expect-error: 13
+Function Main()
+Main = NoSuch(1)
+End Function

@@ -1,0 +1,5 @@
+' expect: -5
+Function Main()
+Const N = -5
+Main = N
+End Function

@@ -1,0 +1,6 @@
+' expect: early
+Function Main()
+Main = "early"
+Exit Function
+Main = "late"
+End Function

@@ -1,0 +1,5 @@
+' expect: 7
+k = 7
+Function Main()
+  Main = k
+End Function

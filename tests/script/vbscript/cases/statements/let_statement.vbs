@@ -1,0 +1,6 @@
+' expect: 4
+Function Main()
+Dim a
+Let a = 4
+Main = a
+End Function
