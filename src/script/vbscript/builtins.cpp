@@ -1,4 +1,5 @@
 #include "builtins.h"
+#include "builtins_library.h"
 
 #include "errors.h"
 #include "object.h"
@@ -71,6 +72,16 @@ const BuiltinTable &builtinTable()
     static const BuiltinTable table = [] {
         BuiltinTable t;
         addCoreBuiltins(t);
+        addStringBuiltins(t);
+        addConversionBuiltins(t);
+        addMathBuiltins(t);
+        addDateBuiltins(t);
+        addFormatBuiltins(t);
+        addLocaleBuiltins(t);
+        addEngineBuiltins(t);
+        addConstants(t);
+        addRegExpClass(t);
+        addDictionaryClass(t);
         return t;
     }();
     return table;

@@ -1,4 +1,5 @@
-// Numeric conversion built-ins: Abs, Fix, Int, Sgn, Hex, Oct, Round. The
+// Conversion built-ins beyond the core: Abs, Fix, Int, Sgn, Hex, Oct,
+// Round and IsDate. The
 // result keeps the argument's subtype where VBScript keeps it (Integer stays
 // Integer, Currency stays Currency); text and Empty are read as numbers.
 #include "builtins_library.h"
@@ -106,6 +107,16 @@ Variant fnRound(CallContext &, ArgRefs args)
     }
 }
 
+// IsDate: a Date, or text that CDate reads as a date.
+Variant fnIsDate(CallContext &, ArgRefs args)
+{
+    const Variant v = argValue(args, 0);
+    if (v.type() == Variant::Type::Date)
+        return Variant::fromBool(true);
+    double serial = 0;
+    return Variant::fromBool(v.isString() && parseDate(v.string(), serial));
+}
+
 } // namespace
 
 void addConversionBuiltins(BuiltinTable &t)
@@ -117,6 +128,7 @@ void addConversionBuiltins(BuiltinTable &t)
     t.add(u"Hex", 1, 1, radixFunction<hexText>);
     t.add(u"Oct", 1, 1, radixFunction<octText>);
     t.add(u"Round", 1, 2, fnRound);
+    t.add(u"IsDate", 1, 1, fnIsDate);
 }
 
 } // namespace vbs

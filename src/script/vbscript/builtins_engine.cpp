@@ -1,5 +1,6 @@
-// The engine's own functions: ScriptEngine and its versions, GetObject,
-// MsgBox and InputBox (through the embedder's hooks; 70 without one).
+// The engine's own functions: ScriptEngine and its versions, MsgBox and
+// InputBox (through the embedder's hooks; 70 without one). GetObject, Eval,
+// GetRef and CreateObject live with the core built-ins.
 #include "builtins_library.h"
 
 namespace vbs {
@@ -13,17 +14,6 @@ Variant fnMajor(CallContext &, ArgRefs) { return Variant::fromLong(5); }
 Variant fnMinor(CallContext &, ArgRefs) { return Variant::fromLong(8); }
 Variant fnBuild(CallContext &, ArgRefs) { return Variant::fromLong(16384); }
 
-// GetObject([pathname][, class]): with a class, a new object of that class
-// (pathname must be empty); binding to a file or a running object is not
-// something this engine can do, so that raises 429.
-Variant fnGetObject(CallContext &ctx, ArgRefs args)
-{
-    const std::u16string path = argPresent(args, 0) ? argString(args, 0) : std::u16string();
-    if (!argPresent(args, 1) || !path.empty())
-        raiseError(429);
-    return Variant(ctx.createObject(argString(args, 1)));
-}
-
 Variant fnMsgBox(CallContext &ctx, ArgRefs args) { return ctx.messageBox(args); }
 Variant fnInputBox(CallContext &ctx, ArgRefs args) { return ctx.inputBox(args); }
 
@@ -35,7 +25,6 @@ void addEngineBuiltins(BuiltinTable &t)
     t.add(u"ScriptEngineMajorVersion", 0, 0, fnMajor);
     t.add(u"ScriptEngineMinorVersion", 0, 0, fnMinor);
     t.add(u"ScriptEngineBuildVersion", 0, 0, fnBuild);
-    t.add(u"GetObject", 0, 2, fnGetObject);
     t.add(u"MsgBox", 1, 5, fnMsgBox);
     t.add(u"InputBox", 1, 7, fnInputBox);
 }
