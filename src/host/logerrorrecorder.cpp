@@ -1,7 +1,6 @@
 #include "logerrorrecorder.h"
 
 #include "common/error.h"
-#include "host/registry.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -55,11 +54,6 @@ void LogErrorRecorder::append(const QString &text, double sizeLimit, bool starts
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         throw Error(75, QStringLiteral("Path/File access error: %1").arg(m_logPath));
     file.write(text.toUtf8());
-}
-
-void installReferenceObjects()
-{
-    errorRecorders().install([] { return std::make_unique<LogErrorRecorder>(); });
 }
 
 } // namespace host

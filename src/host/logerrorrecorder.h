@@ -30,8 +30,4 @@ private:
     QString m_logPath;
 };
 
-// Installs the reference implementations of the host objects in their
-// factory slots (the desktop host calls this at start).
-void installReferenceObjects();
-
 } // namespace host

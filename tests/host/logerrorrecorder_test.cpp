@@ -1,6 +1,7 @@
 #include "common/error.h"
 #include "common/showerror.h"
 #include "host/logerrorrecorder.h"
+#include "host/referenceobjects.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
 #include "testsupport.h"

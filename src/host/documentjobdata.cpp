@@ -1,0 +1,137 @@
+#include "documentjobdata.h"
+
+#include "common/error.h"
+
+namespace host {
+namespace {
+
+struct HostSettings {
+    QString interfaceLanguage = QStringLiteral("en");
+    QString logText;
+};
+
+HostSettings &settings()
+{
+    static HostSettings instance;
+    return instance;
+}
+
+// A document that holds only the XML declaration.
+XmlNode declaredDocument()
+{
+    XmlNode document = XmlNode::parse(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><JobDefinition/>"));
+    document.removeChild(document.documentElement());
+    return document;
+}
+
+bool isXmlDeclaration(const XmlNode &node)
+{
+    return node.nodeType() == XmlNode::ProcessingInstruction
+        && node.nodeName().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void DocumentJobData::LoadData(const QString &pData)
+{
+    passing(" JobData.LoadData() ", [&] {
+        XmlNode document = XmlNode::parse(pData);
+        m_document = document;
+        m_text = pData;
+    });
+}
+
+XmlNode DocumentJobData::GetDocument() const
+{
+    return m_document;
+}
+
+QString DocumentJobData::GetInterfaceLanguage() const
+{
+    return m_interfaceLanguage.isEmpty() ? defaultInterfaceLanguage() : m_interfaceLanguage;
+}
+
+QString DocumentJobData::GetLogText() const
+{
+    if (!m_logText.isEmpty())
+        return m_logText;
+    if (!defaultLogText().isEmpty())
+        return defaultLogText();
+    if (m_document.isNull())
+        return {};
+    const XmlNode job = m_document.selectSingleNode(QStringLiteral("JobDefinition"));
+    if (job.isNull())
+        return {};
+    const XmlNode name = job.selectSingleNode(QStringLiteral("Definition/Properties/Name"));
+    const XmlNode description = job.selectSingleNode(
+        QStringLiteral("Definition/Properties/Description/Languages/Language[Default='1']/Description"));
+    const QString nameText = name.isNull() ? QString() : name.text().trimmed();
+    const QString descriptionText = description.isNull() ? QString() : description.text().trimmed();
+    if (nameText.isEmpty() || descriptionText.isEmpty())
+        return nameText + descriptionText;
+    return nameText + QLatin1String(": ") + descriptionText;
+}
+
+bool DocumentJobData::IsExistingJob() const
+{
+    return !m_document.isNull()
+        && !m_document.selectSingleNode(QStringLiteral("JobDefinition/FreeDefinition/Sensor")).isNull();
+}
+
+void DocumentJobData::SetDefinition(const XmlNode &pData)
+{
+    m_definition = pData;
+}
+
+XmlNode DocumentJobData::GetDefinition() const
+{
+    return passing(" JobData.GetDefinition() ", [&] {
+        if (m_definition.isNull())
+            return XmlNode();
+        const XmlNode job = m_definition.nodeName() == QLatin1String("JobDefinition")
+            ? m_definition
+            : m_definition.selectSingleNode(QStringLiteral("JobDefinition"));
+        if (job.isNull())
+            return XmlNode();
+
+        XmlNode result = declaredDocument();
+        bool rootWritten = false;
+        if (!m_document.isNull()) {
+            for (const XmlNode &node : m_document.childNodes()) {
+                const int type = node.nodeType();
+                if (type == XmlNode::Element && !rootWritten) {
+                    result.appendChild(job);
+                    rootWritten = true;
+                } else if (type == XmlNode::Comment
+                           || (type == XmlNode::ProcessingInstruction && !isXmlDeclaration(node))) {
+                    result.appendChild(node);
+                }
+            }
+        }
+        if (!rootWritten)
+            result.appendChild(job);
+        return result;
+    });
+}
+
+void DocumentJobData::setDefaultInterfaceLanguage(const QString &languageId)
+{
+    settings().interfaceLanguage = languageId;
+}
+
+QString DocumentJobData::defaultInterfaceLanguage()
+{
+    return settings().interfaceLanguage;
+}
+
+void DocumentJobData::setDefaultLogText(const QString &logText)
+{
+    settings().logText = logText;
+}
+
+QString DocumentJobData::defaultLogText()
+{
+    return settings().logText;
+}
+
+} // namespace host
