@@ -15,7 +15,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && $(CURDIR)/scripts/with-postgres.sh ctest --output-on-failure -j$(JOBS)
 
 run: build
 	@$(BUILD)/app/sensor-script/sensor-script show $(SAMPLE_JOB)
