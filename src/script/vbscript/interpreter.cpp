@@ -8,6 +8,10 @@
 #include "scriptobject.h"
 #include "text.h"
 
+#if defined(__linux__)
+#include <pthread.h>
+#endif
+
 namespace vbs {
 
 using namespace ast;
@@ -79,6 +83,21 @@ Interpreter::RunScope::RunScope(Interpreter &in)
     if (m_outer) {
         char probe = 0;
         m_in.m_stackBase = &probe;
+        m_in.m_stackAllowance = m_in.m_limits.stackBudget;
+#if defined(__linux__)
+        // Never plan for more stack than this thread has left.
+        pthread_attr_t attr;
+        if (pthread_getattr_np(pthread_self(), &attr) == 0) {
+            void *low = nullptr;
+            std::size_t size = 0;
+            if (pthread_attr_getstack(&attr, &low, &size) == 0 && low) {
+                const std::size_t left = static_cast<std::size_t>(&probe - static_cast<char *>(low));
+                const std::size_t usable = left > (256u << 10) ? (left - (128u << 10)) / 2 : left / 4;
+                m_in.m_stackAllowance = std::min(m_in.m_stackAllowance, usable);
+            }
+            pthread_attr_destroy(&attr);
+        }
+#endif
         m_in.m_hasDeadline = m_in.m_limits.timeLimit.count() > 0;
         if (m_in.m_hasDeadline)
             m_in.m_deadline = std::chrono::steady_clock::now() + m_in.m_limits.timeLimit;
@@ -116,7 +135,7 @@ void Interpreter::enterCall()
     checkpoint();
     char probe = 0;
     const std::size_t used = m_stackBase ? static_cast<std::size_t>(m_stackBase > &probe ? m_stackBase - &probe : &probe - m_stackBase) : 0;
-    if (m_depth >= m_limits.maxCallDepth || used > m_limits.stackBudget)
+    if (m_depth >= m_limits.maxCallDepth || used > m_stackAllowance)
         raiseError(28);
 }
 

@@ -176,6 +176,7 @@ private:
     int m_depth = 0;
     int m_runDepth = 0;
     const char *m_stackBase = nullptr;
+    std::size_t m_stackAllowance = 0;
     std::atomic<bool> m_cancel{false};
     Limits m_limits;
     std::chrono::steady_clock::time_point m_deadline;
