@@ -1,0 +1,160 @@
+// Moving the job between the job data object, the job objects and the controls.
+#include "ucscript.h"
+
+#include "keyedtabwidget.h"
+#include "numericbox.h"
+#include "scripttext.h"
+
+#include "common/error.h"
+#include "common/regional.h"
+#include "common/showerror.h"
+#include "host/jobdata.h"
+#include "host/jobsectioneditor.h"
+#include "host/registry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTextEdit>
+
+namespace {
+
+// Each entry equal to `language` (exactly) becomes the selection, so the last
+// equal entry wins; with none the selection stays.
+void selectLanguage(QComboBox *list, const QString &language)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->itemText(i) == language)
+            list->setCurrentIndex(i);
+}
+
+// A list index as the document stores it; -1 is "nothing selected" and
+// anything outside -1..count-1 raises 380 "Invalid property value".
+void setListIndex(QComboBox *list, int index)
+{
+    if (index < -1 || index >= list->count())
+        throw Error::fromNumber(380);
+    list->setCurrentIndex(index);
+}
+
+int boxValue(const QCheckBox *box)
+{
+    return box->checkState() == Qt::Unchecked ? 0 : 1;
+}
+
+} // namespace
+
+void UCScript::InitDataToProcess()
+{
+    passing(" UCScript.InitDataToProcess() ", [&] {
+        gLogText = gJobData->GetLogText();
+        gDocument = gJobData->GetDocument().cloneNode(true);
+        gJob.SetJobNodeXML(gDocument.selectSingleNode(QStringLiteral("JobDefinition")));
+        gJob.SetType(QStringLiteral("SENSOR"));
+        gJob.SetSubType(QStringLiteral("SCRIPT"));
+        gJob.SetExecutionEngine(QStringLiteral("SENSOR"));
+    });
+}
+
+void UCScript::FillDataToProcess()
+{
+    passing(" frmJob.FillDataToProcess() ", [&] {
+        if (gJobData->IsExistingJob()) {
+            gSensor.SetSensorXML(gJob.GetFreeDefinition().selectSingleNode(QStringLiteral("Sensor")));
+        } else {
+            // A new job: the host's default properties and schedule, and a
+            // sensor from the pattern file.
+            std::unique_ptr<host::JobSectionEditor> sections = host::jobSectionEditors().create();
+            XmlNode properties = sections->GetDefaultProperties().cloneNode(true);
+            gJob.SetProperties(properties);
+            XmlNode schedule = sections->GetDefaultSchedule().cloneNode(true);
+            gJob.SetSchedule(schedule);
+            gSensor.Create(gPathData);
+            gSensor.SetProperties(sections->GetDefaultProperties().cloneNode(true));
+        }
+
+        for (QComboBox *list : {cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood,
+                                cmbLanguageScript})
+            list->setCurrentIndex(0);
+
+        pvDataPersistence->setValue(gSensor.GetPersistenceQuantity());
+        setListIndex(cmbDataPersistence, gSensor.GetPersistenceUnitTime());
+        chkActive->setChecked(gSensor.GetStatus() != 0);
+        chkViewInMarquee->setChecked(gSensor.GetMarquee() != 0);
+        chkQuantity->setChecked(gSensor.GetNumeric() != 0);
+        rtfDescription->setPlainText(gJob.GetDefaultDescription());
+        rtfScript->setPlainText(gSensor.GetEvalCode());
+
+        selectLanguage(cmbLanguageScript, gSensor.GetLanguage());
+        if (trimSpaces(rtfScript->toPlainText()).isEmpty())
+            rtfScript->setPlainText(defaultSensorScript());
+
+        const bool evaluate = gSensor.GetEvaluation() != 0;
+        chkEvalData->setChecked(evaluate);
+        ChangeStatusTabValues(evaluate);
+
+        const struct {
+            int level;
+            QTextEdit *pane;
+            QComboBox *list;
+            NumericBox *reference;
+        } levels[] = {{LevelDanger, rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
+                      {LevelWarning, rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
+                      {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}};
+        for (const auto &level : levels) {
+            const cEvalData evalData = gSensor.GetEvalData(level.level);
+            level.pane->setPlainText(evalData.GetEvalCode());
+            selectLanguage(level.list, evalData.GetLanguage());
+            level.reference->setValue(evalData.GetReferenceValue());
+        }
+
+        bool general = true;
+        ColorizeCode(general, QStringLiteral("Danger"));
+        general = false;
+        for (const char *key : {"Danger", "Warning", "Good"})
+            ColorizeCode(general, QLatin1String(key));
+
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood, pvDangerRef,
+                 pvWarningRef, pvGoodRef})
+            control->setVisible(false);
+        cmbLanguageScriptDanger->setVisible(true);
+        pvDangerRef->setVisible(true);
+    });
+}
+
+void UCScript::StoreData()
+{
+    gSensor.SetPersistenceQuantity(roundToInt32(pvDataPersistence->value()));
+    gSensor.SetPersistenceUnitTime(cmbDataPersistence->currentIndex());
+    gSensor.SetStatus(boxValue(chkActive));
+    gSensor.SetMarquee(boxValue(chkViewInMarquee));
+    gSensor.SetNumeric(boxValue(chkQuantity));
+    gSensor.SetEvaluation(boxValue(chkEvalData));
+
+    // A general script left empty (or only spaces) is stored as the default one.
+    const QString script = rtfScript->toPlainText();
+    if (trimSpaces(script).isEmpty()) {
+        gSensor.SetEvalCode(defaultSensorScript());
+        gSensor.SetLanguage(QStringLiteral("VBScript"));
+    } else {
+        gSensor.SetEvalCode(script);
+        gSensor.SetLanguage(cmbLanguageScript->currentText());
+    }
+
+    // The level scripts are stored whether or not the switch is on.
+    const struct {
+        int level;
+        QTextEdit *pane;
+        QComboBox *list;
+        NumericBox *reference;
+    } levels[] = {{LevelDanger, rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
+                  {LevelWarning, rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
+                  {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}};
+    for (const auto &level : levels) {
+        cEvalData evalData = gSensor.GetEvalData(level.level);
+        evalData.SetEvalCode(level.pane->toPlainText());
+        evalData.SetLanguage(level.list->currentText());
+        evalData.SetType(level.level);
+        evalData.SetReferenceValue(level.reference->value());
+    }
+}
