@@ -1,0 +1,141 @@
+// The editor's interface texts (from the language files) and colours (from
+// the host's skin).
+#include "ucscript.h"
+
+#include "keyedtabwidget.h"
+
+#include "common/error.h"
+#include "common/languagefiles.h"
+#include "common/skincolors.h"
+#include "host/languagereader.h"
+#include "host/registry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QString section = QStringLiteral("frmJob");
+
+QColor colorOf(long bgr)
+{
+    return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
+}
+
+void setBackColor(QWidget *widget, const QColor &color, bool button)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    if (button)
+        palette.setColor(QPalette::Button, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeColor(QWidget *widget, const QColor &color, bool button)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    if (button)
+        palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+// Runs one step; a failing step is skipped.
+template <class Step>
+void tryStep(Step &&step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+void UCScript::ChangeLanguage(const QString &pLanguageId)
+{
+    std::unique_ptr<host::LanguageReader> reader;
+    passing(" UCScript.ChangeLanguage() ", [&] {
+        gInterfaceLanguage = pLanguageId;
+        if (!CheckLangInDisk(pLanguageId, gPathData))
+            return;
+        reader = host::languageReaders().create();
+        QString folder = gPathData;
+        if (!reader->LoadLanguage(pLanguageId, folder))
+            reader.reset();
+    });
+    if (!reader)
+        return;
+
+    // From here on a text that cannot be read or assigned is skipped.
+    const auto text = [&](const QString &key, const std::function<void(const QString &)> &assign) {
+        tryStep([&] { assign(reader->GetText(section, key)); });
+    };
+
+    text(QStringLiteral("MsgNoEvaluate"), [&](const QString &t) { gMsgNoEvaluate = t; });
+    text(QStringLiteral("MsgNoComparable"), [&](const QString &t) { gMsgNoComparable = t; });
+
+    for (QToolButton *button : {cmdCut, cmdCopy, cmdPaste, cmdCheckSyntax, cmdColorizeCode, cmdEvents,
+                                cmdWizard, cmdWizardValues, cmdCutScript, cmdCopyScript, cmdPasteScript,
+                                cmdCheckSyntaxScript, cmdColorizeScript})
+        text(button->objectName(), [&](const QString &t) { button->setToolTip(t); });
+
+    for (QGroupBox *frame : {fraDescription, fraScript, fraStatus})
+        text(frame->objectName(), [&](const QString &t) { frame->setTitle(t); });
+    for (QCheckBox *box : {chkActive, chkEvalData, chkQuantity, chkViewInMarquee})
+        text(box->objectName(), [&](const QString &t) { box->setText(t); });
+    for (QLabel *label : {lblReferenceValue, lblDataPersistence})
+        text(label->objectName(), [&](const QString &t) { label->setText(t); });
+
+    for (KeyedTabWidget *tabs : {ssTabDatos, ssTabValues})
+        for (int i = 0; i < tabs->count(); ++i)
+            text(tabs->objectName() + QLatin1String("Tab") + tabs->tabKey(i),
+                 [&](const QString &t) { tabs->setTabText(i, t); });
+
+    for (QAction *tool : ssToolBarJob->findChildren<QAction *>(Qt::FindDirectChildrenOnly))
+        if (tool->objectName().startsWith(QLatin1String("ID_")))
+            text(tool->objectName(), [&](const QString &t) { tool->setText(t); });
+
+    for (int i = 0; i < 4; ++i)
+        text(QStringLiteral("cmbDataPersistence%1").arg(i),
+             [&](const QString &t) { cmbDataPersistence->setItemText(i, t); });
+}
+
+void UCScript::ApplySkin()
+{
+    if (!gSkin)
+        return;
+
+    const QList<QWidget *> tabGroup = {ssTabDatos, fraStatus, fraDescription, fraScript, chkActive,
+                                       ssTabValues, chkEvalData, chkViewInMarquee, chkQuantity,
+                                       lblDataPersistence};
+    const QList<QWidget *> toolbarGroup = {
+        ssToolBarJob, ssToolScript, cmdCut, cmdCopy, cmdPaste, cmdColorizeCode, cmdCheckSyntax, cmdEvents,
+        cmdWizard, cmdWizardValues, panelToolbar, cmdCutScript, cmdCopyScript, cmdPasteScript,
+        cmdColorizeScript, cmdCheckSyntaxScript, lblReferenceValue};
+    QList<QWidget *> toolbarFontGroup = toolbarGroup;
+    toolbarFontGroup.removeOne(cmdWizardValues);
+
+    // One group: the skin's colour (a getter that fails gives none), assigned
+    // to each control when it is 0 or more.
+    const auto group = [&](long (*getter)(const host::Skin *), const QList<QWidget *> &controls,
+                           void (*assign)(QWidget *, const QColor &, bool), bool buttons) {
+        long color = -1;
+        tryStep([&] { color = getter(gSkin); });
+        if (color < 0)
+            return;
+        for (QWidget *control : controls)
+            tryStep([&] { assign(control, colorOf(color), buttons); });
+    };
+    group(GetFormBackColor, {this}, setBackColor, false);
+    group(GetTabBackColor, tabGroup, setBackColor, false);
+    group(GetColorFont, tabGroup, setForeColor, false);
+    group(GetToolbarBackColor, toolbarGroup, setBackColor, true);
+    group(GetToolbarColorFont, toolbarFontGroup, setForeColor, true);
+}

@@ -1,0 +1,62 @@
+// The evaluation switch, the level tabs and the option notifications.
+#include "ucscript.h"
+
+#include "keyedtabwidget.h"
+#include "numericbox.h"
+
+#include "common/error.h"
+#include "host/notifier.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QToolButton>
+
+void UCScript::ChangeStatusTabValues(bool pStatus)
+{
+    passing(" frmJob.ChangeStatusTabValues() ", [&] {
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 ssTabValues, cmdCheckSyntax, cmdColorizeCode, cmdCopy, cmdCut, cmdPaste, cmdEvents,
+                 cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood, cmdWizardValues,
+                 lblReferenceValue, pvDangerRef, pvWarningRef, pvGoodRef})
+            control->setEnabled(pStatus);
+    });
+}
+
+void UCScript::chkEvalData_Click(int pValue)
+{
+    passing(" frmMain.chkEvalData_Click() ", [&] {
+        ChangeStatusTabValues(pValue > 0);
+        NotifyChange();
+    });
+}
+
+void UCScript::ssTabValues_BeforeTabClick(const QString &pKey)
+{
+    passing(" frmJob.ssTabValues_BeforeTabClick() ", [&] {
+        // Until the window is built, there is nothing to show or hide.
+        if (!pvGoodRef)
+            return;
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood, pvDangerRef,
+                 pvWarningRef, pvGoodRef})
+            control->setVisible(false);
+        if (pKey == QLatin1String("Danger")) {
+            cmbLanguageScriptDanger->setVisible(true);
+            pvDangerRef->setVisible(true);
+        } else if (pKey == QLatin1String("Warning")) {
+            cmbLanguageScriptWarning->setVisible(true);
+            pvWarningRef->setVisible(true);
+        } else if (pKey == QLatin1String("Good")) {
+            cmbLanguageScriptGood->setVisible(true);
+            pvGoodRef->setVisible(true);
+        }
+    });
+}
+
+void UCScript::NotifyChange()
+{
+    // No notifier (before Engine_InitControl) is an object that is not set.
+    if (!gNotifier)
+        throw Error::fromNumber(91);
+    gNotifier->NotifyChange();
+}
