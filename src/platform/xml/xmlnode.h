@@ -34,7 +34,8 @@ public:
     static XmlNode newDocument();
     // Parses text into a new document node. Insignificant white space (a
     // white-space text node beside other nodes) is dropped; a white-space text
-    // that is an element's only content is kept. Raises on a parse failure:
+    // that is an element's only content is kept. Adjacent CDATA sections, and
+    // "&#13;" references between them, make one CDATA node. Raises on a parse failure:
     // number 31000 + the reader's error kind (31003 not well-formed, 31004
     // premature end, also for an empty text), description the reader's
     // reason, source "line L, column C".
@@ -121,7 +122,9 @@ public:
     void setAttribute(const QString &name, const QString &value);
 
     // The node and its subtree as XML text. Written with QXmlStreamWriter: a
-    // CDATA section holding "]]>" is split so the text reads back unchanged.
+    // CDATA section holding "]]>" is split, and carriage returns are written
+    // as "&#13;", so the text reads back unchanged (parse joins the pieces of a
+    // split CDATA section into one node again).
     // `indent` adds line breaks and indentation between elements only: an
     // element with any text or CDATA child is written exactly as it is. A
     // document writes its XML declaration only when it has one, and puts a
