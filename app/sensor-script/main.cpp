@@ -1,5 +1,6 @@
 // sensor-script: the sensor's scripts and job files without a window, for
 // scheduler agents, continuous checks and a quick look at a job.
+#include "colorizecommand.h"
 #include "showcommand.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ struct Command
 
 const Command commands[] = {
     {"show", "show JOB.xml                 print the job's sensor as the model reads it", showJobCommand},
+    {"colorize", "colorize [--language VBScript|JScript] FILE  print the script as coloured rich text", colorizeCommand},
 };
 
 int usage(QTextStream &out)
