@@ -1,0 +1,88 @@
+#include "adofields.h"
+
+#include "adoerrors.h"
+#include "adofield.h"
+#include "common/error.h"
+
+#include <cmath>
+
+namespace {
+
+void requireOpen(const RecordsetData &data)
+{
+    if (!data.open)
+        throw Error(AdoError::ObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."),
+                    AdoError::fieldsSource());
+}
+
+bool isNumber(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+AdoFields::AdoFields(std::shared_ptr<RecordsetData> data, QObject *parent)
+    : QObject(parent)
+    , m_data(std::move(data))
+{
+}
+
+int AdoFields::count() const
+{
+    requireOpen(*m_data);
+    return int(m_data->names.size());
+}
+
+QObject *AdoFields::Item(const QVariant &index) const
+{
+    requireOpen(*m_data);
+    int column = -1;
+    if (isNumber(index)) {
+        const double number = std::round(index.toDouble());
+        if (number >= 0 && number < double(m_data->names.size()))
+            column = int(number);
+    } else {
+        const QString name = index.toString();
+        for (int i = 0; i < m_data->names.size(); ++i) {
+            if (!m_data->names.at(i).compare(name, Qt::CaseInsensitive)) {
+                column = i;
+                break;
+            }
+        }
+    }
+    if (column < 0)
+        throw Error(AdoError::ItemNotFound,
+                    QStringLiteral("Item cannot be found in the collection corresponding to the requested "
+                                   "name or ordinal: %1")
+                        .arg(index.toString()),
+                    AdoError::fieldsSource());
+    return new AdoField(m_data, column);
+}
+
+QVariantList AdoFields::Items() const
+{
+    requireOpen(*m_data);
+    QVariantList fields;
+    for (int i = 0; i < m_data->names.size(); ++i)
+        fields.append(QVariant::fromValue<QObject *>(new AdoField(m_data, i)));
+    return fields;
+}
