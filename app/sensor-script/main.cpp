@@ -1,6 +1,7 @@
 // sensor-script: the sensor's scripts and job files without a window, for
 // scheduler agents, continuous checks and a quick look at a job.
 #include "colorizecommand.h"
+#include "scriptcommands.h"
 #include "showcommand.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,8 @@ struct Command
 
 const Command commands[] = {
     {"show", "show JOB.xml                 print the job's sensor as the model reads it", showJobCommand},
+    {"run", "run [--language VBScript] FILE [ARG...]  run the script's Main and print its result", runScriptCommand},
+    {"check", "check [--language VBScript] FILE         compile the script only", checkScriptCommand},
     {"colorize", "colorize [--language VBScript|JScript] FILE  print the script as coloured rich text", colorizeCommand},
 };
 
