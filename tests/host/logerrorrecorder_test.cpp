@@ -1,5 +1,8 @@
 #include "common/error.h"
 #include "common/showerror.h"
+#include "host/jobdata.h"
+#include "host/jobsectioneditor.h"
+#include "host/languagereader.h"
 #include "host/logerrorrecorder.h"
 #include "host/referenceobjects.h"
 #include "host/registry.h"
@@ -71,14 +74,16 @@ TEST(LogErrorRecorder, InstalledAsTheReferenceRecorderReachedByShowError)
     QTemporaryDir dir;
     const QByteArray saved = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_STATE_HOME", QFile::encodeName(dir.path()));
-    auto previous = host::errorRecorders().install(nullptr);
+    host::ScopedFactory<host::ErrorRecorder> recorders(host::errorRecorders(), nullptr);
+    host::ScopedFactory<host::JobData> jobData(host::jobData(), nullptr);
+    host::ScopedFactory<host::JobSectionEditor> editors(host::jobSectionEditors(), nullptr);
+    host::ScopedFactory<host::LanguageReader> readers(host::languageReaders(), nullptr);
     host::installReferenceObjects();
     ui::ScopedMsgBoxHandler silent([](const QString &, int, const QString &) { return int(ui::Ok); });
     QString extra, title;
     bool show = true;
     ShowError(QStringLiteral("Overflow"), QStringLiteral(" cSensor.GetStatus() "), Error::fromNumber(6), extra,
               title, show);
-    host::errorRecorders().install(previous);
     qputenv("XDG_STATE_HOME", saved);
     EXPECT_TRUE(readTextFile(dir.filePath(QStringLiteral("veltrano/errors.log"))).contains(QStringLiteral("cSensor.GetStatus()")));
 }

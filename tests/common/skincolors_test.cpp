@@ -1,0 +1,86 @@
+#include "common/error.h"
+#include "common/skincolors.h"
+#include "host/paletteskin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Getter = long (*)(const host::Skin *);
+
+struct GetterRow
+{
+    const char *name;
+    Getter getter;
+    long (host::Skin::*member)() const;
+};
+
+const GetterRow getterRows[] = {
+    {"GetButtonBackColor", &GetButtonBackColor, &host::Skin::GetButtonBackColor},
+    {"GetColorFont", &GetColorFont, &host::Skin::GetColorFont},
+    {"GetFormBackColor", &GetFormBackColor, &host::Skin::GetFormBackColor},
+    {"GetTabBackColor", &GetTabBackColor, &host::Skin::GetTabBackColor},
+    {"GetToolbarBackColor", &GetToolbarBackColor, &host::Skin::GetToolbarBackColor},
+    {"GetToolbarColorFont", &GetToolbarColorFont, &host::Skin::GetToolbarColorFont},
+};
+
+// A skin that has only GetTabBackColor; every other member is missing.
+class TabOnlySkin : public host::Skin
+{
+public:
+    long GetTabBackColor() const override { return 0x00ff00; }
+};
+
+class SkinGetter : public ::testing::TestWithParam<GetterRow>
+{
+};
+
+TEST_P(SkinGetter, AnswersTheSkinsMemberOfTheSameName)
+{
+    host::PaletteSkin::Palette palette;
+    palette.formBack = 0x010101;
+    palette.tabBack = 0x020202;
+    palette.font = 0x030303;
+    palette.toolbarBack = 0x040404;
+    palette.toolbarFont = 0x050505;
+    palette.buttonBack = 0x060606;
+    const host::PaletteSkin skin(palette);
+    EXPECT_EQ(GetParam().getter(&skin), (skin.*GetParam().member)());
+}
+
+TEST_P(SkinGetter, NegativeMeansNoColourAndIsPassedOn)
+{
+    const host::PaletteSkin skin{host::PaletteSkin::Palette{}};
+    EXPECT_EQ(GetParam().getter(&skin), -1);
+}
+
+TEST_P(SkinGetter, NoSkinRaises91)
+{
+    try {
+        GetParam().getter(nullptr);
+        FAIL() << "no skin must raise";
+    } catch (const Error &error) {
+        EXPECT_EQ(error.number, 91);
+    }
+}
+
+TEST_P(SkinGetter, ASkinLackingTheMemberRaises438)
+{
+    const TabOnlySkin skin;
+    if (GetParam().getter == &GetTabBackColor) {
+        EXPECT_EQ(GetParam().getter(&skin), 0x00ff00);
+        return;
+    }
+    try {
+        GetParam().getter(&skin);
+        FAIL() << "a missing member must raise";
+    } catch (const Error &error) {
+        EXPECT_EQ(error.number, 438);
+        EXPECT_EQ(error.description, QStringLiteral("Object doesn't support this property or method"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(General, SkinGetter, ::testing::ValuesIn(getterRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,67 @@
+#include "host/callbacknotifier.h"
+#include "host/colorizer.h"
+#include "host/documentjobdata.h"
+#include "host/errorrecorder.h"
+#include "host/lnglanguagereader.h"
+#include "host/logerrorrecorder.h"
+#include "host/referenceobjects.h"
+#include "host/registry.h"
+#include "host/xmlsectioneditor.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Empties every slot for the test and puts back what was there after it.
+struct EmptySlots
+{
+    host::ScopedFactory<host::ErrorRecorder> recorders{host::errorRecorders(), nullptr};
+    host::ScopedFactory<host::JobData> jobData{host::jobData(), nullptr};
+    host::ScopedFactory<host::JobSectionEditor> editors{host::jobSectionEditors(), nullptr};
+    host::ScopedFactory<host::LanguageReader> readers{host::languageReaders(), nullptr};
+};
+
+TEST(ReferenceObjects, InstallsAnObjectInEverySlot)
+{
+    EmptySlots empty;
+    EXPECT_THROW(host::jobData().create(), Error);
+    host::installReferenceObjects();
+    EXPECT_TRUE(dynamic_cast<host::LogErrorRecorder *>(host::errorRecorders().create().get()));
+    EXPECT_TRUE(dynamic_cast<host::DocumentJobData *>(host::jobData().create().get()));
+    EXPECT_TRUE(dynamic_cast<host::XmlSectionEditor *>(host::jobSectionEditors().create().get()));
+    EXPECT_TRUE(dynamic_cast<host::LngLanguageReader *>(host::languageReaders().create().get()));
+}
+
+TEST(ReferenceObjects, EachCreateGivesANewObject)
+{
+    EmptySlots empty;
+    host::installReferenceObjects();
+    const auto first = host::jobData().create();
+    const auto second = host::jobData().create();
+    EXPECT_NE(first.get(), second.get());
+}
+
+TEST(CallbackNotifier, CountsAndCallsBackOnEveryChange)
+{
+    int calls = 0;
+    host::CallbackNotifier notifier([&] { ++calls; });
+    host::Notifier &asHostSees = notifier;
+    asHostSees.NotifyChange();
+    asHostSees.NotifyChange();
+    EXPECT_EQ(notifier.count(), 2);
+    EXPECT_EQ(calls, 2);
+    notifier.resetCount();
+    notifier.setCallback({});
+    asHostSees.NotifyChange();
+    EXPECT_EQ(notifier.count(), 1);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(CallbackNotifier, AFailingCallbackReachesTheCaller)
+{
+    host::CallbackNotifier notifier([] { throw Error::fromNumber(5); });
+    EXPECT_THROW(notifier.NotifyChange(), Error);
+    EXPECT_EQ(notifier.count(), 1);
+}
+
+} // namespace
