@@ -1,0 +1,288 @@
+#include "qobjectadapter.h"
+
+#include "scripterror.h"
+#include "variantconvert.h"
+#include "script/vbscript/array.h"
+
+#include <QMetaObject>
+#include <QMetaProperty>
+#include <QObject>
+#include <array>
+#include <mutex>
+#include <unordered_map>
+
+namespace {
+
+// One adapter per object, so an object a script receives twice (a member
+// handing back an object the script already holds) is owned once.
+std::mutex adaptersLock;
+std::unordered_map<QObject *, QObjectAdapter *> &adapters()
+{
+    static std::unordered_map<QObject *, QObjectAdapter *> map;
+    return map;
+}
+
+constexpr int kMaxArguments = 10; // what QMetaMethod::invoke takes
+
+bool callable(const QMetaMethod &method)
+{
+    return method.access() == QMetaMethod::Public
+        && (method.methodType() == QMetaMethod::Method || method.methodType() == QMetaMethod::Slot);
+}
+
+} // namespace
+
+QObjectAdapter::QObjectAdapter(QObject *object)
+    : m_object(object), m_key(object), m_owned(object && !object->parent())
+{
+    if (object) {
+        const std::lock_guard lock(adaptersLock);
+        adapters()[object] = this;
+    }
+}
+
+QObjectAdapter::~QObjectAdapter()
+{
+    {
+        const std::lock_guard lock(adaptersLock);
+        const auto it = adapters().find(m_key);
+        if (it != adapters().end() && it->second == this)
+            adapters().erase(it);
+    }
+    // Only an object nobody else holds goes with the script's last reference.
+    if (m_owned && m_object && !m_object->parent())
+        delete m_object.data();
+}
+
+vbs::Ref<vbs::Object> QObjectAdapter::wrap(QObject *object)
+{
+    if (!object)
+        return {};
+    {
+        const std::lock_guard lock(adaptersLock);
+        const auto it = adapters().find(object);
+        if (it != adapters().end() && it->second->target() == object)
+            return vbs::Ref<vbs::Object>(it->second);
+    }
+    return vbs::Ref<vbs::Object>(new QObjectAdapter(object));
+}
+
+QObject *QObjectAdapter::unwrap(const vbs::Object *object)
+{
+    const auto *adapter = dynamic_cast<const QObjectAdapter *>(object);
+    return adapter ? adapter->target() : nullptr;
+}
+
+QObject *QObjectAdapter::live() const
+{
+    if (!m_object)
+        vbs::raiseError(91);
+    return m_object.data();
+}
+
+QString QObjectAdapter::classInfo(const char *key) const
+{
+    const QMetaObject *meta = live()->metaObject();
+    const int index = meta->indexOfClassInfo(key);
+    return index < 0 ? QString() : QString::fromUtf8(meta->classInfo(index).value());
+}
+
+QString QObjectAdapter::defaultMember() const
+{
+    return classInfo("DefaultMember");
+}
+
+static bool sameName(const QString &a, const QString &b, QObjectAdapter::Match match)
+{
+    return a.compare(b, match == QObjectAdapter::Match::Exact ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0;
+}
+
+QString QObjectAdapter::resolveName(std::u16string_view name) const
+{
+    if (!name.empty())
+        return bridge::toQString(name);
+    const QString member = defaultMember();
+    if (member.isEmpty())
+        vbs::raiseError(438);
+    return member;
+}
+
+int QObjectAdapter::findProperty(const QString &name, Match match) const
+{
+    const QMetaObject *meta = live()->metaObject();
+    // QObject's own objectName is not a script member.
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        if (sameName(QString::fromLatin1(meta->property(i).name()), name, match))
+            return i;
+    }
+    return -1;
+}
+
+std::vector<QMetaMethod> QObjectAdapter::findMethods(const QString &name, Match match) const
+{
+    std::vector<QMetaMethod> found;
+    const QMetaObject *meta = live()->metaObject();
+    for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (callable(method) && sameName(QString::fromLatin1(method.name()), name, match))
+            found.push_back(method);
+    }
+    return found;
+}
+
+QObjectAdapter::MemberKind QObjectAdapter::memberKind(const QString &name, Match match) const
+{
+    if (!m_object)
+        return MemberKind::None;
+    const QString member = name.isEmpty() ? defaultMember() : name;
+    if (member.isEmpty())
+        return MemberKind::None;
+    if (findProperty(member, match) >= 0)
+        return MemberKind::Property;
+    return findMethods(member, match).empty() ? MemberKind::None : MemberKind::Method;
+}
+
+std::u16string QObjectAdapter::typeName() const
+{
+    if (!m_object)
+        return u"Nothing";
+    QString name = classInfo("TypeName");
+    if (name.isEmpty())
+        name = QString::fromLatin1(m_object->metaObject()->className()).section(QLatin1String("::"), -1);
+    return bridge::toU16(name);
+}
+
+// A parameterised read of a property: the arguments go to the default member
+// of the property's value (rs.Fields(0) is rs.Fields then Fields(0)).
+vbs::Variant QObjectAdapter::applyArgs(const vbs::Variant &value, vbs::ArgRefs args)
+{
+    if (args.empty())
+        return value;
+    if (!value.isObject())
+        vbs::raiseError(450);
+    if (value.isNothing())
+        vbs::raiseError(91);
+    return value.object()->get(u"", args);
+}
+
+vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
+{
+    const std::vector<QMetaMethod> methods = findMethods(name);
+    if (methods.empty())
+        vbs::raiseError(438);
+    const auto given = static_cast<int>(args.size());
+
+    // The overload taking exactly the arguments given, else the shortest
+    // one whose remaining parameters are optional (QVariant).
+    const QMetaMethod *chosen = nullptr;
+    for (const QMetaMethod &m : methods) {
+        if (m.parameterCount() == given) {
+            chosen = &m;
+            break;
+        }
+    }
+    if (!chosen) {
+        for (const QMetaMethod &m : methods) {
+            if (m.parameterCount() < given || (chosen && m.parameterCount() >= chosen->parameterCount()))
+                continue;
+            bool optionalRest = true;
+            for (int i = given; i < m.parameterCount(); ++i)
+                optionalRest = optionalRest && m.parameterMetaType(i).id() == QMetaType::QVariant;
+            if (optionalRest)
+                chosen = &m;
+        }
+    }
+    if (!chosen || chosen->parameterCount() > kMaxArguments)
+        vbs::raiseError(450);
+    const QMetaMethod method = *chosen;
+
+    std::vector<QVariant> holders;
+    holders.reserve(static_cast<std::size_t>(method.parameterCount()));
+    std::array<QGenericArgument, kMaxArguments> generic{};
+    for (int i = 0; i < method.parameterCount(); ++i) {
+        const QMetaType type = method.parameterMetaType(i);
+        holders.push_back(i < given ? bridge::toParameter(*args[static_cast<std::size_t>(i)], type) : QVariant());
+        QVariant &holder = holders.back();
+        // A QVariant parameter is the holder itself; others live inside it.
+        void *data = type.id() == QMetaType::QVariant ? static_cast<void *>(&holder) : holder.data();
+        generic[static_cast<std::size_t>(i)] = QGenericArgument(type.name(), data);
+    }
+
+    QVariant result;
+    QGenericReturnArgument returnArg;
+    const QMetaType returnType = method.returnMetaType();
+    if (returnType.id() == QMetaType::QVariant) {
+        returnArg = QGenericReturnArgument("QVariant", &result);
+    } else if (returnType.isValid() && returnType.id() != QMetaType::Void) {
+        result = QVariant(returnType);
+        returnArg = QGenericReturnArgument(returnType.name(), result.data());
+    }
+
+    QObject *object = live();
+    const bool ok = bridge::guardMember([&] {
+        return method.invoke(object, Qt::DirectConnection, returnArg, generic[0], generic[1], generic[2],
+                             generic[3], generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
+    });
+    if (!ok)
+        vbs::raiseError(438);
+    return bridge::guardMember([&] { return bridge::toVariant(result); });
+}
+
+vbs::Variant QObjectAdapter::get(std::u16string_view name, vbs::ArgRefs args)
+{
+    const QString member = resolveName(name);
+    const int property = findProperty(member);
+    if (property >= 0) {
+        QObject *object = live();
+        const QMetaProperty meta = object->metaObject()->property(property);
+        const vbs::Variant value =
+            bridge::guardMember([&] { return bridge::toVariant(meta.read(object)); });
+        return applyArgs(value, args);
+    }
+    return invoke(member, args);
+}
+
+void QObjectAdapter::let(std::u16string_view name, vbs::ArgRefs args, const vbs::Variant &value)
+{
+    const QString member = resolveName(name);
+    const int property = findProperty(member);
+    if (property < 0) {
+        // A method that hands out an object: assign to that object's default member.
+        const vbs::Variant target = invoke(member, args);
+        if (!target.isObject() || target.isNothing())
+            vbs::raiseError(438);
+        target.object()->let(u"", {}, value);
+        return;
+    }
+    QObject *object = live();
+    const QMetaProperty meta = object->metaObject()->property(property);
+    if (!args.empty()) {
+        const vbs::Variant inner = bridge::guardMember([&] { return bridge::toVariant(meta.read(object)); });
+        if (!inner.isObject() || inner.isNothing())
+            vbs::raiseError(450);
+        inner.object()->let(u"", args, value);
+        return;
+    }
+    if (!meta.isWritable())
+        vbs::raiseError(450);
+    const QVariant converted = bridge::toParameter(value, meta.metaType());
+    const bool written = bridge::guardMember([&] { return meta.write(object, converted); });
+    if (!written)
+        vbs::raiseError(13);
+}
+
+void QObjectAdapter::call(std::u16string_view name, vbs::ArgRefs args)
+{
+    (void)get(name, args);
+}
+
+std::vector<vbs::Variant> QObjectAdapter::enumerate()
+{
+    const QString enumerator = classInfo("Enumerator");
+    if (enumerator.isEmpty())
+        vbs::raiseError(438);
+    const vbs::Variant list = invoke(enumerator, {});
+    if (!list.isArray())
+        vbs::raiseError(438);
+    return list.array()->elements();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "script/vbscript/object.h"
+
+#include <QMetaMethod>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+class QObject;
+
+// A QObject automation object as the VBScript engine sees it. Members are
+// found through the QMetaObject by name: Q_PROPERTY properties and
+// Q_INVOKABLE methods (or public slots), case-insensitively as VBScript does
+// (JScript's exact matching is memberKind with Match::Exact, checked first). Among overloads of a method the one whose parameter
+// count equals the argument count wins, else the shortest one whose extra
+// parameters are QVariant (passed as invalid: "not given").
+//
+// Q_CLASSINFO("DefaultMember", "Name") names the member an empty name
+// means (obj(args), a value of the object); Q_CLASSINFO("Enumerator",
+// "Name") names the QVariantList method For Each walks. An optional
+// Q_CLASSINFO("TypeName", ...) is what TypeName returns (else the class name).
+//
+// An Error (common/error.h) raised by a member reaches the script as a
+// runtime error with its number, description and source. A member that does
+// not exist raises 438; a deleted object 91.
+//
+// Ownership: an object without a parent is owned by the adapter and deleted
+// with it (when the script no longer references it); an object with a
+// parent belongs to its parent.
+class QObjectAdapter final : public vbs::Object
+{
+public:
+    enum class Match { NoCase, Exact };
+    enum class MemberKind { None, Property, Method };
+
+    explicit QObjectAdapter(QObject *object);
+    ~QObjectAdapter() override;
+
+    // Wraps `object` (Nothing for null).
+    static vbs::Ref<vbs::Object> wrap(QObject *object);
+    // The QObject behind `object` when it is an adapter, else null.
+    static QObject *unwrap(const vbs::Object *object);
+
+    QObject *target() const { return m_object.data(); }
+    // The kind of member `name` is (empty: the default member); None for a
+    // deleted object.
+    MemberKind memberKind(const QString &name, Match match = Match::NoCase) const;
+    QString defaultMember() const;
+
+    std::u16string typeName() const override;
+    vbs::Variant get(std::u16string_view name, vbs::ArgRefs args) override;
+    void let(std::u16string_view name, vbs::ArgRefs args, const vbs::Variant &value) override;
+    void call(std::u16string_view name, vbs::ArgRefs args) override;
+    std::vector<vbs::Variant> enumerate() override;
+
+private:
+    QObject *live() const; // raises 91 when the object is gone
+    QString resolveName(std::u16string_view name) const;
+    int findProperty(const QString &name, Match match = Match::NoCase) const;
+    std::vector<QMetaMethod> findMethods(const QString &name, Match match = Match::NoCase) const;
+    vbs::Variant invoke(const QString &name, vbs::ArgRefs args);
+    vbs::Variant applyArgs(const vbs::Variant &value, vbs::ArgRefs args);
+    QString classInfo(const char *key) const;
+
+    QPointer<QObject> m_object;
+    QObject *m_key; // the address registered for this adapter
+    bool m_owned = false;
+};

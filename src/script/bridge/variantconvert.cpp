@@ -1,0 +1,213 @@
+#include "variantconvert.h"
+
+#include "qobjectadapter.h"
+#include "script/vbscript/array.h"
+#include "script/vbscript/errors.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTimeZone>
+#include <cmath>
+#include <limits>
+
+namespace bridge {
+
+namespace {
+
+const QDate kSerialEpoch(1899, 12, 30);
+constexpr double kMsPerDay = 86400000.0;
+
+bool isQObjectPointer(QMetaType type)
+{
+    return type.flags().testFlag(QMetaType::PointerToQObject);
+}
+
+} // namespace
+
+double dateTimeToSerial(const QDateTime &dateTime)
+{
+    const QDateTime local = dateTime.toLocalTime();
+    const double days = static_cast<double>(kSerialEpoch.daysTo(local.date()));
+    const double fraction = local.time().msecsSinceStartOfDay() / kMsPerDay;
+    // Before the epoch the fraction still counts forward from midnight.
+    return days >= 0 ? days + fraction : days - fraction;
+}
+
+QDateTime serialToDateTime(double serial)
+{
+    const double days = std::trunc(serial);
+    const double fraction = std::fabs(serial - days);
+    qint64 ms = std::llround(fraction * kMsPerDay);
+    qint64 dayCount = static_cast<qint64>(days);
+    if (ms >= static_cast<qint64>(kMsPerDay)) {
+        ms -= static_cast<qint64>(kMsPerDay);
+        dayCount += serial < 0 ? -1 : 1;
+    }
+    return QDateTime(kSerialEpoch.addDays(dayCount), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
+vbs::Variant toVariant(const QVariant &value)
+{
+    if (!value.isValid())
+        return vbs::Variant();
+    const QMetaType type = value.metaType();
+    if (isQObjectPointer(type))
+        return vbs::Variant(QObjectAdapter::wrap(value.value<QObject *>()));
+    if (value.isNull()) // std::nullptr_t, or a typed null such as a database NULL
+        return vbs::Variant::null();
+    switch (type.id()) {
+    case QMetaType::Bool:
+        return vbs::Variant::fromBool(value.toBool());
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        return vbs::Variant::fromLong(value.toInt());
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: {
+        const qlonglong n = value.toLongLong();
+        if (n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max())
+            return vbs::Variant::fromLong(static_cast<std::int32_t>(n));
+        return vbs::Variant::fromDouble(value.toDouble());
+    }
+    case QMetaType::Float:
+        return vbs::Variant::fromSingle(value.toFloat());
+    case QMetaType::Double:
+        return vbs::Variant::fromDouble(value.toDouble());
+    case QMetaType::QString:
+    case QMetaType::QChar:
+    case QMetaType::QByteArray:
+    case QMetaType::QUrl:
+        return vbs::Variant(toU16(value.toString()));
+    case QMetaType::QDateTime:
+        return vbs::Variant::fromDate(dateTimeToSerial(value.toDateTime()));
+    case QMetaType::QDate:
+        return vbs::Variant::fromDate(static_cast<double>(kSerialEpoch.daysTo(value.toDate())));
+    case QMetaType::QTime:
+        return vbs::Variant::fromDate(value.toTime().msecsSinceStartOfDay() / kMsPerDay);
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: {
+        std::vector<vbs::Variant> items;
+        for (const QVariant &item : value.toList())
+            items.push_back(toVariant(item));
+        return vbs::Variant(vbs::Array::fromValues(std::move(items)));
+    }
+    default:
+        vbs::raiseError(13);
+    }
+}
+
+QVariant toQVariant(const vbs::Variant &value)
+{
+    using T = vbs::Variant::Type;
+    switch (value.type()) {
+    case T::Empty:
+        return QVariant();
+    case T::Null:
+        return QVariant::fromValue(nullptr);
+    case T::Boolean:
+        return QVariant(value.boolValue());
+    case T::Byte:
+    case T::Integer:
+    case T::Long:
+        return QVariant(static_cast<int>(value.integralValue()));
+    case T::Single:
+        return QVariant(static_cast<double>(value.singleValue()));
+    case T::Double:
+        return QVariant(value.doubleValue());
+    case T::Currency:
+        return QVariant(static_cast<double>(value.currencyValue()) / 10000.0);
+    case T::Date:
+        return QVariant(serialToDateTime(value.dateValue()));
+    case T::String:
+        return QVariant(toQString(value.string()));
+    case T::Error:
+        return value.isMissing() ? QVariant() : QVariant(static_cast<int>(value.errorValue()));
+    case T::Array: {
+        QVariantList list;
+        const vbs::Array *array = value.array();
+        list.reserve(static_cast<qsizetype>(array->size()));
+        for (std::size_t i = 0; i < array->size(); ++i)
+            list.append(toQVariant((*array)[i]));
+        return list;
+    }
+    case T::Object:
+        if (value.isNothing())
+            return QVariant::fromValue<QObject *>(nullptr);
+        if (QObject *object = QObjectAdapter::unwrap(value.object()))
+            return QVariant::fromValue(object);
+        return toResult(value);
+    }
+    return QVariant();
+}
+
+QVariant toResult(const vbs::Variant &value)
+{
+    if (!value.isObject())
+        return toQVariant(value);
+    if (value.isNothing())
+        return QVariant::fromValue<QObject *>(nullptr);
+    try {
+        const vbs::Variant plain = value.valueOf();
+        if (!plain.isObject())
+            return toQVariant(plain);
+    } catch (const vbs::ScriptException &) {
+    }
+    return QVariant(toQString(value.object()->typeName()));
+}
+
+QVariant toParameter(const vbs::Variant &value, QMetaType type)
+{
+    if (type.id() == QMetaType::QVariant)
+        return value.isMissing() ? QVariant() : toQVariant(value);
+    if (isQObjectPointer(type)) {
+        if (!value.isObject())
+            vbs::raiseError(13);
+        QObject *object = value.isNothing() ? nullptr : QObjectAdapter::unwrap(value.object());
+        if (!value.isNothing() && !object)
+            vbs::raiseError(13);
+        if (object && !object->metaObject()->inherits(type.metaObject()))
+            vbs::raiseError(13);
+        QVariant holder(type);
+        *static_cast<QObject **>(holder.data()) = object;
+        return holder;
+    }
+    const vbs::Variant plain = value.isObject() ? value.valueOf() : value;
+    switch (type.id()) {
+    case QMetaType::QString:
+        return QVariant(toQString(plain.toString()));
+    case QMetaType::Int:
+        return QVariant(static_cast<int>(plain.toLong()));
+    case QMetaType::LongLong: {
+        const double d = vbs::roundHalfEven(plain.toDouble());
+        if (!(d >= -9.2e18 && d <= 9.2e18))
+            vbs::raiseError(6);
+        return QVariant(static_cast<qlonglong>(d));
+    }
+    case QMetaType::Double:
+        return QVariant(plain.toDouble());
+    case QMetaType::Float:
+        return QVariant(plain.toSingle());
+    case QMetaType::Bool:
+        return QVariant(plain.toBool());
+    case QMetaType::QDateTime:
+        return QVariant(serialToDateTime(plain.toDate()));
+    case QMetaType::QVariantList:
+        if (!plain.isArray())
+            vbs::raiseError(13);
+        return toQVariant(plain);
+    default: {
+        QVariant converted = toQVariant(plain);
+        if (!converted.convert(type))
+            vbs::raiseError(13);
+        return converted;
+    }
+    }
+}
+
+} // namespace bridge

@@ -1,0 +1,222 @@
+#include "jscriptengine.h"
+
+#include "jshost.h"
+#include "script/bridge/variantconvert.h"
+#include "script/vbscript/errors.h"
+#include "watchdog.h"
+
+#include <QHash>
+#include <QJSEngine>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+const QString kCompileSource = QStringLiteral("JScript compilation error");
+const QString kRuntimeSource = QStringLiteral("JScript runtime error");
+
+// Calls a function so that whatever it throws, an Error or any other value,
+// comes back as data rather than as the call's ambiguous result.
+const char *const kCaller = R"JS(
+(function (f, args) {
+    try {
+        return { ok: true, value: f.apply(undefined, args) };
+    } catch (e) {
+        return { ok: false, error: e };
+    }
+})
+)JS";
+
+// A stack trace entry: "function:line:column:file".
+struct Frame
+{
+    int line = 0;
+    int column = -1;
+    QString file;
+};
+
+Frame parseFrame(const QString &entry)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[^:]*:(-?\\d+):(-?\\d+):(.*)$"));
+    Frame frame;
+    const QRegularExpressionMatch m = pattern.match(entry);
+    if (m.hasMatch()) {
+        frame.line = m.captured(1).toInt();
+        frame.column = m.captured(2).toInt();
+        frame.file = m.captured(3);
+    }
+    return frame;
+}
+
+QString lineOf(const QString &code, int line)
+{
+    if (line <= 0)
+        return {};
+    QString text = code;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.section(QLatin1Char('\n'), line - 1, line - 1);
+}
+
+// A number a script gave its error object (JScript style), or 0. Facility
+// codes of the HRESULT form (0x800A1391) are reduced to the plain number.
+long ownNumber(const QJSValue &error)
+{
+    const QJSValue number = error.property(QStringLiteral("number"));
+    if (!number.isNumber())
+        return 0;
+    const auto n = static_cast<long long>(number.toNumber());
+    if (n < 0 && ((static_cast<unsigned long long>(n) >> 16) & 0xFFFFu) == 0x800Au)
+        return static_cast<long>(n & 0xFFFF);
+    return static_cast<long>(n);
+}
+
+long numberForKind(const QString &name, const QString &message)
+{
+    if (name == QLatin1String("SyntaxError"))
+        return 1002;
+    if (name == QLatin1String("ReferenceError"))
+        return 5009;
+    if (name == QLatin1String("TypeError"))
+        return 5007;
+    if (name == QLatin1String("RangeError"))
+        return message.contains(QLatin1String("call stack"), Qt::CaseInsensitive) ? 28 : 5;
+    if (name == QLatin1String("URIError") || name == QLatin1String("EvalError"))
+        return 5;
+    return 5022;
+}
+
+} // namespace
+
+struct JScriptEngine::Private
+{
+    Private()
+        : host(&engine), watchdog([this] { engine.setInterrupted(true); })
+    {
+        host.install();
+        caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
+    }
+
+    QJSEngine engine;
+    JsHost host;
+    QJSValue caller;
+    QHash<QString, QString> sources; // file name -> code, for the error's line text
+    int units = 0;
+    Watchdog watchdog;
+};
+
+JScriptEngine::JScriptEngine() : d(std::make_unique<Private>()) {}
+
+JScriptEngine::~JScriptEngine() = default;
+
+namespace {
+
+// Fills `info` from a thrown value.
+ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
+                         const QHash<QString, QString> &sources, bool compiling)
+{
+    ScriptErrorInfo info;
+    const bool isError = thrown.isError() || thrown.property(QStringLiteral("message")).isString();
+    const QString name = isError ? thrown.property(QStringLiteral("name")).toString() : QString();
+    const QString message = isError ? thrown.property(QStringLiteral("message")).toString() : thrown.toString();
+
+    const Frame top = stack.isEmpty() ? Frame() : parseFrame(stack.first());
+    // A compile error's frame names no function: ":line:column:file".
+    const bool compileError = compiling && name == QLatin1String("SyntaxError") && !stack.isEmpty()
+        && stack.first().startsWith(QLatin1Char(':'));
+
+    info.Number = ownNumber(thrown);
+    if (info.Number == 0)
+        info.Number = isError ? numberForKind(name, message) : 5022;
+    const QJSValue ownDescription = thrown.property(QStringLiteral("description"));
+    info.Description = ownDescription.isString() ? ownDescription.toString() : message;
+    const QJSValue ownSource = thrown.property(QStringLiteral("source"));
+    info.Source = compileError ? kCompileSource : (ownSource.isString() && !ownSource.toString().isEmpty() ? ownSource.toString() : kRuntimeSource);
+
+    QString file = thrown.property(QStringLiteral("fileName")).toString();
+    int line = thrown.property(QStringLiteral("lineNumber")).toInt();
+    if (line <= 0) {
+        line = top.line;
+        file = top.file;
+    }
+    info.Line = line > 0 ? line : 0;
+    info.Column = compileError && top.column > 0 ? top.column - 1 : 0;
+    if (file.startsWith(QLatin1String("file:")))
+        file = file.mid(5);
+    info.Text = lineOf(sources.value(file), info.Line);
+    return info;
+}
+
+ScriptErrorInfo timedOut(std::chrono::milliseconds limit)
+{
+    ScriptErrorInfo info;
+    info.Number = vbs::kCancelledError;
+    info.Description = QStringLiteral("The script was stopped: it ran longer than the time-out of %1 ms")
+                           .arg(limit.count());
+    info.Source = kRuntimeSource;
+    return info;
+}
+
+} // namespace
+
+bool JScriptEngine::addCode(const QString &code)
+{
+    m_error = ScriptErrorInfo();
+    const QString file = QStringLiteral("code-%1").arg(++d->units);
+    d->sources.insert(file, code);
+
+    QStringList stack;
+    d->watchdog.arm(m_limit);
+    const QJSValue result = d->engine.evaluate(code, file, 1, &stack);
+    const bool fired = d->watchdog.disarm();
+    d->engine.setInterrupted(false);
+
+    // A thrown value that is no Error object still leaves a stack trace.
+    if (!result.isError() && stack.isEmpty())
+        return true;
+    m_error = fired ? timedOut(m_limit) : describe(result, stack, d->sources, true);
+    return false;
+}
+
+bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &result)
+{
+    m_error = ScriptErrorInfo();
+    result = QVariant();
+    const QJSValue function = d->engine.globalObject().property(name);
+    if (!function.isCallable()) {
+        m_error.Number = 5009;
+        m_error.Description = QStringLiteral("'%1' is undefined").arg(name);
+        m_error.Source = kRuntimeSource;
+        return false;
+    }
+
+    QJSValue jsArgs = d->engine.newArray(static_cast<uint>(args.size()));
+    try {
+        for (qsizetype i = 0; i < args.size(); ++i)
+            jsArgs.setProperty(static_cast<quint32>(i), d->host.toJs(bridge::toVariant(args[i])));
+    } catch (const vbs::ScriptException &e) {
+        m_error.Number = e.error.number;
+        m_error.Description = bridge::toQString(e.error.description);
+        m_error.Source = kRuntimeSource;
+        return false;
+    }
+
+    d->watchdog.arm(m_limit);
+    const QJSValue outcome = d->caller.call({function, jsArgs});
+    const bool fired = d->watchdog.disarm();
+    d->engine.setInterrupted(false);
+
+    if (outcome.isError() || !outcome.property(QStringLiteral("ok")).toBool()) {
+        const QJSValue thrown = outcome.isError() ? outcome : outcome.property(QStringLiteral("error"));
+        m_error = fired ? timedOut(m_limit) : describe(thrown, {}, d->sources, false);
+        return false;
+    }
+
+    // Arrays are shared with the function: carry back what it changed in them.
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QJSValue passed = jsArgs.property(static_cast<quint32>(i));
+        if (passed.isArray())
+            args[i] = bridge::toQVariant(d->host.fromJs(passed, true));
+    }
+    result = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
+    return true;
+}

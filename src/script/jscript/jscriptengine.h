@@ -1,0 +1,57 @@
+#pragma once
+
+#include "script/scriptcontrol.h"
+
+#include <QJSValue>
+#include <QString>
+#include <QVariantList>
+#include <chrono>
+#include <memory>
+
+class QJSEngine;
+
+// JScript on QJSEngine: what ScriptControl needs of a JScript engine.
+//
+// addCode evaluates the code (its function declarations become global, its
+// global statements run, as a host's AddCode does); run calls a global
+// function. Every failure returns false and leaves the error in error():
+//
+//   number  1002  SyntaxError while compiling (source "JScript compilation error")
+//           5009  ReferenceError: an undefined identifier, or run() of a missing function
+//           5007  TypeError (an object or function expected)
+//             28  RangeError from recursion past the engine's stack ("Out of stack space")
+//              5  any other RangeError, URIError or EvalError
+//           5022  a thrown value that is not one of the above (throw 'text', new Error(...))
+//             18  stopped at the time-out
+//           an error raised by an automation object keeps its own number
+//   description  the engine's message (for a thrown value, its text)
+//   line, text   1-based line and that line of the code; column 0-based
+//                (known for compile errors only, else 0)
+//   source       "JScript compilation error" or "JScript runtime error"
+//
+// Arguments: arrays passed to run() are JavaScript arrays; what the function
+// puts in them is written back into `args`. Primitive values are passed by
+// value in JavaScript, so assigning a parameter changes nothing outside.
+class JScriptEngine
+{
+public:
+    JScriptEngine();
+    ~JScriptEngine();
+    JScriptEngine(const JScriptEngine &) = delete;
+    JScriptEngine &operator=(const JScriptEngine &) = delete;
+
+    bool addCode(const QString &code);
+    bool run(const QString &name, QVariantList &args, QVariant &result);
+    const ScriptErrorInfo &error() const { return m_error; }
+
+    // Wall-clock limit of each addCode or run; zero for none. A script
+    // still running then is interrupted (from a watchdog thread) and the
+    // engine stays usable.
+    void setTimeLimit(std::chrono::milliseconds limit) { m_limit = limit; }
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+    ScriptErrorInfo m_error;
+    std::chrono::milliseconds m_limit{0};
+};
