@@ -1,0 +1,128 @@
+#include "testevaluation.h"
+
+#include "common/error.h"
+#include "common/regional.h"
+#include "script/bridge/variantconvert.h"
+#include "scripterrorreport.h"
+
+#include <QDateTime>
+
+namespace {
+
+bool isNumber(const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct Level
+{
+    EvaluationResult result;
+    const char *imageKey;
+    const char *text;
+    const QString EvaluationScripts::*script;
+    const QString EvaluationScripts::*language;
+};
+
+const Level levels[] = {
+    {EvaluationResult::Danger, "Danger", "DANGER", &EvaluationScripts::dangerScript, &EvaluationScripts::dangerLanguage},
+    {EvaluationResult::Warning, "Warning", "WARNING", &EvaluationScripts::warningScript, &EvaluationScripts::warningLanguage},
+    {EvaluationResult::Good, "Good", "GOOD", &EvaluationScripts::goodScript, &EvaluationScripts::goodLanguage},
+};
+
+} // namespace
+
+bool evaluationIsTrue(const QVariant &result)
+{
+    if (result.metaType().id() == QMetaType::Bool)
+        return result.toBool();
+    return isNumber(result) && result.toDouble() == -1.0;
+}
+
+QString evaluationValueText(const QVariant &value)
+{
+    if (!value.isValid())
+        return QString();
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Nullptr:
+        return QStringLiteral("Null");
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return doubleToText(value.toDouble());
+    case QMetaType::QDateTime:
+        return bridge::toQString(vbs::Variant::fromDate(bridge::dateTimeToSerial(value.toDateTime())).toString());
+    case QMetaType::QVariantList: {
+        QStringList items;
+        for (const QVariant &item : value.toList())
+            items << evaluationValueText(item);
+        return items.join(QLatin1String(", "));
+    }
+    default:
+        if (isNumber(value))
+            return QString::number(value.toLongLong());
+        return value.toString();
+    }
+}
+
+EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScripts &scripts)
+{
+    EvaluationOutcome outcome;
+    // Runs one script's Main; false when the host reported an error.
+    const auto runMain = [&](const QString &language, const QString &code, QVariantList &args, QVariant &result) {
+        try {
+            control.setLanguage(language);
+            control.addCode(code);
+            result = control.run(QStringLiteral("Main"), args);
+        } catch (const Error &) {
+        }
+        if (control.error().Number == 0)
+            return true;
+        outcome.error = control.error();
+        outcome.errorReport = scriptErrorReport(outcome.error);
+        return false;
+    };
+
+    QVariantList none;
+    if (!runMain(scripts.generalLanguage, scripts.generalScript, none, outcome.value))
+        return outcome;
+
+    if (!scripts.evaluateData) {
+        outcome.result = EvaluationResult::NoEvaluate;
+        outcome.imageKey = QStringLiteral("NoEvaluate");
+        outcome.resultText = scripts.msgNoEvaluate;
+    } else {
+        outcome.result = EvaluationResult::NoComparable;
+        outcome.imageKey = QStringLiteral("NoComparable");
+        outcome.resultText = scripts.msgNoComparable;
+        for (const Level &level : levels) {
+            QVariantList args{outcome.value};
+            QVariant answer;
+            if (!runMain(scripts.*level.language, scripts.*level.script, args, answer))
+                return outcome;
+            outcome.value = args.value(0); // handed by reference
+            if (evaluationIsTrue(answer)) {
+                outcome.result = level.result;
+                outcome.imageKey = QString::fromLatin1(level.imageKey);
+                outcome.resultText = QString::fromLatin1(level.text);
+                break;
+            }
+        }
+    }
+    outcome.valueText = evaluationValueText(outcome.value);
+    return outcome;
+}
