@@ -1,0 +1,97 @@
+#pragma once
+
+// Reaching automation objects the way the script bridges do: members by name
+// through the meta-object (QMetaMethod::invoke, QObject::property), so the
+// tests see what a script sees, Error exceptions included.
+
+#include "common/error.h"
+
+#include <QMetaMethod>
+#include <QObject>
+#include <QVariant>
+#include <QVariantList>
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
+
+namespace objtest {
+
+// Calls the Q_INVOKABLE `name` that takes exactly args.size() arguments
+// (default arguments count as overloads). Arguments are converted to the
+// parameter types; QVariant parameters receive them as they are.
+inline QVariant call(QObject *object, const char *name, QVariantList args = {})
+{
+    const QMetaObject *meta = object->metaObject();
+    for (int i = 0; i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.name() != name || method.parameterCount() != args.size())
+            continue;
+        QVariantList storage;
+        storage.reserve(args.size());
+        QGenericArgument generic[10];
+        for (int p = 0; p < args.size(); ++p) {
+            const QMetaType type = method.parameterMetaType(p);
+            if (type == QMetaType::fromType<QVariant>()) {
+                generic[p] = QGenericArgument("QVariant", &args[p]);
+            } else {
+                QVariant converted = args.at(p);
+                if (!converted.convert(type))
+                    throw std::invalid_argument("argument cannot be converted");
+                storage.append(converted);
+                generic[p] = QGenericArgument(type.name(), storage.last().constData());
+            }
+        }
+        QVariant result;
+        QGenericReturnArgument returned;
+        if (method.returnMetaType() == QMetaType::fromType<QVariant>()) {
+            returned = QGenericReturnArgument("QVariant", &result);
+        } else if (method.returnMetaType().id() != QMetaType::Void) {
+            result = QVariant(method.returnMetaType());
+            returned = QGenericReturnArgument(method.typeName(), result.data());
+        }
+        if (!method.invoke(object, Qt::DirectConnection, returned, generic[0], generic[1], generic[2],
+                           generic[3], generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]))
+            throw std::runtime_error("invoke failed");
+        return result;
+    }
+    throw std::invalid_argument(std::string("no such member: ") + name);
+}
+
+// Reads a property; a missing property is a test failure, not an invalid value.
+inline QVariant get(const QObject *object, const char *name)
+{
+    if (object->metaObject()->indexOfProperty(name) < 0)
+        throw std::invalid_argument(std::string("no such property: ") + name);
+    return object->property(name);
+}
+
+inline bool set(QObject *object, const char *name, const QVariant &value)
+{
+    return object->setProperty(name, value);
+}
+
+// Takes ownership of an object a member returned (as a script engine does).
+inline std::unique_ptr<QObject> own(const QVariant &value)
+{
+    return std::unique_ptr<QObject>(value.value<QObject *>());
+}
+
+// The Error a member raised; a member that raised nothing fails the test.
+template <class Body>
+Error raised(Body &&body)
+{
+    try {
+        body();
+    } catch (const Error &error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error was raised";
+    return {};
+}
+
+inline bool isNull(const QVariant &value)
+{
+    return value.metaType() == QMetaType::fromType<std::nullptr_t>();
+}
+
+} // namespace objtest
