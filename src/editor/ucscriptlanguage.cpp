@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -27,23 +28,42 @@ QColor colorOf(long bgr)
     return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
 }
 
+// Colours a control's background: its window colour and whatever role it
+// fills its background with (buttons and check boxes use the button colour);
+// a tab control's tab bar as well. Tool buttons (`button`) take the button
+// colour for their face too.
 void setBackColor(QWidget *widget, const QColor &color, bool button)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
+    palette.setColor(widget->backgroundRole(), color);
     if (button)
         palette.setColor(QPalette::Button, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+        QPalette bar = tabs->tabBar()->palette();
+        bar.setColor(QPalette::Window, color);
+        bar.setColor(QPalette::Button, color);
+        tabs->tabBar()->setPalette(bar);
+    }
 }
 
+// Colours a control's text: its window text and its own text role.
 void setForeColor(QWidget *widget, const QColor &color, bool button)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
+    palette.setColor(widget->foregroundRole(), color);
     if (button)
         palette.setColor(QPalette::ButtonText, color);
     widget->setPalette(palette);
+    if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+        QPalette bar = tabs->tabBar()->palette();
+        bar.setColor(QPalette::WindowText, color);
+        bar.setColor(QPalette::ButtonText, color);
+        tabs->tabBar()->setPalette(bar);
+    }
 }
 
 // Runs one step; a failing step is skipped.

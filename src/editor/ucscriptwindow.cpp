@@ -188,6 +188,7 @@ QTextEdit *UCScript::newScriptPane(const QString &name, QWidget *parent)
     auto *pane = new QTextEdit(parent);
     pane->setObjectName(name);
     pane->setFont(scriptFont());
+    pane->setTabStopDistance(4 * QFontMetricsF(pane->font()).horizontalAdvance(QLatin1Char(' ')));
     pane->setAcceptRichText(false);
     pane->setLineWrapMode(QTextEdit::NoWrap);
     pane->setContextMenuPolicy(Qt::NoContextMenu);

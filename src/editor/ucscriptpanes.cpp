@@ -1,0 +1,165 @@
+// The script panes: syntax check, colourising, clipboard, popup menu.
+#include "ucscript.h"
+
+#include "keyedtabwidget.h"
+
+#include "common/error.h"
+#include "common/showerror.h"
+#include "host/colorizer.h"
+#include "host/registry.h"
+#include "platform/ui/msgbox.h"
+#include "script/scriptcontrol.h"
+#include "tools/scripterrorreport.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+QClipboard *clipboard()
+{
+    QClipboard *board = QGuiApplication::clipboard();
+    if (!board)
+        throw Error::fromNumber(521);   // "Can't open Clipboard"
+    return board;
+}
+
+// A selection as plain text: Qt marks line ends inside a selection with
+// paragraph separators.
+QString plainSelection(const QTextCursor &cursor)
+{
+    QString text = cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+QTextEdit *UCScript::CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList) const
+{
+    QTextEdit *pane = nullptr;
+    QComboBox *list = nullptr;
+    if (pGeneral) {
+        pane = rtfScript;
+        list = cmbLanguageScript;
+    } else if (pKey == QLatin1String("Danger")) {
+        pane = rtfScriptDanger;
+        list = cmbLanguageScriptDanger;
+    } else if (pKey == QLatin1String("Warning")) {
+        pane = rtfScriptWarning;
+        list = cmbLanguageScriptWarning;
+    } else if (pKey == QLatin1String("Good")) {
+        pane = rtfScriptGood;
+        list = cmbLanguageScriptGood;
+    }
+    if (pList)
+        *pList = list;
+    return pane;
+}
+
+bool UCScript::CheckScriptCode(QString &pReport, bool &pGeneral)
+{
+    // Nothing inside is reported or raised: the outcome is the script host's
+    // error number after the code was added.
+    const auto ignoringErrors = [](const std::function<void()> &statement) {
+        try {
+            statement();
+        } catch (...) {
+        }
+    };
+    bool result = true;
+    ignoringErrors([&] {
+        if (!m_scriptControl)
+            m_scriptControl = std::make_unique<::ScriptControl>();
+    });
+    if (!m_scriptControl)
+        return result;
+
+    QComboBox *list = nullptr;
+    QTextEdit *pane = nullptr;
+    ignoringErrors([&] { pane = CurrentPane(pGeneral, ssTabValues->selectedKey(), &list); });
+    if (pane) {
+        ignoringErrors([&] { m_scriptControl->setLanguage(list->currentText()); });
+        ignoringErrors([&] { m_scriptControl->addCode(pane->toPlainText()); });
+    }
+    ignoringErrors([&] {
+        const ScriptErrorInfo &error = m_scriptControl->error();
+        if (error.Number != 0) {
+            result = false;
+            pReport = scriptErrorReport(error);
+        }
+    });
+    return result;
+}
+
+void UCScript::CheckSyntax(bool &pGeneral)
+{
+    reporting(" frmJob.CheckSyntax() ", QString(), [&] {
+        QString report;
+        if (!CheckScriptCode(report, pGeneral))
+            ui::MsgBox(QStringLiteral("Code Error.") + QLatin1Char('\r') + report,
+                       ui::OkOnly | ui::Information, applicationTitle());
+    });
+}
+
+void UCScript::ColorizeCode(bool &pGeneral, const QString &pKey)
+{
+    reporting(" frmJob.ColorizeCode() ", QString(), [&] {
+        const std::unique_ptr<host::Colorizer> colorizer = host::colorizers().create();
+        QTextEdit *pane = CurrentPane(pGeneral, pKey);
+        if (!pane)
+            return;
+        const int caret = pane->textCursor().selectionStart();
+        const QString richText = colorizer->ParseCode(pane->toPlainText());
+        pane->setHtml(richText);
+        QTextCursor cursor = pane->textCursor();
+        cursor.setPosition(qMin(caret, pane->document()->characterCount() - 1));
+        pane->setTextCursor(cursor);
+    });
+}
+
+void UCScript::Copy(bool &pGeneral)
+{
+    reporting(" frmJob.Copy() ", QString(), [&] {
+        if (QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey()))
+            clipboard()->setText(plainSelection(pane->textCursor()));
+    });
+}
+
+void UCScript::Cut(bool &pGeneral)
+{
+    reporting(" frmJob.Cut() ", QString(), [&] {
+        QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
+        if (!pane)
+            return;
+        QTextCursor cursor = pane->textCursor();
+        clipboard()->setText(plainSelection(cursor));
+        if (cursor.hasSelection()) {
+            cursor.removeSelectedText();
+            pane->setTextCursor(cursor);
+        }
+    });
+}
+
+void UCScript::Paste(bool &pGeneral)
+{
+    reporting(" frmJob.Paste() ", QString(), [&] {
+        QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
+        if (!pane)
+            return;
+        const QString text = clipboard()->text();
+        QTextCursor cursor = pane->textCursor();
+        cursor.insertText(text);
+        pane->setTextCursor(cursor);
+    });
+}
+
+void UCScript::ShowPopup(const QPoint &globalPos)
+{
+    popupMenu->popup(globalPos);
+}
