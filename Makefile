@@ -18,7 +18,13 @@ test: build
 	@cd $(BUILD) && $(CURDIR)/scripts/with-postgres.sh ctest --output-on-failure -j$(JOBS)
 
 run: build
-	@$(BUILD)/app/sensor-script/sensor-script show $(SAMPLE_JOB)
+	@if [ -n "$$DISPLAY" ]; then \
+		$(BUILD)/app/sensor-editor/sensor-editor $(SAMPLE_JOB); \
+	else \
+		echo "run: no DISPLAY; showing the editor on a virtual screen and saving a picture of it"; \
+		xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/app/sensor-editor/sensor-editor $(SAMPLE_JOB) \
+			--screenshot $(BUILD)/sensor-editor.png && echo "run: wrote $(BUILD)/sensor-editor.png"; \
+	fi
 
 clean:
 	@rm -rf $(BUILD)

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "host/callbacknotifier.h"
+#include "host/skin.h"
+#include "platform/xml/xmlnode.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+class QActionGroup;
+class QMenu;
+class UCScript;
+
+// The desktop host's main window: one job file in one embedded editor.
+// Opening a file (or a new job) creates a fresh editor and drives it through
+// the Engine members in the host's order; saving validates, takes the job
+// text back and replaces the file in one step.
+class EditorWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    EditorWindow(const QString &dataFolder, const QString &languageId, const QString &skinName);
+    ~EditorWindow() override;
+
+    // Shows the job of `path`; false (after a message) when it cannot be read
+    // or the editor refuses it. The window then keeps what it showed.
+    bool openFile(const QString &path);
+    // Shows a new job.
+    void newJob();
+    // Validates and writes the job to its file (asks for a name when it has
+    // none); false when nothing was written.
+    bool save();
+    bool saveAs();
+
+    UCScript *editor() const { return m_editor; }
+    bool isModified() const { return isWindowModified(); }
+    // Brings the editor page with `key` ("General", "EvaluationData") to the front.
+    void showPage(const QString &key);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool load(const QString &jobText, const QString &path);
+    bool writeJob(const QString &path);
+    bool confirmDiscard();
+    void buildMenus();
+    void fillLanguageMenu();
+    void changeLanguage(const QString &languageId);
+    void changeSkin(const QString &name);
+    void updateTitle();
+    void showFailure(const QString &what, const std::exception_ptr &failure);
+
+    QString m_dataFolder;
+    QString m_languageId;
+    QString m_skinName;
+    QString m_path;
+    host::CallbackNotifier m_notifier;
+    std::unique_ptr<host::Skin> m_skin;
+    std::unique_ptr<host::Skin> m_previousSkin;   // kept while an editor may still refer to it
+    XmlNode m_languages;
+    UCScript *m_editor = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QActionGroup *m_languageGroup = nullptr;
+};

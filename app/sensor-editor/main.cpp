@@ -1,0 +1,80 @@
+// sensor-editor [JOB.xml] [--data DIR] [--lang ID] [--skin NAME]
+//               [--page General|EvaluationData] [--screenshot FILE.png]
+//
+// The desktop host of the sensor job editor: opens a job file (or a new job)
+// in the embedded editor, saves it back, and switches the interface language
+// and the skin at run time. --screenshot writes a picture of the window once
+// it is shown and laid out, then exits.
+#include "editorwindow.h"
+
+#include "host/referenceobjects.h"
+#include "platform/ui/msgbox.h"
+#include "script/colorizer/installcolorizer.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sensor-editor"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Edits the sensor script job of a job definition file."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job to open (a new job when omitted)."));
+    const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("Data folder (language files, sensor pattern)."),
+                                        QStringLiteral("DIR"), QStringLiteral(VT_DEFAULT_DATA_DIR));
+    const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Interface language id (en, es, ...)."),
+                                        QStringLiteral("ID"), QStringLiteral("en"));
+    const QCommandLineOption skinOption(QStringLiteral("skin"), QStringLiteral("Skin: classic or dark."),
+                                        QStringLiteral("NAME"), QStringLiteral("classic"));
+    const QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Page to show first: General or EvaluationData."),
+                                        QStringLiteral("KEY"));
+    const QCommandLineOption shotOption(QStringLiteral("screenshot"),
+                                        QStringLiteral("Write a PNG of the window once it is shown, then exit."),
+                                        QStringLiteral("FILE"));
+    parser.addOptions({dataOption, langOption, skinOption, pageOption, shotOption});
+    parser.process(app);
+
+    host::installReferenceObjects();
+    colorizer::installColorizer();
+
+    // A picture run asks nobody: messages go to standard error, answered OK.
+    if (parser.isSet(shotOption))
+        ui::setMsgBoxHandler([](const QString &prompt, int, const QString &title) {
+            QString text = prompt;
+            text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            std::fprintf(stderr, "sensor-editor: %s: %s\n", qPrintable(title), qPrintable(text));
+            return int(ui::Ok);
+        });
+
+    EditorWindow window(QDir(parser.value(dataOption)).absolutePath(), parser.value(langOption),
+                        parser.value(skinOption));
+    const QStringList jobs = parser.positionalArguments();
+    bool opened = false;
+    if (!jobs.isEmpty())
+        opened = window.openFile(jobs.first());
+    if (!opened)
+        window.newJob();
+    if (parser.isSet(pageOption))
+        window.showPage(parser.value(pageOption));
+    window.show();
+
+    if (parser.isSet(shotOption)) {
+        const QString path = parser.value(shotOption);
+        QTimer::singleShot(300, &window, [&window, path, opened, &jobs] {
+            const bool written = window.grab().save(path, "PNG");
+            if (!written)
+                std::fprintf(stderr, "sensor-editor: cannot write %s\n", qPrintable(path));
+            // Nothing to ask on the way out: the picture is all that was wanted.
+            window.setWindowModified(false);
+            QApplication::exit(written && (opened || jobs.isEmpty()) ? 0 : 1);
+        });
+    }
+    return app.exec();
+}
