@@ -111,8 +111,9 @@ TEST_P(Coercion, Converts)
     }
     const Variant v = row.compute();
     EXPECT_EQ(vbs::toUtf8(v.typeName()), row.type);
-    if (!v.isNull())
+    if (!v.isNull()) {
         EXPECT_EQ(vbs::toUtf8(v.toString()), row.text);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Coercion, ::testing::ValuesIn(rows),
