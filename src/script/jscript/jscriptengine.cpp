@@ -48,6 +48,23 @@ Frame parseFrame(const QString &entry)
     return frame;
 }
 
+// The first frame of an error's `stack` text ("function@file:line" per line)
+// that lies in the script's own code rather than in the prelude.
+Frame scriptFrame(const QString &stack)
+{
+    static const QRegularExpression pattern(QStringLiteral("@(.*):(\\d+)$"));
+    for (const QString &entry : stack.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = pattern.match(entry);
+        if (m.hasMatch() && !m.captured(1).endsWith(QLatin1String("prelude"))) {
+            Frame frame;
+            frame.file = m.captured(1);
+            frame.line = m.captured(2).toInt();
+            return frame;
+        }
+    }
+    return {};
+}
+
 QString lineOf(const QString &code, int line)
 {
     if (line <= 0)
@@ -134,6 +151,12 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
 
     QString file = thrown.property(QStringLiteral("fileName")).toString();
     int line = thrown.property(QStringLiteral("lineNumber")).toInt();
+    if (file.endsWith(QLatin1String("prelude"))) {
+        // Raised by an automation object: the line is where the script called it.
+        const Frame frame = scriptFrame(thrown.property(QStringLiteral("stack")).toString());
+        line = frame.line;
+        file = frame.file;
+    }
     if (line <= 0) {
         line = top.line;
         file = top.file;
