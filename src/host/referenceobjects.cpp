@@ -5,6 +5,7 @@
 #include "host/logerrorrecorder.h"
 #include "host/registry.h"
 #include "host/xmlsectioneditor.h"
+#include "script/colorizer/installcolorizer.h"
 
 namespace host {
 
@@ -14,6 +15,7 @@ void installReferenceObjects()
     jobData().install([] { return std::make_unique<DocumentJobData>(); });
     jobSectionEditors().install([] { return std::make_unique<XmlSectionEditor>(); });
     languageReaders().install([] { return std::make_unique<LngLanguageReader>(); });
+    colorizer::installColorizer();
 }
 
 } // namespace host

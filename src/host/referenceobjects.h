@@ -6,7 +6,7 @@
 //   jobData()            DocumentJobData
 //   jobSectionEditors()  XmlSectionEditor
 //   languageReaders()    LngLanguageReader
-//   colorizers()         the script colouriser, once it is built
+//   colorizers()         colorizer::ScriptColorizer ("CodeParser.Engine")
 // The desktop host calls it at start, before it creates the editor; a test
 // or an embedding host may then replace any slot.
 namespace host {

@@ -1,5 +1,6 @@
 #include "common/error.h"
 #include "common/showerror.h"
+#include "host/colorizer.h"
 #include "host/jobdata.h"
 #include "host/jobsectioneditor.h"
 #include "host/languagereader.h"
@@ -78,6 +79,7 @@ TEST(LogErrorRecorder, InstalledAsTheReferenceRecorderReachedByShowError)
     host::ScopedFactory<host::JobData> jobData(host::jobData(), nullptr);
     host::ScopedFactory<host::JobSectionEditor> editors(host::jobSectionEditors(), nullptr);
     host::ScopedFactory<host::LanguageReader> readers(host::languageReaders(), nullptr);
+    host::ScopedFactory<host::Colorizer> colorizers(host::colorizers(), nullptr);
     host::installReferenceObjects();
     ui::ScopedMsgBoxHandler silent([](const QString &, int, const QString &) { return int(ui::Ok); });
     QString extra, title;

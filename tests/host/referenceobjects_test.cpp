@@ -7,7 +7,9 @@
 #include "host/referenceobjects.h"
 #include "host/registry.h"
 #include "host/xmlsectioneditor.h"
+#include "script/colorizer/scriptcolorizer.h"
 
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +21,7 @@ struct EmptySlots
     host::ScopedFactory<host::JobData> jobData{host::jobData(), nullptr};
     host::ScopedFactory<host::JobSectionEditor> editors{host::jobSectionEditors(), nullptr};
     host::ScopedFactory<host::LanguageReader> readers{host::languageReaders(), nullptr};
+    host::ScopedFactory<host::Colorizer> colorizers{host::colorizers(), nullptr};
 };
 
 TEST(ReferenceObjects, InstallsAnObjectInEverySlot)
@@ -30,6 +33,12 @@ TEST(ReferenceObjects, InstallsAnObjectInEverySlot)
     EXPECT_TRUE(dynamic_cast<host::DocumentJobData *>(host::jobData().create().get()));
     EXPECT_TRUE(dynamic_cast<host::XmlSectionEditor *>(host::jobSectionEditors().create().get()));
     EXPECT_TRUE(dynamic_cast<host::LngLanguageReader *>(host::languageReaders().create().get()));
+    const auto colorizer = host::colorizers().create();
+    EXPECT_TRUE(dynamic_cast<colorizer::ScriptColorizer *>(colorizer.get()));
+    // Rich text that shows the script's own characters.
+    QTextDocument document;
+    document.setHtml(colorizer->ParseCode(QStringLiteral("Function Main()\r\n\tMain=True\r\nEnd Function")));
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("Function Main()\n\tMain=True\nEnd Function"));
 }
 
 TEST(ReferenceObjects, EachCreateGivesANewObject)
