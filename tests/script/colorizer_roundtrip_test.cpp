@@ -2,6 +2,7 @@
 // a real QTextEdit holds the same characters as the plain text did.
 #include "script/colorizer/scriptcolorizer.h"
 
+#include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -129,6 +130,27 @@ TEST_P(ColorizerRoundTrip, EveryOffsetKeepsItsCharacterAndLine)
 
 INSTANTIATE_TEST_SUITE_P(Colorizer, ColorizerRoundTrip, ::testing::ValuesIn(roundTripRows),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// Texts made of the characters that open, close or escape tokens, in random
+// order (a fixed seed, so a failure repeats): no dialect loses or doubles any.
+TEST(ColorizerRoundTripRandom, TrickyCharacterSoupKeepsEveryCharacter)
+{
+    const QString alphabet = QStringLiteral("\"'`/\\*{}$#[]&Hho7<>\r\n \t_.0e+-xRemDif\u00e9");
+    QRandomGenerator random(20240131);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        const int length = int(random.bounded(1, 48));
+        for (int i = 0; i < length; ++i)
+            text += alphabet.at(random.bounded(int(alphabet.size())));
+        const QString expected = normalisedLineEnds(text).replace(QLatin1Char('\n'), QChar::ParagraphSeparator);
+        for (ScriptDialect dialect : {ScriptDialect::VBScript, ScriptDialect::JScript}) {
+            QTextDocument document;
+            document.setHtml(ScriptColorizer::colorize(text, dialect));
+            ASSERT_EQ(document.toRawText(), expected)
+                << "round " << round << (dialect == ScriptDialect::JScript ? " as JScript" : " as VBScript");
+        }
+    }
+}
 
 // The pane operation as the editor performs it: remember the caret, replace
 // the content by the colourised text, put the caret back.
