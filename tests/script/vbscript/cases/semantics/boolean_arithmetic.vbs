@@ -1,0 +1,4 @@
+' expect: 1
+Function Main()
+Main = -True
+End Function

@@ -1,0 +1,4 @@
+' expect: 2
+Function Main()
+Main = CByte(2.5)
+End Function

@@ -1,0 +1,5 @@
+' expect: True
+Function Main()
+Dim s, n: s = "": n = 5
+Main = (s > n)
+End Function

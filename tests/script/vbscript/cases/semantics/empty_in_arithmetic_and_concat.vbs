@@ -1,0 +1,5 @@
+' expect: 5 x
+Function Main()
+Dim e
+Main = (e + 5) & " " & (e & "x")
+End Function

@@ -1,0 +1,4 @@
+' expect: -2
+Function Main()
+Main = -5 \ 2
+End Function

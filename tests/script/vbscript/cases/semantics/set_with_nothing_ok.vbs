@@ -1,0 +1,6 @@
+' expect: Nothing
+Function Main()
+Dim x
+Set x = Nothing
+Main = TypeName(x)
+End Function

@@ -1,0 +1,4 @@
+' expect: False
+Function Main()
+Main = ("a" = "A")
+End Function

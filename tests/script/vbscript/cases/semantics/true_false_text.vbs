@@ -1,0 +1,4 @@
+' expect: True False
+Function Main()
+Main = True & " " & False
+End Function
