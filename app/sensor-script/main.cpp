@@ -1,7 +1,8 @@
 // sensor-script: the sensor's scripts and job files without a window, for
 // scheduler agents, continuous checks and a quick look at a job.
 #include "colorizecommand.h"
-#include "scriptcommands.h"
+#include "evaluatecommand.h"
+#include "jscriptcommands.h"
 #include "showcommand.h"
 
 #include <QCoreApplication>
@@ -19,9 +20,10 @@ struct Command
 
 const Command commands[] = {
     {"show", "show JOB.xml                 print the job's sensor as the model reads it", showJobCommand},
-    {"run", "run [--language VBScript] FILE [ARG...]  run the script's Main and print its result", runScriptCommand},
-    {"check", "check [--language VBScript] FILE         compile the script only", checkScriptCommand},
+    {"run", "run [--language VBScript|JScript] FILE [ARG...]  run the script's Main and print its result", runCommand},
+    {"check", "check [--language VBScript|JScript] FILE         compile the script only", checkCommand},
     {"colorize", "colorize [--language VBScript|JScript] FILE  print the script as coloured rich text", colorizeCommand},
+    {"evaluate", "evaluate [--timeout MS] JOB.xml  evaluate the job's sensor as a monitoring plugin (exit 0-3)", evaluateJobCommand},
 };
 
 int usage(QTextStream &out)

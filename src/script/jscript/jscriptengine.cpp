@@ -200,6 +200,20 @@ bool JScriptEngine::addCode(const QString &code)
     return false;
 }
 
+bool JScriptEngine::check(const QString &code)
+{
+    m_error = ScriptErrorInfo();
+    const QString file = QStringLiteral("code-%1").arg(++d->units);
+    d->sources.insert(file, code);
+    // The opening stands on a line of its own, so the code's line n is line n + 1.
+    QStringList stack;
+    const QJSValue result = d->engine.evaluate(QStringLiteral("(function () {\n") + code + QStringLiteral("\n})"), file, 0, &stack);
+    if (!result.isError() && stack.isEmpty())
+        return true;
+    m_error = describe(result, stack, d->sources, true);
+    return false;
+}
+
 bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &result)
 {
     m_error = ScriptErrorInfo();

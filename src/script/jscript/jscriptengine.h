@@ -41,6 +41,10 @@ public:
     JScriptEngine &operator=(const JScriptEngine &) = delete;
 
     bool addCode(const QString &code);
+    // A syntax check that runs nothing: the code is compiled as the body of
+    // a function that is never called. (A `return` outside any function
+    // therefore passes here but fails in addCode.)
+    bool check(const QString &code);
     bool run(const QString &name, QVariantList &args, QVariant &result);
     const ScriptErrorInfo &error() const { return m_error; }
 

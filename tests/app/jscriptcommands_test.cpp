@@ -1,0 +1,92 @@
+// sensor-script run and check with --language JScript.
+#include "runprogram.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class JScriptCommands : public ::testing::Test
+{
+protected:
+    QString script(const char *code)
+    {
+        QFile file(dir.filePath(QStringLiteral("s%1.js").arg(++count)));
+        file.open(QIODevice::WriteOnly);
+        file.write(code);
+        return file.fileName();
+    }
+    ProgramRun js(const char *command, const QString &path, const QStringList &more = {})
+    {
+        return sensorScript(QStringList{QString::fromLatin1(command), QStringLiteral("--language"), QStringLiteral("JScript"), path} + more);
+    }
+
+    QTemporaryDir dir;
+    int count = 0;
+};
+
+TEST_F(JScriptCommands, RunPrintsMainsResult)
+{
+    const ProgramRun run = js("run", script("function Main(a, b) {\n  return a + '/' + b;\n}\n"), {QStringLiteral("x"), QStringLiteral("y")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("x/y\n"));
+
+    const ProgramRun boolean = js("run", script("function Main() { return 3 > 2; }"));
+    EXPECT_EQ(boolean.out, QStringLiteral("True\n"));
+}
+
+TEST_F(JScriptCommands, RunReachesTheAutomationObjects)
+{
+    const ProgramRun run = js("run", script("function Main(p) {\n  var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
+                                            "  var d = new ActiveXObject('Scripting.Dictionary');\n  d.Add('exists', fso.FolderExists(p));\n"
+                                            "  return d.Item('exists');\n}"),
+                              {dir.path()});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("True\n"));
+}
+
+TEST_F(JScriptCommands, CompileErrorExits1WithTheReport)
+{
+    for (const char *command : {"run", "check"}) {
+        const ProgramRun run = js(command, script("var a = 1;\nvar b = (a + ;\n"));
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith(QLatin1String("Error.\nNumber: 1002\n"))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String("\nColumn: 13\nLine: 2\nText: var b = (a + ;\nSource: JScript compilation error\n")))
+            << command << run.err.toStdString();
+    }
+}
+
+TEST_F(JScriptCommands, RuntimeErrorExits2)
+{
+    const ProgramRun run = js("run", script("function Main() {\n  return missing + 1;\n}"));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QLatin1String("Number: 5009\n"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QLatin1String("Line: 2\nText:   return missing + 1;\nSource: JScript runtime error"))) << run.err.toStdString();
+}
+
+TEST_F(JScriptCommands, CheckRunsNothing)
+{
+    // Global code that would never end, and one that would fail: a check only compiles.
+    EXPECT_EQ(js("check", script("while (true) {}")).exitCode, 0);
+    EXPECT_EQ(js("check", script("undefinedFunction();")).exitCode, 0);
+}
+
+TEST_F(JScriptCommands, OtherLanguagesStillGoToVBScript)
+{
+    const QString vbs = script("Function Main()\n  Main = 6 * 7\nEnd Function");
+    const ProgramRun run = sensorScript({QStringLiteral("run"), vbs});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("42\n"));
+    EXPECT_EQ(sensorScript({QStringLiteral("check"), QStringLiteral("--language"), QStringLiteral("Perl"), vbs}).exitCode, 64);
+}
+
+TEST_F(JScriptCommands, BadUsageAndMissingFile)
+{
+    EXPECT_EQ(sensorScript({QStringLiteral("run"), QStringLiteral("--language"), QStringLiteral("JScript")}).exitCode, 64);
+    EXPECT_EQ(js("check", dir.filePath(QStringLiteral("none.js"))).exitCode, 66);
+}
+
+} // namespace
