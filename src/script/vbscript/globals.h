@@ -52,8 +52,9 @@ public:
     std::size_t size() const { return m_slots.size(); }
     void clearValues()
     {
-        for (GlobalSlot &s : m_slots)
-            s.value = Variant();
+        // By index: a Class_Terminate running now may add globals.
+        for (std::size_t i = 0; i < m_slots.size(); ++i)
+            m_slots[i].value = Variant();
     }
 
 private:

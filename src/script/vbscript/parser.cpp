@@ -199,6 +199,7 @@ void Parser::expectEnd(Tok what, long error)
 
 ast::StmtPtr Parser::parseStatement(Context &ctx)
 {
+    DepthGuard guard(*this); // one-line Ifs nest without blocks
     const Pos p = pos();
     switch (kind()) {
     case Tok::KwDim: return parseDim(p);

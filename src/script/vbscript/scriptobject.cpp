@@ -11,7 +11,7 @@ namespace vbs {
 using namespace ast;
 
 ScriptObject::ScriptObject(Interpreter &interp, ClassDecl &cls)
-    : m_interp(interp), m_cls(cls), m_alive(interp.aliveToken())
+    : m_interp(interp), m_cls(cls), m_alive(interp.aliveToken()), m_typeName(cls.name)
 {
     fields.resize(cls.fields.size());
     for (std::size_t i = 0; i < cls.fields.size(); ++i) {
@@ -47,6 +47,8 @@ void ScriptObject::finalRelease() noexcept
 
 int ScriptObject::findMember(const std::u16string &folded, bool fromInside) const
 {
+    if (!*m_alive)
+        raiseError(445);
     if (folded.empty())
         return -1;
     const auto it = m_cls.memberIndex.find(folded);
@@ -60,6 +62,8 @@ int ScriptObject::findMember(const std::u16string &folded, bool fromInside) cons
 Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
 {
     (void)fromInside;
+    if (!*m_alive)
+        raiseError(445);
     if (member < 0) {
         member = m_cls.defaultMember;
         if (member < 0)
@@ -91,6 +95,8 @@ Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
 void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, bool isSet, bool fromInside)
 {
     (void)fromInside;
+    if (!*m_alive)
+        raiseError(445);
     if (member < 0) {
         member = m_cls.defaultMember;
         if (member < 0)
@@ -160,8 +166,12 @@ void ScriptObject::call(std::u16string_view name, ArgRefs args)
 
 // --- Err ---------------------------------------------------------------------
 
+ErrObject::ErrObject(Interpreter &interp) : m_interp(interp), m_alive(interp.aliveToken()) {}
+
 Variant ErrObject::get(std::u16string_view name, ArgRefs args)
 {
+    if (!*m_alive)
+        raiseError(445);
     ScriptError &e = m_interp.errState();
     const std::u16string key = foldCase(name);
     if (key.empty() || key == u"number") {
@@ -208,6 +218,8 @@ Variant ErrObject::get(std::u16string_view name, ArgRefs args)
 
 void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
 {
+    if (!*m_alive)
+        raiseError(445);
     if (!args.empty())
         raiseError(450);
     ScriptError &e = m_interp.errState();

@@ -13,13 +13,13 @@ class Interpreter;
 // An instance of a script Class. Members are found through the class's
 // member table; Private members are reachable only from the class's own
 // code (Me). Class_Terminate runs when the last reference goes, unless the
-// engine is gone by then.
+// engine is gone by then; any use after the engine is gone raises 445.
 class ScriptObject final : public Object
 {
 public:
     ScriptObject(Interpreter &interp, ast::ClassDecl &cls);
 
-    std::u16string typeName() const override { return m_cls.name; }
+    std::u16string typeName() const override { return m_typeName; }
     Variant get(std::u16string_view name, ArgRefs args) override;
     void let(std::u16string_view name, ArgRefs args, const Variant &value) override;
     void set(std::u16string_view name, ArgRefs args, const Variant &value) override;
@@ -42,6 +42,7 @@ private:
     Interpreter &m_interp;
     ast::ClassDecl &m_cls;
     std::shared_ptr<bool> m_alive;
+    std::u16string m_typeName;
     bool m_terminated = false;
 };
 
@@ -49,13 +50,14 @@ private:
 class ErrObject final : public Object
 {
 public:
-    explicit ErrObject(Interpreter &interp) : m_interp(interp) {}
+    explicit ErrObject(Interpreter &interp);
     std::u16string typeName() const override { return u"ErrObject"; }
     Variant get(std::u16string_view name, ArgRefs args) override;
     void let(std::u16string_view name, ArgRefs args, const Variant &value) override;
 
 private:
     Interpreter &m_interp;
+    std::shared_ptr<bool> m_alive;
 };
 
 // What GetRef returns: calling its default member calls the procedure.

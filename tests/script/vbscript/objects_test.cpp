@@ -136,8 +136,15 @@ TEST(Objects, TerminateAfterEngineIsGoneIsSkipped)
         std::vector<Variant> args;
         ASSERT_TRUE(e.run(u"Make", args, &kept));
     }
-    kept = Variant(); // releases the last reference; no engine to run in
-    SUCCEED();
+    ASSERT_TRUE(kept.isObject());
+    EXPECT_EQ(vbs::toUtf8(kept.typeName()), "T");
+    try {
+        kept.object()->get(u"Anything", {});
+        ADD_FAILURE() << "a member of a script object answered after its engine was gone";
+    } catch (const vbs::ScriptException &e) {
+        EXPECT_EQ(e.error.number, 445);
+    }
+    kept = Variant(); // releases the last reference; no engine to run Class_Terminate in
 }
 
 TEST(Objects, GetRefAsHostCallback)
