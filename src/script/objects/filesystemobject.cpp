@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <cerrno>
 
 namespace {
 
@@ -37,13 +38,23 @@ bool optionalBool(const QVariant &value, bool fallback)
     return value.isValid() && !value.isNull() ? value.toBool() : fallback;
 }
 
-// Opens `file`; a file the user may not open raises 70, any other failure 75.
+// Opens `file`; what the system refused decides the number: 70 permission
+// denied (also a read-only file system), 76 a missing folder, 61 a full disk,
+// 75 anything else.
 void openFile(QFile &file, QIODevice::OpenMode mode)
 {
+    errno = 0;
     if (file.open(mode))
         return;
-    FsoPath::fail(file.error() == QFileDevice::OpenError && QFileInfo::exists(file.fileName()) ? 70 : 75,
-                  QStringLiteral("%1 (%2)").arg(file.fileName(), file.errorString()));
+    const int cause = errno;
+    long number = 75;
+    if (cause == EACCES || cause == EPERM || cause == EROFS || cause == EISDIR)
+        number = 70;
+    else if (cause == ENOENT || cause == ENOTDIR)
+        number = 76;
+    else if (cause == ENOSPC || cause == EDQUOT)
+        number = 61;
+    FsoPath::fail(number, QStringLiteral("%1 (%2)").arg(file.fileName(), file.errorString()));
 }
 
 void requireParentFolder(const QString &path)
