@@ -5,6 +5,7 @@
 #include "model/csensor.h"
 #include "platform/xml/xmlnode.h"
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -99,6 +100,8 @@ public:
 
     // Layout on every resize; a step that cannot be applied is skipped.
     void ArrangeControls();
+    // The background the skin gave the editor itself; invalid when none did.
+    QColor formBackColor() const { return m_formBackColor; }
 
     // Script pane operations. `pGeneral` true: the general pane; false: the
     // level pane of the selected ssTabValues tab (ColorizeCode: of `pKey`).
@@ -121,6 +124,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -206,4 +210,7 @@ public:
 
 private:
     std::unique_ptr<::ScriptControl> m_scriptControl;   // the control "ScriptControl"
+    // Painted rather than set in the palette, so the controls on the editor
+    // keep their own backgrounds.
+    QColor m_formBackColor;
 };

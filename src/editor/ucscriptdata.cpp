@@ -82,11 +82,11 @@ void UCScript::FillDataToProcess()
         chkViewInMarquee->setChecked(gSensor.GetMarquee() != 0);
         chkQuantity->setChecked(gSensor.GetNumeric() != 0);
         rtfDescription->setPlainText(gJob.GetDefaultDescription());
-        rtfScript->setPlainText(gSensor.GetEvalCode());
+        setScriptText(rtfScript, gSensor.GetEvalCode());
 
         selectLanguage(cmbLanguageScript, gSensor.GetLanguage());
         if (trimSpaces(rtfScript->toPlainText()).isEmpty())
-            rtfScript->setPlainText(defaultSensorScript());
+            setScriptText(rtfScript, defaultSensorScript());
 
         const bool evaluate = gSensor.GetEvaluation() != 0;
         chkEvalData->setChecked(evaluate);
@@ -102,7 +102,7 @@ void UCScript::FillDataToProcess()
                       {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}};
         for (const auto &level : levels) {
             const cEvalData evalData = gSensor.GetEvalData(level.level);
-            level.pane->setPlainText(evalData.GetEvalCode());
+            setScriptText(level.pane, evalData.GetEvalCode());
             selectLanguage(level.list, evalData.GetLanguage());
             level.reference->setValue(evalData.GetReferenceValue());
         }
@@ -132,7 +132,7 @@ void UCScript::StoreData()
     gSensor.SetEvaluation(boxValue(chkEvalData));
 
     // A general script left empty (or only spaces) is stored as the default one.
-    const QString script = rtfScript->toPlainText();
+    const QString script = scriptText(rtfScript);
     if (trimSpaces(script).isEmpty()) {
         gSensor.SetEvalCode(defaultSensorScript());
         gSensor.SetLanguage(QStringLiteral("VBScript"));
@@ -152,7 +152,7 @@ void UCScript::StoreData()
                   {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}};
     for (const auto &level : levels) {
         cEvalData evalData = gSensor.GetEvalData(level.level);
-        evalData.SetEvalCode(level.pane->toPlainText());
+        evalData.SetEvalCode(scriptText(level.pane));
         evalData.SetLanguage(level.list->currentText());
         evalData.SetType(level.level);
         evalData.SetReferenceValue(level.reference->value());

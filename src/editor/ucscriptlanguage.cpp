@@ -153,7 +153,13 @@ void UCScript::ApplySkin()
         for (QWidget *control : controls)
             tryStep([&] { assign(control, colorOf(color), buttons); });
     };
-    group(GetFormBackColor, {this}, setBackColor, false);
+    tryStep([&] {
+        const long color = GetFormBackColor(gSkin);
+        if (color >= 0) {
+            m_formBackColor = colorOf(color);
+            update();
+        }
+    });
     group(GetTabBackColor, tabGroup, setBackColor, false);
     group(GetColorFont, tabGroup, setForeColor, false);
     group(GetToolbarBackColor, toolbarGroup, setBackColor, true);

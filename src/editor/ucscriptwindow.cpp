@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QTextEdit>
 #include <QToolBar>
@@ -348,6 +349,11 @@ void UCScript::BuildEvaluationPage(QWidget *page)
     }
     cmdWizardValues = newPictureButton(QStringLiteral("cmdWizardValues"), QStringLiteral("wizardvalues"),
                                        panelToolbar, 7965, 30);
+    // The skin never gives this button the tool strip's text colour: its own is fixed here.
+    QPalette own = cmdWizardValues->palette();
+    own.setColor(QPalette::ButtonText, own.color(QPalette::ButtonText));
+    own.setColor(QPalette::WindowText, own.color(QPalette::WindowText));
+    cmdWizardValues->setPalette(own);
 }
 
 void UCScript::resizeEvent(QResizeEvent *event)
@@ -358,6 +364,13 @@ void UCScript::resizeEvent(QResizeEvent *event)
     skipOnFailure([&] { ssToolBarJob->setGeometry(0, 0, width(), toolBarHeight()); });
     skipOnFailure([&] { ssTabDatos->setGeometry(0, toolBarHeight(), width(), ssTabDatos->height()); });
     skipOnFailure([&] { ArrangeControls(); });
+}
+
+void UCScript::paintEvent(QPaintEvent *event)
+{
+    if (m_formBackColor.isValid())
+        QPainter(this).fillRect(rect(), m_formBackColor);
+    QWidget::paintEvent(event);
 }
 
 void UCScript::ArrangeControls()

@@ -1,0 +1,160 @@
+// The interface texts from the language files and the colours of the skins.
+#include "editorhost.h"
+
+#include "host/lnglanguagereader.h"
+#include "host/paletteskin.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString lngText(const QString &id, const QString &key)
+{
+    host::LngLanguageReader reader;
+    QString folder = sourcePath(QStringLiteral("data"));
+    EXPECT_TRUE(reader.LoadLanguage(id, folder));
+    return reader.GetText(QStringLiteral("frmJob"), key);
+}
+
+// Every text ChangeLanguage sets, read back from the controls.
+QStringList shownTexts(const UCScript &editor)
+{
+    QStringList texts{editor.gMsgNoEvaluate, editor.gMsgNoComparable, editor.chkActive->text(),
+                      editor.fraScript->title(), editor.lblReferenceValue->text(),
+                      editor.ssTabDatos->tabText(1), editor.ssTabValues->tabText(2),
+                      editor.cmdWizard->toolTip(), editor.cmbDataPersistence->itemText(2),
+                      editor.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Evaluate"))->text()};
+    return texts;
+}
+
+QStringList fileTexts(const QString &id)
+{
+    QStringList texts;
+    for (const char *key : {"MsgNoEvaluate", "MsgNoComparable", "chkActive", "fraScript", "lblReferenceValue",
+                            "ssTabDatosTabEvaluationData", "ssTabValuesTabGood", "cmdWizard",
+                            "cmbDataPersistence2", "ID_Evaluate"})
+        texts << lngText(id, QLatin1String(key));
+    return texts;
+}
+
+TEST(Language, ShowingTakesTheJobsLanguageAndSwitchingChangesTheTexts)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    EXPECT_EQ(shownTexts(*host.editor), fileTexts(QStringLiteral("en")));
+
+    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("es"));
+    EXPECT_EQ(host.editor->gInterfaceLanguage, QStringLiteral("es"));
+    EXPECT_EQ(shownTexts(*host.editor), fileTexts(QStringLiteral("es")));
+    EXPECT_NE(fileTexts(QStringLiteral("es")), fileTexts(QStringLiteral("en")));
+}
+
+TEST(Language, AMissingFileChangesNothingButTheId)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("es"));
+    const QStringList before = shownTexts(*host.editor);
+    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
+    EXPECT_EQ(host.editor->gInterfaceLanguage, QStringLiteral("xx"));
+    EXPECT_EQ(shownTexts(*host.editor), before);
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
+}
+
+TEST(Language, BeforeAnyFileTheMessagesAreEmptyAndTheTextsDesigned)
+{
+    EditorHost host;
+    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
+    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
+    EXPECT_TRUE(host.editor->gMsgNoEvaluate.isEmpty());
+    EXPECT_TRUE(host.editor->gMsgNoComparable.isEmpty());
+    EXPECT_EQ(host.editor->chkViewInMarquee->text(), QStringLiteral("In Marquee"));
+    EXPECT_EQ(host.editor->ssTabValues->tabText(0), QStringLiteral("Danger Value"));
+}
+
+// A skin that lacks GetTabBackColor (it answers 438, as the base class does).
+class SkinWithoutTabColour : public host::Skin
+{
+public:
+    long GetFormBackColor() const override { return host::PaletteSkin::bgr(10, 20, 30); }
+    long GetColorFont() const override { return host::PaletteSkin::bgr(250, 240, 230); }
+    long GetToolbarBackColor() const override { return host::PaletteSkin::bgr(40, 50, 60); }
+    long GetToolbarColorFont() const override { return host::PaletteSkin::bgr(200, 210, 220); }
+    long GetButtonBackColor() const override { return -1; }
+};
+
+TEST(Skin, ClassicLeavesTheDesignedColours)
+{
+    EditorHost host;   // opened with the classic skin
+    host.openExample(QStringLiteral("existing-job.xml"));
+    EXPECT_FALSE(host.editor->formBackColor().isValid());
+    for (QWidget *control : std::initializer_list<QWidget *>{host.editor.get(), host.editor->ssTabDatos,
+                                                             host.editor->chkActive, host.editor->ssToolBarJob,
+                                                             host.editor->cmdCut, host.editor->lblReferenceValue})
+        EXPECT_FALSE(control->testAttribute(Qt::WA_SetPalette)) << control->objectName().toStdString();
+}
+
+TEST(Skin, DarkColoursTheFiveGroups)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    const std::unique_ptr<host::Skin> dark = host::createSkin(QStringLiteral("dark"));
+    host.editor->Engine_ChangeSettings(dark.get());
+    const auto colour = [](long bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff); };
+    UCScript &editor = *host.editor;
+
+    EXPECT_EQ(editor.formBackColor(), colour(dark->GetFormBackColor()));
+    for (QWidget *control : std::initializer_list<QWidget *>{editor.ssTabDatos, editor.fraStatus, editor.chkActive,
+                                                             editor.ssTabValues, editor.lblDataPersistence}) {
+        EXPECT_EQ(control->palette().color(QPalette::Window), colour(dark->GetTabBackColor()));
+        EXPECT_EQ(control->palette().color(QPalette::WindowText), colour(dark->GetColorFont()));
+    }
+    EXPECT_EQ(editor.ssTabDatos->tabBar()->palette().color(QPalette::ButtonText), colour(dark->GetColorFont()));
+    for (QWidget *control : std::initializer_list<QWidget *>{editor.ssToolBarJob, editor.panelToolbar,
+                                                             editor.cmdCut, editor.lblReferenceValue}) {
+        EXPECT_EQ(control->palette().color(QPalette::Window), colour(dark->GetToolbarBackColor()));
+        EXPECT_EQ(control->palette().color(QPalette::WindowText), colour(dark->GetToolbarColorFont()));
+    }
+    // The conditions wizard's button takes the tool strip's background but not its text colour.
+    EXPECT_EQ(editor.cmdWizardValues->palette().color(QPalette::Button), colour(dark->GetToolbarBackColor()));
+    EXPECT_NE(editor.cmdWizardValues->palette().color(QPalette::ButtonText), colour(dark->GetToolbarColorFont()));
+}
+
+TEST(Skin, AMissingGetterLeavesItsGroupAndColoursTheOthers)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    UCScript &editor = *host.editor;
+    const QColor tabBefore = editor.ssTabDatos->palette().color(QPalette::Window);
+    const QColor checkBefore = editor.chkActive->palette().color(editor.chkActive->backgroundRole());
+    SkinWithoutTabColour skin;
+    editor.Engine_ChangeSettings(&skin);
+
+    EXPECT_EQ(editor.formBackColor(), QColor(10, 20, 30));
+    EXPECT_EQ(editor.ssTabDatos->palette().color(QPalette::Window), tabBefore);
+    EXPECT_EQ(editor.chkActive->palette().color(editor.chkActive->backgroundRole()), checkBefore);
+    EXPECT_EQ(editor.chkActive->palette().color(QPalette::WindowText), QColor(250, 240, 230));
+    EXPECT_EQ(editor.ssToolBarJob->palette().color(QPalette::Window), QColor(40, 50, 60));
+    EXPECT_EQ(editor.cmdCopy->palette().color(QPalette::ButtonText), QColor(200, 210, 220));
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
+}
+
+TEST(Skin, NoSkinObjectLeavesEveryColour)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    const std::unique_ptr<host::Skin> dark = host::createSkin(QStringLiteral("dark"));
+    host.editor->Engine_ChangeSettings(dark.get());
+    const QColor before = host.editor->chkActive->palette().color(QPalette::WindowText);
+    host.editor->Engine_ChangeSettings(nullptr);
+    EXPECT_EQ(host.editor->gSkin, nullptr);
+    EXPECT_EQ(host.editor->chkActive->palette().color(QPalette::WindowText), before);
+}
+
+} // namespace
