@@ -14,7 +14,7 @@ namespace vbs {
 
 // --- value lifetime --------------------------------------------------------
 
-Variant::Variant(const Variant &o) noexcept : m_type(o.m_type), m(o.m)
+void Variant::addRefPayload() const noexcept
 {
     switch (m_type) {
     case Type::String: m.str->addRef(); break;
@@ -24,13 +24,7 @@ Variant::Variant(const Variant &o) noexcept : m_type(o.m_type), m(o.m)
     }
 }
 
-Variant::Variant(Variant &&o) noexcept : m_type(o.m_type), m(o.m)
-{
-    o.m_type = Type::Empty;
-    o.m.i64 = 0;
-}
-
-Variant &Variant::operator=(const Variant &o) noexcept
+Variant &Variant::assignCounted(const Variant &o) noexcept
 {
     // Copy first, release the old value last: releasing may run a
     // Class_Terminate that reads this very variable.

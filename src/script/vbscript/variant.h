@@ -41,11 +41,33 @@ public:
     };
 
     Variant() noexcept { m.i64 = 0; }
-    Variant(const Variant &o) noexcept;
-    Variant(Variant &&o) noexcept;
-    Variant &operator=(const Variant &o) noexcept;
+    // Numbers copy and die inline; only strings, objects and arrays touch
+    // a reference count.
+    Variant(const Variant &o) noexcept : m_type(o.m_type), m(o.m)
+    {
+        if (counted())
+            addRefPayload();
+    }
+    Variant(Variant &&o) noexcept : m_type(o.m_type), m(o.m)
+    {
+        o.m_type = Type::Empty;
+        o.m.i64 = 0;
+    }
+    Variant &operator=(const Variant &o) noexcept
+    {
+        if (!counted() && !o.counted()) {
+            m_type = o.m_type;
+            m = o.m;
+            return *this;
+        }
+        return assignCounted(o);
+    }
     Variant &operator=(Variant &&o) noexcept;
-    ~Variant() { clearPayload(); }
+    ~Variant()
+    {
+        if (counted())
+            clearPayload();
+    }
 
     // Strings and references convert implicitly; numbers go through the
     // named factories so the subtype is always explicit.
@@ -130,7 +152,10 @@ public:
     void swap(Variant &o) noexcept;
 
 private:
+    bool counted() const noexcept { return m_type == Type::String || m_type == Type::Object || m_type == Type::Array; }
+    void addRefPayload() const noexcept;
     void clearPayload() noexcept;
+    Variant &assignCounted(const Variant &o) noexcept;
 
     Type m_type = Type::Empty;
     union Payload {
