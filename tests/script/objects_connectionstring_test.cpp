@@ -22,6 +22,11 @@ struct TargetRow
     const char *password;
 };
 
+void PrintTo(const TargetRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class ConnectionStringTarget : public ::testing::TestWithParam<TargetRow>
 {
 };
@@ -77,6 +82,11 @@ struct RefusedRow
     const char *mentions;   // a part the description must hold
 };
 
+void PrintTo(const RefusedRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class ConnectionStringRefused : public ::testing::TestWithParam<RefusedRow>
 {
 };
@@ -120,6 +130,11 @@ struct ScrubRow
     const char *secret;
     const char *expected;
 };
+
+void PrintTo(const ScrubRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class ScrubSecrets : public ::testing::TestWithParam<ScrubRow>
 {

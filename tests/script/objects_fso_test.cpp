@@ -32,6 +32,11 @@ struct PathRow
     const char *expected;
 };
 
+void PrintTo(const PathRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class FsoPathFunctions : public ::testing::TestWithParam<PathRow>
 {
 };
@@ -234,6 +239,11 @@ struct EncodingRow
     QByteArray bytes;
     int format;
 };
+
+void PrintTo(const EncodingRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class FsoEncodings : public FsoDisk, public ::testing::WithParamInterface<EncodingRow>
 {

@@ -168,6 +168,11 @@ struct FailureRow
     long number;
 };
 
+void PrintTo(const FailureRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class WizardScriptFailures : public WizardScriptSqlite, public ::testing::WithParamInterface<FailureRow>
 {
 };
