@@ -92,7 +92,7 @@ Interpreter::RunScope::RunScope(Interpreter &in)
             std::size_t size = 0;
             if (pthread_attr_getstack(&attr, &low, &size) == 0 && low) {
                 const std::size_t left = static_cast<std::size_t>(&probe - static_cast<char *>(low));
-                const std::size_t usable = left > (256u << 10) ? (left - (128u << 10)) / 2 : left / 4;
+                const std::size_t usable = left > (512u << 10) ? (left - (256u << 10)) / 4 * 3 : left / 4;
                 m_in.m_stackAllowance = std::min(m_in.m_stackAllowance, usable);
             }
             pthread_attr_destroy(&attr);

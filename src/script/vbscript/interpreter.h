@@ -24,7 +24,7 @@ class ScriptObject;
 struct Limits
 {
     int maxCallDepth = 3000;                 // 28 "Out of stack space" beyond it
-    std::size_t stackBudget = 3u << 20;      // bytes of C++ stack a run may use
+    std::size_t stackBudget = 4u << 20;      // bytes of C++ stack a run may use (at most 3/4 of what the thread has left)
     std::chrono::milliseconds timeLimit{0};  // 0: none; past it the run ends with 18
 };
 

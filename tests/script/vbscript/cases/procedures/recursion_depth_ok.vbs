@@ -1,7 +1,7 @@
-' expect: 500
+' expect: 300
 Function R(n)
   If n = 0 Then R = 0 Else R = 1 + R(n - 1)
 End Function
 Function Main()
-Main = R(500)
+Main = R(300)
 End Function
