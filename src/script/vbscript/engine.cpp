@@ -16,7 +16,8 @@ bool Engine::guarded(Body &&body)
     try {
         body();
         return true;
-    } catch (const ScriptException &e) {
+    } catch (ScriptException &e) {
+        m_interp->finishError(e);
         m_error = e.error;
     } catch (const std::bad_alloc &) {
         m_error.number = 7;

@@ -41,6 +41,10 @@ public:
     ScriptError error;
     bool positioned = false;
     bool fatal = false; // cancellation: never resumed
+    // Source of the unit the error happened in; the engine takes the line
+    // text from it only when the error leaves the engine (errors caught by
+    // On Error Resume Next never pay for it).
+    const std::u16string *sourceText = nullptr;
 };
 
 // VBScript's message for a runtime or compile error number; empty when the

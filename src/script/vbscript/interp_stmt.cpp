@@ -15,8 +15,7 @@ void Interpreter::caught(ScriptException &e, const Pos &pos)
         e.positioned = true;
         e.error.line = pos.line;
         e.error.column = pos.column;
-        if (m_frame->source)
-            e.error.text = Lexer::lineText(*m_frame->source, pos.line);
+        e.sourceText = m_frame->source;
     }
 }
 

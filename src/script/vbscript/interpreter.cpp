@@ -141,7 +141,9 @@ void Interpreter::enterCall()
 
 void Interpreter::finishError(ScriptException &e) const
 {
-    (void)e;
+    if (e.sourceText && e.error.text.empty())
+        e.error.text = Lexer::lineText(*e.sourceText, e.error.line);
+    e.sourceText = nullptr;
 }
 
 // --- units -------------------------------------------------------------------
@@ -336,7 +338,13 @@ Variant Interpreter::evaluate(std::u16string_view expression)
     ExprPtr e = parser.parseStandaloneExpression();
     Resolver resolver(m_globals, m_builtins);
     resolver.resolveExpression(*e, *source, m_frame->proc, m_frame->me ? &m_frame->me->classDecl() : nullptr);
-    return eval(*e);
+    try {
+        return eval(*e);
+    } catch (ScriptException &ex) {
+        if (ex.sourceText == source.get())
+            finishError(ex); // the text goes away with this call
+        throw;
+    }
 }
 
 void Interpreter::execute(std::u16string_view code, bool global)
