@@ -84,6 +84,17 @@ Variant *Interpreter::variableRef(const Binding &b, bool forWrite)
     }
 }
 
+Variant *Interpreter::nameRef(const NameExpr &n, bool forWrite)
+{
+    try {
+        return variableRef(n.binding, forWrite);
+    } catch (ScriptException &e) {
+        if (e.error.number == 500)
+            e.error.description = std::u16string(errorDescription(500)) + u": '" + n.name + u"'";
+        throw;
+    }
+}
+
 Variant Interpreter::eval(const Expr &e)
 {
     switch (e.kind) {
@@ -184,11 +195,12 @@ void Interpreter::evalArgs(const std::vector<ExprPtr> &args, ArgBuffer &buf)
         if (!a) {
             buf.temp(i) = Variant::missing();
         } else if (a->kind == ExprKind::Name) {
-            const Binding &b = static_cast<const NameExpr *>(a)->binding;
+            const auto *n = static_cast<const NameExpr *>(a);
+            const Binding &b = n->binding;
             if (b.kind == Binding::Local || b.kind == Binding::LocalOrGlobal || b.kind == Binding::Field ||
                 (b.kind == Binding::Global && !m_globals[b.slot].proc && !m_globals[b.slot].cls &&
                  !m_globals[b.slot].isConst))
-                ref = variableRef(b, true);
+                ref = nameRef(*n, true);
             if (!ref)
                 buf.temp(i) = eval(*a);
         } else {
@@ -273,7 +285,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
         default: break;
         }
         evalArgs(c.args, buf);
-        if (Variant *slot = variableRef(b, false)) {
+        if (Variant *slot = nameRef(n, false)) {
             if (slot->isArray() && !buf.refs().empty())
                 return element(*slot->array(), buf.refs());
             const Variant copy = *slot;
@@ -349,7 +361,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
             requireMe()->letMember(b.slot, {}, value, isSet, true);
             return;
         }
-        Variant *slot = variableRef(b, true);
+        Variant *slot = nameRef(n, true);
         if (!slot)
             raiseError(501);
         *slot = value;
@@ -378,12 +390,13 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         evalArgs(c.args, buf);
         const Expr &callee = *c.callee;
         if (callee.kind == ExprKind::Name) {
-            const Binding &b = static_cast<const NameExpr &>(callee).binding;
+            const auto &n = static_cast<const NameExpr &>(callee);
+            const Binding &b = n.binding;
             if (b.kind == Binding::Member) {
                 requireMe()->letMember(b.slot, buf.refs(), value, isSet, true);
                 return;
             }
-            if (Variant *slot = variableRef(b, true)) {
+            if (Variant *slot = nameRef(n, true)) {
                 if (slot->isArray()) {
                     element(writableArray(*slot), buf.refs()) = value;
                     return;

@@ -125,14 +125,14 @@ void Interpreter::execAssign(const AssignStmt &s)
     if (s.appendSelf) {
         // s = s & x on a string nobody else holds: append in place.
         const auto &target = static_cast<const NameExpr &>(*s.target);
-        Variant *slot = variableRef(target.binding, true);
+        Variant *slot = nameRef(target, true);
         if (slot && slot->isString() && slot->stringData()->refCount() == 1) {
             const auto &bin = static_cast<const BinaryExpr &>(*s.value);
             Variant rhs = eval(*bin.right);
             if (rhs.isObject())
                 rhs = rhs.valueOf();
             // Re-read: evaluating the right side may have changed the variable.
-            slot = variableRef(target.binding, true);
+            slot = nameRef(target, true);
             if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
                 StringData *data = slot->stringData();
                 if (rhs.isString()) {
@@ -217,14 +217,14 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
         step = Variant::fromDouble(step.toDouble());
     const bool down = ops::compareValues(step, Variant::fromInteger(0)) < 0;
     {
-        Variant *slot = variableRef(var.binding, true);
+        Variant *slot = nameRef(var, true);
         if (!slot)
             raiseError(13);
         *slot = from;
     }
     while (true) {
         checkpoint();
-        Variant *slot = variableRef(var.binding, true);
+        Variant *slot = nameRef(var, true);
         const int c = ops::compareValues(*slot, to);
         if (down ? c < 0 : c > 0)
             return Flow::Normal;
@@ -233,7 +233,7 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
             return Flow::Normal;
         if (f != Flow::Normal)
             return f;
-        slot = variableRef(var.binding, true);
+        slot = nameRef(var, true);
         *slot = ops::add(*slot, step);
     }
 }
@@ -256,7 +256,7 @@ Interpreter::Flow Interpreter::execForEach(const ForEachStmt &s)
     const std::size_t n = array ? array->size() : items.size();
     for (std::size_t i = 0; i < n; ++i) {
         checkpoint();
-        Variant *slot = variableRef(var.binding, true);
+        Variant *slot = nameRef(var, true);
         if (!slot)
             raiseError(13);
         *slot = array ? (*array)[i] : items[i];
@@ -309,7 +309,7 @@ void Interpreter::execReDim(const ReDimStmt &s)
             bounds.push_back({0, upper + 1});
         }
         const auto &name = static_cast<const NameExpr &>(*item.target);
-        Variant *slot = variableRef(name.binding, true);
+        Variant *slot = nameRef(name, true);
         if (!slot)
             raiseError(13);
         if (slot->isArray() && slot->array()->isFixed())
@@ -328,7 +328,7 @@ void Interpreter::execErase(const EraseStmt &s)
 {
     for (const ExprPtr &t : s.targets) {
         const auto &name = static_cast<const NameExpr &>(*t);
-        Variant *slot = variableRef(name.binding, true);
+        Variant *slot = nameRef(name, true);
         if (!slot || !slot->isArray())
             raiseError(13);
         if (slot->array()->isFixed()) {

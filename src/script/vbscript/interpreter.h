@@ -148,6 +148,7 @@ private:
     Variant withObject(const ast::WithExpr &w);
     void evalArgs(const std::vector<ast::ExprPtr> &args, ArgBuffer &buf);
     Variant *variableRef(const ast::Binding &b, bool forWrite);
+    Variant *nameRef(const ast::NameExpr &n, bool forWrite); // 500 names the variable
     Variant indexValue(const Variant &container, ArgRefs args, bool statement);
     Variant callBuiltin(int index, ArgRefs args);
     void assignTo(const ast::Expr &target, const Variant &value, bool isSet);
