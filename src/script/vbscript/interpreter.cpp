@@ -372,7 +372,11 @@ void Interpreter::execute(std::u16string_view code, bool global)
         m_globals[slot].cls = c;
         m_globals[slot].defined = true;
     }
-    m_programs.push_back(std::move(program));
+    // Code that defines nothing lasting (the usual Execute "x = 1") is freed
+    // after it ran, so a loop of Execute calls does not pile up trees.
+    const bool keep = !p.procs.empty() || !p.classes.empty();
+    if (keep)
+        m_programs.push_back(std::move(program));
     initSlots(p.globalInits, nullptr, true);
     Frame frame = global ? m_globalFrame : *m_frame;
     frame.source = &p.source;
@@ -385,7 +389,13 @@ void Interpreter::execute(std::u16string_view code, bool global)
     Frame *saved = m_frame;
     m_frame = &frame;
     struct Restore { Interpreter &in; Frame *saved; ~Restore() { in.m_frame = saved; } } restore{*this, saved};
-    execBlock(p.body);
+    try {
+        execBlock(p.body);
+    } catch (ScriptException &e) {
+        if (!keep && e.sourceText == &p.source)
+            finishError(e); // the unit's text goes away with this call
+        throw;
+    }
 }
 
 Ref<Object> Interpreter::procedureRef(std::u16string_view name)

@@ -234,6 +234,18 @@ TEST(EngineCode, GlobalRuntimeErrorKeepsEarlierDefinitions)
     EXPECT_EQ(r.toLong(), 3);
 }
 
+TEST(EngineErrors, ErrorInsideExecuteReportsTheExecutedLine)
+{
+    Engine e;
+    ASSERT_TRUE(e.addCode(u"Sub Main()\n  Dim i\n  For i = 1 To 1000\n    Execute \"Dim t: t = \" & i\n  Next\n"
+                          u"  Execute \"a = 1\" & Chr(10) & \"b = a / 0\"\nEnd Sub\n"));
+    std::vector<Variant> args;
+    EXPECT_FALSE(e.run(u"Main", args));
+    EXPECT_EQ(e.lastError().number, 11);
+    EXPECT_EQ(e.lastError().line, 2);
+    EXPECT_EQ(utf8(e.lastError().text), "b = a / 0");
+}
+
 TEST(EngineMessages, MsgBoxWithoutHookIsPermissionDenied)
 {
     Engine e;
