@@ -1,0 +1,6 @@
+' expect: größe ✓
+Function Main()
+Dim größe
+größe = "größe ✓"
+Main = größe
+End Function
