@@ -136,6 +136,18 @@ void Resolver::declareGlobals(Program &program)
         program.procSlots.emplace_back(slot, proc.get());
     }
     forEachStatement(program.body, [&](Stmt &st) {
+        if (st.kind == StmtKind::ReDim) {
+            for (ReDimItem &item : static_cast<ReDimStmt &>(st).items) {
+                const auto &n = static_cast<NameExpr &>(*item.target);
+                const std::u16string folded = foldCase(n.name);
+                if (!isGlobalName(folded)) {
+                    m_unitGlobals.insert(folded);
+                    SlotInit init;
+                    init.slot = m_globals.intern(n.name, folded);
+                    program.globalInits.push_back(std::move(init));
+                }
+            }
+        }
         if (st.kind == StmtKind::Dim) {
             for (VarDecl &v : static_cast<DimStmt &>(st).vars) {
                 const int slot = declare(v.name, v.pos);
@@ -226,9 +238,19 @@ int Resolver::addLocal(ProcDecl &proc, const std::u16string &name, Pos pos)
     return slot;
 }
 
-void Resolver::collectLocals(ProcDecl &proc, const Block &body)
+void Resolver::collectLocals(ProcDecl &proc, const Block &body, ClassDecl *cls)
 {
     forEachStatement(const_cast<Block &>(body), [&](Stmt &st) {
+        if (st.kind == StmtKind::ReDim) {
+            // ReDim declares a name nothing else declares (also under Option Explicit).
+            for (ReDimItem &item : static_cast<ReDimStmt &>(st).items) {
+                const auto &n = static_cast<NameExpr &>(*item.target);
+                const std::u16string folded = foldCase(n.name);
+                if (!proc.locals.count(folded) && !(cls && cls->memberIndex.count(folded)) && !isGlobalName(folded) &&
+                    !(proc.resultSlot >= 0 && foldCase(proc.name) == folded))
+                    proc.locals.emplace(folded, proc.slotCount++);
+            }
+        }
         if (st.kind == StmtKind::Dim) {
             for (VarDecl &v : static_cast<DimStmt &>(st).vars) {
                 const int slot = addLocal(proc, v.name, v.pos);
@@ -258,7 +280,7 @@ void Resolver::resolveProc(ProcDecl &proc, ClassDecl *cls)
         addLocal(proc, p.name, p.pos);
     if (proc.kind == ProcKind::Function || proc.kind == ProcKind::PropertyGet)
         proc.resultSlot = proc.slotCount++;
-    collectLocals(proc, proc.body);
+    collectLocals(proc, proc.body, cls);
     Scope s;
     s.proc = &proc;
     s.cls = cls;

@@ -44,7 +44,7 @@ private:
     void declareGlobals(ast::Program &program);
     void declareClass(ast::ClassDecl &cls);
     void resolveProc(ast::ProcDecl &proc, ast::ClassDecl *cls);
-    void collectLocals(ast::ProcDecl &proc, const ast::Block &block);
+    void collectLocals(ast::ProcDecl &proc, const ast::Block &block, ast::ClassDecl *cls);
     int addLocal(ast::ProcDecl &proc, const std::u16string &name, ast::Pos pos);
 
     void block(ast::Block &b, Scope &s);
