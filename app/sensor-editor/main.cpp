@@ -9,7 +9,6 @@
 
 #include "host/referenceobjects.h"
 #include "platform/ui/msgbox.h"
-#include "script/colorizer/installcolorizer.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,7 +41,6 @@ int main(int argc, char **argv)
     parser.process(app);
 
     host::installReferenceObjects();
-    colorizer::installColorizer();
 
     // A picture run asks nobody: messages go to standard error, answered OK.
     if (parser.isSet(shotOption))

@@ -12,7 +12,6 @@
 #include "host/callbacknotifier.h"
 #include "host/referenceobjects.h"
 #include "host/skins.h"
-#include "script/colorizer/installcolorizer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +32,6 @@ struct ReferenceObjects
     {
         static const bool installed = [] {
             host::installReferenceObjects();
-            colorizer::installColorizer();
             return true;
         }();
         (void)installed;
