@@ -151,27 +151,22 @@ void EditorWindow::changeSkin(const QString &name)
 bool EditorWindow::load(const QString &jobText, const QString &path)
 {
     // A fresh editor for each job: only a new Engine_InitControl arms the filling.
+    // It replaces the one on view only once it shows the job, since replacing
+    // the central widget deletes the old one: a job that cannot be shown
+    // leaves the current editor as it was.
     std::unique_ptr<UCScript> editor;
     try {
         editor = std::make_unique<UCScript>();
         editor->Engine_InitControl(&m_notifier, m_languages, m_skin.get());
         editor->Engine_SetPathData(m_dataFolder);
         editor->Engine_SetData(jobText);
-        setCentralWidget(editor.get());
         editor->Engine_ShowData();
     } catch (...) {
-        if (editor && centralWidget() == editor.get())
-            takeCentralWidget();
         showFailure(tr("The job could not be shown."), std::current_exception());
-        if (m_editor)
-            setCentralWidget(m_editor);
         return false;
     }
-    if (m_editor && m_editor != editor.get()) {
-        m_editor->hide();
-        m_editor->deleteLater();
-    }
     m_editor = editor.release();
+    setCentralWidget(m_editor);   // the previous editor goes (deleted later)
     m_path = path;
     // Filling the editor colourises the panes, which reports changes: the job
     // as loaded is not modified.
