@@ -147,7 +147,7 @@ QVariant ScriptControl::run(const QString &name, QVariantList &args)
     values.reserve(static_cast<std::size_t>(args.size()));
     try {
         for (const QVariant &arg : args)
-            values.push_back(bridge::toVariant(arg));
+            values.push_back(bridge::toVariant(arg, QObjectAdapter::Ownership::Caller));
     } catch (const vbs::ScriptException &e) {
         d->error = fromEngine(e.error);
         d->error.Source = QString::fromUtf16(vbs::kRuntimeSource.data(), static_cast<qsizetype>(vbs::kRuntimeSource.size()));

@@ -6,6 +6,7 @@
 
 #include "common/error.h"
 
+#include <QPointer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,6 +117,74 @@ TEST_F(ScriptControlObjects, ObjectsLeaveWithTheirLastReference)
     control->setLanguage(QStringLiteral("VBScript"));
     EXPECT_EQ(TestGadget::alive, 0);
 }
+
+// A result never hands the host a pointer the engine may free: objects inside
+// an array come back as their default value, as a lone object does.
+struct ArrayResultCase
+{
+    const char *name;
+    const char *language;
+    const char *code;
+};
+
+void PrintTo(const ArrayResultCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ScriptControlArrayResults : public ScriptControlObjects, public ::testing::WithParamInterface<ArrayResultCase>
+{
+};
+
+TEST_P(ScriptControlArrayResults, ObjectsInsideComeBackAsTheirValue)
+{
+    control->setLanguage(QString::fromLatin1(GetParam().language));
+    control->addCode(QString::fromUtf8(GetParam().code));
+    QVariantList args{QVariantList{}};
+    const QVariant result = control->run(QStringLiteral("Main"), args);
+    control->setLanguage(QStringLiteral("VBScript")); // the engine and its objects are gone
+    EXPECT_EQ(TestGadget::alive, 0);
+    EXPECT_EQ(result, QVariant(QVariantList{QStringLiteral("inside"), 1}));
+    EXPECT_EQ(args.value(0), QVariant(QVariantList{QStringLiteral("inside")})) << "written back through the argument";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothLanguages, ScriptControlArrayResults,
+    ::testing::Values(
+        ArrayResultCase{"VBScript", "VBScript",
+                        "Function Main(list)\n  Dim g\n  Set g = CreateObject(\"Test.Gadget\")\n  g.Name = \"inside\"\n"
+                        "  list = Array(g)\n  Main = Array(g, 1)\nEnd Function"},
+        ArrayResultCase{"JScript", "JScript",
+                        "function Main(list) {\n  var g = new ActiveXObject('Test.Gadget');\n  g.Name = 'inside';\n"
+                        "  list[0] = g;\n  return [g, 1];\n}"}),
+    [](const ::testing::TestParamInfo<ArrayResultCase> &info) { return std::string(info.param.name); });
+
+// An object the host passes in stays the host's: the script's last reference
+// does not delete it.
+class ScriptControlHostObject : public ScriptControlObjects, public ::testing::WithParamInterface<ArrayResultCase>
+{
+};
+
+TEST_P(ScriptControlHostObject, OutlivesTheScript)
+{
+    auto *gadget = new TestGadget;
+    gadget->setName(QStringLiteral("host"));
+    const QPointer<TestGadget> watch(gadget);
+    control->setLanguage(QString::fromLatin1(GetParam().language));
+    control->addCode(QString::fromUtf8(GetParam().code));
+    QVariantList args{QVariant::fromValue<QObject *>(gadget)};
+    EXPECT_EQ(control->run(QStringLiteral("Main"), args), QVariant(QStringLiteral("host")));
+    control->setLanguage(QStringLiteral("VBScript"));
+    ASSERT_FALSE(watch.isNull()) << "the script deleted the host's object";
+    EXPECT_EQ(gadget->Name(), QStringLiteral("host"));
+    delete gadget;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothLanguages, ScriptControlHostObject,
+    ::testing::Values(ArrayResultCase{"VBScript", "VBScript", "Function Main(g)\n  Main = g.Name\nEnd Function"},
+                      ArrayResultCase{"JScript", "JScript", "function Main(g) {\n  return g.Name;\n}"}),
+    [](const ::testing::TestParamInfo<ArrayResultCase> &info) { return std::string(info.param.name); });
 
 TEST_F(ScriptControlObjects, DictionaryIsTheEnginesOwn)
 {

@@ -32,8 +32,8 @@ bool callable(const QMetaMethod &method)
 
 } // namespace
 
-QObjectAdapter::QObjectAdapter(QObject *object)
-    : m_object(object), m_key(object), m_owned(object && !object->parent())
+QObjectAdapter::QObjectAdapter(QObject *object, Ownership ownership)
+    : m_object(object), m_key(object), m_owned(ownership == Ownership::Script && object && !object->parent())
 {
     if (object) {
         const std::lock_guard lock(adaptersLock);
@@ -54,7 +54,7 @@ QObjectAdapter::~QObjectAdapter()
         delete m_object.data();
 }
 
-vbs::Ref<vbs::Object> QObjectAdapter::wrap(QObject *object)
+vbs::Ref<vbs::Object> QObjectAdapter::wrap(QObject *object, Ownership ownership)
 {
     if (!object)
         return {};
@@ -64,7 +64,7 @@ vbs::Ref<vbs::Object> QObjectAdapter::wrap(QObject *object)
         if (it != adapters().end() && it->second->target() == object)
             return vbs::Ref<vbs::Object>(it->second);
     }
-    return vbs::Ref<vbs::Object>(new QObjectAdapter(object));
+    return vbs::Ref<vbs::Object>(new QObjectAdapter(object, ownership));
 }
 
 QObject *QObjectAdapter::unwrap(const vbs::Object *object)

@@ -25,20 +25,23 @@ class QObject;
 // runtime error with its number, description and source. A member that does
 // not exist raises 438; a deleted object 91.
 //
-// Ownership: an object without a parent is owned by the adapter and deleted
-// with it (when the script no longer references it); an object with a
-// parent belongs to its parent.
+// Ownership: an object without a parent that a member handed to the script
+// is owned by the adapter and deleted with it (when the script no longer
+// references it); an object with a parent belongs to its parent, and an
+// object the host passed in (Ownership::Caller) stays the host's.
 class QObjectAdapter final : public vbs::Object
 {
 public:
     enum class Match { NoCase, Exact };
     enum class MemberKind { None, Property, Method };
+    enum class Ownership { Script, Caller };
 
-    explicit QObjectAdapter(QObject *object);
+    explicit QObjectAdapter(QObject *object, Ownership ownership = Ownership::Script);
     ~QObjectAdapter() override;
 
-    // Wraps `object` (Nothing for null).
-    static vbs::Ref<vbs::Object> wrap(QObject *object);
+    // Wraps `object` (Nothing for null). An object that already has an
+    // adapter gets that one, whoever owns it.
+    static vbs::Ref<vbs::Object> wrap(QObject *object, Ownership ownership = Ownership::Script);
     // The QObject behind `object` when it is an adapter, else null.
     static QObject *unwrap(const vbs::Object *object);
 

@@ -46,13 +46,13 @@ QDateTime serialToDateTime(double serial)
     return QDateTime(kSerialEpoch.addDays(dayCount), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-vbs::Variant toVariant(const QVariant &value)
+vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownership)
 {
     if (!value.isValid())
         return vbs::Variant();
     const QMetaType type = value.metaType();
     if (isQObjectPointer(type))
-        return vbs::Variant(QObjectAdapter::wrap(value.value<QObject *>()));
+        return vbs::Variant(QObjectAdapter::wrap(value.value<QObject *>(), ownership));
     if (value.isNull()) // std::nullptr_t, or a typed null such as a database NULL
         return vbs::Variant::null();
     switch (type.id()) {
@@ -94,7 +94,7 @@ vbs::Variant toVariant(const QVariant &value)
     case QMetaType::QStringList: {
         std::vector<vbs::Variant> items;
         for (const QVariant &item : value.toList())
-            items.push_back(toVariant(item));
+            items.push_back(toVariant(item, ownership));
         return vbs::Variant(vbs::Array::fromValues(std::move(items)));
     }
     default:
@@ -148,6 +148,14 @@ QVariant toQVariant(const vbs::Variant &value)
 
 QVariant toResult(const vbs::Variant &value)
 {
+    if (value.isArray()) {
+        QVariantList list;
+        const vbs::Array *array = value.array();
+        list.reserve(static_cast<qsizetype>(array->size()));
+        for (std::size_t i = 0; i < array->size(); ++i)
+            list.append(toResult((*array)[i]));
+        return list;
+    }
     if (!value.isObject())
         return toQVariant(value);
     if (value.isNothing())
@@ -155,7 +163,7 @@ QVariant toResult(const vbs::Variant &value)
     try {
         const vbs::Variant plain = value.valueOf();
         if (!plain.isObject())
-            return toQVariant(plain);
+            return toResult(plain);
     } catch (const vbs::ScriptException &) {
     }
     return QVariant(toQString(value.object()->typeName()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qobjectadapter.h"
 #include "script/vbscript/variant.h"
 
 #include <QDateTime>
@@ -15,7 +16,9 @@ class QObject;
 // Boolean, integers are Long (Double beyond 32 bits), floating point is
 // Double, text is String, dates and times are Date, lists are a
 // one-dimensional array, a QObject is an object (a null one is Nothing).
-// Anything else raises 13 "Type mismatch".
+// Anything else raises 13 "Type mismatch". A QObject without a parent
+// becomes the script's (deleted with its last reference) unless `ownership`
+// says the caller keeps it, as it does for the arguments the host passes.
 //
 // Variant -> QVariant: Empty is invalid, Null is std::nullptr_t, Boolean is
 // bool, Byte/Integer/Long are int, Single/Double/Currency are double, Date
@@ -23,6 +26,10 @@ class QObject;
 // storage order), an object wrapping a QObject is that QObject*, Nothing is
 // a null QObject*; another object gives its default value, or its type name
 // when it has none.
+//
+// A procedure's result or a written-back argument goes through toResult:
+// there every object, inside arrays too, gives its default value, so the
+// host never holds a pointer that the engine frees with the script.
 namespace bridge {
 
 inline QString toQString(std::u16string_view text)
@@ -39,11 +46,12 @@ inline std::u16string toU16(const QString &text)
 double dateTimeToSerial(const QDateTime &dateTime);
 QDateTime serialToDateTime(double serial);
 
-vbs::Variant toVariant(const QVariant &value);
+vbs::Variant toVariant(const QVariant &value,
+                       QObjectAdapter::Ownership ownership = QObjectAdapter::Ownership::Script);
 QVariant toQVariant(const vbs::Variant &value);
 // A procedure's result for the host: as toQVariant, but every object other
-// than Nothing gives its default value (or its type name), never a pointer
-// whose owner may go away.
+// than Nothing, in an array as well, gives its default value (or its type
+// name), never a pointer whose owner may go away.
 QVariant toResult(const vbs::Variant &value);
 
 // Converts an argument to the C++ type of a method parameter (QString,

@@ -229,7 +229,7 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
     QJSValue jsArgs = d->engine.newArray(static_cast<uint>(args.size()));
     try {
         for (qsizetype i = 0; i < args.size(); ++i)
-            jsArgs.setProperty(static_cast<quint32>(i), d->host.toJs(bridge::toVariant(args[i])));
+            jsArgs.setProperty(static_cast<quint32>(i), d->host.toJs(bridge::toVariant(args[i], QObjectAdapter::Ownership::Caller)));
     } catch (const vbs::ScriptException &e) {
         m_error.Number = e.error.number;
         m_error.Description = bridge::toQString(e.error.description);
@@ -252,7 +252,7 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QJSValue passed = jsArgs.property(static_cast<quint32>(i));
         if (passed.isArray())
-            args[i] = bridge::toQVariant(d->host.fromJs(passed, true));
+            args[i] = bridge::toResult(d->host.fromJs(passed, true));
     }
     result = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
     return true;
