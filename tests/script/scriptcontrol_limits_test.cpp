@@ -69,6 +69,15 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"JScriptEndlessLoopInGlobalCode", "JScript", "var i = 0;\nwhile (true) { i++; }", nullptr, 18, jsNext},
         LimitCase{"JScriptLoopCatchingEverything", "JScript",
                   "function Main() { while (true) { try { while (true) {} } catch (e) {} } }", "Main", 18, jsNext},
+        // Reading what a script threw or returned runs its own code too.
+        LimitCase{"JScriptThrowsAnEndlessToString", "JScript",
+                  "function Main() { throw { toString: function () { for (;;) {} } }; }", "Main", 18, jsNext},
+        LimitCase{"JScriptThrowsAnEndlessMessage", "JScript",
+                  "function Main() { throw { get message() { for (;;) {} } }; }", "Main", 18, jsNext},
+        LimitCase{"JScriptGlobalCodeThrowsAnEndlessToString", "JScript",
+                  "throw { toString: function () { for (;;) {} } };", nullptr, 18, jsNext},
+        LimitCase{"JScriptReturnsAnEndlessToString", "JScript",
+                  "function Main() { return { toString: function () { for (;;) {} } }; }", "Main", 18, jsNext},
         LimitCase{"JScriptDeepRecursion", "JScript", "function f(n) { return f(n + 1) + 1; }\nfunction Main() { return f(0); }",
                   "Main", 28, jsNext}),
     [](const ::testing::TestParamInfo<LimitCase> &info) { return std::string(info.param.name); });

@@ -169,6 +169,39 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
     return info;
 }
 
+// The watchdog's watch over one addCode or run: armed from construction
+// until finish() (or the end of the scope), after which the engine takes
+// calls again.
+class WatchedCall
+{
+public:
+    WatchedCall(Watchdog &watchdog, QJSEngine &engine, std::chrono::milliseconds limit)
+        : m_watchdog(watchdog), m_engine(engine)
+    {
+        m_watchdog.arm(limit);
+    }
+    ~WatchedCall() { finish(); }
+    WatchedCall(const WatchedCall &) = delete;
+    WatchedCall &operator=(const WatchedCall &) = delete;
+
+    // Stops watching; true when the time-out struck.
+    bool finish()
+    {
+        if (!m_finished) {
+            m_finished = true;
+            m_fired = m_watchdog.disarm();
+            m_engine.setInterrupted(false);
+        }
+        return m_fired;
+    }
+
+private:
+    Watchdog &m_watchdog;
+    QJSEngine &m_engine;
+    bool m_finished = false;
+    bool m_fired = false;
+};
+
 ScriptErrorInfo timedOut(std::chrono::milliseconds limit)
 {
     ScriptErrorInfo info;
@@ -188,15 +221,16 @@ bool JScriptEngine::addCode(const QString &code)
     d->sources.insert(file, code);
 
     QStringList stack;
-    d->watchdog.arm(m_limit);
+    WatchedCall watched(d->watchdog, d->engine, m_limit);
     const QJSValue result = d->engine.evaluate(code, file, 1, &stack);
-    const bool fired = d->watchdog.disarm();
-    d->engine.setInterrupted(false);
-
     // A thrown value that is no Error object still leaves a stack trace.
     if (!result.isError() && stack.isEmpty())
         return true;
-    m_error = fired ? timedOut(m_limit) : describe(result, stack, d->sources, true);
+    // Reading the thrown value may run the script's own getters and
+    // toString: the watchdog still watches.
+    m_error = describe(result, stack, d->sources, true);
+    if (watched.finish())
+        m_error = timedOut(m_limit);
     return false;
 }
 
@@ -237,23 +271,31 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
         return false;
     }
 
-    d->watchdog.arm(m_limit);
+    // Reading what the function threw or returned may run the script's own
+    // getters and toString, so the watchdog watches until all is read.
+    WatchedCall watched(d->watchdog, d->engine, m_limit);
     const QJSValue outcome = d->caller.call({function, jsArgs});
-    const bool fired = d->watchdog.disarm();
-    d->engine.setInterrupted(false);
-
     if (outcome.isError() || !outcome.property(QStringLiteral("ok")).toBool()) {
         const QJSValue thrown = outcome.isError() ? outcome : outcome.property(QStringLiteral("error"));
-        m_error = fired ? timedOut(m_limit) : describe(thrown, {}, d->sources, false);
+        m_error = describe(thrown, {}, d->sources, false);
+        if (watched.finish())
+            m_error = timedOut(m_limit);
         return false;
     }
 
     // Arrays are shared with the function: carry back what it changed in them.
+    QVariantList written = args;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QJSValue passed = jsArgs.property(static_cast<quint32>(i));
         if (passed.isArray())
-            args[i] = bridge::toResult(d->host.fromJs(passed, true));
+            written[i] = bridge::toResult(d->host.fromJs(passed, true));
     }
-    result = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
+    const QVariant value = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
+    if (watched.finish()) {
+        m_error = timedOut(m_limit);
+        return false;
+    }
+    args = written;
+    result = value;
     return true;
 }
