@@ -10,6 +10,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace objtest;
@@ -336,6 +337,61 @@ TEST_F(FsoDisk, PermissionDenied)
         EXPECT_EQ(raised([&] { open(QStringLiteral("locked.txt")); }).number, 70);
     }
 }
+
+// A FIFO that nobody writes to (or reads from) would block open() for good,
+// and a device such as /dev/zero never ends: text streams refuse both at once.
+struct SpecialFileRow
+{
+    const char *name;
+    const char *member;   // "OpenTextFile", "CreateTextFile" or "OpenAsTextStream"
+    const char *file;     // "fifo" for the test's FIFO, else an absolute path
+    QVariant mode;
+};
+
+void PrintTo(const SpecialFileRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class FsoSpecialFiles : public FsoDisk, public ::testing::WithParamInterface<SpecialFileRow>
+{
+};
+
+TEST_P(FsoSpecialFiles, AreNotOpenedAsText)
+{
+    const SpecialFileRow &row = GetParam();
+    QString file = QString::fromLatin1(row.file);
+    if (file == QLatin1String("fifo")) {
+        file = path(QStringLiteral("fifo"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (!QFileInfo::exists(file)) {
+        GTEST_SKIP() << row.file << " is missing";
+    }
+    const Error error = raised([&] {
+        const QString member = QString::fromLatin1(row.member);
+        if (member == QLatin1String("OpenAsTextStream")) {
+            auto fileObject = own(call(fso.get(), "GetFile", {file}));
+            own(call(fileObject.get(), "OpenAsTextStream", {row.mode}));
+        } else {
+            own(call(fso.get(), row.member, {file, row.mode}));
+        }
+    });
+    EXPECT_EQ(error.number, 75);
+    EXPECT_TRUE(error.description.contains(file)) << error.description.toStdString();
+}
+
+const SpecialFileRow specialFileRows[] = {
+    {"FifoForReading", "OpenTextFile", "fifo", 1},
+    {"FifoForWriting", "OpenTextFile", "fifo", 2},
+    {"FifoForAppending", "OpenTextFile", "fifo", 8},
+    {"FifoCreatedOver", "CreateTextFile", "fifo", true},
+    {"FifoFileObject", "OpenAsTextStream", "fifo", 1},
+    {"EndlessDevice", "OpenTextFile", "/dev/zero", 1},
+    {"EndlessDeviceFileObject", "OpenAsTextStream", "/dev/zero", 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FsoSpecialFiles, ::testing::ValuesIn(specialFileRows),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(FsoDisk, CreateAndDeleteFoldersAndFiles)
 {

@@ -57,6 +57,15 @@ void openFile(QFile &file, QIODevice::OpenMode mode)
     FsoPath::fail(number, QStringLiteral("%1 (%2)").arg(file.fileName(), file.errorString()));
 }
 
+// Text streams open regular files only: open() on a FIFO blocks until another
+// process opens its other end, which no time-out of the script can end, and
+// a device such as /dev/zero never reaches its end.
+void requireRegularFile(const QFileInfo &info)
+{
+    if (info.exists() && !info.isDir() && !info.isFile())
+        FsoPath::fail(75, QStringLiteral("%1 is not a regular file").arg(info.absoluteFilePath()));
+}
+
 void requireParentFolder(const QString &path)
 {
     if (!QFileInfo(FsoPath::parentFolderName(path)).isDir())
@@ -176,6 +185,7 @@ QObject *FileSystemObject::OpenTextFile(const QString &path, const QVariant &iom
     const QFileInfo info(absolute);
     if (info.isDir())
         FsoPath::fail(70, absolute);
+    requireRegularFile(info);
     if (!info.exists()) {
         requireParentFolder(absolute);
         if (!optionalBool(create, false))
@@ -201,6 +211,7 @@ QObject *FileSystemObject::CreateTextFile(const QString &path, const QVariant &o
     const QFileInfo info(absolute);
     if (info.isDir() || (info.exists() && !optionalBool(overwrite, true)))
         FsoPath::fail(58, absolute);
+    requireRegularFile(info);
     requireParentFolder(absolute);
     auto file = std::make_unique<QFile>(absolute);
     openFile(*file, QIODevice::WriteOnly | QIODevice::Truncate);

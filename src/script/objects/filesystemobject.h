@@ -45,11 +45,13 @@ public:
     // appending; `create` makes a missing file; format 0 UTF-8 (the
     // default), -1 UTF-16, -2 the system default (UTF-8). A missing file
     // without `create` raises 53, a missing folder 76, a folder or a file
-    // that cannot be opened 70, a bad iomode or format 5.
+    // that cannot be opened 70, a FIFO or a device 75, a bad iomode or
+    // format 5.
     Q_INVOKABLE QObject *OpenTextFile(const QString &path, const QVariant &iomode = {},
                                       const QVariant &create = {}, const QVariant &format = {}) const;
     // A new file opened for writing; `overwrite` (true by default) false with
-    // an existing file raises 58; `unicode` writes UTF-16.
+    // an existing file raises 58, a FIFO or a device 75; `unicode` writes
+    // UTF-16.
     Q_INVOKABLE QObject *CreateTextFile(const QString &path, const QVariant &overwrite = {},
                                         const QVariant &unicode = {}) const;
 
