@@ -2,15 +2,13 @@
 
 #include "filesystemobject.h"
 #include "fsodrive.h"
-#include "fsofolder.h"
 #include "fsopaths.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 FsoFile::FsoFile(const QString &path, QObject *parent)
-    : QObject(parent)
-    , m_path(path)
+    : FsoEntry(path, parent)
 {
 }
 
@@ -21,45 +19,10 @@ void FsoFile::requireExists() const
         FsoPath::fail(53, m_path);
 }
 
-QString FsoFile::name() const
-{
-    return FsoPath::fileName(m_path);
-}
-
-QString FsoFile::path() const
-{
-    return m_path;
-}
-
 QVariant FsoFile::size() const
 {
     requireExists();
     return FsoPath::sizeValue(QFileInfo(m_path).size());
-}
-
-QDateTime FsoFile::dateLastModified() const
-{
-    requireExists();
-    return QFileInfo(m_path).lastModified();
-}
-
-QDateTime FsoFile::dateCreated() const
-{
-    requireExists();
-    const QFileInfo info(m_path);
-    const QDateTime birth = info.birthTime();
-    return birth.isValid() ? birth : info.metadataChangeTime();
-}
-
-QDateTime FsoFile::dateLastAccessed() const
-{
-    requireExists();
-    return QFileInfo(m_path).lastRead();
-}
-
-QObject *FsoFile::parentFolder() const
-{
-    return new FsoFolder(FsoPath::parentFolderName(m_path));
 }
 
 QObject *FsoFile::drive() const
@@ -70,16 +33,7 @@ QObject *FsoFile::drive() const
 
 int FsoFile::attributes() const
 {
-    requireExists();
-    const QFileInfo info(m_path);
-    int attributes = 32;
-    if (!info.isWritable())
-        attributes |= 1;
-    if (info.fileName().startsWith(QLatin1Char('.')))
-        attributes |= 2;
-    if (info.isSymLink())
-        attributes |= 1024;
-    return attributes;
+    return attributesWith(32);
 }
 
 QString FsoFile::type() const

@@ -9,8 +9,7 @@
 #include <QFileInfo>
 
 FsoFolder::FsoFolder(const QString &path, QObject *parent)
-    : QObject(parent)
-    , m_path(path)
+    : FsoEntry(path, parent)
 {
 }
 
@@ -18,16 +17,6 @@ void FsoFolder::requireExists() const
 {
     if (!QFileInfo(m_path).isDir())
         FsoPath::fail(76, m_path);
-}
-
-QString FsoFolder::name() const
-{
-    return FsoPath::fileName(m_path);
-}
-
-QString FsoFolder::path() const
-{
-    return m_path;
 }
 
 QVariant FsoFolder::size() const
@@ -41,32 +30,6 @@ QVariant FsoFolder::size() const
         total += it.fileInfo().size();
     }
     return FsoPath::sizeValue(total);
-}
-
-QDateTime FsoFolder::dateLastModified() const
-{
-    requireExists();
-    return QFileInfo(m_path).lastModified();
-}
-
-QDateTime FsoFolder::dateCreated() const
-{
-    requireExists();
-    const QFileInfo info(m_path);
-    const QDateTime birth = info.birthTime();
-    return birth.isValid() ? birth : info.metadataChangeTime();
-}
-
-QDateTime FsoFolder::dateLastAccessed() const
-{
-    requireExists();
-    return QFileInfo(m_path).lastRead();
-}
-
-QObject *FsoFolder::parentFolder() const
-{
-    const QString parent = FsoPath::parentFolderName(m_path);
-    return parent.isEmpty() ? nullptr : new FsoFolder(parent);
 }
 
 QObject *FsoFolder::files() const
@@ -94,16 +57,7 @@ bool FsoFolder::isRootFolder() const
 
 int FsoFolder::attributes() const
 {
-    requireExists();
-    const QFileInfo info(m_path);
-    int attributes = 16;
-    if (!info.isWritable())
-        attributes |= 1;
-    if (info.fileName().startsWith(QLatin1Char('.')))
-        attributes |= 2;
-    if (info.isSymLink())
-        attributes |= 1024;
-    return attributes;
+    return attributesWith(16);
 }
 
 QString FsoFolder::type() const

@@ -1,25 +1,17 @@
 #pragma once
 
-#include <QDateTime>
-#include <QObject>
+#include "fsoentry.h"
+
 #include <QVariant>
 
 // A folder of Scripting.FileSystemObject (GetFolder, File.ParentFolder,
 // Folder.SubFolders). Read from the disk each time; a folder removed
-// meanwhile raises 76.
-class FsoFolder : public QObject
+// meanwhile raises 76. Names, dates and ParentFolder (Nothing for "/") come
+// from FsoEntry.
+class FsoFolder : public FsoEntry
 {
     Q_OBJECT
-    Q_CLASSINFO("DefaultMember", "Path")
-    Q_PROPERTY(QString Name READ name)
-    Q_PROPERTY(QString Path READ path)
-    Q_PROPERTY(QString ShortName READ name)
-    Q_PROPERTY(QString ShortPath READ path)
     Q_PROPERTY(QVariant Size READ size)
-    Q_PROPERTY(QDateTime DateLastModified READ dateLastModified)
-    Q_PROPERTY(QDateTime DateCreated READ dateCreated)
-    Q_PROPERTY(QDateTime DateLastAccessed READ dateLastAccessed)
-    Q_PROPERTY(QObject *ParentFolder READ parentFolder)
     Q_PROPERTY(QObject *Files READ files)
     Q_PROPERTY(QObject *SubFolders READ subFolders)
     Q_PROPERTY(QObject *Drive READ drive)
@@ -31,16 +23,9 @@ public:
     // `path` must be absolute.
     explicit FsoFolder(const QString &path, QObject *parent = nullptr);
 
-    QString name() const;
-    QString path() const;
     // Bytes of every file below the folder, subfolders included (symbolic
     // links and unreadable folders are not followed).
     QVariant size() const;
-    QDateTime dateLastModified() const;
-    QDateTime dateCreated() const;
-    QDateTime dateLastAccessed() const;
-    // A new Folder, or nullptr (Nothing) for "/".
-    QObject *parentFolder() const;
     // New collections of the files and of the subfolders, sorted by name.
     QObject *files() const;
     QObject *subFolders() const;
@@ -54,8 +39,6 @@ public:
     // something cannot be removed.
     Q_INVOKABLE void Delete(const QVariant &force = {}) const;
 
-private:
-    void requireExists() const;
-
-    QString m_path;
+protected:
+    void requireExists() const override;
 };
