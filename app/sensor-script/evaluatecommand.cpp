@@ -1,13 +1,10 @@
 #include "evaluatecommand.h"
 
 #include "common/error.h"
-#include "model/cjob.h"
-#include "model/csensor.h"
-#include "platform/xml/xmlnode.h"
+#include "jobfile.h"
 #include "script/scriptcontrol.h"
 #include "tools/testevaluation.h"
 
-#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -39,19 +36,10 @@ State stateOf(EvaluationResult result)
 // The scripts of the job's sensor, as the editor's panes would hold them.
 EvaluationScripts readScripts(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(53, QStringLiteral("File not found: %1").arg(path));
-    const XmlNode document = XmlNode::parse(QString::fromUtf8(file.readAll()));
-    cJob job;
-    job.SetJobNodeXML(document.selectSingleNode(QStringLiteral("JobDefinition")));
-    const XmlNode freeDefinition = job.GetFreeDefinition();
-    const XmlNode sensorNode = freeDefinition.isNull() ? XmlNode() : freeDefinition.selectSingleNode(QStringLiteral("Sensor"));
-    if (sensorNode.isNull())
-        throw Error(91, QStringLiteral("The job has no sensor yet: %1").arg(path));
-
+    const JobFile jobFile = readJobFile(path);
     cSensor sensor;
-    sensor.SetSensorXML(sensorNode);
+    if (!jobFile.bindSensor(sensor))
+        throw Error(91, QStringLiteral("The job has no sensor yet: %1").arg(path));
     EvaluationScripts scripts;
     scripts.generalScript = sensor.GetEvalCode();
     scripts.generalLanguage = sensor.GetLanguage();

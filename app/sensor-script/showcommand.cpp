@@ -2,11 +2,8 @@
 
 #include "common/error.h"
 #include "common/regional.h"
-#include "model/cjob.h"
-#include "model/csensor.h"
-#include "platform/xml/xmlnode.h"
+#include "jobfile.h"
 
-#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -50,28 +47,18 @@ void printLevel(QTextStream &out, const cSensor &sensor, const char *name, int c
 
 void printJob(QTextStream &out, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(53, QStringLiteral("File not found: %1").arg(path));
-    const XmlNode document = XmlNode::parse(QString::fromUtf8(file.readAll()));
-
-    cJob job;
-    job.SetJobNodeXML(document.selectSingleNode(QStringLiteral("JobDefinition")));
+    const JobFile jobFile = readJobFile(path);
+    const cJob &job = jobFile.job;
     out << "Job " << path << '\n';
     out << "  Type: " << job.GetType() << "  SubType: " << job.GetSubType()
         << "  ExecutionEngine: " << job.GetExecutionEngine() << '\n';
     out << "  Description: " << job.GetDefaultDescription() << '\n';
 
-    const XmlNode freeDefinition = job.GetFreeDefinition();
-    const XmlNode sensorNode = freeDefinition.isNull()
-        ? XmlNode() : freeDefinition.selectSingleNode(QStringLiteral("Sensor"));
-    if (sensorNode.isNull()) {
+    cSensor sensor;
+    if (!jobFile.bindSensor(sensor)) {
         out << "\nNew job: no sensor yet (the editor builds one from the sensor pattern).\n";
         return;
     }
-
-    cSensor sensor;
-    sensor.SetSensorXML(sensorNode);
     const int unit = sensor.GetPersistenceUnitTime();
     out << "\nSensor\n";
     out << "  Active: " << onOff(sensor.GetStatus()) << "  In marquee: " << onOff(sensor.GetMarquee())

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/cjob.h"
+#include "model/csensor.h"
+#include "platform/xml/xmlnode.h"
+
+#include <QString>
+
+// A job file as the commands read it: the parsed document, the job over it
+// and the job's sensor element.
+struct JobFile
+{
+    XmlNode document;
+    cJob job;
+    XmlNode sensorNode; // FreeDefinition/Sensor; null for a new job
+
+    // Binds `sensor` to the job's sensor element; false for a new job.
+    bool bindSensor(cSensor &sensor) const;
+};
+
+// Reads and parses `path`. Raises 53 when the file cannot be read and the
+// parser's error for a text that is not well-formed.
+JobFile readJobFile(const QString &path);
