@@ -306,7 +306,8 @@ Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statemen
     Object *o = object.object();
     if (!o)
         raiseError(424);
-    const bool inside = m.object->kind == ExprKind::Me;
+    // Private members answer the class's own code: Me, or With Me.
+    const bool inside = m.object->kind == ExprKind::Me || (m_frame->me && o == static_cast<Object *>(m_frame->me));
     if (auto *so = dynamic_cast<ScriptObject *>(o)) {
         const std::u16string &key = m.folded.empty() ? foldCase(m.name) : m.folded;
         const int member = so->findMember(key, inside);
@@ -373,7 +374,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         if (!object.isObject() || !object.object())
             raiseError(424);
         Object *o = object.object();
-        const bool inside = m.object->kind == ExprKind::Me;
+        const bool inside = m.object->kind == ExprKind::Me || (m_frame->me && o == static_cast<Object *>(m_frame->me));
         if (auto *so = dynamic_cast<ScriptObject *>(o)) {
             const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
             so->letMember(member, {}, value, isSet, inside);
@@ -418,7 +419,8 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
             Variant object = eval(*m.object);
             if (!object.isObject() || !object.object())
                 raiseError(424);
-            const bool inside = m.object->kind == ExprKind::Me;
+            const bool inside = m.object->kind == ExprKind::Me ||
+                                (m_frame->me && object.object() == static_cast<Object *>(m_frame->me));
             if (auto *so = dynamic_cast<ScriptObject *>(object.object())) {
                 const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
                 so->letMember(member, buf.refs(), value, isSet, inside);
