@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,21 @@ const QString section = QStringLiteral("frmJob");
 QColor colorOf(long bgr)
 {
     return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
+}
+
+// Qt hands a widget's palette down to the widgets inside it, but a control's
+// colours are its own: each control keeps the colours it shows now, for the
+// roles a skin sets, unless its own group colours it later.
+void keepOwnColours(const QList<QWidget *> &controls)
+{
+    for (QWidget *control : controls) {
+        QPalette own = control->palette();
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                                               QPalette::ButtonText, control->backgroundRole(),
+                                               control->foregroundRole()})
+            own.setColor(role, own.color(role));
+        control->setPalette(own);
+    }
 }
 
 // Colours a control's background: its window colour and whatever role it
@@ -132,6 +148,23 @@ void UCScript::ApplySkin()
     if (!gSkin)
         return;
 
+    // Before the first colour is set, every control of the window keeps its
+    // own. The tab pages and the unnamed pieces of a control (tab bars, a
+    // tool bar's buttons) are not among them: they take their control's colours.
+    bool kept = false;
+    const auto keepColours = [&] {
+        if (std::exchange(kept, true))
+            return;
+        QList<QWidget *> controls;
+        for (QWidget *widget : findChildren<QWidget *>()) {
+            const QString name = widget->objectName();
+            if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+                !name.startsWith(QLatin1String("SSActiveTabPanel")))
+                controls << widget;
+        }
+        keepOwnColours(controls);
+    };
+
     const QList<QWidget *> tabGroup = {ssTabDatos, fraStatus, fraDescription, fraScript, chkActive,
                                        ssTabValues, chkEvalData, chkViewInMarquee, chkQuantity,
                                        lblDataPersistence};
@@ -150,6 +183,7 @@ void UCScript::ApplySkin()
         tryStep([&] { color = getter(gSkin); });
         if (color < 0)
             return;
+        tryStep(keepColours);
         for (QWidget *control : controls)
             tryStep([&] { assign(control, colorOf(color), buttons); });
     };

@@ -349,11 +349,6 @@ void UCScript::BuildEvaluationPage(QWidget *page)
     }
     cmdWizardValues = newPictureButton(QStringLiteral("cmdWizardValues"), QStringLiteral("wizardvalues"),
                                        panelToolbar, 7965, 30);
-    // The skin never gives this button the tool strip's text colour: its own is fixed here.
-    QPalette own = cmdWizardValues->palette();
-    own.setColor(QPalette::ButtonText, own.color(QPalette::ButtonText));
-    own.setColor(QPalette::WindowText, own.color(QPalette::WindowText));
-    cmdWizardValues->setPalette(own);
 }
 
 void UCScript::resizeEvent(QResizeEvent *event)

@@ -145,6 +145,50 @@ TEST(Skin, AMissingGetterLeavesItsGroupAndColoursTheOthers)
     EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 
+// A skin that has only the tab colours: the toolbar getters answer 438.
+class SkinWithTabColoursOnly : public host::Skin
+{
+public:
+    long GetFormBackColor() const override { return -1; }
+    long GetTabBackColor() const override { return host::PaletteSkin::bgr(10, 20, 30); }
+    long GetColorFont() const override { return host::PaletteSkin::bgr(250, 240, 230); }
+};
+
+// The colours a control draws its background and text with.
+QList<QColor> drawnColours(const QWidget *control)
+{
+    const QPalette palette = control->palette();
+    return {palette.color(QPalette::Window), palette.color(QPalette::WindowText), palette.color(QPalette::Button),
+            palette.color(QPalette::ButtonText)};
+}
+
+TEST(Skin, AGroupsColoursDoNotSpreadToTheControlsInside)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    UCScript &editor = *host.editor;
+    // The tool strips and their tools (toolbar groups, not given by this skin)
+    // and controls of no group, all inside controls of the tab group.
+    const QList<QWidget *> others = {editor.ssToolScript, editor.cmdCutScript, editor.cmbLanguageScript,
+                                      editor.panelToolbar, editor.cmdCut, editor.lblReferenceValue,
+                                      editor.cmbLanguageScriptDanger, editor.cmbDataPersistence,
+                                      editor.pvDataPersistence};
+    QList<QList<QColor>> before;
+    for (QWidget *control : others)
+        before << drawnColours(control);
+
+    SkinWithTabColoursOnly skin;
+    editor.Engine_ChangeSettings(&skin);
+
+    EXPECT_EQ(editor.fraScript->palette().color(QPalette::Window), QColor(10, 20, 30));
+    EXPECT_EQ(editor.fraStatus->palette().color(QPalette::WindowText), QColor(250, 240, 230));
+    EXPECT_EQ(editor.ssTabValues->palette().color(QPalette::Window), QColor(10, 20, 30));
+    // The tab control's own pages show its colour.
+    EXPECT_EQ(editor.SSActiveTabPanel5->palette().color(QPalette::Window), QColor(10, 20, 30));
+    for (qsizetype i = 0; i < others.size(); ++i)
+        EXPECT_EQ(drawnColours(others[i]), before[i]) << others[i]->objectName().toStdString();
+}
+
 TEST(Skin, NoSkinObjectLeavesEveryColour)
 {
     EditorHost host;
