@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -144,6 +145,15 @@ private:
     void InitDataToProcess();
     void FillDataToProcess();
     void StoreData();
+    // The controls of each evaluation level, in the order Danger, Warning, Good.
+    struct LevelControls
+    {
+        int level;   // the level's number (LevelDanger, ...)
+        QTextEdit *pane;
+        QComboBox *list;
+        NumericBox *reference;
+    };
+    std::array<LevelControls, 3> levelControls() const;
 
     // ucscriptpanes.cpp
     QTextEdit *CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList = nullptr) const;

@@ -43,6 +43,13 @@ int boxValue(const QCheckBox *box)
 
 } // namespace
 
+std::array<UCScript::LevelControls, 3> UCScript::levelControls() const
+{
+    return {{{LevelDanger, rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
+             {LevelWarning, rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
+             {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}}};
+}
+
 void UCScript::InitDataToProcess()
 {
     passing(" UCScript.InitDataToProcess() ", [&] {
@@ -92,15 +99,7 @@ void UCScript::FillDataToProcess()
         chkEvalData->setChecked(evaluate);
         ChangeStatusTabValues(evaluate);
 
-        const struct {
-            int level;
-            QTextEdit *pane;
-            QComboBox *list;
-            NumericBox *reference;
-        } levels[] = {{LevelDanger, rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
-                      {LevelWarning, rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
-                      {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}};
-        for (const auto &level : levels) {
+        for (const LevelControls &level : levelControls()) {
             const cEvalData evalData = gSensor.GetEvalData(level.level);
             setScriptText(level.pane, evalData.GetEvalCode());
             selectLanguage(level.list, evalData.GetLanguage());
@@ -142,15 +141,7 @@ void UCScript::StoreData()
     }
 
     // The level scripts are stored whether or not the switch is on.
-    const struct {
-        int level;
-        QTextEdit *pane;
-        QComboBox *list;
-        NumericBox *reference;
-    } levels[] = {{LevelDanger, rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
-                  {LevelWarning, rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
-                  {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}};
-    for (const auto &level : levels) {
+    for (const LevelControls &level : levelControls()) {
         cEvalData evalData = gSensor.GetEvalData(level.level);
         evalData.SetEvalCode(scriptText(level.pane));
         evalData.SetLanguage(level.list->currentText());

@@ -58,6 +58,15 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(ui::twipsRect(left, top, width, height));
 }
 
+// A control of the window: its name, and its design position in twips.
+template <class Control>
+Control *placed(Control *control, const char *name, int left, int top, int width, int height)
+{
+    control->setObjectName(QLatin1String(name));
+    place(control, left, top, width, height);
+    return control;
+}
+
 // The monospaced font of the script panes: "Courier New", or the closest
 // fixed-pitch family this system has.
 QFont scriptFont()
@@ -220,49 +229,29 @@ QComboBox *UCScript::newLanguageList(const QString &name, QWidget *parent, int l
 
 void UCScript::BuildGeneralPage(QWidget *page)
 {
-    fraStatus = new QGroupBox(QStringLiteral("Sensor Options"), page);
-    fraStatus->setObjectName(QStringLiteral("fraStatus"));
-    place(fraStatus, 120, 60, 4755, 1110);
-
-    chkActive = new QCheckBox(QStringLiteral("Active"), fraStatus);
-    chkActive->setObjectName(QStringLiteral("chkActive"));
-    place(chkActive, 105, 180, 1485, 300);
-    chkViewInMarquee = new QCheckBox(QStringLiteral("In Marquee"), fraStatus);
-    chkViewInMarquee->setObjectName(QStringLiteral("chkViewInMarquee"));
-    place(chkViewInMarquee, 105, 435, 1485, 300);
-    chkQuantity = new QCheckBox(QStringLiteral("Numeric Values"), fraStatus);
-    chkQuantity->setObjectName(QStringLiteral("chkQuantity"));
-    place(chkQuantity, 105, 720, 1590, 300);
-
-    lblDataPersistence = new QLabel(QStringLiteral("Data Persistence"), fraStatus);
-    lblDataPersistence->setObjectName(QStringLiteral("lblDataPersistence"));
-    place(lblDataPersistence, 1800, 195, 2775, 240);
-    pvDataPersistence = new NumericBox(fraStatus);
-    pvDataPersistence->setObjectName(QStringLiteral("pvDataPersistence"));
-    place(pvDataPersistence, 1785, 405, 960, 345);
-    cmbDataPersistence = new QComboBox(fraStatus);
-    cmbDataPersistence->setObjectName(QStringLiteral("cmbDataPersistence"));
+    fraStatus = placed(new QGroupBox(QStringLiteral("Sensor Options"), page), "fraStatus", 120, 60, 4755, 1110);
+    chkActive = placed(new QCheckBox(QStringLiteral("Active"), fraStatus), "chkActive", 105, 180, 1485, 300);
+    chkViewInMarquee = placed(new QCheckBox(QStringLiteral("In Marquee"), fraStatus), "chkViewInMarquee",
+                              105, 435, 1485, 300);
+    chkQuantity = placed(new QCheckBox(QStringLiteral("Numeric Values"), fraStatus), "chkQuantity",
+                         105, 720, 1590, 300);
+    lblDataPersistence = placed(new QLabel(QStringLiteral("Data Persistence"), fraStatus), "lblDataPersistence",
+                                1800, 195, 2775, 240);
+    pvDataPersistence = placed(new NumericBox(fraStatus), "pvDataPersistence", 1785, 405, 960, 345);
+    cmbDataPersistence = placed(new QComboBox(fraStatus), "cmbDataPersistence", 2775, 420, 1875, 315);
     cmbDataPersistence->addItems({QStringLiteral("Hour(s)"), QStringLiteral("Day(s)"),
                                   QStringLiteral("Month(s)"), QStringLiteral("Year(s)")});
-    place(cmbDataPersistence, 2775, 420, 1875, 315);
 
-    fraDescription = new QGroupBox(QStringLiteral("Default Description"), page);
-    fraDescription->setObjectName(QStringLiteral("fraDescription"));
-    place(fraDescription, 4950, 60, 3750, 1110);
-    rtfDescription = new QTextEdit(fraDescription);
-    rtfDescription->setObjectName(QStringLiteral("rtfDescription"));
+    fraDescription = placed(new QGroupBox(QStringLiteral("Default Description"), page), "fraDescription",
+                            4950, 60, 3750, 1110);
+    rtfDescription = placed(new QTextEdit(fraDescription), "rtfDescription", 105, 210, 3540, 795);
     rtfDescription->setAcceptRichText(false);
-    place(rtfDescription, 105, 210, 3540, 795);
 
-    fraScript = new QGroupBox(QStringLiteral("Script"), page);
-    fraScript->setObjectName(QStringLiteral("fraScript"));
-    place(fraScript, 120, 1230, 8595, 2865);
+    fraScript = placed(new QGroupBox(QStringLiteral("Script"), page), "fraScript", 120, 1230, 8595, 2865);
 
-    ssToolScript = new QFrame(fraScript);
-    ssToolScript->setObjectName(QStringLiteral("ssToolScript"));
+    ssToolScript = placed(new QFrame(fraScript), "ssToolScript", 75, 225, 8430, 420);
     ssToolScript->setFrameShape(QFrame::StyledPanel);
     ssToolScript->setAutoFillBackground(true);
-    place(ssToolScript, 75, 225, 8430, 420);
     cmdCutScript = newPictureButton(QStringLiteral("cmdCutScript"), QStringLiteral("cut"), ssToolScript, 45, 45);
     cmdCopyScript = newPictureButton(QStringLiteral("cmdCopyScript"), QStringLiteral("copy"), ssToolScript, 390, 45);
     cmdPasteScript = newPictureButton(QStringLiteral("cmdPasteScript"), QStringLiteral("paste"), ssToolScript, 735, 45);
@@ -279,13 +268,8 @@ void UCScript::BuildGeneralPage(QWidget *page)
 
 void UCScript::BuildEvaluationPage(QWidget *page)
 {
-    chkEvalData = new QCheckBox(QStringLiteral("Evaluate Data"), page);
-    chkEvalData->setObjectName(QStringLiteral("chkEvalData"));
-    place(chkEvalData, 60, 45, 3000, 285);
-
-    ssTabValues = new KeyedTabWidget(QPoint(30, 390), page);
-    ssTabValues->setObjectName(QStringLiteral("ssTabValues"));
-    place(ssTabValues, -15, 360, 8880, 3900);
+    chkEvalData = placed(new QCheckBox(QStringLiteral("Evaluate Data"), page), "chkEvalData", 60, 45, 3000, 285);
+    ssTabValues = placed(new KeyedTabWidget(QPoint(30, 390), page), "ssTabValues", -15, 360, 8880, 3900);
 
     const struct {
         QWidget *&page;
@@ -333,10 +317,9 @@ void UCScript::BuildEvaluationPage(QWidget *page)
     cmbLanguageScriptWarning = newLanguageList(QStringLiteral("cmbLanguageScriptWarning"), panelToolbar, 2235, 60);
     cmbLanguageScriptGood = newLanguageList(QStringLiteral("cmbLanguageScriptGood"), panelToolbar, 2235, 60);
 
-    lblReferenceValue = new QLabel(QStringLiteral("Reference Value:"), panelToolbar);
-    lblReferenceValue->setObjectName(QStringLiteral("lblReferenceValue"));
+    lblReferenceValue = placed(new QLabel(QStringLiteral("Reference Value:"), panelToolbar), "lblReferenceValue",
+                               4410, 120, 1575, 195);
     lblReferenceValue->setAutoFillBackground(true);
-    place(lblReferenceValue, 4410, 120, 1575, 195);
 
     const struct {
         NumericBox *&box;
