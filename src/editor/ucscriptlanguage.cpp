@@ -3,6 +3,7 @@
 #include "ucscript.h"
 
 #include "keyedtabwidget.h"
+#include "skipstep.h"
 
 #include "common/error.h"
 #include "common/languagefiles.h"
@@ -82,16 +83,6 @@ void setForeColor(QWidget *widget, const QColor &color, bool button)
     }
 }
 
-// Runs one step; a failing step is skipped.
-template <class Step>
-void tryStep(Step &&step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
 } // namespace
 
 void UCScript::ChangeLanguage(const QString &pLanguageId)
@@ -111,7 +102,7 @@ void UCScript::ChangeLanguage(const QString &pLanguageId)
 
     // From here on a text that cannot be read or assigned is skipped.
     const auto text = [&](const QString &key, const std::function<void(const QString &)> &assign) {
-        tryStep([&] { assign(reader->GetText(section, key)); });
+        skipOnFailure([&] { assign(reader->GetText(section, key)); });
     };
 
     text(QStringLiteral("MsgNoEvaluate"), [&](const QString &t) { gMsgNoEvaluate = t; });
@@ -180,14 +171,14 @@ void UCScript::ApplySkin()
     const auto group = [&](long (*getter)(const host::Skin *), const QList<QWidget *> &controls,
                            void (*assign)(QWidget *, const QColor &, bool), bool buttons) {
         long color = -1;
-        tryStep([&] { color = getter(gSkin); });
+        skipOnFailure([&] { color = getter(gSkin); });
         if (color < 0)
             return;
-        tryStep(keepColours);
+        skipOnFailure(keepColours);
         for (QWidget *control : controls)
-            tryStep([&] { assign(control, colorOf(color), buttons); });
+            skipOnFailure([&] { assign(control, colorOf(color), buttons); });
     };
-    tryStep([&] {
+    skipOnFailure([&] {
         const long color = GetFormBackColor(gSkin);
         if (color >= 0) {
             m_formBackColor = colorOf(color);

@@ -2,6 +2,7 @@
 #include "ucscript.h"
 
 #include "keyedtabwidget.h"
+#include "skipstep.h"
 
 #include "common/error.h"
 #include "common/showerror.h"
@@ -66,14 +67,8 @@ bool UCScript::CheckScriptCode(QString &pReport, bool &pGeneral)
 {
     // Nothing inside is reported or raised: the outcome is the script host's
     // error number after the code was added.
-    const auto ignoringErrors = [](const std::function<void()> &statement) {
-        try {
-            statement();
-        } catch (...) {
-        }
-    };
     bool result = true;
-    ignoringErrors([&] {
+    skipOnFailure([&] {
         if (!m_scriptControl)
             m_scriptControl = std::make_unique<::ScriptControl>();
     });
@@ -82,12 +77,12 @@ bool UCScript::CheckScriptCode(QString &pReport, bool &pGeneral)
 
     QComboBox *list = nullptr;
     QTextEdit *pane = nullptr;
-    ignoringErrors([&] { pane = CurrentPane(pGeneral, ssTabValues->selectedKey(), &list); });
+    skipOnFailure([&] { pane = CurrentPane(pGeneral, ssTabValues->selectedKey(), &list); });
     if (pane) {
-        ignoringErrors([&] { m_scriptControl->setLanguage(list->currentText()); });
-        ignoringErrors([&] { m_scriptControl->addCode(pane->toPlainText()); });
+        skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
+        skipOnFailure([&] { m_scriptControl->addCode(pane->toPlainText()); });
     }
-    ignoringErrors([&] {
+    skipOnFailure([&] {
         const ScriptErrorInfo &error = m_scriptControl->error();
         if (error.Number != 0) {
             result = false;

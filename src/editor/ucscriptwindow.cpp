@@ -5,6 +5,7 @@
 #include "imagelist.h"
 #include "keyedtabwidget.h"
 #include "numericbox.h"
+#include "skipstep.h"
 
 #include "common/error.h"
 #include "platform/ui/twips.h"
@@ -97,15 +98,6 @@ QRect twipsOf(const QWidget *widget)
     const QRect g = widget->geometry();
     return {ui::pixelsToTwips(g.x()), ui::pixelsToTwips(g.y()), ui::pixelsToTwips(g.width()),
             ui::pixelsToTwips(g.height())};
-}
-
-template <class Step>
-void skipOnFailure(Step &&step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
 }
 
 } // namespace
