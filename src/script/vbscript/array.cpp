@@ -76,7 +76,7 @@ Ref<Array> Array::clone() const
 
 Variant &Array::at(std::span<const std::int32_t> indices)
 {
-    if (indices.size() != m_bounds.size())
+    if (indices.empty() || indices.size() != m_bounds.size())
         raiseError(9);
     std::size_t flat = 0;
     std::size_t stride = 1;
