@@ -2,7 +2,7 @@
 // scheduler agents, continuous checks and a quick look at a job.
 #include "colorizecommand.h"
 #include "evaluatecommand.h"
-#include "jscriptcommands.h"
+#include "scriptcommands.h"
 #include "showcommand.h"
 
 #include <QCoreApplication>
@@ -20,8 +20,8 @@ struct Command
 
 const Command commands[] = {
     {"show", "show JOB.xml                 print the job's sensor as the model reads it", showJobCommand},
-    {"run", "run [--language VBScript|JScript] FILE [ARG...]  run the script's Main and print its result", runCommand},
-    {"check", "check [--language VBScript|JScript] FILE         compile the script only", checkCommand},
+    {"run", "run [--language VBScript|JScript] [--timeout MS] FILE [ARG...]  run the script's Main and print its result", runScriptCommand},
+    {"check", "check [--language VBScript|JScript] FILE         compile the script only", checkScriptCommand},
     {"colorize", "colorize [--language VBScript|JScript] FILE  print the script as coloured rich text", colorizeCommand},
     {"evaluate", "evaluate [--timeout MS] JOB.xml  evaluate the job's sensor as a monitoring plugin (exit 0-3)", evaluateJobCommand},
 };

@@ -2,6 +2,7 @@
 
 #include "bridge/automationobjects.h"
 #include "bridge/qobjectadapter.h"
+#include "bridge/scripterror.h"
 #include "bridge/variantconvert.h"
 #include "common/error.h"
 #include "jscript/jscriptengine.h"
@@ -15,18 +16,6 @@ enum class Language { VBScript, JScript };
 
 const QString kVBScript = QStringLiteral("VBScript");
 const QString kJScript = QStringLiteral("JScript");
-
-ScriptErrorInfo fromEngine(const vbs::ScriptError &e)
-{
-    ScriptErrorInfo info;
-    info.Number = e.number;
-    info.Description = bridge::toQString(e.description);
-    info.Source = bridge::toQString(e.source);
-    info.Text = bridge::toQString(e.text);
-    info.Line = e.line;
-    info.Column = e.column;
-    return info;
-}
 
 QString timeoutText(int milliseconds)
 {
@@ -64,7 +53,7 @@ struct ScriptControl::Private
     // After a VBScript call: the engine's error, with the time-out told as such.
     void takeVBScriptError()
     {
-        error = fromEngine(vbscript->lastError());
+        error = bridge::errorInfo(vbscript->lastError());
         if (error.Number == vbs::kCancelledError && timeout > 0)
             error.Description = timeoutText(timeout);
     }
@@ -149,7 +138,7 @@ QVariant ScriptControl::run(const QString &name, QVariantList &args)
         for (const QVariant &arg : args)
             values.push_back(bridge::toVariant(arg, QObjectAdapter::Ownership::Caller));
     } catch (const vbs::ScriptException &e) {
-        d->error = fromEngine(e.error);
+        d->error = bridge::errorInfo(e.error);
         d->error.Source = QString::fromUtf16(vbs::kRuntimeSource.data(), static_cast<qsizetype>(vbs::kRuntimeSource.size()));
         d->raise();
     }

@@ -4,6 +4,18 @@
 
 namespace bridge {
 
+ScriptErrorInfo errorInfo(const vbs::ScriptError &error)
+{
+    ScriptErrorInfo info;
+    info.Number = error.number;
+    info.Description = toQString(error.description);
+    info.Source = toQString(error.source);
+    info.Text = toQString(error.text);
+    info.Line = error.line;
+    info.Column = error.column;
+    return info;
+}
+
 void raiseInScript(const Error &error)
 {
     vbs::ScriptError e;

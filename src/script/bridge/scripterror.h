@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "script/scriptcontrol.h"
 #include "script/vbscript/errors.h"
 
 #include <exception>
@@ -8,6 +9,9 @@
 // Raising the system's errors inside the VBScript engine, and the engine's
 // errors as the system's.
 namespace bridge {
+
+// The engine's error in the script host's fields.
+ScriptErrorInfo errorInfo(const vbs::ScriptError &error);
 
 // An Error as a runtime error of the running script (its number,
 // description and source; an empty source becomes "VBScript runtime error").

@@ -1,4 +1,4 @@
-// sensor-script run and check with --language JScript.
+// sensor-script run and check, in both languages.
 #include "runprogram.h"
 #include "testsupport.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-class JScriptCommands : public ::testing::Test
+class ScriptCommands : public ::testing::Test
 {
 protected:
     QString script(const char *code)
@@ -27,7 +27,7 @@ protected:
     int count = 0;
 };
 
-TEST_F(JScriptCommands, RunPrintsMainsResult)
+TEST_F(ScriptCommands, RunPrintsMainsResult)
 {
     const ProgramRun run = js("run", script("function Main(a, b) {\n  return a + '/' + b;\n}\n"), {QStringLiteral("x"), QStringLiteral("y")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -37,7 +37,7 @@ TEST_F(JScriptCommands, RunPrintsMainsResult)
     EXPECT_EQ(boolean.out, QStringLiteral("True\n"));
 }
 
-TEST_F(JScriptCommands, RunReachesTheAutomationObjects)
+TEST_F(ScriptCommands, RunReachesTheAutomationObjects)
 {
     const ProgramRun run = js("run", script("function Main(p) {\n  var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
                                             "  var d = new ActiveXObject('Scripting.Dictionary');\n  d.Add('exists', fso.FolderExists(p));\n"
@@ -47,7 +47,7 @@ TEST_F(JScriptCommands, RunReachesTheAutomationObjects)
     EXPECT_EQ(run.out, QStringLiteral("True\n"));
 }
 
-TEST_F(JScriptCommands, CompileErrorExits1WithTheReport)
+TEST_F(ScriptCommands, CompileErrorExits1WithTheReport)
 {
     for (const char *command : {"run", "check"}) {
         const ProgramRun run = js(command, script("var a = 1;\nvar b = (a + ;\n"));
@@ -59,7 +59,7 @@ TEST_F(JScriptCommands, CompileErrorExits1WithTheReport)
     }
 }
 
-TEST_F(JScriptCommands, RuntimeErrorExits2)
+TEST_F(ScriptCommands, RuntimeErrorExits2)
 {
     const ProgramRun run = js("run", script("function Main() {\n  return missing + 1;\n}"));
     EXPECT_EQ(run.exitCode, 2);
@@ -67,14 +67,14 @@ TEST_F(JScriptCommands, RuntimeErrorExits2)
     EXPECT_TRUE(run.err.contains(QLatin1String("Line: 2\nText:   return missing + 1;\nSource: JScript runtime error"))) << run.err.toStdString();
 }
 
-TEST_F(JScriptCommands, CheckRunsNothing)
+TEST_F(ScriptCommands, CheckRunsNothing)
 {
     // Global code that would never end, and one that would fail: a check only compiles.
     EXPECT_EQ(js("check", script("while (true) {}")).exitCode, 0);
     EXPECT_EQ(js("check", script("undefinedFunction();")).exitCode, 0);
 }
 
-TEST_F(JScriptCommands, OtherLanguagesStillGoToVBScript)
+TEST_F(ScriptCommands, OtherLanguagesStillGoToVBScript)
 {
     const QString vbs = script("Function Main()\n  Main = 6 * 7\nEnd Function");
     const ProgramRun run = sensorScript({QStringLiteral("run"), vbs});
@@ -83,10 +83,36 @@ TEST_F(JScriptCommands, OtherLanguagesStillGoToVBScript)
     EXPECT_EQ(sensorScript({QStringLiteral("check"), QStringLiteral("--language"), QStringLiteral("Perl"), vbs}).exitCode, 64);
 }
 
-TEST_F(JScriptCommands, BadUsageAndMissingFile)
+TEST_F(ScriptCommands, VBScriptReachesTheAutomationObjects)
+{
+    const QString vbs = script("Function Main(p)\n  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+                               "  Main = fso.FolderExists(p) And Not fso.FileExists(p & \"/none\")\nEnd Function");
+    const ProgramRun run = sensorScript({QStringLiteral("run"), vbs, dir.path()});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("True\n"));
+}
+
+// A script that never ends is stopped at the time-out in either language,
+// with the report of error 18.
+TEST_F(ScriptCommands, EndlessLoopsStopAtTheTimeout)
+{
+    const QString vbs = script("Function Main()\n  Do\n  Loop\nEnd Function");
+    const QString js = script("function Main() {\n  for (;;) {}\n}");
+    const ProgramRun vbRun = sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("300"), vbs});
+    const ProgramRun jsRun = sensorScript({QStringLiteral("run"), QStringLiteral("--language"), QStringLiteral("JScript"),
+                                           QStringLiteral("--timeout"), QStringLiteral("300"), js});
+    for (const ProgramRun &run : {vbRun, jsRun}) {
+        EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String("Number: 18\n"))) << run.err.toStdString();
+    }
+}
+
+TEST_F(ScriptCommands, BadUsageAndMissingFile)
 {
     EXPECT_EQ(sensorScript({QStringLiteral("run"), QStringLiteral("--language"), QStringLiteral("JScript")}).exitCode, 64);
     EXPECT_EQ(js("check", dir.filePath(QStringLiteral("none.js"))).exitCode, 66);
+    EXPECT_EQ(sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("soon"), script("")}).exitCode, 64);
+    EXPECT_EQ(sensorScript({QStringLiteral("check"), script(""), QStringLiteral("extra")}).exitCode, 64);
 }
 
 } // namespace
