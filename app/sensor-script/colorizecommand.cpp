@@ -1,10 +1,10 @@
 #include "colorizecommand.h"
 
+#include "scriptfile.h"
+
 #include "script/colorizer/scriptcolorizer.h"
 #include "script/colorizer/scriptdialect.h"
 
-#include <QFile>
-#include <QStringDecoder>
 #include <QTextStream>
 
 #include <optional>
@@ -18,23 +18,6 @@ int usage(QTextStream &err)
 {
     err << "usage: sensor-script colorize [--language VBScript|JScript] FILE\n";
     return exitUsage;
-}
-
-// The file's text: UTF-8 unless a byte order mark says otherwise; nothing
-// (after a message) when it cannot be read.
-std::optional<QString> readText(const QString &path, QTextStream &err)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "sensor-script colorize: cannot read " << path << ": " << file.errorString() << '\n';
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
-    QString text = decoder(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
 }
 
 } // namespace
@@ -58,7 +41,7 @@ int colorizeCommand(const QStringList &args)
     if (args.size() != i + 1)
         return usage(err);
 
-    const std::optional<QString> text = readText(args[i], err);
+    const std::optional<QString> text = readScriptFile(args[i], "colorize");
     if (!text)
         return exitNoInput;
     const QString richText = dialect ? colorizer::ScriptColorizer::colorize(*text, *dialect)

@@ -1,5 +1,7 @@
 #include "scriptcommands.h"
 
+#include "scriptfile.h"
+
 #include "script/bridge/automationobjects.h"
 #include "script/bridge/scripterror.h"
 #include "script/jscript/jscriptengine.h"
@@ -7,9 +9,7 @@
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
 
-#include <QFile>
 #include <QString>
-#include <QStringDecoder>
 #include <QTextStream>
 
 #include <vector>
@@ -83,22 +83,6 @@ bool parseArgs(const QStringList &args, const char *command, bool allowScriptArg
     return true;
 }
 
-// The file's text: UTF-8 unless a byte order mark says otherwise.
-bool readScript(const QString &path, QString &text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QTextStream(stderr) << "sensor-script: cannot read " << path << ": " << file.errorString() << '\n';
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
-    text = decoder(bytes);
-    if (!text.isEmpty() && text.front() == QChar(0xFEFF))
-        text.remove(0, 1);
-    return true;
-}
-
 // Main's result as CStr writes it, or its TypeName for what CStr cannot write.
 QString vbscriptDisplay(const vbs::Variant &v)
 {
@@ -160,10 +144,10 @@ int runScriptCommand(const QStringList &args)
     Invocation inv;
     if (!parseArgs(args, "run", true, inv))
         return kUsage;
-    QString source;
-    if (!readScript(inv.file, source))
+    const std::optional<QString> source = readScriptFile(inv.file, "run");
+    if (!source)
         return kUnreadable;
-    return inv.jscript ? runJScript(inv, source) : runVBScript(inv, source);
+    return inv.jscript ? runJScript(inv, *source) : runVBScript(inv, *source);
 }
 
 int checkScriptCommand(const QStringList &args)
@@ -171,13 +155,13 @@ int checkScriptCommand(const QStringList &args)
     Invocation inv;
     if (!parseArgs(args, "check", false, inv))
         return kUsage;
-    QString source;
-    if (!readScript(inv.file, source))
+    const std::optional<QString> source = readScriptFile(inv.file, "check");
+    if (!source)
         return kUnreadable;
     if (inv.jscript) {
         JScriptEngine engine;
-        return engine.check(source) ? 0 : fail(engine.error(), kCompileFailed);
+        return engine.check(*source) ? 0 : fail(engine.error(), kCompileFailed);
     }
     vbs::Engine engine;
-    return engine.check(source.toStdU16String()) ? 0 : fail(bridge::errorInfo(engine.lastError()), kCompileFailed);
+    return engine.check(source->toStdU16String()) ? 0 : fail(bridge::errorInfo(engine.lastError()), kCompileFailed);
 }

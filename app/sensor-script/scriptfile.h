@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// A script file's text: UTF-8 unless a byte order mark says otherwise, the
+// mark removed. Nothing, after a message on standard error naming `command`,
+// when the file cannot be read.
+std::optional<QString> readScriptFile(const QString &path, const char *command);
