@@ -2,7 +2,7 @@
 
 // Test seam for the error report and the message box: records every call of
 // the error recorder and every message box, in order, and answers the boxes.
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "host/errorrecorder.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"

@@ -3,10 +3,10 @@
 #include "editor/keyedtabwidget.h"
 #include "editor/ucscript.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/nodes.h"
-#include "host/documentjobdata.h"
-#include "host/skins.h"
+#include "hostkit/documentjobdata.h"
+#include "hostkit/skins.h"
 #include "platform/ui/msgbox.h"
 
 #include <QAction>
@@ -42,11 +42,11 @@ const QString jobFilter = QStringLiteral("Job definitions (*.xml);;All files (*)
 EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId, const QString &skinName)
     : m_dataFolder(dataFolder), m_languageId(languageId), m_skinName(skinName)
 {
-    host::DocumentJobData::setDefaultInterfaceLanguage(languageId);
-    m_skin = host::createSkin(skinName);
+    hostkit::DocumentJobData::setDefaultInterfaceLanguage(languageId);
+    m_skin = hostkit::createSkin(skinName);
     if (!m_skin) {
-        m_skinName = host::skinNames().value(0);
-        m_skin = host::createSkin(m_skinName);
+        m_skinName = hostkit::skinNames().value(0);
+        m_skin = hostkit::createSkin(m_skinName);
     }
     m_notifier.setCallback([this] { setWindowModified(true); });
 
@@ -97,7 +97,7 @@ void EditorWindow::buildMenus()
 
     QMenu *skins = menuBar()->addMenu(tr("S&kin"));
     auto *skinGroup = new QActionGroup(this);
-    for (const QString &skin : host::skinNames()) {
+    for (const QString &skin : hostkit::skinNames()) {
         QAction *action = skins->addAction(skin, this, [this, skin] { changeSkin(skin); });
         action->setCheckable(true);
         action->setChecked(skin.compare(m_skinName, Qt::CaseInsensitive) == 0);
@@ -123,7 +123,7 @@ void EditorWindow::fillLanguageMenu()
 void EditorWindow::changeLanguage(const QString &languageId)
 {
     m_languageId = languageId;
-    host::DocumentJobData::setDefaultInterfaceLanguage(languageId);
+    hostkit::DocumentJobData::setDefaultInterfaceLanguage(languageId);
     try {
         if (m_editor)
             m_editor->Engine_ChangeInterfaceLanguage(languageId);
@@ -134,7 +134,7 @@ void EditorWindow::changeLanguage(const QString &languageId)
 
 void EditorWindow::changeSkin(const QString &name)
 {
-    std::unique_ptr<host::Skin> skin = host::createSkin(name);
+    std::unique_ptr<host::Skin> skin = hostkit::createSkin(name);
     if (!skin)
         return;
     m_skinName = name;

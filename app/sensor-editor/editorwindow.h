@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/callbacknotifier.h"
+#include "hostkit/callbacknotifier.h"
 #include "host/skin.h"
 #include "platform/xml/xmlnode.h"
 
@@ -57,7 +57,7 @@ private:
     QString m_languageId;
     QString m_skinName;
     QString m_path;
-    host::CallbackNotifier m_notifier;
+    hostkit::CallbackNotifier m_notifier;
     std::unique_ptr<host::Skin> m_skin;
     std::unique_ptr<host::Skin> m_previousSkin;   // kept while an editor may still refer to it
     XmlNode m_languages;

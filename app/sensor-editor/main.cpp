@@ -7,7 +7,7 @@
 // it is shown and laid out, then exits.
 #include "editorwindow.h"
 
-#include "host/referenceobjects.h"
+#include "hostkit/referenceobjects.h"
 #include "platform/ui/msgbox.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     parser.addOptions({dataOption, langOption, skinOption, pageOption, shotOption});
     parser.process(app);
 
-    host::installReferenceObjects();
+    hostkit::installReferenceObjects();
 
     // A picture run asks nobody: messages go to standard error, answered OK.
     if (parser.isSet(shotOption))

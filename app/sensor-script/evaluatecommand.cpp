@@ -1,6 +1,6 @@
 #include "evaluatecommand.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "jobfile.h"
 #include "script/scriptcontrol.h"
 #include "tools/testevaluation.h"

@@ -1,6 +1,6 @@
 #include "jobfile.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QFile>
 

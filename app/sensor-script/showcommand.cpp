@@ -1,6 +1,6 @@
 #include "showcommand.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/regional.h"
 #include "jobfile.h"
 

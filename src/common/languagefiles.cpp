@@ -1,6 +1,6 @@
 #include "languagefiles.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/nodes.h"
 
 #include <QFileInfo>

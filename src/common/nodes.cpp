@@ -1,6 +1,6 @@
 #include "nodes.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 XmlNode GetNewNode(int nodeType, QString &name)
 {

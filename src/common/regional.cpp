@@ -1,6 +1,6 @@
 #include "regional.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QLocale>
 #include <cmath>

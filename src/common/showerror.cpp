@@ -1,6 +1,6 @@
 #include "showerror.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "host/errorrecorder.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"

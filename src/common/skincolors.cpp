@@ -1,6 +1,6 @@
 #include "skincolors.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "host/skin.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "imagelist.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 QIcon ImageList::picture(const QString &key) const
 {

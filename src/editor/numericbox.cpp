@@ -1,6 +1,6 @@
 #include "numericbox.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/regional.h"
 
 #include <QDoubleValidator>

@@ -3,7 +3,7 @@
 #include "imagelist.h"
 #include "keyedtabwidget.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/nodes.h"
 #include "common/showerror.h"
 #include "host/jobdata.h"

@@ -5,7 +5,7 @@
 #include "numericbox.h"
 #include "scripttext.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/regional.h"
 #include "common/showerror.h"
 #include "host/jobdata.h"

@@ -5,7 +5,7 @@
 #include "keyedtabwidget.h"
 #include "skipstep.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/languagefiles.h"
 #include "common/skincolors.h"
 #include "host/languagereader.h"

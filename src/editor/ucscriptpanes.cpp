@@ -4,7 +4,7 @@
 #include "keyedtabwidget.h"
 #include "skipstep.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/showerror.h"
 #include "host/colorizer.h"
 #include "host/registry.h"

@@ -4,7 +4,7 @@
 #include "keyedtabwidget.h"
 #include "numericbox.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "host/notifier.h"
 
 #include <QComboBox>

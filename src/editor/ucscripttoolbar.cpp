@@ -4,7 +4,7 @@
 
 #include "keyedtabwidget.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/showerror.h"
 #include "host/jobsectioneditor.h"
 #include "host/registry.h"

@@ -5,7 +5,7 @@
 #include "keyedtabwidget.h"
 #include "scripttext.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/showerror.h"
 #include "platform/ui/msgbox.h"
 

@@ -7,7 +7,7 @@
 #include "numericbox.h"
 #include "skipstep.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "platform/ui/twips.h"
 
 #include <QAction>

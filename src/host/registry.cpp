@@ -7,7 +7,7 @@
 #include "languagereader.h"
 #include "skin.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <functional>
 #include <memory>
@@ -8,7 +8,7 @@
 // The objects the editor creates by name (error recorder, job data, section
 // editor, language reader, colouriser, database connection, ...) come from
 // factory slots. The host kit installs its reference implementations
-// (host::installReferenceObjects); a host or a test replaces any of them.
+// (hostkit::installReferenceObjects); a host or a test replaces any of them.
 namespace host {
 
 template <class T>

@@ -1,6 +1,6 @@
 #include "cevaldata.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/nodes.h"
 #include "model/valuerules.h"
 

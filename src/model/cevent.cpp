@@ -1,6 +1,6 @@
 #include "cevent.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "model/valuerules.h"
 
 void cEvent::SetEventXML(const XmlNode &pData)

@@ -1,6 +1,6 @@
 #include "cjob.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/nodes.h"
 #include "model/valuerules.h"
 

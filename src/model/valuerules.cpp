@@ -1,6 +1,6 @@
 #include "valuerules.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/regional.h"
 
 namespace valuerules {

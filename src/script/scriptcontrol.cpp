@@ -4,7 +4,7 @@
 #include "bridge/qobjectadapter.h"
 #include "bridge/scripterror.h"
 #include "bridge/variantconvert.h"
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "jscript/jscriptengine.h"
 #include "script/vbscript/engine.h"
 

@@ -1,6 +1,6 @@
 #include "testevaluation.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/regional.h"
 #include "script/bridge/variantconvert.h"
 #include "scripterrorreport.h"

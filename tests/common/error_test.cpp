@@ -1,4 +1,4 @@
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/showerror.h"
 #include "reportcapture.h"
 

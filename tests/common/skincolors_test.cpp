@@ -1,6 +1,6 @@
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/skincolors.h"
-#include "host/paletteskin.h"
+#include "hostkit/paletteskin.h"
 
 #include <gtest/gtest.h>
 
@@ -37,20 +37,20 @@ class SkinGetter : public ::testing::TestWithParam<GetterRow>
 
 TEST_P(SkinGetter, AnswersTheSkinsMemberOfTheSameName)
 {
-    host::PaletteSkin::Palette palette;
+    hostkit::PaletteSkin::Palette palette;
     palette.formBack = 0x010101;
     palette.tabBack = 0x020202;
     palette.font = 0x030303;
     palette.toolbarBack = 0x040404;
     palette.toolbarFont = 0x050505;
     palette.buttonBack = 0x060606;
-    const host::PaletteSkin skin(palette);
+    const hostkit::PaletteSkin skin(palette);
     EXPECT_EQ(GetParam().getter(&skin), (skin.*GetParam().member)());
 }
 
 TEST_P(SkinGetter, NegativeMeansNoColourAndIsPassedOn)
 {
-    const host::PaletteSkin skin{host::PaletteSkin::Palette{}};
+    const hostkit::PaletteSkin skin{hostkit::PaletteSkin::Palette{}};
     EXPECT_EQ(GetParam().getter(&skin), -1);
 }
 

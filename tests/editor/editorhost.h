@@ -9,9 +9,9 @@
 #include "editor/keyedtabwidget.h"
 #include "editor/numericbox.h"
 #include "editor/ucscript.h"
-#include "host/callbacknotifier.h"
-#include "host/referenceobjects.h"
-#include "host/skins.h"
+#include "hostkit/callbacknotifier.h"
+#include "hostkit/referenceobjects.h"
+#include "hostkit/skins.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +31,7 @@ struct ReferenceObjects
     ReferenceObjects()
     {
         static const bool installed = [] {
-            host::installReferenceObjects();
+            hostkit::installReferenceObjects();
             return true;
         }();
         (void)installed;
@@ -42,8 +42,8 @@ struct EditorHost
 {
     ReferenceObjects objects;
     ReportCapture capture;
-    host::CallbackNotifier notifier;
-    std::unique_ptr<host::Skin> skin = host::createSkin(QStringLiteral("classic"));
+    hostkit::CallbackNotifier notifier;
+    std::unique_ptr<host::Skin> skin = hostkit::createSkin(QStringLiteral("classic"));
     std::unique_ptr<UCScript> editor = std::make_unique<UCScript>();
 
     // Engine_InitControl, Engine_SetPathData, Engine_SetData, Engine_ShowData.

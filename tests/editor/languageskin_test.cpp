@@ -1,8 +1,8 @@
 // The interface texts from the language files and the colours of the skins.
 #include "editorhost.h"
 
-#include "host/lnglanguagereader.h"
-#include "host/paletteskin.h"
+#include "hostkit/lnglanguagereader.h"
+#include "hostkit/paletteskin.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -16,7 +16,7 @@ namespace {
 
 QString lngText(const QString &id, const QString &key)
 {
-    host::LngLanguageReader reader;
+    hostkit::LngLanguageReader reader;
     QString folder = sourcePath(QStringLiteral("data"));
     EXPECT_TRUE(reader.LoadLanguage(id, folder));
     return reader.GetText(QStringLiteral("frmJob"), key);
@@ -82,10 +82,10 @@ TEST(Language, BeforeAnyFileTheMessagesAreEmptyAndTheTextsDesigned)
 class SkinWithoutTabColour : public host::Skin
 {
 public:
-    long GetFormBackColor() const override { return host::PaletteSkin::bgr(10, 20, 30); }
-    long GetColorFont() const override { return host::PaletteSkin::bgr(250, 240, 230); }
-    long GetToolbarBackColor() const override { return host::PaletteSkin::bgr(40, 50, 60); }
-    long GetToolbarColorFont() const override { return host::PaletteSkin::bgr(200, 210, 220); }
+    long GetFormBackColor() const override { return hostkit::PaletteSkin::bgr(10, 20, 30); }
+    long GetColorFont() const override { return hostkit::PaletteSkin::bgr(250, 240, 230); }
+    long GetToolbarBackColor() const override { return hostkit::PaletteSkin::bgr(40, 50, 60); }
+    long GetToolbarColorFont() const override { return hostkit::PaletteSkin::bgr(200, 210, 220); }
     long GetButtonBackColor() const override { return -1; }
 };
 
@@ -104,7 +104,7 @@ TEST(Skin, DarkColoursTheFiveGroups)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    const std::unique_ptr<host::Skin> dark = host::createSkin(QStringLiteral("dark"));
+    const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
     host.editor->Engine_ChangeSettings(dark.get());
     const auto colour = [](long bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff); };
     UCScript &editor = *host.editor;
@@ -150,8 +150,8 @@ class SkinWithTabColoursOnly : public host::Skin
 {
 public:
     long GetFormBackColor() const override { return -1; }
-    long GetTabBackColor() const override { return host::PaletteSkin::bgr(10, 20, 30); }
-    long GetColorFont() const override { return host::PaletteSkin::bgr(250, 240, 230); }
+    long GetTabBackColor() const override { return hostkit::PaletteSkin::bgr(10, 20, 30); }
+    long GetColorFont() const override { return hostkit::PaletteSkin::bgr(250, 240, 230); }
 };
 
 // The colours a control draws its background and text with.
@@ -193,7 +193,7 @@ TEST(Skin, NoSkinObjectLeavesEveryColour)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    const std::unique_ptr<host::Skin> dark = host::createSkin(QStringLiteral("dark"));
+    const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
     host.editor->Engine_ChangeSettings(dark.get());
     const QColor before = host.editor->chkActive->palette().color(QPalette::WindowText);
     host.editor->Engine_ChangeSettings(nullptr);

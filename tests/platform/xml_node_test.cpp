@@ -1,6 +1,6 @@
 // Node operations: lifetime of removed and orphaned nodes, appending within
 // and across documents, copies, text, attributes, and the null node.
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "platform/xml/xmlnode.h"
 #include "testsupport.h"
 

@@ -1,6 +1,6 @@
 // Reading XML text and files into documents: what survives a parse and a
 // serialization, the white-space rule, and the errors a bad text gives.
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "platform/xml/xmlnode.h"
 #include "testsupport.h"
 

@@ -1,6 +1,6 @@
 // Location paths: what a path selects in a job document, and the error an
 // ill-formed path raises.
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "platform/xml/xmlnode.h"
 #include "testsupport.h"
 

@@ -1,6 +1,6 @@
 // Writing nodes back as XML text: CDATA holding "]]>", indentation, nodes
 // built through the API, and the text of single nodes.
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "platform/xml/xmlnode.h"
 #include "testsupport.h"
 

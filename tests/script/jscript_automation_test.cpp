@@ -5,7 +5,7 @@
 #include "script/scriptcontrol.h"
 #include "testsupport.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QJSEngine>
 #include <gtest/gtest.h>

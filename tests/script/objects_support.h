@@ -4,7 +4,7 @@
 // through the meta-object (QMetaMethod::invoke, QObject::property), so the
 // tests see what a script sees, Error exceptions included.
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QMetaMethod>
 #include <QObject>

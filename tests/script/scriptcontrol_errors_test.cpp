@@ -2,7 +2,7 @@
 #include "script/scriptcontrol.h"
 #include "testsupport.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <gtest/gtest.h>
 

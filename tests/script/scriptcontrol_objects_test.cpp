@@ -4,7 +4,7 @@
 #include "script/scriptcontrol.h"
 #include "testsupport.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QPointer>
 #include <gtest/gtest.h>

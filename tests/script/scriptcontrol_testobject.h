@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "locationpath.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "domtext.h"
 
 namespace {

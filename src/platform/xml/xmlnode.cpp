@@ -1,6 +1,6 @@
 #include "xmlnode.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "domtext.h"
 #include "locationpath.h"
 #include "xmlreader.h"

@@ -2,7 +2,7 @@
 
 #include "adoerrors.h"
 #include "adorecordset.h"
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "connectionstring.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "adofield.h"
 
 #include "adoerrors.h"
-#include "common/error.h"
+#include "errorcore/error.h"
 
 AdoField::AdoField(std::shared_ptr<RecordsetData> data, int index, QObject *parent)
     : QObject(parent)

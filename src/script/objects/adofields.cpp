@@ -2,7 +2,7 @@
 
 #include "adoerrors.h"
 #include "adofield.h"
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "adoconnection.h"
 #include "adoerrors.h"
 #include "adofields.h"
-#include "common/error.h"
+#include "errorcore/error.h"
 
 namespace {
 

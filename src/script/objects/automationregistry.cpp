@@ -4,7 +4,7 @@
 #include "adorecordset.h"
 #include "filesystemobject.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "connectionstring.h"
 
 #include "adoerrors.h"
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QRegularExpression>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "fsopaths.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QDir>
 #include <QFileInfo>

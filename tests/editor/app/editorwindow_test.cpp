@@ -5,7 +5,7 @@
 #include "testsupport.h"
 
 #include "editor/ucscript.h"
-#include "host/referenceobjects.h"
+#include "hostkit/referenceobjects.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -23,7 +23,7 @@ struct Window : ::testing::Test
     Window()
     {
         static const bool installed = [] {
-            host::installReferenceObjects();
+            hostkit::installReferenceObjects();
             return true;
         }();
         (void)installed;

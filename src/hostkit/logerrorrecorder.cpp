@@ -1,13 +1,13 @@
 #include "logerrorrecorder.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-namespace host {
+namespace hostkit {
 
 LogErrorRecorder::LogErrorRecorder(QString logPath)
     : m_logPath(std::move(logPath))
@@ -56,4 +56,4 @@ void LogErrorRecorder::append(const QString &text, double sizeLimit, bool starts
     file.write(text.toUtf8());
 }
 
-} // namespace host
+} // namespace hostkit

@@ -6,7 +6,7 @@
 class QDialogButtonBox;
 class QPlainTextEdit;
 
-namespace host {
+namespace hostkit {
 
 // The reference host's editor of one job section (properties, schedule,
 // documentation): the section's XML in a monospaced text box ("txtSection")
@@ -38,4 +38,4 @@ private:
     QDialogButtonBox *m_buttons = nullptr;
 };
 
-} // namespace host
+} // namespace hostkit

@@ -1,6 +1,6 @@
 #include "callbacknotifier.h"
 
-namespace host {
+namespace hostkit {
 
 CallbackNotifier::CallbackNotifier(std::function<void()> callback)
     : m_callback(std::move(callback))
@@ -19,4 +19,4 @@ void CallbackNotifier::setCallback(std::function<void()> callback)
     m_callback = std::move(callback);
 }
 
-} // namespace host
+} // namespace hostkit

@@ -2,7 +2,7 @@
 
 #include "host/jobdata.h"
 
-namespace host {
+namespace hostkit {
 
 // The reference job data object. It keeps the host's job text and its parsed
 // document, and builds the text the editor returns.
@@ -21,7 +21,7 @@ namespace host {
 // The interface language and the log text come from the host: a value set on
 // the object wins, otherwise the process-wide setting (set by the desktop host
 // before it creates the editor) is used.
-class DocumentJobData : public JobData
+class DocumentJobData : public host::JobData
 {
 public:
     // Parses the text and keeps it; a text that is not well-formed raises the
@@ -65,4 +65,4 @@ private:
     QString m_logText;
 };
 
-} // namespace host
+} // namespace hostkit

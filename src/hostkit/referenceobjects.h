@@ -9,8 +9,8 @@
 //   colorizers()         colorizer::ScriptColorizer ("CodeParser.Engine")
 // The desktop host calls it at start, before it creates the editor; a test
 // or an embedding host may then replace any slot.
-namespace host {
+namespace hostkit {
 
 void installReferenceObjects();
 
-} // namespace host
+} // namespace hostkit

@@ -1,13 +1,13 @@
 #include "xmlsectioneditor.h"
 
-#include "host/documentjobdata.h"
-#include "host/sectionxmldialog.h"
+#include "hostkit/documentjobdata.h"
+#include "hostkit/sectionxmldialog.h"
 #include "platform/ui/modal.h"
 
 #include <QApplication>
 #include <QDate>
 
-namespace host {
+namespace hostkit {
 namespace {
 
 XmlNode elementOf(const QString &text)
@@ -67,4 +67,4 @@ bool XmlSectionEditor::edit(const QString &title, QString &section)
     return true;
 }
 
-} // namespace host
+} // namespace hostkit

@@ -1,11 +1,11 @@
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/showerror.h"
 #include "host/colorizer.h"
 #include "host/jobdata.h"
 #include "host/jobsectioneditor.h"
 #include "host/languagereader.h"
-#include "host/logerrorrecorder.h"
-#include "host/referenceobjects.h"
+#include "hostkit/logerrorrecorder.h"
+#include "hostkit/referenceobjects.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
 #include "testsupport.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-void report(host::LogErrorRecorder &recorder, const Error &error, const QString &logText, double limit)
+void report(hostkit::LogErrorRecorder &recorder, const Error &error, const QString &logText, double limit)
 {
     for (long flag : {0L, 1L})
         recorder.record(0, error.description, QStringLiteral("Veltrano"), error.source, error, flag, logText,
@@ -26,7 +26,7 @@ void report(host::LogErrorRecorder &recorder, const Error &error, const QString 
 TEST(LogErrorRecorder, AppendsOneEntryPerReport)
 {
     QTemporaryDir dir;
-    host::LogErrorRecorder recorder(dir.filePath(QStringLiteral("state/veltrano/errors.log")));
+    hostkit::LogErrorRecorder recorder(dir.filePath(QStringLiteral("state/veltrano/errors.log")));
     report(recorder, Error(91, QStringLiteral("Object variable or With block variable not set"),
                            QStringLiteral(" cJob.GetType()  frmJob.Copy() ")),
            QStringLiteral("job DISK-VAR"), 1000000);
@@ -43,7 +43,7 @@ TEST(LogErrorRecorder, MovesAFullLogAside)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("errors.log"));
-    host::LogErrorRecorder recorder(path);
+    hostkit::LogErrorRecorder recorder(path);
     report(recorder, Error::fromNumber(5), QStringLiteral("first"), 50);
     report(recorder, Error::fromNumber(6), QStringLiteral("second"), 50);
     EXPECT_TRUE(readTextFile(path + QStringLiteral(".1")).contains(QStringLiteral("first")));
@@ -58,7 +58,7 @@ TEST(LogErrorRecorder, UnwritablePlaceRaises)
     QFile blocker(dir.filePath(QStringLiteral("file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    host::LogErrorRecorder recorder(dir.filePath(QStringLiteral("file/errors.log")));
+    hostkit::LogErrorRecorder recorder(dir.filePath(QStringLiteral("file/errors.log")));
     EXPECT_THROW(report(recorder, Error::fromNumber(5), QString(), 1000000), Error);
 }
 
@@ -66,7 +66,7 @@ TEST(LogErrorRecorder, DefaultPathFollowsTheStateDirectory)
 {
     const QByteArray saved = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_STATE_HOME", "/var/tmp/state-test");
-    EXPECT_EQ(host::LogErrorRecorder::defaultLogPath(), QStringLiteral("/var/tmp/state-test/veltrano/errors.log"));
+    EXPECT_EQ(hostkit::LogErrorRecorder::defaultLogPath(), QStringLiteral("/var/tmp/state-test/veltrano/errors.log"));
     qputenv("XDG_STATE_HOME", saved);
 }
 
@@ -80,7 +80,7 @@ TEST(LogErrorRecorder, InstalledAsTheReferenceRecorderReachedByShowError)
     host::ScopedFactory<host::JobSectionEditor> editors(host::jobSectionEditors(), nullptr);
     host::ScopedFactory<host::LanguageReader> readers(host::languageReaders(), nullptr);
     host::ScopedFactory<host::Colorizer> colorizers(host::colorizers(), nullptr);
-    host::installReferenceObjects();
+    hostkit::installReferenceObjects();
     ui::ScopedMsgBoxHandler silent([](const QString &, int, const QString &) { return int(ui::Ok); });
     QString extra, title;
     bool show = true;

@@ -1,5 +1,5 @@
-#include "host/documentjobdata.h"
-#include "host/xmlsectioneditor.h"
+#include "hostkit/documentjobdata.h"
+#include "hostkit/xmlsectioneditor.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 #include "testsupport.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-using host::XmlSectionEditor;
+using hostkit::XmlSectionEditor;
 
 struct Box
 {
@@ -191,9 +191,9 @@ TEST(SectionEditorDefaults, PropertiesHoldADescriptionInTheDefaultLanguage)
 
 TEST(SectionEditorDefaults, PropertiesFollowTheHostLanguage)
 {
-    host::DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("es"));
+    hostkit::DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("es"));
     const XmlNode properties = XmlSectionEditor().GetDefaultProperties();
-    host::DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("en"));
+    hostkit::DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("en"));
     const XmlNode language = properties.selectSingleNode(QStringLiteral("Description/Languages/Language[Default='1']"));
     EXPECT_EQ(language.selectSingleNode(QStringLiteral("Id")).text(), QStringLiteral("es"));
     EXPECT_EQ(language.selectSingleNode(QStringLiteral("Description")).text(), QStringLiteral("Nuevo sensor"));

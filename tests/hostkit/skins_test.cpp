@@ -1,5 +1,5 @@
-#include "host/paletteskin.h"
-#include "host/skins.h"
+#include "hostkit/paletteskin.h"
+#include "hostkit/skins.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ int channelDistance(long a, long b)
 
 TEST(Skins, ClassicGivesNoColourAtAll)
 {
-    const auto skin = host::createSkin(QStringLiteral("classic"));
+    const auto skin = hostkit::createSkin(QStringLiteral("classic"));
     ASSERT_TRUE(skin);
     for (const Member &member : members)
         EXPECT_EQ(((*skin).*member.get)(), -1) << member.name;
@@ -57,7 +57,7 @@ TEST(Skins, ClassicGivesNoColourAtAll)
 
 TEST(Skins, DarkGivesSixDistinctColours)
 {
-    const auto skin = host::createSkin(QStringLiteral("dark"));
+    const auto skin = hostkit::createSkin(QStringLiteral("dark"));
     ASSERT_TRUE(skin);
     for (const Member &member : members) {
         const long colour = ((*skin).*member.get)();
@@ -75,7 +75,7 @@ TEST(Skins, DarkGivesSixDistinctColours)
 // panels. 4.5:1 is the usual floor for normal-size text.
 TEST(Skins, DarkTextIsReadableOnItsBackgrounds)
 {
-    const auto skin = host::createSkin(QStringLiteral("dark"));
+    const auto skin = hostkit::createSkin(QStringLiteral("dark"));
     ASSERT_TRUE(skin);
     struct Pair { const char *text; long font; const char *on; long back; };
     const Pair pairs[] = {
@@ -92,21 +92,21 @@ TEST(Skins, DarkTextIsReadableOnItsBackgrounds)
 
 TEST(Skins, NamesAreCaseInsensitiveAndUnknownNamesGiveNothing)
 {
-    EXPECT_EQ(host::skinNames().first(), QStringLiteral("classic"));
-    for (const QString &name : host::skinNames()) {
-        EXPECT_TRUE(host::createSkin(name)) << name.toStdString();
-        EXPECT_TRUE(host::createSkin(QStringLiteral(" %1 ").arg(name.toUpper()))) << name.toStdString();
+    EXPECT_EQ(hostkit::skinNames().first(), QStringLiteral("classic"));
+    for (const QString &name : hostkit::skinNames()) {
+        EXPECT_TRUE(hostkit::createSkin(name)) << name.toStdString();
+        EXPECT_TRUE(hostkit::createSkin(QStringLiteral(" %1 ").arg(name.toUpper()))) << name.toStdString();
     }
-    EXPECT_FALSE(host::createSkin(QStringLiteral("neon")));
-    EXPECT_FALSE(host::createSkin(QString()));
+    EXPECT_FALSE(hostkit::createSkin(QStringLiteral("neon")));
+    EXPECT_FALSE(hostkit::createSkin(QString()));
 }
 
 TEST(Skins, PaletteColoursAreBgr)
 {
-    EXPECT_EQ(host::PaletteSkin::bgr(0x12, 0x34, 0x56), 0x563412L);
-    host::PaletteSkin::Palette palette;
-    palette.tabBack = host::PaletteSkin::bgr(255, 0, 0);
-    const host::PaletteSkin skin(palette);
+    EXPECT_EQ(hostkit::PaletteSkin::bgr(0x12, 0x34, 0x56), 0x563412L);
+    hostkit::PaletteSkin::Palette palette;
+    palette.tabBack = hostkit::PaletteSkin::bgr(255, 0, 0);
+    const hostkit::PaletteSkin skin(palette);
     EXPECT_EQ(skin.GetTabBackColor(), 0xffL);
     EXPECT_EQ(skin.GetFormBackColor(), -1);
 }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace host {
+namespace hostkit {
 
 // The reference error recorder: appends each report to a log file, by
 // default errors.log in the user's state directory
@@ -12,7 +12,7 @@ namespace host {
 // report (flag 0) writes the error; the second (flag 1) writes the job's log
 // text and closes the entry. When the file has grown past the size limit it
 // is moved to errors.log.1 before a new entry starts.
-class LogErrorRecorder : public ErrorRecorder
+class LogErrorRecorder : public host::ErrorRecorder
 {
 public:
     explicit LogErrorRecorder(QString logPath = defaultLogPath());
@@ -30,4 +30,4 @@ private:
     QString m_logPath;
 };
 
-} // namespace host
+} // namespace hostkit

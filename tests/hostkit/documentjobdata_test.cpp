@@ -1,12 +1,12 @@
-#include "common/error.h"
-#include "host/documentjobdata.h"
+#include "errorcore/error.h"
+#include "hostkit/documentjobdata.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using host::DocumentJobData;
+using hostkit::DocumentJobData;
 
 QString exampleJob(const char *name)
 {

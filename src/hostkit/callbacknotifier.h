@@ -4,12 +4,12 @@
 
 #include <functional>
 
-namespace host {
+namespace hostkit {
 
 // The reference notifier: counts the editor's change notifications and calls
 // a callback with each one (the desktop host marks its document modified).
 // Without a callback it only counts.
-class CallbackNotifier : public Notifier
+class CallbackNotifier : public host::Notifier
 {
 public:
     explicit CallbackNotifier(std::function<void()> callback = {});
@@ -27,4 +27,4 @@ private:
     int m_count = 0;
 };
 
-} // namespace host
+} // namespace hostkit

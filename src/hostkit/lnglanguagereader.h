@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace host {
+namespace hostkit {
 
 // The reference language reader: reads the interface texts of one language
 // from "<folder>/<language id>.lng".
@@ -29,7 +29,7 @@ namespace host {
 //   twice is one section.
 // - Blank lines are skipped. A line before the first section, a line without
 //   '=', an empty key or an unclosed '[' is not read; warnings() lists it.
-class LngLanguageReader : public LanguageReader
+class LngLanguageReader : public host::LanguageReader
 {
 public:
     // Reads folder/<id>.lng (the folder may be written with backslashes or
@@ -68,4 +68,4 @@ private:
 // The value of a .lng line with its escapes expanded.
 QString unescapeLngValue(const QString &raw);
 
-} // namespace host
+} // namespace hostkit

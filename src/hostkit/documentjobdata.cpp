@@ -1,8 +1,8 @@
 #include "documentjobdata.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 
-namespace host {
+namespace hostkit {
 namespace {
 
 struct HostSettings {
@@ -134,4 +134,4 @@ QString DocumentJobData::defaultLogText()
     return settings().logText;
 }
 
-} // namespace host
+} // namespace hostkit

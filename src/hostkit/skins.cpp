@@ -1,8 +1,8 @@
 #include "skins.h"
 
-#include "host/paletteskin.h"
+#include "hostkit/paletteskin.h"
 
-namespace host {
+namespace hostkit {
 namespace {
 
 constexpr auto bgr = PaletteSkin::bgr;
@@ -26,7 +26,7 @@ QStringList skinNames()
     return {QStringLiteral("classic"), QStringLiteral("dark")};
 }
 
-std::unique_ptr<Skin> createSkin(const QString &name)
+std::unique_ptr<host::Skin> createSkin(const QString &name)
 {
     const QString key = name.trimmed().toLower();
     if (key == QLatin1String("classic"))
@@ -36,4 +36,4 @@ std::unique_ptr<Skin> createSkin(const QString &name)
     return nullptr;
 }
 
-} // namespace host
+} // namespace hostkit

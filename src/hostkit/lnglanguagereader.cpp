@@ -1,12 +1,12 @@
 #include "lnglanguagereader.h"
 
-#include "common/error.h"
+#include "errorcore/error.h"
 #include "common/nodes.h"
 
 #include <QFile>
 #include <QStringDecoder>
 
-namespace host {
+namespace hostkit {
 
 QString unescapeLngValue(const QString &raw)
 {
@@ -145,4 +145,4 @@ QStringList LngLanguageReader::keys(const QString &section) const
     return found == m_sectionIndex.constEnd() ? QStringList() : m_sections.at(*found).keys;
 }
 
-} // namespace host
+} // namespace hostkit

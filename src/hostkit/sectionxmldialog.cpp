@@ -10,7 +10,7 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-namespace host {
+namespace hostkit {
 
 SectionXmlDialog::SectionXmlDialog(const QString &title, const QString &section, QWidget *parent)
     : QDialog(parent)
@@ -88,4 +88,4 @@ void SectionXmlDialog::refuse(const QString &reason, int line, int column)
     m_text->setFocus();
 }
 
-} // namespace host
+} // namespace hostkit

@@ -2,12 +2,12 @@
 
 #include "host/skin.h"
 
-namespace host {
+namespace hostkit {
 
 // A skin with a fixed colour for each of its six members; a member given -1
 // answers -1, so the editor keeps its designed colour for that group.
 // Colours are BGR integers (red in the lowest byte), as the Skin interface.
-class PaletteSkin : public Skin
+class PaletteSkin : public host::Skin
 {
 public:
     struct Palette {
@@ -40,4 +40,4 @@ private:
     Palette m_palette;
 };
 
-} // namespace host
+} // namespace hostkit

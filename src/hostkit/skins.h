@@ -12,13 +12,13 @@
 //    editor and its dialogs keep their designed colours;
 //  - "dark": gives all six colours: light text on dark grey backgrounds,
 //    with the tool strips a shade darker than the pages.
-namespace host {
+namespace hostkit {
 
 // The names createSkin knows, the default first.
 QStringList skinNames();
 
 // A new skin of that name (compared without regard to case); null for a
 // name that is not one of skinNames().
-std::unique_ptr<Skin> createSkin(const QString &name);
+std::unique_ptr<host::Skin> createSkin(const QString &name);
 
-} // namespace host
+} // namespace hostkit

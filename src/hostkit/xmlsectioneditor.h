@@ -2,7 +2,7 @@
 
 #include "host/jobsectioneditor.h"
 
-namespace host {
+namespace hostkit {
 
 // The reference JobSectionEditor. Its defaults are those of a new sensor job:
 //   <Properties><Name>NEW-SENSOR</Name><Description><Languages><Language>
@@ -16,7 +16,7 @@ namespace host {
 // user accepts, `section` receives the edited text (always well-formed, with
 // the section's root element) and the call returns true; otherwise `section`
 // is left as it was. The number passed to ShowPropertiesEditor is not used.
-class XmlSectionEditor : public JobSectionEditor
+class XmlSectionEditor : public host::JobSectionEditor
 {
 public:
     // Each call gives a new element of a new document.
@@ -30,4 +30,4 @@ private:
     static bool edit(const QString &title, QString &section);
 };
 
-} // namespace host
+} // namespace hostkit

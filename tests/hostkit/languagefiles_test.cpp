@@ -1,4 +1,4 @@
-#include "host/lnglanguagereader.h"
+#include "hostkit/lnglanguagereader.h"
 #include "testsupport.h"
 
 #include <QSet>
@@ -10,7 +10,7 @@
 // window has one (nullptr where the text exists only in the language files).
 namespace {
 
-using host::LngLanguageReader;
+using hostkit::LngLanguageReader;
 
 struct KeyRow
 {

@@ -1,5 +1,5 @@
-#include "common/error.h"
-#include "host/lnglanguagereader.h"
+#include "errorcore/error.h"
+#include "hostkit/lnglanguagereader.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -9,7 +9,7 @@
 
 namespace {
 
-using host::LngLanguageReader;
+using hostkit::LngLanguageReader;
 
 // Writes `bytes` to dir/name and returns the path.
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)

@@ -1,12 +1,12 @@
-#include "host/callbacknotifier.h"
+#include "hostkit/callbacknotifier.h"
 #include "host/colorizer.h"
-#include "host/documentjobdata.h"
+#include "hostkit/documentjobdata.h"
 #include "host/errorrecorder.h"
-#include "host/lnglanguagereader.h"
-#include "host/logerrorrecorder.h"
-#include "host/referenceobjects.h"
+#include "hostkit/lnglanguagereader.h"
+#include "hostkit/logerrorrecorder.h"
+#include "hostkit/referenceobjects.h"
 #include "host/registry.h"
-#include "host/xmlsectioneditor.h"
+#include "hostkit/xmlsectioneditor.h"
 #include "script/colorizer/scriptcolorizer.h"
 
 #include <QTextDocument>
@@ -28,11 +28,11 @@ TEST(ReferenceObjects, InstallsAnObjectInEverySlot)
 {
     EmptySlots empty;
     EXPECT_THROW(host::jobData().create(), Error);
-    host::installReferenceObjects();
-    EXPECT_TRUE(dynamic_cast<host::LogErrorRecorder *>(host::errorRecorders().create().get()));
-    EXPECT_TRUE(dynamic_cast<host::DocumentJobData *>(host::jobData().create().get()));
-    EXPECT_TRUE(dynamic_cast<host::XmlSectionEditor *>(host::jobSectionEditors().create().get()));
-    EXPECT_TRUE(dynamic_cast<host::LngLanguageReader *>(host::languageReaders().create().get()));
+    hostkit::installReferenceObjects();
+    EXPECT_TRUE(dynamic_cast<hostkit::LogErrorRecorder *>(host::errorRecorders().create().get()));
+    EXPECT_TRUE(dynamic_cast<hostkit::DocumentJobData *>(host::jobData().create().get()));
+    EXPECT_TRUE(dynamic_cast<hostkit::XmlSectionEditor *>(host::jobSectionEditors().create().get()));
+    EXPECT_TRUE(dynamic_cast<hostkit::LngLanguageReader *>(host::languageReaders().create().get()));
     const auto colorizer = host::colorizers().create();
     EXPECT_TRUE(dynamic_cast<colorizer::ScriptColorizer *>(colorizer.get()));
     // Rich text that shows the script's own characters.
@@ -44,7 +44,7 @@ TEST(ReferenceObjects, InstallsAnObjectInEverySlot)
 TEST(ReferenceObjects, EachCreateGivesANewObject)
 {
     EmptySlots empty;
-    host::installReferenceObjects();
+    hostkit::installReferenceObjects();
     const auto first = host::jobData().create();
     const auto second = host::jobData().create();
     EXPECT_NE(first.get(), second.get());
@@ -53,7 +53,7 @@ TEST(ReferenceObjects, EachCreateGivesANewObject)
 TEST(CallbackNotifier, CountsAndCallsBackOnEveryChange)
 {
     int calls = 0;
-    host::CallbackNotifier notifier([&] { ++calls; });
+    hostkit::CallbackNotifier notifier([&] { ++calls; });
     host::Notifier &asHostSees = notifier;
     asHostSees.NotifyChange();
     asHostSees.NotifyChange();
@@ -68,7 +68,7 @@ TEST(CallbackNotifier, CountsAndCallsBackOnEveryChange)
 
 TEST(CallbackNotifier, AFailingCallbackReachesTheCaller)
 {
-    host::CallbackNotifier notifier([] { throw Error::fromNumber(5); });
+    hostkit::CallbackNotifier notifier([] { throw Error::fromNumber(5); });
     EXPECT_THROW(notifier.NotifyChange(), Error);
     EXPECT_EQ(notifier.count(), 1);
 }
