@@ -76,7 +76,7 @@ QObject *QObjectAdapter::unwrap(const vbs::Object *object)
 QObject *QObjectAdapter::live() const
 {
     if (!m_object)
-        vbs::raiseError(91);
+        vbs::raiseError(vbs::RuntimeError::ObjectVariableNotSet);
     return m_object.data();
 }
 
@@ -103,7 +103,7 @@ QString QObjectAdapter::resolveName(std::u16string_view name) const
         return bridge::toQString(name);
     const QString member = defaultMember();
     if (member.isEmpty())
-        vbs::raiseError(438);
+        vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     return member;
 }
 
@@ -159,9 +159,9 @@ vbs::Variant QObjectAdapter::applyArgs(const vbs::Variant &value, vbs::ArgRefs a
     if (args.empty())
         return value;
     if (!value.isObject())
-        vbs::raiseError(450);
+        vbs::raiseError(vbs::RuntimeError::WrongArgumentCount);
     if (value.isNothing())
-        vbs::raiseError(91);
+        vbs::raiseError(vbs::RuntimeError::ObjectVariableNotSet);
     return value.object()->get(u"", args);
 }
 
@@ -169,7 +169,7 @@ vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
 {
     const std::vector<QMetaMethod> methods = findMethods(name);
     if (methods.empty())
-        vbs::raiseError(438);
+        vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     const auto given = static_cast<int>(args.size());
 
     // The overload taking exactly the arguments given, else the shortest
@@ -193,7 +193,7 @@ vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
         }
     }
     if (!chosen || chosen->parameterCount() > kMaxArguments)
-        vbs::raiseError(450);
+        vbs::raiseError(vbs::RuntimeError::WrongArgumentCount);
     const QMetaMethod method = *chosen;
 
     std::vector<QVariant> holders;
@@ -224,7 +224,7 @@ vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
                              generic[3], generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
     });
     if (!ok)
-        vbs::raiseError(438);
+        vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     return bridge::guardMember([&] { return bridge::toVariant(result); });
 }
 
@@ -250,7 +250,7 @@ void QObjectAdapter::let(std::u16string_view name, vbs::ArgRefs args, const vbs:
         // A method that hands out an object: assign to that object's default member.
         const vbs::Variant target = invoke(member, args);
         if (!target.isObject() || target.isNothing())
-            vbs::raiseError(438);
+            vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         target.object()->let(u"", {}, value);
         return;
     }
@@ -259,16 +259,16 @@ void QObjectAdapter::let(std::u16string_view name, vbs::ArgRefs args, const vbs:
     if (!args.empty()) {
         const vbs::Variant inner = bridge::guardMember([&] { return bridge::toVariant(meta.read(object)); });
         if (!inner.isObject() || inner.isNothing())
-            vbs::raiseError(450);
+            vbs::raiseError(vbs::RuntimeError::WrongArgumentCount);
         inner.object()->let(u"", args, value);
         return;
     }
     if (!meta.isWritable())
-        vbs::raiseError(450);
+        vbs::raiseError(vbs::RuntimeError::WrongArgumentCount);
     const QVariant converted = bridge::toParameter(value, meta.metaType());
     const bool written = bridge::guardMember([&] { return meta.write(object, converted); });
     if (!written)
-        vbs::raiseError(13);
+        vbs::raiseError(vbs::RuntimeError::TypeMismatch);
 }
 
 void QObjectAdapter::call(std::u16string_view name, vbs::ArgRefs args)
@@ -280,9 +280,9 @@ std::vector<vbs::Variant> QObjectAdapter::enumerate()
 {
     const QString enumerator = classInfo("Enumerator");
     if (enumerator.isEmpty())
-        vbs::raiseError(438);
+        vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     const vbs::Variant list = invoke(enumerator, {});
     if (!list.isArray())
-        vbs::raiseError(438);
+        vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     return list.array()->elements();
 }

@@ -98,7 +98,7 @@ vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownershi
         return vbs::Variant(vbs::Array::fromValues(std::move(items)));
     }
     default:
-        vbs::raiseError(13);
+        vbs::raiseError(vbs::RuntimeError::TypeMismatch);
     }
 }
 
@@ -175,12 +175,12 @@ QVariant toParameter(const vbs::Variant &value, QMetaType type)
         return value.isMissing() ? QVariant() : toQVariant(value);
     if (isQObjectPointer(type)) {
         if (!value.isObject())
-            vbs::raiseError(13);
+            vbs::raiseError(vbs::RuntimeError::TypeMismatch);
         QObject *object = value.isNothing() ? nullptr : QObjectAdapter::unwrap(value.object());
         if (!value.isNothing() && !object)
-            vbs::raiseError(13);
+            vbs::raiseError(vbs::RuntimeError::TypeMismatch);
         if (object && !object->metaObject()->inherits(type.metaObject()))
-            vbs::raiseError(13);
+            vbs::raiseError(vbs::RuntimeError::TypeMismatch);
         QVariant holder(type);
         *static_cast<QObject **>(holder.data()) = object;
         return holder;
@@ -194,7 +194,7 @@ QVariant toParameter(const vbs::Variant &value, QMetaType type)
     case QMetaType::LongLong: {
         const double d = vbs::roundHalfEven(plain.toDouble());
         if (!(d >= -9.2e18 && d <= 9.2e18))
-            vbs::raiseError(6);
+            vbs::raiseError(vbs::RuntimeError::Overflow);
         return QVariant(static_cast<qlonglong>(d));
     }
     case QMetaType::Double:
@@ -207,12 +207,12 @@ QVariant toParameter(const vbs::Variant &value, QMetaType type)
         return QVariant(serialToDateTime(plain.toDate()));
     case QMetaType::QVariantList:
         if (!plain.isArray())
-            vbs::raiseError(13);
+            vbs::raiseError(vbs::RuntimeError::TypeMismatch);
         return toQVariant(plain);
     default: {
         QVariant converted = toQVariant(plain);
         if (!converted.convert(type))
-            vbs::raiseError(13);
+            vbs::raiseError(vbs::RuntimeError::TypeMismatch);
         return converted;
     }
     }

@@ -112,7 +112,7 @@ vbs::Object *handleObject(QObject *handle)
 {
     auto *h = qobject_cast<JsHandle *>(handle);
     if (!h || !h->object())
-        vbs::raiseError(91);
+        vbs::raiseError(vbs::RuntimeError::ObjectVariableNotSet);
     return h->object();
 }
 
@@ -250,7 +250,7 @@ vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient)
     }
     if (lenient)
         return vbs::Variant(bridge::toU16(value.toString()));
-    vbs::raiseError(13);
+    vbs::raiseError(vbs::RuntimeError::TypeMismatch);
 }
 
 QJSValue JsHost::create(const QString &progId)
@@ -281,7 +281,7 @@ QJSValue JsHost::get(QObject *handle, const QString &name, const QJSValue &args)
         vbs::Object *object = handleObject(handle);
         const auto *adapter = dynamic_cast<const QObjectAdapter *>(object);
         if (adapter && !name.isEmpty() && adapter->memberKind(name, QObjectAdapter::Match::Exact) == QObjectAdapter::MemberKind::None)
-            vbs::raiseError(438);
+            vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         ArgList list;
         const quint32 length = args.property(QStringLiteral("length")).toUInt();
         for (quint32 i = 0; i < length; ++i)
@@ -297,7 +297,7 @@ void JsHost::put(QObject *handle, const QString &name, const QJSValue &value)
         vbs::Object *object = handleObject(handle);
         const auto *adapter = dynamic_cast<const QObjectAdapter *>(object);
         if (adapter && adapter->memberKind(name, QObjectAdapter::Match::Exact) != QObjectAdapter::MemberKind::Property)
-            vbs::raiseError(438);
+            vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         const vbs::Variant v = fromJs(value);
         if (v.isObject())
             object->set(bridge::toU16(name), {}, v);

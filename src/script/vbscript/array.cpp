@@ -15,14 +15,14 @@ std::size_t totalCount(const std::vector<Array::Bound> &bounds)
     std::size_t total = 1;
     for (const Array::Bound &b : bounds) {
         if (b.count < 0)
-            raiseError(9);
+            raiseError(RuntimeError::SubscriptOutOfRange);
         const std::size_t n = static_cast<std::size_t>(b.count);
         if (n != 0 && total > Array::maxElements() / n)
-            raiseError(7);
+            raiseError(RuntimeError::OutOfMemory);
         total *= n;
     }
     if (total > Array::maxElements())
-        raiseError(7);
+        raiseError(RuntimeError::OutOfMemory);
     return total;
 }
 } // namespace
@@ -35,13 +35,13 @@ std::size_t maxStringLength() noexcept { return g_maxString; }
 void checkStringLength(std::size_t length)
 {
     if (length > g_maxString)
-        raiseError(7);
+        raiseError(RuntimeError::OutOfMemory);
 }
 
 Ref<Array> Array::create(std::vector<Bound> bounds, bool fixed)
 {
     if (bounds.empty() || bounds.size() > 60)
-        raiseError(9);
+        raiseError(RuntimeError::SubscriptOutOfRange);
     const std::size_t total = totalCount(bounds);
     Ref<Array> a(new Array());
     a->m_bounds = std::move(bounds);
@@ -58,7 +58,7 @@ Ref<Array> Array::createEmpty()
 Ref<Array> Array::fromValues(std::vector<Variant> values)
 {
     if (values.size() > maxElements())
-        raiseError(7);
+        raiseError(RuntimeError::OutOfMemory);
     Ref<Array> a(new Array());
     a->m_bounds = {Bound{0, static_cast<std::int32_t>(values.size())}};
     a->m_data = std::move(values);
@@ -77,13 +77,13 @@ Ref<Array> Array::clone() const
 Variant &Array::at(std::span<const std::int32_t> indices)
 {
     if (indices.empty() || indices.size() != m_bounds.size())
-        raiseError(9);
+        raiseError(RuntimeError::SubscriptOutOfRange);
     std::size_t flat = 0;
     std::size_t stride = 1;
     for (std::size_t d = 0; d < indices.size(); ++d) {
         const std::int64_t off = static_cast<std::int64_t>(indices[d]) - m_bounds[d].lower;
         if (off < 0 || off >= m_bounds[d].count)
-            raiseError(9);
+            raiseError(RuntimeError::SubscriptOutOfRange);
         flat += static_cast<std::size_t>(off) * stride;
         stride *= static_cast<std::size_t>(m_bounds[d].count);
     }
@@ -93,10 +93,10 @@ Variant &Array::at(std::span<const std::int32_t> indices)
 void Array::resizePreserve(const std::vector<Bound> &bounds)
 {
     if (bounds.size() != m_bounds.size())
-        raiseError(9);
+        raiseError(RuntimeError::SubscriptOutOfRange);
     for (std::size_t d = 0; d + 1 < bounds.size(); ++d)
         if (bounds[d].lower != m_bounds[d].lower || bounds[d].count != m_bounds[d].count)
-            raiseError(9);
+            raiseError(RuntimeError::SubscriptOutOfRange);
     const std::size_t total = totalCount(bounds);
     m_data.resize(total);
     m_bounds = bounds;

@@ -122,9 +122,4 @@ bool argBool(ArgRefs args, std::size_t i)
     return argValue(args, i).toBool();
 }
 
-void invalidArgument() { raiseError(5); }
-void typeMismatch() { raiseError(13); }
-void overflowError() { raiseError(6); }
-void subscriptError() { raiseError(9); }
-
 } // namespace vbs

@@ -96,9 +96,5 @@ std::u16string argString(ArgRefs args, std::size_t i); // CStr rules; Null raise
 double argDouble(ArgRefs args, std::size_t i);         // 13 when not numeric
 std::int32_t argLong(ArgRefs args, std::size_t i);     // CLng rules: 13, 6
 bool argBool(ArgRefs args, std::size_t i);             // CBool rules
-[[noreturn]] void invalidArgument();   // 5 "Invalid procedure call or argument"
-[[noreturn]] void typeMismatch();      // 13 "Type mismatch"
-[[noreturn]] void overflowError();     // 6 "Overflow"
-[[noreturn]] void subscriptError();    // 9 "Subscript out of range"
 
 } // namespace vbs

@@ -58,14 +58,14 @@ Variant numberFunction(CallContext &, ArgRefs args)
     if (v.isString())
         return Variant::fromDouble(F(argDouble(args, 0)));
     if (!v.isEmpty() && !v.isArithmetic())
-        typeMismatch();
+        raiseError(RuntimeError::TypeMismatch);
     return keepType<F>(v, DateStaysDate);
 }
 
 Variant fnSgn(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     const double x = argDouble(args, 0);
     return Variant::fromInteger(static_cast<std::int16_t>(x > 0 ? 1 : x < 0 ? -1 : 0));
 }

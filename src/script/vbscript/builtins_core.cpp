@@ -66,7 +66,7 @@ Variant fnIsNumeric(CallContext &, ArgRefs a)
 Array &arrayArg(ArgRefs a)
 {
     if (!a[0]->isArray())
-        typeMismatch();
+        raiseError(RuntimeError::TypeMismatch);
     return *a[0]->array();
 }
 
@@ -74,7 +74,7 @@ std::size_t dimensionArg(ArgRefs a, const Array &arr)
 {
     const std::int32_t d = argPresent(a, 1) ? argLong(a, 1) : 1;
     if (d < 1 || static_cast<std::size_t>(d) > arr.dimensions())
-        subscriptError();
+        raiseError(RuntimeError::SubscriptOutOfRange);
     return static_cast<std::size_t>(d - 1);
 }
 
@@ -117,7 +117,7 @@ Variant fnLeft(CallContext &, ArgRefs a)
         return v;
     const std::int32_t n = argLong(a, 1);
     if (n < 0)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     const std::u16string s = v.toString();
     return Variant(s.substr(0, static_cast<std::size_t>(n)));
 }
@@ -129,7 +129,7 @@ Variant fnRight(CallContext &, ArgRefs a)
         return v;
     const std::int32_t n = argLong(a, 1);
     if (n < 0)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     const std::u16string s = v.toString();
     const std::size_t k = std::min<std::size_t>(s.size(), static_cast<std::size_t>(n));
     return Variant(s.substr(s.size() - k));
@@ -142,13 +142,13 @@ Variant fnMid(CallContext &, ArgRefs a)
         return v;
     const std::int32_t start = argLong(a, 1);
     if (start < 1)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     const std::u16string s = v.toString();
     std::size_t len = std::u16string::npos;
     if (argPresent(a, 2)) {
         const std::int32_t n = argLong(a, 2);
         if (n < 0)
-            invalidArgument();
+            raiseError(RuntimeError::InvalidProcedureCall);
         len = static_cast<std::size_t>(n);
     }
     if (static_cast<std::size_t>(start) > s.size())
@@ -160,7 +160,7 @@ Variant fnChr(CallContext &, ArgRefs a)
 {
     const std::int32_t c = argLong(a, 0);
     if (c < -32768 || c > 65535)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant(std::u16string(1, static_cast<char16_t>(c & 0xFFFF)));
 }
 
@@ -168,7 +168,7 @@ Variant fnAsc(CallContext &, ArgRefs a)
 {
     const std::u16string s = argString(a, 0);
     if (s.empty())
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
 }
 
@@ -188,7 +188,7 @@ Variant fnCreateObject(CallContext &ctx, ArgRefs a) { return Variant(ctx.createO
 Variant fnGetObject(CallContext &ctx, ArgRefs a)
 {
     if (!argPresent(a, 1))
-        raiseError(429);
+        raiseError(RuntimeError::CannotCreateObject);
     return Variant(ctx.createObject(argString(a, 1)));
 }
 

@@ -20,7 +20,7 @@ double dateArg(ArgRefs args, std::size_t i)
 {
     const double d = argValue(args, i).toDate();
     if (!isValidDateSerial(d))
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return d;
 }
 
@@ -28,7 +28,7 @@ DateInterval intervalArg(ArgRefs args, std::size_t i)
 {
     const auto interval = parseDateInterval(toUtf8(argString(args, i)));
     if (!interval)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return *interval;
 }
 
@@ -38,7 +38,7 @@ int firstDayArg(CallContext &ctx, ArgRefs args, std::size_t i)
         return 1;
     const std::int32_t v = longAtLeast(args, i, 0);
     if (v > 7)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return v == 0 ? localeRecord(ctx.locale()).firstDayOfWeek : v;
 }
 
@@ -48,14 +48,14 @@ int firstWeekArg(CallContext &ctx, ArgRefs args, std::size_t i)
         return 1;
     const std::int32_t v = longAtLeast(args, i, 0);
     if (v > 3)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return v == 0 ? localeRecord(ctx.locale()).firstWeekOfYear : v;
 }
 
 Variant dateResult(const std::optional<double> &serial)
 {
     if (!serial)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromDate(*serial);
 }
 
@@ -92,13 +92,13 @@ Variant fnDateAdd(CallContext &, ArgRefs args)
 {
     const DateInterval interval = intervalArg(args, 0);
     if (isNullArg(args, 1))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     const double number = roundHalfEven(argDouble(args, 1));
     if (isNullArg(args, 2))
         return Variant::null();
     const double serial = dateArg(args, 2);
     if (std::fabs(number) > 1e12)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return dateResult(dateAdd(interval, static_cast<std::int64_t>(number), serial));
 }
 
@@ -111,7 +111,7 @@ Variant fnDateDiff(CallContext &ctx, ArgRefs args)
         return Variant::null();
     const std::int64_t diff = dateDiff(interval, dateArg(args, 1), dateArg(args, 2), first, week);
     if (diff < INT32_MIN || diff > INT32_MAX)
-        overflowError();
+        raiseError(RuntimeError::Overflow);
     return Variant::fromLong(static_cast<std::int32_t>(diff));
 }
 
@@ -203,9 +203,9 @@ Variant fnFormatDateTime(CallContext &ctx, ArgRefs args)
 {
     const std::int32_t format = argPresent(args, 1) ? longAtLeast(args, 1, 0) : 0;
     if (format > 4)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     if (isNullArg(args, 0))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     const double serial = dateArg(args, 0);
     const Locale &loc = ctx.locale();
     const DateParts p = splitDate(serial);
@@ -228,7 +228,7 @@ Variant fnMonthName(CallContext &ctx, ArgRefs args)
 {
     const std::int32_t month = longAtLeast(args, 0, 1);
     if (month > 12)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     const bool abbreviate = argPresent(args, 1) && argBool(args, 1);
     const Locale &loc = ctx.locale();
     return Variant(abbreviate ? loc.monthAbbrevs[month - 1] : loc.monthNames[month - 1]);
@@ -238,7 +238,7 @@ Variant fnWeekdayName(CallContext &ctx, ArgRefs args)
 {
     const std::int32_t day = longAtLeast(args, 0, 1);
     if (day > 7)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     const bool abbreviate = argPresent(args, 1) && argBool(args, 1);
     const int first = firstDayArg(ctx, args, 2);
     const std::size_t index = static_cast<std::size_t>((day - 1 + first - 1) % 7);

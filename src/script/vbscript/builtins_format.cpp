@@ -25,12 +25,12 @@ template <Formatter F>
 Variant formatFunction(CallContext &ctx, ArgRefs args)
 {
     if (isNullArg(args, 0))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     const double value = argDouble(args, 0);
     FormatOptions options;
     options.digits = argPresent(args, 1) ? longAtLeast(args, 1, -1) : -1;
     if (options.digits > 255)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     options.leadingDigit = tristateArg(args, 2);
     options.parensForNegative = tristateArg(args, 3);
     options.groupDigits = tristateArg(args, 4);

@@ -21,7 +21,7 @@ Variant fnSetLocale(CallContext &ctx, ArgRefs args)
     } else {
         const Variant v = argValue(args, 0);
         if (v.isNull())
-            raiseError(94);
+            raiseError(RuntimeError::InvalidUseOfNull);
         if (v.isString()) {
             record = v.string().empty() ? &localeTable().front() : findLocale(v.string());
         } else {
@@ -30,7 +30,7 @@ Variant fnSetLocale(CallContext &ctx, ArgRefs args)
         }
     }
     if (!record)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     ctx.setLocale(record->locale.lcid == 1033 ? nullptr : &record->locale);
     return Variant::fromLong(previous);
 }

@@ -20,10 +20,10 @@ Variant mathFunction(CallContext &, ArgRefs args)
         return Variant::null();
     const double x = argDouble(args, 0);
     if (!Valid(x))
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     const double r = F(x);
     if (!std::isfinite(r))
-        overflowError();
+        raiseError(RuntimeError::Overflow);
     return Variant::fromDouble(r);
 }
 
@@ -53,7 +53,7 @@ Variant fnRnd(CallContext &ctx, ArgRefs args)
     if (!argPresent(args, 0))
         return Variant::fromSingle(rnd.next());
     if (isNullArg(args, 0))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     return Variant::fromSingle(rnd.withArgument(static_cast<float>(argDouble(args, 0))));
 }
 
@@ -73,7 +73,7 @@ Variant fnRandomize(CallContext &ctx, ArgRefs args)
 {
     RndGenerator &rnd = generator(ctx);
     if (isNullArg(args, 0))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     rnd.randomize(argPresent(args, 0) ? argDouble(args, 0) : secondsToday());
     return Variant();
 }

@@ -15,22 +15,22 @@ CompareMode compareArg(ArgRefs args, std::size_t i)
     if (!argPresent(args, i))
         return CompareMode::Binary;
     if (isNullArg(args, i))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::int32_t mode = argLong(args, i);
     if (mode == 0)
         return CompareMode::Binary;
     if (mode == 1)
         return CompareMode::Text;
-    invalidArgument();
+    raiseError(RuntimeError::InvalidProcedureCall);
 }
 
 std::int32_t longAtLeast(ArgRefs args, std::size_t i, std::int32_t minimum)
 {
     if (isNullArg(args, i))
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::int32_t v = argLong(args, i);
     if (v < minimum)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return v;
 }
 
@@ -80,7 +80,7 @@ Variant fnAsc(CallContext &, ArgRefs args)
 {
     const std::u16string s = firstText(args);
     if (s.empty())
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(ansiCode(s[0])));
 }
 
@@ -88,7 +88,7 @@ Variant fnAscW(CallContext &, ArgRefs args)
 {
     const std::u16string s = firstText(args);
     if (s.empty())
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
 }
 
@@ -96,7 +96,7 @@ Variant fnAscB(CallContext &, ArgRefs args)
 {
     const std::u16string s = firstText(args);
     if (s.empty())
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0] & 0xFF));
 }
 
@@ -104,7 +104,7 @@ Variant fnChr(CallContext &, ArgRefs args)
 {
     const std::int32_t code = argLong(args, 0);
     if (code < 0 || code > 255)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant(std::u16string(1, fromAnsi(code)));
 }
 
@@ -112,7 +112,7 @@ Variant fnChrW(CallContext &, ArgRefs args)
 {
     const std::int32_t code = argLong(args, 0);
     if (code < -32768 || code > 65535)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant(std::u16string(1, static_cast<char16_t>(code < 0 ? code + 65536 : code)));
 }
 
@@ -120,7 +120,7 @@ Variant fnChrB(CallContext &, ArgRefs args)
 {
     const std::int32_t code = argLong(args, 0);
     if (code < 0 || code > 255)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return Variant(std::u16string(1, static_cast<char16_t>(code)));
 }
 
@@ -207,7 +207,7 @@ Variant fnString(CallContext &, ArgRefs args)
     char16_t unit = 0;
     if (c.isString()) {
         if (c.string().empty())
-            invalidArgument();
+            raiseError(RuntimeError::InvalidProcedureCall);
         unit = c.string()[0];
     } else {
         const std::int32_t code = argLong(args, 1);
@@ -224,7 +224,7 @@ Variant inStr(ArgRefs args, bool bytes)
     std::int32_t start = 1;
     if (args.size() >= 3) {
         if (isNullArg(args, 0))
-            raiseError(94);
+            raiseError(RuntimeError::InvalidUseOfNull);
         start = longAtLeast(args, 0, 1);
         first = 1;
     }
@@ -251,10 +251,10 @@ Variant fnInStrRev(CallContext &, ArgRefs args)
     std::int32_t start = -1;
     if (argPresent(args, 2)) {
         if (isNullArg(args, 2))
-            raiseError(94);
+            raiseError(RuntimeError::InvalidUseOfNull);
         start = argLong(args, 2);
         if (start == 0 || start < -1)
-            invalidArgument();
+            raiseError(RuntimeError::InvalidProcedureCall);
     }
     const CompareMode mode = compareArg(args, 3);
     if (isNullArg(args, 0) || isNullArg(args, 1))
@@ -321,9 +321,9 @@ std::vector<std::u16string> textElements(ArgRefs args, std::size_t i)
 {
     const Variant v = argValue(args, i);
     if (v.isNull())
-        raiseError(94);
+        raiseError(RuntimeError::InvalidUseOfNull);
     if (!v.isArray() || v.array()->dimensions() != 1)
-        typeMismatch();
+        raiseError(RuntimeError::TypeMismatch);
     std::vector<std::u16string> out;
     const Array &a = *v.array();
     out.reserve(a.size());

@@ -16,12 +16,11 @@ namespace {
 
 using namespace lib;
 
-[[noreturn]] void elementNotFound() { raiseError(32811, u"Element not found"); }
 
 void requireArgs(ArgRefs args, std::size_t count)
 {
     if (args.size() != count)
-        raiseError(450);
+        raiseError(RuntimeError::WrongArgumentCount);
 }
 
 // The raw argument (objects stay objects); an omitted one is Empty.
@@ -68,7 +67,7 @@ public:
             const Variant key = rawArg(args, 0);
             const std::u16string k = keyOf(key);
             if (m_index.count(k))
-                raiseError(457);
+                raiseError(RuntimeError::DuplicateKey);
             insert(k, key, rawArg(args, 1));
             return Variant();
         }
@@ -76,7 +75,7 @@ public:
             requireArgs(args, 1);
             const auto it = m_index.find(keyOf(rawArg(args, 0)));
             if (it == m_index.end())
-                elementNotFound();
+                raiseError(RuntimeError::ElementNotFound);
             erase(it->second);
             return Variant();
         }
@@ -103,7 +102,7 @@ public:
             requireArgs(args, 0);
             const std::int32_t mode = value.valueOf().toLong();
             if (mode < 0 || !m_keys.empty())
-                invalidArgument();
+                raiseError(RuntimeError::InvalidProcedureCall);
             m_compareMode = mode;
         } else {
             unsupported();
@@ -132,7 +131,7 @@ private:
             const auto address = reinterpret_cast<std::uintptr_t>(key.object());
             k = u"o" + fromAscii(std::to_string(address));
         } else if (key.isArray()) {
-            typeMismatch();
+            raiseError(RuntimeError::TypeMismatch);
         } else if (key.isString()) {
             k = u"s" + (m_compareMode >= 1 ? lowerText(key.string()) : key.string());
         } else if (key.isEmpty()) {
@@ -180,10 +179,10 @@ private:
     {
         const auto it = m_index.find(keyOf(from));
         if (it == m_index.end())
-            elementNotFound();
+            raiseError(RuntimeError::ElementNotFound);
         const std::u16string newKey = keyOf(to);
         if (m_index.count(newKey))
-            raiseError(457);
+            raiseError(RuntimeError::DuplicateKey);
         const std::size_t slot = it->second;
         m_index.erase(it);
         m_index.emplace(newKey, slot);

@@ -20,13 +20,9 @@ bool Engine::guarded(Body &&body)
         m_interp->finishError(e);
         m_error = e.error;
     } catch (const std::bad_alloc &) {
-        m_error.number = 7;
-        m_error.description = errorDescription(7);
-        m_error.source = kRuntimeSource;
+        m_error = runtimeError(RuntimeError::OutOfMemory);
     } catch (const std::exception &) {
-        m_error.number = 51;
-        m_error.description = errorDescription(51);
-        m_error.source = kRuntimeSource;
+        m_error = runtimeError(RuntimeError::InternalError);
     }
     return false;
 }

@@ -4,153 +4,189 @@
 
 namespace vbs {
 
-std::u16string_view errorDescription(long number)
+namespace {
+
+// One row of the description table: a runtime or a compile error number.
+struct Description
 {
-    static const std::unordered_map<long, std::u16string_view> messages = {
-        // runtime
-        {5, u"Invalid procedure call or argument"},
-        {6, u"Overflow"},
-        {7, u"Out of memory"},
-        {9, u"Subscript out of range"},
-        {10, u"This array is fixed or temporarily locked"},
-        {11, u"Division by zero"},
-        {13, u"Type mismatch"},
-        {14, u"Out of string space"},
-        {17, u"Can't perform requested operation"},
-        {18, u"User interrupt occurred"},
-        {28, u"Out of stack space"},
-        {35, u"Sub or Function not defined"},
-        {48, u"Error in loading DLL"},
-        {51, u"Internal error"},
-        {52, u"Bad file name or number"},
-        {53, u"File not found"},
-        {54, u"Bad file mode"},
-        {55, u"File already open"},
-        {57, u"Device I/O error"},
-        {58, u"File already exists"},
-        {61, u"Disk full"},
-        {62, u"Input past end of file"},
-        {67, u"Too many files"},
-        {68, u"Device unavailable"},
-        {70, u"Permission denied"},
-        {71, u"Disk not ready"},
-        {74, u"Can't rename with different drive"},
-        {75, u"Path/File access error"},
-        {76, u"Path not found"},
-        {91, u"Object variable not set"},
-        {92, u"For loop not initialized"},
-        {94, u"Invalid use of Null"},
-        {322, u"Can't create necessary temporary file"},
-        {424, u"Object required"},
-        {429, u"ActiveX component can't create object"},
-        {430, u"Class doesn't support Automation"},
-        {432, u"File name or class name not found during Automation operation"},
-        {438, u"Object doesn't support this property or method"},
-        {440, u"Automation error"},
-        {445, u"Object doesn't support this action"},
-        {446, u"Object doesn't support named arguments"},
-        {447, u"Object doesn't support current locale setting"},
-        {448, u"Named argument not found"},
-        {449, u"Argument not optional"},
-        {450, u"Wrong number of arguments or invalid property assignment"},
-        {451, u"Object not a collection"},
-        {453, u"Specified DLL function not found"},
-        {457, u"This key is already associated with an element of this collection"},
-        {458, u"Variable uses an Automation type not supported in VBScript"},
-        {462, u"The remote server machine does not exist or is unavailable"},
-        {500, u"Variable is undefined"},
-        {501, u"Illegal assignment"},
-        {502, u"Object not safe for scripting"},
-        {503, u"Object not safe for initializing"},
-        {504, u"Object not safe for creating"},
-        {505, u"Invalid or unqualified reference"},
-        {506, u"Class not defined"},
-        {507, u"An exception occurred"},
-        {5016, u"Regular Expression object expected"},
-        {5017, u"Syntax error in regular expression"},
-        {5018, u"Unexpected quantifier"},
-        {5019, u"Expected ']' in regular expression"},
-        {5020, u"Expected ')' in regular expression"},
-        {5021, u"Invalid range in character set"},
-        {32811, u"Element not found"},
-        // compile
-        {1001, u"Out of memory"},
-        {1002, u"Syntax error"},
-        {1003, u"Expected ':'"},
-        {1005, u"Expected '('"},
-        {1006, u"Expected ')'"},
-        {1007, u"Expected ']'"},
-        {1010, u"Expected identifier"},
-        {1011, u"Expected '='"},
-        {1012, u"Expected 'If'"},
-        {1013, u"Expected 'To'"},
-        {1014, u"Expected 'End'"},
-        {1015, u"Expected 'Function'"},
-        {1016, u"Expected 'Sub'"},
-        {1017, u"Expected 'Then'"},
-        {1018, u"Expected 'Wend'"},
-        {1019, u"Expected 'Loop'"},
-        {1020, u"Expected 'Next'"},
-        {1021, u"Expected 'Case'"},
-        {1022, u"Expected 'Select'"},
-        {1023, u"Expected expression"},
-        {1024, u"Expected statement"},
-        {1025, u"Expected end of statement"},
-        {1026, u"Expected integer constant"},
-        {1027, u"Expected 'While' or 'Until'"},
-        {1028, u"Expected 'While', 'Until' or end of statement"},
-        {1029, u"Expected 'With'"},
-        {1030, u"Identifier too long"},
-        {1031, u"Invalid number"},
-        {1032, u"Invalid character"},
-        {1033, u"Unterminated string constant"},
-        {1034, u"Unterminated comment"},
-        {1037, u"Invalid use of 'Me' keyword"},
-        {1038, u"'loop' without 'do'"},
-        {1039, u"Invalid 'exit' statement"},
-        {1040, u"Invalid 'for' loop control variable"},
-        {1041, u"Name redefined"},
-        {1042, u"Must be first statement on the line"},
-        {1044, u"Cannot use parentheses when calling a Sub"},
-        {1045, u"Expected literal constant"},
-        {1046, u"Expected 'In'"},
-        {1047, u"Expected 'Class'"},
-        {1048, u"Must be defined inside a Class"},
-        {1049, u"Expected Let or Set or Get in property declaration"},
-        {1050, u"Expected 'Property'"},
-        {1051, u"Number of arguments must be consistent across properties specification"},
-        {1052, u"Cannot have multiple default property/method in a Class"},
-        {1053, u"Class initialize or terminate do not have arguments"},
-        {1054, u"Property set or let must have at least one argument"},
-        {1055, u"Unexpected 'Next'"},
-        {1056, u"'Default' can be specified only on 'Property' or 'Function' or 'Sub'"},
-        {1057, u"'Default' specification must also specify 'Public'"},
-        {1058, u"'Default' specification can only be on Property Get"},
-    };
-    const auto it = messages.find(number);
-    return it == messages.end() ? std::u16string_view() : it->second;
+    Description(RuntimeError n, std::u16string_view t) : number(static_cast<long>(n)), text(t) {}
+    Description(CompileError n, std::u16string_view t) : number(static_cast<long>(n)), text(t) {}
+    long number;
+    std::u16string_view text;
+};
+
+const std::unordered_map<long, std::u16string_view> &descriptions()
+{
+    static const std::unordered_map<long, std::u16string_view> table = [] {
+        const Description rows[] = {
+        {RuntimeError::InvalidProcedureCall, u"Invalid procedure call or argument"},
+        {RuntimeError::Overflow, u"Overflow"},
+        {RuntimeError::OutOfMemory, u"Out of memory"},
+        {RuntimeError::SubscriptOutOfRange, u"Subscript out of range"},
+        {RuntimeError::ArrayFixedOrLocked, u"This array is fixed or temporarily locked"},
+        {RuntimeError::DivisionByZero, u"Division by zero"},
+        {RuntimeError::TypeMismatch, u"Type mismatch"},
+        {RuntimeError::OutOfStringSpace, u"Out of string space"},
+        {RuntimeError::CannotPerformOperation, u"Can't perform requested operation"},
+        {RuntimeError::UserInterrupt, u"User interrupt occurred"},
+        {RuntimeError::OutOfStackSpace, u"Out of stack space"},
+        {RuntimeError::ProcedureNotDefined, u"Sub or Function not defined"},
+        {RuntimeError::DllLoadFailed, u"Error in loading DLL"},
+        {RuntimeError::InternalError, u"Internal error"},
+        {RuntimeError::BadFileNameOrNumber, u"Bad file name or number"},
+        {RuntimeError::FileNotFound, u"File not found"},
+        {RuntimeError::BadFileMode, u"Bad file mode"},
+        {RuntimeError::FileAlreadyOpen, u"File already open"},
+        {RuntimeError::DeviceIoError, u"Device I/O error"},
+        {RuntimeError::FileAlreadyExists, u"File already exists"},
+        {RuntimeError::DiskFull, u"Disk full"},
+        {RuntimeError::InputPastEndOfFile, u"Input past end of file"},
+        {RuntimeError::TooManyFiles, u"Too many files"},
+        {RuntimeError::DeviceUnavailable, u"Device unavailable"},
+        {RuntimeError::PermissionDenied, u"Permission denied"},
+        {RuntimeError::DiskNotReady, u"Disk not ready"},
+        {RuntimeError::RenameAcrossDrives, u"Can't rename with different drive"},
+        {RuntimeError::PathFileAccessError, u"Path/File access error"},
+        {RuntimeError::PathNotFound, u"Path not found"},
+        {RuntimeError::ObjectVariableNotSet, u"Object variable not set"},
+        {RuntimeError::ForLoopNotInitialized, u"For loop not initialized"},
+        {RuntimeError::InvalidUseOfNull, u"Invalid use of Null"},
+        {RuntimeError::CannotCreateTemporaryFile, u"Can't create necessary temporary file"},
+        {RuntimeError::ObjectRequired, u"Object required"},
+        {RuntimeError::CannotCreateObject, u"ActiveX component can't create object"},
+        {RuntimeError::ClassNotAutomation, u"Class doesn't support Automation"},
+        {RuntimeError::AutomationNameNotFound, u"File name or class name not found during Automation operation"},
+        {RuntimeError::MemberNotSupported, u"Object doesn't support this property or method"},
+        {RuntimeError::AutomationError, u"Automation error"},
+        {RuntimeError::ActionNotSupported, u"Object doesn't support this action"},
+        {RuntimeError::NamedArgumentsNotSupported, u"Object doesn't support named arguments"},
+        {RuntimeError::LocaleNotSupported, u"Object doesn't support current locale setting"},
+        {RuntimeError::NamedArgumentNotFound, u"Named argument not found"},
+        {RuntimeError::ArgumentNotOptional, u"Argument not optional"},
+        {RuntimeError::WrongArgumentCount, u"Wrong number of arguments or invalid property assignment"},
+        {RuntimeError::NotACollection, u"Object not a collection"},
+        {RuntimeError::DllFunctionNotFound, u"Specified DLL function not found"},
+        {RuntimeError::DuplicateKey, u"This key is already associated with an element of this collection"},
+        {RuntimeError::UnsupportedAutomationType, u"Variable uses an Automation type not supported in VBScript"},
+        {RuntimeError::RemoteServerUnavailable, u"The remote server machine does not exist or is unavailable"},
+        {RuntimeError::VariableUndefined, u"Variable is undefined"},
+        {RuntimeError::IllegalAssignment, u"Illegal assignment"},
+        {RuntimeError::NotSafeForScripting, u"Object not safe for scripting"},
+        {RuntimeError::NotSafeForInitializing, u"Object not safe for initializing"},
+        {RuntimeError::NotSafeForCreating, u"Object not safe for creating"},
+        {RuntimeError::InvalidReference, u"Invalid or unqualified reference"},
+        {RuntimeError::ClassNotDefined, u"Class not defined"},
+        {RuntimeError::ExceptionOccurred, u"An exception occurred"},
+        {RuntimeError::RegExpObjectExpected, u"Regular Expression object expected"},
+        {RuntimeError::RegExpSyntax, u"Syntax error in regular expression"},
+        {RuntimeError::RegExpUnexpectedQuantifier, u"Unexpected quantifier"},
+        {RuntimeError::RegExpExpectedBracket, u"Expected ']' in regular expression"},
+        {RuntimeError::RegExpExpectedParenthesis, u"Expected ')' in regular expression"},
+        {RuntimeError::RegExpInvalidRange, u"Invalid range in character set"},
+        {RuntimeError::ElementNotFound, u"Element not found"},
+        {CompileError::OutOfMemory, u"Out of memory"},
+        {CompileError::SyntaxError, u"Syntax error"},
+        {CompileError::ExpectedColon, u"Expected ':'"},
+        {CompileError::ExpectedOpenParenthesis, u"Expected '('"},
+        {CompileError::ExpectedCloseParenthesis, u"Expected ')'"},
+        {CompileError::ExpectedCloseBracket, u"Expected ']'"},
+        {CompileError::ExpectedIdentifier, u"Expected identifier"},
+        {CompileError::ExpectedEquals, u"Expected '='"},
+        {CompileError::ExpectedIf, u"Expected 'If'"},
+        {CompileError::ExpectedTo, u"Expected 'To'"},
+        {CompileError::ExpectedEnd, u"Expected 'End'"},
+        {CompileError::ExpectedFunction, u"Expected 'Function'"},
+        {CompileError::ExpectedSub, u"Expected 'Sub'"},
+        {CompileError::ExpectedThen, u"Expected 'Then'"},
+        {CompileError::ExpectedWend, u"Expected 'Wend'"},
+        {CompileError::ExpectedLoop, u"Expected 'Loop'"},
+        {CompileError::ExpectedNext, u"Expected 'Next'"},
+        {CompileError::ExpectedCase, u"Expected 'Case'"},
+        {CompileError::ExpectedSelect, u"Expected 'Select'"},
+        {CompileError::ExpectedExpression, u"Expected expression"},
+        {CompileError::ExpectedStatement, u"Expected statement"},
+        {CompileError::ExpectedEndOfStatement, u"Expected end of statement"},
+        {CompileError::ExpectedIntegerConstant, u"Expected integer constant"},
+        {CompileError::ExpectedWhileOrUntil, u"Expected 'While' or 'Until'"},
+        {CompileError::ExpectedWhileUntilOrEndOfStatement, u"Expected 'While', 'Until' or end of statement"},
+        {CompileError::ExpectedWith, u"Expected 'With'"},
+        {CompileError::IdentifierTooLong, u"Identifier too long"},
+        {CompileError::InvalidNumber, u"Invalid number"},
+        {CompileError::InvalidCharacter, u"Invalid character"},
+        {CompileError::UnterminatedString, u"Unterminated string constant"},
+        {CompileError::UnterminatedComment, u"Unterminated comment"},
+        {CompileError::InvalidUseOfMe, u"Invalid use of 'Me' keyword"},
+        {CompileError::LoopWithoutDo, u"'loop' without 'do'"},
+        {CompileError::InvalidExit, u"Invalid 'exit' statement"},
+        {CompileError::InvalidForVariable, u"Invalid 'for' loop control variable"},
+        {CompileError::NameRedefined, u"Name redefined"},
+        {CompileError::MustBeFirstStatement, u"Must be first statement on the line"},
+        {CompileError::ParenthesesCallingSub, u"Cannot use parentheses when calling a Sub"},
+        {CompileError::ExpectedLiteralConstant, u"Expected literal constant"},
+        {CompileError::ExpectedIn, u"Expected 'In'"},
+        {CompileError::ExpectedClass, u"Expected 'Class'"},
+        {CompileError::MustBeInsideClass, u"Must be defined inside a Class"},
+        {CompileError::ExpectedLetSetOrGet, u"Expected Let or Set or Get in property declaration"},
+        {CompileError::ExpectedProperty, u"Expected 'Property'"},
+        {CompileError::InconsistentPropertyArguments, u"Number of arguments must be consistent across properties specification"},
+        {CompileError::MultipleDefaults, u"Cannot have multiple default property/method in a Class"},
+        {CompileError::ClassEventWithArguments, u"Class initialize or terminate do not have arguments"},
+        {CompileError::PropertyWithoutArgument, u"Property set or let must have at least one argument"},
+        {CompileError::UnexpectedNext, u"Unexpected 'Next'"},
+        {CompileError::DefaultOnWrongMember, u"'Default' can be specified only on 'Property' or 'Function' or 'Sub'"},
+        {CompileError::DefaultWithoutPublic, u"'Default' specification must also specify 'Public'"},
+        {CompileError::DefaultNotOnPropertyGet, u"'Default' specification can only be on Property Get"},
+        };
+        std::unordered_map<long, std::u16string_view> byNumber;
+        for (const Description &row : rows)
+            byNumber.emplace(row.number, row.text);
+        return byNumber;
+    }();
+    return table;
 }
 
-void raiseError(long number)
+} // namespace
+
+std::u16string_view errorDescription(long number)
 {
-    std::u16string_view d = errorDescription(number);
-    raiseError(number, d.empty() ? std::u16string(u"Unknown runtime error") : std::u16string(d));
+    const auto it = descriptions().find(number);
+    return it == descriptions().end() ? std::u16string_view() : it->second;
+}
+
+ScriptError runtimeError(long number, std::u16string description)
+{
+    ScriptError e;
+    e.number = number;
+    if (description.empty()) {
+        const std::u16string_view standard = errorDescription(number);
+        description = standard.empty() ? std::u16string(u"Unknown runtime error") : std::u16string(standard);
+    }
+    e.description = std::move(description);
+    e.source = kRuntimeSource;
+    return e;
+}
+
+void raiseError(RuntimeError number)
+{
+    throw ScriptException(runtimeError(number));
 }
 
 void raiseError(long number, std::u16string description)
 {
-    ScriptError e;
-    e.number = number;
-    e.description = std::move(description);
-    e.source = kRuntimeSource;
-    throw ScriptException(std::move(e));
+    throw ScriptException(runtimeError(number, std::move(description)));
 }
 
-void raiseCompileError(long number, int line, int column, std::u16string lineText)
+void raiseNameError(RuntimeError number, std::u16string_view name)
+{
+    const long n = static_cast<long>(number);
+    throw ScriptException(runtimeError(n, std::u16string(errorDescription(n)) + u": '" + std::u16string(name) + u"'"));
+}
+
+void raiseCompileError(CompileError number, int line, int column, std::u16string lineText)
 {
     ScriptError e;
-    e.number = number;
-    e.description = errorDescription(number);
+    e.number = static_cast<long>(number);
+    e.description = errorDescription(e.number);
     e.source = kCompileSource;
     e.line = line;
     e.column = column;

@@ -49,8 +49,8 @@ Variant letValue(const Variant &v)
 void Interpreter::notDefined(const std::u16string &name, bool explicitOnly) const
 {
     if (explicitOnly)
-        raiseError(500, std::u16string(errorDescription(500)) + u": '" + name + u"'");
-    raiseError(13, std::u16string(errorDescription(13)) + u": '" + name + u"'");
+        raiseNameError(RuntimeError::VariableUndefined, name);
+    raiseNameError(RuntimeError::TypeMismatch, name);
 }
 
 Variant *Interpreter::variableRef(const Binding &b, bool forWrite)
@@ -62,7 +62,7 @@ Variant *Interpreter::variableRef(const Binding &b, bool forWrite)
         if (g.defined)
             return (g.proc || g.cls) ? nullptr : &g.value;
         if (b.explicitOnly)
-            raiseError(500);
+            raiseError(RuntimeError::VariableUndefined);
         return m_frame->slots[b.slot];
     }
     case Binding::Global: {
@@ -71,12 +71,12 @@ Variant *Interpreter::variableRef(const Binding &b, bool forWrite)
             return nullptr;
         if (!g.defined) {
             if (b.explicitOnly)
-                raiseError(500);
+                raiseError(RuntimeError::VariableUndefined);
             if (forWrite)
                 g.defined = true;
         }
         if (forWrite && g.isConst)
-            raiseError(501);
+            raiseError(RuntimeError::IllegalAssignment);
         return &g.value;
     }
     case Binding::Field: return &requireMe()->fields[static_cast<std::size_t>(b.slot)];
@@ -89,8 +89,8 @@ Variant *Interpreter::nameRef(const NameExpr &n, bool forWrite)
     try {
         return variableRef(n.binding, forWrite);
     } catch (ScriptException &e) {
-        if (e.error.number == 500)
-            e.error.description = std::u16string(errorDescription(500)) + u": '" + n.name + u"'";
+        if (e.error.is(RuntimeError::VariableUndefined))
+            raiseNameError(RuntimeError::VariableUndefined, n.name);
         throw;
     }
 }
@@ -214,7 +214,7 @@ Variant Interpreter::callBuiltin(int index, ArgRefs args)
 {
     const Builtin &fn = m_builtins.function(index);
     if (static_cast<int>(args.size()) < fn.minArgs || static_cast<int>(args.size()) > fn.maxArgs)
-        raiseError(450);
+        raiseError(RuntimeError::WrongArgumentCount);
     return fn.fn(*this, args);
 }
 
@@ -227,7 +227,7 @@ Variant Interpreter::indexValue(const Variant &container, ArgRefs args, bool sta
     }
     if (container.isObject()) {
         if (!container.object())
-            raiseError(91);
+            raiseError(RuntimeError::ObjectVariableNotSet);
         if (statement) {
             container.object()->call(u"", args);
             return Variant();
@@ -236,7 +236,7 @@ Variant Interpreter::indexValue(const Variant &container, ArgRefs args, bool sta
     }
     if (args.empty())
         return container;
-    raiseError(13);
+    raiseError(RuntimeError::TypeMismatch);
 }
 
 Variant Interpreter::memberOfMe(int member, ArgRefs args)
@@ -302,10 +302,10 @@ Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statemen
 {
     Variant object = eval(*m.object);
     if (!object.isObject())
-        raiseError(424);
+        raiseError(RuntimeError::ObjectRequired);
     Object *o = object.object();
     if (!o)
-        raiseError(424);
+        raiseError(RuntimeError::ObjectRequired);
     // Private members answer the class's own code: Me, or With Me.
     const bool inside = m.object->kind == ExprKind::Me || (m_frame->me && o == static_cast<Object *>(m_frame->me));
     if (auto *so = dynamic_cast<ScriptObject *>(o)) {
@@ -323,7 +323,7 @@ Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statemen
 Variant Interpreter::withObject(const WithExpr &w)
 {
     if (w.binding.kind == Binding::Unresolved)
-        raiseError(505);
+        raiseError(RuntimeError::InvalidReference);
     Variant *slot = variableRef(w.binding, false);
     return slot ? *slot : Variant();
 }
@@ -343,16 +343,16 @@ Variant Interpreter::evalNew(const NewExpr &n)
     if (const auto *factory = m_builtins.classFactory(folded)) {
         Ref<Object> o = (*factory)();
         if (!o)
-            raiseError(506);
+            raiseError(RuntimeError::ClassNotDefined);
         return Variant(o);
     }
-    raiseError(506, std::u16string(errorDescription(506)) + u": '" + n.className + u"'");
+    raiseNameError(RuntimeError::ClassNotDefined, n.className);
 }
 
 void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet)
 {
     if (isSet && !value0.isObject())
-        raiseError(424);
+        raiseError(RuntimeError::ObjectRequired);
     const Variant value = isSet ? value0 : letValue(value0);
     switch (target.kind) {
     case ExprKind::Name: {
@@ -364,7 +364,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         }
         Variant *slot = nameRef(n, true);
         if (!slot)
-            raiseError(501);
+            raiseError(RuntimeError::IllegalAssignment);
         *slot = value;
         return;
     }
@@ -372,7 +372,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         const auto &m = static_cast<const MemberExpr &>(target);
         Variant object = eval(*m.object);
         if (!object.isObject() || !object.object())
-            raiseError(424);
+            raiseError(RuntimeError::ObjectRequired);
         Object *o = object.object();
         const bool inside = m.object->kind == ExprKind::Me || (m_frame->me && o == static_cast<Object *>(m_frame->me));
         if (auto *so = dynamic_cast<ScriptObject *>(o)) {
@@ -410,15 +410,15 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
                         o->let(u"", buf.refs(), value);
                     return;
                 }
-                raiseError(13);
+                raiseError(RuntimeError::TypeMismatch);
             }
-            raiseError(501);
+            raiseError(RuntimeError::IllegalAssignment);
         }
         if (callee.kind == ExprKind::Member) {
             const auto &m = static_cast<const MemberExpr &>(callee);
             Variant object = eval(*m.object);
             if (!object.isObject() || !object.object())
-                raiseError(424);
+                raiseError(RuntimeError::ObjectRequired);
             const bool inside = m.object->kind == ExprKind::Me ||
                                 (m_frame->me && object.object() == static_cast<Object *>(m_frame->me));
             if (auto *so = dynamic_cast<ScriptObject *>(object.object())) {
@@ -439,10 +439,10 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
                 container.object()->let(u"", buf.refs(), value);
             return;
         }
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
-    case ExprKind::With: raiseError(424);
-    default: raiseError(501);
+    case ExprKind::With: raiseError(RuntimeError::ObjectRequired);
+    default: raiseError(RuntimeError::IllegalAssignment);
     }
 }
 

@@ -33,11 +33,7 @@ Interpreter::Flow Interpreter::execBlock(const Block &block)
             }
             throw;
         } catch (const std::bad_alloc &) {
-            ScriptError oom;
-            oom.number = 7;
-            oom.description = errorDescription(7);
-            oom.source = kRuntimeSource;
-            ScriptException e(std::move(oom));
+            ScriptException e(runtimeError(RuntimeError::OutOfMemory));
             caught(e, st->pos);
             if (m_frame->resumeNext) {
                 m_err = e.error;
@@ -114,7 +110,7 @@ void Interpreter::execCall(const CallStmt &s)
         }
         if (b.kind == Binding::Global && !m_globals[b.slot].defined)
             notDefined(n.name, b.explicitOnly);
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
     default: eval(e); return;
     }
@@ -205,7 +201,7 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
     Variant step = s.step ? eval(*s.step).valueOf() : Variant::fromInteger(1);
     for (const Variant *v : {&from, &to, &step}) {
         if (v->isNull())
-            raiseError(94);
+            raiseError(RuntimeError::InvalidUseOfNull);
         if (!v->isArithmetic() && !v->isEmpty())
             (void)v->toDouble(); // strings that are numbers pass, others raise 13
     }
@@ -219,7 +215,7 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
     {
         Variant *slot = nameRef(var, true);
         if (!slot)
-            raiseError(13);
+            raiseError(RuntimeError::TypeMismatch);
         *slot = from;
     }
     while (true) {
@@ -248,17 +244,17 @@ Interpreter::Flow Interpreter::execForEach(const ForEachStmt &s)
         array = collection.arrayRef();
     } else if (collection.isObject()) {
         if (!collection.object())
-            raiseError(424);
+            raiseError(RuntimeError::ObjectRequired);
         items = collection.object()->enumerate();
     } else {
-        raiseError(451);
+        raiseError(RuntimeError::NotACollection);
     }
     const std::size_t n = array ? array->size() : items.size();
     for (std::size_t i = 0; i < n; ++i) {
         checkpoint();
         Variant *slot = nameRef(var, true);
         if (!slot)
-            raiseError(13);
+            raiseError(RuntimeError::TypeMismatch);
         *slot = array ? (*array)[i] : items[i];
         const Flow f = execBlock(s.body);
         if (f == Flow::ExitFor)
@@ -305,15 +301,15 @@ void Interpreter::execReDim(const ReDimStmt &s)
         for (const ExprPtr &d : item.dims) {
             const std::int32_t upper = eval(*d).toLong();
             if (upper < -1)
-                raiseError(9);
+                raiseError(RuntimeError::SubscriptOutOfRange);
             bounds.push_back({0, upper + 1});
         }
         const auto &name = static_cast<const NameExpr &>(*item.target);
         Variant *slot = nameRef(name, true);
         if (!slot)
-            raiseError(13);
+            raiseError(RuntimeError::TypeMismatch);
         if (slot->isArray() && slot->array()->isFixed())
-            raiseError(10);
+            raiseError(RuntimeError::ArrayFixedOrLocked);
         if (s.preserve && slot->isArray() && slot->array()->dimensions() > 0) {
             Ref<Array> copy = slot->array()->refCount() > 1 ? slot->array()->clone() : slot->arrayRef();
             copy->resizePreserve(bounds);
@@ -330,7 +326,7 @@ void Interpreter::execErase(const EraseStmt &s)
         const auto &name = static_cast<const NameExpr &>(*t);
         Variant *slot = nameRef(name, true);
         if (!slot || !slot->isArray())
-            raiseError(13);
+            raiseError(RuntimeError::TypeMismatch);
         if (slot->array()->isFixed()) {
             Ref<Array> copy = slot->array()->refCount() > 1 ? slot->array()->clone() : slot->arrayRef();
             copy->clearElements();

@@ -120,11 +120,7 @@ void Interpreter::checkpoint()
     if (!stop && m_hasDeadline && (++m_tick & 255u) == 0)
         stop = std::chrono::steady_clock::now() >= m_deadline;
     if (stop) {
-        ScriptError e;
-        e.number = kCancelledError;
-        e.description = errorDescription(kCancelledError);
-        e.source = kRuntimeSource;
-        ScriptException ex(std::move(e));
+        ScriptException ex(runtimeError(RuntimeError::UserInterrupt));
         ex.fatal = true;
         throw ex;
     }
@@ -136,7 +132,7 @@ void Interpreter::enterCall()
     char probe = 0;
     const std::size_t used = m_stackBase ? static_cast<std::size_t>(m_stackBase > &probe ? m_stackBase - &probe : &probe - m_stackBase) : 0;
     if (m_depth >= m_limits.maxCallDepth || used > m_stackAllowance)
-        raiseError(28);
+        raiseError(RuntimeError::OutOfStackSpace);
 }
 
 void Interpreter::finishError(ScriptException &e) const
@@ -231,7 +227,7 @@ Variant Interpreter::runProcedure(std::u16string_view name, ArgRefs args)
 {
     const int slot = m_globals.find(foldCase(name));
     if (slot < 0 || !m_globals[slot].proc)
-        raiseError(35);
+        raiseError(RuntimeError::ProcedureNotDefined);
     RunScope run(*this);
     return callProcedure(m_globals[slot].proc, nullptr, args);
 }
@@ -256,7 +252,7 @@ void Interpreter::defineGlobal(std::u16string_view name, const Variant &value)
 Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs args)
 {
     if (args.size() != proc->params.size())
-        raiseError(450);
+        raiseError(RuntimeError::WrongArgumentCount);
     enterCall();
     const std::size_t n = static_cast<std::size_t>(proc->slotCount);
     const SlotStack::Mark mark = m_stack.mark();
@@ -304,7 +300,7 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
 ScriptObject *Interpreter::requireMe() const
 {
     if (!m_frame->me)
-        raiseError(424);
+        raiseError(RuntimeError::ObjectRequired);
     return m_frame->me;
 }
 
@@ -402,7 +398,7 @@ Ref<Object> Interpreter::procedureRef(std::u16string_view name)
 {
     const int slot = m_globals.find(foldCase(name));
     if (slot < 0 || !m_globals[slot].proc)
-        raiseError(5);
+        raiseError(RuntimeError::InvalidProcedureCall);
     return makeRef<ProcRef>(*this, *m_globals[slot].proc);
 }
 
@@ -414,14 +410,14 @@ Ref<Object> Interpreter::createObject(std::u16string_view progId)
 Variant Interpreter::messageBox(ArgRefs args)
 {
     if (!messageBoxHook)
-        raiseError(70);
+        raiseError(RuntimeError::PermissionDenied);
     return messageBoxHook(args);
 }
 
 Variant Interpreter::inputBox(ArgRefs args)
 {
     if (!inputBoxHook)
-        raiseError(70);
+        raiseError(RuntimeError::PermissionDenied);
     return inputBoxHook(args);
 }
 

@@ -63,7 +63,7 @@ std::u16string Lexer::lineText(std::u16string_view source, int line)
     return std::u16string(source.substr(p, e - p));
 }
 
-void Lexer::fail(long number, int line, int column) const
+void Lexer::fail(CompileError number, int line, int column) const
 {
     raiseCompileError(number, line, column, lineText(m_src, line));
 }
@@ -123,7 +123,7 @@ std::vector<Token> Lexer::tokenize()
                 space = true;
                 continue;
             }
-            fail(1032, t.line, t.column);
+            fail(CompileError::InvalidCharacter, t.line, t.column);
         }
         if (isLetter(c)) {
             lexIdentifier(t);
@@ -151,11 +151,11 @@ std::vector<Token> Lexer::tokenize()
             while (p < m_src.size() && m_src[p] != u']' && m_src[p] != u'\r' && m_src[p] != u'\n')
                 ++p;
             if (p >= m_src.size() || m_src[p] != u']')
-                fail(1007, t.line, static_cast<int>(p - m_lineStart));
+                fail(CompileError::ExpectedCloseBracket, t.line, static_cast<int>(p - m_lineStart));
             t.kind = Tok::Identifier;
             t.text = std::u16string(m_src.substr(m_pos + 1, p - m_pos - 1));
             if (t.text.size() > 255)
-                fail(1030, t.line, t.column);
+                fail(CompileError::IdentifierTooLong, t.line, t.column);
             m_pos = p + 1;
             out.push_back(std::move(t));
             continue;
@@ -211,7 +211,7 @@ std::vector<Token> Lexer::tokenize()
                 ++m_pos;
             }
             break;
-        default: fail(1032, t.line, t.column);
+        default: fail(CompileError::InvalidCharacter, t.line, t.column);
         }
         ++m_pos;
         out.push_back(std::move(t));
@@ -225,7 +225,7 @@ void Lexer::lexIdentifier(Token &t)
         ++m_pos;
     t.text = std::u16string(m_src.substr(start, m_pos - start));
     if (t.text.size() > 255)
-        fail(1030, t.line, t.column);
+        fail(CompileError::IdentifierTooLong, t.line, t.column);
     std::u16string key;
     key.reserve(t.text.size());
     for (char16_t ch : t.text)
@@ -256,7 +256,7 @@ void Lexer::lexNumber(Token &t)
                 ++p;
             m_pos = p;
         } else {
-            fail(1031, t.line, t.column);
+            fail(CompileError::InvalidNumber, t.line, t.column);
         }
     }
     std::string ascii;
@@ -264,7 +264,7 @@ void Lexer::lexNumber(Token &t)
         ascii.push_back(static_cast<char>(m_src[i]));
     const double v = std::strtod(ascii.c_str(), nullptr);
     if (!std::isfinite(v))
-        fail(1031, t.line, t.column);
+        fail(CompileError::InvalidNumber, t.line, t.column);
     // Type suffixes VBScript tolerates after a number: & % # ! @.
     if (m_pos < m_src.size() && (m_src[m_pos] == u'#' || m_src[m_pos] == u'!' || m_src[m_pos] == u'@')) {
         isFloat = true;
@@ -274,7 +274,7 @@ void Lexer::lexNumber(Token &t)
         ++m_pos;
     }
     if (m_pos < m_src.size() && isIdentChar(m_src[m_pos]))
-        fail(1025, t.line, static_cast<int>(m_pos - m_lineStart));
+        fail(CompileError::ExpectedEndOfStatement, t.line, static_cast<int>(m_pos - m_lineStart));
     t.number = v;
     t.kind = (isFloat || v > 2147483647.0) ? Tok::Float : Tok::Integer;
 }
@@ -304,12 +304,12 @@ void Lexer::lexHexOctal(Token &t)
             break;
         v = v * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
         if (v > 0xFFFFFFFFull)
-            fail(1031, t.line, t.column);
+            fail(CompileError::InvalidNumber, t.line, t.column);
         ++digits;
         ++p;
     }
     if (digits == 0)
-        fail(1031, t.line, t.column);
+        fail(CompileError::InvalidNumber, t.line, t.column);
     bool forceLong = false;
     if (p < m_src.size() && m_src[p] == u'&') {
         forceLong = true;
@@ -317,7 +317,7 @@ void Lexer::lexHexOctal(Token &t)
     }
     m_pos = p;
     if (m_pos < m_src.size() && isIdentChar(m_src[m_pos]))
-        fail(1025, t.line, static_cast<int>(m_pos - m_lineStart));
+        fail(CompileError::ExpectedEndOfStatement, t.line, static_cast<int>(m_pos - m_lineStart));
     if (!forceLong && v <= 0xFFFF)
         t.number = static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
     else
@@ -331,7 +331,7 @@ void Lexer::lexString(Token &t)
     std::u16string value;
     while (true) {
         if (atLineEnd(p))
-            fail(1033, t.line, t.column);
+            fail(CompileError::UnterminatedString, t.line, t.column);
         if (m_src[p] == u'"') {
             if (p + 1 < m_src.size() && m_src[p + 1] == u'"') {
                 value.push_back(u'"');
@@ -353,14 +353,14 @@ void Lexer::lexDate(Token &t)
     while (!atLineEnd(p) && m_src[p] != u'#')
         ++p;
     if (atLineEnd(p))
-        fail(1032, t.line, t.column);
+        fail(CompileError::InvalidCharacter, t.line, t.column);
     const std::u16string_view body = m_src.substr(m_pos + 1, p - m_pos - 1);
     double serial = 0;
     {
         // Date literals are always read the English - United States way.
         LocaleScope us(&englishUS());
         if (!parseDate(body, serial))
-            fail(1031, t.line, t.column);
+            fail(CompileError::InvalidNumber, t.line, t.column);
     }
     m_pos = p + 1;
     t.kind = Tok::Date;

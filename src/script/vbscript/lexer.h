@@ -1,5 +1,6 @@
 #pragma once
 
+#include "errors.h"
 #include "token.h"
 
 #include <string>
@@ -23,7 +24,7 @@ public:
     static std::u16string lineText(std::u16string_view source, int line);
 
 private:
-    [[noreturn]] void fail(long number, int line, int column) const;
+    [[noreturn]] void fail(CompileError number, int line, int column) const;
     void lexNumber(Token &t);
     void lexHexOctal(Token &t);
     void lexString(Token &t);

@@ -7,7 +7,7 @@ namespace vbs {
 
 void Object::unsupported()
 {
-    raiseError(438);
+    raiseError(RuntimeError::MemberNotSupported);
 }
 
 Variant Object::get(std::u16string_view, ArgRefs)
@@ -62,10 +62,10 @@ Ref<Object> ObjectRegistry::create(std::u16string_view progId) const
 {
     const auto it = m_factories.find(foldCase(progId));
     if (it == m_factories.end() || !it->second)
-        raiseError(429);
+        raiseError(RuntimeError::CannotCreateObject);
     Ref<Object> object = it->second();
     if (!object)
-        raiseError(429);
+        raiseError(RuntimeError::CannotCreateObject);
     return object;
 }
 

@@ -27,7 +27,7 @@ Variant numeric(const Variant &v)
     case T::String: return Variant::fromDouble(v.toDouble());
     case T::Object: return numeric(v.valueOf());
     case T::Error:
-    case T::Array: raiseError(13);
+    case T::Array: raiseError(RuntimeError::TypeMismatch);
     default: return v;
     }
 }
@@ -59,14 +59,14 @@ Variant fitIntegral(std::int64_t r, Rank rank)
 Variant checkedDouble(double r)
 {
     if (!std::isfinite(r))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return Variant::fromDouble(r);
 }
 
 Variant checkedDate(double r)
 {
     if (!(r >= -657434.0 && r < 2958466.0))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return Variant::fromDate(r);
 }
 
@@ -129,10 +129,10 @@ Variant arithmetic(Arith op, const Variant &a0, const Variant &b0)
             if (rem > 5000 || (rem == 5000 && (q & 1)))
                 ++q;
             if (q > INT64_MAX || q < INT64_MIN)
-                raiseError(6);
+                raiseError(RuntimeError::Overflow);
             r = static_cast<std::int64_t>(q);
         } else if (op == Arith::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r)) {
-            raiseError(6);
+            raiseError(RuntimeError::Overflow);
         }
         return Variant::fromCurrency(r);
     }
@@ -295,7 +295,7 @@ Variant divide(const Variant &a0, const Variant &b0)
         return Variant::null();
     const double x = a.toDouble(), y = b.toDouble();
     if (y == 0)
-        raiseError(x == 0 ? 6 : 11);
+        raiseError(x == 0 ? RuntimeError::Overflow : RuntimeError::DivisionByZero);
     return checkedDouble(x / y);
 }
 
@@ -308,11 +308,11 @@ Variant intDivide(const Variant &a0, const Variant &b0)
         return Variant::null();
     const IntOperand x = integral(a), y = integral(b);
     if (y.value == 0)
-        raiseError(11);
+        raiseError(RuntimeError::DivisionByZero);
     const Rank rank = x.rank > y.rank ? x.rank : y.rank;
     const std::int64_t r = x.value / y.value;
     if (rank == RLong && (r > INT32_MAX || r < INT32_MIN))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return fitIntegral(r, rank);
 }
 
@@ -325,7 +325,7 @@ Variant modulo(const Variant &a0, const Variant &b0)
         return Variant::null();
     const IntOperand x = integral(a), y = integral(b);
     if (y.value == 0)
-        raiseError(11);
+        raiseError(RuntimeError::DivisionByZero);
     const Rank rank = x.rank > y.rank ? x.rank : y.rank;
     return fitIntegral(x.value % y.value, rank);
 }
@@ -340,9 +340,9 @@ Variant power(const Variant &a0, const Variant &b0)
     const double x = a.toDouble(), y = b.toDouble();
     const double r = std::pow(x, y);
     if (std::isnan(r))
-        raiseError(5);
+        raiseError(RuntimeError::InvalidProcedureCall);
     if (std::isinf(r))
-        raiseError(x == 0 ? 5 : 6);
+        raiseError(x == 0 ? RuntimeError::InvalidProcedureCall : RuntimeError::Overflow);
     return Variant::fromDouble(r);
 }
 
@@ -380,7 +380,7 @@ Variant negate(const Variant &a0)
     case T::Single: return Variant::fromSingle(-a.singleValue());
     case T::Currency:
         if (a.currencyValue() == INT64_MIN)
-            raiseError(6);
+            raiseError(RuntimeError::Overflow);
         return Variant::fromCurrency(-a.currencyValue());
     case T::Date: return checkedDate(-a.dateValue());
     case T::Null: return a;
@@ -415,7 +415,7 @@ int compareValues(const Variant &a0, const Variant &b0, bool aLiteral, bool bLit
     if (a.isNull() || b.isNull())
         return 2;
     if (a.isArray() || b.isArray() || a.type() == T::Error || b.type() == T::Error)
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     if (a.isEmpty() && b.isEmpty())
         return 0;
     if (a.isString() && b.isString())
@@ -442,7 +442,7 @@ int compareValues(const Variant &a0, const Variant &b0, bool aLiteral, bool bLit
         if (isNumberLike(b) || b.isEmpty())
             return compareNumbers(numeric(a), numeric(b));
     }
-    raiseError(13);
+    raiseError(RuntimeError::TypeMismatch);
 }
 
 Variant compare(Compare op, const Variant &a, const Variant &b, bool aLiteral, bool bLiteral)
@@ -464,7 +464,7 @@ Variant compare(Compare op, const Variant &a, const Variant &b, bool aLiteral, b
 bool sameObject(const Variant &a, const Variant &b)
 {
     if (!a.isObject() || !b.isObject())
-        raiseError(424);
+        raiseError(RuntimeError::ObjectRequired);
     return a.object() == b.object();
 }
 

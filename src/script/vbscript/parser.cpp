@@ -42,13 +42,13 @@ bool Parser::accept(Tok t)
     return true;
 }
 
-void Parser::expect(Tok t, long error)
+void Parser::expect(Tok t, CompileError error)
 {
     if (!accept(t))
         fail(error);
 }
 
-void Parser::expectWord(std::u16string_view word, long error)
+void Parser::expectWord(std::u16string_view word, CompileError error)
 {
     if (!atWord(word))
         fail(error);
@@ -58,16 +58,16 @@ void Parser::expectWord(std::u16string_view word, long error)
 std::u16string Parser::expectName()
 {
     if (!at(Tok::Identifier))
-        fail(1010);
+        fail(CompileError::ExpectedIdentifier);
     return advance().text;
 }
 
-void Parser::fail(long number) const
+void Parser::fail(CompileError number) const
 {
     failAt(number, peek());
 }
 
-void Parser::failAt(long number, const Token &t) const
+void Parser::failAt(CompileError number, const Token &t) const
 {
     raiseCompileError(number, t.line, t.column, Lexer::lineText(m_source, t.line));
 }
@@ -80,7 +80,7 @@ bool Parser::atStatementEnd() const
 void Parser::endStatement()
 {
     if (!atStatementEnd())
-        fail(1025);
+        fail(CompileError::ExpectedEndOfStatement);
 }
 
 void Parser::skipSeparators()
@@ -110,9 +110,9 @@ void Parser::parseTopLevel(Program &program)
         bool isPublic = true, isPrivate = false, isDefault = false;
         if (at(Tok::KwOption)) {
             advance();
-            expectWord(u"Explicit", 1002);
+            expectWord(u"Explicit", CompileError::SyntaxError);
             if (m_sawStatement)
-                failAt(1024, m_tokens[m_pos - 2]);
+                failAt(CompileError::ExpectedStatement, m_tokens[m_pos - 2]);
             m_optionExplicit = true;
             endStatement();
             continue;
@@ -124,8 +124,8 @@ void Parser::parseTopLevel(Program &program)
             advance();
             if (atWord(u"Default")) {
                 if (isPrivate)
-                    fail(1057);
-                fail(1048);
+                    fail(CompileError::DefaultWithoutPublic);
+                fail(CompileError::MustBeInsideClass);
             }
             if (at(Tok::KwConst)) {
                 program.body.push_back(parseConst(p));
@@ -143,7 +143,7 @@ void Parser::parseTopLevel(Program &program)
             continue;
         }
         if (at(Tok::KwProperty))
-            fail(1048);
+            fail(CompileError::MustBeInsideClass);
         if (at(Tok::KwClass)) {
             program.classes.push_back(parseClass());
             continue;
@@ -181,20 +181,20 @@ Block Parser::parseBlock(Context &ctx)
             return block;
         if (at(Tok::KwSub) || at(Tok::KwFunction) || at(Tok::KwClass) || at(Tok::KwProperty) ||
             at(Tok::KwPublic) || at(Tok::KwPrivate) || at(Tok::KwOption))
-            fail(1024);
+            fail(CompileError::ExpectedStatement);
         block.push_back(parseStatement(ctx));
         endStatement();
     }
 }
 
 // End <what>
-void Parser::expectEnd(Tok what, long error)
+void Parser::expectEnd(Tok what, CompileError error)
 {
     if (!at(Tok::KwEnd))
         fail(error);
     advance();
     if (!accept(what))
-        fail(error == 1014 ? 1002 : error);
+        fail(error == CompileError::ExpectedEnd ? CompileError::SyntaxError : error);
 }
 
 ast::StmtPtr Parser::parseStatement(Context &ctx)
@@ -217,9 +217,9 @@ ast::StmtPtr Parser::parseStatement(Context &ctx)
     case Tok::KwWith: return parseWith(ctx);
     case Tok::KwExit: return parseExit(ctx);
     case Tok::KwOn: return parseOnError();
-    case Tok::KwOption: fail(1024);
-    case Tok::KwLoop: fail(1038);
-    case Tok::KwNext: fail(1055);
+    case Tok::KwOption: fail(CompileError::ExpectedStatement);
+    case Tok::KwLoop: fail(CompileError::LoopWithoutDo);
+    case Tok::KwNext: fail(CompileError::UnexpectedNext);
     case Tok::Identifier:
         if (atWord(u"Stop") && (kind(1) == Tok::NewLine || kind(1) == Tok::Colon || kind(1) == Tok::End)) {
             advance();
@@ -229,7 +229,7 @@ ast::StmtPtr Parser::parseStatement(Context &ctx)
     case Tok::Dot:
     case Tok::KwMe:
         return parseIdentifierStatement();
-    default: fail(1024);
+    default: fail(CompileError::ExpectedStatement);
     }
 }
 
@@ -252,7 +252,7 @@ ast::StmtPtr Parser::parseIdentifierStatement()
         if (target->kind == ExprKind::Call) {
             auto *call = static_cast<CallExpr *>(target.get());
             if (call->args.size() > 1)
-                failAt(1044, m_tokens[m_pos - 1]);
+                failAt(CompileError::ParenthesesCallingSub, m_tokens[m_pos - 1]);
             if (call->args.size() == 1 && call->args[0]) {
                 // f (x): x is passed by value.
                 const Pos ap = call->args[0]->pos;
@@ -268,7 +268,7 @@ ast::StmtPtr Parser::parseIdentifierStatement()
     if (target->kind == ExprKind::Call) {
         auto *c = static_cast<CallExpr *>(target.get());
         if (c->args.size() != 1 || !c->args[0])
-            fail(1025);
+            fail(CompileError::ExpectedEndOfStatement);
         // "f (a) + 1, b": the parenthesised part begins the first argument.
         ExprPtr first = std::make_unique<ParenExpr>(c->args[0]->pos, std::move(c->args[0]));
         first->depth = 2;
@@ -285,7 +285,7 @@ ast::StmtPtr Parser::parseIdentifierStatement()
         parseArgList(call->args, Tok::End);
     }
     if (!atStatementEnd() && !at(Tok::KwElse))
-        fail(1025);
+        fail(CompileError::ExpectedEndOfStatement);
     return std::make_unique<CallStmt>(p, std::move(call));
 }
 
@@ -294,13 +294,13 @@ ast::StmtPtr Parser::parseAssignment(bool isSet)
 {
     const Pos p = pos();
     if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
-        fail(1010);
+        fail(CompileError::ExpectedIdentifier);
     auto a = std::make_unique<AssignStmt>(p);
     a->isSet = isSet;
     a->target = parsePostfix(parsePrimary());
     if (a->target->kind == ExprKind::Me)
-        fail(1037);
-    expect(Tok::Eq, 1011);
+        fail(CompileError::InvalidUseOfMe);
+    expect(Tok::Eq, CompileError::ExpectedEquals);
     a->value = parseExpr();
     return a;
 }
@@ -311,7 +311,7 @@ ast::StmtPtr Parser::parseCall()
     const Pos p = pos();
     advance();
     if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
-        fail(1010);
+        fail(CompileError::ExpectedIdentifier);
     ExprPtr target = parsePostfix(parsePrimary());
     return std::make_unique<CallStmt>(p, std::move(target));
 }
@@ -334,7 +334,7 @@ void Parser::parseInlineStatements(Context &ctx, Block &into, bool stopAtElse)
         }
         into.push_back(parseStatement(ctx));
         if (!atStatementEnd() && !(stopAtElse && at(Tok::KwElse)) && !(at(Tok::KwEnd) && kind(1) == Tok::KwIf))
-            fail(1025);
+            fail(CompileError::ExpectedEndOfStatement);
     }
 }
 
@@ -346,7 +346,7 @@ ast::StmtPtr Parser::parseIf(Context &ctx)
     advance();
     IfBranch first;
     first.cond = parseExpr();
-    expect(Tok::KwThen, 1017);
+    expect(Tok::KwThen, CompileError::ExpectedThen);
     if (!at(Tok::NewLine) && !at(Tok::End)) {
         parseInlineStatements(ctx, first.body, true);
         s->branches.push_back(std::move(first));
@@ -364,16 +364,16 @@ ast::StmtPtr Parser::parseIf(Context &ctx)
         advance();
         IfBranch b;
         b.cond = parseExpr();
-        expect(Tok::KwThen, 1017);
+        expect(Tok::KwThen, CompileError::ExpectedThen);
         b.body = parseBlock(ctx);
         s->branches.push_back(std::move(b));
     }
     if (accept(Tok::KwElse))
         s->elseBody = parseBlock(ctx);
     if (!at(Tok::KwEnd))
-        fail(1014);
+        fail(CompileError::ExpectedEnd);
     advance();
-    expect(Tok::KwIf, 1012);
+    expect(Tok::KwIf, CompileError::ExpectedIf);
     return s;
 }
 
@@ -382,7 +382,7 @@ ast::StmtPtr Parser::parseSelect(Context &ctx)
 {
     auto s = std::make_unique<SelectStmt>(pos());
     advance();
-    expect(Tok::KwCase, 1021);
+    expect(Tok::KwCase, CompileError::ExpectedCase);
     s->subject = parseExpr();
     endStatement();
     skipSeparators();
@@ -398,14 +398,14 @@ ast::StmtPtr Parser::parseSelect(Context &ctx)
             c.values.push_back(parseExpr());
         } while (accept(Tok::Comma));
         if (!atStatementEnd())
-            fail(1025);
+            fail(CompileError::ExpectedEndOfStatement);
         c.body = parseBlock(ctx);
         s->cases.push_back(std::move(c));
     }
     if (!at(Tok::KwEnd))
-        fail(at(Tok::End) ? 1022 : 1021);
+        fail(at(Tok::End) ? CompileError::ExpectedSelect : CompileError::ExpectedCase);
     advance();
-    expect(Tok::KwSelect, 1022);
+    expect(Tok::KwSelect, CompileError::ExpectedSelect);
     return s;
 }
 
@@ -418,26 +418,26 @@ ast::StmtPtr Parser::parseFor(Context &ctx)
     if (accept(Tok::KwEach)) {
         auto s = std::make_unique<ForEachStmt>(p);
         if (!at(Tok::Identifier))
-            fail(1010);
+            fail(CompileError::ExpectedIdentifier);
         const Pos vp = pos();
         s->var = std::make_unique<NameExpr>(vp, advance().text);
-        expect(Tok::KwIn, 1046);
+        expect(Tok::KwIn, CompileError::ExpectedIn);
         s->collection = parseExpr();
         endStatement();
         ++ctx.forDepth;
         s->body = parseBlock(ctx);
         --ctx.forDepth;
-        expect(Tok::KwNext, 1020);
+        expect(Tok::KwNext, CompileError::ExpectedNext);
         return s;
     }
     auto s = std::make_unique<ForStmt>(p);
     if (!at(Tok::Identifier))
-        fail(1010);
+        fail(CompileError::ExpectedIdentifier);
     const Pos vp = pos();
     s->var = std::make_unique<NameExpr>(vp, advance().text);
-    expect(Tok::Eq, 1011);
+    expect(Tok::Eq, CompileError::ExpectedEquals);
     s->from = parseExpr();
-    expect(Tok::KwTo, 1013);
+    expect(Tok::KwTo, CompileError::ExpectedTo);
     s->to = parseExpr();
     if (atWord(u"Step")) {
         advance();
@@ -447,7 +447,7 @@ ast::StmtPtr Parser::parseFor(Context &ctx)
     ++ctx.forDepth;
     s->body = parseBlock(ctx);
     --ctx.forDepth;
-    expect(Tok::KwNext, 1020);
+    expect(Tok::KwNext, CompileError::ExpectedNext);
     return s;
 }
 
@@ -463,21 +463,21 @@ ast::StmtPtr Parser::parseDo(Context &ctx)
         s->cond = parseExpr();
     }
     if (!atStatementEnd())
-        fail(1028);
+        fail(CompileError::ExpectedWhileUntilOrEndOfStatement);
     ++ctx.doDepth;
     s->body = parseBlock(ctx);
     --ctx.doDepth;
-    expect(Tok::KwLoop, 1019);
+    expect(Tok::KwLoop, CompileError::ExpectedLoop);
     if (at(Tok::KwWhile) || at(Tok::KwUntil)) {
         if (s->test != DoStmt::Test::None)
-            fail(1025);
+            fail(CompileError::ExpectedEndOfStatement);
         s->test = DoStmt::Test::After;
         s->until = at(Tok::KwUntil);
         advance();
         s->cond = parseExpr();
     }
     if (!atStatementEnd() && !at(Tok::KwElse))
-        fail(1028);
+        fail(CompileError::ExpectedWhileUntilOrEndOfStatement);
     return s;
 }
 
@@ -491,7 +491,7 @@ ast::StmtPtr Parser::parseWhile(Context &ctx)
     endStatement();
     // Exit Do does not leave a While loop; it is not a Do.
     s->body = parseBlock(ctx);
-    expect(Tok::KwWend, 1018);
+    expect(Tok::KwWend, CompileError::ExpectedWend);
     s->until = false;
     s->isWhileWend = true;
     return s;
@@ -505,7 +505,7 @@ ast::StmtPtr Parser::parseWith(Context &ctx)
     s->object = parseExpr();
     endStatement();
     s->body = parseBlock(ctx);
-    expectEnd(Tok::KwWith, 1029);
+    expectEnd(Tok::KwWith, CompileError::ExpectedWith);
     return s;
 }
 
@@ -531,10 +531,10 @@ ast::StmtPtr Parser::parseExit(Context &ctx)
         what = ExitKind::Property;
         ok = ctx.scope == Scope::Procedure && ctx.procKind != ProcKind::Sub && ctx.procKind != ProcKind::Function;
         break;
-    default: fail(1002);
+    default: fail(CompileError::SyntaxError);
     }
     if (!ok)
-        failAt(1039, m_tokens[m_pos - 1]);
+        failAt(CompileError::InvalidExit, m_tokens[m_pos - 1]);
     advance();
     return std::make_unique<ExitStmt>(p, what);
 }
@@ -544,15 +544,15 @@ ast::StmtPtr Parser::parseOnError()
 {
     const Pos p = pos();
     advance();
-    expectWord(u"Error", 1002);
+    expectWord(u"Error", CompileError::SyntaxError);
     if (atWord(u"Resume")) {
         advance();
-        expect(Tok::KwNext, 1002);
+        expect(Tok::KwNext, CompileError::SyntaxError);
         return std::make_unique<OnErrorStmt>(p, true);
     }
-    expect(Tok::KwGoTo, 1002);
+    expect(Tok::KwGoTo, CompileError::SyntaxError);
     if (!at(Tok::Integer) || peek().number != 0)
-        fail(1002);
+        fail(CompileError::SyntaxError);
     advance();
     return std::make_unique<OnErrorStmt>(p, false);
 }
@@ -586,11 +586,11 @@ ast::StmtPtr Parser::parseReDim()
         ReDimItem item;
         const Pos p = pos();
         item.target = std::make_unique<NameExpr>(p, expectName());
-        expect(Tok::LParen, 1005);
+        expect(Tok::LParen, CompileError::ExpectedOpenParenthesis);
         do {
             item.dims.push_back(parseExpr());
         } while (accept(Tok::Comma));
-        expect(Tok::RParen, 1006);
+        expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
         s->items.push_back(std::move(item));
     } while (accept(Tok::Comma));
     return s;
@@ -612,12 +612,12 @@ ast::StmtPtr Parser::parseErase()
 ast::StmtPtr Parser::parseConst(Pos at)
 {
     auto s = std::make_unique<ConstStmt>(at);
-    expect(Tok::KwConst, 1002);
+    expect(Tok::KwConst, CompileError::SyntaxError);
     do {
         ConstItem item;
         item.pos = pos();
         item.name = expectName();
-        expect(Tok::Eq, 1011);
+        expect(Tok::Eq, CompileError::ExpectedEquals);
         item.value = parseConstValue();
         s->items.push_back(std::move(item));
     } while (accept(Tok::Comma));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "errors.h"
 #include "ast.h"
 #include "token.h"
 
@@ -43,11 +44,11 @@ private:
     bool atWord(std::u16string_view word, std::size_t k = 0) const; // soft keyword
     const Token &advance();
     bool accept(Tok t);
-    void expect(Tok t, long error);
-    void expectWord(std::u16string_view word, long error);
+    void expect(Tok t, CompileError error);
+    void expectWord(std::u16string_view word, CompileError error);
     std::u16string expectName();
-    [[noreturn]] void fail(long number) const;
-    [[noreturn]] void failAt(long number, const Token &t) const;
+    [[noreturn]] void fail(CompileError number) const;
+    [[noreturn]] void failAt(CompileError number, const Token &t) const;
     ast::Pos pos() const { return {peek().line, peek().column}; }
     bool atStatementEnd() const;
     void endStatement();
@@ -74,7 +75,7 @@ private:
     ast::StmtPtr parseErase();
     ast::StmtPtr parseConst(ast::Pos at);
     void parseInlineStatements(Context &ctx, ast::Block &into, bool stopAtElse);
-    void expectEnd(Tok what, long error);
+    void expectEnd(Tok what, CompileError error);
 
     // declarations (parser_decl.cpp)
     std::unique_ptr<ast::ProcDecl> parseProcedure(bool inClass, bool isPublic, bool isDefault);

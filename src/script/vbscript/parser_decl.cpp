@@ -19,13 +19,13 @@ std::vector<std::int32_t> Parser::parseDimBounds(bool &hasDims)
         return dims;
     do {
         if (!at(Tok::Integer))
-            fail(1026);
+            fail(CompileError::ExpectedIntegerConstant);
         const double v = advance().number;
         if (v < 0)
-            fail(1026);
+            fail(CompileError::ExpectedIntegerConstant);
         dims.push_back(static_cast<std::int32_t>(v));
     } while (accept(Tok::Comma));
-    expect(Tok::RParen, 1006);
+    expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
     return dims;
 }
 
@@ -35,7 +35,7 @@ Variant Parser::parseConstValue()
 {
     if (accept(Tok::LParen)) {
         Variant v = parseConstValue();
-        expect(Tok::RParen, 1006);
+        expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
         return v;
     }
     bool negative = false;
@@ -43,7 +43,7 @@ Variant Parser::parseConstValue()
         negative = at(Tok::Minus);
         advance();
         if (!at(Tok::Integer) && !at(Tok::Float))
-            fail(1045);
+            fail(CompileError::ExpectedLiteralConstant);
     }
     const Token &t = peek();
     switch (t.kind) {
@@ -62,7 +62,7 @@ Variant Parser::parseConstValue()
     case Tok::KwEmpty: advance(); return Variant();
     case Tok::KwNull: advance(); return Variant::null();
     case Tok::KwNothing: advance(); return Variant::nothing();
-    default: fail(1045);
+    default: fail(CompileError::ExpectedLiteralConstant);
     }
 }
 
@@ -83,12 +83,12 @@ void Parser::parseParams(ProcDecl &proc)
         p.pos = pos();
         p.name = expectName();
         if (accept(Tok::LParen)) {
-            expect(Tok::RParen, 1006);
+            expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
             p.isArray = true;
         }
         proc.params.push_back(std::move(p));
     } while (accept(Tok::Comma));
-    expect(Tok::RParen, 1006);
+    expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
 }
 
 // procedure -> (Sub | Function) name params block End (Sub | Function)
@@ -100,19 +100,19 @@ std::unique_ptr<ProcDecl> Parser::parseProcedure(bool inClass, bool isPublic, bo
     proc->isPublic = isPublic;
     proc->isDefault = isDefault;
     Tok endWord;
-    long endError;
+    CompileError endError;
     if (accept(Tok::KwSub)) {
         proc->kind = ProcKind::Sub;
         endWord = Tok::KwSub;
-        endError = 1016;
+        endError = CompileError::ExpectedSub;
     } else if (accept(Tok::KwFunction)) {
         proc->kind = ProcKind::Function;
         endWord = Tok::KwFunction;
-        endError = 1015;
+        endError = CompileError::ExpectedFunction;
     } else {
-        expect(Tok::KwProperty, 1002);
+        expect(Tok::KwProperty, CompileError::SyntaxError);
         if (!inClass)
-            failAt(1048, m_tokens[m_pos - 1]);
+            failAt(CompileError::MustBeInsideClass, m_tokens[m_pos - 1]);
         if (atWord(u"Get"))
             proc->kind = ProcKind::PropertyGet;
         else if (at(Tok::KwLet))
@@ -120,32 +120,32 @@ std::unique_ptr<ProcDecl> Parser::parseProcedure(bool inClass, bool isPublic, bo
         else if (at(Tok::KwSet))
             proc->kind = ProcKind::PropertySet;
         else
-            fail(1049);
+            fail(CompileError::ExpectedLetSetOrGet);
         advance();
         endWord = Tok::KwProperty;
-        endError = 1050;
+        endError = CompileError::ExpectedProperty;
     }
     if (isDefault && proc->kind != ProcKind::PropertyGet && proc->kind != ProcKind::Function &&
         proc->kind != ProcKind::Sub)
-        fail(1058);
+        fail(CompileError::DefaultNotOnPropertyGet);
     proc->name = expectName();
     parseParams(*proc);
     if ((proc->kind == ProcKind::PropertyLet || proc->kind == ProcKind::PropertySet) && proc->params.empty())
-        failAt(1054, m_tokens[m_pos - 1]);
+        failAt(CompileError::PropertyWithoutArgument, m_tokens[m_pos - 1]);
     if (inClass && proc->kind == ProcKind::Sub && !proc->params.empty() &&
         (equalsNoCase(proc->name, u"Class_Initialize") || equalsNoCase(proc->name, u"Class_Terminate")))
-        fail(1053);
+        fail(CompileError::ClassEventWithArguments);
     endStatement();
     Context ctx;
     ctx.scope = Scope::Procedure;
     ctx.procKind = proc->kind;
     proc->body = parseBlock(ctx);
     if (at(Tok::KwLoop))
-        fail(1038);
+        fail(CompileError::LoopWithoutDo);
     if (at(Tok::KwNext))
-        fail(1055);
+        fail(CompileError::UnexpectedNext);
     if (!at(Tok::KwEnd))
-        fail(1014);
+        fail(CompileError::ExpectedEnd);
     advance();
     if (!accept(endWord))
         fail(endError);
@@ -167,12 +167,12 @@ std::unique_ptr<ClassDecl> Parser::parseClass()
         skipSeparators();
         if (at(Tok::KwEnd)) {
             advance();
-            expect(Tok::KwClass, 1047);
+            expect(Tok::KwClass, CompileError::ExpectedClass);
             endStatement();
             return cls;
         }
         if (at(Tok::End))
-            fail(1047);
+            fail(CompileError::ExpectedClass);
         bool isPublic = true, isDefault = false, explicitAccess = false;
         if (at(Tok::KwPublic) || at(Tok::KwPrivate)) {
             isPublic = at(Tok::KwPublic);
@@ -180,14 +180,14 @@ std::unique_ptr<ClassDecl> Parser::parseClass()
             advance();
             if (atWord(u"Default")) {
                 if (!isPublic)
-                    fail(1057);
+                    fail(CompileError::DefaultWithoutPublic);
                 advance();
                 isDefault = true;
                 if (!at(Tok::KwSub) && !at(Tok::KwFunction) && !at(Tok::KwProperty))
-                    fail(1056);
+                    fail(CompileError::DefaultOnWrongMember);
             }
         } else if (atWord(u"Default")) {
-            fail(1057);
+            fail(CompileError::DefaultWithoutPublic);
         }
         if (at(Tok::KwSub) || at(Tok::KwFunction) || at(Tok::KwProperty)) {
             auto proc = parseProcedure(true, isPublic, isDefault);
@@ -208,7 +208,7 @@ std::unique_ptr<ClassDecl> Parser::parseClass()
             endStatement();
             continue;
         }
-        fail(1024);
+        fail(CompileError::ExpectedStatement);
     }
 }
 

@@ -54,13 +54,13 @@ bool isNameToken(const Token &t)
 Parser::DepthGuard::DepthGuard(Parser &p) : parser(p)
 {
     if (++parser.m_depth > kMaxDepth)
-        parser.fail(28);
+        parser.fail(CompileError::NestingTooDeep);
 }
 
 void Parser::checkDepth(const Expr &e) const
 {
     if (e.depth > kMaxDepth)
-        fail(28);
+        fail(CompileError::NestingTooDeep);
 }
 
 ExprPtr Parser::makeBinary(Pos p, BinOp op, ExprPtr l, ExprPtr r)
@@ -135,7 +135,7 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
             const Pos p = pos();
             advance();
             if (!isNameToken(peek()))
-                fail(1010);
+                fail(CompileError::ExpectedIdentifier);
             std::u16string name = advance().text;
             const int d = e->depth + 1;
             e = std::make_unique<MemberExpr>(p, std::move(e), std::move(name));
@@ -148,7 +148,7 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
             advance();
             auto call = std::make_unique<CallExpr>(p, std::move(e));
             parseArgList(call->args, Tok::RParen);
-            expect(Tok::RParen, 1006);
+            expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
             int d = call->callee->depth;
             for (const ExprPtr &a : call->args)
                 if (a)
@@ -210,7 +210,7 @@ ExprPtr Parser::parsePrimary()
     case Tok::Dot: {
         advance();
         if (!isNameToken(peek()))
-            fail(1010);
+            fail(CompileError::ExpectedIdentifier);
         std::u16string name = advance().text;
         auto with = std::make_unique<WithExpr>(p);
         auto m = std::make_unique<MemberExpr>(p, std::move(with), std::move(name));
@@ -220,7 +220,7 @@ ExprPtr Parser::parsePrimary()
     case Tok::LParen: {
         advance();
         ExprPtr inner = parseExpr();
-        expect(Tok::RParen, 1006);
+        expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
         const int d = inner->depth + 1;
         auto e = std::make_unique<ParenExpr>(p, std::move(inner));
         e->depth = d;
@@ -229,12 +229,12 @@ ExprPtr Parser::parsePrimary()
     case Tok::KwNew: {
         advance();
         if (!at(Tok::Identifier))
-            fail(1010);
+            fail(CompileError::ExpectedIdentifier);
         std::u16string name = advance().text;
         return std::make_unique<NewExpr>(p, std::move(name));
     }
     case Tok::KwMe: advance(); return std::make_unique<MeExpr>(p);
-    default: fail(1023);
+    default: fail(CompileError::ExpectedExpression);
     }
 }
 
@@ -244,7 +244,7 @@ ExprPtr Parser::parseStandaloneExpression()
     ExprPtr e = parseExpr();
     skipSeparators();
     if (!at(Tok::End))
-        fail(1025);
+        fail(CompileError::ExpectedEndOfStatement);
     return e;
 }
 

@@ -156,12 +156,12 @@ namespace {
 RegexError compileError(int code)
 {
     switch (code) {
-    case PCRE2_ERROR_MISSING_SQUARE_BRACKET: return {5019, u"Expected ']' in regular expression"};
-    case PCRE2_ERROR_MISSING_CLOSING_PARENTHESIS: return {5020, u"Expected ')' in regular expression"};
+    case PCRE2_ERROR_MISSING_SQUARE_BRACKET: return {RuntimeError::RegExpExpectedBracket};
+    case PCRE2_ERROR_MISSING_CLOSING_PARENTHESIS: return {RuntimeError::RegExpExpectedParenthesis};
     case PCRE2_ERROR_QUANTIFIER_INVALID:
-    case PCRE2_ERROR_QUANTIFIER_OUT_OF_ORDER: return {5018, u"Unexpected quantifier"};
-    case PCRE2_ERROR_CLASS_RANGE_ORDER: return {5021, u"Invalid range in character set"};
-    default: return {5017, u"Syntax error in regular expression"};
+    case PCRE2_ERROR_QUANTIFIER_OUT_OF_ORDER: return {RuntimeError::RegExpUnexpectedQuantifier};
+    case PCRE2_ERROR_CLASS_RANGE_ORDER: return {RuntimeError::RegExpInvalidRange};
+    default: return {RuntimeError::RegExpSyntax};
     }
 }
 
@@ -228,7 +228,7 @@ std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size
     pcre2_match_context_free(context);
     pcre2_match_data_free(data);
     if (rc < 0 && rc != PCRE2_ERROR_NOMATCH)
-        throw RegexError{28, u"Out of stack space"};
+        throw RegexError{RuntimeError::OutOfStackSpace};
     return result;
 }
 
@@ -309,11 +309,11 @@ std::u16string Regex::replace(const std::u16string &subject, const std::u16strin
         expand(out, replacement, m, subject);
         copied = m.index + m.value.size();
         if (out.size() > maxLength)
-            throw RegexError{7, u"Out of memory"};
+            throw RegexError{RuntimeError::OutOfMemory};
     }
     out.append(subject, copied);
     if (out.size() > maxLength)
-        throw RegexError{7, u"Out of memory"};
+        throw RegexError{RuntimeError::OutOfMemory};
     return out;
 }
 

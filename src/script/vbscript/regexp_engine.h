@@ -5,6 +5,8 @@
 // Catastrophic backtracking ends with an error (see RegexError) rather than
 // a hang: matching runs under a match limit and a depth limit.
 
+#include "errors.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,8 +27,7 @@ struct RegexOptions
 // limits (28 "Out of stack space").
 struct RegexError
 {
-    long number = 0;
-    std::u16string message;
+    RuntimeError number = RuntimeError::RegExpSyntax;
 };
 
 struct RegexMatch

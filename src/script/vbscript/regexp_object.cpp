@@ -17,7 +17,7 @@ using namespace lib;
 void requireArgs(ArgRefs args, std::size_t count)
 {
     if (args.size() != count)
-        raiseError(450);
+        raiseError(RuntimeError::WrongArgumentCount);
 }
 
 std::size_t indexArg(ArgRefs args, std::size_t size)
@@ -25,7 +25,7 @@ std::size_t indexArg(ArgRefs args, std::size_t size)
     requireArgs(args, 1);
     const std::int32_t i = argLong(args, 0);
     if (i < 0 || static_cast<std::size_t>(i) >= size)
-        invalidArgument();
+        raiseError(RuntimeError::InvalidProcedureCall);
     return static_cast<std::size_t>(i);
 }
 
@@ -185,7 +185,7 @@ private:
         try {
             return body(*m_compiled);
         } catch (const RegexError &e) {
-            raiseError(e.number, e.message);
+            raiseError(e.number);
         }
     }
 

@@ -61,7 +61,7 @@ SlotInit initFor(int slot, const VarDecl &v)
 
 Resolver::Resolver(GlobalTable &globals, const BuiltinTable &builtins) : m_globals(globals), m_builtins(builtins) {}
 
-void Resolver::fail(long number, Pos pos) const
+void Resolver::fail(CompileError number, Pos pos) const
 {
     raiseCompileError(number, pos.line, pos.column, m_source ? Lexer::lineText(*m_source, pos.line) : std::u16string());
 }
@@ -123,7 +123,7 @@ void Resolver::declareGlobals(Program &program)
     auto declare = [&](const std::u16string &name, Pos pos) {
         const std::u16string folded = foldCase(name);
         if (!m_unitGlobals.insert(folded).second)
-            fail(1041, pos);
+            fail(CompileError::NameRedefined, pos);
         return m_globals.intern(name, folded);
     };
     for (auto &cls : program.classes) {
@@ -182,7 +182,7 @@ void Resolver::declareClass(ClassDecl &cls)
     for (std::size_t i = 0; i < cls.fields.size(); ++i) {
         const FieldDecl &f = cls.fields[i];
         if (cls.memberIndex.count(foldCase(f.name)))
-            fail(1041, f.pos);
+            fail(CompileError::NameRedefined, f.pos);
         ClassMember &m = memberFor(f.name);
         m.field = static_cast<int>(i);
         m.isPublic = f.isPublic;
@@ -201,7 +201,7 @@ void Resolver::declareClass(ClassDecl &cls)
         }
         const bool isProperty = p.kind != ProcKind::Sub && p.kind != ProcKind::Function;
         if (*slot || m.field >= 0 || (existed && !isProperty) || (isProperty && m.method))
-            fail(1041, p.pos);
+            fail(CompileError::NameRedefined, p.pos);
         *slot = &p;
         if (!existed)
             m.isPublic = p.isPublic;
@@ -210,7 +210,7 @@ void Resolver::declareClass(ClassDecl &cls)
         if (p.isDefault) {
             const int index = cls.memberIndex[foldCase(p.name)];
             if (cls.defaultMember >= 0 && cls.defaultMember != index)
-                fail(1052, p.pos);
+                fail(CompileError::MultipleDefaults, p.pos);
             cls.defaultMember = index;
         }
         if (p.kind == ProcKind::Sub && equalsNoCase(p.name, u"Class_Initialize"))
@@ -222,9 +222,9 @@ void Resolver::declareClass(ClassDecl &cls)
         const std::size_t getArgs = m.get ? m.get->params.size() : 0;
         for (ProcDecl *setter : {m.let, m.set})
             if (setter && m.get && setter->params.size() != getArgs + 1)
-                fail(1051, setter->pos);
+                fail(CompileError::InconsistentPropertyArguments, setter->pos);
         if (m.let && m.set && m.let->params.size() != m.set->params.size())
-            fail(1051, m.set->pos);
+            fail(CompileError::InconsistentPropertyArguments, m.set->pos);
     }
 }
 
@@ -232,7 +232,7 @@ int Resolver::addLocal(ProcDecl &proc, const std::u16string &name, Pos pos)
 {
     const std::u16string folded = foldCase(name);
     if (proc.locals.count(folded))
-        fail(1041, pos);
+        fail(CompileError::NameRedefined, pos);
     const int slot = proc.slotCount++;
     proc.locals.emplace(folded, slot);
     return slot;
@@ -436,7 +436,7 @@ void Resolver::expr(Expr *e, Scope &s)
     }
     case ExprKind::Me:
         if (!s.cls)
-            fail(1037, e->pos);
+            fail(CompileError::InvalidUseOfMe, e->pos);
         break;
     case ExprKind::New: break;
     case ExprKind::Unary: expr(static_cast<UnaryExpr &>(*e).operand.get(), s); break;

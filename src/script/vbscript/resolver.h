@@ -1,5 +1,6 @@
 #pragma once
 
+#include "errors.h"
 #include "ast.h"
 #include "builtins.h"
 #include "globals.h"
@@ -40,7 +41,7 @@ private:
         std::unordered_map<std::u16string, ast::Binding> implicit; // undeclared names of the procedure
     };
 
-    [[noreturn]] void fail(long number, ast::Pos pos) const;
+    [[noreturn]] void fail(CompileError number, ast::Pos pos) const;
     void declareGlobals(ast::Program &program);
     void declareClass(ast::ClassDecl &cls);
     void resolveProc(ast::ProcDecl &proc, ast::ClassDecl *cls);

@@ -48,14 +48,14 @@ void ScriptObject::finalRelease() noexcept
 int ScriptObject::findMember(const std::u16string &folded, bool fromInside) const
 {
     if (!*m_alive)
-        raiseError(445);
+        raiseError(RuntimeError::ActionNotSupported);
     if (folded.empty())
         return -1;
     const auto it = m_cls.memberIndex.find(folded);
     if (it == m_cls.memberIndex.end())
-        raiseError(438);
+        raiseError(RuntimeError::MemberNotSupported);
     if (!fromInside && !m_cls.members[static_cast<std::size_t>(it->second)].isPublic)
-        raiseError(438);
+        raiseError(RuntimeError::MemberNotSupported);
     return it->second;
 }
 
@@ -63,11 +63,11 @@ Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
 {
     (void)fromInside;
     if (!*m_alive)
-        raiseError(445);
+        raiseError(RuntimeError::ActionNotSupported);
     if (member < 0) {
         member = m_cls.defaultMember;
         if (member < 0)
-            raiseError(438);
+            raiseError(RuntimeError::MemberNotSupported);
     }
     Ref<Object> keep(this);
     const ClassMember &m = m_cls.members[static_cast<std::size_t>(member)];
@@ -83,24 +83,24 @@ Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
         }
         if (f.isObject() && f.object())
             return f.object()->get(u"", args);
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
     if (m.get)
         return m_interp.callProcedure(m.get, this, args);
     if (m.method)
         return m_interp.callProcedure(m.method, this, args);
-    raiseError(438);
+    raiseError(RuntimeError::MemberNotSupported);
 }
 
 void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, bool isSet, bool fromInside)
 {
     (void)fromInside;
     if (!*m_alive)
-        raiseError(445);
+        raiseError(RuntimeError::ActionNotSupported);
     if (member < 0) {
         member = m_cls.defaultMember;
         if (member < 0)
-            raiseError(438);
+            raiseError(RuntimeError::MemberNotSupported);
     }
     Ref<Object> keep(this);
     const ClassMember &m = m_cls.members[static_cast<std::size_t>(member)];
@@ -126,7 +126,7 @@ void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, boo
                 f.object()->let(u"", args, value);
             return;
         }
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
     ProcDecl *setter = isSet ? m.set : m.let;
     if (!setter)
@@ -134,9 +134,9 @@ void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, boo
     if (!setter) {
         if (m.get && args.empty() && !isSet) {
             // Assigning to the default member of what a Property Get returns.
-            raiseError(450);
+            raiseError(RuntimeError::WrongArgumentCount);
         }
-        raiseError(m.method ? 450 : 438);
+        raiseError(m.method ? RuntimeError::WrongArgumentCount : RuntimeError::MemberNotSupported);
     }
     std::vector<Variant *> all(args.begin(), args.end());
     Variant copy = value;
@@ -171,12 +171,12 @@ ErrObject::ErrObject(Interpreter &interp) : m_interp(interp), m_alive(interp.ali
 Variant ErrObject::get(std::u16string_view name, ArgRefs args)
 {
     if (!*m_alive)
-        raiseError(445);
+        raiseError(RuntimeError::ActionNotSupported);
     ScriptError &e = m_interp.errState();
     const std::u16string key = foldCase(name);
     if (key.empty() || key == u"number") {
         if (!args.empty())
-            raiseError(450);
+            raiseError(RuntimeError::WrongArgumentCount);
         return Variant::fromLong(static_cast<std::int32_t>(e.number));
     }
     if (key == u"description")
@@ -193,35 +193,31 @@ Variant ErrObject::get(std::u16string_view name, ArgRefs args)
     }
     if (key == u"raise") {
         if (args.empty() || args.size() > 5)
-            raiseError(450);
+            raiseError(RuntimeError::WrongArgumentCount);
         auto present = [&](std::size_t i) { return i < args.size() && !args[i]->isMissing(); };
         const long number = args[0]->valueOf().toLong();
         if (number == 0)
-            raiseError(5);
-        ScriptError raised;
-        raised.number = number;
-        raised.source = present(1) ? args[1]->valueOf().toString() : std::u16string(kRuntimeSource);
-        if (present(2)) {
+            raiseError(RuntimeError::InvalidProcedureCall);
+        ScriptError raised = runtimeError(number);
+        if (present(1))
+            raised.source = args[1]->valueOf().toString();
+        if (present(2))
             raised.description = args[2]->valueOf().toString();
-        } else {
-            const std::u16string_view d = errorDescription(number);
-            raised.description = d.empty() ? u"Unknown runtime error" : std::u16string(d);
-        }
         if (present(3))
             raised.helpFile = args[3]->valueOf().toString();
         if (present(4))
             raised.helpContext = args[4]->valueOf().toLong();
         throw ScriptException(std::move(raised));
     }
-    raiseError(438);
+    raiseError(RuntimeError::MemberNotSupported);
 }
 
 void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
 {
     if (!*m_alive)
-        raiseError(445);
+        raiseError(RuntimeError::ActionNotSupported);
     if (!args.empty())
-        raiseError(450);
+        raiseError(RuntimeError::WrongArgumentCount);
     ScriptError &e = m_interp.errState();
     const std::u16string key = foldCase(name);
     if (key.empty() || key == u"number")
@@ -235,7 +231,7 @@ void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value
     else if (key == u"helpcontext")
         e.helpContext = value.toLong();
     else
-        raiseError(438);
+        raiseError(RuntimeError::MemberNotSupported);
 }
 
 // --- GetRef ------------------------------------------------------------------
@@ -245,7 +241,7 @@ ProcRef::ProcRef(Interpreter &interp, ProcDecl &proc) : m_interp(interp), m_proc
 Variant ProcRef::get(std::u16string_view name, ArgRefs args)
 {
     if (!name.empty() || !*m_alive)
-        raiseError(438);
+        raiseError(RuntimeError::MemberNotSupported);
     return m_interp.callProcedure(&m_proc, nullptr, args);
 }
 

@@ -285,15 +285,15 @@ Variant Variant::valueOf() const
     if (m_type != Type::Object)
         return *this;
     if (!m.obj)
-        raiseError(91);
+        raiseError(RuntimeError::ObjectVariableNotSet);
     Variant v = m.obj->get(u"", {});
     for (int depth = 0; v.m_type == Type::Object && depth < 8; ++depth) {
         if (!v.m.obj)
-            raiseError(91);
+            raiseError(RuntimeError::ObjectVariableNotSet);
         v = v.m.obj->get(u"", {});
     }
     if (v.m_type == Type::Object)
-        raiseError(438);
+        raiseError(RuntimeError::MemberNotSupported);
     return v;
 }
 
@@ -301,7 +301,7 @@ double Variant::toDouble() const
 {
     switch (m_type) {
     case Type::Empty: return 0;
-    case Type::Null: raiseError(94);
+    case Type::Null: raiseError(RuntimeError::InvalidUseOfNull);
     case Type::Boolean: return m.b ? -1 : 0;
     case Type::Byte: return m.u8;
     case Type::Integer: return m.i16;
@@ -314,13 +314,13 @@ double Variant::toDouble() const
         double d;
         if (parseNumber(m.str->text, d))
             return d;
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
     case Type::Object: return valueOf().toDouble();
     case Type::Error:
     case Type::Array: break;
     }
-    raiseError(13);
+    raiseError(RuntimeError::TypeMismatch);
 }
 
 namespace {
@@ -350,7 +350,7 @@ std::int32_t Variant::toLong() const
         return m.i32;
     const double d = integralSource(*this);
     if (!(d >= -2147483648.0 && d <= 2147483647.0))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return static_cast<std::int32_t>(d);
 }
 
@@ -360,7 +360,7 @@ std::int16_t Variant::toInteger() const
         return m.i16;
     const double d = integralSource(*this);
     if (!(d >= -32768.0 && d <= 32767.0))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return static_cast<std::int16_t>(d);
 }
 
@@ -368,7 +368,7 @@ std::uint8_t Variant::toByte() const
 {
     const double d = integralSource(*this);
     if (!(d >= 0 && d <= 255))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return static_cast<std::uint8_t>(d);
 }
 
@@ -376,7 +376,7 @@ float Variant::toSingle() const
 {
     const double d = toDouble();
     if (std::fabs(d) > std::numeric_limits<float>::max())
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return static_cast<float>(d);
 }
 
@@ -388,7 +388,7 @@ std::int64_t Variant::toCurrency() const
         return static_cast<std::int64_t>(integralValue()) * 10000;
     const double d = toDouble() * 10000.0;
     if (!(std::fabs(d) < 9.2233720368547758e18))
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return static_cast<std::int64_t>(roundHalfEven(d));
 }
 
@@ -400,14 +400,14 @@ double Variant::toDate() const
         double d;
         if (parseDate(m.str->text, d) || parseNumber(m.str->text, d)) {
             if (d < -657434.0 || d >= 2958466.0)
-                raiseError(6);
+                raiseError(RuntimeError::Overflow);
             return d;
         }
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
     const double d = toDouble();
     if (d < -657434.0 || d >= 2958466.0)
-        raiseError(6);
+        raiseError(RuntimeError::Overflow);
     return d;
 }
 
@@ -415,7 +415,7 @@ bool Variant::toBool() const
 {
     switch (m_type) {
     case Type::Empty: return false;
-    case Type::Null: raiseError(94);
+    case Type::Null: raiseError(RuntimeError::InvalidUseOfNull);
     case Type::Boolean: return m.b;
     case Type::String: {
         std::u16string_view s = trimSpaces(m.str->text);
@@ -426,11 +426,11 @@ bool Variant::toBool() const
         double d;
         if (parseNumber(s, d))
             return d != 0;
-        raiseError(13);
+        raiseError(RuntimeError::TypeMismatch);
     }
     case Type::Object: return valueOf().toBool();
     case Type::Error:
-    case Type::Array: raiseError(13);
+    case Type::Array: raiseError(RuntimeError::TypeMismatch);
     case Type::Currency: return m.i64 != 0;
     default: return toDouble() != 0;
     }
@@ -440,7 +440,7 @@ std::u16string Variant::toString() const
 {
     switch (m_type) {
     case Type::Empty: return {};
-    case Type::Null: raiseError(94);
+    case Type::Null: raiseError(RuntimeError::InvalidUseOfNull);
     case Type::Boolean: return m.b ? u"True" : u"False";
     case Type::Byte: return fromAscii(std::to_string(m.u8));
     case Type::Integer: return fromAscii(std::to_string(m.i16));
@@ -454,7 +454,7 @@ std::u16string Variant::toString() const
     case Type::Error: return u"Error " + fromAscii(std::to_string(m.i32));
     case Type::Array: break;
     }
-    raiseError(13);
+    raiseError(RuntimeError::TypeMismatch);
 }
 
 VarType Variant::varType() const noexcept

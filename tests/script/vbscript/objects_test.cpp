@@ -25,7 +25,7 @@ public:
         const std::u16string n = vbs::foldCase(name);
         if (n.empty() || n == u"item") {
             if (args.size() != 1)
-                vbs::raiseError(450);
+                vbs::raiseError(vbs::RuntimeError::WrongArgumentCount);
             return values[args[0]->toString()];
         }
         if (n == u"count")
