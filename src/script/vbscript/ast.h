@@ -44,7 +44,7 @@ enum class ExprKind : std::uint8_t { Literal, Name, Member, Call, With, Me, New,
 
 // Binding strength, weakest first: Imp < Eqv < Xor < Or < And < Not <
 // comparison (= <> < > <= >= Is) < & < + - < Mod < \ < * / < unary - < ^.
-enum class Prec : std::uint8_t { None, Imp, Eqv, Xor, Or, And, Not, Compare, Concat, Additive, Mod, IntDiv, Multiplicative, Unary, Power };
+enum class Prec : std::uint8_t { Imp, Eqv, Xor, Or, And, Not, Compare, Concat, Additive, Mod, IntDiv, Multiplicative, Unary, Power };
 
 enum class BinOp : std::uint8_t {
     Imp, Eqv, Xor, Or, And, Eq, Ne, Lt, Gt, Le, Ge, Is, Concat, Add, Sub, Mod, IntDiv, Mul, Div, Pow
@@ -76,7 +76,7 @@ struct BinaryExpr : Expr { BinaryExpr(Pos p, BinOp o, ExprPtr l, ExprPtr r) : Ex
 struct ParenExpr : Expr { ParenExpr(Pos p, ExprPtr e) : Expr(ExprKind::Paren, p), inner(std::move(e)) {} ExprPtr inner; };
 
 enum class StmtKind : std::uint8_t {
-    Call, Assign, Dim, ReDim, Erase, Const, If, Select, For, ForEach, Do, Exit, With, OnError, OptionExplicit, Nop
+    Call, Assign, Dim, ReDim, Erase, Const, If, Select, For, ForEach, Do, Exit, With, OnError, Nop
 };
 
 struct Stmt

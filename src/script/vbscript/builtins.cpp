@@ -3,42 +3,47 @@
 
 #include "errors.h"
 #include "object.h"
+#include "text.h"
+
+#include <stdexcept>
 
 namespace vbs {
 
+namespace {
+
+// Two groups defining one name is a mistake in the table, not something a
+// script could cause: building the table (the first engine) fails.
+[[noreturn]] void registeredTwice(std::u16string_view name)
+{
+    throw std::logic_error("built-in registered twice: " + toUtf8(name));
+}
+
+} // namespace
+
 void BuiltinTable::add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn)
 {
-    const std::u16string key = foldCase(name);
-    const auto it = m_index.find(key);
-    if (it != m_index.end()) {
-        // A later group replaces an earlier definition of the same name.
-        m_functions[static_cast<std::size_t>(it->second)] = Builtin{std::u16string(name), minArgs, maxArgs, fn};
-        return;
-    }
+    if (!m_index.emplace(foldCase(name), static_cast<int>(m_functions.size())).second)
+        registeredTwice(name);
     m_functions.push_back(Builtin{std::u16string(name), minArgs, maxArgs, fn});
-    m_index.emplace(key, static_cast<int>(m_functions.size() - 1));
 }
 
 void BuiltinTable::addConstant(std::u16string_view name, Variant value)
 {
-    const std::u16string key = foldCase(name);
-    const auto it = m_constants.find(key);
-    if (it != m_constants.end()) {
-        m_constantValues[static_cast<std::size_t>(it->second)] = std::move(value);
-        return;
-    }
+    if (!m_constants.emplace(foldCase(name), static_cast<int>(m_constantValues.size())).second)
+        registeredTwice(name);
     m_constantValues.push_back(std::move(value));
-    m_constants.emplace(key, static_cast<int>(m_constantValues.size() - 1));
 }
 
 void BuiltinTable::addClass(std::u16string_view name, std::function<Ref<Object>()> factory)
 {
-    m_classes[foldCase(name)] = std::move(factory);
+    if (!m_classes.emplace(foldCase(name), std::move(factory)).second)
+        registeredTwice(name);
 }
 
 void BuiltinTable::addProgId(std::u16string_view progId, std::function<Ref<Object>()> factory)
 {
-    m_progIds[foldCase(progId)] = std::move(factory);
+    if (!m_progIds.emplace(foldCase(progId), std::move(factory)).second)
+        registeredTwice(progId);
 }
 
 int BuiltinTable::functionIndex(std::u16string_view name) const

@@ -56,6 +56,7 @@ struct Builtin
 // The names every engine knows before any script is added: functions,
 // constants (vbCrLf), classes usable with New (RegExp) and default
 // CreateObject entries (Scripting.Dictionary). Lookups are case-insensitive.
+// Each name is registered once per kind: a second add throws std::logic_error.
 class BuiltinTable
 {
 public:

@@ -99,79 +99,6 @@ Variant fnArray(CallContext &, ArgRefs a)
     return Variant(Array::fromValues(std::move(values)));
 }
 
-Variant fnLen(CallContext &, ArgRefs a)
-{
-    const Variant v = argValue(a, 0);
-    if (v.isNull())
-        return Variant::null();
-    if (v.isString())
-        return Variant::fromLong(static_cast<std::int32_t>(v.string().size()));
-    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size()));
-}
-
-// Minimal text helpers (the string library replaces them).
-Variant fnLeft(CallContext &, ArgRefs a)
-{
-    const Variant v = argValue(a, 0);
-    if (v.isNull())
-        return v;
-    const std::int32_t n = argLong(a, 1);
-    if (n < 0)
-        raiseError(RuntimeError::InvalidProcedureCall);
-    const std::u16string s = v.toString();
-    return Variant(s.substr(0, static_cast<std::size_t>(n)));
-}
-
-Variant fnRight(CallContext &, ArgRefs a)
-{
-    const Variant v = argValue(a, 0);
-    if (v.isNull())
-        return v;
-    const std::int32_t n = argLong(a, 1);
-    if (n < 0)
-        raiseError(RuntimeError::InvalidProcedureCall);
-    const std::u16string s = v.toString();
-    const std::size_t k = std::min<std::size_t>(s.size(), static_cast<std::size_t>(n));
-    return Variant(s.substr(s.size() - k));
-}
-
-Variant fnMid(CallContext &, ArgRefs a)
-{
-    const Variant v = argValue(a, 0);
-    if (v.isNull())
-        return v;
-    const std::int32_t start = argLong(a, 1);
-    if (start < 1)
-        raiseError(RuntimeError::InvalidProcedureCall);
-    const std::u16string s = v.toString();
-    std::size_t len = std::u16string::npos;
-    if (argPresent(a, 2)) {
-        const std::int32_t n = argLong(a, 2);
-        if (n < 0)
-            raiseError(RuntimeError::InvalidProcedureCall);
-        len = static_cast<std::size_t>(n);
-    }
-    if (static_cast<std::size_t>(start) > s.size())
-        return Variant(std::u16string());
-    return Variant(s.substr(static_cast<std::size_t>(start - 1), len));
-}
-
-Variant fnChr(CallContext &, ArgRefs a)
-{
-    const std::int32_t c = argLong(a, 0);
-    if (c < -32768 || c > 65535)
-        raiseError(RuntimeError::InvalidProcedureCall);
-    return Variant(std::u16string(1, static_cast<char16_t>(c & 0xFFFF)));
-}
-
-Variant fnAsc(CallContext &, ArgRefs a)
-{
-    const std::u16string s = argString(a, 0);
-    if (s.empty())
-        raiseError(RuntimeError::InvalidProcedureCall);
-    return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
-}
-
 Variant fnEval(CallContext &ctx, ArgRefs a) { return ctx.evaluate(argString(a, 0)); }
 Variant fnExecute(CallContext &ctx, ArgRefs a)
 {
@@ -215,12 +142,6 @@ void addCoreBuiltins(BuiltinTable &t)
     t.add(u"UBound", 1, 2, fnUBound);
     t.add(u"LBound", 1, 2, fnLBound);
     t.add(u"Array", 0, 1 << 16, fnArray);
-    t.add(u"Len", 1, 1, fnLen);
-    t.add(u"Left", 2, 2, fnLeft);
-    t.add(u"Right", 2, 2, fnRight);
-    t.add(u"Mid", 2, 3, fnMid);
-    t.add(u"Chr", 1, 1, fnChr);
-    t.add(u"Asc", 1, 1, fnAsc);
     t.add(u"Eval", 1, 1, fnEval);
     t.add(u"Execute", 1, 1, fnExecute);
     t.add(u"ExecuteGlobal", 1, 1, fnExecuteGlobal);

@@ -106,10 +106,10 @@ Variant fnDateDiff(CallContext &ctx, ArgRefs args)
 {
     const DateInterval interval = intervalArg(args, 0);
     const int first = firstDayArg(ctx, args, 3);
-    const int week = firstWeekArg(ctx, args, 4);
+    firstWeekArg(ctx, args, 4); // checked, but DateDiff counts weeks without it
     if (isNullArg(args, 1) || isNullArg(args, 2))
         return Variant::null();
-    const std::int64_t diff = dateDiff(interval, dateArg(args, 1), dateArg(args, 2), first, week);
+    const std::int64_t diff = dateDiff(interval, dateArg(args, 1), dateArg(args, 2), first);
     if (diff < INT32_MIN || diff > INT32_MAX)
         raiseError(RuntimeError::Overflow);
     return Variant::fromLong(static_cast<std::int32_t>(diff));

@@ -181,7 +181,6 @@ bool parseDate(std::u16string_view text, double &out)
     std::vector<int> nums;
     std::vector<int> numDigits;
     int month = 0;
-    bool monthFirst = false;
     for (const Token &t : dateTokens) {
         if (t.kind == Token::Number) {
             nums.push_back(t.value);
@@ -190,7 +189,6 @@ bool parseDate(std::u16string_view text, double &out)
             const int m = monthFromName(t.text, loc);
             if (m && !month) {
                 month = m;
-                monthFirst = nums.empty();
             } else if (!isDayName(t.text, loc)) {
                 return false;
             }
@@ -219,7 +217,6 @@ bool parseDate(std::u16string_view text, double &out)
             } else {
                 return false;
             }
-            (void)monthFirst;
         } else if (nums.size() == 3) {
             int a = nums[0], b = nums[1], c = nums[2];
             if (numDigits[0] >= 3 || a > 31) {

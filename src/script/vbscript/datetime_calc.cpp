@@ -243,7 +243,7 @@ int weekOfYear(double serial, int firstDayOfWeek, int firstWeekOfYear)
     return static_cast<int>((weekStart(day, firstDayOfWeek) - first) / 7 + 1);
 }
 
-std::int64_t dateDiff(DateInterval interval, double date1, double date2, int firstDayOfWeek, int /*firstWeekOfYear*/)
+std::int64_t dateDiff(DateInterval interval, double date1, double date2, int firstDayOfWeek)
 {
     const DayTime a = toDayTime(date1);
     const DayTime b = toDayTime(date2);

@@ -83,8 +83,7 @@ int weekOfYear(double serial, int firstDayOfWeek, int firstWeekOfYear);
 
 // DateDiff: the number of interval boundaries between the two dates
 // (negative when date2 is earlier).
-std::int64_t dateDiff(DateInterval interval, double date1, double date2, int firstDayOfWeek,
-                      int firstWeekOfYear);
+std::int64_t dateDiff(DateInterval interval, double date1, double date2, int firstDayOfWeek);
 
 // DatePart.
 int datePart(DateInterval interval, double serial, int firstDayOfWeek, int firstWeekOfYear);

@@ -241,7 +241,7 @@ Variant Interpreter::indexValue(const Variant &container, ArgRefs args, bool sta
 
 Variant Interpreter::memberOfMe(int member, ArgRefs args)
 {
-    return requireMe()->getMember(member, args, true);
+    return requireMe()->getMember(member, args);
 }
 
 Variant Interpreter::evalCall(const CallExpr &c, bool statement)
@@ -281,7 +281,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
             return callBuiltin(b.slot, buf.refs());
         case Binding::Member:
             evalArgs(c.args, buf);
-            return requireMe()->getMember(b.slot, buf.refs(), true);
+            return requireMe()->getMember(b.slot, buf.refs());
         default: break;
         }
         evalArgs(c.args, buf);
@@ -311,7 +311,7 @@ Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statemen
     if (auto *so = dynamic_cast<ScriptObject *>(o)) {
         const std::u16string &key = m.folded.empty() ? foldCase(m.name) : m.folded;
         const int member = so->findMember(key, inside);
-        return so->getMember(member, args, inside);
+        return so->getMember(member, args);
     }
     if (statement) {
         o->call(m.name, args);
@@ -359,7 +359,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         const auto &n = static_cast<const NameExpr &>(target);
         const Binding &b = n.binding;
         if (b.kind == Binding::Member) {
-            requireMe()->letMember(b.slot, {}, value, isSet, true);
+            requireMe()->letMember(b.slot, {}, value, isSet);
             return;
         }
         Variant *slot = nameRef(n, true);
@@ -377,7 +377,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         const bool inside = m.object->kind == ExprKind::Me || (m_frame->me && o == static_cast<Object *>(m_frame->me));
         if (auto *so = dynamic_cast<ScriptObject *>(o)) {
             const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
-            so->letMember(member, {}, value, isSet, inside);
+            so->letMember(member, {}, value, isSet);
         } else if (isSet) {
             o->set(m.name, {}, value);
         } else {
@@ -394,7 +394,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
             const auto &n = static_cast<const NameExpr &>(callee);
             const Binding &b = n.binding;
             if (b.kind == Binding::Member) {
-                requireMe()->letMember(b.slot, buf.refs(), value, isSet, true);
+                requireMe()->letMember(b.slot, buf.refs(), value, isSet);
                 return;
             }
             if (Variant *slot = nameRef(n, true)) {
@@ -423,7 +423,7 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
                                 (m_frame->me && object.object() == static_cast<Object *>(m_frame->me));
             if (auto *so = dynamic_cast<ScriptObject *>(object.object())) {
                 const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
-                so->letMember(member, buf.refs(), value, isSet, inside);
+                so->letMember(member, buf.refs(), value, isSet);
             } else if (isSet) {
                 object.object()->set(m.name, buf.refs(), value);
             } else {

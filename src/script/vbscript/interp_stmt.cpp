@@ -72,7 +72,6 @@ Interpreter::Flow Interpreter::exec(const Stmt &st)
         return Flow::Normal;
     case StmtKind::Dim:
     case StmtKind::Const:
-    case StmtKind::OptionExplicit:
     case StmtKind::Nop: return Flow::Normal;
     }
     return Flow::Normal;

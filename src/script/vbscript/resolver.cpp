@@ -400,7 +400,6 @@ void Resolver::statement(Stmt &st, Scope &s)
     }
     case StmtKind::Exit:
     case StmtKind::OnError:
-    case StmtKind::OptionExplicit:
     case StmtKind::Nop: break;
     }
 }

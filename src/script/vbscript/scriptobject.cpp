@@ -59,9 +59,8 @@ int ScriptObject::findMember(const std::u16string &folded, bool fromInside) cons
     return it->second;
 }
 
-Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
+Variant ScriptObject::getMember(int member, ArgRefs args)
 {
-    (void)fromInside;
     if (!*m_alive)
         raiseError(RuntimeError::ActionNotSupported);
     if (member < 0) {
@@ -92,9 +91,8 @@ Variant ScriptObject::getMember(int member, ArgRefs args, bool fromInside)
     raiseError(RuntimeError::MemberNotSupported);
 }
 
-void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, bool isSet, bool fromInside)
+void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, bool isSet)
 {
-    (void)fromInside;
     if (!*m_alive)
         raiseError(RuntimeError::ActionNotSupported);
     if (member < 0) {
@@ -146,22 +144,22 @@ void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, boo
 
 Variant ScriptObject::get(std::u16string_view name, ArgRefs args)
 {
-    return getMember(findMember(foldCase(name), false), args, false);
+    return getMember(findMember(foldCase(name), false), args);
 }
 
 void ScriptObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
 {
-    letMember(findMember(foldCase(name), false), args, value, false, false);
+    letMember(findMember(foldCase(name), false), args, value, false);
 }
 
 void ScriptObject::set(std::u16string_view name, ArgRefs args, const Variant &value)
 {
-    letMember(findMember(foldCase(name), false), args, value, true, false);
+    letMember(findMember(foldCase(name), false), args, value, true);
 }
 
 void ScriptObject::call(std::u16string_view name, ArgRefs args)
 {
-    getMember(findMember(foldCase(name), false), args, false);
+    getMember(findMember(foldCase(name), false), args);
 }
 
 // --- Err ---------------------------------------------------------------------

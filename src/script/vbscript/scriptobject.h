@@ -26,8 +26,8 @@ public:
     void call(std::u16string_view name, ArgRefs args) override;
 
     // By member index (-1: the default member).
-    Variant getMember(int member, ArgRefs args, bool fromInside);
-    void letMember(int member, ArgRefs args, const Variant &value, bool isSet, bool fromInside);
+    Variant getMember(int member, ArgRefs args);
+    void letMember(int member, ArgRefs args, const Variant &value, bool isSet);
     // By folded name; 438 when missing or private from outside.
     int findMember(const std::u16string &folded, bool fromInside) const;
 
