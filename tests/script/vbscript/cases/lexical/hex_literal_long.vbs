@@ -1,4 +1,5 @@
-' expect: 65536 Long
+' expect: 65536 Long 65535 Long -1 -2147483648
 Function Main()
-Main = &H10000 & " " & TypeName(&H10000)
+Main = &H10000 & " " & TypeName(&H10000) & " " & &HFFFF& & " " & TypeName(&HFFFF&) & " " & _
+    &HFFFFFFFF & " " & &H80000000
 End Function
