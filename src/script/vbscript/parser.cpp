@@ -1,4 +1,4 @@
-// Statements. Each function carries the rule it parses.
+// Statements. Each function starts with the grammar it parses.
 #include "parser.h"
 
 #include "errors.h"

@@ -1,5 +1,5 @@
-// VBScript's documented generator: the sequence a script sees without
-// Randomize, the sequence after Randomize 0, and the seeding rules.
+// The generator scripts see: the fixed sequence without Randomize, the
+// sequence after Randomize 0, and how Rnd and Randomize reseed it.
 #include "script/vbscript/rnd.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 namespace vbs {
 namespace {
 
-TEST(Rnd, UnseededSequenceIsTheDocumentedOne)
+TEST(Rnd, UnseededSequenceIsAlwaysTheSame)
 {
     RndGenerator rnd;
     EXPECT_FLOAT_EQ(rnd.next(), 0.7055475f);
