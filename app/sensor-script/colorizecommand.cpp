@@ -1,5 +1,7 @@
 #include "colorizecommand.h"
 
+#include "commandline.h"
+#include "exitcode.h"
 #include "scriptfile.h"
 
 #include "script/colorizer/scriptcolorizer.h"
@@ -9,45 +11,24 @@
 
 #include <optional>
 
-namespace {
-
-constexpr int exitUsage = 64;
-constexpr int exitNoInput = 66;
-
-int usage(QTextStream &err)
-{
-    err << "usage: sensor-script colorize [--language VBScript|JScript] FILE\n";
-    return exitUsage;
-}
-
-} // namespace
-
 int colorizeCommand(const QStringList &args)
 {
-    QTextStream err(stderr);
-    std::optional<colorizer::ScriptDialect> dialect;
-    qsizetype i = 0;
-    if (i < args.size() && args[i] == QLatin1String("--language")) {
-        if (i + 1 >= args.size())
-            return usage(err);
-        dialect = colorizer::dialectFromName(args[i + 1]);
-        if (!dialect) {
-            err << "sensor-script colorize: unknown language '" << args[i + 1]
-                << "' (VBScript or JScript)\n";
-            return exitUsage;
-        }
-        i += 2;
-    }
-    if (args.size() != i + 1)
-        return usage(err);
+    CommandLine line("colorize", "FILE",
+                     QStringLiteral("Prints the rich text the script panes show for the file's script. Without "
+                                    "--language the language is read from the text, as in the editor."));
+    line.addLanguageOption();
+    line.addArgument(QStringLiteral("FILE"), QStringLiteral("The script file."));
+    if (const std::optional<int> done = line.parse(args, 1, 1))
+        return *done;
 
-    const std::optional<QString> text = readScriptFile(args[i], "colorize");
+    const std::optional<QString> text = readScriptFile(line.arguments().first(), "colorize");
     if (!text)
-        return exitNoInput;
+        return ExitNoInput;
+    const std::optional<colorizer::ScriptDialect> dialect = colorizer::dialectFromName(line.language());
     const QString richText = dialect ? colorizer::ScriptColorizer::colorize(*text, *dialect)
                                      : colorizer::ScriptColorizer().ParseCode(*text);
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     out << richText << '\n';
-    return 0;
+    return ExitOk;
 }

@@ -1,15 +1,18 @@
 #include "evaluatecommand.h"
 
-#include "errorcore/error.h"
+#include "commandline.h"
+#include "exitcode.h"
 #include "jobfile.h"
+
+#include "errorcore/error.h"
 #include "script/scriptcontrol.h"
 #include "tools/testevaluation.h"
 
 #include <QTextStream>
 
-namespace {
+#include <optional>
 
-constexpr int kUnknown = 3;
+namespace {
 
 struct State
 {
@@ -22,15 +25,15 @@ State stateOf(EvaluationResult result)
     switch (result) {
     case EvaluationResult::Good:
     case EvaluationResult::NoEvaluate:
-        return {"OK", 0};
+        return {"OK", ExitOk};
     case EvaluationResult::Warning:
-        return {"WARNING", 1};
+        return {"WARNING", ExitWarning};
     case EvaluationResult::Danger:
-        return {"CRITICAL", 2};
+        return {"CRITICAL", ExitCritical};
     case EvaluationResult::NoComparable:
         break;
     }
-    return {"UNKNOWN", kUnknown};
+    return {"UNKNOWN", ExitUnknown};
 }
 
 // The scripts of the job's sensor, as the editor's panes would hold them.
@@ -68,42 +71,35 @@ EvaluationScripts readScripts(const QString &path)
 
 int evaluateJobCommand(const QStringList &args)
 {
+    CommandLine line("evaluate", "JOB.xml",
+                     QStringLiteral("Evaluates the job's sensor as the editor's test evaluation does and answers as a "
+                                    "monitoring plugin: SENSOR <STATE> - value <value>, exit 0 OK, 1 WARNING, "
+                                    "2 CRITICAL, 3 UNKNOWN."));
+    line.addTimeoutOption();
+    line.addArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job file."));
+    if (const std::optional<int> done = line.parse(args, 1, 1))
+        return *done;
+
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList rest = args;
-    int timeout = 10000;
-    if (rest.size() >= 2 && rest.first() == QLatin1String("--timeout")) {
-        bool ok = false;
-        timeout = rest.at(1).toInt(&ok);
-        if (!ok) {
-            err << "sensor-script evaluate: --timeout needs a number of milliseconds\n";
-            return 64;
-        }
-        rest = rest.mid(2);
-    }
-    if (rest.size() != 1) {
-        err << "usage: sensor-script evaluate [--timeout MS] JOB.xml\n";
-        return 64;
-    }
-
     EvaluationScripts scripts;
     try {
-        scripts = readScripts(rest.first());
+        scripts = readScripts(line.arguments().first());
     } catch (...) {
         const Error error = toError(std::current_exception());
         out << "SENSOR UNKNOWN - cannot read the job: " << error.description << '\n';
         err << "sensor-script: error " << error.number << ": " << error.description << '\n';
-        return kUnknown;
+        return ExitUnknown;
     }
 
     ScriptControl control;
-    control.setTimeout(timeout);
+    control.setTimeout(line.timeout());
     const EvaluationOutcome outcome = evaluateScripts(control, scripts);
     if (outcome.failed()) {
         out << "SENSOR UNKNOWN - script error " << outcome.error.Number << ": " << outcome.error.Description << '\n';
         QString report = outcome.errorReport;
         err << report.replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
-        return kUnknown;
+        return ExitUnknown;
     }
     const State state = stateOf(outcome.result);
     out << "SENSOR " << state.name << " - value " << outcome.valueText << '\n';

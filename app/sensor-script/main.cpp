@@ -2,9 +2,11 @@
 // scheduler agents, continuous checks and a quick look at a job.
 #include "colorizecommand.h"
 #include "evaluatecommand.h"
+#include "exitcode.h"
 #include "scriptcommands.h"
 #include "showcommand.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -14,24 +16,32 @@ namespace {
 struct Command
 {
     const char *name;
-    const char *usage;
+    const char *summary;
     int (*run)(const QStringList &args);
 };
 
 const Command commands[] = {
-    {"show", "show JOB.xml                 print the job's sensor as the model reads it", showJobCommand},
-    {"run", "run [--language VBScript|JScript] [--timeout MS] FILE [ARG...]  run the script's Main and print its result", runScriptCommand},
-    {"check", "check [--language VBScript|JScript] FILE         compile the script only", checkScriptCommand},
-    {"colorize", "colorize [--language VBScript|JScript] FILE  print the script as coloured rich text", colorizeCommand},
-    {"evaluate", "evaluate [--timeout MS] JOB.xml  evaluate the job's sensor as a monitoring plugin (exit 0-3)", evaluateJobCommand},
+    {"show", "print the job's sensor as the model reads it", showJobCommand},
+    {"run", "run the script's Main and print its result", runScriptCommand},
+    {"check", "compile the script only", checkScriptCommand},
+    {"colorize", "print the script as coloured rich text", colorizeCommand},
+    {"evaluate", "evaluate the job's sensor as a monitoring plugin (exit 0-3)", evaluateJobCommand},
 };
 
-int usage(QTextStream &out)
+void printUsage(QTextStream &out)
 {
-    out << "usage: sensor-script COMMAND [ARGS]\n\ncommands:\n";
+    out << "usage: sensor-script COMMAND [options] [ARGS]\n\ncommands:\n";
     for (const Command &command : commands)
-        out << "  " << command.usage << '\n';
-    return 64;
+        out << "  " << QString::fromLatin1(command.name).leftJustified(10) << command.summary << '\n';
+    out << "\nsensor-script COMMAND --help shows a command's options and arguments.\n";
+}
+
+int usageError(const QString &message)
+{
+    QTextStream err(stderr);
+    err << "sensor-script: " << message << "\n\n";
+    printUsage(err);
+    return ExitUsage;
 }
 
 } // namespace
@@ -39,15 +49,25 @@ int usage(QTextStream &out)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    QTextStream err(stderr);
+    QCommandLineParser parser;
+    // Everything from the command on is the command's own.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
+    if (!parser.parse(app.arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        QTextStream out(stdout);
+        printUsage(out);
+        return ExitOk;
+    }
+    QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usage(err);
+        return usageError(QStringLiteral("no command given"));
     const QString name = args.takeFirst();
     for (const Command &command : commands) {
         if (name == QLatin1String(command.name))
             return command.run(args);
     }
-    err << "sensor-script: unknown command '" << name << "'\n\n";
-    return usage(err);
+    return usageError(QStringLiteral("unknown command '%1'").arg(name));
 }

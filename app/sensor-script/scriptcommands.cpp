@@ -1,25 +1,20 @@
 #include "scriptcommands.h"
 
+#include "commandline.h"
+#include "exitcode.h"
 #include "scriptfile.h"
 
-#include "script/bridge/automationobjects.h"
-#include "script/bridge/scripterror.h"
-#include "script/jscript/jscriptengine.h"
-#include "script/vbscript/engine.h"
+#include "errorcore/error.h"
+#include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
 
 #include <QString>
 #include <QTextStream>
 
-#include <vector>
+#include <optional>
 
 namespace {
-
-constexpr int kCompileFailed = 1;
-constexpr int kRunFailed = 2;
-constexpr int kUsage = 64;
-constexpr int kUnreadable = 66;
 
 // Prints the script error report; returns the exit code of the phase that failed.
 int fail(const ScriptErrorInfo &error, int exitCode)
@@ -29,139 +24,67 @@ int fail(const ScriptErrorInfo &error, int exitCode)
     return exitCode;
 }
 
-struct Invocation
+// The script host for the command line's language and time-out.
+void prepare(ScriptControl &control, const CommandLine &line)
 {
-    bool jscript = false;
-    int timeoutMs = 10000;
-    QString file;
-    QStringList scriptArgs;
-};
-
-// [--language VBScript|JScript] [--timeout MS] FILE [ARG...]; false (after a
-// message) on bad usage.
-bool parseArgs(const QStringList &args, const char *command, bool allowScriptArgs, Invocation &out)
-{
-    QTextStream err(stderr);
-    int i = 0;
-    while (i < args.size() && args[i].startsWith(QLatin1String("--"))) {
-        const QString option = args[i];
-        if (i + 1 >= args.size()) {
-            err << "sensor-script " << command << ": " << option << " needs a value\n";
-            return false;
-        }
-        const QString value = args[i + 1];
-        if (option == QLatin1String("--language")) {
-            if (value.compare(QLatin1String("JScript"), Qt::CaseInsensitive) == 0)
-                out.jscript = true;
-            else if (value.compare(QLatin1String("VBScript"), Qt::CaseInsensitive) == 0)
-                out.jscript = false;
-            else {
-                err << "sensor-script " << command << ": unsupported language '" << value
-                    << "' (VBScript or JScript)\n";
-                return false;
-            }
-        } else if (option == QLatin1String("--timeout")) {
-            bool ok = false;
-            out.timeoutMs = value.toInt(&ok);
-            if (!ok || out.timeoutMs < 0) {
-                err << "sensor-script " << command << ": --timeout takes milliseconds (0 for none)\n";
-                return false;
-            }
-        } else {
-            err << "sensor-script " << command << ": unknown option " << option << '\n';
-            return false;
-        }
-        i += 2;
-    }
-    if (i >= args.size() || (!allowScriptArgs && i + 1 < args.size())) {
-        err << "usage: sensor-script " << command << " [--language VBScript|JScript]"
-            << (allowScriptArgs ? " [--timeout MS] FILE [ARG...]" : " FILE") << '\n';
-        return false;
-    }
-    out.file = args[i++];
-    out.scriptArgs = args.mid(i);
-    return true;
-}
-
-// Main's result as CStr writes it, or its TypeName for what CStr cannot write.
-QString vbscriptDisplay(const vbs::Variant &v)
-{
-    if (v.isArray() || v.isObject())
-        return QString::fromStdU16String(v.typeName());
-    if (v.isNull())
-        return QStringLiteral("Null");
-    return QString::fromStdU16String(v.toString());
-}
-
-int runVBScript(const Invocation &inv, const QString &source)
-{
-    vbs::Engine engine;
-    bridge::installAutomationObjects(engine);
-    engine.setTimeLimit(std::chrono::milliseconds(inv.timeoutMs));
-    const std::u16string code = source.toStdU16String();
-    if (!engine.check(code))
-        return fail(bridge::errorInfo(engine.lastError()), kCompileFailed);
-    if (!engine.addCode(code))
-        return fail(bridge::errorInfo(engine.lastError()), kRunFailed);
-    std::vector<vbs::Variant> scriptArgs;
-    for (const QString &arg : inv.scriptArgs)
-        scriptArgs.emplace_back(arg.toStdU16String());
-    vbs::Variant result;
-    if (!engine.run(u"Main", scriptArgs, &result))
-        return fail(bridge::errorInfo(engine.lastError()), kRunFailed);
-    QString text;
-    try {
-        text = vbscriptDisplay(result);
-    } catch (const vbs::ScriptException &e) {
-        return fail(bridge::errorInfo(e.error), kRunFailed);
-    }
-    QTextStream(stdout) << text << '\n';
-    return 0;
-}
-
-int runJScript(const Invocation &inv, const QString &code)
-{
-    JScriptEngine engine;
-    engine.setTimeLimit(std::chrono::milliseconds(inv.timeoutMs));
-    if (!engine.check(code))
-        return fail(engine.error(), kCompileFailed);
-    if (!engine.addCode(code))
-        return fail(engine.error(), kRunFailed);
-    QVariantList scriptArgs;
-    for (const QString &arg : inv.scriptArgs)
-        scriptArgs << arg;
-    QVariant result;
-    if (!engine.run(QStringLiteral("Main"), scriptArgs, result))
-        return fail(engine.error(), kRunFailed);
-    QTextStream(stdout) << evaluationValueText(result) << '\n';
-    return 0;
+    if (!line.language().isEmpty())
+        control.setLanguage(line.language());
+    control.setTimeout(line.timeout());
 }
 
 } // namespace
 
 int runScriptCommand(const QStringList &args)
 {
-    Invocation inv;
-    if (!parseArgs(args, "run", true, inv))
-        return kUsage;
-    const std::optional<QString> source = readScriptFile(inv.file, "run");
-    if (!source)
-        return kUnreadable;
-    return inv.jscript ? runJScript(inv, *source) : runVBScript(inv, *source);
+    CommandLine line("run", "FILE [ARG...]",
+                     QStringLiteral("Runs the script's global code and then its Main with the ARGs, and prints Main's result."));
+    line.addLanguageOption();
+    line.addTimeoutOption();
+    line.addArgument(QStringLiteral("FILE"), QStringLiteral("The script file."));
+    line.addArgument(QStringLiteral("ARG"), QStringLiteral("Main's arguments, as strings."), QStringLiteral("[ARG...]"));
+    line.keepOptionsAfterArguments();
+    if (const std::optional<int> done = line.parse(args, 1, -1))
+        return *done;
+    const std::optional<QString> code = readScriptFile(line.arguments().first(), "run");
+    if (!code)
+        return ExitNoInput;
+
+    ScriptControl control;
+    QVariantList mainArgs;
+    for (const QString &arg : line.arguments().mid(1))
+        mainArgs << arg;
+    QVariant result;
+    int phase = ExitCompileError;
+    try {
+        prepare(control, line);
+        control.check(*code);
+        phase = ExitRuntimeError;
+        control.addCode(*code);
+        result = control.run(QStringLiteral("Main"), mainArgs);
+    } catch (const Error &) {
+        return fail(control.error(), phase);
+    }
+    QTextStream(stdout) << evaluationValueText(result) << '\n';
+    return ExitOk;
 }
 
 int checkScriptCommand(const QStringList &args)
 {
-    Invocation inv;
-    if (!parseArgs(args, "check", false, inv))
-        return kUsage;
-    const std::optional<QString> source = readScriptFile(inv.file, "check");
-    if (!source)
-        return kUnreadable;
-    if (inv.jscript) {
-        JScriptEngine engine;
-        return engine.check(*source) ? 0 : fail(engine.error(), kCompileFailed);
+    CommandLine line("check", "FILE", QStringLiteral("Compiles the script without running any of it."));
+    line.addLanguageOption();
+    line.addArgument(QStringLiteral("FILE"), QStringLiteral("The script file."));
+    if (const std::optional<int> done = line.parse(args, 1, 1))
+        return *done;
+    const std::optional<QString> code = readScriptFile(line.arguments().first(), "check");
+    if (!code)
+        return ExitNoInput;
+
+    ScriptControl control;
+    try {
+        prepare(control, line);
+        control.check(*code);
+    } catch (const Error &) {
+        return fail(control.error(), ExitCompileError);
     }
-    vbs::Engine engine;
-    return engine.check(source->toStdU16String()) ? 0 : fail(bridge::errorInfo(engine.lastError()), kCompileFailed);
+    return ExitOk;
 }

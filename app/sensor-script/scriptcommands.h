@@ -3,17 +3,18 @@
 #include <QStringList>
 
 // sensor-script run [--language VBScript|JScript] [--timeout MS] FILE [ARG...]
-// Compiles FILE, runs its global code and then Main with the arguments (as
-// strings), and prints Main's result: for VBScript as CStr writes it (an
-// empty line for Empty, the TypeName for an array or object, "Null" for
-// Null); for JScript "True"/"False", numbers, text, an empty line for
-// undefined. Both languages reach the automation objects (CreateObject, new
-// ActiveXObject) and stop after the time-out (10000 ms unless given; 0 for
-// none). Exit 0; a compile error exits 1 and a runtime error 2, after the
-// seven-line script error report on standard error. 64 for bad usage, 66 for
-// an unreadable file.
+// Runs FILE on the script host the editor uses: compiles it, runs its global
+// code, then Main with the arguments (as strings), and prints Main's result
+// as the editor's test evaluation writes a value ("True"/"False", numbers,
+// text, an empty line for Empty or undefined, "Null", an array's items
+// joined by ", ", an object's default value or else its type name). The
+// automation objects are reachable (CreateObject, new ActiveXObject) and a
+// script stops after the time-out. Exit codes: ExitOk, ExitCompileError or
+// ExitRuntimeError after the script error report on standard error,
+// ExitUsage, ExitNoInput.
 int runScriptCommand(const QStringList &args);
 
 // sensor-script check [--language VBScript|JScript] FILE
-// Compiles only, running nothing: exit 0 silently, or 1 with the report.
+// Compiles only, running nothing: ExitOk silently, or ExitCompileError
+// with the report.
 int checkScriptCommand(const QStringList &args);

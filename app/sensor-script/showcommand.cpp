@@ -1,10 +1,15 @@
 #include "showcommand.h"
 
-#include "errorcore/error.h"
-#include "common/regional.h"
+#include "commandline.h"
+#include "exitcode.h"
 #include "jobfile.h"
 
+#include "common/regional.h"
+#include "errorcore/error.h"
+
 #include <QTextStream>
+
+#include <optional>
 
 namespace {
 
@@ -79,15 +84,16 @@ void printJob(QTextStream &out, const QString &path)
 
 int showJobCommand(const QStringList &args)
 {
+    CommandLine line("show", "JOB.xml", QStringLiteral("Prints the job's sensor as the model reads it."));
+    line.addArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job file."));
+    if (const std::optional<int> done = line.parse(args, 1, 1))
+        return *done;
+
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (args.size() != 1) {
-        err << "usage: sensor-script show JOB.xml\n";
-        return 64;
-    }
     try {
-        printJob(out, args.first());
-        return 0;
+        printJob(out, line.arguments().first());
+        return ExitOk;
     } catch (...) {
         out.flush();
         const Error error = toError(std::current_exception());
@@ -95,6 +101,6 @@ int showJobCommand(const QStringList &args)
         if (!error.source.isEmpty())
             err << " (source:" << error.source << ")";
         err << '\n';
-        return 1;
+        return ExitShowFailed;
     }
 }

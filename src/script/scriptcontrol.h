@@ -1,27 +1,20 @@
 #pragma once
 
+#include "scripterrorinfo.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 #include <memory>
 
-// What the last operation of a ScriptControl left: Number 0 after success.
-struct ScriptErrorInfo
-{
-    long Number = 0;
-    QString Description;
-    QString Source;          // "VBScript compilation error", "JScript runtime error", ...
-    QString Text;            // the source line at the error
-    long Line = 0;
-    long Column = 0;
-};
+class ScriptEngine;
 
 // The script host the editor and its dialogs use: one façade over the
 // VBScript engine and the JScript engine, with the automation objects of
 // script/objects reachable from both (CreateObject / new ActiveXObject).
 //
 // Calling pattern: setLanguage, addCode, then run "Main" or read error().
-// Every failing call raises Error (common/error.h) with the error's number,
+// Every failing call raises Error (errorcore/error.h) with the error's number,
 // description and source, and leaves the same in error(); a successful call
 // sets error().Number to 0. No script, however it behaves, hangs the caller
 // past the time-out or crashes the process.
@@ -40,6 +33,8 @@ public:
 
     // Compiles the code and runs its global statements.
     void addCode(const QString &code);
+    // Compiles the code only (a syntax check): nothing is added or run.
+    void check(const QString &code);
 
     // Runs a procedure of the added code. `args` are handed by reference:
     // where the language allows it, what the procedure assigns to a parameter
@@ -56,6 +51,11 @@ public:
     void setTimeout(int milliseconds);
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
+    // Ends a failed call: the engine's error stays in error() and is raised.
+    [[noreturn]] void raise(const ScriptErrorInfo &error);
+
+    std::unique_ptr<ScriptEngine> m_engine;
+    QString m_language;
+    ScriptErrorInfo m_error;
+    int m_timeout = 10000;
 };

@@ -89,6 +89,52 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"JScriptMissingMain", "JScript", "function Other() {}", "Main", 5009, 0, 0, "", jsRuntime}),
     [](const ::testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
 
+// check compiles only: a syntax error comes as addCode gives it, and code
+// that would fail when run passes and leaves nothing defined.
+struct CheckCase
+{
+    const char *name;
+    const char *language;
+    const char *code;
+    long number;         // the compile error, 0 when the check passes
+    long missingMain;    // the error of running Main after a check that passed
+};
+
+void PrintTo(const CheckCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ScriptControlCheck : public ::testing::TestWithParam<CheckCase>
+{
+};
+
+TEST_P(ScriptControlCheck, CompilesWithoutRunning)
+{
+    const CheckCase &c = GetParam();
+    ScriptControl control;
+    control.setLanguage(QString::fromLatin1(c.language));
+    if (c.number != 0) {
+        EXPECT_THROW(control.check(QString::fromUtf8(c.code)), Error);
+        EXPECT_EQ(control.error().Number, c.number);
+        EXPECT_EQ(control.error().Source, QString::fromLatin1(c.language) + QLatin1String(" compilation error"));
+        return;
+    }
+    EXPECT_NO_THROW(control.check(QString::fromUtf8(c.code))) << control.error().Description.toStdString();
+    EXPECT_EQ(control.error().Number, 0);
+    EXPECT_THROW(control.run(QStringLiteral("Main")), Error);
+    EXPECT_EQ(control.error().Number, c.missingMain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothLanguages, ScriptControlCheck,
+    ::testing::Values(
+        CheckCase{"VBScriptSyntaxError", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", 1017, 0},
+        CheckCase{"VBScriptRunsNothing", "VBScript", "Function Main()\n  Main = 1\nEnd Function\nErr.Raise 5", 0, 35},
+        CheckCase{"JScriptSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", 1002, 0},
+        CheckCase{"JScriptRunsNothing", "JScript", "function Main() { return 1; }\nundefinedFunction();", 0, 5009}),
+    [](const ::testing::TestParamInfo<CheckCase> &info) { return std::string(info.param.name); });
+
 TEST(ScriptControlErrorsText, ThrownTextIsTheDescription)
 {
     ScriptControl control;

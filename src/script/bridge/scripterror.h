@@ -1,7 +1,7 @@
 #pragma once
 
 #include "errorcore/error.h"
-#include "script/scriptcontrol.h"
+#include "script/scripterrorinfo.h"
 #include "script/vbscript/errors.h"
 
 #include <exception>

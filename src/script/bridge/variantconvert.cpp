@@ -165,6 +165,10 @@ QVariant toResult(const vbs::Variant &value)
         if (!plain.isObject())
             return toResult(plain);
     } catch (const vbs::ScriptException &) {
+        // The object has no plain default value (438), or reading it failed:
+        // either way the documented answer is the type name. The error is not
+        // logged: this runs for every object a procedure hands back, with no
+        // job or caller to name in an error report.
     }
     return QVariant(toQString(value.object()->typeName()));
 }

@@ -206,8 +206,7 @@ ScriptErrorInfo timedOut(std::chrono::milliseconds limit)
 {
     ScriptErrorInfo info;
     info.Number = vbs::kCancelledError;
-    info.Description = QStringLiteral("The script was stopped: it ran longer than the time-out of %1 ms")
-                           .arg(limit.count());
+    info.Description = timeoutDescription(limit);
     info.Source = kRuntimeSource;
     return info;
 }

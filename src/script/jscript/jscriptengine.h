@@ -1,6 +1,6 @@
 #pragma once
 
-#include "script/scriptcontrol.h"
+#include "script/scriptengine.h"
 
 #include <QJSValue>
 #include <QString>
@@ -10,7 +10,7 @@
 
 class QJSEngine;
 
-// JScript on QJSEngine: what ScriptControl needs of a JScript engine.
+// JScript on QJSEngine: the JScript adapter of ScriptControl.
 //
 // addCode evaluates the code (its function declarations become global, its
 // global statements run, as a host's AddCode does); run calls a global
@@ -32,7 +32,7 @@ class QJSEngine;
 // Arguments: arrays passed to run() are JavaScript arrays; what the function
 // puts in them is written back into `args`. Primitive values are passed by
 // value in JavaScript, so assigning a parameter changes nothing outside.
-class JScriptEngine
+class JScriptEngine : public ScriptEngine
 {
 public:
     JScriptEngine();
@@ -40,18 +40,17 @@ public:
     JScriptEngine(const JScriptEngine &) = delete;
     JScriptEngine &operator=(const JScriptEngine &) = delete;
 
-    bool addCode(const QString &code);
+    bool addCode(const QString &code) override;
     // A syntax check that runs nothing: the code is compiled as the body of
     // a function that is never called. (A `return` outside any function
     // therefore passes here but fails in addCode.)
-    bool check(const QString &code);
-    bool run(const QString &name, QVariantList &args, QVariant &result);
-    const ScriptErrorInfo &error() const { return m_error; }
+    bool check(const QString &code) override;
+    bool run(const QString &name, QVariantList &args, QVariant &result) override;
+    const ScriptErrorInfo &error() const override { return m_error; }
 
-    // Wall-clock limit of each addCode or run; zero for none. A script
-    // still running then is interrupted (from a watchdog thread) and the
-    // engine stays usable.
-    void setTimeLimit(std::chrono::milliseconds limit) { m_limit = limit; }
+    // A script still running at the limit is interrupted (from a watchdog
+    // thread) and the engine stays usable.
+    void setTimeLimit(std::chrono::milliseconds limit) override { m_limit = limit; }
 
 private:
     struct Private;

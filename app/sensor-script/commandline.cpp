@@ -1,0 +1,86 @@
+#include "commandline.h"
+
+#include "exitcode.h"
+
+#include "script/colorizer/scriptdialect.h"
+
+#include <QTextStream>
+
+namespace {
+
+const QString kLanguage = QStringLiteral("language");
+const QString kTimeout = QStringLiteral("timeout");
+
+} // namespace
+
+CommandLine::CommandLine(const char *command, const char *syntax, const QString &description)
+    : m_command(QString::fromLatin1(command)), m_syntax(QString::fromLatin1(syntax))
+{
+    m_parser.setApplicationDescription(description);
+    m_parser.addHelpOption();
+}
+
+void CommandLine::addLanguageOption()
+{
+    m_hasLanguage = true;
+    m_parser.addOption({kLanguage, QStringLiteral("The script's language: VBScript (default) or JScript."),
+                        QStringLiteral("name")});
+}
+
+void CommandLine::addTimeoutOption()
+{
+    m_hasTimeout = true;
+    m_parser.addOption({kTimeout, QStringLiteral("Stop a script after this many milliseconds (0: never; default 10000)."),
+                        QStringLiteral("ms")});
+}
+
+void CommandLine::addArgument(const QString &name, const QString &description, const QString &syntax)
+{
+    m_parser.addPositionalArgument(name, description, syntax);
+}
+
+void CommandLine::keepOptionsAfterArguments()
+{
+    m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+}
+
+std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArguments, qsizetype maxArguments)
+{
+    // The parser skips the first word as the program's name.
+    if (!m_parser.parse(QStringList{m_command} + args))
+        return usageError(m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        QString help = m_parser.helpText();
+        help = help.mid(help.indexOf(QLatin1Char('\n')) + 1); // the parser's own usage line names no command
+        QTextStream(stdout) << "usage: sensor-script " << m_command << " [options] " << m_syntax << '\n' << help;
+        return ExitOk;
+    }
+    const qsizetype count = arguments().size();
+    if (count < minArguments)
+        return usageError(QStringLiteral("missing argument"));
+    if (maxArguments >= 0 && count > maxArguments)
+        return usageError(QStringLiteral("unexpected argument '%1'").arg(arguments().at(maxArguments)));
+
+    if (m_hasLanguage && m_parser.isSet(kLanguage)) {
+        const QString name = m_parser.value(kLanguage);
+        const std::optional<colorizer::ScriptDialect> dialect = colorizer::dialectFromName(name);
+        if (!dialect)
+            return usageError(QStringLiteral("unknown language '%1' (VBScript or JScript)").arg(name));
+        m_language = colorizer::dialectName(*dialect);
+    }
+    if (m_hasTimeout && m_parser.isSet(kTimeout)) {
+        bool ok = false;
+        m_timeout = m_parser.value(kTimeout).toInt(&ok);
+        if (!ok || m_timeout < 0)
+            return usageError(QStringLiteral("--timeout takes milliseconds (0 for none)"));
+    }
+    return std::nullopt;
+}
+
+int CommandLine::usageError(const QString &message) const
+{
+    QTextStream(stderr) << "sensor-script " << m_command << ": " << message << "\nusage: sensor-script "
+                        << m_command << " [options] " << m_syntax << "\n(sensor-script " << m_command
+                        << " --help for the options)\n";
+    return ExitUsage;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of one command, read with QCommandLineParser: the
+// options come first, then the positional arguments; --help (-h) prints the
+// command's help.
+class CommandLine
+{
+public:
+    // `syntax` follows "sensor-script COMMAND [options]" in the usage line.
+    CommandLine(const char *command, const char *syntax, const QString &description);
+
+    // --language VBScript|JScript (also vbs, js, javascript; any case).
+    void addLanguageOption();
+    // --timeout MS: milliseconds (0 for none), 10000 when not given.
+    void addTimeoutOption();
+    // A positional argument for the help text.
+    void addArgument(const QString &name, const QString &description, const QString &syntax = {});
+    // Everything after the first positional argument stays positional
+    // (FILE ARG... where an ARG may look like an option).
+    void keepOptionsAfterArguments();
+
+    // Reads `args` (the words after the command). Returns the exit code when
+    // the command ends here: ExitOk after the help, ExitUsage after a message
+    // on standard error; nothing when the command goes on.
+    std::optional<int> parse(const QStringList &args, qsizetype minArguments, qsizetype maxArguments);
+
+    QStringList arguments() const { return m_parser.positionalArguments(); }
+    // "VBScript" or "JScript"; empty when --language was not given.
+    QString language() const { return m_language; }
+    int timeout() const { return m_timeout; }
+
+private:
+    int usageError(const QString &message) const;
+
+    QString m_command;
+    QString m_syntax;
+    QCommandLineParser m_parser;
+    bool m_hasLanguage = false;
+    bool m_hasTimeout = false;
+    QString m_language;
+    int m_timeout = 10000;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scripterrorinfo.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <chrono>
+
+// One script language as ScriptControl drives it; vbhost/ and jscript/ hold
+// the two adapters. Every call that can fail returns false and leaves the
+// error in error(); a call that succeeds leaves Number 0. Nothing throws.
+class ScriptEngine
+{
+public:
+    virtual ~ScriptEngine() = default;
+
+    // Compiles the code and runs its global statements.
+    virtual bool addCode(const QString &code) = 0;
+    // Compiles only; nothing is added or run.
+    virtual bool check(const QString &code) = 0;
+    // Calls a global procedure. `args` are converted for the language and,
+    // where it passes them by reference, written back from what the
+    // procedure assigned. `result` is the procedure's value as a host value
+    // (see bridge::toResult), invalid for Empty or undefined.
+    virtual bool run(const QString &name, QVariantList &args, QVariant &result) = 0;
+    virtual const ScriptErrorInfo &error() const = 0;
+
+    // Wall-clock limit of each addCode or run; zero for none. A script
+    // still running then stops with error 18 and timeoutDescription().
+    virtual void setTimeLimit(std::chrono::milliseconds limit) = 0;
+};
+
+// The description of error 18 when the time limit stopped the script.
+inline QString timeoutDescription(std::chrono::milliseconds limit)
+{
+    return QStringLiteral("The script was stopped: it ran longer than the time-out of %1 ms").arg(limit.count());
+}
