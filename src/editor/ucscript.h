@@ -120,7 +120,7 @@ public:
     void EditProperties();
     void EditSchedule();
     void EditDocumentation();
-    // The "Evaluate" tool: runs the scripts and shows the outcome in a message.
+    // The "Evaluate" tool: runs the scripts and shows the outcome in frmResultTest.
     void EvaluateScripts();
 
 protected:

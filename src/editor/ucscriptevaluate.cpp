@@ -1,8 +1,11 @@
-// The "Evaluate" tool: a test run of the scripts in the panes. Until the
-// Result Test dialog exists, the outcome is shown in a message box.
+// The "Evaluate" tool: a test run of the scripts in the panes, its outcome
+// shown in the Result Test dialog.
 #include "ucscript.h"
 
+#include "errorcore/error.h"
 #include "common/showerror.h"
+#include "dialogs/frmresulttest.h"
+#include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 #include "script/scriptcontrol.h"
 #include "tools/testevaluation.h"
@@ -13,11 +16,16 @@
 
 void UCScript::EvaluateScripts()
 {
-    // A run that cannot even start (no script host) is a script error too.
+    // Without a script host nothing can run: say so, as for any failed run.
     try {
         if (!m_scriptControl)
             m_scriptControl = std::make_unique<::ScriptControl>();
     } catch (...) {
+        const Error error = toError(std::current_exception());
+        ui::MsgBox(QStringLiteral("The script host cannot be created.\r\nError: %1\r\nDescription: %2")
+                       .arg(error.number)
+                       .arg(error.description),
+                   ui::OkOnly | ui::Information, applicationTitle());
         return;
     }
 
@@ -39,6 +47,13 @@ void UCScript::EvaluateScripts()
         ui::MsgBox(outcome.errorReport, ui::OkOnly | ui::Information, applicationTitle());
         return;
     }
-    ui::MsgBox(QStringLiteral("Value: %1\rResult: %2").arg(outcome.valueText, outcome.resultText),
-               ui::OkOnly | ui::Information, applicationTitle());
+
+    frmResultTest dialog(this);
+    dialog.Value = outcome.valueText;
+    dialog.Msg = outcome.resultText;
+    dialog.Ico = outcome.imageKey;
+    dialog.gInterfaceLanguage = gInterfaceLanguage;
+    dialog.gPathData = gPathData;
+    dialog.gSkin = gSkin;
+    ui::showModal(dialog);
 }

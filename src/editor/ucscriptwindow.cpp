@@ -157,7 +157,7 @@ void UCScript::BuildToolBar()
         const QString id = QLatin1String(def.id);
         tool->setObjectName(id);
         tool->setData(QStringLiteral("General"));   // the tool's category
-        connect(tool, &QAction::triggered, this, [this, id] { ssToolBarJob_ToolClick(id); });
+        connect(tool, &QAction::triggered, this, [this, id] { guardedEvent([&] { ssToolBarJob_ToolClick(id); }); });
         tools.insert(id, tool);
     }
     tools.value(QStringLiteral("ID_Popup"))->setMenu(popupMenu);
@@ -425,7 +425,7 @@ void UCScript::ConnectEvents()
     const auto onClick = [this](QToolButton *button, bool general, void (UCScript::*operation)(bool &)) {
         connect(button, &QToolButton::clicked, this, [this, general, operation] {
             bool flag = general;
-            (this->*operation)(flag);
+            guardedEvent([&] { (this->*operation)(flag); });
         });
     };
     onClick(cmdCutScript, true, &UCScript::Cut);
@@ -438,11 +438,11 @@ void UCScript::ConnectEvents()
     onClick(cmdCheckSyntax, false, &UCScript::CheckSyntax);
     connect(cmdColorizeScript, &QToolButton::clicked, this, [this] {
         bool general = true;
-        ColorizeCode(general, QStringLiteral("Danger"));
+        guardedEvent([&] { ColorizeCode(general, QStringLiteral("Danger")); });
     });
     connect(cmdColorizeCode, &QToolButton::clicked, this, [this] {
         bool general = false;
-        ColorizeCode(general, ssTabValues->selectedKey());
+        guardedEvent([&] { ColorizeCode(general, ssTabValues->selectedKey()); });
     });
     // cmdEvents, cmdWizard and cmdWizardValues open the Events editor and the
     // two wizards, which are not part of the editor yet: their clicks do nothing.
