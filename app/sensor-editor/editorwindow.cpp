@@ -51,8 +51,7 @@ EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId,
     m_notifier.setCallback([this] { setWindowModified(true); });
 
     // The host's languages object: one entry per language file in the data folder.
-    QString name = QStringLiteral("Languages");
-    m_languages = GetNewNode(XmlNode::Element, name);
+    m_languages = GetNewNode(XmlNode::Element, QStringLiteral("Languages"));
     for (const QFileInfo &file : QDir(m_dataFolder).entryInfoList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name)) {
         XmlNode language = m_languages.createElement(QStringLiteral("Language"));
         XmlNode id = m_languages.createElement(QStringLiteral("Id"));
@@ -194,8 +193,10 @@ void EditorWindow::newJob()
 
 void EditorWindow::showPage(const QString &key)
 {
-    if (m_editor)
-        m_editor->ssTabDatos->selectKey(key);
+    if (!m_editor)
+        return;
+    if (auto *pages = m_editor->findChild<KeyedTabWidget *>(QStringLiteral("ssTabDatos")))
+        pages->selectKey(key);
 }
 
 bool EditorWindow::writeJob(const QString &path)

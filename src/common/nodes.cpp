@@ -2,14 +2,13 @@
 
 #include "errorcore/error.h"
 
-XmlNode GetNewNode(int nodeType, QString &name)
+XmlNode GetNewNode(int nodeType, const QString &name)
 {
     return passing(" General.GetNewNode() ", [&] {
-        name = name.trimmed();
         const XmlNode document = XmlNode::newDocument();
         switch (nodeType) {
         case XmlNode::Element:
-            return document.createElement(name);
+            return document.createElement(name.trimmed());
         case XmlNode::CDATASection:
             return document.createCDATASection(QString());
         case XmlNode::Text:
@@ -21,7 +20,7 @@ XmlNode GetNewNode(int nodeType, QString &name)
     });
 }
 
-XmlNode GetPattern(const QString &name, QString &folder)
+XmlNode GetPattern(const QString &name, const QString &folder)
 {
     static const QLatin1String tag(" General.GetPattern() ");
     try {

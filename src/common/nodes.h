@@ -6,17 +6,16 @@
 
 // Node, pattern and path helpers of the General module.
 
-// A new node of `nodeType` (1 element, 4 CDATA section, 3 text, 8 comment)
-// created by a new, empty document; `name` is trimmed of blanks first and the
-// caller's variable receives the trimmed text. Insert deep copies of it.
-// Raises 5 for a node type it cannot create.
-XmlNode GetNewNode(int nodeType, QString &name);
+// A new node of `nodeType` (XmlNode::Element, CDATASection or Text) created
+// by a new, empty document; an element is named `name` trimmed of
+// blanks. Insert deep copies of it. Raises 5 for a node type it cannot create.
+XmlNode GetNewNode(int nodeType, const QString &name);
 
 // Loads folder + "/" + name + ".xml" (separators made uniform by GetValidPath)
 // and returns its root element. A file that is missing or not well-formed
 // raises the parser's code with the description "DOM : " + reason and the
 // source " General.GetPattern()  General.GetPattern() ".
-XmlNode GetPattern(const QString &name, QString &folder);
+XmlNode GetPattern(const QString &name, const QString &folder);
 
 // Makes a path's separators uniform: with a ":" anywhere, or beginning with
 // two backslashes (a network path), every "/" becomes "\"; otherwise every "\"

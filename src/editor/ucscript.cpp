@@ -20,8 +20,7 @@ UCScript::UCScript(QWidget *parent) : QWidget(parent)
     // the sensor. A job data object that cannot be created fails the editor.
     gJob = cJob();
     gJobData = host::jobData().create();
-    QString languages = QStringLiteral("Languages");
-    gLanguages = GetNewNode(XmlNode::Element, languages);
+    gLanguages = GetNewNode(XmlNode::Element, QStringLiteral("Languages"));
     gSensor = cSensor();
 
     BuildWindow();
@@ -30,13 +29,15 @@ UCScript::UCScript(QWidget *parent) : QWidget(parent)
 
 UCScript::~UCScript()
 {
-    // Destruction releases the objects in this order and reports nothing.
+    // Destruction releases the objects in this order and shows nothing; a
+    // failure only goes to the error log.
     try {
         gJob = cJob();
         gJobData.reset();
         gLanguages = XmlNode();
         gSensor = cSensor();
     } catch (...) {
+        recordSkipped(" UCScript.UserControl_Terminate() ", std::current_exception(), QString(), gLogText);
     }
 }
 
@@ -50,7 +51,7 @@ void UCScript::Engine_SetData(const QString &pData)
 QString UCScript::Engine_GetData()
 {
     return passing(" UCScript.Engine_GetData() ", [&] {
-        QString name = QStringLiteral("FreeDefinition");
+        const QString name = QStringLiteral("FreeDefinition");
         XmlNode freeDefinition = GetNewNode(XmlNode::Element, name);
         freeDefinition.appendChild(gSensor.GetSensorXML().cloneNode(true));
         XmlNode copy = freeDefinition.cloneNode(true);
@@ -114,7 +115,7 @@ void UCScript::Engine_InitControl(host::Notifier *pNotifier, const XmlNode &pLan
                                   host::Skin *pSkin)
 {
     // Each failing statement is recorded (no message box) and the next runs.
-    const auto statement = [](const std::function<void()> &body) {
+    const auto statement = [this](const std::function<void()> &body) {
         reporting(" UCScript.Engine_InitControl() ", QString(), body, false);
     };
     statement([&] { gSkin = pSkin; });
@@ -138,12 +139,20 @@ void UCScript::UpdateLanguages(const XmlNode &)
 {
 }
 
+bool UCScript::reporting(const char *tag, const QString &title, const std::function<void()> &body,
+                         bool showMessage) const
+{
+    return ::reporting(tag, title, body, showMessage, gLogText);
+}
+
 void UCScript::guardedEvent(const std::function<void()> &body)
 {
     // The tag is already in the error's source when a handler passed it on.
     try {
         reporting("", QString(), body);
     } catch (...) {
-        // The error report itself failed (no recorder): nothing more can be done here.
+        // The error report itself failed (no recorder): an attempt to log
+        // that, then nothing more can be done here.
+        recordSkipped(" UCScript.guardedEvent() ", std::current_exception(), QString(), gLogText);
     }
 }

@@ -3,6 +3,7 @@
 #include "host/engine.h"
 #include "model/cjob.h"
 #include "model/csensor.h"
+#include "model/evallevels.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QColor>
@@ -74,20 +75,12 @@ public:
     bool Validate();
     void UpdateLanguages(const XmlNode &pLanguages);
 
-    // Fields, in declaration order; the dialogs receive gInterfaceLanguage,
-    // gPathData, gSkin and gSensor.
-    host::Notifier *gNotifier = nullptr;
-    bool gShowPending = false;
-    QString gMsgNoComparable;
-    QString gMsgNoEvaluate;
-    XmlNode gDocument;
-    cJob gJob;
-    std::unique_ptr<host::JobData> gJobData;
-    XmlNode gLanguages;
-    cSensor gSensor;
-    QString gPathData;
-    host::Skin *gSkin = nullptr;
-    QString gInterfaceLanguage;
+    // The interface language on view (from the job data object, or the last
+    // Engine_ChangeInterfaceLanguage).
+    const QString &interfaceLanguage() const { return gInterfaceLanguage; }
+    // The languages object the editor holds: a copy of the one given to
+    // Engine_InitControl, or the host's own after Engine_UpdateLanguages.
+    const XmlNode &languages() const { return gLanguages; }
 
     // Evaluation tabs and options.
     void ChangeStatusTabValues(bool pStatus);
@@ -106,12 +99,12 @@ public:
 
     // Script pane operations. `pGeneral` true: the general pane; false: the
     // level pane of the selected ssTabValues tab (ColorizeCode: of `pKey`).
-    bool CheckScriptCode(QString &pReport, bool &pGeneral);
-    void CheckSyntax(bool &pGeneral);
-    void ColorizeCode(bool &pGeneral, const QString &pKey);
-    void Copy(bool &pGeneral);
-    void Cut(bool &pGeneral);
-    void Paste(bool &pGeneral);
+    bool CheckScriptCode(QString &pReport, bool pGeneral);
+    void CheckSyntax(bool pGeneral);
+    void ColorizeCode(bool pGeneral, const QString &pKey);
+    void Copy(bool pGeneral);
+    void Cut(bool pGeneral);
+    void Paste(bool pGeneral);
     // Shows the popup menu "ID_Popup" at a global position (a right click on a pane).
     void ShowPopup(const QPoint &globalPos);
 
@@ -129,6 +122,31 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Fields, in declaration order; the dialogs receive gInterfaceLanguage,
+    // gPathData, gSkin and gSensor.
+    host::Notifier *gNotifier = nullptr;
+    bool gShowPending = false;
+    QString gMsgNoComparable;
+    QString gMsgNoEvaluate;
+    XmlNode gDocument;
+    cJob gJob;
+    std::unique_ptr<host::JobData> gJobData;
+    XmlNode gLanguages;
+    cSensor gSensor;
+    QString gPathData;
+    host::Skin *gSkin = nullptr;
+    QString gInterfaceLanguage;
+    // The loaded job's text for error reports (the job data object's
+    // GetLogText); empty until a job is loaded.
+    QString gLogText;
+
+    // The error convention's reporting wrapper (errorcore/error.h) for this
+    // editor: the same, with the loaded job's log text in every report. It
+    // hides the free function inside the members on purpose, so that every
+    // report of the editor carries its own job's log text.
+    bool reporting(const char *tag, const QString &title, const std::function<void()> &body,
+                   bool showMessage = true) const;
+
     // ucscriptwindow.cpp
     void BuildWindow();
     void BuildToolBar();
@@ -148,7 +166,7 @@ private:
     // The controls of each evaluation level, in the order Danger, Warning, Good.
     struct LevelControls
     {
-        int level;   // the level's number (LevelDanger, ...)
+        const EvalLevelName &level;
         QTextEdit *pane;
         QComboBox *list;
         NumericBox *reference;
@@ -167,8 +185,7 @@ private:
     // A Qt slot's boundary: a failure is reported, never thrown into Qt.
     void guardedEvent(const std::function<void()> &body);
 
-public:
-    // Controls (named as their objectName).
+    // Controls (named as their objectName; a host finds them by that name).
     KeyedTabWidget *ssTabDatos = nullptr;
     QWidget *SSActiveTabPanel1 = nullptr;
     QGroupBox *fraStatus = nullptr;
@@ -218,7 +235,6 @@ public:
     QToolBar *ssToolBarJob = nullptr;
     QMenu *popupMenu = nullptr;      // the tool "ID_Popup"
 
-private:
     std::unique_ptr<::ScriptControl> m_scriptControl;   // the control "ScriptControl"
     // Painted rather than set in the palette, so the controls on the editor
     // keep their own backgrounds.

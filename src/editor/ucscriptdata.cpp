@@ -45,9 +45,11 @@ int boxValue(const QCheckBox *box)
 
 std::array<UCScript::LevelControls, 3> UCScript::levelControls() const
 {
-    return {{{LevelDanger, rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
-             {LevelWarning, rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
-             {LevelGood, rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}}};
+    static_assert(evalLevels[0].type == LevelDanger && evalLevels[1].type == LevelWarning &&
+                  evalLevels[2].type == LevelGood);
+    return {{{evalLevels[0], rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
+             {evalLevels[1], rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
+             {evalLevels[2], rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}}};
 }
 
 void UCScript::InitDataToProcess()
@@ -100,24 +102,21 @@ void UCScript::FillDataToProcess()
         ChangeStatusTabValues(evaluate);
 
         for (const LevelControls &level : levelControls()) {
-            const cEvalData evalData = gSensor.GetEvalData(level.level);
+            const cEvalData evalData = gSensor.GetEvalData(level.level.type);
             setScriptText(level.pane, evalData.GetEvalCode());
             selectLanguage(level.list, evalData.GetLanguage());
             level.reference->setValue(evalData.GetReferenceValue());
         }
 
-        bool general = true;
-        ColorizeCode(general, QStringLiteral("Danger"));
-        general = false;
-        for (const char *key : {"Danger", "Warning", "Good"})
-            ColorizeCode(general, QLatin1String(key));
+        ColorizeCode(true, evalLevelKey(LevelDanger));
+        for (const LevelControls &level : levelControls())
+            ColorizeCode(false, level.level.keyText());
 
-        for (QWidget *control : std::initializer_list<QWidget *>{
-                 cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood, pvDangerRef,
-                 pvWarningRef, pvGoodRef})
-            control->setVisible(false);
-        cmbLanguageScriptDanger->setVisible(true);
-        pvDangerRef->setVisible(true);
+        // The first level's list and reference box are the ones on view.
+        for (const LevelControls &level : levelControls()) {
+            level.list->setVisible(level.level.type == LevelDanger);
+            level.reference->setVisible(level.level.type == LevelDanger);
+        }
     });
 }
 
@@ -142,10 +141,10 @@ void UCScript::StoreData()
 
     // The level scripts are stored whether or not the switch is on.
     for (const LevelControls &level : levelControls()) {
-        cEvalData evalData = gSensor.GetEvalData(level.level);
+        cEvalData evalData = gSensor.GetEvalData(level.level.type);
         evalData.SetEvalCode(scriptText(level.pane));
         evalData.SetLanguage(level.list->currentText());
-        evalData.SetType(level.level);
+        evalData.SetType(level.level.type);
         evalData.SetReferenceValue(level.reference->value());
     }
 }

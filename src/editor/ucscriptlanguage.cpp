@@ -25,6 +25,18 @@ namespace {
 
 const QString section = QStringLiteral("frmJob");
 
+// A skin getter's colour; a skin that lacks the member (438) gives none (-1).
+long skinColor(long (*getter)(const host::Skin *), const host::Skin *skin)
+{
+    try {
+        return getter(skin);
+    } catch (const Error &error) {
+        if (error.number != 438)
+            throw;
+        return -1;
+    }
+}
+
 QColor colorOf(long bgr)
 {
     return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
@@ -101,6 +113,7 @@ void UCScript::ChangeLanguage(const QString &pLanguageId)
         return;
 
     // From here on a text that cannot be read or assigned is skipped.
+    SkipOnFailure skipOnFailure(" UCScript.ChangeLanguage() ", gLogText);
     const auto text = [&](const QString &key, const std::function<void(const QString &)> &assign) {
         skipOnFailure([&] { assign(reader->GetText(section, key)); });
     };
@@ -138,6 +151,7 @@ void UCScript::ApplySkin()
 {
     if (!gSkin)
         return;
+    SkipOnFailure skipOnFailure(" UCScript.ApplySkin() ", gLogText);
 
     // Before the first colour is set, every control of the window keeps its
     // own. The tab pages and the unnamed pieces of a control (tab bars, a
@@ -166,12 +180,13 @@ void UCScript::ApplySkin()
     QList<QWidget *> toolbarFontGroup = toolbarGroup;
     toolbarFontGroup.removeOne(cmdWizardValues);
 
-    // One group: the skin's colour (a getter that fails gives none), assigned
-    // to each control when it is 0 or more.
+    // One group: the skin's colour (a getter that fails gives none: the
+    // skin's missing member silently, any other failure as a skipped step),
+    // assigned to each control when it is 0 or more.
     const auto group = [&](long (*getter)(const host::Skin *), const QList<QWidget *> &controls,
                            void (*assign)(QWidget *, const QColor &, bool), bool buttons) {
         long color = -1;
-        skipOnFailure([&] { color = getter(gSkin); });
+        skipOnFailure([&] { color = skinColor(getter, gSkin); });
         if (color < 0)
             return;
         skipOnFailure(keepColours);
@@ -179,7 +194,7 @@ void UCScript::ApplySkin()
             skipOnFailure([&] { assign(control, colorOf(color), buttons); });
     };
     skipOnFailure([&] {
-        const long color = GetFormBackColor(gSkin);
+        const long color = skinColor(GetFormBackColor, gSkin);
         if (color >= 0) {
             m_formBackColor = colorOf(color);
             update();

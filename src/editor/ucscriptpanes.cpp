@@ -48,26 +48,26 @@ QTextEdit *UCScript::CurrentPane(bool pGeneral, const QString &pKey, QComboBox *
     if (pGeneral) {
         pane = rtfScript;
         list = cmbLanguageScript;
-    } else if (pKey == QLatin1String("Danger")) {
-        pane = rtfScriptDanger;
-        list = cmbLanguageScriptDanger;
-    } else if (pKey == QLatin1String("Warning")) {
-        pane = rtfScriptWarning;
-        list = cmbLanguageScriptWarning;
-    } else if (pKey == QLatin1String("Good")) {
-        pane = rtfScriptGood;
-        list = cmbLanguageScriptGood;
+    } else {
+        for (const LevelControls &level : levelControls()) {
+            if (pKey == QLatin1String(level.level.key)) {
+                pane = level.pane;
+                list = level.list;
+            }
+        }
     }
     if (pList)
         *pList = list;
     return pane;
 }
 
-bool UCScript::CheckScriptCode(QString &pReport, bool &pGeneral)
+bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
 {
     // Nothing inside is reported or raised: the outcome is the script host's
-    // error number after the code was added.
+    // error number after the code was added. Other failures only go to the
+    // error log.
     bool result = true;
+    SkipOnFailure skipOnFailure(" frmJob.CheckScriptCode() ", gLogText);
     skipOnFailure([&] {
         if (!m_scriptControl)
             m_scriptControl = std::make_unique<::ScriptControl>();
@@ -80,7 +80,15 @@ bool UCScript::CheckScriptCode(QString &pReport, bool &pGeneral)
     skipOnFailure([&] { pane = CurrentPane(pGeneral, ssTabValues->selectedKey(), &list); });
     if (pane) {
         skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
-        skipOnFailure([&] { m_scriptControl->addCode(pane->toPlainText()); });
+        skipOnFailure([&] {
+            try {
+                m_scriptControl->addCode(pane->toPlainText());
+            } catch (const Error &) {
+                // A script that does not compile is the outcome read below.
+                if (m_scriptControl->error().Number == 0)
+                    throw;
+            }
+        });
     }
     skipOnFailure([&] {
         const ScriptErrorInfo &error = m_scriptControl->error();
@@ -92,7 +100,7 @@ bool UCScript::CheckScriptCode(QString &pReport, bool &pGeneral)
     return result;
 }
 
-void UCScript::CheckSyntax(bool &pGeneral)
+void UCScript::CheckSyntax(bool pGeneral)
 {
     reporting(" frmJob.CheckSyntax() ", QString(), [&] {
         QString report;
@@ -102,7 +110,7 @@ void UCScript::CheckSyntax(bool &pGeneral)
     });
 }
 
-void UCScript::ColorizeCode(bool &pGeneral, const QString &pKey)
+void UCScript::ColorizeCode(bool pGeneral, const QString &pKey)
 {
     reporting(" frmJob.ColorizeCode() ", QString(), [&] {
         const std::unique_ptr<host::Colorizer> colorizer = host::colorizers().create();
@@ -118,7 +126,7 @@ void UCScript::ColorizeCode(bool &pGeneral, const QString &pKey)
     });
 }
 
-void UCScript::Copy(bool &pGeneral)
+void UCScript::Copy(bool pGeneral)
 {
     reporting(" frmJob.Copy() ", QString(), [&] {
         if (QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey()))
@@ -126,7 +134,7 @@ void UCScript::Copy(bool &pGeneral)
     });
 }
 
-void UCScript::Cut(bool &pGeneral)
+void UCScript::Cut(bool pGeneral)
 {
     reporting(" frmJob.Cut() ", QString(), [&] {
         QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
@@ -141,7 +149,7 @@ void UCScript::Cut(bool &pGeneral)
     });
 }
 
-void UCScript::Paste(bool &pGeneral)
+void UCScript::Paste(bool pGeneral)
 {
     reporting(" frmJob.Paste() ", QString(), [&] {
         QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());

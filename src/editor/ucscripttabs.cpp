@@ -36,19 +36,12 @@ void UCScript::ssTabValues_BeforeTabClick(const QString &pKey)
         // Until the window is built, there is nothing to show or hide.
         if (!pvGoodRef)
             return;
-        for (QWidget *control : std::initializer_list<QWidget *>{
-                 cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood, pvDangerRef,
-                 pvWarningRef, pvGoodRef})
-            control->setVisible(false);
-        if (pKey == QLatin1String("Danger")) {
-            cmbLanguageScriptDanger->setVisible(true);
-            pvDangerRef->setVisible(true);
-        } else if (pKey == QLatin1String("Warning")) {
-            cmbLanguageScriptWarning->setVisible(true);
-            pvWarningRef->setVisible(true);
-        } else if (pKey == QLatin1String("Good")) {
-            cmbLanguageScriptGood->setVisible(true);
-            pvGoodRef->setVisible(true);
+        // Only the tab's own language list and reference box show; an
+        // unknown key hides all of them.
+        for (const LevelControls &level : levelControls()) {
+            const bool shown = pKey == QLatin1String(level.level.key);
+            level.list->setVisible(shown);
+            level.reference->setVisible(shown);
         }
     });
 }

@@ -26,7 +26,7 @@ void UCScript::ssToolBarJob_ToolClick(const QString &pId)
             // The pane commands act on the pane of the page on view.
             const struct {
                 const char *id;
-                void (UCScript::*operation)(bool &);
+                void (UCScript::*operation)(bool);
             } paneCommands[] = {
                 {"ID_Copy", &UCScript::Copy},
                 {"ID_Cut", &UCScript::Cut},

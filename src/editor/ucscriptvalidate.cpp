@@ -17,20 +17,12 @@ bool UCScript::Validate()
     bool result = false;
     const bool completed = reporting(" UCScript.Validate() ", applicationTitle(), [&] {
         if (chkEvalData->checkState() != Qt::Unchecked) {
-            const struct {
-                QTextEdit *pane;
-                const char *message;
-                const char *key;
-            } levels[] = {
-                {rtfScriptDanger, "Danger Script Must Be Filled In.", "Danger"},
-                {rtfScriptWarning, "Warning Script Must Be Filled In.", "Warning"},
-                {rtfScriptGood, "Good Script Must Be Filled In.", "Good"},
-            };
-            for (const auto &level : levels) {
+            for (const LevelControls &level : levelControls()) {
                 if (!trimSpaces(level.pane->toPlainText()).isEmpty())
                     continue;
-                ui::MsgBox(QLatin1String(level.message), ui::OkOnly | ui::Information, applicationTitle());
-                ssTabValues->selectKey(QLatin1String(level.key));
+                ui::MsgBox(QStringLiteral("%1 Script Must Be Filled In.").arg(level.level.keyText()),
+                           ui::OkOnly | ui::Information, applicationTitle());
+                ssTabValues->selectKey(level.level.keyText());
                 level.pane->setFocus();
                 return;
             }

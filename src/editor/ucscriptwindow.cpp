@@ -23,6 +23,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <iterator>
 
 namespace {
 
@@ -263,27 +264,25 @@ void UCScript::BuildEvaluationPage(QWidget *page)
     chkEvalData = placed(new QCheckBox(QStringLiteral("Evaluate Data"), page), "chkEvalData", 60, 45, 3000, 285);
     ssTabValues = placed(new KeyedTabWidget(QPoint(30, 390), page), "ssTabValues", -15, 360, 8880, 3900);
 
+    // One page per level, in the order of evalLevels.
     const struct {
         QWidget *&page;
         const char *pageName;
-        const char *key;
-        const char *caption;
         QTextEdit *&pane;
         const char *paneName;
         QRect design;
-    } levels[] = {
-        {SSActiveTabPanel5, "SSActiveTabPanel5", "Danger", "Danger Value", rtfScriptDanger,
-         "rtfScriptDanger", QRect(165, 450, 7830, 2835)},
-        {SSActiveTabPanel6, "SSActiveTabPanel6", "Warning", "Warning Value", rtfScriptWarning,
-         "rtfScriptWarning", QRect(165, 405, 8055, 2955)},
-        {SSActiveTabPanel7, "SSActiveTabPanel7", "Good", "Good Value", rtfScriptGood,
-         "rtfScriptGood", QRect(60, 405, 8115, 2925)},
+    } pages[] = {
+        {SSActiveTabPanel5, "SSActiveTabPanel5", rtfScriptDanger, "rtfScriptDanger", QRect(165, 450, 7830, 2835)},
+        {SSActiveTabPanel6, "SSActiveTabPanel6", rtfScriptWarning, "rtfScriptWarning", QRect(165, 405, 8055, 2955)},
+        {SSActiveTabPanel7, "SSActiveTabPanel7", rtfScriptGood, "rtfScriptGood", QRect(60, 405, 8115, 2925)},
     };
-    for (const auto &level : levels) {
+    static_assert(std::size(pages) == evalLevels.size());
+    for (std::size_t i = 0; i < evalLevels.size(); ++i) {
+        const auto &level = pages[i];
         level.page = new QWidget;
         level.page->setObjectName(QLatin1String(level.pageName));
         level.page->setAutoFillBackground(true);
-        ssTabValues->addKeyedTab(level.page, QLatin1String(level.key), QLatin1String(level.caption));
+        ssTabValues->addKeyedTab(level.page, evalLevels[i].keyText(), evalLevels[i].captionText());
         level.pane = newScriptPane(QLatin1String(level.paneName), level.page);
         place(level.pane, level.design.x(), level.design.y(), level.design.width(), level.design.height());
     }
@@ -331,6 +330,7 @@ void UCScript::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     // The tool bar spans the editor's top; the tab control follows the
     // editor's width (the layout steps set its height).
+    SkipOnFailure skipOnFailure(" UCScript.UserControl_Resize() ", gLogText);
     skipOnFailure([&] { ssToolBarJob->setGeometry(0, 0, width(), toolBarHeight()); });
     skipOnFailure([&] { ssTabDatos->setGeometry(0, toolBarHeight(), width(), ssTabDatos->height()); });
     skipOnFailure([&] { ArrangeControls(); });
@@ -345,6 +345,7 @@ void UCScript::paintEvent(QPaintEvent *event)
 
 void UCScript::ArrangeControls()
 {
+    SkipOnFailure skipOnFailure(" UCScript.ArrangeControls() ", gLogText);
     // Step 1: the tab control takes the editor's inner height (under the tool bar).
     skipOnFailure([&] {
         const QRect tab = twipsOf(ssTabDatos);
@@ -422,10 +423,9 @@ void UCScript::ConnectEvents()
         connect(pane, &QTextEdit::textChanged, this, notify);
 
     // The pane buttons of the two pages (their procedures report their own failures).
-    const auto onClick = [this](QToolButton *button, bool general, void (UCScript::*operation)(bool &)) {
+    const auto onClick = [this](QToolButton *button, bool general, void (UCScript::*operation)(bool)) {
         connect(button, &QToolButton::clicked, this, [this, general, operation] {
-            bool flag = general;
-            guardedEvent([&] { (this->*operation)(flag); });
+            guardedEvent([&] { (this->*operation)(general); });
         });
     };
     onClick(cmdCutScript, true, &UCScript::Cut);
@@ -437,12 +437,10 @@ void UCScript::ConnectEvents()
     onClick(cmdPaste, false, &UCScript::Paste);
     onClick(cmdCheckSyntax, false, &UCScript::CheckSyntax);
     connect(cmdColorizeScript, &QToolButton::clicked, this, [this] {
-        bool general = true;
-        guardedEvent([&] { ColorizeCode(general, QStringLiteral("Danger")); });
+        guardedEvent([&] { ColorizeCode(true, evalLevelKey(LevelDanger)); });
     });
     connect(cmdColorizeCode, &QToolButton::clicked, this, [this] {
-        bool general = false;
-        guardedEvent([&] { ColorizeCode(general, ssTabValues->selectedKey()); });
+        guardedEvent([&] { ColorizeCode(false, ssTabValues->selectedKey()); });
     });
     // cmdEvents, cmdWizard and cmdWizardValues open the Events editor and the
     // two wizards, which are not part of the editor yet: their clicks do nothing.

@@ -2,14 +2,13 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
-#include "model/valuerules.h"
+#include "model/valueencoding.h"
 
 namespace {
 
 XmlNode newElement(const QString &name)
 {
-    QString trimmed = name;
-    return GetNewNode(XmlNode::Element, trimmed);
+    return GetNewNode(XmlNode::Element, name);
 }
 
 } // namespace
@@ -35,21 +34,21 @@ void cEvalData::Create()
 QString cEvalData::GetEvalCode() const
 {
     return passing(" cEvalData.GetEvalCode() ", [&] {
-        return valuerules::readText(m_evalData.selectSingleNode(QStringLiteral("Script/EvalCode")));
+        return valueencoding::readText(m_evalData.selectSingleNode(QStringLiteral("Script/EvalCode")));
     });
 }
 
 double cEvalData::GetReferenceValue() const
 {
     return passing(" cEvalData.GetReferenceValue() ", [&] {
-        return valuerules::readDouble(m_evalData.selectSingleNode(QStringLiteral("ReferenceValue")));
+        return valueencoding::readDouble(m_evalData.selectSingleNode(QStringLiteral("ReferenceValue")));
     });
 }
 
 void cEvalData::SetReferenceValue(double pData)
 {
     passing(" cEvalData.SetReferenceValue() ", [&] {
-        valuerules::writeDouble(m_evalData.selectSingleNode(QStringLiteral("ReferenceValue")), pData);
+        valueencoding::writeDouble(m_evalData.selectSingleNode(QStringLiteral("ReferenceValue")), pData);
     });
 }
 
@@ -61,21 +60,21 @@ XmlNode cEvalData::GetEvalDataXML() const
 QString cEvalData::GetLanguage() const
 {
     return passing(" cEvalData.GetLanguage() ", [&] {
-        return valuerules::readText(m_evalData.selectSingleNode(QStringLiteral("Script/Language")));
+        return valueencoding::readText(m_evalData.selectSingleNode(QStringLiteral("Script/Language")));
     });
 }
 
 int cEvalData::GetType() const
 {
     return passing(" cEvalData.GetType() ", [&] {
-        return valuerules::readInteger(m_evalData.selectSingleNode(QStringLiteral("Type")), 0);
+        return valueencoding::readInteger(m_evalData.selectSingleNode(QStringLiteral("Type")), 0);
     });
 }
 
 void cEvalData::SetEvalCode(const QString &pData)
 {
     passing(" cEvalData.SetEvalCode() ", [&] {
-        valuerules::writeText(m_evalData.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeText(m_evalData.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
     });
 }
 
@@ -90,14 +89,14 @@ void cEvalData::SetEvalDataXML(const XmlNode &pData)
 void cEvalData::SetLanguage(const QString &pData)
 {
     passing(" cEvalData.SetLanguage() ", [&] {
-        valuerules::writeText(m_evalData.selectSingleNode(QStringLiteral("Script/Language")), pData);
+        valueencoding::writeText(m_evalData.selectSingleNode(QStringLiteral("Script/Language")), pData);
     });
 }
 
 void cEvalData::SetType(int pData)
 {
     passing(" cEvalData.SetType() ", [&] {
-        valuerules::writeInteger(m_evalData.selectSingleNode(QStringLiteral("Type")), pData);
+        valueencoding::writeInteger(m_evalData.selectSingleNode(QStringLiteral("Type")), pData);
     });
 }
 

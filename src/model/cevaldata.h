@@ -1,12 +1,10 @@
 #pragma once
 
 #include "model/cevents.h"
+#include "model/evallevels.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QString>
-
-// Evaluation levels: the Type code of an EvalData element.
-enum EvalLevel { LevelGood = 0, LevelWarning = 1, LevelDanger = 2 };
 
 // One evaluation level (an EvalData element): its type code, script,
 // language, reference value and events. An object bound to nothing (a level

@@ -1,7 +1,7 @@
 #include "cevent.h"
 
 #include "errorcore/error.h"
-#include "model/valuerules.h"
+#include "model/valueencoding.h"
 
 void cEvent::SetEventXML(const XmlNode &pData)
 {
@@ -16,33 +16,33 @@ XmlNode cEvent::GetEventXML() const
 QString cEvent::GetName() const
 {
     return passing(" cEvent.GetName() ",
-                   [&] { return valuerules::readText(m_event.selectSingleNode(QStringLiteral("Name"))); });
+                   [&] { return valueencoding::readText(m_event.selectSingleNode(QStringLiteral("Name"))); });
 }
 
 QString cEvent::GetEvalCode() const
 {
     return passing(" cEvent.GetEvalCode() ", [&] {
-        return valuerules::readText(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")));
+        return valueencoding::readText(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")));
     });
 }
 
 void cEvent::SetEvalCode(const QString &pData)
 {
     passing(" cEvent.SetEvalCode() ", [&] {
-        valuerules::writeText(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeText(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
     });
 }
 
 QString cEvent::GetLanguage() const
 {
     return passing(" cEvent.GetLanguage() ", [&] {
-        return valuerules::readText(m_event.selectSingleNode(QStringLiteral("Script/Language")));
+        return valueencoding::readText(m_event.selectSingleNode(QStringLiteral("Script/Language")));
     });
 }
 
 void cEvent::SetLanguage(const QString &pData)
 {
     passing(" cEvent.SetLanguage() ", [&] {
-        valuerules::writeText(m_event.selectSingleNode(QStringLiteral("Script/Language")), pData);
+        valueencoding::writeText(m_event.selectSingleNode(QStringLiteral("Script/Language")), pData);
     });
 }

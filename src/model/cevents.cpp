@@ -7,14 +7,12 @@ namespace {
 
 XmlNode newElement(const QString &name)
 {
-    QString trimmed = name;
-    return GetNewNode(XmlNode::Element, trimmed);
+    return GetNewNode(XmlNode::Element, name);
 }
 
 XmlNode newCData(const QString &data)
 {
-    QString noName;
-    XmlNode section = GetNewNode(XmlNode::CDATASection, noName);
+    XmlNode section = GetNewNode(XmlNode::CDATASection, QString());
     section.setText(data);
     return section;
 }

@@ -2,7 +2,7 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
-#include "model/valuerules.h"
+#include "model/valueencoding.h"
 
 QString cJob::GetDefaultDescription() const
 {
@@ -19,21 +19,21 @@ QString cJob::GetDefaultDescription() const
 void cJob::SetType(const QString &pData)
 {
     passing(" cJob.SetType() ", [&] {
-        valuerules::writeText(m_job.selectSingleNode(QStringLiteral("Definition/Type")), pData);
+        valueencoding::writeText(m_job.selectSingleNode(QStringLiteral("Definition/Type")), pData);
     });
 }
 
 void cJob::SetSubType(const QString &pData)
 {
     passing(" cJob.SetSubType() ", [&] {
-        valuerules::writeText(m_job.selectSingleNode(QStringLiteral("Definition/SubType")), pData);
+        valueencoding::writeText(m_job.selectSingleNode(QStringLiteral("Definition/SubType")), pData);
     });
 }
 
 void cJob::SetExecutionEngine(const QString &pData)
 {
     passing(" cJob.SetExecutionEngine() ", [&] {
-        valuerules::writeText(m_job.selectSingleNode(QStringLiteral("Definition/ExecutionEngine")), pData);
+        valueencoding::writeText(m_job.selectSingleNode(QStringLiteral("Definition/ExecutionEngine")), pData);
     });
 }
 
@@ -62,14 +62,14 @@ XmlNode cJob::GetFreeDefinition() const
 QString cJob::GetType() const
 {
     return passing(" cJob.GetType() ", [&] {
-        return valuerules::readText(m_job.selectSingleNode(QStringLiteral("Definition/Type"))).trimmed();
+        return valueencoding::readText(m_job.selectSingleNode(QStringLiteral("Definition/Type"))).trimmed();
     });
 }
 
 QString cJob::GetSubType() const
 {
     return passing(" cJob.GetSubType() ", [&] {
-        return valuerules::readText(m_job.selectSingleNode(QStringLiteral("Definition/SubType"))).trimmed();
+        return valueencoding::readText(m_job.selectSingleNode(QStringLiteral("Definition/SubType"))).trimmed();
     });
 }
 
@@ -77,10 +77,8 @@ XmlNode cJob::GetDocumentation()
 {
     return passing(" cJob.GetDocumentation() ", [&] {
         if (m_job.selectSingleNode(QStringLiteral("Documentation")).isNull()) {
-            QString name = QStringLiteral("Documentation");
-            XmlNode documentation = GetNewNode(XmlNode::Element, name);
-            name = QStringLiteral("Languages");
-            documentation.appendChild(GetNewNode(XmlNode::Element, name));
+            XmlNode documentation = GetNewNode(XmlNode::Element, QStringLiteral("Documentation"));
+            documentation.appendChild(GetNewNode(XmlNode::Element, QStringLiteral("Languages")));
             m_job.appendChild(documentation.cloneNode(true));
         }
         return m_job.selectSingleNode(QStringLiteral("Documentation"));
@@ -100,7 +98,7 @@ void cJob::SetDocumentation(const XmlNode &pNode)
 QString cJob::GetExecutionEngine() const
 {
     return passing(" cJob.GetExecutionEngine() ", [&] {
-        return valuerules::readText(m_job.selectSingleNode(QStringLiteral("Definition/ExecutionEngine")))
+        return valueencoding::readText(m_job.selectSingleNode(QStringLiteral("Definition/ExecutionEngine")))
             .trimmed();
     });
 }

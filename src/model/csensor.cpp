@@ -2,7 +2,7 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
-#include "model/valuerules.h"
+#include "model/valueencoding.h"
 
 namespace {
 
@@ -16,36 +16,35 @@ QString levelPath(int level)
 QString cSensor::GetEvalCode() const
 {
     return passing(" cSensor.GetEvalCode() ", [&] {
-        return valuerules::readText(m_sensor.selectSingleNode(QStringLiteral("Script/EvalCode")));
+        return valueencoding::readText(m_sensor.selectSingleNode(QStringLiteral("Script/EvalCode")));
     });
 }
 
 QString cSensor::GetLanguage() const
 {
     return passing(" cSensor.GetLanguage() ", [&] {
-        return valuerules::readText(m_sensor.selectSingleNode(QStringLiteral("Script/Language")));
+        return valueencoding::readText(m_sensor.selectSingleNode(QStringLiteral("Script/Language")));
     });
 }
 
 void cSensor::SetLanguage(const QString &pData)
 {
     passing(" cSensor.SetLanguage() ", [&] {
-        valuerules::writeText(m_sensor.selectSingleNode(QStringLiteral("Script/Language")), pData);
+        valueencoding::writeText(m_sensor.selectSingleNode(QStringLiteral("Script/Language")), pData);
     });
 }
 
 void cSensor::SetEvalCode(const QString &pData)
 {
     passing(" cSensor.SetEvalCode() ", [&] {
-        valuerules::writeText(m_sensor.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeText(m_sensor.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
     });
 }
 
 void cSensor::Create(const QString &gPathData)
 {
     passing(" cSensor.Create() ", [&] {
-        QString folder = gPathData;
-        const XmlNode pattern = GetPattern(QStringLiteral("Veltrano"), folder);
+        const XmlNode pattern = GetPattern(QStringLiteral("Veltrano"), gPathData);
         m_sensor = pattern.cloneNode(true);
         SetEvalCode(defaultSensorScript());
         SetLanguage(QStringLiteral("VBScript"));
@@ -180,10 +179,10 @@ void cSensor::SetPersistenceUnitTime(int pData)
 
 int cSensor::readInteger(const QString &path, int defaultValue) const
 {
-    return valuerules::readInteger(m_sensor.selectSingleNode(path), defaultValue);
+    return valueencoding::readInteger(m_sensor.selectSingleNode(path), defaultValue);
 }
 
 void cSensor::writeInteger(const QString &path, int value)
 {
-    valuerules::writeInteger(m_sensor.selectSingleNode(path), value);
+    valueencoding::writeInteger(m_sensor.selectSingleNode(path), value);
 }

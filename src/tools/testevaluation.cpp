@@ -2,10 +2,12 @@
 
 #include "errorcore/error.h"
 #include "common/regional.h"
+#include "model/evallevels.h"
 #include "script/bridge/variantconvert.h"
 #include "scripterrorreport.h"
 
 #include <QDateTime>
+#include <iterator>
 
 namespace {
 
@@ -28,20 +30,22 @@ bool isNumber(const QVariant &value)
     }
 }
 
-struct Level
+// What a run asks of each level, in the order of evalLevels (Danger,
+// Warning, Good); the level's key is also its image key, and its result
+// text is the key in capitals.
+struct LevelRun
 {
     EvaluationResult result;
-    const char *imageKey;
-    const char *text;
     const QString EvaluationScripts::*script;
     const QString EvaluationScripts::*language;
 };
 
-const Level levels[] = {
-    {EvaluationResult::Danger, "Danger", "DANGER", &EvaluationScripts::dangerScript, &EvaluationScripts::dangerLanguage},
-    {EvaluationResult::Warning, "Warning", "WARNING", &EvaluationScripts::warningScript, &EvaluationScripts::warningLanguage},
-    {EvaluationResult::Good, "Good", "GOOD", &EvaluationScripts::goodScript, &EvaluationScripts::goodLanguage},
+const LevelRun levelRuns[] = {
+    {EvaluationResult::Danger, &EvaluationScripts::dangerScript, &EvaluationScripts::dangerLanguage},
+    {EvaluationResult::Warning, &EvaluationScripts::warningScript, &EvaluationScripts::warningLanguage},
+    {EvaluationResult::Good, &EvaluationScripts::goodScript, &EvaluationScripts::goodLanguage},
 };
+static_assert(std::size(levelRuns) == evalLevels.size());
 
 } // namespace
 
@@ -89,6 +93,7 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScript
             control.addCode(code);
             result = control.run(QStringLiteral("Main"), args);
         } catch (const Error &) {
+            // The script host's error object below carries what failed.
         }
         if (control.error().Number == 0)
             return true;
@@ -109,7 +114,8 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScript
         outcome.result = EvaluationResult::NoComparable;
         outcome.imageKey = QStringLiteral("NoComparable");
         outcome.resultText = scripts.msgNoComparable;
-        for (const Level &level : levels) {
+        for (std::size_t i = 0; i < evalLevels.size(); ++i) {
+            const LevelRun &level = levelRuns[i];
             QVariantList args{outcome.value};
             QVariant answer;
             if (!runMain(scripts.*level.language, scripts.*level.script, args, answer))
@@ -117,8 +123,8 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScript
             outcome.value = args.value(0); // handed by reference
             if (evaluationIsTrue(answer)) {
                 outcome.result = level.result;
-                outcome.imageKey = QString::fromLatin1(level.imageKey);
-                outcome.resultText = QString::fromLatin1(level.text);
+                outcome.imageKey = evalLevels[i].keyText();
+                outcome.resultText = outcome.imageKey.toUpper();
                 break;
             }
         }

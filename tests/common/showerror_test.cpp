@@ -6,23 +6,14 @@
 
 namespace {
 
-struct LogTextGuard
-{
-    QString saved = gLogText;
-    ~LogTextGuard() { gLogText = saved; }
-};
-
 TEST(ShowError, RecordsTwiceThenShowsTheBox)
 {
     ReportCapture capture;
-    LogTextGuard guard;
-    gLogText = QStringLiteral("job 17 (DISK-VAR)");
     const Error error(13, QStringLiteral("Type mismatch"), QStringLiteral(" cEvalData.GetReferenceValue() "));
-    QString extra = QStringLiteral("while storing");
     QString title;
-    bool show = true;
 
-    ShowError(error.description, error.source + QStringLiteral(" UCScript.Validate() "), error, extra, title, show);
+    ShowError(error.description, error.source + QStringLiteral(" UCScript.Validate() "), error,
+              QStringLiteral("while storing"), title, true, QStringLiteral("job 17 (DISK-VAR)"));
 
     EXPECT_EQ(capture.order, QStringList({"record0", "record1", "box"}));
     ASSERT_EQ(capture.recorderCalls.size(), 2);
@@ -48,10 +39,9 @@ TEST(ShowError, EmptyTitleAndVeltranoGiveTheSameBox)
 {
     ReportCapture capture;
     const Error error = Error::fromNumber(9);
-    QString extra, emptyTitle, namedTitle = QStringLiteral("Veltrano");
-    bool show = true;
-    ShowError(error.description, QString(), error, extra, emptyTitle, show);
-    ShowError(error.description, QString(), error, extra, namedTitle, show);
+    QString emptyTitle, namedTitle = QStringLiteral("Veltrano");
+    ShowError(error.description, QString(), error, QString(), emptyTitle, true);
+    ShowError(error.description, QString(), error, QString(), namedTitle, true);
     ASSERT_EQ(capture.boxes.size(), 2);
     EXPECT_EQ(capture.boxes[0].prompt, capture.boxes[1].prompt);
     EXPECT_EQ(capture.boxes[0].title, capture.boxes[1].title);
@@ -61,9 +51,8 @@ TEST(ShowError, EmptyTitleAndVeltranoGiveTheSameBox)
 TEST(ShowError, OtherTitleIsKept)
 {
     ReportCapture capture;
-    QString extra, title = QStringLiteral("Events");
-    bool show = true;
-    ShowError(QString(), QString(), Error::fromNumber(5), extra, title, show);
+    QString title = QStringLiteral("Events");
+    ShowError(QString(), QString(), Error::fromNumber(5), QString(), title, true);
     EXPECT_EQ(capture.boxes[0].title, QStringLiteral("Events"));
     EXPECT_EQ(capture.boxes[0].prompt, QStringLiteral("Error: 5\rDescription: \rSource: "));
 }
@@ -71,9 +60,8 @@ TEST(ShowError, OtherTitleIsKept)
 TEST(ShowError, NoMessageStillRecordsTwice)
 {
     ReportCapture capture;
-    QString extra, title;
-    bool show = false;
-    ShowError(QStringLiteral("d"), QStringLiteral("s"), Error::fromNumber(5), extra, title, show);
+    QString title;
+    ShowError(QStringLiteral("d"), QStringLiteral("s"), Error::fromNumber(5), QString(), title, false);
     EXPECT_EQ(capture.order, QStringList({"record0", "record1"}));
 }
 
@@ -81,10 +69,9 @@ TEST(ShowError, MissingRecorderRaisesBeforeAnyBox)
 {
     ReportCapture capture;
     host::ScopedFactory<host::ErrorRecorder> none(host::errorRecorders(), nullptr);
-    QString extra, title;
-    bool show = true;
+    QString title;
     try {
-        ShowError(QStringLiteral("d"), QStringLiteral("s"), Error::fromNumber(5), extra, title, show);
+        ShowError(QStringLiteral("d"), QStringLiteral("s"), Error::fromNumber(5), QString(), title, true);
         FAIL() << "ShowError went on without a recorder";
     } catch (const Error &e) {
         EXPECT_EQ(e.number, 429);

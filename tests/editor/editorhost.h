@@ -12,10 +12,13 @@
 #include "hostkit/callbacknotifier.h"
 #include "hostkit/referenceobjects.h"
 #include "hostkit/skins.h"
+#include "model/cjob.h"
+#include "model/csensor.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAction>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +26,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 // Installs the reference objects once per test binary, before any capture
 // replaces the error recorder for its test.
@@ -38,6 +43,73 @@ struct ReferenceObjects
     }
 };
 
+// The editor's controls, found by their names as a host finds them; a name
+// that finds nothing fails the test at once.
+struct EditorControls
+{
+    explicit EditorControls(const QWidget &editor) : editor(editor) {}
+
+    template <class T>
+    T *named(const char *name) const
+    {
+        T *control = editor.findChild<T *>(QLatin1String(name));
+        if (!control)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return control;
+    }
+
+    const QWidget &editor;
+    KeyedTabWidget *ssTabDatos = named<KeyedTabWidget>("ssTabDatos");
+    QGroupBox *fraStatus = named<QGroupBox>("fraStatus");
+    QCheckBox *chkActive = named<QCheckBox>("chkActive");
+    QCheckBox *chkViewInMarquee = named<QCheckBox>("chkViewInMarquee");
+    QCheckBox *chkQuantity = named<QCheckBox>("chkQuantity");
+    QLabel *lblDataPersistence = named<QLabel>("lblDataPersistence");
+    NumericBox *pvDataPersistence = named<NumericBox>("pvDataPersistence");
+    QComboBox *cmbDataPersistence = named<QComboBox>("cmbDataPersistence");
+    QGroupBox *fraDescription = named<QGroupBox>("fraDescription");
+    QGroupBox *fraScript = named<QGroupBox>("fraScript");
+    QFrame *ssToolScript = named<QFrame>("ssToolScript");
+    QToolButton *cmdCutScript = named<QToolButton>("cmdCutScript");
+    QToolButton *cmdCopyScript = named<QToolButton>("cmdCopyScript");
+    QComboBox *cmbLanguageScript = named<QComboBox>("cmbLanguageScript");
+    QToolButton *cmdWizard = named<QToolButton>("cmdWizard");
+    QTextEdit *rtfScript = named<QTextEdit>("rtfScript");
+    QCheckBox *chkEvalData = named<QCheckBox>("chkEvalData");
+    KeyedTabWidget *ssTabValues = named<KeyedTabWidget>("ssTabValues");
+    QWidget *SSActiveTabPanel5 = named<QWidget>("SSActiveTabPanel5");
+    QTextEdit *rtfScriptDanger = named<QTextEdit>("rtfScriptDanger");
+    QTextEdit *rtfScriptWarning = named<QTextEdit>("rtfScriptWarning");
+    QTextEdit *rtfScriptGood = named<QTextEdit>("rtfScriptGood");
+    QFrame *panelToolbar = named<QFrame>("panelToolbar");
+    QToolButton *cmdCut = named<QToolButton>("cmdCut");
+    QToolButton *cmdCopy = named<QToolButton>("cmdCopy");
+    QToolButton *cmdCheckSyntax = named<QToolButton>("cmdCheckSyntax");
+    QComboBox *cmbLanguageScriptDanger = named<QComboBox>("cmbLanguageScriptDanger");
+    QComboBox *cmbLanguageScriptWarning = named<QComboBox>("cmbLanguageScriptWarning");
+    QComboBox *cmbLanguageScriptGood = named<QComboBox>("cmbLanguageScriptGood");
+    QLabel *lblReferenceValue = named<QLabel>("lblReferenceValue");
+    NumericBox *pvWarningRef = named<NumericBox>("pvWarningRef");
+    NumericBox *pvGoodRef = named<NumericBox>("pvGoodRef");
+    QToolButton *cmdWizardValues = named<QToolButton>("cmdWizardValues");
+    QToolBar *ssToolBarJob = named<QToolBar>("ssToolBarJob");
+    QMenu *popupMenu = named<QMenu>("ID_Popup");   // the tool bar's popup
+};
+
+// A job text as the editor returns it, bound through the model as the next
+// load would.
+struct ReturnedJob
+{
+    explicit ReturnedJob(const QString &text) : document(XmlNode::parse(text))
+    {
+        job.SetJobNodeXML(document.selectSingleNode(QStringLiteral("JobDefinition")));
+        sensor.SetSensorXML(job.GetFreeDefinition().selectSingleNode(QStringLiteral("Sensor")));
+    }
+    XmlNode document;
+    cJob job;
+    cSensor sensor;
+};
+
 struct EditorHost
 {
     ReferenceObjects objects;
@@ -45,6 +117,7 @@ struct EditorHost
     hostkit::CallbackNotifier notifier;
     std::unique_ptr<host::Skin> skin = hostkit::createSkin(QStringLiteral("classic"));
     std::unique_ptr<UCScript> editor = std::make_unique<UCScript>();
+    const EditorControls controls{*editor};
 
     // Engine_InitControl, Engine_SetPathData, Engine_SetData, Engine_ShowData.
     void open(const QString &jobText)
@@ -67,4 +140,6 @@ struct EditorHost
         return editor->findChild<T *>(name);
     }
     QTextEdit *pane(const QString &name) const { return find<QTextEdit>(name); }
+    // The job as Engine_GetData returns it now.
+    ReturnedJob returnedJob() const { return ReturnedJob(editor->Engine_GetData()); }
 };

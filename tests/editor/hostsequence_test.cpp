@@ -3,8 +3,8 @@
 // through the model.
 #include "editorhost.h"
 
-#include "model/cjob.h"
-#include "model/csensor.h"
+#include "host/colorizer.h"
+#include "hostkit/documentjobdata.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -22,37 +22,24 @@ class HostSequence : public ::testing::TestWithParam<JobCase>
 {
 };
 
-// The returned job text, bound through the model as the next load would.
-struct ReturnedJob
-{
-    explicit ReturnedJob(const QString &text)
-        : document(XmlNode::parse(text))
-    {
-        job.SetJobNodeXML(document.selectSingleNode(QStringLiteral("JobDefinition")));
-        sensor.SetSensorXML(job.GetFreeDefinition().selectSingleNode(QStringLiteral("Sensor")));
-    }
-    XmlNode document;
-    cJob job;
-    cSensor sensor;
-};
-
 TEST_P(HostSequence, EditsInTheControlsReachTheReturnedJob)
 {
     EditorHost host;
     host.openExample(QLatin1String(GetParam().file));
     UCScript &editor = *host.editor;
+    const EditorControls &controls = host.controls;
 
     // Edits as a user makes them.
-    const bool activeBefore = editor.chkActive->isChecked();
-    QTest::mouseClick(editor.chkActive, Qt::LeftButton, {}, QPoint(4, editor.chkActive->height() / 2));
-    editor.pvDataPersistence->setText(QStringLiteral("5"));
-    editor.cmbDataPersistence->setCurrentIndex(3);
-    editor.rtfScript->setPlainText(QStringLiteral("Function Main()\n\tMain = 42\nEnd Function"));
-    editor.cmbLanguageScript->setCurrentIndex(0);
-    editor.rtfScriptWarning->setPlainText(QStringLiteral("Function Main(v)\n\tMain = (v > 7)\nEnd Function"));
-    editor.cmbLanguageScriptWarning->setCurrentIndex(1);
-    editor.pvWarningRef->setText(QLocale().toString(7.5));
-    const bool wasActive = editor.chkActive->isChecked();
+    const bool activeBefore = controls.chkActive->isChecked();
+    QTest::mouseClick(controls.chkActive, Qt::LeftButton, {}, QPoint(4, controls.chkActive->height() / 2));
+    controls.pvDataPersistence->setText(QStringLiteral("5"));
+    controls.cmbDataPersistence->setCurrentIndex(3);
+    controls.rtfScript->setPlainText(QStringLiteral("Function Main()\n\tMain = 42\nEnd Function"));
+    controls.cmbLanguageScript->setCurrentIndex(0);
+    controls.rtfScriptWarning->setPlainText(QStringLiteral("Function Main(v)\n\tMain = (v > 7)\nEnd Function"));
+    controls.cmbLanguageScriptWarning->setCurrentIndex(1);
+    controls.pvWarningRef->setText(QLocale().toString(7.5));
+    const bool wasActive = controls.chkActive->isChecked();
     EXPECT_NE(wasActive, activeBefore);
 
     ASSERT_TRUE(editor.Engine_Validate());
@@ -129,7 +116,6 @@ TEST(EngineEdges, ShowDataBeforeInitControlDoesNothing)
     host.editor->Engine_SetData(readTextFile(sourcePath(QStringLiteral("examples/jobs/existing-job.xml"))));
     host.editor->Engine_ShowData();
     EXPECT_TRUE(host.pane(QStringLiteral("rtfScript"))->toPlainText().isEmpty());
-    EXPECT_FALSE(host.editor->gShowPending);
     EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 
@@ -137,20 +123,21 @@ TEST(EngineEdges, ASecondShowDataChangesNothing)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    host.editor->rtfScript->setPlainText(QStringLiteral("edited"));
+    host.controls.rtfScript->setPlainText(QStringLiteral("edited"));
     host.editor->Engine_SetData(readTextFile(sourcePath(QStringLiteral("examples/jobs/new-job.xml"))));
     host.editor->Engine_ShowData();
-    EXPECT_EQ(host.editor->rtfScript->toPlainText(), QStringLiteral("edited"));
+    EXPECT_EQ(host.controls.rtfScript->toPlainText(), QStringLiteral("edited"));
 }
 
 TEST(EngineEdges, ScriptsKeepTheirLineBreaks)
 {
     EditorHost host;
     host.openExample(QStringLiteral("new-job.xml"));   // the default script, with "\r\n"
-    host.editor->rtfScriptGood->setPlainText(QStringLiteral("a\nb"));   // the pattern's script had "\n"
+    host.controls.rtfScriptGood->setPlainText(QStringLiteral("a\nb"));   // the pattern's script had "\n"
     ASSERT_TRUE(host.editor->Validate());
-    EXPECT_EQ(host.editor->gSensor.GetEvalCode(), defaultSensorScript());
-    EXPECT_EQ(host.editor->gSensor.GetEvalData(LevelGood).GetEvalCode(), QStringLiteral("a\nb"));
+    const ReturnedJob returned = host.returnedJob();
+    EXPECT_EQ(returned.sensor.GetEvalCode(), defaultSensorScript());
+    EXPECT_EQ(returned.sensor.GetEvalData(LevelGood).GetEvalCode(), QStringLiteral("a\nb"));
 }
 
 TEST(EngineEdges, CaptionIsVeltranoInEveryState)
@@ -165,8 +152,8 @@ TEST(EngineEdges, GetDataWithoutValidateLeavesOutTheEdits)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    const QString before = cSensor(host.editor->gSensor).GetEvalCode();
-    host.editor->rtfScript->setPlainText(QStringLiteral("Function Main()\nMain = 1\nEnd Function"));
+    const QString before = host.returnedJob().sensor.GetEvalCode();
+    host.controls.rtfScript->setPlainText(QStringLiteral("Function Main()\nMain = 1\nEnd Function"));
     const ReturnedJob returned(host.editor->Engine_GetData());
     EXPECT_EQ(returned.sensor.GetEvalCode(), before);
 }
@@ -182,10 +169,10 @@ TEST(EngineEdges, InitControlKeepsACopyOfTheLanguagesAndUpdateKeepsTheObject)
     EditorHost host;
     const XmlNode languages = XmlNode::parse(QStringLiteral("<Languages><Id>en</Id></Languages>")).documentElement();
     host.editor->Engine_InitControl(&host.notifier, languages, nullptr);
-    EXPECT_NE(host.editor->gLanguages, languages);
-    EXPECT_EQ(host.editor->gLanguages.xml(), languages.xml());
+    EXPECT_NE(host.editor->languages(), languages);
+    EXPECT_EQ(host.editor->languages().xml(), languages.xml());
     host.editor->Engine_UpdateLanguages(languages);
-    EXPECT_EQ(host.editor->gLanguages, languages);
+    EXPECT_EQ(host.editor->languages(), languages);
 }
 
 TEST(EngineEdges, InitControlRecordsAFailingStatementWithoutAMessage)
@@ -196,9 +183,42 @@ TEST(EngineEdges, InitControlRecordsAFailingStatementWithoutAMessage)
     ASSERT_EQ(host.capture.recorderCalls.size(), 2);
     EXPECT_EQ(host.capture.recorderCalls[0].number, 91);
     EXPECT_TRUE(host.capture.recorderCalls[0].source.endsWith(QStringLiteral(" UCScript.Engine_InitControl() ")));
-    // The later statements still ran.
-    EXPECT_TRUE(host.editor->gShowPending);
-    EXPECT_EQ(host.editor->gNotifier, &host.notifier);
+    // The later statements still ran: the notifier is kept, and showing fills the editor.
+    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
+    host.editor->Engine_SetData(readTextFile(sourcePath(QStringLiteral("examples/jobs/existing-job.xml"))));
+    host.editor->Engine_ShowData();
+    EXPECT_FALSE(host.controls.rtfScript->toPlainText().isEmpty());
+    host.notifier.resetCount();
+    host.editor->chkEvalData_Click(1);
+    EXPECT_EQ(host.notifier.count(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// The log text a job's data object gives for error reports.
+QString logTextOf(const QString &example)
+{
+    hostkit::DocumentJobData data;
+    data.LoadData(readTextFile(sourcePath(QStringLiteral("examples/jobs/") + example)));
+    return data.GetLogText();
+}
+
+TEST(ErrorLog, EachEditorReportsWithItsOwnJobsLogText)
+{
+    EditorHost first;
+    first.openExample(QStringLiteral("existing-job.xml"));
+    EditorHost second;   // its capture records the reports of both editors from here on
+    second.openExample(QStringLiteral("disk-space-jscript.xml"));
+    ASSERT_NE(logTextOf(QStringLiteral("existing-job.xml")), logTextOf(QStringLiteral("disk-space-jscript.xml")));
+
+    const host::ScopedFactory<host::Colorizer> none(host::colorizers(), [] { return nullptr; });
+    first.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    second.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    ASSERT_EQ(second.capture.recorderCalls.size(), 4);
+    EXPECT_EQ(second.capture.recorderCalls[0].logText, logTextOf(QStringLiteral("existing-job.xml")));
+    EXPECT_EQ(second.capture.recorderCalls[2].logText, logTextOf(QStringLiteral("disk-space-jscript.xml")));
 }
 
 } // namespace

@@ -23,20 +23,20 @@ QString lngText(const QString &id, const QString &key)
 }
 
 // Every text ChangeLanguage sets, read back from the controls.
-QStringList shownTexts(const UCScript &editor)
+QStringList shownTexts(const EditorControls &controls)
 {
-    QStringList texts{editor.gMsgNoEvaluate, editor.gMsgNoComparable, editor.chkActive->text(),
-                      editor.fraScript->title(), editor.lblReferenceValue->text(),
-                      editor.ssTabDatos->tabText(1), editor.ssTabValues->tabText(2),
-                      editor.cmdWizard->toolTip(), editor.cmbDataPersistence->itemText(2),
-                      editor.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Evaluate"))->text()};
+    QStringList texts{controls.chkActive->text(),
+                      controls.fraScript->title(), controls.lblReferenceValue->text(),
+                      controls.ssTabDatos->tabText(1), controls.ssTabValues->tabText(2),
+                      controls.cmdWizard->toolTip(), controls.cmbDataPersistence->itemText(2),
+                      controls.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Evaluate"))->text()};
     return texts;
 }
 
 QStringList fileTexts(const QString &id)
 {
     QStringList texts;
-    for (const char *key : {"MsgNoEvaluate", "MsgNoComparable", "chkActive", "fraScript", "lblReferenceValue",
+    for (const char *key : {"chkActive", "fraScript", "lblReferenceValue",
                             "ssTabDatosTabEvaluationData", "ssTabValuesTabGood", "cmdWizard",
                             "cmbDataPersistence2", "ID_Evaluate"})
         texts << lngText(id, QLatin1String(key));
@@ -47,11 +47,11 @@ TEST(Language, ShowingTakesTheJobsLanguageAndSwitchingChangesTheTexts)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    EXPECT_EQ(shownTexts(*host.editor), fileTexts(QStringLiteral("en")));
+    EXPECT_EQ(shownTexts(host.controls), fileTexts(QStringLiteral("en")));
 
     host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("es"));
-    EXPECT_EQ(host.editor->gInterfaceLanguage, QStringLiteral("es"));
-    EXPECT_EQ(shownTexts(*host.editor), fileTexts(QStringLiteral("es")));
+    EXPECT_EQ(host.editor->interfaceLanguage(), QStringLiteral("es"));
+    EXPECT_EQ(shownTexts(host.controls), fileTexts(QStringLiteral("es")));
     EXPECT_NE(fileTexts(QStringLiteral("es")), fileTexts(QStringLiteral("en")));
 }
 
@@ -60,22 +60,20 @@ TEST(Language, AMissingFileChangesNothingButTheId)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("es"));
-    const QStringList before = shownTexts(*host.editor);
+    const QStringList before = shownTexts(host.controls);
     host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
-    EXPECT_EQ(host.editor->gInterfaceLanguage, QStringLiteral("xx"));
-    EXPECT_EQ(shownTexts(*host.editor), before);
+    EXPECT_EQ(host.editor->interfaceLanguage(), QStringLiteral("xx"));
+    EXPECT_EQ(shownTexts(host.controls), before);
     EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 
-TEST(Language, BeforeAnyFileTheMessagesAreEmptyAndTheTextsDesigned)
+TEST(Language, BeforeAnyFileTheTextsAreTheDesignedOnes)
 {
     EditorHost host;
     host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
     host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
-    EXPECT_TRUE(host.editor->gMsgNoEvaluate.isEmpty());
-    EXPECT_TRUE(host.editor->gMsgNoComparable.isEmpty());
-    EXPECT_EQ(host.editor->chkViewInMarquee->text(), QStringLiteral("In Marquee"));
-    EXPECT_EQ(host.editor->ssTabValues->tabText(0), QStringLiteral("Danger Value"));
+    EXPECT_EQ(host.controls.chkViewInMarquee->text(), QStringLiteral("In Marquee"));
+    EXPECT_EQ(host.controls.ssTabValues->tabText(0), QStringLiteral("Danger Value"));
 }
 
 // A skin that lacks GetTabBackColor (it answers 438, as the base class does).
@@ -94,9 +92,9 @@ TEST(Skin, ClassicLeavesTheDesignedColours)
     EditorHost host;   // opened with the classic skin
     host.openExample(QStringLiteral("existing-job.xml"));
     EXPECT_FALSE(host.editor->formBackColor().isValid());
-    for (QWidget *control : std::initializer_list<QWidget *>{host.editor.get(), host.editor->ssTabDatos,
-                                                             host.editor->chkActive, host.editor->ssToolBarJob,
-                                                             host.editor->cmdCut, host.editor->lblReferenceValue})
+    for (QWidget *control : std::initializer_list<QWidget *>{host.editor.get(), host.controls.ssTabDatos,
+                                                             host.controls.chkActive, host.controls.ssToolBarJob,
+                                                             host.controls.cmdCut, host.controls.lblReferenceValue})
         EXPECT_FALSE(control->testAttribute(Qt::WA_SetPalette)) << control->objectName().toStdString();
 }
 
@@ -108,22 +106,23 @@ TEST(Skin, DarkColoursTheFiveGroups)
     host.editor->Engine_ChangeSettings(dark.get());
     const auto colour = [](long bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff); };
     UCScript &editor = *host.editor;
+    const EditorControls &controls = host.controls;
 
     EXPECT_EQ(editor.formBackColor(), colour(dark->GetFormBackColor()));
-    for (QWidget *control : std::initializer_list<QWidget *>{editor.ssTabDatos, editor.fraStatus, editor.chkActive,
-                                                             editor.ssTabValues, editor.lblDataPersistence}) {
+    for (QWidget *control : std::initializer_list<QWidget *>{controls.ssTabDatos, controls.fraStatus, controls.chkActive,
+                                                             controls.ssTabValues, controls.lblDataPersistence}) {
         EXPECT_EQ(control->palette().color(QPalette::Window), colour(dark->GetTabBackColor()));
         EXPECT_EQ(control->palette().color(QPalette::WindowText), colour(dark->GetColorFont()));
     }
-    EXPECT_EQ(editor.ssTabDatos->tabBar()->palette().color(QPalette::ButtonText), colour(dark->GetColorFont()));
-    for (QWidget *control : std::initializer_list<QWidget *>{editor.ssToolBarJob, editor.panelToolbar,
-                                                             editor.cmdCut, editor.lblReferenceValue}) {
+    EXPECT_EQ(controls.ssTabDatos->tabBar()->palette().color(QPalette::ButtonText), colour(dark->GetColorFont()));
+    for (QWidget *control : std::initializer_list<QWidget *>{controls.ssToolBarJob, controls.panelToolbar,
+                                                             controls.cmdCut, controls.lblReferenceValue}) {
         EXPECT_EQ(control->palette().color(QPalette::Window), colour(dark->GetToolbarBackColor()));
         EXPECT_EQ(control->palette().color(QPalette::WindowText), colour(dark->GetToolbarColorFont()));
     }
     // The conditions wizard's button takes the tool strip's background but not its text colour.
-    EXPECT_EQ(editor.cmdWizardValues->palette().color(QPalette::Button), colour(dark->GetToolbarBackColor()));
-    EXPECT_NE(editor.cmdWizardValues->palette().color(QPalette::ButtonText), colour(dark->GetToolbarColorFont()));
+    EXPECT_EQ(controls.cmdWizardValues->palette().color(QPalette::Button), colour(dark->GetToolbarBackColor()));
+    EXPECT_NE(controls.cmdWizardValues->palette().color(QPalette::ButtonText), colour(dark->GetToolbarColorFont()));
 }
 
 TEST(Skin, AMissingGetterLeavesItsGroupAndColoursTheOthers)
@@ -131,18 +130,20 @@ TEST(Skin, AMissingGetterLeavesItsGroupAndColoursTheOthers)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
-    const QColor tabBefore = editor.ssTabDatos->palette().color(QPalette::Window);
-    const QColor checkBefore = editor.chkActive->palette().color(editor.chkActive->backgroundRole());
+    const EditorControls &controls = host.controls;
+    const QColor tabBefore = controls.ssTabDatos->palette().color(QPalette::Window);
+    const QColor checkBefore = controls.chkActive->palette().color(controls.chkActive->backgroundRole());
     SkinWithoutTabColour skin;
     editor.Engine_ChangeSettings(&skin);
 
     EXPECT_EQ(editor.formBackColor(), QColor(10, 20, 30));
-    EXPECT_EQ(editor.ssTabDatos->palette().color(QPalette::Window), tabBefore);
-    EXPECT_EQ(editor.chkActive->palette().color(editor.chkActive->backgroundRole()), checkBefore);
-    EXPECT_EQ(editor.chkActive->palette().color(QPalette::WindowText), QColor(250, 240, 230));
-    EXPECT_EQ(editor.ssToolBarJob->palette().color(QPalette::Window), QColor(40, 50, 60));
-    EXPECT_EQ(editor.cmdCopy->palette().color(QPalette::ButtonText), QColor(200, 210, 220));
+    EXPECT_EQ(controls.ssTabDatos->palette().color(QPalette::Window), tabBefore);
+    EXPECT_EQ(controls.chkActive->palette().color(controls.chkActive->backgroundRole()), checkBefore);
+    EXPECT_EQ(controls.chkActive->palette().color(QPalette::WindowText), QColor(250, 240, 230));
+    EXPECT_EQ(controls.ssToolBarJob->palette().color(QPalette::Window), QColor(40, 50, 60));
+    EXPECT_EQ(controls.cmdCopy->palette().color(QPalette::ButtonText), QColor(200, 210, 220));
     EXPECT_TRUE(host.capture.boxes.isEmpty());
+    EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a skin's missing member is no failure";
 }
 
 // A skin that has only the tab colours: the toolbar getters answer 438.
@@ -167,12 +168,13 @@ TEST(Skin, AGroupsColoursDoNotSpreadToTheControlsInside)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
+    const EditorControls &controls = host.controls;
     // The tool strips and their tools (toolbar groups, not given by this skin)
     // and controls of no group, all inside controls of the tab group.
-    const QList<QWidget *> others = {editor.ssToolScript, editor.cmdCutScript, editor.cmbLanguageScript,
-                                      editor.panelToolbar, editor.cmdCut, editor.lblReferenceValue,
-                                      editor.cmbLanguageScriptDanger, editor.cmbDataPersistence,
-                                      editor.pvDataPersistence};
+    const QList<QWidget *> others = {controls.ssToolScript, controls.cmdCutScript, controls.cmbLanguageScript,
+                                      controls.panelToolbar, controls.cmdCut, controls.lblReferenceValue,
+                                      controls.cmbLanguageScriptDanger, controls.cmbDataPersistence,
+                                      controls.pvDataPersistence};
     QList<QList<QColor>> before;
     for (QWidget *control : others)
         before << drawnColours(control);
@@ -180,11 +182,11 @@ TEST(Skin, AGroupsColoursDoNotSpreadToTheControlsInside)
     SkinWithTabColoursOnly skin;
     editor.Engine_ChangeSettings(&skin);
 
-    EXPECT_EQ(editor.fraScript->palette().color(QPalette::Window), QColor(10, 20, 30));
-    EXPECT_EQ(editor.fraStatus->palette().color(QPalette::WindowText), QColor(250, 240, 230));
-    EXPECT_EQ(editor.ssTabValues->palette().color(QPalette::Window), QColor(10, 20, 30));
+    EXPECT_EQ(controls.fraScript->palette().color(QPalette::Window), QColor(10, 20, 30));
+    EXPECT_EQ(controls.fraStatus->palette().color(QPalette::WindowText), QColor(250, 240, 230));
+    EXPECT_EQ(controls.ssTabValues->palette().color(QPalette::Window), QColor(10, 20, 30));
     // The tab control's own pages show its colour.
-    EXPECT_EQ(editor.SSActiveTabPanel5->palette().color(QPalette::Window), QColor(10, 20, 30));
+    EXPECT_EQ(controls.SSActiveTabPanel5->palette().color(QPalette::Window), QColor(10, 20, 30));
     for (qsizetype i = 0; i < others.size(); ++i)
         EXPECT_EQ(drawnColours(others[i]), before[i]) << others[i]->objectName().toStdString();
 }
@@ -195,10 +197,9 @@ TEST(Skin, NoSkinObjectLeavesEveryColour)
     host.openExample(QStringLiteral("existing-job.xml"));
     const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
     host.editor->Engine_ChangeSettings(dark.get());
-    const QColor before = host.editor->chkActive->palette().color(QPalette::WindowText);
+    const QColor before = host.controls.chkActive->palette().color(QPalette::WindowText);
     host.editor->Engine_ChangeSettings(nullptr);
-    EXPECT_EQ(host.editor->gSkin, nullptr);
-    EXPECT_EQ(host.editor->chkActive->palette().color(QPalette::WindowText), before);
+    EXPECT_EQ(host.controls.chkActive->palette().color(QPalette::WindowText), before);
 }
 
 } // namespace

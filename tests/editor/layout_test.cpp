@@ -32,31 +32,32 @@ TEST_P(Arrange, FollowsTheStepTable)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
+    const EditorControls &controls = host.controls;
     editor.show();
     editor.resize(GetParam().width, GetParam().height);
 
-    EXPECT_EQ(editor.ssTabDatos->height(), editor.height() - editor.ssToolBarJob->height());
-    EXPECT_EQ(editor.ssTabDatos->width(), editor.width());
-    const int W = editor.ssTabDatos->reportedSize().width();
-    const int H = editor.ssTabDatos->reportedSize().height();
-    EXPECT_EQ(editor.fraScript->geometry(), ui::twipsRect(120, 1230, W - 240, H - 1620));
-    const int frameWidth = ui::pixelsToTwips(editor.fraScript->width());
-    const int frameHeight = ui::pixelsToTwips(editor.fraScript->height());
-    EXPECT_EQ(editor.rtfScript->geometry(), ui::twipsRect(90, 645, frameWidth - 180, frameHeight - 770));
-    EXPECT_EQ(editor.fraDescription->width(), ui::twipsToPixels(W - 120 - 4950));
-    EXPECT_EQ(editor.ssTabValues->geometry(), ui::twipsRect(-15, 360, W + 45, H - 345));
+    EXPECT_EQ(controls.ssTabDatos->height(), editor.height() - controls.ssToolBarJob->height());
+    EXPECT_EQ(controls.ssTabDatos->width(), editor.width());
+    const int W = controls.ssTabDatos->reportedSize().width();
+    const int H = controls.ssTabDatos->reportedSize().height();
+    EXPECT_EQ(controls.fraScript->geometry(), ui::twipsRect(120, 1230, W - 240, H - 1620));
+    const int frameWidth = ui::pixelsToTwips(controls.fraScript->width());
+    const int frameHeight = ui::pixelsToTwips(controls.fraScript->height());
+    EXPECT_EQ(controls.rtfScript->geometry(), ui::twipsRect(90, 645, frameWidth - 180, frameHeight - 770));
+    EXPECT_EQ(controls.fraDescription->width(), ui::twipsToPixels(W - 120 - 4950));
+    EXPECT_EQ(controls.ssTabValues->geometry(), ui::twipsRect(-15, 360, W + 45, H - 345));
 
-    const QSize levels = editor.ssTabValues->reportedSize();
-    for (QTextEdit *pane : {editor.rtfScriptDanger, editor.rtfScriptWarning, editor.rtfScriptGood})
+    const QSize levels = controls.ssTabValues->reportedSize();
+    for (QTextEdit *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
         EXPECT_EQ(pane->geometry(), QRect(QPoint(0, ui::twipsToPixels(405)),
                                           twipsToPixelsSize(QSize(levels.width(), levels.height() - 405))));
-    EXPECT_EQ(editor.panelToolbar->width(), ui::twipsToPixels(levels.width() - 30));
+    EXPECT_EQ(controls.panelToolbar->width(), ui::twipsToPixels(levels.width() - 30));
 
     // Controls outside the step table keep their design positions.
-    EXPECT_EQ(editor.chkActive->geometry(), ui::twipsRect(105, 180, 1485, 300));
-    EXPECT_EQ(editor.pvDataPersistence->geometry(), ui::twipsRect(1785, 405, 960, 345));
-    EXPECT_EQ(editor.cmdWizard->geometry(), ui::twipsRect(3930, 45, 330, 330));
-    EXPECT_EQ(editor.fraStatus->geometry(), ui::twipsRect(120, 60, 4755, 1110));
+    EXPECT_EQ(controls.chkActive->geometry(), ui::twipsRect(105, 180, 1485, 300));
+    EXPECT_EQ(controls.pvDataPersistence->geometry(), ui::twipsRect(1785, 405, 960, 345));
+    EXPECT_EQ(controls.cmdWizard->geometry(), ui::twipsRect(3930, 45, 330, 330));
+    EXPECT_EQ(controls.fraStatus->geometry(), ui::twipsRect(120, 60, 4755, 1110));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Arrange,
@@ -69,33 +70,64 @@ TEST(ArrangeTooSmall, AFailingStepKeepsItsControlAndLaterStepsRun)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
+    const EditorControls &controls = host.controls;
     editor.show();
     editor.resize(700, 500);
-    const QRect frameBefore = editor.fraScript->geometry();
-    const QRect paneBefore = editor.rtfScript->geometry();
+    const QRect frameBefore = controls.fraScript->geometry();
+    const QRect paneBefore = controls.rtfScript->geometry();
 
     // A page 60 pixels high: 900 twips, less than fraScript's 1620.
-    const int header = editor.ssTabDatos->height() - ui::twipsToPixels(editor.ssTabDatos->reportedSize().height());
-    editor.resize(640, editor.ssToolBarJob->height() + header + 60);
-    const int H = editor.ssTabDatos->reportedSize().height();
+    const int header = controls.ssTabDatos->height() - ui::twipsToPixels(controls.ssTabDatos->reportedSize().height());
+    editor.resize(640, controls.ssToolBarJob->height() + header + 60);
+    const int H = controls.ssTabDatos->reportedSize().height();
     ASSERT_LT(H - 1620, 0);
     ASSERT_GE(H - 345, 0);
 
-    EXPECT_EQ(editor.fraScript->geometry(), frameBefore);
-    EXPECT_EQ(editor.rtfScript->geometry(), paneBefore);   // from the frame it kept
-    EXPECT_EQ(editor.ssTabValues->height(), ui::twipsToPixels(H - 345));
-    EXPECT_EQ(editor.ssTabDatos->width(), 640);
+    EXPECT_EQ(controls.fraScript->geometry(), frameBefore);
+    EXPECT_EQ(controls.rtfScript->geometry(), paneBefore);   // from the frame it kept
+    EXPECT_EQ(controls.ssTabValues->height(), ui::twipsToPixels(H - 345));
+    EXPECT_EQ(controls.ssTabDatos->width(), 640);
+
+    // The skipped step is in the error log, and nothing is shown.
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
+    ASSERT_FALSE(host.capture.recorderCalls.isEmpty());
+    const auto &skipped = host.capture.recorderCalls.first();
+    EXPECT_EQ(skipped.number, 380);
+    EXPECT_TRUE(skipped.source.endsWith(QStringLiteral(" UCScript.ArrangeControls() ")));
+    EXPECT_TRUE(skipped.extraText.startsWith(QStringLiteral("Skipped step "))) << skipped.extraText.toStdString();
+}
+
+TEST(ArrangeTooSmall, AnErrorLogThatFailsDoesNotStopTheLayout)
+{
+    EditorHost host;
+    struct Broken : host::ErrorRecorder
+    {
+        void record(long, const QString &, const QString &, const QString &, const Error &, long,
+                    const QString &, double, long, long, const QString &, long) override
+        {
+            throw Error(70, QStringLiteral("Permission denied"));
+        }
+    };
+    const host::ScopedFactory<host::ErrorRecorder> broken(host::errorRecorders(),
+                                                          [] { return std::make_unique<Broken>(); });
+    host.editor->show();
+    host.editor->resize(640, 400);
+    host.editor->resize(640, host.controls.ssToolBarJob->height() + 40);   // every frame step fails
+    host.editor->resize(700, 500);
+    EXPECT_EQ(host.controls.ssTabDatos->width(), 700);
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 
 TEST(ArrangeTooSmall, AnEditorShorterThanItsToolBarKeepsTheTabHeight)
 {
     EditorHost host;
     UCScript &editor = *host.editor;
+    const EditorControls &controls = host.controls;
     editor.show();
     editor.resize(600, 400);
-    const int tabHeight = editor.ssTabDatos->height();
-    editor.resize(600, editor.ssToolBarJob->height() / 2);
-    EXPECT_EQ(editor.ssTabDatos->height(), tabHeight);
+    const int tabHeight = controls.ssTabDatos->height();
+    editor.resize(600, controls.ssToolBarJob->height() / 2);
+    EXPECT_EQ(controls.ssTabDatos->height(), tabHeight);
     EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 

@@ -37,13 +37,13 @@ TEST_P(EvalSwitch, ItsValueSetsTheFifteenControls)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    const QString warning = host.editor->rtfScriptWarning->toPlainText();
+    const QString warning = host.controls.rtfScriptWarning->toPlainText();
     host.editor->chkEvalData_Click(GetParam().value == 0 ? 1 : 0);
     host.editor->chkEvalData_Click(GetParam().value);
     expectLevelControlsEnabled(host, GetParam().enabled);
-    EXPECT_EQ(host.editor->rtfScriptWarning->toPlainText(), warning);
-    EXPECT_TRUE(host.editor->chkEvalData->isEnabled());
-    EXPECT_TRUE(host.editor->rtfScript->isEnabled());
+    EXPECT_EQ(host.controls.rtfScriptWarning->toPlainText(), warning);
+    EXPECT_TRUE(host.controls.chkEvalData->isEnabled());
+    EXPECT_TRUE(host.controls.rtfScript->isEnabled());
     EXPECT_EQ(host.notifier.count(), 2);
 }
 
@@ -57,11 +57,12 @@ TEST(EvalSwitchClick, ClickingTheBoxTogglesAndNotifies)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
-    editor.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+    const EditorControls &controls = host.controls;
+    controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
     editor.show();
-    ASSERT_TRUE(editor.chkEvalData->isChecked());
-    QTest::mouseClick(editor.chkEvalData, Qt::LeftButton, {}, QPoint(6, editor.chkEvalData->height() / 2));
-    EXPECT_FALSE(editor.chkEvalData->isChecked());
+    ASSERT_TRUE(controls.chkEvalData->isChecked());
+    QTest::mouseClick(controls.chkEvalData, Qt::LeftButton, {}, QPoint(6, controls.chkEvalData->height() / 2));
+    EXPECT_FALSE(controls.chkEvalData->isChecked());
     expectLevelControlsEnabled(host, false);
     EXPECT_EQ(host.notifier.count(), 1);
 }
@@ -70,7 +71,7 @@ TEST(EvalSwitchClick, FillingFollowsTheStoredEvaluation)
 {
     EditorHost host;
     host.openExample(QStringLiteral("new-job.xml"));   // the pattern's Evaluation is 0
-    EXPECT_FALSE(host.editor->chkEvalData->isChecked());
+    EXPECT_FALSE(host.controls.chkEvalData->isChecked());
     expectLevelControlsEnabled(host, false);
 }
 
@@ -89,13 +90,13 @@ TEST_P(LevelTab, ShowsExactlyItsListAndBox)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    host.editor->ssTabValues->selectKey(QStringLiteral("Good"));
-    host.editor->ssTabValues->selectKey(QStringLiteral("Danger"));
-    host.editor->ssTabValues->selectKey(QLatin1String(GetParam().key));
+    host.controls.ssTabValues->selectKey(QStringLiteral("Good"));
+    host.controls.ssTabValues->selectKey(QStringLiteral("Danger"));
+    host.controls.ssTabValues->selectKey(QLatin1String(GetParam().key));
     QStringList visible;
     for (const char *name : {"cmbLanguageScriptDanger", "cmbLanguageScriptWarning", "cmbLanguageScriptGood",
                              "pvDangerRef", "pvWarningRef", "pvGoodRef"})
-        if (host.find<QWidget>(QLatin1String(name))->isVisibleTo(host.editor->panelToolbar))
+        if (host.find<QWidget>(QLatin1String(name))->isVisibleTo(host.controls.panelToolbar))
             visible << QLatin1String(name);
     EXPECT_EQ(visible, (QStringList{QLatin1String(GetParam().list), QLatin1String(GetParam().box)}));
 }
@@ -112,7 +113,7 @@ TEST(LevelTabKeys, AnUnknownKeyHidesAllSix)
     host.openExample(QStringLiteral("existing-job.xml"));
     host.editor->ssTabValues_BeforeTabClick(QStringLiteral("danger"));
     for (const char *name : {"cmbLanguageScriptDanger", "pvDangerRef", "pvGoodRef"})
-        EXPECT_FALSE(host.find<QWidget>(QLatin1String(name))->isVisibleTo(host.editor->panelToolbar)) << name;
+        EXPECT_FALSE(host.find<QWidget>(QLatin1String(name))->isVisibleTo(host.controls.panelToolbar)) << name;
 }
 
 TEST(LevelTabKeys, OptionClicksNotifyOnce)
@@ -120,10 +121,10 @@ TEST(LevelTabKeys, OptionClicksNotifyOnce)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     host.editor->show();
-    for (QCheckBox *box : {host.editor->chkActive, host.editor->chkQuantity, host.editor->chkViewInMarquee})
+    for (QCheckBox *box : {host.controls.chkActive, host.controls.chkQuantity, host.controls.chkViewInMarquee})
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     EXPECT_EQ(host.notifier.count(), 3);
-    emit host.editor->cmbLanguageScriptGood->activated(1);
+    emit host.controls.cmbLanguageScriptGood->activated(1);
     EXPECT_EQ(host.notifier.count(), 4);
 }
 

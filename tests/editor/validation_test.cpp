@@ -26,11 +26,12 @@ TEST_P(Validation, TheFirstEmptyLevelIsRefused)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
-    editor.chkEvalData->setChecked(true);
-    editor.ssTabValues->selectKey(QStringLiteral("Good"));
-    editor.rtfScriptDanger->setPlainText(QLatin1String(row.danger));
-    editor.rtfScriptWarning->setPlainText(QLatin1String(row.warning));
-    editor.rtfScriptGood->setPlainText(QLatin1String(row.good));
+    const EditorControls &controls = host.controls;
+    controls.chkEvalData->setChecked(true);
+    controls.ssTabValues->selectKey(QStringLiteral("Good"));
+    controls.rtfScriptDanger->setPlainText(QLatin1String(row.danger));
+    controls.rtfScriptWarning->setPlainText(QLatin1String(row.warning));
+    controls.rtfScriptGood->setPlainText(QLatin1String(row.good));
 
     const bool accepted = editor.Validate();
     if (!row.message) {
@@ -43,7 +44,7 @@ TEST_P(Validation, TheFirstEmptyLevelIsRefused)
     EXPECT_EQ(host.capture.boxes[0].prompt, QLatin1String(row.message));
     EXPECT_EQ(host.capture.boxes[0].style, ui::OkOnly | ui::Information);
     EXPECT_EQ(host.capture.boxes[0].title, QStringLiteral("Veltrano"));
-    EXPECT_EQ(editor.ssTabValues->selectedKey(), QLatin1String(row.tab));
+    EXPECT_EQ(controls.ssTabValues->selectedKey(), QLatin1String(row.tab));
     EXPECT_TRUE(host.capture.recorderCalls.isEmpty());
 }
 
@@ -62,13 +63,15 @@ TEST(ValidationStore, SwitchOffStoresEmptyLevelScripts)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
-    editor.chkEvalData->setChecked(false);
-    for (QTextEdit *pane : {editor.rtfScriptDanger, editor.rtfScriptWarning, editor.rtfScriptGood})
+    const EditorControls &controls = host.controls;
+    controls.chkEvalData->setChecked(false);
+    for (QTextEdit *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
         pane->clear();
     ASSERT_TRUE(editor.Validate());
     EXPECT_TRUE(host.capture.boxes.isEmpty());
-    EXPECT_EQ(editor.gSensor.GetEvaluation(), 0);
-    EXPECT_EQ(editor.gSensor.GetEvalData(LevelWarning).GetEvalCode(), QString());
+    const ReturnedJob returned = host.returnedJob();
+    EXPECT_EQ(returned.sensor.GetEvaluation(), 0);
+    EXPECT_EQ(returned.sensor.GetEvalData(LevelWarning).GetEvalCode(), QString());
 }
 
 TEST(ValidationStore, AnEmptyGeneralScriptIsStoredAsTheDefault)
@@ -76,18 +79,20 @@ TEST(ValidationStore, AnEmptyGeneralScriptIsStoredAsTheDefault)
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
     UCScript &editor = *host.editor;
-    editor.rtfScript->setPlainText(QStringLiteral("   "));
-    editor.cmbLanguageScript->setCurrentIndex(1);
+    const EditorControls &controls = host.controls;
+    controls.rtfScript->setPlainText(QStringLiteral("   "));
+    controls.cmbLanguageScript->setCurrentIndex(1);
     ASSERT_TRUE(editor.Validate());
-    EXPECT_EQ(editor.gSensor.GetEvalCode(), defaultSensorScript());
-    EXPECT_EQ(editor.gSensor.GetLanguage(), QStringLiteral("VBScript"));
+    const ReturnedJob returned = host.returnedJob();
+    EXPECT_EQ(returned.sensor.GetEvalCode(), defaultSensorScript());
+    EXPECT_EQ(returned.sensor.GetLanguage(), QStringLiteral("VBScript"));
 }
 
 TEST(ValidationStore, ANumberThatCannotBeReadIsReportedAndRefused)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    host.editor->pvGoodRef->setText(QString());
+    host.controls.pvGoodRef->setText(QString());
     EXPECT_FALSE(host.editor->Validate());
     ASSERT_EQ(host.capture.boxes.size(), 1);
     EXPECT_EQ(host.capture.boxes[0].style, ui::OkOnly | ui::Critical);
@@ -99,9 +104,9 @@ TEST(ValidationStore, PersistenceIsRoundedHalfToEven)
 {
     EditorHost host;
     host.openExample(QStringLiteral("existing-job.xml"));
-    host.editor->pvDataPersistence->setText(QLocale().toString(2.5));
+    host.controls.pvDataPersistence->setText(QLocale().toString(2.5));
     ASSERT_TRUE(host.editor->Validate());
-    EXPECT_EQ(host.editor->gSensor.GetPersistenceQuantity(), 2);
+    EXPECT_EQ(host.returnedJob().sensor.GetPersistenceQuantity(), 2);
 }
 
 } // namespace

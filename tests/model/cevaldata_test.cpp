@@ -88,7 +88,7 @@ TEST(EvalDataEvents, NameWithAnApostropheMakesTheLookupFail)
     }
 }
 
-TEST(EvalDataEvents, EventScriptsWrittenByRuleA)
+TEST(EvalDataEvents, EventScriptsWrittenAsCDataText)
 {
     cEvents list;
     list.SetEventsXML(rootOf(QStringLiteral("<Events/>")));

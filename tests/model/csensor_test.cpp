@@ -48,7 +48,7 @@ TEST_F(SensorTest, TwoLookupsShareTheElement)
     EXPECT_EQ(first.GetEvalDataXML(), second.GetEvalDataXML());
 }
 
-TEST_F(SensorTest, GeneralScriptWrittenByRuleA)
+TEST_F(SensorTest, GeneralScriptWrittenAsCDataText)
 {
     sensor.SetEvalCode(QStringLiteral("Function Main()\r\n\tMain = 42\r\nEnd Function"));
     const XmlNode evalCode = root.selectSingleNode(QStringLiteral("Script/EvalCode"));
@@ -91,9 +91,9 @@ struct IntegerRow
     int expected;
 };
 
-class IntegerRule : public ::testing::TestWithParam<IntegerRow> {};
+class IntegerEncoding : public ::testing::TestWithParam<IntegerRow> {};
 
-TEST_P(IntegerRule, ReadsTextAsInteger)
+TEST_P(IntegerEncoding, ReadsTextAsInteger)
 {
     const IntegerRow &row = GetParam();
     XmlNode root = rootOf(QString::fromUtf8(sensorXml));
@@ -108,7 +108,7 @@ TEST_P(IntegerRule, ReadsTextAsInteger)
     EXPECT_EQ(value, row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sensor, IntegerRule, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(Sensor, IntegerEncoding, ::testing::Values(
     IntegerRow{"WordIsDefault", "Status", "active", 0},
     IntegerRow{"EmptyIsDefault", "Status", "", 0},
     IntegerRow{"HalfDownToEven", "Status", "2.5", 2},

@@ -42,6 +42,13 @@ struct Window : ::testing::Test
         return path;
     }
 
+    // A control of the editor on view, found by name as a host finds it.
+    template <class T>
+    T *control(const QString &name) const
+    {
+        return window.editor()->findChild<T *>(name);
+    }
+
     // Runs what the event loop would delete.
     static void deleteLaterNow() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -54,7 +61,7 @@ TEST_F(Window, AJobTheEditorCannotShowIsReportedAndTheCurrentOneStays)
 {
     ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("good.xml"))));
     const QPointer<UCScript> shown = window.editor();
-    shown->rtfScript->setPlainText(QStringLiteral("kept"));
+    control<QTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("kept"));
 
     // Well-formed, but a persistence unit the list does not have: showing fails.
     const QString bad = jobFile(QStringLiteral("bad.xml"), QStringLiteral("<UnitTime>2</UnitTime>"),
@@ -67,7 +74,7 @@ TEST_F(Window, AJobTheEditorCannotShowIsReportedAndTheCurrentOneStays)
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(window.editor(), shown.data());
     EXPECT_EQ(window.centralWidget(), shown.data());
-    EXPECT_EQ(shown->rtfScript->toPlainText(), QStringLiteral("kept"));
+    EXPECT_EQ(control<QTextEdit>(QStringLiteral("rtfScript"))->toPlainText(), QStringLiteral("kept"));
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("good.xml[*]")));
 }
 
@@ -87,7 +94,7 @@ TEST_F(Window, AnEditMarksTheWindowAndSavingClearsTheMark)
     const QString path = jobFile(QStringLiteral("job.xml"));
     ASSERT_TRUE(window.openFile(path));
     EXPECT_FALSE(window.isModified());
-    window.editor()->rtfScript->setPlainText(QStringLiteral("Function Main()\n\tMain = 7\nEnd Function"));
+    control<QTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 7\nEnd Function"));
     EXPECT_TRUE(window.isModified());
 
     ASSERT_TRUE(window.save());
@@ -100,8 +107,8 @@ TEST_F(Window, AJobThatDoesNotValidateIsNotWritten)
     const QString path = jobFile(QStringLiteral("job.xml"));
     ASSERT_TRUE(window.openFile(path));
     const QString before = readTextFile(path);
-    window.editor()->chkEvalData->setChecked(true);
-    window.editor()->rtfScriptWarning->clear();
+    control<QCheckBox>(QStringLiteral("chkEvalData"))->setChecked(true);
+    control<QTextEdit>(QStringLiteral("rtfScriptWarning"))->clear();
 
     EXPECT_FALSE(window.save());
     ASSERT_EQ(capture.boxes.size(), 1);
@@ -127,7 +134,7 @@ TEST_P(CloseWithChanges, AsksAndDoesWhatTheAnswerSays)
     const QString path = jobFile(QStringLiteral("job.xml"));
     ASSERT_TRUE(window.openFile(path));
     window.show();
-    window.editor()->rtfScript->setPlainText(QStringLiteral("Function Main()\n\tMain = 9\nEnd Function"));
+    control<QTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 9\nEnd Function"));
     capture.answer = GetParam().answer;
 
     EXPECT_EQ(window.close(), GetParam().closes);

@@ -1,9 +1,9 @@
-#include "valuerules.h"
+#include "valueencoding.h"
 
 #include "errorcore/error.h"
 #include "common/regional.h"
 
-namespace valuerules {
+namespace valueencoding {
 
 void writeText(const XmlNode &element, const QString &value)
 {
@@ -50,4 +50,4 @@ void writeDouble(const XmlNode &element, double value)
     copy.setText(doubleToText(value));
 }
 
-} // namespace valuerules
+} // namespace valueencoding
