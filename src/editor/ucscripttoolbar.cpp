@@ -43,7 +43,7 @@ void UCScript::ssToolBarJob_ToolClick(const QString &pId)
             }
             if (pId == QLatin1String("ID_Colorize")) {
                 bool flag = general;
-                ColorizeCode(flag, general ? QStringLiteral("Danger") : ssTabValues->selectedKey());
+                ColorizeCode(flag, general ? evalLevelKey(LevelDanger) : ssTabValues->selectedKey());
             }
         }
     });
