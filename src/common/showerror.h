@@ -19,8 +19,15 @@ void ShowError(const QString &description, const QString &source, const Error &e
                const QString &extraText, QString &title, bool showMessage,
                const QString &logText = QString());
 
-// reporting() (errorcore/error.h) for a reporter that holds a job: its
-// reports carry the job's log text.
+// Runs `body`; any failure is handed to ShowError with the error's source
+// followed by `tag`, then cleared. Nothing leaves a reporting procedure except
+// a failure of the error report itself (a recorder that cannot be created).
+// Returns true when the body completed.
+bool reporting(const char *tag, const QString &title, const std::function<void()> &body,
+               bool showMessage = true);
+
+// The same for a reporter that holds a job: its reports carry the job's log
+// text.
 bool reporting(const char *tag, const QString &title, const std::function<void()> &body,
                bool showMessage, const QString &logText);
 

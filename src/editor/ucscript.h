@@ -140,7 +140,7 @@ private:
     // GetLogText); empty until a job is loaded.
     QString gLogText;
 
-    // The error convention's reporting wrapper (errorcore/error.h) for this
+    // The error convention's reporting wrapper (common/showerror.h) for this
     // editor: the same, with the loaded job's log text in every report. It
     // hides the free function inside the members on purpose, so that every
     // report of the editor carries its own job's log text.

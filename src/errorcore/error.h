@@ -7,7 +7,8 @@
 
 // The system's error object: the fields of a raised error as the host and the
 // error report see them. Raised as a C++ exception; passing procedures append
-// their source tag, reporting procedures end the chain (see passing/reporting).
+// their source tag, reporting procedures end the chain (see passing here and reporting in
+// common/showerror.h, which reports through ShowError).
 class Error : public std::exception
 {
 public:
@@ -54,10 +55,3 @@ auto passing(const char *tag, Body &&body) -> decltype(body())
         throw toError(std::current_exception()).tagged(QString::fromLatin1(tag));
     }
 }
-
-// Runs `body`; any failure is handed to ShowError with the error's source
-// followed by `tag`, then cleared. Nothing leaves a reporting procedure except
-// a failure of the error report itself (a recorder that cannot be created).
-// Returns true when the body completed.
-bool reporting(const char *tag, const QString &title, const std::function<void()> &body,
-               bool showMessage = true);
