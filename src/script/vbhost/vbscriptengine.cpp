@@ -5,15 +5,31 @@
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/engine.h"
+#include "script/watchdog.h"
 
 #include <vector>
 
-VBScriptEngine::VBScriptEngine() : m_engine(std::make_unique<vbs::Engine>())
+VBScriptEngine::VBScriptEngine()
+    : m_engine(std::make_unique<vbs::Engine>()), m_watchdog(std::make_unique<Watchdog>([this] { m_engine->cancel(); }))
 {
     bridge::installAutomationObjects(*m_engine);
 }
 
-VBScriptEngine::~VBScriptEngine() = default;
+// The watchdog goes first: it may call into the engine.
+VBScriptEngine::~VBScriptEngine()
+{
+    m_watchdog.reset();
+}
+
+template <class Call>
+bool VBScriptEngine::watched(Call &&call)
+{
+    m_engine->resetCancel();
+    m_watchdog->arm(m_limit, m_budget);
+    const bool done = call();
+    m_outOfMemory = m_watchdog->disarm() == Watchdog::Fired::Memory;
+    return done;
+}
 
 void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
 {
@@ -24,16 +40,19 @@ void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
 bool VBScriptEngine::failed()
 {
     m_error = bridge::errorInfo(m_engine->lastError());
-    if (m_error.Number == vbs::kCancelledError && m_limit.count() > 0)
+    if (m_error.Number == vbs::kCancelledError && m_outOfMemory) {
+        m_error.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
+        m_error.Description = memoryDescription(m_budget);
+    } else if (m_error.Number == vbs::kCancelledError && m_limit.count() > 0) {
         m_error.Description = timeoutDescription(m_limit);
+    }
     return false;
 }
 
 bool VBScriptEngine::addCode(const QString &code)
 {
     m_error = ScriptErrorInfo();
-    m_engine->resetCancel();
-    return m_engine->addCode(bridge::toU16(code)) || failed();
+    return watched([&] { return m_engine->addCode(bridge::toU16(code)); }) || failed();
 }
 
 bool VBScriptEngine::check(const QString &code)
@@ -57,9 +76,8 @@ bool VBScriptEngine::run(const QString &name, QVariantList &args, QVariant &resu
         return false;
     }
 
-    m_engine->resetCancel();
     vbs::Variant value;
-    if (!m_engine->run(bridge::toU16(name), values, &value))
+    if (!watched([&] { return m_engine->run(bridge::toU16(name), values, &value); }))
         return failed();
 
     // ByRef: what the procedure assigned to its parameters. An object the
