@@ -27,6 +27,46 @@ const char *const kCaller = R"JS(
 })
 )JS";
 
+// The engine's built-ins cannot be interrupted, so one call of them over a
+// huge array or string (new Array(1e9).fill(0), 'x'.repeat(2e9)) would
+// outlive the time-out and the memory budget: such calls fail at once with
+// 7 "Out of memory". The errors are raised from a file whose name ends in
+// "prelude", so they point to the script's line.
+const char *const kBounds = R"JS(
+(function () {
+    var most = 16777216;
+    function tooLarge(what) {
+        var e = new RangeError('Out of memory: ' + what + ' larger than ' + most + ' elements');
+        e.number = 7;
+        return e;
+    }
+    function guard(owner, name, tooLong) {
+        var native = owner[name];
+        if (typeof native !== 'function')
+            return;
+        Object.defineProperty(owner, name, {
+            value: function () {
+                if (tooLong(this, arguments))
+                    throw tooLarge(name + ' over an array or string');
+                return native.apply(this, arguments);
+            },
+            writable: true, configurable: true
+        });
+    }
+    function longThis(self) { return self != null && Number(self.length) > most; }
+    ['fill', 'join', 'toString', 'toLocaleString', 'indexOf', 'lastIndexOf', 'includes', 'reverse', 'sort',
+     'copyWithin', 'slice', 'splice', 'concat', 'map', 'forEach', 'filter', 'some', 'every', 'reduce',
+     'reduceRight', 'find', 'findIndex', 'flat', 'flatMap', 'push', 'unshift', 'shift'].forEach(function (name) {
+        guard(Array.prototype, name, longThis);
+    });
+    guard(Array, 'from', function (self, args) { return args[0] != null && Number(args[0].length) > most; });
+    guard(String.prototype, 'repeat', function (self, args) { return String(self).length * Number(args[0]) > most; });
+    ['padStart', 'padEnd'].forEach(function (name) {
+        guard(String.prototype, name, function (self, args) { return Number(args[0]) > most; });
+    });
+})
+)JS";
+
 // A stack trace entry: "function:line:column:file".
 struct Frame
 {
@@ -120,6 +160,7 @@ struct JScriptEngine::Private
         : interpreted(interpretOnly()), host(&engine), watchdog([this] { engine.setInterrupted(true); })
     {
         host.install();
+        engine.evaluate(QString::fromUtf8(kBounds), QStringLiteral("bounds-prelude")).call();
         caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
     }
 

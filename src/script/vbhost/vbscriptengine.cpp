@@ -27,8 +27,11 @@ bool VBScriptEngine::watched(Call &&call)
     m_engine->resetCancel();
     m_watchdog->arm(m_limit, m_budget);
     const bool done = call();
-    m_outOfMemory = m_watchdog->disarm() == Watchdog::Fired::Memory;
-    return done;
+    m_fired = m_watchdog->disarm();
+    // A Class_Terminate stopped at the limit ends without an error, since the
+    // language ignores those; the call still failed.
+    m_stoppedQuietly = done && m_fired != Watchdog::Fired::No;
+    return done && !m_stoppedQuietly;
 }
 
 void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
@@ -39,11 +42,17 @@ void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
 
 bool VBScriptEngine::failed()
 {
-    m_error = bridge::errorInfo(m_engine->lastError());
-    if (m_error.Number == vbs::kCancelledError && m_outOfMemory) {
+    if (m_stoppedQuietly) {
+        m_error = ScriptErrorInfo();
+        m_error.Number = vbs::kCancelledError;
+        m_error.Source = bridge::toQString(vbs::kRuntimeSource);
+    } else {
+        m_error = bridge::errorInfo(m_engine->lastError());
+    }
+    if (m_error.Number == vbs::kCancelledError && m_fired == Watchdog::Fired::Memory) {
         m_error.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
         m_error.Description = memoryDescription(m_budget);
-    } else if (m_error.Number == vbs::kCancelledError && m_limit.count() > 0) {
+    } else if (m_error.Number == vbs::kCancelledError && (m_limit.count() > 0 || m_stoppedQuietly)) {
         m_error.Description = timeoutDescription(m_limit);
     }
     return false;

@@ -2,9 +2,9 @@
 
 #include "script/scriptengine.h"
 
-#include <memory>
+#include "script/watchdog.h"
 
-class Watchdog;
+#include <memory>
 
 namespace vbs {
 class Engine;
@@ -50,6 +50,7 @@ private:
     ScriptErrorInfo m_error;
     std::chrono::milliseconds m_limit{0};
     std::size_t m_budget = 0;
-    bool m_outOfMemory = false;
     std::unique_ptr<Watchdog> m_watchdog;
+    Watchdog::Fired m_fired = Watchdog::Fired::No; // what stopped the last call
+    bool m_stoppedQuietly = false; // stopped, yet the engine reported success
 };
