@@ -25,9 +25,13 @@ template <class Call>
 bool VBScriptEngine::watched(Call &&call)
 {
     m_engine->resetCancel();
+    const auto start = std::chrono::steady_clock::now();
     m_watchdog->arm(m_limit, m_budget);
     const bool done = call();
     m_fired = m_watchdog->disarm();
+    // The engine's own clock may have stopped it just before the watchdog.
+    if (done && m_fired == Watchdog::Fired::No && m_limit.count() > 0 && std::chrono::steady_clock::now() - start >= m_limit)
+        m_fired = Watchdog::Fired::Time;
     // A Class_Terminate stopped at the limit ends without an error, since the
     // language ignores those; the call still failed.
     m_stoppedQuietly = done && m_fired != Watchdog::Fired::No;
