@@ -10,6 +10,8 @@ namespace {
 
 const QString kLanguage = QStringLiteral("language");
 const QString kTimeout = QStringLiteral("timeout");
+const QString kMemory = QStringLiteral("memory");
+const QString kReadOnly = QStringLiteral("read-only");
 
 } // namespace
 
@@ -32,6 +34,21 @@ void CommandLine::addTimeoutOption()
     m_hasTimeout = true;
     m_parser.addOption({kTimeout, QStringLiteral("Stop a script after this many milliseconds (0: never; default 10000)."),
                         QStringLiteral("ms")});
+}
+
+void CommandLine::addMemoryOption()
+{
+    m_hasMemory = true;
+    m_parser.addOption({kMemory, QStringLiteral("Stop a script that grows the process by more than this many megabytes "
+                                                "(0: no limit; default 512)."),
+                        QStringLiteral("MB")});
+}
+
+void CommandLine::addReadOnlyOption()
+{
+    m_hasReadOnly = true;
+    m_parser.addOption({kReadOnly, QStringLiteral("The script may not write, delete, copy or move files (error 70); "
+                                                  "databases are opened read-only.")});
 }
 
 void CommandLine::addArgument(const QString &name, const QString &description, const QString &syntax)
@@ -74,6 +91,13 @@ std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArgu
         if (!ok || m_timeout < 0)
             return usageError(QStringLiteral("--timeout takes milliseconds (0 for none)"));
     }
+    if (m_hasMemory && m_parser.isSet(kMemory)) {
+        bool ok = false;
+        m_memory = m_parser.value(kMemory).toInt(&ok);
+        if (!ok || m_memory < 0)
+            return usageError(QStringLiteral("--memory takes megabytes (0 for none)"));
+    }
+    m_readOnly = m_hasReadOnly && m_parser.isSet(kReadOnly);
     return std::nullopt;
 }
 

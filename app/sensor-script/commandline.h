@@ -19,6 +19,10 @@ public:
     void addLanguageOption();
     // --timeout MS: milliseconds (0 for none), 10000 when not given.
     void addTimeoutOption();
+    // --memory MB: the script's memory budget (0 for none), 512 when not given.
+    void addMemoryOption();
+    // --read-only: the script may not change files or databases.
+    void addReadOnlyOption();
     // A positional argument for the help text.
     void addArgument(const QString &name, const QString &description, const QString &syntax = {});
     // Everything after the first positional argument stays positional
@@ -34,6 +38,8 @@ public:
     // "VBScript" or "JScript"; empty when --language was not given.
     QString language() const { return m_language; }
     int timeout() const { return m_timeout; }
+    int memory() const { return m_memory; }
+    bool readOnly() const { return m_readOnly; }
 
 private:
     int usageError(const QString &message) const;
@@ -45,4 +51,8 @@ private:
     bool m_hasTimeout = false;
     QString m_language;
     int m_timeout = 10000;
+    bool m_hasMemory = false;
+    int m_memory = 512;
+    bool m_hasReadOnly = false;
+    bool m_readOnly = false;
 };

@@ -76,6 +76,8 @@ int evaluateJobCommand(const QStringList &args)
                                     "monitoring plugin: SENSOR <STATE> - value <value>, exit 0 OK, 1 WARNING, "
                                     "2 CRITICAL, 3 UNKNOWN."));
     line.addTimeoutOption();
+    line.addMemoryOption();
+    line.addReadOnlyOption();
     line.addArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job file."));
     if (const std::optional<int> done = line.parse(args, 1, 1))
         return *done;
@@ -94,6 +96,8 @@ int evaluateJobCommand(const QStringList &args)
 
     ScriptControl control;
     control.setTimeout(line.timeout());
+    control.setMemoryLimit(line.memory());
+    control.setReadOnly(line.readOnly());
     const EvaluationOutcome outcome = evaluateScripts(control, scripts);
     if (outcome.failed()) {
         out << "SENSOR UNKNOWN - script error " << outcome.error.Number << ": " << outcome.error.Description << '\n';

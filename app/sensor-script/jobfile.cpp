@@ -1,8 +1,8 @@
 #include "jobfile.h"
 
-#include "errorcore/error.h"
+#include "inputfile.h"
 
-#include <QFile>
+#include "errorcore/error.h"
 
 bool JobFile::bindSensor(cSensor &sensor) const
 {
@@ -14,11 +14,8 @@ bool JobFile::bindSensor(cSensor &sensor) const
 
 JobFile readJobFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(53, QStringLiteral("File not found: %1").arg(path));
     JobFile jobFile;
-    jobFile.document = XmlNode::parse(QString::fromUtf8(file.readAll()));
+    jobFile.document = XmlNode::parse(QString::fromUtf8(readInputFile(path)));
     jobFile.job.SetJobNodeXML(jobFile.document.selectSingleNode(QStringLiteral("JobDefinition")));
     const XmlNode freeDefinition = jobFile.job.GetFreeDefinition();
     if (!freeDefinition.isNull())

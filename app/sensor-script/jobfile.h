@@ -18,6 +18,6 @@ struct JobFile
     bool bindSensor(cSensor &sensor) const;
 };
 
-// Reads and parses `path`. Raises 53 when the file cannot be read and the
-// parser's error for a text that is not well-formed.
+// Reads and parses `path`. Raises readInputFile's errors for a file that
+// cannot be read and the parser's error for a text that is not well-formed.
 JobFile readJobFile(const QString &path);

@@ -30,6 +30,8 @@ void prepare(ScriptControl &control, const CommandLine &line)
     if (!line.language().isEmpty())
         control.setLanguage(line.language());
     control.setTimeout(line.timeout());
+    control.setMemoryLimit(line.memory());
+    control.setReadOnly(line.readOnly());
 }
 
 } // namespace
@@ -40,6 +42,8 @@ int runScriptCommand(const QStringList &args)
                      QStringLiteral("Runs the script's global code and then its Main with the ARGs, and prints Main's result."));
     line.addLanguageOption();
     line.addTimeoutOption();
+    line.addMemoryOption();
+    line.addReadOnlyOption();
     line.addArgument(QStringLiteral("FILE"), QStringLiteral("The script file."));
     line.addArgument(QStringLiteral("ARG"), QStringLiteral("Main's arguments, as strings."), QStringLiteral("[ARG...]"));
     line.keepOptionsAfterArguments();

@@ -1,18 +1,22 @@
 #include "scriptfile.h"
 
-#include <QFile>
+#include "inputfile.h"
+
+#include "errorcore/error.h"
+
 #include <QStringDecoder>
 #include <QTextStream>
 
 std::optional<QString> readScriptFile(const QString &path, const char *command)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    try {
+        bytes = readInputFile(path);
+    } catch (const Error &error) {
         QTextStream(stderr) << "sensor-script " << command << ": cannot read " << path << ": "
-                            << file.errorString() << '\n';
+                            << error.description << '\n';
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
     QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
     QString text = decoder(bytes);
     if (text.startsWith(QChar(0xFEFF)))

@@ -2,6 +2,7 @@
 
 #include "errorcore/error.h"
 #include "jscript/jscriptengine.h"
+#include "runcontext.h"
 #include "scriptengine.h"
 #include "vbhost/vbscriptengine.h"
 
@@ -44,7 +45,8 @@ void ScriptControl::setLanguage(const QString &language)
 void ScriptControl::addCode(const QString &code)
 {
     m_error = ScriptErrorInfo();
-    m_engine->setTimeLimit(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0));
+    applyLimits();
+    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
     if (!m_engine->addCode(code))
         raise(m_engine->error());
 }
@@ -65,11 +67,18 @@ QVariant ScriptControl::run(const QString &name)
 QVariant ScriptControl::run(const QString &name, QVariantList &args)
 {
     m_error = ScriptErrorInfo();
-    m_engine->setTimeLimit(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0));
+    applyLimits();
+    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
     QVariant result;
     if (!m_engine->run(name, args, result))
         raise(m_engine->error());
     return result;
+}
+
+void ScriptControl::applyLimits()
+{
+    m_engine->setTimeLimit(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0));
+    m_engine->setMemoryBudget(m_memoryLimit > 0 ? static_cast<std::size_t>(m_memoryLimit) << 20 : 0);
 }
 
 void ScriptControl::raise(const ScriptErrorInfo &error)
@@ -91,4 +100,24 @@ int ScriptControl::timeout() const
 void ScriptControl::setTimeout(int milliseconds)
 {
     m_timeout = milliseconds;
+}
+
+int ScriptControl::memoryLimit() const
+{
+    return m_memoryLimit;
+}
+
+void ScriptControl::setMemoryLimit(int megabytes)
+{
+    m_memoryLimit = megabytes;
+}
+
+bool ScriptControl::readOnly() const
+{
+    return m_readOnly;
+}
+
+void ScriptControl::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
 }

@@ -50,12 +50,28 @@ public:
     int timeout() const;
     void setTimeout(int milliseconds);
 
+    // Megabytes by which a single addCode or run may grow the process before
+    // the script is stopped with error 7 "Out of memory"; 512 by default.
+    // Zero or less: no budget.
+    int memoryLimit() const;
+    void setMemoryLimit(int megabytes);
+
+    // Read-only calls: the file object refuses every write, delete, copy and
+    // move with error 70, and databases are opened read-only where the
+    // driver allows. Off by default.
+    bool readOnly() const;
+    void setReadOnly(bool readOnly);
+
 private:
     // Ends a failed call: the engine's error stays in error() and is raised.
     [[noreturn]] void raise(const ScriptErrorInfo &error);
+    // Hands the time-out and memory budget to the engine for the next call.
+    void applyLimits();
 
     std::unique_ptr<ScriptEngine> m_engine;
     QString m_language;
     ScriptErrorInfo m_error;
     int m_timeout = 10000;
+    int m_memoryLimit = 512;
+    bool m_readOnly = false;
 };

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <chrono>
+#include <cstddef>
 
 // One script language as ScriptControl drives it; vbhost/ and jscript/ hold
 // the two adapters. Every call that can fail returns false and leaves the
@@ -29,10 +30,20 @@ public:
     // Wall-clock limit of each addCode or run; zero for none. A script
     // still running then stops with error 18 and timeoutDescription().
     virtual void setTimeLimit(std::chrono::milliseconds limit) = 0;
+    // Bytes by which the process may grow during each addCode or run; zero
+    // for none. A script growing it further stops with error 7 and
+    // memoryDescription().
+    virtual void setMemoryBudget(std::size_t bytes) = 0;
 };
 
 // The description of error 18 when the time limit stopped the script.
 inline QString timeoutDescription(std::chrono::milliseconds limit)
 {
     return QStringLiteral("The script was stopped: it ran longer than the time-out of %1 ms").arg(limit.count());
+}
+
+// The description of error 7 when the memory budget stopped the script.
+inline QString memoryDescription(std::size_t budget)
+{
+    return QStringLiteral("Out of memory: the script used more than its budget of %1 MB").arg(budget >> 20);
 }

@@ -13,4 +13,6 @@
 //   Line: <Line>
 //   Text: <Text>
 //   Source: <Source>
+// Passwords in the description and the source line (connection string
+// pairs, addresses, an Open call's password argument) are shown as "****".
 QString scriptErrorReport(const ScriptErrorInfo &error);

@@ -3,7 +3,7 @@
 #include "jshost.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/errors.h"
-#include "watchdog.h"
+#include "script/watchdog.h"
 
 #include <QHash>
 #include <QJSEngine>
@@ -24,6 +24,46 @@ const char *const kCaller = R"JS(
     } catch (e) {
         return { ok: false, error: e };
     }
+})
+)JS";
+
+// The engine's built-ins cannot be interrupted, so one call of them over a
+// huge array or string (new Array(1e9).fill(0), 'x'.repeat(2e9)) would
+// outlive the time-out and the memory budget: such calls fail at once with
+// 7 "Out of memory". The errors are raised from a file whose name ends in
+// "prelude", so they point to the script's line.
+const char *const kBounds = R"JS(
+(function () {
+    var most = 16777216;
+    function tooLarge(what) {
+        var e = new RangeError('Out of memory: ' + what + ' larger than ' + most + ' elements');
+        e.number = 7;
+        return e;
+    }
+    function guard(owner, name, tooLong) {
+        var native = owner[name];
+        if (typeof native !== 'function')
+            return;
+        Object.defineProperty(owner, name, {
+            value: function () {
+                if (tooLong(this, arguments))
+                    throw tooLarge(name + ' over an array or string');
+                return native.apply(this, arguments);
+            },
+            writable: true, configurable: true
+        });
+    }
+    function longThis(self) { return self != null && Number(self.length) > most; }
+    ['fill', 'join', 'toString', 'toLocaleString', 'indexOf', 'lastIndexOf', 'includes', 'reverse', 'sort',
+     'copyWithin', 'slice', 'splice', 'concat', 'map', 'forEach', 'filter', 'some', 'every', 'reduce',
+     'reduceRight', 'find', 'findIndex', 'flat', 'flatMap', 'push', 'unshift', 'shift'].forEach(function (name) {
+        guard(Array.prototype, name, longThis);
+    });
+    guard(Array, 'from', function (self, args) { return args[0] != null && Number(args[0].length) > most; });
+    guard(String.prototype, 'repeat', function (self, args) { return String(self).length * Number(args[0]) > most; });
+    ['padStart', 'padEnd'].forEach(function (name) {
+        guard(String.prototype, name, function (self, args) { return Number(args[0]) > most; });
+    });
 })
 )JS";
 
@@ -102,17 +142,29 @@ long numberForKind(const QString &name, const QString &message)
     return 5022;
 }
 
+// Compiled JavaScript frames run a try's catch after an interrupt and then
+// call on, so recursion inside try/catch would outlive the time-out; the
+// interpreter unwinds every frame. Qt reads the switch once, when the first
+// engine of the process starts, so it is set before that.
+bool interpretOnly()
+{
+    static const bool set = qputenv("QV4_FORCE_INTERPRETER", "1");
+    return set;
+}
+
 } // namespace
 
 struct JScriptEngine::Private
 {
     Private()
-        : host(&engine), watchdog([this] { engine.setInterrupted(true); })
+        : interpreted(interpretOnly()), host(&engine), watchdog([this] { engine.setInterrupted(true); })
     {
         host.install();
+        engine.evaluate(QString::fromUtf8(kBounds), QStringLiteral("bounds-prelude")).call();
         caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
     }
 
+    bool interpreted;
     QJSEngine engine;
     JsHost host;
     QJSValue caller;
@@ -175,17 +227,17 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
 class WatchedCall
 {
 public:
-    WatchedCall(Watchdog &watchdog, QJSEngine &engine, std::chrono::milliseconds limit)
+    WatchedCall(Watchdog &watchdog, QJSEngine &engine, std::chrono::milliseconds limit, std::size_t budget)
         : m_watchdog(watchdog), m_engine(engine)
     {
-        m_watchdog.arm(limit);
+        m_watchdog.arm(limit, budget);
     }
     ~WatchedCall() { finish(); }
     WatchedCall(const WatchedCall &) = delete;
     WatchedCall &operator=(const WatchedCall &) = delete;
 
-    // Stops watching; true when the time-out struck.
-    bool finish()
+    // Stops watching; tells whether the time-out or the memory budget struck.
+    Watchdog::Fired finish()
     {
         if (!m_finished) {
             m_finished = true;
@@ -199,14 +251,20 @@ private:
     Watchdog &m_watchdog;
     QJSEngine &m_engine;
     bool m_finished = false;
-    bool m_fired = false;
+    Watchdog::Fired m_fired = Watchdog::Fired::No;
 };
 
-ScriptErrorInfo timedOut(std::chrono::milliseconds limit)
+// The error of a call the watchdog stopped.
+ScriptErrorInfo stopped(Watchdog::Fired fired, std::chrono::milliseconds limit, std::size_t budget)
 {
     ScriptErrorInfo info;
-    info.Number = vbs::kCancelledError;
-    info.Description = timeoutDescription(limit);
+    if (fired == Watchdog::Fired::Memory) {
+        info.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
+        info.Description = memoryDescription(budget);
+    } else {
+        info.Number = vbs::kCancelledError;
+        info.Description = timeoutDescription(limit);
+    }
     info.Source = kRuntimeSource;
     return info;
 }
@@ -220,7 +278,7 @@ bool JScriptEngine::addCode(const QString &code)
     d->sources.insert(file, code);
 
     QStringList stack;
-    WatchedCall watched(d->watchdog, d->engine, m_limit);
+    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget);
     const QJSValue result = d->engine.evaluate(code, file, 1, &stack);
     // A thrown value that is no Error object still leaves a stack trace.
     if (!result.isError() && stack.isEmpty())
@@ -228,8 +286,8 @@ bool JScriptEngine::addCode(const QString &code)
     // Reading the thrown value may run the script's own getters and
     // toString: the watchdog still watches.
     m_error = describe(result, stack, d->sources, true);
-    if (watched.finish())
-        m_error = timedOut(m_limit);
+    if (const Watchdog::Fired fired = watched.finish(); fired != Watchdog::Fired::No)
+        m_error = stopped(fired, m_limit, m_budget);
     return false;
 }
 
@@ -272,13 +330,13 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
 
     // Reading what the function threw or returned may run the script's own
     // getters and toString, so the watchdog watches until all is read.
-    WatchedCall watched(d->watchdog, d->engine, m_limit);
+    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget);
     const QJSValue outcome = d->caller.call({function, jsArgs});
     if (outcome.isError() || !outcome.property(QStringLiteral("ok")).toBool()) {
         const QJSValue thrown = outcome.isError() ? outcome : outcome.property(QStringLiteral("error"));
         m_error = describe(thrown, {}, d->sources, false);
-        if (watched.finish())
-            m_error = timedOut(m_limit);
+        if (const Watchdog::Fired fired = watched.finish(); fired != Watchdog::Fired::No)
+            m_error = stopped(fired, m_limit, m_budget);
         return false;
     }
 
@@ -290,8 +348,8 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
             written[i] = bridge::toResult(d->host.fromJs(passed, true));
     }
     const QVariant value = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
-    if (watched.finish()) {
-        m_error = timedOut(m_limit);
+    if (const Watchdog::Fired fired = watched.finish(); fired != Watchdog::Fired::No) {
+        m_error = stopped(fired, m_limit, m_budget);
         return false;
     }
     args = written;

@@ -23,6 +23,7 @@ class QJSEngine;
 //              5  any other RangeError, URIError or EvalError
 //           5022  a thrown value that is not one of the above (throw 'text', new Error(...))
 //             18  stopped at the time-out
+//              7  stopped past the memory budget
 //           an error raised by an automation object keeps its own number
 //   description  the engine's message (for a thrown value, its text)
 //   line, text   1-based line and that line of the code; column 0-based
@@ -51,10 +52,14 @@ public:
     // A script still running at the limit is interrupted (from a watchdog
     // thread) and the engine stays usable.
     void setTimeLimit(std::chrono::milliseconds limit) override { m_limit = limit; }
+    // Watched by the same thread: past the budget the script is interrupted
+    // and the call fails with 7.
+    void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
 
 private:
     struct Private;
     std::unique_ptr<Private> d;
     ScriptErrorInfo m_error;
     std::chrono::milliseconds m_limit{0};
+    std::size_t m_budget = 0;
 };

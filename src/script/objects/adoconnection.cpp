@@ -4,12 +4,21 @@
 #include "adorecordset.h"
 #include "errorcore/error.h"
 #include "connectionstring.h"
+#include "script/runcontext.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
+#include <chrono>
+#include <limits>
+#include <optional>
+
+#ifdef VT_HAVE_SQLITE3
+#include <sqlite3.h>
+#endif
 
 namespace {
 
@@ -44,16 +53,78 @@ QString errorText(const QSqlError &error)
 }
 
 // SQLSTATE 57014 (PostgreSQL: statement canceled by statement_timeout) and
-// SQLite's 5 (SQLITE_BUSY after the busy time-out).
+// SQLite's 5 (SQLITE_BUSY after the busy time-out) and 9 (SQLITE_INTERRUPT
+// at the script's deadline).
 bool isTimeout(const QSqlError &error, const QString &provider)
 {
     const QString code = error.nativeErrorCode();
     if (provider == QLatin1String("PostgreSQL"))
         return code == QLatin1String("57014");
     if (provider == QLatin1String("SQLite"))
-        return code == QLatin1String("5");
+        return code == QLatin1String("5") || code == QLatin1String("9");
     return false;
 }
+
+// The bound of one database call in milliseconds, 0 for none: the
+// connection's own seconds, but never longer than the running script may
+// still take, whatever the script set.
+qint64 boundMs(int seconds, qint64 floorMs = 1)
+{
+    const qint64 own = qint64(seconds) * 1000;
+    const std::optional<std::chrono::milliseconds> left = RunContext::remaining();
+    if (!left)
+        return own;
+    const qint64 script = qMax<qint64>(left->count(), floorMs);
+    return own > 0 ? qMin(own, script) : script;
+}
+
+// Whole seconds for drivers that count in seconds, rounded up.
+int boundSeconds(int seconds, int floorSeconds = 1)
+{
+    const qint64 ms = boundMs(seconds, qint64(floorSeconds) * 1000);
+    return ms > 0 ? int(qMin<qint64>((ms + 999) / 1000, std::numeric_limits<int>::max())) : 0;
+}
+
+// Interrupts a CPU-bound SQLite statement at the running script's deadline
+// through the driver's progress handler; set for one statement.
+class SqliteDeadline
+{
+public:
+    explicit SqliteDeadline(const QSqlDatabase &db)
+    {
+#ifdef VT_HAVE_SQLITE3
+        const std::optional<std::chrono::milliseconds> left = RunContext::remaining();
+        const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+        if (!left || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return;
+        m_handle = *static_cast<sqlite3 *const *>(handle.data());
+        m_deadline = std::chrono::steady_clock::now() + *left;
+        if (m_handle)
+            sqlite3_progress_handler(m_handle, 1000, &SqliteDeadline::check, this);
+#else
+        Q_UNUSED(db);
+#endif
+    }
+    ~SqliteDeadline()
+    {
+#ifdef VT_HAVE_SQLITE3
+        if (m_handle)
+            sqlite3_progress_handler(m_handle, 0, nullptr, nullptr);
+#endif
+    }
+    SqliteDeadline(const SqliteDeadline &) = delete;
+    SqliteDeadline &operator=(const SqliteDeadline &) = delete;
+
+private:
+#ifdef VT_HAVE_SQLITE3
+    static int check(void *self)
+    {
+        return std::chrono::steady_clock::now() >= static_cast<SqliteDeadline *>(self)->m_deadline ? 1 : 0;
+    }
+    sqlite3 *m_handle = nullptr;
+    std::chrono::steady_clock::time_point m_deadline;
+#endif
+};
 
 bool given(const QVariant &value)
 {
@@ -177,12 +248,15 @@ void AdoConnection::Open(const QVariant &connectionString, const QVariant &userI
         } else if (file.startsWith(QLatin1String("file:"))) {
             options = QStringLiteral("QSQLITE_OPEN_URI;");
         }
-        options += QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qint64(m_commandTimeout) * 1000);
+        if (RunContext::readOnly())
+            options += QStringLiteral("QSQLITE_OPEN_READONLY;");
+        options += QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(boundMs(m_commandTimeout));
         break;
     }
     case ConnectionTarget::Kind::PostgreSQL: {
         QStringList parts;
-        const int timeout = target.connectTimeout >= 0 ? target.connectTimeout : m_connectionTimeout;
+        // libpq waits at least 2 s for a server.
+        const int timeout = boundSeconds(target.connectTimeout >= 0 ? target.connectTimeout : m_connectionTimeout, 2);
         if (timeout > 0)
             parts << QStringLiteral("connect_timeout=%1").arg(qMax(timeout, 2));
         for (const auto &[key, value] : std::as_const(target.options))
@@ -190,10 +264,18 @@ void AdoConnection::Open(const QVariant &connectionString, const QVariant &userI
         options = parts.join(QLatin1Char(';'));
         break;
     }
-    case ConnectionTarget::Kind::Odbc:
-        if (m_connectionTimeout > 0)
-            options = QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(m_connectionTimeout);
+    case ConnectionTarget::Kind::Odbc: {
+        // The connection time-out bounds every request on the connection.
+        QStringList parts;
+        if (const int login = boundSeconds(m_connectionTimeout); login > 0)
+            parts << QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(login);
+        if (const int request = boundSeconds(0); request > 0)
+            parts << QStringLiteral("SQL_ATTR_CONNECTION_TIMEOUT=%1").arg(request);
+        if (RunContext::readOnly())
+            parts << QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY");
+        options = parts.join(QLatin1Char(';'));
         break;
+    }
     }
 
     const QString name = newSqlName();
@@ -220,8 +302,13 @@ void AdoConnection::Open(const QVariant &connectionString, const QVariant &userI
     }
     m_sqlName = name;
     m_provider = target.kindName();
-    m_appliedCommandTimeout = m_provider == QLatin1String("SQLite") ? m_commandTimeout : -1;
+    m_appliedCommandTimeout = -1;
     try {
+        if (RunContext::readOnly() && m_provider == QLatin1String("PostgreSQL")) {
+            QSqlQuery readOnly(QSqlDatabase::database(m_sqlName, false));
+            if (!readOnly.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY")))
+                fail(AdoError::OpenFailed, errorText(readOnly.lastError()));
+        }
         applyCommandTimeout();
     } catch (...) {
         closeDatabase();
@@ -251,23 +338,25 @@ void AdoConnection::closeDatabase()
     m_appliedCommandTimeout = -1;
 }
 
-// Hands CommandTimeout to the database when it changed since the last time:
+// Hands the statement's bound (CommandTimeout, no longer than the script's
+// time left) to the database when it changed since the last time:
 // PostgreSQL's statement_timeout, SQLite's busy time-out.
 void AdoConnection::applyCommandTimeout()
 {
-    if (m_commandTimeout == m_appliedCommandTimeout)
+    const qint64 bound = boundMs(m_commandTimeout);
+    if (bound == m_appliedCommandTimeout)
         return;
     QString statement;
     if (m_provider == QLatin1String("PostgreSQL"))
-        statement = QStringLiteral("SET statement_timeout = %1").arg(qint64(m_commandTimeout) * 1000);
+        statement = QStringLiteral("SET statement_timeout = %1").arg(bound);
     else if (m_provider == QLatin1String("SQLite"))
-        statement = QStringLiteral("PRAGMA busy_timeout = %1").arg(qint64(m_commandTimeout) * 1000);
+        statement = QStringLiteral("PRAGMA busy_timeout = %1").arg(bound);
     if (!statement.isEmpty()) {
         QSqlQuery query(QSqlDatabase::database(m_sqlName, false));
         if (!query.exec(statement))
             fail(AdoError::CommandFailed, errorText(query.lastError()));
     }
-    m_appliedCommandTimeout = m_commandTimeout;
+    m_appliedCommandTimeout = bound;
 }
 
 std::shared_ptr<RecordsetData> AdoConnection::query(const QString &sql)
@@ -279,14 +368,16 @@ std::shared_ptr<RecordsetData> AdoConnection::query(const QString &sql)
     if (sql.trimmed().isEmpty())
         fail(AdoError::BadArguments, QStringLiteral("Execute needs an SQL statement."));
     applyCommandTimeout();
-    QSqlQuery query(QSqlDatabase::database(m_sqlName, false));
+    const QSqlDatabase db = QSqlDatabase::database(m_sqlName, false);
+    const SqliteDeadline deadline(db);
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!query.exec(sql)) {
         const QSqlError error = query.lastError();
         if (isTimeout(error, m_provider))
-            fail(AdoError::CommandTimeout, QStringLiteral("Query timeout expired (%1 s): %2")
-                                               .arg(QString::number(m_commandTimeout), errorText(error)));
+            fail(AdoError::CommandTimeout, QStringLiteral("Query timeout expired (%1 ms): %2")
+                                               .arg(QString::number(m_appliedCommandTimeout), errorText(error)));
         fail(AdoError::CommandFailed, errorText(error));
     }
     auto rows = RecordsetData::fromQuery(query);

@@ -35,11 +35,15 @@ public:
     int cursorLocation() const;
     void setCursorLocation(int location);
     // Seconds to wait for the server when opening (15 by default; 0 means the
-    // driver's own limit). A negative value raises 3001.
+    // driver's own limit), never longer than the running script may still
+    // take. A negative value raises 3001.
     int connectionTimeout() const;
     void setConnectionTimeout(int seconds);
     // Seconds a statement may run (30 by default, 0 unlimited): PostgreSQL's
-    // statement_timeout; SQLite waits this long for a locked database.
+    // statement_timeout; SQLite waits this long for a locked database. A
+    // statement never runs longer than the running script may still take
+    // (SQLite's is interrupted then; ODBC's connection time-out is that time).
+    // Opened by a read-only ScriptControl call, the connection is read-only.
     int commandTimeout() const;
     void setCommandTimeout(int seconds);
     // 1 open, 0 closed.
@@ -73,7 +77,7 @@ private:
     int m_cursorLocation = 2;
     int m_connectionTimeout = 15;
     int m_commandTimeout = 30;
-    int m_appliedCommandTimeout = -1;
+    qint64 m_appliedCommandTimeout = -1; // milliseconds last handed to the database
     QString m_sqlName;        // Qt SQL connection name; empty while closed
     QString m_provider;
     QStringList m_secrets;    // passwords of the open connection, kept out of messages

@@ -185,6 +185,8 @@ QObject *FileSystemObject::OpenTextFile(const QString &path, const QVariant &iom
     const QFileInfo info(absolute);
     if (info.isDir())
         FsoPath::fail(70, absolute);
+    if (mode != 1 || (!info.exists() && optionalBool(create, false)))
+        FsoPath::requireWritable(absolute);
     requireRegularFile(info);
     if (!info.exists()) {
         requireParentFolder(absolute);
@@ -208,6 +210,7 @@ QObject *FileSystemObject::CreateTextFile(const QString &path, const QVariant &o
                                           const QVariant &unicode) const
 {
     const QString absolute = required(path);
+    FsoPath::requireWritable(absolute);
     const QFileInfo info(absolute);
     if (info.isDir() || (info.exists() && !optionalBool(overwrite, true)))
         FsoPath::fail(58, absolute);
@@ -221,6 +224,7 @@ QObject *FileSystemObject::CreateTextFile(const QString &path, const QVariant &o
 QObject *FileSystemObject::CreateFolder(const QString &path) const
 {
     const QString absolute = required(path);
+    FsoPath::requireWritable(absolute);
     if (QFileInfo::exists(absolute))
         FsoPath::fail(58, absolute);
     requireParentFolder(absolute);

@@ -51,6 +51,7 @@ QObject *FsoFile::OpenAsTextStream(const QVariant &iomode, const QVariant &forma
 void FsoFile::Delete(const QVariant &) const
 {
     requireExists();
+    FsoPath::requireWritable(m_path);
     if (!QFile::remove(m_path))
         FsoPath::fail(70, m_path);
 }

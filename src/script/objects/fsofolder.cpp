@@ -68,6 +68,7 @@ QString FsoFolder::type() const
 void FsoFolder::Delete(const QVariant &) const
 {
     requireExists();
+    FsoPath::requireWritable(m_path);
     if (!QDir(m_path).removeRecursively())
         FsoPath::fail(70, m_path);
 }

@@ -1,6 +1,7 @@
 #include "fsopaths.h"
 
 #include "errorcore/error.h"
+#include "script/runcontext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -100,6 +101,12 @@ void fail(long number, const QString &detail)
     if (!detail.isEmpty())
         description += QStringLiteral(": ") + detail;
     throw Error(number, description, QStringLiteral("Scripting.FileSystemObject"));
+}
+
+void requireWritable(const QString &path)
+{
+    if (RunContext::readOnly())
+        fail(70, QStringLiteral("%1 (the script runs read-only)").arg(path));
 }
 
 } // namespace FsoPath

@@ -31,4 +31,8 @@ QVariant sizeValue(qint64 bytes);
 // when given, and the source "Scripting.FileSystemObject".
 [[noreturn]] void fail(long number, const QString &detail = {});
 
+// Raises 70 "Permission denied" for a change to `path` (a write, create,
+// delete, copy or move) while the running script call is read-only.
+void requireWritable(const QString &path);
+
 } // namespace FsoPath

@@ -56,6 +56,8 @@ void FsoTextStream::requireWriting() const
     requireOpen();
     if (m_mode == Mode::Reading)
         FsoPath::fail(54, QStringLiteral("the TextStream was opened for reading"));
+    // A stream opened earlier for writing writes nothing in a read-only call.
+    FsoPath::requireWritable(m_file ? m_file->fileName() : QString());
 }
 
 bool FsoTextStream::atEndOfStream()

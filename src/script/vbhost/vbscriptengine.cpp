@@ -5,15 +5,38 @@
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/engine.h"
+#include "script/watchdog.h"
 
 #include <vector>
 
-VBScriptEngine::VBScriptEngine() : m_engine(std::make_unique<vbs::Engine>())
+VBScriptEngine::VBScriptEngine()
+    : m_engine(std::make_unique<vbs::Engine>()), m_watchdog(std::make_unique<Watchdog>([this] { m_engine->cancel(); }))
 {
     bridge::installAutomationObjects(*m_engine);
 }
 
-VBScriptEngine::~VBScriptEngine() = default;
+// The watchdog goes first: it may call into the engine.
+VBScriptEngine::~VBScriptEngine()
+{
+    m_watchdog.reset();
+}
+
+template <class Call>
+bool VBScriptEngine::watched(Call &&call)
+{
+    m_engine->resetCancel();
+    const auto start = std::chrono::steady_clock::now();
+    m_watchdog->arm(m_limit, m_budget);
+    const bool done = call();
+    m_fired = m_watchdog->disarm();
+    // The engine's own clock may have stopped it just before the watchdog.
+    if (done && m_fired == Watchdog::Fired::No && m_limit.count() > 0 && std::chrono::steady_clock::now() - start >= m_limit)
+        m_fired = Watchdog::Fired::Time;
+    // A Class_Terminate stopped at the limit ends without an error, since the
+    // language ignores those; the call still failed.
+    m_stoppedQuietly = done && m_fired != Watchdog::Fired::No;
+    return done && !m_stoppedQuietly;
+}
 
 void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
 {
@@ -23,17 +46,26 @@ void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
 
 bool VBScriptEngine::failed()
 {
-    m_error = bridge::errorInfo(m_engine->lastError());
-    if (m_error.Number == vbs::kCancelledError && m_limit.count() > 0)
+    if (m_stoppedQuietly) {
+        m_error = ScriptErrorInfo();
+        m_error.Number = vbs::kCancelledError;
+        m_error.Source = bridge::toQString(vbs::kRuntimeSource);
+    } else {
+        m_error = bridge::errorInfo(m_engine->lastError());
+    }
+    if (m_error.Number == vbs::kCancelledError && m_fired == Watchdog::Fired::Memory) {
+        m_error.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
+        m_error.Description = memoryDescription(m_budget);
+    } else if (m_error.Number == vbs::kCancelledError && (m_limit.count() > 0 || m_stoppedQuietly)) {
         m_error.Description = timeoutDescription(m_limit);
+    }
     return false;
 }
 
 bool VBScriptEngine::addCode(const QString &code)
 {
     m_error = ScriptErrorInfo();
-    m_engine->resetCancel();
-    return m_engine->addCode(bridge::toU16(code)) || failed();
+    return watched([&] { return m_engine->addCode(bridge::toU16(code)); }) || failed();
 }
 
 bool VBScriptEngine::check(const QString &code)
@@ -57,9 +89,8 @@ bool VBScriptEngine::run(const QString &name, QVariantList &args, QVariant &resu
         return false;
     }
 
-    m_engine->resetCancel();
     vbs::Variant value;
-    if (!m_engine->run(bridge::toU16(name), values, &value))
+    if (!watched([&] { return m_engine->run(bridge::toU16(name), values, &value); }))
         return failed();
 
     // ByRef: what the procedure assigned to its parameters. An object the

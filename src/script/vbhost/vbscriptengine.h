@@ -2,6 +2,8 @@
 
 #include "script/scriptengine.h"
 
+#include "script/watchdog.h"
+
 #include <memory>
 
 namespace vbs {
@@ -12,7 +14,10 @@ class Engine;
 // automation objects of script/objects creatable by CreateObject.
 //
 // Errors are the engine's (see vbs::Engine), in ScriptErrorInfo's fields;
-// error 18 after the time limit says so in its description. An argument of
+// error 18 after the time limit says so in its description. A watchdog
+// thread cancels the script at the deadline, so a loop of slow built-ins
+// stops at the first checkpoint after it, and when the process has grown by
+// more than the memory budget, which ends the call with 7. An argument of
 // run() that has no VBScript value raises 13 with the source "VBScript
 // runtime error" before anything runs.
 //
@@ -32,12 +37,20 @@ public:
     bool run(const QString &name, QVariantList &args, QVariant &result) override;
     const ScriptErrorInfo &error() const override { return m_error; }
     void setTimeLimit(std::chrono::milliseconds limit) override;
+    void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
 
 private:
     // Takes the engine's error after a failed call; false for the caller to return.
     bool failed();
+    // Runs one call of the engine under the watchdog.
+    template <class Call>
+    bool watched(Call &&call);
 
     std::unique_ptr<vbs::Engine> m_engine;
     ScriptErrorInfo m_error;
     std::chrono::milliseconds m_limit{0};
+    std::size_t m_budget = 0;
+    std::unique_ptr<Watchdog> m_watchdog;
+    Watchdog::Fired m_fired = Watchdog::Fired::No; // what stopped the last call
+    bool m_stoppedQuietly = false; // stopped, yet the engine reported success
 };

@@ -5,6 +5,8 @@
 #include "operators.h"
 #include "scriptobject.h"
 
+#include <limits>
+
 namespace vbs {
 
 using namespace ast;
@@ -301,6 +303,8 @@ void Interpreter::execReDim(const ReDimStmt &s)
             const std::int32_t upper = eval(*d).toLong();
             if (upper < -1)
                 raiseError(RuntimeError::SubscriptOutOfRange);
+            if (upper == std::numeric_limits<std::int32_t>::max()) // its count does not fit
+                raiseError(RuntimeError::OutOfMemory);
             bounds.push_back({0, upper + 1});
         }
         const auto &name = static_cast<const NameExpr &>(*item.target);
