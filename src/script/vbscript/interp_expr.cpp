@@ -115,7 +115,7 @@ Variant Interpreter::eval(const Expr &e)
         return v;
     }
     case ExprKind::With: return withObject(static_cast<const WithExpr &>(e));
-    case ExprKind::Me: return Variant(Ref<Object>(static_cast<Object *>(requireMe())));
+    case ExprKind::Me: return Variant(meObject());
     case ExprKind::New: return evalNew(static_cast<const NewExpr &>(e));
     }
     return Variant();

@@ -71,6 +71,7 @@ Interpreter::~Interpreter()
     // Objects going away now may still run Class_Terminate.
     try {
         m_errObject = Ref<Object>();
+        m_globalScope = Ref<Object>();
         m_globals.clearValues();
     } catch (...) {
     }
@@ -302,6 +303,15 @@ ScriptObject *Interpreter::requireMe() const
     if (!m_frame->me)
         raiseError(RuntimeError::ObjectRequired);
     return m_frame->me;
+}
+
+Ref<Object> Interpreter::meObject()
+{
+    if (m_frame->me)
+        return Ref<Object>(static_cast<Object *>(m_frame->me));
+    if (!m_globalScope)
+        m_globalScope = makeRef<GlobalScopeObject>(*this);
+    return m_globalScope;
 }
 
 Ref<Object> Interpreter::errObject()

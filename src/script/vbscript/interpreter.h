@@ -161,10 +161,12 @@ private:
     void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
     ScriptObject *requireMe() const;
     Ref<Object> errObject();
+    Ref<Object> meObject(); // the object, or the global scope outside a class
 
     friend class ScriptObject;
     friend class ErrObject;
     friend class ProcRef;
+    friend class GlobalScopeObject;
 
     GlobalTable m_globals;
     std::vector<std::unique_ptr<ast::Program>> m_programs;
@@ -185,6 +187,7 @@ private:
     unsigned m_tick = 0;
     ScriptError m_err;
     Ref<Object> m_errObject;
+    Ref<Object> m_globalScope;
     const Locale *m_locale = nullptr;
     std::map<std::string, std::any, std::less<>> m_extensions;
     std::shared_ptr<bool> m_alive;

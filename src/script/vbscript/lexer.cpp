@@ -270,13 +270,20 @@ void Lexer::lexNumber(Token &t)
         isFloat = true;
         ++m_pos;
     } else if (m_pos < m_src.size() && (m_src[m_pos] == u'%' || m_src[m_pos] == u'&') && !isFloat &&
-               !(m_pos + 1 < m_src.size() && (isLetter(m_src[m_pos + 1]) || isDigit(m_src[m_pos + 1])))) {
+               !operandAt(m_pos + 1)) {
         ++m_pos;
     }
     if (m_pos < m_src.size() && isIdentChar(m_src[m_pos]))
         fail(CompileError::ExpectedEndOfStatement, t.line, static_cast<int>(m_pos - m_lineStart));
     t.number = v;
     t.kind = (isFloat || v > 2147483647.0) ? Tok::Float : Tok::Integer;
+}
+
+// A number's '%' or '&' suffix is an operator instead when an operand is
+// glued to it: "1&"a"", "&HFF&x" concatenate.
+bool Lexer::operandAt(std::size_t p) const
+{
+    return p < m_src.size() && (isIdentChar(m_src[p]) || m_src[p] == u'"' || m_src[p] == u'(' || m_src[p] == u'&');
 }
 
 void Lexer::lexHexOctal(Token &t)
@@ -311,7 +318,7 @@ void Lexer::lexHexOctal(Token &t)
     if (digits == 0)
         fail(CompileError::InvalidNumber, t.line, t.column);
     bool forceLong = false;
-    if (p < m_src.size() && m_src[p] == u'&') {
+    if (p < m_src.size() && m_src[p] == u'&' && !operandAt(p + 1)) {
         forceLong = true;
         ++p;
     }

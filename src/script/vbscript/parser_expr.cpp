@@ -127,7 +127,7 @@ ExprPtr Parser::parsePrefix()
     return e;
 }
 
-// postfix -> primary { '.' name | '(' [args] ')' }
+// postfix -> primary { '.' name | '(' [args] ')' }   ('(' after Me or (expr): its default member)
 ExprPtr Parser::parsePostfix(ExprPtr e)
 {
     while (true) {
@@ -142,7 +142,7 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
             e->depth = d;
         } else if (at(Tok::LParen)) {
             if (e->kind != ExprKind::Name && e->kind != ExprKind::Member && e->kind != ExprKind::Call &&
-                e->kind != ExprKind::With)
+                e->kind != ExprKind::With && e->kind != ExprKind::Me && e->kind != ExprKind::Paren)
                 return e;
             const Pos p = pos();
             advance();

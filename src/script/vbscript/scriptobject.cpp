@@ -232,6 +232,37 @@ void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value
         raiseError(RuntimeError::MemberNotSupported);
 }
 
+// --- Me outside a class --------------------------------------------------------
+
+GlobalScopeObject::GlobalScopeObject(Interpreter &interp) : m_interp(interp), m_alive(interp.aliveToken()) {}
+
+Variant GlobalScopeObject::get(std::u16string_view name, ArgRefs args)
+{
+    if (!*m_alive)
+        raiseError(RuntimeError::MemberNotSupported);
+    const int slot = m_interp.m_globals.find(foldCase(name));
+    if (name.empty() || slot < 0)
+        raiseError(RuntimeError::MemberNotSupported);
+    GlobalSlot &g = m_interp.m_globals[slot];
+    if (g.proc)
+        return m_interp.callProcedure(g.proc, nullptr, args);
+    if (!g.defined || g.cls)
+        raiseError(RuntimeError::MemberNotSupported);
+    return m_interp.indexValue(g.value, args, false);
+}
+
+void GlobalScopeObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
+{
+    const int slot = *m_alive && !name.empty() && args.empty() ? m_interp.m_globals.find(foldCase(name)) : -1;
+    if (slot < 0 || m_interp.m_globals[slot].proc || m_interp.m_globals[slot].cls)
+        raiseError(RuntimeError::MemberNotSupported);
+    GlobalSlot &g = m_interp.m_globals[slot];
+    if (g.isConst)
+        raiseError(RuntimeError::IllegalAssignment);
+    g.value = value;
+    g.defined = true;
+}
+
 // --- GetRef ------------------------------------------------------------------
 
 ProcRef::ProcRef(Interpreter &interp, ProcDecl &proc) : m_interp(interp), m_proc(proc), m_alive(interp.aliveToken()) {}
