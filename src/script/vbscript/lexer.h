@@ -28,6 +28,7 @@ private:
     void lexNumber(Token &t);
     void lexHexOctal(Token &t);
     bool operandAt(std::size_t p) const;
+    bool startsRadixLiteral() const;
     void lexString(Token &t);
     void lexDate(Token &t);
     void lexIdentifier(Token &t);

@@ -427,6 +427,8 @@ int compareValues(const Variant &a0, const Variant &b0, bool aLiteral, bool bLit
         int r;
         if (o.isEmpty()) {
             r = compareStrings(s.string(), std::u16string());
+        } else if (aLiteral && bLiteral) {
+            r = 1; // two literals ("true" <> True): the plain rule
         } else if (sIsLeft ? bLiteral : aLiteral) {
             // The number is a literal: the string converts to a number.
             r = compareNumbers(Variant::fromDouble(s.toDouble()), o);

@@ -91,7 +91,7 @@ ExprPtr Parser::parseInfix(Prec min, ExprPtr lhs)
     return lhs;
 }
 
-// prefix -> Not expr(Not) | - expr(Unary) | + expr(Unary) | postfix
+// prefix -> Not expr(Not) | - prefix | + prefix | postfix
 ExprPtr Parser::parsePrefix()
 {
     const Pos p = pos();
@@ -110,7 +110,9 @@ ExprPtr Parser::parsePrefix()
         return parsePostfix(parsePrimary());
     }
     advance();
-    ExprPtr operand = parseExpr(operandPrec);
+    // '-' and '+' take only their operand ("-3^2" is 9); Not takes an expression.
+    DepthGuard guard(*this);
+    ExprPtr operand = op == UnOp::Not ? parseExpr(operandPrec) : parsePrefix();
     // A negative number literal stays a literal (Const x = -1, comparisons).
     if (op == UnOp::Neg && operand->kind == ExprKind::Literal) {
         auto *lit = static_cast<LiteralExpr *>(operand.get());
