@@ -147,6 +147,7 @@ private:
     Variant evalNew(const ast::NewExpr &n);
     Variant withObject(const ast::WithExpr &w);
     void evalArgs(const std::vector<ast::ExprPtr> &args, ArgBuffer &buf);
+    Variant *elementRef(const ast::CallExpr &c, Variant &keep);
     Variant *variableRef(const ast::Binding &b, bool forWrite);
     Variant *nameRef(const ast::NameExpr &n, bool forWrite); // 500 names the variable
     Variant indexValue(const Variant &container, ArgRefs args, bool statement);

@@ -1,4 +1,5 @@
 #include "operators.h"
+#include "text.h"
 
 #include "array.h"
 #include "errors.h"
@@ -181,7 +182,7 @@ Variant logicalOperand(const Variant &v)
         return logicalOperand(v.valueOf());
     if (v.isString()) {
         const std::u16string &s = v.string();
-        if (s == u"True" || s == u"False")
+        if (s == u"True" || s == u"False" || equalsNoCase(s, u"#TRUE#") || equalsNoCase(s, u"#FALSE#"))
             return Variant::fromBool(v.toBool());
         return Variant::fromLong(v.toLong());
     }

@@ -117,6 +117,7 @@ std::unique_ptr<Program> Parser::parseProgram()
 
 void Parser::parseTopLevel(Program &program)
 {
+    m_program = &program;
     Context ctx;
     while (true) {
         skipSeparators();
@@ -195,6 +196,11 @@ Block Parser::parseBlock(Context &ctx)
         skipSeparators();
         if (atBlockEnd())
             return block;
+        if (ctx.scope == Scope::Global && m_program && (at(Tok::KwSub) || at(Tok::KwFunction))) {
+            // A procedure inside a block of global code is declared all the same.
+            m_program->procs.push_back(parseProcedure(false, true, false));
+            continue;
+        }
         if (at(Tok::KwSub) || at(Tok::KwFunction) || at(Tok::KwClass) || at(Tok::KwProperty) ||
             at(Tok::KwPublic) || at(Tok::KwPrivate) || at(Tok::KwOption))
             fail(CompileError::ExpectedStatement);
