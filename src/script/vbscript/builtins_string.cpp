@@ -162,6 +162,8 @@ Variant fnRightB(CallContext &, ArgRefs args) { return leftRight(args, false, 2)
 Variant mid(ArgRefs args, int unitsPerCount)
 {
     const bool null = isNullArg(args, 0);
+    if (argPresent(args, 2) && isNullArg(args, 2))
+        raiseError(RuntimeError::InvalidUseOfNull); // before the start is converted
     const std::int32_t start = longAtLeast(args, 1, 1);
     const bool hasLength = argPresent(args, 2);
     const std::int32_t length = hasLength ? longAtLeast(args, 2, 0) : 0;
@@ -258,7 +260,7 @@ Variant fnInStrRev(CallContext &, ArgRefs args)
     }
     const CompareMode mode = compareArg(args, 3);
     if (isNullArg(args, 0) || isNullArg(args, 1))
-        return Variant::null();
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::u16string hay = argString(args, 0);
     const std::u16string needle = argString(args, 1);
     const std::size_t limit = start == -1 ? hay.size() : static_cast<std::size_t>(start);
@@ -327,8 +329,11 @@ std::vector<std::u16string> textElements(ArgRefs args, std::size_t i)
     std::vector<std::u16string> out;
     const Array &a = *v.array();
     out.reserve(a.size());
-    for (std::size_t k = 0; k < a.size(); ++k)
-        out.push_back(a[k].isNull() ? std::u16string() : a[k].toString());
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k].isNull())
+            raiseError(RuntimeError::TypeMismatch);
+        out.push_back(a[k].toString());
+    }
     return out;
 }
 

@@ -154,7 +154,7 @@ std::size_t findTextReverse(std::u16string_view hay, std::u16string_view needle,
     if (limit > hay.size())
         return std::u16string::npos;
     if (needle.empty())
-        return limit;
+        return limit == 0 ? std::u16string::npos : limit - 1;
     if (needle.size() > limit)
         return std::u16string::npos;
     const std::u16string h = folded(hay.substr(0, limit), mode);
