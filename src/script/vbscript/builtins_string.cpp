@@ -194,7 +194,7 @@ Variant fnStrReverse(CallContext &, ArgRefs args) { return Variant(reverseText(f
 Variant fnSpace(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
-        return Variant::null();
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::int32_t n = longAtLeast(args, 0, 0);
     checkStringLength(static_cast<std::size_t>(n));
     return Variant(std::u16string(static_cast<std::size_t>(n), u' '));
@@ -285,7 +285,7 @@ Variant fnReplace(CallContext &, ArgRefs args)
     const std::int32_t count = argPresent(args, 4) ? longAtLeast(args, 4, -1) : -1;
     const CompareMode mode = compareArg(args, 5);
     if (isNullArg(args, 0))
-        return Variant::null();
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::u16string s = argString(args, 0);
     const std::u16string find = argString(args, 1);
     const std::u16string with = argString(args, 2);
