@@ -196,15 +196,24 @@ Variant ErrObject::get(std::u16string_view name, ArgRefs args)
         const long number = args[0]->valueOf().toLong();
         if (number == 0)
             raiseError(RuntimeError::InvalidProcedureCall);
+        // A field not passed keeps what Err holds, when it holds something.
         ScriptError raised = runtimeError(number);
         if (present(1))
             raised.source = args[1]->valueOf().toString();
+        else if (!e.source.empty())
+            raised.source = e.source;
         if (present(2))
             raised.description = args[2]->valueOf().toString();
+        else if (!e.description.empty())
+            raised.description = e.description;
         if (present(3))
             raised.helpFile = args[3]->valueOf().toString();
+        else if (!e.helpFile.empty())
+            raised.helpFile = e.helpFile;
         if (present(4))
             raised.helpContext = args[4]->valueOf().toLong();
+        else if (e.helpContext)
+            raised.helpContext = e.helpContext;
         throw ScriptException(std::move(raised));
     }
     raiseError(RuntimeError::MemberNotSupported);
