@@ -126,18 +126,16 @@ Variant fnChrB(CallContext &, ArgRefs args)
 
 Variant fnLen(CallContext &, ArgRefs args)
 {
-    const Variant v = argValue(args, 0);
-    if (v.isNull())
+    if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size()));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size()));
 }
 
 Variant fnLenB(CallContext &, ArgRefs args)
 {
-    const Variant v = argValue(args, 0);
-    if (v.isNull())
+    if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size() * 2));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size() * 2));
 }
 
 // Left/Right/LeftB/RightB: `unitsPerCount` is 2 for the byte forms.
@@ -147,11 +145,12 @@ Variant leftRight(ArgRefs args, bool left, int unitsPerCount)
         longAtLeast(args, 1, 0);
         return Variant::null();
     }
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0)) / static_cast<std::size_t>(unitsPerCount);
     if (n >= s.size())
-        return Variant(s);
-    return Variant(left ? s.substr(0, n) : s.substr(s.size() - n));
+        return text.whole();
+    return Variant(std::u16string(left ? s.substr(0, n) : s.substr(s.size() - n)));
 }
 
 Variant fnLeft(CallContext &, ArgRefs args) { return leftRight(args, true, 1); }
@@ -169,12 +168,14 @@ Variant mid(ArgRefs args, int unitsPerCount)
     const std::int32_t length = hasLength ? longAtLeast(args, 2, 0) : 0;
     if (null)
         return Variant::null();
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     const std::size_t from = static_cast<std::size_t>(start - 1) / static_cast<std::size_t>(unitsPerCount);
     if (from >= s.size())
         return Variant(std::u16string());
-    return Variant(hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
-                             : s.substr(from));
+    return Variant(std::u16string(
+        hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
+                  : s.substr(from)));
 }
 
 Variant fnMid(CallContext &, ArgRefs args) { return mid(args, 1); }
@@ -233,8 +234,8 @@ Variant inStr(ArgRefs args, bool bytes)
     const CompareMode mode = args.size() >= 4 ? compareArg(args, 3) : CompareMode::Binary;
     if (isNullArg(args, first) || isNullArg(args, first + 1))
         return Variant::null();
-    const std::u16string hay = argString(args, first);
-    const std::u16string needle = argString(args, first + 1);
+    const TextArg hayArg(args, first), needleArg(args, first + 1);
+    const std::u16string_view hay = hayArg.view(), needle = needleArg.view();
     const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
     if (hay.empty() && !needle.empty())
         return Variant::fromLong(0);
