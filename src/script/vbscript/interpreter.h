@@ -23,7 +23,7 @@ class ScriptObject;
 // Limits of one engine. The defaults suit an interactive host.
 struct Limits
 {
-    int maxCallDepth = 3000;                 // 28 "Out of stack space" beyond it
+    int maxCallDepth = 10000;                // 28 "Out of stack space" beyond it
     std::size_t stackBudget = 4u << 20;      // bytes of C++ stack a run may use (at most 3/4 of what the thread has left)
     std::chrono::milliseconds timeLimit{0};  // 0: none; past it the run ends with 18
 };
@@ -111,16 +111,16 @@ private:
     // Arguments of one call: pointers to variables (ByRef) or to temporaries.
     struct ArgBuffer
     {
-        static constexpr std::size_t kInline = 6;
+        static constexpr std::size_t kInline = 4;
         Variant temps[kInline];
         Variant *ptrs[kInline];
-        std::vector<Variant> moreTemps;
-        std::vector<Variant *> morePtrs;
+        std::unique_ptr<Variant[]> moreTemps;
+        std::unique_ptr<Variant *[]> morePtrs;
         std::size_t count = 0;
         void reserve(std::size_t n);
         Variant &temp(std::size_t i) { return count > kInline ? moreTemps[i] : temps[i]; }
         Variant *&ptr(std::size_t i) { return count > kInline ? morePtrs[i] : ptrs[i]; }
-        ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.data() : ptrs, count); }
+        ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.get() : ptrs, count); }
     };
 
     // statements (interp_stmt.cpp)
@@ -133,10 +133,12 @@ private:
     Flow execDo(const ast::DoStmt &s);
     Flow execWith(const ast::WithStmt &s);
     void execAssign(const ast::AssignStmt &s);
+    [[gnu::noinline]] bool appendInPlace(const ast::AssignStmt &s);
     void execReDim(const ast::ReDimStmt &s);
     void execErase(const ast::EraseStmt &s);
     void execCall(const ast::CallStmt &s);
     void caught(ScriptException &e, const ast::Pos &pos);
+    [[gnu::noinline]] void resumeAfter(const ast::Pos &pos);
 
     // expressions (interp_expr.cpp)
     Variant eval(const ast::Expr &e);
