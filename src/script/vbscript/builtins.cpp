@@ -112,6 +112,12 @@ std::u16string argString(ArgRefs args, std::size_t i)
     return argValue(args, i).toString();
 }
 
+TextArg::TextArg(ArgRefs args, std::size_t i) : m_value(argValue(args, i))
+{
+    if (!m_value.isString())
+        m_text = m_value.toString();
+}
+
 double argDouble(ArgRefs args, std::size_t i)
 {
     return argValue(args, i).toDouble();

@@ -94,6 +94,21 @@ bool argPresent(ArgRefs args, std::size_t i);
 // Argument i as a plain value (an object's default member, missing -> Empty).
 Variant argValue(ArgRefs args, std::size_t i);
 std::u16string argString(ArgRefs args, std::size_t i); // CStr rules; Null raises 94
+// Argument i as text without copying a String (CStr rules; Null raises 94):
+// the value shares the argument's string, other types convert once.
+class TextArg
+{
+public:
+    TextArg(ArgRefs args, std::size_t i);
+    std::u16string_view view() const { return m_value.isString() ? std::u16string_view(m_value.string()) : m_text; }
+    std::size_t size() const { return view().size(); }
+    // The argument itself when it is already a String, else the text as a new value.
+    Variant whole() const { return m_value.isString() ? m_value : Variant(m_text); }
+
+private:
+    Variant m_value;
+    std::u16string m_text;
+};
 double argDouble(ArgRefs args, std::size_t i);         // 13 when not numeric
 std::int32_t argLong(ArgRefs args, std::size_t i);     // CLng rules: 13, 6
 bool argBool(ArgRefs args, std::size_t i);             // CBool rules

@@ -93,7 +93,7 @@ Variant fnRound(CallContext &, ArgRefs args)
         return Variant::null();
     switch (v.type()) {
     case Variant::Type::Empty: return Variant::fromInteger(0);
-    case Variant::Type::Boolean: return Variant::fromInteger(v.boolValue() ? -1 : 0);
+    case Variant::Type::Boolean:
     case Variant::Type::Byte:
     case Variant::Type::Integer:
     case Variant::Type::Long: return v;

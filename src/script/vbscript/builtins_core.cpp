@@ -44,7 +44,11 @@ Variant fnIsNumeric(CallContext &, ArgRefs a)
     if (v.isObject()) {
         if (!v.object())
             return Variant::fromBool(false);
-        v = v.valueOf();
+        try {
+            v = v.valueOf();
+        } catch (const ScriptException &) {
+            return Variant::fromBool(false); // no default value
+        }
     }
     switch (v.type()) {
     case Variant::Type::Empty:

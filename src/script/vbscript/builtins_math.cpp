@@ -5,6 +5,7 @@
 #include "rnd.h"
 
 #include <chrono>
+#include <algorithm>
 #include <cmath>
 
 namespace vbs {
@@ -78,6 +79,17 @@ Variant fnRandomize(CallContext &ctx, ArgRefs args)
     return Variant();
 }
 
+// RGB(red, green, blue): each part rounded, above 255 taken as 255, below 0 is 5.
+Variant fnRGB(CallContext &, ArgRefs args)
+{
+    std::int32_t colour = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::int32_t part = std::min(longAtLeast(args, i, 0), 255);
+        colour |= part << (8 * i);
+    }
+    return Variant::fromLong(colour);
+}
+
 } // namespace
 
 void addMathBuiltins(BuiltinTable &t)
@@ -91,6 +103,7 @@ void addMathBuiltins(BuiltinTable &t)
     t.add(u"Tan", 1, 1, mathFunction<tanOf, anyValue>);
     t.add(u"Rnd", 0, 1, fnRnd);
     t.add(u"Randomize", 0, 1, fnRandomize);
+    t.add(u"RGB", 3, 3, fnRGB);
 }
 
 } // namespace vbs

@@ -126,18 +126,16 @@ Variant fnChrB(CallContext &, ArgRefs args)
 
 Variant fnLen(CallContext &, ArgRefs args)
 {
-    const Variant v = argValue(args, 0);
-    if (v.isNull())
+    if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size()));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size()));
 }
 
 Variant fnLenB(CallContext &, ArgRefs args)
 {
-    const Variant v = argValue(args, 0);
-    if (v.isNull())
+    if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(v.toString().size() * 2));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size() * 2));
 }
 
 // Left/Right/LeftB/RightB: `unitsPerCount` is 2 for the byte forms.
@@ -147,11 +145,12 @@ Variant leftRight(ArgRefs args, bool left, int unitsPerCount)
         longAtLeast(args, 1, 0);
         return Variant::null();
     }
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0)) / static_cast<std::size_t>(unitsPerCount);
     if (n >= s.size())
-        return Variant(s);
-    return Variant(left ? s.substr(0, n) : s.substr(s.size() - n));
+        return text.whole();
+    return Variant(std::u16string(left ? s.substr(0, n) : s.substr(s.size() - n)));
 }
 
 Variant fnLeft(CallContext &, ArgRefs args) { return leftRight(args, true, 1); }
@@ -162,17 +161,21 @@ Variant fnRightB(CallContext &, ArgRefs args) { return leftRight(args, false, 2)
 Variant mid(ArgRefs args, int unitsPerCount)
 {
     const bool null = isNullArg(args, 0);
+    if (argPresent(args, 2) && isNullArg(args, 2))
+        raiseError(RuntimeError::InvalidUseOfNull); // before the start is converted
     const std::int32_t start = longAtLeast(args, 1, 1);
     const bool hasLength = argPresent(args, 2);
     const std::int32_t length = hasLength ? longAtLeast(args, 2, 0) : 0;
     if (null)
         return Variant::null();
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     const std::size_t from = static_cast<std::size_t>(start - 1) / static_cast<std::size_t>(unitsPerCount);
     if (from >= s.size())
         return Variant(std::u16string());
-    return Variant(hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
-                             : s.substr(from));
+    return Variant(std::u16string(
+        hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
+                  : s.substr(from)));
 }
 
 Variant fnMid(CallContext &, ArgRefs args) { return mid(args, 1); }
@@ -192,7 +195,7 @@ Variant fnStrReverse(CallContext &, ArgRefs args) { return Variant(reverseText(f
 Variant fnSpace(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
-        return Variant::null();
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::int32_t n = longAtLeast(args, 0, 0);
     checkStringLength(static_cast<std::size_t>(n));
     return Variant(std::u16string(static_cast<std::size_t>(n), u' '));
@@ -231,8 +234,8 @@ Variant inStr(ArgRefs args, bool bytes)
     const CompareMode mode = args.size() >= 4 ? compareArg(args, 3) : CompareMode::Binary;
     if (isNullArg(args, first) || isNullArg(args, first + 1))
         return Variant::null();
-    const std::u16string hay = argString(args, first);
-    const std::u16string needle = argString(args, first + 1);
+    const TextArg hayArg(args, first), needleArg(args, first + 1);
+    const std::u16string_view hay = hayArg.view(), needle = needleArg.view();
     const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
     if (hay.empty() && !needle.empty())
         return Variant::fromLong(0);
@@ -258,7 +261,7 @@ Variant fnInStrRev(CallContext &, ArgRefs args)
     }
     const CompareMode mode = compareArg(args, 3);
     if (isNullArg(args, 0) || isNullArg(args, 1))
-        return Variant::null();
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::u16string hay = argString(args, 0);
     const std::u16string needle = argString(args, 1);
     const std::size_t limit = start == -1 ? hay.size() : static_cast<std::size_t>(start);
@@ -283,7 +286,7 @@ Variant fnReplace(CallContext &, ArgRefs args)
     const std::int32_t count = argPresent(args, 4) ? longAtLeast(args, 4, -1) : -1;
     const CompareMode mode = compareArg(args, 5);
     if (isNullArg(args, 0))
-        return Variant::null();
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::u16string s = argString(args, 0);
     const std::u16string find = argString(args, 1);
     const std::u16string with = argString(args, 2);
@@ -327,8 +330,11 @@ std::vector<std::u16string> textElements(ArgRefs args, std::size_t i)
     std::vector<std::u16string> out;
     const Array &a = *v.array();
     out.reserve(a.size());
-    for (std::size_t k = 0; k < a.size(); ++k)
-        out.push_back(a[k].isNull() ? std::u16string() : a[k].toString());
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k].isNull())
+            raiseError(RuntimeError::TypeMismatch);
+        out.push_back(a[k].toString());
+    }
     return out;
 }
 

@@ -11,8 +11,7 @@ struct IntConstant
     std::int32_t value;
 };
 
-// Integer-valued constants; VBScript types them Integer when they fit and
-// Long otherwise (vbObjectError, the colours).
+// Integer-typed constants.
 constexpr IntConstant kIntegers[] = {
     // Tristate
     {u"vbUseDefault", -2}, {u"vbTrue", -1}, {u"vbFalse", 0},
@@ -34,11 +33,15 @@ constexpr IntConstant kIntegers[] = {
     {u"vbRetryCancel", 5}, {u"vbCritical", 16}, {u"vbQuestion", 32}, {u"vbExclamation", 48},
     {u"vbInformation", 64}, {u"vbDefaultButton1", 0}, {u"vbDefaultButton2", 256}, {u"vbDefaultButton3", 512},
     {u"vbDefaultButton4", 768}, {u"vbApplicationModal", 0}, {u"vbSystemModal", 4096},
-    {u"vbMsgBoxHelpButton", 16384}, {u"vbMsgBoxSetForeground", 65536}, {u"vbMsgBoxRight", 524288},
-    {u"vbMsgBoxRtlReading", 1048576},
     // MsgBox results
     {u"vbOK", 1}, {u"vbCancel", 2}, {u"vbAbort", 3}, {u"vbRetry", 4}, {u"vbIgnore", 5}, {u"vbYes", 6},
     {u"vbNo", 7},
+};
+
+// Long-typed whatever their value.
+constexpr IntConstant kLongs[] = {
+    {u"vbMsgBoxHelpButton", 16384}, {u"vbMsgBoxSetForeground", 65536}, {u"vbMsgBoxRight", 524288},
+    {u"vbMsgBoxRtlReading", 1048576},
     // Colours
     {u"vbBlack", 0x000000}, {u"vbRed", 0x0000FF}, {u"vbGreen", 0x00FF00}, {u"vbYellow", 0x00FFFF},
     {u"vbBlue", 0xFF0000}, {u"vbMagenta", 0xFF00FF}, {u"vbCyan", 0xFFFF00}, {u"vbWhite", 0xFFFFFF},
@@ -50,11 +53,10 @@ constexpr IntConstant kIntegers[] = {
 
 void addConstants(BuiltinTable &t)
 {
-    for (const IntConstant &c : kIntegers) {
-        const bool fitsInteger = c.value >= -32768 && c.value <= 32767;
-        t.addConstant(c.name, fitsInteger ? Variant::fromInteger(static_cast<std::int16_t>(c.value))
-                                          : Variant::fromLong(c.value));
-    }
+    for (const IntConstant &c : kIntegers)
+        t.addConstant(c.name, Variant::fromInteger(static_cast<std::int16_t>(c.value)));
+    for (const IntConstant &c : kLongs)
+        t.addConstant(c.name, Variant::fromLong(c.value));
     t.addConstant(u"vbCr", Variant(u"\r"));
     t.addConstant(u"vbLf", Variant(u"\n"));
     t.addConstant(u"vbCrLf", Variant(u"\r\n"));

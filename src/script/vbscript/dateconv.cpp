@@ -94,7 +94,7 @@ std::u16string formatDate(double serial)
     const DateParts p = splitDate(serial);
     const double whole = std::trunc(serial);
     const bool hasTime = p.hour || p.minute || p.second;
-    if (whole == 0 && serial != 0 && hasTime)
+    if (whole == 0) // the zero date shows as a time only ("12:00:00 AM")
         return formatTimePart(p, loc);
     if (!hasTime)
         return formatDatePart(p, loc);

@@ -115,7 +115,7 @@ Variant Interpreter::eval(const Expr &e)
         return v;
     }
     case ExprKind::With: return withObject(static_cast<const WithExpr &>(e));
-    case ExprKind::Me: return Variant(Ref<Object>(static_cast<Object *>(requireMe())));
+    case ExprKind::Me: return Variant(meObject());
     case ExprKind::New: return evalNew(static_cast<const NewExpr &>(e));
     }
     return Variant();
@@ -203,11 +203,44 @@ void Interpreter::evalArgs(const std::vector<ExprPtr> &args, ArgBuffer &buf)
                 ref = nameRef(*n, true);
             if (!ref)
                 buf.temp(i) = eval(*a);
+        } else if (a->kind == ExprKind::Call) {
+            ref = elementRef(static_cast<const CallExpr &>(*a), buf.temp(i));
+            if (!ref)
+                buf.temp(i) = eval(*a);
         } else {
             buf.temp(i) = eval(*a);
         }
         buf.ptr(i) = ref ? ref : &buf.temp(i);
     }
+}
+
+// An array element passed ByRef, "f a(i)": its slot in the variable's array.
+// `keep` holds the array while the call runs, so a ReDim in the callee
+// leaves the reference valid.
+Variant *Interpreter::elementRef(const CallExpr &c, Variant &keep)
+{
+    if (c.callee->kind != ExprKind::Name)
+        return nullptr;
+    const auto &n = static_cast<const NameExpr &>(*c.callee);
+    const Binding &b = n.binding;
+    const bool variable = b.kind == Binding::Local || b.kind == Binding::LocalOrGlobal || b.kind == Binding::Field ||
+                          (b.kind == Binding::Global && !m_globals[b.slot].proc && !m_globals[b.slot].cls);
+    if (!variable || c.args.empty())
+        return nullptr;
+    for (const ExprPtr &a : c.args)
+        if (!a)
+            return nullptr;
+    Variant *slot = nameRef(n, false);
+    if (!slot || !slot->isArray())
+        return nullptr;
+    ArgBuffer indices;
+    evalArgs(c.args, indices);
+    slot = nameRef(n, false); // the indices may have run code
+    if (!slot || !slot->isArray())
+        raiseError(RuntimeError::TypeMismatch);
+    Variant &e = element(writableArray(*slot), indices.refs());
+    keep = *slot;
+    return &e;
 }
 
 Variant Interpreter::callBuiltin(int index, ArgRefs args)

@@ -21,32 +21,46 @@ void Interpreter::caught(ScriptException &e, const Pos &pos)
     }
 }
 
+// Every script call nests two of these frames or more, so the handler
+// keeps its work in resumeAfter and the frame stays small.
 Interpreter::Flow Interpreter::execBlock(const Block &block)
 {
     for (const StmtPtr &st : block) {
         Flow f;
         try {
             f = exec(*st);
-        } catch (ScriptException &e) {
-            caught(e, st->pos);
-            if (m_frame->resumeNext && !e.fatal) {
-                m_err = e.error;
-                continue;
-            }
-            throw;
-        } catch (const std::bad_alloc &) {
-            ScriptException e(runtimeError(RuntimeError::OutOfMemory));
-            caught(e, st->pos);
-            if (m_frame->resumeNext) {
-                m_err = e.error;
-                continue;
-            }
-            throw e;
+        } catch (...) {
+            resumeAfter(st->pos);
+            continue;
         }
         if (f != Flow::Normal)
             return f;
     }
     return Flow::Normal;
+}
+
+// Called in a handler: records the error and returns when On Error Resume
+// Next applies, else throws it on.
+void Interpreter::resumeAfter(const ast::Pos &pos)
+{
+    try {
+        throw;
+    } catch (ScriptException &e) {
+        caught(e, pos);
+        if (m_frame->resumeNext && !e.fatal) {
+            m_err = e.error;
+            return;
+        }
+        throw;
+    } catch (const std::bad_alloc &) {
+        ScriptException e(runtimeError(RuntimeError::OutOfMemory));
+        caught(e, pos);
+        if (m_frame->resumeNext) {
+            m_err = e.error;
+            return;
+        }
+        throw e;
+    }
 }
 
 Interpreter::Flow Interpreter::exec(const Stmt &st)
@@ -119,36 +133,42 @@ void Interpreter::execCall(const CallStmt &s)
 
 void Interpreter::execAssign(const AssignStmt &s)
 {
-    if (s.appendSelf) {
-        // s = s & x on a string nobody else holds: append in place.
-        const auto &target = static_cast<const NameExpr &>(*s.target);
-        Variant *slot = nameRef(target, true);
-        if (slot && slot->isString() && slot->stringData()->refCount() == 1) {
-            const auto &bin = static_cast<const BinaryExpr &>(*s.value);
-            Variant rhs = eval(*bin.right);
-            if (rhs.isObject())
-                rhs = rhs.valueOf();
-            // Re-read: evaluating the right side may have changed the variable.
-            slot = nameRef(target, true);
-            if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
-                StringData *data = slot->stringData();
-                if (rhs.isString()) {
-                    checkStringLength(data->text.size() + rhs.string().size());
-                    data->text += rhs.string();
-                } else {
-                    const std::u16string text = rhs.toString();
-                    checkStringLength(data->text.size() + text.size());
-                    data->text += text;
-                }
-                return;
-            }
-            Variant left = slot ? *slot : evalName(target);
-            assignTo(*s.target, ops::concat(left, rhs), false);
-            return;
-        }
-    }
+    if (s.appendSelf && appendInPlace(s))
+        return;
     Variant value = eval(*s.value);
     assignTo(*s.target, value, s.isSet);
+}
+
+// s = s & x on a string nobody else holds: append in place. False when the
+// plain assignment must run instead. Kept apart so execAssign, which every
+// recursive call nests, has a small frame.
+bool Interpreter::appendInPlace(const AssignStmt &s)
+{
+    const auto &target = static_cast<const NameExpr &>(*s.target);
+    Variant *slot = nameRef(target, true);
+    if (!slot || !slot->isString() || slot->stringData()->refCount() != 1)
+        return false;
+    const auto &bin = static_cast<const BinaryExpr &>(*s.value);
+    Variant rhs = eval(*bin.right);
+    if (rhs.isObject())
+        rhs = rhs.valueOf();
+    // Re-read: evaluating the right side may have changed the variable.
+    slot = nameRef(target, true);
+    if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
+        StringData *data = slot->stringData();
+        if (rhs.isString()) {
+            checkStringLength(data->text.size() + rhs.string().size());
+            data->text += rhs.string();
+        } else {
+            const std::u16string text = rhs.toString();
+            checkStringLength(data->text.size() + text.size());
+            data->text += text;
+        }
+        return true;
+    }
+    Variant left = slot ? *slot : evalName(target);
+    assignTo(*s.target, ops::concat(left, rhs), false);
+    return true;
 }
 
 Interpreter::Flow Interpreter::execIf(const IfStmt &s)

@@ -53,8 +53,8 @@ void Interpreter::ArgBuffer::reserve(std::size_t n)
 {
     count = n;
     if (n > kInline) {
-        moreTemps.resize(n);
-        morePtrs.resize(n);
+        moreTemps = std::make_unique<Variant[]>(n);
+        morePtrs = std::make_unique<Variant *[]>(n);
     }
 }
 
@@ -71,6 +71,7 @@ Interpreter::~Interpreter()
     // Objects going away now may still run Class_Terminate.
     try {
         m_errObject = Ref<Object>();
+        m_globalScope = Ref<Object>();
         m_globals.clearValues();
     } catch (...) {
     }
@@ -254,11 +255,30 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
     if (args.size() != proc->params.size())
         raiseError(RuntimeError::WrongArgumentCount);
     enterCall();
+    // One object holds the frame and what leaving it restores: deep
+    // recursion nests this function, so its frame stays small.
+    struct Call
+    {
+        Interpreter &in;
+        Frame frame;
+        Frame *saved;
+        SlotStack::Mark mark;
+        Variant *values = nullptr;
+        std::size_t n;
+        Ref<Object> keepMe;
+        ~Call()
+        {
+            in.m_frame = saved;
+            --in.m_depth;
+            in.m_stack.release(mark, values, n);
+        }
+    } call{*this, {}, m_frame, m_stack.mark(), nullptr, 0, Ref<Object>(static_cast<Object *>(me))};
+    ++m_depth;
     const std::size_t n = static_cast<std::size_t>(proc->slotCount);
-    const SlotStack::Mark mark = m_stack.mark();
-    Variant *values = nullptr;
     Variant **slots = nullptr;
-    m_stack.allocate(n, values, slots);
+    m_stack.allocate(n, call.values, slots);
+    call.n = n;
+    Variant *values = call.values;
     for (std::size_t i = 0; i < n; ++i)
         slots[i] = &values[i];
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -267,29 +287,11 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
         else
             slots[i] = args[i];
     }
-    Frame frame;
-    frame.slots = slots;
-    frame.proc = proc;
-    frame.me = me;
-    frame.source = proc->source;
-    Frame *saved = m_frame;
-    Ref<Object> keepMe(static_cast<Object *>(me));
-    struct Restore
-    {
-        Interpreter &in;
-        Frame *saved;
-        SlotStack::Mark mark;
-        Variant *values;
-        std::size_t n;
-        ~Restore()
-        {
-            in.m_frame = saved;
-            --in.m_depth;
-            in.m_stack.release(mark, values, n);
-        }
-    } restore{*this, saved, mark, values, n};
-    ++m_depth;
-    m_frame = &frame;
+    call.frame.slots = slots;
+    call.frame.proc = proc;
+    call.frame.me = me;
+    call.frame.source = proc->source;
+    m_frame = &call.frame;
     initSlots(proc->inits, slots, false);
     execBlock(proc->body);
     if (proc->resultSlot >= 0)
@@ -302,6 +304,15 @@ ScriptObject *Interpreter::requireMe() const
     if (!m_frame->me)
         raiseError(RuntimeError::ObjectRequired);
     return m_frame->me;
+}
+
+Ref<Object> Interpreter::meObject()
+{
+    if (m_frame->me)
+        return Ref<Object>(static_cast<Object *>(m_frame->me));
+    if (!m_globalScope)
+        m_globalScope = makeRef<GlobalScopeObject>(*this);
+    return m_globalScope;
 }
 
 Ref<Object> Interpreter::errObject()

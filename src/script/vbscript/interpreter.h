@@ -23,7 +23,7 @@ class ScriptObject;
 // Limits of one engine. The defaults suit an interactive host.
 struct Limits
 {
-    int maxCallDepth = 3000;                 // 28 "Out of stack space" beyond it
+    int maxCallDepth = 10000;                // 28 "Out of stack space" beyond it
     std::size_t stackBudget = 4u << 20;      // bytes of C++ stack a run may use (at most 3/4 of what the thread has left)
     std::chrono::milliseconds timeLimit{0};  // 0: none; past it the run ends with 18
 };
@@ -111,16 +111,16 @@ private:
     // Arguments of one call: pointers to variables (ByRef) or to temporaries.
     struct ArgBuffer
     {
-        static constexpr std::size_t kInline = 6;
+        static constexpr std::size_t kInline = 4;
         Variant temps[kInline];
         Variant *ptrs[kInline];
-        std::vector<Variant> moreTemps;
-        std::vector<Variant *> morePtrs;
+        std::unique_ptr<Variant[]> moreTemps;
+        std::unique_ptr<Variant *[]> morePtrs;
         std::size_t count = 0;
         void reserve(std::size_t n);
         Variant &temp(std::size_t i) { return count > kInline ? moreTemps[i] : temps[i]; }
         Variant *&ptr(std::size_t i) { return count > kInline ? morePtrs[i] : ptrs[i]; }
-        ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.data() : ptrs, count); }
+        ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.get() : ptrs, count); }
     };
 
     // statements (interp_stmt.cpp)
@@ -133,10 +133,12 @@ private:
     Flow execDo(const ast::DoStmt &s);
     Flow execWith(const ast::WithStmt &s);
     void execAssign(const ast::AssignStmt &s);
+    [[gnu::noinline]] bool appendInPlace(const ast::AssignStmt &s);
     void execReDim(const ast::ReDimStmt &s);
     void execErase(const ast::EraseStmt &s);
     void execCall(const ast::CallStmt &s);
     void caught(ScriptException &e, const ast::Pos &pos);
+    [[gnu::noinline]] void resumeAfter(const ast::Pos &pos);
 
     // expressions (interp_expr.cpp)
     Variant eval(const ast::Expr &e);
@@ -147,6 +149,7 @@ private:
     Variant evalNew(const ast::NewExpr &n);
     Variant withObject(const ast::WithExpr &w);
     void evalArgs(const std::vector<ast::ExprPtr> &args, ArgBuffer &buf);
+    Variant *elementRef(const ast::CallExpr &c, Variant &keep);
     Variant *variableRef(const ast::Binding &b, bool forWrite);
     Variant *nameRef(const ast::NameExpr &n, bool forWrite); // 500 names the variable
     Variant indexValue(const Variant &container, ArgRefs args, bool statement);
@@ -161,10 +164,12 @@ private:
     void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
     ScriptObject *requireMe() const;
     Ref<Object> errObject();
+    Ref<Object> meObject(); // the object, or the global scope outside a class
 
     friend class ScriptObject;
     friend class ErrObject;
     friend class ProcRef;
+    friend class GlobalScopeObject;
 
     GlobalTable m_globals;
     std::vector<std::unique_ptr<ast::Program>> m_programs;
@@ -185,6 +190,7 @@ private:
     unsigned m_tick = 0;
     ScriptError m_err;
     Ref<Object> m_errObject;
+    Ref<Object> m_globalScope;
     const Locale *m_locale = nullptr;
     std::map<std::string, std::any, std::less<>> m_extensions;
     std::shared_ptr<bool> m_alive;

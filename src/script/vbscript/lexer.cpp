@@ -161,9 +161,7 @@ std::vector<Token> Lexer::tokenize()
             continue;
         }
         case u'&':
-            if (m_pos + 1 < m_src.size() &&
-                (m_src[m_pos + 1] == u'H' || m_src[m_pos + 1] == u'h' || m_src[m_pos + 1] == u'O' ||
-                 m_src[m_pos + 1] == u'o' || isDigit(m_src[m_pos + 1]))) {
+            if (startsRadixLiteral()) {
                 lexHexOctal(t);
                 out.push_back(std::move(t));
                 continue;
@@ -270,13 +268,35 @@ void Lexer::lexNumber(Token &t)
         isFloat = true;
         ++m_pos;
     } else if (m_pos < m_src.size() && (m_src[m_pos] == u'%' || m_src[m_pos] == u'&') && !isFloat &&
-               !(m_pos + 1 < m_src.size() && (isLetter(m_src[m_pos + 1]) || isDigit(m_src[m_pos + 1])))) {
+               !operandAt(m_pos + 1)) {
         ++m_pos;
     }
     if (m_pos < m_src.size() && isIdentChar(m_src[m_pos]))
         fail(CompileError::ExpectedEndOfStatement, t.line, static_cast<int>(m_pos - m_lineStart));
     t.number = v;
     t.kind = (isFloat || v > 2147483647.0) ? Tok::Float : Tok::Integer;
+}
+
+// A number's '%' or '&' suffix is an operator instead when an operand is
+// glued to it: "1&"a"", "&HFF&x" concatenate.
+bool Lexer::operandAt(std::size_t p) const
+{
+    return p < m_src.size() && (isIdentChar(m_src[p]) || m_src[p] == u'"' || m_src[p] == u'(' || m_src[p] == u'&');
+}
+
+// "&H1F", "&O17", "&17" are numbers; without a digit after the H or O the
+// '&' concatenates ("x" &hi).
+bool Lexer::startsRadixLiteral() const
+{
+    if (m_pos + 2 > m_src.size())
+        return false;
+    const char16_t c = m_src[m_pos + 1];
+    if (isDigit(c))
+        return true;
+    const char16_t d = m_pos + 2 < m_src.size() ? m_src[m_pos + 2] : u'\0';
+    if (c == u'H' || c == u'h')
+        return isDigit(d) || (d >= u'a' && d <= u'f') || (d >= u'A' && d <= u'F');
+    return (c == u'O' || c == u'o') && d >= u'0' && d <= u'7';
 }
 
 void Lexer::lexHexOctal(Token &t)
@@ -311,13 +331,11 @@ void Lexer::lexHexOctal(Token &t)
     if (digits == 0)
         fail(CompileError::InvalidNumber, t.line, t.column);
     bool forceLong = false;
-    if (p < m_src.size() && m_src[p] == u'&') {
+    if (p < m_src.size() && m_src[p] == u'&' && !operandAt(p + 1)) {
         forceLong = true;
         ++p;
     }
-    m_pos = p;
-    if (m_pos < m_src.size() && isIdentChar(m_src[m_pos]))
-        fail(CompileError::ExpectedEndOfStatement, t.line, static_cast<int>(m_pos - m_lineStart));
+    m_pos = p; // a word may follow directly: "&h01or&h02"
     if (!forceLong && v <= 0xFFFF)
         t.number = static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
     else

@@ -27,6 +27,8 @@ private:
     [[noreturn]] void fail(CompileError number, int line, int column) const;
     void lexNumber(Token &t);
     void lexHexOctal(Token &t);
+    bool operandAt(std::size_t p) const;
+    bool startsRadixLiteral() const;
     void lexString(Token &t);
     void lexDate(Token &t);
     void lexIdentifier(Token &t);

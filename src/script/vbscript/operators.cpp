@@ -1,4 +1,5 @@
 #include "operators.h"
+#include "text.h"
 
 #include "array.h"
 #include "errors.h"
@@ -181,7 +182,7 @@ Variant logicalOperand(const Variant &v)
         return logicalOperand(v.valueOf());
     if (v.isString()) {
         const std::u16string &s = v.string();
-        if (s == u"True" || s == u"False")
+        if (s == u"True" || s == u"False" || equalsNoCase(s, u"#TRUE#") || equalsNoCase(s, u"#FALSE#"))
             return Variant::fromBool(v.toBool());
         return Variant::fromLong(v.toLong());
     }
@@ -427,6 +428,8 @@ int compareValues(const Variant &a0, const Variant &b0, bool aLiteral, bool bLit
         int r;
         if (o.isEmpty()) {
             r = compareStrings(s.string(), std::u16string());
+        } else if (aLiteral && bLiteral) {
+            r = 1; // two literals ("true" <> True): the plain rule
         } else if (sIsLeft ? bLiteral : aLiteral) {
             // The number is a literal: the string converts to a number.
             r = compareNumbers(Variant::fromDouble(s.toDouble()), o);

@@ -12,6 +12,20 @@ using namespace ast;
 Parser::Parser(std::u16string_view source) : m_source(source)
 {
     m_tokens = Lexer(source).tokenize();
+    // "Property" is a keyword only where it declares or ends a property
+    // (followed by a word: Property Get/Let/Set; End Property, Exit Property);
+    // elsewhere ("Property = 1", "Dim Property") it is a name.
+    for (std::size_t i = 0; i < m_tokens.size(); ++i) {
+        Token &t = m_tokens[i];
+        if (t.kind != Tok::KwProperty)
+            continue;
+        const Token *next = i + 1 < m_tokens.size() ? &m_tokens[i + 1] : nullptr;
+        const bool declares =
+            next && (next->kind == Tok::KwLet || next->kind == Tok::KwSet || next->kind == Tok::Identifier);
+        const bool ends = i > 0 && (m_tokens[i - 1].kind == Tok::KwEnd || m_tokens[i - 1].kind == Tok::KwExit);
+        if (!declares && !ends)
+            t.kind = Tok::Identifier;
+    }
 }
 
 const Token &Parser::peek(std::size_t k) const
@@ -72,9 +86,11 @@ void Parser::failAt(CompileError number, const Token &t) const
     raiseCompileError(number, t.line, t.column, Lexer::lineText(m_source, t.line));
 }
 
+// A statement also ends where "End Sub", "End If" ... closes its block on
+// the same line ("Function F() F = 1 End Function").
 bool Parser::atStatementEnd() const
 {
-    return at(Tok::NewLine) || at(Tok::Colon) || at(Tok::End);
+    return at(Tok::NewLine) || at(Tok::Colon) || at(Tok::End) || at(Tok::KwEnd);
 }
 
 void Parser::endStatement()
@@ -101,6 +117,7 @@ std::unique_ptr<Program> Parser::parseProgram()
 
 void Parser::parseTopLevel(Program &program)
 {
+    m_program = &program;
     Context ctx;
     while (true) {
         skipSeparators();
@@ -179,6 +196,11 @@ Block Parser::parseBlock(Context &ctx)
         skipSeparators();
         if (atBlockEnd())
             return block;
+        if (ctx.scope == Scope::Global && m_program && (at(Tok::KwSub) || at(Tok::KwFunction))) {
+            // A procedure inside a block of global code is declared all the same.
+            m_program->procs.push_back(parseProcedure(false, true, false));
+            continue;
+        }
         if (at(Tok::KwSub) || at(Tok::KwFunction) || at(Tok::KwClass) || at(Tok::KwProperty) ||
             at(Tok::KwPublic) || at(Tok::KwPrivate) || at(Tok::KwOption))
             fail(CompileError::ExpectedStatement);
@@ -328,12 +350,12 @@ void Parser::parseInlineStatements(Context &ctx, Block &into, bool stopAtElse)
             advance();
             continue;
         }
-        if (at(Tok::KwEnd) && kind(1) == Tok::KwIf) {
-            // "If c Then x End If" on one line is tolerated.
+        if (at(Tok::KwEnd)) {
+            // "If c Then x End If", or the End of the enclosing block, on one line.
             return;
         }
         into.push_back(parseStatement(ctx));
-        if (!atStatementEnd() && !(stopAtElse && at(Tok::KwElse)) && !(at(Tok::KwEnd) && kind(1) == Tok::KwIf))
+        if (!atStatementEnd() && !(stopAtElse && at(Tok::KwElse)))
             fail(CompileError::ExpectedEndOfStatement);
     }
 }
@@ -377,7 +399,7 @@ ast::StmtPtr Parser::parseIf(Context &ctx)
     return s;
 }
 
-// select -> Select Case expr { Case expr { ',' expr } block } [Case Else block] End Select
+// select -> Select Case expr { Case expr { ',' expr } [':'] block } [Case Else block] End Select
 ast::StmtPtr Parser::parseSelect(Context &ctx)
 {
     auto s = std::make_unique<SelectStmt>(pos());
@@ -397,8 +419,7 @@ ast::StmtPtr Parser::parseSelect(Context &ctx)
         do {
             c.values.push_back(parseExpr());
         } while (accept(Tok::Comma));
-        if (!atStatementEnd())
-            fail(CompileError::ExpectedEndOfStatement);
+        // The first statement may follow the values without ':'.
         c.body = parseBlock(ctx);
         s->cases.push_back(std::move(c));
     }

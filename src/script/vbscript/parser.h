@@ -107,6 +107,7 @@ private:
     int m_depth = 0;
     bool m_sawStatement = false;
     bool m_optionExplicit = false;
+    ast::Program *m_program = nullptr; // takes procedures declared inside blocks
 };
 
 } // namespace vbs

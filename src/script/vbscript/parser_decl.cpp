@@ -91,7 +91,7 @@ void Parser::parseParams(ProcDecl &proc)
     expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
 }
 
-// procedure -> (Sub | Function) name params block End (Sub | Function)
+// procedure -> (Sub | Function) name params [':'] block End (Sub | Function)
 //            | Property (Get | Let | Set) name params block End Property
 std::unique_ptr<ProcDecl> Parser::parseProcedure(bool inClass, bool isPublic, bool isDefault)
 {
@@ -135,7 +135,7 @@ std::unique_ptr<ProcDecl> Parser::parseProcedure(bool inClass, bool isPublic, bo
     if (inClass && proc->kind == ProcKind::Sub && !proc->params.empty() &&
         (equalsNoCase(proc->name, u"Class_Initialize") || equalsNoCase(proc->name, u"Class_Terminate")))
         fail(CompileError::ClassEventWithArguments);
-    endStatement();
+    // The body may start on the header's line, with or without ':'.
     Context ctx;
     ctx.scope = Scope::Procedure;
     ctx.procKind = proc->kind;

@@ -91,7 +91,7 @@ ExprPtr Parser::parseInfix(Prec min, ExprPtr lhs)
     return lhs;
 }
 
-// prefix -> Not expr(Not) | - expr(Unary) | + expr(Unary) | postfix
+// prefix -> Not expr(Not) | - prefix | + prefix | postfix
 ExprPtr Parser::parsePrefix()
 {
     const Pos p = pos();
@@ -110,7 +110,9 @@ ExprPtr Parser::parsePrefix()
         return parsePostfix(parsePrimary());
     }
     advance();
-    ExprPtr operand = parseExpr(operandPrec);
+    // '-' and '+' take only their operand ("-3^2" is 9); Not takes an expression.
+    DepthGuard guard(*this);
+    ExprPtr operand = op == UnOp::Not ? parseExpr(operandPrec) : parsePrefix();
     // A negative number literal stays a literal (Const x = -1, comparisons).
     if (op == UnOp::Neg && operand->kind == ExprKind::Literal) {
         auto *lit = static_cast<LiteralExpr *>(operand.get());
@@ -127,7 +129,7 @@ ExprPtr Parser::parsePrefix()
     return e;
 }
 
-// postfix -> primary { '.' name | '(' [args] ')' }
+// postfix -> primary { '.' name | '(' [args] ')' }   ('(' after Me or (expr): its default member)
 ExprPtr Parser::parsePostfix(ExprPtr e)
 {
     while (true) {
@@ -142,7 +144,7 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
             e->depth = d;
         } else if (at(Tok::LParen)) {
             if (e->kind != ExprKind::Name && e->kind != ExprKind::Member && e->kind != ExprKind::Call &&
-                e->kind != ExprKind::With)
+                e->kind != ExprKind::With && e->kind != ExprKind::Me && e->kind != ExprKind::Paren)
                 return e;
             const Pos p = pos();
             advance();

@@ -152,7 +152,11 @@ public:
             if (isNullArg(args, 0))
                 return Variant::null();
             const std::u16string subject = argString(args, 0);
-            const std::u16string with = argString(args, 1);
+            // The replacement converts as a COM string does: True is "-1".
+            const Variant withValue = argValue(args, 1);
+            const std::u16string with = withValue.type() == Variant::Type::Boolean
+                                            ? std::u16string(withValue.boolValue() ? u"-1" : u"0")
+                                            : withValue.toString();
             return text(run([&](const Regex &re) { return re.replace(subject, with, m_global, maxStringLength()); }));
         }
         unsupported();

@@ -131,8 +131,12 @@ void Resolver::declareGlobals(Program &program)
         program.classSlots.emplace_back(slot, cls.get());
         declareClass(*cls);
     }
+    std::unordered_set<std::u16string> procNames;
     for (auto &proc : program.procs) {
-        const int slot = declare(proc->name, proc->pos);
+        // A procedure defined again replaces the earlier one (installed in order).
+        const std::u16string folded = foldCase(proc->name);
+        const int slot = procNames.insert(folded).second ? declare(proc->name, proc->pos)
+                                                         : m_globals.find(folded);
         program.procSlots.emplace_back(slot, proc.get());
     }
     forEachStatement(program.body, [&](Stmt &st) {
@@ -433,10 +437,7 @@ void Resolver::expr(Expr *e, Scope &s)
             w.binding = s.withStack.back();
         break;
     }
-    case ExprKind::Me:
-        if (!s.cls)
-            fail(CompileError::InvalidUseOfMe, e->pos);
-        break;
+    case ExprKind::Me: break; // outside a class: the global scope
     case ExprKind::New: break;
     case ExprKind::Unary: expr(static_cast<UnaryExpr &>(*e).operand.get(), s); break;
     case ExprKind::Binary: {

@@ -196,15 +196,24 @@ Variant ErrObject::get(std::u16string_view name, ArgRefs args)
         const long number = args[0]->valueOf().toLong();
         if (number == 0)
             raiseError(RuntimeError::InvalidProcedureCall);
+        // A field not passed keeps what Err holds, when it holds something.
         ScriptError raised = runtimeError(number);
         if (present(1))
             raised.source = args[1]->valueOf().toString();
+        else if (!e.source.empty())
+            raised.source = e.source;
         if (present(2))
             raised.description = args[2]->valueOf().toString();
+        else if (!e.description.empty())
+            raised.description = e.description;
         if (present(3))
             raised.helpFile = args[3]->valueOf().toString();
+        else if (!e.helpFile.empty())
+            raised.helpFile = e.helpFile;
         if (present(4))
             raised.helpContext = args[4]->valueOf().toLong();
+        else if (e.helpContext)
+            raised.helpContext = e.helpContext;
         throw ScriptException(std::move(raised));
     }
     raiseError(RuntimeError::MemberNotSupported);
@@ -230,6 +239,37 @@ void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value
         e.helpContext = value.toLong();
     else
         raiseError(RuntimeError::MemberNotSupported);
+}
+
+// --- Me outside a class --------------------------------------------------------
+
+GlobalScopeObject::GlobalScopeObject(Interpreter &interp) : m_interp(interp), m_alive(interp.aliveToken()) {}
+
+Variant GlobalScopeObject::get(std::u16string_view name, ArgRefs args)
+{
+    if (!*m_alive)
+        raiseError(RuntimeError::MemberNotSupported);
+    const int slot = m_interp.m_globals.find(foldCase(name));
+    if (name.empty() || slot < 0)
+        raiseError(RuntimeError::MemberNotSupported);
+    GlobalSlot &g = m_interp.m_globals[slot];
+    if (g.proc)
+        return m_interp.callProcedure(g.proc, nullptr, args);
+    if (!g.defined || g.cls)
+        raiseError(RuntimeError::MemberNotSupported);
+    return m_interp.indexValue(g.value, args, false);
+}
+
+void GlobalScopeObject::let(std::u16string_view name, ArgRefs args, const Variant &value)
+{
+    const int slot = *m_alive && !name.empty() && args.empty() ? m_interp.m_globals.find(foldCase(name)) : -1;
+    if (slot < 0 || m_interp.m_globals[slot].proc || m_interp.m_globals[slot].cls)
+        raiseError(RuntimeError::MemberNotSupported);
+    GlobalSlot &g = m_interp.m_globals[slot];
+    if (g.isConst)
+        raiseError(RuntimeError::IllegalAssignment);
+    g.value = value;
+    g.defined = true;
 }
 
 // --- GetRef ------------------------------------------------------------------

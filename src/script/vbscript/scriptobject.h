@@ -60,6 +60,21 @@ private:
     std::shared_ptr<bool> m_alive;
 };
 
+// What Me is outside a class: the global scope, whose procedures and
+// variables are its members.
+class GlobalScopeObject final : public Object
+{
+public:
+    explicit GlobalScopeObject(Interpreter &interp);
+    std::u16string typeName() const override { return u"Object"; }
+    Variant get(std::u16string_view name, ArgRefs args) override;
+    void let(std::u16string_view name, ArgRefs args, const Variant &value) override;
+
+private:
+    Interpreter &m_interp;
+    std::shared_ptr<bool> m_alive;
+};
+
 // What GetRef returns: calling its default member calls the procedure.
 class ProcRef final : public Object
 {

@@ -145,7 +145,19 @@ std::size_t findText(std::u16string_view hay, std::u16string_view needle, std::s
         return std::u16string::npos;
     if (mode == CompareMode::Binary)
         return hay.find(needle, start);
-    return folded(hay, mode).find(folded(needle, mode), start);
+    // Compare folded characters in place: the cost grows with the distance
+    // searched, not with the length of the text.
+    const std::u16string n = folded(needle, mode);
+    if (n.size() > hay.size())
+        return std::u16string::npos;
+    for (std::size_t i = start; i + n.size() <= hay.size(); ++i) {
+        std::size_t k = 0;
+        while (k < n.size() && lowerChar(hay[i + k]) == n[k])
+            ++k;
+        if (k == n.size())
+            return i;
+    }
+    return std::u16string::npos;
 }
 
 std::size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, std::size_t limit,
@@ -154,7 +166,7 @@ std::size_t findTextReverse(std::u16string_view hay, std::u16string_view needle,
     if (limit > hay.size())
         return std::u16string::npos;
     if (needle.empty())
-        return limit;
+        return limit == 0 ? std::u16string::npos : limit - 1;
     if (needle.size() > limit)
         return std::u16string::npos;
     const std::u16string h = folded(hay.substr(0, limit), mode);

@@ -59,7 +59,7 @@ TEST(Strings, FindReverse)
     EXPECT_EQ(findTextReverse(u"abcabc", u"bc", 5, B), 1u);
     EXPECT_EQ(findTextReverse(u"abcabc", u"BC", 6, T), 4u);
     EXPECT_EQ(findTextReverse(u"abcabc", u"BC", 6, B), npos);
-    EXPECT_EQ(findTextReverse(u"abc", u"", 2, B), 2u);
+    EXPECT_EQ(findTextReverse(u"abc", u"", 2, B), 1u); // found at the start position
     EXPECT_EQ(findTextReverse(u"abc", u"c", 10, B), npos);
     EXPECT_EQ(findTextReverse(u"", u"a", 0, B), npos);
 }

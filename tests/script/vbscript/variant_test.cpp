@@ -63,7 +63,7 @@ const Row rows[] = {
     {"CStr_Date_Only", [] { return Variant::fromDate(43832); }, "1/2/2020", "Date", 0},
     {"CStr_Date_Time", [] { return Variant::fromDate(43832.75); }, "1/2/2020 6:00:00 PM", "Date", 0},
     {"CStr_Time_Only", [] { return Variant::fromDate(0.5); }, "12:00:00 PM", "Date", 0},
-    {"CStr_Date_Zero", [] { return Variant::fromDate(0); }, "12/30/1899", "Date", 0},
+    {"CStr_Date_Zero", [] { return Variant::fromDate(0); }, "12:00:00 AM", "Date", 0},
     {"CStr_Null", [] { return Variant(Variant::null().toString()); }, "", "", 94},
     {"CBool_String_True", [] { return Variant::fromBool(s(u"true").toBool()); }, "True", "Boolean", 0},
     {"CBool_String_Number", [] { return Variant::fromBool(s(u"0").toBool()); }, "False", "Boolean", 0},

@@ -1,4 +1,6 @@
-' expect: 1031 1031 1031 1025
+' expect: 1031 1023 1023 1025
+' Too many digits is an invalid number; '&H' without a hex digit is the '&'
+' operator (then an expression is missing); a letter after the digits ends the number.
 Function Main()
     Dim r
     On Error Resume Next

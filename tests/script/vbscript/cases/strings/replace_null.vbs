@@ -1,4 +1,4 @@
-' expect: True
+' expect-error: 94
 Function Main()
-    Main = IsNull(Replace(Null, "a", "b"))
+    Main = Replace(Null, "a", "b")
 End Function

@@ -1,4 +1,4 @@
-' expect: 1
+' expect: 2
 Sub Inc(x)
   x = x + 1
 End Sub

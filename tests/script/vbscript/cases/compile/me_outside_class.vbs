@@ -1,5 +1,0 @@
-' expect-compile-error: 1037
-' expect-line: 4
-Function Main()
-  Set Main = Me
-End Function
