@@ -129,7 +129,7 @@ void frmEditEvents::BuildToolBar()
             auto *list = new QComboBox;
             list->setObjectName(id);
             list->setToolTip(text);
-            list->setMinimumContentsLength(10);
+            list->setMinimumContentsLength(8);
             list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             connect(list, &QComboBox::activated, this, [this, id] { ssToolEvents_CtlClick(id); });
             (id == QLatin1String("ID_Events") ? cmbEvents : cmbLanguage) = list;
@@ -146,7 +146,6 @@ void frmEditEvents::BuildToolBar()
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
     cmbLanguage->addItems({QStringLiteral("VBScript"), QStringLiteral("JScript")});
-    cmbLanguage->setMinimumContentsLength(8);
 }
 
 void frmEditEvents::setVisible(bool visible)
@@ -170,6 +169,8 @@ void frmEditEvents::Form_Load()
     }
     ApplySkin();
     ChangeLanguage();
+    // Opens wide enough for the whole bar in the language on view.
+    resize(qMax(width(), ssToolEvents->sizeHint().width()), height());
 }
 
 void frmEditEvents::ApplySkin()
