@@ -170,6 +170,7 @@ bool EditorWindow::load(const QString &jobText, const QString &path)
     // Filling the editor colourises the panes, which reports changes: the job
     // as loaded is not modified.
     m_notifier.resetCount();
+    m_savedJobText = currentJobText();
     setWindowModified(false);
     updateTitle();
     return true;
@@ -219,6 +220,7 @@ bool EditorWindow::writeJob(const QString &path)
         return false;
     }
     m_path = path;
+    m_savedJobText = text;
     setWindowModified(false);
     updateTitle();
     return true;
@@ -235,9 +237,23 @@ bool EditorWindow::saveAs()
     return !path.isEmpty() && writeJob(path);
 }
 
+QString EditorWindow::currentJobText() const
+{
+    try {
+        return m_editor ? m_editor->Engine_GetData() : QString();
+    } catch (...) {
+        return {};
+    }
+}
+
+bool EditorWindow::isModified() const
+{
+    return isWindowModified() || (m_editor && currentJobText() != m_savedJobText);
+}
+
 bool EditorWindow::confirmDiscard()
 {
-    if (!isWindowModified())
+    if (!isModified())
         return true;
     const QString name = m_path.isEmpty() ? tr("the new job") : QFileInfo(m_path).fileName();
     switch (ui::MsgBox(tr("Save the changes to %1?").arg(name), ui::YesNoCancel | ui::Question, appTitle)) {
@@ -256,6 +272,13 @@ void EditorWindow::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+bool EditorWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowUnblocked && !isWindowModified() && isModified())
+        setWindowModified(true);
+    return QMainWindow::event(event);
 }
 
 void EditorWindow::updateTitle()

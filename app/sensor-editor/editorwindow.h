@@ -35,17 +35,25 @@ public:
     bool saveAs();
 
     UCScript *editor() const { return m_editor; }
-    bool isModified() const { return isWindowModified(); }
+    // True when the job differs from the file: a change the editor reported,
+    // or one it does not report (the Events editor writes into the job
+    // itself), seen by comparing the job the editor would give now with
+    // the one it gave when loaded or last saved.
+    bool isModified() const;
     // Brings the editor page with `key` ("General", "EvaluationData") to the front.
     void showPage(const QString &key);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Back from a modal dialog of the editor: the title marks a change it made.
+    bool event(QEvent *event) override;
 
 private:
     bool load(const QString &jobText, const QString &path);
     bool writeJob(const QString &path);
     bool confirmDiscard();
+    // The job as the editor would give it now; empty when it cannot.
+    QString currentJobText() const;
     void buildMenus();
     void fillLanguageMenu();
     void changeLanguage(const QString &languageId);
@@ -57,6 +65,7 @@ private:
     QString m_languageId;
     QString m_skinName;
     QString m_path;
+    QString m_savedJobText;   // the job as loaded or last saved
     hostkit::CallbackNotifier m_notifier;
     std::unique_ptr<host::Skin> m_skin;
     std::unique_ptr<host::Skin> m_previousSkin;   // kept while an editor may still refer to it

@@ -115,6 +115,8 @@ public:
     void EditDocumentation();
     // The "Evaluate" tool: runs the scripts and shows the outcome in frmResultTest.
     void EvaluateScripts();
+    // The click of cmdEvents: the Events editor on the level tab on view.
+    void EditEvents();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

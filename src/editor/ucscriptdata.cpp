@@ -3,11 +3,11 @@
 
 #include "keyedtabwidget.h"
 #include "numericbox.h"
-#include "scripttext.h"
 
 #include "errorcore/error.h"
 #include "common/regional.h"
 #include "common/showerror.h"
+#include "dialogs/scripttext.h"
 #include "host/jobdata.h"
 #include "host/jobsectioneditor.h"
 #include "host/registry.h"

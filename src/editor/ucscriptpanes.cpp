@@ -6,40 +6,16 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
+#include "dialogs/scriptpane.h"
 #include "host/colorizer.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QTextCursor>
 #include <QTextEdit>
-
-namespace {
-
-QClipboard *clipboard()
-{
-    QClipboard *board = QGuiApplication::clipboard();
-    if (!board)
-        throw Error::fromNumber(521);   // "Can't open Clipboard"
-    return board;
-}
-
-// A selection as plain text: Qt marks line ends inside a selection with
-// paragraph separators.
-QString plainSelection(const QTextCursor &cursor)
-{
-    QString text = cursor.selectedText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
-}
-
-} // namespace
 
 QTextEdit *UCScript::CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList) const
 {
@@ -117,12 +93,7 @@ void UCScript::ColorizeCode(bool pGeneral, const QString &pKey)
         QTextEdit *pane = CurrentPane(pGeneral, pKey);
         if (!pane)
             return;
-        const int caret = pane->textCursor().selectionStart();
-        const QString richText = colorizer->ParseCode(pane->toPlainText());
-        pane->setHtml(richText);
-        QTextCursor cursor = pane->textCursor();
-        cursor.setPosition(qMin(caret, pane->document()->characterCount() - 1));
-        pane->setTextCursor(cursor);
+        colorizeScript(*pane, *colorizer);
     });
 }
 
@@ -130,7 +101,7 @@ void UCScript::Copy(bool pGeneral)
 {
     reporting(" frmJob.Copy() ", QString(), [&] {
         if (QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey()))
-            clipboard()->setText(plainSelection(pane->textCursor()));
+            copyScript(*pane);
     });
 }
 
@@ -138,14 +109,8 @@ void UCScript::Cut(bool pGeneral)
 {
     reporting(" frmJob.Cut() ", QString(), [&] {
         QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
-        if (!pane)
-            return;
-        QTextCursor cursor = pane->textCursor();
-        clipboard()->setText(plainSelection(cursor));
-        if (cursor.hasSelection()) {
-            cursor.removeSelectedText();
-            pane->setTextCursor(cursor);
-        }
+        if (pane)
+            cutScript(*pane);
     });
 }
 
@@ -153,12 +118,8 @@ void UCScript::Paste(bool pGeneral)
 {
     reporting(" frmJob.Paste() ", QString(), [&] {
         QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
-        if (!pane)
-            return;
-        const QString text = clipboard()->text();
-        QTextCursor cursor = pane->textCursor();
-        cursor.insertText(text);
-        pane->setTextCursor(cursor);
+        if (pane)
+            pasteScript(*pane);
     });
 }
 

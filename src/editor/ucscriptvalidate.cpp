@@ -3,10 +3,10 @@
 #include "ucscript.h"
 
 #include "keyedtabwidget.h"
-#include "scripttext.h"
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
+#include "dialogs/scripttext.h"
 #include "platform/ui/msgbox.h"
 
 #include <QCheckBox>

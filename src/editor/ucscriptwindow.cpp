@@ -8,12 +8,12 @@
 #include "skipstep.h"
 
 #include "errorcore/error.h"
+#include "dialogs/scriptpane.h"
 #include "platform/ui/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,19 +67,6 @@ Control *placed(Control *control, const char *name, int left, int top, int width
     control->setObjectName(QLatin1String(name));
     place(control, left, top, width, height);
     return control;
-}
-
-// The monospaced font of the script panes: "Courier New", or the closest
-// fixed-pitch family this system has.
-QFont scriptFont()
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(9);
-    return font;
 }
 
 // A layout step: sizes in twips; a negative size or one past what a widget
@@ -188,13 +175,8 @@ int UCScript::toolBarHeight() const
 
 QTextEdit *UCScript::newScriptPane(const QString &name, QWidget *parent)
 {
-    auto *pane = new QTextEdit(parent);
+    auto *pane = new ScriptPane(parent);
     pane->setObjectName(name);
-    pane->setFont(scriptFont());
-    pane->setTabStopDistance(4 * QFontMetricsF(pane->font()).horizontalAdvance(QLatin1Char(' ')));
-    pane->setAcceptRichText(false);
-    pane->setLineWrapMode(QTextEdit::NoWrap);
-    pane->setContextMenuPolicy(Qt::NoContextMenu);
     pane->viewport()->installEventFilter(this);
     return pane;
 }
@@ -442,6 +424,8 @@ void UCScript::ConnectEvents()
     connect(cmdColorizeCode, &QToolButton::clicked, this, [this] {
         guardedEvent([&] { ColorizeCode(false, ssTabValues->selectedKey()); });
     });
-    // cmdEvents, cmdWizard and cmdWizardValues open the Events editor and the
-    // two wizards, which are not part of the editor yet: their clicks do nothing.
+    // The dialog launchers (each reports its own failures).
+    connect(cmdEvents, &QToolButton::clicked, this, [this] { guardedEvent([&] { EditEvents(); }); });
+    // cmdWizard and cmdWizardValues open the two wizards, which are not part
+    // of the editor yet: their clicks do nothing.
 }

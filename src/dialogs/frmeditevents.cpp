@@ -1,0 +1,430 @@
+#include "frmeditevents.h"
+
+#include "scriptpane.h"
+#include "scripttext.h"
+
+#include "errorcore/error.h"
+#include "common/skinapply.h"
+#include "common/skincolors.h"
+#include "common/windowlanguage.h"
+#include "host/colorizer.h"
+#include "host/languagereader.h"
+#include "host/registry.h"
+#include "model/csensor.h"
+#include "model/evallevels.h"
+#include "platform/ui/controlcolors.h"
+#include "platform/ui/msgbox.h"
+#include "platform/ui/twips.h"
+#include "script/scriptcontrol.h"
+#include "tools/scripterrorreport.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString section = QStringLiteral("frmEditEvents");
+
+enum class ToolKind { Button, Label, List, Separator };
+
+// The tools of the bar "EventsEditor", left to right: id, default text, picture.
+struct ToolDef
+{
+    ToolKind kind;
+    const char *id;
+    const char *text;
+    const char *picture;
+};
+
+constexpr ToolDef eventTools[] = {
+    {ToolKind::Button, "ID_Ok", "Ok", "ok"},
+    {ToolKind::Button, "ID_Cancel", "Cancel", "cancel"},
+    {ToolKind::Separator, nullptr, nullptr, nullptr},
+    {ToolKind::Label, "ID_EventsLabel", "Events", "events"},
+    {ToolKind::List, "ID_Events", "Events", "events"},
+    {ToolKind::Separator, nullptr, nullptr, nullptr},
+    {ToolKind::Button, "ID_Cut", "Cut", "cut"},
+    {ToolKind::Button, "ID_Copy", "Copy", "copy"},
+    {ToolKind::Button, "ID_Paste", "Paste", "paste"},
+    {ToolKind::Button, "ID_ColorizeCode", "ColorizeCode", "colorize"},
+    {ToolKind::Button, "ID_CheckSyntax", "Check Syntax", "checksyntax"},
+    {ToolKind::List, "ID_Language", "Language", "language"},
+};
+
+// The pane tools show their picture only; their text is the tip.
+bool pictureOnly(const QString &id)
+{
+    return id != QLatin1String("ID_Ok") && id != QLatin1String("ID_Cancel");
+}
+
+} // namespace
+
+frmEditEvents::frmEditEvents(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(section);
+    setWindowTitle(QStringLiteral("Events Editions"));
+    setModal(true);
+    setSizeGripEnabled(true);
+
+    for (const ToolDef &tool : eventTools)
+        if (tool.id)
+            imgToolbar.insert(QLatin1String(tool.id),
+                              QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(tool.picture))));
+
+    BuildToolBar();
+    rtfScript = new ScriptPane(this);
+    rtfScript->setObjectName(QStringLiteral("rtfScript"));
+
+    // The pane fills the client area below the bar, whatever the window's size.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ssToolEvents);
+    layout->addWidget(rtfScript, 1);
+
+    setMinimumSize(ui::twipsToPixels(4500), ui::twipsToPixels(2400));
+    resize(ui::twipsToPixels(8925), ui::twipsToPixels(6135));
+}
+
+frmEditEvents::~frmEditEvents() = default;
+
+void frmEditEvents::BuildToolBar()
+{
+    ssToolEvents = new QToolBar(QStringLiteral("EventsEditor"), this);
+    ssToolEvents->setObjectName(QStringLiteral("ssToolEvents"));
+    ssToolEvents->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    ssToolEvents->setIconSize(QSize(16, 16));
+    ssToolEvents->setMovable(false);
+    ssToolEvents->setFloatable(false);
+    ssToolEvents->setAutoFillBackground(true);
+
+    for (const ToolDef &def : eventTools) {
+        if (def.kind == ToolKind::Separator) {
+            ssToolEvents->addSeparator();
+            continue;
+        }
+        const QString id = QLatin1String(def.id);
+        const QString text = QLatin1String(def.text);
+        QAction *tool = nullptr;
+        switch (def.kind) {
+        case ToolKind::Button:
+            tool = ssToolEvents->addAction(text);
+            connect(tool, &QAction::triggered, this, [this, id] { ssToolEvents_ToolClick(id); });
+            break;
+        case ToolKind::Label:
+            lblEventsLabel = new QLabel(text);
+            lblEventsLabel->setObjectName(id);
+            lblEventsLabel->setContentsMargins(6, 0, 4, 0);
+            tool = ssToolEvents->addWidget(lblEventsLabel);
+            break;
+        case ToolKind::List: {
+            auto *list = new QComboBox;
+            list->setObjectName(id);
+            list->setToolTip(text);
+            list->setMinimumContentsLength(8);
+            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            connect(list, &QComboBox::activated, this, [this, id] { ssToolEvents_CtlClick(id); });
+            (id == QLatin1String("ID_Events") ? cmbEvents : cmbLanguage) = list;
+            tool = ssToolEvents->addWidget(list);
+            break;
+        }
+        case ToolKind::Separator:
+            break;
+        }
+        tool->setObjectName(id);
+        tool->setText(text);
+        tool->setToolTip(text);
+        if (auto *button = qobject_cast<QToolButton *>(ssToolEvents->widgetForAction(tool)); button && pictureOnly(id))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    cmbLanguage->addItems({QStringLiteral("VBScript"), QStringLiteral("JScript")});
+}
+
+void frmEditEvents::setVisible(bool visible)
+{
+    if (visible && !m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    QDialog::setVisible(visible);
+}
+
+void frmEditEvents::Form_Load()
+{
+    m_loading = true;
+    for (QAction *tool : ssToolEvents->actions()) {
+        try {
+            if (!tool->objectName().isEmpty())
+                tool->setIcon(imgToolbar.value(tool->objectName()));
+        } catch (...) {
+        }
+    }
+    ApplySkin();
+    ChangeLanguage();
+    // Opens wide enough for the whole bar in the language on view.
+    resize(qMax(width(), ssToolEvents->sizeHint().width()), height());
+}
+
+void frmEditEvents::ApplySkin()
+{
+    ApplySkinColor(GetToolbarBackColor, gSkin, [&](const QColor &color) { ui::setBackColor(*ssToolEvents, color); });
+    ApplySkinColor(GetToolbarColorFont, gSkin, [&](const QColor &color) { ui::setForeColor(*ssToolEvents, color); });
+    ApplySkinColor(GetFormBackColor, gSkin, [&](const QColor &color) { ui::setBackColor(*this, color); });
+}
+
+void frmEditEvents::ChangeLanguage()
+{
+    handleEvent(" frmEditEvents.ChangeLanguage() ", [&] {
+        const std::unique_ptr<host::LanguageReader> reader = OpenLanguage(gInterfaceLanguage, gPathData);
+        if (!reader)
+            return;
+        SetLanguageText(*reader, section, QStringLiteral("Caption"), [&](const QString &text) { setWindowTitle(text); });
+        SetLanguageText(*reader, section, QStringLiteral("MsgSaveChanges"),
+                        [&](const QString &text) { MsgSaveChanges = text; });
+        for (QAction *tool : ssToolEvents->actions()) {
+            const QString id = tool->objectName();
+            if (id.isEmpty())
+                continue;
+            SetLanguageText(*reader, section, id, [&](const QString &text) {
+                tool->setText(text);
+                tool->setToolTip(text);
+                if (auto *widget = ssToolEvents->widgetForAction(tool)) {
+                    widget->setToolTip(text);
+                    if (auto *label = qobject_cast<QLabel *>(widget))
+                        label->setText(text);
+                }
+            });
+        }
+    });
+}
+
+bool frmEditEvents::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowDeactivate:
+        if (!m_activating)
+            m_leftWindow = true;
+        break;
+    case QEvent::WindowActivate:
+        if (m_leftWindow) {
+            m_leftWindow = false;
+            Form_Activate();
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(event);
+}
+
+void frmEditEvents::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void frmEditEvents::Form_Activate()
+{
+    if (!m_loading)
+        return;
+    m_activating = true;
+    handleEvent(" frmEditEvents.Form_Activate() ", [&] {
+        InitData();
+        if (cmbEvents->count() > 0)
+            SelectItem(*cmbEvents, 0);
+        m_loading = false;
+    });
+    m_activating = false;
+}
+
+void frmEditEvents::InitData()
+{
+    passing(" frmEditEvents.InitData() ", [&] {
+        m_currentEvent.reset();
+        cEvalData level;
+        if (const EvalLevelName *levelName = findEvalLevel(ValueKey)) {
+            level = sensor().GetEvalData(levelName->type);
+            setWindowTitle(windowTitle() + QStringLiteral(" - ") + levelName->captionText());
+        }
+        m_workingCopy = cEvalData();
+        m_workingCopy.SetEvalDataXML(level.GetEvalDataXML().cloneNode(true));
+        cmbEvents->clear();
+        for (const cEvent &event : m_workingCopy.oEvents.GetEventsAsCollection())
+            cmbEvents->addItem(event.GetName());
+    });
+}
+
+void frmEditEvents::SaveData()
+{
+    passing(" frmEditEvents.SaveData() ", [&] {
+        if (m_loading || !m_currentEvent)
+            return;
+        m_currentEvent->SetEvalCode(scriptText(rtfScript));
+        m_currentEvent->SetLanguage(cmbLanguage->currentText());
+    });
+}
+
+void frmEditEvents::SelectItem(QComboBox &pList, int pIndex)
+{
+    pList.setCurrentIndex(pIndex);
+    ssToolEvents_CtlClick(pList.objectName());
+}
+
+void frmEditEvents::ssToolEvents_CtlClick(const QString &pId)
+{
+    handleEvent(" frmEditEvents.ssToolEvents_CtlClick() ", [&] {
+        if (pId == QLatin1String("ID_Events")) {
+            SaveData();
+            m_currentEvent = m_workingCopy.oEvents.GetEvent(cmbEvents->currentText());
+            setScriptText(rtfScript, m_currentEvent->GetEvalCode());
+            const int match = cmbLanguage->findText(m_currentEvent->GetLanguage(),
+                                                    Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (match >= 0)
+                SelectItem(*cmbLanguage, match);
+            ColorizeCode();
+        } else if (pId == QLatin1String("ID_Language")) {
+            SaveData();
+        }
+    });
+}
+
+void frmEditEvents::ssToolEvents_ToolClick(const QString &pId)
+{
+    handleEvent(" frmEditEvents.ssToolEvents_ToolClick() ", [&] {
+        const struct {
+            const char *id;
+            void (frmEditEvents::*operation)();
+        } operations[] = {
+            {"ID_Copy", &frmEditEvents::Copy},
+            {"ID_Cut", &frmEditEvents::Cut},
+            {"ID_Paste", &frmEditEvents::Paste},
+            {"ID_ColorizeCode", &frmEditEvents::ColorizeCode},
+            {"ID_CheckSyntax", &frmEditEvents::CheckSyntax},
+            {"ID_Ok", &frmEditEvents::Ok},
+            {"ID_Cancel", &frmEditEvents::CloseWithoutSaving},
+        };
+        for (const auto &operation : operations)
+            if (pId == QLatin1String(operation.id))
+                (this->*operation.operation)();
+    });
+}
+
+void frmEditEvents::ColorizeCode()
+{
+    passing(" frmEditEvents.ColorizeCode() ", [&] {
+        const std::unique_ptr<host::Colorizer> colorizer = host::colorizers().create();
+        colorizeScript(*rtfScript, *colorizer);
+    });
+}
+
+void frmEditEvents::Copy()
+{
+    passing(" frmEditEvents.Copy() ", [&] { copyScript(*rtfScript); });
+}
+
+void frmEditEvents::Cut()
+{
+    passing(" frmEditEvents.Cut() ", [&] { cutScript(*rtfScript); });
+}
+
+void frmEditEvents::Paste()
+{
+    passing(" frmEditEvents.Paste() ", [&] { pasteScript(*rtfScript); });
+}
+
+bool frmEditEvents::CheckScript(QString &pReport)
+{
+    try {
+        if (!m_scriptControl)
+            m_scriptControl = std::make_unique<::ScriptControl>();
+        m_scriptControl->setLanguage(cmbLanguage->currentText());
+        m_scriptControl->addCode(rtfScript->toPlainText());
+    } catch (...) {
+        // A script that does not compile is the outcome read below.
+    }
+    if (m_scriptControl && m_scriptControl->error().Number != 0) {
+        pReport = scriptErrorReport(m_scriptControl->error());
+        return false;
+    }
+    return true;
+}
+
+void frmEditEvents::CheckSyntax()
+{
+    passing(" frmEditEvents.CheckSyntax() ", [&] {
+        QString report;
+        if (CheckScript(report))
+            ui::MsgBox(QStringLiteral("Script Ok!"), ui::OkOnly | ui::Information, windowTitle());
+        else
+            ui::MsgBox(QStringLiteral("Code Error.") + QLatin1Char('\r') + report, ui::OkOnly | ui::Information,
+                       windowTitle());
+    });
+}
+
+void frmEditEvents::Ok()
+{
+    passing(" frmEditEvents.Ok() ", [&] {
+        SaveData();
+        if (const EvalLevelName *level = findEvalLevel(ValueKey))
+            sensor().UpdateEvalData(level->type, m_workingCopy.GetEvalDataXML().cloneNode(true));
+        accept();
+    });
+}
+
+void frmEditEvents::CloseWithoutSaving()
+{
+    reject();
+}
+
+void frmEditEvents::QueryUnload()
+{
+    const int answer = ui::MsgBox(MsgSaveChanges, ui::YesNo | ui::Question, windowTitle());
+    if (answer == ui::Yes)
+        handleEvent(" frmEditEvents.Form_QueryUnload() ", [&] { Ok(); });
+    if (isVisible())
+        CloseWithoutSaving();
+}
+
+void frmEditEvents::closeEvent(QCloseEvent *event)
+{
+    if (!event->spontaneous()) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    QueryUnload();
+    event->accept();
+}
+
+void frmEditEvents::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        QueryUnload();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmEditEvents::handleEvent(const char *tag, const std::function<void()> &body)
+{
+    try {
+        reporting(tag, QString(), body);
+    } catch (...) {
+        // The error report itself failed: nothing more can be done here.
+    }
+}
+
+cSensor &frmEditEvents::sensor() const
+{
+    if (!gSensor)
+        throw Error::fromNumber(91);
+    return *gSensor;
+}
