@@ -4,6 +4,7 @@
 #include "reportcapture.h"
 #include "testsupport.h"
 
+#include "dialogs/connectiondialog.h"
 #include "dialogs/frmwizard.h"
 #include "hostkit/referenceobjects.h"
 #include "platform/ui/modal.h"
@@ -230,6 +231,55 @@ TEST_F(Wizard, CancelAndEscCancelAndLeaveNoCode)
         EXPECT_TRUE(wizard.Code().isEmpty());
     }
 }
+
+struct EditCase
+{
+    const char *name, *box;
+    bool confirm;          // Ok in the connection dialog after choosing PostgreSQL on host "db"
+    const char *shown;     // what the connection dialog was given
+    const char *after;     // the box afterwards
+    bool testEnabled;
+};
+
+class WizardEdit : public Wizard, public ::testing::WithParamInterface<EditCase>
+{
+};
+
+TEST_P(WizardEdit, TheConnectionDialogEditsTheTrimmedStringAndCancelStillTrims)
+{
+    const EditCase &c = GetParam();
+    QString shownInDialog;
+    run([&](QWidget &wizard) {
+        named<QTextEdit>(wizard, "rtfCnnString")->setPlainText(QString::fromUtf8(c.box));
+        ui::ScopedModalHandler connection([&](QDialog &shown) {
+            shown.show();
+            shownInDialog = static_cast<ConnectionDialog &>(shown).InitialString;
+            if (c.confirm) {
+                named<QComboBox>(shown, "cmbProvider")->setCurrentText(QStringLiteral("PostgreSQL"));
+                named<QLineEdit>(shown, "txtHost")->setText(QStringLiteral("db"));
+                click(shown, "cmdOk");
+            } else {
+                click(shown, "cmdCancel");
+            }
+            return shown.result();
+        });
+        click(wizard, "cmdEditCnnString");
+        EXPECT_EQ(named<QTextEdit>(wizard, "rtfCnnString")->toPlainText(), QString::fromUtf8(c.after));
+        EXPECT_EQ(named<QPushButton>(wizard, "cmdTestCnnString")->isEnabled(), c.testEnabled);
+    });
+    EXPECT_EQ(shownInDialog, QString::fromUtf8(c.shown));
+    EXPECT_TRUE(capture.boxes.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Algorithm, WizardEdit,
+    ::testing::Values(EditCase{"NewCancelled", "", false, "", "", false},
+                      EditCase{"NewConfirmed", "", true, "", "Provider=PostgreSQL;Host=db", true},
+                      EditCase{"CancelledLeavesTheTrimmedText", "  Data Source=a.db  ", false, "Data Source=a.db",
+                               "Data Source=a.db", true},
+                      EditCase{"ConfirmedReplacesIt", " Data Source=a.db", true, "Data Source=a.db",
+                               "Provider=PostgreSQL;Host=db", true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct LanguageCase
 {
