@@ -115,6 +115,8 @@ public:
     void EditDocumentation();
     // The "Evaluate" tool: runs the scripts and shows the outcome in frmResultTest.
     void EvaluateScripts();
+    // cmdWizard: the Database Connection Wizard's script replaces the general pane.
+    void WizardResult();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

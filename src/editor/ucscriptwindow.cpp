@@ -444,4 +444,5 @@ void UCScript::ConnectEvents()
     });
     // cmdEvents, cmdWizard and cmdWizardValues open the Events editor and the
     // two wizards, which are not part of the editor yet: their clicks do nothing.
+    connect(cmdWizard, &QToolButton::clicked, this, [this] { guardedEvent([&] { WizardResult(); }); });
 }
