@@ -31,8 +31,8 @@ const QString section = QStringLiteral("ConnectionDialog");
 // Design rows of a provider page, in twips: labels on the left, fields right.
 constexpr int RowHeight = 405;
 constexpr int LabelLeft = 150;
-constexpr int FieldLeft = 1950;
-constexpr int FieldWidth = 3750;
+constexpr int FieldLeft = 2250;
+constexpr int FieldWidth = 3450;
 
 template <class Control>
 Control *place(Control *control, const char *name, int left, int top, int width, int height)
