@@ -117,6 +117,8 @@ public:
     void EvaluateScripts();
     // The click of cmdEvents: the Events editor on the level tab on view.
     void EditEvents();
+    // cmdWizard: the Database Connection Wizard's script replaces the general pane.
+    void WizardResult();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -426,6 +426,5 @@ void UCScript::ConnectEvents()
     });
     // The dialog launchers (each reports its own failures).
     connect(cmdEvents, &QToolButton::clicked, this, [this] { guardedEvent([&] { EditEvents(); }); });
-    // cmdWizard and cmdWizardValues open the two wizards, which are not part
-    // of the editor yet: their clicks do nothing.
+    connect(cmdWizard, &QToolButton::clicked, this, [this] { guardedEvent([&] { WizardResult(); }); });
 }

@@ -1,0 +1,83 @@
+#include "connectiontest.h"
+
+#include "errorcore/error.h"
+#include "common/showerror.h"
+#include "platform/ui/msgbox.h"
+#include "script/objects/connectionstring.h"
+#include "script/scriptcontrol.h"
+
+#include <QApplication>
+#include <QScopeGuard>
+
+namespace {
+
+// What the test runs: the connection of a generated script, opened and closed.
+// SQLite opens any file and reads it at the first statement: reading the
+// schema version tells a database from another file.
+const QString testScript = QStringLiteral(
+    "Function Main(pConnection)\r\n"
+    "\tDim Cnn\r\n"
+    "\tSet Cnn = CreateObject(\"ADODB.Connection\")\r\n"
+    "\tCnn.CursorLocation = 2\r\n"
+    "\tCnn.ConnectionTimeout = %1\r\n"
+    "\tCnn.ConnectionString = pConnection\r\n"
+    "\tCnn.Open\r\n"
+    "\tIf Cnn.Provider = \"SQLite\" Then Cnn.Execute \"PRAGMA schema_version\"\r\n"
+    "\tCnn.Close\r\n"
+    "End Function");
+
+// The passwords the string carries, so that no message repeats them.
+QStringList secretsOf(const QString &connection)
+{
+    try {
+        const QString password = parseConnectionString(connection).password;
+        if (!password.isEmpty())
+            return {password};
+    } catch (const Error &) {
+        // A string the objects cannot read holds nothing they would echo.
+    }
+    return {};
+}
+
+} // namespace
+
+QString TrimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+void TestConnectionString(const QString &connection, const QString &failureTitle)
+{
+    Error failure;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        try {
+            ScriptControl script;
+            script.setLanguage(QStringLiteral("VBScript"));
+            script.setTimeout((ConnectionTestSeconds + 10) * 1000);
+            script.addCode(testScript.arg(ConnectionTestSeconds));
+            QVariantList args{connection};
+            script.run(QStringLiteral("Main"), args);
+        } catch (...) {
+            failure = toError(std::current_exception());
+            if (failure.number == 0)
+                failure.number = 51;
+        }
+    }
+    if (failure.number == 0) {
+        ui::MsgBox(QStringLiteral("Ok!"), ui::OkOnly | ui::Information, applicationTitle());
+        return;
+    }
+    const QStringList secrets = secretsOf(connection);
+    ui::MsgBox(QStringLiteral("Error: %1\rDescription: %2\rSource: %3")
+                   .arg(QString::number(failure.number), scrubSecrets(failure.description, secrets),
+                        scrubSecrets(failure.source, secrets)),
+               ui::OkOnly | ui::Information, failureTitle);
+}

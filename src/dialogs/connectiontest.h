@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The Test button of the database dialogs: opens `connection` (blanks already
+// removed) once with ADODB.Connection, cursor location 2, as a generated
+// script does, and closes it again. The window shows the busy cursor while it
+// waits; an attempt ends after a few seconds (an unreachable server or a
+// firewall that drops packets ends with the error text, not a hang).
+//
+// The outcome is a message with the information icon: "Ok!" titled
+// "Veltrano", or "Error: " + number + "\r" + "Description: " + description +
+// "\r" + "Source: " + source titled `failureTitle`. No password of the string
+// appears in the text. Nothing is kept.
+void TestConnectionString(const QString &connection, const QString &failureTitle);
+
+// Seconds a test waits for the server unless the string names its own limit.
+constexpr int ConnectionTestSeconds = 5;
+
+// `text` without blanks (space characters) at either end.
+QString TrimBlanks(const QString &text);
