@@ -3,6 +3,7 @@
 #include "connectiontest.h"
 
 #include "errorcore/error.h"
+#include "common/showerror.h"
 #include "common/skinapply.h"
 #include "common/skincolors.h"
 #include "common/windowlanguage.h"
