@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 #include <QStringList>
-#include <cmath>
 
 QString trimBlanks(const QString &text)
 {
@@ -23,9 +22,10 @@ bool isNumericValue(const QString &text)
     const QString trimmed = trimBlanks(text);
     if (!number.match(trimmed).hasMatch())
         return false;
+    // The C form, not the locale's; a value past the range of a double fails.
     bool ok = false;
-    const double value = trimmed.toDouble(&ok);   // the C form, not the locale's
-    return ok && std::isfinite(value);
+    trimmed.toDouble(&ok);
+    return ok;
 }
 
 ConditionsFault findConditionsFault(const QList<ConditionRow> &rows)

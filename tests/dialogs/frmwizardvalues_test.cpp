@@ -126,9 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                   msgDuplicated, 1},
         FaultCase{"DuplicateDifferingInJoinAndOperand", {{"-", "-", "=", "x"}, {"Or", "other", "=", "x"}},
                   msgDuplicated, 1},
-        // Pairs are tried (0,1), (0,2), (0,3), (1,2): the pair with row 0 comes first.
+        // Pairs are tried (0,1), (0,2), (0,3), (0,4), (1,2), ...: (0,3) comes first.
         FaultCase{"FirstPairInRowOrder",
-                  {{"-", "-", "=", "a"}, {"Or", "-", "=", "b"}, {"Or", "-", "=", "b "}, {"Or", "-", "=", "a"}},
+                  {{"-", "-", "=", "a"}, {"Or", "-", "=", "b"}, {"Or", "-", "=", "b "}, {"Or", "-", "=", "a"},
+                   {"Or", "-", "=", "a"}},
                   msgDuplicated, 3}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -192,11 +193,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "cdbl(pSsrValue) = -2 Or cdbl(pSsrValue) = 7. THEN\r\n"
                    "\t\tMain=TRUE\r\nELSE\r\n\t\tMain=FALSE\r\nEND IF\r\nEnd Function",
                    {{0.25, true}, {1500, true}, {-2, true}, {7, true}, {1, false}}},
-        ScriptCase{"OutOfRangeIsText",
-                   {{"-", "-", "<>", "1e999"}},
-                   "Function Main(pSsrValue)\r\nIF pSsrValue <> \"1e999\" THEN\r\n"
+        ScriptCase{"NotQuiteNumbersAreText",
+                   {{"-", "-", "<>", "1e999"}, {"And", "-", "<>", "12a"}, {"And", "-", "<>", "1 2"}},
+                   "Function Main(pSsrValue)\r\nIF pSsrValue <> \"1e999\" And pSsrValue <> \"12a\" And "
+                   "pSsrValue <> \"1 2\" THEN\r\n"
                    "\t\tMain=TRUE\r\nELSE\r\n\t\tMain=FALSE\r\nEND IF\r\nEnd Function",
-                   {{QStringLiteral("1e999"), false}, {1, true}}},
+                   {{QStringLiteral("12a"), false}, {QStringLiteral("1e999"), false}, {1, true}}},
         ScriptCase{"CaseMatters",
                    {{"-", "-", "=", "x"}, {"Or", "-", "=", "X"}},
                    "Function Main(pSsrValue)\r\nIF pSsrValue = \"x\" Or pSsrValue = \"X\" THEN\r\n"
