@@ -442,6 +442,7 @@ void UCScript::ConnectEvents()
     connect(cmdColorizeCode, &QToolButton::clicked, this, [this] {
         guardedEvent([&] { ColorizeCode(false, ssTabValues->selectedKey()); });
     });
+    connect(cmdWizardValues, &QToolButton::clicked, this, [this] { guardedEvent([&] { cmdWizardValues_Click(); }); });
     // cmdEvents, cmdWizard and cmdWizardValues open the Events editor and the
     // two wizards, which are not part of the editor yet: their clicks do nothing.
 }
