@@ -96,11 +96,11 @@ frmWizardValues::frmWizardValues(QWidget *parent) : ui::ChromeDialog(parent)
     panelContainer = place(new QFrame(this), "panelContainer", 60, 705, 8325, 3840);
     panelContainer->setFrameStyle(QFrame::Panel | QFrame::Raised);
     dtConditions = place(new ConditionsGrid(ColumnCount, panelContainer), "dtConditions", 105, 105, 8115, 3630);
-    for (int column = 0; column < ColumnCount; ++column) {
+    // The last column takes the width the others leave.
+    for (int column = 0; column < ColumnCount; ++column)
         dtConditions->setHorizontalHeaderItem(column,
                                               new QTableWidgetItem(QLatin1String(columnDesigns[column].heading)));
-        dtConditions->setColumnWidth(column, ui::twipsToPixels(columnDesigns[column].widthTwips));
-    }
+    fitHeadings();
     dtConditions->setColumnDefault(ColOperand, QStringLiteral("pSsrValue"));
     dtConditions->setColumnList(ColJoin, {QStringLiteral("And"), QStringLiteral("Or")});
     dtConditions->setColumnList(ColComparison, {QStringLiteral("="), QStringLiteral(">"), QStringLiteral("<"),
@@ -121,8 +121,6 @@ frmWizardValues::frmWizardValues(QWidget *parent) : ui::ChromeDialog(parent)
     connect(cmdCancel, &QPushButton::clicked, this,
             [this] { handler(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); }); });
 }
-
-frmWizardValues::~frmWizardValues() = default;
 
 void frmWizardValues::Form_Load()
 {

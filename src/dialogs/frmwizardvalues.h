@@ -41,7 +41,6 @@ class frmWizardValues : public ui::ChromeDialog
 
 public:
     explicit frmWizardValues(QWidget *parent = nullptr);
-    ~frmWizardValues() override;
 
     // Fields, set before the dialog is shown.
     QString gInterfaceLanguage;
