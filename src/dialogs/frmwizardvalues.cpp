@@ -96,7 +96,6 @@ frmWizardValues::frmWizardValues(QWidget *parent) : ui::ChromeDialog(parent)
     panelContainer = place(new QFrame(this), "panelContainer", 60, 705, 8325, 3840);
     panelContainer->setFrameStyle(QFrame::Panel | QFrame::Raised);
     dtConditions = place(new ConditionsGrid(ColumnCount, panelContainer), "dtConditions", 105, 105, 8115, 3630);
-    // The last column takes the width the others leave.
     for (int column = 0; column < ColumnCount; ++column)
         dtConditions->setHorizontalHeaderItem(column,
                                               new QTableWidgetItem(QLatin1String(columnDesigns[column].heading)));
@@ -187,6 +186,7 @@ void frmWizardValues::ChangeLanguage()
 
 void frmWizardValues::fitHeadings()
 {
+    // The last column takes the width the others leave.
     QHeaderView *header = dtConditions->horizontalHeader();
     for (int column = 0; column + 1 < dtConditions->columnCount(); ++column)
         dtConditions->setColumnWidth(column, qMax(ui::twipsToPixels(columnDesigns[column].widthTwips),
