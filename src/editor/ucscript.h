@@ -186,6 +186,8 @@ private:
     void EditSection(XmlNode section, const SectionEdit &edit,
                      const std::function<void(XmlNode &)> &store);
 
+    void cmdWizardValues_Click();   // ucscriptlaunchers.cpp
+
     // A Qt slot's boundary: a failure is reported, never thrown into Qt.
     void guardedEvent(const std::function<void()> &body);
 

@@ -427,4 +427,5 @@ void UCScript::ConnectEvents()
     // The dialog launchers (each reports its own failures).
     connect(cmdEvents, &QToolButton::clicked, this, [this] { guardedEvent([&] { EditEvents(); }); });
     connect(cmdWizard, &QToolButton::clicked, this, [this] { guardedEvent([&] { WizardResult(); }); });
+    connect(cmdWizardValues, &QToolButton::clicked, this, [this] { guardedEvent([&] { cmdWizardValues_Click(); }); });
 }

@@ -1,0 +1,76 @@
+#include "conditionscode.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool isNumericValue(const QString &text)
+{
+    // [0-9] rather than \d: other scripts' digits do not compile.
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    const QString trimmed = trimBlanks(text);
+    if (!number.match(trimmed).hasMatch())
+        return false;
+    // The C form, not the locale's; a value past the range of a double fails.
+    bool ok = false;
+    trimmed.toDouble(&ok);
+    return ok;
+}
+
+ConditionsFault findConditionsFault(const QList<ConditionRow> &rows)
+{
+    if (rows.isEmpty())
+        return {ConditionsFault::NoConditions, -1};
+    const auto empty = [](const QString &cell) { return trimBlanks(cell).isEmpty(); };
+    for (int r = 0; r < rows.size(); ++r) {
+        const ConditionRow &row = rows[r];
+        if ((r > 0 && empty(row.join)) || empty(row.operand) || empty(row.comparison) || empty(row.value))
+            return {ConditionsFault::Incomplete, r};
+    }
+    for (int i = 0; i + 1 < rows.size(); ++i)
+        for (int j = i + 1; j < rows.size(); ++j)
+            if (trimBlanks(rows[i].comparison) == trimBlanks(rows[j].comparison) &&
+                trimBlanks(rows[i].value) == trimBlanks(rows[j].value))
+                return {ConditionsFault::Duplicated, j};
+    return {};
+}
+
+namespace {
+
+QString comparisonOf(const ConditionRow &row)
+{
+    const QString operand = trimBlanks(row.operand);
+    const QString comparison = trimBlanks(row.comparison);
+    if (isNumericValue(row.value))
+        return QStringLiteral("cdbl(") + operand + QStringLiteral(") ") + comparison + QLatin1Char(' ') + row.value;
+    return operand + QLatin1Char(' ') + comparison + QStringLiteral(" \"") + trimBlanks(row.value) +
+           QLatin1Char('"');
+}
+
+} // namespace
+
+QString conditionsCode(const QList<ConditionRow> &rows)
+{
+    QString condition = QStringLiteral("IF ");
+    for (int r = 0; r < rows.size(); ++r) {
+        if (r > 0)
+            condition += QLatin1Char(' ') + trimBlanks(rows[r].join) + QLatin1Char(' ');
+        condition += comparisonOf(rows[r]);
+    }
+    condition += QStringLiteral(" THEN");
+    return QStringList{QStringLiteral("Function Main(pSsrValue)"), condition, QStringLiteral("\t\tMain=TRUE"),
+                       QStringLiteral("ELSE"), QStringLiteral("\t\tMain=FALSE"), QStringLiteral("END IF"),
+                       QStringLiteral("End Function")}
+        .join(QStringLiteral("\r\n"));
+}

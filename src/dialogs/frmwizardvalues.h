@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/ui/chromedialog.h"
+
+#include <QList>
+#include <QString>
+
+class ConditionsGrid;
+class QFrame;
+class QPushButton;
+class QToolButton;
+struct ConditionRow;
+
+namespace host {
+class Skin;
+}
+
+// The Conditions Wizard: builds a level script from a grid of comparisons of
+// the sensor value with constants, joined by "And" or "Or". The caller sets
+// gPathData, gInterfaceLanguage and gSkin, shows it through ui::showModal,
+// then reads Cancelado and, when that is false, ConditionsCode. The grid
+// starts empty every time.
+//
+// Loading applies the skin, then the language (section "frmWizardValues";
+// the design texts stay and the three messages are empty without a file).
+// Insert and cmdNewCondition add a row, Delete and cmdDeleteCondition remove
+// the first selected one; the first row's join cannot be edited. Ok checks
+// the rows (a message, the dialog's caption as title, and the offending row
+// selected), builds the script and hides the dialog; Cancel and Esc hide it
+// with Cancelado true.
+//
+// A comparison value counts as a number when it is written with digits, an
+// optional sign, decimal point and exponent, blanks allowed around it — the
+// point, never the regional decimal comma, and nothing a double cannot hold
+// (isNumericValue in conditionscode.h). Such a value is copied into the
+// script as typed, so this test only lets through what the VBScript engine
+// reads as a number literal; "1,5" is compared as the text "1,5".
+class frmWizardValues : public ui::ChromeDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmWizardValues(QWidget *parent = nullptr);
+
+    // Fields, set before the dialog is shown.
+    QString gInterfaceLanguage;
+    QString gPathData;
+    const host::Skin *gSkin = nullptr;
+
+    // Results: true after Cancel (false after Ok and before either); the
+    // generated script, empty until an Ok that passed the check.
+    bool Cancelado() const { return m_cancelado; }
+    const QString &ConditionsCode() const { return m_conditionsCode; }
+
+    // Esc: as cmdCancel.
+    void reject() override;
+
+protected:
+    void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Colours from gSkin, each only when the skin gives it (> -1); failures are skipped.
+    void ApplySkin();
+    // Texts and messages from the language file; a failure before the texts
+    // are set is reported (" frmWizardValues.ChangeLanguage() ").
+    void ChangeLanguage();
+
+    void AddCondition();
+    void DeleteCondition();
+    // Shows the first fault of the rows and selects its row; true when there is none.
+    bool ValidateConditions();
+    QList<ConditionRow> conditionRows() const;
+
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void dtConditions_RequestEdit(int Row, int Col, int &Cancel) const;
+    // True when the key was used (Insert, Delete).
+    bool dtConditions_KeyDown(int KeyCode);
+    // Keeps the headings readable: a column is never narrower than its heading.
+    void fitHeadings();
+
+    bool m_cancelado = false;
+    QString m_conditionsCode;
+    QString MsgConditionDuplicated;
+    QString MsgConditionIncomplete;
+    QString MsgNoConditions;
+
+    QFrame *panelToolbar = nullptr;
+    QToolButton *cmdNewCondition = nullptr;
+    QToolButton *cmdDeleteCondition = nullptr;
+    QFrame *panelContainer = nullptr;
+    ConditionsGrid *dtConditions = nullptr;
+    QPushButton *cmdOk = nullptr;
+    QPushButton *cmdCancel = nullptr;
+};

@@ -1,0 +1,29 @@
+// The buttons that open the editor's wizards: the Conditions Wizard.
+#include "ucscript.h"
+
+#include "keyedtabwidget.h"
+#include "scripttext.h"
+
+#include "errorcore/error.h"
+#include "dialogs/frmwizardvalues.h"
+#include "platform/ui/modal.h"
+
+#include <QTextEdit>
+
+void UCScript::cmdWizardValues_Click()
+{
+    passing(" frmJob.cmdWizardValues_Click() ", [&] {
+        frmWizardValues dialog(this);
+        dialog.gPathData = gPathData;
+        dialog.gInterfaceLanguage = gInterfaceLanguage;
+        dialog.gSkin = gSkin;
+        ui::showModal(dialog);
+        if (dialog.Cancelado())
+            return;
+        // The whole script of the level on view is replaced (its change event
+        // tells the host), then coloured.
+        if (QTextEdit *pane = CurrentPane(false, ssTabValues->selectedKey()))
+            setScriptText(pane, dialog.ConditionsCode());
+        ColorizeCode(false, ssTabValues->selectedKey());
+    });
+}
