@@ -4,6 +4,7 @@
 #include "conditionsgrid.h"
 
 #include "errorcore/error.h"
+#include "common/showerror.h"
 #include "common/skinapply.h"
 #include "common/skincolors.h"
 #include "common/windowlanguage.h"

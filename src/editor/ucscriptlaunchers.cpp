@@ -2,12 +2,13 @@
 #include "ucscript.h"
 
 #include "keyedtabwidget.h"
-#include "scripttext.h"
+#include "dialogs/scripttext.h"
 
 #include "errorcore/error.h"
 #include "dialogs/frmwizardvalues.h"
 #include "platform/ui/modal.h"
 
+#include <QSignalBlocker>
 #include <QTextEdit>
 
 void UCScript::cmdWizardValues_Click()
@@ -20,10 +21,13 @@ void UCScript::cmdWizardValues_Click()
         ui::showModal(dialog);
         if (dialog.Cancelado())
             return;
-        // The whole script of the level on view is replaced (its change event
-        // tells the host), then coloured.
-        if (QTextEdit *pane = CurrentPane(false, ssTabValues->selectedKey()))
-            setScriptText(pane, dialog.ConditionsCode());
+        // The whole script of the level on view is replaced: its change event
+        // tells the host. Colouring the same text is no further change.
+        QTextEdit *pane = CurrentPane(false, ssTabValues->selectedKey());
+        if (!pane)
+            return;
+        setScriptText(pane, dialog.ConditionsCode());
+        const QSignalBlocker quiet(pane);
         ColorizeCode(false, ssTabValues->selectedKey());
     });
 }
