@@ -46,7 +46,11 @@ class Skin;
 // (controls and layout), ucscriptdata.cpp (loading and storing),
 // ucscriptvalidate.cpp, ucscripttabs.cpp (evaluation tabs and options),
 // ucscriptlanguage.cpp (texts and skin), ucscriptpanes.cpp (script panes),
-// ucscripttoolbar.cpp (job tool bar and the host's section editors).
+// ucscripttoolbar.cpp (job tool bar and the host's section editors),
+// ucscriptevaluate.cpp (the test evaluation and its result dialog), and the
+// dialog launchers: ucscriptlaunchers.cpp (Conditions Wizard),
+// ucscriptwizardlauncher.cpp (Database Connection Wizard),
+// ucscripteventslauncher.cpp (Events editor).
 class UCScript : public QWidget, public host::Engine
 {
     Q_OBJECT
