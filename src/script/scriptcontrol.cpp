@@ -2,7 +2,7 @@
 
 #include "errorcore/error.h"
 #include "jscript/jscriptengine.h"
-#include "runcontext.h"
+#include "objects/runcontext.h"
 #include "scriptengine.h"
 #include "vbhost/vbscriptengine.h"
 

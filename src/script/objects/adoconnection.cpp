@@ -4,7 +4,7 @@
 #include "adorecordset.h"
 #include "errorcore/error.h"
 #include "connectionstring.h"
-#include "script/runcontext.h"
+#include "runcontext.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

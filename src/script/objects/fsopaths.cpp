@@ -1,7 +1,7 @@
 #include "fsopaths.h"
 
 #include "errorcore/error.h"
-#include "script/runcontext.h"
+#include "runcontext.h"
 
 #include <QDir>
 #include <QFileInfo>
