@@ -1,5 +1,6 @@
 // Expressions, calls and assignment.
 #include "array.h"
+#include "fast_ops.h"
 #include "interpreter.h"
 #include "operators.h"
 #include "scriptobject.h"
@@ -99,7 +100,12 @@ Variant Interpreter::eval(const Expr &e)
 {
     switch (e.kind) {
     case ExprKind::Literal: return static_cast<const LiteralExpr &>(e).value;
-    case ExprKind::Name: return evalName(static_cast<const NameExpr &>(e));
+    case ExprKind::Name: {
+        const auto &n = static_cast<const NameExpr &>(e);
+        if (n.binding.kind == Binding::Local)
+            return *m_frame->slots[n.binding.slot];
+        return evalName(n);
+    }
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr &>(e));
     case ExprKind::Call: return evalCall(static_cast<const CallExpr &>(e), false);
     case ExprKind::Member: return evalMember(static_cast<const MemberExpr &>(e), {}, false);
@@ -151,10 +157,49 @@ Variant Interpreter::evalName(const NameExpr &n)
     notDefined(n.name, true);
 }
 
+// A literal or a local variable, read where it is: evaluating it runs no code.
+const Variant *Interpreter::inPlace(const Expr &e) const
+{
+    if (e.kind == ExprKind::Literal)
+        return &static_cast<const LiteralExpr &>(e).value;
+    if (e.kind == ExprKind::Name) {
+        const Binding &b = static_cast<const NameExpr &>(e).binding;
+        if (b.kind == Binding::Local)
+            return m_frame->slots[b.slot];
+    }
+    return nullptr;
+}
+
+// The operators of the common subtypes inline, the others through operators.h.
+[[gnu::always_inline]] inline Variant Interpreter::applyBinary(const BinaryExpr &b, const Variant &l, const Variant &r)
+{
+    Variant out; // the one object returned, built in the caller's place
+    if (!ops::fast::binary(b.op, l, r, out))
+        out = binaryOperator(b, l, r);
+    return out;
+}
+
 Variant Interpreter::evalBinary(const BinaryExpr &b)
 {
-    Variant l = eval(*b.left);
-    Variant r = eval(*b.right);
+    // Operands that run no code are not copied; the left one is read in
+    // place only when the right one cannot change it.
+    const Variant *pr = inPlace(*b.right);
+    if (pr) {
+        if (const Variant *pl = inPlace(*b.left))
+            return applyBinary(b, *pl, *pr);
+    }
+    const Variant l = eval(*b.left);
+    if (pr)
+        return applyBinary(b, l, *pr);
+    const Variant r = eval(*b.right);
+    return applyBinary(b, l, r);
+}
+
+// The general operators may run an object's default member: they work on
+// copies of the operands.
+Variant Interpreter::binaryOperator(const BinaryExpr &b, const Variant &left, const Variant &right)
+{
+    const Variant l = left, r = right;
     switch (b.op) {
     case BinOp::Add: return ops::add(l, r);
     case BinOp::Sub: return ops::subtract(l, r);

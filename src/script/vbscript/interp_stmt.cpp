@@ -1,5 +1,6 @@
 // Statements.
 #include "array.h"
+#include "fast_ops.h"
 #include "interpreter.h"
 #include "lexer.h"
 #include "operators.h"
@@ -136,6 +137,13 @@ void Interpreter::execAssign(const AssignStmt &s)
     if (s.appendSelf && appendInPlace(s))
         return;
     Variant value = eval(*s.value);
+    if (!s.isSet && !value.isObject() && s.target->kind == ExprKind::Name) {
+        const Binding &b = static_cast<const NameExpr &>(*s.target).binding;
+        if (b.kind == Binding::Local) {
+            *m_frame->slots[b.slot] = std::move(value);
+            return;
+        }
+    }
     assignTo(*s.target, value, s.isSet);
 }
 
@@ -171,12 +179,36 @@ bool Interpreter::appendInPlace(const AssignStmt &s)
     return true;
 }
 
+// The truth of an If or loop condition; a comparison of two plain numbers
+// needs no Variant.
+bool Interpreter::condition(const Expr &e)
+{
+    if (e.kind == ExprKind::Binary) {
+        const auto &b = static_cast<const BinaryExpr &>(e);
+        const Variant *r = inPlace(*b.right), *l = r ? inPlace(*b.left) : nullptr;
+        if (l && ops::fast::isIntegerOrLong(*l) && ops::fast::isIntegerOrLong(*r)) {
+            const std::int64_t x = ops::fast::intOf(*l), y = ops::fast::intOf(*r);
+            switch (b.op) {
+            case BinOp::Eq: return x == y;
+            case BinOp::Ne: return x != y;
+            case BinOp::Lt: return x < y;
+            case BinOp::Gt: return x > y;
+            case BinOp::Le: return x <= y;
+            case BinOp::Ge: return x >= y;
+            default: break;
+            }
+        }
+    }
+    const Variant v = eval(e);
+    return v.type() == Variant::Type::Boolean ? v.boolValue() : ops::isTrue(v);
+}
+
 Interpreter::Flow Interpreter::execIf(const IfStmt &s)
 {
     for (const IfBranch &b : s.branches) {
         bool c;
         try {
-            c = ops::isTrue(eval(*b.cond));
+            c = condition(*b.cond);
         } catch (ScriptException &e) {
             // With On Error Resume Next a failing condition runs its branch.
             if (!m_frame->resumeNext || e.fatal)
@@ -239,10 +271,13 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
             raiseError(RuntimeError::TypeMismatch);
         *slot = from;
     }
+    const bool local = var.binding.kind == Binding::Local;
     while (true) {
         checkpoint();
-        Variant *slot = nameRef(var, true);
-        const int c = ops::compareValues(*slot, to);
+        Variant *slot = local ? m_frame->slots[var.binding.slot] : nameRef(var, true);
+        const int c = ops::fast::isIntegerOrLong(*slot) && ops::fast::isIntegerOrLong(to)
+                          ? (ops::fast::intOf(*slot) < ops::fast::intOf(to) ? -1 : ops::fast::intOf(*slot) > ops::fast::intOf(to))
+                          : ops::compareValues(*slot, to);
         if (down ? c < 0 : c > 0)
             return Flow::Normal;
         const Flow f = execBlock(s.body);
@@ -250,8 +285,11 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
             return Flow::Normal;
         if (f != Flow::Normal)
             return f;
-        slot = nameRef(var, true);
-        *slot = ops::add(*slot, step);
+        slot = local ? m_frame->slots[var.binding.slot] : nameRef(var, true);
+        Variant next;
+        if (!ops::fast::binary(BinOp::Add, *slot, step, next))
+            next = ops::add(*slot, step);
+        *slot = std::move(next);
     }
 }
 
@@ -289,7 +327,7 @@ Interpreter::Flow Interpreter::execForEach(const ForEachStmt &s)
 Interpreter::Flow Interpreter::execDo(const DoStmt &s)
 {
     auto test = [&] {
-        const bool c = ops::isTrue(eval(*s.cond));
+        const bool c = condition(*s.cond);
         return s.until ? !c : c; // true: go on
     };
     while (true) {

@@ -18,7 +18,7 @@ using namespace ast;
 
 // --- slot storage ------------------------------------------------------------
 
-void Interpreter::SlotStack::allocate(std::size_t n, Variant *&values, Variant **&pointers)
+void Interpreter::SlotStack::allocateChunk(std::size_t n, Variant *&values, Variant **&pointers)
 {
     constexpr std::size_t kChunk = 4096;
     if (m_chunks.empty())
@@ -49,13 +49,10 @@ void Interpreter::SlotStack::release(Mark m, Variant *values, std::size_t n)
     m_used = m.used;
 }
 
-void Interpreter::ArgBuffer::reserve(std::size_t n)
+void Interpreter::ArgBuffer::reserveMore(std::size_t n)
 {
-    count = n;
-    if (n > kInline) {
-        moreTemps = std::make_unique<Variant[]>(n);
-        morePtrs = std::make_unique<Variant *[]>(n);
-    }
+    moreTemps = std::make_unique<Variant[]>(n);
+    morePtrs = std::make_unique<Variant *[]>(n);
 }
 
 // --- lifetime ----------------------------------------------------------------
@@ -115,12 +112,10 @@ Interpreter::RunScope::~RunScope()
 
 // --- checks ------------------------------------------------------------------
 
-void Interpreter::checkpoint()
+// Every 256th checkpoint with a time limit, or once cancelled.
+void Interpreter::checkClock()
 {
-    bool stop = m_cancel.load(std::memory_order_relaxed);
-    if (!stop && m_hasDeadline && (++m_tick & 255u) == 0)
-        stop = std::chrono::steady_clock::now() >= m_deadline;
-    if (stop) {
+    if (m_cancel.load(std::memory_order_relaxed) || std::chrono::steady_clock::now() >= m_deadline) {
         ScriptException ex(runtimeError(RuntimeError::UserInterrupt));
         ex.fatal = true;
         throw ex;

@@ -100,7 +100,17 @@ private:
     public:
         struct Mark { std::size_t chunk, used; };
         Mark mark() const { return {m_chunk, m_used}; }
-        void allocate(std::size_t n, Variant *&values, Variant **&pointers);
+        [[gnu::noinline]] void allocateChunk(std::size_t n, Variant *&values, Variant **&pointers);
+        void allocate(std::size_t n, Variant *&values, Variant **&pointers)
+        {
+            if (!m_chunks.empty() && m_used + n <= m_chunks[m_chunk].capacity) {
+                values = m_chunks[m_chunk].values.get() + m_used;
+                pointers = m_chunks[m_chunk].pointers.get() + m_used;
+                m_used += n;
+                return;
+            }
+            allocateChunk(n, values, pointers);
+        }
         void release(Mark m, Variant *values, std::size_t n);
     private:
         struct Chunk { std::unique_ptr<Variant[]> values; std::unique_ptr<Variant *[]> pointers; std::size_t capacity; };
@@ -117,7 +127,13 @@ private:
         std::unique_ptr<Variant[]> moreTemps;
         std::unique_ptr<Variant *[]> morePtrs;
         std::size_t count = 0;
-        void reserve(std::size_t n);
+        void reserve(std::size_t n)
+        {
+            count = n;
+            if (n > kInline)
+                reserveMore(n);
+        }
+        void reserveMore(std::size_t n);
         Variant &temp(std::size_t i) { return count > kInline ? moreTemps[i] : temps[i]; }
         Variant *&ptr(std::size_t i) { return count > kInline ? morePtrs[i] : ptrs[i]; }
         ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.get() : ptrs, count); }
@@ -127,6 +143,7 @@ private:
     Flow execBlock(const ast::Block &block);
     Flow exec(const ast::Stmt &st);
     Flow execIf(const ast::IfStmt &s);
+    bool condition(const ast::Expr &e);
     Flow execSelect(const ast::SelectStmt &s);
     Flow execFor(const ast::ForStmt &s);
     Flow execForEach(const ast::ForEachStmt &s);
@@ -144,6 +161,9 @@ private:
     Variant eval(const ast::Expr &e);
     Variant evalName(const ast::NameExpr &n);
     Variant evalBinary(const ast::BinaryExpr &b);
+    Variant applyBinary(const ast::BinaryExpr &b, const Variant &l, const Variant &r);
+    [[gnu::noinline]] Variant binaryOperator(const ast::BinaryExpr &b, const Variant &left, const Variant &right);
+    const Variant *inPlace(const ast::Expr &e) const;
     Variant evalCall(const ast::CallExpr &c, bool statement);
     Variant evalMember(const ast::MemberExpr &m, ArgRefs args, bool statement);
     Variant evalNew(const ast::NewExpr &n);
@@ -159,7 +179,12 @@ private:
     [[noreturn]] void notDefined(const std::u16string &name, bool explicitOnly) const;
 
     // helpers (interpreter.cpp)
-    void checkpoint();
+    void checkpoint()
+    {
+        if (m_cancel.load(std::memory_order_relaxed) || (m_hasDeadline && (++m_tick & 255u) == 0))
+            checkClock();
+    }
+    [[gnu::noinline]] void checkClock();
     void enterCall();
     void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
     ScriptObject *requireMe() const;

@@ -33,7 +33,9 @@ Variant &Variant::assignCounted(const Variant &o) noexcept
     return *this;
 }
 
-Variant &Variant::operator=(Variant &&o) noexcept
+// The old payload is released last: its release may run a Class_Terminate
+// that reads this very variable.
+Variant &Variant::moveCounted(Variant &o) noexcept
 {
     Variant moved(std::move(o));
     swap(moved);

@@ -62,7 +62,18 @@ public:
         }
         return assignCounted(o);
     }
-    Variant &operator=(Variant &&o) noexcept;
+    Variant &operator=(Variant &&o) noexcept
+    {
+        if (counted())
+            return moveCounted(o);
+        const Type t = o.m_type;
+        const Payload p = o.m;
+        o.m_type = Type::Empty;
+        o.m.i64 = 0;
+        m_type = t;
+        m = p;
+        return *this;
+    }
     ~Variant()
     {
         if (counted())
@@ -156,6 +167,7 @@ private:
     void addRefPayload() const noexcept;
     void clearPayload() noexcept;
     Variant &assignCounted(const Variant &o) noexcept;
+    Variant &moveCounted(Variant &o) noexcept;
 
     Type m_type = Type::Empty;
     union Payload {
