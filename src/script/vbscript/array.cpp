@@ -38,6 +38,15 @@ void checkStringLength(std::size_t length)
         raiseError(RuntimeError::OutOfMemory);
 }
 
+Array::Bound Array::upTo(std::int32_t upper)
+{
+    if (upper < -1)
+        raiseError(RuntimeError::SubscriptOutOfRange);
+    if (upper == INT32_MAX)
+        raiseError(RuntimeError::OutOfMemory);
+    return {0, upper + 1};
+}
+
 Ref<Array> Array::create(std::vector<Bound> bounds, bool fixed)
 {
     if (bounds.empty() || bounds.size() > 60)

@@ -21,6 +21,9 @@ public:
         std::int32_t count = 0; // upper = lower + count - 1
     };
 
+    // The dimension 0..upper of Dim a(upper) or ReDim a(upper): 9 below -1,
+    // 7 "Out of memory" when its count passes a Long.
+    static Bound upTo(std::int32_t upper);
     // Raises 7 "Out of memory" when the element count passes the engine's
     // limit (see setMaxElements) and 9 for a negative size.
     static Ref<Array> create(std::vector<Bound> bounds, bool fixed = false);

@@ -65,6 +65,14 @@ bool Engine::eval(std::u16string_view expression, Variant &result)
     return guarded([&] { result = m_interp->evaluateGlobal(expression); });
 }
 
+bool Engine::close()
+{
+    return guarded([&] {
+        if (!m_interp->release())
+            raiseError(RuntimeError::UserInterrupt);
+    });
+}
+
 std::atomic<bool> &Engine::cancelFlag()
 {
     return m_interp->cancelFlag();

@@ -49,6 +49,14 @@ public:
     // Evaluates an expression in the global scope.
     bool eval(std::u16string_view expression, Variant &result);
 
+    // Ends the script (the engine's destructor does it otherwise): releases
+    // its global variables, running the Class_Terminate of each object that
+    // goes within the time limit, and frees the objects that only reference
+    // cycles keep, without their Class_Terminate. False with 18 when the
+    // time limit or a cancel stopped a Class_Terminate. Call nothing else
+    // afterwards.
+    bool close();
+
     const ScriptError &lastError() const { return m_error; }
     void clearError() { m_error = ScriptError(); }
 

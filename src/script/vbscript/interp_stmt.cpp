@@ -6,8 +6,6 @@
 #include "operators.h"
 #include "scriptobject.h"
 
-#include <limits>
-
 namespace vbs {
 
 using namespace ast;
@@ -357,14 +355,8 @@ void Interpreter::execReDim(const ReDimStmt &s)
 {
     for (const ReDimItem &item : s.items) {
         std::vector<Array::Bound> bounds;
-        for (const ExprPtr &d : item.dims) {
-            const std::int32_t upper = eval(*d).toLong();
-            if (upper < -1)
-                raiseError(RuntimeError::SubscriptOutOfRange);
-            if (upper == std::numeric_limits<std::int32_t>::max()) // its count does not fit
-                raiseError(RuntimeError::OutOfMemory);
-            bounds.push_back({0, upper + 1});
-        }
+        for (const ExprPtr &d : item.dims)
+            bounds.push_back(Array::upTo(eval(*d).toLong()));
         const auto &name = static_cast<const NameExpr &>(*item.target);
         Variant *slot = nameRef(name, true);
         if (!slot)

@@ -65,14 +65,41 @@ Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_share
 
 Interpreter::~Interpreter()
 {
-    // Objects going away now may still run Class_Terminate.
     try {
-        m_errObject = Ref<Object>();
-        m_globalScope = Ref<Object>();
-        m_globals.clearValues();
+        release();
     } catch (...) {
     }
     *m_alive = false;
+}
+
+bool Interpreter::release()
+{
+    if (m_released)
+        return true;
+    m_released = true;
+    {
+        // Objects going away now still run Class_Terminate, within a time
+        // limit of their own.
+        RunScope run(*this);
+        m_interrupted = false;
+        m_errObject = Ref<Object>();
+        m_globalScope = Ref<Object>();
+        m_globals.clearValues();
+    }
+    const bool completed = !m_interrupted;
+    // What is left lives only through reference cycles (or a host still
+    // holding it, which can no longer use it): emptying the fields of every
+    // instance breaks the cycles, and the objects go without Class_Terminate.
+    *m_alive = false;
+    std::vector<Ref<Object>> held;
+    for (ScriptObject *o = m_liveObjects; o; o = o->m_nextLive)
+        held.emplace_back(o);
+    m_liveObjects = nullptr;
+    for (const Ref<Object> &o : held) {
+        for (Variant &field : static_cast<ScriptObject *>(o.get())->fields)
+            field = Variant();
+    }
+    return completed;
 }
 
 Interpreter::RunScope::RunScope(Interpreter &in)
@@ -116,6 +143,7 @@ Interpreter::RunScope::~RunScope()
 void Interpreter::checkClock()
 {
     if (m_cancel.load(std::memory_order_relaxed) || std::chrono::steady_clock::now() >= m_deadline) {
+        m_interrupted = true;
         ScriptException ex(runtimeError(RuntimeError::UserInterrupt));
         ex.fatal = true;
         throw ex;
@@ -170,7 +198,7 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         case SlotInit::What::FixedArray: {
             std::vector<Array::Bound> bounds;
             for (std::int32_t d : init.dims)
-                bounds.push_back({0, d + 1});
+                bounds.push_back(Array::upTo(d));
             *target = Variant(Array::create(std::move(bounds), true));
             break;
         }
@@ -287,7 +315,8 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
     call.frame.me = me;
     call.frame.source = proc->source;
     m_frame = &call.frame;
-    initSlots(proc->inits, slots, false);
+    if (!proc->inits.empty())
+        initSlots(proc->inits, slots, false);
     execBlock(proc->body);
     if (proc->resultSlot >= 0)
         return std::move(values[proc->resultSlot]);

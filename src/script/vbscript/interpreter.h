@@ -46,6 +46,12 @@ public:
     bool hasProcedure(std::u16string_view name) const;
     Variant evaluateGlobal(std::u16string_view expression);
     void defineGlobal(std::u16string_view name, const Variant &value);
+    // The end of the script: lets go of every global value, running the
+    // Class_Terminate of each object that goes (under the time limit), then
+    // frees the objects only reference cycles hold, without their
+    // Class_Terminate. False when the time limit or a cancel stopped a
+    // Class_Terminate. Nothing of the script may run afterwards.
+    bool release();
 
     // A run starts: resets the time limit and records the stack base.
     class RunScope
@@ -219,6 +225,9 @@ private:
     const Locale *m_locale = nullptr;
     std::map<std::string, std::any, std::less<>> m_extensions;
     std::shared_ptr<bool> m_alive;
+    ScriptObject *m_liveObjects = nullptr; // every instance of a script class, newest first
+    bool m_interrupted = false;            // a checkpoint stopped the script
+    bool m_released = false;
 };
 
 } // namespace vbs

@@ -6,9 +6,20 @@
 #include "operators.h"
 #include "text.h"
 
+#include <atomic>
+
 namespace vbs {
 
 using namespace ast;
+
+namespace {
+std::atomic<std::size_t> g_liveObjects{0};
+} // namespace
+
+std::size_t ScriptObject::liveCount() noexcept
+{
+    return g_liveObjects.load();
+}
 
 ScriptObject::ScriptObject(Interpreter &interp, ClassDecl &cls)
     : m_interp(interp), m_cls(cls), m_alive(interp.aliveToken()), m_typeName(cls.name)
@@ -23,10 +34,29 @@ ScriptObject::ScriptObject(Interpreter &interp, ClassDecl &cls)
         } else {
             std::vector<Array::Bound> bounds;
             for (std::int32_t d : f.dims)
-                bounds.push_back({0, d + 1});
+                bounds.push_back(Array::upTo(d));
             fields[i] = Variant(Array::create(std::move(bounds), true));
         }
     }
+    // Listed last: a field that cannot be made (7) leaves no instance behind.
+    ++g_liveObjects;
+    m_nextLive = interp.m_liveObjects;
+    if (m_nextLive)
+        m_nextLive->m_prevLive = this;
+    interp.m_liveObjects = this;
+}
+
+ScriptObject::~ScriptObject()
+{
+    --g_liveObjects;
+    if (!*m_alive)
+        return; // the engine's list is gone with it
+    if (m_prevLive)
+        m_prevLive->m_nextLive = m_nextLive;
+    else
+        m_interp.m_liveObjects = m_nextLive;
+    if (m_nextLive)
+        m_nextLive->m_prevLive = m_prevLive;
 }
 
 void ScriptObject::finalRelease() noexcept

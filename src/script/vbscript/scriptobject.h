@@ -14,10 +14,16 @@ class Interpreter;
 // member table; Private members are reachable only from the class's own
 // code (Me). Class_Terminate runs when the last reference goes, unless the
 // engine is gone by then; any use after the engine is gone raises 445.
+// The engine keeps a list of its live instances, so that at its end it can
+// free those that only reference cycles hold.
 class ScriptObject final : public Object
 {
 public:
     ScriptObject(Interpreter &interp, ast::ClassDecl &cls);
+    ~ScriptObject() override;
+
+    // Instances alive in this process, of every engine.
+    static std::size_t liveCount() noexcept;
 
     std::u16string typeName() const override { return m_typeName; }
     Variant get(std::u16string_view name, ArgRefs args) override;
@@ -44,6 +50,8 @@ private:
     std::shared_ptr<bool> m_alive;
     std::u16string m_typeName;
     bool m_terminated = false;
+    ScriptObject *m_prevLive = nullptr, *m_nextLive = nullptr;
+    friend class Interpreter;
 };
 
 // The Err object of one engine.

@@ -1,5 +1,6 @@
 // The embedding API: what a host relies on when it compiles, runs and stops scripts.
 #include "script/vbscript/engine.h"
+#include "script/vbscript/scriptobject.h"
 #include "script/vbscript/text.h"
 
 #include <gtest/gtest.h>
@@ -253,6 +254,52 @@ TEST(EngineMessages, MsgBoxWithoutHookIsPermissionDenied)
     e.setMessageBoxHook([](vbs::ArgRefs args) { return Variant::fromInteger(static_cast<std::int16_t>(args.size())); });
     std::vector<Variant> args;
     EXPECT_TRUE(e.run(u"Main", args));
+}
+
+// The end of a script: objects that only reference cycles hold are freed
+// (a sensor evaluated every minute must not grow), a Class_Terminate that
+// loops is stopped by the time limit and reported, and an array as long as
+// the largest Long is 7 "Out of memory".
+TEST(EngineLifetime, ScriptEndsCleanly)
+{
+    const std::u16string node = u"Class Node\n  Public other, items\nEnd Class\n";
+    const struct
+    {
+        const char *what;
+        const char16_t *code;
+    } cycles[] = {
+        {"two objects", u"Set a = New Node : Set b = New Node : Set a.other = b : Set b.other = a\n"},
+        {"an object holding itself", u"Set a = New Node : Set a.other = a\n"},
+        {"an array of objects holding its owner", u"Set a = New Node : Set c = New Node : a.items = Array(c, New Node) : Set c.other = a\n"},
+        {"a dictionary holding its owner", u"Set a = New Node : Set a.other = CreateObject(\"Scripting.Dictionary\") : a.other.Add 1, a\n"},
+        {"a cycle left by a procedure", u"Sub Make()\n  Dim x : Set x = New Node : Set x.other = x\nEnd Sub\nMake\n"},
+    };
+    for (const auto &c : cycles) {
+        const std::size_t before = vbs::ScriptObject::liveCount();
+        {
+            Engine e;
+            ASSERT_TRUE(e.addCode(node + c.code)) << c.what << ": " << utf8(e.lastError().description);
+            EXPECT_GT(vbs::ScriptObject::liveCount(), before) << c.what;
+        }
+        EXPECT_EQ(vbs::ScriptObject::liveCount(), before) << c.what << " outlived its engine";
+    }
+
+    const std::u16string looper = u"Class Looper\n  Sub Class_Terminate()\n    Do\n    Loop\n  End Sub\nEnd Class\n";
+    Engine stopped;
+    stopped.setTimeLimit(std::chrono::milliseconds(100));
+    ASSERT_TRUE(stopped.addCode(looper + u"Set g = New Looper\n"));
+    EXPECT_FALSE(stopped.close());
+    EXPECT_EQ(stopped.lastError().number, 18);
+    Engine quiet;
+    ASSERT_TRUE(quiet.addCode(u"Class T\n  Sub Class_Terminate()\n    n = 1\n  End Sub\nEnd Class\nSet g = New T\n"));
+    EXPECT_TRUE(quiet.close()) << utf8(quiet.lastError().description);
+
+    for (const char16_t *huge : {u"Dim a(2147483647)\n", u"ReDim a(2147483647)\n", u"ReDim a(3) : ReDim Preserve a(2147483647)\n",
+                                 u"Class C\n  Dim f(2147483647)\nEnd Class\nSet o = New C\n"}) {
+        Engine e;
+        EXPECT_FALSE(e.addCode(huge)) << utf8(huge);
+        EXPECT_EQ(e.lastError().number, 7) << utf8(huge);
+    }
 }
 
 } // namespace
