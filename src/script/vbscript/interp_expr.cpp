@@ -179,19 +179,29 @@ const Variant *Interpreter::inPlace(const Expr &e) const
     return out;
 }
 
+// An operand without its parentheses: (a + b) * c evaluates a + b directly.
+static const Expr &unparenthesized(const Expr &e)
+{
+    const Expr *p = &e;
+    while (p->kind == ExprKind::Paren)
+        p = static_cast<const ParenExpr *>(p)->inner.get();
+    return *p;
+}
+
 Variant Interpreter::evalBinary(const BinaryExpr &b)
 {
     // Operands that run no code are not copied; the left one is read in
     // place only when the right one cannot change it.
-    const Variant *pr = inPlace(*b.right);
+    const Expr &left = unparenthesized(*b.left), &right = unparenthesized(*b.right);
+    const Variant *pr = inPlace(right);
     if (pr) {
-        if (const Variant *pl = inPlace(*b.left))
+        if (const Variant *pl = inPlace(left))
             return applyBinary(b, *pl, *pr);
     }
-    const Variant l = eval(*b.left);
+    const Variant l = left.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(left)) : eval(left);
     if (pr)
         return applyBinary(b, l, *pr);
-    const Variant r = eval(*b.right);
+    const Variant r = right.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(right)) : eval(right);
     return applyBinary(b, l, r);
 }
 
