@@ -190,8 +190,22 @@ std::u16string replaceText(std::u16string_view text, std::u16string_view find, s
     const std::u16string hay = folded(tail, mode);
     const std::u16string needle = folded(find, mode);
     std::u16string out;
+    out.reserve(tail.size());
     std::size_t pos = 0;
     long done = 0;
+    if (needle.size() == 1) {
+        // One character: a single pass, no search call per match.
+        for (; pos < tail.size() && (count < 0 || done < count); ++pos) {
+            if (hay[pos] == needle[0]) {
+                out.append(with);
+                ++done;
+            } else {
+                out.push_back(tail[pos]);
+            }
+        }
+        out.append(tail.substr(pos));
+        return out;
+    }
     while (count < 0 || done < count) {
         const std::size_t hit = hay.find(needle, pos);
         if (hit == std::u16string::npos)
