@@ -45,7 +45,15 @@ EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId,
         m_skinName = hostkit::skinNames().value(0);
         m_skin = hostkit::createSkin(m_skinName);
     }
-    m_notifier.setCallback([this] { setWindowModified(true); });
+    // A change the editor reports is looked at once the event that made it is
+    // over: typing may well undo what was typed before.
+    m_notifier.setCallback([this] {
+        m_changeReported = true;
+        if (!m_checkPending) {
+            m_checkPending = true;
+            QMetaObject::invokeMethod(this, [this] { updateModified(); }, Qt::QueuedConnection);
+        }
+    });
     m_languages = hostkit::languagesNode(m_dataFolder);
     m_texts = std::make_unique<hostkit::HostTexts>(m_languageId, m_dataFolder);
     QCoreApplication::installTranslator(m_texts.get());
@@ -190,6 +198,7 @@ bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfi
     // as loaded is not modified.
     m_notifier.resetCount();
     m_savedJobText = currentJobText();
+    m_changeReported = false;
     setWindowModified(false);
     updateTitle();
     return true;
@@ -240,6 +249,7 @@ bool EditorWindow::writeJob(const QString &path)
     }
     m_path = path;
     m_savedJobText = jobText;
+    m_changeReported = false;
     setWindowModified(false);
     updateTitle();
     return true;
@@ -281,8 +291,14 @@ QString EditorWindow::askFileName(bool saving)
 
 QString EditorWindow::currentJobText() const
 {
+    if (!m_editor)
+        return {};
+    // The controls hold the edits until Validate stores them: store them as a
+    // save would, without a word to the user. A job that does not validate
+    // has no text to compare.
+    ui::ScopedMsgBoxHandler silent([](const QString &, int, const QString &) { return int(ui::Ok); });
     try {
-        return m_editor ? m_editor->Engine_GetData() : QString();
+        return m_editor->Engine_Validate() ? m_editor->Engine_GetData() : QString();
     } catch (...) {
         return {};
     }
@@ -290,7 +306,16 @@ QString EditorWindow::currentJobText() const
 
 bool EditorWindow::isModified() const
 {
-    return isWindowModified() || (m_editor && currentJobText() != m_savedJobText);
+    if (!m_editor)
+        return false;
+    const QString now = currentJobText();
+    return now.isNull() || m_savedJobText.isNull() ? m_changeReported : now != m_savedJobText;
+}
+
+void EditorWindow::updateModified()
+{
+    m_checkPending = false;
+    setWindowModified(isModified());
 }
 
 bool EditorWindow::confirmDiscard()
@@ -319,8 +344,8 @@ void EditorWindow::closeEvent(QCloseEvent *event)
 
 bool EditorWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowUnblocked && !isWindowModified() && isModified())
-        setWindowModified(true);
+    if (event->type() == QEvent::WindowUnblocked)
+        updateModified();
     return QMainWindow::event(event);
 }
 

@@ -43,25 +43,29 @@ public:
     void changeLanguage(const QString &languageId);
 
     UCScript *editor() const { return m_editor; }
-    // True when the job differs from the file: a change the editor reported,
-    // or one it does not report (the Events editor writes into the job
-    // itself), seen by comparing the job the editor would give now with
-    // the one it gave when loaded or last saved.
+    // True when the job differs from the file: the job the editor would save
+    // now (its controls stored, as Validate does, and Engine_GetData) against
+    // the one it gave when loaded or last saved. So an edit the editor does
+    // not report (the Events editor writes into the job itself) counts, and
+    // an edit undone does not. While the job does not validate, a change the
+    // editor reported since then decides.
     bool isModified() const;
     // Brings the editor page with `key` ("General", "EvaluationData") to the front.
     void showPage(const QString &key);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Back from a modal dialog of the editor: the title marks a change it made.
+    // Back from a modal dialog of the editor: the title shows whether it changed the job.
     bool event(QEvent *event) override;
 
 private:
     bool load(const QString &jobText, const QString &path, const xmlfile::Encoding &encoding);
     bool writeJob(const QString &path);
     bool confirmDiscard();
-    // The job as the editor would give it now; empty when it cannot.
+    // The job as the editor would save it now; null when it does not validate.
     QString currentJobText() const;
+    // The title's mark follows isModified().
+    void updateModified();
     // A text of the window in the interface language; `english` when the
     // language file lacks it.
     QString text(const char *key, const QString &english) const { return m_texts->text(key, english); }
@@ -79,6 +83,8 @@ private:
     QString m_skinName;
     QString m_path;
     QString m_savedJobText;   // the job as loaded or last saved
+    bool m_changeReported = false;   // NotifyChange since then
+    bool m_checkPending = false;
     xmlfile::Encoding m_encoding;   // how the file stores it
     std::unique_ptr<hostkit::HostTexts> m_texts;   // installed on the application
     hostkit::CallbackNotifier m_notifier;
