@@ -1,5 +1,5 @@
 // sensor-script resave as a job repository's check runs it, and the other
-// commands reading a job as XML says.
+// commands reading their files as the editor does: never a byte replaced.
 #include "runprogram.h"
 #include "testsupport.h"
 
@@ -87,6 +87,17 @@ TEST_F(Resave, ShowReadsTheDeclaredEncoding)
     const ProgramRun run = sensorScript({QStringLiteral("show"), path});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Description: Señal: used space"))) << run.out.toStdString();
+}
+
+TEST_F(Resave, AScriptWithABadByteIsNotRun)
+{
+    QFile file(dir.filePath(QStringLiteral("latin1.vbs")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Function Main()\n\tMain = \"Se\xF1" "al\"\nEnd Function\n");
+    file.close();
+    const ProgramRun run = sensorScript({QStringLiteral("run"), file.fileName()});
+    EXPECT_EQ(run.exitCode, 66);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("byte 27 (line 2, column 12) is not valid UTF-8"))) << run.err.toStdString();
 }
 
 } // namespace
