@@ -4,7 +4,6 @@
 #include "editor/ucscript.h"
 
 #include "errorcore/error.h"
-#include "common/nodes.h"
 #include "hostkit/documentjobdata.h"
 #include "hostkit/jobfile.h"
 #include "hostkit/skins.h"
