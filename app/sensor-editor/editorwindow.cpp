@@ -4,24 +4,22 @@
 #include "editor/ucscript.h"
 
 #include "errorcore/error.h"
-#include "common/nodes.h"
 #include "hostkit/documentjobdata.h"
+#include "hostkit/jobfile.h"
 #include "hostkit/skins.h"
+#include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QSaveFile>
 
 namespace {
-
-const QString appTitle = QStringLiteral("Veltrano sensor editor");
 
 // What a new job starts from: the job kind only; the editor adds the host's
 // default properties and schedule and a sensor from the pattern file.
@@ -35,8 +33,6 @@ const QString newJobText = QStringLiteral(
     "  </Definition>\n"
     "</JobDefinition>\n");
 
-const QString jobFilter = QStringLiteral("Job definitions (*.xml);;All files (*)");
-
 } // namespace
 
 EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId, const QString &skinName)
@@ -48,17 +44,18 @@ EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId,
         m_skinName = hostkit::skinNames().value(0);
         m_skin = hostkit::createSkin(m_skinName);
     }
-    m_notifier.setCallback([this] { setWindowModified(true); });
-
-    // The host's languages object: one entry per language file in the data folder.
-    m_languages = GetNewNode(XmlNode::Element, QStringLiteral("Languages"));
-    for (const QFileInfo &file : QDir(m_dataFolder).entryInfoList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name)) {
-        XmlNode language = m_languages.createElement(QStringLiteral("Language"));
-        XmlNode id = m_languages.createElement(QStringLiteral("Id"));
-        id.setText(file.completeBaseName());
-        language.appendChild(id);
-        m_languages.appendChild(language);
-    }
+    // A change the editor reports is looked at once the event that made it is
+    // over: typing may well undo what was typed before.
+    m_notifier.setCallback([this] {
+        m_changeReported = true;
+        if (!m_checkPending) {
+            m_checkPending = true;
+            QMetaObject::invokeMethod(this, [this] { updateModified(); }, Qt::QueuedConnection);
+        }
+    });
+    m_languages = hostkit::languagesNode(m_dataFolder);
+    m_texts = std::make_unique<hostkit::HostTexts>(m_languageId, m_dataFolder);
+    QCoreApplication::installTranslator(m_texts.get());
 
     buildMenus();
     resize(820, 560);
@@ -71,63 +68,91 @@ EditorWindow::~EditorWindow()
     m_editor = nullptr;
 }
 
+QString EditorWindow::appTitle() const
+{
+    return text("Title", QStringLiteral("Veltrano sensor editor"));
+}
+
 void EditorWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&New"), QKeySequence::New, this, [this] {
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_newAction = m_fileMenu->addAction(QString(), QKeySequence::New, this, [this] {
         if (confirmDiscard())
             newJob();
     });
-    file->addAction(tr("&Open..."), QKeySequence::Open, this, [this] {
+    m_openAction = m_fileMenu->addAction(QString(), QKeySequence::Open, this, [this] {
         if (!confirmDiscard())
             return;
-        const QString path = QFileDialog::getOpenFileName(this, tr("Open job"), QFileInfo(m_path).path(), jobFilter);
+        const QString path = askFileName(false);
         if (!path.isEmpty())
             openFile(path);
     });
-    file->addAction(tr("&Save"), QKeySequence::Save, this, [this] { save(); });
-    file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, [this] { saveAs(); });
-    file->addSeparator();
-    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    m_saveAction = m_fileMenu->addAction(QString(), QKeySequence::Save, this, [this] { save(); });
+    m_saveAsAction = m_fileMenu->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                                           [this] { saveAs(); });
+    m_fileMenu->addSeparator();
+    m_quitAction = m_fileMenu->addAction(QString(), QKeySequence::Quit, this, &QWidget::close);
 
-    m_languageMenu = menuBar()->addMenu(tr("&Language"));
+    m_languageMenu = menuBar()->addMenu(QString());
     m_languageGroup = new QActionGroup(this);
     fillLanguageMenu();
 
-    QMenu *skins = menuBar()->addMenu(tr("S&kin"));
+    m_skinMenu = menuBar()->addMenu(QString());
     auto *skinGroup = new QActionGroup(this);
     for (const QString &skin : hostkit::skinNames()) {
-        QAction *action = skins->addAction(skin, this, [this, skin] { changeSkin(skin); });
+        QAction *action = m_skinMenu->addAction(skin, this, [this, skin] { changeSkin(skin); });
         action->setCheckable(true);
         action->setChecked(skin.compare(m_skinName, Qt::CaseInsensitive) == 0);
         skinGroup->addAction(action);
     }
+    retranslate();
+}
+
+void EditorWindow::retranslate()
+{
+    m_fileMenu->setTitle(text("MenuFile", QStringLiteral("&File")));
+    m_newAction->setText(text("MenuNew", QStringLiteral("&New")));
+    m_openAction->setText(text("MenuOpen", QStringLiteral("&Open...")));
+    m_saveAction->setText(text("MenuSave", QStringLiteral("&Save")));
+    m_saveAsAction->setText(text("MenuSaveAs", QStringLiteral("Save &As...")));
+    m_quitAction->setText(text("MenuQuit", QStringLiteral("&Quit")));
+    m_languageMenu->setTitle(text("MenuLanguage", QStringLiteral("&Language")));
+    m_skinMenu->setTitle(text("MenuSkin", QStringLiteral("S&kin")));
+    updateTitle();
 }
 
 void EditorWindow::fillLanguageMenu()
 {
-    const QFileInfoList files =
-        QDir(m_dataFolder).entryInfoList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
-    for (const QFileInfo &file : files) {
-        const QString id = file.completeBaseName();
-        QAction *action = m_languageMenu->addAction(id, this, [this, id] { changeLanguage(id); });
+    const QList<hostkit::LanguageFile> files = hostkit::languageFiles(m_dataFolder);
+    for (const hostkit::LanguageFile &file : files) {
+        const QString id = file.id;
+        QAction *action = m_languageMenu->addAction(file.name, this, [this, id] { changeLanguage(id); });
         action->setCheckable(true);
         action->setChecked(id == m_languageId);
+        action->setData(id);
         m_languageGroup->addAction(action);
     }
     if (files.isEmpty())
-        m_languageMenu->addAction(tr("(no language files in %1)").arg(m_dataFolder))->setEnabled(false);
+        m_languageMenu->addAction(QStringLiteral("(%1)").arg(QDir::toNativeSeparators(m_dataFolder)))->setEnabled(false);
 }
 
 void EditorWindow::changeLanguage(const QString &languageId)
 {
     m_languageId = languageId;
     hostkit::DocumentJobData::setDefaultInterfaceLanguage(languageId);
+    auto texts = std::make_unique<hostkit::HostTexts>(languageId, m_dataFolder);
+    QCoreApplication::installTranslator(texts.get());
+    QCoreApplication::removeTranslator(m_texts.get());
+    m_texts = std::move(texts);
+    for (QAction *action : m_languageGroup->actions())
+        action->setChecked(action->data().toString() == languageId);
+    retranslate();
     try {
         if (m_editor)
             m_editor->Engine_ChangeInterfaceLanguage(languageId);
     } catch (...) {
-        showFailure(tr("The interface language could not be changed."), std::current_exception());
+        showFailure(text("MsgLanguageFailed", QStringLiteral("The interface language could not be changed.")),
+                    std::current_exception());
     }
 }
 
@@ -143,11 +168,11 @@ void EditorWindow::changeSkin(const QString &name)
         if (m_editor)
             m_editor->Engine_ChangeSettings(m_skin.get());
     } catch (...) {
-        showFailure(tr("The skin could not be changed."), std::current_exception());
+        showFailure(text("MsgSkinFailed", QStringLiteral("The skin could not be changed.")), std::current_exception());
     }
 }
 
-bool EditorWindow::load(const QString &jobText, const QString &path)
+bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfile::Encoding &encoding)
 {
     // A fresh editor for each job: only a new Engine_InitControl arms the filling.
     // It replaces the one on view only once it shows the job, since replacing
@@ -161,16 +186,18 @@ bool EditorWindow::load(const QString &jobText, const QString &path)
         editor->Engine_SetData(jobText);
         editor->Engine_ShowData();
     } catch (...) {
-        showFailure(tr("The job could not be shown."), std::current_exception());
+        showFailure(text("MsgShowFailed", QStringLiteral("The job could not be shown.")), std::current_exception());
         return false;
     }
     m_editor = editor.release();
     setCentralWidget(m_editor);   // the previous editor goes (deleted later)
     m_path = path;
+    m_encoding = encoding;
     // Filling the editor colourises the panes, which reports changes: the job
     // as loaded is not modified.
     m_notifier.resetCount();
     m_savedJobText = currentJobText();
+    m_changeReported = false;
     setWindowModified(false);
     updateTitle();
     return true;
@@ -178,18 +205,19 @@ bool EditorWindow::load(const QString &jobText, const QString &path)
 
 bool EditorWindow::openFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ui::MsgBox(tr("Cannot open %1:\r%2").arg(QDir::toNativeSeparators(path), file.errorString()),
-                   ui::OkOnly | ui::Critical, appTitle);
+    hostkit::JobFileText file;
+    try {
+        file = hostkit::readJobFile(QDir::toNativeSeparators(path));
+    } catch (const Error &error) {
+        ui::MsgBox(error.description, ui::OkOnly | ui::Critical, appTitle());
         return false;
     }
-    return load(QString::fromUtf8(file.readAll()), QFileInfo(path).absoluteFilePath());
+    return load(file.text, QFileInfo(path).absoluteFilePath(), file.encoding);
 }
 
 void EditorWindow::newJob()
 {
-    load(newJobText, QString());
+    load(newJobText, QString(), xmlfile::Encoding());
 }
 
 void EditorWindow::showPage(const QString &key)
@@ -202,25 +230,25 @@ void EditorWindow::showPage(const QString &key)
 
 bool EditorWindow::writeJob(const QString &path)
 {
-    QString text;
+    QString jobText;
     try {
         if (!m_editor || !m_editor->Engine_Validate())
             return false;
-        text = m_editor->Engine_GetData();
+        jobText = m_editor->Engine_GetData();
     } catch (...) {
-        showFailure(tr("The job could not be taken from the editor."), std::current_exception());
+        showFailure(text("MsgTakeFailed", QStringLiteral("The job could not be taken from the editor.")),
+                    std::current_exception());
         return false;
     }
-
-    // Written next to the file and renamed over it: a failure leaves the old file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        ui::MsgBox(tr("Cannot write %1:\r%2").arg(QDir::toNativeSeparators(path), file.errorString()),
-                   ui::OkOnly | ui::Critical, appTitle);
+    try {
+        hostkit::writeJobFile(path, jobText, m_encoding);
+    } catch (const Error &error) {
+        ui::MsgBox(error.description, ui::OkOnly | ui::Critical, appTitle());
         return false;
     }
     m_path = path;
-    m_savedJobText = text;
+    m_savedJobText = jobText;
+    m_changeReported = false;
     setWindowModified(false);
     updateTitle();
     return true;
@@ -233,14 +261,43 @@ bool EditorWindow::save()
 
 bool EditorWindow::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save job as"), m_path, jobFilter);
+    const QString path = askFileName(true);
     return !path.isEmpty() && writeJob(path);
+}
+
+QString EditorWindow::askFileName(bool saving)
+{
+    QFileDialog dialog(this, saving ? text("SaveAsCaption", QStringLiteral("Save job as"))
+                                    : text("OpenCaption", QStringLiteral("Open job")));
+    dialog.setNameFilters({text("FilterJobs", QStringLiteral("Job definitions")) + QStringLiteral(" (*.xml)"),
+                           text("FilterAll", QStringLiteral("All files")) + QStringLiteral(" (*)")});
+    if (!m_path.isEmpty())
+        dialog.selectFile(m_path);
+    if (saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("xml"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (ui::showModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString path = dialog.selectedFiles().constFirst();
+    // Not every platform's dialog adds the default suffix.
+    if (saving && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".xml");
+    return path;
 }
 
 QString EditorWindow::currentJobText() const
 {
+    if (!m_editor)
+        return {};
+    // The controls hold the edits until Validate stores them: store them as a
+    // save would, without a word to the user. A job that does not validate
+    // has no text to compare.
+    ui::ScopedMsgBoxHandler silent([](const QString &, int, const QString &) { return int(ui::Ok); });
     try {
-        return m_editor ? m_editor->Engine_GetData() : QString();
+        return m_editor->Engine_Validate() ? m_editor->Engine_GetData() : QString();
     } catch (...) {
         return {};
     }
@@ -248,15 +305,25 @@ QString EditorWindow::currentJobText() const
 
 bool EditorWindow::isModified() const
 {
-    return isWindowModified() || (m_editor && currentJobText() != m_savedJobText);
+    if (!m_editor)
+        return false;
+    const QString now = currentJobText();
+    return now.isNull() || m_savedJobText.isNull() ? m_changeReported : now != m_savedJobText;
+}
+
+void EditorWindow::updateModified()
+{
+    m_checkPending = false;
+    setWindowModified(isModified());
 }
 
 bool EditorWindow::confirmDiscard()
 {
     if (!isModified())
         return true;
-    const QString name = m_path.isEmpty() ? tr("the new job") : QFileInfo(m_path).fileName();
-    switch (ui::MsgBox(tr("Save the changes to %1?").arg(name), ui::YesNoCancel | ui::Question, appTitle)) {
+    const QString name = m_path.isEmpty() ? text("TheNewJob", QStringLiteral("the new job")) : QFileInfo(m_path).fileName();
+    switch (ui::MsgBox(text("MsgSaveChanges", QStringLiteral("Save the changes to %1?")).arg(name),
+                       ui::YesNoCancel | ui::Question, appTitle())) {
     case ui::Yes:
         return save();
     case ui::No:
@@ -276,15 +343,15 @@ void EditorWindow::closeEvent(QCloseEvent *event)
 
 bool EditorWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowUnblocked && !isWindowModified() && isModified())
-        setWindowModified(true);
+    if (event->type() == QEvent::WindowUnblocked)
+        updateModified();
     return QMainWindow::event(event);
 }
 
 void EditorWindow::updateTitle()
 {
-    const QString name = m_path.isEmpty() ? tr("New job") : QFileInfo(m_path).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, appTitle));
+    const QString name = m_path.isEmpty() ? text("NewJob", QStringLiteral("New job")) : QFileInfo(m_path).fileName();
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, appTitle()));
 }
 
 void EditorWindow::showFailure(const QString &what, const std::exception_ptr &failure)
@@ -294,5 +361,5 @@ void EditorWindow::showFailure(const QString &what, const std::exception_ptr &fa
                    .arg(what)
                    .arg(error.number)
                    .arg(error.description, error.source),
-               ui::OkOnly | ui::Critical, appTitle);
+               ui::OkOnly | ui::Critical, appTitle());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "hostkit/callbacknotifier.h"
+#include "hostkit/hosttexts.h"
 #include "host/skin.h"
+#include "platform/xml/xmlfile.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QMainWindow>
@@ -15,7 +17,9 @@ class UCScript;
 // The desktop host's main window: one job file in one embedded editor.
 // Opening a file (or a new job) creates a fresh editor and drives it through
 // the Engine members in the host's order; saving validates, takes the job
-// text back and replaces the file in one step.
+// text back and replaces the file in one step, in the encoding the file came
+// in (hostkit/jobfile.h). The window's own texts come from the language files
+// (hostkit/hosttexts.h) and follow the interface language.
 class EditorWindow : public QMainWindow
 {
     Q_OBJECT
@@ -32,31 +36,44 @@ public:
     // Validates and writes the job to its file (asks for a name when it has
     // none); false when nothing was written.
     bool save();
+    // Asks for a name (".xml" is added to one without an extension) and
+    // writes the job there.
     bool saveAs();
+    // Switches the editor and the window's own texts to another language.
+    void changeLanguage(const QString &languageId);
 
     UCScript *editor() const { return m_editor; }
-    // True when the job differs from the file: a change the editor reported,
-    // or one it does not report (the Events editor writes into the job
-    // itself), seen by comparing the job the editor would give now with
-    // the one it gave when loaded or last saved.
+    // True when the job differs from the file: the job the editor would save
+    // now (its controls stored, as Validate does, and Engine_GetData) against
+    // the one it gave when loaded or last saved. So an edit the editor does
+    // not report (the Events editor writes into the job itself) counts, and
+    // an edit undone does not. While the job does not validate, a change the
+    // editor reported since then decides.
     bool isModified() const;
     // Brings the editor page with `key` ("General", "EvaluationData") to the front.
     void showPage(const QString &key);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Back from a modal dialog of the editor: the title marks a change it made.
+    // Back from a modal dialog of the editor: the title shows whether it changed the job.
     bool event(QEvent *event) override;
 
 private:
-    bool load(const QString &jobText, const QString &path);
+    bool load(const QString &jobText, const QString &path, const xmlfile::Encoding &encoding);
     bool writeJob(const QString &path);
     bool confirmDiscard();
-    // The job as the editor would give it now; empty when it cannot.
+    // The job as the editor would save it now; null when it does not validate.
     QString currentJobText() const;
+    // The title's mark follows isModified().
+    void updateModified();
+    // A text of the window in the interface language; `english` when the
+    // language file lacks it.
+    QString text(const char *key, const QString &english) const { return m_texts->text(key, english); }
+    QString appTitle() const;
+    QString askFileName(bool saving);
     void buildMenus();
+    void retranslate();
     void fillLanguageMenu();
-    void changeLanguage(const QString &languageId);
     void changeSkin(const QString &name);
     void updateTitle();
     void showFailure(const QString &what, const std::exception_ptr &failure);
@@ -66,11 +83,22 @@ private:
     QString m_skinName;
     QString m_path;
     QString m_savedJobText;   // the job as loaded or last saved
+    bool m_changeReported = false;   // NotifyChange since then
+    bool m_checkPending = false;
+    xmlfile::Encoding m_encoding;   // how the file stores it
+    std::unique_ptr<hostkit::HostTexts> m_texts;   // installed on the application
     hostkit::CallbackNotifier m_notifier;
     std::unique_ptr<host::Skin> m_skin;
     std::unique_ptr<host::Skin> m_previousSkin;   // kept while an editor may still refer to it
     XmlNode m_languages;
     UCScript *m_editor = nullptr;
+    QMenu *m_fileMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
+    QMenu *m_skinMenu = nullptr;
     QActionGroup *m_languageGroup = nullptr;
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
+    QAction *m_quitAction = nullptr;
 };

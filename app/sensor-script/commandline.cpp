@@ -12,6 +12,7 @@ const QString kLanguage = QStringLiteral("language");
 const QString kTimeout = QStringLiteral("timeout");
 const QString kMemory = QStringLiteral("memory");
 const QString kReadOnly = QStringLiteral("read-only");
+const QString kData = QStringLiteral("data");
 
 } // namespace
 
@@ -49,6 +50,14 @@ void CommandLine::addReadOnlyOption()
     m_hasReadOnly = true;
     m_parser.addOption({kReadOnly, QStringLiteral("The script may not write, delete, copy or move files (error 70); "
                                                   "databases are opened read-only.")});
+}
+
+void CommandLine::addDataOption(const QString &defaultFolder)
+{
+    m_hasData = true;
+    m_parser.addOption({kData, QStringLiteral("The data folder: language files and sensor pattern (default %1).")
+                                   .arg(defaultFolder),
+                        QStringLiteral("DIR"), defaultFolder});
 }
 
 void CommandLine::addArgument(const QString &name, const QString &description, const QString &syntax)
@@ -98,6 +107,8 @@ std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArgu
             return usageError(QStringLiteral("--memory takes megabytes (0 for none)"));
     }
     m_readOnly = m_hasReadOnly && m_parser.isSet(kReadOnly);
+    if (m_hasData)
+        m_dataFolder = m_parser.value(kData);
     return std::nullopt;
 }
 

@@ -23,6 +23,9 @@ public:
     void addMemoryOption();
     // --read-only: the script may not change files or databases.
     void addReadOnlyOption();
+    // --data DIR: the data folder a host gives the editor (language files,
+    // sensor pattern), `defaultFolder` when not given.
+    void addDataOption(const QString &defaultFolder);
     // A positional argument for the help text.
     void addArgument(const QString &name, const QString &description, const QString &syntax = {});
     // Everything after the first positional argument stays positional
@@ -40,6 +43,7 @@ public:
     int timeout() const { return m_timeout; }
     int memory() const { return m_memory; }
     bool readOnly() const { return m_readOnly; }
+    QString dataFolder() const { return m_dataFolder; }
 
 private:
     int usageError(const QString &message) const;
@@ -55,4 +59,6 @@ private:
     int m_memory = 512;
     bool m_hasReadOnly = false;
     bool m_readOnly = false;
+    bool m_hasData = false;
+    QString m_dataFolder;
 };

@@ -1,8 +1,6 @@
 #include "jobfile.h"
 
-#include "inputfile.h"
-
-#include "errorcore/error.h"
+#include "hostkit/jobfile.h"
 
 bool JobFile::bindSensor(cSensor &sensor) const
 {
@@ -15,7 +13,7 @@ bool JobFile::bindSensor(cSensor &sensor) const
 JobFile readJobFile(const QString &path)
 {
     JobFile jobFile;
-    jobFile.document = XmlNode::parse(QString::fromUtf8(readInputFile(path)));
+    jobFile.document = XmlNode::parse(hostkit::readJobFile(path).text);
     jobFile.job.SetJobNodeXML(jobFile.document.selectSingleNode(QStringLiteral("JobDefinition")));
     const XmlNode freeDefinition = jobFile.job.GetFreeDefinition();
     if (!freeDefinition.isNull())

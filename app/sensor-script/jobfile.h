@@ -18,6 +18,7 @@ struct JobFile
     bool bindSensor(cSensor &sensor) const;
 };
 
-// Reads and parses `path`. Raises readInputFile's errors for a file that
-// cannot be read and the parser's error for a text that is not well-formed.
+// Reads and parses `path` as the hosts do (hostkit::readJobFile: decoded as
+// XML says, a JobDefinition at the root). Raises its errors: the file's, the
+// decoding's, the parser's and "... is not a job definition".
 JobFile readJobFile(const QString &path);

@@ -3,13 +3,18 @@
 #include "colorizecommand.h"
 #include "evaluatecommand.h"
 #include "exitcode.h"
+#include "resavecommand.h"
 #include "scriptcommands.h"
 #include "showcommand.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -26,6 +31,7 @@ const Command commands[] = {
     {"check", "compile the script only", checkScriptCommand},
     {"colorize", "print the script as coloured rich text", colorizeCommand},
     {"evaluate", "evaluate the job's sensor as a monitoring plugin (exit 0-3)", evaluateJobCommand},
+    {"resave", "open, validate and save the job as the editor does", resaveJobCommand},
 };
 
 void printUsage(QTextStream &out)
@@ -48,7 +54,13 @@ int usageError(const QString &message)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // resave runs the editor's widgets, without a screen unless one is asked for.
+    const bool widgets = argc > 1 && std::strcmp(argv[1], "resave") == 0;
+    if (widgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QCommandLineParser parser;
     // Everything from the command on is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);

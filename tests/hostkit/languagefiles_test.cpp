@@ -105,6 +105,32 @@ const KeyRow keyRows[] = {
     {"frmEditEvents", "ID_EventsLabel", "Events"},
     {"frmEditEvents", "ID_Ok", "Ok"},
     {"frmEditEvents", "ID_Cancel", "Cancel"},
+    // The desktop host's window: the English texts are the window's own.
+    {"EditorWindow", "LanguageName", "English"},
+    {"EditorWindow", "Title", "Veltrano sensor editor"},
+    {"EditorWindow", "NewJob", "New job"},
+    {"EditorWindow", "TheNewJob", "the new job"},
+    {"EditorWindow", "MenuFile", "&File"},
+    {"EditorWindow", "MenuNew", "&New"},
+    {"EditorWindow", "MenuOpen", "&Open..."},
+    {"EditorWindow", "MenuSave", "&Save"},
+    {"EditorWindow", "MenuSaveAs", "Save &As..."},
+    {"EditorWindow", "MenuQuit", "&Quit"},
+    {"EditorWindow", "MenuLanguage", "&Language"},
+    {"EditorWindow", "MenuSkin", "S&kin"},
+    {"EditorWindow", "OpenCaption", "Open job"},
+    {"EditorWindow", "SaveAsCaption", "Save job as"},
+    {"EditorWindow", "FilterJobs", "Job definitions"},
+    {"EditorWindow", "FilterAll", "All files"},
+    {"EditorWindow", "MsgSaveChanges", "Save the changes to %1?"},
+    {"EditorWindow", "MsgShowFailed", "The job could not be shown."},
+    {"EditorWindow", "MsgTakeFailed", "The job could not be taken from the editor."},
+    {"EditorWindow", "MsgLanguageFailed", "The interface language could not be changed."},
+    {"EditorWindow", "MsgSkinFailed", "The skin could not be changed."},
+    {"EditorWindow", "ButtonYes", "&Yes"},
+    {"EditorWindow", "ButtonNo", "&No"},
+    {"EditorWindow", "ButtonCancel", "&Cancel"},
+    {"EditorWindow", "ButtonOk", "&OK"},
 };
 
 const char *const languageIds[] = {"en", "es"};
@@ -207,7 +233,8 @@ TEST(LanguageFiles, EveryWindowHasItsSection)
 // Texts that are the same word in both languages are listed here.
 TEST(LanguageFiles, SpanishTextsAreTranslated)
 {
-    const QSet<QString> sameInBoth = {QStringLiteral("frmJob/fraScript"), QStringLiteral("frmJob/ssTabDatosTabGeneral")};
+    const QSet<QString> sameInBoth = {QStringLiteral("frmJob/fraScript"), QStringLiteral("frmJob/ssTabDatosTabGeneral"),
+                                      QStringLiteral("EditorWindow/ButtonNo")};
     for (const KeyRow &row : keyRows) {
         const QString name = QString::fromLatin1(row.section) + QLatin1Char('/') + QString::fromLatin1(row.key);
         if (sameInBoth.contains(name))

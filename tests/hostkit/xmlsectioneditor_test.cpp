@@ -122,8 +122,8 @@ TEST(SectionEditor, ShowsTheSectionIndentedInAMonospacedBox)
     XmlSectionEditor editor;
     QString section = scheduleText;
     ASSERT_TRUE(editor.ShowScheduleEditor(section));
-    EXPECT_EQ(driver.initialText, QStringLiteral("<Schedule>\n    <Frequency>Minutes</Frequency>\n"
-                                                 "    <Interval>15</Interval>\n</Schedule>"));
+    EXPECT_EQ(driver.initialText, QStringLiteral("<Schedule>\n  <Frequency>Minutes</Frequency>\n"
+                                                 "  <Interval>15</Interval>\n</Schedule>"));
     EXPECT_TRUE(driver.monospaced);
     EXPECT_EQ(XmlNode::parse(section).documentElement().xml(), scheduleText);
 }

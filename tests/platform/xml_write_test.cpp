@@ -119,17 +119,17 @@ TEST_P(XmlIndent, IndentsBetweenElementsOnly)
 const IndentCase indentCases[] = {
     {"nested_elements", R"(<a><b><c>t</c><d/></b><!--k--><e x="1"> </e></a>)",
      "<a>\n"
-     "    <b>\n"
-     "        <c>t</c>\n"
-     "        <d/>\n"
-     "    </b>\n"
-     "    <!--k-->\n"
-     "    <e x=\"1\"> </e>\n"
+     "  <b>\n"
+     "    <c>t</c>\n"
+     "    <d/>\n"
+     "  </b>\n"
+     "  <!--k-->\n"
+     "  <e x=\"1\"> </e>\n"
      "</a>"},
-    {"mixed_content_untouched_below", "<a><p>x<b><c/></b>y</p></a>", "<a>\n    <p>x<b><c/></b>y</p>\n</a>"},
+    {"mixed_content_untouched_below", "<a><p>x<b><c/></b>y</p></a>", "<a>\n  <p>x<b><c/></b>y</p>\n</a>"},
     {"cdata_content_untouched", "<a><EvalCode><![CDATA[x]]></EvalCode></a>",
-     "<a>\n    <EvalCode><![CDATA[x]]></EvalCode>\n</a>"},
-    {"document_level", "<?xml version=\"1.0\"?><!--c--><r><s/></r>", "<?xml version=\"1.0\"?>\n<!--c-->\n<r>\n    <s/>\n</r>"},
+     "<a>\n  <EvalCode><![CDATA[x]]></EvalCode>\n</a>"},
+    {"document_level", "<?xml version=\"1.0\"?><!--c--><r><s/></r>", "<?xml version=\"1.0\"?>\n<!--c-->\n<r>\n  <s/>\n</r>"},
     {"single_empty_element", "<r/>", "<r/>"},
 };
 
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(XmlWrite, XmlIndent, ::testing::ValuesIn(indentCases),
 TEST(XmlWrite, IndentOfAnInnerElementStartsAtItsOwnLevel)
 {
     const XmlNode document = XmlNode::parse(QStringLiteral("<a><b><c/></b></a>"));
-    EXPECT_EQ(document.selectSingleNode(QStringLiteral("a/b")).xml(true), QStringLiteral("<b>\n    <c/>\n</b>"));
+    EXPECT_EQ(document.selectSingleNode(QStringLiteral("a/b")).xml(true), QStringLiteral("<b>\n  <c/>\n</b>"));
 }
 
 // --------------------------------------------------------- nodes of each kind

@@ -1,5 +1,7 @@
 #include "xmlwriter.h"
 
+#include "errorcore/error.h"
+
 #include <QDomDocument>
 #include <QList>
 #include <QXmlStreamWriter>
@@ -9,7 +11,7 @@
 namespace xmlwriter {
 namespace {
 
-constexpr int IndentWidth = 4;
+constexpr int IndentWidth = 2;
 
 bool isXmlCharacter(char16_t c)
 {
@@ -98,7 +100,8 @@ bool elementOnly(const QDomNode &node)
 class Writer
 {
 public:
-    explicit Writer(bool indent) : m_writer(&m_out), m_indent(indent) {}
+    Writer(bool indent, const Encodable &encodable)
+        : m_writer(&m_out), m_indent(indent), m_encodable(encodable) {}
 
     QString result()
     {
@@ -123,11 +126,29 @@ private:
     void writeCData(const QString &data);
     void writeCharacterData(const QString &data, bool cdata);
     void lineBreak(qsizetype depth);
+    // Raises 5 when `text` holds a character the output cannot hold: there
+    // is no reference for it where `what` stands.
+    const QString &requireEncodable(const QString &text, const char *what) const;
+    bool needsReference(char32_t c) const { return c == u'\r' || (m_encodable && !m_encodable(c)); }
 
     QString m_out;
     QXmlStreamWriter m_writer;
     bool m_indent;
+    const Encodable &m_encodable;
 };
+
+const QString &Writer::requireEncodable(const QString &text, const char *what) const
+{
+    if (!m_encodable)
+        return text;
+    for (const char32_t c : text.toUcs4()) {
+        if (!m_encodable(c))
+            throw Error(5, QStringLiteral("The character U+%1 in %2 \"%3\" cannot be written in this encoding")
+                               .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'),
+                                    QLatin1String(what), text.left(40)));
+    }
+    return text;
+}
 
 void Writer::lineBreak(qsizetype depth)
 {
@@ -137,9 +158,9 @@ void Writer::lineBreak(qsizetype depth)
 void Writer::writeStartTag(const QDomElement &element, bool empty)
 {
     if (empty)
-        m_writer.writeEmptyElement(element.tagName());
+        m_writer.writeEmptyElement(requireEncodable(element.tagName(), "the element name"));
     else
-        m_writer.writeStartElement(element.tagName());
+        m_writer.writeStartElement(requireEncodable(element.tagName(), "the element name"));
     const QDomNamedNodeMap map = element.attributes();
     QList<std::pair<QString, QString>> attributes;
     attributes.reserve(map.count());
@@ -149,31 +170,40 @@ void Writer::writeStartTag(const QDomElement &element, bool empty)
     }
     std::sort(attributes.begin(), attributes.end());
     for (const auto &[name, value] : std::as_const(attributes))
-        m_writer.writeAttribute(name, xmlCharactersOnly(value));
+        m_writer.writeAttribute(requireEncodable(name, "the attribute name"),
+                                requireEncodable(xmlCharactersOnly(value), "the attribute value"));
 }
 
-// Character data with its carriage returns written as "&#13;": a parser
-// turns a literal one into a line feed, inside a CDATA section too. The reader
-// joins the pieces of a CDATA section again.
+// Character data with its carriage returns, and the characters the output
+// cannot hold, written as references ("&#13;"): a parser turns a literal
+// carriage return into a line feed, inside a CDATA section too. The reader
+// joins the pieces of a CDATA section split by carriage returns again.
 void Writer::writeCharacterData(const QString &text, bool cdata)
 {
     const QString data = xmlCharactersOnly(text);
     qsizetype from = 0;
     bool wrote = false;
-    while (from < data.size()) {
-        const qsizetype cr = data.indexOf(u'\r', from);
-        const qsizetype end = cr < 0 ? data.size() : cr;
+    const auto writePiece = [&](qsizetype end) {
         if (end > from) {
             const QString piece = data.mid(from, end - from);
             cdata ? writeCData(piece) : m_writer.writeCharacters(piece);
             wrote = true;
         }
-        if (cr < 0)
-            break;
-        m_writer.writeEntityReference(QStringLiteral("#13"));
+    };
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const bool pair = data.at(i).isHighSurrogate() && i + 1 < data.size();
+        const char32_t c = pair ? QChar::surrogateToUcs4(data.at(i), data.at(i + 1)) : data.at(i).unicode();
+        if (!needsReference(c)) {
+            i += pair ? 1 : 0;
+            continue;
+        }
+        writePiece(i);
+        m_writer.writeEntityReference(u'#' + QString::number(uint(c)));
         wrote = true;
-        from = cr + 1;
+        i += pair ? 1 : 0;
+        from = i + 1;
     }
+    writePiece(data.size());
     if (!wrote)
         cdata ? writeCData(QString()) : m_writer.writeCharacters(QString());
 }
@@ -203,19 +233,20 @@ void Writer::writeLeaf(const QDomNode &node)
         writeCharacterData(node.nodeValue(), true);
         break;
     case QDomNode::CommentNode:
-        m_writer.writeComment(safeComment(node.nodeValue()));
+        m_writer.writeComment(requireEncodable(safeComment(node.nodeValue()), "a comment"));
         break;
     case QDomNode::ProcessingInstructionNode: {
         QString data = xmlCharactersOnly(node.toProcessingInstruction().data());
         data.replace(QLatin1String("?>"), QLatin1String("? >"));
-        m_writer.writeProcessingInstruction(node.nodeName(), data);
+        m_writer.writeProcessingInstruction(requireEncodable(node.nodeName(), "a processing instruction"),
+                                            requireEncodable(data, "a processing instruction"));
         break;
     }
     case QDomNode::EntityReferenceNode:
         m_writer.writeEntityReference(node.nodeName());
         break;
     case QDomNode::DocumentTypeNode:
-        m_writer.writeDTD(doctypeText(node.toDocumentType()));
+        m_writer.writeDTD(requireEncodable(doctypeText(node.toDocumentType()), "the document type"));
         break;
     case QDomNode::AttributeNode:
         writeAttribute(node.toAttr());
@@ -293,9 +324,9 @@ void Writer::writeDocument(const QDomDocument &document)
 
 } // namespace
 
-QString write(const QDomNode &node, bool indent)
+QString write(const QDomNode &node, bool indent, const Encodable &encodable)
 {
-    Writer writer(indent);
+    Writer writer(indent, encodable);
     if (node.isDocument())
         writer.writeDocument(node.toDocument());
     else if (node.isDocumentFragment())

@@ -3,9 +3,14 @@
 #include <QDomNode>
 #include <QString>
 
+#include <functional>
+
 // Serializes DOM nodes through QXmlStreamWriter (never QDomNode::save, whose
 // Qt 6.4 version writes "]]>" inside a CDATA section as it is).
 namespace xmlwriter {
+
+// Whether the output's encoding can hold a character; an empty one holds all.
+using Encodable = std::function<bool(char32_t)>;
 
 // The node and its subtree as XML text:
 //  - element: tag, attributes sorted by name (the DOM keeps no order),
@@ -22,8 +27,11 @@ namespace xmlwriter {
 //    it has a name) just before the document element; no XML declaration
 //    unless the document holds one (the processing instruction "xml").
 // With `indent`, an element whose children include no text or CDATA gets
-// each child on a line of its own, indented 4 blanks a level; an element
+// each child on a line of its own, indented 2 blanks a level; an element
 // with text content is written exactly as it is, and so is all below it.
-QString write(const QDomNode &node, bool indent);
+// A character that `encodable` refuses is written as a character reference
+// in text and CDATA content (a CDATA section is closed around it); anywhere
+// else it raises 5 naming the character.
+QString write(const QDomNode &node, bool indent, const Encodable &encodable = {});
 
 } // namespace xmlwriter
