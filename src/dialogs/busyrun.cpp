@@ -54,15 +54,28 @@ private:
 
 // Keeps the user's input from the application while the scripts run, except
 // for the Stop button; Esc stops; no window closes.
+// Puts the bar at the foot of its window, in the middle.
+void placeBar(QWidget &bar)
+{
+    const QWidget &window = *bar.parentWidget();
+    const QSize size = bar.sizeHint();
+    bar.setGeometry((window.width() - size.width()) / 2, window.height() - size.height() - 8, size.width(),
+                    size.height());
+}
+
 class BusyInput : public QObject
 {
 public:
-    BusyInput(StopSwitch &stop, QPointer<QWidget> &stopButton) : m_stop(stop), m_stopButton(stopButton) {}
+    BusyInput(StopSwitch &stop, QPointer<QFrame> &bar) : m_stop(stop), m_bar(bar) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
+        case QEvent::Resize:
+            if (m_bar && watched == m_bar->parentWidget())
+                placeBar(*m_bar);
+            return false;
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
                 m_stop.stop();
@@ -99,11 +112,12 @@ private:
     bool isStopButton(QObject *watched) const
     {
         const QWidget *widget = qobject_cast<QWidget *>(watched);
-        return widget && m_stopButton && (widget == m_stopButton || m_stopButton->isAncestorOf(widget));
+        const QWidget *button = m_bar ? m_bar->findChild<QWidget *>(QStringLiteral("cmdStop")) : nullptr;
+        return widget && button && (widget == button || button->isAncestorOf(widget));
     }
 
     StopSwitch &m_stop;
-    QPointer<QWidget> &m_stopButton;
+    QPointer<QFrame> &m_bar;
 };
 
 // The bar at the foot of the window: what is going on and how to end it.
@@ -121,10 +135,7 @@ QFrame *newBusyBar(QWidget *window, StopSwitch &stop)
     QObject::connect(button, &QPushButton::clicked, bar, [&stop] { stop.stop(); });
     layout->addWidget(label);
     layout->addWidget(button);
-    bar->adjustSize();
-    const QSize size = bar->sizeHint();
-    bar->setGeometry((window->width() - size.width()) / 2, window->height() - size.height() - 8, size.width(),
-                     size.height());
+    placeBar(*bar);
     return bar;
 }
 
@@ -146,8 +157,8 @@ void runScriptsBusy(QWidget *window, const std::function<void(ScriptControl &)> 
     }));
     worker->setStackSize(kWorkerStack);
 
-    QPointer<QWidget> stopButton;
-    BusyInput input(stop, stopButton);
+    QPointer<QFrame> bar;
+    BusyInput input(stop, bar);
     qApp->installEventFilter(&input);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([&] {
@@ -155,14 +166,12 @@ void runScriptsBusy(QWidget *window, const std::function<void(ScriptControl &)> 
         QApplication::restoreOverrideCursor();
     });
 
-    QPointer<QFrame> bar;
     QTimer showBar;
     showBar.setSingleShot(true);
     QObject::connect(&showBar, &QTimer::timeout, [&] {
         if (!window)
             return;
         bar = newBusyBar(window, stop);
-        stopButton = bar->findChild<QWidget *>(QStringLiteral("cmdStop"));
         bar->show();
         bar->raise();
     });

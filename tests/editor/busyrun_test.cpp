@@ -53,8 +53,10 @@ TEST_P(EvaluateStop, EndsTheEndlessScriptAtOnceWithUserInterrupt)
     bool barShown = false, busyCursor = false, stillOpen = false;
     Clock::time_point stopped;
     QTimer::singleShot(BusyBarDelay + 300, [&] {
+        host.editor->resize(600, 400); // the bar stays at the window's foot
         const QFrame *bar = host.editor->findChild<QFrame *>(QStringLiteral("busyBar"));
-        barShown = bar && bar->isVisible();
+        barShown = bar && bar->isVisible() && host.editor->rect().contains(bar->geometry())
+            && bar->geometry().bottom() > 400 - 20;
         busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         // Neither a second run nor closing the window gets through.
         QTest::mouseClick(evaluateButton, Qt::LeftButton);
