@@ -1,5 +1,7 @@
 #include "connectiontest.h"
 
+#include "busyrun.h"
+
 #include "errorcore/error.h"
 #include "common/showerror.h"
 #include "platform/ui/msgbox.h"
@@ -7,7 +9,6 @@
 #include "script/scriptcontrol.h"
 
 #include <QApplication>
-#include <QScopeGuard>
 
 namespace {
 
@@ -55,21 +56,18 @@ QString TrimBlanks(const QString &text)
 void TestConnectionString(const QString &connection, const QString &failureTitle)
 {
     Error failure;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        try {
-            ScriptControl script;
+    try {
+        runScriptsBusy(QApplication::activeWindow(), [&](ScriptControl &script) {
             script.setLanguage(QStringLiteral("VBScript"));
             script.setTimeout((ConnectionTestSeconds + 10) * 1000);
             script.addCode(testScript.arg(ConnectionTestSeconds));
             QVariantList args{connection};
             script.run(QStringLiteral("Main"), args);
-        } catch (...) {
-            failure = toError(std::current_exception());
-            if (failure.number == 0)
-                failure.number = 51;
-        }
+        });
+    } catch (...) {
+        failure = toError(std::current_exception());
+        if (failure.number == 0)
+            failure.number = 51;
     }
     if (failure.number == 0) {
         ui::MsgBox(QStringLiteral("Ok!"), ui::OkOnly | ui::Information, applicationTitle());

@@ -4,6 +4,7 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
+#include "dialogs/busyrun.h"
 #include "dialogs/frmresulttest.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
@@ -16,19 +17,6 @@
 
 void UCScript::EvaluateScripts()
 {
-    // Without a script host nothing can run: say so, as for any failed run.
-    try {
-        if (!m_scriptControl)
-            m_scriptControl = std::make_unique<::ScriptControl>();
-    } catch (...) {
-        const Error error = toError(std::current_exception());
-        ui::MsgBox(QStringLiteral("The script host cannot be created.\r\nError: %1\r\nDescription: %2")
-                       .arg(error.number)
-                       .arg(error.description),
-                   ui::OkOnly | ui::Information, applicationTitle());
-        return;
-    }
-
     EvaluationScripts scripts;
     scripts.generalScript = rtfScript->toPlainText();
     scripts.generalLanguage = cmbLanguageScript->currentText();
@@ -42,7 +30,20 @@ void UCScript::EvaluateScripts()
     scripts.msgNoEvaluate = gMsgNoEvaluate;
     scripts.msgNoComparable = gMsgNoComparable;
 
-    const EvaluationOutcome outcome = evaluateScripts(*m_scriptControl, scripts);
+    // The scripts run on a script host of their own, away from the window,
+    // which stays responsive to Esc and Stop meanwhile.
+    EvaluationOutcome outcome;
+    try {
+        runScriptsBusy(this, [&](::ScriptControl &control) { outcome = evaluateScripts(control, scripts); });
+    } catch (...) {
+        // Without a script host nothing can run: say so, as for any failed run.
+        const Error error = toError(std::current_exception());
+        ui::MsgBox(QStringLiteral("The script host cannot be created.\r\nError: %1\r\nDescription: %2")
+                       .arg(error.number)
+                       .arg(error.description),
+                   ui::OkOnly | ui::Information, applicationTitle());
+        return;
+    }
     if (outcome.failed()) {
         ui::MsgBox(outcome.errorReport, ui::OkOnly | ui::Information, applicationTitle());
         return;

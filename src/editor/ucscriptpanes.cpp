@@ -40,8 +40,8 @@ QTextEdit *UCScript::CurrentPane(bool pGeneral, const QString &pKey, QComboBox *
 bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
 {
     // Nothing inside is reported or raised: the outcome is the script host's
-    // error number after the code was added. Other failures only go to the
-    // error log.
+    // error number after the code was compiled (never run). Other failures
+    // only go to the error log.
     bool result = true;
     SkipOnFailure skipOnFailure(" frmJob.CheckScriptCode() ", gLogText);
     skipOnFailure([&] {
@@ -58,7 +58,7 @@ bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
         skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
         skipOnFailure([&] {
             try {
-                m_scriptControl->addCode(pane->toPlainText());
+                m_scriptControl->check(pane->toPlainText());
             } catch (const Error &) {
                 // A script that does not compile is the outcome read below.
                 if (m_scriptControl->error().Number == 0)

@@ -26,11 +26,12 @@ void ScriptControl::setLanguage(const QString &language)
 {
     const QString name = language.trimmed();
     m_error = ScriptErrorInfo();
+    std::unique_ptr<ScriptEngine> engine;
     if (name.compare(kVBScript, Qt::CaseInsensitive) == 0) {
-        m_engine = std::make_unique<VBScriptEngine>();
+        engine = std::make_unique<VBScriptEngine>();
         m_language = kVBScript;
     } else if (name.compare(kJScript, Qt::CaseInsensitive) == 0) {
-        m_engine = std::make_unique<JScriptEngine>();
+        engine = std::make_unique<JScriptEngine>();
         m_language = kJScript;
     } else {
         ScriptErrorInfo unknown;
@@ -40,6 +41,23 @@ void ScriptControl::setLanguage(const QString &language)
         unknown.Source = QStringLiteral("ScriptControl");
         raise(unknown);
     }
+    const std::lock_guard lock(m_engineLock);
+    if (m_stopped)
+        engine->stop();
+    // The engine replaced goes under the lock, so that stop() never sees it half gone.
+    m_engine = std::move(engine);
+}
+
+void ScriptControl::stop()
+{
+    m_stopped = true;
+    const std::lock_guard lock(m_engineLock);
+    m_engine->stop();
+}
+
+bool ScriptControl::stopped() const
+{
+    return m_stopped;
 }
 
 void ScriptControl::addCode(const QString &code)

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <atomic>
 #include <memory>
+#include <mutex>
 
 class ScriptEngine;
 
@@ -18,6 +20,9 @@ class ScriptEngine;
 // description and source, and leaves the same in error(); a successful call
 // sets error().Number to 0. No script, however it behaves, hangs the caller
 // past the time-out or crashes the process.
+//
+// A control is used by one thread at a time; only stop() may come from
+// another thread.
 class ScriptControl
 {
 public:
@@ -33,7 +38,8 @@ public:
 
     // Compiles the code and runs its global statements.
     void addCode(const QString &code);
-    // Compiles the code only (a syntax check): nothing is added or run.
+    // Compiles the code only (a syntax check): nothing is added or run, in
+    // either language.
     void check(const QString &code);
 
     // Runs a procedure of the added code. `args` are handed by reference:
@@ -62,13 +68,22 @@ public:
     bool readOnly() const;
     void setReadOnly(bool readOnly);
 
+    // The one way to stop a script, safe from any thread: the call running
+    // now ends with error 18 "User interrupt occurred" within moments, and
+    // the control stays stopped: every later addCode, check or run (in any
+    // language set afterwards) fails the same way at once.
+    void stop();
+    bool stopped() const;
+
 private:
     // Ends a failed call: the engine's error stays in error() and is raised.
     [[noreturn]] void raise(const ScriptErrorInfo &error);
     // Hands the time-out and memory budget to the engine for the next call.
     void applyLimits();
 
+    std::mutex m_engineLock; // stop() against setLanguage() replacing m_engine
     std::unique_ptr<ScriptEngine> m_engine;
+    std::atomic<bool> m_stopped{false};
     QString m_language;
     ScriptErrorInfo m_error;
     int m_timeout = 10000;

@@ -34,12 +34,22 @@ public:
     // for none. A script growing it further stops with error 7 and
     // memoryDescription().
     virtual void setMemoryBudget(std::size_t bytes) = 0;
+
+    // Safe from any thread: the call running now ends with error 18 and
+    // stopDescription(), and so does every later call, at once.
+    virtual void stop() = 0;
 };
 
 // The description of error 18 when the time limit stopped the script.
 inline QString timeoutDescription(std::chrono::milliseconds limit)
 {
     return QStringLiteral("The script was stopped: it ran longer than the time-out of %1 ms").arg(limit.count());
+}
+
+// The description of error 18 when stop() ended the script.
+inline QString stopDescription()
+{
+    return QStringLiteral("User interrupt occurred");
 }
 
 // The description of error 7 when the memory budget stopped the script.

@@ -37,8 +37,9 @@ struct EvaluationOutcome
     QString imageKey;        // "Danger", "Warning", "Good", "NoComparable", "NoEvaluate"
     QString resultText;      // "DANGER", "WARNING", "GOOD" or the message of the other two
 
-    ScriptErrorInfo error;   // Number 0 when the run completed
+    ScriptErrorInfo error;   // Number 0 when the run completed; its Line and Column in failedScript
     QString errorReport;     // the seven-line script error report, when failed()
+    QString failedScript;    // "General", "Danger", "Warning" or "Good": whose error it is, when failed()
 };
 
 // Runs the general script's Main, then, when evaluateData is on, the Danger,

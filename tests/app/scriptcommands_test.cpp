@@ -72,6 +72,24 @@ TEST_F(ScriptCommands, CheckRunsNothing)
     // Global code that would never end, and one that would fail: a check only compiles.
     EXPECT_EQ(js("check", script("while (true) {}")).exitCode, 0);
     EXPECT_EQ(js("check", script("undefinedFunction();")).exitCode, 0);
+
+    // Nor does it write the file the code would write, or divide by zero.
+    const QString written = dir.filePath(QStringLiteral("written.txt"));
+    const struct
+    {
+        const char *language, *code;
+    } rows[] = {
+        {"VBScript", "Set fso = CreateObject(\"Scripting.FileSystemObject\")\nfso.CreateTextFile(\"%1\").Write \"ran\"\n"
+                     "x = 1 / 0"},
+        {"JScript", "new ActiveXObject('Scripting.FileSystemObject').CreateTextFile('%1').Write('ran');"},
+    };
+    for (const auto &row : rows) {
+        const ProgramRun run = sensorScript({QStringLiteral("check"), QStringLiteral("--language"),
+                                             QLatin1String(row.language),
+                                             script(QString::fromLatin1(row.code).arg(written).toUtf8().constData())});
+        EXPECT_EQ(run.exitCode, 0) << row.language << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(written)) << row.language;
+    }
 }
 
 TEST_F(ScriptCommands, OtherLanguagesStillGoToVBScript)

@@ -89,8 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"JScriptMissingMain", "JScript", "function Other() {}", "Main", 5009, 0, 0, "", jsRuntime}),
     [](const ::testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
 
-// check compiles only: a syntax error comes as addCode gives it, and code
-// that would fail when run passes and leaves nothing defined.
+// check compiles only: a syntax error comes as addCode gives it, at the
+// place in the code as written, and code that would fail when run passes and
+// leaves nothing defined.
 struct CheckCase
 {
     const char *name;
@@ -98,6 +99,7 @@ struct CheckCase
     const char *code;
     long number;         // the compile error, 0 when the check passes
     long missingMain;    // the error of running Main after a check that passed
+    long line = 0, column = 0; // of the compile error
 };
 
 void PrintTo(const CheckCase &c, std::ostream *out)
@@ -118,6 +120,8 @@ TEST_P(ScriptControlCheck, CompilesWithoutRunning)
         EXPECT_THROW(control.check(QString::fromUtf8(c.code)), Error);
         EXPECT_EQ(control.error().Number, c.number);
         EXPECT_EQ(control.error().Source, QString::fromLatin1(c.language) + QLatin1String(" compilation error"));
+        EXPECT_EQ(control.error().Line, c.line);
+        EXPECT_EQ(control.error().Column, c.column);
         return;
     }
     EXPECT_NO_THROW(control.check(QString::fromUtf8(c.code))) << control.error().Description.toStdString();
@@ -129,10 +133,14 @@ TEST_P(ScriptControlCheck, CompilesWithoutRunning)
 INSTANTIATE_TEST_SUITE_P(
     BothLanguages, ScriptControlCheck,
     ::testing::Values(
-        CheckCase{"VBScriptSyntaxError", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", 1017, 0},
+        CheckCase{"VBScriptSyntaxError", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", 1017, 0, 2, 8},
         CheckCase{"VBScriptRunsNothing", "VBScript", "Function Main()\n  Main = 1\nEnd Function\nErr.Raise 5", 0, 35},
-        CheckCase{"JScriptSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", 1002, 0},
-        CheckCase{"JScriptRunsNothing", "JScript", "function Main() { return 1; }\nundefinedFunction();", 0, 5009}),
+        CheckCase{"VBScriptDividesByZeroOnlyWhenRun", "VBScript", "x = 1 / 0\nFunction Main()\n  Main = x\nEnd Function",
+                  0, 35},
+        CheckCase{"JScriptSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", 1002, 0, 2, 13},
+        CheckCase{"JScriptRunsNothing", "JScript", "function Main() { return 1; }\nundefinedFunction();", 0, 5009},
+        // Code that closes the function it is compiled in still runs nothing.
+        CheckCase{"JScriptCannotEscapeTheCheck", "JScript", "});\nthrow new Error('ran');\n(function () {", 1002, 0}),
     [](const ::testing::TestParamInfo<CheckCase> &info) { return std::string(info.param.name); });
 
 TEST(ScriptControlErrorsText, ThrownTextIsTheDescription)

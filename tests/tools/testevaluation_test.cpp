@@ -160,6 +160,7 @@ TEST(TestEvaluation, RuntimeErrorInALevelEndsTheRun)
     EXPECT_EQ(out.error.Number, 11);
     EXPECT_EQ(out.error.Line, 2);
     EXPECT_EQ(out.error.Text, QStringLiteral("\tMain = 1 / 0"));
+    EXPECT_EQ(out.failedScript, QStringLiteral("Warning"));
 }
 
 TEST(TestEvaluation, MissingMainAndUnknownLanguageAreErrors)
@@ -168,6 +169,7 @@ TEST(TestEvaluation, MissingMainAndUnknownLanguageAreErrors)
     EvaluationScripts s = defaults();
     s.generalScript = QStringLiteral("Function Other()\r\nEnd Function");
     EXPECT_EQ(evaluateScripts(control, s).error.Number, 35);
+    EXPECT_EQ(evaluateScripts(control, s).failedScript, QStringLiteral("General"));
 
     s = defaults();
     s.warningLanguage = QStringLiteral("Perl");

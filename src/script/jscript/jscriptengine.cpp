@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <atomic>
+
 namespace {
 
 const QString kCompileSource = QStringLiteral("JScript compilation error");
@@ -162,12 +164,15 @@ struct JScriptEngine::Private
         host.install();
         engine.evaluate(QString::fromUtf8(kBounds), QStringLiteral("bounds-prelude")).call();
         caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
+        functionConstructor = engine.globalObject().property(QStringLiteral("Function"));
     }
 
     bool interpreted;
     QJSEngine engine;
     JsHost host;
     QJSValue caller;
+    QJSValue functionConstructor; // as the engine started, whatever a script assigns
+    std::atomic<bool> stopped{false};
     QHash<QString, QString> sources; // file name -> code, for the error's line text
     int units = 0;
     Watchdog watchdog;
@@ -227,10 +232,14 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
 class WatchedCall
 {
 public:
-    WatchedCall(Watchdog &watchdog, QJSEngine &engine, std::chrono::milliseconds limit, std::size_t budget)
-        : m_watchdog(watchdog), m_engine(engine)
+    WatchedCall(Watchdog &watchdog, QJSEngine &engine, std::chrono::milliseconds limit, std::size_t budget,
+                const std::atomic<bool> &stopped)
+        : m_watchdog(watchdog), m_engine(engine), m_limit(limit), m_budget(budget), m_stopped(stopped)
     {
         m_watchdog.arm(limit, budget);
+        // The end of the previous call may have cleared an earlier stop().
+        if (m_stopped)
+            m_engine.setInterrupted(true);
     }
     ~WatchedCall() { finish(); }
     WatchedCall(const WatchedCall &) = delete;
@@ -247,23 +256,42 @@ public:
         return m_fired;
     }
 
+    // Stops watching and gives the error that ends the call when it was
+    // stopped (time, memory or stop()); Number 0 when nothing stopped it.
+    ScriptErrorInfo stoppedError();
+    // Ends a failed call: `error` becomes the stop's error if it was stopped; false.
+    bool failed(ScriptErrorInfo &error)
+    {
+        if (ScriptErrorInfo stopped = stoppedError(); stopped.Number != 0)
+            error = stopped;
+        return false;
+    }
+
 private:
     Watchdog &m_watchdog;
     QJSEngine &m_engine;
+    std::chrono::milliseconds m_limit;
+    std::size_t m_budget;
+    const std::atomic<bool> &m_stopped;
     bool m_finished = false;
     Watchdog::Fired m_fired = Watchdog::Fired::No;
 };
 
-// The error of a call the watchdog stopped.
-ScriptErrorInfo stopped(Watchdog::Fired fired, std::chrono::milliseconds limit, std::size_t budget)
+ScriptErrorInfo WatchedCall::stoppedError()
 {
+    const Watchdog::Fired fired = finish();
     ScriptErrorInfo info;
-    if (fired == Watchdog::Fired::Memory) {
+    if (fired == Watchdog::Fired::No && !m_stopped)
+        return info;
+    if (m_stopped) {
+        info.Number = vbs::kCancelledError;
+        info.Description = stopDescription();
+    } else if (fired == Watchdog::Fired::Memory) {
         info.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
-        info.Description = memoryDescription(budget);
+        info.Description = memoryDescription(m_budget);
     } else {
         info.Number = vbs::kCancelledError;
-        info.Description = timeoutDescription(limit);
+        info.Description = timeoutDescription(m_limit);
     }
     info.Source = kRuntimeSource;
     return info;
@@ -278,30 +306,58 @@ bool JScriptEngine::addCode(const QString &code)
     d->sources.insert(file, code);
 
     QStringList stack;
-    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget);
+    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget, d->stopped);
+    if (d->stopped)
+        return watched.failed(m_error);
     const QJSValue result = d->engine.evaluate(code, file, 1, &stack);
     // A thrown value that is no Error object still leaves a stack trace.
     if (!result.isError() && stack.isEmpty())
-        return true;
+        return !d->stopped || watched.failed(m_error);
     // Reading the thrown value may run the script's own getters and
     // toString: the watchdog still watches.
     m_error = describe(result, stack, d->sources, true);
-    if (const Watchdog::Fired fired = watched.finish(); fired != Watchdog::Fired::No)
-        m_error = stopped(fired, m_limit, m_budget);
-    return false;
+    return watched.failed(m_error);
+}
+
+void JScriptEngine::stop()
+{
+    d->stopped = true;
+    d->engine.setInterrupted(true);
 }
 
 bool JScriptEngine::check(const QString &code)
 {
     m_error = ScriptErrorInfo();
+    if (d->stopped) {
+        m_error.Number = vbs::kCancelledError;
+        m_error.Description = stopDescription();
+        m_error.Source = kRuntimeSource;
+        return false;
+    }
     const QString file = QStringLiteral("code-%1").arg(++d->units);
     d->sources.insert(file, code);
-    // The opening stands on a line of its own, so the code's line n is line n + 1.
+    // The code is compiled as the body of a function that is never called,
+    // in a program whose first statement throws: the whole program is
+    // compiled before anything runs, so a syntax error comes back with its
+    // place, and otherwise the throw ends the program before the function
+    // expression, whatever the code does to close it early ("}); x(); (").
+    // The opening stands on a line of its own, numbered 0, so the code's
+    // lines keep their numbers.
     QStringList stack;
-    const QJSValue result = d->engine.evaluate(QStringLiteral("(function () {\n") + code + QStringLiteral("\n})"), file, 0, &stack);
-    if (!result.isError() && stack.isEmpty())
+    const QJSValue result = d->engine.evaluate(QStringLiteral("throw 0; (function () {\n") + code + QStringLiteral("\n})"),
+                                               file, 0, &stack);
+    if (result.isError()) {
+        m_error = describe(result, stack, d->sources, true);
+        return false;
+    }
+    // Compiled alone as a function body, the code must stand too: this
+    // catches code that closes the wrapper and opens another.
+    const QJSValue alone = d->functionConstructor.callAsConstructor({code});
+    if (!alone.isError())
         return true;
-    m_error = describe(result, stack, d->sources, true);
+    m_error = describe(alone, {}, d->sources, false);
+    m_error.Number = 1002;
+    m_error.Source = kCompileSource;
     return false;
 }
 
@@ -330,14 +386,14 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
 
     // Reading what the function threw or returned may run the script's own
     // getters and toString, so the watchdog watches until all is read.
-    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget);
+    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget, d->stopped);
+    if (d->stopped)
+        return watched.failed(m_error);
     const QJSValue outcome = d->caller.call({function, jsArgs});
     if (outcome.isError() || !outcome.property(QStringLiteral("ok")).toBool()) {
         const QJSValue thrown = outcome.isError() ? outcome : outcome.property(QStringLiteral("error"));
         m_error = describe(thrown, {}, d->sources, false);
-        if (const Watchdog::Fired fired = watched.finish(); fired != Watchdog::Fired::No)
-            m_error = stopped(fired, m_limit, m_budget);
-        return false;
+        return watched.failed(m_error);
     }
 
     // Arrays are shared with the function: carry back what it changed in them.
@@ -348,8 +404,8 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
             written[i] = bridge::toResult(d->host.fromJs(passed, true));
     }
     const QVariant value = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
-    if (const Watchdog::Fired fired = watched.finish(); fired != Watchdog::Fired::No) {
-        m_error = stopped(fired, m_limit, m_budget);
+    if (ScriptErrorInfo stopped = watched.stoppedError(); stopped.Number != 0) {
+        m_error = stopped;
         return false;
     }
     args = written;

@@ -22,7 +22,7 @@ class QJSEngine;
 //             28  RangeError from recursion past the engine's stack ("Out of stack space")
 //              5  any other RangeError, URIError or EvalError
 //           5022  a thrown value that is not one of the above (throw 'text', new Error(...))
-//             18  stopped at the time-out
+//             18  stopped at the time-out, or by stop() ("User interrupt occurred")
 //              7  stopped past the memory budget
 //           an error raised by an automation object keeps its own number
 //   description  the engine's message (for a thrown value, its text)
@@ -42,9 +42,9 @@ public:
     JScriptEngine &operator=(const JScriptEngine &) = delete;
 
     bool addCode(const QString &code) override;
-    // A syntax check that runs nothing: the code is compiled as the body of
-    // a function that is never called. (A `return` outside any function
-    // therefore passes here but fails in addCode.)
+    // A syntax check that runs nothing and adds nothing: the code is
+    // compiled as the body of a function that is never called. (A `return`
+    // outside any function therefore passes here but fails in addCode.)
     bool check(const QString &code) override;
     bool run(const QString &name, QVariantList &args, QVariant &result) override;
     const ScriptErrorInfo &error() const override { return m_error; }
@@ -55,6 +55,8 @@ public:
     // Watched by the same thread: past the budget the script is interrupted
     // and the call fails with 7.
     void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
+    // Interrupts the running script (safe from any thread), as the time-out does.
+    void stop() override;
 
 private:
     struct Private;

@@ -21,10 +21,21 @@ VBScriptEngine::~VBScriptEngine()
     m_watchdog.reset();
 }
 
+void VBScriptEngine::stop()
+{
+    m_stopped = true;
+    m_engine->cancel();
+}
+
 template <class Call>
 bool VBScriptEngine::watched(Call &&call)
 {
+    m_stoppedQuietly = false;
+    m_fired = Watchdog::Fired::No;
     m_engine->resetCancel();
+    // A stop() just before the reset is not lost: nothing runs after it.
+    if (m_stopped)
+        return false;
     const auto start = std::chrono::steady_clock::now();
     m_watchdog->arm(m_limit, m_budget);
     const bool done = call();
@@ -34,7 +45,7 @@ bool VBScriptEngine::watched(Call &&call)
         m_fired = Watchdog::Fired::Time;
     // A Class_Terminate stopped at the limit ends without an error, since the
     // language ignores those; the call still failed.
-    m_stoppedQuietly = done && m_fired != Watchdog::Fired::No;
+    m_stoppedQuietly = done && (m_fired != Watchdog::Fired::No || m_stopped);
     return done && !m_stoppedQuietly;
 }
 
@@ -46,6 +57,13 @@ void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
 
 bool VBScriptEngine::failed()
 {
+    if (m_stopped) {
+        m_error = ScriptErrorInfo();
+        m_error.Number = vbs::kCancelledError;
+        m_error.Description = stopDescription();
+        m_error.Source = bridge::toQString(vbs::kRuntimeSource);
+        return false;
+    }
     if (m_stoppedQuietly) {
         m_error = ScriptErrorInfo();
         m_error.Number = vbs::kCancelledError;
@@ -71,7 +89,7 @@ bool VBScriptEngine::addCode(const QString &code)
 bool VBScriptEngine::check(const QString &code)
 {
     m_error = ScriptErrorInfo();
-    return m_engine->check(bridge::toU16(code)) || failed();
+    return (!m_stopped && m_engine->check(bridge::toU16(code))) || failed();
 }
 
 bool VBScriptEngine::run(const QString &name, QVariantList &args, QVariant &result)

@@ -4,6 +4,7 @@
 
 #include "script/watchdog.h"
 
+#include <atomic>
 #include <memory>
 
 namespace vbs {
@@ -17,7 +18,8 @@ class Engine;
 // error 18 after the time limit says so in its description. A watchdog
 // thread cancels the script at the deadline, so a loop of slow built-ins
 // stops at the first checkpoint after it, and when the process has grown by
-// more than the memory budget, which ends the call with 7. An argument of
+// more than the memory budget, which ends the call with 7. stop() cancels
+// the same way, from any thread, with 18 "User interrupt occurred". An argument of
 // run() that has no VBScript value raises 13 with the source "VBScript
 // runtime error" before anything runs.
 //
@@ -38,6 +40,7 @@ public:
     const ScriptErrorInfo &error() const override { return m_error; }
     void setTimeLimit(std::chrono::milliseconds limit) override;
     void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
+    void stop() override;
 
 private:
     // Takes the engine's error after a failed call; false for the caller to return.
@@ -53,4 +56,5 @@ private:
     std::unique_ptr<Watchdog> m_watchdog;
     Watchdog::Fired m_fired = Watchdog::Fired::No; // what stopped the last call
     bool m_stoppedQuietly = false; // stopped, yet the engine reported success
+    std::atomic<bool> m_stopped{false}; // stop() was called
 };
