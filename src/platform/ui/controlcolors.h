@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPalette>
+#include <optional>
+
 class QColor;
 class QWidget;
 
@@ -12,5 +15,16 @@ void setBackColor(QWidget &control, const QColor &color);
 
 // The text: the window text, the control's own text role and the button text.
 void setForeColor(QWidget &control, const QColor &color);
+
+// A text role: `color` in an active and an inactive window; the same colour
+// half transparent for a disabled control, so that its text shows dimmed
+// over whatever background it is drawn on.
+void setTextColor(QPalette &palette, QPalette::ColorRole role, const QColor &color);
+
+// The palette of the windows that the seams open (message boxes, modal
+// dialogs): a skin's whole scheme, or none for the designed look.
+void setWindowPalette(const std::optional<QPalette> &palette);
+// Gives `window` that palette; the roles the window set itself stay.
+void applyWindowPalette(QWidget &window);
 
 } // namespace ui
