@@ -85,7 +85,7 @@ std::optional<QPalette> SkinPalette(const host::Skin *skin)
     setAll(palette, QPalette::ToolTipBase, SkinColorToQColor(form));
     if (dark) {
         // Boxes a shade darker than the page; bevels from the button face.
-        const QColor base = mixed(window, Qt::black, 0.72);
+        const QColor base = mixed(window, Qt::black, 0.85);
         setAll(palette, QPalette::Base, base);
         setAll(palette, QPalette::AlternateBase, mixed(window, base, 0.5));
         setAll(palette, QPalette::Light, button.lighter(150));
@@ -132,12 +132,13 @@ void ApplySkinScheme(QWidget &window, const host::Skin *skin)
 
     const std::optional<QPalette> scheme = SkinPalette(skin);
     ui::setWindowPalette(scheme);
-    if (!scheme)
-        return;
-    SetSkinPalette(window, *scheme);
-    // Menus are windows of their own: they take no palette from their parent.
-    for (QMenu *menu : window.findChildren<QMenu *>())
-        SetSkinPalette(*menu, *scheme);
+    if (scheme) {
+        SetSkinPalette(window, *scheme);
+        // Menus are windows of their own: they take no palette from their parent.
+        for (QMenu *menu : window.findChildren<QMenu *>())
+            SetSkinPalette(*menu, *scheme);
+    }
+    ui::fitIconsToBackground(window);
 }
 
 double ContrastRatio(const QColor &text, const QColor &background)

@@ -1,7 +1,12 @@
 #include "controlcolors.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QColor>
+#include <QIcon>
+#include <QImage>
+#include <QToolButton>
+#include <QVariant>
 #include <QWidget>
 
 namespace ui {
@@ -11,6 +16,47 @@ std::optional<QPalette> &windowPalette()
 {
     static std::optional<QPalette> palette;
     return palette;
+}
+
+const char *const designedIconProperty = "skinDesignedIcon";
+
+// The icon with every dark pixel made light in the same hue.
+QIcon lightened(const QIcon &icon)
+{
+    QIcon result;
+    for (const int side : {16, 24, 32}) {
+        QImage image = icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                QColor colour = QColor::fromRgba(line[x]);
+                if (colour.alpha() == 0 || colour.lightnessF() >= 0.5f)
+                    continue;
+                const float hue = colour.hslHueF();
+                colour.setHslF(hue, colour.hslSaturationF(), 1.0f - colour.lightnessF() * 0.7f, colour.alphaF());
+                line[x] = colour.rgba();
+            }
+        }
+        result.addPixmap(QPixmap::fromImage(image));
+    }
+    return result;
+}
+
+template <class Holder>
+void fitIcon(Holder &holder, bool dark)
+{
+    const QVariant designed = holder.property(designedIconProperty);
+    if (!dark) {
+        if (designed.isValid())
+            holder.setIcon(designed.template value<QIcon>());
+        return;
+    }
+    if (!designed.isValid()) {
+        if (holder.icon().isNull())
+            return;
+        holder.setProperty(designedIconProperty, QVariant::fromValue(holder.icon()));
+    }
+    holder.setIcon(lightened(holder.property(designedIconProperty).template value<QIcon>()));
 }
 
 } // namespace
@@ -57,6 +103,24 @@ void applyWindowPalette(QWidget &window)
     QPalette merged = window.palette().resolve(*palette);
     merged.setResolveMask(~QPalette::ResolveMask(0));   // every role is the window's own now
     window.setPalette(merged);
+    fitIconsToBackground(window);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void fitIconsToBackground(QWidget &window)
+{
+    const bool dark = window.palette().color(QPalette::Window).lightness() < 128;
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        // A tool bar's button shows its action's icon: the action is fitted.
+        const auto *tool = qobject_cast<QToolButton *>(button);
+        if (!tool || !tool->defaultAction())
+            fitIcon(*button, dark);
+    }
+    for (QAction *action : window.findChildren<QAction *>())
+        fitIcon(*action, dark);
 }
 
 } // namespace ui

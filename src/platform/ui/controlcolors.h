@@ -27,4 +27,9 @@ void setWindowPalette(const std::optional<QPalette> &palette);
 // Gives `window` that palette; the roles the window set itself stay.
 void applyWindowPalette(QWidget &window);
 
+// Gives the buttons and tools inside `window` icons that read on its
+// background: on a dark window their dark strokes are lightened (hue kept,
+// light parts unchanged); on a light one the designed icons come back.
+void fitIconsToBackground(QWidget &window);
+
 } // namespace ui
