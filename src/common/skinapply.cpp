@@ -4,14 +4,9 @@
 #include "platform/ui/controlcolors.h"
 
 #include <QGuiApplication>
-#include <QMenu>
-#include <QVariant>
-#include <QWidget>
 #include <cmath>
 
 namespace {
-
-const char *const designedPaletteProperty = "skinDesignedPalette";
 
 long colorOrNone(long (*getter)(const host::Skin *), const host::Skin *skin)
 {
@@ -110,35 +105,9 @@ std::optional<QPalette> SkinPalette(const host::Skin *skin)
     return palette;
 }
 
-void SetSkinPalette(QWidget &control, const QPalette &palette)
-{
-    if (!control.property(designedPaletteProperty).isValid())
-        control.setProperty(designedPaletteProperty,
-                            control.testAttribute(Qt::WA_SetPalette) ? QVariant(control.palette()) : QVariant(false));
-    control.setPalette(palette);
-}
-
 void ApplySkinScheme(QWidget &window, const host::Skin *skin)
 {
-    QList<QWidget *> widgets = window.findChildren<QWidget *>();
-    widgets.prepend(&window);
-    for (QWidget *widget : widgets) {
-        const QVariant designed = widget->property(designedPaletteProperty);
-        if (!designed.isValid())
-            continue;
-        widget->setPalette(designed.typeId() == QMetaType::QPalette ? designed.value<QPalette>() : QPalette());
-        widget->setProperty(designedPaletteProperty, QVariant());
-    }
-
-    const std::optional<QPalette> scheme = SkinPalette(skin);
-    ui::setWindowPalette(scheme);
-    if (scheme) {
-        SetSkinPalette(window, *scheme);
-        // Menus are windows of their own: they take no palette from their parent.
-        for (QMenu *menu : window.findChildren<QMenu *>())
-            SetSkinPalette(*menu, *scheme);
-    }
-    ui::fitIconsToBackground(window);
+    ui::applyWindowScheme(window, SkinPalette(skin));
 }
 
 double ContrastRatio(const QColor &text, const QColor &background)

@@ -27,16 +27,11 @@ QColor SkinColorToQColor(long bgr);
 // dimmed. None for a skin that gives less (only its groups are coloured).
 std::optional<QPalette> SkinPalette(const host::Skin *skin);
 
-// Puts a window in its skin's scheme before the window colours its groups:
-// first every palette a previous skin set in it goes back to the designed
-// one, then, for a skin with a scheme, the window and its menus take
-// SkinPalette. The windows that the message-box and modal seams open
-// afterwards take the same palette (none: the designed look).
+// Puts a window in its skin's scheme before the window colours its groups
+// (ui::applyWindowScheme with SkinPalette): the designed colours first, then
+// the scheme of a skin that has one, for the window, its menus and the
+// windows the seams open afterwards.
 void ApplySkinScheme(QWidget &window, const host::Skin *skin);
-
-// Sets a control's palette for a skin, remembering the designed one so that
-// the next ApplySkinScheme on its window puts it back.
-void SetSkinPalette(QWidget &control, const QPalette &palette);
 
 // The contrast ratio of two colours (1 to 21), of their relative luminances;
 // a colour with transparency counts as drawn over `background`.

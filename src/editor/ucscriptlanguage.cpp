@@ -52,7 +52,7 @@ void keepOwnColours(const QList<QWidget *> &controls)
                                                control->foregroundRole()})
             for (const QPalette::ColorGroup state : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
                 own.setColor(state, role, own.color(state, role));
-        SetSkinPalette(*control, own);
+        ui::setSkinPalette(*control, own);
     }
 }
 
@@ -70,7 +70,7 @@ void colourTabBar(QWidget *widget, const QColor &color, std::initializer_list<QP
         else
             bar.setColor(role, color);
     }
-    SetSkinPalette(*tabs->tabBar(), bar);
+    ui::setSkinPalette(*tabs->tabBar(), bar);
 }
 
 // Colours a control's background: its window colour and whatever role it
@@ -84,7 +84,7 @@ void setBackColor(QWidget *widget, const QColor &color, bool button)
     palette.setColor(widget->backgroundRole(), color);
     if (button)
         palette.setColor(QPalette::Button, color);
-    SetSkinPalette(*widget, palette);
+    ui::setSkinPalette(*widget, palette);
     widget->setAutoFillBackground(true);
     colourTabBar(widget, color, {QPalette::Window, QPalette::Button}, false);
 }
@@ -98,7 +98,7 @@ void setForeColor(QWidget *widget, const QColor &color, bool button)
     ui::setTextColor(palette, widget->foregroundRole(), color);
     if (button)
         ui::setTextColor(palette, QPalette::ButtonText, color);
-    SetSkinPalette(*widget, palette);
+    ui::setSkinPalette(*widget, palette);
     colourTabBar(widget, color, {QPalette::WindowText, QPalette::ButtonText}, true);
 }
 

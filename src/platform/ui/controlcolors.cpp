@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QMenu>
 #include <QToolButton>
 #include <QVariant>
 #include <QWidget>
@@ -19,6 +20,7 @@ std::optional<QPalette> &windowPalette()
 }
 
 const char *const designedIconProperty = "skinDesignedIcon";
+const char *const designedPaletteProperty = "skinDesignedPalette";
 
 // The icon with every dark pixel made light in the same hue.
 QIcon lightened(const QIcon &icon)
@@ -121,6 +123,39 @@ void fitIconsToBackground(QWidget &window)
     }
     for (QAction *action : window.findChildren<QAction *>())
         fitIcon(*action, dark);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void setSkinPalette(QWidget &control, const QPalette &palette)
+{
+    if (!control.property(designedPaletteProperty).isValid())
+        control.setProperty(designedPaletteProperty,
+                            control.testAttribute(Qt::WA_SetPalette) ? QVariant(control.palette()) : QVariant(false));
+    control.setPalette(palette);
+}
+
+void applyWindowScheme(QWidget &window, const std::optional<QPalette> &scheme)
+{
+    QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    widgets.prepend(&window);
+    for (QWidget *widget : widgets) {
+        const QVariant designed = widget->property(designedPaletteProperty);
+        if (!designed.isValid())
+            continue;
+        widget->setPalette(designed.typeId() == QMetaType::QPalette ? designed.value<QPalette>() : QPalette());
+        widget->setProperty(designedPaletteProperty, QVariant());
+    }
+
+    setWindowPalette(scheme);
+    if (scheme) {
+        setSkinPalette(window, *scheme);
+        for (QMenu *menu : window.findChildren<QMenu *>())
+            setSkinPalette(*menu, *scheme);
+    }
+    fitIconsToBackground(window);
 }
 
 } // namespace ui

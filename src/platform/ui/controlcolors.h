@@ -27,6 +27,17 @@ void setWindowPalette(const std::optional<QPalette> &palette);
 // Gives `window` that palette; the roles the window set itself stay.
 void applyWindowPalette(QWidget &window);
 
+// Sets a control's palette for a skin, remembering the designed one so that
+// the next applyWindowScheme on its window puts it back.
+void setSkinPalette(QWidget &control, const QPalette &palette);
+
+// Puts a window in a skin's scheme: every palette a previous skin set in it
+// goes back to the designed one; then, with a scheme, the window and its
+// menus (windows of their own, which inherit nothing) take it. The windows
+// the seams open afterwards take the same palette (none: the designed look),
+// and the window's icons are fitted to its background.
+void applyWindowScheme(QWidget &window, const std::optional<QPalette> &scheme);
+
 // Gives the buttons and tools inside `window` icons that read on its
 // background: on a dark window their dark strokes are lightened (hue kept,
 // light parts unchanged); on a light one the designed icons come back.
