@@ -17,6 +17,26 @@ QString doubleToText(double value)
     return text;
 }
 
+QString doubleToPlainText(double value)
+{
+    const double magnitude = std::fabs(value);
+    if (value == 0 || !(magnitude >= 1e-9 && magnitude < 1e15))
+        return doubleToText(value);
+    // Decimals for 15 significant digits, then the trailing zeros dropped.
+    const int decimals = qBound(0, 14 - int(std::floor(std::log10(magnitude))), 24);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = locale.toString(value, 'f', decimals);
+    const QString point = locale.decimalPoint();
+    if (text.contains(point)) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(point.size());
+    }
+    return text;
+}
+
 bool textToDouble(const QString &text, double *value)
 {
     const QString trimmed = text.trimmed();

@@ -9,6 +9,11 @@
 // exponent written "E+20" / "E-05" where the general form needs one.
 QString doubleToText(double value);
 
+// The form a user reads in a box: the same number in plain decimals (the
+// locale's separator, no grouping, at most 15 significant digits) whenever
+// its magnitude lies between 1E-09 and 1E+15; the general form otherwise.
+QString doubleToPlainText(double value);
+
 // Reads a number written by doubleToText or typed by the user: the current
 // locale's form first (leading and trailing blanks ignored, grouping
 // accepted), then the C form ("1.5") so a document written elsewhere still

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <functional>
+#include <optional>
+
+class QWidget;
 
 namespace host {
 class Skin;
@@ -16,3 +20,19 @@ void ApplySkinColor(long (*getter)(const host::Skin *), const host::Skin *skin,
 
 // A skin colour (red in the lowest byte, then green and blue) as a QColor.
 QColor SkinColorToQColor(long bgr);
+
+// The whole palette of a skin that gives a colour scheme (a form, a page and
+// a text colour): every role derived from its colours, so that input boxes,
+// lists, menus, script panes and message boxes follow it, with disabled text
+// dimmed. None for a skin that gives less (only its groups are coloured).
+std::optional<QPalette> SkinPalette(const host::Skin *skin);
+
+// Puts a window in its skin's scheme before the window colours its groups
+// (ui::applyWindowScheme with SkinPalette): the designed colours first, then
+// the scheme of a skin that has one, for the window, its menus and the
+// windows the seams open afterwards.
+void ApplySkinScheme(QWidget &window, const host::Skin *skin);
+
+// The contrast ratio of two colours (1 to 21), of their relative luminances;
+// a colour with transparency counts as drawn over `background`.
+double ContrastRatio(const QColor &text, const QColor &background);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QColor>
+
+class QPalette;
+
 namespace host {
 class Skin;
 }
@@ -16,3 +20,17 @@ long GetFormBackColor(const host::Skin *pSkin);
 long GetTabBackColor(const host::Skin *pSkin);
 long GetToolbarBackColor(const host::Skin *pSkin);
 long GetToolbarColorFont(const host::Skin *pSkin);
+
+// The colours of a script's tokens in a pane: the designed ones on a light
+// background, lighter ones that read (at least 4.5:1) on a dark one, as the
+// pane's palette (its base and text colours, which the skin sets) asks.
+struct ScriptTokenColors
+{
+    QColor keyword;
+    QColor comment;
+    QColor string;
+    QColor number;
+    QColor operatorSign;
+    QColor plain;
+};
+ScriptTokenColors GetScriptTokenColors(const QPalette &pPanePalette);

@@ -7,7 +7,9 @@
 
 #include "errorcore/error.h"
 #include "common/languagefiles.h"
+#include "common/skinapply.h"
 #include "common/skincolors.h"
+#include "platform/ui/controlcolors.h"
 #include "host/languagereader.h"
 #include "host/registry.h"
 
@@ -37,14 +39,10 @@ long skinColor(long (*getter)(const host::Skin *), const host::Skin *skin)
     }
 }
 
-QColor colorOf(long bgr)
-{
-    return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
-}
-
 // Qt hands a widget's palette down to the widgets inside it, but a control's
-// colours are its own: each control keeps the colours it shows now, for the
-// roles a skin sets, unless its own group colours it later.
+// colours are its own: each control keeps the colours it shows now (in each
+// state: enabled, inactive, disabled), for the roles a skin sets, unless its
+// own group colours it later.
 void keepOwnColours(const QList<QWidget *> &controls)
 {
     for (QWidget *control : controls) {
@@ -52,9 +50,27 @@ void keepOwnColours(const QList<QWidget *> &controls)
         for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
                                                QPalette::ButtonText, control->backgroundRole(),
                                                control->foregroundRole()})
-            own.setColor(role, own.color(role));
-        control->setPalette(own);
+            for (const QPalette::ColorGroup state : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                own.setColor(state, role, own.color(state, role));
+        ui::setSkinPalette(*control, own);
     }
+}
+
+// A tab control's tab bar takes its control's colours for `roles`.
+void colourTabBar(QWidget *widget, const QColor &color, std::initializer_list<QPalette::ColorRole> roles,
+                  bool text)
+{
+    auto *tabs = qobject_cast<QTabWidget *>(widget);
+    if (!tabs)
+        return;
+    QPalette bar = tabs->tabBar()->palette();
+    for (const QPalette::ColorRole role : roles) {
+        if (text)
+            ui::setTextColor(bar, role, color);
+        else
+            bar.setColor(role, color);
+    }
+    ui::setSkinPalette(*tabs->tabBar(), bar);
 }
 
 // Colours a control's background: its window colour and whatever role it
@@ -68,31 +84,22 @@ void setBackColor(QWidget *widget, const QColor &color, bool button)
     palette.setColor(widget->backgroundRole(), color);
     if (button)
         palette.setColor(QPalette::Button, color);
-    widget->setPalette(palette);
+    ui::setSkinPalette(*widget, palette);
     widget->setAutoFillBackground(true);
-    if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
-        QPalette bar = tabs->tabBar()->palette();
-        bar.setColor(QPalette::Window, color);
-        bar.setColor(QPalette::Button, color);
-        tabs->tabBar()->setPalette(bar);
-    }
+    colourTabBar(widget, color, {QPalette::Window, QPalette::Button}, false);
 }
 
-// Colours a control's text: its window text and its own text role.
+// Colours a control's text: its window text and its own text role, dimmed
+// when the control is disabled.
 void setForeColor(QWidget *widget, const QColor &color, bool button)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(widget->foregroundRole(), color);
+    ui::setTextColor(palette, QPalette::WindowText, color);
+    ui::setTextColor(palette, widget->foregroundRole(), color);
     if (button)
-        palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
-    if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
-        QPalette bar = tabs->tabBar()->palette();
-        bar.setColor(QPalette::WindowText, color);
-        bar.setColor(QPalette::ButtonText, color);
-        tabs->tabBar()->setPalette(bar);
-    }
+        ui::setTextColor(palette, QPalette::ButtonText, color);
+    ui::setSkinPalette(*widget, palette);
+    colourTabBar(widget, color, {QPalette::WindowText, QPalette::ButtonText}, true);
 }
 
 } // namespace
@@ -153,6 +160,12 @@ void UCScript::ApplySkin()
         return;
     SkipOnFailure skipOnFailure(" UCScript.ApplySkin() ", gLogText);
 
+    // Every skin starts from the designed colours; a skin with a whole
+    // scheme then colours all of the window (boxes, lists, panes, menus).
+    m_formBackColor = QColor();
+    update();
+    skipOnFailure([&] { ApplySkinScheme(*this, gSkin); });
+
     // Before the first colour is set, every control of the window keeps its
     // own. The tab pages and the unnamed pieces of a control (tab bars, a
     // tool bar's buttons) are not among them: they take their control's colours.
@@ -191,12 +204,12 @@ void UCScript::ApplySkin()
             return;
         skipOnFailure(keepColours);
         for (QWidget *control : controls)
-            skipOnFailure([&] { assign(control, colorOf(color), buttons); });
+            skipOnFailure([&] { assign(control, SkinColorToQColor(color), buttons); });
     };
     skipOnFailure([&] {
         const long color = skinColor(GetFormBackColor, gSkin);
         if (color >= 0) {
-            m_formBackColor = colorOf(color);
+            m_formBackColor = SkinColorToQColor(color);
             update();
         }
     });

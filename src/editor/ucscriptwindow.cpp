@@ -205,22 +205,31 @@ QComboBox *UCScript::newLanguageList(const QString &name, QWidget *parent, int l
 void UCScript::BuildGeneralPage(QWidget *page)
 {
     fraStatus = placed(new QGroupBox(QStringLiteral("Sensor Options"), page), "fraStatus", 120, 60, 4755, 1110);
-    chkActive = placed(new QCheckBox(QStringLiteral("Active"), fraStatus), "chkActive", 105, 180, 1485, 300);
+    // The frame draws its caption above its line: the options sit below
+    // that line, and the check boxes are wide enough for longer captions
+    // ("Valores numéricos"), with the persistence column moved right to match.
+    chkActive = placed(new QCheckBox(QStringLiteral("Active"), fraStatus), "chkActive", 105, 345, 1785, 255);
     chkViewInMarquee = placed(new QCheckBox(QStringLiteral("In Marquee"), fraStatus), "chkViewInMarquee",
-                              105, 435, 1485, 300);
+                              105, 585, 1785, 255);
     chkQuantity = placed(new QCheckBox(QStringLiteral("Numeric Values"), fraStatus), "chkQuantity",
-                         105, 720, 1590, 300);
+                         105, 825, 1785, 255);
     lblDataPersistence = placed(new QLabel(QStringLiteral("Data Persistence"), fraStatus), "lblDataPersistence",
-                                1800, 195, 2775, 240);
-    pvDataPersistence = placed(new NumericBox(fraStatus), "pvDataPersistence", 1785, 405, 960, 345);
-    cmbDataPersistence = placed(new QComboBox(fraStatus), "cmbDataPersistence", 2775, 420, 1875, 315);
+                                1935, 345, 2715, 240);
+    pvDataPersistence = placed(new NumericBox(NumericBox::Whole, fraStatus), "pvDataPersistence", 1920, 600, 900, 345);
+    cmbDataPersistence = placed(new QComboBox(fraStatus), "cmbDataPersistence", 2850, 615, 1800, 315);
     cmbDataPersistence->addItems({QStringLiteral("Hour(s)"), QStringLiteral("Day(s)"),
                                   QStringLiteral("Month(s)"), QStringLiteral("Year(s)")});
 
     fraDescription = placed(new QGroupBox(QStringLiteral("Default Description"), page), "fraDescription",
                             4950, 60, 3750, 1110);
-    rtfDescription = placed(new QTextEdit(fraDescription), "rtfDescription", 105, 210, 3540, 795);
+    rtfDescription = placed(new QTextEdit(fraDescription), "rtfDescription", 105, 330, 3540, 705);
     rtfDescription->setAcceptRichText(false);
+    // The description is shown, never written back: it reads as a read-only
+    // text on the frame's background, and Tab moves on from it.
+    rtfDescription->setReadOnly(true);
+    rtfDescription->setTabChangesFocus(true);
+    rtfDescription->setFrameShape(QFrame::NoFrame);
+    rtfDescription->viewport()->setBackgroundRole(QPalette::Window);
 
     fraScript = placed(new QGroupBox(QStringLiteral("Script"), page), "fraScript", 120, 1230, 8595, 2865);
 
@@ -299,7 +308,7 @@ void UCScript::BuildEvaluationPage(QWidget *page)
         const char *name;
     } references[] = {{pvDangerRef, "pvDangerRef"}, {pvWarningRef, "pvWarningRef"}, {pvGoodRef, "pvGoodRef"}};
     for (const auto &reference : references) {
-        reference.box = new NumericBox(panelToolbar);
+        reference.box = new NumericBox(NumericBox::Decimal, panelToolbar);
         reference.box->setObjectName(QLatin1String(reference.name));
         place(reference.box, 6015, 45, 1950, 345);
     }
@@ -399,8 +408,11 @@ void UCScript::ConnectEvents()
     for (QCheckBox *option : {chkActive, chkQuantity, chkViewInMarquee})
         connect(option, &QCheckBox::clicked, this, notify);
     for (QComboBox *list : {cmbLanguageScript, cmbLanguageScriptDanger, cmbLanguageScriptWarning,
-                            cmbLanguageScriptGood})
+                            cmbLanguageScriptGood, cmbDataPersistence})
         connect(list, &QComboBox::activated, this, notify);
+    // Typing only: filling a box and showing its number in the locale's form are no change.
+    for (NumericBox *box : {pvDataPersistence, pvDangerRef, pvWarningRef, pvGoodRef})
+        connect(box, &QLineEdit::textEdited, this, notify);
     for (QTextEdit *pane : {rtfScript, rtfScriptDanger, rtfScriptWarning, rtfScriptGood})
         connect(pane, &QTextEdit::textChanged, this, notify);
 

@@ -108,3 +108,31 @@ TEST(Regional, RoundingOutsideThe32BitRangeOverflows)
 }
 
 } // namespace
+
+namespace {
+
+struct PlainRow
+{
+    const char *locale;
+    double value;
+    const char *text;
+};
+
+class PlainText : public ::testing::TestWithParam<PlainRow>
+{
+};
+
+// What a numeric box shows: plain decimals for ordinary magnitudes.
+TEST_P(PlainText, WritesOrdinaryNumbersWithoutAnExponent)
+{
+    LocaleGuard guard{QLocale(QLatin1String(GetParam().locale))};
+    EXPECT_EQ(doubleToPlainText(GetParam().value), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Regional, PlainText, ::testing::Values(
+    PlainRow{"es_ES", 12.5, "12,5"}, PlainRow{"en_US", 12.5, "12.5"}, PlainRow{"en_US", 125, "125"},
+    PlainRow{"es_ES", -0.00001, "-0,00001"}, PlainRow{"en_US", 0.1 + 0.2, "0.3"},
+    PlainRow{"en_US", 123456789012345.0, "123456789012345"}, PlainRow{"en_US", 1e20, "1E+20"},
+    PlainRow{"en_US", 0, "0"}));
+
+} // namespace

@@ -1,4 +1,5 @@
 #include "errorcore/error.h"
+#include "common/skinapply.h"
 #include "common/skincolors.h"
 #include "hostkit/paletteskin.h"
 
@@ -82,5 +83,32 @@ TEST_P(SkinGetter, ASkinLackingTheMemberRaises438)
 
 INSTANTIATE_TEST_SUITE_P(General, SkinGetter, ::testing::ValuesIn(getterRows),
                          [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// The script tokens read (4.5:1) on a light pane and on the pane of a dark scheme.
+TEST(ScriptTokenColors, ReadOnTheirPane)
+{
+    hostkit::PaletteSkin::Palette dark;
+    dark.formBack = hostkit::PaletteSkin::bgr(0x2b, 0x2d, 0x30);
+    dark.tabBack = hostkit::PaletteSkin::bgr(0x36, 0x3a, 0x3f);
+    dark.font = hostkit::PaletteSkin::bgr(0xe6, 0xe6, 0xe6);
+    const hostkit::PaletteSkin darkSkin(dark);
+    const std::optional<QPalette> darkPane = SkinPalette(&darkSkin);
+    ASSERT_TRUE(darkPane);
+    QPalette lightPane;
+    lightPane.setColor(QPalette::Base, Qt::white);
+    lightPane.setColor(QPalette::Text, Qt::black);
+    for (const QPalette &pane : {lightPane, *darkPane}) {
+        const ScriptTokenColors colors = GetScriptTokenColors(pane);
+        const QColor base = pane.color(QPalette::Base);
+        for (const QColor &token : {colors.keyword, colors.comment, colors.string, colors.number,
+                                    colors.operatorSign, colors.plain})
+            EXPECT_GE(ContrastRatio(token, base), 4.5) << token.name().toStdString() << " on "
+                                                       << base.name().toStdString();
+    }
+}
 
 } // namespace

@@ -1,5 +1,5 @@
 // The Events command: the Events editor on the level tab on view, its
-// accepted edit in the job, no change reported by the command.
+// accepted edit in the job and reported to the host.
 #include "editorhost.h"
 
 #include "dialogs/frmeditevents.h"
@@ -20,7 +20,7 @@ class EventsCommand : public ::testing::TestWithParam<EventsCase>
 {
 };
 
-TEST_P(EventsCommand, EditsTheEventsOfTheTabOnViewWithoutReportingAChange)
+TEST_P(EventsCommand, EditsTheEventsOfTheTabOnView)
 {
     const EventsCase &c = GetParam();
     EditorHost host;
@@ -42,7 +42,7 @@ TEST_P(EventsCommand, EditsTheEventsOfTheTabOnViewWithoutReportingAChange)
     const ReturnedJob job = host.returnedJob();
     EXPECT_EQ(job.sensor.GetEvalData(c.type).oEvents.GetEvent(QStringLiteral("OnReach")).GetEvalCode(),
               QStringLiteral("edited"));
-    EXPECT_EQ(host.notifier.count(), 0);
+    EXPECT_EQ(host.notifier.count(), 1);
     EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 

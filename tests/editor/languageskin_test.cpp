@@ -1,10 +1,14 @@
 // The interface texts from the language files and the colours of the skins.
 #include "editorhost.h"
 
+#include "common/skinapply.h"
 #include "hostkit/lnglanguagereader.h"
 #include "hostkit/paletteskin.h"
+#include "platform/ui/controlcolors.h"
+#include "platform/ui/modal.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
@@ -200,6 +204,131 @@ TEST(Skin, NoSkinObjectLeavesEveryColour)
     const QColor before = host.controls.chkActive->palette().color(QPalette::WindowText);
     host.editor->Engine_ChangeSettings(nullptr);
     EXPECT_EQ(host.controls.chkActive->palette().color(QPalette::WindowText), before);
+}
+
+} // namespace
+
+namespace {
+
+// What a control draws with, in each state, for the roles a skin touches.
+QList<QColor> paletteOf(const QWidget *control)
+{
+    QList<QColor> colours;
+    const QPalette palette = control->palette();
+    for (const QPalette::ColorGroup state : {QPalette::Active, QPalette::Disabled})
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
+                                               QPalette::Button, QPalette::ButtonText})
+            colours << palette.color(state, role);
+    return colours;
+}
+
+TEST(Skin, ClassicAfterDarkGivesTheDesignedColoursBack)
+{
+    EditorHost fresh;
+    fresh.openExample(QStringLiteral("existing-job.xml"));
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
+    const std::unique_ptr<host::Skin> classic = hostkit::createSkin(QStringLiteral("classic"));
+    host.editor->Engine_ChangeSettings(dark.get());
+    host.editor->Engine_ChangeSettings(classic.get());
+
+    EXPECT_FALSE(host.editor->formBackColor().isValid());
+    for (const char *name : {"ssTabDatos", "fraStatus", "chkActive", "pvDataPersistence", "cmbDataPersistence",
+                             "rtfDescription", "rtfScript", "ssToolScript", "cmdCutScript", "panelToolbar",
+                             "lblReferenceValue", "pvDangerRef", "cmdWizardValues", "ssToolBarJob", "ID_Popup"})
+        EXPECT_EQ(paletteOf(host.find<QWidget>(QLatin1String(name))), paletteOf(fresh.find<QWidget>(QLatin1String(name))))
+            << name;
+    EXPECT_EQ(paletteOf(host.editor.get()), paletteOf(fresh.editor.get()));
+    EXPECT_EQ(paletteOf(host.controls.ssTabValues->tabBar()), paletteOf(fresh.controls.ssTabValues->tabBar()));
+}
+
+// A control's text over its background: which roles it draws with.
+struct Drawn
+{
+    const char *control;
+    QPalette::ColorRole text;
+    QPalette::ColorRole background;
+};
+
+// Controls the level switch disables, and one it leaves enabled.
+constexpr Drawn switched[] = {{"lblReferenceValue", QPalette::WindowText, QPalette::Window},
+                              {"pvDangerRef", QPalette::Text, QPalette::Base},
+                              {"cmbLanguageScriptDanger", QPalette::ButtonText, QPalette::Button}};
+constexpr Drawn alwaysOn[] = {{"chkActive", QPalette::WindowText, QPalette::Window},
+                              {"rtfScript", QPalette::Text, QPalette::Base},
+                              {"cmbDataPersistence", QPalette::ButtonText, QPalette::Button},
+                              {"pvDataPersistence", QPalette::Text, QPalette::Base},
+                              {"rtfDescription", QPalette::Text, QPalette::Window}};
+
+double contrastOf(const QWidget *control, const Drawn &drawn, QPalette::ColorGroup state)
+{
+    const QPalette palette = control->palette();
+    return ContrastRatio(palette.color(state, drawn.text), palette.color(state, drawn.background));
+}
+
+class SkinContrast : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(SkinContrast, TextReadsWhenEnabledAndIsDimmedWhenDisabled)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    const std::unique_ptr<host::Skin> skin = hostkit::createSkin(QLatin1String(GetParam()));
+    host.editor->Engine_ChangeSettings(skin.get());
+    for (const Drawn &drawn : alwaysOn)
+        EXPECT_GE(contrastOf(host.find<QWidget>(QLatin1String(drawn.control)), drawn, QPalette::Active), 4.5)
+            << drawn.control;
+
+    host.editor->ChangeStatusTabValues(false);
+    for (const Drawn &drawn : switched) {
+        const QWidget *control = host.find<QWidget>(QLatin1String(drawn.control));
+        ASSERT_FALSE(control->isEnabled()) << drawn.control;
+        const double enabled = contrastOf(control, drawn, QPalette::Active);
+        const double disabled = contrastOf(control, drawn, QPalette::Disabled);
+        EXPECT_GE(enabled, 4.5) << drawn.control;
+        EXPECT_LT(disabled, enabled * 0.75) << drawn.control;
+        EXPECT_GE(disabled, 1.4) << drawn.control << ": a disabled text still shows";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinContrast, ::testing::Values("classic", "dark"));
+
+TEST(Skin, DarkReachesBoxesListsPanesMenusAndTheWindowsOfTheSeams)
+{
+    EditorHost host;
+    host.openExample(QStringLiteral("existing-job.xml"));
+    const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
+    host.editor->Engine_ChangeSettings(dark.get());
+    const auto isDark = [](const QColor &color) { return color.lightness() < 100; };
+
+    const Drawn everywhere[] = {{"pvGoodRef", QPalette::Text, QPalette::Base},
+                                {"rtfScriptWarning", QPalette::Text, QPalette::Base},
+                                {"cmbLanguageScript", QPalette::ButtonText, QPalette::Button},
+                                {"ID_Popup", QPalette::Text, QPalette::Window}};
+    for (const Drawn &drawn : everywhere) {
+        const QWidget *control = host.find<QWidget>(QLatin1String(drawn.control));
+        EXPECT_TRUE(isDark(control->palette().color(drawn.background))) << drawn.control;
+        EXPECT_GE(contrastOf(control, drawn, QPalette::Active), 4.5) << drawn.control;
+    }
+
+    QWidget messageBox;   // as the message-box seam shows one
+    ui::applyWindowPalette(messageBox);
+    EXPECT_TRUE(isDark(messageBox.palette().color(QPalette::Window)));
+    QColor dialogBack;
+    ui::ScopedModalHandler modal([&](QDialog &dialog) {
+        dialogBack = dialog.palette().color(QPalette::Base);
+        return int(QDialog::Rejected);
+    });
+    host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+    EXPECT_TRUE(isDark(dialogBack));
+
+    const std::unique_ptr<host::Skin> classic = hostkit::createSkin(QStringLiteral("classic"));
+    host.editor->Engine_ChangeSettings(classic.get());
+    QWidget afterClassic;
+    ui::applyWindowPalette(afterClassic);
+    EXPECT_FALSE(afterClassic.testAttribute(Qt::WA_SetPalette));
 }
 
 } // namespace

@@ -54,8 +54,8 @@ TEST_P(Arrange, FollowsTheStepTable)
     EXPECT_EQ(controls.panelToolbar->width(), ui::twipsToPixels(levels.width() - 30));
 
     // Controls outside the step table keep their design positions.
-    EXPECT_EQ(controls.chkActive->geometry(), ui::twipsRect(105, 180, 1485, 300));
-    EXPECT_EQ(controls.pvDataPersistence->geometry(), ui::twipsRect(1785, 405, 960, 345));
+    EXPECT_EQ(controls.chkActive->geometry(), ui::twipsRect(105, 345, 1785, 255));
+    EXPECT_EQ(controls.pvDataPersistence->geometry(), ui::twipsRect(1920, 600, 900, 345));
     EXPECT_EQ(controls.cmdWizard->geometry(), ui::twipsRect(3930, 45, 330, 330));
     EXPECT_EQ(controls.fraStatus->geometry(), ui::twipsRect(120, 60, 4755, 1110));
 }

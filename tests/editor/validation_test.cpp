@@ -88,25 +88,4 @@ TEST(ValidationStore, AnEmptyGeneralScriptIsStoredAsTheDefault)
     EXPECT_EQ(returned.sensor.GetLanguage(), QStringLiteral("VBScript"));
 }
 
-TEST(ValidationStore, ANumberThatCannotBeReadIsReportedAndRefused)
-{
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.controls.pvGoodRef->setText(QString());
-    EXPECT_FALSE(host.editor->Validate());
-    ASSERT_EQ(host.capture.boxes.size(), 1);
-    EXPECT_EQ(host.capture.boxes[0].style, ui::OkOnly | ui::Critical);
-    EXPECT_TRUE(host.capture.boxes[0].prompt.startsWith(QStringLiteral("Error: 13\r")));
-    EXPECT_TRUE(host.capture.boxes[0].prompt.endsWith(QStringLiteral(" UCScript.Validate() ")));
-}
-
-TEST(ValidationStore, PersistenceIsRoundedHalfToEven)
-{
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.controls.pvDataPersistence->setText(QLocale().toString(2.5));
-    ASSERT_TRUE(host.editor->Validate());
-    EXPECT_EQ(host.returnedJob().sensor.GetPersistenceQuantity(), 2);
-}
-
 } // namespace

@@ -1,5 +1,7 @@
 #include "modal.h"
 
+#include "controlcolors.h"
+
 #include <QDialog>
 
 namespace ui {
@@ -20,6 +22,7 @@ ModalHandler &currentHandler()
 
 int showModal(QDialog &dialog)
 {
+    applyWindowPalette(dialog);
     return currentHandler()(dialog);
 }
 

@@ -1,5 +1,7 @@
 #include "msgbox.h"
 
+#include "controlcolors.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -45,6 +47,7 @@ int answerOf(int button)
 int showMessageBox(const QString &prompt, int style, const QString &title)
 {
     QMessageBox box(iconOf(style), title, prompt, buttonsOf(style));
+    applyWindowPalette(box);
     const QList<QAbstractButton *> buttons = box.buttons();
     const int defaultIndex = (style & DefaultButton3) ? 2 : (style & DefaultButton2) ? 1 : 0;
     if (defaultIndex < buttons.size())
