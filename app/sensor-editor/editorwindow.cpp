@@ -6,6 +6,7 @@
 #include "errorcore/error.h"
 #include "common/nodes.h"
 #include "hostkit/documentjobdata.h"
+#include "hostkit/savingnotice.h"
 #include "hostkit/skins.h"
 #include "platform/ui/msgbox.h"
 
@@ -184,7 +185,11 @@ bool EditorWindow::openFile(const QString &path)
                    ui::OkOnly | ui::Critical, appTitle);
         return false;
     }
-    return load(QString::fromUtf8(file.readAll()), QFileInfo(path).absoluteFilePath());
+    const QString text = QString::fromUtf8(file.readAll());
+    if (!load(text, QFileInfo(path).absoluteFilePath()))
+        return false;
+    hostkit::tellSavingChanges(text, appTitle);
+    return true;
 }
 
 void EditorWindow::newJob()
