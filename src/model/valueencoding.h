@@ -25,7 +25,7 @@ int readInteger(const XmlNode &element, int defaultValue);
 void writeInteger(const XmlNode &element, int value);
 
 // Regional double: the number in the current regional form. A text that is
-// not a number raises 13 "Type mismatch".
+// not a number raises 13 "Type mismatch", naming the element.
 double readDouble(const XmlNode &element);
 void writeDouble(const XmlNode &element, double value);
 
