@@ -6,6 +6,7 @@
 #include "errorcore/error.h"
 #include "hostkit/documentjobdata.h"
 #include "hostkit/jobfile.h"
+#include "hostkit/savingnotice.h"
 #include "hostkit/skins.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
@@ -212,7 +213,10 @@ bool EditorWindow::openFile(const QString &path)
         ui::MsgBox(error.description, ui::OkOnly | ui::Critical, appTitle());
         return false;
     }
-    return load(file.text, QFileInfo(path).absoluteFilePath(), file.encoding);
+    if (!load(file.text, QFileInfo(path).absoluteFilePath(), file.encoding))
+        return false;
+    hostkit::tellSavingChanges(file.text, appTitle());
+    return true;
 }
 
 void EditorWindow::newJob()

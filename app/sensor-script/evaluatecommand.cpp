@@ -5,11 +5,14 @@
 #include "jobfile.h"
 
 #include "errorcore/error.h"
+#include "model/sensorreading.h"
 #include "script/scriptcontrol.h"
 #include "tools/testevaluation.h"
 
+#include <QRegularExpression>
 #include <QTextStream>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -36,35 +39,61 @@ State stateOf(EvaluationResult result)
     return {"UNKNOWN", ExitUnknown};
 }
 
-// The scripts of the job's sensor, as the editor's panes would hold them.
+// The scripts of the job's sensor, read as the editor reads the job: a value
+// the editor refuses is refused here too.
 EvaluationScripts readScripts(const QString &path)
 {
     const JobFile jobFile = readJobFile(path);
     cSensor sensor;
     if (!jobFile.bindSensor(sensor))
         throw Error(91, QStringLiteral("The job has no sensor yet: %1").arg(path));
+    const SensorValues values = readSensorValues(sensor);
     EvaluationScripts scripts;
-    scripts.generalScript = sensor.GetEvalCode();
-    scripts.generalLanguage = sensor.GetLanguage();
-    scripts.evaluateData = sensor.GetEvaluation() != 0;
-    const struct
-    {
-        int level;
-        QString EvaluationScripts::*script;
-        QString EvaluationScripts::*language;
-    } levels[] = {
-        {LevelDanger, &EvaluationScripts::dangerScript, &EvaluationScripts::dangerLanguage},
-        {LevelWarning, &EvaluationScripts::warningScript, &EvaluationScripts::warningLanguage},
-        {LevelGood, &EvaluationScripts::goodScript, &EvaluationScripts::goodLanguage},
-    };
-    for (const auto &level : levels) {
-        const cEvalData data = sensor.GetEvalData(level.level);
-        if (data.isNothing())
-            continue; // an empty script: its Main is missing when it is asked
-        scripts.*level.script = data.GetEvalCode();
-        scripts.*level.language = data.GetLanguage();
+    scripts.generalScript = values.script;
+    scripts.generalLanguage = values.language;
+    scripts.evaluateData = values.evaluation != 0;
+    QString EvaluationScripts::*const levelScripts[] = {&EvaluationScripts::dangerScript,
+                                                        &EvaluationScripts::warningScript,
+                                                        &EvaluationScripts::goodScript};
+    QString EvaluationScripts::*const levelLanguages[] = {&EvaluationScripts::dangerLanguage,
+                                                          &EvaluationScripts::warningLanguage,
+                                                          &EvaluationScripts::goodLanguage};
+    static_assert(evalLevels[0].type == LevelDanger && evalLevels[2].type == LevelGood);
+    for (std::size_t i = 0; i < values.levels.size(); ++i) {
+        scripts.*levelScripts[i] = values.levels[i].script;
+        scripts.*levelLanguages[i] = values.levels[i].language;
     }
     return scripts;
+}
+
+// Why a sensor value means nothing a level could judge; empty for a value
+// that does.
+QString meaninglessValue(const QVariant &value)
+{
+    if (!value.isValid())
+        return QStringLiteral("the sensor value is Empty (does Main return a value?)");
+    switch (value.metaType().id()) {
+    case QMetaType::Nullptr:
+        return QStringLiteral("the sensor value is Null");
+    case QMetaType::QObjectStar:
+    case QMetaType::QVariantMap:
+        return QStringLiteral("the sensor value is an object, not a value");
+    case QMetaType::QString: {
+        // A JScript object reaches the host as its text, "[object Name]".
+        static const QRegularExpression objectText(QStringLiteral("^\\[object [A-Za-z_$][\\w$]*\\]$"));
+        if (objectText.match(value.toString()).hasMatch())
+            return QStringLiteral("the sensor value is an object, not a value");
+        break;
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        if (std::isnan(value.toDouble()))
+            return QStringLiteral("the sensor value is not a number (NaN)");
+        break;
+    default:
+        break;
+    }
+    return QString();
 }
 
 } // namespace
@@ -103,6 +132,10 @@ int evaluateJobCommand(const QStringList &args)
         out << "SENSOR UNKNOWN - script error " << outcome.error.Number << ": " << outcome.error.Description << '\n';
         QString report = outcome.errorReport;
         err << report.replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
+        return ExitUnknown;
+    }
+    if (const QString reason = meaninglessValue(outcome.value); !reason.isEmpty()) {
+        out << "SENSOR UNKNOWN - " << reason << '\n';
         return ExitUnknown;
     }
     const State state = stateOf(outcome.result);

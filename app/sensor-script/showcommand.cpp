@@ -6,6 +6,7 @@
 
 #include "common/regional.h"
 #include "errorcore/error.h"
+#include "model/sensorreading.h"
 
 #include <QTextStream>
 
@@ -30,19 +31,14 @@ void printScript(QTextStream &out, const QString &script, const QString &indent)
         out << indent << line << '\n';
 }
 
-void printLevel(QTextStream &out, const cSensor &sensor, const char *name, int code)
+void printLevel(QTextStream &out, const cSensor &sensor, const char *name, const LevelValues &level)
 {
-    const cEvalData level = sensor.GetEvalData(code);
-    if (level.isNothing()) {
-        out << "\n" << name << " (Type " << code << "): missing\n";
-        return;
-    }
-    out << "\n" << name << " (Type " << code << ")\n";
-    out << "  Language: " << level.GetLanguage() << '\n';
-    out << "  Reference value: " << doubleToText(level.GetReferenceValue()) << '\n';
+    out << "\n" << name << " (Type " << int(level.level) << ")\n";
+    out << "  Language: " << level.language << '\n';
+    out << "  Reference value: " << doubleToText(level.reference) << '\n';
     out << "  Script:\n";
-    printScript(out, level.GetEvalCode(), QStringLiteral("    | "));
-    const QList<cEvent> events = level.oEvents.GetEventsAsCollection();
+    printScript(out, level.script, QStringLiteral("    | "));
+    const QList<cEvent> events = sensor.GetEvalData(level.level).oEvents.GetEventsAsCollection();
     out << "  Events: " << events.size() << '\n';
     for (const cEvent &event : events) {
         out << "    " << event.GetName() << " (" << event.GetLanguage() << ")\n";
@@ -64,20 +60,22 @@ void printJob(QTextStream &out, const QString &path)
         out << "\nNew job: no sensor yet (the editor builds one from the sensor pattern).\n";
         return;
     }
-    const int unit = sensor.GetPersistenceUnitTime();
+    // Read as a whole first, as the editor reads it, so that a value the
+    // editor refuses stops the listing before any of the sensor is printed.
+    const SensorValues values = readSensorValues(sensor);
+    const int unit = values.persistenceUnit;
     out << "\nSensor\n";
-    out << "  Active: " << onOff(sensor.GetStatus()) << "  In marquee: " << onOff(sensor.GetMarquee())
-        << "  Numeric values: " << onOff(sensor.GetNumeric()) << '\n';
-    out << "  Data persistence: " << sensor.GetPersistenceQuantity() << ' '
-        << (unit >= 0 && unit <= 3 ? unitNames[unit] : "(unknown unit)") << '\n';
+    out << "  Active: " << onOff(values.status) << "  In marquee: " << onOff(values.marquee)
+        << "  Numeric values: " << onOff(values.numeric) << '\n';
+    out << "  Data persistence: " << values.persistenceQuantity << ' '
+        << (unit >= 0 && unit <= 3 ? unitNames[unit] : "(no unit)") << '\n';
     out << "  Evaluation: "
-        << (sensor.GetEvaluation() != 0 ? "by levels (Danger, Warning, Good)" : "general script only") << '\n';
-    out << "  General script (" << sensor.GetLanguage() << "):\n";
-    printScript(out, sensor.GetEvalCode(), QStringLiteral("    | "));
+        << (values.evaluation != 0 ? "by levels (Danger, Warning, Good)" : "general script only") << '\n';
+    out << "  General script (" << values.language << "):\n";
+    printScript(out, values.script, QStringLiteral("    | "));
 
-    printLevel(out, sensor, "Danger", LevelDanger);
-    printLevel(out, sensor, "Warning", LevelWarning);
-    printLevel(out, sensor, "Good", LevelGood);
+    for (std::size_t i = 0; i < values.levels.size(); ++i)
+        printLevel(out, sensor, evalLevels[i].key, values.levels[i]);
 }
 
 } // namespace

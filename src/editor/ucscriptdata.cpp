@@ -70,15 +70,20 @@ void UCScript::FillDataToProcess()
         if (gJobData->IsExistingJob()) {
             gSensor.SetSensorXML(gJob.GetFreeDefinition().selectSingleNode(QStringLiteral("Sensor")));
         } else {
-            // A new job: the host's default properties and schedule, and a
-            // sensor from the pattern file.
+            // No sensor yet: it comes from the pattern file. The host's
+            // default properties and schedule fill only what the job lacks;
+            // what it holds is kept.
             std::unique_ptr<host::JobSectionEditor> sections = host::jobSectionEditors().create();
-            XmlNode properties = sections->GetDefaultProperties().cloneNode(true);
-            gJob.SetProperties(properties);
-            XmlNode schedule = sections->GetDefaultSchedule().cloneNode(true);
-            gJob.SetSchedule(schedule);
+            if (gJob.GetProperties().isNull()) {
+                XmlNode properties = sections->GetDefaultProperties().cloneNode(true);
+                gJob.SetProperties(properties);
+            }
+            if (gJob.GetSchedule().isNull()) {
+                XmlNode schedule = sections->GetDefaultSchedule().cloneNode(true);
+                gJob.SetSchedule(schedule);
+            }
             gSensor.Create(gPathData);
-            gSensor.SetProperties(sections->GetDefaultProperties().cloneNode(true));
+            gSensor.SetProperties(gJob.GetProperties().cloneNode(true));
         }
 
         for (QComboBox *list : {cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood,

@@ -16,10 +16,34 @@ HostSettings &settings()
     return instance;
 }
 
-// A document that holds only the XML declaration.
-XmlNode declaredDocument()
+// A literal in the quotes it does not hold.
+QString quotedLiteral(const QString &text)
 {
-    XmlNode document = XmlNode::parse(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><JobDefinition/>"));
+    const QChar quote = text.contains(QLatin1Char('"')) ? QLatin1Char('\'') : QLatin1Char('"');
+    return quote + text + quote;
+}
+
+// A document that holds only the XML declaration and, when the loaded
+// document has one, its document type (name and identifiers): a reference
+// to an entity it declares then still reads back.
+XmlNode declaredDocument(const XmlNode &loaded)
+{
+    QString doctype;
+    const QDomDocumentType type = loaded.isNull() ? QDomDocumentType() : loaded.domNode().toDocument().doctype();
+    if (!type.isNull() && !type.name().isEmpty()) {
+        doctype = QStringLiteral("<!DOCTYPE ") + type.name();
+        if (!type.publicId().isEmpty())
+            doctype += QStringLiteral(" PUBLIC ") + quotedLiteral(type.publicId()) + QLatin1Char(' ')
+                + quotedLiteral(type.systemId());
+        else if (!type.systemId().isEmpty())
+            doctype += QStringLiteral(" SYSTEM ") + quotedLiteral(type.systemId());
+        doctype += QLatin1Char('>');
+    }
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>%1<JobDefinition/>").arg(doctype);
+    XmlParseError error;
+    XmlNode document = XmlNode::parse(text, &error);
+    if (document.isNull())
+        return declaredDocument(XmlNode());
     document.removeChild(document.documentElement());
     return document;
 }
@@ -94,7 +118,7 @@ XmlNode DocumentJobData::GetDefinition() const
         if (job.isNull())
             return XmlNode();
 
-        XmlNode result = declaredDocument();
+        XmlNode result = declaredDocument(m_document);
         bool rootWritten = false;
         if (!m_document.isNull()) {
             for (const XmlNode &node : m_document.childNodes()) {

@@ -13,8 +13,9 @@ namespace hostkit {
 // document holding
 //   - the XML declaration version="1.0" encoding="UTF-8" (the text is a
 //     string; hosts write it as UTF-8),
+//   - the document type of the loaded job text (its name and identifiers),
 //   - the comments and processing instructions that stood around the root
-//     of the loaded job text, in their places (a document type is dropped),
+//     of the loaded job text, in their places,
 //   - the wrapper's JobDefinition element as its root,
 // so that xml() of it is a complete job text that LoadData reads back.
 //

@@ -1,6 +1,7 @@
 #include "logerrorrecorder.h"
 
 #include "errorcore/error.h"
+#include "tools/scripterrorreport.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -28,14 +29,14 @@ void LogErrorRecorder::record(long, const QString &description, const QString &t
 {
     if (flag == 0) {
         QString entry = QStringLiteral("[%1] %2: error %3\n  Description: %4\n  Source: %5\n")
-                            .arg(QDateTime::currentDateTime().toString(Qt::ISODate), title)
+                            .arg(QDateTime::currentDateTime().toString(Qt::ISODate), maskedSecrets(title))
                             .arg(error.number)
-                            .arg(description, source);
+                            .arg(maskedSecrets(description), maskedSecrets(source));
         if (!extraText.isEmpty())
-            entry += QStringLiteral("  Extra: %1\n").arg(extraText);
+            entry += QStringLiteral("  Extra: %1\n").arg(maskedSecrets(extraText));
         append(entry, sizeLimit, true);
     } else {
-        append(logText.isEmpty() ? QStringLiteral("\n") : QStringLiteral("  Job: %1\n\n").arg(logText),
+        append(logText.isEmpty() ? QStringLiteral("\n") : QStringLiteral("  Job: %1\n\n").arg(maskedSecrets(logText)),
                sizeLimit, false);
     }
 }

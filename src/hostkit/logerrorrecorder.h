@@ -11,7 +11,9 @@ namespace hostkit {
 // ($XDG_STATE_HOME/veltrano, or ~/.local/state/veltrano). The first call of a
 // report (flag 0) writes the error; the second (flag 1) writes the job's log
 // text and closes the entry. When the file has grown past the size limit it
-// is moved to errors.log.1 before a new entry starts.
+// is moved to errors.log.1 before a new entry starts. Passwords in the
+// texts (connection strings, addresses, an Open call's password) are written
+// as "****", as in the script error report.
 class LogErrorRecorder : public host::ErrorRecorder
 {
 public:

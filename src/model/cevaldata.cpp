@@ -2,6 +2,7 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
+#include "model/nodepath.h"
 #include "model/valueencoding.h"
 
 namespace {
@@ -27,6 +28,7 @@ void cEvalData::Create()
         evalData.appendChild(newElement(QStringLiteral("Events")));
         evalData.appendChild(reference);
         m_evalData = evalData.cloneNode(true);
+        m_missing.clear();
         MakeCollections();
     });
 }
@@ -34,21 +36,21 @@ void cEvalData::Create()
 QString cEvalData::GetEvalCode() const
 {
     return passing(" cEvalData.GetEvalCode() ", [&] {
-        return valueencoding::readText(m_evalData.selectSingleNode(QStringLiteral("Script/EvalCode")));
+        return valueencoding::readText(requiredNode(bound(), QStringLiteral("Script/EvalCode")));
     });
 }
 
 double cEvalData::GetReferenceValue() const
 {
     return passing(" cEvalData.GetReferenceValue() ", [&] {
-        return valueencoding::readDouble(m_evalData.selectSingleNode(QStringLiteral("ReferenceValue")));
+        return valueencoding::readDouble(requiredNode(bound(), QStringLiteral("ReferenceValue")));
     });
 }
 
 void cEvalData::SetReferenceValue(double pData)
 {
     passing(" cEvalData.SetReferenceValue() ", [&] {
-        valueencoding::writeDouble(m_evalData.selectSingleNode(QStringLiteral("ReferenceValue")), pData);
+        valueencoding::writeDouble(requiredNode(bound(), QStringLiteral("ReferenceValue")), pData);
     });
 }
 
@@ -60,21 +62,21 @@ XmlNode cEvalData::GetEvalDataXML() const
 QString cEvalData::GetLanguage() const
 {
     return passing(" cEvalData.GetLanguage() ", [&] {
-        return valueencoding::readText(m_evalData.selectSingleNode(QStringLiteral("Script/Language")));
+        return valueencoding::readText(requiredNode(bound(), QStringLiteral("Script/Language")));
     });
 }
 
 int cEvalData::GetType() const
 {
     return passing(" cEvalData.GetType() ", [&] {
-        return valueencoding::readInteger(m_evalData.selectSingleNode(QStringLiteral("Type")), 0);
+        return valueencoding::readInteger(requiredNode(bound(), QStringLiteral("Type")), 0);
     });
 }
 
 void cEvalData::SetEvalCode(const QString &pData)
 {
     passing(" cEvalData.SetEvalCode() ", [&] {
-        valueencoding::writeText(m_evalData.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeText(requiredNode(bound(), QStringLiteral("Script/EvalCode")), pData);
     });
 }
 
@@ -82,6 +84,7 @@ void cEvalData::SetEvalDataXML(const XmlNode &pData)
 {
     passing(" cEvalData.SetEvalDataXML() ", [&] {
         m_evalData = pData;
+        m_missing.clear();
         MakeCollections();
     });
 }
@@ -89,14 +92,14 @@ void cEvalData::SetEvalDataXML(const XmlNode &pData)
 void cEvalData::SetLanguage(const QString &pData)
 {
     passing(" cEvalData.SetLanguage() ", [&] {
-        valueencoding::writeText(m_evalData.selectSingleNode(QStringLiteral("Script/Language")), pData);
+        valueencoding::writeText(requiredNode(bound(), QStringLiteral("Script/Language")), pData);
     });
 }
 
 void cEvalData::SetType(int pData)
 {
     passing(" cEvalData.SetType() ", [&] {
-        valueencoding::writeInteger(m_evalData.selectSingleNode(QStringLiteral("Type")), pData);
+        valueencoding::writeInteger(requiredNode(bound(), QStringLiteral("Type")), pData);
     });
 }
 
@@ -106,4 +109,11 @@ void cEvalData::MakeCollections()
         oEvents = cEvents();
         oEvents.SetEventsXML(m_evalData.selectSingleNode(QStringLiteral("Events")));
     });
+}
+
+const XmlNode &cEvalData::bound() const
+{
+    if (m_evalData.isNull() && !m_missing.isEmpty())
+        throw Error(91, m_missing);
+    return m_evalData;
 }

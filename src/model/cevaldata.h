@@ -8,7 +8,9 @@
 
 // One evaluation level (an EvalData element): its type code, script,
 // language, reference value and events. An object bound to nothing (a level
-// that a lookup did not find) raises 91 on every read or write.
+// that a lookup did not find) raises 91 on every read or write; one that the
+// sensor's lookup gave names the level it did not find. A missing element
+// below the level raises 91 naming it.
 class cEvalData
 {
 public:
@@ -36,7 +38,12 @@ public:
     explicit operator bool() const { return !isNothing(); }
 
 private:
+    friend class cSensor;
+
     void MakeCollections();
+    // The bound element; raises 91 with m_missing when the lookup found none.
+    const XmlNode &bound() const;
 
     XmlNode m_evalData;
+    QString m_missing;     // why the object is bound to nothing, when it is
 };

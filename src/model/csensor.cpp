@@ -2,6 +2,7 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
+#include "model/nodepath.h"
 #include "model/valueencoding.h"
 
 namespace {
@@ -16,28 +17,28 @@ QString levelPath(int level)
 QString cSensor::GetEvalCode() const
 {
     return passing(" cSensor.GetEvalCode() ", [&] {
-        return valueencoding::readText(m_sensor.selectSingleNode(QStringLiteral("Script/EvalCode")));
+        return valueencoding::readText(requiredNode(m_sensor, QStringLiteral("Script/EvalCode")));
     });
 }
 
 QString cSensor::GetLanguage() const
 {
     return passing(" cSensor.GetLanguage() ", [&] {
-        return valueencoding::readText(m_sensor.selectSingleNode(QStringLiteral("Script/Language")));
+        return valueencoding::readText(requiredNode(m_sensor, QStringLiteral("Script/Language")));
     });
 }
 
 void cSensor::SetLanguage(const QString &pData)
 {
     passing(" cSensor.SetLanguage() ", [&] {
-        valueencoding::writeText(m_sensor.selectSingleNode(QStringLiteral("Script/Language")), pData);
+        valueencoding::writeText(requiredNode(m_sensor, QStringLiteral("Script/Language")), pData);
     });
 }
 
 void cSensor::SetEvalCode(const QString &pData)
 {
     passing(" cSensor.SetEvalCode() ", [&] {
-        valueencoding::writeText(m_sensor.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeText(requiredNode(m_sensor, QStringLiteral("Script/EvalCode")), pData);
     });
 }
 
@@ -56,8 +57,17 @@ cEvalData cSensor::GetEvalData(int pWho) const
     return passing(" cSensor.GetEvalData() ", [&] {
         cEvalData level;
         const XmlNode node = m_sensor.selectSingleNode(levelPath(pWho));
-        if (!node.isNull())
+        if (!node.isNull()) {
             level.SetEvalDataXML(node);
+        } else {
+            // Nothing, which names what it did not find when it is used.
+            const XmlNode values = m_sensor.selectSingleNode(QStringLiteral("EvaluationData/Values"));
+            const QString key = evalLevelKey(EvalLevel(pWho));
+            level.m_missing = values.isNull()
+                ? QStringLiteral("%1 has no EvaluationData/Values").arg(nodePath(m_sensor))
+                : QStringLiteral("%1 has no EvalData for %2")
+                      .arg(nodePath(values), key.isEmpty() ? QStringLiteral("Type %1").arg(pWho) : key);
+        }
         return level;
     });
 }
@@ -65,7 +75,7 @@ cEvalData cSensor::GetEvalData(int pWho) const
 void cSensor::UpdateEvalData(int pWho, const XmlNode &pNodo)
 {
     passing(" cSensor.UpdateEvalData() ", [&] {
-        XmlNode values = m_sensor.selectSingleNode(QStringLiteral("EvaluationData/Values"));
+        XmlNode values = requiredNode(m_sensor, QStringLiteral("EvaluationData/Values"));
         const XmlNode current = m_sensor.selectSingleNode(levelPath(pWho));
         if (!current.isNull())
             values.removeChild(current);
@@ -179,10 +189,10 @@ void cSensor::SetPersistenceUnitTime(int pData)
 
 int cSensor::readInteger(const QString &path, int defaultValue) const
 {
-    return valueencoding::readInteger(m_sensor.selectSingleNode(path), defaultValue);
+    return valueencoding::readInteger(requiredNode(m_sensor, path), defaultValue);
 }
 
 void cSensor::writeInteger(const QString &path, int value)
 {
-    valueencoding::writeInteger(m_sensor.selectSingleNode(path), value);
+    valueencoding::writeInteger(requiredNode(m_sensor, path), value);
 }

@@ -15,8 +15,8 @@ inline const QString &defaultSensorScript()
 // The Sensor element: the general script and its language, the options, the
 // copy of the job's properties and the three evaluation levels. Bound to the
 // live element of the job document (SetSensorXML) or to a copy of the sensor
-// pattern (Create). A missing element on a read or write path raises 91;
-// failures pass on with the operation's source tag.
+// pattern (Create). A missing element on a read or write path raises 91
+// naming it; failures pass on with the operation's source tag.
 class cSensor
 {
 public:
@@ -29,7 +29,8 @@ public:
     // raises the pattern loader's error and leaves the object as it was.
     void Create(const QString &gPathData);
     // A new object over the level whose Type text is exactly the decimal
-    // `pWho`; nothing (isNothing()) when there is no such level.
+    // `pWho`; nothing (isNothing()) when there is no such level, and using
+    // it then raises 91 "<Values> has no EvalData for Danger".
     cEvalData GetEvalData(int pWho) const;
     // Replaces the level `pWho` by a deep copy of `pNodo`, appended last.
     void UpdateEvalData(int pWho, const XmlNode &pNodo);

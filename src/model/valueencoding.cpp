@@ -2,6 +2,7 @@
 
 #include "errorcore/error.h"
 #include "common/regional.h"
+#include "model/nodepath.h"
 
 namespace valueencoding {
 
@@ -23,10 +24,16 @@ QString readText(const XmlNode &element)
 
 int readInteger(const XmlNode &element, int defaultValue)
 {
+    const QString text = element.text();
     double value = 0;
-    if (!textToDouble(element.text(), &value))
+    if (!textToDouble(text, &value))
         return defaultValue;
-    return roundToInt32(value);
+    try {
+        return roundToInt32(value);
+    } catch (const Error &error) {
+        throw Error(error.number, QStringLiteral("%1: %2 \"%3\" is outside the 32-bit range")
+                                      .arg(error.description, nodePath(element), text.trimmed()));
+    }
 }
 
 void writeInteger(const XmlNode &element, int value)
@@ -40,7 +47,7 @@ double readDouble(const XmlNode &element)
     const QString text = element.text();
     double value = 0;
     if (!textToDouble(text, &value))
-        throw Error(13, QStringLiteral("Type mismatch: '%1' is not a number").arg(text));
+        throw Error(13, QStringLiteral("Type mismatch: %1 \"%2\" is not a number").arg(nodePath(element), text));
     return value;
 }
 

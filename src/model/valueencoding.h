@@ -20,12 +20,12 @@ QString readText(const XmlNode &element);
 
 // Integer, 32 bits. A text that is not a number reads as `defaultValue`; a
 // fraction rounds to the nearest integer, halves to even; a number outside
-// the 32-bit range raises 6.
+// the 32-bit range raises 6. Both errors name the element (nodePath).
 int readInteger(const XmlNode &element, int defaultValue);
 void writeInteger(const XmlNode &element, int value);
 
 // Regional double: the number in the current regional form. A text that is
-// not a number raises 13 "Type mismatch".
+// not a number raises 13 "Type mismatch", naming the element.
 double readDouble(const XmlNode &element);
 void writeDouble(const XmlNode &element, double value);
 

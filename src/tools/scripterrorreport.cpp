@@ -5,12 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-namespace {
-
-// A source line or description with its passwords masked: connection string
-// pairs and addresses (scrubSecrets), and the third argument of an Open call
-// (Open connection, user, password), when it is written as a literal.
-QString masked(const QString &text)
+QString maskedSecrets(const QString &text)
 {
     QString result = scrubSecrets(text);
     static const QRegularExpression openPassword(
@@ -20,17 +15,15 @@ QString masked(const QString &text)
     return result;
 }
 
-} // namespace
-
 QString scriptErrorReport(const ScriptErrorInfo &error)
 {
     const QStringList lines = {
         QStringLiteral("Error."),
         QStringLiteral("Number: ") + QString::number(error.Number),
-        QStringLiteral("Desc: ") + masked(error.Description),
+        QStringLiteral("Desc: ") + maskedSecrets(error.Description),
         QStringLiteral("Column: ") + QString::number(error.Column),
         QStringLiteral("Line: ") + QString::number(error.Line),
-        QStringLiteral("Text: ") + masked(error.Text),
+        QStringLiteral("Text: ") + maskedSecrets(error.Text),
         QStringLiteral("Source: ") + error.Source,
     };
     return lines.join(QLatin1String("\r\n"));

@@ -30,7 +30,7 @@ QString jobXml(const Script &general, bool evaluate, const Script &danger, const
                           "<Properties><Name>T</Name><Description><Languages><Language><Id>en</Id><Default>1</Default>"
                           "<Description>test</Description></Language></Languages></Description></Properties></Definition>"
                           "<FreeDefinition><Sensor><Script><Language><![CDATA[%1]]></Language>"
-                          "<EvalCode><![CDATA[%2]]></EvalCode></Script><Status>1</Status>"
+                          "<EvalCode><![CDATA[%2]]></EvalCode></Script><Status>1</Status><ViewInMarquee>0</ViewInMarquee><Quantity>1</Quantity>"
                           "<EvaluationData><Evaluation>%3</Evaluation><Values>%4%5%6</Values></EvaluationData>"
                           "</Sensor></FreeDefinition></JobDefinition>")
         .arg(QString::fromLatin1(general.language), QString::fromUtf8(general.code))
@@ -108,8 +108,52 @@ INSTANTIATE_TEST_SUITE_P(
                      jobXml({"JScript", "function Main() { for (;;) {} }"}, true, vbTrue, vbTrue, vbTrue),
                      {QStringLiteral("--timeout"), QStringLiteral("300")}, 3,
                      "SENSOR UNKNOWN - script error 18: The script was stopped: it ran longer than the time-out of 300 ms",
-                     "Number: 18"}),
+                     "Number: 18"},
+        // A value no level can judge is UNKNOWN, whatever the levels answer.
+        EvaluateCase{"NoReturnIsEmpty", jobXml({"JScript", "function Main() { var v = 1; }"}, true, vbTrue, vbTrue, vbTrue),
+                     {}, 3, "SENSOR UNKNOWN - the sensor value is Empty (does Main return a value?)", nullptr},
+        EvaluateCase{"NullIsUnknown", jobXml({"VBScript", "Function Main()\n\tMain = Null\nEnd Function"}, false, vbTrue, vbTrue, vbTrue),
+                     {}, 3, "SENSOR UNKNOWN - the sensor value is Null", nullptr},
+        EvaluateCase{"NaNIsUnknown", jobXml({"JScript", "function Main() { return 0 / 0; }"}, true, vbTrue, vbTrue, vbTrue),
+                     {}, 3, "SENSOR UNKNOWN - the sensor value is not a number (NaN)", nullptr},
+        EvaluateCase{"ObjectIsUnknown", jobXml({"JScript", "function Main() { return {a: 1}; }"}, true, vbTrue, vbTrue, vbTrue),
+                     {}, 3, "SENSOR UNKNOWN - the sensor value is an object, not a value", nullptr}),
     [](const ::testing::TestParamInfo<EvaluateCase> &info) { return std::string(info.param.name); });
+
+// show and evaluate read a job as the editor does: the same values are
+// refused with the same words, the element named.
+TEST(OneReading, ShowAndEvaluateRefuseTheSameValues)
+{
+    const QString job = jobXml(vbFortyTwo, true, vbTrue, vbTrue, vbTrue);
+    const struct
+    {
+        const char *from;
+        const char *to;
+        const char *error;
+    } rows[] = {
+        {"<ReferenceValue>0</ReferenceValue>", "<ReferenceValue>ten</ReferenceValue>",
+         "error 13: Type mismatch: JobDefinition/FreeDefinition/Sensor/EvaluationData/Values/EvalData[Type='2']/"
+         "ReferenceValue \"ten\" is not a number"},
+        {"<Quantity>1</Quantity>", "<Quantity>1e20</Quantity>",
+         "error 6: Overflow: JobDefinition/FreeDefinition/Sensor/Quantity \"1e20\" is outside the 32-bit range"},
+        {"<Type>2</Type>", "<Type>3</Type>",
+         "error 91: JobDefinition/FreeDefinition/Sensor/EvaluationData/Values has no EvalData for Danger"},
+    };
+    for (const auto &row : rows) {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("job.xml")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QString text = job;
+        text.replace(text.indexOf(QString::fromUtf8(row.from)), int(qstrlen(row.from)), QString::fromUtf8(row.to));
+        file.write(text.toUtf8());
+        file.close();
+        for (const char *command : {"show", "evaluate"}) {
+            const ProgramRun run = sensorScript({QString::fromLatin1(command), file.fileName()});
+            EXPECT_NE(run.exitCode, 0) << command;
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.error))) << command << ": " << run.err.toStdString();
+        }
+    }
+}
 
 TEST(EvaluateCommandExamples, StateAndExitCodeAgree)
 {

@@ -109,6 +109,27 @@ INSTANTIATE_TEST_SUITE_P(ExampleJobs, HostSequence,
                                            JobCase{"foreign", "foreign-tool-job.xml", true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// A job that has no sensor yet keeps what it holds; only the sensor comes
+// from the pattern, with a copy of the job's own properties.
+TEST(EngineEdges, AJobWithoutSensorKeepsItsPropertiesAndSchedule)
+{
+    const QString text = QStringLiteral(
+        "<JobDefinition><Definition><Type>SENSOR</Type><SubType>SCRIPT</SubType><ExecutionEngine>SENSOR</ExecutionEngine>"
+        "<Properties><Name>MINE</Name><Group>ops</Group><Description><Languages><Language><Id>en</Id>"
+        "<Default>1</Default><Description>my own</Description></Language></Languages></Description></Properties>"
+        "</Definition><Schedule><Every>7</Every></Schedule></JobDefinition>");
+    const XmlNode original = XmlNode::parse(text);
+    EditorHost host;
+    host.open(text);
+    ASSERT_TRUE(host.editor->Engine_Validate());
+    const ReturnedJob returned(host.editor->Engine_GetData());
+    EXPECT_EQ(returned.job.GetProperties().xml(),
+              original.selectSingleNode(QStringLiteral("JobDefinition/Definition/Properties")).xml());
+    EXPECT_EQ(returned.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
+    EXPECT_EQ(returned.sensor.GetProperties().xml(), returned.job.GetProperties().xml());
+    EXPECT_EQ(returned.sensor.GetEvalCode(), defaultSensorScript());
+}
+
 TEST(EngineEdges, ShowDataBeforeInitControlDoesNothing)
 {
     EditorHost host;

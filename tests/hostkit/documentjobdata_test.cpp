@@ -1,5 +1,7 @@
 #include "errorcore/error.h"
 #include "hostkit/documentjobdata.h"
+#include "hostkit/savingnotice.h"
+#include "platform/ui/msgbox.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +138,44 @@ TEST(JobData, GetDefinitionKeepsTheCommentsAroundTheRoot)
     EXPECT_EQ(data.GetDefinition().xml(),
               QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- before -->\n"
                              "<JobDefinition><New/></JobDefinition>\n<?tool after?>"));
+}
+
+// A document type stays, so that the references to entities it declares
+// read back.
+TEST(JobData, GetDefinitionKeepsTheDocumentType)
+{
+    DocumentJobData data;
+    data.LoadData(QStringLiteral("<!DOCTYPE JobDefinition PUBLIC \"-//x//jobs\" 'jobs.dtd'>"
+                                 "<JobDefinition><Site>&site;</Site></JobDefinition>"));
+    data.SetDefinition(wrapped(data.GetDocument()));
+    const QString returned = data.GetDefinition().xml();
+    EXPECT_TRUE(returned.contains(QStringLiteral("<!DOCTYPE JobDefinition PUBLIC \"-//x//jobs\" \"jobs.dtd\">")))
+        << returned.toStdString();
+    DocumentJobData reread;
+    reread.LoadData(returned);
+    EXPECT_EQ(reread.GetDocument().selectSingleNode(QStringLiteral("JobDefinition")).xml(),
+              QStringLiteral("<JobDefinition><Site>&site;</Site></JobDefinition>"));
+}
+
+// Opening a job from a file tells once what a save will change, and only
+// when it changes something.
+TEST(JobData, OpeningTellsWhatASaveChanges)
+{
+    QStringList prompts;
+    ui::ScopedMsgBoxHandler capture([&](const QString &prompt, int, const QString &) {
+        prompts << prompt;
+        return int(ui::Ok);
+    });
+    const QString job = exampleJob("existing-job.xml");
+    hostkit::tellSavingChanges(job, QStringLiteral("Veltrano"));
+    EXPECT_TRUE(prompts.isEmpty()) << prompts.join(QLatin1Char('\n')).toStdString();
+    QString perl = job;
+    perl.replace(QStringLiteral("<Language><![CDATA[VBScript]]></Language>"),
+                 QStringLiteral("<Language><![CDATA[PerlScript]]></Language>"));
+    ASSERT_NE(perl, job);
+    hostkit::tellSavingChanges(perl, QStringLiteral("Veltrano"));
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_TRUE(prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript"))) << prompts[0].toStdString();
 }
 
 TEST(JobData, GetDefinitionWithoutLoadedTextIsDeclarationAndJob)

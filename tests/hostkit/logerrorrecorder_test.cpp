@@ -62,6 +62,24 @@ TEST(LogErrorRecorder, UnwritablePlaceRaises)
     EXPECT_THROW(report(recorder, Error::fromNumber(5), QString(), 1000000), Error);
 }
 
+// Every text of an entry goes through the report's masking: a password
+// never reaches the log, whichever field carries it.
+TEST(LogErrorRecorder, PasswordsAreMaskedInEveryField)
+{
+    QTemporaryDir dir;
+    hostkit::LogErrorRecorder recorder(dir.filePath(QStringLiteral("errors.log")));
+    const QString secret = QStringLiteral("s3cr3t");
+    const Error error(-2147467259, QStringLiteral("cannot connect: Server=db;Password=s3cr3t;"),
+                      QStringLiteral("postgresql://ann:s3cr3t@db/x"));
+    for (long flag : {0L, 1L})
+        recorder.record(0, error.description, QStringLiteral("Veltrano"), error.source, error, flag,
+                        QStringLiteral("job Pwd=s3cr3t"), 1000000, 0, 0,
+                        QStringLiteral("cn.Open \"dsn\", \"ann\", \"s3cr3t\""), 0);
+    const QString log = readTextFile(recorder.logPath());
+    EXPECT_FALSE(log.contains(secret)) << log.toStdString();
+    EXPECT_EQ(log.count(QStringLiteral("****")), 4) << log.toStdString();
+}
+
 TEST(LogErrorRecorder, DefaultPathFollowsTheStateDirectory)
 {
     const QByteArray saved = qgetenv("XDG_STATE_HOME");

@@ -7,6 +7,93 @@
 namespace xmlreader {
 namespace {
 
+// No job comes near these; documents beyond them are refused before they
+// cost time.
+constexpr qsizetype maxDepth = 1000;
+constexpr qsizetype maxAttributes = 1000;
+
+// The stream reader compares every attribute of an element with the ones
+// before it, so an element with very many attributes costs time before the
+// builder sees it. This scan runs first: it finds a tag holding more than
+// maxAttributes "=" outside quotes (each attribute has one, and an "=" in a
+// tag that is not an attribute's makes the text ill-formed anyway), skipping
+// comments, CDATA sections, processing instructions and declarations. It
+// works on the characters of the text or the bytes of an ASCII-compatible
+// encoding alike: the markup characters are single units in both. True, and
+// `error` filled with the tag's place, when such a tag is found.
+template <class Unit>
+bool tooManyAttributes(const Unit *text, qsizetype size, XmlParseError *error)
+{
+    const auto at = [&](qsizetype i, const char *literal) {
+        for (qsizetype k = 0; literal[k]; ++k)
+            if (i + k >= size || text[i + k] != Unit(literal[k]))
+                return false;
+        return true;
+    };
+    const auto skipTo = [&](qsizetype i, const char *end) {
+        while (i < size && !at(i, end))
+            ++i;
+        return i;
+    };
+    int line = 1;
+    qsizetype lineStart = 0;
+    const auto countLines = [&](qsizetype from, qsizetype to) {
+        for (qsizetype k = from; k < to && k < size; ++k)
+            if (text[k] == Unit('\n')) {
+                ++line;
+                lineStart = k + 1;
+            }
+    };
+    qsizetype i = 0;
+    while (i < size) {
+        if (text[i] != Unit('<')) {
+            countLines(i, i + 1);
+            ++i;
+            continue;
+        }
+        qsizetype end;
+        if (at(i, "<!--"))
+            end = skipTo(i + 4, "-->");
+        else if (at(i, "<![CDATA["))
+            end = skipTo(i + 9, "]]>");
+        else if (at(i, "<?"))
+            end = skipTo(i + 2, "?>");
+        else if (at(i, "<!"))
+            end = skipTo(i + 2, ">");
+        else {
+            const int tagLine = line;
+            const qsizetype tagColumn = i - lineStart + 1;
+            qsizetype equals = 0;
+            Unit quote = 0;
+            for (end = i + 1; end < size; ++end) {
+                const Unit c = text[end];
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == Unit('"') || c == Unit('\'')) {
+                    quote = c;
+                } else if (c == Unit('=')) {
+                    ++equals;
+                } else if (c == Unit('>') || c == Unit('<')) {
+                    break;
+                }
+            }
+            if (equals > maxAttributes) {
+                if (error) {
+                    error->code = 31000 + int(QXmlStreamReader::CustomError);
+                    error->line = tagLine;
+                    error->column = int(tagColumn);
+                    error->reason = QStringLiteral("An element has more than %1 attributes.").arg(maxAttributes);
+                }
+                return true;
+            }
+        }
+        countLines(i, end);
+        i = end + 1;
+    }
+    return false;
+}
+
 bool isBlank(QStringView text)
 {
     for (QChar c : text) {
@@ -72,7 +159,7 @@ private:
     QXmlStreamReader &m_reader;
     QString m_head;
     QDomDocument m_doc;
-    QList<QDomNode> m_open;          // the document, then the open elements
+    QList<QDomNode> m_open;          // the document, then the open elements (not yet in it)
     QList<PrologItem> m_prolog;
     void addCharacters(QStringView text, bool cdata);
 
@@ -160,21 +247,32 @@ void Builder::dropBlankText(QDomNode parent)
 
 void Builder::startElement()
 {
+    const QXmlStreamAttributes attributes = m_reader.attributes();
+    if (m_open.size() > maxDepth) {   // the document, then maxDepth elements
+        m_reader.raiseError(QStringLiteral("Elements are nested deeper than %1 levels.").arg(maxDepth));
+        return;
+    }
+    if (attributes.size() > maxAttributes) {
+        m_reader.raiseError(QStringLiteral("An element has more than %1 attributes.").arg(maxAttributes));
+        return;
+    }
     makeDocument(QDomDocumentType());
     flushText();
     QDomElement element = m_doc.createElement(m_reader.qualifiedName().toString());
-    const QXmlStreamAttributes attributes = m_reader.attributes();
     for (const QXmlStreamAttribute &attribute : attributes)
         element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
-    append(element);
     m_open.append(element);
 }
 
+// An element joins its parent when it is complete. Appending a node costs as
+// much as the chain of ancestors above the parent, and an open element is in
+// no tree yet, so the chain stays short however deep the document is.
 void Builder::endElement()
 {
     flushText();
     dropBlankText(m_open.last());
-    m_open.removeLast();
+    const QDomNode element = m_open.takeLast();
+    append(element);
 }
 
 QDomDocument Builder::run(XmlParseError *error)
@@ -251,12 +349,16 @@ QDomDocument readWith(QXmlStreamReader &reader, const QString &head, XmlParseErr
 
 QDomDocument read(const QString &text, XmlParseError *error)
 {
+    if (tooManyAttributes(text.utf16(), text.size(), error))
+        return QDomDocument();
     QXmlStreamReader reader(text);
     return readWith(reader, text.left(256), error);
 }
 
 QDomDocument read(const QByteArray &data, XmlParseError *error)
 {
+    if (tooManyAttributes(reinterpret_cast<const unsigned char *>(data.constData()), data.size(), error))
+        return QDomDocument();
     // The declaration is ASCII in every ASCII-compatible encoding; for the
     // others (UTF-16, UTF-32) it is rebuilt from what the reader reports.
     QByteArray head = data.left(256);

@@ -13,6 +13,9 @@
 // the document type's name and identifiers. Entity references in text are
 // resolved to characters.
 //
+// Limits: elements nested deeper than 1,000 levels, or an element with more
+// than 1,000 attributes, make the document an error (31002, at the element).
+//
 // White space: a text node made only of blanks, tabs and line breaks is
 // dropped when it has a sibling node; as an element's only content it stays.
 namespace xmlreader {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace hostkit {
+
+// Tells the user, in one message box, what saving the job opened from
+// `jobText` will change of what it holds (savingChanges); says nothing when
+// a save keeps every value or the text cannot be read. A host calls it once,
+// after the editor has shown a job it opened from a file.
+void tellSavingChanges(const QString &jobText, const QString &title);
+
+} // namespace hostkit

@@ -1,0 +1,178 @@
+#include "savingchanges.h"
+
+#include "errorcore/error.h"
+#include "common/regional.h"
+#include "model/evallevels.h"
+#include "model/nodepath.h"
+
+#include <optional>
+
+namespace {
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The job kind every save writes.
+void checkKind(QStringList &changes, const XmlNode &job)
+{
+    const struct
+    {
+        const char *path;
+        const char *value;
+    } kinds[] = {{"Definition/Type", "SENSOR"}, {"Definition/SubType", "SCRIPT"}, {"Definition/ExecutionEngine", "SENSOR"}};
+    for (const auto &kind : kinds) {
+        const XmlNode node = job.selectSingleNode(QString::fromLatin1(kind.path));
+        if (!node.isNull() && node.text().trimmed() != QLatin1String(kind.value))
+            changes << QStringLiteral("%1 %2 will be saved as %3")
+                           .arg(nodePath(node), quoted(node.text().trimmed()), QString::fromLatin1(kind.value));
+    }
+}
+
+// The language lists offer VBScript and JScript; any other text leaves the
+// first entry selected.
+void checkLanguage(QStringList &changes, const XmlNode &owner)
+{
+    const XmlNode language = owner.selectSingleNode(QStringLiteral("Script/Language"));
+    if (language.isNull())
+        return;
+    const QString text = language.text();
+    if (text != QLatin1String("VBScript") && text != QLatin1String("JScript"))
+        changes << QStringLiteral("%1 %2 will be saved as VBScript").arg(nodePath(language), quoted(text));
+}
+
+std::optional<int> integerOf(const QString &text)
+{
+    double value = 0;
+    if (!textToDouble(text, &value))
+        return std::nullopt;
+    try {
+        return roundToInt32(value);
+    } catch (const Error &) {
+        return std::nullopt;
+    }
+}
+
+// The integers of the sensor: what the editor shows is what it saves, a
+// check box saving 1 for any number but 0.
+void checkIntegers(QStringList &changes, const XmlNode &sensor)
+{
+    const struct
+    {
+        const char *path;
+        int defaultValue;
+        bool checkBox;
+    } fields[] = {
+        {"Status", 0, true},
+        {"ViewInMarquee", 0, true},
+        {"Quantity", 0, true},
+        {"DataPersistence/Quantity", 1, false},
+        {"DataPersistence/UnitTime", 0, false},
+        {"EvaluationData/Evaluation", 0, true},
+    };
+    for (const auto &field : fields) {
+        const XmlNode node = sensor.selectSingleNode(QString::fromLatin1(field.path));
+        if (node.isNull())
+            continue;
+        const QString text = node.text().trimmed();
+        if (text.isEmpty())
+            continue;
+        double written = 0;
+        if (!textToDouble(text, &written)) {
+            changes << QStringLiteral("%1 %2 is not a number and will be saved as %3")
+                           .arg(nodePath(node), quoted(text))
+                           .arg(field.checkBox ? int(field.defaultValue != 0) : field.defaultValue);
+            continue;
+        }
+        const std::optional<int> read = integerOf(text);
+        if (!read)
+            continue; // out of range: the editor refuses the job
+        const int saved = field.checkBox ? int(*read != 0) : *read;
+        if (double(saved) != written)
+            changes << QStringLiteral("%1 %2 will be saved as %3").arg(nodePath(node), quoted(text)).arg(saved);
+    }
+}
+
+// A reference value is shown with at most 15 significant digits.
+void checkReference(QStringList &changes, const XmlNode &level)
+{
+    const XmlNode node = level.selectSingleNode(QStringLiteral("ReferenceValue"));
+    if (node.isNull())
+        return;
+    double value = 0;
+    if (!textToDouble(node.text(), &value))
+        return; // the editor refuses the job
+    const QString saved = doubleToText(value);
+    double again = 0;
+    if (!textToDouble(saved, &again) || again != value)
+        changes << QStringLiteral("%1 %2 will be saved as %3").arg(nodePath(node), quoted(node.text().trimmed()), saved);
+}
+
+void checkSensor(QStringList &changes, const XmlNode &sensor)
+{
+    const XmlNode script = sensor.selectSingleNode(QStringLiteral("Script/EvalCode"));
+    if (!script.isNull() && script.text().count(QLatin1Char(' ')) == script.text().size())
+        changes << QStringLiteral("%1 is empty and will be saved as the default script").arg(nodePath(script));
+    else
+        checkLanguage(changes, sensor);
+    checkIntegers(changes, sensor);
+    for (const EvalLevelName &name : evalLevels) {
+        const XmlNode level = sensor.selectSingleNode(
+            QStringLiteral("EvaluationData/Values/EvalData[Type='%1']").arg(int(name.type)));
+        if (level.isNull())
+            continue;
+        checkLanguage(changes, level);
+        checkReference(changes, level);
+    }
+}
+
+// A save rebuilds FreeDefinition around its first Sensor.
+void checkFreeDefinition(QStringList &changes, const XmlNode &freeDefinition)
+{
+    const XmlNode sensor = freeDefinition.selectSingleNode(QStringLiteral("Sensor"));
+    const QString where = nodePath(freeDefinition);
+    for (const XmlNode &child : freeDefinition.childNodes()) {
+        if (child == sensor)
+            continue;
+        switch (child.nodeType()) {
+        case XmlNode::Element:
+            changes << (child.nodeName() == QLatin1String("Sensor")
+                            ? QStringLiteral("%1 holds another Sensor, which will be dropped").arg(where)
+                            : QStringLiteral("%1 will be dropped").arg(nodePath(child)));
+            break;
+        case XmlNode::Comment:
+            changes << QStringLiteral("A comment in %1 will be dropped").arg(where);
+            break;
+        case XmlNode::Text:
+        case XmlNode::CDATASection:
+            if (!child.text().trimmed().isEmpty())
+                changes << QStringLiteral("Text in %1 will be dropped").arg(where);
+            break;
+        default:
+            break;
+        }
+    }
+    if (!sensor.isNull())
+        checkSensor(changes, sensor);
+}
+
+} // namespace
+
+QStringList savingChanges(const XmlNode &document)
+{
+    QStringList changes;
+    const XmlNode job = document.selectSingleNode(QStringLiteral("JobDefinition"));
+    if (job.isNull())
+        return changes;
+    checkKind(changes, job);
+    const XmlNode freeDefinition = job.selectSingleNode(QStringLiteral("FreeDefinition"));
+    if (!freeDefinition.isNull())
+        checkFreeDefinition(changes, freeDefinition);
+    return changes;
+}
+
+QStringList savingChanges(const QString &text)
+{
+    return savingChanges(XmlNode::parse(text));
+}
