@@ -64,7 +64,7 @@ install(EXPORT VeltranoTargets NAMESPACE Veltrano:: DESTINATION ${VT_INSTALL_CMA
 # reference objects, with every project header they include (followed at
 # configure time, so that a new include is installed too).
 include(${CMAKE_CURRENT_LIST_DIR}/VeltranoHeaders.cmake)
-file(GLOB vt_public_roots RELATIVE ${PROJECT_SOURCE_DIR}/src
+file(GLOB vt_public_roots CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/src
   ${PROJECT_SOURCE_DIR}/src/host/*.h ${PROJECT_SOURCE_DIR}/src/hostkit/*.h)
 list(APPEND vt_public_roots editor/ucscript.h)
 vt_header_closure(vt_public_headers ${PROJECT_SOURCE_DIR}/src ${vt_public_roots})
