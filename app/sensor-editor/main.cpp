@@ -13,9 +13,22 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
+
+// The data folder used when --data is not given: the installed one when the
+// program runs from an installed prefix, else the project's own.
+static QString defaultDataFolder()
+{
+#ifdef VT_INSTALLED_DATA_DIR
+    const QDir installed(QCoreApplication::applicationDirPath() + QStringLiteral("/" VT_INSTALLED_DATA_DIR));
+    if (QFileInfo::exists(installed.filePath(QStringLiteral("Veltrano.xml"))))
+        return installed.absolutePath();
+#endif
+    return QStringLiteral(VT_DEFAULT_DATA_DIR);
+}
 
 int main(int argc, char **argv)
 {
@@ -27,7 +40,7 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job to open (a new job when omitted)."));
     const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("Data folder (language files, sensor pattern)."),
-                                        QStringLiteral("DIR"), QStringLiteral(VT_DEFAULT_DATA_DIR));
+                                        QStringLiteral("DIR"), defaultDataFolder());
     const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Interface language id (en, es, ...)."),
                                         QStringLiteral("ID"), QStringLiteral("en"));
     const QCommandLineOption skinOption(QStringLiteral("skin"), QStringLiteral("Skin: classic or dark."),
