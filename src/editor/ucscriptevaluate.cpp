@@ -44,6 +44,7 @@ void UCScript::EvaluateScripts()
 
     const EvaluationOutcome outcome = evaluateScripts(*m_scriptControl, scripts);
     if (outcome.failed()) {
+        ShowScriptError(outcome.failedScript, outcome.error);
         ui::MsgBox(outcome.errorReport, ui::OkOnly | ui::Information, applicationTitle());
         return;
     }

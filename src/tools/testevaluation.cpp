@@ -87,7 +87,8 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScript
 {
     EvaluationOutcome outcome;
     // Runs one script's Main; false when the host reported an error.
-    const auto runMain = [&](const QString &language, const QString &code, QVariantList &args, QVariant &result) {
+    const auto runMain = [&](const QString &name, const QString &language, const QString &code, QVariantList &args,
+                             QVariant &result) {
         try {
             control.setLanguage(language);
             control.addCode(code);
@@ -99,11 +100,12 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScript
             return true;
         outcome.error = control.error();
         outcome.errorReport = scriptErrorReport(outcome.error);
+        outcome.failedScript = name;
         return false;
     };
 
     QVariantList none;
-    if (!runMain(scripts.generalLanguage, scripts.generalScript, none, outcome.value))
+    if (!runMain(QStringLiteral("General"), scripts.generalLanguage, scripts.generalScript, none, outcome.value))
         return outcome;
 
     if (!scripts.evaluateData) {
@@ -118,7 +120,7 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScript
             const LevelRun &level = levelRuns[i];
             QVariantList args{outcome.value};
             QVariant answer;
-            if (!runMain(scripts.*level.language, scripts.*level.script, args, answer))
+            if (!runMain(evalLevels[i].keyText(), scripts.*level.language, scripts.*level.script, args, answer))
                 return outcome;
             outcome.value = args.value(0); // handed by reference
             if (evaluationIsTrue(answer)) {

@@ -39,6 +39,7 @@ struct EvaluationOutcome
 
     ScriptErrorInfo error;   // Number 0 when the run completed
     QString errorReport;     // the seven-line script error report, when failed()
+    QString failedScript;    // "General", "Danger", "Warning" or "Good", when failed()
 };
 
 // Runs the general script's Main, then, when evaluateData is on, the Danger,
