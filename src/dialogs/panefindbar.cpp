@@ -26,7 +26,8 @@ PaneFindBar::PaneFindBar(ScriptPane *pane)
     : QWidget(pane), m_pane(pane), m_findLabel(new QLabel(this)), m_find(new QLineEdit(this)),
       m_replaceLabel(new QLabel(this)), m_replace(new QLineEdit(this)), m_next(button(this, "paneFindNext")),
       m_replaceOne(button(this, "paneReplaceOne")), m_replaceAll(button(this, "paneReplaceAll")),
-      m_outcome(new QLabel(this)), m_close(button(this, "paneFindClose"))
+      m_outcome(new QLabel(this)), m_close(button(this, "paneFindClose")),
+      m_lineNumber(new QIntValidator(1, 1 << 30, this))
 {
     setObjectName(QStringLiteral("paneFindBar"));
     setAutoFillBackground(true);
@@ -73,7 +74,7 @@ void PaneFindBar::open(Mode mode, const QString &initialText)
     for (QWidget *widget : std::initializer_list<QWidget *>{m_replaceLabel, m_replace, m_replaceOne, m_replaceAll})
         widget->setVisible(replacing);
     m_next->setVisible(mode != GoToLine);
-    m_find->setValidator(mode == GoToLine ? new QIntValidator(1, 1 << 30, m_find) : nullptr);
+    m_find->setValidator(mode == GoToLine ? m_lineNumber : nullptr);
     setTexts(m_pane->texts());
     m_outcome->clear();
     if (mode == GoToLine)

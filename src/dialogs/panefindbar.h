@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QIntValidator;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -45,4 +46,5 @@ private:
     QToolButton *m_replaceAll;
     QLabel *m_outcome;
     QToolButton *m_close;
+    QIntValidator *m_lineNumber;
 };

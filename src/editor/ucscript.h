@@ -49,6 +49,7 @@ class Skin;
 // (controls and layout), ucscriptdata.cpp (loading and storing),
 // ucscriptvalidate.cpp, ucscripttabs.cpp (evaluation tabs and options),
 // ucscriptlanguage.cpp (texts and skin), ucscriptpanes.cpp (script panes),
+// ucscripterrorjump.cpp (a failed script's error shown in its pane),
 // ucscripttoolbar.cpp (job tool bar and the host's section editors),
 // ucscriptevaluate.cpp (the test evaluation and its result dialog), and the
 // dialog launchers: ucscriptlaunchers.cpp (Conditions Wizard),
