@@ -1,5 +1,6 @@
 #include "frmeditevents.h"
 
+#include "panetexts.h"
 #include "scriptpane.h"
 #include "scripttext.h"
 
@@ -83,6 +84,8 @@ frmEditEvents::frmEditEvents(QWidget *parent)
     BuildToolBar();
     rtfScript = new ScriptPane(this);
     rtfScript->setObjectName(QStringLiteral("rtfScript"));
+    rtfScript->setLanguageName(cmbLanguage->currentText());
+    connect(cmbLanguage, &QComboBox::currentTextChanged, rtfScript, &ScriptPane::setLanguageName);
 
     // The pane fills the client area below the bar, whatever the window's size.
     auto *layout = new QVBoxLayout(this);
@@ -190,6 +193,8 @@ void frmEditEvents::ChangeLanguage()
         SetLanguageText(*reader, section, QStringLiteral("Caption"), [&](const QString &text) { setWindowTitle(text); });
         SetLanguageText(*reader, section, QStringLiteral("MsgSaveChanges"),
                         [&](const QString &text) { MsgSaveChanges = text; });
+        if (rtfScript)
+            rtfScript->setTexts(readPaneTexts(*reader));
         for (QAction *tool : ssToolEvents->actions()) {
             const QString id = tool->objectName();
             if (id.isEmpty())

@@ -1,14 +1,24 @@
 #include "scriptpane.h"
 
+#include "panefindbar.h"
+#include "panegutter.h"
+#include "panehighlighter.h"
+
 #include "errorcore/error.h"
 #include "host/colorizer.h"
+#include "script/colorizer/scriptcolorizer.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace {
+
+constexpr qreal scriptPointSize = 9;
 
 QFont scriptFont()
 {
@@ -17,7 +27,7 @@ QFont scriptFont()
     font.setFixedPitch(true);
     if (!QFontInfo(font).fixedPitch())
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(9);
+    font.setPointSizeF(scriptPointSize);
     return font;
 }
 
@@ -39,33 +49,444 @@ QString plainSelection(const QTextCursor &cursor)
     return text;
 }
 
-} // namespace
-
-ScriptPane::ScriptPane(QWidget *parent) : QTextEdit(parent)
+QColor blend(const QColor &base, const QColor &tint, qreal amount)
 {
-    setFont(scriptFont());
-    setTabStopDistance(4 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
-    setAcceptRichText(false);
-    setLineWrapMode(QTextEdit::NoWrap);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    return QColor::fromRgbF(float(base.redF() + (tint.redF() - base.redF()) * amount),
+                            float(base.greenF() + (tint.greenF() - base.greenF()) * amount),
+                            float(base.blueF() + (tint.blueF() - base.blueF()) * amount));
 }
 
-void colorizeScript(QTextEdit &pane, host::Colorizer &colorizer)
+bool isDark(const QColor &color)
+{
+    return color.lightness() < 128;
+}
+
+const QColor markTint(0xe0, 0x30, 0x30);
+
+} // namespace
+
+ScriptPane::ScriptPane(QWidget *parent)
+    : QPlainTextEdit(parent), m_highlighter(new PaneHighlighter(this)), m_gutter(new PaneGutter(this)),
+      m_findBar(new PaneFindBar(this)), m_status(new QLabel(this))
+{
+    // The bar and the status line keep the interface font when the text zooms.
+    m_findBar->setFont(QApplication::font());
+    m_status->setFont(QApplication::font());
+    m_status->setObjectName(QStringLiteral("paneStatus"));
+    m_status->setContentsMargins(4, 1, 4, 1);
+    m_status->setAutoFillBackground(true);
+    m_status->hide();
+
+    setFont(scriptFont());
+    m_basePointSize = font().pointSizeF();
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    m_highlighter->setDarkBackground(isDark(palette().color(QPalette::Base)));
+
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &ScriptPane::updateMargins);
+    connect(this, &QPlainTextEdit::updateRequest, m_gutter, [this] { m_gutter->update(); });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ScriptPane::updateExtraSelections);
+    connect(document(), &QTextDocument::contentsChange, this, &ScriptPane::textEdited);
+    updateMargins();
+    updateExtraSelections();
+}
+
+colorizer::ScriptDialect ScriptPane::dialect() const
+{
+    return m_highlighter->dialect();
+}
+
+void ScriptPane::setDialect(colorizer::ScriptDialect dialect)
+{
+    m_highlighter->setDialect(dialect);
+}
+
+void ScriptPane::setLanguageName(const QString &name)
+{
+    if (const auto dialect = colorizer::dialectFromName(name))
+        setDialect(*dialect);
+}
+
+void ScriptPane::recolour()
+{
+    m_highlighter->rehighlight();
+}
+
+colorizer::TokenClass ScriptPane::colourAt(int position)
+{
+    const QTextBlock block = document()->findBlock(position);
+    m_highlighter->highlight(block, block);
+    return m_highlighter->classAt(position);
+}
+
+void ScriptPane::highlightView()
+{
+    const QTextBlock first = firstVisibleBlock();
+    QTextBlock last = first;
+    qreal top = blockBoundingGeometry(first).translated(contentOffset()).top();
+    const int bottom = viewport()->height();
+    for (QTextBlock block = first; block.isValid() && top <= bottom; block = block.next()) {
+        last = block;
+        top += blockBoundingRect(block).height();
+    }
+    m_highlighter->highlight(first, last);
+}
+
+void ScriptPane::paintEvent(QPaintEvent *event)
+{
+    highlightView();
+    QPlainTextEdit::paintEvent(event);
+}
+
+// --- marks and status line
+
+void ScriptPane::markLine(int line, int column, const QString &note)
+{
+    const QTextBlock block = document()->findBlockByNumber(qBound(1, line, blockCount()) - 1);
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + qBound(0, column, block.length() - 1));
+    setTextCursor(cursor);
+    centerCursor();
+    m_markedLine = block.blockNumber() + 1;
+    updateExtraSelections();
+    m_gutter->update();
+    showStatus(note);
+}
+
+void ScriptPane::clearMark()
+{
+    m_markedLine = 0;
+    updateExtraSelections();
+    m_gutter->update();
+    showStatus(QString());
+}
+
+void ScriptPane::showStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_status->setToolTip(text);
+    if (m_status->isHidden() != text.isEmpty()) {
+        m_status->setVisible(!text.isEmpty());
+        updateMargins();
+    }
+}
+
+QString ScriptPane::statusText() const
+{
+    return m_status->text();
+}
+
+// An edit makes the marked place and the status note stale.
+void ScriptPane::textEdited(int /*position*/, int removed, int added)
+{
+    if ((removed || added) && (m_markedLine || !m_status->isHidden()))
+        clearMark();
+}
+
+// --- find, replace, go to line
+
+bool ScriptPane::findNext(const QString &text, bool backward)
+{
+    if (text.isEmpty())
+        return false;
+    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    QTextCursor found = document()->find(text, textCursor(), flags);
+    if (found.isNull()) {
+        QTextCursor from(document());
+        if (backward)
+            from.movePosition(QTextCursor::End);
+        found = document()->find(text, from, flags);
+    }
+    if (found.isNull())
+        return false;
+    setTextCursor(found);
+    ensureCursorVisible();
+    return true;
+}
+
+bool ScriptPane::replaceNext(const QString &text, const QString &with)
+{
+    if (text.isEmpty())
+        return false;
+    QTextCursor cursor = textCursor();
+    if (cursor.selectedText().compare(text, Qt::CaseInsensitive) == 0) {
+        cursor.insertText(with);
+        setTextCursor(cursor);
+    }
+    return findNext(text);
+}
+
+int ScriptPane::replaceAll(const QString &text, const QString &with)
+{
+    if (text.isEmpty())
+        return 0;
+    int count = 0;
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    for (QTextCursor found = document()->find(text, 0); !found.isNull();
+         found = document()->find(text, found)) {
+        found.insertText(with);
+        ++count;
+    }
+    edit.endEditBlock();
+    return count;
+}
+
+void ScriptPane::goToLine(int line)
+{
+    setTextCursor(QTextCursor(document()->findBlockByNumber(qBound(1, line, blockCount()) - 1)));
+    centerCursor();
+}
+
+void ScriptPane::setTexts(const PaneTexts &texts)
+{
+    m_texts = texts;
+    m_findBar->setTexts(texts);
+}
+
+// --- keys, zoom
+
+void ScriptPane::zoomBy(int points)
+{
+    QFont zoomed = font();
+    zoomed.setPointSizeF(points == 0 ? m_basePointSize : qBound(4.0, zoomed.pointSizeF() + points, 72.0));
+    setFont(zoomed);
+}
+
+void ScriptPane::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    const bool control = modifiers & Qt::ControlModifier;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    if (control && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        event->ignore();   // the window's page switch
+        return;
+    }
+    if (control && !(modifiers & Qt::AltModifier)) {
+        switch (key) {
+        case Qt::Key_F:
+        case Qt::Key_H:
+            m_findBar->open(key == Qt::Key_F ? PaneFindBar::Find : PaneFindBar::Replace,
+                            textCursor().block() == document()->findBlock(textCursor().anchor())
+                                ? textCursor().selectedText()
+                                : QString());
+            return;
+        case Qt::Key_G: m_findBar->open(PaneFindBar::GoToLine, QString()); return;
+        case Qt::Key_Y: redo(); return;
+        case Qt::Key_Equal:
+        case Qt::Key_Plus: zoomBy(1); return;
+        case Qt::Key_Minus: zoomBy(-1); return;
+        case Qt::Key_0: zoomBy(0); return;
+        default: break;
+        }
+    }
+    if (key == Qt::Key_F3 && !control) {
+        findNext(m_findBar->findText(), shift);
+        return;
+    }
+    if (key == Qt::Key_Escape && m_findBar->isVisible()) {
+        m_findBar->close();
+        return;
+    }
+    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && shift)) {
+        shiftSelectedLines(true);
+        return;
+    }
+    const QTextCursor cursor = textCursor();
+    if (key == Qt::Key_Tab && modifiers == Qt::NoModifier
+        && document()->findBlock(cursor.selectionStart()) != document()->findBlock(cursor.selectionEnd())) {
+        shiftSelectedLines(false);
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        newLineWithIndent();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void ScriptPane::wheelEvent(QWheelEvent *event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (const int delta = event->angleDelta().y())
+            zoomBy(delta > 0 ? 1 : -1);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::wheelEvent(event);
+}
+
+// A tab before each selected line, or one tab (or up to four blanks) less;
+// one step of the undo history. A selection that ends at a line's start
+// leaves that line alone.
+void ScriptPane::shiftSelectedLines(bool unindent)
+{
+    QTextCursor cursor = textCursor();
+    const bool selected = cursor.hasSelection();
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    if (last != first && cursor.selectionEnd() == last.position())
+        last = last.previous();
+    cursor.beginEditBlock();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        QTextCursor line(block);
+        if (!unindent) {
+            line.insertText(QStringLiteral("\t"));
+        } else {
+            const QString text = block.text();
+            int width = text.startsWith(QLatin1Char('\t')) ? 1 : 0;
+            if (width == 0)
+                while (width < 4 && width < text.size() && text.at(width) == QLatin1Char(' '))
+                    ++width;
+            line.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, width);
+            line.removeSelectedText();
+        }
+        if (block == last)
+            break;
+    }
+    cursor.endEditBlock();
+    if (selected) {
+        QTextCursor lines(document());
+        lines.setPosition(first.position());
+        lines.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+        setTextCursor(lines);
+    }
+}
+
+void ScriptPane::newLineWithIndent()
+{
+    QTextCursor cursor = textCursor();
+    const QString line = cursor.block().text();
+    int indent = 0;
+    while (indent < cursor.positionInBlock() && (line.at(indent) == QLatin1Char(' ') || line.at(indent) == QLatin1Char('\t')))
+        ++indent;
+    cursor.beginEditBlock();
+    cursor.insertBlock();
+    cursor.insertText(line.left(indent));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+// --- gutter, bars, look
+
+int ScriptPane::gutterWidth() const
+{
+    int digits = 3;
+    for (int count = blockCount(); count >= 1000; count /= 10)
+        ++digits;
+    return 10 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+}
+
+void ScriptPane::paintGutter(QPaintEvent *event)
+{
+    QPainter painter(m_gutter);
+    const QColor base = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    painter.fillRect(event->rect(), blend(base, text, 0.06));
+    painter.setFont(font());
+    const int width = m_gutter->width() - 5;
+    const int current = textCursor().blockNumber();
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    for (; block.isValid() && top <= event->rect().bottom(); block = block.next()) {
+        const qreal height = blockBoundingRect(block).height();
+        if (block.isVisible() && top + height >= event->rect().top()) {
+            const QRectF line(0, top, m_gutter->width(), fontMetrics().height());
+            if (block.blockNumber() + 1 == m_markedLine)
+                painter.fillRect(line, blend(base, markTint, 0.55));
+            painter.setPen(block.blockNumber() == current ? text : blend(base, text, 0.5));
+            painter.drawText(QRectF(0, top, width, line.height()), Qt::AlignRight | Qt::AlignVCenter,
+                             QString::number(block.blockNumber() + 1));
+        }
+        top += height;
+    }
+}
+
+void ScriptPane::updateExtraSelections()
+{
+    const QColor base = palette().color(QPalette::Base);
+    QList<QTextEdit::ExtraSelection> selections;
+    const auto shade = [&](const QTextBlock &block, const QColor &color) {
+        QTextEdit::ExtraSelection selection;
+        selection.format.setBackground(color);
+        selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+        selection.cursor = QTextCursor(block);
+        selections.append(selection);
+    };
+    const QTextBlock current = textCursor().block();
+    if (m_markedLine)
+        shade(document()->findBlockByNumber(m_markedLine - 1), blend(base, markTint, 0.25));
+    if (current.blockNumber() + 1 != m_markedLine)
+        shade(current, blend(base, palette().color(QPalette::Highlight), isDark(base) ? 0.22 : 0.10));
+    setExtraSelections(selections);
+}
+
+void ScriptPane::updateMargins()
+{
+    const int top = m_findBar->isHidden() ? 0 : m_findBar->sizeHint().height();
+    const int bottom = m_status->isHidden() ? 0 : m_status->sizeHint().height();
+    setViewportMargins(gutterWidth(), top, 0, bottom);
+    placeChildren();
+}
+
+void ScriptPane::placeFindBar()
+{
+    updateMargins();
+}
+
+void ScriptPane::placeChildren()
+{
+    const QRect view = viewport()->geometry();
+    const int gutter = gutterWidth();
+    m_gutter->setGeometry(view.left() - gutter, view.top(), gutter, view.height());
+    const QRect inside = contentsRect();
+    if (!m_findBar->isHidden())
+        m_findBar->setGeometry(inside.left(), inside.top(), inside.width(), m_findBar->sizeHint().height());
+    if (!m_status->isHidden())
+        m_status->setGeometry(view.left() - gutter, view.bottom() + 1, view.width() + gutter,
+                              m_status->sizeHint().height());
+}
+
+void ScriptPane::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    placeChildren();
+}
+
+void ScriptPane::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        setTabStopDistance(4 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
+        updateMargins();
+    } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        m_highlighter->setDarkBackground(isDark(palette().color(QPalette::Base)));
+        updateExtraSelections();
+    }
+}
+
+// --- the pane operations
+
+void colorizeScript(ScriptPane &pane, host::Colorizer &colorizer)
 {
     const int caret = pane.textCursor().selectionStart();
-    const QString richText = colorizer.ParseCode(pane.toPlainText());
-    pane.setHtml(richText);
+    if (!dynamic_cast<colorizer::ScriptColorizer *>(&colorizer))
+        (void)colorizer.ParseCode(pane.toPlainText());
+    pane.recolour();
     QTextCursor cursor = pane.textCursor();
     cursor.setPosition(qMin(caret, pane.document()->characterCount() - 1));
     pane.setTextCursor(cursor);
+    emit pane.textChanged();
 }
 
-void copyScript(const QTextEdit &pane)
+void copyScript(const QPlainTextEdit &pane)
 {
     clipboard()->setText(plainSelection(pane.textCursor()));
 }
 
-void cutScript(QTextEdit &pane)
+void cutScript(QPlainTextEdit &pane)
 {
     QTextCursor cursor = pane.textCursor();
     clipboard()->setText(plainSelection(cursor));
@@ -75,7 +496,7 @@ void cutScript(QTextEdit &pane)
     }
 }
 
-void pasteScript(QTextEdit &pane)
+void pasteScript(QPlainTextEdit &pane)
 {
     const QString text = clipboard()->text();
     QTextCursor cursor = pane.textCursor();

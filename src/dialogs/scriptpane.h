@@ -1,6 +1,15 @@
 #pragma once
 
-#include <QTextEdit>
+#include "panetexts.h"
+#include "script/colorizer/scriptdialect.h"
+#include "script/colorizer/tokenclass.h"
+
+#include <QPlainTextEdit>
+
+class PaneFindBar;
+class PaneGutter;
+class PaneHighlighter;
+class QLabel;
 
 namespace host {
 class Colorizer;
@@ -8,24 +17,106 @@ class Colorizer;
 
 // The script pane of the editor's four panes and of the Events editor: plain
 // text in "Courier New" 9 pt (or the closest fixed-pitch family), tab stops
-// of four blanks, no wrapping and no context menu of its own.
-class ScriptPane : public QTextEdit
+// of four blanks, no wrapping and no context menu of its own; line numbers
+// in a gutter, the current line shaded, the text coloured as it is typed in
+// the pane's dialect (see PaneHighlighter).
+//
+// Keys of its own: Ctrl+F find, Ctrl+H replace, Ctrl+G go to line, F3 find
+// again; Tab and Shift+Tab indent and unindent the selected lines; Enter
+// starts the new line with the blanks the line before starts with;
+// Ctrl+Y redo; Ctrl+= and Ctrl+- (or Ctrl+wheel) zoom, Ctrl+0 back to 9 pt.
+// Ctrl+Tab is left to the window.
+//
+// A status line under the text shows a short note (the outcome of a check, an
+// error's place); a line can be marked (an error's), until the next edit.
+class ScriptPane : public QPlainTextEdit
 {
     Q_OBJECT
 
 public:
     explicit ScriptPane(QWidget *parent = nullptr);
+
+    colorizer::ScriptDialect dialect() const;
+    void setDialect(colorizer::ScriptDialect dialect);
+    // The dialect of a language list's text ("VBScript", "JScript"); any
+    // other name leaves the dialect as it is.
+    void setLanguageName(const QString &name);
+    // Colours every line again when it is next on view.
+    void recolour();
+    // The token class of the colour the character at `position` shows once
+    // the lines in view are coloured (those lines are coloured first).
+    colorizer::TokenClass colourAt(int position);
+
+    // Puts the caret on `line` and `column` (from 1; clamped to the text),
+    // marks the line and shows `note` in the status line.
+    void markLine(int line, int column, const QString &note);
+    void clearMark();
+    // The marked line (from 1), 0 when none is.
+    int markedLine() const { return m_markedLine; }
+    // The status line's text; an empty text hides the status line.
+    void showStatus(const QString &text);
+    QString statusText() const;
+
+    // Selects the next match of `text` (case-insensitive) after the caret, or
+    // the one before it, going round the end; false when there is none.
+    bool findNext(const QString &text, bool backward = false);
+    // Replaces the selection when it is a match of `text`, then finds the next.
+    bool replaceNext(const QString &text, const QString &with);
+    // Replaces every match in one step of the undo history; returns the count.
+    int replaceAll(const QString &text, const QString &with);
+    // The caret to the start of `line` (from 1, clamped), in view.
+    void goToLine(int line);
+    PaneFindBar *findBar() const { return m_findBar; }
+
+    const PaneTexts &texts() const { return m_texts; }
+    void setTexts(const PaneTexts &texts);
+
+    // Zoom by whole points; 0 steps back to the pane's own size.
+    void zoomBy(int points);
+
+    // For the gutter and the find bar.
+    int gutterWidth() const;
+    void paintGutter(QPaintEvent *event);
+    void placeFindBar();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void highlightView();
+    void updateMargins();
+    void placeChildren();
+    void updateExtraSelections();
+    void shiftSelectedLines(bool unindent);
+    void newLineWithIndent();
+    void textEdited(int position, int removed, int added);
+
+    PaneHighlighter *m_highlighter;
+    PaneGutter *m_gutter;
+    PaneFindBar *m_findBar;
+    QLabel *m_status;
+    PaneTexts m_texts;
+    int m_markedLine = 0;
+    qreal m_basePointSize = 9;
 };
 
 // The pane operations, on any pane. A missing clipboard raises 521.
 
-// Replaces the pane's content by the rich text that `colorizer` makes of its
-// plain text and puts the caret back at its former character offset. A
-// failing colouriser raises and leaves the pane as it was.
-void colorizeScript(QTextEdit &pane, host::Colorizer &colorizer);
+// Asks `colorizer` for the rich text of the pane's text (a failing
+// colouriser raises and leaves the pane as it was), then colours the pane
+// again and puts the caret back at its former character offset, nothing
+// selected. The text and its undo history stay as they are: the pane's
+// colours are its own highlighter's, made by the scanners of the system's
+// colouriser, so that one is not even asked. Counts as a change of the pane
+// (textChanged), as replacing the text always did for the host.
+void colorizeScript(ScriptPane &pane, host::Colorizer &colorizer);
 // The selected text onto the clipboard as plain text.
-void copyScript(const QTextEdit &pane);
+void copyScript(const QPlainTextEdit &pane);
 // The same, then the selection is deleted.
-void cutScript(QTextEdit &pane);
+void cutScript(QPlainTextEdit &pane);
 // The selection is replaced by the clipboard's plain text.
-void pasteScript(QTextEdit &pane);
+void pasteScript(QPlainTextEdit &pane);

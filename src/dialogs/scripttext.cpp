@@ -1,12 +1,12 @@
 #include "scripttext.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace {
 const char *const crLfProperty = "scriptUsesCrLf";
 }
 
-void setScriptText(QTextEdit *pane, const QString &text)
+void setScriptText(QPlainTextEdit *pane, const QString &text)
 {
     pane->setProperty(crLfProperty, text.contains(QLatin1String("\r\n")));
     QString shown = text;
@@ -14,7 +14,7 @@ void setScriptText(QTextEdit *pane, const QString &text)
     pane->setPlainText(shown);
 }
 
-QString scriptText(const QTextEdit *pane)
+QString scriptText(const QPlainTextEdit *pane)
 {
     QString text = pane->toPlainText();
     if (pane->property(crLfProperty).toBool())

@@ -15,10 +15,10 @@ inline QString trimSpaces(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-class QTextEdit;
+class QPlainTextEdit;
 
 // A script pane keeps the line breaks of the script it was given: a text
 // with "\r\n" is shown with plain line breaks and given back with "\r\n"
 // again, so a script comes back as it was loaded unless it was edited.
-void setScriptText(QTextEdit *pane, const QString &text);
-QString scriptText(const QTextEdit *pane);
+void setScriptText(QPlainTextEdit *pane, const QString &text);
+QString scriptText(const QPlainTextEdit *pane);

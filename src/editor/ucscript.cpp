@@ -25,6 +25,8 @@ UCScript::UCScript(QWidget *parent) : QWidget(parent)
 
     BuildWindow();
     ConnectEvents();
+    ConnectPanes();
+    ConnectShortcuts();
 }
 
 UCScript::~UCScript()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/scriptpane.h"
 #include "host/engine.h"
 #include "model/cjob.h"
 #include "model/csensor.h"
@@ -25,11 +26,13 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QTextEdit;
+struct ScriptErrorInfo;
 class QToolBar;
 class QToolButton;
 
 namespace host {
 class JobData;
+class LanguageReader;
 class Notifier;
 class Skin;
 }
@@ -46,6 +49,7 @@ class Skin;
 // (controls and layout), ucscriptdata.cpp (loading and storing),
 // ucscriptvalidate.cpp, ucscripttabs.cpp (evaluation tabs and options),
 // ucscriptlanguage.cpp (texts and skin), ucscriptpanes.cpp (script panes),
+// ucscripterrorjump.cpp (a failed script's error shown in its pane),
 // ucscripttoolbar.cpp (job tool bar and the host's section editors),
 // ucscriptevaluate.cpp (the test evaluation and its result dialog), and the
 // dialog launchers: ucscriptlaunchers.cpp (Conditions Wizard),
@@ -160,7 +164,7 @@ private:
     void BuildToolBar();
     void BuildGeneralPage(QWidget *page);
     void BuildEvaluationPage(QWidget *page);
-    QTextEdit *newScriptPane(const QString &name, QWidget *parent);
+    ScriptPane *newScriptPane(const QString &name, QWidget *parent);
     QToolButton *newPictureButton(const QString &name, const QString &picture, QWidget *parent,
                                   int left, int top);
     QComboBox *newLanguageList(const QString &name, QWidget *parent, int left, int top);
@@ -175,15 +179,30 @@ private:
     struct LevelControls
     {
         const EvalLevelName &level;
-        QTextEdit *pane;
+        ScriptPane *pane;
         QComboBox *list;
         NumericBox *reference;
     };
     std::array<LevelControls, 3> levelControls() const;
 
     // ucscriptpanes.cpp
-    QTextEdit *CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList = nullptr) const;
+    ScriptPane *CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList = nullptr) const;
     void NotifyChange();
+    // Each pane colours its text in its language list's language.
+    void ConnectPanes();
+    // The panes' own texts (status line, find bar) from the language file.
+    void TranslatePanes(host::LanguageReader &pReader);
+
+    // ucscripterrorjump.cpp
+    // Brings the page and pane of a failed script into view (`pScript`:
+    // "General", "Danger", "Warning" or "Good") and marks the error's line
+    // and column there, its note naming the script.
+    void ShowScriptError(const QString &pScript, const ScriptErrorInfo &pError);
+
+    // ucscripttoolbar.cpp
+    // F7 Check Syntax, F5 Evaluate, Ctrl+Shift+C Colorize, Ctrl+Tab and
+    // Ctrl+Shift+Tab the next and previous page.
+    void ConnectShortcuts();
 
     // ucscripttoolbar.cpp
     using SectionEdit = std::function<bool(QString &section)>;
@@ -216,16 +235,16 @@ private:
     QToolButton *cmdCheckSyntaxScript = nullptr;
     QComboBox *cmbLanguageScript = nullptr;
     QToolButton *cmdWizard = nullptr;
-    QTextEdit *rtfScript = nullptr;
+    ScriptPane *rtfScript = nullptr;
     QWidget *SSActiveTabPanel2 = nullptr;
     QCheckBox *chkEvalData = nullptr;
     KeyedTabWidget *ssTabValues = nullptr;
     QWidget *SSActiveTabPanel5 = nullptr;
     QWidget *SSActiveTabPanel6 = nullptr;
     QWidget *SSActiveTabPanel7 = nullptr;
-    QTextEdit *rtfScriptDanger = nullptr;
-    QTextEdit *rtfScriptWarning = nullptr;
-    QTextEdit *rtfScriptGood = nullptr;
+    ScriptPane *rtfScriptDanger = nullptr;
+    ScriptPane *rtfScriptWarning = nullptr;
+    ScriptPane *rtfScriptGood = nullptr;
     QFrame *panelToolbar = nullptr;
     QToolButton *cmdEvents = nullptr;
     QToolButton *cmdCut = nullptr;

@@ -45,6 +45,7 @@ void UCScript::EvaluateScripts()
         return;
     }
     if (outcome.failed()) {
+        ShowScriptError(outcome.failedScript, outcome.error);
         ui::MsgBox(outcome.errorReport, ui::OkOnly | ui::Information, applicationTitle());
         return;
     }

@@ -152,6 +152,7 @@ void UCScript::ChangeLanguage(const QString &pLanguageId)
     for (int i = 0; i < 4; ++i)
         text(QStringLiteral("cmbDataPersistence%1").arg(i),
              [&](const QString &t) { cmbDataPersistence->setItemText(i, t); });
+    skipOnFailure([&] { TranslatePanes(*reader); });
 }
 
 void UCScript::ApplySkin()

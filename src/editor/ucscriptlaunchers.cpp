@@ -23,7 +23,7 @@ void UCScript::cmdWizardValues_Click()
             return;
         // The whole script of the level on view is replaced: its change event
         // tells the host. Colouring the same text is no further change.
-        QTextEdit *pane = CurrentPane(false, ssTabValues->selectedKey());
+        ScriptPane *pane = CurrentPane(false, ssTabValues->selectedKey());
         if (!pane)
             return;
         setScriptText(pane, dialog.ConditionsCode());

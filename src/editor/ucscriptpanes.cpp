@@ -1,4 +1,5 @@
-// The script panes: syntax check, colourising, clipboard, popup menu.
+// The script panes: syntax check, colourising, clipboard, popup menu, the
+// panes' language and texts.
 #include "ucscript.h"
 
 #include "keyedtabwidget.h"
@@ -6,6 +7,7 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
+#include "dialogs/panetexts.h"
 #include "dialogs/scriptpane.h"
 #include "host/colorizer.h"
 #include "host/registry.h"
@@ -15,11 +17,10 @@
 
 #include <QComboBox>
 #include <QMenu>
-#include <QTextEdit>
 
-QTextEdit *UCScript::CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList) const
+ScriptPane *UCScript::CurrentPane(bool pGeneral, const QString &pKey, QComboBox **pList) const
 {
-    QTextEdit *pane = nullptr;
+    ScriptPane *pane = nullptr;
     QComboBox *list = nullptr;
     if (pGeneral) {
         pane = rtfScript;
@@ -52,7 +53,7 @@ bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
         return result;
 
     QComboBox *list = nullptr;
-    QTextEdit *pane = nullptr;
+    ScriptPane *pane = nullptr;
     skipOnFailure([&] { pane = CurrentPane(pGeneral, ssTabValues->selectedKey(), &list); });
     if (pane) {
         skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
@@ -80,9 +81,16 @@ void UCScript::CheckSyntax(bool pGeneral)
 {
     reporting(" frmJob.CheckSyntax() ", QString(), [&] {
         QString report;
-        if (!CheckScriptCode(report, pGeneral))
-            ui::MsgBox(QStringLiteral("Code Error.") + QLatin1Char('\r') + report,
-                       ui::OkOnly | ui::Information, applicationTitle());
+        const QString key = ssTabValues->selectedKey();
+        if (CheckScriptCode(report, pGeneral)) {
+            if (ScriptPane *pane = CurrentPane(pGeneral, key))
+                pane->showStatus(pane->texts().noSyntaxErrors);
+            return;
+        }
+        if (m_scriptControl)
+            ShowScriptError(pGeneral ? QStringLiteral("General") : key, m_scriptControl->error());
+        ui::MsgBox(QStringLiteral("Code Error.") + QLatin1Char('\r') + report,
+                   ui::OkOnly | ui::Information, applicationTitle());
     });
 }
 
@@ -90,7 +98,7 @@ void UCScript::ColorizeCode(bool pGeneral, const QString &pKey)
 {
     reporting(" frmJob.ColorizeCode() ", QString(), [&] {
         const std::unique_ptr<host::Colorizer> colorizer = host::colorizers().create();
-        QTextEdit *pane = CurrentPane(pGeneral, pKey);
+        ScriptPane *pane = CurrentPane(pGeneral, pKey);
         if (!pane)
             return;
         colorizeScript(*pane, *colorizer);
@@ -100,7 +108,7 @@ void UCScript::ColorizeCode(bool pGeneral, const QString &pKey)
 void UCScript::Copy(bool pGeneral)
 {
     reporting(" frmJob.Copy() ", QString(), [&] {
-        if (QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey()))
+        if (ScriptPane *pane = CurrentPane(pGeneral, ssTabValues->selectedKey()))
             copyScript(*pane);
     });
 }
@@ -108,7 +116,7 @@ void UCScript::Copy(bool pGeneral)
 void UCScript::Cut(bool pGeneral)
 {
     reporting(" frmJob.Cut() ", QString(), [&] {
-        QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
+        ScriptPane *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
         if (pane)
             cutScript(*pane);
     });
@@ -117,7 +125,7 @@ void UCScript::Cut(bool pGeneral)
 void UCScript::Paste(bool pGeneral)
 {
     reporting(" frmJob.Paste() ", QString(), [&] {
-        QTextEdit *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
+        ScriptPane *pane = CurrentPane(pGeneral, ssTabValues->selectedKey());
         if (pane)
             pasteScript(*pane);
     });
@@ -126,4 +134,26 @@ void UCScript::Paste(bool pGeneral)
 void UCScript::ShowPopup(const QPoint &globalPos)
 {
     popupMenu->popup(globalPos);
+}
+
+void UCScript::ConnectPanes()
+{
+    const struct {
+        ScriptPane *pane;
+        QComboBox *list;
+    } panes[] = {{rtfScript, cmbLanguageScript},
+                 {rtfScriptDanger, cmbLanguageScriptDanger},
+                 {rtfScriptWarning, cmbLanguageScriptWarning},
+                 {rtfScriptGood, cmbLanguageScriptGood}};
+    for (const auto &entry : panes) {
+        entry.pane->setLanguageName(entry.list->currentText());
+        connect(entry.list, &QComboBox::currentTextChanged, entry.pane, &ScriptPane::setLanguageName);
+    }
+}
+
+void UCScript::TranslatePanes(host::LanguageReader &pReader)
+{
+    const PaneTexts texts = readPaneTexts(pReader);
+    for (ScriptPane *pane : {rtfScript, rtfScriptDanger, rtfScriptWarning, rtfScriptGood})
+        pane->setTexts(texts);
 }

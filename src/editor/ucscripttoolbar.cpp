@@ -9,7 +9,8 @@
 #include "host/jobsectioneditor.h"
 #include "host/registry.h"
 
-#include <QTextEdit>
+#include <QKeySequence>
+#include <QShortcut>
 
 void UCScript::ssToolBarJob_ToolClick(const QString &pId)
 {
@@ -47,6 +48,32 @@ void UCScript::ssToolBarJob_ToolClick(const QString &pId)
             }
         }
     });
+}
+
+void UCScript::ConnectShortcuts()
+{
+    const auto tool = [this](QKeySequence keys, const char *id) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, id] { ssToolBarJob_ToolClick(QLatin1String(id)); });
+    };
+    tool(QKeySequence(Qt::Key_F7), "ID_CheckSyntax");
+    tool(QKeySequence(Qt::Key_F5), "ID_Evaluate");
+    tool(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), "ID_Colorize");
+
+    const auto page = [this](QKeySequence keys, int step) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            const int count = ssTabDatos->count();
+            if (count > 0)
+                ssTabDatos->setCurrentIndex((ssTabDatos->currentIndex() + step + count) % count);
+        });
+    };
+    page(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    page(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    page(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
 }
 
 void UCScript::EditSection(XmlNode section, const SectionEdit &edit,

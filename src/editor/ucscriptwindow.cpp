@@ -173,7 +173,7 @@ int UCScript::toolBarHeight() const
     return ssToolBarJob ? ssToolBarJob->sizeHint().height() : 0;
 }
 
-QTextEdit *UCScript::newScriptPane(const QString &name, QWidget *parent)
+ScriptPane *UCScript::newScriptPane(const QString &name, QWidget *parent)
 {
     auto *pane = new ScriptPane(parent);
     pane->setObjectName(name);
@@ -259,7 +259,7 @@ void UCScript::BuildEvaluationPage(QWidget *page)
     const struct {
         QWidget *&page;
         const char *pageName;
-        QTextEdit *&pane;
+        ScriptPane *&pane;
         const char *paneName;
         QRect design;
     } pages[] = {
@@ -371,7 +371,7 @@ void UCScript::ArrangeControls()
         arrange(panelToolbar, ui::pixelsToTwips(at.x()), ui::pixelsToTwips(at.y()), levels.width() - 30,
                 twipsOf(panelToolbar).height());
     });
-    for (QTextEdit *pane : {rtfScriptDanger, rtfScriptWarning, rtfScriptGood})
+    for (ScriptPane *pane : {rtfScriptDanger, rtfScriptWarning, rtfScriptGood})
         skipOnFailure([&] { arrange(pane, 0, 405, levels.width(), qint64(levels.height()) - 405); });
 }
 
@@ -381,7 +381,7 @@ bool UCScript::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
-            for (QTextEdit *pane : {rtfScript, rtfScriptDanger, rtfScriptWarning, rtfScriptGood}) {
+            for (ScriptPane *pane : {rtfScript, rtfScriptDanger, rtfScriptWarning, rtfScriptGood}) {
                 if (pane && watched == pane->viewport()) {
                     ShowPopup(mouse->globalPosition().toPoint());
                     return true;
@@ -413,8 +413,8 @@ void UCScript::ConnectEvents()
     // Typing only: filling a box and showing its number in the locale's form are no change.
     for (NumericBox *box : {pvDataPersistence, pvDangerRef, pvWarningRef, pvGoodRef})
         connect(box, &QLineEdit::textEdited, this, notify);
-    for (QTextEdit *pane : {rtfScript, rtfScriptDanger, rtfScriptWarning, rtfScriptGood})
-        connect(pane, &QTextEdit::textChanged, this, notify);
+    for (ScriptPane *pane : {rtfScript, rtfScriptDanger, rtfScriptWarning, rtfScriptGood})
+        connect(pane, &ScriptPane::textChanged, this, notify);
 
     // The pane buttons of the two pages (their procedures report their own failures).
     const auto onClick = [this](QToolButton *button, bool general, void (UCScript::*operation)(bool)) {

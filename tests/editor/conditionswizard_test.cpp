@@ -8,19 +8,14 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Any text of the pane drawn in a colour of its own.
-bool colourised(const QTextEdit *pane)
+// The script's first word shows in the keyword colour.
+bool colourised(ScriptPane *pane)
 {
-    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next())
-        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-            if (fragment.fragment().charFormat().hasProperty(QTextFormat::ForegroundBrush))
-                return true;
-    return false;
+    return pane->colourAt(0) == colorizer::TokenClass::Keyword;
 }
 
 QString scriptFor(const char *comparison, const char *value)
@@ -61,7 +56,7 @@ struct ConditionsWizard : ::testing::Test
     QStringList paneTexts() const
     {
         QStringList texts;
-        for (const QTextEdit *pane : {host.controls.rtfScript, host.controls.rtfScriptDanger,
+        for (const ScriptPane *pane : {host.controls.rtfScript, host.controls.rtfScriptDanger,
                                       host.controls.rtfScriptWarning, host.controls.rtfScriptGood})
             texts << pane->toPlainText();
         return texts;
@@ -79,7 +74,7 @@ TEST_P(ConditionsWizardLevel, TheScriptReplacesThePaneOnViewColouredAndNotified)
 {
     const EvalLevelName &level = GetParam();
     host.controls.ssTabValues->selectKey(level.keyText());
-    QTextEdit *pane = host.pane(QStringLiteral("rtfScript") + level.keyText());
+    ScriptPane *pane = host.pane(QStringLiteral("rtfScript") + level.keyText());
     QStringList expected = paneTexts();
     const qsizetype paneIndex = 1 + (findEvalLevel(level.keyText()) - evalLevels.data());
 

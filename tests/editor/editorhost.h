@@ -74,13 +74,13 @@ struct EditorControls
     QToolButton *cmdCopyScript = named<QToolButton>("cmdCopyScript");
     QComboBox *cmbLanguageScript = named<QComboBox>("cmbLanguageScript");
     QToolButton *cmdWizard = named<QToolButton>("cmdWizard");
-    QTextEdit *rtfScript = named<QTextEdit>("rtfScript");
+    ScriptPane *rtfScript = named<ScriptPane>("rtfScript");
     QCheckBox *chkEvalData = named<QCheckBox>("chkEvalData");
     KeyedTabWidget *ssTabValues = named<KeyedTabWidget>("ssTabValues");
     QWidget *SSActiveTabPanel5 = named<QWidget>("SSActiveTabPanel5");
-    QTextEdit *rtfScriptDanger = named<QTextEdit>("rtfScriptDanger");
-    QTextEdit *rtfScriptWarning = named<QTextEdit>("rtfScriptWarning");
-    QTextEdit *rtfScriptGood = named<QTextEdit>("rtfScriptGood");
+    ScriptPane *rtfScriptDanger = named<ScriptPane>("rtfScriptDanger");
+    ScriptPane *rtfScriptWarning = named<ScriptPane>("rtfScriptWarning");
+    ScriptPane *rtfScriptGood = named<ScriptPane>("rtfScriptGood");
     QFrame *panelToolbar = named<QFrame>("panelToolbar");
     QToolButton *cmdCut = named<QToolButton>("cmdCut");
     QToolButton *cmdCopy = named<QToolButton>("cmdCopy");
@@ -139,7 +139,7 @@ struct EditorHost
     {
         return editor->findChild<T *>(name);
     }
-    QTextEdit *pane(const QString &name) const { return find<QTextEdit>(name); }
+    ScriptPane *pane(const QString &name) const { return find<ScriptPane>(name); }
     // The job as Engine_GetData returns it now.
     ReturnedJob returnedJob() const { return ReturnedJob(editor->Engine_GetData()); }
 };

@@ -5,6 +5,8 @@
 #include "dialogs/frmeditevents.h"
 #include "platform/ui/modal.h"
 
+#include <QPlainTextEdit>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,7 +34,7 @@ TEST_P(EventsCommand, EditsTheEventsOfTheTabOnView)
     ui::ScopedModalHandler modal([&](QDialog &dialog) {
         dialog.show();
         caption = dialog.windowTitle();
-        dialog.findChild<QTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
+        dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
         dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
         return dialog.result();
     });

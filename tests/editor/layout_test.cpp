@@ -48,7 +48,7 @@ TEST_P(Arrange, FollowsTheStepTable)
     EXPECT_EQ(controls.ssTabValues->geometry(), ui::twipsRect(-15, 360, W + 45, H - 345));
 
     const QSize levels = controls.ssTabValues->reportedSize();
-    for (QTextEdit *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
+    for (ScriptPane *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
         EXPECT_EQ(pane->geometry(), QRect(QPoint(0, ui::twipsToPixels(405)),
                                           twipsToPixelsSize(QSize(levels.width(), levels.height() - 405))));
     EXPECT_EQ(controls.panelToolbar->width(), ui::twipsToPixels(levels.width() - 30));

@@ -14,7 +14,7 @@
 
 namespace {
 
-void select(QTextEdit *pane, int from, int to)
+void select(ScriptPane *pane, int from, int to)
 {
     QTextCursor cursor = pane->textCursor();
     cursor.setPosition(from);

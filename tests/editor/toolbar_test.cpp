@@ -88,7 +88,7 @@ TEST(HostEditorProperties, AnAcceptedEditRefreshesTheDescription)
         return dialog.result();
     });
     host.find<QAction>(QStringLiteral("ID_GeneralProperties"))->trigger();
-    EXPECT_EQ(host.pane(QStringLiteral("rtfDescription"))->toPlainText(), QStringLiteral("Edited text"));
+    EXPECT_EQ(host.find<QTextEdit>(QStringLiteral("rtfDescription"))->toPlainText(), QStringLiteral("Edited text"));
 }
 
 // A popup entry acts on the general pane while the General page is on view,
@@ -98,7 +98,7 @@ struct PopupCase
     const char *id;
     // What the entry did to the pane it acted on ("text" after it, or the
     // clipboard, or the message it showed).
-    std::function<QString(EditorHost &, QTextEdit *)> effect;
+    std::function<QString(EditorHost &, ScriptPane *)> effect;
     const char *expected;
 };
 
@@ -111,9 +111,9 @@ TEST_P(Popup, ActsOnThePaneOfThePageOnView)
     for (const bool general : {true, false}) {
         EditorHost host;
         host.openExample(QStringLiteral("existing-job.xml"));
-        QTextEdit *target = host.pane(general ? QStringLiteral("rtfScript") : QStringLiteral("rtfScriptWarning"));
+        ScriptPane *target = host.pane(general ? QStringLiteral("rtfScript") : QStringLiteral("rtfScriptWarning"));
         for (const char *name : {"rtfScript", "rtfScriptDanger", "rtfScriptWarning", "rtfScriptGood"}) {
-            QTextEdit *pane = host.pane(QLatin1String(name));
+            ScriptPane *pane = host.pane(QLatin1String(name));
             pane->setPlainText(pane == target ? QStringLiteral("Function Main(\r\n") : QStringLiteral("other"));
             pane->selectAll();
         }
@@ -130,17 +130,17 @@ TEST_P(Popup, ActsOnThePaneOfThePageOnView)
 INSTANTIATE_TEST_SUITE_P(
     Entries, Popup,
     ::testing::Values(
-        PopupCase{"ID_Copy", [](EditorHost &, QTextEdit *) { return QGuiApplication::clipboard()->text(); },
+        PopupCase{"ID_Copy", [](EditorHost &, ScriptPane *) { return QGuiApplication::clipboard()->text(); },
                   "Function Main(\n"},
-        PopupCase{"ID_Cut", [](EditorHost &, QTextEdit *pane) { return pane->toPlainText(); }, ""},
-        PopupCase{"ID_Paste", [](EditorHost &, QTextEdit *pane) { return pane->toPlainText(); }, "pasted"},
+        PopupCase{"ID_Cut", [](EditorHost &, ScriptPane *pane) { return pane->toPlainText(); }, ""},
+        PopupCase{"ID_Paste", [](EditorHost &, ScriptPane *pane) { return pane->toPlainText(); }, "pasted"},
         PopupCase{"ID_Colorize",
-                  [](EditorHost &, QTextEdit *pane) {
-                      return QString::number(pane->toHtml().contains(QLatin1String("color:")));
+                  [](EditorHost &, ScriptPane *pane) {
+                      return QString::number(pane->colourAt(0) == colorizer::TokenClass::Keyword);
                   },
                   "1"},
         PopupCase{"ID_CheckSyntax",
-                  [](EditorHost &host, QTextEdit *) {
+                  [](EditorHost &host, ScriptPane *) {
                       return QString::number(host.capture.boxes.size() == 1 &&
                                              host.capture.boxes[0].prompt.startsWith(QLatin1String("Code Error.")));
                   },

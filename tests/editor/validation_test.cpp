@@ -65,7 +65,7 @@ TEST(ValidationStore, SwitchOffStoresEmptyLevelScripts)
     UCScript &editor = *host.editor;
     const EditorControls &controls = host.controls;
     controls.chkEvalData->setChecked(false);
-    for (QTextEdit *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
+    for (ScriptPane *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
         pane->clear();
     ASSERT_TRUE(editor.Validate());
     EXPECT_TRUE(host.capture.boxes.isEmpty());

@@ -1,6 +1,6 @@
 #include "jscriptscanner.h"
 
-#include "richtextwriter.h"
+#include "tokensink.h"
 #include "scantext.h"
 
 #include <array>
@@ -178,7 +178,7 @@ TemplatePart templatePart(QStringView s, qsizetype i)
 class Scanner
 {
 public:
-    Scanner(QStringView text, RichTextWriter &out) : s(text), out(out) {}
+    Scanner(QStringView text, TokenSink &out) : s(text), out(out) {}
 
     void run()
     {
@@ -284,7 +284,7 @@ private:
     }
 
     QStringView s;
-    RichTextWriter &out;
+    TokenSink &out;
     qsizetype i = 0;
     bool afterDot = false;      // a word after "." is a property name
     bool operandEnded = false;  // a "/" now divides instead of starting a regex
@@ -294,7 +294,7 @@ private:
 
 } // namespace
 
-void scanJScript(QStringView text, RichTextWriter &out)
+void scanJScript(QStringView text, TokenSink &out)
 {
     Scanner(text, out).run();
 }

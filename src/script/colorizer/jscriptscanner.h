@@ -4,7 +4,7 @@
 
 namespace colorizer {
 
-class RichTextWriter;
+class TokenSink;
 
 // Writes JScript text to `out`, token by token, every character once:
 // keywords (case-sensitive), '…' and "…" strings with backslash escapes,
@@ -13,6 +13,6 @@ class RichTextWriter;
 // start, numbers (hex, binary, octal, exponent, separators, BigInt) and
 // operators. Unterminated strings end at their line end, unterminated
 // comments and templates at the end of the text.
-void scanJScript(QStringView text, RichTextWriter &out);
+void scanJScript(QStringView text, TokenSink &out);
 
 } // namespace colorizer

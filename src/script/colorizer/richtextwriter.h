@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tokenclass.h"
+#include "tokensink.h"
 
 #include <QString>
 #include <QStringView>
@@ -21,7 +21,7 @@ namespace colorizer {
 // document's plain text is the input with every line end turned into "\n",
 // which is what a QTextEdit holds after setPlainText of the same input.
 // Every other character is kept; `<`, `>` and `&` are written as entities.
-class RichTextWriter
+class RichTextWriter : public TokenSink
 {
 public:
     // `sourceLength` sizes the buffer once.
@@ -29,11 +29,11 @@ public:
 
     // Appends a token. Line breaks inside it (a block comment, a string
     // continued over lines) end the paragraph and reopen the colour after it.
-    void write(TokenClass tokenClass, QStringView text);
+    void write(TokenClass tokenClass, QStringView text) override;
 
     // Appends spaces, tabs and line breaks; whatever colour is open stays
     // open across them, so "End Function" is one span.
-    void writeSpace(QStringView text);
+    void writeSpace(QStringView text) override;
 
     // The finished document; the writer is empty afterwards.
     QString finish();

@@ -1,6 +1,6 @@
 #include "vbscriptscanner.h"
 
-#include "richtextwriter.h"
+#include "tokensink.h"
 #include "scantext.h"
 
 #include <array>
@@ -102,7 +102,7 @@ bool isContinuation(QStringView s, qsizetype i)
 
 } // namespace
 
-void scanVBScript(QStringView s, RichTextWriter &out)
+void scanVBScript(QStringView s, TokenSink &out)
 {
     const qsizetype n = s.size();
     qsizetype i = 0;

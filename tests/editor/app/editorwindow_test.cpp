@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,7 +61,7 @@ TEST_F(Window, AJobTheEditorCannotShowIsReportedAndTheCurrentOneStays)
 {
     ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("good.xml"))));
     const QPointer<UCScript> shown = window.editor();
-    control<QTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("kept"));
+    control<QPlainTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("kept"));
 
     // Well-formed, but a persistence unit the list does not have: showing fails.
     const QString bad = jobFile(QStringLiteral("bad.xml"), QStringLiteral("<UnitTime>2</UnitTime>"),
@@ -74,7 +74,7 @@ TEST_F(Window, AJobTheEditorCannotShowIsReportedAndTheCurrentOneStays)
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(window.editor(), shown.data());
     EXPECT_EQ(window.centralWidget(), shown.data());
-    EXPECT_EQ(control<QTextEdit>(QStringLiteral("rtfScript"))->toPlainText(), QStringLiteral("kept"));
+    EXPECT_EQ(control<QPlainTextEdit>(QStringLiteral("rtfScript"))->toPlainText(), QStringLiteral("kept"));
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("good.xml[*]")));
 }
 
@@ -94,7 +94,7 @@ TEST_F(Window, AnEditMarksTheWindowAndSavingClearsTheMark)
     const QString path = jobFile(QStringLiteral("job.xml"));
     ASSERT_TRUE(window.openFile(path));
     EXPECT_FALSE(window.isModified());
-    control<QTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 7\nEnd Function"));
+    control<QPlainTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 7\nEnd Function"));
     EXPECT_TRUE(window.isModified());
 
     ASSERT_TRUE(window.save());
@@ -108,7 +108,7 @@ TEST_F(Window, AJobThatDoesNotValidateIsNotWritten)
     ASSERT_TRUE(window.openFile(path));
     const QString before = readTextFile(path);
     control<QCheckBox>(QStringLiteral("chkEvalData"))->setChecked(true);
-    control<QTextEdit>(QStringLiteral("rtfScriptWarning"))->clear();
+    control<QPlainTextEdit>(QStringLiteral("rtfScriptWarning"))->clear();
 
     EXPECT_FALSE(window.save());
     ASSERT_EQ(capture.boxes.size(), 1);
@@ -134,7 +134,7 @@ TEST_P(CloseWithChanges, AsksAndDoesWhatTheAnswerSays)
     const QString path = jobFile(QStringLiteral("job.xml"));
     ASSERT_TRUE(window.openFile(path));
     window.show();
-    control<QTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 9\nEnd Function"));
+    control<QPlainTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 9\nEnd Function"));
     capture.answer = GetParam().answer;
 
     EXPECT_EQ(window.close(), GetParam().closes);

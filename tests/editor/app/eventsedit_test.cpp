@@ -16,7 +16,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <map>
@@ -61,7 +61,7 @@ struct EventsEdit : ::testing::Test
             const int repeat = events->findText(QStringLiteral("OnRepeat"));
             events->setCurrentIndex(repeat);
             emit events->activated(repeat);
-            dialog.findChild<QTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(newScript);
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(newScript);
             dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
             return dialog.result();
         });

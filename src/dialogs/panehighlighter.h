@@ -1,0 +1,58 @@
+#pragma once
+
+#include "script/colorizer/scriptdialect.h"
+#include "script/colorizer/tokenclass.h"
+
+#include <QObject>
+#include <QTextCharFormat>
+
+#include <array>
+
+class QPlainTextEdit;
+class QTextBlock;
+class QTextDocument;
+
+// Colours a script pane as it is typed, from the colouriser's scanners, one
+// line (text block) at a time and only the lines that come into view: a
+// big script costs nothing until it is scrolled to. A line's colours are
+// layout formats, never character formats, so they are not part of the
+// text, the undo history or the text typed next to them.
+//
+// Each block keeps in its user state what it was coloured from: the state
+// the line above left open (a JScript comment or template string going on),
+// the state it leaves itself, and whether its formats are current. An edit
+// forgets the edited blocks; a new dialect or palette forgets them all.
+class PaneHighlighter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PaneHighlighter(QPlainTextEdit *pane);
+
+    colorizer::ScriptDialect dialect() const { return m_dialect; }
+    void setDialect(colorizer::ScriptDialect dialect);
+    // Light colours on a dark background, dark ones on a light one.
+    void setDarkBackground(bool dark);
+
+    // Colours the lines from `first` to `last` (text blocks in view) and
+    // works out the state of the lines above them.
+    void highlight(const QTextBlock &first, const QTextBlock &last);
+    // Forgets every line's colours; they are made again when next in view.
+    void rehighlight();
+
+    // The token class whose colour the character at `position` shows; Plain
+    // when it has none or its line has not been coloured.
+    colorizer::TokenClass classAt(int position) const;
+
+private:
+    void contentsChanged(int position, int removed, int added);
+    int colour(const QTextBlock &block, int startState, bool apply);
+
+    QPlainTextEdit *m_pane;
+    QTextDocument *m_document;
+    colorizer::ScriptDialect m_dialect = colorizer::ScriptDialect::VBScript;
+    bool m_dark = false;
+    std::array<QTextCharFormat, 6> m_formats;
+    int m_generation = 1;
+    int m_statesKnownBefore = 0; // blocks above this number have a known state
+};
