@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST_P(CheckSyntaxRunsNothing, PassesAndWritesNoFile)
         host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
         ui::ScopedModalHandler modal([&](QDialog &dialog) {
             dialog.findChild<QComboBox *>(QStringLiteral("ID_Language"))->setCurrentIndex(c.languageIndex);
-            dialog.findChild<QTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(code);
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(code);
             dialog.findChild<QAction *>(QStringLiteral("ID_CheckSyntax"))->trigger();
             return int(QDialog::Rejected);
         });

@@ -6,6 +6,7 @@
 #include "platform/ui/modal.h"
 
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ void editEvents(EditorHost &host, const char *tool)
     host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
     ui::ScopedModalHandler modal([tool](QDialog &dialog) {
         dialog.show();
-        dialog.findChild<QTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
+        dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
         dialog.findChild<QAction *>(QLatin1String(tool))->trigger();
         return dialog.result();
     });
