@@ -65,6 +65,7 @@ int runScriptCommand(const QStringList &args)
         phase = ExitRuntimeError;
         control.addCode(*code);
         result = control.run(QStringLiteral("Main"), mainArgs);
+        control.close();
     } catch (const Error &) {
         return fail(control.error(), phase);
     }

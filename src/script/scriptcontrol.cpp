@@ -76,6 +76,18 @@ void ScriptControl::check(const QString &code)
         raise(m_engine->error());
 }
 
+void ScriptControl::close()
+{
+    m_error = ScriptErrorInfo();
+    applyLimits();
+    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
+    const bool closed = m_engine->close();
+    const ScriptErrorInfo error = m_engine->error();
+    setLanguage(m_language);
+    if (!closed)
+        raise(error);
+}
+
 QVariant ScriptControl::run(const QString &name)
 {
     QVariantList none;

@@ -49,6 +49,13 @@ public:
     QVariant run(const QString &name, QVariantList &args);
     QVariant run(const QString &name);
 
+    // Ends the script: its global objects are released under the time-out
+    // (a VBScript Class_Terminate runs then), and the control starts an
+    // empty engine of the same language. Raises 18 when the time-out or
+    // stop() cut the release short, so a caller hears of a script that
+    // did not end cleanly.
+    void close();
+
     const ScriptErrorInfo &error() const;
 
     // Milliseconds a single addCode or run may take before the script is

@@ -26,6 +26,11 @@ public:
     // (see bridge::toResult), invalid for Empty or undefined.
     virtual bool run(const QString &name, QVariantList &args, QVariant &result) = 0;
     virtual const ScriptErrorInfo &error() const = 0;
+    // Ends the script: its global objects are released, and whatever code
+    // the language runs on release runs under the time limit. False when
+    // the limit or stop() cut that code short. Nothing else is called on
+    // the engine afterwards.
+    virtual bool close() = 0;
 
     // Wall-clock limit of each addCode or run; zero for none. A script
     // still running then stops with error 18 and timeoutDescription().

@@ -111,15 +111,19 @@ TEST_F(ScriptCommands, VBScriptReachesTheAutomationObjects)
 }
 
 // A script that never ends is stopped at the time-out in either language,
-// with the report of error 18.
+// with the report of error 18; so is one whose global object never lets go
+// when the script ends.
 TEST_F(ScriptCommands, EndlessLoopsStopAtTheTimeout)
 {
     const QString vbs = script("Function Main()\n  Do\n  Loop\nEnd Function");
     const QString js = script("function Main() {\n  for (;;) {}\n}");
+    const QString terminate = script("Class Holder\n  Sub Class_Terminate()\n    Do\n    Loop\n  End Sub\nEnd Class\n"
+                                     "Set kept = New Holder\nFunction Main()\n  Main = 1\nEnd Function");
     const ProgramRun vbRun = sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("300"), vbs});
     const ProgramRun jsRun = sensorScript({QStringLiteral("run"), QStringLiteral("--language"), QStringLiteral("JScript"),
                                            QStringLiteral("--timeout"), QStringLiteral("300"), js});
-    for (const ProgramRun &run : {vbRun, jsRun}) {
+    const ProgramRun endRun = sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("300"), terminate});
+    for (const ProgramRun &run : {vbRun, jsRun, endRun}) {
         EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QLatin1String("Number: 18\n"))) << run.err.toStdString();
     }

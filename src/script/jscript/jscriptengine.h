@@ -48,6 +48,8 @@ public:
     bool check(const QString &code) override;
     bool run(const QString &name, QVariantList &args, QVariant &result) override;
     const ScriptErrorInfo &error() const override { return m_error; }
+    // Nothing of a JScript program runs on release.
+    bool close() override { return true; }
 
     // A script still running at the limit is interrupted (from a watchdog
     // thread) and the engine stays usable.

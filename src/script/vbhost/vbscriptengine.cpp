@@ -92,6 +92,12 @@ bool VBScriptEngine::check(const QString &code)
     return (!m_stopped && m_engine->check(bridge::toU16(code))) || failed();
 }
 
+bool VBScriptEngine::close()
+{
+    m_error = ScriptErrorInfo();
+    return watched([&] { return m_engine->close(); }) || failed();
+}
+
 bool VBScriptEngine::run(const QString &name, QVariantList &args, QVariant &result)
 {
     m_error = ScriptErrorInfo();

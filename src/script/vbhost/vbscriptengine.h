@@ -38,6 +38,7 @@ public:
     bool check(const QString &code) override;
     bool run(const QString &name, QVariantList &args, QVariant &result) override;
     const ScriptErrorInfo &error() const override { return m_error; }
+    bool close() override;
     void setTimeLimit(std::chrono::milliseconds limit) override;
     void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
     void stop() override;
