@@ -45,6 +45,11 @@ void CommandLine::addMemoryOption()
                         QStringLiteral("MB")});
 }
 
+void CommandLine::addFlag(const QString &name, const QString &description)
+{
+    m_parser.addOption({name, description});
+}
+
 void CommandLine::addReadOnlyOption()
 {
     m_hasReadOnly = true;

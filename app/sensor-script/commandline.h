@@ -26,6 +26,8 @@ public:
     // --data DIR: the data folder a host gives the editor (language files,
     // sensor pattern), `defaultFolder` when not given.
     void addDataOption(const QString &defaultFolder);
+    // --NAME: a switch of this command alone; flag(NAME) tells if it was given.
+    void addFlag(const QString &name, const QString &description);
     // A positional argument for the help text.
     void addArgument(const QString &name, const QString &description, const QString &syntax = {});
     // Everything after the first positional argument stays positional
@@ -44,6 +46,7 @@ public:
     int memory() const { return m_memory; }
     bool readOnly() const { return m_readOnly; }
     QString dataFolder() const { return m_dataFolder; }
+    bool flag(const QString &name) const { return m_parser.isSet(name); }
 
 private:
     int usageError(const QString &message) const;

@@ -10,6 +10,7 @@
 #include "hostkit/jobfile.h"
 #include "hostkit/referenceobjects.h"
 #include "hostkit/skins.h"
+#include "model/savingchanges.h"
 #include "platform/ui/msgbox.h"
 
 #include <QDir>
@@ -53,6 +54,8 @@ int resaveJobCommand(const QStringList &args)
                      QStringLiteral("Opens the job in the editor, validates it and saves it as the editor's "
                                     "File > Save does."));
     line.addDataOption(QStringLiteral(VT_DEFAULT_DATA_DIR));
+    line.addFlag(QStringLiteral("force"),
+                 QStringLiteral("Save even when the editor would change values it cannot show."));
     line.addArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job file."));
     line.addArgument(QStringLiteral("OUT.xml"), QStringLiteral("Where to write it (JOB.xml itself when omitted)."),
                      QStringLiteral("[OUT.xml]"));
@@ -77,6 +80,11 @@ int resaveJobCommand(const QStringList &args)
     } catch (const Error &error) {
         QTextStream(stderr) << "sensor-script resave: " << oneLine(error.description) << '\n';
         return ExitNotAJob;
+    }
+    if (!line.flag(QStringLiteral("force"))) {
+        const QStringList changes = savingChanges(file.text);
+        if (!changes.isEmpty())
+            return refuse(job, changes);
     }
 
     hostkit::CallbackNotifier notifier;

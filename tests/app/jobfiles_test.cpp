@@ -62,10 +62,21 @@ const ExitCase exitCases[] = {
     {"InvalidByte", "encoding=\"UTF-8\"?>", "encoding=\"US-ASCII\"?><!-- Señal -->", 2,
      "job.xml: byte 48 (line 1, column 49) is not valid US-ASCII"},
     {"EditorCannotShowIt", "<UnitTime>2</UnitTime>", "<UnitTime>7</UnitTime>", 2, "the editor cannot show the job"},
+    {"WouldChangeAValue", "<Status>1</Status>", "<Status>2</Status>", 1, "Status \"2\" will be saved as 1"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Resave, ResaveExit, ::testing::ValuesIn(exitCases),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// --force saves a job whose values the editor cannot all keep.
+TEST_F(Resave, ForceSavesWhatTheEditorChanges)
+{
+    const QString path = job("job.xml", QStringLiteral("<Status>1</Status>"), QStringLiteral("<Status>2</Status>"));
+    const QString out = dir.filePath(QStringLiteral("out.xml"));
+    const ProgramRun run = sensorScript({QStringLiteral("resave"), QStringLiteral("--force"), path, out});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(readTextFile(out).contains(QLatin1String("<Status>1</Status>")));
+}
 
 TEST_F(Resave, WithoutAnOutputRewritesTheJobInItsEncoding)
 {
