@@ -1,5 +1,6 @@
 #include "editorwindow.h"
 
+#include "common/skinapply.h"
 #include "editor/keyedtabwidget.h"
 #include "editor/ucscript.h"
 
@@ -59,6 +60,7 @@ EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId,
     QCoreApplication::installTranslator(m_texts.get());
 
     buildMenus();
+    ApplySkinScheme(*menuBar(), m_skin.get());
     resize(820, 560);
 }
 
@@ -171,6 +173,8 @@ void EditorWindow::changeSkin(const QString &name)
     } catch (...) {
         showFailure(text("MsgSkinFailed", QStringLiteral("The skin could not be changed.")), std::current_exception());
     }
+    // The host's own menus follow the editor's scheme.
+    ApplySkinScheme(*menuBar(), m_skin.get());
 }
 
 bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfile::Encoding &encoding)
