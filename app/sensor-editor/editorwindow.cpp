@@ -14,12 +14,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace {
 
@@ -304,11 +306,25 @@ QString EditorWindow::currentJobText() const
     // save would, without a word to the user. A job that does not validate
     // has no text to compare.
     ui::ScopedMsgBoxHandler silent([](const QString &, int, const QString &) { return int(ui::Ok); });
+    // A refusal brings the field at fault into view and focuses it: the user
+    // typing elsewhere stays where they are.
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    QList<std::pair<QPointer<KeyedTabWidget>, int>> pages;
+    for (KeyedTabWidget *tabs : m_editor->findChildren<KeyedTabWidget *>())
+        pages.append({tabs, tabs->currentIndex()});
+    QString text;
     try {
-        return m_editor->Engine_Validate() ? m_editor->Engine_GetData() : QString();
+        text = m_editor->Engine_Validate() ? m_editor->Engine_GetData() : QString();
     } catch (...) {
-        return {};
+        text = QString();
     }
+    for (const auto &[tabs, index] : pages) {
+        if (tabs && tabs->currentIndex() != index)
+            tabs->setCurrentIndex(index);
+    }
+    if (focus && QApplication::focusWidget() != focus)
+        focus->setFocus();
+    return text;
 }
 
 bool EditorWindow::isModified() const

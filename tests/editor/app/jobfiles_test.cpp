@@ -10,14 +10,17 @@
 #include "hostkit/referenceobjects.h"
 #include "platform/ui/modal.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStringDecoder>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -114,6 +117,27 @@ const EditCase editCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(JobFiles, Edits, ::testing::ValuesIn(editCases),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// Looking for a change validates the job silently: a refusal elsewhere (an
+// empty level script) must not pull the user away from where they type.
+TEST_F(JobFiles, LookingForChangesLeavesTheUserWhereTheyType)
+{
+    ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("job.xml"))));
+    window.show();
+    control<QPlainTextEdit>("rtfScriptWarning")->clear();
+    QCoreApplication::processEvents();
+    window.showPage(QStringLiteral("General"));
+    auto *pages = control<QTabWidget>("ssTabDatos");
+    const int general = pages->currentIndex();
+    QWidget *script = control("rtfScript");
+    script->setFocus();
+    QTest::keyClicks(script, QStringLiteral("x"));
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(pages->currentIndex(), general);
+    EXPECT_EQ(QApplication::focusWidget(), script);
+}
 
 // ------------------------------------------------------------------ encodings
 
