@@ -121,16 +121,16 @@ private:
 };
 
 // The bar at the foot of the window: what is going on and how to end it.
-QFrame *newBusyBar(QWidget *window, StopSwitch &stop)
+QFrame *newBusyBar(QWidget *window, StopSwitch &stop, const PaneTexts &texts)
 {
     auto *bar = new QFrame(window);
     bar->setObjectName(QStringLiteral("busyBar"));
     bar->setFrameShape(QFrame::StyledPanel);
     bar->setAutoFillBackground(true);
     auto *layout = new QHBoxLayout(bar);
-    auto *label = new QLabel(QStringLiteral("Running… press Esc to stop"), bar);
+    auto *label = new QLabel(texts.running, bar);
     label->setObjectName(QStringLiteral("lblBusy"));
-    auto *button = new QPushButton(QStringLiteral("Stop"), bar);
+    auto *button = new QPushButton(texts.stop, bar);
     button->setObjectName(QStringLiteral("cmdStop"));
     QObject::connect(button, &QPushButton::clicked, bar, [&stop] { stop.stop(); });
     layout->addWidget(label);
@@ -141,7 +141,7 @@ QFrame *newBusyBar(QWidget *window, StopSwitch &stop)
 
 } // namespace
 
-void runScriptsBusy(QWidget *window, const std::function<void(ScriptControl &)> &work)
+void runScriptsBusy(QWidget *window, const std::function<void(ScriptControl &)> &work, const PaneTexts &texts)
 {
     StopSwitch stop;
     std::exception_ptr failure;
@@ -171,7 +171,7 @@ void runScriptsBusy(QWidget *window, const std::function<void(ScriptControl &)> 
     QObject::connect(&showBar, &QTimer::timeout, [&] {
         if (!window)
             return;
-        bar = newBusyBar(window, stop);
+        bar = newBusyBar(window, stop, texts);
         bar->show();
         bar->raise();
     });

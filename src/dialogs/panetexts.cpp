@@ -19,6 +19,8 @@ PaneTexts readPaneTexts(host::LanguageReader &reader)
         {"ReplaceAll", &PaneTexts::replaceAll},
         {"NotFound", &PaneTexts::notFound},
         {"Replaced", &PaneTexts::replaced},
+        {"Running", &PaneTexts::running},
+        {"Stop", &PaneTexts::stop},
     };
     for (const auto &key : keys)
         SetLanguageText(reader, QStringLiteral("ScriptPane"), QLatin1String(key.key), [&](const QString &text) {

@@ -20,6 +20,9 @@ struct PaneTexts
     QString replaceAll = QStringLiteral("Replace all");
     QString notFound = QStringLiteral("Not found");
     QString replaced = QStringLiteral("%1 replaced");   // %1 the count
+    // The bar a window shows while its scripts run
+    QString running = QStringLiteral("Running… press Esc to stop");
+    QString stop = QStringLiteral("Stop");
 };
 
 // The texts of the language file's section [ScriptPane], shared by every

@@ -6,6 +6,7 @@
 #include "common/showerror.h"
 #include "dialogs/busyrun.h"
 #include "dialogs/frmresulttest.h"
+#include "dialogs/scriptpane.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 #include "script/scriptcontrol.h"
@@ -34,7 +35,8 @@ void UCScript::EvaluateScripts()
     // which stays responsive to Esc and Stop meanwhile.
     EvaluationOutcome outcome;
     try {
-        runScriptsBusy(this, [&](::ScriptControl &control) { outcome = evaluateScripts(control, scripts); });
+        runScriptsBusy(
+            this, [&](::ScriptControl &control) { outcome = evaluateScripts(control, scripts); }, rtfScript->texts());
     } catch (...) {
         // Without a script host nothing can run: say so, as for any failed run.
         const Error error = toError(std::current_exception());
