@@ -9,66 +9,7 @@
 
 namespace {
 
-struct Pair
-{
-    QString key;          // as written, without surrounding blanks
-    QString name;         // lower case, without blanks: "User ID" -> "userid"
-    QString value;
-};
-
-// "key=value;..." in order, with the quoting rules of connectionStringPairs:
-// a value in "..." or '...' (a doubled quote stands for one) or in braces
-// (kept with them); pieces without "=" are skipped.
-QList<Pair> orderedPairs(const QString &text)
-{
-    QList<Pair> pairs;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
-        const qsizetype semicolon = text.indexOf(QLatin1Char(';'), i);
-        if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
-            if (semicolon < 0)
-                break;
-            i = semicolon + 1;
-            continue;
-        }
-        Pair pair;
-        pair.key = text.mid(i, equals - i).trimmed();
-        pair.name = pair.key.toLower().remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
-        i = equals + 1;
-        while (i < n && text.at(i).isSpace())
-            ++i;
-        const QChar open = i < n ? text.at(i) : QChar();
-        if (open == QLatin1Char('"') || open == QLatin1Char('\'') || open == QLatin1Char('{')) {
-            const bool braces = open == QLatin1Char('{');
-            const QChar close = braces ? QLatin1Char('}') : open;
-            qsizetype j = i + 1;
-            for (; j < n; ++j) {
-                if (text.at(j) != close) {
-                    pair.value += text.at(j);
-                } else if (!braces && j + 1 < n && text.at(j + 1) == close) {
-                    pair.value += close;
-                    ++j;
-                } else {
-                    break;
-                }
-            }
-            if (braces)
-                pair.value = QLatin1Char('{') + pair.value + QLatin1Char('}');
-            const qsizetype next = text.indexOf(QLatin1Char(';'), j);
-            i = next < 0 ? n : next + 1;
-        } else {
-            const qsizetype next = text.indexOf(QLatin1Char(';'), i);
-            const qsizetype end = next < 0 ? n : next;
-            pair.value = text.mid(i, end - i).trimmed();
-            i = end + 1;
-        }
-        if (!pair.key.isEmpty())
-            pairs.append(pair);
-    }
-    return pairs;
-}
+using Pair = ConnectionStringPiece;
 
 bool oneOf(const QString &name, std::initializer_list<const char *> names)
 {
@@ -191,7 +132,7 @@ ConnectionFields parseConnectionFields(const QString &text)
         || trimmed.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive))
         return addressFields(trimmed);
 
-    const QList<Pair> pairs = orderedPairs(text);
+    const QList<Pair> pairs = connectionStringPieces(text);
     QList<bool> used(pairs.size(), false);
     const QString provider = valueOf(pairs, "provider").trimmed();
     const QString driver = valueOf(pairs, "driver").trimmed();

@@ -162,9 +162,9 @@ QString ConnectionTarget::kindName() const
     return QStringLiteral("ODBC");
 }
 
-QMap<QString, QString> connectionStringPairs(const QString &text)
+QList<ConnectionStringPiece> connectionStringPieces(const QString &text)
 {
-    QMap<QString, QString> pairs;
+    QList<ConnectionStringPiece> pieces;
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n) {
@@ -177,11 +177,12 @@ QMap<QString, QString> connectionStringPairs(const QString &text)
             i = semicolon + 1;
             continue;
         }
-        const QString key = normalisedKey(text.mid(i, equals - i));
+        ConnectionStringPiece piece;
+        piece.key = text.mid(i, equals - i).trimmed();
+        piece.name = normalisedKey(piece.key);
         i = equals + 1;
         while (i < n && text.at(i).isSpace())
             ++i;
-        QString value;
         const QChar open = i < n ? text.at(i) : QChar();
         if (open == QLatin1Char('"') || open == QLatin1Char('\'') || open == QLatin1Char('{')) {
             const bool braces = open == QLatin1Char('{');
@@ -200,19 +201,26 @@ QMap<QString, QString> connectionStringPairs(const QString &text)
                 }
                 literal += c;
             }
-            value = braces ? QLatin1Char('{') + literal + QLatin1Char('}') : literal;
-            i = j + 1;
-            const qsizetype next = text.indexOf(QLatin1Char(';'), i);
+            piece.value = braces ? QLatin1Char('{') + literal + QLatin1Char('}') : literal;
+            const qsizetype next = text.indexOf(QLatin1Char(';'), j + 1);
             i = next < 0 ? n : next + 1;
         } else {
             const qsizetype next = text.indexOf(QLatin1Char(';'), i);
             const qsizetype end = next < 0 ? n : next;
-            value = text.mid(i, end - i).trimmed();
+            piece.value = text.mid(i, end - i).trimmed();
             i = end + 1;
         }
-        if (!key.isEmpty())
-            pairs.insert(key, value);
+        if (!piece.name.isEmpty())
+            pieces.append(piece);
     }
+    return pieces;
+}
+
+QMap<QString, QString> connectionStringPairs(const QString &text)
+{
+    QMap<QString, QString> pairs;
+    for (const ConnectionStringPiece &piece : connectionStringPieces(text))
+        pairs.insert(piece.name, piece.value);
     return pairs;
 }
 

@@ -30,10 +30,21 @@ struct ConnectionTarget
     QString kindName() const;
 };
 
-// Splits "key=value;key=value" into pairs keyed by the lower-case key without
-// blanks ("User ID" -> "userid"). Values may be quoted with " or ' (a doubled
-// quote stands for one) or enclosed in braces; blanks around keys and unquoted
-// values are dropped. Pairs without "=" are ignored; a later key wins.
+// One "key=value" of a connection string.
+struct ConnectionStringPiece
+{
+    QString key;     // as written, without surrounding blanks
+    QString name;    // lower case, without blanks: "User ID" -> "userid"
+    QString value;
+};
+
+// Splits "key=value;key=value" into its pieces, in order. Values may be
+// quoted with " or ' (a doubled quote stands for one) or enclosed in braces
+// (kept with them); blanks around keys and unquoted values are dropped.
+// Pieces without "=" or without a key are skipped.
+QList<ConnectionStringPiece> connectionStringPieces(const QString &text);
+
+// The same pieces keyed by their name; a later key wins.
 QMap<QString, QString> connectionStringPairs(const QString &text);
 
 // Parses a connection string. An empty string or one without a data source

@@ -128,14 +128,14 @@ const std::unordered_map<long, std::u16string_view> &descriptions()
         {CompileError::MustBeInsideClass, u"Must be defined inside a Class"},
         {CompileError::ExpectedLetSetOrGet, u"Expected Let or Set or Get in property declaration"},
         {CompileError::ExpectedProperty, u"Expected 'Property'"},
-        {CompileError::InconsistentPropertyArguments, u"Number of arguments must be consistent across properties specification"},
+        {CompileError::InconsistentPropertyArguments, u"Number of arguments must be consistent across the procedures of a property"},
         {CompileError::MultipleDefaults, u"Cannot have multiple default property/method in a Class"},
         {CompileError::ClassEventWithArguments, u"Class initialize or terminate do not have arguments"},
         {CompileError::PropertyWithoutArgument, u"Property set or let must have at least one argument"},
         {CompileError::UnexpectedNext, u"Unexpected 'Next'"},
         {CompileError::DefaultOnWrongMember, u"'Default' can be specified only on 'Property' or 'Function' or 'Sub'"},
-        {CompileError::DefaultWithoutPublic, u"'Default' specification must also specify 'Public'"},
-        {CompileError::DefaultNotOnPropertyGet, u"'Default' specification can only be on Property Get"},
+        {CompileError::DefaultWithoutPublic, u"'Default' must be used together with 'Public'"},
+        {CompileError::DefaultNotOnPropertyGet, u"'Default' can only be on Property Get"},
         };
         std::unordered_map<long, std::u16string_view> byNumber;
         for (const Description &row : rows)
