@@ -62,7 +62,7 @@ cEvalData cSensor::GetEvalData(int pWho) const
         } else {
             // Nothing, which names what it did not find when it is used.
             const XmlNode values = m_sensor.selectSingleNode(QStringLiteral("EvaluationData/Values"));
-            const QString key = evalLevelKey(EvalLevel(pWho));
+            const QString key = evalLevelKey(pWho);
             level.m_missing = values.isNull()
                 ? QStringLiteral("%1 has no EvaluationData/Values").arg(nodePath(m_sensor))
                 : QStringLiteral("%1 has no EvalData for %2")

@@ -36,11 +36,12 @@ inline const EvalLevelName *findEvalLevel(QStringView key)
     return nullptr;
 }
 
-// The key of a level code ("Danger" for LevelDanger).
-inline QString evalLevelKey(EvalLevel type)
+// The key of a level code ("Danger" for LevelDanger); empty for a code that
+// names no level, such as a Type read from a document.
+inline QString evalLevelKey(int code)
 {
     for (const EvalLevelName &level : evalLevels)
-        if (level.type == type)
+        if (int(level.type) == code)
             return level.keyText();
     return {};
 }

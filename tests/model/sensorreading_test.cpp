@@ -36,6 +36,20 @@ TEST(SensorReading, ReadsEveryValueInLevelOrder)
     EXPECT_EQ(values.levels[2].script, QStringLiteral("g"));
 }
 
+TEST(SensorReading, LevelCodeOutsideTheThreeIsNamedByNumber)
+{
+    cSensor sensor;
+    sensor.SetSensorXML(XmlNode::parse(QString::fromUtf8(jobXml)).selectSingleNode(QStringLiteral("JobDefinition/FreeDefinition/Sensor")));
+    for (int code : {-1, 7}) {
+        try {
+            sensor.GetEvalData(code).GetReferenceValue();
+            ADD_FAILURE() << code;
+        } catch (const Error &error) {
+            EXPECT_TRUE(error.description.endsWith(QStringLiteral("EvalData for Type %1").arg(code))) << error.description.toStdString();
+        }
+    }
+}
+
 struct RefusedRow
 {
     const char *name;
