@@ -5,7 +5,7 @@
 #include "keyedtabwidget.h"
 
 #include "dialogs/scriptpane.h"
-#include "script/scripterrorinfo.h"
+#include "script/engine/scripterrorinfo.h"
 
 void UCScript::ShowScriptError(const QString &pScript, const ScriptErrorInfo &pError)
 {

@@ -3,7 +3,7 @@
 #include "errorcore/error.h"
 #include "jscript/jscriptengine.h"
 #include "objects/runcontext.h"
-#include "scriptengine.h"
+#include "script/engine/scriptengine.h"
 #include "vbhost/vbscriptengine.h"
 
 namespace {

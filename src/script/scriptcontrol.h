@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scripterrorinfo.h"
+#include "script/engine/scripterrorinfo.h"
 
 #include <QString>
 #include <QVariant>

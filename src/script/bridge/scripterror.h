@@ -1,7 +1,7 @@
 #pragma once
 
 #include "errorcore/error.h"
-#include "script/scripterrorinfo.h"
+#include "script/engine/scripterrorinfo.h"
 #include "script/vbscript/errors.h"
 
 #include <exception>

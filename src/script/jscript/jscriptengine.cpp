@@ -3,7 +3,7 @@
 #include "jshost.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/errors.h"
-#include "script/watchdog.h"
+#include "script/engine/watchdog.h"
 
 #include <QHash>
 #include <QJSEngine>

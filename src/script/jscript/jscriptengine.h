@@ -1,6 +1,6 @@
 #pragma once
 
-#include "script/scriptengine.h"
+#include "script/engine/scriptengine.h"
 
 #include <QJSValue>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/engine.h"
-#include "script/watchdog.h"
+#include "script/engine/watchdog.h"
 
 #include <vector>
 

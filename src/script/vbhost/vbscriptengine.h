@@ -1,8 +1,8 @@
 #pragma once
 
-#include "script/scriptengine.h"
+#include "script/engine/scriptengine.h"
 
-#include "script/watchdog.h"
+#include "script/engine/watchdog.h"
 
 #include <atomic>
 #include <memory>
