@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QKeySequence>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -122,6 +123,11 @@ void frmEditEvents::BuildToolBar()
         case ToolKind::Button:
             tool = ssToolEvents->addAction(text);
             connect(tool, &QAction::triggered, this, [this, id] { ssToolEvents_ToolClick(id); });
+            // The job editor's keys for the same tools.
+            if (id == QLatin1String("ID_CheckSyntax"))
+                tool->setShortcut(QKeySequence(Qt::Key_F7));
+            else if (id == QLatin1String("ID_ColorizeCode"))
+                tool->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
             break;
         case ToolKind::Label:
             lblEventsLabel = new QLabel(text);

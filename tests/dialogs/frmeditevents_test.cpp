@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include "dialogs/frmeditevents.h"
+#include "dialogs/scriptpane.h"
 #include "host/skin.h"
 #include "hostkit/referenceobjects.h"
 #include "model/csensor.h"
@@ -15,9 +16,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include "dialogs/scriptpane.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QToolBar>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -295,7 +296,9 @@ TEST_P(EditEventsSyntax, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
     run([&] {
         choose(language(), QLatin1String(c.language));
         pane()->setPlainText(QLatin1String(c.script));
-        click("ID_CheckSyntax");
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(pane(), Qt::Key_F7); // as the job editor's Check key
     });
     ASSERT_EQ(capture.boxes.size(), 1);
     EXPECT_TRUE(capture.boxes[0].prompt.startsWith(QLatin1String(c.message))) << capture.boxes[0].prompt.toStdString();
