@@ -105,7 +105,8 @@ void EditorWindow::buildMenus()
     m_skinMenu = menuBar()->addMenu(QString());
     auto *skinGroup = new QActionGroup(this);
     for (const QString &skin : hostkit::skinNames()) {
-        QAction *action = m_skinMenu->addAction(skin, this, [this, skin] { changeSkin(skin); });
+        QAction *action = m_skinMenu->addAction(QString(), this, [this, skin] { changeSkin(skin); });
+        action->setData(skin);
         action->setCheckable(true);
         action->setChecked(skin.compare(m_skinName, Qt::CaseInsensitive) == 0);
         skinGroup->addAction(action);
@@ -123,6 +124,12 @@ void EditorWindow::retranslate()
     m_quitAction->setText(text("MenuQuit", QStringLiteral("&Quit")));
     m_languageMenu->setTitle(text("MenuLanguage", QStringLiteral("&Language")));
     m_skinMenu->setTitle(text("MenuSkin", QStringLiteral("S&kin")));
+    // Each skin under a caption of its own ("SkinDark"), else its name capitalised.
+    for (QAction *action : m_skinMenu->actions()) {
+        const QString id = action->data().toString();
+        const QString caption = id.left(1).toUpper() + id.mid(1);
+        action->setText(text(QByteArray("Skin" + caption.toLatin1()).constData(), caption));
+    }
     updateTitle();
 }
 
@@ -221,7 +228,8 @@ bool EditorWindow::openFile(const QString &path)
     }
     if (!load(file.text, QFileInfo(path).absoluteFilePath(), file.encoding))
         return false;
-    hostkit::tellSavingChanges(file.text, appTitle());
+    hostkit::tellSavingChanges(
+        file.text, appTitle(), text("MsgSavingChanges", QStringLiteral("Saving this job will change what it holds:")));
     return true;
 }
 

@@ -5,7 +5,7 @@
 
 namespace hostkit {
 
-void tellSavingChanges(const QString &jobText, const QString &title)
+void tellSavingChanges(const QString &jobText, const QString &title, const QString &heading)
 {
     XmlParseError error;
     const XmlNode document = XmlNode::parse(jobText, &error);
@@ -14,7 +14,7 @@ void tellSavingChanges(const QString &jobText, const QString &title)
     const QStringList changes = savingChanges(document);
     if (changes.isEmpty())
         return;
-    ui::MsgBox(QStringLiteral("Saving this job will change what it holds:\r- ") + changes.join(QStringLiteral("\r- ")),
+    ui::MsgBox(heading + QStringLiteral("\r- ") + changes.join(QStringLiteral("\r- ")),
                ui::OkOnly | ui::Exclamation, title);
 }
 

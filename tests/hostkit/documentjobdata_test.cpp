@@ -167,15 +167,16 @@ TEST(JobData, OpeningTellsWhatASaveChanges)
         return int(ui::Ok);
     });
     const QString job = exampleJob("existing-job.xml");
-    hostkit::tellSavingChanges(job, QStringLiteral("Veltrano"));
+    hostkit::tellSavingChanges(job, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"));
     EXPECT_TRUE(prompts.isEmpty()) << prompts.join(QLatin1Char('\n')).toStdString();
     QString perl = job;
     perl.replace(QStringLiteral("<Language><![CDATA[VBScript]]></Language>"),
                  QStringLiteral("<Language><![CDATA[PerlScript]]></Language>"));
     ASSERT_NE(perl, job);
-    hostkit::tellSavingChanges(perl, QStringLiteral("Veltrano"));
+    hostkit::tellSavingChanges(perl, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"));
     ASSERT_EQ(prompts.size(), 1);
-    EXPECT_TRUE(prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript"))) << prompts[0].toStdString();
+    EXPECT_TRUE(prompts[0].startsWith(QStringLiteral("Saving changes:\r- ")) && prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript")))
+        << prompts[0].toStdString();
 }
 
 TEST(JobData, GetDefinitionWithoutLoadedTextIsDeclarationAndJob)

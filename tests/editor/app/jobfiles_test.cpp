@@ -250,17 +250,20 @@ TEST_F(JobFiles, TheWindowSpeaksTheInterfaceLanguage)
     EXPECT_EQ(menus, QStringList({QStringLiteral("&Archivo"), QStringLiteral("&Idioma"), QStringLiteral("&Tema")}));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Trabajo nuevo[*] - Editor de sensores de Veltrano"));
 
-    QStringList languages;
+    QStringList languages, skins;
     const QAction *saveAs = nullptr;
     for (const QAction *menu : window.menuBar()->actions()) {
         for (const QAction *item : menu->menu()->actions()) {
             if (menu->text() == QStringLiteral("&Idioma"))
                 languages << item->text();
+            if (menu->text() == QStringLiteral("&Tema"))
+                skins << item->text();
             if (item->text() == QStringLiteral("Guardar &como..."))
                 saveAs = item;
         }
     }
     EXPECT_EQ(languages, QStringList({QStringLiteral("English"), QStringLiteral("Español")}));
+    EXPECT_EQ(skins, QStringList({QStringLiteral("Clásico"), QStringLiteral("Oscuro")}));
     ASSERT_NE(saveAs, nullptr);
     EXPECT_EQ(saveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
 
