@@ -20,11 +20,11 @@ namespace {
 
 } // namespace
 
-void BuiltinTable::add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn)
+void BuiltinTable::add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn, BuiltinUse use)
 {
     if (!m_index.emplace(foldCase(name), static_cast<int>(m_functions.size())).second)
         registeredTwice(name);
-    m_functions.push_back(Builtin{std::u16string(name), minArgs, maxArgs, fn});
+    m_functions.push_back(Builtin{std::u16string(name), minArgs, maxArgs, fn, use});
 }
 
 void BuiltinTable::addConstant(std::u16string_view name, Variant value)

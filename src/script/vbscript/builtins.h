@@ -45,12 +45,19 @@ public:
 // against minArgs/maxArgs; a wrong count raises 450 before the call).
 using BuiltinFn = Variant (*)(CallContext &ctx, ArgRefs args);
 
+// Where a built-in may be called. A conversion called as a statement would
+// throw its value away: once the conversion itself succeeded the call is
+// refused with 458. A built-in without a value (Randomize) used inside an
+// expression runs and then raises 13.
+enum class BuiltinUse { Anywhere, ValueOnly, StatementOnly };
+
 struct Builtin
 {
     std::u16string name;
     int minArgs = 0;
     int maxArgs = 0;
     BuiltinFn fn = nullptr;
+    BuiltinUse use = BuiltinUse::Anywhere;
 };
 
 // The names every engine knows before any script is added: functions,
@@ -60,7 +67,8 @@ struct Builtin
 class BuiltinTable
 {
 public:
-    void add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn);
+    void add(std::u16string_view name, int minArgs, int maxArgs, BuiltinFn fn,
+             BuiltinUse use = BuiltinUse::Anywhere);
     void addConstant(std::u16string_view name, Variant value);
     void addClass(std::u16string_view name, std::function<Ref<Object>()> factory);
     void addProgId(std::u16string_view progId, std::function<Ref<Object>()> factory);

@@ -128,14 +128,14 @@ Variant fnGetObject(CallContext &ctx, ArgRefs a)
 void addCoreBuiltins(BuiltinTable &t)
 {
     t.add(u"CStr", 1, 1, fnCStr);
-    t.add(u"CInt", 1, 1, fnCInt);
-    t.add(u"CLng", 1, 1, fnCLng);
-    t.add(u"CDbl", 1, 1, fnCDbl);
-    t.add(u"CSng", 1, 1, fnCSng);
+    t.add(u"CInt", 1, 1, fnCInt, BuiltinUse::ValueOnly);
+    t.add(u"CLng", 1, 1, fnCLng, BuiltinUse::ValueOnly);
+    t.add(u"CDbl", 1, 1, fnCDbl, BuiltinUse::ValueOnly);
+    t.add(u"CSng", 1, 1, fnCSng, BuiltinUse::ValueOnly);
     t.add(u"CBool", 1, 1, fnCBool);
-    t.add(u"CByte", 1, 1, fnCByte);
-    t.add(u"CCur", 1, 1, fnCCur);
-    t.add(u"CDate", 1, 1, fnCDate);
+    t.add(u"CByte", 1, 1, fnCByte, BuiltinUse::ValueOnly);
+    t.add(u"CCur", 1, 1, fnCCur, BuiltinUse::ValueOnly);
+    t.add(u"CDate", 1, 1, fnCDate, BuiltinUse::ValueOnly);
     t.add(u"TypeName", 1, 1, fnTypeName);
     t.add(u"VarType", 1, 1, fnVarType);
     t.add(u"IsEmpty", 1, 1, fnIsEmpty);

@@ -205,7 +205,7 @@ Variant fnFormatDateTime(CallContext &ctx, ArgRefs args)
     if (format > 4)
         raiseError(RuntimeError::InvalidProcedureCall);
     if (isNullArg(args, 0))
-        raiseError(RuntimeError::InvalidUseOfNull);
+        raiseError(RuntimeError::TypeMismatch); // unlike the other date functions
     const double serial = dateArg(args, 0);
     const Locale &loc = ctx.locale();
     const DateParts p = splitDate(serial);
@@ -226,6 +226,9 @@ Variant fnFormatDateTime(CallContext &ctx, ArgRefs args)
 
 Variant fnMonthName(CallContext &ctx, ArgRefs args)
 {
+    // A Null abbreviate flag is refused before the month is read.
+    if (isNullArg(args, 1))
+        raiseError(RuntimeError::InvalidUseOfNull);
     const std::int32_t month = longAtLeast(args, 0, 1);
     if (month > 12)
         raiseError(RuntimeError::InvalidProcedureCall);

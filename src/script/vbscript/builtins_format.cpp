@@ -1,6 +1,6 @@
 // FormatNumber, FormatCurrency and FormatPercent over numformat.h, in the
-// engine's locale. Null raises 94, text that is not a number 13, a digit
-// count below -1 or above 255 raises 5.
+// engine's locale. A Null value or text that is not a number raises 13, a
+// Null option 94, a digit count below -1 or above 255 raises 5.
 #include "builtins_library.h"
 #include "locale_table.h"
 #include "numformat.h"
@@ -25,7 +25,7 @@ template <Formatter F>
 Variant formatFunction(CallContext &ctx, ArgRefs args)
 {
     if (isNullArg(args, 0))
-        raiseError(RuntimeError::InvalidUseOfNull);
+        raiseError(RuntimeError::TypeMismatch);
     const double value = argDouble(args, 0);
     FormatOptions options;
     options.digits = argPresent(args, 1) ? longAtLeast(args, 1, -1) : -1;

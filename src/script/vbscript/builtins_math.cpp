@@ -102,7 +102,7 @@ void addMathBuiltins(BuiltinTable &t)
     t.add(u"Sqr", 1, 1, mathFunction<sqrOf, nonNegative>);
     t.add(u"Tan", 1, 1, mathFunction<tanOf, anyValue>);
     t.add(u"Rnd", 0, 1, fnRnd);
-    t.add(u"Randomize", 0, 1, fnRandomize);
+    t.add(u"Randomize", 0, 1, fnRandomize, BuiltinUse::StatementOnly);
     t.add(u"RGB", 3, 3, fnRGB);
 }
 

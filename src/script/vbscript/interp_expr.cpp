@@ -298,12 +298,17 @@ Variant *Interpreter::elementRef(const CallExpr &c, Variant &keep)
     return &e;
 }
 
-Variant Interpreter::callBuiltin(int index, ArgRefs args)
+Variant Interpreter::callBuiltin(int index, ArgRefs args, bool statement)
 {
     const Builtin &fn = m_builtins.function(index);
     if (static_cast<int>(args.size()) < fn.minArgs || static_cast<int>(args.size()) > fn.maxArgs)
         raiseError(RuntimeError::WrongArgumentCount);
-    return fn.fn(*this, args);
+    Variant result = fn.fn(*this, args);
+    if (statement && fn.use == BuiltinUse::ValueOnly)
+        raiseError(RuntimeError::UnsupportedAutomationType);
+    if (!statement && fn.use == BuiltinUse::StatementOnly)
+        raiseError(RuntimeError::TypeMismatch);
+    return result;
 }
 
 Variant Interpreter::indexValue(const Variant &container, ArgRefs args, bool statement)
@@ -366,7 +371,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
         }
         case Binding::Builtin:
             evalArgs(c.args, buf);
-            return callBuiltin(b.slot, buf.refs());
+            return callBuiltin(b.slot, buf.refs(), statement);
         case Binding::Member:
             evalArgs(c.args, buf);
             return requireMe()->getMember(b.slot, buf.refs());

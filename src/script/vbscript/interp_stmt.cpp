@@ -109,7 +109,7 @@ void Interpreter::execCall(const CallStmt &s)
             }
         }
         if (b.kind == Binding::Builtin) {
-            callBuiltin(b.slot, {});
+            callBuiltin(b.slot, {}, true);
             return;
         }
         if (b.kind == Binding::Member) {

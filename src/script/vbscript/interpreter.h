@@ -179,7 +179,7 @@ private:
     Variant *variableRef(const ast::Binding &b, bool forWrite);
     Variant *nameRef(const ast::NameExpr &n, bool forWrite); // 500 names the variable
     Variant indexValue(const Variant &container, ArgRefs args, bool statement);
-    Variant callBuiltin(int index, ArgRefs args);
+    Variant callBuiltin(int index, ArgRefs args, bool statement = false);
     void assignTo(const ast::Expr &target, const Variant &value, bool isSet);
     Variant memberOfMe(int member, ArgRefs args);
     [[noreturn]] void notDefined(const std::u16string &name, bool explicitOnly) const;

@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace vbs::ops {
 
@@ -266,6 +267,15 @@ int compareNumbers(const Variant &a, const Variant &b)
     }
     if (a.type() == T::Currency && b.type() == T::Currency)
         return a.currencyValue() < b.currencyValue() ? -1 : (a.currencyValue() > b.currencyValue() ? 1 : 0);
+    // A Single against a Double compares at the Single's precision:
+    // CSng(0.1) = 0.1.
+    if ((a.type() == T::Single && b.type() == T::Double) || (a.type() == T::Double && b.type() == T::Single)) {
+        const double d = a.type() == T::Double ? a.toDouble() : b.toDouble();
+        if (std::fabs(d) <= std::numeric_limits<float>::max()) {
+            const float x = static_cast<float>(a.toDouble()), y = static_cast<float>(b.toDouble());
+            return x < y ? -1 : (x > y ? 1 : 0);
+        }
+    }
     return sign(a.toDouble() - b.toDouble()) == 0 ? 0 : (a.toDouble() < b.toDouble() ? -1 : 1);
 }
 

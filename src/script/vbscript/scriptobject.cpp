@@ -194,6 +194,25 @@ void ScriptObject::call(std::u16string_view name, ArgRefs args)
 
 // --- Err ---------------------------------------------------------------------
 
+namespace {
+
+// The number Err.Raise records: 1 .. 65535 as given, a negative number as a
+// system code, where the engine's own facility and "out of memory" read as
+// the engine's numbers. Zero and numbers above 65535 raise 5.
+long raisedNumber(long number)
+{
+    if (number == 0 || number > 0xFFFF)
+        raiseError(RuntimeError::InvalidProcedureCall);
+    const unsigned long code = static_cast<std::uint32_t>(number);
+    if ((code >> 16) == 0x800Au)
+        return static_cast<long>(code & 0xFFFFu);
+    if (code == 0x8007000Eu)
+        return static_cast<long>(RuntimeError::OutOfMemory);
+    return number;
+}
+
+} // namespace
+
 ErrObject::ErrObject(Interpreter &interp) : m_interp(interp), m_alive(interp.aliveToken()) {}
 
 Variant ErrObject::get(std::u16string_view name, ArgRefs args)
@@ -223,9 +242,7 @@ Variant ErrObject::get(std::u16string_view name, ArgRefs args)
         if (args.empty() || args.size() > 5)
             raiseError(RuntimeError::WrongArgumentCount);
         auto present = [&](std::size_t i) { return i < args.size() && !args[i]->isMissing(); };
-        const long number = args[0]->valueOf().toLong();
-        if (number == 0)
-            raiseError(RuntimeError::InvalidProcedureCall);
+        const long number = raisedNumber(args[0]->valueOf().toLong());
         // A field not passed keeps what Err holds, when it holds something.
         ScriptError raised = runtimeError(number);
         if (present(1))

@@ -368,6 +368,9 @@ std::int16_t Variant::toInteger() const
 
 std::uint8_t Variant::toByte() const
 {
+    // True is all bits set: as a byte that is 255, not an overflow.
+    if (m_type == Type::Boolean)
+        return m.b ? 255 : 0;
     const double d = integralSource(*this);
     if (!(d >= 0 && d <= 255))
         raiseError(RuntimeError::Overflow);

@@ -1,0 +1,133 @@
+' expect: failed: of 30
+' Err.Raise: the numbers it takes and what it leaves in Err's fields, and Asc,
+' as an expression table (CStr of the value, "Null", or "err" and the error
+' number).
+Dim failed, count
+Class ValClass
+  Public myval
+  Public Default Property Get DefProp
+    DefProp = myval
+  End Property
+End Class
+Class EmptyClass
+End Class
+' An object whose default property gives v.
+Function Obj(v)
+  Set Obj = New ValClass
+  Obj.myval = v
+End Function
+' The error number a statement raises, 0 when none.
+Function Stmt(code)
+  On Error Resume Next
+  Execute code
+  Stmt = Err.Number
+  Err.Clear
+End Function
+Function Show(expr)
+  Dim v
+  On Error Resume Next
+  v = Eval(expr)
+  If Err.Number <> 0 Then
+    Show = "err" & Err.Number
+  ElseIf IsNull(v) Then
+    Show = "Null"
+  Else
+    Show = CStr(v)
+  End If
+End Function
+Sub Check(table)
+  Dim line, parts
+  For Each line In Split(table, vbLf)
+    If Trim(line) <> "" Then
+      parts = Split(line, " => ")
+      count = count + 1
+      If Show(Trim(parts(0))) <> parts(1) Then failed = failed & " [" & Trim(parts(0)) & " gave " & Show(Trim(parts(0))) & "]"
+    End If
+  Next
+End Sub
+Function ErrText()
+  ErrText = Err.Number & "|" & Err.Source & "|" & Err.Description & "|" & Err.HelpFile & "|" & Err.HelpContext
+End Function
+' ErrText with the source of the engine's own runtime errors shown as <rt>.
+Function Fields()
+  Dim t, x
+  t = ErrText()
+  On Error Resume Next
+  x = 1 / 0
+  Fields = Replace(t, Err.Source, "<rt>")
+  Err.Clear
+End Function
+Function RaiseNumber(n)
+  On Error Resume Next
+  Err.Raise n
+  RaiseNumber = Err.Number
+  Err.Clear
+End Function
+Function Cleared()
+  On Error Resume Next
+  Err.Raise 1, "abc"
+  Err.Clear
+  Cleared = ErrText() & " " & TypeName(Err.Source) & TypeName(Err.Description) & TypeName(Err.HelpFile) & TypeName(Err.HelpContext)
+End Function
+Function AllFields()
+  On Error Resume Next
+  Err.Raise 1, 2, "desc", "hf", 1
+  AllFields = ErrText() & " " & TypeName(Err.Source) & TypeName(Err.HelpContext)
+  Err.Clear
+End Function
+Function SourceOnly()
+  On Error Resume Next
+  Err.Raise 1, "abc"
+  SourceOnly = ErrText()
+  Err.Clear
+End Function
+Function KeepsFields()
+  On Error Resume Next
+  Err.Raise 1, 2, "desc", "hf", 1
+  Err.Raise 5
+  KeepsFields = ErrText()
+  Err.Clear
+End Function
+Function SystemCode()
+  On Error Resume Next
+  Err.Raise &h8007000E&
+  SystemCode = Fields()
+End Function
+Function SystemCodeKeeps()
+  On Error Resume Next
+  Err.Raise 1, "test"
+  Err.Raise &h8007000E&
+  SystemCodeKeeps = Fields()
+End Function
+Function EngineErrorReplaces()
+  Dim e
+  On Error Resume Next
+  Err.Raise 1, 2, "desc", "hf", 1
+  Err.UnknownIdent
+  e = Err
+  EngineErrorReplaces = Fields() & " " & TypeName(e) & " " & e
+End Function
+Function GotoZeroClears()
+  Dim e
+  On Error Resume Next
+  Err.Raise 1, 2, "desc", "hf", 1
+  On Error GoTo 0
+  e = Err
+  GotoZeroClears = ErrText() & " " & TypeName(e) & " " & e
+End Function
+Function Main()
+  Check Join(Array( _
+    "RaiseNumber(0) => 5", "RaiseNumber(1) => 1", "Stmt(""Err.Raise"") => 450", "RaiseNumber(&h8000) => -32768", _
+    "RaiseNumber(&hffff) => -1", "RaiseNumber(&h10000&) => 5", "RaiseNumber(-3000000000) => 6", "RaiseNumber(-1) => -1", _
+    "RaiseNumber(-20) => -20", "RaiseNumber(-&hfff0) => 16", "RaiseNumber(-&h8000) => 32768", _
+    "Cleared() => 0||||0 StringStringStringLong", "SourceOnly() => 1|abc|Unknown runtime error||0", _
+    "AllFields() => 1|2|desc|hf|1 StringLong", "KeepsFields() => 5|2|desc|hf|1", _
+    "SystemCode() => 7|<rt>|Out of memory||0", "SystemCodeKeeps() => 7|test|Unknown runtime error||0", _
+    "EngineErrorReplaces() => 438|<rt>|Object doesn't support this property or method||0 Long 438", _
+    "GotoZeroClears() => 0||||0 Long 0"), vbLf)
+  Check Join(Array( _
+    "Asc(""T"") => 84", "Asc(""test"") => 116", "Asc(""3"") => 51", "Asc(3) => 51", "Asc(""   "") => 32", _
+    "Asc(Chr(255)) => 255", "Asc(Chr(0)) => 0", "Asc(True) => 84", "TypeName(Asc(3)) => Integer", _
+    "Asc(Empty) => err5", "Stmt(""Call Asc()"") => 450"), vbLf)
+  Main = "failed:" & failed & " of " & count
+End Function
