@@ -5,14 +5,32 @@
 #include "errorcore/error.h"
 #include "platform/xml/xmlfile.h"
 
+#include <QStringDecoder>
 #include <QTextStream>
+
+namespace {
+
+bool startsWithByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+} // namespace
 
 std::optional<QString> readScriptFile(const QString &path, const char *command)
 {
     try {
-        // A script has no declaration: a byte-order mark, else UTF-8, and
-        // a byte that is not valid in it is an error, as in a job file.
-        return xmlfile::decode(readInputFile(path)).text;
+        const QByteArray bytes = readInputFile(path);
+        try {
+            return xmlfile::decode(bytes).text;
+        } catch (const Error &) {
+            if (startsWithByteOrderMark(bytes))
+                throw;
+            QStringDecoder ansi("windows-1252");
+            if (!ansi.isValid())
+                return QString::fromLatin1(bytes);
+            return QString(ansi.decode(bytes));
+        }
     } catch (const Error &error) {
         QTextStream(stderr) << "sensor-script " << command << ": cannot read " << path << ": "
                             << error.description << '\n';

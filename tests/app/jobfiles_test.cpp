@@ -100,15 +100,26 @@ TEST_F(Resave, ShowReadsTheDeclaredEncoding)
     EXPECT_TRUE(run.out.contains(QStringLiteral("Description: Señal: used space"))) << run.out.toStdString();
 }
 
-TEST_F(Resave, AScriptWithABadByteIsNotRun)
+// A script saved in the ANSI code page runs with its accents; behind a UTF-8
+// byte-order mark the same byte is an error with its place.
+TEST_F(Resave, AnAnsiScriptRunsAndAMarkedOneWithABadByteDoesNot)
 {
-    QFile file(dir.filePath(QStringLiteral("latin1.vbs")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Function Main()\n\tMain = \"Se\xF1" "al\"\nEnd Function\n");
-    file.close();
-    const ProgramRun run = sensorScript({QStringLiteral("run"), file.fileName()});
-    EXPECT_EQ(run.exitCode, 66);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("byte 27 (line 2, column 12) is not valid UTF-8"))) << run.err.toStdString();
+    const QByteArray script = "Function Main()\n\tMain = \"Se\xF1" "al\"\nEnd Function\n";
+    for (const QByteArray &mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        QFile file(dir.filePath(QStringLiteral("script%1.vbs").arg(mark.size())));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(mark + script);
+        file.close();
+        const ProgramRun run = sensorScript({QStringLiteral("run"), file.fileName()});
+        if (mark.isEmpty()) {
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+            EXPECT_EQ(run.out.trimmed(), QStringLiteral("Señal"));
+        } else {
+            EXPECT_EQ(run.exitCode, 66);
+            EXPECT_TRUE(run.err.contains(QStringLiteral("byte 30 (line 2, column 12) is not valid UTF-8")))
+                << run.err.toStdString();
+        }
+    }
 }
 
 } // namespace
