@@ -120,16 +120,22 @@ TextArg::TextArg(ArgRefs args, std::size_t i) : m_value(argValue(args, i))
 
 double argDouble(ArgRefs args, std::size_t i)
 {
+    if (argPresent(args, i) && !args[i]->isObject())
+        return args[i]->toDouble();
     return argValue(args, i).toDouble();
 }
 
 std::int32_t argLong(ArgRefs args, std::size_t i)
 {
+    if (argPresent(args, i) && !args[i]->isObject())
+        return args[i]->toLong();
     return argValue(args, i).toLong();
 }
 
 bool argBool(ArgRefs args, std::size_t i)
 {
+    if (argPresent(args, i) && !args[i]->isObject())
+        return args[i]->toBool();
     return argValue(args, i).toBool();
 }
 

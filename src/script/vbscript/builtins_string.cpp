@@ -8,7 +8,14 @@ namespace vbs {
 
 namespace lib {
 
-bool isNullArg(ArgRefs args, std::size_t i) { return argPresent(args, i) && argValue(args, i).isNull(); }
+// Read in place: only an object's default value needs a call (and a copy).
+bool isNullArg(ArgRefs args, std::size_t i)
+{
+    if (!argPresent(args, i))
+        return false;
+    const Variant &v = *args[i];
+    return v.isObject() ? v.valueOf().isNull() : v.isNull();
+}
 
 CompareMode compareArg(ArgRefs args, std::size_t i)
 {
