@@ -1,7 +1,8 @@
 #pragma once
 
 // Inline shortcuts of the binary operators for the subtypes loops and
-// recursions compute with: Integer, Long, Double and Boolean. Each gives the
+// recursions compute with: Integer, Long, Double and Boolean, and the
+// comparison of two strings (always code unit by code unit). Each gives the
 // result the general functions of operators.h give, or returns false when the
 // operands need those functions (other subtypes, a zero divisor, an overflow
 // they report). Used by the interpreter before it calls operators.h.
@@ -134,6 +135,10 @@ namespace vbs::ops::fast {
         return logical(op, a.boolValue(), b.boolValue(), out);
     if (isNumber(a) && isNumber(b))
         return floating(op, doubleOf(a), doubleOf(b), out);
+    if (a.isString() && b.isString()) {
+        const int c = a.string().compare(b.string());
+        return compared(op, c < 0 ? -1 : (c > 0 ? 1 : 0), out);
+    }
     return false;
 }
 
