@@ -26,8 +26,9 @@
 #      makes it "survived";
 #   5. puts the original bytes back, also on Ctrl+C, a signal or an error.
 # At the end the targets built are rebuilt once from the original sources,
-# so the build directory matches the tree again. A failed build leaves its
-# output in DIR/mutation-build-ID.log.
+# so the build directory matches the tree again. DIR/mutation-logs/ keeps
+# what the failing binary printed (ID.test.log: which test caught the fault)
+# and the output of a failed build (ID.build.log).
 #
 # Before the first mutant the listed binaries run once on the original
 # sources (the baseline): a binary that fails there would "kill" every
@@ -40,9 +41,10 @@
 # text exactly once, fields well formed), prints the count per area and exits
 # 1 on a stale line; it builds nothing.
 #
-# The whole run happens inside scripts/with-postgres.sh, which starts one
-# throwaway PostgreSQL server for all mutants, so the database tests run
-# rather than skip (without a server they skip, as in a plain test run).
+# The tests see one throwaway PostgreSQL server for the whole run, started
+# with scripts/with-postgres.sh (unless VELTRANO_PG_CONNECTION is set), so the
+# database tests run rather than skip; without a server they skip, as in a
+# plain test run.
 #
 # Time: one mutant costs a rebuild of what depends on its file plus a run
 # of its binaries, from about a minute (a high layer, one binary) to several
@@ -169,13 +171,6 @@ if [ "$check" = 1 ]; then
   exec python3 -c "$helper" check "$list"
 fi
 
-# One PostgreSQL server for the whole run (see the top).
-if [ -z "${VELTRANO_PG_CONNECTION:-}" ] && [ -z "${MUTATION_SAMPLE_INSIDE:-}" ] && [ -x scripts/with-postgres.sh ]; then
-  export MUTATION_SAMPLE_INSIDE=1
-  exec scripts/with-postgres.sh "$0" --build "$build" --out "$out" ${only:+--only "$only"} \
-    $([ "$baseline" = 1 ] || echo --no-baseline)
-fi
-
 [ -f "$build/CMakeCache.txt" ] || { echo "mutation-sample: $build is not a configured build directory" >&2; exit 2; }
 build=$(cd "$build" && pwd)
 selection=$(python3 -c "$helper" select "$list" "$only")
@@ -190,8 +185,14 @@ if [ -n "$(git status --porcelain -- $files)" ]; then
   exit 2
 fi
 
-buildlog=$build/mutation-build.log
+logs=$build/mutation-logs
+mkdir -p "$logs"
+buildlog=$logs/build.log
 all_targets=$(cut -f4 <<<"$selection" | tr ',' '\n' | sort -u | tr '\n' ' ')
+
+# The terminal's error output, for a signal that comes while a command's
+# output goes to a log.
+exec 9>&2
 
 # The mutant in place: its file and the backup of the original bytes.
 mutated=""
@@ -203,8 +204,39 @@ restore() {
     mutated=""
   fi
 }
+# The server: with-postgres.sh runs a command that hands its VELTRANO_PG_*
+# settings over in a file and then waits while this script runs; a TERM
+# ends it and the server at once.
+postgres=""
+start_postgres() {
+  [ -z "${VELTRANO_PG_CONNECTION:-}" ] && [ -x scripts/with-postgres.sh ] || return 0
+  local settings=$backup.pg
+  # shellcheck disable=SC2016
+  scripts/with-postgres.sh bash -c 'env | grep "^VELTRANO_PG_" >"$1.part"; mv "$1.part" "$1"
+    while kill -0 "$2" 2>/dev/null; do sleep 2; done' _ "$settings" $$ 2>"$logs/postgres.log" </dev/null &
+  postgres=$!
+  local tries=0
+  while [ ! -f "$settings" ] && kill -0 "$postgres" 2>/dev/null && [ $tries -lt 600 ]; do
+    sleep 0.2
+    tries=$((tries + 1))
+  done
+  if [ -s "$settings" ]; then
+    while IFS= read -r setting; do export "${setting?}"; done <"$settings"
+  else
+    echo "mutation-sample: no PostgreSQL server (see $logs/postgres.log); its tests skip" >&2
+  fi
+  rm -f "$settings"
+}
+stop_postgres() {
+  if [ -n "$postgres" ]; then
+    kill -TERM "$postgres" 2>/dev/null || true
+    wait "$postgres" 2>/dev/null || true
+    postgres=""
+  fi
+}
 cleanup() {
   restore
+  stop_postgres
   rm -f "$backup"
 }
 on_signal() {
@@ -213,7 +245,7 @@ on_signal() {
     wait "$child" 2>/dev/null || true
   fi
   cleanup
-  echo "mutation-sample: stopped; the sources are restored" >&2
+  echo "mutation-sample: stopped; the sources are restored" >&9
   exit "$1"
 }
 trap cleanup EXIT
@@ -249,22 +281,26 @@ binary_of() {
 
 # The gtest options a binary knows, cached in gtest_flags (set in this
 # shell, never in a subshell, so that the cache and `child` stay visible).
+# --help does not list every option (1.12 omits --gtest_fail_fast), and an
+# unknown --gtest_ option shows the help instead of the list: so each is
+# tried with --gtest_list_tests.
 declare -A gtest_flags
 load_flags() {
   if [ -z "${gtest_flags[$1]+set}" ]; then
-    local help
-    help=$(QT_QPA_PLATFORM=offscreen timeout 60 "$1" --help 2>&1 </dev/null || true)
+    local flag listed
     gtest_flags[$1]=""
-    if grep -q -- '--gtest_brief' <<<"$help"; then gtest_flags[$1]+=" --gtest_brief=1"; fi
-    if grep -q -- '--gtest_fail_fast' <<<"$help"; then gtest_flags[$1]+=" --gtest_fail_fast"; fi
+    for flag in --gtest_brief=1 --gtest_fail_fast; do
+      listed=$(QT_QPA_PLATFORM=offscreen timeout 60 "$1" "$flag" --gtest_list_tests 2>&1 </dev/null || true)
+      if ! grep -q -- 'gtest_list_tests' <<<"$listed"; then gtest_flags[$1]+=" $flag"; fi
+    done
   fi
 }
 
 # Runs the binaries of a comma-separated list in order and sets `failing` to
-# the first that fails ("NAME" or "NAME (time-out)"), empty when all pass.
-# Status 2 when a binary is missing.
+# the first that fails ("NAME" or "NAME (time-out)"), empty when all pass;
+# the failing binary's output goes to LOG. Status 2 when a binary is missing.
 run_tests() {
-  local name bin status
+  local name bin status log=$2
   failing=""
   for name in ${1//,/ }; do
     bin=$(binary_of "$name")
@@ -277,7 +313,7 @@ run_tests() {
     # shellcheck disable=SC2086
     # In the binary's folder, as CTest runs it.
     QT_QPA_PLATFORM=offscreen run_timed 600 env -C "$(dirname "$bin")" "$bin" ${gtest_flags[$bin]} \
-      >/dev/null 2>&1 </dev/null || status=$?
+      >"$log" 2>&1 </dev/null || status=$?
     if [ "$status" = 124 ] || [ "$status" = 137 ]; then
       failing="$name (time-out)"
       return 0
@@ -286,7 +322,10 @@ run_tests() {
       return 0
     fi
   done
+  rm -f "$log"
 }
+
+start_postgres
 
 if [ "$baseline" = 1 ]; then
   echo "mutation-sample: baseline: building and running $all_targets on the original sources"
@@ -294,9 +333,9 @@ if [ "$baseline" = 1 ]; then
     echo "mutation-sample: the original sources do not build (see $buildlog)" >&2
     exit 1
   fi
-  run_tests "${all_targets// /,}" || true
+  run_tests "${all_targets// /,}" "$logs/baseline.test.log" || true
   if [ -n "$failing" ]; then
-    echo "mutation-sample: $failing fails on the original sources; fix it or pass --no-baseline" >&2
+    echo "mutation-sample: $failing fails on the original sources (see $logs/baseline.test.log); fix it or pass --no-baseline" >&2
     exit 1
   fi
 fi
@@ -310,6 +349,7 @@ while IFS=$'\t' read -r -u 3 id area file tests; do
     echo "mutation-sample: $file has uncommitted changes; stopping before $id" >&2
     exit 2
   fi
+  rm -f "$logs/$id".*.log
   cp "$file" "$backup"
   mutated=$file
   python3 -c "$helper" apply "$list" "$id"
@@ -319,10 +359,10 @@ while IFS=$'\t' read -r -u 3 id area file tests; do
   failing=""
   if ! build_targets "$targets"; then
     result=build-error
-    cp "$buildlog" "$build/mutation-build-$id.log"
+    cp "$buildlog" "$logs/$id.build.log"
   else
     status=0
-    run_tests "$tests" || status=$?
+    run_tests "$tests" "$logs/$id.test.log" || status=$?
     if [ "$status" = 2 ]; then
       result=build-error
       binary=${failing%% *}
