@@ -18,7 +18,7 @@
 #   1. refuses to go on when the file has uncommitted changes;
 #   2. writes the mutated text (a backup keeps the original bytes);
 #   3. builds the listed test targets (cmake --build DIR --target ... -j2,
-#      output in DIR/mutation-build.log); a failed build is "build-error";
+#      quietly); a failed build is "build-error", not a kill;
 #   4. runs each listed binary (found under DIR/tests, else under DIR) with
 #      QT_QPA_PLATFORM=offscreen, --gtest_brief=1 --gtest_fail_fast when the
 #      binary knows them, and a time-out of 600 s; the first binary that fails
@@ -39,7 +39,8 @@
 #   mutation-sample: K of N killed (S survived, B build errors)
 # and the same per area. --check only verifies the list (file present, find
 # text exactly once, fields well formed), prints the count per area and exits
-# 1 on a stale line; it builds nothing.
+# 1 on a stale line; it builds nothing. DIR and FILE are taken from the
+# repository root.
 #
 # The tests see one throwaway PostgreSQL server for the whole run, started
 # with scripts/with-postgres.sh (unless VELTRANO_PG_CONNECTION is set), so the
