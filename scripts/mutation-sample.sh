@@ -48,9 +48,10 @@
 # plain test run.
 #
 # Time: one mutant costs a rebuild of what depends on its file plus a run
-# of its binaries, from about a minute (a high layer, one binary) to several
-# (a header low in the layers relinks every test binary). Run it with the
-# machine otherwise quiet; it is not part of CI. If the script is killed
+# of its binaries: 10 to 30 s for a source file, about a minute for a header
+# that many files include (measured with -j2 on a busy 2-core machine); the
+# baseline adds two or three minutes, so the whole list takes about half an
+# hour. It is not part of CI. If the script is killed
 # hard (SIGKILL), the mutated file stays: `git diff` shows it and
 # `git checkout -- FILE` puts it back; the next run refuses to start until then.
 set -euo pipefail
