@@ -65,7 +65,15 @@ std::vector<CaseFile> loadCases(const std::string &dir)
                 c.expectCompileError = std::stol(value);
             } else if (directive(line, "expect-line", value)) {
                 c.expectLine = std::stoi(value);
+            } else if (directive(line, "uses", value)) {
+                c.uses = value;
             }
+        }
+        if (!c.uses.empty()) {
+            std::ifstream shared(fs::path(dir) / c.uses, std::ios::binary);
+            std::stringstream text;
+            text << shared.rdbuf();
+            c.usesSource = text.str();
         }
         cases.push_back(std::move(c));
     }

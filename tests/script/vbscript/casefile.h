@@ -14,6 +14,8 @@ struct CaseFile
     long expectError = 0; // ' expect-error: <number>
     long expectCompileError = 0; // ' expect-compile-error: <number>
     int expectLine = 0;   // ' expect-line: <line>
+    std::string uses;     // ' uses: <file beside the cases>, run first (text, not a case)
+    std::string usesSource;
 };
 
 // Every .vbs file below `dir`, sorted by path.

@@ -46,6 +46,10 @@ TEST_P(VbsCase, Runs)
     ASSERT_TRUE(c.hasExpect || c.expectError || c.expectCompileError) << c.path << " has no expectation";
     vbs::Engine engine;
     engine.setTimeLimit(std::chrono::milliseconds(20000));
+    if (!c.uses.empty()) {
+        ASSERT_FALSE(c.usesSource.empty()) << c.uses << " is missing or empty";
+        ASSERT_TRUE(engine.addCodeUtf8(c.usesSource)) << c.uses << ": " << describe(engine.lastError());
+    }
     const bool compiled = engine.addCodeUtf8(c.source);
     if (c.expectCompileError) {
         ASSERT_FALSE(compiled) << "compiled although an error was expected";

@@ -1,50 +1,8 @@
 ' expect: failed: of 177
+' uses: table.inc
 ' CByte, CCur, CDate, CDbl, CLng, CInt and CSng, with TypeName and VarType,
 ' as an expression table (CStr of the value, "Null", or "err" and the error
 ' number). A conversion called as a statement is refused with 458.
-Dim failed, count
-Class ValClass
-  Public myval
-  Public Default Property Get DefProp
-    DefProp = myval
-  End Property
-End Class
-Class EmptyClass
-End Class
-' An object whose default property gives v.
-Function Obj(v)
-  Set Obj = New ValClass
-  Obj.myval = v
-End Function
-' The error number a statement raises, 0 when none.
-Function Stmt(code)
-  On Error Resume Next
-  Execute code
-  Stmt = Err.Number
-  Err.Clear
-End Function
-Function Show(expr)
-  Dim v
-  On Error Resume Next
-  v = Eval(expr)
-  If Err.Number <> 0 Then
-    Show = "err" & Err.Number
-  ElseIf IsNull(v) Then
-    Show = "Null"
-  Else
-    Show = CStr(v)
-  End If
-End Function
-Sub Check(table)
-  Dim line, parts
-  For Each line In Split(table, vbLf)
-    If Trim(line) <> "" Then
-      parts = Split(line, " => ")
-      count = count + 1
-      If Show(Trim(parts(0))) <> parts(1) Then failed = failed & " [" & Trim(parts(0)) & " gave " & Show(Trim(parts(0))) & "]"
-    End If
-  Next
-End Sub
 Function Main()
   Check Join(Array( _
     "CByte(Empty) => 0", "TypeName(CByte(Empty)) => Byte", "CByte(255) => 255", "CByte(255.49) => 255", _

@@ -1,29 +1,7 @@
 ' expect: failed: of 87
+' uses: table.inc
 ' More string, rounding, name and conversion built-ins as documented, as an
 ' expression table (CStr of the value, "Null", or "err" and the error number).
-Dim failed, count
-Function Show(expr)
-  Dim v
-  On Error Resume Next
-  v = Eval(expr)
-  If Err.Number <> 0 Then
-    Show = "err" & Err.Number
-  ElseIf IsNull(v) Then
-    Show = "Null"
-  Else
-    Show = CStr(v)
-  End If
-End Function
-Sub Check(table)
-  Dim line, parts
-  For Each line In Split(table, vbLf)
-    If Trim(line) <> "" Then
-      parts = Split(line, " => ")
-      count = count + 1
-      If Show(Trim(parts(0))) <> parts(1) Then failed = failed & " [" & Trim(parts(0)) & " gave " & Show(Trim(parts(0))) & "]"
-    End If
-  Next
-End Sub
 Function Main()
   Check Join(Array( _
     "Len(Space(""1"")) => 1", _

@@ -1,29 +1,7 @@
 ' expect: failed: of 28
+' uses: table.inc
 ' RegExp as documented, as an expression table: RE(pattern, global,
 ' ignoreCase) makes one; M(...) lists the matches as count:value@index/length[submatches].
-Dim failed, count
-Function Show(expr)
-  Dim v
-  On Error Resume Next
-  v = Eval(expr)
-  If Err.Number <> 0 Then
-    Show = "err" & Err.Number
-  ElseIf IsNull(v) Then
-    Show = "Null"
-  Else
-    Show = CStr(v)
-  End If
-End Function
-Sub Check(table)
-  Dim line, parts
-  For Each line In Split(table, vbLf)
-    If Trim(line) <> "" Then
-      parts = Split(line, " => ")
-      count = count + 1
-      If Show(Trim(parts(0))) <> parts(1) Then failed = failed & " [" & Trim(parts(0)) & " gave " & Show(Trim(parts(0))) & "]"
-    End If
-  Next
-End Sub
 Function RE(pattern, isGlobal, ignoreCase)
   Set RE = New RegExp
   RE.Pattern = pattern

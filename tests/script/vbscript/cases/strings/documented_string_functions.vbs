@@ -1,29 +1,7 @@
 ' expect: failed: of 132
+' uses: table.inc
 ' String built-ins as documented: each line is an expression and what it
 ' gives (CStr of the value, "Null", or "err" and the error number).
-Dim failed, count
-Function Show(expr)
-  Dim v
-  On Error Resume Next
-  v = Eval(expr)
-  If Err.Number <> 0 Then
-    Show = "err" & Err.Number
-  ElseIf IsNull(v) Then
-    Show = "Null"
-  Else
-    Show = CStr(v)
-  End If
-End Function
-Sub Check(table)
-  Dim line, parts
-  For Each line In Split(table, vbLf)
-    If Trim(line) <> "" Then
-      parts = Split(line, " => ")
-      count = count + 1
-      If Show(Trim(parts(0))) <> parts(1) Then failed = failed & " [" & Trim(parts(0)) & " gave " & Show(Trim(parts(0))) & "]"
-    End If
-  Next
-End Sub
 Function Main()
   Check Join(Array( _
     "Oct(Empty) => 0", "Oct(9) => 11", "Oct(""9"") => 11", "Oct(8.5) => 10", "Oct(9.5) => 12", "Oct(-1) => 177777", _
