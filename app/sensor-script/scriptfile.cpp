@@ -8,15 +8,6 @@
 #include <QStringDecoder>
 #include <QTextStream>
 
-namespace {
-
-bool startsWithByteOrderMark(const QByteArray &bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-}
-
-} // namespace
-
 std::optional<QString> readScriptFile(const QString &path, const char *command)
 {
     try {
@@ -24,7 +15,7 @@ std::optional<QString> readScriptFile(const QString &path, const char *command)
         try {
             return xmlfile::decode(bytes).text;
         } catch (const Error &) {
-            if (startsWithByteOrderMark(bytes))
+            if (xmlfile::startsWithByteOrderMark(bytes))
                 throw;
             QStringDecoder ansi("windows-1252");
             if (!ansi.isValid())

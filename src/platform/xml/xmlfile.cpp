@@ -107,6 +107,14 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes)
     return bytes;
 }
 
+bool startsWithByteOrderMark(QByteArrayView bytes)
+{
+    for (const Mark &mark : byteOrderMarks)
+        if (bytes.startsWith(mark.bytes))
+            return true;
+    return false;
+}
+
 Text decode(const QByteArray &bytes, const QString &name)
 {
     Text result;

@@ -59,6 +59,8 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes = kMaxFileBytes);
 // The text of `bytes` as described above; `name` (a path) goes in front of a
 // message.
 Text decode(const QByteArray &bytes, const QString &name = {});
+// Whether `bytes` start with a byte-order mark decode knows (UTF-8, -16, -32).
+bool startsWithByteOrderMark(QByteArrayView bytes);
 // readFileBytes, then decode.
 Text read(const QString &path);
 
