@@ -3,10 +3,23 @@
 #include <string>
 #include <vector>
 
-// A .vbs case: the program and what its header comments expect.
+// One check line of a case, "? <expression> => <expected>": the expression is
+// evaluated in the case's global scope after its code has compiled; expected
+// is the CStr of the value, "Null", or "err" and the error number.
+struct CaseRow
+{
+    int line = 0; // in the file
+    std::string expression;
+    std::string expected;
+};
+
+// A .vbs case: the program and what its header comments expect. A file holds
+// one case, or several, each starting at a "' case: <name>" line; the lines
+// before the first of them are shared by all. A case's source keeps the file's
+// line numbers (the other cases' lines and the check lines are blank).
 struct CaseFile
 {
-    std::string name;     // path below cases/, as a test name
+    std::string name;     // path below cases/ (and case name), as a test name
     std::string path;
     std::string source;   // UTF-8
     bool hasExpect = false;
@@ -16,7 +29,8 @@ struct CaseFile
     int expectLine = 0;   // ' expect-line: <line>
     std::string uses;     // ' uses: <file beside the cases>, run first (text, not a case)
     std::string usesSource;
+    std::vector<CaseRow> rows;
 };
 
-// Every .vbs file below `dir`, sorted by path.
+// Every case of every .vbs file below `dir`, sorted by path.
 std::vector<CaseFile> loadCases(const std::string &dir);

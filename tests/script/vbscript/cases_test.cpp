@@ -1,9 +1,10 @@
-// Runs every tests/script/vbscript/cases/**/*.vbs: compiles it, calls Main
-// and compares the CStr of the result (or the error number) with the
-// header comment.
+// Runs every case of tests/script/vbscript/cases/**/*.vbs (see casefile.h):
+// compiles it, evaluates its check lines, calls Main and compares the CStr of
+// the result (or the error number) with the header comment.
 #include "casefile.h"
 
 #include "script/vbscript/engine.h"
+#include "script/vbscript/parser.h"
 #include "script/vbscript/text.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,8 @@ class VbsCase : public ::testing::TestWithParam<CaseFile>
 TEST_P(VbsCase, Runs)
 {
     const CaseFile &c = GetParam();
-    ASSERT_TRUE(c.hasExpect || c.expectError || c.expectCompileError) << c.path << " has no expectation";
+    ASSERT_TRUE(c.hasExpect || c.expectError || c.expectCompileError || !c.rows.empty())
+        << c.path << " has no expectation";
     vbs::Engine engine;
     engine.setTimeLimit(std::chrono::milliseconds(20000));
     if (!c.uses.empty()) {
@@ -60,6 +62,17 @@ TEST_P(VbsCase, Runs)
         }
         return;
     }
+    ASSERT_TRUE(compiled || c.hasExpect || c.expectError) << describe(engine.lastError());
+    for (const CaseRow &row : c.rows) {
+        vbs::Variant value;
+        const std::string got = engine.eval(vbs::fromUtf8(row.expression), value)
+                                    ? display(value)
+                                    : "err" + std::to_string(engine.lastError().number);
+        if (got != row.expected)
+            ADD_FAILURE_AT(c.path.c_str(), row.line) << row.expression << " gave " << got << ", expected " << row.expected;
+    }
+    if (!c.hasExpect && !c.expectError)
+        return;
     vbs::Variant result;
     bool ok = compiled;
     if (compiled) {
@@ -80,5 +93,63 @@ TEST_P(VbsCase, Runs)
 
 INSTANTIATE_TEST_SUITE_P(Cases, VbsCase, ::testing::ValuesIn(loadCases(VBS_CASES_DIR)),
                          [](const ::testing::TestParamInfo<CaseFile> &info) { return info.param.name; });
+
+} // namespace
+
+namespace {
+
+std::string repeat(const std::string &text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// Nesting built at run time on both sides of the parser's limit: a little
+// inside it compiles and gives the right value, beyond it is error 28 "Out of
+// stack space" at compile time, on the line where the nesting is.
+TEST(Nesting, CompilesInsideTheLimitAndFailsBeyondIt)
+{
+    struct Form
+    {
+        const char *name;
+        int cost;                       // parser levels per nesting level
+        std::string (*body)(int depth); // Main's body; the nesting starts on line 2
+    };
+    const Form forms[] = {
+        {"block If", 2, [](int n) { return repeat("If True Then\n", n) + "Main = " + std::to_string(n) + "\n" + repeat("End If\n", n); }},
+        {"single-line If", 1, [](int n) { return repeat("If True Then ", n) + "Main = " + std::to_string(n) + "\n"; }},
+        {"parentheses", 1, [](int n) { return "Main = " + repeat("(", n) + std::to_string(n) + repeat(")", n) + "\n"; }},
+        {"operator chain", 1, [](int n) { return "Main = 1" + repeat(" + 1", n - 1) + "\n"; }},
+        {"For loops", 2, [](int n) {
+             std::string out;
+             for (int i = 0; i < n; ++i)
+                 out += "For i" + std::to_string(i) + " = 1 To 1\n";
+             return out + "Main = " + std::to_string(n) + "\n" + repeat("Next\n", n);
+         }},
+    };
+    const int limit = vbs::Parser::kMaxDepth;
+    for (const Form &form : forms) {
+        SCOPED_TRACE(form.name);
+        const int most = limit / form.cost;
+        for (const int depth : {most - 5, most + 1, 3 * limit}) {
+            SCOPED_TRACE(depth);
+            vbs::Engine engine;
+            const bool compiled = engine.addCodeUtf8("Function Main()\n" + form.body(depth) + "End Function\n");
+            if (depth < most) {
+                ASSERT_TRUE(compiled) << describe(engine.lastError());
+                std::vector<vbs::Variant> args;
+                vbs::Variant result;
+                ASSERT_TRUE(engine.run(u"Main", args, &result)) << describe(engine.lastError());
+                EXPECT_EQ(display(result), std::to_string(depth));
+            } else {
+                ASSERT_FALSE(compiled);
+                EXPECT_EQ(engine.lastError().number, 28) << describe(engine.lastError());
+                EXPECT_GE(engine.lastError().line, 2) << describe(engine.lastError());
+            }
+        }
+    }
+}
 
 } // namespace

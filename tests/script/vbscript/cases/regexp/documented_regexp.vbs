@@ -1,5 +1,3 @@
-' expect: failed: of 28
-' uses: table.inc
 ' RegExp as documented, as an expression table: RE(pattern, global,
 ' ignoreCase) makes one; M(...) lists the matches as count:value@index/length[submatches].
 Function RE(pattern, isGlobal, ignoreCase)
@@ -22,36 +20,31 @@ Function M(pattern, isGlobal, ignoreCase, text)
   Next
   M = RTrim(s)
 End Function
-Function Main()
-  Check Join(Array( _
-    "RE(""a+"", 0, 0).Test("" aabaaa"") => True", _
-    "M(""a+"", 0, 0, "" aabaaa"") => 1:aa@1/2", _
-    "M(""a+"", 1, 0, "" aabaaa"") => 2:aa@1/2 aaa@4/3", _
-    "M(""(a|b)+|(c)"", 0, 0, ""aa"") => 1:aa@0/2[a,]", _
-    "VarType(RE(""(a|b)+|(c)"", 0, 0).Execute(""aa"")(0).SubMatches(1)) => 0", _
-    "M(""\[([^\[]+)\]"", 1, 0, "" [test]  "") => 1:[test]@1/6[test]", _
-    "M(""Ab"", 1, 1, ""abcaBc"") => 2:ab@0/2 aB@3/2", _
-    "M(""a+b"", 1, 0, ""aaabcabc"") => 2:aaab@0/4 ab@5/2", _
-    "M(""\\"", 1, 0, ""aaa\\cabc"") => 2:\@3/1 \@4/1", _
-    "M(""(a)(b)cabc"", 1, 0, ""abcabc"") => 1:abcabc@0/6[a,b]", _
-    "M(""^[^<]*(<(.|\s)+>)[^>]*$|^#(\w+)$"", 0, 0, String(120, ""x"")) => 0:", _
-    "M("""", 0, 0, ""test"") => 1:@0/0", _
-    "M("""", 1, 0, ""test"") => 5:@0/0 @1/0 @2/0 @3/0 @4/0", _
-    "RE("""", 0, 0).Test(""test"") => True", _
-    "RE(""xxx"", 1, 0).Replace(""xxxx"", ""y"") => yx"), vbLf)
-  Check Join(Array( _
-    "RE(""\[([^\[]+)\]"", 1, 0).Replace(""- [test] -"", ""success"") => - success -", _
-    "RE(""(\&(\d))"", 1, 0).Replace(""abc &1 123"", ""$'"") => abc  123 123", _
-    "RE(""(\&(\d))"", 1, 0).Replace(""abc &1 123"", ""$`"") => abc abc  123", _
-    "RE(""(\&(\d))"", 1, 0).Replace(""abc &1 123"", ""$3"") => abc $3 123", _
-    "RE(""\[([^\[]+)\]"", 1, 0).Replace(""- [test] -"", True) => - -1 -", _
-    "RE(""\[([^\[]+)\]"", 1, 0).Replace(""- [test] -"", 6) => - 6 -", _
-    "RE(""(\$(\d))"", 1, 0).Replace(""$1,$2"", ""$$1-$1$2"") => $1-$11,$1-$22", _
-    "RE(""b"", 1, 0).Replace(""abc"", ""x$&z"") => axbzc", _
-    "RE(""\[([^\[]+)\]"", 0, 0).Replace(""[test] [test]"", ""aa"") => aa [test]", _
-    "RE("""", 0, 0).Replace(""xxx"", ""y"") => yxxx", _
-    "RE("""", 1, 0).Replace(""xxx"", ""y"") => yxyxyxy", _
-    "TypeName(New RegExp) & (New RegExp).Pattern & (New RegExp).IgnoreCase & (New RegExp).Global & (New RegExp).Multiline => IRegExp2FalseFalseFalse", _
-    "VarType(RE(""a"", 0, 0).Execute(""a"").Count) => 3"), vbLf)
-  Main = "failed:" & failed & " of " & count
-End Function
+? RE("a+", 0, 0).Test(" aabaaa") => True
+? M("a+", 0, 0, " aabaaa") => 1:aa@1/2
+? M("a+", 1, 0, " aabaaa") => 2:aa@1/2 aaa@4/3
+? M("(a|b)+|(c)", 0, 0, "aa") => 1:aa@0/2[a,]
+? VarType(RE("(a|b)+|(c)", 0, 0).Execute("aa")(0).SubMatches(1)) => 0
+? M("\[([^\[]+)\]", 1, 0, " [test]  ") => 1:[test]@1/6[test]
+? M("Ab", 1, 1, "abcaBc") => 2:ab@0/2 aB@3/2
+? M("a+b", 1, 0, "aaabcabc") => 2:aaab@0/4 ab@5/2
+? M("\\", 1, 0, "aaa\\cabc") => 2:\@3/1 \@4/1
+? M("(a)(b)cabc", 1, 0, "abcabc") => 1:abcabc@0/6[a,b]
+? M("^[^<]*(<(.|\s)+>)[^>]*$|^#(\w+)$", 0, 0, String(120, "x")) => 0:
+? M("", 0, 0, "test") => 1:@0/0
+? M("", 1, 0, "test") => 5:@0/0 @1/0 @2/0 @3/0 @4/0
+? RE("", 0, 0).Test("test") => True
+? RE("xxx", 1, 0).Replace("xxxx", "y") => yx
+? RE("\[([^\[]+)\]", 1, 0).Replace("- [test] -", "success") => - success -
+? RE("(\&(\d))", 1, 0).Replace("abc &1 123", "$'") => abc  123 123
+? RE("(\&(\d))", 1, 0).Replace("abc &1 123", "$`") => abc abc  123
+? RE("(\&(\d))", 1, 0).Replace("abc &1 123", "$3") => abc $3 123
+? RE("\[([^\[]+)\]", 1, 0).Replace("- [test] -", True) => - -1 -
+? RE("\[([^\[]+)\]", 1, 0).Replace("- [test] -", 6) => - 6 -
+? RE("(\$(\d))", 1, 0).Replace("$1,$2", "$$1-$1$2") => $1-$11,$1-$22
+? RE("b", 1, 0).Replace("abc", "x$&z") => axbzc
+? RE("\[([^\[]+)\]", 0, 0).Replace("[test] [test]", "aa") => aa [test]
+? RE("", 0, 0).Replace("xxx", "y") => yxxx
+? RE("", 1, 0).Replace("xxx", "y") => yxyxyxy
+? TypeName(New RegExp) & (New RegExp).Pattern & (New RegExp).IgnoreCase & (New RegExp).Global & (New RegExp).Multiline => IRegExp2FalseFalseFalse
+? VarType(RE("a", 0, 0).Execute("a").Count) => 3
