@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -20,14 +21,8 @@ struct LocaleGuard
 // numeric box shows ordinary magnitudes as plain decimals.
 TEST(Regional, WritesTheGeneralAndThePlainFormAndReadsThemBack)
 {
-    const struct
-    {
-        const char *locale;
-        double value;
-        const char *text;
-        const char *plain;               // null: as the general form
-    } rows[] = {
-        {"en_US", 1.5, "1.5", nullptr},
+    // Locale, value, its general form and its plain form (null: the same).
+    const std::tuple<const char *, double, const char *, const char *> rows[] = {
         {"de_DE", 1.5, "1,5", nullptr},
         {"es_ES", -85.25, "-85,25", nullptr},
         {"en_US", 1234567, "1234567", nullptr},
@@ -40,14 +35,14 @@ TEST(Regional, WritesTheGeneralAndThePlainFormAndReadsThemBack)
         {"en_US", 123456789012345.0, "123456789012345", nullptr},
         {"en_US", 123456789012345678.0, "1.23456789012346E+17", nullptr},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.text);
-        LocaleGuard guard(row.locale);
-        EXPECT_EQ(doubleToText(row.value), QString::fromUtf8(row.text));
-        EXPECT_EQ(doubleToPlainText(row.value), QString::fromUtf8(row.plain ? row.plain : row.text));
+    for (const auto &[locale, value, text, plain] : rows) {
+        SCOPED_TRACE(text);
+        LocaleGuard guard(locale);
+        EXPECT_EQ(doubleToText(value), QString::fromUtf8(text));
+        EXPECT_EQ(doubleToPlainText(value), QString::fromUtf8(plain ? plain : text));
         double back = 0;
-        ASSERT_TRUE(textToDouble(QString::fromUtf8(row.text), &back));
-        EXPECT_EQ(doubleToText(back), QString::fromUtf8(row.text));
+        ASSERT_TRUE(textToDouble(QString::fromUtf8(text), &back));
+        EXPECT_EQ(doubleToText(back), QString::fromUtf8(text));
     }
 }
 
@@ -65,14 +60,11 @@ TEST(Regional, ReadsTheCFormAndBlanksAndRejectsWhatIsNotANumber)
 
 TEST(Regional, RoundsHalvesToTheEvenNeighbourWithinThe32BitRange)
 {
-    const struct
-    {
-        double value;
-        int expected;
-    } rows[] = {{2.5, 2},    {3.5, 4},    {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.4999, 1}, {1.5001, 2},
-                {2147483647.4, 2147483647}, {-2147483648.0, -2147483647 - 1}};
-    for (const auto &row : rows)
-        EXPECT_EQ(roundToInt32(row.value), row.expected) << row.value;
+    const std::pair<double, int> rows[] = {{2.5, 2},    {3.5, 4},    {-2.5, -2},   {-3.5, -4},
+                                           {0.5, 0},    {1.4999, 1}, {1.5001, 2},  {2147483647.4, 2147483647},
+                                           {-2147483648.0, -2147483647 - 1}};
+    for (const auto &[value, expected] : rows)
+        EXPECT_EQ(roundToInt32(value), expected) << value;
     for (double value : {2147483647.5, 3e9, -2147483649.0, std::nan("")})
         expectError(6, [&] { roundToInt32(value); });
 }

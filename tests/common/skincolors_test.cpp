@@ -21,18 +21,16 @@ TEST(SkinGetter, AnswersTheSkinsMemberOfTheSameName)
 {
     const hostkit::PaletteSkin skin({1, 2, 3, 4, 5, 6});
     const TabOnlySkin tabOnly;
-    const struct
-    {
-        long (*getter)(const host::Skin *);
-        long expected;
-    } rows[] = {{&GetFormBackColor, 1},    {&GetTabBackColor, 2},     {&GetColorFont, 3},
-                {&GetToolbarBackColor, 4}, {&GetToolbarColorFont, 5}, {&GetButtonBackColor, 6}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.expected);
-        EXPECT_EQ(row.getter(&skin), row.expected);
-        expectError(91, [&] { row.getter(nullptr); });
-        if (row.getter != &GetTabBackColor)
-            expectError(438, [&] { row.getter(&tabOnly); });
+    using Getter = long (*)(const host::Skin *);
+    const std::pair<Getter, long> rows[] = {{&GetFormBackColor, 1},    {&GetTabBackColor, 2},
+                                            {&GetColorFont, 3},        {&GetToolbarBackColor, 4},
+                                            {&GetToolbarColorFont, 5}, {&GetButtonBackColor, 6}};
+    for (const auto &[getter, expected] : rows) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(getter(&skin), expected);
+        expectError(91, [&] { getter(nullptr); });
+        if (getter != &GetTabBackColor)
+            expectError(438, [&] { getter(&tabOnly); });
     }
     EXPECT_EQ(GetTabBackColor(&tabOnly), 0x00ff00);
 }
@@ -40,11 +38,9 @@ TEST(SkinGetter, AnswersTheSkinsMemberOfTheSameName)
 // The script tokens read (4.5:1) on a light pane and on the pane of a dark scheme.
 TEST(ScriptTokenColors, ReadOnTheirPane)
 {
-    hostkit::PaletteSkin::Palette dark;
-    dark.formBack = hostkit::PaletteSkin::bgr(0x2b, 0x2d, 0x30);
-    dark.tabBack = hostkit::PaletteSkin::bgr(0x36, 0x3a, 0x3f);
-    dark.font = hostkit::PaletteSkin::bgr(0xe6, 0xe6, 0xe6);
-    const hostkit::PaletteSkin darkSkin(dark);
+    using hostkit::PaletteSkin;
+    const PaletteSkin darkSkin({PaletteSkin::bgr(0x2b, 0x2d, 0x30), PaletteSkin::bgr(0x36, 0x3a, 0x3f),
+                                PaletteSkin::bgr(0xe6, 0xe6, 0xe6)});
     const std::optional<QPalette> darkPane = SkinPalette(&darkSkin);
     ASSERT_TRUE(darkPane);
     QPalette lightPane;

@@ -10,6 +10,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -28,13 +29,9 @@ QString canonical(const QString &label, const QString &name)
 
 TEST(XmlFile, ReadsTheCharactersAndWritesTheSameBytes)
 {
-    const struct
-    {
-        const char *encoding;            // what the bytes are in
-        QByteArrayView mark;
-        const char *label;               // the declaration's name
-        const char *characters;          // in the name and the script
-    } rows[] = {
+    // What the bytes are in, their mark, the declaration's name, and the
+    // characters in the name and the script.
+    const std::tuple<const char *, QByteArrayView, const char *, const char *> rows[] = {
         {"UTF-8", {}, "UTF-8", "Señal ✓"},
         {"UTF-8", QByteArrayView("\xEF\xBB\xBF", 3), "UTF-8", "Señal ✓"},
         {"ISO-8859-1", {}, "iso-8859-1", "Señal"},
@@ -44,18 +41,18 @@ TEST(XmlFile, ReadsTheCharactersAndWritesTheSameBytes)
         {"UTF-16LE", {}, "UTF-16", "Señal"},
         {"UTF-32LE", QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32", "Señal"},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.encoding);
-        const QString text = canonical(QString::fromLatin1(row.label), QString::fromUtf8(row.characters));
-        QStringEncoder encoder(row.encoding);
-        const QByteArray bytes = row.mark.toByteArray() + QByteArray(encoder(text));
+    for (const auto &[encoding, mark, label, characters] : rows) {
+        SCOPED_TRACE(encoding);
+        const QString text = canonical(QString::fromLatin1(label), QString::fromUtf8(characters));
+        QStringEncoder encoder(encoding);
+        const QByteArray bytes = mark.toByteArray() + QByteArray(encoder(text));
 
         const xmlfile::Text file = xmlfile::decode(bytes);
         EXPECT_EQ(file.text, text);
-        EXPECT_EQ(file.encoding.name, QString::fromLatin1(row.encoding));
-        EXPECT_EQ(file.encoding.byteOrderMark, !row.mark.isEmpty());
+        EXPECT_EQ(file.encoding.name, QString::fromLatin1(encoding));
+        EXPECT_EQ(file.encoding.byteOrderMark, !mark.isEmpty());
         const XmlNode document = XmlNode::parse(file.text);
-        EXPECT_EQ(document.selectSingleNode(QStringLiteral("Job/Name")).text(), QString::fromUtf8(row.characters));
+        EXPECT_EQ(document.selectSingleNode(QStringLiteral("Job/Name")).text(), QString::fromUtf8(characters));
         EXPECT_EQ(xmlfile::encode(document, file.encoding, true), bytes);
     }
     const xmlfile::Text file = xmlfile::decode(QByteArray("<Job><Name>Se\xC3\xB1" "al</Name></Job>"));
@@ -87,11 +84,7 @@ TEST(XmlFile, CharactersTheEncodingCannotHoldBecomeReferences)
 
 TEST(XmlFile, UnreadableBytesAreAnErrorThatSaysWhereAndWhy)
 {
-    const struct
-    {
-        QByteArrayView bytes;
-        const char *message;
-    } rows[] = {
+    const std::pair<QByteArrayView, const char *> rows[] = {
         {"<?xml version=\"1.0\"?>\n<Job>Se\xF1" "al</Job>", "job.xml: byte 29 (line 2, column 8) is not valid UTF-8"},
         {"\xEF\xBB\xBF<Job>\xFF</Job>", "job.xml: byte 8 (line 1, column 6) is not valid UTF-8"},
         {"<?xml version=\"1.0\" encoding=\"US-ASCII\"?><Job>\xE9</Job>",
@@ -101,10 +94,10 @@ TEST(XmlFile, UnreadableBytesAreAnErrorThatSaysWhereAndWhy)
         {"<?xml version=\"1.0\" encoding=\"UTF-16\"?><Job/>",
          "job.xml: the XML declaration says \"UTF-16\" but the file is not written in it (no byte-order mark)"},
     };
-    for (const auto &row : rows) {
-        const Error error = raisedBy([&] { xmlfile::decode(row.bytes.toByteArray(), QStringLiteral("job.xml")); });
+    for (const auto &[bytes, message] : rows) {
+        const Error error = raisedBy([&] { xmlfile::decode(bytes.toByteArray(), QStringLiteral("job.xml")); });
         EXPECT_EQ(error.number, 31003);
-        EXPECT_EQ(error.description, QString::fromUtf8(row.message));
+        EXPECT_EQ(error.description, QString::fromUtf8(message));
     }
 }
 
