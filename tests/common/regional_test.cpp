@@ -26,6 +26,7 @@ TEST(Regional, WritesTheGeneralAndThePlainFormAndReadsThemBack)
         {"de_DE", 1.5, "1,5", nullptr},
         {"es_ES", -85.25, "-85,25", nullptr},
         {"en_US", 1234567, "1234567", nullptr},
+        {"en_US", 2e15, "2E+15", nullptr},
         {"en_US", 1e20, "1E+20", nullptr},
         {"es_ES", -1e-5, "-1E-05", "-0,00001"},
         {"en_US", 0.0001, "0.0001", nullptr},

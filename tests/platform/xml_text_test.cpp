@@ -59,16 +59,17 @@ TEST(XmlParse, ParseThenXmlGivesExpectedTextThatReadsBackTheSame)
 TEST(XmlParse, NodesOfEachKind)
 {
     const XmlNode document = XmlNode::parse(utf8("<?xml version=\"1.0\"?><r><!--note--><?target data?>"
-                                                 "<![CDATA[c]]><e k=\"v\">a&amp;b</e>\xF0\x9F\x98\x80</r>"));
+                                                 "<![CDATA[c]]><e k=\"v&#10;\">a&amp;b</e>\xF0\x9F\x98\x80</r>"));
     const XmlNode root = document.documentElement();
-    QStringList nodes;
     const XmlNode e = root.childNodes()[3];
-    for (const XmlNode &node : QList<XmlNode>{document.firstChild(), e.firstChild()} + root.childNodes())
+    const XmlNode k(e.domNode().toElement().attributeNode(QStringLiteral("k")));
+    QStringList nodes;
+    for (const XmlNode &node : QList<XmlNode>{document.firstChild(), e.firstChild(), k} + root.childNodes())
         nodes << QStringLiteral("%1 %2 '%3' %4").arg(node.nodeType()).arg(node.nodeName(), node.text(), node.xml());
     EXPECT_EQ(nodes, QStringList({"7 xml 'version=\"1.0\"' <?xml version=\"1.0\"?>", "3 #text 'a&b' a&amp;b",
-                                  "8 #comment 'note' <!--note-->", "7 target 'data' <?target data?>",
-                                  "4 #cdata-section 'c' <![CDATA[c]]>", "1 e 'a&b' <e k=\"v\">a&amp;b</e>",
-                                  "3 #text '\U0001F600' \U0001F600"}));
+                                  "2 k 'v\n' k=\"v&#10;\"", "8 #comment 'note' <!--note-->",
+                                  "7 target 'data' <?target data?>", "4 #cdata-section 'c' <![CDATA[c]]>",
+                                  "1 e 'a&b' <e k=\"v&#10;\">a&amp;b</e>", "3 #text '\U0001F600' \U0001F600"}));
 }
 
 // `depth` nested elements, one per line; or one element on the second line
