@@ -1,16 +1,22 @@
 // XML files as bytes: decoded as XML says, written back in the same encoding,
 // byte for byte, and never a character silently replaced.
 #include "errorcore/error.h"
+#include "expecterror.h"
 #include "platform/xml/xmlfile.h"
+#include "platform/xml/xmlnode.h"
+#include "testsupport.h"
 
+#include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 // A document as the writer lays it out, so that reading and writing it back
 // must give the same bytes.
-QString canonical(const QString &label, const QString &name = QStringLiteral("Señal"))
+QString canonical(const QString &label, const QString &name)
 {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n"
                           "<Job>\n"
@@ -21,53 +27,34 @@ QString canonical(const QString &label, const QString &name = QStringLiteral("Se
         .replace(QStringLiteral("\r"), QStringLiteral("]]>&#13;<![CDATA["));
 }
 
-struct RoundTrip
+TEST(XmlFile, ReadsTheCharactersAndWritesTheSameBytes)
 {
-    const char *name;
-    const char *encoding;            // what the bytes are in
-    QByteArrayView mark;
-    const char *label;               // the declaration's name
-    const char *characters;          // in the name and the script
-};
+    // What the bytes are in, their mark, the declaration's name, and the
+    // characters in the name and the script.
+    const std::tuple<const char *, QByteArrayView, const char *, const char *> rows[] = {
+        {"UTF-8", {}, "UTF-8", "Señal ✓"},
+        {"UTF-8", QByteArrayView("\xEF\xBB\xBF", 3), "UTF-8", "Señal ✓"},
+        {"ISO-8859-1", {}, "iso-8859-1", "Señal"},
+        {"windows-1252", {}, "windows-1252", "Señal €"},
+        {"UTF-16LE", QByteArrayView("\xFF\xFE", 2), "UTF-16", "Señal ✓"},
+        {"UTF-16BE", QByteArrayView("\xFE\xFF", 2), "UTF-16", "Señal ✓"},
+        {"UTF-16LE", {}, "UTF-16", "Señal"},
+        {"UTF-32LE", QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32", "Señal"},
+    };
+    for (const auto &[encoding, mark, label, characters] : rows) {
+        SCOPED_TRACE(encoding);
+        const QString text = canonical(QString::fromLatin1(label), QString::fromUtf8(characters));
+        QStringEncoder encoder(encoding);
+        const QByteArray bytes = mark.toByteArray() + QByteArray(encoder(text));
 
-void PrintTo(const RoundTrip &row, std::ostream *out) { *out << row.name; }
-
-class XmlFileRoundTrip : public ::testing::TestWithParam<RoundTrip>
-{
-};
-
-TEST_P(XmlFileRoundTrip, ReadsTheCharactersAndWritesTheSameBytes)
-{
-    const RoundTrip &row = GetParam();
-    const QString text = canonical(QString::fromLatin1(row.label), QString::fromUtf8(row.characters));
-    QStringEncoder encoder(row.encoding);
-    const QByteArray bytes = row.mark.toByteArray() + QByteArray(encoder(text));
-
-    const xmlfile::Text file = xmlfile::decode(bytes);
-    EXPECT_EQ(file.text, text);
-    EXPECT_EQ(file.encoding.name, QString::fromLatin1(row.encoding));
-    EXPECT_EQ(file.encoding.byteOrderMark, !row.mark.isEmpty());
-    const XmlNode document = XmlNode::parse(file.text);
-    EXPECT_EQ(document.selectSingleNode(QStringLiteral("Job/Name")).text(), QString::fromUtf8(row.characters));
-    EXPECT_EQ(xmlfile::encode(document, file.encoding, true), bytes);
-}
-
-const RoundTrip roundTrips[] = {
-    {"Utf8", "UTF-8", {}, "UTF-8", "Señal ✓"},
-    {"Utf8Mark", "UTF-8", QByteArrayView("\xEF\xBB\xBF", 3), "UTF-8", "Señal ✓"},
-    {"Latin1LowerCaseLabel", "ISO-8859-1", {}, "iso-8859-1", "Señal"},
-    {"Windows1252", "windows-1252", {}, "windows-1252", "Señal €"},
-    {"Utf16LeMark", "UTF-16LE", QByteArrayView("\xFF\xFE", 2), "UTF-16", "Señal ✓"},
-    {"Utf16BeMark", "UTF-16BE", QByteArrayView("\xFE\xFF", 2), "UTF-16", "Señal ✓"},
-    {"Utf16LeNoMark", "UTF-16LE", {}, "UTF-16", "Señal"},
-    {"Utf32LeMark", "UTF-32LE", QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32", "Señal"},
-};
-
-INSTANTIATE_TEST_SUITE_P(XmlFile, XmlFileRoundTrip, ::testing::ValuesIn(roundTrips),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(XmlFile, ADocumentWithoutADeclarationIsUtf8)
-{
+        const xmlfile::Text file = xmlfile::decode(bytes);
+        EXPECT_EQ(file.text, text);
+        EXPECT_EQ(file.encoding.name, QString::fromLatin1(encoding));
+        EXPECT_EQ(file.encoding.byteOrderMark, !mark.isEmpty());
+        const XmlNode document = XmlNode::parse(file.text);
+        EXPECT_EQ(document.selectSingleNode(QStringLiteral("Job/Name")).text(), QString::fromUtf8(characters));
+        EXPECT_EQ(xmlfile::encode(document, file.encoding, true), bytes);
+    }
     const xmlfile::Text file = xmlfile::decode(QByteArray("<Job><Name>Se\xC3\xB1" "al</Name></Job>"));
     EXPECT_EQ(file.encoding, xmlfile::Encoding());
     EXPECT_EQ(file.text, QStringLiteral("<Job><Name>Señal</Name></Job>"));
@@ -90,52 +77,55 @@ TEST(XmlFile, CharactersTheEncodingCannotHoldBecomeReferences)
 
     XmlNode name = document.selectSingleNode(QStringLiteral("Job/Name"));
     name.setAttribute(QStringLiteral("unit"), QStringLiteral("€"));
-    try {
-        xmlfile::encode(document, latin1, true);
-        FAIL() << "an attribute value cannot hold a reference";
-    } catch (const Error &error) {
-        EXPECT_EQ(error.number, 5);
-        EXPECT_TRUE(error.description.contains(QStringLiteral("U+20AC"))) << error.description.toStdString();
-    }
+    const Error error = raisedBy([&] { xmlfile::encode(document, latin1, true); });
+    EXPECT_EQ(error.number, 5);
+    EXPECT_TRUE(error.description.contains(QStringLiteral("U+20AC"))) << error.description.toStdString();
 }
 
-struct Unreadable
+TEST(XmlFile, UnreadableBytesAreAnErrorThatSaysWhereAndWhy)
 {
-    const char *name;
-    QByteArrayView bytes;
-    const char *message;
-};
-
-void PrintTo(const Unreadable &row, std::ostream *out) { *out << row.name; }
-
-class XmlFileUnreadable : public ::testing::TestWithParam<Unreadable>
-{
-};
-
-TEST_P(XmlFileUnreadable, IsAnErrorThatSaysWhereAndWhy)
-{
-    try {
-        xmlfile::decode(GetParam().bytes.toByteArray(), QStringLiteral("job.xml"));
-        FAIL() << "decoded";
-    } catch (const Error &error) {
+    const std::pair<QByteArrayView, const char *> rows[] = {
+        {"<?xml version=\"1.0\"?>\n<Job>Se\xF1" "al</Job>", "job.xml: byte 29 (line 2, column 8) is not valid UTF-8"},
+        {"\xEF\xBB\xBF<Job>\xFF</Job>", "job.xml: byte 8 (line 1, column 6) is not valid UTF-8"},
+        {"<?xml version=\"1.0\" encoding=\"US-ASCII\"?><Job>\xE9</Job>",
+         "job.xml: byte 46 (line 1, column 47) is not valid US-ASCII"},
+        {"<?xml version='1.0' encoding='x-nothing'?><Job/>",
+         "job.xml: unknown encoding \"x-nothing\" in the XML declaration"},
+        {"<?xml version=\"1.0\" encoding=\"UTF-16\"?><Job/>",
+         "job.xml: the XML declaration says \"UTF-16\" but the file is not written in it (no byte-order mark)"},
+    };
+    for (const auto &[bytes, message] : rows) {
+        const Error error = raisedBy([&] { xmlfile::decode(bytes.toByteArray(), QStringLiteral("job.xml")); });
         EXPECT_EQ(error.number, 31003);
-        EXPECT_EQ(error.description, QString::fromUtf8(GetParam().message));
+        EXPECT_EQ(error.description, QString::fromUtf8(message));
     }
 }
 
-const Unreadable unreadables[] = {
-    {"Latin1BytesInUtf8", "<?xml version=\"1.0\"?>\n<Job>Se\xF1" "al</Job>",
-     "job.xml: byte 29 (line 2, column 8) is not valid UTF-8"},
-    {"CountedAfterTheMark", "\xEF\xBB\xBF<Job>\xFF</Job>", "job.xml: byte 8 (line 1, column 6) is not valid UTF-8"},
-    {"NotAscii", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?><Job>\xE9</Job>",
-     "job.xml: byte 46 (line 1, column 47) is not valid US-ASCII"},
-    {"UnknownEncoding", "<?xml version='1.0' encoding='x-nothing'?><Job/>",
-     "job.xml: unknown encoding \"x-nothing\" in the XML declaration"},
-    {"Utf16WithoutIt", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Job/>",
-     "job.xml: the XML declaration says \"UTF-16\" but the file is not written in it (no byte-order mark)"},
-};
+TEST(XmlLoad, ReadsAFileInItsEncodingOrSaysWhyNot)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    EXPECT_EQ(XmlNode::load(write("latin1.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>caf\xE9</r>")).xml(),
+              QString::fromUtf8("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<r>caf\xC3\xA9</r>"));
+    EXPECT_EQ(XmlNode::load(write("bom.xml", "\xEF\xBB\xBF<?xml version=\"1.0\"?><r>\xC3\xA9</r>")).xml(),
+              QString::fromUtf8("<?xml version=\"1.0\"?>\n<r>\xC3\xA9</r>"));
 
-INSTANTIATE_TEST_SUITE_P(XmlFile, XmlFileUnreadable, ::testing::ValuesIn(unreadables),
-                         [](const auto &info) { return std::string(info.param.name); });
+    const QString bad = write("bad.xml", "<Sensor>\n  <Status>\n</Sensor>");
+    expectError(31003, [&] { XmlNode::load(bad); }, bad + QStringLiteral(": line 3, column 9"));
+    const QString missing = dir.filePath(QStringLiteral("missing.xml"));
+    EXPECT_EQ(raisedBy([&] { XmlNode::load(missing); }).description, QStringLiteral("File not found: ") + missing);
+    XmlParseError error;
+    EXPECT_TRUE(XmlNode::load(missing, &error).isNull());
+    EXPECT_EQ(error.code, 53);
+    EXPECT_EQ(error.line, 0);
+    const Error directory = raisedBy([&] { XmlNode::load(dir.path()); });
+    EXPECT_EQ(directory.number, 75);
+    EXPECT_TRUE(directory.description.endsWith(dir.path())) << directory.description.toStdString();
+}
 
 } // namespace
