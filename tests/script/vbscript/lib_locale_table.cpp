@@ -43,18 +43,13 @@ TEST(Locales, Lookups)
 TEST(Locales, LongDatePatterns)
 {
     // 2024-01-05 was a Friday (weekday index 5 counting from Sunday = 0).
-    const struct
-    {
-        int lcid;
-        const char *expected;
-    } rows[] = {
-        {1033, "Friday, January 5, 2024"},     {2057, "05 January 2024"}, {1031, "Freitag, 5. Januar 2024"},
-        {3082, "viernes, 5 de enero de 2024"}, {1041, "2024年1月5日"},
-    };
-    for (const auto &row : rows) {
-        const LocaleRecord *r = findLocale(row.lcid);
-        ASSERT_NE(r, nullptr) << row.lcid;
-        EXPECT_EQ(toUtf8(expandDatePattern(r->longDatePattern, 2024, 1, 5, 5, r->locale)), row.expected);
+    const std::pair<int, const char *> rows[] = {{1033, "Friday, January 5, 2024"}, {2057, "05 January 2024"},
+                                                 {1031, "Freitag, 5. Januar 2024"},
+                                                 {3082, "viernes, 5 de enero de 2024"}, {1041, "2024年1月5日"}};
+    for (const auto &[lcid, expected] : rows) {
+        const LocaleRecord *r = findLocale(lcid);
+        ASSERT_NE(r, nullptr) << lcid;
+        EXPECT_EQ(toUtf8(expandDatePattern(r->longDatePattern, 2024, 1, 5, 5, r->locale)), expected);
     }
     EXPECT_EQ(toUtf8(expandDatePattern(u"ddd MMM yy 'x'", 2009, 12, 31, 4, englishUS())), "Thu Dec 09 x");
 }
