@@ -21,8 +21,6 @@ std::string described(const vbs::ScriptError &e)
            std::to_string(e.line) + ":" + std::to_string(e.column) + " '" + utf8(e.text) + "'";
 }
 
-const char16_t *const recursion = u"Function R()\n  R = R() + 1\nEnd Function\n";
-
 TEST(Engine, ReportsErrors)
 {
     const struct
@@ -87,7 +85,8 @@ TEST(Engine, Limits)
     Engine e;
     ASSERT_TRUE(e.addCode(u"Sub Main()\n  Dim i\n  Do\n    i = i + 1\n  Loop\nEnd Sub\n"
                           u"Sub Caught()\n  On Error Resume Next\n  Do\n  Loop\nEnd Sub\n"
-                          u"Sub R2()\n  On Error Resume Next\n  R2\n  R2\nEnd Sub\nFunction F()\n  F = 1\nEnd Function\n"));
+                          u"Sub R2()\n  On Error Resume Next\n  R2\n  R2\nEnd Sub\n"
+                          u"Function F()\n  F = 1\nEnd Function\n"));
     std::vector<Variant> args;
     std::thread watchdog([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -111,7 +110,7 @@ TEST(Engine, DeepRecursionOnASmallThreadStack)
 {
     // A host thread with 1 MB of stack still gets 28, not a crash.
     Engine e;
-    ASSERT_TRUE(e.addCode(recursion));
+    ASSERT_TRUE(e.addCode(u"Function R()\n  R = R() + 1\nEnd Function\n"));
     pthread_attr_t attr;
     pthread_attr_init(&attr);
     pthread_attr_setstacksize(&attr, 1u << 20);
@@ -165,7 +164,8 @@ TEST(Engine, ScriptEndsCleanly)
     ASSERT_TRUE(quiet.addCode(u"Class T\n  Sub Class_Terminate()\n    n = 1\n  End Sub\nEnd Class\nSet g = New T\n"));
     EXPECT_TRUE(quiet.close()) << utf8(quiet.lastError().description);
 
-    for (const char16_t *huge : {u"Dim a(2147483647)\n", u"ReDim a(2147483647)\n", u"ReDim a(3) : ReDim Preserve a(2147483647)\n",
+    for (const char16_t *huge : {u"Dim a(2147483647)\n", u"ReDim a(2147483647)\n",
+                                 u"ReDim a(3) : ReDim Preserve a(2147483647)\n",
                                  u"Class C\n  Dim f(2147483647)\nEnd Class\nSet o = New C\n"}) {
         Engine e;
         EXPECT_FALSE(e.addCode(huge)) << utf8(huge);

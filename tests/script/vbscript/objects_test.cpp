@@ -83,7 +83,8 @@ TEST(Objects, ScriptObjectsSeenFromTheHost)
     Variant obj, kept, f;
     {
         Engine e;
-        ASSERT_TRUE(e.addCode(u"Class P\n  Public Name\n  Public Function Hello(x)\n    Hello = Name & x\n  End Function\nEnd Class\n"
+        ASSERT_TRUE(e.addCode(u"Class P\n  Public Name\n  Public Function Hello(x)\n    Hello = Name & x\n"
+                              u"  End Function\nEnd Class\n"
                               u"Function Make()\n  Set Make = New P\n  Make.Name = \"n\"\nEnd Function\n"
                               u"Class T\n  Sub Class_Terminate()\n    x = 1 / 0\n  End Sub\nEnd Class\n"
                               u"Function Keep()\n  Set Keep = New T\nEnd Function\n"
@@ -100,8 +101,7 @@ TEST(Objects, ScriptObjectsSeenFromTheHost)
         arg = Variant::fromInteger(21);
         EXPECT_EQ(f.object()->get(u"", refs).toLong(), 42);
     }
-    // Members of script objects answer no more once their engine is gone, and
-    // the last release runs no Class_Terminate.
+    // Once their engine is gone, members answer 445 and no Class_Terminate runs.
     EXPECT_EQ(vbs::toUtf8(kept.typeName()), "T");
     EXPECT_EQ(raisedBy([&] { kept.object()->get(u"Anything", {}); }), 445);
     kept = Variant();
