@@ -1,0 +1,30 @@
+' Arithmetic and concatenation: result subtypes, promotion, overflow, precedence.
+? CCur(900000000000000) * 100 => err6
+? TypeName(CCur(1.5) * 2.5) => Double
+? 1 / 0 => err11
+? 5 / 2 & " " & TypeName(4 / 2) & " " & 4 / 2 => 2.5 Double 2
+? 1E308 * 10 => err6
+? 7 \ 2 & " " & -7 \ 2 & " " & TypeName(7 \ 2) => 3 -3 Integer
+? 5 \ 0 => err11
+? 4.5 \ 2 & " " & 5.5 \ 2 => 2 3
+? 7 Mod 3 & " " & -7 Mod 3 & " " & 7 Mod -3 => 1 -1 1
+? 5 Mod 0 => err11
+? TypeName(100000 Mod 7) => Long
+? 2.5 Mod 2 & " " & 3.5 Mod 3 => 0 1
+? TypeName(Null & Null) => Null
+? "a" & Null & "b" => ab
+? TypeName(Null + 1) => Null
+? 2 ^ 3 & " " & TypeName(2 ^ 3) & " " & 2 ^ -1 => 8 Double 0.5
+? (-8) ^ (1 / 3) => err5
+? 2 ^ 3 ^ 2 => 64
+? -2 ^ 2 => 4
+? Not 1 = 1 => False
+? 3 & 2 + 3 => 35
+? 10 \ 3 Mod 2 => 1
+? 2 + 3 * 4 => 14
+? TypeName(CSng(1.5) + 2) => Single
+? TypeName(CSng(1.5) + CLng(2)) => Double
+? "10" + "5" => 105
+? "abc" + 1 => err13
+? -"5" & " " & TypeName(-"5") => -5 Double
+? 0 / 0 => err6
