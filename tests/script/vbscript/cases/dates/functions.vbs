@@ -78,7 +78,7 @@
 ? WeekdayName(2, True) => Mon
 ? WeekdayName(8) => err5
 ? WeekdayName(1, False, vbMonday) => Monday
-? CDate(2958465.5) & " " & CDate(-657434) => 12/31/9999 12:00:00 PM 1/1/100
+? CDate(2958465.5) & " " & (CDate(-657434) = DateSerial(100, 1, 1)) => 12/31/9999 12:00:00 PM True
 ? CDate(2958466) => err6
 ? CDate("2958466") => err6
 ? CDate(-657435) => err6
