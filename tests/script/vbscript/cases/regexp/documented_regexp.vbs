@@ -1,5 +1,6 @@
 ' RegExp as documented, as an expression table: RE(pattern, global,
 ' ignoreCase) makes one; M(...) lists the matches as count:value@index/length[submatches].
+' uses: table.inc
 Function RE(pattern, isGlobal, ignoreCase)
   Set RE = New RegExp
   RE.Pattern = pattern
@@ -12,13 +13,17 @@ Function M(pattern, isGlobal, ignoreCase, text)
   s = ms.Count & ":"
   For Each one In ms
     parts = ""
-    For k = 0 To one.SubMatches.Count - 1
-      parts = parts & "," & one.SubMatches(k)
+    For Each k In one.SubMatches
+      parts = parts & "," & k
     Next
     If parts <> "" Then parts = "[" & Mid(parts, 2) & "]"
     s = s & one.Value & "@" & one.FirstIndex & "/" & one.Length & parts & " "
   Next
   M = RTrim(s)
+End Function
+Function MultiLine(pattern)
+  Set MultiLine = RE(pattern, 1, 0)
+  MultiLine.Multiline = True
 End Function
 ? RE("a+", 0, 0).Test(" aabaaa") => True
 ? M("a+", 0, 0, " aabaaa") => 1:aa@1/2
@@ -48,3 +53,25 @@ End Function
 ? RE("", 1, 0).Replace("xxx", "y") => yxyxyxy
 ? TypeName(New RegExp) & (New RegExp).Pattern & (New RegExp).IgnoreCase & (New RegExp).Global & (New RegExp).Multiline => IRegExp2FalseFalseFalse
 ? VarType(RE("a", 0, 0).Execute("a").Count) => 3
+' Beyond the documentation: anchors and multiline, errors in patterns and
+' members, Unicode, backreferences, re-compiling after the pattern changes.
+Set changed = RE("a", 0, 0)
+? RE("^\d+$", 0, 0).Test("12a45") & " " & RE("abc", 0, 0).Test("ABC") => False False
+? RE("a$", 0, 0).Test("a" & vbLf) => False
+? RE("^\w", 1, 0).Execute("ab" & vbLf & "cd").Count => 1
+? MultiLine("^\w").Execute("ab" & vbCrLf & "cd" & vbLf & "ef").Count => 3
+? RE("\u00e9", 0, 0).Test("caf" & ChrW(233)) & RE(ChrW(1046), 0, 1).Test(ChrW(1078)) => TrueTrue
+? M("(\w)\1", 0, 0, "abccd") => 1:cc@2/2[c]
+? M("(\w+)@(\w+)\.com", 0, 0, "mail joe@site.com now") => 1:joe@site.com@5/12[joe,site]
+? RE("(\w+)@(\w+)", 0, 0).Execute("joe@site")(0).SubMatches.Count => 2
+? M("z", 1, 0, "abc") => 0:
+? RE("\d+", 0, 0).Execute("ab 42")(0) & "" => 42
+? RE("a", 0, 0).Execute("a")(1) => err5
+? RE("a*", 1, 0).Replace("baa", "-") => -b--
+? RE("*a", 0, 0).Test("abc") => err5018
+? RE("[abc", 0, 0).Test("abc") => err5019
+? RE("(abc", 0, 0).Test("abc") => err5020
+? RE("(a+)+$", 0, 0).Test(String(40, "a") & "b") => err28
+? (New RegExp).Frobnicate => err438
+? changed.Test("b") => False
+? Stmt("changed.Pattern = ""b""") & changed.Test("b") => 0True

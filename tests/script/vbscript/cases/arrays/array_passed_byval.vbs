@@ -1,9 +1,0 @@
-' expect: 1
-Sub Change(ByVal x)
-  x(0) = 9
-End Sub
-Function Main()
-Dim a: a = Array(1, 2)
-Change a
-Main = a(0)
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 13
-Function Main()
-Main = UBound(5)
-End Function

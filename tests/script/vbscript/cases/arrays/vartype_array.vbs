@@ -1,4 +1,0 @@
-' expect: 8204
-Function Main()
-Main = VarType(Array())
-End Function

@@ -1,5 +1,0 @@
-' expect: True
-Function Main()
-Dim e
-Main = (e = "")
-End Function

@@ -1,6 +1,0 @@
-' expect: True
-Function Main()
-Dim a
-Set a = Nothing
-Main = a Is Nothing
-End Function

@@ -1,4 +1,0 @@
-' expect: Null
-Function Main()
-Main = TypeName(Null = Null)
-End Function

@@ -1,6 +1,0 @@
-' expect: True
-Function Main()
-Dim s, n
-s = "100": n = 1000
-Main = s > n
-End Function

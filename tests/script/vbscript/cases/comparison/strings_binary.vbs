@@ -1,4 +1,0 @@
-' expect: True True
-Function Main()
-Main = ("a" < "b") & " " & ("B" < "a")
-End Function

@@ -1,4 +1,0 @@
-' expect: 0
-Function Main()
-    Main = Abs(Empty)
-End Function

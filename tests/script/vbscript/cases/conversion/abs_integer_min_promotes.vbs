@@ -1,4 +1,0 @@
-' expect: Long
-Function Main()
-    Main = TypeName(Abs(CInt(-32768)))
-End Function

@@ -1,4 +1,0 @@
-' expect: -2
-Function Main()
-    Main = Fix(-2.7)
-End Function

@@ -1,4 +1,0 @@
-' expect: FFFF
-Function Main()
-    Main = Hex(CInt(-1))
-End Function

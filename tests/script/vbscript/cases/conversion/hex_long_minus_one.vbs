@@ -1,4 +1,0 @@
-' expect: FFFFFFFF
-Function Main()
-    Main = Hex(CLng(-1))
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 6
-Function Main()
-    Main = Hex(1E+20)
-End Function

@@ -1,4 +1,0 @@
-' expect: FF
-Function Main()
-    Main = Hex(255)
-End Function

@@ -1,4 +1,0 @@
-' expect: Integer
-Function Main()
-    Main = TypeName(Int(CInt(5)))
-End Function

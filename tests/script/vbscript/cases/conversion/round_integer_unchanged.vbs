@@ -1,4 +1,0 @@
-' expect: Integer
-Function Main()
-    Main = TypeName(Round(CInt(7)))
-End Function

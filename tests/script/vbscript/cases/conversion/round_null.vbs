@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = IsNull(Round(Null))
-End Function

@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = CDbl(Date) = Int(CDbl(Date))
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 13
-Function Main()
-    Main = DateAdd("d", 1, "nonsense")
-End Function

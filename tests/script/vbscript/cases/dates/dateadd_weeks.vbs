@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = DateAdd("ww", 2, DateSerial(2000, 1, 1)) = DateSerial(2000, 1, 15)
-End Function

@@ -1,4 +1,0 @@
-' expect: Date
-Function Main()
-    Main = TypeName(DateSerial(2000, 1, 1))
-End Function

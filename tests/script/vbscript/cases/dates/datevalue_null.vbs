@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = IsNull(DateValue(Null))
-End Function

@@ -1,4 +1,0 @@
-' expect: February
-Function Main()
-    Main = MonthName(2)
-End Function

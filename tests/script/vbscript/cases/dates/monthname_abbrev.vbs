@@ -1,4 +1,0 @@
-' expect: Dec
-Function Main()
-    Main = MonthName(12, True)
-End Function

@@ -1,4 +1,0 @@
-' expect: DateDateDate
-Function Main()
-    Main = TypeName(Now) & TypeName(Date) & TypeName(Time)
-End Function

@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = CDbl(Time) < 1
-End Function

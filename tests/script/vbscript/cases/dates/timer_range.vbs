@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = (Timer >= 0) And (Timer < 86400)
-End Function

@@ -1,4 +1,0 @@
-' expect: Single
-Function Main()
-    Main = TypeName(Timer)
-End Function

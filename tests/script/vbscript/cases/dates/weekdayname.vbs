@@ -1,4 +1,0 @@
-' expect: Sunday
-Function Main()
-    Main = WeekdayName(1)
-End Function

@@ -1,4 +1,0 @@
-' expect: Mon
-Function Main()
-    Main = WeekdayName(2, True)
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-    Main = WeekdayName(8)
-End Function

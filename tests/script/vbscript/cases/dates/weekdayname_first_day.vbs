@@ -1,4 +1,0 @@
-' expect: Monday
-Function Main()
-    Main = WeekdayName(1, False, vbMonday)
-End Function

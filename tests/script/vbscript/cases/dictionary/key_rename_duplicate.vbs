@@ -1,8 +1,0 @@
-' expect-error: 457
-Function Main()
-    Dim d
-    Set d = CreateObject("Scripting.Dictionary")
-    d.Add "a", 1
-    d.Add "b", 2
-    d.Key("a") = "b"
-End Function

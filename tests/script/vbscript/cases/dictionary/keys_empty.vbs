@@ -1,6 +1,0 @@
-' expect: -1
-Function Main()
-    Dim d
-    Set d = CreateObject("Scripting.Dictionary")
-    Main = UBound(d.Keys)
-End Function

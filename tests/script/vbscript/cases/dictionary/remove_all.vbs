@@ -1,9 +1,0 @@
-' expect: 0
-Function Main()
-    Dim d
-    Set d = CreateObject("Scripting.Dictionary")
-    d.Add "a", 1
-    d.Add "b", 2
-    d.RemoveAll
-    Main = d.Count
-End Function

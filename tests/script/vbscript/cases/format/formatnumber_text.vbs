@@ -1,4 +1,0 @@
-' expect: 12.50
-Function Main()
-    Main = FormatNumber("12.5")
-End Function

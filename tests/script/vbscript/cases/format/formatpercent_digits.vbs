@@ -1,4 +1,0 @@
-' expect: 100%
-Function Main()
-    Main = FormatPercent(1, 0)
-End Function

@@ -1,5 +1,0 @@
-' expect: dimanche
-Function Main()
-    SetLocale "fr-fr"
-    Main = WeekdayName(1)
-End Function

@@ -1,4 +1,0 @@
-' expect: 1033
-Function Main()
-    Main = GetLocale()
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-    SetLocale 12345
-End Function

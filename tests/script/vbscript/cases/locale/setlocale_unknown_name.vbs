@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-    SetLocale "xx-yy"
-End Function

@@ -1,6 +1,0 @@
-' expect: 1033
-Function Main()
-    SetLocale 1036
-    SetLocale 0
-    Main = GetLocale()
-End Function

@@ -1,4 +1,0 @@
-' expect: False True
-Function Main()
-Main = (True And False) & " " & (True Or False)
-End Function

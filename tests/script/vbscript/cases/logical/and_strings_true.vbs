@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-Main = "True" And "True"
-End Function

@@ -1,4 +1,0 @@
-' expect: -2
-Function Main()
-Main = 1 Imp 0
-End Function

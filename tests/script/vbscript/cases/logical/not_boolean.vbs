@@ -1,4 +1,0 @@
-' expect: False
-Function Main()
-Main = Not True
-End Function

@@ -1,4 +1,0 @@
-' expect: False
-Function Main()
-Main = Null And False
-End Function

@@ -1,4 +1,0 @@
-' expect: Null
-Function Main()
-Main = TypeName(Null Or False)
-End Function

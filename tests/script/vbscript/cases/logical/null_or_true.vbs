@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-Main = Null Or True
-End Function

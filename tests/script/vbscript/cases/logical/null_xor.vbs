@@ -1,4 +1,0 @@
-' expect: Null
-Function Main()
-Main = TypeName(True Xor Null)
-End Function

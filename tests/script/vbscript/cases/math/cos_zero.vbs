@@ -1,4 +1,0 @@
-' expect: 1
-Function Main()
-    Main = Cos(0)
-End Function

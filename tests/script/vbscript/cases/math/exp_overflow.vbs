@@ -1,4 +1,0 @@
-' expect-error: 6
-Function Main()
-    Main = Exp(1000)
-End Function

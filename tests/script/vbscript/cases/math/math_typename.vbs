@@ -1,4 +1,0 @@
-' expect: Double
-Function Main()
-    Main = TypeName(Sqr(4))
-End Function

@@ -1,4 +1,0 @@
-' expect: Single
-Function Main()
-    Main = TypeName(Rnd)
-End Function

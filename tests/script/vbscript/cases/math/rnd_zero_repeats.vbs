@@ -1,6 +1,0 @@
-' expect: True
-Function Main()
-    Dim a
-    a = Rnd
-    Main = (Rnd(0) = a)
-End Function

@@ -1,4 +1,0 @@
-' expect: 4
-Function Main()
-    Main = Sqr(16)
-End Function

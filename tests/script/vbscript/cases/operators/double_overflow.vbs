@@ -1,4 +1,0 @@
-' expect-error: 6
-Function Main()
-Main = 1E308 * 10
-End Function

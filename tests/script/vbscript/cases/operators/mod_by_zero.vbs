@@ -1,4 +1,0 @@
-' expect-error: 11
-Function Main()
-Main = 5 Mod 0
-End Function

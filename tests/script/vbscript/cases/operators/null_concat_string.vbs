@@ -1,4 +1,0 @@
-' expect: ab
-Function Main()
-Main = "a" & Null & "b"
-End Function

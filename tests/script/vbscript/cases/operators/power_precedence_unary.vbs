@@ -1,4 +1,0 @@
-' expect: 4
-Function Main()
-Main = -2 ^ 2
-End Function

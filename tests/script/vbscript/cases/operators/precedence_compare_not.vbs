@@ -1,4 +1,0 @@
-' expect: False
-Function Main()
-Main = Not 1 = 1
-End Function

@@ -1,5 +1,0 @@
-' expect: a
-Function Main()
-Dim e
-Main = "a" + e
-End Function

@@ -1,4 +1,0 @@
-' expect: -5 Double
-Function Main()
-Main = -"5" & " " & TypeName(-"5")
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 6
-Function Main()
-Main = 0 / 0
-End Function

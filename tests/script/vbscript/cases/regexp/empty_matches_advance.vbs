@@ -1,8 +1,0 @@
-' expect: -b--
-Function Main()
-    Dim re
-    Set re = New RegExp
-    re.Pattern = "a*"
-    re.Global = True
-    Main = re.Replace("baa", "-")
-End Function

@@ -1,7 +1,0 @@
-' expect: a[a|c]c
-Function Main()
-    Dim re
-    Set re = New RegExp
-    re.Pattern = "b"
-    Main = re.Replace("abc", "[$`|$']")
-End Function

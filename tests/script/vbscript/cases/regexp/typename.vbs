@@ -1,6 +1,0 @@
-' expect: IRegExp2
-Function Main()
-    Dim re
-    Set re = New RegExp
-    Main = TypeName(re)
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-    Main = Asc("")
-End Function

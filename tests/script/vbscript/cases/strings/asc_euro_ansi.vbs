@@ -1,4 +1,0 @@
-' expect: 128
-Function Main()
-    Main = Asc(ChrW(8364))
-End Function

@@ -1,4 +1,0 @@
-' expect: 97
-Function Main()
-    Main = Asc("abc")
-End Function

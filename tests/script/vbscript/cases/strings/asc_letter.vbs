@@ -1,4 +1,0 @@
-' expect: 65
-Function Main()
-    Main = Asc("A")
-End Function

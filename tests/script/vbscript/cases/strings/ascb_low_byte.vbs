@@ -1,4 +1,0 @@
-' expect: 65
-Function Main()
-    Main = AscB("A")
-End Function

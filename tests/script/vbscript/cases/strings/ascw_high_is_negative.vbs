@@ -1,4 +1,0 @@
-' expect: -1
-Function Main()
-    Main = AscW(ChrW(&HFFFF))
-End Function

@@ -1,4 +1,0 @@
-' expect: 8364
-Function Main()
-    Main = AscW(Chr(128))
-End Function

@@ -1,4 +1,0 @@
-' expect: banana
-Function Main()
-    Main = Join(Filter(Array("apple", "banana", "cherry"), "an"), ",")
-End Function

@@ -1,4 +1,0 @@
-' expect: 3
-Function Main()
-    Main = InStr("abcabc", "c")
-End Function

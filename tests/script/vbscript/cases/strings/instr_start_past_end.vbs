@@ -1,4 +1,0 @@
-' expect: 0
-Function Main()
-    Main = InStr(10, "abc", "a")
-End Function

@@ -1,4 +1,0 @@
-' expect: 3
-Function Main()
-    Main = InStrB("abc", "b")
-End Function

@@ -1,4 +1,0 @@
-' expect: 5
-Function Main()
-    Main = InStrRev("abcabc", "bc")
-End Function

@@ -1,4 +1,0 @@
-' expect: a-b-c
-Function Main()
-    Main = Join(Array("a", "b", "c"), "-")
-End Function

@@ -1,4 +1,0 @@
-' expect: hello äö
-Function Main()
-    Main = LCase("HeLLo ÄÖ")
-End Function

@@ -1,4 +1,0 @@
-' expect: abc
-Function Main()
-    Main = Left("abc", 10)
-End Function

@@ -1,4 +1,0 @@
-' expect: abc
-Function Main()
-    Main = Left("abcdef", 3)
-End Function

@@ -1,4 +1,0 @@
-' expect: []
-Function Main()
-    Main = "[" & Left("abc", 0) & "]"
-End Function

@@ -1,4 +1,0 @@
-' expect: ab
-Function Main()
-    Main = LeftB("abcd", 4)
-End Function

@@ -1,4 +1,0 @@
-' expect: 6
-Function Main()
-    Main = LenB("abc")
-End Function

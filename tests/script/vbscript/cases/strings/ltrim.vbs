@@ -1,4 +1,0 @@
-' expect: [a  ]
-Function Main()
-    Main = "[" & LTrim("  a  ") & "]"
-End Function

@@ -1,4 +1,0 @@
-' expect: bc
-Function Main()
-    Main = Mid("abc", 2, 100)
-End Function

@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = IsNull(Mid(Null, 1))
-End Function

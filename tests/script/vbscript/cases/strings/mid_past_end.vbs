@@ -1,4 +1,0 @@
-' expect: []
-Function Main()
-    Main = "[" & Mid("abc", 10) & "]"
-End Function

@@ -1,4 +1,0 @@
-' expect: def
-Function Main()
-    Main = Mid("abcdef", 4)
-End Function

@@ -1,4 +1,0 @@
-' expect: bc
-Function Main()
-    Main = MidB("abcd", 3, 4)
-End Function

@@ -1,4 +1,0 @@
-' expect: abc
-Function Main()
-    Main = Replace("abc", "", "x")
-End Function

@@ -1,4 +1,0 @@
-' expect: cxbc
-Function Main()
-    Main = Replace("abcabc", "a", "x", 3)
-End Function

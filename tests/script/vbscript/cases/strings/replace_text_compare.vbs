@@ -1,4 +1,0 @@
-' expect: ----
-Function Main()
-    Main = Replace("aAaA", "a", "-", 1, -1, vbTextCompare)
-End Function

@@ -1,4 +1,0 @@
-' expect: ab
-Function Main()
-    Main = Right("ab", 5)
-End Function

@@ -1,4 +1,0 @@
-' expect: ef
-Function Main()
-    Main = Right("abcdef", 2)
-End Function

@@ -1,4 +1,0 @@
-' expect: d
-Function Main()
-    Main = RightB("abcd", 2)
-End Function

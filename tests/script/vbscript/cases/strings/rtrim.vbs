@@ -1,4 +1,0 @@
-' expect: [  a]
-Function Main()
-    Main = "[" & RTrim("  a  ") & "]"
-End Function

@@ -1,4 +1,0 @@
-' expect: [   ]
-Function Main()
-    Main = "[" & Space(3) & "]"
-End Function

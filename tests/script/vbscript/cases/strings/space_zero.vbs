@@ -1,4 +1,0 @@
-' expect: 0
-Function Main()
-    Main = Len(Space(0))
-End Function

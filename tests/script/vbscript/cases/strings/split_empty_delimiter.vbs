@@ -1,4 +1,0 @@
-' expect: abc
-Function Main()
-    Main = Split("abc", "")(0)
-End Function

@@ -1,4 +1,0 @@
-' expect: b,c
-Function Main()
-    Main = Split("a,b,c", ",", 2)(1)
-End Function

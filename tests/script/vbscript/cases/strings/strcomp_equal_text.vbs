@@ -1,4 +1,0 @@
-' expect: 0
-Function Main()
-    Main = StrComp("ABC", "abc", 1)
-End Function

@@ -1,4 +1,0 @@
-' expect: xxx
-Function Main()
-    Main = String(3, "xy")
-End Function

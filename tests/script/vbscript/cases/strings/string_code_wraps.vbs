@@ -1,4 +1,0 @@
-' expect: AA
-Function Main()
-    Main = String(2, 321)
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-    Main = String(2, "")
-End Function

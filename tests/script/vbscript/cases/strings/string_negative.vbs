@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-    Main = String(-1, "a")
-End Function

@@ -1,4 +1,0 @@
-' expect: cba
-Function Main()
-    Main = StrReverse("abc")
-End Function

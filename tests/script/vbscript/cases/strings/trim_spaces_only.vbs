@@ -1,4 +1,0 @@
-' expect: [a b]
-Function Main()
-    Main = "[" & Trim("  a b  ") & "]"
-End Function

@@ -1,4 +1,0 @@
-' expect: STRAßE É
-Function Main()
-    Main = UCase("straße é")
-End Function

@@ -1,4 +1,0 @@
-' expect: 12
-Function Main()
-    Main = UCase(12)
-End Function
