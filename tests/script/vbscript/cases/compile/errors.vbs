@@ -31,7 +31,7 @@
 ? Stmt("Class C4: Sub Class_Initialize(a): End Sub: End Class") => 1053
 ? Stmt("Exit Do") => 1039
 ? Stmt("Loop") => 1038
-? Stmt("Class C5: Public Default Function A(): End Function: Public Default Function B(): End Function: End Class") => 1052
+? Stmt("Class C5: Public Default Sub A: End Sub: Public Default Sub B: End Sub: End Class") => 1052
 ? Stmt("Dim a: Dim a") => 1041
 ? Stmt("On Error Foo") => 1002
 ? Stmt("Dim x: Option Explicit") => 1024

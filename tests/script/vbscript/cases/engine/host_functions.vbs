@@ -14,7 +14,8 @@
 ? vbMsgBoxSetForeground & "," & vbMsgBoxRight & "," & vbMsgBoxRtlReading => 65536,524288,1048576
 ? vbOK & vbCancel & vbAbort & vbRetry & vbIgnore & vbYes & vbNo => 1234567
 ? vbObjectError => -2147221504
-? AscW(vbNullChar) & "," & Len(vbNullString) & "," & AscW(vbVerticalTab) & "," & AscW(vbFormFeed) & "," & AscW(vbBack) => 0,0,11,12,8
+? AscW(vbNullChar) & "," & Len(vbNullString) => 0,0
+? AscW(vbVerticalTab) & "," & AscW(vbFormFeed) & "," & AscW(vbBack) => 11,12,8
 ? Len(vbCrLf) & Len(vbNewLine) & AscW(vbCr) & AscW(vbLf) & AscW(vbTab) => 2213109
 ? vbTrue & vbFalse & vbUseDefault => -10-2
 ? vbEmpty & vbNull & vbInteger & vbLong & vbSingle & vbDouble & vbCurrency & vbDate => 01234567

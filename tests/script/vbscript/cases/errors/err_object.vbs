@@ -82,7 +82,9 @@ Function OutOfMemory()
   Loop
 End Function
 ? DivErr() => 0|11|Division by zero|VBScript runtime error|0|0 after
-? Raised(13) & "|" & Raised(31999) & "|" & Raised(&H80040001) => 13 Type mismatch|31999 Unknown runtime error|-2147221503 Unknown runtime error
+? Raised(13) => 13 Type mismatch
+? Raised(31999) => 31999 Unknown runtime error
+? Raised(&H80040001) => -2147221503 Unknown runtime error
 ? Fail(5000) => err5000
 ? Fail(0) => err5
 ? SetNumber() => 77
