@@ -95,7 +95,7 @@ End Function
 ? PerProcedure() => err11
 ? OutOfMemory() => err7
 ? CreateObject("No.Such.Thing") => err429
-? Len(CInt("x")) => err13
+? Raised(CInt("x")) => err13
 ? CStr(Null) => err94
 ? Stmt("Set o = Nothing: x = o") => 91
 ? Len(1, 2) => err450
