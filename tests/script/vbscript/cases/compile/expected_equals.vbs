@@ -1,7 +1,0 @@
-' expect-compile-error: 1011
-' expect-line: 5
-Function Main()
-  Dim i
-  For i 1 To 2
-  Next
-End Function

@@ -1,6 +1,0 @@
-' expect-compile-error: 1028
-' expect-line: 4
-Function Main()
-  Do Forever
-  Loop
-End Function

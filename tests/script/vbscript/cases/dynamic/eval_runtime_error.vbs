@@ -1,4 +1,0 @@
-' expect-error: 11
-Function Main()
-Main = Eval("1 / 0")
-End Function

@@ -1,4 +1,0 @@
-' expect: True
-Function Main()
-    Main = ScriptEngineBuildVersion > 0
-End Function

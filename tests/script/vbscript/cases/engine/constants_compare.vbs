@@ -1,4 +1,0 @@
-' expect: 01
-Function Main()
-    Main = vbBinaryCompare & vbTextCompare
-End Function

@@ -1,4 +1,0 @@
-' expect: 1270
-Function Main()
-    Main = vbSunday & vbMonday & vbSaturday & vbUseSystemDayOfWeek
-End Function

@@ -1,4 +1,0 @@
-' expect: -2147221504
-Function Main()
-    Main = vbObjectError
-End Function

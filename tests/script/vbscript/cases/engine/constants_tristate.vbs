@@ -1,4 +1,0 @@
-' expect: -10-2
-Function Main()
-    Main = vbTrue & vbFalse & vbUseDefault
-End Function

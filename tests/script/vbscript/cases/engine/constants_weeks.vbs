@@ -1,4 +1,0 @@
-' expect: 0123
-Function Main()
-    Main = vbUseSystem & vbFirstJan1 & vbFirstFourDays & vbFirstFullWeek
-End Function

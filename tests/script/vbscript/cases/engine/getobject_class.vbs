@@ -1,4 +1,0 @@
-' expect: Dictionary
-Function Main()
-    Main = TypeName(GetObject("", "Scripting.Dictionary"))
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 429
-Function Main()
-    Set Main = GetObject("c:\some\file.xls")
-End Function

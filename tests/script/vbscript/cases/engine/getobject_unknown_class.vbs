@@ -1,4 +1,0 @@
-' expect-error: 429
-Function Main()
-    Set Main = GetObject("", "No.Such.Thing")
-End Function

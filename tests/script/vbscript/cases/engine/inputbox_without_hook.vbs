@@ -1,4 +1,0 @@
-' expect-error: 70
-Function Main()
-    Main = InputBox("name?")
-End Function

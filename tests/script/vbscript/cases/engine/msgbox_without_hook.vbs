@@ -1,4 +1,0 @@
-' expect-error: 70
-Function Main()
-    MsgBox "hello"
-End Function

@@ -1,4 +1,0 @@
-' expect: VBScript
-Function Main()
-    Main = ScriptEngine
-End Function

@@ -1,4 +1,0 @@
-' expect: 5.8
-Function Main()
-    Main = ScriptEngineMajorVersion & "." & ScriptEngineMinorVersion
-End Function

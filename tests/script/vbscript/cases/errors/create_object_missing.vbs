@@ -1,4 +1,0 @@
-' expect-error: 429
-Function Main()
-Dim o: Set o = CreateObject("No.Such.Thing")
-End Function

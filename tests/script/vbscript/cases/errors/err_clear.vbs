@@ -1,7 +1,0 @@
-' expect: 0
-Function Main()
-On Error Resume Next
-Dim a: a = 1 / 0
-Err.Clear
-Main = Err.Number
-End Function

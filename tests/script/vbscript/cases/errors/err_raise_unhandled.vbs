@@ -1,4 +1,0 @@
-' expect-error: 5000
-Function Main()
-Err.Raise 5000, "src", "boom"
-End Function

@@ -1,6 +1,0 @@
-' expect: Unknown runtime error
-Function Main()
-On Error Resume Next
-Err.Raise 31999
-Main = Err.Description
-End Function

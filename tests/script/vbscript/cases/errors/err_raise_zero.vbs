@@ -1,4 +1,0 @@
-' expect-error: 5
-Function Main()
-Err.Raise 0
-End Function

@@ -1,6 +1,0 @@
-' expect: VBScript runtime error
-Function Main()
-On Error Resume Next
-Dim a: a = 1 / 0
-Main = Err.Source
-End Function

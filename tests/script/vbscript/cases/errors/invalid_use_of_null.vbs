@@ -1,4 +1,0 @@
-' expect-error: 94
-Function Main()
-Main = CStr(Null)
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 13
-Function Main()
-Main = CLng("abc")
-End Function

@@ -1,6 +1,0 @@
-' expect-error: 500
-' expect-line: 5
-Option Explicit
-Function Main()
-  Main = nope
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 450
-Function Main()
-Main = Len(1, 2)
-End Function

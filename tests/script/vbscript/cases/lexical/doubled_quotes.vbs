@@ -1,4 +1,0 @@
-' expect: say "hi"
-Function Main()
-Main = "say ""hi"""
-End Function

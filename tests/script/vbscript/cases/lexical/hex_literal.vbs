@@ -1,4 +1,0 @@
-' expect: 255
-Function Main()
-Main = &HFF
-End Function

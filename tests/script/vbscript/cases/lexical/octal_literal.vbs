@@ -1,4 +1,0 @@
-' expect: 8 8
-Function Main()
-Main = &O10 & " " & &10
-End Function

@@ -1,9 +1,0 @@
-' expect: 1
-Sub Inc(x)
-  x = x + 1
-End Sub
-Function Main()
-Dim a: a = 1
-Inc (a)
-Main = a
-End Function

@@ -1,4 +1,0 @@
-' expect-error: 1002
-Function Main()
-Execute "On Error Foo"
-End Function

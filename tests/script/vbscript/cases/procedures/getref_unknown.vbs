@@ -1,5 +1,0 @@
-' expect-error: 5
-Function Main()
-Dim f
-Set f = GetRef("Nope")
-End Function

@@ -1,7 +1,0 @@
-' expect: ok
-Function Main()
-Main = Later()
-End Function
-Function Later()
-  Later = "ok"
-End Function

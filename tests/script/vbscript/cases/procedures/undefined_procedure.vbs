@@ -1,4 +1,0 @@
-' expect-error: 13
-Function Main()
-Main = NoSuch(1)
-End Function

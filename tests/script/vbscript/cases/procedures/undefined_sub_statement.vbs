@@ -1,4 +1,0 @@
-' expect-error: 13
-Function Main()
-NoSuch 1
-End Function

@@ -1,4 +1,0 @@
-' expect: 1
-Function Main()
-Main = -True
-End Function

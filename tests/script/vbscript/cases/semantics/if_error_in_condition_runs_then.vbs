@@ -1,5 +1,0 @@
-' expect: ran
-Function Main()
-On Error Resume Next
-If CLng("x") Then Main = "ran"
-End Function

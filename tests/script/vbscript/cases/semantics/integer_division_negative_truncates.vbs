@@ -1,4 +1,0 @@
-' expect: -2
-Function Main()
-Main = -5 \ 2
-End Function

@@ -1,6 +1,0 @@
-' expect: Nothing
-Function Main()
-Dim x
-Set x = Nothing
-Main = TypeName(x)
-End Function

@@ -1,4 +1,0 @@
-' expect: False
-Function Main()
-Main = ("a" = "A")
-End Function

@@ -1,4 +1,0 @@
-' expect: True False
-Function Main()
-Main = True & " " & False
-End Function

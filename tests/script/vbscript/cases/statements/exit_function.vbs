@@ -1,6 +1,0 @@
-' expect: early
-Function Main()
-Main = "early"
-Exit Function
-Main = "late"
-End Function

@@ -1,4 +1,0 @@
-' expect: yes
-Function Main()
-If 1 < 2 Then Main = "yes" Else Main = "no"
-End Function

@@ -1,5 +1,0 @@
-' expect-error: 91
-Function Main()
-Dim o
-o = Nothing
-End Function

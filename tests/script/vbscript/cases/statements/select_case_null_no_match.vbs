@@ -1,7 +1,0 @@
-' expect: else
-Function Main()
-Select Case Null
-  Case Null: Main = "null"
-  Case Else: Main = "else"
-End Select
-End Function

@@ -1,8 +1,0 @@
-' expect: C
-Class C
-End Class
-Function Main()
-Dim o
-Set o = New C
-Main = TypeName(o)
-End Function

@@ -1,5 +1,0 @@
-' expect: 1
-Function Main()
-Stop
-Main = 1
-End Function

@@ -1,6 +1,0 @@
-' expect: ok
-Function Main()
-If True Then ' comment
-  Main = "ok"
-End If
-End Function

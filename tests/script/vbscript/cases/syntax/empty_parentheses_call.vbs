@@ -1,7 +1,0 @@
-' expect: 1
-Function One()
-  One = 1
-End Function
-Function Main()
-Main = One()
-End Function

@@ -1,6 +1,0 @@
-' expect: größe ✓
-Function Main()
-Dim größe
-größe = "größe ✓"
-Main = größe
-End Function
