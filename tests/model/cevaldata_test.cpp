@@ -77,18 +77,16 @@ TEST(EvalDataEvents, ObjectsBoundToNothingRaise91)
     EXPECT_TRUE(missing.GetEventXML().isNull());
     cEvalData level;
     const std::pair<const char *, std::function<void()>> calls[] = {
-        {" cEvent.GetName() ", [&] { missing.GetName(); }},
-        {" cEvent.GetEvalCode() ", [&] { missing.GetEvalCode(); }},
-        {" cEvent.SetEvalCode() ", [&] { missing.SetEvalCode(QStringLiteral("x")); }},
-        {" cEvent.GetLanguage() ", [&] { missing.GetLanguage(); }},
-        {" cEvent.SetLanguage() ", [&] { missing.SetLanguage(QStringLiteral("x")); }},
-        {" cEvalData.GetEvalCode() ", [&] { level.GetEvalCode(); }},
-        {" cEvalData.SetType() ", [&] { level.SetType(1); }},
-        {" cEvalData.GetReferenceValue() ", [&] { level.GetReferenceValue(); }},
-        {" cEvents.GetEventsAsCollection() ", [&] { level.oEvents.GetEventsAsCollection(); }},
+        {"cEvent.GetName", [&] { missing.GetName(); }}, {"cEvent.GetEvalCode", [&] { missing.GetEvalCode(); }},
+        {"cEvent.SetEvalCode", [&] { missing.SetEvalCode(QStringLiteral("x")); }},
+        {"cEvent.GetLanguage", [&] { missing.GetLanguage(); }},
+        {"cEvent.SetLanguage", [&] { missing.SetLanguage(QStringLiteral("x")); }},
+        {"cEvalData.GetEvalCode", [&] { level.GetEvalCode(); }}, {"cEvalData.SetType", [&] { level.SetType(1); }},
+        {"cEvalData.GetReferenceValue", [&] { level.GetReferenceValue(); }},
+        {"cEvents.GetEventsAsCollection", [&] { level.oEvents.GetEventsAsCollection(); }},
     };
-    for (const auto &[trail, call] : calls)
-        expectError(91, call, QString::fromLatin1(trail));
+    for (const auto &[method, call] : calls)
+        expectError(91, call, QStringLiteral(" %1() ").arg(QLatin1String(method)));
 }
 
 TEST(EvalDataLevel, WithoutEventsTheBindingFailsWithTheWholeTrail)

@@ -137,24 +137,18 @@ TEST(JobUnbound, EveryOperationRaises91WithItsTag)
     cJob job;
     XmlNode node = rootOf(QStringLiteral("<X/>"));
     const std::pair<const char *, std::function<void()>> calls[] = {
-        {" cJob.GetDefaultDescription() ", [&] { job.GetDefaultDescription(); }},
-        {" cJob.SetType() ", [&] { job.SetType({}); }},
-        {" cJob.SetSubType() ", [&] { job.SetSubType({}); }},
-        {" cJob.SetExecutionEngine() ", [&] { job.SetExecutionEngine({}); }},
-        {" cJob.GetSchedule() ", [&] { job.GetSchedule(); }},
-        {" cJob.GetProperties() ", [&] { job.GetProperties(); }},
-        {" cJob.GetFreeDefinition() ", [&] { job.GetFreeDefinition(); }},
-        {" cJob.GetType() ", [&] { job.GetType(); }},
-        {" cJob.GetSubType() ", [&] { job.GetSubType(); }},
-        {" cJob.GetDocumentation() ", [&] { job.GetDocumentation(); }},
-        {" cJob.SetDocumentation() ", [&] { job.SetDocumentation(node); }},
-        {" cJob.GetExecutionEngine() ", [&] { job.GetExecutionEngine(); }},
-        {" cJob.SetSchedule() ", [&] { job.SetSchedule(node); }},
-        {" cJob.SetProperties() ", [&] { job.SetProperties(node); }},
-        {" cJob.SetFreeDefinition() ", [&] { job.SetFreeDefinition(node); }},
+        {"GetDefaultDescription", [&] { job.GetDefaultDescription(); }}, {"GetSchedule", [&] { job.GetSchedule(); }},
+        {"GetProperties", [&] { job.GetProperties(); }}, {"GetFreeDefinition", [&] { job.GetFreeDefinition(); }},
+        {"GetType", [&] { job.GetType(); }}, {"GetSubType", [&] { job.GetSubType(); }},
+        {"GetDocumentation", [&] { job.GetDocumentation(); }},
+        {"SetDocumentation", [&] { job.SetDocumentation(node); }},
+        {"GetExecutionEngine", [&] { job.GetExecutionEngine(); }}, {"SetSchedule", [&] { job.SetSchedule(node); }},
+        {"SetProperties", [&] { job.SetProperties(node); }},
+        {"SetFreeDefinition", [&] { job.SetFreeDefinition(node); }}, {"SetType", [&] { job.SetType({}); }},
+        {"SetSubType", [&] { job.SetSubType({}); }}, {"SetExecutionEngine", [&] { job.SetExecutionEngine({}); }},
     };
-    for (const auto &[trail, call] : calls)
-        expectError(91, call, QString::fromLatin1(trail));
+    for (const auto &[method, call] : calls)
+        expectError(91, call, QStringLiteral(" cJob.%1() ").arg(QLatin1String(method)));
     EXPECT_TRUE(job.GetJobNodeXML().isNull());
 }
 

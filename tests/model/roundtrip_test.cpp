@@ -1,8 +1,6 @@
-#include "common/showerror.h"
 #include "model/cjob.h"
 #include "model/csensor.h"
 #include "modeltest.h"
-#include "reportcapture.h"
 #include "testsupport.h"
 
 #include <QHash>
@@ -87,22 +85,6 @@ TEST(RoundTrip, EditedScriptWithCDataEndMarkerSurvivesRepeatedSaves)
         EXPECT_EQ(sensor.GetEvalCode(), script) << round;
         text = sensor.GetSensorXML().ownerDocument().xml();
     }
-}
-
-// The error report: 91 passed on by cJob.GetType and reported by the Copy command.
-TEST(SourceTrail, ReportShowsTheChainUnderTheTitle)
-{
-    ReportCapture capture;
-    cJob unbound;
-    reporting(" frmJob.Copy() ", QString(), [&] { unbound.GetType(); });
-    ASSERT_EQ(capture.boxes.size(), 1);
-    EXPECT_EQ(capture.boxes[0].title, QStringLiteral("Veltrano"));
-    const QStringList lines = capture.boxes[0].prompt.split(QLatin1Char('\r'));
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], QStringLiteral("Error: 91"));
-    EXPECT_EQ(lines[1], QStringLiteral("Description: Object variable or With block variable not set"));
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Source: ")));
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(" cJob.GetType()  frmJob.Copy() ")));
 }
 
 } // namespace
