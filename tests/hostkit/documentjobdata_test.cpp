@@ -124,18 +124,10 @@ TEST(JobData, OpeningTellsWhatASaveChanges)
     EXPECT_TRUE(prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript")));
 }
 
-TEST(JobData, InterfaceLanguageAndLogTextComeFromTheHost)
+// The log names the job by its name and description, else by the host's text.
+TEST(JobData, LogTextNamesTheJob)
 {
     DocumentJobData data;
-    EXPECT_EQ(data.GetInterfaceLanguage(), QStringLiteral("en"));
-    EXPECT_EQ(data.GetLogText(), QString());
-    DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("es"));
-    EXPECT_EQ(data.GetInterfaceLanguage(), QStringLiteral("es"));
-    data.setInterfaceLanguage(QStringLiteral("fr"));
-    EXPECT_EQ(data.GetInterfaceLanguage(), QStringLiteral("fr"));
-    DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("en"));
-    EXPECT_EQ(DocumentJobData().GetInterfaceLanguage(), QStringLiteral("en"));
-
     data.LoadData(exampleJob("existing-job.xml"));
     EXPECT_EQ(data.GetLogText(), QStringLiteral("DISK-VAR: Used space of the file system that holds /var, in percent"));
     data.LoadData(exampleJob("foreign-tool-job.xml"));
@@ -144,8 +136,6 @@ TEST(JobData, InterfaceLanguageAndLogTextComeFromTheHost)
     EXPECT_EQ(data.GetLogText(), QString());
     DocumentJobData::setDefaultLogText(QStringLiteral("jobs/disk.xml"));
     EXPECT_EQ(data.GetLogText(), QStringLiteral("jobs/disk.xml"));
-    data.setLogText(QStringLiteral("disk job"));
-    EXPECT_EQ(data.GetLogText(), QStringLiteral("disk job"));
     DocumentJobData::setDefaultLogText(QString());
 }
 

@@ -13,42 +13,37 @@ using hostkit::LngLanguageReader;
 
 const std::pair<const char *, const char *> windowKeys[] = {
     {"frmJob",
-     "MsgNoEvaluate; MsgNoComparable; cmdCut; cmdCopy; cmdPaste; cmdCheckSyntax; cmdColorizeCode; "
-     "cmdEvents; cmdWizard; cmdWizardValues; cmdCutScript; cmdCopyScript; cmdPasteScript; "
-     "cmdCheckSyntaxScript; cmdColorizeScript; fraDescription=Default Description; fraScript=Script; "
-     "fraStatus=Sensor Options; chkActive=Active; chkEvalData=Evaluate Data; chkQuantity=Numeric Values; "
-     "chkViewInMarquee=In Marquee; lblReferenceValue=Reference Value:; "
-     "lblDataPersistence=Data Persistence; ssTabDatosTabGeneral=General; "
+     "MsgNoEvaluate; MsgNoComparable; cmdCut; cmdCopy; cmdPaste; cmdCheckSyntax; cmdColorizeCode; cmdEvents; "
+     "cmdWizard; cmdWizardValues; cmdCutScript; cmdCopyScript; cmdPasteScript; cmdCheckSyntaxScript; "
+     "cmdColorizeScript; fraDescription=Default Description; fraScript=Script; fraStatus=Sensor Options; "
+     "chkActive=Active; chkEvalData=Evaluate Data; chkQuantity=Numeric Values; chkViewInMarquee=In Marquee; "
+     "lblReferenceValue=Reference Value:; lblDataPersistence=Data Persistence; ssTabDatosTabGeneral=General; "
      "ssTabDatosTabEvaluationData=Evaluation Data; ssTabValuesTabDanger=Danger Value; "
-     "ssTabValuesTabWarning=Warning Value; ssTabValuesTabGood=Good Value; "
-     "ID_GeneralProperties=General Properties; ID_ScheduleProperties=Schedule Properties; "
-     "ID_LabelDescription=Description; ID_Description=Description; ID_Documentation=Documentation; "
-     "ID_Evaluate=Evaluate; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; ID_Popup=Popup; "
-     "ID_Colorize=Colorize; ID_CheckSyntax=CheckSyntax; cmbDataPersistence0=Hour(s); "
+     "ssTabValuesTabWarning=Warning Value; ssTabValuesTabGood=Good Value; ID_GeneralProperties=General Properties; "
+     "ID_ScheduleProperties=Schedule Properties; ID_LabelDescription=Description; ID_Description=Description; "
+     "ID_Documentation=Documentation; ID_Evaluate=Evaluate; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
+     "ID_Popup=Popup; ID_Colorize=Colorize; ID_CheckSyntax=CheckSyntax; cmbDataPersistence0=Hour(s); "
      "cmbDataPersistence1=Day(s); cmbDataPersistence2=Month(s); cmbDataPersistence3=Year(s)"},
     {"frmResultTest", "Caption=Result Test; lblResult=Result:; lblValue=Value:; cmdOk=&Ok"},
     {"frmWizard",
      "Caption=Database Connection Wizard; lblCnnString=Connection String; lblQuery=Query; cmdOk=&Ok; "
      "cmdCancel=&Cancel; cmdTestCnnString=Test; cmdEditCnnString=Edit ..."},
     {"frmWizardValues",
-     "Caption=Conditions Wizard; MsgConditionDuplicated; MsgConditionIncomplete; MsgNoConditions; "
-     "cmdNewCondition; cmdDeleteCondition; cmdOk=&Ok; cmdCancel=&Cancel; dtConditionsHeading0=Operator; "
-     "dtConditionsHeading1=Sensor Value; dtConditionsHeading2=Operator; "
-     "dtConditionsHeading3=Comparision Value"},
+     "Caption=Conditions Wizard; MsgConditionDuplicated; MsgConditionIncomplete; MsgNoConditions; cmdNewCondition; "
+     "cmdDeleteCondition; cmdOk=&Ok; cmdCancel=&Cancel; dtConditionsHeading0=Operator; "
+     "dtConditionsHeading1=Sensor Value; dtConditionsHeading2=Operator; dtConditionsHeading3=Comparision Value"},
     {"frmEditEvents",
      "Caption=Events Editions; MsgSaveChanges; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
-     "ID_ColorizeCode=ColorizeCode; ID_CheckSyntax=Check Syntax; ID_Language; ID_Events; "
-     "ID_EventsLabel=Events; ID_Ok=Ok; ID_Cancel=Cancel"},
+     "ID_ColorizeCode=ColorizeCode; ID_CheckSyntax=Check Syntax; ID_Language; ID_Events; ID_EventsLabel=Events; "
+     "ID_Ok=Ok; ID_Cancel=Cancel"},
     {"EditorWindow",
-     "LanguageName=English; Title=Veltrano sensor editor; NewJob=New job; TheNewJob=the new job; "
-     "MenuFile=&File; MenuNew=&New; MenuOpen=&Open...; MenuSave=&Save; MenuSaveAs=Save &As...; "
-     "MenuQuit=&Quit; MenuLanguage=&Language; MenuSkin=S&kin; OpenCaption=Open job; "
-     "SaveAsCaption=Save job as; FilterJobs=Job definitions; FilterAll=All files; "
-     "MsgSaveChanges=Save the changes to %1?; MsgShowFailed=The job could not be shown.; "
-     "MsgTakeFailed=The job could not be taken from the editor.; "
-     "MsgLanguageFailed=The interface language could not be changed.; "
-     "MsgSkinFailed=The skin could not be changed.; ButtonYes=&Yes; ButtonNo=&No; ButtonCancel=&Cancel; "
-     "ButtonOk=&OK"},
+     "LanguageName=English; Title=Veltrano sensor editor; NewJob=New job; TheNewJob=the new job; MenuFile=&File; "
+     "MenuNew=&New; MenuOpen=&Open...; MenuSave=&Save; MenuSaveAs=Save &As...; MenuQuit=&Quit; "
+     "MenuLanguage=&Language; MenuSkin=S&kin; OpenCaption=Open job; SaveAsCaption=Save job as; "
+     "FilterJobs=Job definitions; FilterAll=All files; MsgSaveChanges=Save the changes to %1?; "
+     "MsgShowFailed=The job could not be shown.; MsgTakeFailed=The job could not be taken from the editor.; "
+     "MsgLanguageFailed=The interface language could not be changed.; MsgSkinFailed=The skin could not be changed.; "
+     "ButtonYes=&Yes; ButtonNo=&No; ButtonCancel=&Cancel; ButtonOk=&OK"},
 };
 
 LngLanguageReader shipped(const char *languageId)
