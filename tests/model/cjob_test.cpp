@@ -40,12 +40,9 @@ TEST_F(JobTest, TypeFields)
     job.SetExecutionEngine(QStringLiteral("  SENSOR "));
     EXPECT_EQ(job.GetType(), QStringLiteral("SENSOR2"));
     EXPECT_EQ(job.GetExecutionEngine(), QStringLiteral("SENSOR"));
-    for (const auto &[path, type] : {std::pair{"Definition/Type", XmlNode::CDATASection}, {"Definition/SubType", XmlNode::Text}}) {
-        const XmlNode element = jobNode.selectSingleNode(QString::fromLatin1(path));
-        ASSERT_EQ(element.childNodes().size(), 1) << path;
-        EXPECT_EQ(element.firstChild().nodeType(), int(type)) << path;
-    }
-    EXPECT_EQ(jobNode.selectSingleNode(QStringLiteral("Definition/SubType")).text(), QStringLiteral("SCRIPT"));
+    EXPECT_EQ(jobNode.selectSingleNode(QStringLiteral("Definition/Type")).xml()
+                  + jobNode.selectSingleNode(QStringLiteral("Definition/SubType")).xml(),
+              QStringLiteral("<Type><![CDATA[SENSOR2]]></Type><SubType>SCRIPT</SubType>"));
 }
 
 TEST(JobDescription, DefaultLanguageElseTheFirstElse91)
