@@ -69,6 +69,7 @@ TEST(ScriptCommands, RunAndCheck)
         {{"run", js}, 64, nullptr, nullptr},
         {{"check", js, "@none.js"}, 66, nullptr, nullptr},
         {{"run", "--timeout", "soon", "@empty.js"}, 64, nullptr, nullptr},
+        {{"run", "--timeout", "0", "@main.vbs"}, 0, "42\n", ""},
         {{"run", "--timeout", "-5", "@local.vbs"}, 64, nullptr, "--timeout"},
         {{"run", "--memory", "-1", "@local.vbs"}, 64, nullptr, "--memory"},
         {{"check", "@empty.js", "extra"}, 64, nullptr, nullptr},

@@ -117,12 +117,9 @@ TEST(LngLoadLanguage, ReadsIdDotLngFromTheFolderInUtf8)
     write("es.lng", "[frmJob]\nchkActive=Activ\xc3\xb3\n");
     write("latin1.lng", "[frmJob]\nfraDescription=Descripci\xf3n\n");
     QDir(dir.path()).mkdir(QStringLiteral("folder.lng"));
-    const QString backslashed = QString(dir.path()).replace(u'/', u'\\');
-    for (QString folder : {dir.path(), backslashed, backslashed + u'\\', dir.path() + u'/', QStringLiteral("C:") + backslashed}) {
-        LngLanguageReader reader;
-        EXPECT_TRUE(reader.LoadLanguage(QStringLiteral("en"), folder)) << folder.toStdString();
-    }
     LngLanguageReader reader;
+    QString backslashed = QStringLiteral("C:") + QString(dir.path()).replace(u'/', u'\\') + u'\\';
+    EXPECT_TRUE(reader.LoadLanguage(QStringLiteral("en"), backslashed));
     QString folder = dir.path();
     ASSERT_TRUE(reader.LoadLanguage(QStringLiteral("en"), folder));
     ASSERT_TRUE(reader.LoadLanguage(QStringLiteral("es"), folder));
