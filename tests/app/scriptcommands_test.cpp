@@ -1,140 +1,88 @@
-// sensor-script run and check, in both languages.
+// sensor-script run and check, in both languages, and given input built to
+// hang it or to escape its limits: every run ends, with the exit code and
+// message that say why.
 #include "runprogram.h"
-#include "testsupport.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
-class ScriptCommands : public ::testing::Test
+TEST(ScriptCommands, RunAndCheck)
 {
-protected:
-    QString script(const char *code)
-    {
-        QFile file(dir.filePath(QStringLiteral("s%1.js").arg(++count)));
-        file.open(QIODevice::WriteOnly);
-        file.write(code);
-        return file.fileName();
-    }
-    ProgramRun js(const char *command, const QString &path, const QStringList &more = {})
-    {
-        return sensorScript(QStringList{QString::fromLatin1(command), QStringLiteral("--language"), QStringLiteral("JScript"), path} + more);
-    }
-
-    QTemporaryDir dir;
-    int count = 0;
-};
-
-TEST_F(ScriptCommands, RunPrintsMainsResult)
-{
-    const ProgramRun run = js("run", script("function Main(a, b) {\n  return a + '/' + b;\n}\n"), {QStringLiteral("x"), QStringLiteral("y")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("x/y\n"));
-
-    const ProgramRun boolean = js("run", script("function Main() { return 3 > 2; }"));
-    EXPECT_EQ(boolean.out, QStringLiteral("True\n"));
-}
-
-TEST_F(ScriptCommands, RunReachesTheAutomationObjects)
-{
-    const ProgramRun run = js("run", script("function Main(p) {\n  var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
-                                            "  var d = new ActiveXObject('Scripting.Dictionary');\n  d.Add('exists', fso.FolderExists(p));\n"
-                                            "  return d.Item('exists');\n}"),
-                              {dir.path()});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("True\n"));
-}
-
-TEST_F(ScriptCommands, CompileErrorExits1WithTheReport)
-{
-    for (const char *command : {"run", "check"}) {
-        const ProgramRun run = js(command, script("var a = 1;\nvar b = (a + ;\n"));
-        EXPECT_EQ(run.exitCode, 1) << command;
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.startsWith(QLatin1String("Error.\nNumber: 1002\n"))) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QLatin1String("\nColumn: 13\nLine: 2\nText: var b = (a + ;\nSource: JScript compilation error\n")))
-            << command << run.err.toStdString();
-    }
-}
-
-TEST_F(ScriptCommands, RuntimeErrorExits2)
-{
-    const ProgramRun run = js("run", script("function Main() {\n  return missing + 1;\n}"));
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QLatin1String("Number: 5009\n"))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QLatin1String("Line: 2\nText:   return missing + 1;\nSource: JScript runtime error"))) << run.err.toStdString();
-}
-
-TEST_F(ScriptCommands, CheckRunsNothing)
-{
-    // Global code that would never end, and one that would fail: a check only compiles.
-    EXPECT_EQ(js("check", script("while (true) {}")).exitCode, 0);
-    EXPECT_EQ(js("check", script("undefinedFunction();")).exitCode, 0);
-
-    // Nor does it write the file the code would write, or divide by zero.
-    const QString written = dir.filePath(QStringLiteral("written.txt"));
-    const struct
-    {
-        const char *language, *code;
-    } rows[] = {
-        {"VBScript", "Set fso = CreateObject(\"Scripting.FileSystemObject\")\nfso.CreateTextFile(\"%1\").Write \"ran\"\n"
-                     "x = 1 / 0"},
-        {"JScript", "new ActiveXObject('Scripting.FileSystemObject').CreateTextFile('%1').Write('ran');"},
+    Inputs in;
+    ASSERT_EQ(mkfifo(in.dir.filePath(QStringLiteral("fifo")).toLocal8Bit().constData(), 0600), 0);
+    const QString written = in.dir.filePath(QStringLiteral("written.txt"));
+    const std::pair<const char *, QString> scripts[] = {
+        {"args.js", QStringLiteral("function Main(a, b) {\n  return a + '/' + b;\n}\n")},
+        {"objects.js", QStringLiteral("function Main(p) {\n  var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
+                                      "  var d = new ActiveXObject('Scripting.Dictionary');\n"
+                                      "  d.Add('exists', fso.FolderExists(p));\n  return d.Item('exists');\n}")},
+        {"objects.vbs", QStringLiteral("Function Main(p)\n  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+                                       "  Main = fso.FolderExists(p) And Not fso.FileExists(p & \"/none\")\nEnd Function")},
+        {"syntax.js", QStringLiteral("var a = 1;\nvar b = (a + ;\n")},
+        {"runtime.js", QStringLiteral("function Main() {\n  return missing + 1;\n}")},
+        // Global code that would never end, fail or write: a check only compiles.
+        {"global.js", QStringLiteral("while (true) {}\nundefinedFunction();")},
+        {"writes.vbs", QStringLiteral("Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+                                      "fso.CreateTextFile(\"%1\").Write \"ran\"\nx = 1 / 0").arg(written)},
+        {"writes.js", QStringLiteral("new ActiveXObject('Scripting.FileSystemObject').CreateTextFile('%1').Write('ran');")
+                          .arg(written)},
+        {"main.vbs", QStringLiteral("Function Main()\n  Main = 6 * 7\nEnd Function")},
+        {"endless.vbs", QStringLiteral("Function Main()\n  Do\n  Loop\nEnd Function")},
+        {"endless.js", QStringLiteral("function Main() {\n  for (;;) {}\n}")},
+        // An object whose termination never ends, kept by the script or by Main.
+        {"kept.vbs", QStringLiteral("Class Holder\n  Sub Class_Terminate()\n    Do\n    Loop\n  End Sub\nEnd Class\n"
+                                    "Set kept = New Holder\nFunction Main()\n  Main = 1\nEnd Function")},
+        {"local.vbs", QStringLiteral("Class C\n  Sub Class_Terminate\n    Do\n    Loop\n  End Sub\nEnd Class\n"
+                                     "Function Main()\n  Set o = New C\n  Main = 1\nEnd Function\n")},
+        {"delete.vbs", QStringLiteral("Function Main(f)\n  CreateObject(\"Scripting.FileSystemObject\").DeleteFile f\n"
+                                      "End Function\n")},
+        {"keep.txt", QStringLiteral("x")},
+        {"password.vbs", QStringLiteral("Function Main()\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.Open \"Driver="
+                                        "{PostgreSQL};Server=127.0.0.1;Port=1;Uid=u;Pwd=s3cret;Database=x\"\nEnd Function\n")},
+        {"empty.js", QString()},
     };
-    for (const auto &row : rows) {
-        const ProgramRun run = sensorScript({QStringLiteral("check"), QStringLiteral("--language"),
-                                             QLatin1String(row.language),
-                                             script(QString::fromLatin1(row.code).arg(written).toUtf8().constData())});
-        EXPECT_EQ(run.exitCode, 0) << row.language << run.err.toStdString();
-        EXPECT_FALSE(QFile::exists(written)) << row.language;
+    for (const auto &[name, text] : scripts)
+        in.write(QString::fromLatin1(name), text.toUtf8());
+    const QString js = QStringLiteral("--language=JScript");
+    const RunRow rows[] = {
+        {{"run", js, "@args.js", "x", "y"}, 0, "x/y\n", ""},
+        {{"run", js, "@objects.js", in.dir.path()}, 0, "True\n", ""},
+        {{"run", "@objects.vbs", in.dir.path()}, 0, "True\n", ""},
+        {{"run", js, "@syntax.js"}, 1, "", "Error.\nNumber: 1002\n"},
+        {{"check", js, "@syntax.js"}, 1, "",
+         "\nColumn: 13\nLine: 2\nText: var b = (a + ;\nSource: JScript compilation error\n"},
+        {{"run", js, "@runtime.js"}, 2, nullptr, "Number: 5009\nDesc:"},
+        {{"run", js, "@runtime.js"}, 2, nullptr, "Line: 2\nText:   return missing + 1;\nSource: JScript runtime error"},
+        {{"check", js, "@global.js"}, 0, nullptr, nullptr},
+        {{"check", "@writes.vbs"}, 0, nullptr, nullptr},
+        {{"check", js, "@writes.js"}, 0, nullptr, nullptr},
+        // Languages other than JScript go to VBScript; the option takes only those two.
+        {{"run", "@main.vbs"}, 0, "42\n", ""},
+        {{"check", "--language", "Perl", "@main.vbs"}, 64, nullptr, nullptr},
+        {{"run", "--timeout", "300", "@endless.vbs"}, 2, nullptr, "Number: 18\n"},
+        {{"run", js, "--timeout", "300", "@endless.js"}, 2, nullptr, "Number: 18\n"},
+        {{"run", "--timeout", "300", "@kept.vbs"}, 2, nullptr, "Number: 18\n"},
+        {{"run", "--timeout", "500", "@local.vbs"}, 2, nullptr, "Number: 18\n"},
+        {{"run", "--read-only", "@delete.vbs", "@keep.txt"}, 2, nullptr, "Number: 70"},
+        {{"run", "--timeout", "5000", "@password.vbs"}, 2, nullptr, "Pwd=****"},
+        {{"run", js}, 64, nullptr, nullptr},
+        {{"check", js, "@none.js"}, 66, nullptr, nullptr},
+        {{"run", "--timeout", "soon", "@empty.js"}, 64, nullptr, nullptr},
+        {{"run", "--timeout", "0", "@main.vbs"}, 0, "42\n", ""},
+        {{"run", "--timeout", "-5", "@local.vbs"}, 64, nullptr, "--timeout"},
+        {{"run", "--memory", "-1", "@local.vbs"}, 64, nullptr, "--memory"},
+        {{"check", "@empty.js", "extra"}, 64, nullptr, nullptr},
+        {{"check", "@fifo"}, 66, nullptr, "Not a regular file"},
+        {{"run", "/dev/zero"}, 66, nullptr, "Not a regular file"},
+    };
+    for (const RunRow &row : rows) {
+        const ProgramRun run = in.run(row.args, 30000);
+        expectRun(run, row);
+        EXPECT_FALSE(run.err.contains(QLatin1String("s3cret")));
     }
-}
-
-TEST_F(ScriptCommands, OtherLanguagesStillGoToVBScript)
-{
-    const QString vbs = script("Function Main()\n  Main = 6 * 7\nEnd Function");
-    const ProgramRun run = sensorScript({QStringLiteral("run"), vbs});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("42\n"));
-    EXPECT_EQ(sensorScript({QStringLiteral("check"), QStringLiteral("--language"), QStringLiteral("Perl"), vbs}).exitCode, 64);
-}
-
-TEST_F(ScriptCommands, VBScriptReachesTheAutomationObjects)
-{
-    const QString vbs = script("Function Main(p)\n  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
-                               "  Main = fso.FolderExists(p) And Not fso.FileExists(p & \"/none\")\nEnd Function");
-    const ProgramRun run = sensorScript({QStringLiteral("run"), vbs, dir.path()});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("True\n"));
-}
-
-// A script that never ends is stopped at the time-out in either language,
-// with the report of error 18; so is one whose global object never lets go
-// when the script ends.
-TEST_F(ScriptCommands, EndlessLoopsStopAtTheTimeout)
-{
-    const QString vbs = script("Function Main()\n  Do\n  Loop\nEnd Function");
-    const QString js = script("function Main() {\n  for (;;) {}\n}");
-    const QString terminate = script("Class Holder\n  Sub Class_Terminate()\n    Do\n    Loop\n  End Sub\nEnd Class\n"
-                                     "Set kept = New Holder\nFunction Main()\n  Main = 1\nEnd Function");
-    const ProgramRun vbRun = sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("300"), vbs});
-    const ProgramRun jsRun = sensorScript({QStringLiteral("run"), QStringLiteral("--language"), QStringLiteral("JScript"),
-                                           QStringLiteral("--timeout"), QStringLiteral("300"), js});
-    const ProgramRun endRun = sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("300"), terminate});
-    for (const ProgramRun &run : {vbRun, jsRun, endRun}) {
-        EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QLatin1String("Number: 18\n"))) << run.err.toStdString();
-    }
-}
-
-TEST_F(ScriptCommands, BadUsageAndMissingFile)
-{
-    EXPECT_EQ(sensorScript({QStringLiteral("run"), QStringLiteral("--language"), QStringLiteral("JScript")}).exitCode, 64);
-    EXPECT_EQ(js("check", dir.filePath(QStringLiteral("none.js"))).exitCode, 66);
-    EXPECT_EQ(sensorScript({QStringLiteral("run"), QStringLiteral("--timeout"), QStringLiteral("soon"), script("")}).exitCode, 64);
-    EXPECT_EQ(sensorScript({QStringLiteral("check"), script(""), QStringLiteral("extra")}).exitCode, 64);
+    EXPECT_FALSE(QFile::exists(written));
+    EXPECT_TRUE(QFile::exists(in.dir.filePath(QStringLiteral("keep.txt"))));
 }
 
 } // namespace

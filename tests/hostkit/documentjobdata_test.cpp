@@ -1,4 +1,4 @@
-#include "errorcore/error.h"
+#include "expecterror.h"
 #include "hostkit/documentjobdata.h"
 #include "hostkit/savingnotice.h"
 #include "platform/ui/msgbox.h"
@@ -15,146 +15,90 @@ QString exampleJob(const char *name)
     return readTextFile(QStringLiteral(VT_EXAMPLES_DIR "/jobs/") + QString::fromLatin1(name));
 }
 
-// Wraps a copy of the document's JobDefinition as the editor hands it over.
-XmlNode wrapped(const XmlNode &document)
+XmlNode rootOf(const QString &xml)
+{
+    return XmlNode::parse(xml).documentElement();
+}
+
+// The job text the editor returns for a FreeDefinition holding a copy of `job`.
+QString returned(DocumentJobData &data, const XmlNode &job)
 {
     XmlNode wrapper = XmlNode::newDocument().createElement(QStringLiteral("FreeDefinition"));
-    wrapper.appendChild(document.selectSingleNode(QStringLiteral("JobDefinition")).cloneNode(true));
-    return wrapper;
+    wrapper.appendChild(job.cloneNode(true));
+    data.SetDefinition(wrapper);
+    return data.GetDefinition().xml();
 }
 
-struct ExistingRow
+XmlNode jobOf(const DocumentJobData &data)
 {
-    const char *name;
-    const char *file;
-    bool existing;
-};
-
-class JobDataExample : public ::testing::TestWithParam<ExistingRow>
-{
-};
-
-TEST_P(JobDataExample, IsExistingJobFollowsTheSensorInFreeDefinition)
-{
-    const QString text = exampleJob(GetParam().file);
-    ASSERT_FALSE(text.isEmpty());
-    DocumentJobData data;
-    data.LoadData(text);
-    EXPECT_EQ(data.IsExistingJob(), GetParam().existing);
-    EXPECT_EQ(data.text(), text);
-    EXPECT_EQ(data.GetDocument().selectSingleNode(QStringLiteral("JobDefinition")).nodeName(),
-              QStringLiteral("JobDefinition"));
+    return data.GetDocument().selectSingleNode(QStringLiteral("JobDefinition"));
 }
 
-// The text the editor returns reads back as the same job.
-TEST_P(JobDataExample, GetDefinitionIsAJobTextThatReadsBack)
+// A job is an existing one when a Sensor sits in its FreeDefinition; the text
+// the editor returns for it reads back as the same job.
+TEST(JobData, ExistingJobsAndTheTextReturned)
 {
-    DocumentJobData data;
-    data.LoadData(exampleJob(GetParam().file));
-    const XmlNode job = data.GetDocument().selectSingleNode(QStringLiteral("JobDefinition"));
-    data.SetDefinition(wrapped(data.GetDocument()).cloneNode(true));
-    const QString returned = data.GetDefinition().xml();
-    EXPECT_TRUE(returned.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<")))
-        << returned.left(80).toStdString();
-    EXPECT_FALSE(returned.contains(QStringLiteral("FreeDefinition><JobDefinition")));
-
-    DocumentJobData reread;
-    reread.LoadData(returned);
-    EXPECT_EQ(reread.GetDocument().selectSingleNode(QStringLiteral("JobDefinition")).xml(), job.xml());
-    EXPECT_EQ(reread.IsExistingJob(), GetParam().existing);
-}
-
-const ExistingRow existingRows[] = {
-    {"ExistingJob", "existing-job.xml", true},
-    {"ForeignToolJob", "foreign-tool-job.xml", true},
-    {"NewJob", "new-job.xml", false},
-};
-
-INSTANTIATE_TEST_SUITE_P(JobData, JobDataExample, ::testing::ValuesIn(existingRows),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(JobData, SensorOutsideFreeDefinitionIsANewJob)
-{
-    DocumentJobData data;
-    data.LoadData(QStringLiteral("<JobDefinition><Sensor/><FreeDefinition/></JobDefinition>"));
-    EXPECT_FALSE(data.IsExistingJob());
-    data.LoadData(QStringLiteral("<JobDefinition><FreeDefinition><Sensor/></FreeDefinition></JobDefinition>"));
-    EXPECT_TRUE(data.IsExistingJob());
-}
-
-TEST(JobData, NothingLoadedIsANewJobWithoutDocument)
-{
+    const std::pair<const char *, bool> files[] = {
+        {"existing-job.xml", true}, {"foreign-tool-job.xml", true}, {"new-job.xml", false}};
+    for (const auto &[file, existing] : files) {
+        const QString text = exampleJob(file);
+        DocumentJobData data;
+        data.LoadData(text);
+        EXPECT_EQ(data.IsExistingJob(), existing) << file;
+        EXPECT_EQ(data.text(), text);
+        const QString job = jobOf(data).xml();
+        const QString back = returned(data, jobOf(data));
+        DocumentJobData reread;
+        reread.LoadData(back);
+        EXPECT_EQ(jobOf(reread).xml(), job) << file;
+        EXPECT_EQ(reread.IsExistingJob(), existing) << file;
+    }
     DocumentJobData data;
     EXPECT_FALSE(data.IsExistingJob());
     EXPECT_TRUE(data.GetDocument().isNull());
     EXPECT_TRUE(data.GetDefinition().isNull());
-    EXPECT_EQ(data.GetLogText(), QString());
+    data.LoadData(QStringLiteral("<JobDefinition><Sensor/><FreeDefinition/></JobDefinition>"));
+    EXPECT_FALSE(data.IsExistingJob()) << "a Sensor outside FreeDefinition";
 }
 
-struct BadTextRow
-{
-    const char *name;
-    const char *text;
-    long number;
-};
-
-class JobDataBadText : public ::testing::TestWithParam<BadTextRow>
-{
-};
-
-TEST_P(JobDataBadText, RaisesTheParserErrorAndKeepsThePreviousJob)
+TEST(JobData, BadTextRaisesTheParserErrorAndKeepsThePreviousJob)
 {
     DocumentJobData data;
     data.LoadData(exampleJob("existing-job.xml"));
-    try {
-        data.LoadData(QString::fromUtf8(GetParam().text));
-        FAIL() << "bad text must raise";
-    } catch (const Error &error) {
-        EXPECT_EQ(error.number, GetParam().number);
+    const std::pair<const char *, long> rows[] = {{"", 31004},
+                                                  {"<JobDefinition><Definition></JobDefinition>", 31003},
+                                                  {"job: DISK-VAR", 31003},
+                                                  {"<JobDefinition><Definition>", 31004}};
+    for (const auto &[text, number] : rows) {
+        const Error error = raisedBy([&] { data.LoadData(QString::fromUtf8(text)); });
+        EXPECT_EQ(error.number, number) << text;
         EXPECT_TRUE(error.source.contains(QStringLiteral("JobData.LoadData()"))) << error.source.toStdString();
     }
     EXPECT_TRUE(data.IsExistingJob());
     EXPECT_EQ(data.text(), exampleJob("existing-job.xml"));
 }
 
-const BadTextRow badTextRows[] = {
-    {"Empty", "", 31004},
-    {"Unclosed", "<JobDefinition><Definition></JobDefinition>", 31003},
-    {"NotXml", "job: DISK-VAR", 31003},
-    {"Truncated", "<JobDefinition><Definition>", 31004},
-};
-
-INSTANTIATE_TEST_SUITE_P(JobData, JobDataBadText, ::testing::ValuesIn(badTextRows),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(JobData, GetDefinitionKeepsTheCommentsAroundTheRoot)
+// What surrounds the root (comments, instructions, the document type) stays,
+// so that the references to entities it declares read back.
+TEST(JobData, GetDefinitionKeepsWhatSurroundsTheRoot)
 {
     DocumentJobData data;
+    EXPECT_EQ(returned(data, rootOf(QStringLiteral("<JobDefinition/>"))),
+              QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<JobDefinition/>"));
+    EXPECT_THROW(returned(data, rootOf(QStringLiteral("<Sensor/>"))), Error) << "a wrapper without a job";
     data.LoadData(QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!-- before -->\n"
                                  "<JobDefinition><Old/></JobDefinition>\n<?tool after?>"));
-    XmlNode wrapper = XmlNode::parse(QStringLiteral("<FreeDefinition><JobDefinition><New/></JobDefinition>"
-                                                    "</FreeDefinition>")).documentElement();
-    data.SetDefinition(wrapper);
-    EXPECT_EQ(data.GetDefinition().xml(),
+    EXPECT_EQ(returned(data, rootOf(QStringLiteral("<JobDefinition><New/></JobDefinition>"))),
               QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- before -->\n"
                              "<JobDefinition><New/></JobDefinition>\n<?tool after?>"));
-}
-
-// A document type stays, so that the references to entities it declares
-// read back.
-TEST(JobData, GetDefinitionKeepsTheDocumentType)
-{
-    DocumentJobData data;
     data.LoadData(QStringLiteral("<!DOCTYPE JobDefinition PUBLIC \"-//x//jobs\" 'jobs.dtd'>"
                                  "<JobDefinition><Site>&site;</Site></JobDefinition>"));
-    data.SetDefinition(wrapped(data.GetDocument()));
-    const QString returned = data.GetDefinition().xml();
-    EXPECT_TRUE(returned.contains(QStringLiteral("<!DOCTYPE JobDefinition PUBLIC \"-//x//jobs\" \"jobs.dtd\">")))
-        << returned.toStdString();
+    const QString back = returned(data, jobOf(data));
+    EXPECT_TRUE(back.contains(QStringLiteral("<!DOCTYPE JobDefinition PUBLIC \"-//x//jobs\" \"jobs.dtd\">")))
+        << back.toStdString();
     DocumentJobData reread;
-    reread.LoadData(returned);
-    EXPECT_EQ(reread.GetDocument().selectSingleNode(QStringLiteral("JobDefinition")).xml(),
-              QStringLiteral("<JobDefinition><Site>&site;</Site></JobDefinition>"));
+    reread.LoadData(back);
+    EXPECT_EQ(jobOf(reread).xml(), QStringLiteral("<JobDefinition><Site>&site;</Site></JobDefinition>"));
 }
 
 // Opening a job from a file tells once what a save will change, and only
@@ -167,62 +111,29 @@ TEST(JobData, OpeningTellsWhatASaveChanges)
         return int(ui::Ok);
     });
     const QString job = exampleJob("existing-job.xml");
-    hostkit::tellSavingChanges(job, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"));
-    EXPECT_TRUE(prompts.isEmpty()) << prompts.join(QLatin1Char('\n')).toStdString();
     QString perl = job;
     perl.replace(QStringLiteral("<Language><![CDATA[VBScript]]></Language>"),
                  QStringLiteral("<Language><![CDATA[PerlScript]]></Language>"));
     ASSERT_NE(perl, job);
-    hostkit::tellSavingChanges(perl, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"));
-    ASSERT_EQ(prompts.size(), 1);
-    EXPECT_TRUE(prompts[0].startsWith(QStringLiteral("Saving changes:\r- ")) && prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript")))
-        << prompts[0].toStdString();
+    for (const QString &text : {job, perl})
+        hostkit::tellSavingChanges(text, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"));
+    ASSERT_EQ(prompts.size(), 1) << prompts.join(u'\n').toStdString();
+    EXPECT_TRUE(prompts[0].startsWith(QStringLiteral("Saving changes:\r- "))) << prompts[0].toStdString();
+    EXPECT_TRUE(prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript")));
 }
 
-TEST(JobData, GetDefinitionWithoutLoadedTextIsDeclarationAndJob)
-{
-    DocumentJobData data;
-    data.SetDefinition(XmlNode::parse(QStringLiteral("<FreeDefinition><JobDefinition/></FreeDefinition>"))
-                           .documentElement());
-    EXPECT_EQ(data.GetDefinition().xml(),
-              QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<JobDefinition/>"));
-}
-
-TEST(JobData, GetDefinitionOfAWrapperWithoutJobIsNull)
-{
-    DocumentJobData data;
-    data.SetDefinition(XmlNode::parse(QStringLiteral("<FreeDefinition><Sensor/></FreeDefinition>")).documentElement());
-    EXPECT_TRUE(data.GetDefinition().isNull());
-    EXPECT_THROW(data.GetDefinition().xml(), Error);
-}
-
-TEST(JobData, InterfaceLanguageComesFromTheHost)
-{
-    DocumentJobData data;
-    EXPECT_EQ(data.GetInterfaceLanguage(), QStringLiteral("en"));
-    DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("es"));
-    EXPECT_EQ(data.GetInterfaceLanguage(), QStringLiteral("es"));
-    data.setInterfaceLanguage(QStringLiteral("fr"));
-    EXPECT_EQ(data.GetInterfaceLanguage(), QStringLiteral("fr"));
-    DocumentJobData::setDefaultInterfaceLanguage(QStringLiteral("en"));
-    EXPECT_EQ(DocumentJobData().GetInterfaceLanguage(), QStringLiteral("en"));
-}
-
+// The log names the job by its name and description, else by the host's text.
 TEST(JobData, LogTextNamesTheJob)
 {
     DocumentJobData data;
     data.LoadData(exampleJob("existing-job.xml"));
-    EXPECT_EQ(data.GetLogText(),
-              QStringLiteral("DISK-VAR: Used space of the file system that holds /var, in percent"));
+    EXPECT_EQ(data.GetLogText(), QStringLiteral("DISK-VAR: Used space of the file system that holds /var, in percent"));
     data.LoadData(exampleJob("foreign-tool-job.xml"));
     EXPECT_EQ(data.GetLogText(), QStringLiteral("Comprobación de la cola de pedidos — señal «crítica» en Sevilla"));
     data.LoadData(exampleJob("new-job.xml"));
     EXPECT_EQ(data.GetLogText(), QString());
-
     DocumentJobData::setDefaultLogText(QStringLiteral("jobs/disk.xml"));
     EXPECT_EQ(data.GetLogText(), QStringLiteral("jobs/disk.xml"));
-    data.setLogText(QStringLiteral("disk job"));
-    EXPECT_EQ(data.GetLogText(), QStringLiteral("disk job"));
     DocumentJobData::setDefaultLogText(QString());
 }
 

@@ -2,245 +2,103 @@
 #include "testsupport.h"
 
 #include <QSet>
-#include <map>
 #include <gtest/gtest.h>
 
-// The shipped language files against the keys each window reads. The tables
-// list every key a window looks up, with its designed English text where the
-// window has one (nullptr where the text exists only in the language files).
+// The shipped language files against the keys each window reads: every key a
+// window looks up, "key=text" where the window has a designed English text
+// (the others exist only in the language files).
 namespace {
 
 using hostkit::LngLanguageReader;
 
-struct KeyRow
-{
-    const char *section;
-    const char *key;
-    const char *designedEnglish;
+const std::pair<const char *, const char *> windowKeys[] = {
+    {"frmJob",
+     "MsgNoEvaluate; MsgNoComparable; cmdCut; cmdCopy; cmdPaste; cmdCheckSyntax; cmdColorizeCode; cmdEvents; "
+     "cmdWizard; cmdWizardValues; cmdCutScript; cmdCopyScript; cmdPasteScript; cmdCheckSyntaxScript; "
+     "cmdColorizeScript; fraDescription=Default Description; fraScript=Script; fraStatus=Sensor Options; "
+     "chkActive=Active; chkEvalData=Evaluate Data; chkQuantity=Numeric Values; chkViewInMarquee=In Marquee; "
+     "lblReferenceValue=Reference Value:; lblDataPersistence=Data Persistence; ssTabDatosTabGeneral=General; "
+     "ssTabDatosTabEvaluationData=Evaluation Data; ssTabValuesTabDanger=Danger Value; "
+     "ssTabValuesTabWarning=Warning Value; ssTabValuesTabGood=Good Value; ID_GeneralProperties=General Properties; "
+     "ID_ScheduleProperties=Schedule Properties; ID_LabelDescription=Description; ID_Description=Description; "
+     "ID_Documentation=Documentation; ID_Evaluate=Evaluate; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
+     "ID_Popup=Popup; ID_Colorize=Colorize; ID_CheckSyntax=CheckSyntax; cmbDataPersistence0=Hour(s); "
+     "cmbDataPersistence1=Day(s); cmbDataPersistence2=Month(s); cmbDataPersistence3=Year(s)"},
+    {"frmResultTest", "Caption=Result Test; lblResult=Result:; lblValue=Value:; cmdOk=&Ok"},
+    {"frmWizard",
+     "Caption=Database Connection Wizard; lblCnnString=Connection String; lblQuery=Query; cmdOk=&Ok; "
+     "cmdCancel=&Cancel; cmdTestCnnString=Test; cmdEditCnnString=Edit ..."},
+    {"frmWizardValues",
+     "Caption=Conditions Wizard; MsgConditionDuplicated; MsgConditionIncomplete; MsgNoConditions; cmdNewCondition; "
+     "cmdDeleteCondition; cmdOk=&Ok; cmdCancel=&Cancel; dtConditionsHeading0=Operator; "
+     "dtConditionsHeading1=Sensor Value; dtConditionsHeading2=Operator; dtConditionsHeading3=Comparision Value"},
+    {"frmEditEvents",
+     "Caption=Events Editions; MsgSaveChanges; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
+     "ID_ColorizeCode=ColorizeCode; ID_CheckSyntax=Check Syntax; ID_Language; ID_Events; ID_EventsLabel=Events; "
+     "ID_Ok=Ok; ID_Cancel=Cancel"},
+    {"EditorWindow",
+     "LanguageName=English; Title=Veltrano sensor editor; NewJob=New job; TheNewJob=the new job; MenuFile=&File; "
+     "MenuNew=&New; MenuOpen=&Open...; MenuSave=&Save; MenuSaveAs=Save &As...; MenuQuit=&Quit; "
+     "MenuLanguage=&Language; MenuSkin=S&kin; OpenCaption=Open job; SaveAsCaption=Save job as; "
+     "FilterJobs=Job definitions; FilterAll=All files; MsgSaveChanges=Save the changes to %1?; "
+     "MsgShowFailed=The job could not be shown.; MsgTakeFailed=The job could not be taken from the editor.; "
+     "MsgLanguageFailed=The interface language could not be changed.; MsgSkinFailed=The skin could not be changed.; "
+     "ButtonYes=&Yes; ButtonNo=&No; ButtonCancel=&Cancel; ButtonOk=&OK"},
 };
 
-const KeyRow keyRows[] = {
-    // The editor: messages, tool tips, captions, tab titles, tools, list entries.
-    {"frmJob", "MsgNoEvaluate", nullptr},
-    {"frmJob", "MsgNoComparable", nullptr},
-    {"frmJob", "cmdCut", nullptr},
-    {"frmJob", "cmdCopy", nullptr},
-    {"frmJob", "cmdPaste", nullptr},
-    {"frmJob", "cmdCheckSyntax", nullptr},
-    {"frmJob", "cmdColorizeCode", nullptr},
-    {"frmJob", "cmdEvents", nullptr},
-    {"frmJob", "cmdWizard", nullptr},
-    {"frmJob", "cmdWizardValues", nullptr},
-    {"frmJob", "cmdCutScript", nullptr},
-    {"frmJob", "cmdCopyScript", nullptr},
-    {"frmJob", "cmdPasteScript", nullptr},
-    {"frmJob", "cmdCheckSyntaxScript", nullptr},
-    {"frmJob", "cmdColorizeScript", nullptr},
-    {"frmJob", "fraDescription", "Default Description"},
-    {"frmJob", "fraScript", "Script"},
-    {"frmJob", "fraStatus", "Sensor Options"},
-    {"frmJob", "chkActive", "Active"},
-    {"frmJob", "chkEvalData", "Evaluate Data"},
-    {"frmJob", "chkQuantity", "Numeric Values"},
-    {"frmJob", "chkViewInMarquee", "In Marquee"},
-    {"frmJob", "lblReferenceValue", "Reference Value:"},
-    {"frmJob", "lblDataPersistence", "Data Persistence"},
-    {"frmJob", "ssTabDatosTabGeneral", "General"},
-    {"frmJob", "ssTabDatosTabEvaluationData", "Evaluation Data"},
-    {"frmJob", "ssTabValuesTabDanger", "Danger Value"},
-    {"frmJob", "ssTabValuesTabWarning", "Warning Value"},
-    {"frmJob", "ssTabValuesTabGood", "Good Value"},
-    {"frmJob", "ID_GeneralProperties", "General Properties"},
-    {"frmJob", "ID_ScheduleProperties", "Schedule Properties"},
-    {"frmJob", "ID_LabelDescription", "Description"},
-    {"frmJob", "ID_Description", "Description"},
-    {"frmJob", "ID_Documentation", "Documentation"},
-    {"frmJob", "ID_Evaluate", "Evaluate"},
-    {"frmJob", "ID_Copy", "Copy"},
-    {"frmJob", "ID_Cut", "Cut"},
-    {"frmJob", "ID_Paste", "Paste"},
-    {"frmJob", "ID_Popup", "Popup"},
-    {"frmJob", "ID_Colorize", "Colorize"},
-    {"frmJob", "ID_CheckSyntax", "CheckSyntax"},
-    {"frmJob", "cmbDataPersistence0", "Hour(s)"},
-    {"frmJob", "cmbDataPersistence1", "Day(s)"},
-    {"frmJob", "cmbDataPersistence2", "Month(s)"},
-    {"frmJob", "cmbDataPersistence3", "Year(s)"},
-    // The Result Test dialog.
-    {"frmResultTest", "Caption", "Result Test"},
-    {"frmResultTest", "lblResult", "Result:"},
-    {"frmResultTest", "lblValue", "Value:"},
-    {"frmResultTest", "cmdOk", "&Ok"},
-    // The Database Connection Wizard.
-    {"frmWizard", "Caption", "Database Connection Wizard"},
-    {"frmWizard", "lblCnnString", "Connection String"},
-    {"frmWizard", "lblQuery", "Query"},
-    {"frmWizard", "cmdOk", "&Ok"},
-    {"frmWizard", "cmdCancel", "&Cancel"},
-    {"frmWizard", "cmdTestCnnString", "Test"},
-    {"frmWizard", "cmdEditCnnString", "Edit ..."},
-    // The Conditions Wizard.
-    {"frmWizardValues", "Caption", "Conditions Wizard"},
-    {"frmWizardValues", "MsgConditionDuplicated", nullptr},
-    {"frmWizardValues", "MsgConditionIncomplete", nullptr},
-    {"frmWizardValues", "MsgNoConditions", nullptr},
-    {"frmWizardValues", "cmdNewCondition", nullptr},
-    {"frmWizardValues", "cmdDeleteCondition", nullptr},
-    {"frmWizardValues", "cmdOk", "&Ok"},
-    {"frmWizardValues", "cmdCancel", "&Cancel"},
-    {"frmWizardValues", "dtConditionsHeading0", "Operator"},
-    {"frmWizardValues", "dtConditionsHeading1", "Sensor Value"},
-    {"frmWizardValues", "dtConditionsHeading2", "Operator"},
-    {"frmWizardValues", "dtConditionsHeading3", "Comparision Value"},
-    // The Events editor.
-    {"frmEditEvents", "Caption", "Events Editions"},
-    {"frmEditEvents", "MsgSaveChanges", nullptr},
-    {"frmEditEvents", "ID_Copy", "Copy"},
-    {"frmEditEvents", "ID_Cut", "Cut"},
-    {"frmEditEvents", "ID_Paste", "Paste"},
-    {"frmEditEvents", "ID_ColorizeCode", "ColorizeCode"},
-    {"frmEditEvents", "ID_CheckSyntax", "Check Syntax"},
-    {"frmEditEvents", "ID_Language", nullptr},
-    {"frmEditEvents", "ID_Events", nullptr},
-    {"frmEditEvents", "ID_EventsLabel", "Events"},
-    {"frmEditEvents", "ID_Ok", "Ok"},
-    {"frmEditEvents", "ID_Cancel", "Cancel"},
-    // The desktop host's window: the English texts are the window's own.
-    {"EditorWindow", "LanguageName", "English"},
-    {"EditorWindow", "Title", "Veltrano sensor editor"},
-    {"EditorWindow", "NewJob", "New job"},
-    {"EditorWindow", "TheNewJob", "the new job"},
-    {"EditorWindow", "MenuFile", "&File"},
-    {"EditorWindow", "MenuNew", "&New"},
-    {"EditorWindow", "MenuOpen", "&Open..."},
-    {"EditorWindow", "MenuSave", "&Save"},
-    {"EditorWindow", "MenuSaveAs", "Save &As..."},
-    {"EditorWindow", "MenuQuit", "&Quit"},
-    {"EditorWindow", "MenuLanguage", "&Language"},
-    {"EditorWindow", "MenuSkin", "S&kin"},
-    {"EditorWindow", "OpenCaption", "Open job"},
-    {"EditorWindow", "SaveAsCaption", "Save job as"},
-    {"EditorWindow", "FilterJobs", "Job definitions"},
-    {"EditorWindow", "FilterAll", "All files"},
-    {"EditorWindow", "MsgSaveChanges", "Save the changes to %1?"},
-    {"EditorWindow", "MsgShowFailed", "The job could not be shown."},
-    {"EditorWindow", "MsgTakeFailed", "The job could not be taken from the editor."},
-    {"EditorWindow", "MsgLanguageFailed", "The interface language could not be changed."},
-    {"EditorWindow", "MsgSkinFailed", "The skin could not be changed."},
-    {"EditorWindow", "ButtonYes", "&Yes"},
-    {"EditorWindow", "ButtonNo", "&No"},
-    {"EditorWindow", "ButtonCancel", "&Cancel"},
-    {"EditorWindow", "ButtonOk", "&OK"},
-};
-
-const char *const languageIds[] = {"en", "es"};
-
-// The reader of a shipped file, read once per language.
-LngLanguageReader &shipped(const QString &languageId)
+LngLanguageReader shipped(const char *languageId)
 {
-    static std::map<QString, LngLanguageReader> readers;
-    auto found = readers.find(languageId);
-    if (found == readers.end()) {
-        found = readers.emplace(languageId, LngLanguageReader()).first;
-        QString folder = QStringLiteral(VT_DATA_DIR);
-        found->second.LoadLanguage(languageId, folder);
-    }
-    return found->second;
+    LngLanguageReader reader;
+    QString folder = QStringLiteral(VT_DATA_DIR);
+    EXPECT_TRUE(reader.LoadLanguage(QString::fromLatin1(languageId), folder)) << languageId;
+    EXPECT_TRUE(reader.warnings().isEmpty()) << languageId << ": " << reader.warnings().join(u'\n').toStdString();
+    return reader;
 }
 
-QString textOf(const QString &languageId, const KeyRow &row)
-{
-    return shipped(languageId).GetText(QString::fromLatin1(row.section), QString::fromLatin1(row.key));
-}
-
-std::string rowName(const KeyRow &row)
-{
-    return std::string(row.section) + "_" + row.key;
-}
-
-class ShippedKey : public ::testing::TestWithParam<KeyRow>
-{
-};
-
-TEST_P(ShippedKey, IsInEveryLanguageFileWithAText)
-{
-    for (const char *id : languageIds) {
-        const QString languageId = QString::fromLatin1(id);
-        QString text;
-        ASSERT_NO_THROW(text = textOf(languageId, GetParam())) << id << ".lng lacks " << rowName(GetParam());
-        EXPECT_FALSE(text.trimmed().isEmpty()) << id << ".lng has an empty " << rowName(GetParam());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(LanguageFiles, ShippedKey, ::testing::ValuesIn(keyRows),
-                         [](const auto &info) { return rowName(info.param); });
-
-// Where a window has a designed text, en.lng holds exactly that text.
-TEST(LanguageFiles, EnglishTextsAreTheDesignedOnes)
-{
-    int compared = 0;
-    for (const KeyRow &row : keyRows) {
-        if (!row.designedEnglish)
-            continue;
-        ++compared;
-        EXPECT_EQ(textOf(QStringLiteral("en"), row), QString::fromUtf8(row.designedEnglish)) << rowName(row);
-    }
-    EXPECT_GT(compared, 40);
-}
-
-QSet<QString> keySet(const QString &languageId)
+QSet<QString> keySet(const LngLanguageReader &reader)
 {
     QSet<QString> keys;
-    const LngLanguageReader &reader = shipped(languageId);
     for (const QString &section : reader.sections())
         for (const QString &key : reader.keys(section))
             keys.insert(section + QLatin1Char('/') + key);
     return keys;
 }
 
-TEST(LanguageFiles, ReadCleanly)
+// Each key is in both files with a text; en.lng holds the designed text, and
+// es.lng a translation (but for the words that are the same in both).
+TEST(LanguageFiles, EveryKeyAWindowReadsHasItsTexts)
 {
-    for (const char *id : languageIds) {
-        LngLanguageReader reader;
-        QString folder = QStringLiteral(VT_DATA_DIR);
-        ASSERT_TRUE(reader.LoadLanguage(QString::fromLatin1(id), folder)) << id;
-        EXPECT_TRUE(reader.warnings().isEmpty()) << id << ": " << reader.warnings().join(u'\n').toStdString();
+    LngLanguageReader english = shipped("en");
+    LngLanguageReader spanish = shipped("es");
+    const QSet<QString> sameInBoth = {QStringLiteral("frmJob/fraScript"), QStringLiteral("frmJob/ssTabDatosTabGeneral"),
+                                      QStringLiteral("EditorWindow/ButtonNo")};
+    int designed = 0;
+    for (const auto &[section, entries] : windowKeys) {
+        for (const QString &entry : QString::fromUtf8(entries).split(QStringLiteral("; "))) {
+            const QString key = entry.section(u'=', 0, 0);
+            const QString name = QString::fromLatin1(section) + u'/' + key;
+            QString en, es;
+            EXPECT_NO_THROW(en = english.GetText(QString::fromLatin1(section), key)) << name.toStdString();
+            EXPECT_NO_THROW(es = spanish.GetText(QString::fromLatin1(section), key)) << name.toStdString();
+            EXPECT_FALSE(en.trimmed().isEmpty() || es.trimmed().isEmpty()) << name.toStdString();
+            if (entry.contains(u'=')) {
+                ++designed;
+                EXPECT_EQ(en, entry.section(u'=', 1)) << name.toStdString();
+            }
+            EXPECT_TRUE(sameInBoth.contains(name) || es != en) << name.toStdString() << " is not translated";
+        }
     }
+    EXPECT_GT(designed, 40);
 }
 
 TEST(LanguageFiles, BothFilesHoldTheSameSectionsAndKeys)
 {
-    EXPECT_EQ(shipped(QStringLiteral("en")).sections(), shipped(QStringLiteral("es")).sections());
-    const QSet<QString> english = keySet(QStringLiteral("en"));
-    const QSet<QString> spanish = keySet(QStringLiteral("es"));
-    EXPECT_EQ(QStringList(QSet<QString>(english).subtract(spanish).values()).join(u' '), QString())
-        << "only in en.lng";
-    EXPECT_EQ(QStringList(QSet<QString>(spanish).subtract(english).values()).join(u' '), QString())
-        << "only in es.lng";
-}
-
-TEST(LanguageFiles, EveryWindowHasItsSection)
-{
-    QSet<QString> windows;
-    for (const KeyRow &row : keyRows)
-        windows.insert(QString::fromLatin1(row.section));
-    for (const char *id : languageIds)
-        for (const QString &window : windows)
-            EXPECT_TRUE(shipped(QString::fromLatin1(id)).sections().contains(window)) << id << " " << window.toStdString();
-}
-
-// The Spanish file is a translation: the sentences and most words differ.
-// Texts that are the same word in both languages are listed here.
-TEST(LanguageFiles, SpanishTextsAreTranslated)
-{
-    const QSet<QString> sameInBoth = {QStringLiteral("frmJob/fraScript"), QStringLiteral("frmJob/ssTabDatosTabGeneral"),
-                                      QStringLiteral("EditorWindow/ButtonNo")};
-    for (const KeyRow &row : keyRows) {
-        const QString name = QString::fromLatin1(row.section) + QLatin1Char('/') + QString::fromLatin1(row.key);
-        if (sameInBoth.contains(name))
-            continue;
-        EXPECT_NE(textOf(QStringLiteral("es"), row), textOf(QStringLiteral("en"), row)) << name.toStdString();
-    }
+    const LngLanguageReader english = shipped("en");
+    const LngLanguageReader spanish = shipped("es");
+    EXPECT_EQ(english.sections(), spanish.sections());
+    const QSet<QString> en = keySet(english), es = keySet(spanish);
+    EXPECT_EQ(QStringList(QSet<QString>(en).subtract(es).values()).join(u' '), QString()) << "only in en.lng";
+    EXPECT_EQ(QStringList(QSet<QString>(es).subtract(en).values()).join(u' '), QString()) << "only in es.lng";
 }
 
 } // namespace

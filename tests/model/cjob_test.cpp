@@ -1,6 +1,8 @@
 #include "model/cjob.h"
 #include "modeltest.h"
 
+#include <functional>
+
 namespace {
 
 const char *const jobXml = R"(<JobDefinition>
@@ -20,98 +22,74 @@ const char *const jobXml = R"(<JobDefinition>
 class JobTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        document = XmlNode::parse(QString::fromUtf8(jobXml));
-        job.SetJobNodeXML(document.selectSingleNode(QStringLiteral("JobDefinition")));
-    }
-    XmlNode jobNode() const { return document.selectSingleNode(QStringLiteral("JobDefinition")); }
+    void SetUp() override { job.SetJobNodeXML(jobNode); }
+    int count(const char *path) const { return int(jobNode.selectNodes(QString::fromLatin1(path)).size()); }
 
-    XmlNode document;
+    XmlNode jobNode = rootOf(QString::fromUtf8(jobXml));
     cJob job;
 };
 
-TEST_F(JobTest, TypeFieldsWrittenIntoAnEmptyElementBecomeOneCData)
-{
-    job.SetType(QStringLiteral("SENSOR"));
-    const XmlNode type = jobNode().selectSingleNode(QStringLiteral("Definition/Type"));
-    ASSERT_EQ(type.childNodes().size(), 1);
-    EXPECT_EQ(type.firstChild().nodeType(), int(XmlNode::CDATASection));
-    job.SetType(QStringLiteral("SENSOR2"));
-    EXPECT_EQ(type.childNodes().size(), 1) << "a second write adds no node";
-    EXPECT_EQ(job.GetType(), QStringLiteral("SENSOR2"));
-}
-
-TEST_F(JobTest, PlainTextIsReplacedInPlace)
-{
-    job.SetSubType(QStringLiteral("SCRIPT"));
-    const XmlNode subType = jobNode().selectSingleNode(QStringLiteral("Definition/SubType"));
-    ASSERT_EQ(subType.childNodes().size(), 1);
-    EXPECT_EQ(subType.firstChild().nodeType(), int(XmlNode::Text));
-    EXPECT_EQ(subType.text(), QStringLiteral("SCRIPT"));
-}
-
-TEST_F(JobTest, ReadsAreTrimmed)
+// An empty element gets one CDATA section, text is replaced in place, reads are trimmed.
+TEST_F(JobTest, TypeFields)
 {
     EXPECT_EQ(job.GetSubType(), QStringLiteral("SCRIPT"));
     EXPECT_EQ(job.GetExecutionEngine(), QStringLiteral("SENSOR"));
+    job.SetType(QStringLiteral("SENSOR"));
+    job.SetType(QStringLiteral("SENSOR2"));
+    job.SetSubType(QStringLiteral("SCRIPT"));
     job.SetExecutionEngine(QStringLiteral("  SENSOR "));
+    EXPECT_EQ(job.GetType(), QStringLiteral("SENSOR2"));
     EXPECT_EQ(job.GetExecutionEngine(), QStringLiteral("SENSOR"));
+    EXPECT_EQ(jobNode.selectSingleNode(QStringLiteral("Definition/Type")).xml()
+                  + jobNode.selectSingleNode(QStringLiteral("Definition/SubType")).xml(),
+              QStringLiteral("<Type><![CDATA[SENSOR2]]></Type><SubType>SCRIPT</SubType>"));
 }
 
-TEST_F(JobTest, DefaultDescriptionIsTheDefaultLanguage)
+TEST(JobDescription, DefaultLanguageElseTheFirstElse91)
 {
-    EXPECT_EQ(job.GetDefaultDescription(), QStringLiteral("Free space"));
+    const QString job = QStringLiteral("<JobDefinition><Definition><Properties><Description><Languages>%1</Languages>"
+                                       "</Description></Properties></Definition></JobDefinition>");
+    cJob defaulted, first, none;
+    defaulted.SetJobNodeXML(rootOf(QString::fromUtf8(jobXml)));
+    first.SetJobNodeXML(rootOf(job.arg(QStringLiteral("<Language><Default>0</Default><Description>Primera</Description>"
+                                                      "</Language><Language><Default>0</Default><Description>Second"
+                                                      "</Description></Language>"))));
+    none.SetJobNodeXML(rootOf(job.arg(QString())));
+    EXPECT_EQ(defaulted.GetDefaultDescription(), QStringLiteral("Free space"));
+    EXPECT_EQ(first.GetDefaultDescription(), QStringLiteral("Primera"));
+    expectError(91, [&] { none.GetDefaultDescription(); }, QStringLiteral(" cJob.GetDefaultDescription() "));
 }
 
-TEST(JobDescription, WithoutDefaultTheFirstLanguageIsShown)
+TEST_F(JobTest, DocumentationIsAddedOnceAndSetByCopy)
 {
-    XmlNode root = rootOf(QStringLiteral(
-        "<JobDefinition><Definition><Properties><Description><Languages>"
-        "<Language><Default>0</Default><Description>Primera</Description></Language>"
-        "<Language><Default>0</Default><Description>Second</Description></Language>"
-        "</Languages></Description></Properties></Definition></JobDefinition>"));
-    cJob job;
-    job.SetJobNodeXML(root);
-    EXPECT_EQ(job.GetDefaultDescription(), QStringLiteral("Primera"));
+    const XmlNode added = job.GetDocumentation();
+    EXPECT_EQ(added.xml(), QStringLiteral("<Documentation><Languages/></Documentation>"));
+    EXPECT_EQ(added.parentNode(), jobNode);
+    EXPECT_EQ(job.GetDocumentation(), added);
+    const XmlNode mine = rootOf(QStringLiteral("<Documentation><Languages><Language>x</Language></Languages></Documentation>"));
+    job.SetDocumentation(mine);
+    job.SetDocumentation(mine);
+    EXPECT_EQ(mine.parentNode().nodeType(), int(XmlNode::Document)) << "the caller's node keeps its place";
+    EXPECT_NE(job.GetDocumentation(), mine);
+    EXPECT_EQ(job.GetDocumentation().xml(), mine.xml());
+    EXPECT_EQ(count("Documentation"), 1);
 }
 
-TEST(JobDescription, EmptyLanguagesRaises91)
+TEST_F(JobTest, SetScheduleAndFreeDefinitionReplaceAndGoLast)
 {
-    cJob job;
-    job.SetJobNodeXML(rootOf(QStringLiteral(
-        "<JobDefinition><Definition><Properties><Description><Languages/></Description></Properties>"
-        "</Definition></JobDefinition>")));
-    expectError(91, QStringLiteral(" cJob.GetDefaultDescription() "), [&] { job.GetDefaultDescription(); });
-}
-
-TEST_F(JobTest, DocumentationIsAddedOnceWhenMissing)
-{
-    const XmlNode first = job.GetDocumentation();
-    EXPECT_EQ(first.nodeName(), QStringLiteral("Documentation"));
-    EXPECT_EQ(first.xml(), QStringLiteral("<Documentation><Languages/></Documentation>"));
-    EXPECT_EQ(first.parentNode(), jobNode());
-    const XmlNode second = job.GetDocumentation();
-    EXPECT_EQ(second, first);
-    EXPECT_EQ(jobNode().selectNodes(QStringLiteral("Documentation")).size(), 1);
-}
-
-TEST_F(JobTest, SetScheduleAppendsTheVeryNodeLast)
-{
-    XmlNode schedule = document.createElement(QStringLiteral("Schedule"));
+    XmlNode schedule = jobNode.createElement(QStringLiteral("Schedule"));
     job.SetSchedule(schedule);
-    EXPECT_EQ(jobNode().lastChild(), schedule);
-    EXPECT_EQ(jobNode().selectNodes(QStringLiteral("Schedule")).size(), 1);
-    schedule.setAttribute(QStringLiteral("changed"), QStringLiteral("yes"));
-    EXPECT_EQ(job.GetSchedule().attribute(QStringLiteral("changed")), QStringLiteral("yes"));
-}
-
-TEST_F(JobTest, SetScheduleFromAnotherDocumentHandsBackTheNodeInTheJob)
-{
-    XmlNode schedule = rootOf(QStringLiteral("<Schedule><Every>60</Every></Schedule>"));
-    job.SetSchedule(schedule);
-    EXPECT_EQ(schedule, job.GetSchedule());
+    EXPECT_EQ(jobNode.lastChild(), schedule) << "the very node";
+    XmlNode foreign = rootOf(QStringLiteral("<Schedule><Every>60</Every></Schedule>"));
+    job.SetSchedule(foreign);
+    EXPECT_EQ(foreign, job.GetSchedule()) << "handed back as the node in the job";
     EXPECT_EQ(job.GetSchedule().text(), QStringLiteral("60"));
+    EXPECT_EQ(count("Schedule"), 1);
+    XmlNode free = rootOf(QStringLiteral("<FreeDefinition><Sensor><Status>1</Status></Sensor></FreeDefinition>"));
+    job.SetFreeDefinition(free);
+    EXPECT_EQ(jobNode.lastChild().nodeName(), QStringLiteral("FreeDefinition"));
+    EXPECT_EQ(count("FreeDefinition"), 1);
+    EXPECT_EQ(job.GetFreeDefinition().selectSingleNode(QStringLiteral("Sensor/Status")).text(), QStringLiteral("1"));
 }
 
 TEST(JobSchedule, OnlyTheFirstOfTwoSchedulesIsReplaced)
@@ -125,44 +103,17 @@ TEST(JobSchedule, OnlyTheFirstOfTwoSchedulesIsReplaced)
     EXPECT_EQ(root.xml(), QStringLiteral("<JobDefinition><Schedule>b</Schedule><Schedule>c</Schedule></JobDefinition>"));
 }
 
-TEST_F(JobTest, SetDocumentationCopiesAndLeavesTheCallersNode)
-{
-    const XmlNode mine = rootOf(QStringLiteral("<Documentation><Languages><Language>x</Language></Languages></Documentation>"));
-    job.SetDocumentation(mine);
-    EXPECT_TRUE(mine.parentNode().nodeType() == XmlNode::Document) << "the caller's node keeps its place";
-    EXPECT_NE(job.GetDocumentation(), mine);
-    EXPECT_EQ(job.GetDocumentation().xml(), mine.xml());
-    job.SetDocumentation(mine);
-    EXPECT_EQ(jobNode().selectNodes(QStringLiteral("Documentation")).size(), 1);
-}
-
 TEST_F(JobTest, SetPropertiesMovesThemBehindTheTypeFields)
 {
     XmlNode properties = job.GetProperties();
     job.SetProperties(properties);
-    const XmlNode definition = jobNode().selectSingleNode(QStringLiteral("Definition"));
+    const XmlNode definition = jobNode.selectSingleNode(QStringLiteral("Definition"));
     EXPECT_EQ(definition.lastChild().nodeName(), QStringLiteral("Properties"));
     EXPECT_EQ(definition.firstChild().nodeName(), QStringLiteral("Type"));
-    EXPECT_EQ(definition.selectNodes(QStringLiteral("Properties")).size(), 1);
+    EXPECT_EQ(count("Definition/Properties"), 1);
 }
 
-TEST(JobProperties, WithoutDefinitionRaises91)
-{
-    cJob job;
-    job.SetJobNodeXML(rootOf(QStringLiteral("<JobDefinition/>")));
-    XmlNode properties = rootOf(QStringLiteral("<Properties/>"));
-    expectError(91, QStringLiteral(" cJob.SetProperties() "), [&] { job.SetProperties(properties); });
-}
-
-TEST_F(JobTest, SetFreeDefinitionReplacesAndAppendsLast)
-{
-    XmlNode free = rootOf(QStringLiteral("<FreeDefinition><Sensor><Status>1</Status></Sensor></FreeDefinition>"));
-    job.SetFreeDefinition(free);
-    EXPECT_EQ(jobNode().lastChild().nodeName(), QStringLiteral("FreeDefinition"));
-    EXPECT_EQ(jobNode().selectNodes(QStringLiteral("FreeDefinition")).size(), 1);
-    EXPECT_EQ(job.GetFreeDefinition().selectSingleNode(QStringLiteral("Sensor/Status")).text(), QStringLiteral("1"));
-}
-
+// Lookups of an element the job lacks give nothing; writes and reads raise 91.
 TEST(JobMissing, LookupsWithoutTheElementGiveNothing)
 {
     cJob job;
@@ -170,8 +121,11 @@ TEST(JobMissing, LookupsWithoutTheElementGiveNothing)
     EXPECT_TRUE(job.GetSchedule().isNull());
     EXPECT_TRUE(job.GetProperties().isNull());
     EXPECT_TRUE(job.GetFreeDefinition().isNull());
-    expectError(91, QStringLiteral(" cJob.GetType() "), [&] { job.GetType(); });
-    expectError(91, QStringLiteral(" cJob.SetType() "), [&] { job.SetType(QStringLiteral("SENSOR")); });
+    expectError(91, [&] { job.GetType(); }, QStringLiteral(" cJob.GetType() "));
+    expectError(91, [&] { job.SetType(QStringLiteral("SENSOR")); }, QStringLiteral(" cJob.SetType() "));
+    job.SetJobNodeXML(rootOf(QStringLiteral("<JobDefinition/>")));
+    XmlNode properties = rootOf(QStringLiteral("<Properties/>"));
+    expectError(91, [&] { job.SetProperties(properties); }, QStringLiteral(" cJob.SetProperties() "));
 }
 
 // Every operation but the binding one needs a bound job.
@@ -179,25 +133,19 @@ TEST(JobUnbound, EveryOperationRaises91WithItsTag)
 {
     cJob job;
     XmlNode node = rootOf(QStringLiteral("<X/>"));
-    const std::vector<std::pair<const char *, std::function<void()>>> calls = {
-        {" cJob.GetDefaultDescription() ", [&] { job.GetDefaultDescription(); }},
-        {" cJob.SetType() ", [&] { job.SetType({}); }},
-        {" cJob.SetSubType() ", [&] { job.SetSubType({}); }},
-        {" cJob.SetExecutionEngine() ", [&] { job.SetExecutionEngine({}); }},
-        {" cJob.GetSchedule() ", [&] { job.GetSchedule(); }},
-        {" cJob.GetProperties() ", [&] { job.GetProperties(); }},
-        {" cJob.GetFreeDefinition() ", [&] { job.GetFreeDefinition(); }},
-        {" cJob.GetType() ", [&] { job.GetType(); }},
-        {" cJob.GetSubType() ", [&] { job.GetSubType(); }},
-        {" cJob.GetDocumentation() ", [&] { job.GetDocumentation(); }},
-        {" cJob.SetDocumentation() ", [&] { job.SetDocumentation(node); }},
-        {" cJob.GetExecutionEngine() ", [&] { job.GetExecutionEngine(); }},
-        {" cJob.SetSchedule() ", [&] { job.SetSchedule(node); }},
-        {" cJob.SetProperties() ", [&] { job.SetProperties(node); }},
-        {" cJob.SetFreeDefinition() ", [&] { job.SetFreeDefinition(node); }},
+    const std::pair<const char *, std::function<void()>> calls[] = {
+        {"GetDefaultDescription", [&] { job.GetDefaultDescription(); }}, {"GetSchedule", [&] { job.GetSchedule(); }},
+        {"GetProperties", [&] { job.GetProperties(); }}, {"GetFreeDefinition", [&] { job.GetFreeDefinition(); }},
+        {"GetType", [&] { job.GetType(); }}, {"GetSubType", [&] { job.GetSubType(); }},
+        {"GetDocumentation", [&] { job.GetDocumentation(); }},
+        {"SetDocumentation", [&] { job.SetDocumentation(node); }},
+        {"GetExecutionEngine", [&] { job.GetExecutionEngine(); }}, {"SetSchedule", [&] { job.SetSchedule(node); }},
+        {"SetProperties", [&] { job.SetProperties(node); }},
+        {"SetFreeDefinition", [&] { job.SetFreeDefinition(node); }}, {"SetType", [&] { job.SetType({}); }},
+        {"SetSubType", [&] { job.SetSubType({}); }}, {"SetExecutionEngine", [&] { job.SetExecutionEngine({}); }},
     };
-    for (const auto &[tag, call] : calls)
-        expectError(91, QString::fromLatin1(tag), call);
+    for (const auto &[method, call] : calls)
+        expectError(91, call, QStringLiteral(" cJob.%1() ").arg(QLatin1String(method)));
     EXPECT_TRUE(job.GetJobNodeXML().isNull());
 }
 

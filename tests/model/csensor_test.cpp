@@ -1,191 +1,119 @@
+// A sensor's values, and the sensor read as a whole: a value the editor
+// cannot take is refused with the element named, so every reader of a job
+// says the same.
 #include "model/csensor.h"
+#include "model/sensorreading.h"
 #include "modeltest.h"
-#include "testsupport.h"
 
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
-
-const char *const sensorXml = R"(<Sensor>
-  <Script><Language><![CDATA[VBScript]]></Language><EvalCode></EvalCode></Script>
-  <Status>1</Status><ViewInMarquee>0</ViewInMarquee><Quantity>1</Quantity>
-  <DataPersistence><Quantity>3</Quantity><UnitTime>2</UnitTime></DataPersistence>
-  <EvaluationData><Evaluation>1</Evaluation><Values>
-    <EvalData><Type>2</Type><Script><Language>VBScript</Language><EvalCode>danger</EvalCode></Script><Events/><ReferenceValue>90</ReferenceValue></EvalData>
-    <EvalData><Type>02</Type><Script><Language>VBScript</Language><EvalCode>padded</EvalCode></Script><Events/><ReferenceValue>0</ReferenceValue></EvalData>
-    <EvalData><Type>0</Type><Script><Language>JScript</Language><EvalCode>good</EvalCode></Script><Events/><ReferenceValue>0</ReferenceValue></EvalData>
-  </Values></EvaluationData>
-</Sensor>)";
 
 class SensorTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        root = rootOf(QString::fromUtf8(sensorXml));
-        sensor.SetSensorXML(root);
-    }
-    XmlNode root;
-    cSensor sensor;
+    XmlNode element(const char *path) const { return root.selectSingleNode(QString::fromLatin1(path)); }
+
+    cSensor sensor = sensorOf(sensorJobWith());
+    XmlNode root = sensor.GetSensorXML();
 };
+
+TEST_F(SensorTest, ReadsEveryValueInLevelOrder)
+{
+    const SensorValues values = readSensorValues(sensor);
+    EXPECT_EQ(values.script, QStringLiteral("Function Main()\nMain = 1\nEnd Function"));
+    EXPECT_EQ(QList<int>({values.status, values.marquee, values.numeric, values.persistenceQuantity,
+                          values.persistenceUnit, values.evaluation}),
+              QList<int>({1, 0, 1, 3, 2, 1}));
+    EXPECT_EQ(values.levels[0].level, LevelDanger);
+    EXPECT_EQ(values.levels[0].language, QStringLiteral("JScript"));
+    EXPECT_EQ(values.levels[1].reference, 75.5);
+    EXPECT_EQ(values.levels[2].script, QStringLiteral("g"));
+    for (int code : {-1, 7}) {
+        const Error error = raisedBy([&] { sensor.GetEvalData(code).GetReferenceValue(); });
+        EXPECT_TRUE(error.description.endsWith(QStringLiteral("EvalData for Type %1").arg(code))) << code;
+    }
+}
 
 TEST_F(SensorTest, LevelLookupComparesTheTypeTextExactly)
 {
-    const cEvalData danger = sensor.GetEvalData(LevelDanger);
-    ASSERT_FALSE(danger.isNothing());
-    EXPECT_EQ(danger.GetEvalCode(), QStringLiteral("danger"));
-    EXPECT_TRUE(sensor.GetEvalData(LevelWarning).isNothing()) << "a Type of \"02\" is not level 1 or 2";
-    EXPECT_EQ(sensor.GetEvalData(LevelGood).GetLanguage(), QStringLiteral("JScript"));
+    element("EvaluationData/Values/EvalData[Type='1']/Type").setText(QStringLiteral("01"));
+    cEvalData danger = sensor.GetEvalData(LevelDanger);
+    EXPECT_TRUE(sensor.GetEvalData(LevelWarning).isNothing()) << "a Type of \"01\" is not level 1";
     EXPECT_TRUE(sensor.GetEvalData(7).isNothing());
+    danger.SetEvalCode(QStringLiteral("changed"));
+    EXPECT_EQ(sensor.GetEvalData(LevelDanger).GetEvalCode(), QStringLiteral("changed")) << "lookups share the element";
 }
 
-TEST_F(SensorTest, TwoLookupsShareTheElement)
+TEST_F(SensorTest, ValuesWriteAndIntegerTextsRead)
 {
-    cEvalData first = sensor.GetEvalData(LevelDanger);
-    const cEvalData second = sensor.GetEvalData(LevelDanger);
-    first.SetEvalCode(QStringLiteral("changed"));
-    EXPECT_EQ(second.GetEvalCode(), QStringLiteral("changed"));
-    EXPECT_EQ(first.GetEvalDataXML(), second.GetEvalDataXML());
-}
-
-TEST_F(SensorTest, GeneralScriptWrittenAsCDataText)
-{
-    sensor.SetEvalCode(QStringLiteral("Function Main()\r\n\tMain = 42\r\nEnd Function"));
-    const XmlNode evalCode = root.selectSingleNode(QStringLiteral("Script/EvalCode"));
-    ASSERT_EQ(evalCode.childNodes().size(), 1);
-    EXPECT_EQ(evalCode.firstChild().nodeType(), int(XmlNode::CDATASection));
     sensor.SetEvalCode(QStringLiteral("x"));
-    EXPECT_EQ(evalCode.childNodes().size(), 1);
-    EXPECT_EQ(sensor.GetEvalCode(), QStringLiteral("x"));
     sensor.SetLanguage(QStringLiteral("JScript"));
-    EXPECT_EQ(sensor.GetLanguage(), QStringLiteral("JScript"));
-}
-
-TEST_F(SensorTest, OptionsReadAndWrite)
-{
-    EXPECT_EQ(sensor.GetStatus(), 1);
-    EXPECT_EQ(sensor.GetMarquee(), 0);
-    EXPECT_EQ(sensor.GetNumeric(), 1);
-    EXPECT_EQ(sensor.GetPersistenceQuantity(), 3);
-    EXPECT_EQ(sensor.GetPersistenceUnitTime(), 2);
-    EXPECT_EQ(sensor.GetEvaluation(), 1);
     sensor.SetStatus(0);
     sensor.SetMarquee(1);
     sensor.SetNumeric(0);
     sensor.SetPersistenceQuantity(48);
     sensor.SetPersistenceUnitTime(0);
     sensor.SetEvaluation(0);
-    EXPECT_EQ(root.selectSingleNode(QStringLiteral("Status")).xml(), QStringLiteral("<Status>0</Status>"));
-    EXPECT_EQ(root.selectSingleNode(QStringLiteral("DataPersistence")).xml(),
+    EXPECT_EQ(element("Script").xml(), QStringLiteral("<Script><Language>JScript</Language><EvalCode>x</EvalCode></Script>"));
+    EXPECT_EQ(element("Status").xml() + element("ViewInMarquee").xml() + element("Quantity").xml(),
+              QStringLiteral("<Status>0</Status><ViewInMarquee>1</ViewInMarquee><Quantity>0</Quantity>"));
+    EXPECT_EQ(element("DataPersistence").xml(),
               QStringLiteral("<DataPersistence><Quantity>48</Quantity><UnitTime>0</UnitTime></DataPersistence>"));
-    EXPECT_EQ(sensor.GetMarquee(), 1);
-    EXPECT_EQ(sensor.GetNumeric(), 0);
-    EXPECT_EQ(sensor.GetEvaluation(), 0);
+    EXPECT_EQ(element("EvaluationData/Evaluation").text(), QStringLiteral("0"));
+
+    const std::tuple<const char *, const char *, int, int (cSensor::*)() const> rows[] = {
+        {"Status", "active", 0, &cSensor::GetStatus},
+        {"Status", "2.5", 2, &cSensor::GetStatus},
+        {"DataPersistence/Quantity", "", 1, &cSensor::GetPersistenceQuantity},
+        {"DataPersistence/UnitTime", "days", 0, &cSensor::GetPersistenceUnitTime},
+        {"EvaluationData/Evaluation", "5", 5, &cSensor::GetEvaluation},
+    };
+    for (const auto &[path, text, expected, get] : rows) {
+        element(path).setText(QString::fromLatin1(text));
+        EXPECT_EQ((sensor.*get)(), expected) << path << " '" << text << "'";
+    }
+    element("Status").setText(QStringLiteral("99999999999"));
+    expectError(6, [&] { sensor.GetStatus(); }, QStringLiteral(" cSensor.GetStatus() "));
 }
 
-struct IntegerRow
-{
-    const char *name;
-    const char *element;   // path below Sensor
-    const char *text;
-    int expected;
-};
-
-class IntegerEncoding : public ::testing::TestWithParam<IntegerRow> {};
-
-TEST_P(IntegerEncoding, ReadsTextAsInteger)
-{
-    const IntegerRow &row = GetParam();
-    XmlNode root = rootOf(QString::fromUtf8(sensorXml));
-    root.selectSingleNode(QString::fromLatin1(row.element)).setText(QString::fromUtf8(row.text));
-    cSensor sensor;
-    sensor.SetSensorXML(root);
-    const QString element = QString::fromLatin1(row.element);
-    const int value = element == QLatin1String("Status") ? sensor.GetStatus()
-        : element == QLatin1String("DataPersistence/Quantity") ? sensor.GetPersistenceQuantity()
-        : element == QLatin1String("DataPersistence/UnitTime") ? sensor.GetPersistenceUnitTime()
-        : sensor.GetEvaluation();
-    EXPECT_EQ(value, row.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sensor, IntegerEncoding, ::testing::Values(
-    IntegerRow{"WordIsDefault", "Status", "active", 0},
-    IntegerRow{"EmptyIsDefault", "Status", "", 0},
-    IntegerRow{"HalfDownToEven", "Status", "2.5", 2},
-    IntegerRow{"HalfUpToEven", "Status", "3.5", 4},
-    IntegerRow{"Blanks", "Status", " 7 ", 7},
-    IntegerRow{"Negative", "Status", "-1", -1},
-    IntegerRow{"Exponent", "Status", "1e3", 1000},
-    IntegerRow{"EmptyPersistenceIsOne", "DataPersistence/Quantity", "", 1},
-    IntegerRow{"WordPersistenceIsOne", "DataPersistence/Quantity", "many", 1},
-    IntegerRow{"UnitWordIsZero", "DataPersistence/UnitTime", "days", 0},
-    IntegerRow{"AnyNonZeroEvaluation", "EvaluationData/Evaluation", "5", 5}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(SensorInteger, HugeNumberOverflows)
-{
-    XmlNode root = rootOf(QString::fromUtf8(sensorXml));
-    root.selectSingleNode(QStringLiteral("Status")).setText(QStringLiteral("99999999999"));
-    cSensor sensor;
-    sensor.SetSensorXML(root);
-    expectError(6, QStringLiteral(" cSensor.GetStatus() "), [&] { sensor.GetStatus(); });
-}
-
-TEST(SensorAttach, MissingDataPersistenceIsAddedToTheLiveDocument)
+// A missing DataPersistence is added to the live document; an empty one reads as 1 and adds nothing.
+TEST(SensorAttach, DataPersistenceIsAddedOnlyWhenMissing)
 {
     const XmlNode document = XmlNode::parse(QStringLiteral("<FreeDefinition><Sensor><Status>1</Status></Sensor></FreeDefinition>"));
     cSensor sensor;
-    sensor.SetSensorXML(document.selectSingleNode(QStringLiteral("FreeDefinition/Sensor")));
+    for (int round = 0; round < 2; ++round)
+        sensor.SetSensorXML(document.selectSingleNode(QStringLiteral("FreeDefinition/Sensor")));
     EXPECT_EQ(sensor.GetPersistenceQuantity(), 1);
-    EXPECT_EQ(sensor.GetPersistenceUnitTime(), 0);
     EXPECT_EQ(document.xml(), QStringLiteral("<FreeDefinition><Sensor><Status>1</Status><DataPersistence>"
                                              "<Quantity>1</Quantity><UnitTime>0</UnitTime></DataPersistence>"
                                              "</Sensor></FreeDefinition>"));
-    sensor.SetSensorXML(document.selectSingleNode(QStringLiteral("FreeDefinition/Sensor")));
-    EXPECT_EQ(document.selectNodes(QStringLiteral("FreeDefinition/Sensor/DataPersistence")).size(), 1);
-}
-
-TEST(SensorAttach, EmptyQuantityReadsOneAndNothingIsAdded)
-{
-    XmlNode root = rootOf(QStringLiteral("<Sensor><DataPersistence><Quantity/><UnitTime>3</UnitTime></DataPersistence></Sensor>"));
+    const XmlNode root = rootOf(QStringLiteral("<Sensor><DataPersistence><Quantity/><UnitTime>3</UnitTime></DataPersistence></Sensor>"));
     const QString before = root.xml();
-    cSensor sensor;
     sensor.SetSensorXML(root);
     EXPECT_EQ(sensor.GetPersistenceQuantity(), 1);
-    EXPECT_EQ(sensor.GetPersistenceUnitTime(), 3);
     EXPECT_EQ(root.xml(), before);
 }
 
-TEST(SensorAttach, NothingRaises91)
-{
-    cSensor sensor;
-    expectError(91, QStringLiteral(" cSensor.SetSensorXML() "), [&] { sensor.SetSensorXML(XmlNode()); });
-}
-
-TEST_F(SensorTest, UpdateEvalDataReplacesTheLevelAndAppendsItLast)
+// A level is replaced by a copy that goes last; a missing one is appended.
+TEST_F(SensorTest, UpdateEvalDataAndSetPropertiesCopy)
 {
     XmlNode copy = sensor.GetEvalData(LevelDanger).GetEvalDataXML().cloneNode(true);
     copy.selectSingleNode(QStringLiteral("Script/EvalCode")).setText(QStringLiteral("edited"));
     sensor.UpdateEvalData(LevelDanger, copy);
-    const XmlNode values = root.selectSingleNode(QStringLiteral("EvaluationData/Values"));
+    XmlNode values = element("EvaluationData/Values");
     EXPECT_EQ(values.selectNodes(QStringLiteral("EvalData[Type='2']")).size(), 1);
     EXPECT_EQ(values.lastChild().selectSingleNode(QStringLiteral("Script/EvalCode")).text(), QStringLiteral("edited"));
-    EXPECT_NE(values.lastChild(), copy) << "a copy goes into the sensor";
-}
+    EXPECT_NE(values.lastChild(), copy);
+    values.removeChild(element("EvaluationData/Values/EvalData[Type='1']"));
+    copy.selectSingleNode(QStringLiteral("Type")).setText(QStringLiteral("1"));
+    sensor.UpdateEvalData(LevelWarning, copy);
+    EXPECT_EQ(values.selectNodes(QStringLiteral("EvalData")).size(), 3);
+    EXPECT_EQ(sensor.GetEvalData(LevelWarning).GetEvalCode(), QStringLiteral("edited"));
 
-TEST_F(SensorTest, UpdateEvalDataForAMissingLevelOnlyAppends)
-{
-    const int before = root.selectNodes(QStringLiteral("EvaluationData/Values/EvalData")).size();
-    XmlNode warning = rootOf(QStringLiteral("<EvalData><Type>1</Type><Script><Language/><EvalCode/></Script><Events/><ReferenceValue>0</ReferenceValue></EvalData>"));
-    sensor.UpdateEvalData(LevelWarning, warning);
-    EXPECT_EQ(root.selectNodes(QStringLiteral("EvaluationData/Values/EvalData")).size(), before + 1);
-    EXPECT_FALSE(sensor.GetEvalData(LevelWarning).isNothing());
-}
-
-TEST_F(SensorTest, SetPropertiesCopiesAndLeavesTheCallersNode)
-{
-    const XmlNode document = XmlNode::parse(QStringLiteral("<Job><Properties><Name>A</Name></Properties></Job>"));
-    const XmlNode properties = document.selectSingleNode(QStringLiteral("Job/Properties"));
+    const XmlNode properties = XmlNode::parse(QStringLiteral("<Job><Properties><Name>A</Name></Properties></Job>"))
+                                   .selectSingleNode(QStringLiteral("Job/Properties"));
     sensor.SetProperties(properties);
     sensor.SetProperties(properties);
     EXPECT_EQ(properties.parentNode().nodeName(), QStringLiteral("Job"));
@@ -196,50 +124,63 @@ TEST_F(SensorTest, SetPropertiesCopiesAndLeavesTheCallersNode)
 
 TEST(SensorCreate, BuildsFromThePatternWithTheDefaultScript)
 {
-    cSensor sensor;
-    sensor.Create(QStringLiteral(VT_DATA_DIR));
-    EXPECT_EQ(sensor.GetEvalCode(), QStringLiteral("Function Main()\r\n\tMain=True\r\nEnd Function"));
-    EXPECT_EQ(sensor.GetLanguage(), QStringLiteral("VBScript"));
-    EXPECT_EQ(sensor.GetSensorXML().nodeName(), QStringLiteral("Sensor"));
-    EXPECT_TRUE(sensor.GetSensorXML().parentNode().isNull()) << "a free copy until the job is saved";
-    for (int level : {LevelDanger, LevelWarning, LevelGood}) {
-        const cEvalData data = sensor.GetEvalData(level);
-        ASSERT_FALSE(data.isNothing()) << level;
-        EXPECT_EQ(data.GetType(), level);
-        EXPECT_EQ(data.oEvents.GetEventsAsCollection().size(), 1) << "the default event of an empty Events";
+    QString backslashed = QStringLiteral("C:") + QStringLiteral(VT_DATA_DIR);
+    backslashed.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    for (const QString &folder : {QStringLiteral(VT_DATA_DIR), backslashed}) {
+        cSensor sensor;
+        sensor.Create(folder);
+        EXPECT_EQ(sensor.GetEvalCode(), defaultSensorScript());
+        EXPECT_EQ(sensor.GetLanguage(), QStringLiteral("VBScript"));
+        EXPECT_TRUE(sensor.GetSensorXML().parentNode().isNull()) << "a free copy until the job is saved";
+        for (int level : {LevelDanger, LevelWarning, LevelGood})
+            EXPECT_EQ(sensor.GetEvalData(level).oEvents.GetEventsAsCollection().size(), 1) << "the default event";
     }
-}
-
-TEST(SensorCreate, FolderWithBackslashesLoadsTheSameFile)
-{
-    QString folder = QStringLiteral("C:") + QStringLiteral(VT_DATA_DIR);
-    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    cSensor sensor;
-    sensor.Create(folder);
-    EXPECT_EQ(sensor.GetLanguage(), QStringLiteral("VBScript"));
-}
-
-TEST(SensorCreate, MissingPatternLeavesTheObjectUnbound)
-{
     QTemporaryDir empty;
     cSensor sensor;
-    expectError(53, QStringLiteral(" General.GetPattern()  General.GetPattern()  cSensor.Create() "),
-                [&] { sensor.Create(empty.path()); });
+    expectError(53, [&] { sensor.Create(empty.path()); },
+                QStringLiteral(" General.GetPattern()  General.GetPattern()  cSensor.Create() "));
     EXPECT_TRUE(sensor.isNothing());
-    expectError(91, QStringLiteral(" cSensor.GetEvalCode() "), [&] { sensor.GetEvalCode(); });
 }
 
 TEST(SensorMissing, AbsentElementsRaise91)
 {
     cSensor sensor;
+    expectError(91, [&] { sensor.SetSensorXML(XmlNode()); }, QStringLiteral(" cSensor.SetSensorXML() "));
+    expectError(91, [&] { sensor.GetEvalCode(); }, QStringLiteral(" cSensor.GetEvalCode() "));
     sensor.SetSensorXML(rootOf(QStringLiteral("<Sensor><DataPersistence/></Sensor>")));
-    expectError(91, QStringLiteral(" cSensor.GetStatus() "), [&] { sensor.GetStatus(); });
-    expectError(91, QStringLiteral(" cSensor.GetEvalCode() "), [&] { sensor.GetEvalCode(); });
-    expectError(91, QStringLiteral(" cSensor.SetLanguage() "), [&] { sensor.SetLanguage(QStringLiteral("VBScript")); });
-    expectError(91, QStringLiteral(" cSensor.GetPersistenceQuantity() "), [&] { sensor.GetPersistenceQuantity(); });
-    expectError(91, QStringLiteral(" cSensor.UpdateEvalData() "), [&] { sensor.UpdateEvalData(1, rootOf(QStringLiteral("<EvalData/>"))); });
+    const std::pair<const char *, std::function<void()>> calls[] = {
+        {" cSensor.GetStatus() ", [&] { sensor.GetStatus(); }},
+        {" cSensor.GetEvalCode() ", [&] { sensor.GetEvalCode(); }},
+        {" cSensor.SetLanguage() ", [&] { sensor.SetLanguage(QStringLiteral("VBScript")); }},
+        {" cSensor.GetPersistenceQuantity() ", [&] { sensor.GetPersistenceQuantity(); }},
+        {" cSensor.UpdateEvalData() ", [&] { sensor.UpdateEvalData(1, rootOf(QStringLiteral("<EvalData/>"))); }},
+    };
+    for (const auto &[trail, call] : calls)
+        expectError(91, call, QString::fromLatin1(trail));
     EXPECT_TRUE(sensor.GetEvalData(LevelDanger).isNothing());
     EXPECT_TRUE(sensor.GetProperties().isNull());
+}
+
+TEST(SensorReading, RefusesNamingTheElement)
+{
+    const std::tuple<const char *, const char *, long, const char *> rows[] = {
+        {"<ReferenceValue>90<", "<ReferenceValue>ten<", 13,
+         "Type mismatch: JobDefinition/FreeDefinition/Sensor/EvaluationData/Values/EvalData[Type='2']/ReferenceValue "
+         "\"ten\" is not a number"},
+        {"<Quantity>1</Quantity>", "<Quantity>1e20</Quantity>", 6,
+         "Overflow: JobDefinition/FreeDefinition/Sensor/Quantity \"1e20\" is outside the 32-bit range"},
+        {"<Type>2</Type>", "<Type>5</Type>", 91,
+         "JobDefinition/FreeDefinition/Sensor/EvaluationData/Values has no EvalData for Danger"},
+        {"<ViewInMarquee>0</ViewInMarquee>", "", 91, "JobDefinition/FreeDefinition/Sensor has no ViewInMarquee"},
+        {"<UnitTime>2<", "<UnitTime>7<", 380,
+         "Invalid property value: JobDefinition/FreeDefinition/Sensor/DataPersistence/UnitTime 7 is not a unit (0 to 3)"},
+    };
+    for (const auto &[from, to, number, description] : rows) {
+        const cSensor sensor = sensorOf(sensorJobWith(QString::fromUtf8(from), QString::fromUtf8(to)));
+        const Error error = raisedBy([&] { readSensorValues(sensor); });
+        EXPECT_EQ(error.number, number) << from;
+        EXPECT_EQ(error.description.toStdString(), description);
+    }
 }
 
 } // namespace
