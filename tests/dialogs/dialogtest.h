@@ -22,12 +22,6 @@
 #include <gtest/gtest.h>
 #include <functional>
 
-inline void installReferenceObjectsOnce()
-{
-    static const bool installed = (hostkit::installReferenceObjects(), true);
-    (void)installed;
-}
-
 template <class T = QWidget>
 T *named(const QObject &parent, const QString &name)
 {
@@ -56,6 +50,15 @@ inline QString shownText(const QWidget &dialog, const QString &name)
     return {};
 }
 
+// The boxes shown, each as "title|style|prompt".
+inline QStringList boxes(const ReportCapture &capture)
+{
+    QStringList shown;
+    for (const ReportCapture::Box &box : capture.boxes)
+        shown << QString("%1|%2|%3").arg(box.title).arg(box.style).arg(box.prompt);
+    return shown;
+}
+
 // Shows `dialog` through the modal seam and runs `drive` while it is open.
 // Returns its result, or -1 when `drive` left it open (it is hidden then).
 inline int runModal(QDialog &dialog, const std::function<void(QDialog &)> &drive)
@@ -69,6 +72,22 @@ inline int runModal(QDialog &dialog, const std::function<void(QDialog &)> &drive
     });
     return ui::showModal(dialog);
 }
+
+// A dialog of type D reading the shipped data in `language`, its message boxes captured.
+template <class D>
+struct Tested
+{
+    explicit Tested(const char *language = "en")
+    {
+        static const bool installed = (hostkit::installReferenceObjects(), true);
+        (void)installed;
+        dialog.gPathData = sourcePath("data");
+        dialog.gInterfaceLanguage = language;
+    }
+    int run(const std::function<void(QDialog &)> &drive) { return runModal(dialog, drive); }
+    ReportCapture capture;
+    D dialog;
+};
 
 // A skin giving each colour as set; -1 gives none, Missing lacks the member.
 constexpr long Missing = -1000;

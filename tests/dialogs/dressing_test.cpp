@@ -7,55 +7,49 @@
 #include "dialogs/frmwizard.h"
 #include "dialogs/frmwizardvalues.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
 
-using Make = std::unique_ptr<QDialog> (*)(const host::Skin *, const char *language);
+using Show = bool (*)(const host::Skin *, const char *language, const std::function<void(QDialog &)> &look);
 
+// Shows a D dressed by `skin` and `language` and runs `look` on it; false when it showed a message.
 template <class D>
-std::unique_ptr<QDialog> make(const host::Skin *skin, const char *language)
+bool show(const host::Skin *skin, const char *language, const std::function<void(QDialog &)> &look)
 {
-    installReferenceObjectsOnce();
-    auto dialog = std::make_unique<D>();
-    dialog->gPathData = sourcePath("data");
-    dialog->gInterfaceLanguage = language;
-    dialog->gSkin = skin;
-    return dialog;
+    Tested<D> t(language);
+    t.dialog.gSkin = skin;
+    t.run(look);
+    return t.capture.boxes.isEmpty();
 }
 
 TEST(Dressing, TextsComeFromTheLanguageFileOrStayAsDesigned)
 {
     const struct
     {
-        Make make;
+        Show show;
         const char *language;
         std::vector<std::pair<const char *, const char *>> texts;   // control (see shownText), text
     } cases[] = {
-        {make<frmResultTest>, "es",
+        {show<frmResultTest>, "es",
          {{"", " Resultado de la prueba"}, {"lblValue", "Valor:"}, {"lblResult", "Resultado:"}, {"cmdOk", "&Aceptar"}}},
-        {make<frmResultTest>, "xx", {{"", "Result Test"}, {"lblValue", "Value:"}}},
-        {make<frmWizard>, "es",
+        {show<frmResultTest>, "xx", {{"", "Result Test"}, {"lblValue", "Value:"}}},
+        {show<frmWizard>, "es",
          {{"", " Asistente de conexión a base de datos"}, {"lblQuery", "Consulta"}, {"cmdEditCnnString", "Editar..."},
           {"cmdCancel", "&Cancelar"}}},
-        {make<frmWizard>, "xx", {{"", "Database Connection Wizard"}, {"lblQuery", "Query"}}},
-        {make<frmWizardValues>, "es",
+        {show<frmWizard>, "xx", {{"", "Database Connection Wizard"}, {"lblQuery", "Query"}}},
+        {show<frmWizardValues>, "es",
          {{"", " Asistente de condiciones"}, {"cmdOk", "&Aceptar"}, {"cmdCancel", "&Cancelar"},
           {"tip:cmdNewCondition", "Nueva condición"}}},
-        {make<frmWizardValues>, "xx", {{"", "Conditions Wizard"}, {"cmdOk", "&Ok"}, {"tip:cmdNewCondition", ""}}},
-        {make<ConnectionDialog>, "es",
+        {show<frmWizardValues>, "xx", {{"", "Conditions Wizard"}, {"cmdOk", "&Ok"}, {"tip:cmdNewCondition", ""}}},
+        {show<ConnectionDialog>, "es",
          {{"", " Conexión a base de datos"}, {"cmdTestConnection", "&Probar"}, {"optDriver", "Cadena del controlador"}}},
     };
     for (const auto &c : cases) {
-        ReportCapture capture;
-        const auto dialog = c.make(nullptr, c.language);
-        SCOPED_TRACE(dialog->metaObject()->className() + std::string(" ") + c.language);
-        runModal(*dialog, [&](QDialog &shown) {
+        EXPECT_TRUE(c.show(nullptr, c.language, [&](QDialog &shown) {
             for (const auto &[control, text] : c.texts)
-                EXPECT_EQ(shownText(shown, control), QString(text)) << control;
-        });
-        EXPECT_TRUE(capture.boxes.isEmpty());
+                EXPECT_EQ(shownText(shown, control), QString(text)) << shown.metaObject()->className() << " " << control;
+        }));
     }
 }
 
@@ -66,12 +60,11 @@ struct Colour
     QColor expected;       // invalid: as designed
 };
 
-// The colours of `checks` that a dialog of `make` shows with `skin`.
-std::vector<QColor> shownColours(Make make, const host::Skin *skin, const std::vector<Colour> &checks)
+// The colours of `checks` that a dialog of `show` shows with `skin`.
+std::vector<QColor> shownColours(Show show, const host::Skin *skin, const std::vector<Colour> &checks)
 {
     std::vector<QColor> colours;
-    const auto dialog = make(skin, "en");
-    runModal(*dialog, [&](QDialog &shown) {
+    show(skin, "en", [&](QDialog &shown) {
         for (const Colour &check : checks)
             colours.push_back((*check.control ? named(shown, check.control) : &shown)->palette().color(check.role));
     });
@@ -96,26 +89,26 @@ TEST(Dressing, SkinColoursReachTheirControlsOnlyWhenGiven)
     const struct
     {
         const char *name;
-        Make make;
+        Show show;
         bool skinned;   // false: no skin at all
         SkinColours colours;
         std::vector<Colour> checks;
     } cases[] = {
-        {"result none", make<frmResultTest>, true, {}, result(none, none, none, none, none)},
-        {"result all", make<frmResultTest>, true, {0x0000ff, 0x00ff00, -1, -1, 0xff0000, 0},
+        {"result none", show<frmResultTest>, true, {}, result(none, none, none, none, none)},
+        {"result all", show<frmResultTest>, true, {0x0000ff, 0x00ff00, -1, -1, 0xff0000, 0},
          result(red, green, blue, blue, black)},
-        {"result members missing", make<frmResultTest>, true, {0x0000ff, Missing, -1, -1, Missing, 0},
+        {"result members missing", show<frmResultTest>, true, {0x0000ff, Missing, -1, -1, Missing, 0},
          result(red, none, none, none, black)},
-        {"result no skin", make<frmResultTest>, false, {0, 0, 0, 0, 0, 0}, result(none, none, none, none, none)},
-        {"conditions none", make<frmWizardValues>, true, {}, conditions(none, none, none, none, none)},
-        {"conditions all", make<frmWizardValues>, true, {0x0000ff, 0x00ff00, 0xff0000, -1, 0x808080, 0},
+        {"result no skin", show<frmResultTest>, false, {0, 0, 0, 0, 0, 0}, result(none, none, none, none, none)},
+        {"conditions none", show<frmWizardValues>, true, {}, conditions(none, none, none, none, none)},
+        {"conditions all", show<frmWizardValues>, true, {0x0000ff, 0x00ff00, 0xff0000, -1, 0x808080, 0},
          conditions(red, green, blue, grey, black)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<QColor> designed = shownColours(c.make, nullptr, c.checks);
+        const std::vector<QColor> designed = shownColours(c.show, nullptr, c.checks);
         const TestSkin skin(c.colours);
-        const std::vector<QColor> shown = shownColours(c.make, c.skinned ? &skin : nullptr, c.checks);
+        const std::vector<QColor> shown = shownColours(c.show, c.skinned ? &skin : nullptr, c.checks);
         for (size_t i = 0; i < c.checks.size(); ++i)
             EXPECT_EQ(shown[i], c.checks[i].expected.isValid() ? c.checks[i].expected : designed[i])
                 << c.checks[i].control << " role " << c.checks[i].role;

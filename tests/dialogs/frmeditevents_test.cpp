@@ -38,15 +38,12 @@ void choose(QComboBox *list, const QString &text)
     emit list->activated(index);
 }
 
-struct Editor
+struct Editor : Tested<frmEditEvents>
 {
     explicit Editor(const char *key = "Warning")
     {
-        installReferenceObjectsOnce();
         sensor.SetSensorXML(XmlNode::parse(sensorXml).documentElement());
         dialog.gSensor = &sensor;
-        dialog.gPathData = sourcePath("data");
-        dialog.gInterfaceLanguage = "en";
         dialog.ValueKey = key;
     }
     QComboBox *events() const { return named<QComboBox>(dialog, "ID_Events"); }
@@ -54,28 +51,20 @@ struct Editor
     ScriptPane *pane() const { return named<ScriptPane>(dialog, "rtfScript"); }
     void click(const char *id) const { named<QAction>(dialog, id)->trigger(); }
     int run(const std::function<void()> &drive) { return runModal(dialog, [&](QDialog &) { drive(); }); }
-    QString code(const char *event, int type = 1) const
-    {
-        return sensor.GetEvalData(type).oEvents.GetEvent(event).GetEvalCode();
-    }
-    QString language(const char *event) const { return sensor.GetEvalData(1).oEvents.GetEvent(event).GetLanguage(); }
-    // The one box shown: its prompt starts with `start` and ends with `end`.
-    void expectBox(const char *start, const char *end = "", const char *title = "Events Editions - Warning Value")
+    cEvent event(const char *name) const { return sensor.GetEvalData(1).oEvents.GetEvent(name); }
+    QString level(int type) const { return sensor.GetEvalData(type).GetEvalDataXML().xml(); }
+    // The one box shown, which is then forgotten: its prompt starts with `start` and ends with `end`.
+    void expectBox(const char *start, const char *end = "")
     {
         ASSERT_EQ(capture.boxes.size(), 1);
         EXPECT_TRUE(capture.boxes[0].prompt.startsWith(start)) << capture.boxes[0].prompt.toStdString();
         EXPECT_TRUE(capture.boxes[0].prompt.endsWith(end)) << capture.boxes[0].prompt.toStdString();
-        if (title) {
-            EXPECT_EQ(capture.boxes[0].title, title);
-        }
         capture.boxes.clear();
     }
-
-    ReportCapture capture;
     cSensor sensor;
-    frmEditEvents dialog;
 };
 
+const QString caption = "Events Editions - Warning Value";
 const char *const activateTrail = " frmEditEvents.InitData()  frmEditEvents.Form_Activate() ";
 
 TEST(EditEvents, ShowsTheLevelsEventsWithTheFirstLoadedAndColoured)
@@ -108,7 +97,7 @@ TEST(EditEvents, ShowsTheLevelsEventsWithTheFirstLoadedAndColoured)
             EXPECT_EQ(coloured, !c.events.isEmpty());
         });
         if (c.key[0] == 'w')
-            e.expectBox("Error: 91\r", activateTrail, nullptr);
+            e.expectBox("Error: 91\r", activateTrail);
         EXPECT_TRUE(e.capture.boxes.isEmpty());
     }
 }
@@ -116,7 +105,7 @@ TEST(EditEvents, ShowsTheLevelsEventsWithTheFirstLoadedAndColoured)
 TEST(EditEvents, SwitchingStoresTheEventLeftAndOkHandsTheCopyBack)
 {
     Editor e;
-    const QString danger = e.sensor.GetEvalData(2).GetEvalDataXML().xml();
+    const QString danger = e.level(2);
     EXPECT_EQ(e.run([&] {
         e.pane()->setPlainText("reach edited");
         choose(e.language(), "JScript");
@@ -130,15 +119,16 @@ TEST(EditEvents, SwitchingStoresTheEventLeftAndOkHandsTheCopyBack)
         // An unknown language leaves the list as it is; leaving writes it.
         choose(e.events(), "OnOther");
         EXPECT_EQ(e.language()->currentText(), "JScript");
-        EXPECT_EQ(e.code("OnReach"), "Dim reach");   // only the copy so far
+        EXPECT_EQ(e.event("OnReach").GetEvalCode(), "Dim reach");   // only the copy so far
         e.click("ID_Ok");
     }), QDialog::Accepted);
-    EXPECT_EQ(e.code("OnReach"), "reach edited");
-    EXPECT_EQ(QStringList({e.language("OnReach"), e.language("OnRepeat"), e.language("OnOther")}),
+    EXPECT_EQ(e.event("OnReach").GetEvalCode(), "reach edited");
+    EXPECT_EQ(QStringList({e.event("OnReach").GetLanguage(), e.event("OnRepeat").GetLanguage(),
+                           e.event("OnOther").GetLanguage()}),
               QStringList({"JScript", "VBScript", "JScript"}));
     EXPECT_EQ(e.sensor.GetEvalData(1).GetEvalCode(), "warning");
     EXPECT_EQ(e.sensor.GetEvalData(1).GetReferenceValue(), 85.5);
-    EXPECT_EQ(e.sensor.GetEvalData(2).GetEvalDataXML().xml(), danger);
+    EXPECT_EQ(e.level(2), danger);
     EXPECT_TRUE(e.capture.boxes.isEmpty());
 }
 
@@ -169,24 +159,21 @@ TEST(EditEvents, OnlyOkAndTheCloseBoxsYesHandTheEditBack)
             e.pane()->setPlainText("edited");
             c.leave(e);
         }), -1);
-        EXPECT_EQ(e.code("OnReach"), c.saved ? "edited" : "Dim reach");
-        if (c.asked) {
-            EXPECT_EQ(e.capture.boxes.value(0).style, ui::YesNo | ui::Question);
-            e.expectBox("Save the changes made to the events?");
-        }
-        EXPECT_TRUE(e.capture.boxes.isEmpty());
+        EXPECT_EQ(e.event("OnReach").GetEvalCode(), c.saved ? "edited" : "Dim reach");
+        const QString asked = caption + "|36|Save the changes made to the events?";   // Yes and No, a question
+        EXPECT_EQ(boxes(e.capture), c.asked ? QStringList{asked} : QStringList());
     }
 }
 
 TEST(EditEvents, WithoutEventsTypingStoresNothingAndOkHandsBackTheSameLevel)
 {
     Editor e("Good");
-    const QString good = e.sensor.GetEvalData(0).GetEvalDataXML().xml();
+    const QString good = e.level(0);
     e.run([&] {
         e.pane()->setPlainText("typed");
         e.click("ID_Ok");
     });
-    EXPECT_EQ(e.sensor.GetEvalData(0).GetEvalDataXML().xml(), good);
+    EXPECT_EQ(e.level(0), good);
 }
 
 TEST(EditEvents, AFailedFirstActivationIsReportedAndRetriedAtTheNextActivation)
@@ -194,7 +181,7 @@ TEST(EditEvents, AFailedFirstActivationIsReportedAndRetriedAtTheNextActivation)
     Editor e;
     e.dialog.gSensor = nullptr;
     e.run([&] {
-        e.expectBox("Error: 91\r", activateTrail, nullptr);
+        e.expectBox("Error: 91\r", activateTrail);
         EXPECT_EQ(e.events()->count(), 0);
         e.pane()->setPlainText("not stored");
         choose(e.language(), "JScript");   // saving is off
@@ -207,22 +194,22 @@ TEST(EditEvents, AFailedFirstActivationIsReportedAndRetriedAtTheNextActivation)
         e.click("ID_Ok");
     });
     EXPECT_TRUE(e.capture.boxes.isEmpty());
-    EXPECT_EQ(e.code("OnReach"), "Dim reach");
+    EXPECT_EQ(e.event("OnReach").GetEvalCode(), "Dim reach");
 }
 
 TEST(EditEvents, AFailedSaveOrOkIsReportedAndNothingMoves)
 {
     Editor e;
     // An event without a Script element: showing it fails, and so does leaving it.
-    XmlNode broken = e.sensor.GetEvalData(1).oEvents.GetEvent("OnOther").GetEventXML();
+    XmlNode broken = e.event("OnOther").GetEventXML();
     broken.removeChild(broken.selectSingleNode("Script"));
     e.run([&] {
         choose(e.events(), "OnOther");
-        e.expectBox("Error: 91\r", "", nullptr);
+        e.expectBox("Error: 91\r", "");
         e.pane()->setPlainText("typed");
         choose(e.events(), "OnReach");
         EXPECT_EQ(e.pane()->toPlainText(), "typed");
-        e.expectBox("Error: 91\r", " frmEditEvents.SaveData()  frmEditEvents.ssToolEvents_CtlClick() ", nullptr);
+        e.expectBox("Error: 91\r", " frmEditEvents.SaveData()  frmEditEvents.ssToolEvents_CtlClick() ");
     });
     Editor missing;
     XmlNode warning = missing.sensor.GetEvalData(1).GetEvalDataXML();
@@ -230,7 +217,7 @@ TEST(EditEvents, AFailedSaveOrOkIsReportedAndNothingMoves)
     EXPECT_EQ(missing.run([&] {
         missing.capture.boxes.clear();
         missing.click("ID_Ok");
-        missing.expectBox("Error: ", " frmEditEvents.Ok()  frmEditEvents.ssToolEvents_ToolClick() ", nullptr);
+        missing.expectBox("Error: ", " frmEditEvents.Ok()  frmEditEvents.ssToolEvents_ToolClick() ");
     }), -1);
 }
 
@@ -255,34 +242,13 @@ TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
             choose(e.language(), c.language);
             e.pane()->setPlainText(c.script);
             QTest::keyClick(e.pane(), Qt::Key_F7);   // as the job editor's Check key
-            EXPECT_EQ(e.capture.boxes.value(0).style, ui::OkOnly | ui::Information);
-            e.expectBox(c.message);
+            EXPECT_TRUE(boxes(e.capture).value(0).startsWith(caption + "|64|" + c.message));   // Ok only, information
+            e.expectBox("");
         }
     });
 }
 
-TEST(EditEvents, TheClipboardToolsWorkOnThePaneWhichFillsTheWindowBelowTheBar)
-{
-    Editor e;
-    e.run([&] {
-        e.pane()->selectAll();
-        e.click("ID_Cut");
-        EXPECT_EQ(e.pane()->toPlainText(), QString());
-        EXPECT_EQ(QApplication::clipboard()->text(), "Dim reach");
-        e.click("ID_Paste");
-        e.click("ID_Paste");
-        EXPECT_EQ(e.pane()->toPlainText(), "Dim reachDim reach");
-        for (const QSize size : {QSize(700, 500), QSize(420, 260)}) {
-            e.dialog.resize(size);
-            QApplication::processEvents();
-            const int bar = named<QToolBar>(e.dialog, "ssToolEvents")->height();
-            EXPECT_EQ(e.pane()->geometry(), QRect(0, bar, size.width(), size.height() - bar));
-        }
-    });
-    EXPECT_TRUE(e.capture.boxes.isEmpty());
-}
-
-TEST(EditEvents, SkinAndLanguageDressTheWindowAndTheTools)
+TEST(EditEvents, SkinAndLanguageDressTheWindowWhoseToolsWorkOnThePaneBelowTheBar)
 {
     Editor e;
     const TestSkin skin({.form = -1, .toolbar = 0x0000ff, .toolbarFont = 0x00ff00});
@@ -298,7 +264,20 @@ TEST(EditEvents, SkinAndLanguageDressTheWindowAndTheTools)
                                             {"ID_CheckSyntax", "Comprobar sintaxis"}, {"ID_EventsLabel", "Eventos"}})
             EXPECT_EQ(shownText(e.dialog, control), text) << control;
         EXPECT_FALSE(named<QAction>(e.dialog, "ID_Cut")->icon().pixmap(16, 16).isNull());
+        e.pane()->selectAll();
+        e.click("ID_Cut");
+        EXPECT_EQ(e.pane()->toPlainText(), QString());
+        EXPECT_EQ(QApplication::clipboard()->text(), "Dim reach");
+        e.click("ID_Paste");
+        e.click("ID_Paste");
+        EXPECT_EQ(e.pane()->toPlainText(), "Dim reachDim reach");
+        for (const QSize size : {QSize(700, 500), QSize(420, 260)}) {
+            e.dialog.resize(size);
+            QApplication::processEvents();
+            EXPECT_EQ(e.pane()->geometry(), QRect(0, bar->height(), size.width(), size.height() - bar->height()));
+        }
     });
+    EXPECT_TRUE(e.capture.boxes.isEmpty());
 }
 
 } // namespace

@@ -28,13 +28,8 @@ const char *const wizardScript =
     "\t\tEnd If\r\n\tEnd If\r\n"
     "\t'Destroy Objects\r\n\tSet Rs=Nothing\r\n\tSet Cnn = Nothing\r\nEnd Function";
 
-struct Wizard
+struct Wizard : Tested<frmWizard>
 {
-    Wizard()
-    {
-        installReferenceObjectsOnce();
-        dialog.gPathData = sourcePath("data");
-    }
     // Shows the wizard with the two boxes filled and runs `drive` while it is open.
     int run(const QString &connection, const QString &query, const std::function<void(QDialog &)> &drive)
     {
@@ -44,8 +39,6 @@ struct Wizard
             drive(shown);
         });
     }
-    ReportCapture capture;
-    frmWizard dialog;
 };
 
 bool enabled(QDialog &shown, const char *button)
@@ -209,7 +202,7 @@ TEST(DatabaseWizard, TestConnectsAndSaysOkOrShowsTheErrorWithoutThePasswordWithi
         EXPECT_TRUE(QRegularExpression(pattern).match(box.prompt).hasMatch()) << box.prompt.toStdString();
         EXPECT_FALSE(box.prompt.contains("Wr0ngSecret"));
         EXPECT_EQ(box.style, ui::OkOnly | ui::Information);
-        EXPECT_EQ(box.title, c.error ? "Database Connection Wizard" : "Veltrano");
+        EXPECT_EQ(box.title, c.error ? " Database Connection Wizard" : "Veltrano");
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     ::close(silent);

@@ -14,14 +14,9 @@ namespace {
 
 using Rows = std::vector<std::array<const char *, 4>>;   // join, operand, comparison, value
 
-struct Wizard
+struct Wizard : Tested<frmWizardValues>
 {
-    explicit Wizard(const char *language = "en")
-    {
-        installReferenceObjectsOnce();
-        dialog.gPathData = sourcePath("data");
-        dialog.gInterfaceLanguage = language;
-    }
+    using Tested::Tested;
     // Shows the wizard, active for the focus and the shortcuts, and runs
     // `drive` while it is open; true when it stayed open.
     bool show(const std::function<void()> &drive)
@@ -52,8 +47,6 @@ struct Wizard
         return grid->indexWidget(grid->currentIndex()) != nullptr;
     }
 
-    ReportCapture capture;
-    frmWizardValues dialog;
     ConditionsGrid *grid = nullptr;
 };
 
@@ -182,10 +175,6 @@ TEST(Conditions, RowsAreAddedAndEditedWithTheKeyboardInColumnsWideEnoughAndTheFi
         ASSERT_TRUE(w.startEdit(1, 2));
         auto *comparisons = qobject_cast<QComboBox *>(w.grid->indexWidget(w.grid->currentIndex()));
         ASSERT_NE(comparisons, nullptr);
-        QStringList items;
-        for (int i = 0; i < comparisons->count(); ++i)
-            items << comparisons->itemText(i);
-        EXPECT_EQ(items, QStringList({"=", ">", "<", ">=", "<=", "<>"}));
         QTest::keyClicks(comparisons, "<");
         QTest::keyClick(comparisons, Qt::Key_Tab);
         ASSERT_TRUE(w.startEdit(1, 3));

@@ -1,34 +1,33 @@
-// The Result Test dialog through its widgets and the modal seam, and the state
-// pictures it shows.
+// The Result Test dialog through its widgets and the modal seam, the state
+// pictures it shows, and through it the dialogs' chrome: size, caption bar,
+// dragging by the caption bar and the keyboard.
 #include "dialogtest.h"
 
 #include "dialogs/frmresulttest.h"
 #include "dialogs/sensorimages.h"
 #include "host/languagereader.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
 TEST(ResultTest, ShowsValueAndResultAndOkAcceptsEvenWhenNoLanguageReaderCanBeCreated)
 {
-    installReferenceObjectsOnce();
     host::ScopedFactory<host::LanguageReader> none(host::languageReaders(), [] { return nullptr; });
-    ReportCapture capture;
-    frmResultTest dialog;
-    dialog.Value = "42";
-    dialog.Msg = "WARNING";
-    dialog.gPathData = sourcePath("data");
-    dialog.gInterfaceLanguage = "es";
-    EXPECT_EQ(runModal(dialog, [](QDialog &shown) {
+    Tested<frmResultTest> t("es");
+    t.dialog.Value = "42";
+    t.dialog.Msg = "WARNING";
+    EXPECT_EQ(t.run([](QDialog &shown) {
         for (const auto &[control, text] : {std::pair{"txtValue", "42"}, {"txtResult", "WARNING"}, {"lblValue", "Value:"}})
             EXPECT_EQ(shownText(shown, control), text);
         click(shown, "cmdOk");
     }), QDialog::Accepted);
-    ASSERT_EQ(capture.boxes.size(), 1);
-    EXPECT_TRUE(capture.boxes[0].prompt.startsWith("Error: 429\r"));
-    EXPECT_TRUE(capture.boxes[0].prompt.endsWith(" frmResultTest.ChangeLanguage() "));
-    EXPECT_EQ(capture.boxes[0].title, "Veltrano");
+    ASSERT_EQ(t.capture.boxes.size(), 1);
+    EXPECT_TRUE(t.capture.boxes[0].prompt.startsWith("Error: 429\r"));
+    EXPECT_TRUE(t.capture.boxes[0].prompt.endsWith(" frmResultTest.ChangeLanguage() "));
+    EXPECT_EQ(t.capture.boxes[0].title, "Veltrano");
 }
 
 // The colour family of a pixel of a state picture.
@@ -62,6 +61,64 @@ TEST(ResultTest, IcoPicksTheBallOnAWhiteGroundDrawnAtTheDevicePixelRatio)
     }
     EXPECT_EQ(sensorImageKeys(), keys);
     EXPECT_TRUE(sensorImage("Unknown").isNull());
+}
+
+TEST(Chrome, ClientAreaAndCaptionBarFollowTheDesignSize)
+{
+    frmResultTest dialog;
+    EXPECT_EQ(dialog.size(), QSize(4365 / 15, 2610 / 15));
+    EXPECT_EQ(named(dialog, "picCaption")->geometry(), QRect(0, 0, 4365 / 15, 300 / 15));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+}
+
+// Presses `button` on the caption bar, drags it by (30, 20) and lets go.
+void drag(QDialog &dialog, Qt::MouseButton button)
+{
+    QWidget *caption = named(dialog, "picCaption");
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton changed, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), QPointF(caption->mapToGlobal(at)), changed, held, Qt::NoModifier);
+        QApplication::sendEvent(caption, &event);
+    };
+    send(QEvent::MouseButtonPress, {40, 10}, button, button);
+    send(QEvent::MouseMove, {70, 30}, Qt::NoButton, button);
+    send(QEvent::MouseButtonRelease, {70, 30}, button, Qt::NoButton);
+}
+
+void key(QDialog &dialog, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, key, modifiers);
+}
+
+TEST(Chrome, OnlyTheLeftButtonDragsEscCancelsEnterAcceptsAltArrowMoves)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(QDialog &)> act;
+        int result;   // -1: still open
+        QPoint moved;
+    } cases[] = {
+        {"drag left", [](QDialog &d) { drag(d, Qt::LeftButton); }, -1, {30, 20}},
+        {"drag right", [](QDialog &d) { drag(d, Qt::RightButton); }, -1, {}},
+        {"drag middle", [](QDialog &d) { drag(d, Qt::MiddleButton); }, -1, {}},
+        {"Escape", [](QDialog &d) { key(d, Qt::Key_Escape, Qt::NoModifier); }, QDialog::Rejected, {}},
+        {"Return", [](QDialog &d) { key(d, Qt::Key_Return, Qt::NoModifier); }, QDialog::Accepted, {}},
+        {"Enter", [](QDialog &d) { key(d, Qt::Key_Enter, Qt::KeypadModifier); }, QDialog::Accepted, {}},
+        {"AltRight", [](QDialog &d) { key(d, Qt::Key_Right, Qt::AltModifier); }, -1, {10, 0}},
+        {"AltUp", [](QDialog &d) { key(d, Qt::Key_Up, Qt::AltModifier); }, -1, {0, -10}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        frmResultTest dialog;
+        QPoint moved;
+        const int result = runModal(dialog, [&](QDialog &shown) {
+            shown.move(100, 100);
+            c.act(shown);
+            moved = shown.pos() - QPoint(100, 100);
+        });
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(moved, c.moved);
+    }
 }
 
 } // namespace
