@@ -76,7 +76,8 @@ TEST(ConnectionDialog, TheStringComesApartIntoTheFieldsAndBackUnchanged)
             EXPECT_EQ(page(shown), c.page);
             for (const auto &[field, text] : c.fields) {
                 auto *radio = shown.findChild<QRadioButton *>(field);
-                EXPECT_EQ(radio ? (radio->isChecked() ? "checked" : "unchecked") : shownText(shown, field), text) << field;
+                const QString state = radio ? (radio->isChecked() ? "checked" : "unchecked") : shownText(shown, field);
+                EXPECT_EQ(state, text) << field;
             }
             if (!c.built)
                 click(shown, "cmdCancel");

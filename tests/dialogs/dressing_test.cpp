@@ -43,12 +43,13 @@ TEST(Dressing, TextsComeFromTheLanguageFileOrStayAsDesigned)
           {"tip:cmdNewCondition", "Nueva condición"}}},
         {show<frmWizardValues>, "xx", {{"", "Conditions Wizard"}, {"cmdOk", "&Ok"}, {"tip:cmdNewCondition", ""}}},
         {show<ConnectionDialog>, "es",
-         {{"", " Conexión a base de datos"}, {"cmdTestConnection", "&Probar"}, {"optDriver", "Cadena del controlador"}}},
+         {{"", " Conexión a base de datos"}, {"cmdTestConnection", "&Probar"},
+          {"optDriver", "Cadena del controlador"}}},
     };
     for (const auto &c : cases) {
         EXPECT_TRUE(c.show(nullptr, c.language, [&](QDialog &shown) {
             for (const auto &[control, text] : c.texts)
-                EXPECT_EQ(shownText(shown, control), QString(text)) << shown.metaObject()->className() << " " << control;
+                EXPECT_EQ(shownText(shown, control), text) << shown.metaObject()->className() << " " << control;
         }));
     }
 }
@@ -57,7 +58,7 @@ struct Colour
 {
     const char *control;   // "" is the dialog
     QPalette::ColorRole role;
-    QColor expected;       // invalid: as designed
+    long SkinColours::*given;
 };
 
 // The colours of `checks` that a dialog of `show` shows with `skin`.
@@ -73,45 +74,40 @@ std::vector<QColor> shownColours(Show show, const host::Skin *skin, const std::v
 
 TEST(Dressing, SkinColoursReachTheirControlsOnlyWhenGiven)
 {
-    const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), grey(128, 128, 128), black(0, 0, 0), none;
-    const auto result = [](QColor font, QColor form, QColor tab, QColor lblValueBack, QColor button) {
-        return std::vector<Colour>{{"lblValue", QPalette::WindowText, font}, {"cmdOk", QPalette::ButtonText, font},
-                                   {"", QPalette::Window, form},           {"panelResult", QPalette::Window, tab},
-                                   {"lblValue", QPalette::Window, lblValueBack}, {"cmdOk", QPalette::Button, button}};
-    };
-    const auto conditions = [](QColor font, QColor form, QColor toolbar, QColor tab, QColor button) {
-        return std::vector<Colour>{
-            {"dtConditions", QPalette::Text, font},       {"cmdOk", QPalette::ButtonText, font},
-            {"", QPalette::Window, form},                 {"panelToolbar", QPalette::Window, toolbar},
-            {"cmdDeleteCondition", QPalette::Button, toolbar}, {"dtConditions", QPalette::Base, tab},
-            {"panelContainer", QPalette::Window, tab},    {"cmdCancel", QPalette::Button, button}};
-    };
+    using S = SkinColours;
+    const std::vector<Colour> result = {
+        {"lblValue", QPalette::WindowText, &S::font}, {"cmdOk", QPalette::ButtonText, &S::font},
+        {"", QPalette::Window, &S::form},             {"panelResult", QPalette::Window, &S::tab},
+        {"lblValue", QPalette::Window, &S::tab},      {"cmdOk", QPalette::Button, &S::button}};
+    const std::vector<Colour> conditions = {
+        {"dtConditions", QPalette::Text, &S::font},          {"cmdOk", QPalette::ButtonText, &S::font},
+        {"", QPalette::Window, &S::form},                    {"panelToolbar", QPalette::Window, &S::toolbar},
+        {"cmdDeleteCondition", QPalette::Button, &S::toolbar}, {"dtConditions", QPalette::Base, &S::tab},
+        {"panelContainer", QPalette::Window, &S::tab},       {"cmdCancel", QPalette::Button, &S::button}};
     const struct
     {
-        const char *name;
         Show show;
+        const std::vector<Colour> &checks;
         bool skinned;   // false: no skin at all
         SkinColours colours;
-        std::vector<Colour> checks;
     } cases[] = {
-        {"result none", show<frmResultTest>, true, {}, result(none, none, none, none, none)},
-        {"result all", show<frmResultTest>, true, {0x0000ff, 0x00ff00, -1, -1, 0xff0000, 0},
-         result(red, green, blue, blue, black)},
-        {"result members missing", show<frmResultTest>, true, {0x0000ff, Missing, -1, -1, Missing, 0},
-         result(red, none, none, none, black)},
-        {"result no skin", show<frmResultTest>, false, {0, 0, 0, 0, 0, 0}, result(none, none, none, none, none)},
-        {"conditions none", show<frmWizardValues>, true, {}, conditions(none, none, none, none, none)},
-        {"conditions all", show<frmWizardValues>, true, {0x0000ff, 0x00ff00, 0xff0000, -1, 0x808080, 0},
-         conditions(red, green, blue, grey, black)},
+        {show<frmResultTest>, result, true, {}},
+        {show<frmResultTest>, result, true, {0x0000ff, 0x00ff00, -1, -1, 0xff0000, 0}},
+        {show<frmResultTest>, result, true, {0x0000ff, Missing, -1, -1, Missing, 0}},
+        {show<frmResultTest>, result, false, {0, 0, 0, 0, 0, 0}},
+        {show<frmWizardValues>, conditions, true, {}},
+        {show<frmWizardValues>, conditions, true, {0x0000ff, 0x00ff00, 0xff0000, -1, 0x808080, 0}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(&c - cases);
         const std::vector<QColor> designed = shownColours(c.show, nullptr, c.checks);
         const TestSkin skin(c.colours);
         const std::vector<QColor> shown = shownColours(c.show, c.skinned ? &skin : nullptr, c.checks);
-        for (size_t i = 0; i < c.checks.size(); ++i)
-            EXPECT_EQ(shown[i], c.checks[i].expected.isValid() ? c.checks[i].expected : designed[i])
+        for (size_t i = 0; i < c.checks.size(); ++i) {
+            const long given = c.skinned ? c.colours.*c.checks[i].given : -1;   // 0xBBGGRR
+            EXPECT_EQ(shown[i], given > -1 ? QColor(given & 0xff, given >> 8 & 0xff, given >> 16 & 0xff) : designed[i])
                 << c.checks[i].control << " role " << c.checks[i].role;
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QToolBar>
 #include <QWindow>
+#include <tuple>
 
 namespace {
 
@@ -69,34 +70,31 @@ const char *const activateTrail = " frmEditEvents.InitData()  frmEditEvents.Form
 
 TEST(EditEvents, ShowsTheLevelsEventsWithTheFirstLoadedAndColoured)
 {
-    const struct
-    {
-        const char *key;
-        QStringList events;
-        const char *script, *caption;
-    } cases[] = {
+    using Case = std::tuple<const char *, QStringList, const char *, const char *>;   // key, events, script, caption
+    const Case cases[] = {
         {"Warning", {"OnReach", "OnRepeat", "OnOther"}, "Dim reach", "Events Editions - Warning Value"},
-        {"Danger", {"OnReach"}, "Function Main(pSsrValue)\n\tMain=True\nEnd Function", "Events Editions - Danger Value"},
+        {"Danger", {"OnReach"}, "Function Main(pSsrValue)\n\tMain=True\nEnd Function",
+         "Events Editions - Danger Value"},
         {"Good", {}, "", "Events Editions - Good Value"},
         {"warning", {}, "", "Events Editions"},   // no such level: reported
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.key);
-        Editor e(c.key);
+    for (const auto &[key, events, script, caption] : cases) {
+        SCOPED_TRACE(key);
+        Editor e(key);
         e.run([&] {
-            EXPECT_EQ(e.dialog.windowTitle(), c.caption);
+            EXPECT_EQ(e.dialog.windowTitle(), caption);
             QStringList listed;
             for (int i = 0; i < e.events()->count(); ++i)
                 listed.append(e.events()->itemText(i));
-            EXPECT_EQ(listed, c.events);
-            EXPECT_EQ(e.events()->currentIndex(), c.events.isEmpty() ? -1 : 0);
-            EXPECT_EQ(e.pane()->toPlainText(), c.script);
+            EXPECT_EQ(listed, events);
+            EXPECT_EQ(e.events()->currentIndex(), events.isEmpty() ? -1 : 0);
+            EXPECT_EQ(e.pane()->toPlainText(), script);
             bool coloured = false;
             for (int i = 0; i < e.pane()->document()->characterCount(); ++i)
                 coloured = coloured || e.pane()->colourAt(i) != colorizer::TokenClass::Plain;
-            EXPECT_EQ(coloured, !c.events.isEmpty());
+            EXPECT_EQ(coloured, !events.isEmpty());
         });
-        if (c.key[0] == 'w')
+        if (key[0] == 'w')
             e.expectBox("Error: 91\r", activateTrail);
         EXPECT_TRUE(e.capture.boxes.isEmpty());
     }
@@ -223,11 +221,8 @@ TEST(EditEvents, AFailedSaveOrOkIsReportedAndNothingMoves)
 
 TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
 {
-    const struct
-    {
-        const char *language, *script;
-        const char *message;   // the start of the message
-    } cases[] = {
+    using Case = std::tuple<const char *, const char *, const char *>;   // language, script, the message's start
+    const Case cases[] = {
         {"VBScript", "Function Main(pSsrValue)\n\tMain = True\nEnd Function", "Script Ok!"},
         {"JScript", "function Main(v) { return v > 1; }", "Script Ok!"},
         {"VBScript", "Function Main(\nEnd", "Code Error.\rError.\r\nNumber: "},
@@ -237,12 +232,12 @@ TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
     e.run([&] {
         e.dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&e.dialog));
-        for (const auto &c : cases) {
-            SCOPED_TRACE(c.script);
-            choose(e.language(), c.language);
-            e.pane()->setPlainText(c.script);
+        for (const auto &[language, script, message] : cases) {
+            SCOPED_TRACE(script);
+            choose(e.language(), language);
+            e.pane()->setPlainText(script);
             QTest::keyClick(e.pane(), Qt::Key_F7);   // as the job editor's Check key
-            EXPECT_TRUE(boxes(e.capture).value(0).startsWith(caption + "|64|" + c.message));   // Ok only, information
+            EXPECT_TRUE(boxes(e.capture).value(0).startsWith(caption + "|64|" + message));   // Ok only, information
             e.expectBox("");
         }
     });

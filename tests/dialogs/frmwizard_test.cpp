@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <tuple>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -48,11 +49,8 @@ bool enabled(QDialog &shown, const char *button)
 
 TEST(DatabaseWizard, TestNeedsAConnectionAndOkAQueryAsWell)
 {
-    const struct
-    {
-        const char *name, *connection, *query;
-        bool test, ok;
-    } cases[] = {
+    using Case = std::tuple<const char *, const char *, const char *, bool, bool>;   // name, boxes, enabled
+    const Case cases[] = {
         {"Empty", "", "", false, false},
         {"BlankConnection", "   ", "SELECT 1", false, false},
         {"ConnectionOnly", "Data Source=a.db", "", true, false},
@@ -63,24 +61,22 @@ TEST(DatabaseWizard, TestNeedsAConnectionAndOkAQueryAsWell)
     runModal(w.dialog, [&](QDialog &shown) {
         EXPECT_FALSE(enabled(shown, "cmdTestCnnString"));
         EXPECT_FALSE(enabled(shown, "cmdOk"));
-        for (const auto &c : cases) {
-            SCOPED_TRACE(c.name);
-            for (const auto &[box, text] : {std::pair{"rtfCnnString", c.connection}, {"rtfQuery", c.query}}) {
+        for (const auto &[name, connection, query, test, ok] : cases) {
+            SCOPED_TRACE(name);
+            for (const auto &[box, text] : {std::pair{"rtfCnnString", connection}, {"rtfQuery", query}}) {
                 named<QTextEdit>(shown, box)->clear();
                 QTest::keyClicks(named<QTextEdit>(shown, box), text);
             }
-            EXPECT_EQ(enabled(shown, "cmdTestCnnString"), c.test);
-            EXPECT_EQ(enabled(shown, "cmdOk"), c.ok);
+            EXPECT_EQ(enabled(shown, "cmdTestCnnString"), test);
+            EXPECT_EQ(enabled(shown, "cmdOk"), ok);
         }
     });
 }
 
 TEST(DatabaseWizard, OkGeneratesTheScriptWithBothTextsAsTheyStandCancelAndEscLeaveNone)
 {
-    const struct
-    {
-        const char *name, *connection, *query, *press;   // a button, or "Esc"
-    } cases[] = {
+    using Case = std::tuple<const char *, const char *, const char *, const char *>;   // name, boxes, a button or "Esc"
+    const Case cases[] = {
         {"OneLine", "Provider=SQLite;Data Source=/tmp/a.db", "SELECT v FROM t", "cmdOk"},
         {"SurroundingBlanksKept", "  Data Source=a.db ", " SELECT 1  ", "cmdOk"},
         {"TwoLines", "Provider=PostgreSQL;\nHost=db", "SELECT v\nFROM t", "cmdOk"},
@@ -88,29 +84,25 @@ TEST(DatabaseWizard, OkGeneratesTheScriptWithBothTextsAsTheyStandCancelAndEscLea
         {"Cancel", "Data Source=a.db", "SELECT 1", "cmdCancel"},
         {"Esc", "Data Source=a.db", "SELECT 1", "Esc"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const bool ok = QString(c.press) == "cmdOk";
+    for (const auto &[name, connection, query, press] : cases) {
+        SCOPED_TRACE(name);
+        const bool ok = QString(press) == "cmdOk";
         Wizard w;
-        EXPECT_NE(w.run(c.connection, c.query, [&](QDialog &shown) {
-            QString(c.press) == "Esc" ? QTest::keyClick(&shown, Qt::Key_Escape) : click(shown, c.press);
+        EXPECT_NE(w.run(connection, query, [&](QDialog &shown) {
+            QString(press) == "Esc" ? QTest::keyClick(&shown, Qt::Key_Escape) : click(shown, press);
         }), -1);
         EXPECT_EQ(w.dialog.Cancelado(), !ok);
-        EXPECT_EQ(w.dialog.Code(), ok ? QString(wizardScript).replace("<C>", c.connection).replace("<Y>", c.query)
-                                      : QString());
+        const QString script = QString(wizardScript).replace("<C>", connection).replace("<Y>", query);
+        EXPECT_EQ(w.dialog.Code(), ok ? script : QString());
     }
 }
 
 TEST(DatabaseWizard, TheConnectionDialogEditsTheTrimmedStringAndCancelStillTrims)
 {
-    const struct
-    {
-        const char *name, *box;
-        bool confirm;        // Ok in the connection dialog after choosing PostgreSQL on host "db"
-        const char *shown;   // what the connection dialog was given
-        const char *after;   // the box afterwards
-        bool testEnabled;
-    } cases[] = {
+    // The box, Ok in the connection dialog after choosing PostgreSQL on host "db" (or Cancel), what the
+    // connection dialog was given, the box afterwards and whether Test is on then.
+    using Case = std::tuple<const char *, const char *, bool, const char *, const char *, bool>;
+    const Case cases[] = {
         {"NewCancelled", "", false, "", "", false},
         {"NewConfirmed", "", true, "", "Provider=PostgreSQL;Host=db", true},
         {"CancelledLeavesTheTrimmedText", "  Data Source=a.db  ", false, "Data Source=a.db", "Data Source=a.db", true},
@@ -119,24 +111,24 @@ TEST(DatabaseWizard, TheConnectionDialogEditsTheTrimmedStringAndCancelStillTrims
     Wizard w;
     runModal(w.dialog, [&](QDialog &wizard) {
         auto *box = named<QTextEdit>(wizard, "rtfCnnString");
-        for (const auto &c : cases) {
-            SCOPED_TRACE(c.name);
-            box->setPlainText(c.box);
+        for (const auto &[name, text, confirm, expectedGiven, after, testEnabled] : cases) {
+            SCOPED_TRACE(name);
+            box->setPlainText(text);
             QString given;
             ui::ScopedModalHandler connection([&](QDialog &shown) {
                 shown.show();
                 given = static_cast<ConnectionDialog &>(shown).InitialString;
-                if (c.confirm) {
+                if (confirm) {
                     named<QComboBox>(shown, "cmbProvider")->setCurrentText("PostgreSQL");
                     named<QLineEdit>(shown, "txtHost")->setText("db");
                 }
-                click(shown, c.confirm ? "cmdOk" : "cmdCancel");
+                click(shown, confirm ? "cmdOk" : "cmdCancel");
                 return shown.result();
             });
             click(wizard, "cmdEditCnnString");
-            EXPECT_EQ(given, c.shown);
-            EXPECT_EQ(box->toPlainText(), c.after);
-            EXPECT_EQ(enabled(wizard, "cmdTestCnnString"), c.testEnabled);
+            EXPECT_EQ(given, expectedGiven);
+            EXPECT_EQ(box->toPlainText(), after);
+            EXPECT_EQ(enabled(wizard, "cmdTestCnnString"), testEnabled);
         }
     });
     EXPECT_TRUE(w.capture.boxes.isEmpty());

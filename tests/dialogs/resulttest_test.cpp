@@ -20,8 +20,9 @@ TEST(ResultTest, ShowsValueAndResultAndOkAcceptsEvenWhenNoLanguageReaderCanBeCre
     t.dialog.Value = "42";
     t.dialog.Msg = "WARNING";
     EXPECT_EQ(t.run([](QDialog &shown) {
-        for (const auto &[control, text] : {std::pair{"txtValue", "42"}, {"txtResult", "WARNING"}, {"lblValue", "Value:"}})
-            EXPECT_EQ(shownText(shown, control), text);
+        EXPECT_EQ(shownText(shown, "txtValue"), "42");
+        EXPECT_EQ(shownText(shown, "txtResult"), "WARNING");
+        EXPECT_EQ(shownText(shown, "lblValue"), "Value:");
         click(shown, "cmdOk");
     }), QDialog::Accepted);
     ASSERT_EQ(t.capture.boxes.size(), 1);

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QToolButton>
 #include <cstring>
+#include <tuple>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,13 +41,9 @@ struct Pane : ::testing::Test
 
 TEST_F(Pane, TypedTextTakesTheColourOfWhatItIs)
 {
-    const struct
-    {
-        const char *name;
-        ScriptDialect dialect;
-        const char *before, *typed, *probe;   // typed at the end of `before`; the last `probe` is looked at
-        TokenClass expected;
-    } cases[] = {
+    // Name, dialect, text, what is typed at its end, what is looked at (its last occurrence), its colour.
+    using Case = std::tuple<const char *, ScriptDialect, const char *, const char *, const char *, TokenClass>;
+    const Case cases[] = {
         {"VbKeywordAfterString", ScriptDialect::VBScript, "x = \"abc\"", " And y", "And", TokenClass::Keyword},
         {"VbStringStaysString", ScriptDialect::VBScript, "x = \"abc\"", " And y", "\"abc\"", TokenClass::String},
         {"VbCommentToLineEnd", ScriptDialect::VBScript, "x = 1 ", "' If", "If", TokenClass::Comment},
@@ -55,14 +52,14 @@ TEST_F(Pane, TypedTextTakesTheColourOfWhatItIs)
         {"JsAfterClosedComment", ScriptDialect::JScript, "/* open\nstill */", " var", "var", TokenClass::Keyword},
         {"JsTemplateGoesOn", ScriptDialect::JScript, "var t = `one\ntwo", " var", "var", TokenClass::String},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        pane.setDialect(c.dialect);
-        set(c.before, int(strlen(c.before)), int(strlen(c.before)));
-        QTest::keyClicks(&pane, c.typed);
-        const int at = int(pane.toPlainText().lastIndexOf(c.probe));
+    for (const auto &[name, dialect, before, typed, probe, expected] : cases) {
+        SCOPED_TRACE(name);
+        pane.setDialect(dialect);
+        set(before, int(strlen(before)), int(strlen(before)));
+        QTest::keyClicks(&pane, typed);
+        const int at = int(pane.toPlainText().lastIndexOf(probe));
         ASSERT_GE(at, 0);
-        EXPECT_EQ(int(pane.colourAt(at)), int(c.expected)) << pane.toPlainText().toStdString();
+        EXPECT_EQ(int(pane.colourAt(at)), int(expected)) << pane.toPlainText().toStdString();
     }
     pane.setPlainText("var x");
     pane.setLanguageName("JScript");
@@ -117,24 +114,19 @@ TEST_F(Pane, TheFindBarFindsGoingRoundTheEndGoesToALineAndReplacesAllInOneStep)
 
 TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
 {
-    const struct
-    {
-        const char *name, *before;
-        int from, to;   // the selection
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char *after;
-    } cases[] = {
+    // Name, text, its selection, the key pressed there and the text afterwards.
+    using Case = std::tuple<const char *, const char *, int, int, Qt::Key, Qt::KeyboardModifiers, const char *>;
+    const Case cases[] = {
         {"EnterKeepsTheIndent", "\tIf a Then", 10, 10, Qt::Key_Return, Qt::NoModifier, "\tIf a Then\n\t"},
-        {"TabIndentsSelectedLines", "a\nb\nc", 0, 3, Qt::Key_Tab, Qt::NoModifier, "\ta\n\tb\nc"},
+        {"TabIndentsSelectedLinesNotTheOneItEndsAt", "a\nb\nc", 0, 4, Qt::Key_Tab, Qt::NoModifier, "\ta\n\tb\nc"},
         {"TabInALineIsATab", "ab", 1, 1, Qt::Key_Tab, Qt::NoModifier, "a\tb"},
         {"ShiftTabUnindents", "\ta\n    b\n  c", 0, 12, Qt::Key_Backtab, Qt::ShiftModifier, "a\nb\nc"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        set(c.before, c.from, c.to);
-        QTest::keyClick(&pane, c.key, c.modifiers);
-        EXPECT_EQ(pane.toPlainText(), c.after);
+    for (const auto &[name, before, from, to, key, modifiers, after] : cases) {
+        SCOPED_TRACE(name);
+        set(before, from, to);
+        QTest::keyClick(&pane, key, modifiers);
+        EXPECT_EQ(pane.toPlainText(), after);
     }
 }
 
