@@ -1,27 +1,17 @@
 // The Events editor through its tool bar, its pane and the modal and message
 // seams, on a sensor of its own.
-#include "reportcapture.h"
-#include "testsupport.h"
+#include "dialogtest.h"
 
 #include "dialogs/frmeditevents.h"
 #include "dialogs/scriptpane.h"
-#include "host/skin.h"
-#include "hostkit/referenceobjects.h"
 #include "model/csensor.h"
-#include "platform/ui/modal.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
-
-#include <QPlainTextEdit>
-#include <QTest>
 #include <QToolBar>
 #include <QWindow>
-#include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -40,350 +30,249 @@ const char *const sensorXml = R"(<Sensor><EvaluationData><Evaluation>1</Evaluati
 <Events><!-- none --></Events><ReferenceValue>0</ReferenceValue></EvalData>
 </Values></EvaluationData></Sensor>)";
 
-struct EditEvents : ::testing::Test
+// A pick from a drop-down tool, as the user makes it.
+void choose(QComboBox *list, const QString &text)
 {
-    EditEvents()
+    const int index = list->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+struct Editor : Tested<frmEditEvents>
+{
+    explicit Editor(const char *key = "Warning")
     {
-        static const bool installed = (hostkit::installReferenceObjects(), true);
-        (void)installed;
-        sensor.SetSensorXML(XmlNode::parse(QLatin1String(sensorXml)).documentElement());
+        sensor.SetSensorXML(XmlNode::parse(sensorXml).documentElement());
         dialog.gSensor = &sensor;
-        dialog.gPathData = sourcePath(QStringLiteral("data"));
-        dialog.gInterfaceLanguage = QStringLiteral("en");
-        dialog.ValueKey = QStringLiteral("Warning");
+        dialog.ValueKey = key;
     }
-
-    template <class T>
-    T *named(const char *name) const
-    {
-        T *found = dialog.findChild<T *>(QLatin1String(name));
-        if (!found)
-            ADD_FAILURE() << "no control named " << name;
-        return found;
-    }
-    QComboBox *events() const { return named<QComboBox>("ID_Events"); }
-    QComboBox *language() const { return named<QComboBox>("ID_Language"); }
-    ScriptPane *pane() const { return named<ScriptPane>("rtfScript"); }
-    void click(const char *id) const { named<QAction>(id)->trigger(); }
-    // A pick from a drop-down tool, as the user makes it.
-    static void choose(QComboBox *list, const QString &text)
-    {
-        const int index = list->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    // The close box of the window manager.
-    void closeBox() const
-    {
-        QCloseEvent close;
-        QCoreApplication::sendEvent(dialog.windowHandle(), &close);
-    }
-
-    // Shows the window through the modal seam and runs `drive` while it is
-    // open; the window stays open when `drive` does not close it.
-    int run(const std::function<void()> &drive)
-    {
-        ui::ScopedModalHandler modal([&](QDialog &shown) {
-            shown.show();
-            drive();
-            const int result = shown.isVisible() ? -1 : shown.result();
-            shown.hide();
-            return result;
-        });
-        return ui::showModal(dialog);
-    }
-
+    QComboBox *events() const { return named<QComboBox>(dialog, "ID_Events"); }
+    QComboBox *language() const { return named<QComboBox>(dialog, "ID_Language"); }
+    ScriptPane *pane() const { return named<ScriptPane>(dialog, "rtfScript"); }
+    void click(const char *id) const { named<QAction>(dialog, id)->trigger(); }
+    int run(const std::function<void()> &drive) { return runModal(dialog, [&](QDialog &) { drive(); }); }
+    cEvent event(const char *name) const { return sensor.GetEvalData(1).oEvents.GetEvent(name); }
     QString level(int type) const { return sensor.GetEvalData(type).GetEvalDataXML().xml(); }
-    cEvent event(int type, const char *name) const
+    // The one box shown, which is then forgotten: its prompt starts with `start` and ends with `end`.
+    void expectBox(const char *start, const char *end = "")
     {
-        return sensor.GetEvalData(type).oEvents.GetEvent(QLatin1String(name));
-    }
-
-    ReportCapture capture;
-    cSensor sensor;
-    frmEditEvents dialog;
-};
-
-struct OpenCase
-{
-    const char *name;
-    const char *key;
-    QStringList events;
-    const char *script;      // on view in the pane
-    const char *caption;
-    const char *report;      // the end of a report's source, or ""
-};
-
-class EditEventsOpen : public EditEvents, public ::testing::WithParamInterface<OpenCase>
-{
-};
-
-TEST_P(EditEventsOpen, ShowsTheLevelsEventsWithTheFirstLoaded)
-{
-    const OpenCase &c = GetParam();
-    dialog.ValueKey = QLatin1String(c.key);
-    run([&] {
-        EXPECT_EQ(dialog.windowTitle(), QLatin1String(c.caption));
-        QStringList shown;
-        for (int i = 0; i < events()->count(); ++i)
-            shown.append(events()->itemText(i));
-        EXPECT_EQ(shown, c.events);
-        EXPECT_EQ(events()->currentIndex(), c.events.isEmpty() ? -1 : 0);
-        EXPECT_EQ(pane()->toPlainText(), QString::fromUtf8(c.script));
-        if (!c.events.isEmpty()) {   // colourised: some of the text shows a colour
-            bool coloured = false;
-            for (int i = 0; i < pane()->document()->characterCount() && !coloured; ++i)
-                coloured = pane()->colourAt(i) != colorizer::TokenClass::Plain;
-            EXPECT_TRUE(coloured);
-        }
-    });
-    if (*c.report) {
         ASSERT_EQ(capture.boxes.size(), 1);
-        EXPECT_TRUE(capture.boxes[0].prompt.startsWith(QStringLiteral("Error: 91\r")));
-        EXPECT_TRUE(capture.boxes[0].prompt.endsWith(QLatin1String(c.report)));
-    } else {
-        EXPECT_TRUE(capture.boxes.isEmpty());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Levels, EditEventsOpen,
-    ::testing::Values(
-        OpenCase{"Warning", "Warning", {"OnReach", "OnRepeat", "OnOther"}, "Dim reach",
-                 "Events Editions - Warning Value", ""},
-        OpenCase{"EmptyEventsGetTheDefault", "Danger", {"OnReach"}, "Function Main(pSsrValue)\n\tMain=True\nEnd Function",
-                 "Events Editions - Danger Value", ""},
-        OpenCase{"CommentOnlyEventsShowNone", "Good", {}, "", "Events Editions - Good Value", ""},
-        OpenCase{"UnknownKey", "warning", {}, "", "Events Editions",
-                 " frmEditEvents.InitData()  frmEditEvents.Form_Activate() "}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(EditEvents, SwitchingStoresTheEventLeftAndOkHandsTheCopyBack)
-{
-    const QString danger = level(2);
-    const int result = run([&] {
-        pane()->setPlainText(QStringLiteral("reach edited"));
-        choose(language(), QStringLiteral("JScript"));
-        choose(events(), QStringLiteral("OnRepeat"));
-        EXPECT_EQ(pane()->toPlainText(), QStringLiteral("repeat"));
-        EXPECT_EQ(language()->currentText(), QStringLiteral("JScript"));
-        choose(language(), QStringLiteral("VBScript"));
-        choose(events(), QStringLiteral("OnReach"));
-        EXPECT_EQ(pane()->toPlainText(), QStringLiteral("reach edited"));
-        EXPECT_EQ(language()->currentText(), QStringLiteral("JScript"));
-        // An unknown language leaves the list as it is; leaving writes it.
-        choose(events(), QStringLiteral("OnOther"));
-        EXPECT_EQ(language()->currentText(), QStringLiteral("JScript"));
-        EXPECT_EQ(event(1, "OnReach").GetEvalCode(), QStringLiteral("Dim reach"));   // only the copy so far
-        click("ID_Ok");
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(event(1, "OnReach").GetEvalCode(), QStringLiteral("reach edited"));
-    EXPECT_EQ(event(1, "OnReach").GetLanguage(), QStringLiteral("JScript"));
-    EXPECT_EQ(event(1, "OnRepeat").GetLanguage(), QStringLiteral("VBScript"));
-    EXPECT_EQ(event(1, "OnOther").GetLanguage(), QStringLiteral("JScript"));
-    const cEvalData warning = sensor.GetEvalData(1);
-    EXPECT_EQ(warning.GetEvalCode(), QStringLiteral("warning"));
-    EXPECT_EQ(warning.GetReferenceValue(), 85.5);
-    EXPECT_EQ(level(2), danger);
-    EXPECT_TRUE(capture.boxes.isEmpty());
-}
-
-struct ExitCase
-{
-    const char *name;
-    std::function<void(EditEvents &)> leave;
-    int answer;
-    bool asked, saved;
-};
-
-class EditEventsExit : public EditEvents, public ::testing::WithParamInterface<ExitCase>
-{
-};
-
-TEST_P(EditEventsExit, OnlyOkAndTheCloseBoxsYesHandTheEditBack)
-{
-    const ExitCase &c = GetParam();
-    capture.answer = c.answer;
-    run([&] {
-        pane()->setPlainText(QStringLiteral("edited"));
-        c.leave(*this);
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    EXPECT_EQ(event(1, "OnReach").GetEvalCode(), c.saved ? QStringLiteral("edited") : QStringLiteral("Dim reach"));
-    if (c.asked) {
-        ASSERT_EQ(capture.boxes.size(), 1);
-        EXPECT_EQ(capture.boxes[0].prompt, QStringLiteral("Save the changes made to the events?"));
-        EXPECT_EQ(capture.boxes[0].style, ui::YesNo | ui::Question);
-        EXPECT_EQ(capture.boxes[0].title, QStringLiteral("Events Editions - Warning Value"));
-    } else {
-        EXPECT_TRUE(capture.boxes.isEmpty());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ways, EditEventsExit,
-    ::testing::Values(ExitCase{"Ok", [](EditEvents &t) { t.click("ID_Ok"); }, ui::Ok, false, true},
-                      ExitCase{"Cancel", [](EditEvents &t) { t.click("ID_Cancel"); }, ui::Ok, false, false},
-                      ExitCase{"CloseBoxYes", [](EditEvents &t) { t.closeBox(); }, ui::Yes, true, true},
-                      ExitCase{"CloseBoxNo", [](EditEvents &t) { t.closeBox(); }, ui::No, true, false},
-                      ExitCase{"ClosedByTheProgram", [](EditEvents &t) { t.dialog.close(); }, ui::Yes, false, false}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(EditEvents, WithoutEventsTypingStoresNothingAndOkHandsBackTheSameLevel)
-{
-    dialog.ValueKey = QStringLiteral("Good");
-    const QString good = level(0);
-    run([&] {
-        pane()->setPlainText(QStringLiteral("typed"));
-        click("ID_Ok");
-    });
-    EXPECT_EQ(level(0), good);
-}
-
-TEST_F(EditEvents, AFailedFirstActivationIsReportedAndRetriedAtTheNextActivation)
-{
-    dialog.gSensor = nullptr;
-    run([&] {
-        ASSERT_EQ(capture.boxes.size(), 1);
-        EXPECT_TRUE(capture.boxes[0].prompt.endsWith(QStringLiteral(" frmEditEvents.InitData()  frmEditEvents.Form_Activate() ")));
-        EXPECT_EQ(events()->count(), 0);
-        pane()->setPlainText(QStringLiteral("not stored"));
-        choose(language(), QStringLiteral("JScript"));   // saving is off
-
-        dialog.gSensor = &sensor;
-        QEvent leave(QEvent::WindowDeactivate), back(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(&dialog, &leave);
-        QCoreApplication::sendEvent(&dialog, &back);
-        EXPECT_EQ(events()->count(), 3);
-        EXPECT_EQ(pane()->toPlainText(), QStringLiteral("Dim reach"));
-        click("ID_Ok");
-    });
-    EXPECT_EQ(capture.boxes.size(), 1);
-    EXPECT_EQ(event(1, "OnReach").GetEvalCode(), QStringLiteral("Dim reach"));
-}
-
-TEST_F(EditEvents, OkOnAMissingLevelIsReportedAndTheWindowStaysOpen)
-{
-    XmlNode warning = sensor.GetEvalData(1).GetEvalDataXML();
-    warning.parentNode().removeChild(warning);
-    capture.answer = ui::Ok;
-    run([&] {
+        EXPECT_TRUE(capture.boxes[0].prompt.startsWith(start)) << capture.boxes[0].prompt.toStdString();
+        EXPECT_TRUE(capture.boxes[0].prompt.endsWith(end)) << capture.boxes[0].prompt.toStdString();
         capture.boxes.clear();
-        click("ID_Ok");
-        ASSERT_EQ(capture.boxes.size(), 1);
-        EXPECT_TRUE(capture.boxes[0].prompt.endsWith(QStringLiteral(" frmEditEvents.Ok()  frmEditEvents.ssToolEvents_ToolClick() ")));
-        EXPECT_TRUE(dialog.isVisible());
-    });
-}
-
-struct SyntaxCase
-{
-    const char *name;
-    const char *language;
-    const char *script;
-    const char *message;     // the start of the message
+    }
+    cSensor sensor;
 };
 
-class EditEventsSyntax : public EditEvents, public ::testing::WithParamInterface<SyntaxCase>
-{
-};
+const QString caption = "Events Editions - Warning Value";
+const char *const activateTrail = " frmEditEvents.InitData()  frmEditEvents.Form_Activate() ";
 
-TEST_P(EditEventsSyntax, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
+TEST(EditEvents, ShowsTheLevelsEventsWithTheFirstLoadedAndColoured)
 {
-    const SyntaxCase &c = GetParam();
-    run([&] {
-        choose(language(), QLatin1String(c.language));
-        pane()->setPlainText(QLatin1String(c.script));
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        QTest::keyClick(pane(), Qt::Key_F7); // as the job editor's Check key
-    });
-    ASSERT_EQ(capture.boxes.size(), 1);
-    EXPECT_TRUE(capture.boxes[0].prompt.startsWith(QLatin1String(c.message))) << capture.boxes[0].prompt.toStdString();
-    EXPECT_EQ(capture.boxes[0].style, ui::OkOnly | ui::Information);
-    EXPECT_EQ(capture.boxes[0].title, QStringLiteral("Events Editions - Warning Value"));
+    using Case = std::tuple<const char *, QStringList, const char *, const char *>;   // key, events, script, caption
+    const Case cases[] = {
+        {"Warning", {"OnReach", "OnRepeat", "OnOther"}, "Dim reach", "Events Editions - Warning Value"},
+        {"Danger", {"OnReach"}, "Function Main(pSsrValue)\n\tMain=True\nEnd Function",
+         "Events Editions - Danger Value"},
+        {"Good", {}, "", "Events Editions - Good Value"},
+        {"warning", {}, "", "Events Editions"},   // no such level: reported
+    };
+    for (const auto &[key, events, script, caption] : cases) {
+        SCOPED_TRACE(key);
+        Editor e(key);
+        e.run([&] {
+            EXPECT_EQ(e.dialog.windowTitle(), caption);
+            QStringList listed;
+            for (int i = 0; i < e.events()->count(); ++i)
+                listed.append(e.events()->itemText(i));
+            EXPECT_EQ(listed, events);
+            EXPECT_EQ(e.events()->currentIndex(), events.isEmpty() ? -1 : 0);
+            EXPECT_EQ(e.pane()->toPlainText(), script);
+            bool coloured = false;
+            for (int i = 0; i < e.pane()->document()->characterCount(); ++i)
+                coloured = coloured || e.pane()->colourAt(i) != colorizer::TokenClass::Plain;
+            EXPECT_EQ(coloured, !events.isEmpty());
+        });
+        if (key[0] == 'w')
+            e.expectBox("Error: 91\r", activateTrail);
+        EXPECT_TRUE(e.capture.boxes.isEmpty());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scripts, EditEventsSyntax,
-    ::testing::Values(
-        SyntaxCase{"VBScriptOk", "VBScript", "Function Main(pSsrValue)\n\tMain = True\nEnd Function", "Script Ok!"},
-        SyntaxCase{"JScriptOk", "JScript", "function Main(v) { return v > 1; }", "Script Ok!"},
-        SyntaxCase{"VBScriptError", "VBScript", "Function Main(\nEnd", "Code Error.\rError.\r\nNumber: "},
-        SyntaxCase{"ThisLanguageNotThatOne", "JScript", "Function Main()\nEnd Function", "Code Error.\rError.\r\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(EditEvents, AFailedSaveIsReportedAndTheSwitchDoesNotHappen)
+TEST(EditEvents, SwitchingStoresTheEventLeftAndOkHandsTheCopyBack)
 {
+    Editor e;
+    const QString danger = e.level(2);
+    EXPECT_EQ(e.run([&] {
+        e.pane()->setPlainText("reach edited");
+        choose(e.language(), "JScript");
+        choose(e.events(), "OnRepeat");
+        EXPECT_EQ(e.pane()->toPlainText(), "repeat");
+        EXPECT_EQ(e.language()->currentText(), "JScript");
+        choose(e.language(), "VBScript");
+        choose(e.events(), "OnReach");
+        EXPECT_EQ(e.pane()->toPlainText(), "reach edited");
+        EXPECT_EQ(e.language()->currentText(), "JScript");
+        // An unknown language leaves the list as it is; leaving writes it.
+        choose(e.events(), "OnOther");
+        EXPECT_EQ(e.language()->currentText(), "JScript");
+        EXPECT_EQ(e.event("OnReach").GetEvalCode(), "Dim reach");   // only the copy so far
+        e.click("ID_Ok");
+    }), QDialog::Accepted);
+    EXPECT_EQ(e.event("OnReach").GetEvalCode(), "reach edited");
+    EXPECT_EQ(QStringList({e.event("OnReach").GetLanguage(), e.event("OnRepeat").GetLanguage(),
+                           e.event("OnOther").GetLanguage()}),
+              QStringList({"JScript", "VBScript", "JScript"}));
+    EXPECT_EQ(e.sensor.GetEvalData(1).GetEvalCode(), "warning");
+    EXPECT_EQ(e.sensor.GetEvalData(1).GetReferenceValue(), 85.5);
+    EXPECT_EQ(e.level(2), danger);
+    EXPECT_TRUE(e.capture.boxes.isEmpty());
+}
+
+TEST(EditEvents, OnlyOkAndTheCloseBoxsYesHandTheEditBack)
+{
+    const auto closeBox = [](Editor &e) {
+        QCloseEvent close;   // as the window manager's close box sends it
+        QCoreApplication::sendEvent(e.dialog.windowHandle(), &close);
+    };
+    const struct
+    {
+        const char *name;
+        std::function<void(Editor &)> leave;
+        int answer;
+        bool asked, saved;
+    } cases[] = {
+        {"Ok", [](Editor &e) { e.click("ID_Ok"); }, ui::Ok, false, true},
+        {"Cancel", [](Editor &e) { e.click("ID_Cancel"); }, ui::Ok, false, false},
+        {"CloseBoxYes", closeBox, ui::Yes, true, true},
+        {"CloseBoxNo", closeBox, ui::No, true, false},
+        {"ClosedByTheProgram", [](Editor &e) { e.dialog.close(); }, ui::Yes, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Editor e;
+        e.capture.answer = c.answer;
+        EXPECT_NE(e.run([&] {
+            e.pane()->setPlainText("edited");
+            c.leave(e);
+        }), -1);
+        EXPECT_EQ(e.event("OnReach").GetEvalCode(), c.saved ? "edited" : "Dim reach");
+        const QString asked = caption + "|36|Save the changes made to the events?";   // Yes and No, a question
+        EXPECT_EQ(boxes(e.capture), c.asked ? QStringList{asked} : QStringList());
+    }
+}
+
+TEST(EditEvents, WithoutEventsTypingStoresNothingAndOkHandsBackTheSameLevel)
+{
+    Editor e("Good");
+    const QString good = e.level(0);
+    e.run([&] {
+        e.pane()->setPlainText("typed");
+        e.click("ID_Ok");
+    });
+    EXPECT_EQ(e.level(0), good);
+}
+
+TEST(EditEvents, AFailedFirstActivationIsReportedAndRetriedAtTheNextActivation)
+{
+    Editor e;
+    e.dialog.gSensor = nullptr;
+    e.run([&] {
+        e.expectBox("Error: 91\r", activateTrail);
+        EXPECT_EQ(e.events()->count(), 0);
+        e.pane()->setPlainText("not stored");
+        choose(e.language(), "JScript");   // saving is off
+        e.dialog.gSensor = &e.sensor;
+        QEvent leave(QEvent::WindowDeactivate), back(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&e.dialog, &leave);
+        QCoreApplication::sendEvent(&e.dialog, &back);
+        EXPECT_EQ(e.events()->count(), 3);
+        EXPECT_EQ(e.pane()->toPlainText(), "Dim reach");
+        e.click("ID_Ok");
+    });
+    EXPECT_TRUE(e.capture.boxes.isEmpty());
+    EXPECT_EQ(e.event("OnReach").GetEvalCode(), "Dim reach");
+}
+
+TEST(EditEvents, AFailedSaveOrOkIsReportedAndNothingMoves)
+{
+    Editor e;
     // An event without a Script element: showing it fails, and so does leaving it.
-    XmlNode broken = event(1, "OnOther").GetEventXML();
-    broken.removeChild(broken.selectSingleNode(QStringLiteral("Script")));
-    run([&] {
-        choose(events(), QStringLiteral("OnOther"));
-        pane()->setPlainText(QStringLiteral("typed"));
-        choose(events(), QStringLiteral("OnReach"));
-        EXPECT_EQ(pane()->toPlainText(), QStringLiteral("typed"));
+    XmlNode broken = e.event("OnOther").GetEventXML();
+    broken.removeChild(broken.selectSingleNode("Script"));
+    e.run([&] {
+        choose(e.events(), "OnOther");
+        e.expectBox("Error: 91\r", "");
+        e.pane()->setPlainText("typed");
+        choose(e.events(), "OnReach");
+        EXPECT_EQ(e.pane()->toPlainText(), "typed");
+        e.expectBox("Error: 91\r", " frmEditEvents.SaveData()  frmEditEvents.ssToolEvents_CtlClick() ");
     });
-    ASSERT_EQ(capture.boxes.size(), 2);
-    EXPECT_TRUE(capture.boxes[1].prompt.startsWith(QStringLiteral("Error: 91\r")));
-    EXPECT_TRUE(capture.boxes[1].prompt.endsWith(
-        QStringLiteral(" frmEditEvents.SaveData()  frmEditEvents.ssToolEvents_CtlClick() ")));
+    Editor missing;
+    XmlNode warning = missing.sensor.GetEvalData(1).GetEvalDataXML();
+    warning.parentNode().removeChild(warning);
+    EXPECT_EQ(missing.run([&] {
+        missing.capture.boxes.clear();
+        missing.click("ID_Ok");
+        missing.expectBox("Error: ", " frmEditEvents.Ok()  frmEditEvents.ssToolEvents_ToolClick() ");
+    }), -1);
 }
 
-TEST_F(EditEvents, TheClipboardToolsWorkOnThePane)
+TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
 {
-    run([&] {
-        pane()->selectAll();
-        click("ID_Cut");
-        EXPECT_EQ(pane()->toPlainText(), QString());
-        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Dim reach"));
-        click("ID_Paste");
-        click("ID_Paste");
-        EXPECT_EQ(pane()->toPlainText(), QStringLiteral("Dim reachDim reach"));
-    });
-    EXPECT_TRUE(capture.boxes.isEmpty());
-}
-
-TEST_F(EditEvents, ThePaneFillsTheWindowBelowTheBar)
-{
-    run([&] {
-        for (const QSize size : {QSize(700, 500), QSize(420, 260)}) {
-            dialog.resize(size);
-            QApplication::processEvents();
-            const QToolBar *bar = named<QToolBar>("ssToolEvents");
-            EXPECT_EQ(pane()->geometry(), QRect(0, bar->height(), size.width(), size.height() - bar->height()));
+    using Case = std::tuple<const char *, const char *, const char *>;   // language, script, the message's start
+    const Case cases[] = {
+        {"VBScript", "Function Main(pSsrValue)\n\tMain = True\nEnd Function", "Script Ok!"},
+        {"JScript", "function Main(v) { return v > 1; }", "Script Ok!"},
+        {"VBScript", "Function Main(\nEnd", "Code Error.\rError.\r\nNumber: "},
+        {"JScript", "Function Main()\nEnd Function", "Code Error.\rError.\r\n"},   // that language's, not this one's
+    };
+    Editor e;
+    e.run([&] {
+        e.dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&e.dialog));
+        for (const auto &[language, script, message] : cases) {
+            SCOPED_TRACE(script);
+            choose(e.language(), language);
+            e.pane()->setPlainText(script);
+            QTest::keyClick(e.pane(), Qt::Key_F7);   // as the job editor's Check key
+            EXPECT_TRUE(boxes(e.capture).value(0).startsWith(caption + "|64|" + message));   // Ok only, information
+            e.expectBox("");
         }
     });
 }
 
-// A skin with the three colours of the window.
-struct ToolbarSkin : host::Skin
+TEST(EditEvents, SkinAndLanguageDressTheWindowWhoseToolsWorkOnThePaneBelowTheBar)
 {
-    long GetToolbarBackColor() const override { return 0x0000ff; }   // red
-    long GetToolbarColorFont() const override { return 0x00ff00; }   // green
-    long GetFormBackColor() const override { return -1; }            // none
-};
-
-TEST_F(EditEvents, SkinAndLanguageDressTheWindowAndTheTools)
-{
-    const ToolbarSkin skin;
-    dialog.gSkin = &skin;
-    dialog.gInterfaceLanguage = QStringLiteral("es");
-    const QColor designedBack = dialog.palette().color(QPalette::Window);
-    run([&] {
-        const QToolBar *bar = named<QToolBar>("ssToolEvents");
+    Editor e;
+    const TestSkin skin({.form = -1, .toolbar = 0x0000ff, .toolbarFont = 0x00ff00});
+    e.dialog.gSkin = &skin;
+    e.dialog.gInterfaceLanguage = "es";
+    const QColor designedBack = e.dialog.palette().color(QPalette::Window);
+    e.run([&] {
+        const QToolBar *bar = named<QToolBar>(e.dialog, "ssToolEvents");
         EXPECT_EQ(bar->palette().color(QPalette::Window), QColor(Qt::red));
         EXPECT_EQ(bar->palette().color(QPalette::WindowText), QColor(Qt::green));
-        EXPECT_EQ(dialog.palette().color(QPalette::Window), designedBack);
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edición de eventos - Warning Value"));
-        EXPECT_EQ(named<QAction>("ID_Ok")->text(), QStringLiteral("Aceptar"));
-        EXPECT_EQ(named<QAction>("ID_CheckSyntax")->text(), QStringLiteral("Comprobar sintaxis"));
-        EXPECT_EQ(named<QLabel>("ID_EventsLabel")->text(), QStringLiteral("Eventos"));
-        EXPECT_FALSE(named<QAction>("ID_Cut")->icon().pixmap(16, 16).isNull());
-        dialog.close();
+        EXPECT_EQ(e.dialog.palette().color(QPalette::Window), designedBack);
+        for (const auto &[control, text] : {std::pair{"", "Edición de eventos - Warning Value"}, {"ID_Ok", "Aceptar"},
+                                            {"ID_CheckSyntax", "Comprobar sintaxis"}, {"ID_EventsLabel", "Eventos"}})
+            EXPECT_EQ(shownText(e.dialog, control), text) << control;
+        EXPECT_FALSE(named<QAction>(e.dialog, "ID_Cut")->icon().pixmap(16, 16).isNull());
+        e.pane()->selectAll();
+        e.click("ID_Cut");
+        EXPECT_EQ(e.pane()->toPlainText(), QString());
+        EXPECT_EQ(QApplication::clipboard()->text(), "Dim reach");
+        e.click("ID_Paste");
+        e.click("ID_Paste");
+        EXPECT_EQ(e.pane()->toPlainText(), "Dim reachDim reach");
+        for (const QSize size : {QSize(700, 500), QSize(420, 260)}) {
+            e.dialog.resize(size);
+            QApplication::processEvents();
+            EXPECT_EQ(e.pane()->geometry(), QRect(0, bar->height(), size.width(), size.height() - bar->height()));
+        }
     });
+    EXPECT_TRUE(e.capture.boxes.isEmpty());
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
+#include <cstring>
+#include <tuple>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,155 +26,108 @@ struct Pane : ::testing::Test
         pane.show();
         pane.setFocus();
     }
-    void type(const QString &text)
+    // Puts `text` in the pane with [from, to) selected.
+    void set(const QString &text, int from, int to)
     {
-        QTest::keyClicks(&pane, text);
+        pane.setPlainText(text);
+        QTextCursor cursor = pane.textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        pane.setTextCursor(cursor);
     }
-    int offsetOf(const QString &text, int from = 0) const
-    {
-        return int(pane.toPlainText().indexOf(text, from));
-    }
+    QLineEdit *line(const char *name) { return pane.findChild<QLineEdit *>(name); }
     ScriptPane pane;
 };
 
-struct TypedCase
+TEST_F(Pane, TypedTextTakesTheColourOfWhatItIs)
 {
-    const char *name;
-    ScriptDialect dialect;
-    const char *before; // in the pane first, then the caret at its end
-    const char *typed;
-    const char *probe;  // the last occurrence is looked at
-    TokenClass expected;
-};
-
-class TypedColour : public Pane, public ::testing::WithParamInterface<TypedCase>
-{
-};
-
-TEST_P(TypedColour, TypedTextTakesTheColourOfWhatItIs)
-{
-    const TypedCase &c = GetParam();
-    pane.setDialect(c.dialect);
-    pane.setPlainText(QString::fromUtf8(c.before));
-    pane.moveCursor(QTextCursor::End);
-    type(QString::fromUtf8(c.typed));
-    const int at = int(pane.toPlainText().lastIndexOf(QString::fromUtf8(c.probe)));
-    ASSERT_GE(at, 0);
-    EXPECT_EQ(int(pane.colourAt(at)), int(c.expected)) << pane.toPlainText().toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Dialects, TypedColour,
-    ::testing::Values(
-        TypedCase{"VbKeywordAfterString", ScriptDialect::VBScript, "x = \"abc\"", " And y", "And", TokenClass::Keyword},
-        TypedCase{"VbStringStaysString", ScriptDialect::VBScript, "x = \"abc\"", " And y", "\"abc\"",
-                  TokenClass::String},
-        TypedCase{"VbCommentToLineEnd", ScriptDialect::VBScript, "x = 1 ", "' If", "If", TokenClass::Comment},
-        TypedCase{"JsKeywordAfterString", ScriptDialect::JScript, "var s = 'a';", " return s", "return",
-                  TokenClass::Keyword},
-        TypedCase{"JsBlockCommentGoesOn", ScriptDialect::JScript, "/* open\nvar", " x", "var", TokenClass::Comment},
-        TypedCase{"JsAfterClosedComment", ScriptDialect::JScript, "/* open\nstill */", " var", "var",
-                  TokenClass::Keyword},
-        TypedCase{"JsTemplateGoesOn", ScriptDialect::JScript, "var t = `one\ntwo", " var", "var",
-                  TokenClass::String}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(Pane, TheLanguageListDecidesTheColours)
-{
-    pane.setPlainText(QStringLiteral("var x"));
-    pane.setLanguageName(QStringLiteral("JScript"));
+    // Name, dialect, text, what is typed at its end, what is looked at (its last occurrence), its colour.
+    using Case = std::tuple<const char *, ScriptDialect, const char *, const char *, const char *, TokenClass>;
+    const Case cases[] = {
+        {"VbKeywordAfterString", ScriptDialect::VBScript, "x = \"abc\"", " And y", "And", TokenClass::Keyword},
+        {"VbStringStaysString", ScriptDialect::VBScript, "x = \"abc\"", " And y", "\"abc\"", TokenClass::String},
+        {"VbCommentToLineEnd", ScriptDialect::VBScript, "x = 1 ", "' If", "If", TokenClass::Comment},
+        {"JsKeywordAfterString", ScriptDialect::JScript, "var s = 'a';", " return s", "return", TokenClass::Keyword},
+        {"JsBlockCommentGoesOn", ScriptDialect::JScript, "/* open\nvar", " x", "var", TokenClass::Comment},
+        {"JsAfterClosedComment", ScriptDialect::JScript, "/* open\nstill */", " var", "var", TokenClass::Keyword},
+        {"JsTemplateGoesOn", ScriptDialect::JScript, "var t = `one\ntwo", " var", "var", TokenClass::String},
+    };
+    for (const auto &[name, dialect, before, typed, probe, expected] : cases) {
+        SCOPED_TRACE(name);
+        pane.setDialect(dialect);
+        set(before, int(strlen(before)), int(strlen(before)));
+        QTest::keyClicks(&pane, typed);
+        const int at = int(pane.toPlainText().lastIndexOf(probe));
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(int(pane.colourAt(at)), int(expected)) << pane.toPlainText().toStdString();
+    }
+    pane.setPlainText("var x");
+    pane.setLanguageName("JScript");
     EXPECT_EQ(pane.colourAt(0), TokenClass::Keyword);
-    pane.setLanguageName(QStringLiteral("VBScript"));
+    pane.setLanguageName("VBScript");
     EXPECT_EQ(pane.colourAt(0), TokenClass::Plain);
 }
 
 TEST_F(Pane, UndoAndRedoGoOnAcrossColorize)
 {
-    pane.setPlainText(QStringLiteral("Dim a"));
-    pane.moveCursor(QTextCursor::End);
-    type(QStringLiteral(" ' note"));
+    set("Dim a", 5, 5);
+    QTest::keyClicks(&pane, " ' note");
     colorizer::ScriptColorizer colouriser;
     colorizeScript(pane, colouriser);
-    EXPECT_EQ(pane.toPlainText(), QStringLiteral("Dim a ' note"));
+    EXPECT_EQ(pane.toPlainText(), "Dim a ' note");
     QTest::keyClick(&pane, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(pane.toPlainText(), QStringLiteral("Dim a"));
+    EXPECT_EQ(pane.toPlainText(), "Dim a");
     QTest::keyClick(&pane, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(pane.toPlainText(), QStringLiteral("Dim a ' note"));
+    EXPECT_EQ(pane.toPlainText(), "Dim a ' note");
 }
 
-TEST_F(Pane, FindSelectsTheNextMatchGoingRoundTheEnd)
+TEST_F(Pane, TheFindBarFindsGoingRoundTheEndGoesToALineAndReplacesAllInOneStep)
 {
-    pane.setPlainText(QStringLiteral("Dim a\nDim b\nDIM c"));
-    pane.moveCursor(QTextCursor::End);
+    const QString text = "Dim a\nDim b\nDIM c";
+    set(text, int(text.size()), int(text.size()));
     QTest::keyClick(&pane, Qt::Key_F, Qt::ControlModifier);
-    auto *findText = pane.findChild<QLineEdit *>(QStringLiteral("paneFindText"));
     ASSERT_TRUE(pane.findBar()->isVisible());
-    QTest::keyClicks(findText, QStringLiteral("dim"));
-    QTest::keyClick(findText, Qt::Key_Return);
+    QTest::keyClicks(line("paneFindText"), "dim");
+    QTest::keyClick(line("paneFindText"), Qt::Key_Return);
     EXPECT_EQ(pane.textCursor().selectionStart(), 0);
-    QTest::keyClick(findText, Qt::Key_Return);
-    EXPECT_EQ(pane.textCursor().selectionStart(), offsetOf(QStringLiteral("Dim b")));
-    QTest::keyClick(findText, Qt::Key_Escape);
+    QTest::keyClick(line("paneFindText"), Qt::Key_Return);
+    EXPECT_EQ(pane.textCursor().selectionStart(), text.indexOf("Dim b"));
+    QTest::keyClick(line("paneFindText"), Qt::Key_Escape);
     EXPECT_FALSE(pane.findBar()->isVisible());
-}
 
-TEST_F(Pane, ReplaceAllIsOneStepToUndo)
-{
-    pane.setPlainText(QStringLiteral("Dim a\nDim b"));
-    QTest::keyClick(&pane, Qt::Key_H, Qt::ControlModifier);
-    QTest::keyClicks(pane.findChild<QLineEdit *>(QStringLiteral("paneFindText")), QStringLiteral("dim"));
-    QTest::keyClicks(pane.findChild<QLineEdit *>(QStringLiteral("paneReplaceText")), QStringLiteral("Const"));
-    pane.findChild<QToolButton *>(QStringLiteral("paneReplaceAll"))->click();
-    EXPECT_EQ(pane.toPlainText(), QStringLiteral("Const a\nConst b"));
-    pane.undo();
-    EXPECT_EQ(pane.toPlainText(), QStringLiteral("Dim a\nDim b"));
-}
-
-TEST_F(Pane, GoToLinePutsTheCaretOnTheLine)
-{
-    pane.setPlainText(QStringLiteral("a\nb\nc\nd"));
     QTest::keyClick(&pane, Qt::Key_G, Qt::ControlModifier);
-    auto *line = pane.findChild<QLineEdit *>(QStringLiteral("paneFindText"));
-    QTest::keyClicks(line, QStringLiteral("3"));
-    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClicks(line("paneFindText"), "3");
+    QTest::keyClick(line("paneFindText"), Qt::Key_Return);
     EXPECT_EQ(pane.textCursor().blockNumber(), 2);
     EXPECT_FALSE(pane.findBar()->isVisible());
+
+    pane.setPlainText("Dim a\nDim b");
+    QTest::keyClick(&pane, Qt::Key_H, Qt::ControlModifier);
+    line("paneFindText")->clear();
+    QTest::keyClicks(line("paneFindText"), "dim");
+    QTest::keyClicks(line("paneReplaceText"), "Const");
+    pane.findChild<QToolButton *>("paneReplaceAll")->click();
+    EXPECT_EQ(pane.toPlainText(), "Const a\nConst b");
+    pane.undo();
+    EXPECT_EQ(pane.toPlainText(), "Dim a\nDim b");
 }
 
-struct KeyCase
+TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
 {
-    const char *name;
-    const char *before;
-    int selectFrom, selectTo; // the selection (or the caret when equal)
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char *after;
-};
-
-class EditKey : public Pane, public ::testing::WithParamInterface<KeyCase>
-{
-};
-
-TEST_P(EditKey, ChangesTheLinesAsAScriptEditorDoes)
-{
-    const KeyCase &c = GetParam();
-    pane.setPlainText(QString::fromUtf8(c.before));
-    QTextCursor cursor = pane.textCursor();
-    cursor.setPosition(c.selectFrom);
-    cursor.setPosition(c.selectTo, QTextCursor::KeepAnchor);
-    pane.setTextCursor(cursor);
-    QTest::keyClick(&pane, c.key, c.modifiers);
-    EXPECT_EQ(pane.toPlainText(), QString::fromUtf8(c.after));
+    // Name, text, its selection, the key pressed there and the text afterwards.
+    using Case = std::tuple<const char *, const char *, int, int, Qt::Key, Qt::KeyboardModifiers, const char *>;
+    const Case cases[] = {
+        {"EnterKeepsTheIndent", "\tIf a Then", 10, 10, Qt::Key_Return, Qt::NoModifier, "\tIf a Then\n\t"},
+        {"TabIndentsSelectedLinesNotTheOneItEndsAt", "a\nb\nc", 0, 4, Qt::Key_Tab, Qt::NoModifier, "\ta\n\tb\nc"},
+        {"TabInALineIsATab", "ab", 1, 1, Qt::Key_Tab, Qt::NoModifier, "a\tb"},
+        {"ShiftTabUnindents", "\ta\n    b\n  c", 0, 12, Qt::Key_Backtab, Qt::ShiftModifier, "a\nb\nc"},
+    };
+    for (const auto &[name, before, from, to, key, modifiers, after] : cases) {
+        SCOPED_TRACE(name);
+        set(before, from, to);
+        QTest::keyClick(&pane, key, modifiers);
+        EXPECT_EQ(pane.toPlainText(), after);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, EditKey,
-    ::testing::Values(KeyCase{"EnterKeepsTheIndent", "\tIf a Then", 10, 10, Qt::Key_Return, Qt::NoModifier,
-                              "\tIf a Then\n\t"},
-                      KeyCase{"TabIndentsSelectedLines", "a\nb\nc", 0, 3, Qt::Key_Tab, Qt::NoModifier, "\ta\n\tb\nc"},
-                      KeyCase{"TabInALineIsATab", "ab", 1, 1, Qt::Key_Tab, Qt::NoModifier, "a\tb"},
-                      KeyCase{"ShiftTabUnindents", "\ta\n    b\n  c", 0, 12, Qt::Key_Backtab, Qt::ShiftModifier,
-                              "a\nb\nc"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
