@@ -1,8 +1,7 @@
 #include "script/objects/adoerrors.h"
 #include "script/objects/connectionstring.h"
 
-#include "objects_support.h"
-#include "testsupport.h"
+#include "expecterror.h"
 
 #include <gtest/gtest.h>
 
@@ -12,36 +11,12 @@ using Kind = ConnectionTarget::Kind;
 
 struct TargetRow
 {
-    const char *name;
-    const char *text;
+    const char *name, *text;
     Kind kind;
-    const char *database;
-    const char *host;
+    const char *database, *host;
     int port;
-    const char *user;
-    const char *password;
+    const char *user, *password;
 };
-
-void PrintTo(const TargetRow &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-class ConnectionStringTarget : public ::testing::TestWithParam<TargetRow>
-{
-};
-
-TEST_P(ConnectionStringTarget, Parses)
-{
-    const TargetRow &row = GetParam();
-    const ConnectionTarget target = parseConnectionString(QString::fromUtf8(row.text));
-    EXPECT_EQ(target.kind, row.kind);
-    EXPECT_EQ(target.database, QString::fromUtf8(row.database));
-    EXPECT_EQ(target.host, QString::fromUtf8(row.host));
-    EXPECT_EQ(target.port, row.port);
-    EXPECT_EQ(target.user, QString::fromUtf8(row.user));
-    EXPECT_EQ(target.password, QString::fromUtf8(row.password));
-}
 
 const TargetRow targetRows[] = {
     {"SqliteProvider", "Provider=SQLite;Data Source=/var/lib/app/orders.sqlite", Kind::SQLite,
@@ -71,50 +46,45 @@ const TargetRow targetRows[] = {
      "", ""},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, ConnectionStringTarget, ::testing::ValuesIn(targetRows),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-struct RefusedRow
+TEST(ConnectionString, ParsesTheTarget)
 {
-    const char *name;
-    const char *text;
-    long number;
-    const char *mentions;   // a part the description must hold
-};
-
-void PrintTo(const RefusedRow &row, std::ostream *out)
-{
-    *out << row.name;
+    for (const TargetRow &row : targetRows) {
+        SCOPED_TRACE(row.name);
+        const ConnectionTarget target = parseConnectionString(QString::fromUtf8(row.text));
+        EXPECT_EQ(target.kind, row.kind);
+        EXPECT_EQ(target.database, QString::fromUtf8(row.database));
+        EXPECT_EQ(target.host, QString::fromUtf8(row.host));
+        EXPECT_EQ(target.port, row.port);
+        EXPECT_EQ(target.user, QString::fromUtf8(row.user));
+        EXPECT_EQ(target.password, QString::fromUtf8(row.password));
+    }
 }
 
-class ConnectionStringRefused : public ::testing::TestWithParam<RefusedRow>
+TEST(ConnectionString, RefusesWhatItCannotReach)
 {
-};
-
-TEST_P(ConnectionStringRefused, RaisesWithSource)
-{
-    const RefusedRow &row = GetParam();
-    const Error error = objtest::raised([&] { parseConnectionString(QString::fromUtf8(row.text)); });
-    EXPECT_EQ(error.number, row.number);
-    EXPECT_EQ(error.source, QStringLiteral("ADODB.Connection"));
-    EXPECT_TRUE(error.description.contains(QString::fromUtf8(row.mentions))) << error.description.toStdString();
+    const struct
+    {
+        const char *text;
+        long number;
+        const char *mentions; // a part the description must hold
+    } rows[] = {
+        {"", AdoError::OpenFailed, "No connection string"},
+        {"   ", AdoError::OpenFailed, "No connection string"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.mdb", AdoError::ProviderNotFound, "Provider=PostgreSQL"},
+        {"Provider=SQLOLEDB;Data Source=srv", AdoError::ProviderNotFound, "'SQLOLEDB'"},
+        {"Provider=SQLite", AdoError::OpenFailed, "Data Source=FILE"},
+        {"User ID=x;Password=y", AdoError::OpenFailed, "no data source"},
+        {"Provider=PostgreSQL;Host=h;Port=abc", AdoError::OpenFailed, "port"},
+    };
+    for (const auto &row : rows) {
+        const Error error = raisedBy([&] { parseConnectionString(QString::fromUtf8(row.text)); });
+        EXPECT_EQ(error.number, row.number) << row.text;
+        EXPECT_EQ(error.source, QStringLiteral("ADODB.Connection"));
+        EXPECT_TRUE(error.description.contains(QString::fromUtf8(row.mentions))) << error.description.toStdString();
+    }
 }
 
-const RefusedRow refusedRows[] = {
-    {"Empty", "", AdoError::OpenFailed, "No connection string"},
-    {"Blanks", "   ", AdoError::OpenFailed, "No connection string"},
-    {"UnknownProviderNamesSupported", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.mdb",
-     AdoError::ProviderNotFound, "Provider=PostgreSQL"},
-    {"UnknownProviderNamed", "Provider=SQLOLEDB;Data Source=srv", AdoError::ProviderNotFound, "'SQLOLEDB'"},
-    {"SqliteWithoutFile", "Provider=SQLite", AdoError::OpenFailed, "Data Source=FILE"},
-    {"NoDataSource", "User ID=x;Password=y", AdoError::OpenFailed, "no data source"},
-    {"PortNotANumber", "Provider=PostgreSQL;Host=h;Port=abc", AdoError::OpenFailed, "port"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, ConnectionStringRefused, ::testing::ValuesIn(refusedRows),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(ConnectionStringPairs, LaterKeyWinsAndPiecesWithoutEqualsAreSkipped)
+TEST(ConnectionString, PairsLaterKeyWinsAndPiecesWithoutEqualsAreSkipped)
 {
     const auto pairs = connectionStringPairs(QStringLiteral("a=1;junk;A=2;b={x;y};c=\"q\"\"r\""));
     EXPECT_EQ(pairs.value(QStringLiteral("a")), QStringLiteral("2"));
@@ -123,42 +93,23 @@ TEST(ConnectionStringPairs, LaterKeyWinsAndPiecesWithoutEqualsAreSkipped)
     EXPECT_EQ(pairs.size(), 3);
 }
 
-struct ScrubRow
+TEST(ConnectionString, ScrubSecretsRemovesPasswords)
 {
-    const char *name;
-    const char *text;
-    const char *secret;
-    const char *expected;
-};
-
-void PrintTo(const ScrubRow &row, std::ostream *out)
-{
-    *out << row.name;
+    const struct
+    {
+        const char *text, *secret, *expected;
+    } rows[] = {
+        {"login failed, tried hunter2 twice", "hunter2", "login failed, tried **** twice"},
+        {"Host=h;Password=abc;Port=1", "", "Host=h;Password=****;Port=1"},
+        {"DSN=x;pwd = abc", "", "DSN=x;pwd = ****"},
+        {"Password='a;b';x=1", "", "Password=****;x=1"},
+        {"cannot reach postgresql://mon:abc@h:5432/db", "", "cannot reach postgresql://mon:****@h:5432/db"},
+        {"relation \"x\" does not exist", "", "relation \"x\" does not exist"},
+    };
+    for (const auto &row : rows) {
+        const QStringList secrets = *row.secret ? QStringList{QString::fromUtf8(row.secret)} : QStringList();
+        EXPECT_EQ(scrubSecrets(QString::fromUtf8(row.text), secrets), QString::fromUtf8(row.expected));
+    }
 }
-
-class ScrubSecrets : public ::testing::TestWithParam<ScrubRow>
-{
-};
-
-TEST_P(ScrubSecrets, RemovesPasswords)
-{
-    const ScrubRow &row = GetParam();
-    QStringList secrets;
-    if (*row.secret)
-        secrets << QString::fromUtf8(row.secret);
-    EXPECT_EQ(scrubSecrets(QString::fromUtf8(row.text), secrets), QString::fromUtf8(row.expected));
-}
-
-const ScrubRow scrubRows[] = {
-    {"KnownSecretAnywhere", "login failed, tried hunter2 twice", "hunter2", "login failed, tried **** twice"},
-    {"PasswordPair", "Host=h;Password=abc;Port=1", "", "Host=h;Password=****;Port=1"},
-    {"PwdPairAnyCase", "DSN=x;pwd = abc", "", "DSN=x;pwd = ****"},
-    {"QuotedPasswordPair", "Password='a;b';x=1", "", "Password=****;x=1"},
-    {"UriPassword", "cannot reach postgresql://mon:abc@h:5432/db", "", "cannot reach postgresql://mon:****@h:5432/db"},
-    {"NothingToHide", "relation \"x\" does not exist", "", "relation \"x\" does not exist"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, ScrubSecrets, ::testing::ValuesIn(scrubRows),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
