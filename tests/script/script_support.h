@@ -68,6 +68,15 @@ inline QVariant get(const QObject *object, const char *name)
     return object->property(name);
 }
 
+// The properties `names` ("Name|Size") of `object`, '|' between them.
+inline QString props(const QObject *object, const char *names)
+{
+    QStringList values;
+    for (const QString &name : QString::fromLatin1(names).split(QLatin1Char('|')))
+        values << get(object, name.toLatin1().constData()).toString();
+    return values.join(QLatin1Char('|'));
+}
+
 inline bool set(QObject *object, const char *name, const QVariant &value)
 {
     return object->setProperty(name, value);

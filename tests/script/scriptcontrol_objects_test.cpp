@@ -48,8 +48,7 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
         const char *body;
         QVariant expected;
     } rows[] = {
-        {VB, "  Main = g.size + g.SIZE", QVariant(6)},
-        {VB, "  g.Size = \"12\"\n  Main = g.Size", QVariant(12)},
+        {VB, "  Main = g.size + g.SIZE", QVariant(6)}, {VB, "  g.Size = \"12\"\n  Main = g.Size", QVariant(12)},
         {VB, "  g.Enabled = 1\n  Main = g.Enabled", QVariant(true)},
         {VB, "  Main = Year(g.Stamp) & \"-\" & Month(g.Stamp) & \" \" & Hour(g.Stamp)", QVariant(QStringLiteral("2024-3 12"))},
         {VB, "  Main = g.Describe() & \"/\" & g.Describe(\"x\") & \"/\" & g.Describe(\"x\", 2.6)",
@@ -64,7 +63,7 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
         {VB, "  On Error Resume Next\n  g.Fail\n  Main = Err.Number & \" \" & Err.Description & \" \" & Err.Source",
          QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
         {VB, "  Set d = CreateObject(\"Scripting.Dictionary\")\n  d.Add \"a\", 1\n  d(\"b\") = 2\n"
-             "  Main = TypeName(d) & d.Count & d(\"a\")",
+         "  Main = TypeName(d) & d.Count & d(\"a\")",
          QVariant(QStringLiteral("Dictionary21"))},
         {JS, "  return g.Size + 1;", QVariant(4)},
         {JS, "  g.Size = '8'; g.Name = 'n'; return g.Size + g.Name;", QVariant(QStringLiteral("8n"))},

@@ -22,21 +22,15 @@ TEST(ScriptControlValues, MainReturnsTheValueAsAQVariant)
         const char *expression;
         QVariant expected;
     } rows[] = {
-        {VB, "True", QVariant(true)},
-        {VB, "42", QVariant(42)},
-        {VB, "2.5", QVariant(2.5)},
-        {VB, "CCur(1.25)", QVariant(1.25)},
-        {VB, "\"disk \" & 9", QVariant(QStringLiteral("disk 9"))},
-        {VB, "Empty", QVariant()},
+        {VB, "True", QVariant(true)}, {VB, "42", QVariant(42)},
+        {VB, "2.5", QVariant(2.5)}, {VB, "CCur(1.25)", QVariant(1.25)},
+        {VB, "\"disk \" & 9", QVariant(QStringLiteral("disk 9"))}, {VB, "Empty", QVariant()},
         {VB, "Null", QVariant::fromValue(nullptr)},
         {VB, "DateSerial(2024, 2, 29) + TimeSerial(6, 15, 0)", QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
         {VB, "Array(1, \"b\", False)", QVariant(QVariantList{1, QStringLiteral("b"), false})},
-        {VB, "CreateObject(\"Scripting.Dictionary\").Count", QVariant(0)},
-        {JS, "true", QVariant(true)},
-        {JS, "-1", QVariant(-1)},
-        {JS, "7 / 2", QVariant(3.5)},
-        {JS, "'a' + 1", QVariant(QStringLiteral("a1"))},
-        {JS, "undefined", QVariant()},
+        {VB, "CreateObject(\"Scripting.Dictionary\").Count", QVariant(0)}, {JS, "true", QVariant(true)},
+        {JS, "-1", QVariant(-1)}, {JS, "7 / 2", QVariant(3.5)},
+        {JS, "'a' + 1", QVariant(QStringLiteral("a1"))}, {JS, "undefined", QVariant()},
         {JS, "null", QVariant::fromValue(nullptr)},
         {JS, "new Date(2024, 1, 29, 6, 15)", QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
         {JS, "[1, 'b', false]", QVariant(QVariantList{1, QStringLiteral("b"), false})},
@@ -115,37 +109,24 @@ protected:
     ScriptControl control;
 };
 
-TEST_F(ScriptControlFileSystem, LogLinesSizeAgeAndFreeSpace)
+// A log's error lines, a file's size, name and age, free disk space.
+TEST_F(ScriptControlFileSystem, WhatSensorsCheck)
 {
-    const struct
-    {
-        QString language;
-        const char *body;
-        QVariant expected;
-    } rows[] = {
-        {VB, "  Set ts = fso.OpenTextFile(path, 1)\n  Do Until ts.AtEndOfStream\n"
-             "    If Left(ts.ReadLine, 5) = \"ERROR\" Then n = n + 1\n  Loop\n  ts.Close\n  Main = n", QVariant(2)},
-        {JS, "  var ts = fso.OpenTextFile(path, 1), n = 0;\n"
-             "  while (!ts.AtEndOfStream) { if (ts.ReadLine().indexOf('ERROR') == 0) n++; }\n  ts.Close();\n  return n;",
-         QVariant(2)},
-        {VB, "  Set f = fso.GetFile(path)\n"
-             "  Main = f.Size & \" \" & f.Name & \" \" & (DateDiff(\"n\", f.DateLastModified, Now) < 60) & fso.FileExists(path)",
-         QVariant(QStringLiteral("37 app.log TrueTrue"))},
-        {JS, "  var f = fso.GetFile(path);\n  var minutes = (new Date() - f.DateLastModified) / 60000;\n"
-             "  return f.Size + ' ' + f.Name + ' ' + (minutes < 60 ? 'True' : 'False');",
-         QVariant(QStringLiteral("37 app.log True"))},
-        {VB, "  Set d = fso.GetDrive(fso.GetDriveName(folder))\n  Main = (d.FreeSpace > 0 And d.FreeSpace <= d.TotalSize)",
-         QVariant(true)},
-        {JS, "  var d = fso.GetDrive(fso.GetDriveName(folder));\n  return d.FreeSpace > 0 && d.FreeSpace <= d.TotalSize;",
-         QVariant(true)},
-        {JS, "  var names = [];\n  for (var e = new Enumerator(fso.GetFolder(folder).Files); !e.atEnd(); e.moveNext())\n"
-             "    names.push(e.item().Name + ':' + e.item().Size);\n  return names.join(',');",
-         QVariant(QStringLiteral("app.log:37"))},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.body);
-        EXPECT_EQ(run(row.language, row.body), row.expected) << control.error().Description.toStdString();
-    }
+    EXPECT_EQ(run(VB, "  Set ts = fso.OpenTextFile(path, 1)\n  Do Until ts.AtEndOfStream\n"
+                      "    If Left(ts.ReadLine, 5) = \"ERROR\" Then n = n + 1\n  Loop\n  ts.Close\n"
+                      "  Set f = fso.GetFile(path)\n  Set d = fso.GetDrive(fso.GetDriveName(folder))\n"
+                      "  Main = n & \" \" & f.Size & \" \" & f.Name & \" \" & (DateDiff(\"n\", f.DateLastModified, Now) < 60) & \" \""
+                      " & fso.FileExists(path) & \" \" & (d.FreeSpace > 0 And d.FreeSpace <= d.TotalSize)"),
+              QVariant(QStringLiteral("2 37 app.log True True True")));
+    EXPECT_EQ(run(JS, "  var ts = fso.OpenTextFile(path, 1), n = 0;\n"
+                      "  while (!ts.AtEndOfStream) { if (ts.ReadLine().indexOf('ERROR') == 0) n++; }\n  ts.Close();\n"
+                      "  var f = fso.GetFile(path), d = fso.GetDrive(fso.GetDriveName(folder)), names = [];\n"
+                      "  for (var e = new Enumerator(fso.GetFolder(folder).Files); !e.atEnd(); e.moveNext())\n"
+                      "    names.push(e.item().Name + ':' + e.item().Size);\n"
+                      "  return [n, f.Size, f.Name, (new Date() - f.DateLastModified) / 60000 < 60,\n"
+                      "          d.FreeSpace > 0 && d.FreeSpace <= d.TotalSize, names].join(' ');"),
+              QVariant(QStringLiteral("2 37 app.log true true app.log:37")))
+        << control.error().Description.toStdString();
     for (const QString &language : {VB, JS}) {
         EXPECT_THROW(run(language, isVB(language) ? "  Main = fso.GetFile(folder & \"/none.txt\").Size"
                                                   : "  return fso.GetFile(folder + '/none.txt').Size;"),
