@@ -1,10 +1,7 @@
-// Values crossing ScriptControl (results, arguments, ByRef write-back) and
-// what sensors check through Scripting.FileSystemObject, in both languages.
+// Values crossing ScriptControl: results, arguments and ByRef write-back.
 #include "script_support.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace objtest;
@@ -82,59 +79,6 @@ TEST(ScriptControlValues, ArgumentsArriveAndAreWrittenBack)
     ScriptControl control;
     EXPECT_THROW(runMain(control, VB, mainOf(VB, "Main = a", "a")), Error);
     EXPECT_EQ(control.error().Number, 450);
-}
-
-class ScriptControlFileSystem : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        QFile file(log);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("start\nERROR disk full\nok\nERROR again\n"); // 37 bytes
-    }
-
-    // Runs Main(path, folder) with fso made: the log and its folder.
-    QVariant run(const QString &language, const char *body)
-    {
-        const QString fso = isVB(language) ? QStringLiteral("  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n")
-                                           : QStringLiteral("  var fso = new ActiveXObject('Scripting.FileSystemObject');\n");
-        return runMain(control, language, mainOf(language, fso + QString::fromUtf8(body), QStringLiteral("path, folder")),
-                       {log, dir.path()});
-    }
-
-    QTemporaryDir dir;
-    const QString log = dir.filePath(QStringLiteral("app.log"));
-    ScriptControl control;
-};
-
-// A log's error lines, a file's size, name and age, free disk space.
-TEST_F(ScriptControlFileSystem, WhatSensorsCheck)
-{
-    EXPECT_EQ(run(VB, "  Set ts = fso.OpenTextFile(path, 1)\n  Do Until ts.AtEndOfStream\n"
-                      "    If Left(ts.ReadLine, 5) = \"ERROR\" Then n = n + 1\n  Loop\n  ts.Close\n"
-                      "  Set f = fso.GetFile(path)\n  Set d = fso.GetDrive(fso.GetDriveName(folder))\n"
-                      "  Main = n & \" \" & f.Size & \" \" & f.Name & \" \" & (DateDiff(\"n\", f.DateLastModified, Now) < 60) & \" \""
-                      " & fso.FileExists(path) & \" \" & (d.FreeSpace > 0 And d.FreeSpace <= d.TotalSize)"),
-              QVariant(QStringLiteral("2 37 app.log True True True")));
-    EXPECT_EQ(run(JS, "  var ts = fso.OpenTextFile(path, 1), n = 0;\n"
-                      "  while (!ts.AtEndOfStream) { if (ts.ReadLine().indexOf('ERROR') == 0) n++; }\n  ts.Close();\n"
-                      "  var f = fso.GetFile(path), d = fso.GetDrive(fso.GetDriveName(folder)), names = [];\n"
-                      "  for (var e = new Enumerator(fso.GetFolder(folder).Files); !e.atEnd(); e.moveNext())\n"
-                      "    names.push(e.item().Name + ':' + e.item().Size);\n"
-                      "  return [n, f.Size, f.Name, (new Date() - f.DateLastModified) / 60000 < 60,\n"
-                      "          d.FreeSpace > 0 && d.FreeSpace <= d.TotalSize, names].join(' ');"),
-              QVariant(QStringLiteral("2 37 app.log true true app.log:37")))
-        << control.error().Description.toStdString();
-    for (const QString &language : {VB, JS}) {
-        EXPECT_THROW(run(language, isVB(language) ? "  Main = fso.GetFile(folder & \"/none.txt\").Size"
-                                                  : "  return fso.GetFile(folder + '/none.txt').Size;"),
-                     Error);
-        EXPECT_EQ(control.error().Number, 53);
-        EXPECT_EQ(control.error().Line, 3);
-        EXPECT_FALSE(control.error().Text.isEmpty());
-    }
 }
 
 } // namespace
