@@ -227,67 +227,64 @@ TEST_P(ScriptControlLimits, EndWithTheClearErrorAndTheNextScriptRuns)
     EXPECT_EQ(control.error().Number, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scripts, ScriptControlLimits,
-    ::testing::Values(
-        LimitRow{"VBEndlessLoopInMain", "VBScript", "Function Main()\n  Do\n  Loop\nEnd Function", "Main", 18},
-        LimitRow{"VBEndlessLoopInGlobalCode", "VBScript", "Dim i\nWhile True\n  i = i + 1\nWend", nullptr, 18},
-        LimitRow{"VBLoopIgnoringErrors", "VBScript",
-                 "Function Main()\n  On Error Resume Next\n  Do\n    Err.Raise 5\n  Loop\nEnd Function", "Main", 18},
-        LimitRow{"VBDeepRecursion", "VBScript",
-                 "Function F(n)\n  F = F(n + 1)\nEnd Function\nFunction Main()\n  Main = F(0)\nEnd Function", "Main", 28},
-        LimitRow{"JSEndlessLoopInMain", "JScript", "function Main() { for (;;) {} }", "Main", 18},
-        LimitRow{"JSEndlessLoopInGlobalCode", "JScript", "var i = 0;\nwhile (true) { i++; }", nullptr, 18},
-        LimitRow{"JSLoopCatchingEverything", "JScript",
-                 "function Main() { while (true) { try { while (true) {} } catch (e) {} } }", "Main", 18},
-        // Reading what a script threw or returned runs its own code too.
-        LimitRow{"JSThrowsAnEndlessToString", "JScript",
-                 "function Main() { throw { toString: function () { for (;;) {} } }; }", "Main", 18},
-        LimitRow{"JSThrowsAnEndlessMessage", "JScript", "function Main() { throw { get message() { for (;;) {} } }; }",
-                 "Main", 18},
-        LimitRow{"JSGlobalCodeThrowsAnEndlessToString", "JScript", "throw { toString: function () { for (;;) {} } };",
-                 nullptr, 18},
-        LimitRow{"JSReturnsAnEndlessToString", "JScript",
-                 "function Main() { return { toString: function () { for (;;) {} } }; }", "Main", 18},
-        LimitRow{"JSDeepRecursion", "JScript", "function f(n) { return f(n + 1) + 1; }\nfunction Main() { return f(0); }",
-                 "Main", 28},
-        // The interrupt must unwind frames whose catch calls on.
-        LimitRow{"JSRecursionInsideTryCatch", "JScript",
-                 "function f(n) { if (n > 40) return 0; try { return f(n + 1) + f(n + 1); } catch (e) { return f(n + 1); } }\n"
-                 "function Main() { return f(0); }", "Main", 18},
-        LimitRow{"JSOneHugeBuiltIn", "JScript", "function Main() { return new Array(1e9).fill(0).length; }", "Main", 7},
-        LimitRow{"JSHugeRepeat", "JScript", "function Main() { return 'ab'.repeat(2e9).length; }", "Main", 7},
-        LimitRow{"JSGrowsPastTheBudget", "JScript",
-                 "function Main() { var a = []; for (;;) a.push('xy'.repeat(4000000) + a.length); }", "Main", 7, 32},
-        LimitRow{"VBGrowsPastTheBudget", "VBScript",
-                 "Function Main()\n  Dim a(200), i\n  For i = 0 To 200\n    a(i) = String(20000000, \"x\")\n  Next\nEnd Function",
-                 "Main", 7, 16},
-        // Each Replace takes long; the clock is looked at by time, not by count.
-        LimitRow{"VBLoopOfSlowBuiltIns", "VBScript",
-                 "Function Main()\n  Dim s, i\n  s = String(8000000, \"a\")\n  For i = 1 To 100000\n    s = Replace(s, \"a\", \"b\")\n"
-                 "    s = Replace(s, \"b\", \"a\")\n  Next\nEnd Function", "Main", 18},
-        LimitRow{"VBEndlessClassTerminate", "VBScript",
-                 "Class C\n  Sub Class_Terminate\n    Do\n    Loop\n  End Sub\nEnd Class\n"
-                 "Function Main()\n  Dim o\n  Set o = New C\n  Main = 1\nEnd Function", "Main", 18},
-        LimitRow{"VBReDimToTheLargestLong", "VBScript", "Function Main()\n  ReDim a(2147483647)\nEnd Function", "Main", 7},
-        LimitRow{"SQLiteQueryThatNeverEnds", "VBScript",
-                 "Function Main()\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.CommandTimeout = 0\n"
-                 "  c.Open \"Data Source=:memory:\"\n"
-                 "  Set rs = c.Execute(\"WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r) SELECT count(*) FROM r\")\n"
-                 "End Function", "Main", -2147217871},
-        LimitRow{"ReadOnlyRefusesWriting", "VBScript",
-                 "Function Main()\n  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
-                 "  fso.CreateTextFile(\"$DIR/new.txt\").Write \"x\"\nEnd Function", "Main", 70, 0, true},
-        LimitRow{"ReadOnlyRefusesAppending", "JScript",
-                 "function Main() { var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
-                 "  fso.OpenTextFile('$DIR/new.txt', 8, true).Write('x'); }", "Main", 70, 0, true},
-        LimitRow{"ReadOnlyRefusesDeleting", "VBScript",
-                 "Function Main()\n  CreateObject(\"Scripting.FileSystemObject\").DeleteFile \"$DIR/keep.txt\"\nEnd Function",
-                 "Main", 70, 0, true},
-        LimitRow{"ReadOnlyRefusesAFolder", "JScript",
-                 "function Main() { new ActiveXObject('Scripting.FileSystemObject').CreateFolder('$DIR/new.txt'); }", "Main",
-                 70, 0, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+const LimitRow limitRows[] = {
+    {"VBEndlessLoopInMain", "VBScript", "Function Main()\n  Do\n  Loop\nEnd Function", "Main", 18},
+    {"VBEndlessLoopInGlobalCode", "VBScript", "Dim i\nWhile True\n  i = i + 1\nWend", nullptr, 18},
+    {"VBLoopIgnoringErrors", "VBScript",
+     "Function Main()\n  On Error Resume Next\n  Do\n    Err.Raise 5\n  Loop\nEnd Function", "Main", 18},
+    {"VBDeepRecursion", "VBScript",
+     "Function F(n)\n  F = F(n + 1)\nEnd Function\nFunction Main()\n  Main = F(0)\nEnd Function", "Main", 28},
+    {"JSEndlessLoopInMain", "JScript", "function Main() { for (;;) {} }", "Main", 18},
+    {"JSEndlessLoopInGlobalCode", "JScript", "var i = 0;\nwhile (true) { i++; }", nullptr, 18},
+    {"JSLoopCatchingEverything", "JScript",
+     "function Main() { while (true) { try { while (true) {} } catch (e) {} } }", "Main", 18},
+    // Reading what a script threw or returned runs its own code too.
+    {"JSThrowsAnEndlessToString", "JScript",
+     "function Main() { throw { toString: function () { for (;;) {} } }; }", "Main", 18},
+    {"JSThrowsAnEndlessMessage", "JScript", "function Main() { throw { get message() { for (;;) {} } }; }", "Main", 18},
+    {"JSGlobalCodeThrowsAnEndlessToString", "JScript", "throw { toString: function () { for (;;) {} } };", nullptr, 18},
+    {"JSReturnsAnEndlessToString", "JScript",
+     "function Main() { return { toString: function () { for (;;) {} } }; }", "Main", 18},
+    {"JSDeepRecursion", "JScript", "function f(n) { return f(n + 1) + 1; }\nfunction Main() { return f(0); }",
+     "Main", 28},
+    // The interrupt must unwind frames whose catch calls on.
+    {"JSRecursionInsideTryCatch", "JScript",
+     "function f(n) { if (n > 40) return 0; try { return f(n + 1) + f(n + 1); } catch (e) { return f(n + 1); } }\n"
+     "function Main() { return f(0); }", "Main", 18},
+    {"JSOneHugeBuiltIn", "JScript", "function Main() { return new Array(1e9).fill(0).length; }", "Main", 7},
+    {"JSHugeRepeat", "JScript", "function Main() { return 'ab'.repeat(2e9).length; }", "Main", 7},
+    {"JSGrowsPastTheBudget", "JScript",
+     "function Main() { var a = []; for (;;) a.push('xy'.repeat(4000000) + a.length); }", "Main", 7, 32},
+    {"VBGrowsPastTheBudget", "VBScript",
+     "Function Main()\n  Dim a(200), i\n  For i = 0 To 200\n    a(i) = String(20000000, \"x\")\n  Next\nEnd Function",
+     "Main", 7, 16},
+    // Each Replace takes long; the clock is looked at by time, not by count.
+    {"VBLoopOfSlowBuiltIns", "VBScript",
+     "Function Main()\n  Dim s, i\n  s = String(8000000, \"a\")\n  For i = 1 To 100000\n    s = Replace(s, \"a\", \"b\")\n"
+     "    s = Replace(s, \"b\", \"a\")\n  Next\nEnd Function", "Main", 18},
+    {"VBEndlessClassTerminate", "VBScript", "Class C\n  Sub Class_Terminate\n    Do\n    Loop\n  End Sub\nEnd Class\n"
+     "Function Main()\n  Dim o\n  Set o = New C\n  Main = 1\nEnd Function", "Main", 18},
+    {"VBReDimToTheLargestLong", "VBScript", "Function Main()\n  ReDim a(2147483647)\nEnd Function", "Main", 7},
+    {"SQLiteQueryThatNeverEnds", "VBScript",
+     "Function Main()\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.CommandTimeout = 0\n"
+     "  c.Open \"Data Source=:memory:\"\n"
+     "  Set rs = c.Execute(\"WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r) SELECT count(*) FROM r\")\n"
+     "End Function", "Main", -2147217871},
+    {"ReadOnlyRefusesWriting", "VBScript", "Function Main()\n  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+     "  fso.CreateTextFile(\"$DIR/new.txt\").Write \"x\"\nEnd Function", "Main", 70, 0, true},
+    {"ReadOnlyRefusesAppending", "JScript",
+     "function Main() { var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
+     "  fso.OpenTextFile('$DIR/new.txt', 8, true).Write('x'); }", "Main", 70, 0, true},
+    {"ReadOnlyRefusesDeleting", "VBScript",
+     "Function Main()\n  CreateObject(\"Scripting.FileSystemObject\").DeleteFile \"$DIR/keep.txt\"\nEnd Function",
+     "Main", 70, 0, true},
+    {"ReadOnlyRefusesAFolder", "JScript",
+     "function Main() { new ActiveXObject('Scripting.FileSystemObject').CreateFolder('$DIR/new.txt'); }", "Main",
+     70, 0, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ScriptControlLimits, ::testing::ValuesIn(limitRows),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ScriptControlLimits, TheSameJScriptEngineRunsAgainAndNoTimeoutLetsALongScriptFinish)
 {
