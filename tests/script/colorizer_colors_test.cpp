@@ -2,6 +2,7 @@
 // QTextEdit builds from the rich text; and the rich text itself.
 #include "script/colorizer/richtextwriter.h"
 #include "script/colorizer/scriptcolorizer.h"
+#include "script/colorizer/tokenspans.h"
 
 #include <QColor>
 #include <QSet>
@@ -91,8 +92,16 @@ TEST(ColorizerColors, EveryClassHasItsOwnColour)
     EXPECT_EQ(distinct.size(), 5);
 }
 
-// The markup itself: monospaced, white space kept, text escaped, a string
-// with doubled quotes one span.
+// A string with doubled quotes is one token, not strings side by side.
+TEST(ColorizerColors, DoubledQuotesStayInOneToken)
+{
+    const std::vector<colorizer::TokenSpan> spans = colorizer::scanText(u"x = \"a\"\"b\"", VB);
+    ASSERT_FALSE(spans.empty());
+    EXPECT_EQ(spans.back().start, 4);
+    EXPECT_EQ(spans.back().length, 6);
+}
+
+// The markup itself: monospaced, white space kept, text escaped.
 TEST(ColorizerColors, WholeMarkup)
 {
     const QString html = ScriptColorizer().ParseCode(QStringLiteral("x = \"<b>&\"\"</b>\" ' c"));
