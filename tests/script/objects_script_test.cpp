@@ -71,7 +71,7 @@ QString buildOrdersDatabase(const QTemporaryDir &dir, const QString &name)
 
 const QString openOrders = QStringLiteral("SELECT COUNT(*) FROM orders WHERE status = 'open'");
 
-TEST(WizardScript, ReturnsTheFirstFieldOfTheFirstRowOrNothing)
+TEST(WizardScript, ReturnsTheFirstFieldOfTheFirstRowNothingOrTheError)
 {
     QTemporaryDir dir;
     const QString connection = buildOrdersDatabase(dir, QStringLiteral("orders.sqlite"));
@@ -96,26 +96,21 @@ TEST(WizardScript, ReturnsTheFirstFieldOfTheFirstRowOrNothing)
     }
     EXPECT_EQ(runMain(control, QStringLiteral("JScript"), jscriptQuery(connection, openOrders)), QVariant(7))
         << control.error().Description.toStdString();
-}
 
-TEST(WizardScript, FailuresEndInTheErrorObjectAndTheNextScriptRuns)
-{
-    QTemporaryDir dir;
-    const QString connection = buildOrdersDatabase(dir, QStringLiteral("orders.sqlite"));
+    // Failures end in the error object, and the next script runs.
     const struct
     {
         QString connection;
         const char *query;
         long number;
-    } rows[] = {
+    } failures[] = {
         {connection, "SELECT amount FROM no_such_table", AdoError::CommandFailed},
         {connection + QStringLiteral(".missing"), "SELECT 1", AdoError::OpenFailed},
         {QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.mdb"), "SELECT 1", AdoError::ProviderNotFound},
         {QStringLiteral("Provider=PostgreSQL;Host=127.0.0.1;Port=1;Database=x;User ID=u;Password=p"), "SELECT 1",
          AdoError::OpenFailed},
     };
-    ScriptControl control;
-    for (const auto &row : rows) {
+    for (const auto &row : failures) {
         SCOPED_TRACE(row.connection.toStdString());
         EXPECT_THROW(runMain(control, VB, wizardScript(row.connection, QString::fromUtf8(row.query))), Error);
         EXPECT_EQ(control.error().Number, row.number);

@@ -94,11 +94,6 @@ inline std::unique_ptr<QObject> own(const QVariant &value)
     return std::unique_ptr<QObject>(value.value<QObject *>());
 }
 
-inline bool isNull(const QVariant &value)
-{
-    return value.metaType() == QMetaType::fromType<std::nullptr_t>();
-}
-
 inline bool isVB(const QString &language)
 {
     return language == QLatin1String("VBScript");
