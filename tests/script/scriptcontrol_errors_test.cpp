@@ -1,61 +1,28 @@
-// Compile and runtime errors of both languages as ScriptControl reports them.
-#include "script/scriptcontrol.h"
-#include "testsupport.h"
+// Compile and runtime errors of both languages as ScriptControl reports them,
+// scripts that never end or escape their limits, and stop() from another thread.
+#include "expecterror.h"
+#include "script_support.h"
 
-#include "errorcore/error.h"
-
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
+
+using namespace objtest;
 
 namespace {
 
-struct ErrorCase
+// Adds `code` in `language` and runs `run` when given: the Error that ends it.
+Error failure(ScriptControl &control, const char *language, const QString &code, const char *run)
 {
-    const char *name;
-    const char *language;
-    const char *code;      // added with addCode
-    const char *run;       // procedure to run after the code was added, or null
-    long number;
-    long line;
-    long column;
-    const char *text;
-    const char *source;
-};
-
-void PrintTo(const ErrorCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
-class ScriptControlErrors : public ::testing::TestWithParam<ErrorCase>
-{
-};
-
-TEST_P(ScriptControlErrors, FillsEveryFieldAndRaisesTheSame)
-{
-    const ErrorCase &c = GetParam();
-    ScriptControl control;
-    control.setLanguage(QString::fromLatin1(c.language));
-    bool raised = false;
-    Error caught;
-    try {
-        control.addCode(QString::fromUtf8(c.code));
-        if (c.run)
-            control.run(QString::fromLatin1(c.run));
-    } catch (const Error &e) {
-        raised = true;
-        caught = e;
-    }
-    ASSERT_TRUE(raised);
-    const ScriptErrorInfo &error = control.error();
-    EXPECT_EQ(error.Number, c.number);
-    EXPECT_EQ(error.Line, c.line);
-    EXPECT_EQ(error.Column, c.column);
-    EXPECT_EQ(error.Text, QString::fromUtf8(c.text));
-    EXPECT_EQ(error.Source, QString::fromLatin1(c.source));
-    EXPECT_FALSE(error.Description.isEmpty());
-    EXPECT_EQ(caught.number, error.Number);
-    EXPECT_EQ(caught.description, error.Description);
-    EXPECT_EQ(caught.source, error.Source);
+    control.setLanguage(QString::fromLatin1(language));
+    return raisedBy([&] {
+        control.addCode(code);
+        if (run)
+            control.run(QString::fromLatin1(run));
+    });
 }
 
 const char *const vbCompile = "VBScript compilation error";
@@ -63,109 +30,105 @@ const char *const vbRuntime = "VBScript runtime error";
 const char *const jsCompile = "JScript compilation error";
 const char *const jsRuntime = "JScript runtime error";
 
-INSTANTIATE_TEST_SUITE_P(
-    BothLanguages, ScriptControlErrors,
-    ::testing::Values(
-        ErrorCase{"VBScriptMissingThen", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", nullptr, 1017, 2, 8,
-                  "If a = 1", vbCompile},
-        ErrorCase{"VBScriptDivisionByZeroInMain", "VBScript",
-                  "Function Main()\n  Dim n\n  n = 0\n  Main = 10 / n\nEnd Function", "Main", 11, 4, 2,
-                  "  Main = 10 / n", vbRuntime},
-        ErrorCase{"VBScriptGlobalCodeTypeMismatch", "VBScript", "Dim s\ns = \"abc\" * 2", nullptr, 13, 2, 0,
-                  "s = \"abc\" * 2", vbRuntime},
-        ErrorCase{"VBScriptMissingMain", "VBScript", "Function Other()\nEnd Function", "Main", 35, 0, 0, "",
-                  vbRuntime},
-        ErrorCase{"JScriptSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", nullptr, 1002, 2, 13,
-                  "var b = (a + ;", jsCompile},
-        ErrorCase{"JScriptUndefinedIdentifier", "JScript", "function Main() {\n  var x = 1;\n  return x + y;\n}",
-                  "Main", 5009, 3, 0, "  return x + y;", jsRuntime},
-        ErrorCase{"JScriptObjectExpected", "JScript", "var o = null;\n\no.value = 1;", nullptr, 5007, 3, 0,
-                  "o.value = 1;", jsRuntime},
-        ErrorCase{"JScriptThrownText", "JScript", "function Main() {\n  throw 'no data';\n}", "Main", 5022, 0, 0,
-                  "", jsRuntime},
-        ErrorCase{"JScriptOwnErrorNumber", "JScript",
-                  "function Main() {\n  var e = new Error('bad value');\n  e.number = 77;\n  throw e;\n}", "Main", 77,
-                  2, 0, "  var e = new Error('bad value');", jsRuntime},
-        ErrorCase{"JScriptMissingMain", "JScript", "function Other() {}", "Main", 5009, 0, 0, "", jsRuntime}),
-    [](const ::testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
-
-// check compiles only: a syntax error comes as addCode gives it, at the
-// place in the code as written, and code that would fail when run passes and
-// leaves nothing defined.
-struct CheckCase
+struct ErrorRow
 {
-    const char *name;
-    const char *language;
-    const char *code;
-    long number;         // the compile error, 0 when the check passes
-    long missingMain;    // the error of running Main after a check that passed
-    long line = 0, column = 0; // of the compile error
+    const char *name, *language, *code, *run;
+    long number, line, column;
+    const char *text, *source;
+    const char *description = nullptr; // null: any
 };
 
-void PrintTo(const CheckCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
-class ScriptControlCheck : public ::testing::TestWithParam<CheckCase>
-{
+const ErrorRow errorRows[] = {
+    {"VBMissingThen", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", nullptr, 1017, 2, 8, "If a = 1", vbCompile},
+    {"VBDivisionByZeroInMain", "VBScript", "Function Main()\n  Dim n\n  n = 0\n  Main = 10 / n\nEnd Function", "Main",
+     11, 4, 2, "  Main = 10 / n", vbRuntime},
+    {"VBGlobalTypeMismatch", "VBScript", "Dim s\ns = \"abc\" * 2", nullptr, 13, 2, 0, "s = \"abc\" * 2", vbRuntime},
+    {"VBMissingMain", "VBScript", "Function Other()\nEnd Function", "Main", 35, 0, 0, "", vbRuntime},
+    {"JSSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", nullptr, 1002, 2, 13, "var b = (a + ;", jsCompile},
+    {"JSUndefinedIdentifier", "JScript", "function Main() {\n  var x = 1;\n  return x + y;\n}", "Main", 5009, 3, 0,
+     "  return x + y;", jsRuntime},
+    {"JSObjectExpected", "JScript", "var o = null;\n\no.value = 1;", nullptr, 5007, 3, 0, "o.value = 1;", jsRuntime},
+    {"JSThrownText", "JScript", "function Main() {\n  throw 'no data';\n}", "Main", 5022, 0, 0, "", jsRuntime,
+     "no data"},
+    {"JSOwnErrorNumber", "JScript",
+     "function Main() {\n  var e = new Error('bad value');\n  e.number = 77;\n  throw e;\n}", "Main", 77, 2, 0,
+     "  var e = new Error('bad value');", jsRuntime},
+    {"JSMissingMain", "JScript", "function Other() {}", "Main", 5009, 0, 0, "", jsRuntime},
 };
 
-TEST_P(ScriptControlCheck, CompilesWithoutRunning)
+TEST(ScriptControlErrors, FillEveryFieldAndRaiseTheSame)
 {
-    const CheckCase &c = GetParam();
-    ScriptControl control;
-    control.setLanguage(QString::fromLatin1(c.language));
-    if (c.number != 0) {
-        EXPECT_THROW(control.check(QString::fromUtf8(c.code)), Error);
-        EXPECT_EQ(control.error().Number, c.number);
-        EXPECT_EQ(control.error().Source, QString::fromLatin1(c.language) + QLatin1String(" compilation error"));
-        EXPECT_EQ(control.error().Line, c.line);
-        EXPECT_EQ(control.error().Column, c.column);
-        return;
-    }
-    EXPECT_NO_THROW(control.check(QString::fromUtf8(c.code))) << control.error().Description.toStdString();
-    EXPECT_EQ(control.error().Number, 0);
-    EXPECT_THROW(control.run(QStringLiteral("Main")), Error);
-    EXPECT_EQ(control.error().Number, c.missingMain);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothLanguages, ScriptControlCheck,
-    ::testing::Values(
-        CheckCase{"VBScriptSyntaxError", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", 1017, 0, 2, 8},
-        CheckCase{"VBScriptRunsNothing", "VBScript", "Function Main()\n  Main = 1\nEnd Function\nErr.Raise 5", 0, 35},
-        CheckCase{"VBScriptDividesByZeroOnlyWhenRun", "VBScript", "x = 1 / 0\nFunction Main()\n  Main = x\nEnd Function",
-                  0, 35},
-        CheckCase{"JScriptSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", 1002, 0, 2, 13},
-        CheckCase{"JScriptRunsNothing", "JScript", "function Main() { return 1; }\nundefinedFunction();", 0, 5009},
-        // Code that closes the function it is compiled in still runs nothing.
-        CheckCase{"JScriptCannotEscapeTheCheck", "JScript", "});\nthrow new Error('ran');\n(function () {", 1002, 0}),
-    [](const ::testing::TestParamInfo<CheckCase> &info) { return std::string(info.param.name); });
-
-TEST(ScriptControlErrorsText, ThrownTextIsTheDescription)
-{
-    ScriptControl control;
-    control.setLanguage(QStringLiteral("JScript"));
-    control.addCode(QStringLiteral("function Main() { throw 'no data'; }"));
-    EXPECT_THROW(control.run(QStringLiteral("Main")), Error);
-    EXPECT_EQ(control.error().Description, QStringLiteral("no data"));
-}
-
-TEST(ScriptControlErrorsText, SuccessClearsTheError)
-{
-    for (const char *language : {"VBScript", "JScript"}) {
+    for (const ErrorRow &row : errorRows) {
+        SCOPED_TRACE(row.name);
         ScriptControl control;
-        control.setLanguage(QString::fromLatin1(language));
+        const Error caught = failure(control, row.language, QString::fromUtf8(row.code), row.run);
+        const ScriptErrorInfo &error = control.error();
+        EXPECT_EQ(error.Number, row.number);
+        EXPECT_EQ(error.Line, row.line);
+        EXPECT_EQ(error.Column, row.column);
+        EXPECT_EQ(error.Text, QString::fromUtf8(row.text));
+        EXPECT_EQ(error.Source, QString::fromLatin1(row.source));
+        EXPECT_FALSE(error.Description.isEmpty());
+        if (row.description) {
+            EXPECT_EQ(error.Description, QString::fromUtf8(row.description));
+        }
+        EXPECT_EQ(caught.number, error.Number);
+        EXPECT_EQ(caught.description, error.Description);
+        EXPECT_EQ(caught.source, error.Source);
+    }
+}
+
+// check compiles only: a syntax error as addCode gives it; code that would
+// fail when run passes and leaves nothing defined.
+TEST(ScriptControlErrors, CheckCompilesWithoutRunning)
+{
+    const struct
+    {
+        const char *name, *language, *code;
+        long number, line, column; // the compile error, or 0 and the error of running Main afterwards
+    } rows[] = {
+        {"VBSyntaxError", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", 1017, 2, 8},
+        {"VBRunsNothing", "VBScript", "Function Main()\n  Main = 1\nEnd Function\nErr.Raise 5", 0, 35, 0},
+        {"VBDividesByZeroOnlyWhenRun", "VBScript", "x = 1 / 0\nFunction Main()\n  Main = x\nEnd Function", 0, 35, 0},
+        {"JSSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", 1002, 2, 13},
+        {"JSRunsNothing", "JScript", "function Main() { return 1; }\nundefinedFunction();", 0, 5009, 0},
+        // Code that closes the function it is compiled in still runs nothing.
+        {"JSCannotEscapeTheCheck", "JScript", "});\nthrow new Error('ran');\n(function () {", 1002, 0, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptControl control;
+        control.setLanguage(QString::fromLatin1(row.language));
+        if (row.number != 0) {
+            EXPECT_THROW(control.check(QString::fromUtf8(row.code)), Error);
+            EXPECT_EQ(control.error().Number, row.number);
+            EXPECT_EQ(control.error().Source, QString::fromLatin1(row.language) + QLatin1String(" compilation error"));
+            EXPECT_EQ(control.error().Line, row.line);
+            EXPECT_EQ(control.error().Column, row.column);
+            continue;
+        }
+        EXPECT_NO_THROW(control.check(QString::fromUtf8(row.code))) << control.error().Description.toStdString();
+        EXPECT_EQ(control.error().Number, 0);
+        EXPECT_THROW(control.run(QStringLiteral("Main")), Error);
+        EXPECT_EQ(control.error().Number, row.line);
+    }
+}
+
+TEST(ScriptControlLanguage, EachChangeStartsEmptyAndSuccessClearsTheError)
+{
+    ScriptControl control;
+    EXPECT_EQ(control.language(), QStringLiteral("VBScript"));
+    EXPECT_EQ(control.timeout(), 10000);
+    for (const QString &language : {QStringLiteral("VBScript"), QStringLiteral("JScript")}) {
+        SCOPED_TRACE(language.toStdString());
+        control.setLanguage(language);
         EXPECT_THROW(control.addCode(QStringLiteral("this is ( not code")), Error);
-        EXPECT_NE(control.error().Number, 0) << language;
-        control.setLanguage(QString::fromLatin1(language));
-        control.addCode(QString::fromLatin1(QByteArray(language) == "VBScript" ? "Function Main()\nMain = 5\nEnd Function"
-                                                                               : "function Main() { return 5; }"));
-        EXPECT_EQ(control.error().Number, 0) << language;
-        EXPECT_EQ(control.run(QStringLiteral("Main")), QVariant(5)) << language;
-        EXPECT_EQ(control.error().Number, 0) << language;
-        EXPECT_TRUE(control.error().Description.isEmpty()) << language;
+        EXPECT_NE(control.error().Number, 0);
+        EXPECT_EQ(runMain(control, language, mainOf(language, isVB(language) ? "Main = 5" : "return 5;")), QVariant(5));
+        EXPECT_EQ(control.error().Number, 0);
+        EXPECT_TRUE(control.error().Description.isEmpty());
+        control.setLanguage(language);
+        EXPECT_THROW(control.run(QStringLiteral("Main")), Error);
     }
 }
 
@@ -175,13 +138,9 @@ TEST(ScriptControlLanguage, UnknownNameRaises5AndKeepsTheLanguage)
     control.setLanguage(QStringLiteral("jscript"));
     EXPECT_EQ(control.language(), QStringLiteral("JScript"));
     for (const char *name : {"Python", "", "VB Script", "JavaScript"}) {
-        try {
-            control.setLanguage(QString::fromLatin1(name));
-            ADD_FAILURE() << "no error for " << name;
-        } catch (const Error &e) {
-            EXPECT_EQ(e.number, 5);
-            EXPECT_TRUE(e.description.contains(QLatin1String("VBScript"))) << e.description.toStdString();
-        }
+        const Error e = raisedBy([&] { control.setLanguage(QString::fromLatin1(name)); });
+        EXPECT_EQ(e.number, 5) << name;
+        EXPECT_TRUE(e.description.contains(QLatin1String("VBScript"))) << e.description.toStdString();
         EXPECT_EQ(control.error().Number, 5);
         EXPECT_EQ(control.language(), QStringLiteral("JScript"));
     }
@@ -190,24 +149,180 @@ TEST(ScriptControlLanguage, UnknownNameRaises5AndKeepsTheLanguage)
     EXPECT_EQ(control.error().Number, 0);
 }
 
-TEST(ScriptControlLanguage, EachLanguageChangeStartsEmpty)
+// stop() from another thread ends the running script at once with 18, and
+// the control refuses every later call the same way, in either language.
+TEST(ScriptControlStop, EndsTheRunningScriptAndEveryLaterOne)
 {
-    for (const char *language : {"VBScript", "JScript"}) {
+    const struct
+    {
+        const char *language, *code, *run; // run null: the global code never ends
+    } rows[] = {
+        {"VBScript", "Do\nLoop", nullptr},
+        {"VBScript", "Function Main()\n  Do\n    n = n + 1\n  Loop\nEnd Function", "Main"},
+        {"JScript", "while (true) {}", nullptr},
+        {"JScript", "function Main() { for (;;) { try { f(); } catch (e) {} } }", "Main"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.code);
         ScriptControl control;
-        control.setLanguage(QString::fromLatin1(language));
-        control.addCode(QString::fromLatin1(QByteArray(language) == "VBScript" ? "Function Main()\nMain = 1\nEnd Function"
-                                                                               : "function Main() { return 1; }"));
-        control.setLanguage(QString::fromLatin1(language));
-        EXPECT_THROW(control.run(QStringLiteral("Main")), Error) << language;
+        control.setTimeout(10000); // far beyond the stop
+        const auto start = std::chrono::steady_clock::now();
+        std::thread stopper([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            control.stop();
+        });
+        const Error e = failure(control, row.language, QString::fromUtf8(row.code), row.run);
+        stopper.join();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_EQ(e.number, 18);
+        EXPECT_EQ(control.error().Description, QStringLiteral("User interrupt occurred"));
+        EXPECT_TRUE(control.error().Source.endsWith(QLatin1String("runtime error")));
+        for (const char *language : {"VBScript", "JScript"}) {
+            EXPECT_EQ(failure(control, language, QStringLiteral("x = 1"), nullptr).number, 18) << language;
+            EXPECT_THROW(control.check(QStringLiteral("x = 1")), Error) << language;
+            EXPECT_EQ(control.error().Number, 18) << language;
+        }
     }
 }
 
-TEST(ScriptControlLanguage, DefaultIsVBScriptWithATenSecondTimeout)
+// Scripts that never end, recurse without bound or try to escape their
+// limits: each ends with the clear error within the time-out plus a margin, a
+// read-only one changes no file, and the same control runs the next script.
+struct LimitRow
+{
+    const char *name, *language, *code, *run; // run null: the code misbehaves while added
+    long number;
+    int memoryMb = 0; // 0 keeps the default
+    bool readOnly = false;
+};
+
+class ScriptControlLimits : public ::testing::TestWithParam<LimitRow>
+{
+};
+
+TEST_P(ScriptControlLimits, EndWithTheClearErrorAndTheNextScriptRuns)
+{
+    const LimitRow &row = GetParam();
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("keep.txt")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    ScriptControl control;
+    control.setTimeout(1000);
+    if (row.memoryMb > 0)
+        control.setMemoryLimit(row.memoryMb);
+    control.setReadOnly(row.readOnly);
+    const auto start = std::chrono::steady_clock::now();
+    const QString code = QString::fromUtf8(row.code).replace(QLatin1String("$DIR"), QDir::fromNativeSeparators(dir.path()));
+    EXPECT_EQ(failure(control, row.language, code, row.run).number, row.number) << control.error().Description.toStdString();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+    EXPECT_FALSE(control.error().Description.isEmpty());
+    if (row.number > 0 && !row.readOnly) { // the engine's own error, not an object's
+        EXPECT_TRUE(control.error().Source.endsWith(QLatin1String("runtime error"))) << control.error().Source.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(existing.fileName())) << "a read-only script deleted a file";
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("new.txt")))) << "a read-only script wrote a file";
+    const QString language = QString::fromLatin1(row.language);
+    EXPECT_EQ(runMain(control, language, mainOf(language, isVB(language) ? "Main = 7" : "return 7;")), QVariant(7));
+    EXPECT_EQ(control.error().Number, 0);
+}
+
+const LimitRow limitRows[] = {
+    {"VBEndlessLoopInMain", "VBScript", "Function Main()\n  Do\n  Loop\nEnd Function", "Main", 18},
+    {"VBEndlessLoopInGlobalCode", "VBScript", "Dim i\nWhile True\n  i = i + 1\nWend", nullptr, 18},
+    {"VBLoopIgnoringErrors", "VBScript",
+     "Function Main()\n  On Error Resume Next\n  Do\n    Err.Raise 5\n  Loop\nEnd Function", "Main", 18},
+    {"VBDeepRecursion", "VBScript",
+     "Function F(n)\n  F = F(n + 1)\nEnd Function\nFunction Main()\n  Main = F(0)\nEnd Function", "Main", 28},
+    {"JSEndlessLoopInMain", "JScript", "function Main() { for (;;) {} }", "Main", 18},
+    {"JSEndlessLoopInGlobalCode", "JScript", "var i = 0;\nwhile (true) { i++; }", nullptr, 18},
+    {"JSLoopCatchingEverything", "JScript",
+     "function Main() { while (true) { try { while (true) {} } catch (e) {} } }", "Main", 18},
+    // Reading what a script threw or returned runs its own code too.
+    {"JSThrowsAnEndlessToString", "JScript",
+     "function Main() { throw { toString: function () { for (;;) {} } }; }", "Main", 18},
+    {"JSThrowsAnEndlessMessage", "JScript", "function Main() { throw { get message() { for (;;) {} } }; }", "Main", 18},
+    {"JSGlobalCodeThrowsAnEndlessToString", "JScript", "throw { toString: function () { for (;;) {} } };", nullptr, 18},
+    {"JSReturnsAnEndlessToString", "JScript",
+     "function Main() { return { toString: function () { for (;;) {} } }; }", "Main", 18},
+    {"JSDeepRecursion", "JScript", "function f(n) { return f(n + 1) + 1; }\nfunction Main() { return f(0); }",
+     "Main", 28},
+    // The interrupt must unwind frames whose catch calls on.
+    {"JSRecursionInsideTryCatch", "JScript",
+     "function f(n) { if (n > 40) return 0; try { return f(n + 1) + f(n + 1); } catch (e) { return f(n + 1); } }\n"
+     "function Main() { return f(0); }", "Main", 18},
+    {"JSOneHugeBuiltIn", "JScript", "function Main() { return new Array(1e9).fill(0).length; }", "Main", 7},
+    {"JSHugeRepeat", "JScript", "function Main() { return 'ab'.repeat(2e9).length; }", "Main", 7},
+    {"JSGrowsPastTheBudget", "JScript",
+     "function Main() { var a = []; for (;;) a.push('xy'.repeat(4000000) + a.length); }", "Main", 7, 32},
+    {"VBGrowsPastTheBudget", "VBScript",
+     "Function Main()\n  Dim a(200), i\n  For i = 0 To 200\n    a(i) = String(20000000, \"x\")\n  Next\nEnd Function",
+     "Main", 7, 16},
+    // Each Replace takes long; the clock is looked at by time, not by count.
+    {"VBLoopOfSlowBuiltIns", "VBScript",
+     "Function Main()\n  Dim s, i\n  s = String(8000000, \"a\")\n  For i = 1 To 100000\n    s = Replace(s, \"a\", \"b\")\n"
+     "    s = Replace(s, \"b\", \"a\")\n  Next\nEnd Function", "Main", 18},
+    {"VBEndlessClassTerminate", "VBScript", "Class C\n  Sub Class_Terminate\n    Do\n    Loop\n  End Sub\nEnd Class\n"
+     "Function Main()\n  Dim o\n  Set o = New C\n  Main = 1\nEnd Function", "Main", 18},
+    {"VBReDimToTheLargestLong", "VBScript", "Function Main()\n  ReDim a(2147483647)\nEnd Function", "Main", 7},
+    {"SQLiteQueryThatNeverEnds", "VBScript",
+     "Function Main()\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.CommandTimeout = 0\n"
+     "  c.Open \"Data Source=:memory:\"\n"
+     "  Set rs = c.Execute(\"WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r) SELECT count(*) FROM r\")\n"
+     "End Function", "Main", -2147217871},
+    {"ReadOnlyRefusesWriting", "VBScript", "Function Main()\n  Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+     "  fso.CreateTextFile(\"$DIR/new.txt\").Write \"x\"\nEnd Function", "Main", 70, 0, true},
+    {"ReadOnlyRefusesAppending", "JScript",
+     "function Main() { var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
+     "  fso.OpenTextFile('$DIR/new.txt', 8, true).Write('x'); }", "Main", 70, 0, true},
+    {"ReadOnlyRefusesDeleting", "VBScript",
+     "Function Main()\n  CreateObject(\"Scripting.FileSystemObject\").DeleteFile \"$DIR/keep.txt\"\nEnd Function",
+     "Main", 70, 0, true},
+    {"ReadOnlyRefusesAFolder", "JScript",
+     "function Main() { new ActiveXObject('Scripting.FileSystemObject').CreateFolder('$DIR/new.txt'); }", "Main",
+     70, 0, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ScriptControlLimits, ::testing::ValuesIn(limitRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ScriptControlLimits, TheSameJScriptEngineRunsAgainAndNoTimeoutLetsALongScriptFinish)
 {
     ScriptControl control;
-    EXPECT_EQ(control.language(), QStringLiteral("VBScript"));
-    EXPECT_EQ(control.timeout(), 10000);
-    EXPECT_EQ(control.error().Number, 0);
+    control.setTimeout(300);
+    EXPECT_EQ(failure(control, "JScript",
+                      QStringLiteral("var calls = 0;\nfunction Spin() { calls++; for (;;) {} }\n"
+                                     "function Main() { return calls; }"),
+                      "Spin")
+                  .number,
+              18);
+    EXPECT_TRUE(control.error().Description.contains(QLatin1String("300 ms")));
+    EXPECT_EQ(control.run(QStringLiteral("Main")), QVariant(1));
+
+    control.setTimeout(0);
+    EXPECT_EQ(runMain(control, QStringLiteral("VBScript"),
+                      QStringLiteral("Function Main()\n  For i = 1 To 200000\n    s = s + i\n  Next\n  Main = s\nEnd Function"))
+                  .toDouble(),
+              200000.0 * 200001.0 / 2.0);
+}
+
+// Read-only guards changes, not reading: a read-only run reads an SQLite
+// database, which it opens read-only, so a write is refused.
+TEST(ScriptControlReadOnly, ReadsButDoesNotWriteADatabase)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("data.db"));
+    ScriptControl control;
+    control.addCode(QStringLiteral("Function Make(f)\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.Open \"Data Source=\" & f\n"
+                                   "  c.Execute \"CREATE TABLE t (x)\"\n  c.Execute \"INSERT INTO t VALUES (5)\"\n  c.Close\nEnd Function\n"
+                                   "Function Read(f)\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.Open \"Data Source=\" & f\n"
+                                   "  Read = c.Execute(\"SELECT x FROM t\")(0)\n  c.Execute \"INSERT INTO t VALUES (6)\"\nEnd Function"));
+    QFile(file).open(QIODevice::WriteOnly);
+    QVariantList args{file};
+    control.run(QStringLiteral("Make"), args);
+    control.setReadOnly(true);
+    EXPECT_THROW(control.run(QStringLiteral("Read"), args), Error);
+    EXPECT_EQ(control.error().Line, 12) << control.error().Description.toStdString(); // the INSERT, after the SELECT read
 }
 
 } // namespace

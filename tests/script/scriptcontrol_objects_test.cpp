@@ -1,15 +1,18 @@
-// Qt automation objects seen from VBScript through the bridge.
+// Qt automation objects seen from both languages through the bridges:
+// VBScript's CreateObject matches members in any case, JScript's
+// `new ActiveXObject` exactly; failures are catchable errors.
 #include "scriptcontrol_testobject.h"
-#include "script/objects/automationregistry.h"
-#include "script/scriptcontrol.h"
-#include "testsupport.h"
-
-#include "errorcore/error.h"
+#include "script_support.h"
 
 #include <QPointer>
 #include <gtest/gtest.h>
 
+using namespace objtest;
+
 namespace {
+
+const QString VB = QStringLiteral("VBScript");
+const QString JS = QStringLiteral("JScript");
 
 class ScriptControlObjects : public ::testing::Test
 {
@@ -26,171 +29,165 @@ protected:
         EXPECT_EQ(TestGadget::alive, 0) << "every object the scripts made is gone";
     }
 
-    // Runs the body of a VBScript Main that starts with g = a new gadget.
-    QVariant main(const QString &body)
+    // Runs a Main whose body starts with g, a new gadget.
+    QVariant main(const QString &language, const char *body)
     {
-        control->setLanguage(QStringLiteral("VBScript"));
-        control->addCode(QStringLiteral("Function Main()\n  Dim g\n  Set g = CreateObject(\"test.GADGET\")\n%1\nEnd Function").arg(body));
-        return control->run(QStringLiteral("Main"));
+        const QString gadget = isVB(language) ? QStringLiteral("  Set g = CreateObject(\"test.GADGET\")\n")
+                                              : QStringLiteral("  var g = new ActiveXObject('Test.Gadget');\n");
+        return runMain(*control, language, mainOf(language, gadget + QString::fromUtf8(body)));
     }
 
     std::unique_ptr<ScriptControl> control;
 };
 
-struct MemberCase
+TEST_F(ScriptControlObjects, MembersReachTheQObject)
 {
-    const char *name;
-    const char *body;
-    QVariant expected;
-};
-
-void PrintTo(const MemberCase &c, std::ostream *out)
-{
-    *out << c.name;
+    const struct
+    {
+        QString language;
+        const char *body;
+        QVariant expected;
+    } rows[] = {
+        {VB, "  Main = g.size + g.SIZE", QVariant(6)}, {VB, "  g.Size = \"12\"\n  Main = g.Size", QVariant(12)},
+        {VB, "  g.Enabled = 1\n  Main = g.Enabled", QVariant(true)},
+        {VB, "  Main = Year(g.Stamp) & \"-\" & Month(g.Stamp) & \" \" & Hour(g.Stamp)", QVariant(QStringLiteral("2024-3 12"))},
+        {VB, "  Main = g.Describe() & \"/\" & g.Describe(\"x\") & \"/\" & g.Describe(\"x\", 2.6) & Left(g.Describe, 2)",
+         QVariant(QStringLiteral("no arguments/one: x/two: x 3no"))},
+        {VB, "  Main = g.Join(\"a\") & g.Join(\"a\", \"+\")", QVariant(QStringLiteral("a|gadgeta+gadget"))},
+        {VB, "  Main = g.Add(\"1.5\", 2)", QVariant(3.5)},
+        {VB, "  g.Name = \"disk\"\n  Main = \"on \" & g", QVariant(QStringLiteral("on disk"))},
+        {VB, "  For Each p In g\n    s = s & p & \";\"\n  Next\n  Main = s", QVariant(QStringLiteral("a;2;True;"))},
+        {VB, "  Main = g.Child(\"c1\").Name & TypeName(g.Child(\"c2\"))", QVariant(QStringLiteral("c1TestGadget"))},
+        {VB, "  Main = g.NameOf(g.Child(\"arg\")) & g.NameOf(Nothing)", QVariant(QStringLiteral("arg(none)"))},
+        {VB, "  Main = (g.Self() Is g) And IsEmpty(g.Nothing()) And IsNull(g.NullValue())", QVariant(true)},
+        {VB, "  On Error Resume Next\n  g.Fail\n  Main = Err.Number & \" \" & Err.Description & \" \" & Err.Source",
+         QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
+        {VB, "  Set d = CreateObject(\"Scripting.Dictionary\")\n  d.Add \"a\", 1\n  d(\"b\") = 2\n"
+         "  Main = TypeName(d) & d.Count & d(\"a\")",
+         QVariant(QStringLiteral("Dictionary21"))},
+        {JS, "  return g.Size + 1;", QVariant(4)},
+        {JS, "  g.Size = '8'; g.Name = 'n'; return g.Size + g.Name;", QVariant(QStringLiteral("8n"))},
+        {JS, "  return g.Describe('x', 2);", QVariant(QStringLiteral("two: x 2"))},
+        {JS, "  return g.Join('a') + g.Join('b', '-');", QVariant(QStringLiteral("a|gadgetb-gadget"))},
+        {JS, "  g.Name = 'called'; return g() + ' is ' + g;", QVariant(QStringLiteral("called is called"))},
+        {JS, "  var c = g.Child('c'); return c.Name + g.NameOf(c);", QVariant(QStringLiteral("cc"))},
+        {JS, "  var s = ''; for (var e = new Enumerator(g); !e.atEnd(); e.moveNext()) s += e.item() + ';'; return s;",
+         QVariant(QStringLiteral("a;2;true;"))},
+        {JS, "  return g.Stamp.getFullYear() * 100 + g.Stamp.getMonth() + 1;", QVariant(202403)},
+        {JS, "  try { return g.size; } catch (e) { return e.number; }", QVariant(438)},
+        {JS, "  return ('Size' in g) && !('size' in g);", QVariant(true)},
+        {JS, "  try { g.Fail(); } catch (e) { return e.number + ' ' + e.description + ' ' + e.source; }",
+         QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
+        {JS, "  try { new ActiveXObject('No.Such'); } catch (e) { return e.number; }", QVariant(429)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.body);
+        EXPECT_EQ(main(row.language, row.body), row.expected) << control->error().Description.toStdString();
+    }
 }
 
-class ScriptControlMembers : public ScriptControlObjects, public ::testing::WithParamInterface<MemberCase>
+TEST_F(ScriptControlObjects, FailuresRaiseTheirOwnErrors)
 {
-};
-
-TEST_P(ScriptControlMembers, ReachTheQObject)
-{
-    EXPECT_EQ(main(QString::fromUtf8(GetParam().body)), GetParam().expected);
+    const struct
+    {
+        QString language;
+        const char *body;
+        long number, line;
+        const char *text; // null: not checked
+    } rows[] = {
+        {VB, "  g.Fail", 1234, 3, "  g.Fail"},
+        {JS, "  var x = 1;\n  g.Fail();", 1234, 4, "  g.Fail();"},
+        {VB, "  Main = g.NoSuchThing", 438, 3, nullptr},
+        {VB, "  g.Ratio = 2", 0, 0, nullptr}, // a read-only property: any error
+        {VB, "  Set Main = CreateObject(\"No.Such.Object\")", 429, 3, nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.body);
+        EXPECT_THROW(main(row.language, row.body), Error);
+        EXPECT_NE(control->error().Number, 0);
+        if (row.number == 0)
+            continue;
+        EXPECT_EQ(control->error().Number, row.number);
+        EXPECT_EQ(control->error().Line, row.line);
+        if (!row.text)
+            continue;
+        EXPECT_EQ(control->error().Description, QStringLiteral("The gadget failed"));
+        EXPECT_EQ(control->error().Source, QStringLiteral("Test.Gadget"));
+        EXPECT_EQ(control->error().Text, QString::fromUtf8(row.text));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    VBScript, ScriptControlMembers,
-    ::testing::Values(
-        MemberCase{"PropertyAnyCase", "  Main = g.size + g.SIZE", QVariant(6)},
-        MemberCase{"PropertyWrite", "  g.Size = \"12\"\n  Main = g.Size", QVariant(12)},
-        MemberCase{"BooleanProperty", "  g.Enabled = 1\n  Main = g.Enabled", QVariant(true)},
-        MemberCase{"DateProperty", "  Main = Year(g.Stamp) & \"-\" & Month(g.Stamp) & \" \" & Hour(g.Stamp)", QVariant(QStringLiteral("2024-3 12"))},
-        MemberCase{"OverloadByCount0", "  Main = g.Describe()", QVariant(QStringLiteral("no arguments"))},
-        MemberCase{"OverloadByCount1", "  Main = g.Describe(\"x\")", QVariant(QStringLiteral("one: x"))},
-        MemberCase{"OverloadByCount2", "  Main = g.Describe(\"x\", 2.6)", QVariant(QStringLiteral("two: x 3"))},
-        MemberCase{"OptionalArgumentLeftOut", "  Main = g.Join(\"a\")", QVariant(QStringLiteral("a|gadget"))},
-        MemberCase{"OptionalArgumentGiven", "  Main = g.Join(\"a\", \"+\")", QVariant(QStringLiteral("a+gadget"))},
-        MemberCase{"NumbersConverted", "  Main = g.Add(\"1.5\", 2)", QVariant(3.5)},
-        MemberCase{"DefaultMemberAsValue", "  g.Name = \"disk\"\n  Main = \"on \" & g", QVariant(QStringLiteral("on disk"))},
-        MemberCase{"ForEachWalksTheEnumerator", "  Dim p, s\n  For Each p In g\n    s = s & p & \";\"\n  Next\n  Main = s",
-                   QVariant(QStringLiteral("a;2;True;"))},
-        MemberCase{"ChildObject", "  Main = g.Child(\"c1\").Name & TypeName(g.Child(\"c2\"))", QVariant(QStringLiteral("c1TestGadget"))},
-        MemberCase{"ObjectArgument", "  Main = g.NameOf(g.Child(\"arg\"))", QVariant(QStringLiteral("arg"))},
-        MemberCase{"NothingArgument", "  Main = g.NameOf(Nothing)", QVariant(QStringLiteral("(none)"))},
-        MemberCase{"SameObjectBack", "  Main = (g.Self() Is g)", QVariant(true)},
-        MemberCase{"EmptyAndNull", "  Main = IsEmpty(g.Nothing()) And IsNull(g.NullValue())", QVariant(true)},
-        MemberCase{"ErrorCaught", "  On Error Resume Next\n  g.Fail\n  Main = Err.Number & \" \" & Err.Description & \" \" & Err.Source",
-                   QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))}),
-    [](const ::testing::TestParamInfo<MemberCase> &info) { return std::string(info.param.name); });
-
-TEST_F(ScriptControlObjects, AFailingMemberRaisesItsOwnError)
-{
-    EXPECT_THROW(main(QStringLiteral("  g.Fail")), Error);
-    EXPECT_EQ(control->error().Number, 1234);
-    EXPECT_EQ(control->error().Description, QStringLiteral("The gadget failed"));
-    EXPECT_EQ(control->error().Source, QStringLiteral("Test.Gadget"));
-    EXPECT_EQ(control->error().Line, 4);
-}
-
-TEST_F(ScriptControlObjects, MissingMemberIs438)
-{
-    EXPECT_THROW(main(QStringLiteral("  Main = g.NoSuchThing")), Error);
-    EXPECT_EQ(control->error().Number, 438);
-    EXPECT_THROW(main(QStringLiteral("  g.Ratio = 2")), Error) << "a read-only property";
-    EXPECT_NE(control->error().Number, 0);
-}
-
-TEST_F(ScriptControlObjects, UnknownProgIdIs429)
-{
-    control->addCode(QStringLiteral("Function Main()\n  Set Main = CreateObject(\"No.Such.Object\")\nEnd Function"));
-    EXPECT_THROW(control->run(QStringLiteral("Main")), Error);
-    EXPECT_EQ(control->error().Number, 429);
-}
-
-TEST_F(ScriptControlObjects, ObjectsLeaveWithTheirLastReference)
+TEST_F(ScriptControlObjects, ObjectsLeaveWithTheirLastReferenceOrTheEngine)
 {
     control->addCode(QStringLiteral("Dim kept\nSet kept = CreateObject(\"Test.Gadget\")\n"
-                                    "Function Main()\n  Dim i, t\n  For i = 1 To 50\n    Set t = CreateObject(\"Test.Gadget\")\n"
+                                    "Function Main()\n  For i = 1 To 50\n    Set t = CreateObject(\"Test.Gadget\")\n"
                                     "  Next\n  Main = 0\nEnd Function"));
     control->run(QStringLiteral("Main"));
     EXPECT_EQ(TestGadget::alive, 1) << "only the global one remains";
-    control->setLanguage(QStringLiteral("VBScript"));
+    control->setLanguage(VB);
+    EXPECT_EQ(TestGadget::alive, 0);
+    main(JS, "  for (var i = 0; i < 20; ++i) g.Child('x');\n  return 0;");
+    control->setLanguage(JS);
     EXPECT_EQ(TestGadget::alive, 0);
 }
 
 // A result never hands the host a pointer the engine may free: objects inside
-// an array come back as their default value, as a lone object does.
-struct ArrayResultCase
+// an array come back as their default value, as a lone object does. An object
+// the host passes in stays the host's.
+TEST_F(ScriptControlObjects, ArraysHoldValuesAndHostObjectsOutliveTheScript)
 {
-    const char *name;
-    const char *language;
-    const char *code;
-};
+    const struct
+    {
+        QString language;
+        const char *array, *host;
+    } rows[] = {
+        {VB, "Function Main(list)\n  Set g = CreateObject(\"Test.Gadget\")\n  g.Name = \"inside\"\n"
+             "  list = Array(g)\n  Main = Array(g, 1)\nEnd Function",
+         "Function Main(g)\n  Main = g.Name\nEnd Function"},
+        {JS, "function Main(list) {\n  var g = new ActiveXObject('Test.Gadget');\n  g.Name = 'inside';\n"
+             "  list[0] = g;\n  return [g, 1];\n}",
+         "function Main(g) {\n  return g.Name;\n}"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.language.toStdString());
+        QVariantList args{QVariantList{}};
+        control->setLanguage(row.language);
+        control->addCode(QString::fromUtf8(row.array));
+        const QVariant result = control->run(QStringLiteral("Main"), args);
+        control->setLanguage(VB); // the engine and its objects are gone
+        EXPECT_EQ(TestGadget::alive, 0);
+        EXPECT_EQ(result, QVariant(QVariantList{QStringLiteral("inside"), 1}));
+        EXPECT_EQ(args.value(0), QVariant(QVariantList{QStringLiteral("inside")})) << "written back through the argument";
 
-void PrintTo(const ArrayResultCase &c, std::ostream *out)
-{
-    *out << c.name;
+        auto gadget = std::make_unique<TestGadget>();
+        gadget->setName(QStringLiteral("host"));
+        const QPointer<TestGadget> watch(gadget.get());
+        EXPECT_EQ(runMain(*control, row.language, QString::fromUtf8(row.host), {QVariant::fromValue<QObject *>(gadget.get())}),
+                  QVariant(QStringLiteral("host")));
+        control->setLanguage(VB);
+        ASSERT_FALSE(watch.isNull()) << "the script deleted the host's object";
+        EXPECT_EQ(gadget->Name(), QStringLiteral("host"));
+    }
 }
 
-class ScriptControlArrayResults : public ScriptControlObjects, public ::testing::WithParamInterface<ArrayResultCase>
+TEST(JScriptDictionary, BehavesLikeTheVBScriptOne)
 {
-};
-
-TEST_P(ScriptControlArrayResults, ObjectsInsideComeBackAsTheirValue)
-{
-    control->setLanguage(QString::fromLatin1(GetParam().language));
-    control->addCode(QString::fromUtf8(GetParam().code));
-    QVariantList args{QVariantList{}};
-    const QVariant result = control->run(QStringLiteral("Main"), args);
-    control->setLanguage(QStringLiteral("VBScript")); // the engine and its objects are gone
-    EXPECT_EQ(TestGadget::alive, 0);
-    EXPECT_EQ(result, QVariant(QVariantList{QStringLiteral("inside"), 1}));
-    EXPECT_EQ(args.value(0), QVariant(QVariantList{QStringLiteral("inside")})) << "written back through the argument";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothLanguages, ScriptControlArrayResults,
-    ::testing::Values(
-        ArrayResultCase{"VBScript", "VBScript",
-                        "Function Main(list)\n  Dim g\n  Set g = CreateObject(\"Test.Gadget\")\n  g.Name = \"inside\"\n"
-                        "  list = Array(g)\n  Main = Array(g, 1)\nEnd Function"},
-        ArrayResultCase{"JScript", "JScript",
-                        "function Main(list) {\n  var g = new ActiveXObject('Test.Gadget');\n  g.Name = 'inside';\n"
-                        "  list[0] = g;\n  return [g, 1];\n}"}),
-    [](const ::testing::TestParamInfo<ArrayResultCase> &info) { return std::string(info.param.name); });
-
-// An object the host passes in stays the host's: the script's last reference
-// does not delete it.
-class ScriptControlHostObject : public ScriptControlObjects, public ::testing::WithParamInterface<ArrayResultCase>
-{
-};
-
-TEST_P(ScriptControlHostObject, OutlivesTheScript)
-{
-    auto *gadget = new TestGadget;
-    gadget->setName(QStringLiteral("host"));
-    const QPointer<TestGadget> watch(gadget);
-    control->setLanguage(QString::fromLatin1(GetParam().language));
-    control->addCode(QString::fromUtf8(GetParam().code));
-    QVariantList args{QVariant::fromValue<QObject *>(gadget)};
-    EXPECT_EQ(control->run(QStringLiteral("Main"), args), QVariant(QStringLiteral("host")));
-    control->setLanguage(QStringLiteral("VBScript"));
-    ASSERT_FALSE(watch.isNull()) << "the script deleted the host's object";
-    EXPECT_EQ(gadget->Name(), QStringLiteral("host"));
-    delete gadget;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothLanguages, ScriptControlHostObject,
-    ::testing::Values(ArrayResultCase{"VBScript", "VBScript", "Function Main(g)\n  Main = g.Name\nEnd Function"},
-                      ArrayResultCase{"JScript", "JScript", "function Main(g) {\n  return g.Name;\n}"}),
-    [](const ::testing::TestParamInfo<ArrayResultCase> &info) { return std::string(info.param.name); });
-
-TEST_F(ScriptControlObjects, DictionaryIsTheEnginesOwn)
-{
-    const QVariant result = main(QStringLiteral("  Dim d\n  Set d = CreateObject(\"Scripting.Dictionary\")\n"
-                                                "  d.Add \"a\", 1\n  d(\"b\") = 2\n  Main = TypeName(d) & d.Count & d(\"a\")"));
-    EXPECT_EQ(result, QVariant(QStringLiteral("Dictionary21")));
+    ScriptControl control;
+    EXPECT_EQ(runMain(control, JS,
+                      mainOf(JS, "  var d = new ActiveXObject('Scripting.Dictionary');\n"
+                                 "  d.Add('b', 2); d.Add('a', 1); d.Item('c', 3);\n"
+                                 "  var keys = new VBArray(d.Keys()).toArray(), items = d.Items();\n  d.Remove('b');\n"
+                                 "  var t = new ActiveXObject('Scripting.Dictionary');\n"
+                                 "  t.CompareMode = 1;\n  t.Add('Key', 'v');\n  t.Key('KEY', 'other');\n"
+                                 "  return [keys.join(), items.join(), d.Count, d.Exists('b'), d('a'), d.Item('a'),\n"
+                                 "          t.Exists('key'), t.Exists('OTHER'), t.CompareMode].join('|');")),
+              QVariant(QStringLiteral("b,a,c|2,1,3|2|false|1|1|false|true|1")));
+    EXPECT_THROW(control.addCode(QStringLiteral("var d = new ActiveXObject('scripting.dictionary');\nd.Add('k', 1);\nd.Add('k', 2);")),
+                 Error);
+    EXPECT_EQ(control.error().Number, 457);
+    EXPECT_EQ(control.error().Line, 3);
+    EXPECT_THROW(control.addCode(QStringLiteral("new VBArray(5);")), Error);
+    EXPECT_EQ(control.error().Number, 5028);
 }
 
 } // namespace

@@ -1,112 +1,83 @@
 // Values crossing ScriptControl: results, arguments and ByRef write-back.
-#include "script/scriptcontrol.h"
-#include "testsupport.h"
-
-#include "errorcore/error.h"
+#include "script_support.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
 
+using namespace objtest;
+
 namespace {
 
-struct ResultCase
-{
-    const char *name;
-    const char *language;
-    const char *expression;
-    QVariant expected;
-};
+const QString VB = QStringLiteral("VBScript");
+const QString JS = QStringLiteral("JScript");
 
-void PrintTo(const ResultCase &c, std::ostream *out)
+TEST(ScriptControlValues, MainReturnsTheValueAsAQVariant)
 {
-    *out << c.name;
+    const struct
+    {
+        QString language;
+        const char *expression;
+        QVariant expected;
+    } rows[] = {
+        {VB, "True", QVariant(true)}, {VB, "42", QVariant(42)},
+        {VB, "2.5", QVariant(2.5)}, {VB, "CCur(1.25)", QVariant(1.25)},
+        {VB, "\"disk \" & 9", QVariant(QStringLiteral("disk 9"))}, {VB, "Empty", QVariant()},
+        {VB, "Null", QVariant::fromValue(nullptr)},
+        {VB, "DateSerial(2024, 2, 29) + TimeSerial(6, 15, 0)", QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
+        {VB, "Array(1, \"b\", False)", QVariant(QVariantList{1, QStringLiteral("b"), false})},
+        {VB, "CreateObject(\"Scripting.Dictionary\").Count", QVariant(0)}, {JS, "true", QVariant(true)},
+        {JS, "-1", QVariant(-1)}, {JS, "7 / 2", QVariant(3.5)},
+        {JS, "'a' + 1", QVariant(QStringLiteral("a1"))}, {JS, "undefined", QVariant()},
+        {JS, "null", QVariant::fromValue(nullptr)},
+        {JS, "new Date(2024, 1, 29, 6, 15)", QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
+        {JS, "[1, 'b', false]", QVariant(QVariantList{1, QStringLiteral("b"), false})},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.expression);
+        ScriptControl control;
+        const QString expression = QString::fromUtf8(row.expression);
+        const QVariant result = runMain(control, row.language,
+                                        mainOf(row.language, isVB(row.language) ? QStringLiteral("Main = ") + expression
+                                                                                : QStringLiteral("return %1;").arg(expression)));
+        EXPECT_EQ(result.metaType(), row.expected.metaType()) << result.metaType().name();
+        EXPECT_EQ(result, row.expected);
+    }
 }
 
-class ScriptControlResults : public ::testing::TestWithParam<ResultCase>
+// VBScript writes assigned parameters back (ByRef is the default), JScript
+// passes primitives by value and shares arrays.
+TEST(ScriptControlValues, ArgumentsArriveAndAreWrittenBack)
 {
-};
-
-TEST_P(ScriptControlResults, MainReturnsTheValueAsAQVariant)
-{
-    const ResultCase &c = GetParam();
+    const struct
+    {
+        QString language;
+        const char *params, *body;
+        QVariantList args;
+        QVariant result;
+        QVariantList written;
+    } rows[] = {
+        {VB, "ByRef value, ByVal copy, other", "value = value * 2\ncopy = 0\nother = \"changed\"\nMain = True",
+         {21, 5, QStringLiteral("kept")}, QVariant(true), {42, 5, QStringLiteral("changed")}},
+        {VB, "a, b, c, d, e, f",
+         "Main = TypeName(a) & \" \" & TypeName(b) & \" \" & TypeName(c) & \" \" & TypeName(d) & \" \" & TypeName(e)"
+         " & \" \" & UBound(f)",
+         {true, 3, 1.5, QStringLiteral("x"), QVariant(), QVariantList{1, 2, 3}},
+         QVariant(QStringLiteral("Boolean Long Double String Empty 2")),
+         {true, 3, 1.5, QStringLiteral("x"), QVariant(), QVariantList{1, 2, 3}}},
+        {JS, "value, list", "value = value * 2;\nlist[0] = 'first';\nlist.push(value);\nreturn value;",
+         {21, QVariantList{1}}, QVariant(42), {21, QVariantList{QStringLiteral("first"), 42}}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.params);
+        ScriptControl control;
+        QVariantList args = row.args;
+        control.setLanguage(row.language);
+        control.addCode(mainOf(row.language, QString::fromUtf8(row.body), QString::fromUtf8(row.params)));
+        EXPECT_EQ(control.run(QStringLiteral("Main"), args), row.result);
+        EXPECT_EQ(args, row.written);
+    }
     ScriptControl control;
-    control.setLanguage(QString::fromLatin1(c.language));
-    const QString expression = QString::fromUtf8(c.expression);
-    control.addCode(control.language() == QLatin1String("VBScript")
-                        ? QStringLiteral("Function Main()\n  Main = %1\nEnd Function").arg(expression)
-                        : QStringLiteral("function Main() { return %1; }").arg(expression));
-    const QVariant result = control.run(QStringLiteral("Main"));
-    EXPECT_EQ(result.metaType(), c.expected.metaType()) << result.metaType().name();
-    EXPECT_EQ(result, c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothLanguages, ScriptControlResults,
-    ::testing::Values(
-        ResultCase{"VBScriptTrue", "VBScript", "True", QVariant(true)},
-        ResultCase{"VBScriptInteger", "VBScript", "42", QVariant(42)},
-        ResultCase{"VBScriptDouble", "VBScript", "2.5", QVariant(2.5)},
-        ResultCase{"VBScriptCurrency", "VBScript", "CCur(1.25)", QVariant(1.25)},
-        ResultCase{"VBScriptString", "VBScript", "\"disk \" & 9", QVariant(QStringLiteral("disk 9"))},
-        ResultCase{"VBScriptEmpty", "VBScript", "Empty", QVariant()},
-        ResultCase{"VBScriptNull", "VBScript", "Null", QVariant::fromValue(nullptr)},
-        ResultCase{"VBScriptDate", "VBScript", "DateSerial(2024, 2, 29) + TimeSerial(6, 15, 0)",
-                   QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
-        ResultCase{"VBScriptArray", "VBScript", "Array(1, \"b\", False)",
-                   QVariant(QVariantList{1, QStringLiteral("b"), false})},
-        ResultCase{"VBScriptDictionaryItem", "VBScript", "CreateObject(\"Scripting.Dictionary\").Count", QVariant(0)},
-        ResultCase{"JScriptTrue", "JScript", "true", QVariant(true)},
-        ResultCase{"JScriptMinusOne", "JScript", "-1", QVariant(-1)},
-        ResultCase{"JScriptFraction", "JScript", "7 / 2", QVariant(3.5)},
-        ResultCase{"JScriptString", "JScript", "'a' + 1", QVariant(QStringLiteral("a1"))},
-        ResultCase{"JScriptUndefined", "JScript", "undefined", QVariant()},
-        ResultCase{"JScriptNull", "JScript", "null", QVariant::fromValue(nullptr)},
-        ResultCase{"JScriptDate", "JScript", "new Date(2024, 1, 29, 6, 15)",
-                   QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
-        ResultCase{"JScriptArray", "JScript", "[1, 'b', false]", QVariant(QVariantList{1, QStringLiteral("b"), false})}),
-    [](const ::testing::TestParamInfo<ResultCase> &info) { return std::string(info.param.name); });
-
-TEST(ScriptControlByRef, VBScriptWritesAssignedParametersBack)
-{
-    ScriptControl control;
-    control.addCode(QStringLiteral("Function Main(ByRef value, ByVal copy, other)\n"
-                                   "  value = value * 2\n  copy = 0\n  other = \"changed\"\n"
-                                   "  Main = True\nEnd Function"));
-    QVariantList args{21, 5, QStringLiteral("kept")};
-    EXPECT_EQ(control.run(QStringLiteral("Main"), args), QVariant(true));
-    EXPECT_EQ(args.value(0), QVariant(42));
-    EXPECT_EQ(args.value(1), QVariant(5)) << "ByVal stays";
-    EXPECT_EQ(args.value(2), QVariant(QStringLiteral("changed"))) << "parameters are ByRef by default";
-}
-
-TEST(ScriptControlByRef, VBScriptArgumentsOfEveryKindArrive)
-{
-    ScriptControl control;
-    control.addCode(QStringLiteral("Function Main(a, b, c, d, e, f)\n"
-                                   "  Main = TypeName(a) & \" \" & TypeName(b) & \" \" & TypeName(c) & \" \" & "
-                                   "TypeName(d) & \" \" & TypeName(e) & \" \" & UBound(f)\nEnd Function"));
-    QVariantList args{true, 3, 1.5, QStringLiteral("x"), QVariant(), QVariantList{1, 2, 3}};
-    EXPECT_EQ(control.run(QStringLiteral("Main"), args), QVariant(QStringLiteral("Boolean Long Double String Empty 2")));
-}
-
-TEST(ScriptControlByRef, JScriptPassesPrimitivesByValueAndSharesArrays)
-{
-    ScriptControl control;
-    control.setLanguage(QStringLiteral("JScript"));
-    control.addCode(QStringLiteral("function Main(value, list) {\n"
-                                   "  value = value * 2;\n  list[0] = 'first';\n  list.push(value);\n"
-                                   "  return value;\n}"));
-    QVariantList args{21, QVariantList{1}};
-    EXPECT_EQ(control.run(QStringLiteral("Main"), args), QVariant(42));
-    EXPECT_EQ(args.value(0), QVariant(21)) << "a number is passed by value";
-    EXPECT_EQ(args.value(1), QVariant(QVariantList{QStringLiteral("first"), 42}));
-}
-
-TEST(ScriptControlByRef, WrongArgumentCountIsAnError)
-{
-    ScriptControl control;
-    control.addCode(QStringLiteral("Function Main(a)\n  Main = a\nEnd Function"));
-    EXPECT_THROW(control.run(QStringLiteral("Main")), Error);
+    EXPECT_THROW(runMain(control, VB, mainOf(VB, "Main = a", "a")), Error);
     EXPECT_EQ(control.error().Number, 450);
 }
 

@@ -2,9 +2,12 @@
 
 // Reaching automation objects the way the script bridges do: members by name
 // through the meta-object (QMetaMethod::invoke, QObject::property), so the
-// tests see what a script sees, Error exceptions included.
+// tests see what a script sees, Error exceptions included. And scripts run
+// through ScriptControl with a Main of either language.
 
 #include "errorcore/error.h"
+#include "script/objects/automationregistry.h"
+#include "script/scriptcontrol.h"
 
 #include <QMetaMethod>
 #include <QObject>
@@ -65,9 +68,24 @@ inline QVariant get(const QObject *object, const char *name)
     return object->property(name);
 }
 
+// The properties `names` ("Name|Size") of `object`, '|' between them.
+inline QString props(const QObject *object, const char *names)
+{
+    QStringList values;
+    for (const QString &name : QString::fromLatin1(names).split(QLatin1Char('|')))
+        values << get(object, name.toLatin1().constData()).toString();
+    return values.join(QLatin1Char('|'));
+}
+
 inline bool set(QObject *object, const char *name, const QVariant &value)
 {
     return object->setProperty(name, value);
+}
+
+// A new object as CreateObject makes it.
+inline std::unique_ptr<QObject> create(const char *progId)
+{
+    return std::unique_ptr<QObject>(AutomationRegistry::instance().create(QString::fromLatin1(progId)));
 }
 
 // Takes ownership of an object a member returned (as a script engine does).
@@ -76,22 +94,37 @@ inline std::unique_ptr<QObject> own(const QVariant &value)
     return std::unique_ptr<QObject>(value.value<QObject *>());
 }
 
-// The Error a member raised; a member that raised nothing fails the test.
-template <class Body>
-Error raised(Body &&body)
+inline bool isVB(const QString &language)
 {
-    try {
-        body();
-    } catch (const Error &error) {
-        return error;
-    }
-    ADD_FAILURE() << "no error was raised";
-    return {};
+    return language == QLatin1String("VBScript");
 }
 
-inline bool isNull(const QVariant &value)
+// A Main(params) of `language` around `body`; `prologue` goes before it.
+inline QString mainOf(const QString &language, const QString &body, const QString &params = {},
+                      const QString &prologue = {})
 {
-    return value.metaType() == QMetaType::fromType<std::nullptr_t>();
+    return prologue + (isVB(language) ? QStringLiteral("Function Main(%1)\n%2\nEnd Function")
+                                      : QStringLiteral("function Main(%1) {\n%2\n}"))
+                          .arg(params, body);
 }
+
+// Sets the language, adds `code` and runs its Main.
+inline QVariant runMain(ScriptControl &control, const QString &language, const QString &code, QVariantList args = {})
+{
+    control.setLanguage(language);
+    control.addCode(code);
+    return control.run(QStringLiteral("Main"), args);
+}
+
+// Skips a test when scripts/with-postgres.sh did not start a server (fails
+// instead under VELTRANO_REQUIRE_POSTGRES=1).
+#define REQUIRE_POSTGRES()                                                                                   \
+    do {                                                                                                     \
+        if (qEnvironmentVariableIsEmpty("VELTRANO_PG_CONNECTION")) {                                         \
+            if (qEnvironmentVariable("VELTRANO_REQUIRE_POSTGRES") == QLatin1String("1"))                     \
+                FAIL() << "VELTRANO_REQUIRE_POSTGRES=1 but no server: run under scripts/with-postgres.sh";   \
+            GTEST_SKIP() << "no PostgreSQL server (run under scripts/with-postgres.sh)";                     \
+        }                                                                                                    \
+    } while (false)
 
 } // namespace objtest
