@@ -3,6 +3,7 @@
 // A host for the editor in tests: the reference host objects, a counting
 // notifier, a recorded message box and error recorder, and the Engine
 // members called in the host's order.
+#include "expecterror.h"
 #include "reportcapture.h"
 #include "testsupport.h"
 
@@ -14,20 +15,31 @@
 #include "hostkit/skins.h"
 #include "model/cjob.h"
 #include "model/csensor.h"
+#include "platform/ui/modal.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
 #include <string>
+
+// The text of an example job of examples/jobs/.
+inline QString exampleJob(const QString &name)
+{
+    return readTextFile(sourcePath(QStringLiteral("examples/jobs/") + name));
+}
 
 // Installs the reference objects once per test binary, before any capture
 // replaces the error recorder for its test.
@@ -112,6 +124,10 @@ struct ReturnedJob
 
 struct EditorHost
 {
+    // A host that has not opened a job yet, or one showing an example job.
+    EditorHost() = default;
+    explicit EditorHost(const char *example) { open(exampleJob(QLatin1String(example))); }
+
     ReferenceObjects objects;
     ReportCapture capture;
     hostkit::CallbackNotifier notifier;
@@ -129,9 +145,11 @@ struct EditorHost
         editor->Engine_ShowData();
         notifier.resetCount();
     }
-    void openExample(const QString &name)
+    // The editor on screen at a size that shows every control.
+    void show()
     {
-        open(readTextFile(sourcePath(QStringLiteral("examples/jobs/") + name)));
+        editor->resize(800, 560);
+        editor->show();
     }
 
     template <class T>
@@ -140,6 +158,12 @@ struct EditorHost
         return editor->findChild<T *>(name);
     }
     ScriptPane *pane(const QString &name) const { return find<ScriptPane>(name); }
+    // The one message box shown so far ("" and a test failure when there is not exactly one).
+    QString onlyBox() const
+    {
+        EXPECT_EQ(capture.boxes.size(), 1);
+        return capture.boxes.size() == 1 ? capture.boxes[0].prompt : QString();
+    }
     // The job as Engine_GetData returns it now.
     ReturnedJob returnedJob() const { return ReturnedJob(editor->Engine_GetData()); }
 };

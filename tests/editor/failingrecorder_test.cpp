@@ -5,26 +5,20 @@
 
 #include "host/colorizer.h"
 #include "hostkit/logerrorrecorder.h"
-#include "platform/ui/modal.h"
 
-#include <QAbstractButton>
-#include <QDialog>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 namespace {
 
 TEST(FailingErrorRecorder, NoClickOfTheEditorThrowsIntoTheEventLoop)
 {
     EditorHost host;
-    QString job = readTextFile(sourcePath(QStringLiteral("examples/jobs/existing-job.xml")));
-    job.remove(QRegularExpression(QStringLiteral("<Schedule>.*</Schedule>"),
-                                  QRegularExpression::DotMatchesEverythingOption));
-    host.open(job);
-
-    const QString unwritable = QStringLiteral("/proc/no-such-dir/errors.log");
-    host::ScopedFactory<host::ErrorRecorder> failing(
-        host::errorRecorders(), [&] { return std::make_unique<hostkit::LogErrorRecorder>(unwritable); });
+    host.open(exampleJob(QStringLiteral("existing-job.xml"))
+                  .remove(QRegularExpression(QStringLiteral("<Schedule>.*</Schedule>"),
+                                             QRegularExpression::DotMatchesEverythingOption)));
+    host::ScopedFactory<host::ErrorRecorder> failing(host::errorRecorders(), [] {
+        return std::make_unique<hostkit::LogErrorRecorder>(QStringLiteral("/proc/no-such-dir/errors.log"));
+    });
     // Every dialog is closed at once; a broken colouriser gives the pane
     // commands a failure to report.
     ui::ScopedModalHandler modal([](QDialog &dialog) { return dialog.result(); });
@@ -40,7 +34,7 @@ TEST(FailingErrorRecorder, NoClickOfTheEditorThrowsIntoTheEventLoop)
         const QString name = button->objectName();
         if (!button->isEnabled() || name.isEmpty() || name.startsWith(QLatin1String("qt_")))
             continue;
-        EXPECT_NO_THROW(button->click()) << button->objectName().toStdString();
+        EXPECT_NO_THROW(button->click()) << name.toStdString();
         ++clicked;
     }
     EXPECT_GT(clicked, 20);

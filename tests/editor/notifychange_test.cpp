@@ -1,15 +1,9 @@
-// Every user edit that changes the job tells the host; filling the editor,
-// showing a number in the locale's form and an Events editor left with
-// Cancel do not.
+// Every user edit that changes the job tells the host once; filling the
+// editor, showing a number in the locale's form and an Events editor left
+// with Cancel do not.
 #include "editorhost.h"
 
-#include "platform/ui/modal.h"
-
-#include <QDialog>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -26,44 +20,46 @@ void editEvents(EditorHost &host, const char *tool)
     host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
 }
 
-struct ChangeCase
+void clickBox(QCheckBox *box)
 {
-    const char *name;
-    std::function<void(EditorHost &)> edit;
-    int notifications;
-};
-
-class UserEdit : public ::testing::TestWithParam<ChangeCase>
-{
-};
-
-TEST_P(UserEdit, TellsTheHostOncePerChange)
-{
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    GetParam().edit(host);
-    EXPECT_EQ(host.notifier.count(), GetParam().notifications);
-    EXPECT_TRUE(host.capture.boxes.isEmpty());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, UserEdit,
-    ::testing::Values(
-        ChangeCase{"TypingAReferenceValue",
-                   [](EditorHost &host) { QTest::keyClick(host.controls.pvGoodRef, Qt::Key_1); }, 1},
-        ChangeCase{"TypingAPersistenceQuantity",
-                   [](EditorHost &host) { QTest::keyClick(host.controls.pvDataPersistence, Qt::Key_7); }, 1},
-        ChangeCase{"PickingAUnit",
-                   [](EditorHost &host) { QTest::keyClick(host.controls.cmbDataPersistence, Qt::Key_Down); }, 1},
-        ChangeCase{"AcceptingAnEventsEdit", [](EditorHost &host) { editEvents(host, "ID_Ok"); }, 1},
-        ChangeCase{"CancellingAnEventsEdit", [](EditorHost &host) { editEvents(host, "ID_Cancel"); }, 0},
-        ChangeCase{"LeavingABoxItsNumberReformatted",
-                   [](EditorHost &host) {
-                       NumericBox *box = host.controls.pvWarningRef;
-                       box->setText(QStringLiteral("+7"));
-                       emit box->editingFinished();
-                   },
-                   0}),
-    [](const auto &info) { return std::string(info.param.name); });
+TEST(NotifyChange, EachUserEditTellsTheHostOnce)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(EditorHost &)> edit;
+        int notifications;
+    } rows[] = {
+        {"TypingAReferenceValue", [](EditorHost &host) { QTest::keyClick(host.controls.pvGoodRef, Qt::Key_1); }, 1},
+        {"TypingAPersistenceQuantity",
+         [](EditorHost &host) { QTest::keyClick(host.controls.pvDataPersistence, Qt::Key_7); }, 1},
+        {"PickingAUnit", [](EditorHost &host) { QTest::keyClick(host.controls.cmbDataPersistence, Qt::Key_Down); }, 1},
+        {"PickingALevelLanguage", [](EditorHost &host) { emit host.controls.cmbLanguageScriptGood->activated(1); }, 1},
+        {"TypingInAScript", [](EditorHost &host) { QTest::keyClicks(host.controls.rtfScript, QStringLiteral("abc")); },
+         3},
+        {"ClickingActive", [](EditorHost &host) { clickBox(host.controls.chkActive); }, 1},
+        {"ClickingQuantity", [](EditorHost &host) { clickBox(host.controls.chkQuantity); }, 1},
+        {"ClickingInMarquee", [](EditorHost &host) { clickBox(host.controls.chkViewInMarquee); }, 1},
+        {"ClickingTheEvaluationSwitch", [](EditorHost &host) { clickBox(host.controls.chkEvalData); }, 1},
+        {"AcceptingAnEventsEdit", [](EditorHost &host) { editEvents(host, "ID_Ok"); }, 1},
+        {"CancellingAnEventsEdit", [](EditorHost &host) { editEvents(host, "ID_Cancel"); }, 0},
+        {"LeavingABoxItsNumberReformatted",
+         [](EditorHost &host) {
+             host.controls.pvWarningRef->setText(QStringLiteral("+7"));
+             emit host.controls.pvWarningRef->editingFinished();
+         },
+         0},
+    };
+    for (const auto &row : rows) {
+        EditorHost host("existing-job.xml");
+        host.show();
+        row.edit(host);
+        EXPECT_EQ(host.notifier.count(), row.notifications) << row.name;
+        EXPECT_TRUE(host.capture.boxes.isEmpty()) << row.name;
+    }
+}
 
 } // namespace

@@ -1,16 +1,14 @@
-// The script panes: change notifications, clipboard, syntax check, colourising,
-// popup menu and the routing of its entries.
+// The script panes: clipboard, colourising and syntax check from the buttons
+// and the popup entries, each acting on the pane of the page on view; a
+// failed check brings its error into view, and a check runs no code.
 #include "editorhost.h"
 
 #include "host/colorizer.h"
 
-#include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -22,146 +20,257 @@ void select(ScriptPane *pane, int from, int to)
     pane->setTextCursor(cursor);
 }
 
-struct Panes : ::testing::Test
+const char *const paneNames[] = {"rtfScript", "rtfScriptDanger", "rtfScriptWarning", "rtfScriptGood"};
+
+// A button of the editor clicked, or a tool (popup entry) triggered, by name.
+void trigger(const EditorHost &host, const char *name)
 {
-    Panes()
-    {
-        host.openExample(QStringLiteral("existing-job.xml"));
-        host.editor->resize(800, 560);
-        host.editor->show();
+    if (QAction *tool = host.find<QAction>(QLatin1String(name)))
+        tool->trigger();
+    else
+        QTest::mouseClick(host.find<QAbstractButton>(QLatin1String(name)), Qt::LeftButton);
+}
+
+// The Warning tab is selected; `general` puts the General page on view, else
+// the evaluation page. The pane on view holds `text`, the others "other".
+ScriptPane *paneOnView(EditorHost &host, bool general, const QString &text)
+{
+    ScriptPane *target = host.pane(general ? QStringLiteral("rtfScript") : QStringLiteral("rtfScriptWarning"));
+    for (const char *name : paneNames) {
+        ScriptPane *pane = host.pane(QLatin1String(name));
+        pane->setPlainText(pane == target ? text : QStringLiteral("other"));
+        pane->selectAll();
     }
-    EditorHost host;
-    UCScript &editor = *host.editor;
-    const EditorControls &controls = host.controls;
-};
-
-TEST_F(Panes, TypingNotifiesEachChange)
-{
-    controls.rtfScript->setFocus();
-    QTest::keyClicks(controls.rtfScript, QStringLiteral("abc"));
-    EXPECT_EQ(host.notifier.count(), 3);
+    host.controls.ssTabValues->selectKey(QStringLiteral("Warning"));
+    host.controls.ssTabDatos->selectKey(general ? QStringLiteral("General") : QStringLiteral("EvaluationData"));
+    host.notifier.resetCount();
+    return target;
 }
 
-TEST_F(Panes, PasteReplacesTheSelectionAndNotifies)
+TEST(Panes, ClipboardCommandsActOnThePaneOfThePageOnView)
 {
-    QGuiApplication::clipboard()->setText(QStringLiteral("Sub"));
-    select(controls.rtfScript, 0, 8);   // "Function"
-    editor.Paste(true);
-    EXPECT_TRUE(controls.rtfScript->toPlainText().startsWith(QStringLiteral("Sub Main()")));
-    EXPECT_EQ(host.notifier.count(), 1);
+    const struct
+    {
+        const char *command;
+        bool general;
+        int from, to;
+        const char *clipboard, *text;
+        int notifications;
+    } rows[] = {
+        {"cmdCopyScript", true, 0, 8, "Function", "Function Main(\n", 0},
+        {"ID_Copy", true, 0, 15, "Function Main(\n", "Function Main(\n", 0},
+        {"ID_Copy", false, 0, 15, "Function Main(\n", "Function Main(\n", 0},
+        {"cmdCut", false, 0, 8, "Function", " Main(\n", 1},
+        {"ID_Cut", true, 0, 15, "Function Main(\n", "", 1},
+        {"ID_Cut", false, 0, 15, "Function Main(\n", "", 1},
+        {"ID_Cut", true, 4, 4, "", "Function Main(\n", 0},   // an empty selection puts empty text
+        {"cmdPasteScript", true, 0, 8, "pasted", "pasted Main(\n", 1},
+        {"ID_Paste", true, 0, 15, "pasted", "pasted", 1},
+        {"ID_Paste", false, 0, 15, "pasted", "pasted", 1},
+    };
+    EditorHost host("existing-job.xml");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.command) + (row.general ? " on the General page" : " on a level"));
+        ScriptPane *target = paneOnView(host, row.general, QStringLiteral("Function Main(\r\n"));
+        select(target, row.from, row.to);
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        trigger(host, row.command);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QLatin1String(row.clipboard));
+        EXPECT_EQ(target->toPlainText(), QLatin1String(row.text));
+        EXPECT_EQ(host.notifier.count(), row.notifications);
+        QStringList others;
+        for (const char *name : paneNames)
+            if (host.pane(QLatin1String(name)) != target)
+                others << host.pane(QLatin1String(name))->toPlainText();
+        EXPECT_EQ(others, QStringList(3, QStringLiteral("other")));
+    }
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 
-TEST_F(Panes, ColourisingNotifiesAndKeepsTheCaret)
+TEST(Panes, ColourisingTheScriptOnViewNotifiesAndKeepsTheCaret)
 {
-    const QString before = controls.rtfScriptWarning->toPlainText();
-    controls.ssTabValues->selectKey(QStringLiteral("Warning"));
-    select(controls.rtfScriptWarning, 12, 16);
-    editor.ColorizeCode(false, QStringLiteral("Warning"));
-    EXPECT_EQ(host.notifier.count(), 1);
-    EXPECT_EQ(controls.rtfScriptWarning->toPlainText(), before);
-    EXPECT_EQ(controls.rtfScriptWarning->textCursor().position(), 12);
-    EXPECT_FALSE(controls.rtfScriptWarning->textCursor().hasSelection());
+    EditorHost host("existing-job.xml");
+    for (const bool general : {true, false}) {
+        ScriptPane *target = paneOnView(host, general, QStringLiteral("Function Main(v)\n\tMain = 1\nEnd Function"));
+        select(target, 12, 16);
+        host.find<QAction>(QStringLiteral("ID_Colorize"))->trigger();
+        EXPECT_EQ(target->colourAt(0), colorizer::TokenClass::Keyword) << general;
+        EXPECT_EQ(target->toPlainText(), QStringLiteral("Function Main(v)\n\tMain = 1\nEnd Function"));
+        EXPECT_EQ(target->textCursor().position(), 12);
+        EXPECT_FALSE(target->textCursor().hasSelection());
+        EXPECT_EQ(host.notifier.count(), 1);
+    }
 }
 
-TEST_F(Panes, CopyPutsTheSelectionAsPlainText)
+TEST(Panes, RightClickOpensThePopupAndToolsWithoutACommandDoNothing)
 {
-    select(controls.rtfScript, 0, 15);   // "Function Main()" and nothing else
-    QTest::mouseClick(controls.cmdCopyScript, Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Function Main()"));
-    EXPECT_EQ(host.notifier.count(), 0);
-}
-
-TEST_F(Panes, CutWithAnEmptySelectionPutsEmptyTextAndChangesNothing)
-{
-    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-    const QString before = controls.rtfScript->toPlainText();
-    select(controls.rtfScript, 4, 4);
-    editor.Cut(true);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
-    EXPECT_EQ(controls.rtfScript->toPlainText(), before);
-    EXPECT_EQ(host.notifier.count(), 0);
-}
-
-TEST_F(Panes, CutOnTheLevelPageTakesTheSelectedTabsPane)
-{
-    controls.ssTabValues->selectKey(QStringLiteral("Good"));
-    select(controls.rtfScriptGood, 0, 8);
-    QTest::mouseClick(controls.cmdCut, Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Function"));
-    EXPECT_TRUE(controls.rtfScriptGood->toPlainText().startsWith(QStringLiteral(" Main(pSsrValue)")));
-    EXPECT_EQ(host.notifier.count(), 1);
-}
-
-TEST_F(Panes, ASyntaxErrorIsReportedWithItsLine)
-{
-    controls.rtfScriptWarning->setPlainText(QStringLiteral("Function Main(v)\n\tMain = (v >\nEnd Function"));
-    controls.ssTabValues->selectKey(QStringLiteral("Warning"));
-    QTest::mouseClick(controls.cmdCheckSyntax, Qt::LeftButton);
-    ASSERT_EQ(host.capture.boxes.size(), 1);
-    const QString prompt = host.capture.boxes[0].prompt;
-    EXPECT_TRUE(prompt.startsWith(QStringLiteral("Code Error.\rError.\r\nNumber: "))) << prompt.toStdString();
-    EXPECT_TRUE(prompt.contains(QStringLiteral("\r\nLine: 2\r\n"))) << prompt.toStdString();
-    EXPECT_EQ(prompt.count(QStringLiteral("\r\n")), 6);
-    EXPECT_EQ(host.capture.boxes[0].style, ui::OkOnly | ui::Information);
-    EXPECT_EQ(host.capture.boxes[0].title, QStringLiteral("Veltrano"));
-    EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a script that does not compile is no failure";
-
-    // The same button on the Good tab examines the Good pane, which compiles.
-    controls.ssTabValues->selectKey(QStringLiteral("Good"));
-    QTest::mouseClick(controls.cmdCheckSyntax, Qt::LeftButton);
-    EXPECT_EQ(host.capture.boxes.size(), 1);
-}
-
-TEST_F(Panes, AJScriptPaneIsCheckedAsJScript)
-{
-    controls.rtfScript->setPlainText(QStringLiteral("function Main() {\n  return 1 +;\n}"));
-    controls.cmbLanguageScript->setCurrentIndex(1);
-    editor.CheckSyntax(true);
-    ASSERT_EQ(host.capture.boxes.size(), 1);
-    EXPECT_TRUE(host.capture.boxes[0].prompt.contains(QStringLiteral("\r\nLine: 2\r\n")));
-    EXPECT_TRUE(host.capture.boxes[0].prompt.contains(QStringLiteral("JScript")));
-}
-
-TEST_F(Panes, RightClickOpensThePopupWhoseEntriesActOnThePageOnView)
-{
-    select(controls.rtfScript, 0, 8);
-    controls.ssTabValues->selectKey(QStringLiteral("Danger"));
-    select(controls.rtfScriptDanger, 9, 13);
-    QTest::mouseClick(controls.rtfScript->viewport(), Qt::RightButton, {}, QPoint(20, 20));
-    EXPECT_TRUE(controls.popupMenu->isVisible());
+    EditorHost host("existing-job.xml");
+    host.show();
+    QTest::mouseClick(host.controls.rtfScript->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(host.controls.popupMenu->isVisible());
     QStringList entries;
-    for (QAction *entry : controls.popupMenu->actions())
+    for (QAction *entry : host.controls.popupMenu->actions())
         entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
     EXPECT_EQ(entries, (QStringList{"ID_Cut", "ID_Copy", "ID_Paste", "-", "ID_Colorize", "ID_CheckSyntax"}));
+    host.controls.popupMenu->hide();
 
-    controls.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Copy"))->trigger();
-    controls.popupMenu->hide();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Function"));   // General page on view
-
-    controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
-    controls.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Copy"))->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Main"));
-}
-
-TEST_F(Panes, ToolsWithoutACommandDoNothing)
-{
-    const QString before = controls.rtfScript->toPlainText();
+    const QString before = host.controls.rtfScript->toPlainText();
     for (const char *id : {"ID_Popup", "ID_Description", "ID_LabelDescription", "ID_Unknown"})
-        editor.ssToolBarJob_ToolClick(QLatin1String(id));
-    EXPECT_EQ(controls.rtfScript->toPlainText(), before);
+        host.editor->ssToolBarJob_ToolClick(QLatin1String(id));
+    EXPECT_EQ(host.controls.rtfScript->toPlainText(), before);
     EXPECT_TRUE(host.capture.boxes.isEmpty());
     EXPECT_EQ(host.notifier.count(), 0);
 }
 
-TEST_F(Panes, AColouriserThatCannotBeCreatedIsReportedAndTheTextStays)
+TEST(Panes, AColouriserThatCannotBeCreatedIsReportedAndTheTextStays)
 {
+    EditorHost host("existing-job.xml");
     host::ScopedFactory<host::Colorizer> none(host::colorizers(), [] { return nullptr; });
-    const QString before = controls.rtfScript->toPlainText();
-    editor.ColorizeCode(true, QStringLiteral("Danger"));
-    ASSERT_EQ(host.capture.boxes.size(), 1);
-    EXPECT_TRUE(host.capture.boxes[0].prompt.startsWith(QStringLiteral("Error: 429\r")));
-    EXPECT_TRUE(host.capture.boxes[0].prompt.endsWith(QStringLiteral(" frmJob.ColorizeCode() ")));
-    EXPECT_EQ(controls.rtfScript->toPlainText(), before);
+    const QString before = host.controls.rtfScript->toPlainText();
+    host.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    EXPECT_TRUE(host.onlyBox().startsWith(QStringLiteral("Error: 429\r")));
+    EXPECT_TRUE(host.onlyBox().endsWith(QStringLiteral(" frmJob.ColorizeCode() ")));
+    EXPECT_EQ(host.controls.rtfScript->toPlainText(), before);
+}
+
+TEST(Panes, AJScriptPaneIsCheckedAsJScript)
+{
+    EditorHost host("existing-job.xml");
+    host.controls.rtfScript->setPlainText(QStringLiteral("function Main() {\n  return 1 +;\n}"));
+    host.controls.cmbLanguageScript->setCurrentIndex(1);
+    host.editor->CheckSyntax(true);
+    EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("\r\nLine: 2\r\n")));
+    EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("JScript")));
+}
+
+// "x = (" leaves the expression open at line 3.
+const char *const brokenScript = "Function Main(v)\r\n\tMain = True\r\nx = (\r\nEnd Function";
+
+struct PaneCase
+{
+    const char *script;   // "General" or a level key
+    const char *pane;
+    const char *page;
+    const char *check;    // the button or popup entry that checks it
+};
+
+class ErrorJump : public ::testing::TestWithParam<PaneCase>
+{
+protected:
+    ErrorJump() { host.show(); }
+    ScriptPane *pane() const { return host.pane(QLatin1String(GetParam().pane)); }
+    bool general() const { return GetParam().page == QLatin1String("General"); }
+    void checkOnView()
+    {
+        host.controls.ssTabDatos->selectKey(QLatin1String(GetParam().page));
+        if (!general())
+            host.controls.ssTabValues->selectKey(QLatin1String(GetParam().script));
+        trigger(host, GetParam().check);
+    }
+
+    EditorHost host{"existing-job.xml"};
+};
+
+TEST_P(ErrorJump, AFailedCheckReportsTheLineAndPutsTheCaretOnTheError)
+{
+    pane()->setPlainText(QLatin1String(brokenScript));
+    checkOnView();
+    const QString prompt = host.onlyBox();
+    EXPECT_TRUE(prompt.startsWith(QStringLiteral("Code Error.\rError.\r\nNumber: "))) << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains(QStringLiteral("\r\nLine: 3\r\n"))) << prompt.toStdString();
+    EXPECT_EQ(prompt.count(QStringLiteral("\r\n")), 6);
+    EXPECT_EQ(host.capture.boxes.value(0).style, ui::OkOnly | ui::Information);
+    EXPECT_EQ(host.capture.boxes.value(0).title, QStringLiteral("Veltrano"));
+    EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a script that does not compile is no failure";
+    EXPECT_EQ(pane()->markedLine(), 3);
+    EXPECT_EQ(pane()->textCursor().blockNumber(), 2);
+    EXPECT_EQ(pane()->textCursor().positionInBlock(),
+              prompt.section(QStringLiteral("Column: "), 1).section(QLatin1Char('\r'), 0, 0).toInt());
+    EXPECT_TRUE(pane()->statusText().startsWith(QLatin1String(GetParam().script) + QStringLiteral(": Line 3, column ")))
+        << pane()->statusText().toStdString();
+    // The next edit forgets the mark.
+    pane()->insertPlainText(QStringLiteral(" "));
+    EXPECT_EQ(pane()->markedLine(), 0);
+    EXPECT_TRUE(pane()->statusText().isEmpty());
+}
+
+TEST_P(ErrorJump, ACleanCheckSaysSoUnderThePaneWithoutABox)
+{
+    pane()->setPlainText(QStringLiteral("Function Main(v)\r\n\tMain = True\r\nEnd Function"));
+    checkOnView();
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
+    EXPECT_EQ(pane()->statusText(), QStringLiteral("No syntax errors"));
+    EXPECT_EQ(pane()->markedLine(), 0);
+}
+
+TEST_P(ErrorJump, AFailedTestRunBringsTheFailingScriptIntoViewAndNamesIt)
+{
+    host.controls.rtfScript->setPlainText(QStringLiteral("Function Main()\r\n\tMain = 5\r\nEnd Function"));
+    for (ScriptPane *level : {host.controls.rtfScriptDanger, host.controls.rtfScriptWarning, host.controls.rtfScriptGood})
+        level->setPlainText(QStringLiteral("Function Main(v)\r\n\tMain = False\r\nEnd Function"));
+    pane()->setPlainText(QLatin1String(brokenScript));
+    host.controls.chkEvalData->setChecked(true);
+    // The other page (or level) is on view when the run starts.
+    host.controls.ssTabDatos->selectKey(general() ? QStringLiteral("EvaluationData") : QStringLiteral("General"));
+    host.controls.ssTabValues->selectKey(GetParam().script == QLatin1String("Good") ? QStringLiteral("Danger")
+                                                                                   : QStringLiteral("Good"));
+    const ui::ScopedModalHandler noResult([](QDialog &) { return 0; });
+    host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
+
+    EXPECT_EQ(host.onlyBox().count(QLatin1Char('\n')), 6);   // the report as it was
+    EXPECT_EQ(host.controls.ssTabDatos->selectedKey(), QLatin1String(GetParam().page));
+    if (!general()) {
+        EXPECT_EQ(host.controls.ssTabValues->selectedKey(), QLatin1String(GetParam().script));
+    }
+    EXPECT_EQ(pane()->markedLine(), 3);
+    EXPECT_TRUE(pane()->statusText().startsWith(QLatin1String(GetParam().script) + QStringLiteral(": ")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Panes, ErrorJump,
+                         ::testing::Values(PaneCase{"General", "rtfScript", "General", "cmdCheckSyntaxScript"},
+                                           PaneCase{"Danger", "rtfScriptDanger", "EvaluationData", "cmdCheckSyntax"},
+                                           PaneCase{"Warning", "rtfScriptWarning", "EvaluationData", "ID_CheckSyntax"},
+                                           PaneCase{"Good", "rtfScriptGood", "EvaluationData", "cmdCheckSyntax"}),
+                         [](const auto &info) { return std::string(info.param.script); });
+
+// Check Syntax compiles only: top-level code that would write a file or
+// divide by zero is not run, in either language, from the editor's pane or
+// from the Events editor.
+TEST(CheckSyntax, RunsNoCode)
+{
+    const char *const vbWrites = "Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
+                                 "fso.CreateTextFile(\"%1\").Write \"ran\"\n"
+                                 "x = 1 / 0\n"
+                                 "Function Main()\n  Main = x\nEnd Function";
+    const char *const jsWrites = "var fso = new ActiveXObject('Scripting.FileSystemObject');\n"
+                                 "fso.CreateTextFile('%1').Write('ran');\n"
+                                 "function Main() { return 1 / 0; }";
+    for (const bool eventsEditor : {false, true}) {
+        for (const int language : {0, 1}) {   // VBScript, JScript
+            SCOPED_TRACE(testing::Message() << "events editor " << eventsEditor << ", language " << language);
+            QTemporaryDir dir;
+            const QString written = dir.filePath(QStringLiteral("written.txt"));
+            const QString code = QString::fromUtf8(language ? jsWrites : vbWrites).arg(written);
+            EditorHost host("existing-job.xml");
+            if (eventsEditor) {
+                host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+                ui::ScopedModalHandler modal([&](QDialog &dialog) {
+                    dialog.findChild<QComboBox *>(QStringLiteral("ID_Language"))->setCurrentIndex(language);
+                    dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(code);
+                    dialog.findChild<QAction *>(QStringLiteral("ID_CheckSyntax"))->trigger();
+                    return int(QDialog::Rejected);
+                });
+                host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+                EXPECT_EQ(host.onlyBox(), QStringLiteral("Script Ok!"));
+            } else {
+                host.controls.cmbLanguageScript->setCurrentIndex(language);
+                host.controls.rtfScript->setPlainText(code);
+                host.editor->CheckSyntax(true);
+                EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
+            }
+            EXPECT_FALSE(QFile::exists(written));
+        }
+    }
 }
 
 } // namespace
