@@ -24,7 +24,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -47,10 +46,7 @@ struct ReferenceObjects
 {
     ReferenceObjects()
     {
-        static const bool installed = [] {
-            hostkit::installReferenceObjects();
-            return true;
-        }();
+        static const bool installed = (hostkit::installReferenceObjects(), true);
         (void)installed;
     }
 };
@@ -81,23 +77,16 @@ struct EditorControls
     QComboBox *cmbDataPersistence = named<QComboBox>("cmbDataPersistence");
     QGroupBox *fraDescription = named<QGroupBox>("fraDescription");
     QGroupBox *fraScript = named<QGroupBox>("fraScript");
-    QFrame *ssToolScript = named<QFrame>("ssToolScript");
-    QToolButton *cmdCutScript = named<QToolButton>("cmdCutScript");
-    QToolButton *cmdCopyScript = named<QToolButton>("cmdCopyScript");
     QComboBox *cmbLanguageScript = named<QComboBox>("cmbLanguageScript");
     QToolButton *cmdWizard = named<QToolButton>("cmdWizard");
     ScriptPane *rtfScript = named<ScriptPane>("rtfScript");
     QCheckBox *chkEvalData = named<QCheckBox>("chkEvalData");
     KeyedTabWidget *ssTabValues = named<KeyedTabWidget>("ssTabValues");
-    QWidget *SSActiveTabPanel5 = named<QWidget>("SSActiveTabPanel5");
     ScriptPane *rtfScriptDanger = named<ScriptPane>("rtfScriptDanger");
     ScriptPane *rtfScriptWarning = named<ScriptPane>("rtfScriptWarning");
     ScriptPane *rtfScriptGood = named<ScriptPane>("rtfScriptGood");
     QFrame *panelToolbar = named<QFrame>("panelToolbar");
     QToolButton *cmdCut = named<QToolButton>("cmdCut");
-    QToolButton *cmdCopy = named<QToolButton>("cmdCopy");
-    QToolButton *cmdCheckSyntax = named<QToolButton>("cmdCheckSyntax");
-    QComboBox *cmbLanguageScriptDanger = named<QComboBox>("cmbLanguageScriptDanger");
     QComboBox *cmbLanguageScriptWarning = named<QComboBox>("cmbLanguageScriptWarning");
     QComboBox *cmbLanguageScriptGood = named<QComboBox>("cmbLanguageScriptGood");
     QLabel *lblReferenceValue = named<QLabel>("lblReferenceValue");
@@ -105,7 +94,6 @@ struct EditorControls
     NumericBox *pvGoodRef = named<NumericBox>("pvGoodRef");
     QToolButton *cmdWizardValues = named<QToolButton>("cmdWizardValues");
     QToolBar *ssToolBarJob = named<QToolBar>("ssToolBarJob");
-    QMenu *popupMenu = named<QMenu>("ID_Popup");   // the tool bar's popup
 };
 
 // A job text as the editor returns it, bound through the model as the next
@@ -152,7 +140,7 @@ struct EditorHost
         editor->show();
     }
 
-    template <class T>
+    template <class T = QWidget>
     T *find(const QString &name) const
     {
         return editor->findChild<T *>(name);

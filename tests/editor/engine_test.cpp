@@ -3,9 +3,6 @@
 // what validation refuses, and numbers typed under two locales.
 #include "editorhost.h"
 
-#include "host/colorizer.h"
-#include "hostkit/documentjobdata.h"
-
 #include <QLocale>
 
 namespace {
@@ -23,24 +20,34 @@ QStringList sensorFields(const cSensor &sensor)
     return fields;
 }
 
-TEST(HostSequence, EachExampleComesBackWithItsOwnValuesThenWithTheEdits)
+// A job that has no sensor yet keeps what it holds; only the sensor comes
+// from the pattern, with the default script and a copy of the job's properties.
+TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
 {
-    for (const char *file : {"existing-job.xml", "new-job.xml", "foreign-tool-job.xml"}) {
-        SCOPED_TRACE(file);
-        const QString text = exampleJob(QLatin1String(file));
+    const QString sensorless = QStringLiteral(
+        "<JobDefinition><Definition><Type>SENSOR</Type><SubType>SCRIPT</SubType><ExecutionEngine>SENSOR</ExecutionEngine>"
+        "<Properties><Name>MINE</Name><Group>ops</Group><Description><Languages><Language><Id>en</Id>"
+        "<Default>1</Default><Description>my own</Description></Language></Languages></Description></Properties>"
+        "</Definition><Schedule><Every>7</Every></Schedule></JobDefinition>");
+    for (const QString &text : {exampleJob(QStringLiteral("existing-job.xml")),
+                                exampleJob(QStringLiteral("foreign-tool-job.xml")), sensorless}) {
+        SCOPED_TRACE(text.left(300).toStdString());
         EditorHost host;
+        EXPECT_THROW(host.editor->Engine_SetData(QStringLiteral("<JobDefinition>")), Error);   // reaches the host
         host.open(text);
         const EditorControls &controls = host.controls;
         ASSERT_TRUE(host.editor->Engine_Validate());
         const ReturnedJob unedited = host.returnedJob();
-        if (QByteArrayView(file) == "new-job.xml") {
-            // The sensor of the pattern file with the default script, and the job's properties.
+        if (text == sensorless) {
             cSensor pattern;
             pattern.Create(sourcePath(QStringLiteral("data")));
             pattern.SetEvalCode(defaultSensorScript());
             EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(pattern));
-            EXPECT_FALSE(unedited.sensor.GetProperties().isNull());
             EXPECT_EQ(unedited.sensor.GetProperties().xml(), unedited.job.GetProperties().xml());
+            const XmlNode original = XmlNode::parse(text);
+            EXPECT_EQ(unedited.job.GetProperties().xml(),
+                      original.selectSingleNode(QStringLiteral("JobDefinition/Definition/Properties")).xml());
+            EXPECT_EQ(unedited.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
         } else {
             const ReturnedJob original(text);
             EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(original.sensor));
@@ -49,7 +56,6 @@ TEST(HostSequence, EachExampleComesBackWithItsOwnValuesThenWithTheEdits)
 
         const bool activeBefore = controls.chkActive->isChecked();
         QTest::mouseClick(controls.chkActive, Qt::LeftButton, {}, QPoint(4, controls.chkActive->height() / 2));
-        EXPECT_NE(controls.chkActive->isChecked(), activeBefore);
         controls.pvDataPersistence->setText(QStringLiteral("5"));
         controls.cmbDataPersistence->setCurrentIndex(3);
         controls.rtfScript->setPlainText(QStringLiteral("Function Main()\n\tMain = 42\nEnd Function"));
@@ -61,7 +67,6 @@ TEST(HostSequence, EachExampleComesBackWithItsOwnValuesThenWithTheEdits)
 
         ASSERT_TRUE(host.editor->Engine_Validate());
         EXPECT_TRUE(host.capture.boxes.isEmpty());
-        EXPECT_EQ(host.editor->Engine_Caption(), QStringLiteral("Veltrano"));
         const ReturnedJob returned = host.returnedJob();
         EXPECT_EQ(returned.job.GetType(), QStringLiteral("SENSOR"));
         EXPECT_EQ(returned.job.GetSubType(), QStringLiteral("SCRIPT"));
@@ -69,7 +74,6 @@ TEST(HostSequence, EachExampleComesBackWithItsOwnValuesThenWithTheEdits)
         EXPECT_EQ(returned.sensor.GetStatus(), activeBefore ? 0 : 1);
         EXPECT_EQ(returned.sensor.GetPersistenceQuantity(), 5);
         EXPECT_EQ(returned.sensor.GetPersistenceUnitTime(), 3);
-        // A pane gives its script back with the line breaks of the script it was given.
         EXPECT_EQ(returned.sensor.GetEvalCode().replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                   QStringLiteral("Function Main()\n\tMain = 42\nEnd Function"));
         EXPECT_EQ(returned.sensor.GetLanguage(), QStringLiteral("VBScript"));
@@ -77,93 +81,7 @@ TEST(HostSequence, EachExampleComesBackWithItsOwnValuesThenWithTheEdits)
         EXPECT_EQ(warning.GetEvalCode(), QStringLiteral("Function Main(v)\n\tMain = (v > 7)\nEnd Function"));
         EXPECT_EQ(warning.GetLanguage(), QStringLiteral("JScript"));
         EXPECT_DOUBLE_EQ(warning.GetReferenceValue(), 7.5);
-        EXPECT_FALSE(returned.job.GetSchedule().isNull());
     }
-}
-
-// A job that has no sensor yet keeps what it holds; only the sensor comes
-// from the pattern, with a copy of the job's own properties.
-TEST(EngineEdges, AJobWithoutSensorKeepsItsPropertiesAndSchedule)
-{
-    const QString text = QStringLiteral(
-        "<JobDefinition><Definition><Type>SENSOR</Type><SubType>SCRIPT</SubType><ExecutionEngine>SENSOR</ExecutionEngine>"
-        "<Properties><Name>MINE</Name><Group>ops</Group><Description><Languages><Language><Id>en</Id>"
-        "<Default>1</Default><Description>my own</Description></Language></Languages></Description></Properties>"
-        "</Definition><Schedule><Every>7</Every></Schedule></JobDefinition>");
-    const XmlNode original = XmlNode::parse(text);
-    EditorHost host;
-    host.open(text);
-    ASSERT_TRUE(host.editor->Engine_Validate());
-    const ReturnedJob returned = host.returnedJob();
-    EXPECT_EQ(returned.job.GetProperties().xml(),
-              original.selectSingleNode(QStringLiteral("JobDefinition/Definition/Properties")).xml());
-    EXPECT_EQ(returned.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
-    EXPECT_EQ(returned.sensor.GetProperties().xml(), returned.job.GetProperties().xml());
-    EXPECT_EQ(returned.sensor.GetEvalCode(), defaultSensorScript());
-}
-
-TEST(EngineEdges, CallsOutOfOrderChangeNothing)
-{
-    EditorHost host;
-    EXPECT_THROW(host.editor->Engine_SetData(QStringLiteral("<JobDefinition>")), Error);   // reaches the host
-    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
-    host.editor->Engine_SetData(exampleJob(QStringLiteral("existing-job.xml")));
-    host.editor->Engine_ShowData();   // before Engine_InitControl
-    EXPECT_TRUE(host.controls.rtfScript->toPlainText().isEmpty());
-
-    EditorHost shown("existing-job.xml");
-    shown.controls.rtfScript->setPlainText(QStringLiteral("edited"));
-    shown.editor->Engine_SetData(exampleJob(QStringLiteral("new-job.xml")));
-    shown.editor->Engine_ShowData();   // a second time
-    EXPECT_EQ(shown.controls.rtfScript->toPlainText(), QStringLiteral("edited"));
-    EXPECT_TRUE(host.capture.boxes.isEmpty());
-}
-
-TEST(EngineEdges, InitControlKeepsACopyOfTheLanguagesAndUpdateKeepsTheObject)
-{
-    EditorHost host;
-    const XmlNode languages = XmlNode::parse(QStringLiteral("<Languages><Id>en</Id></Languages>")).documentElement();
-    host.editor->Engine_InitControl(&host.notifier, languages, nullptr);
-    EXPECT_NE(host.editor->languages(), languages);
-    EXPECT_EQ(host.editor->languages().xml(), languages.xml());
-    host.editor->Engine_UpdateLanguages(languages);
-    EXPECT_EQ(host.editor->languages(), languages);
-}
-
-TEST(EngineEdges, InitControlRecordsAFailingStatementWithoutAMessage)
-{
-    EditorHost host;
-    host.editor->Engine_InitControl(&host.notifier, XmlNode(), host.skin.get());
-    EXPECT_TRUE(host.capture.boxes.isEmpty());
-    ASSERT_EQ(host.capture.recorderCalls.size(), 2);
-    EXPECT_EQ(host.capture.recorderCalls[0].number, 91);
-    EXPECT_TRUE(host.capture.recorderCalls[0].source.endsWith(QStringLiteral(" UCScript.Engine_InitControl() ")));
-    // The later statements still ran: the notifier is kept, and showing fills the editor.
-    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
-    host.editor->Engine_SetData(exampleJob(QStringLiteral("existing-job.xml")));
-    host.editor->Engine_ShowData();
-    EXPECT_FALSE(host.controls.rtfScript->toPlainText().isEmpty());
-    host.notifier.resetCount();
-    host.editor->chkEvalData_Click(1);
-    EXPECT_EQ(host.notifier.count(), 1);
-}
-
-TEST(EngineEdges, EachEditorReportsWithItsOwnJobsLogText)
-{
-    const auto logTextOf = [](const char *example) {
-        hostkit::DocumentJobData data;
-        data.LoadData(exampleJob(QLatin1String(example)));
-        return data.GetLogText();
-    };
-    EditorHost first("existing-job.xml");
-    EditorHost second("disk-space-jscript.xml");   // its capture records the reports of both editors
-    ASSERT_NE(logTextOf("existing-job.xml"), logTextOf("disk-space-jscript.xml"));
-    const host::ScopedFactory<host::Colorizer> none(host::colorizers(), [] { return nullptr; });
-    first.editor->ColorizeCode(true, QStringLiteral("Danger"));
-    second.editor->ColorizeCode(true, QStringLiteral("Danger"));
-    ASSERT_EQ(second.capture.recorderCalls.size(), 4);
-    EXPECT_EQ(second.capture.recorderCalls[0].logText, logTextOf("existing-job.xml"));
-    EXPECT_EQ(second.capture.recorderCalls[2].logText, logTextOf("disk-space-jscript.xml"));
 }
 
 TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
@@ -193,7 +111,6 @@ TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
         controls.rtfScriptGood->setPlainText(QLatin1String(row.good));
 
         const bool accepted = host.editor->Validate();
-        EXPECT_TRUE(host.capture.recorderCalls.isEmpty());
         if (!row.refusal) {
             EXPECT_TRUE(accepted);
             EXPECT_TRUE(host.capture.boxes.isEmpty());
@@ -205,20 +122,8 @@ TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
         EXPECT_FALSE(accepted);
         EXPECT_EQ(host.onlyBox(), QLatin1String(row.refusal) + QStringLiteral(" Script Must Be Filled In."));
         EXPECT_EQ(host.capture.boxes.value(0).style, ui::OkOnly | ui::Information);
-        EXPECT_EQ(host.capture.boxes.value(0).title, QStringLiteral("Veltrano"));
         EXPECT_EQ(controls.ssTabValues->selectedKey(), QLatin1String(row.refusal));
     }
-}
-
-TEST(Validation, AnEmptyGeneralScriptIsStoredAsTheDefault)
-{
-    EditorHost host("existing-job.xml");
-    host.controls.rtfScript->setPlainText(QStringLiteral("   "));
-    host.controls.cmbLanguageScript->setCurrentIndex(1);
-    ASSERT_TRUE(host.editor->Validate());
-    const ReturnedJob returned = host.returnedJob();
-    EXPECT_EQ(returned.sensor.GetEvalCode(), defaultSensorScript());
-    EXPECT_EQ(returned.sensor.GetLanguage(), QStringLiteral("VBScript"));
 }
 
 // Runs a test under another regional setting and puts the old one back.
@@ -239,14 +144,11 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         double stored;
         const char *refusal = nullptr;
     } rows[] = {
-        {"es_ES", "pvWarningRef", "12,5", "12,5", 12.5},
         {"es_ES", "pvWarningRef", "12.5", "12,5", 12.5},
         {"en_US", "pvWarningRef", "12,5", "12.5", 12.5},
-        {"en_US", "pvWarningRef", "12.5", "12.5", 12.5},
         {"en_US", "pvWarningRef", "1,25e+02", "125", 125},
         {"es_ES", "pvWarningRef", "-0,00001", "-0,00001", -0.00001},
         {"en_US", "pvWarningRef", "1x2a.5", "12.5", 12.5},
-        {"es_ES", "pvWarningRef", "1.2.3", "1,23", 1.23},
         {"es_ES", "pvDataPersistence", "2,5", "25", 25},   // whole numbers only
         {"en_US", "pvGoodRef", "-", "-", 0, "Reference Value (Good Value): \"-\" is not a valid number."},
         {"en_US", "pvDangerRef", "4e", "4e", 0, "Reference Value (Danger Value): \"4e\" is not a valid number."},
