@@ -66,7 +66,6 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
         EXPECT_EQ(host.returnedJob().sensor.GetEvalCode(), unedited.sensor.GetEvalCode()) << "stored before Validate";
 
         ASSERT_TRUE(host.editor->Engine_Validate());
-        EXPECT_TRUE(host.capture.boxes.isEmpty());
         const ReturnedJob returned = host.returnedJob();
         EXPECT_EQ(returned.job.GetType(), QStringLiteral("SENSOR"));
         EXPECT_EQ(returned.job.GetSubType(), QStringLiteral("SCRIPT"));
@@ -82,6 +81,10 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
         EXPECT_EQ(warning.GetLanguage(), QStringLiteral("JScript"));
         EXPECT_DOUBLE_EQ(warning.GetReferenceValue(), 7.5);
     }
+    EditorHost badUnit;   // a persistence unit one past the list's end raises to the host
+    const QString badJob = exampleJob(QStringLiteral("existing-job.xml"))
+                               .replace(QStringLiteral("<UnitTime>2</UnitTime>"), QStringLiteral("<UnitTime>4</UnitTime>"));
+    expectError(380, [&] { badUnit.open(badJob); }, QStringLiteral(" frmJob.FillDataToProcess()  UCScript.Engine_ShowData() "));
 }
 
 TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
@@ -126,7 +129,6 @@ TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
     }
 }
 
-// Runs a test under another regional setting and puts the old one back.
 struct LocaleGuard
 {
     explicit LocaleGuard(const char *name) { QLocale::setDefault(QLocale(QLatin1String(name))); }
