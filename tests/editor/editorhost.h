@@ -3,6 +3,7 @@
 // A host for the editor in tests: the reference host objects, a counting
 // notifier, a recorded message box and error recorder, and the Engine
 // members called in the host's order.
+#include "expecterror.h"
 #include "reportcapture.h"
 #include "testsupport.h"
 
@@ -14,20 +15,30 @@
 #include "hostkit/skins.h"
 #include "model/cjob.h"
 #include "model/csensor.h"
+#include "platform/ui/modal.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
 #include <string>
+
+// The text of an example job of examples/jobs/.
+inline QString exampleJob(const QString &name)
+{
+    return readTextFile(sourcePath(QStringLiteral("examples/jobs/") + name));
+}
 
 // Installs the reference objects once per test binary, before any capture
 // replaces the error recorder for its test.
@@ -35,10 +46,7 @@ struct ReferenceObjects
 {
     ReferenceObjects()
     {
-        static const bool installed = [] {
-            hostkit::installReferenceObjects();
-            return true;
-        }();
+        static const bool installed = (hostkit::installReferenceObjects(), true);
         (void)installed;
     }
 };
@@ -69,23 +77,16 @@ struct EditorControls
     QComboBox *cmbDataPersistence = named<QComboBox>("cmbDataPersistence");
     QGroupBox *fraDescription = named<QGroupBox>("fraDescription");
     QGroupBox *fraScript = named<QGroupBox>("fraScript");
-    QFrame *ssToolScript = named<QFrame>("ssToolScript");
-    QToolButton *cmdCutScript = named<QToolButton>("cmdCutScript");
-    QToolButton *cmdCopyScript = named<QToolButton>("cmdCopyScript");
     QComboBox *cmbLanguageScript = named<QComboBox>("cmbLanguageScript");
     QToolButton *cmdWizard = named<QToolButton>("cmdWizard");
     ScriptPane *rtfScript = named<ScriptPane>("rtfScript");
     QCheckBox *chkEvalData = named<QCheckBox>("chkEvalData");
     KeyedTabWidget *ssTabValues = named<KeyedTabWidget>("ssTabValues");
-    QWidget *SSActiveTabPanel5 = named<QWidget>("SSActiveTabPanel5");
     ScriptPane *rtfScriptDanger = named<ScriptPane>("rtfScriptDanger");
     ScriptPane *rtfScriptWarning = named<ScriptPane>("rtfScriptWarning");
     ScriptPane *rtfScriptGood = named<ScriptPane>("rtfScriptGood");
     QFrame *panelToolbar = named<QFrame>("panelToolbar");
     QToolButton *cmdCut = named<QToolButton>("cmdCut");
-    QToolButton *cmdCopy = named<QToolButton>("cmdCopy");
-    QToolButton *cmdCheckSyntax = named<QToolButton>("cmdCheckSyntax");
-    QComboBox *cmbLanguageScriptDanger = named<QComboBox>("cmbLanguageScriptDanger");
     QComboBox *cmbLanguageScriptWarning = named<QComboBox>("cmbLanguageScriptWarning");
     QComboBox *cmbLanguageScriptGood = named<QComboBox>("cmbLanguageScriptGood");
     QLabel *lblReferenceValue = named<QLabel>("lblReferenceValue");
@@ -93,7 +94,6 @@ struct EditorControls
     NumericBox *pvGoodRef = named<NumericBox>("pvGoodRef");
     QToolButton *cmdWizardValues = named<QToolButton>("cmdWizardValues");
     QToolBar *ssToolBarJob = named<QToolBar>("ssToolBarJob");
-    QMenu *popupMenu = named<QMenu>("ID_Popup");   // the tool bar's popup
 };
 
 // A job text as the editor returns it, bound through the model as the next
@@ -112,6 +112,10 @@ struct ReturnedJob
 
 struct EditorHost
 {
+    // A host that has not opened a job yet, or one showing an example job.
+    EditorHost() = default;
+    explicit EditorHost(const char *example) { open(exampleJob(QLatin1String(example))); }
+
     ReferenceObjects objects;
     ReportCapture capture;
     hostkit::CallbackNotifier notifier;
@@ -129,17 +133,25 @@ struct EditorHost
         editor->Engine_ShowData();
         notifier.resetCount();
     }
-    void openExample(const QString &name)
+    // The editor on screen at a size that shows every control.
+    void show()
     {
-        open(readTextFile(sourcePath(QStringLiteral("examples/jobs/") + name)));
+        editor->resize(800, 560);
+        editor->show();
     }
 
-    template <class T>
+    template <class T = QWidget>
     T *find(const QString &name) const
     {
         return editor->findChild<T *>(name);
     }
     ScriptPane *pane(const QString &name) const { return find<ScriptPane>(name); }
+    // The one message box shown so far ("" and a test failure when there is not exactly one).
+    QString onlyBox() const
+    {
+        EXPECT_EQ(capture.boxes.size(), 1);
+        return capture.boxes.size() == 1 ? capture.boxes[0].prompt : QString();
+    }
     // The job as Engine_GetData returns it now.
     ReturnedJob returnedJob() const { return ReturnedJob(editor->Engine_GetData()); }
 };

@@ -1,115 +1,124 @@
 // The "Evaluate" tool end to end: the panes' scripts run and the outcome
-// shows in the Result Test dialog, or a failed run in the report box.
+// shows in the Result Test dialog; a run that never ends shows that the
+// editor is busy until Esc or Stop ends it.
 #include "editorhost.h"
 
-#include "dialogs/frmresulttest.h"
+#include "dialogs/busyrun.h"
 #include "dialogs/sensorimages.h"
-#include "hostkit/lnglanguagereader.h"
-#include "platform/ui/modal.h"
 
-#include <QPlainTextEdit>
-#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
 
 namespace {
 
-const char *const mainTrue = "Function Main(v)\r\n\tMain=True\r\nEnd Function";
-const char *const notCompiling = "Function Main(v\r\n";
-const char *const failsIfRun = "Function Main(v)\r\n\tErr.Raise 5\r\nEnd Function";
-
-// A text of the editor's section of the English language file.
-QString frmJobText(const char *key)
+// A script whose Main gives `value`; a level's Main takes the general one's value as v.
+QString script(const char *value, bool level = true)
 {
-    hostkit::LngLanguageReader reader;
-    QString folder = sourcePath(QStringLiteral("data"));
-    reader.LoadLanguage(QStringLiteral("en"), folder);
-    return reader.GetText(QStringLiteral("frmJob"), QLatin1String(key));
+    return QStringLiteral("Function Main%1\r\n\tMain=%2\r\nEnd Function")
+        .arg(level ? QStringLiteral("(v)") : QStringLiteral("()"), QLatin1String(value));
 }
 
-struct EvaluateCase
+TEST(Evaluate, ShowsValueResultAndPictureOfTheRun)
 {
-    const char *name;
-    const char *general, *danger, *warning, *good;
-    bool evaluateData;
-    const char *value, *ico;
-    const char *msgKey;   // a frmJob key, or the result text itself
-};
+    const char *const notCompiling = "(";
+    const struct
+    {
+        const char *name, *general, *danger, *warning, *good;
+        bool evaluateData;
+        const char *value, *ico;
+        const char *result;
+    } rows[] = {
+        {"DefaultScriptsAreDanger", "True", "True", "True", "True", true, "True", "Danger", "DANGER"},
+        {"FortyTwoIsAWarningAndGoodIsNotRun", "42", "v > 50", "v > 30", "1\r\n\tErr.Raise 5", true, "42", "Warning",
+         "WARNING"},
+        {"GoodWhenOnlyGoodIsTrue", "7", "False", "0", "True", true, "7", "Good", "GOOD"},
+        {"OneIsNotTrue", "42", "1", "1", "1", true, "42", "NoComparable",
+         "The value is in none of the states Danger, Warning or Good."},
+        {"SwitchOffRunsNoLevelScript", "42", notCompiling, notCompiling, notCompiling, false, "42", "NoEvaluate",
+         "Evaluate Data is off: the value was not classified."},
+        {"GoodNotCompilingAfterDangerIsNoError", "42", "True", "True", notCompiling, true, "42", "Danger", "DANGER"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EditorHost host("existing-job.xml");
+        host.controls.rtfScript->setPlainText(script(row.general, false));
+        host.controls.rtfScriptDanger->setPlainText(script(row.danger));
+        host.controls.rtfScriptWarning->setPlainText(script(row.warning));
+        host.controls.rtfScriptGood->setPlainText(script(row.good));
+        host.controls.chkEvalData->setChecked(row.evaluateData);
 
-class Evaluate : public ::testing::TestWithParam<EvaluateCase>
-{
-};
+        int shown = 0;
+        QString value, result;
+        QImage picture, expected;
+        ui::ScopedModalHandler modal([&](QDialog &dialog) {
+            ++shown;
+            dialog.show();
+            value = dialog.findChild<QLineEdit *>("txtValue")->text();
+            result = dialog.findChild<QPlainTextEdit *>("txtResult")->toPlainText();
+            picture = dialog.findChild<QLabel *>("lblImage")->pixmap().toImage();
+            expected = sensorImage(QLatin1String(row.ico), dialog.devicePixelRatioF()).toImage();
+            return int(QDialog::Accepted);
+        });
+        host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
 
-TEST_P(Evaluate, ShowsValueResultAndPictureOfTheRun)
-{
-    const EvaluateCase &c = GetParam();
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.pane(QStringLiteral("rtfScript"))->setPlainText(QLatin1String(c.general));
-    host.pane(QStringLiteral("rtfScriptDanger"))->setPlainText(QLatin1String(c.danger));
-    host.pane(QStringLiteral("rtfScriptWarning"))->setPlainText(QLatin1String(c.warning));
-    host.pane(QStringLiteral("rtfScriptGood"))->setPlainText(QLatin1String(c.good));
-    host.find<QCheckBox>(QStringLiteral("chkEvalData"))->setChecked(c.evaluateData);
-
-    int shown = 0;
-    QString value, result;
-    QImage picture, expected;
-    ui::ScopedModalHandler modal([&](QDialog &dialog) {
-        ++shown;
-        dialog.show();
-        value = dialog.findChild<QLineEdit *>("txtValue")->text();
-        result = dialog.findChild<QPlainTextEdit *>("txtResult")->toPlainText();
-        picture = dialog.findChild<QLabel *>("lblImage")->pixmap().toImage();
-        expected = sensorImage(QLatin1String(c.ico), dialog.devicePixelRatioF()).toImage();
-        dialog.accept();
-        return int(QDialog::Accepted);
-    });
-    host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
-
-    ASSERT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes[0].prompt.toStdString();
-    ASSERT_EQ(shown, 1);
-    EXPECT_EQ(value, QLatin1String(c.value));
-    const QString msg = QLatin1String(c.msgKey).startsWith(QLatin1String("Msg")) ? frmJobText(c.msgKey)
-                                                                                  : QLatin1String(c.msgKey);
-    EXPECT_FALSE(msg.isEmpty());
-    EXPECT_EQ(result, msg);
-    EXPECT_EQ(picture, expected) << c.ico;
+        ASSERT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes[0].prompt.toStdString();
+        ASSERT_EQ(shown, 1);
+        EXPECT_EQ(value, QLatin1String(row.value));
+        EXPECT_EQ(result, QLatin1String(row.result));
+        EXPECT_EQ(picture, expected) << row.ico;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Runs, Evaluate,
-    ::testing::Values(
-        EvaluateCase{"DefaultScriptsAreDanger", "Function Main()\r\n\tMain=True\r\nEnd Function", mainTrue,
-                     mainTrue, mainTrue, true, "True", "Danger", "DANGER"},
-        EvaluateCase{"FortyTwoIsAWarningAndGoodIsNotRun", "Function Main()\r\n\tMain=42\r\nEnd Function",
-                     "Function Main(v)\r\n\tMain = v > 50\r\nEnd Function",
-                     "Function Main(v)\r\n\tMain = v > 30\r\nEnd Function", failsIfRun, true, "42", "Warning",
-                     "WARNING"},
-        EvaluateCase{"GoodWhenOnlyGoodIsTrue", "Function Main()\r\n\tMain=7\r\nEnd Function",
-                     "Function Main(v)\r\n\tMain = False\r\nEnd Function",
-                     "Function Main(v)\r\n\tMain = 0\r\nEnd Function", mainTrue, true, "7", "Good", "GOOD"},
-        EvaluateCase{"OneIsNotTrue", "Function Main()\r\n\tMain=42\r\nEnd Function",
-                     "Function Main(v)\r\n\tMain=1\r\nEnd Function", "Function Main(v)\r\n\tMain=1\r\nEnd Function",
-                     "Function Main(v)\r\n\tMain=1\r\nEnd Function", true, "42", "NoComparable",
-                     "MsgNoComparable"},
-        EvaluateCase{"SwitchOffRunsNoLevelScript", "Function Main()\r\n\tMain=42\r\nEnd Function", notCompiling,
-                     notCompiling, notCompiling, false, "42", "NoEvaluate", "MsgNoEvaluate"},
-        EvaluateCase{"GoodNotCompilingAfterDangerIsNoError", "Function Main()\r\n\tMain=42\r\nEnd Function",
-                     mainTrue, mainTrue, notCompiling, true, "42", "Danger", "DANGER"}),
-    [](const auto &info) { return std::string(info.param.name); });
+using Clock = std::chrono::steady_clock;
 
-TEST(EvaluateFailure, ASyntaxErrorInTheGeneralScriptShowsTheReportAndNoDialog)
+// An endless run: the editor shows that it is busy, takes no other input, and
+// Esc or Stop ends the script at once with 18.
+TEST(BusyRun, EscOrStopEndsTheEndlessScriptAtOnceWithUserInterrupt)
 {
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.pane(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main(\r\n"));
-    int shown = 0;
-    ui::ScopedModalHandler modal([&](QDialog &) { return ++shown; });
-    host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
-    EXPECT_EQ(shown, 0);
-    ASSERT_EQ(host.capture.boxes.size(), 1);
-    EXPECT_TRUE(host.capture.boxes[0].prompt.startsWith(QStringLiteral("Error.")));
-    EXPECT_EQ(host.capture.boxes[0].prompt.count(QLatin1Char('\n')), 6);
-    EXPECT_EQ(host.capture.boxes[0].title, QStringLiteral("Veltrano"));
-    EXPECT_TRUE(host.capture.recorderCalls.isEmpty());
+    // language: of cmbLanguageScript, 0 VBScript, 1 JScript; else than the Stop button, Esc.
+    for (const auto &[language, code, stopButton] :
+         {std::tuple{0, "Do\nLoop", false}, std::tuple{1, "while (true) {}", false},
+          std::tuple{0, "Function Main()\n  Do\n  Loop\nEnd Function", true}}) {
+        SCOPED_TRACE(code);
+        EditorHost host("existing-job.xml");
+        host.show();
+        host.controls.cmbLanguageScript->setCurrentIndex(language);
+        host.controls.rtfScript->setPlainText(QLatin1String(code));
+        QAction *evaluate = host.find<QAction>(QStringLiteral("ID_Evaluate"));
+        QWidget *evaluateButton = host.controls.ssToolBarJob->widgetForAction(evaluate);
+        ASSERT_NE(evaluateButton, nullptr);
+
+        bool barShown = false, busyCursor = false, stillOpen = false;
+        Clock::time_point stopped;
+        QTimer::singleShot(BusyBarDelay + 300, [&] {
+            host.editor->resize(600, 400);   // the bar stays at the window's foot
+            const QFrame *bar = host.editor->findChild<QFrame *>(QStringLiteral("busyBar"));
+            barShown = bar && bar->isVisible() && host.editor->rect().contains(bar->geometry())
+                && bar->geometry().bottom() > 400 - 20;
+            busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            // Neither a second run nor closing the window gets through.
+            QTest::mouseClick(evaluateButton, Qt::LeftButton);
+            host.editor->close();
+            stillOpen = host.editor->isVisible();
+            stopped = Clock::now();
+            if (stopButton)
+                QTest::mouseClick(host.editor->findChild<QPushButton *>(QStringLiteral("cmdStop")), Qt::LeftButton);
+            else
+                QTest::keyClick(host.controls.rtfScript, Qt::Key_Escape);
+        });
+        evaluate->trigger();
+        EXPECT_LT(Clock::now() - stopped, std::chrono::seconds(5));
+        EXPECT_TRUE(barShown);
+        EXPECT_TRUE(busyCursor);
+        EXPECT_TRUE(stillOpen);
+        EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("Number: 18\r\nDesc: User interrupt occurred")))
+            << host.onlyBox().toStdString();
+        EXPECT_EQ(host.editor->findChild<QFrame *>(QStringLiteral("busyBar")), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 } // namespace

@@ -1,131 +1,145 @@
-// The evaluation switch and the level tabs.
+// The evaluation switch and the level tabs; every user edit tells the host
+// once, and no click gets past a failing error log.
 #include "editorhost.h"
 
-#include <QLabel>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include "host/colorizer.h"
+#include "hostkit/logerrorrecorder.h"
+
+#include <QRegularExpression>
+#include <functional>
 
 namespace {
 
-const char *const levelControls[] = {
-    "ssTabValues", "cmdCheckSyntax", "cmdColorizeCode", "cmdCopy", "cmdCut", "cmdPaste", "cmdEvents",
-    "cmbLanguageScriptDanger", "cmbLanguageScriptWarning", "cmbLanguageScriptGood", "cmdWizardValues",
-    "lblReferenceValue", "pvDangerRef", "pvWarningRef", "pvGoodRef"};
-
 void expectLevelControlsEnabled(const EditorHost &host, bool enabled)
 {
-    for (const char *name : levelControls) {
-        QWidget *control = host.find<QWidget>(QLatin1String(name));
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->isEnabled(), enabled) << name;
+    for (const char *name : {"ssTabValues", "cmdCheckSyntax", "cmdColorizeCode", "cmdCopy", "cmdCut", "cmdPaste",
+                             "cmdEvents", "cmbLanguageScriptDanger", "cmbLanguageScriptWarning", "cmbLanguageScriptGood",
+                             "cmdWizardValues", "lblReferenceValue", "pvDangerRef", "pvWarningRef", "pvGoodRef"})
+        EXPECT_EQ(host.find(QLatin1String(name))->isEnabled(), enabled) << name;
+    EXPECT_TRUE(host.controls.chkEvalData->isEnabled());
+    EXPECT_TRUE(host.controls.rtfScript->isEnabled());
+}
+
+void clickBox(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+TEST(EvalSwitch, FillingClickingAndEachValueSetTheFifteenControls)
+{
+    EditorHost fresh("new-job.xml");   // the pattern's Evaluation is 0
+    EXPECT_FALSE(fresh.controls.chkEvalData->isChecked());
+    expectLevelControlsEnabled(fresh, false);
+    EditorHost host("existing-job.xml");
+    host.show();
+    host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+    clickBox(host.controls.chkEvalData);
+    EXPECT_FALSE(host.controls.chkEvalData->isChecked());
+    expectLevelControlsEnabled(host, false);
+
+    const QString warning = host.controls.rtfScriptWarning->toPlainText();
+    for (const auto &[value, enabled] : {std::pair{0, false}, std::pair{1, true}, std::pair{2, true}}) {
+        SCOPED_TRACE(value);
+        host.notifier.resetCount();
+        host.editor->chkEvalData_Click(value == 0 ? 1 : 0);
+        host.editor->chkEvalData_Click(value);
+        expectLevelControlsEnabled(host, enabled);
+        EXPECT_EQ(host.controls.rtfScriptWarning->toPlainText(), warning);
+        EXPECT_EQ(host.notifier.count(), 2);
     }
 }
 
-struct SwitchCase
+TEST(LevelTabs, EachShowsExactlyItsListAndBoxAndAnUnknownKeyNone)
 {
-    const char *name;
-    int value;
-    bool enabled;
-};
-
-class EvalSwitch : public ::testing::TestWithParam<SwitchCase>
-{
-};
-
-TEST_P(EvalSwitch, ItsValueSetsTheFifteenControls)
-{
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    const QString warning = host.controls.rtfScriptWarning->toPlainText();
-    host.editor->chkEvalData_Click(GetParam().value == 0 ? 1 : 0);
-    host.editor->chkEvalData_Click(GetParam().value);
-    expectLevelControlsEnabled(host, GetParam().enabled);
-    EXPECT_EQ(host.controls.rtfScriptWarning->toPlainText(), warning);
-    EXPECT_TRUE(host.controls.chkEvalData->isEnabled());
-    EXPECT_TRUE(host.controls.rtfScript->isEnabled());
-    EXPECT_EQ(host.notifier.count(), 2);
+    EditorHost host("existing-job.xml");
+    for (const char *key : {"Warning", "Good", "Danger", "danger"}) {
+        const bool known = findEvalLevel(QString::fromLatin1(key));
+        if (known)
+            host.controls.ssTabValues->selectKey(QLatin1String(key));
+        else
+            host.editor->ssTabValues_BeforeTabClick(QLatin1String(key));
+        QStringList visible;
+        for (const char *level : {"Danger", "Warning", "Good"})
+            for (const char *control : {"cmbLanguageScript%1", "pv%1Ref"})
+                if (host.find(QString::fromLatin1(control).arg(QLatin1String(level)))->isVisibleTo(host.controls.panelToolbar))
+                    visible << QLatin1String(level);
+        EXPECT_EQ(visible, known ? QStringList(2, QLatin1String(key)) : QStringList()) << key;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, EvalSwitch,
-                         ::testing::Values(SwitchCase{"Off", 0, false}, SwitchCase{"On", 1, true},
-                                           SwitchCase{"Greyed", 2, true}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(EvalSwitchClick, ClickingTheBoxTogglesAndNotifies)
+void editEvents(EditorHost &host, const char *tool)
 {
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    UCScript &editor = *host.editor;
-    const EditorControls &controls = host.controls;
-    controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
-    editor.show();
-    ASSERT_TRUE(controls.chkEvalData->isChecked());
-    QTest::mouseClick(controls.chkEvalData, Qt::LeftButton, {}, QPoint(6, controls.chkEvalData->height() / 2));
-    EXPECT_FALSE(controls.chkEvalData->isChecked());
-    expectLevelControlsEnabled(host, false);
-    EXPECT_EQ(host.notifier.count(), 1);
+    host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+    ui::ScopedModalHandler modal([tool](QDialog &dialog) {
+        dialog.show();
+        dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
+        dialog.findChild<QAction *>(QLatin1String(tool))->trigger();
+        return dialog.result();
+    });
+    host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
 }
 
-TEST(EvalSwitchClick, FillingFollowsTheStoredEvaluation)
+// Filling the editor, showing a number in the locale's form and an Events
+// editor left with Cancel are no change.
+TEST(NotifyChange, EachUserEditTellsTheHostOnce)
 {
-    EditorHost host;
-    host.openExample(QStringLiteral("new-job.xml"));   // the pattern's Evaluation is 0
-    EXPECT_FALSE(host.controls.chkEvalData->isChecked());
-    expectLevelControlsEnabled(host, false);
+    const std::pair<std::function<void(EditorHost &)>, int> rows[] = {
+        {[](EditorHost &host) { QTest::keyClick(host.controls.pvGoodRef, Qt::Key_1); }, 1},
+        {[](EditorHost &host) { QTest::keyClick(host.controls.pvDataPersistence, Qt::Key_7); }, 1},
+        {[](EditorHost &host) { QTest::keyClick(host.controls.cmbDataPersistence, Qt::Key_Down); }, 1},
+        {[](EditorHost &host) { emit host.controls.cmbLanguageScriptGood->activated(1); }, 1},
+        {[](EditorHost &host) { QTest::keyClicks(host.controls.rtfScript, QStringLiteral("abc")); }, 3},
+        {[](EditorHost &host) { clickBox(host.controls.chkActive); }, 1},
+        {[](EditorHost &host) { clickBox(host.controls.chkQuantity); }, 1},
+        {[](EditorHost &host) { clickBox(host.controls.chkViewInMarquee); }, 1},
+        {[](EditorHost &host) { clickBox(host.controls.chkEvalData); }, 1},
+        {[](EditorHost &host) { editEvents(host, "ID_Ok"); }, 1},
+        {[](EditorHost &host) { editEvents(host, "ID_Cancel"); }, 0},
+        {[](EditorHost &host) {
+             host.controls.pvWarningRef->setText(QStringLiteral("+7"));
+             emit host.controls.pvWarningRef->editingFinished();
+         },
+         0},
+    };
+    for (const auto &[edit, notifications] : rows) {
+        SCOPED_TRACE(&edit - &rows[0].first);
+        EditorHost host("existing-job.xml");
+        host.show();
+        edit(host);
+        EXPECT_EQ(host.notifier.count(), notifications);
+        EXPECT_TRUE(host.capture.boxes.isEmpty());
+    }
 }
 
-struct TabCase
-{
-    const char *key;
-    const char *list;
-    const char *box;
-};
-
-class LevelTab : public ::testing::TestWithParam<TabCase>
-{
-};
-
-TEST_P(LevelTab, ShowsExactlyItsListAndBox)
+// Every tool, popup entry and button clicked with an error log that cannot
+// be written, on a job without a schedule: nothing may leave the click.
+TEST(FailingErrorRecorder, NoClickOfTheEditorThrowsIntoTheEventLoop)
 {
     EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.controls.ssTabValues->selectKey(QStringLiteral("Good"));
-    host.controls.ssTabValues->selectKey(QStringLiteral("Danger"));
-    host.controls.ssTabValues->selectKey(QLatin1String(GetParam().key));
-    QStringList visible;
-    for (const char *name : {"cmbLanguageScriptDanger", "cmbLanguageScriptWarning", "cmbLanguageScriptGood",
-                             "pvDangerRef", "pvWarningRef", "pvGoodRef"})
-        if (host.find<QWidget>(QLatin1String(name))->isVisibleTo(host.controls.panelToolbar))
-            visible << QLatin1String(name);
-    EXPECT_EQ(visible, (QStringList{QLatin1String(GetParam().list), QLatin1String(GetParam().box)}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, LevelTab,
-                         ::testing::Values(TabCase{"Danger", "cmbLanguageScriptDanger", "pvDangerRef"},
-                                           TabCase{"Warning", "cmbLanguageScriptWarning", "pvWarningRef"},
-                                           TabCase{"Good", "cmbLanguageScriptGood", "pvGoodRef"}),
-                         [](const auto &info) { return std::string(info.param.key); });
-
-TEST(LevelTabKeys, AnUnknownKeyHidesAllSix)
-{
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.editor->ssTabValues_BeforeTabClick(QStringLiteral("danger"));
-    for (const char *name : {"cmbLanguageScriptDanger", "pvDangerRef", "pvGoodRef"})
-        EXPECT_FALSE(host.find<QWidget>(QLatin1String(name))->isVisibleTo(host.controls.panelToolbar)) << name;
-}
-
-TEST(LevelTabKeys, OptionClicksNotifyOnce)
-{
-    EditorHost host;
-    host.openExample(QStringLiteral("existing-job.xml"));
-    host.editor->show();
-    for (QCheckBox *box : {host.controls.chkActive, host.controls.chkQuantity, host.controls.chkViewInMarquee})
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    EXPECT_EQ(host.notifier.count(), 3);
-    emit host.controls.cmbLanguageScriptGood->activated(1);
-    EXPECT_EQ(host.notifier.count(), 4);
+    host.open(exampleJob(QStringLiteral("existing-job.xml"))
+                  .remove(QRegularExpression(QStringLiteral("<Schedule>.*</Schedule>"),
+                                             QRegularExpression::DotMatchesEverythingOption)));
+    host::ScopedFactory<host::ErrorRecorder> failing(host::errorRecorders(), [] {
+        return std::make_unique<hostkit::LogErrorRecorder>(QStringLiteral("/proc/no-such-dir/errors.log"));
+    });
+    // Every dialog is closed at once; a broken colouriser gives the pane commands a failure to report.
+    ui::ScopedModalHandler modal([](QDialog &dialog) { return dialog.result(); });
+    host::ScopedFactory<host::Colorizer> noColorizer(host::colorizers(), [] { return nullptr; });
+    int clicked = 0;
+    for (QAction *tool : host.editor->findChildren<QAction *>()) {
+        EXPECT_NO_THROW(tool->trigger()) << tool->objectName().toStdString();
+        ++clicked;
+    }
+    for (QAbstractButton *button : host.editor->findChildren<QAbstractButton *>()) {
+        // The tool bar's own buttons are its tools, triggered above.
+        const QString name = button->objectName();
+        if (!button->isEnabled() || name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        EXPECT_NO_THROW(button->click()) << name.toStdString();
+        ++clicked;
+    }
+    EXPECT_GT(clicked, 20);
+    EXPECT_TRUE(host.capture.boxes.isEmpty());   // the report stops before its message box
 }
 
 } // namespace

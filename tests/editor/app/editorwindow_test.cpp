@@ -1,152 +1,254 @@
-// The desktop host's window in process: opening, saving and closing as a user
-// does, with the message boxes answered by the test.
+// The desktop host's window in process, as a user meets it: opening, editing,
+// saving and closing with the message boxes answered by the test; every kind
+// of edit counts as a change (and only edits do), files keep their encoding
+// and sensor-script resave writes what File > Save writes.
+#include "editor/editorhost.h"
 #include "editorwindow.h"
-#include "reportcapture.h"
-#include "testsupport.h"
 
-#include "editor/ucscript.h"
-#include "hostkit/referenceobjects.h"
-
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QProcess>
+#include <QStringDecoder>
 #include <QTemporaryDir>
-#include <QPlainTextEdit>
-#include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A job's levels by Type, taken out of its document (a save may put them in
+// another order), and then the rest of the document.
+QStringList levelsAndRest(XmlNode document)
+{
+    XmlNode values = document.selectSingleNode(QStringLiteral("JobDefinition/FreeDefinition/Sensor/EvaluationData/Values"));
+    QStringList parts(3);
+    for (XmlNode level : values.selectNodes(QStringLiteral("EvalData"))) {
+        parts[level.selectSingleNode(QStringLiteral("Type")).text().toInt()] = level.xml();
+        values.removeChild(level);
+    }
+    return parts << document.xml();
+}
+
 struct Window : ::testing::Test
 {
-    Window()
+    // `text` (the example job when empty) written to the temporary folder.
+    QString jobFile(const QString &name, const QByteArray &text = {})
     {
-        static const bool installed = [] {
-            hostkit::installReferenceObjects();
-            return true;
-        }();
-        (void)installed;
-    }
-
-    // A copy of an example job in the temporary folder, with `from` replaced by `to`.
-    QString jobFile(const QString &name, const QString &from = {}, const QString &to = {})
-    {
-        QString text = readTextFile(sourcePath(QStringLiteral("examples/jobs/existing-job.xml")));
-        if (!from.isEmpty())
-            text.replace(from, to);
         const QString path = dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
+        file.write(text.isEmpty() ? exampleJob(QStringLiteral("existing-job.xml")).toUtf8() : text);
         return path;
     }
-
-    // A control of the editor on view, found by name as a host finds it.
-    template <class T>
-    T *control(const QString &name) const
+    template <class T = QWidget>
+    T *control(const char *name) const
     {
-        return window.editor()->findChild<T *>(name);
+        return window.editor()->findChild<T *>(QLatin1String(name));
     }
+    QString script() const { return control<QPlainTextEdit>("rtfScript")->toPlainText(); }
 
-    // Runs what the event loop would delete.
-    static void deleteLaterNow() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
+    ReferenceObjects objects;
     QTemporaryDir dir;
     ReportCapture capture;
     EditorWindow window{sourcePath(QStringLiteral("data")), QStringLiteral("en"), QStringLiteral("classic")};
 };
 
-TEST_F(Window, AJobTheEditorCannotShowIsReportedAndTheCurrentOneStays)
+TEST_F(Window, EditsMarkTheJobAndClosingAsksExactlyWhenItChanged)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(Window &)> edit;
+        bool modified;
+    } rows[] = {
+        {"ReferenceValueTyped", [](Window &t) { QTest::keyClicks(t.control("pvDangerRef"), QStringLiteral("1")); }, true},
+        {"ScriptTyped", [](Window &t) { QTest::keyClicks(t.control("rtfScript"), QStringLiteral("x")); }, true},
+        {"ScriptTypedAndUndone",
+         [](Window &t) {
+             QTest::keyClicks(t.control("rtfScript"), QStringLiteral("x"));
+             QCoreApplication::processEvents();
+             QTest::keyClick(t.control("rtfScript"), Qt::Key_Z, Qt::ControlModifier);
+         },
+         false},
+        {"ColorizedOnly", [](Window &t) { t.control<QToolButton>("cmdColorizeCode")->click(); }, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        capture.boxes.clear();
+        ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("job.xml"))));
+        window.show();
+        row.edit(*this);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.isModified(), row.modified);
+        EXPECT_EQ(window.isWindowModified(), row.modified);
+        capture.answer = ui::Cancel;
+        EXPECT_EQ(window.close(), !row.modified);
+        EXPECT_EQ(capture.boxes.size(), row.modified ? 1 : 0);
+    }
+}
+
+// A job that does not validate (an empty level script) is not written, and
+// the window stays open with the job still changed.
+TEST_F(Window, ClosingWithChangesAsksAndDoesWhatTheAnswerSays)
+{
+    for (const auto &[answer, valid, closes, written] :
+         {std::tuple{ui::Yes, true, true, true}, std::tuple{ui::No, true, true, false},
+          std::tuple{ui::Cancel, true, false, false}, std::tuple{ui::Yes, false, false, false}}) {
+        SCOPED_TRACE(testing::Message() << answer << (valid ? "" : ", not valid"));
+        capture.boxes.clear();
+        const QString path = jobFile(QStringLiteral("job.xml"));
+        ASSERT_TRUE(window.openFile(path));
+        window.show();
+        control<QPlainTextEdit>("rtfScript")->setPlainText(QStringLiteral("Function Main()\n\tMain = 9\nEnd Function"));
+        control<QPlainTextEdit>("rtfScriptWarning")->setPlainText(valid ? QStringLiteral("x") : QString());
+        EXPECT_TRUE(window.isModified());
+        capture.answer = answer;
+        EXPECT_EQ(window.close(), closes);
+        ASSERT_EQ(capture.boxes.size(), valid ? 1 : 2);
+        EXPECT_EQ(capture.boxes.last().prompt, valid ? QStringLiteral("Save the changes to job.xml?")
+                                                     : QStringLiteral("Warning Script Must Be Filled In."));
+        EXPECT_EQ(capture.boxes[0].style, ui::YesNoCancel | ui::Question);
+        EXPECT_EQ(readTextFile(path).contains(QStringLiteral("Main = 9")), written);
+        EXPECT_EQ(window.isModified(), !written);
+    }
+}
+
+// A job the editor cannot show (a persistence unit past the list's end) or a
+// file that holds no job is reported and the current job stays; a good one
+// replaces the editor.
+TEST_F(Window, OpeningAnotherJob)
 {
     ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("good.xml"))));
     const QPointer<UCScript> shown = window.editor();
-    control<QPlainTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("kept"));
-
-    // Well-formed, but a persistence unit the list does not have: showing fails.
-    const QString bad = jobFile(QStringLiteral("bad.xml"), QStringLiteral("<UnitTime>2</UnitTime>"),
-                                QStringLiteral("<UnitTime>7</UnitTime>"));
+    control<QPlainTextEdit>("rtfScript")->setPlainText(QStringLiteral("kept"));
+    const QString bad = jobFile(QStringLiteral("bad.xml"), exampleJob(QStringLiteral("existing-job.xml"))
+                                                               .replace(QStringLiteral("<UnitTime>2</UnitTime>"),
+                                                                        QStringLiteral("<UnitTime>4</UnitTime>"))
+                                                               .toUtf8());
     EXPECT_FALSE(window.openFile(bad));
-    ASSERT_EQ(capture.boxes.size(), 1);
-    EXPECT_TRUE(capture.boxes[0].prompt.contains(QStringLiteral(" frmJob.FillDataToProcess() ")));
-
-    deleteLaterNow();
+    EXPECT_TRUE(capture.boxes.value(0).prompt.contains(QStringLiteral(" frmJob.FillDataToProcess() ")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(shown.isNull());
-    EXPECT_EQ(window.editor(), shown.data());
     EXPECT_EQ(window.centralWidget(), shown.data());
-    EXPECT_EQ(control<QPlainTextEdit>(QStringLiteral("rtfScript"))->toPlainText(), QStringLiteral("kept"));
+    EXPECT_EQ(script(), QStringLiteral("kept"));
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("good.xml[*]")));
-}
 
-TEST_F(Window, OpeningAnotherJobReplacesTheEditor)
-{
-    ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("first.xml"))));
-    const QPointer<UCScript> first = window.editor();
     ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("second.xml"))));
-    deleteLaterNow();
-    EXPECT_TRUE(first.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(shown.isNull());
     EXPECT_EQ(window.centralWidget(), window.editor());
-    EXPECT_TRUE(capture.boxes.isEmpty());
+
+    const QString report = jobFile(QStringLiteral("report.xml"), "<?xml version=\"1.0\"?>\n<Report><Line/></Report>\n");
+    EXPECT_FALSE(window.openFile(report));
+    ASSERT_EQ(capture.boxes.size(), 2);
+    EXPECT_EQ(capture.boxes[1].prompt, report + QStringLiteral(" is not a job definition: its root element is <Report>"));
 }
 
-TEST_F(Window, AnEditMarksTheWindowAndSavingClearsTheMark)
+// A save rewrites the file in its own encoding: sensor-script resave writes
+// the same bytes, and an edit of the script changes only its own line,
+// "Señal" and what was typed intact.
+TEST_F(Window, SavesKeepTheEncodingAndChangeOnlyWhatWasEdited)
+{
+    const struct
+    {
+        const char *encoding;
+        QByteArrayView mark;
+        const char *codec;
+    } rows[] = {
+        {"UTF-8", {}, "UTF-8"},
+        {"UTF-8", QByteArrayView("\xEF\xBB\xBF", 3), "UTF-8"},
+        {"ISO-8859-1", {}, "ISO-8859-1"},
+        {"windows-1252", {}, "windows-1252"},
+        {"UTF-16", QByteArrayView("\xFF\xFE", 2), "UTF-16LE"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.encoding) + (row.mark.isEmpty() ? "" : " with a byte-order mark"));
+        QString text = exampleJob(QStringLiteral("existing-job.xml"));
+        text.replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"%1\"").arg(QLatin1String(row.encoding)));
+        text.replace(QStringLiteral("<Name>DISK-VAR</Name>"), QStringLiteral("<Name>Señal</Name>"));
+        text.replace(QStringLiteral("Function Main()"), QStringLiteral("' Señal\r\nFunction Main()"));
+        QStringEncoder encoder(row.codec);
+        const QByteArray bytes = row.mark.toByteArray() + QByteArray(encoder(text));
+        const QString original = jobFile(QStringLiteral("original.xml"), bytes);
+        const QString path = jobFile(QStringLiteral("job.xml"), bytes);
+        ASSERT_TRUE(window.openFile(path));
+        ASSERT_TRUE(window.save()) << capture.boxes.value(0).prompt.toStdString();
+        const QByteArray saved = fileBytes(path);
+        EXPECT_TRUE(saved.startsWith(row.mark.toByteArray()));
+
+        QProcess resave;
+        resave.start(QStringLiteral(SENSOR_SCRIPT_PATH),
+                     {QStringLiteral("resave"), original, dir.filePath(QStringLiteral("resaved.xml"))});
+        ASSERT_TRUE(resave.waitForFinished(60000));
+        EXPECT_EQ(resave.exitCode(), 0) << resave.readAllStandardError().toStdString();
+        EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("resaved.xml"))), saved);
+
+        ASSERT_TRUE(window.openFile(path));
+        QWidget *pane = control("rtfScript");
+        QTest::keyClick(pane, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(pane, QStringLiteral(" ' "));
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ñ€"));
+        QCoreApplication::sendEvent(pane, &typed);
+        ASSERT_TRUE(window.save());
+        const auto lines = [&row](const QByteArray &bytes) {
+            QStringDecoder decoder(row.codec);
+            return QString(decoder(bytes)).split(u'\n');
+        };
+        const QStringList before = lines(saved);
+        const QStringList after = lines(fileBytes(path));
+        ASSERT_EQ(after.size(), before.size());
+        QStringList changed;
+        for (qsizetype i = 0; i < after.size(); ++i)
+            if (after[i] != before[i])
+                changed << after[i];
+        EXPECT_EQ(changed.size(), 1) << changed.join(u'\n').toStdString();
+        EXPECT_TRUE(after.join(u'\n').contains(QStringLiteral("<Name>Señal</Name>")));
+        EXPECT_TRUE(window.openFile(path));
+        EXPECT_TRUE(script().endsWith(QStringLiteral("End Function ' ñ€")));
+    }
+}
+
+// The Events editor writes into the job itself and reports no change: the
+// window still marks the job, asks on closing, and the saved file holds the
+// new event script and nothing else new.
+TEST_F(Window, AnEventsEditIsAChangeAndTheSavedFileHoldsItAndNothingElseNew)
 {
     const QString path = jobFile(QStringLiteral("job.xml"));
     ASSERT_TRUE(window.openFile(path));
-    EXPECT_FALSE(window.isModified());
-    control<QPlainTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 7\nEnd Function"));
-    EXPECT_TRUE(window.isModified());
-
-    ASSERT_TRUE(window.save());
-    EXPECT_FALSE(window.isModified());
-    EXPECT_TRUE(readTextFile(path).contains(QStringLiteral("Main = 7")));
-}
-
-TEST_F(Window, AJobThatDoesNotValidateIsNotWritten)
-{
-    const QString path = jobFile(QStringLiteral("job.xml"));
-    ASSERT_TRUE(window.openFile(path));
-    const QString before = readTextFile(path);
-    control<QCheckBox>(QStringLiteral("chkEvalData"))->setChecked(true);
-    control<QPlainTextEdit>(QStringLiteral("rtfScriptWarning"))->clear();
-
-    EXPECT_FALSE(window.save());
-    ASSERT_EQ(capture.boxes.size(), 1);
-    EXPECT_EQ(capture.boxes[0].prompt, QStringLiteral("Warning Script Must Be Filled In."));
-    EXPECT_EQ(readTextFile(path), before);
-    EXPECT_TRUE(window.isModified());
-}
-
-struct CloseCase
-{
-    const char *name;
-    int answer;
-    bool closes;
-    bool written;
-};
-
-class CloseWithChanges : public Window, public ::testing::WithParamInterface<CloseCase>
-{
-};
-
-TEST_P(CloseWithChanges, AsksAndDoesWhatTheAnswerSays)
-{
-    const QString path = jobFile(QStringLiteral("job.xml"));
-    ASSERT_TRUE(window.openFile(path));
+    ASSERT_TRUE(window.save());   // the job as the editor writes it, unedited
+    ReturnedJob expected(readTextFile(path));
     window.show();
-    control<QPlainTextEdit>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("Function Main()\n\tMain = 9\nEnd Function"));
-    capture.answer = GetParam().answer;
+    window.showPage(QStringLiteral("EvaluationData"));
+    control<KeyedTabWidget>("ssTabValues")->selectKey(QStringLiteral("Warning"));
+    const QString newScript = QStringLiteral("function Main(v) {\n\treturn v > 90;\n}");
+    {
+        ui::ScopedModalHandler modal([&](QDialog &dialog) {
+            dialog.show();
+            auto *events = dialog.findChild<QComboBox *>(QStringLiteral("ID_Events"));
+            const int repeat = events->findText(QStringLiteral("OnRepeat"));
+            events->setCurrentIndex(repeat);
+            emit events->activated(repeat);
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(newScript);
+            dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
+            return dialog.result();
+        });
+        control<QToolButton>("cmdEvents")->click();
+    }
+    EXPECT_TRUE(window.isWindowModified());
+    capture.answer = ui::Yes;
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(capture.boxes.value(0).prompt, QStringLiteral("Save the changes to job.xml?"));
 
-    EXPECT_EQ(window.close(), GetParam().closes);
-    ASSERT_EQ(capture.boxes.size(), 1);
-    EXPECT_EQ(capture.boxes[0].style, ui::YesNoCancel | ui::Question);
-    EXPECT_EQ(readTextFile(path).contains(QStringLiteral("Main = 9")), GetParam().written);
+    // The file as saved is the unedited one with the Warning level's OnRepeat script replaced.
+    ReturnedJob saved(readTextFile(path));
+    EXPECT_EQ(saved.sensor.GetEvalData(LevelWarning).oEvents.GetEvent(QStringLiteral("OnRepeat")).GetEvalCode(), newScript);
+    expected.sensor.GetEvalData(LevelWarning).oEvents.GetEvent(QStringLiteral("OnRepeat")).SetEvalCode(newScript);
+    EXPECT_EQ(levelsAndRest(saved.document), levelsAndRest(expected.document));
 }
-
-INSTANTIATE_TEST_SUITE_P(Answers, CloseWithChanges,
-                         ::testing::Values(CloseCase{"Yes", ui::Yes, true, true},
-                                           CloseCase{"No", ui::No, true, false},
-                                           CloseCase{"Cancel", ui::Cancel, false, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

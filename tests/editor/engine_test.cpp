@@ -1,0 +1,185 @@
+// The host's sequence on the example jobs (init, path, data, show, edits,
+// validate, get data) with the returned text read back through the model;
+// what validation refuses, and numbers typed under two locales.
+#include "editorhost.h"
+
+#include <QLocale>
+
+namespace {
+
+// What the model reads of a sensor, as one list to compare.
+QStringList sensorFields(const cSensor &sensor)
+{
+    QStringList fields{sensor.GetEvalCode(), sensor.GetLanguage()};
+    for (const int value : {sensor.GetEvaluation(), sensor.GetStatus(), sensor.GetMarquee(), sensor.GetNumeric(),
+                            sensor.GetPersistenceQuantity(), sensor.GetPersistenceUnitTime()})
+        fields << QString::number(value);
+    for (const int level : {LevelDanger, LevelWarning, LevelGood})
+        fields << sensor.GetEvalData(level).GetEvalCode() << sensor.GetEvalData(level).GetLanguage()
+               << QString::number(sensor.GetEvalData(level).GetReferenceValue());
+    return fields;
+}
+
+// A job that has no sensor yet keeps what it holds; only the sensor comes
+// from the pattern, with the default script and a copy of the job's properties.
+TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
+{
+    const QString sensorless = QStringLiteral(
+        "<JobDefinition><Definition><Type>SENSOR</Type><SubType>SCRIPT</SubType><ExecutionEngine>SENSOR</ExecutionEngine>"
+        "<Properties><Name>MINE</Name><Group>ops</Group><Description><Languages><Language><Id>en</Id>"
+        "<Default>1</Default><Description>my own</Description></Language></Languages></Description></Properties>"
+        "</Definition><Schedule><Every>7</Every></Schedule></JobDefinition>");
+    for (const QString &text : {exampleJob(QStringLiteral("existing-job.xml")),
+                                exampleJob(QStringLiteral("foreign-tool-job.xml")), sensorless}) {
+        SCOPED_TRACE(text.left(300).toStdString());
+        EditorHost host;
+        EXPECT_THROW(host.editor->Engine_SetData(QStringLiteral("<JobDefinition>")), Error);   // reaches the host
+        host.open(text);
+        const EditorControls &controls = host.controls;
+        ASSERT_TRUE(host.editor->Engine_Validate());
+        const ReturnedJob unedited = host.returnedJob();
+        if (text == sensorless) {
+            cSensor pattern;
+            pattern.Create(sourcePath(QStringLiteral("data")));
+            pattern.SetEvalCode(defaultSensorScript());
+            EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(pattern));
+            EXPECT_EQ(unedited.sensor.GetProperties().xml(), unedited.job.GetProperties().xml());
+            const XmlNode original = XmlNode::parse(text);
+            EXPECT_EQ(unedited.job.GetProperties().xml(),
+                      original.selectSingleNode(QStringLiteral("JobDefinition/Definition/Properties")).xml());
+            EXPECT_EQ(unedited.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
+        } else {
+            const ReturnedJob original(text);
+            EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(original.sensor));
+            EXPECT_EQ(unedited.job.GetDefaultDescription(), original.job.GetDefaultDescription());
+        }
+
+        const bool activeBefore = controls.chkActive->isChecked();
+        QTest::mouseClick(controls.chkActive, Qt::LeftButton, {}, QPoint(4, controls.chkActive->height() / 2));
+        controls.pvDataPersistence->setText(QStringLiteral("5"));
+        controls.cmbDataPersistence->setCurrentIndex(3);
+        controls.rtfScript->setPlainText(QStringLiteral("Function Main()\n\tMain = 42\nEnd Function"));
+        controls.cmbLanguageScript->setCurrentIndex(0);
+        controls.rtfScriptWarning->setPlainText(QStringLiteral("Function Main(v)\n\tMain = (v > 7)\nEnd Function"));
+        controls.cmbLanguageScriptWarning->setCurrentIndex(1);
+        controls.pvWarningRef->setText(QLocale().toString(7.5));
+        EXPECT_EQ(host.returnedJob().sensor.GetEvalCode(), unedited.sensor.GetEvalCode()) << "stored before Validate";
+
+        ASSERT_TRUE(host.editor->Engine_Validate());
+        const ReturnedJob returned = host.returnedJob();
+        EXPECT_EQ(returned.job.GetType(), QStringLiteral("SENSOR"));
+        EXPECT_EQ(returned.job.GetSubType(), QStringLiteral("SCRIPT"));
+        EXPECT_EQ(returned.job.GetExecutionEngine(), QStringLiteral("SENSOR"));
+        EXPECT_EQ(returned.sensor.GetStatus(), activeBefore ? 0 : 1);
+        EXPECT_EQ(returned.sensor.GetPersistenceQuantity(), 5);
+        EXPECT_EQ(returned.sensor.GetPersistenceUnitTime(), 3);
+        EXPECT_EQ(returned.sensor.GetEvalCode().replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                  QStringLiteral("Function Main()\n\tMain = 42\nEnd Function"));
+        EXPECT_EQ(returned.sensor.GetLanguage(), QStringLiteral("VBScript"));
+        const cEvalData warning = returned.sensor.GetEvalData(LevelWarning);
+        EXPECT_EQ(warning.GetEvalCode(), QStringLiteral("Function Main(v)\n\tMain = (v > 7)\nEnd Function"));
+        EXPECT_EQ(warning.GetLanguage(), QStringLiteral("JScript"));
+        EXPECT_DOUBLE_EQ(warning.GetReferenceValue(), 7.5);
+    }
+    EditorHost badUnit;   // a persistence unit one past the list's end raises to the host
+    const QString badJob = exampleJob(QStringLiteral("existing-job.xml"))
+                               .replace(QStringLiteral("<UnitTime>2</UnitTime>"), QStringLiteral("<UnitTime>4</UnitTime>"));
+    expectError(380, [&] { badUnit.open(badJob); }, QStringLiteral(" frmJob.FillDataToProcess()  UCScript.Engine_ShowData() "));
+}
+
+TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
+{
+    const struct
+    {
+        const char *name;
+        bool evaluate;
+        const char *danger, *warning, *good;
+        const char *refusal;   // and the tab it selects; nullptr: accepted
+    } rows[] = {
+        {"DangerAndWarningEmpty", true, "", "", "x", "Danger"},
+        {"WarningOnlySpaces", true, "x", "   ", "x", "Warning"},
+        {"GoodEmpty", true, "x", "x", "", "Good"},
+        {"ALineBreakIsNotEmpty", true, "\n", "x", "x", nullptr},
+        {"AllFilled", true, "a", "b", "c", nullptr},
+        {"SwitchOffStoresEmptyScripts", false, "", "", "", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EditorHost host("existing-job.xml");
+        const EditorControls &controls = host.controls;
+        controls.chkEvalData->setChecked(row.evaluate);
+        controls.ssTabValues->selectKey(QStringLiteral("Good"));
+        controls.rtfScriptDanger->setPlainText(QLatin1String(row.danger));
+        controls.rtfScriptWarning->setPlainText(QLatin1String(row.warning));
+        controls.rtfScriptGood->setPlainText(QLatin1String(row.good));
+
+        const bool accepted = host.editor->Validate();
+        if (!row.refusal) {
+            EXPECT_TRUE(accepted);
+            EXPECT_TRUE(host.capture.boxes.isEmpty());
+            const ReturnedJob returned = host.returnedJob();
+            EXPECT_EQ(returned.sensor.GetEvaluation(), row.evaluate ? 1 : 0);
+            EXPECT_EQ(returned.sensor.GetEvalData(LevelWarning).GetEvalCode(), QLatin1String(row.warning));
+            continue;
+        }
+        EXPECT_FALSE(accepted);
+        EXPECT_EQ(host.onlyBox(), QLatin1String(row.refusal) + QStringLiteral(" Script Must Be Filled In."));
+        EXPECT_EQ(host.capture.boxes.value(0).style, ui::OkOnly | ui::Information);
+        EXPECT_EQ(controls.ssTabValues->selectedKey(), QLatin1String(row.refusal));
+    }
+}
+
+struct LocaleGuard
+{
+    explicit LocaleGuard(const char *name) { QLocale::setDefault(QLocale(QLatin1String(name))); }
+    ~LocaleGuard() { QLocale::setDefault(saved); }
+    QLocale saved;
+};
+
+// Typed as a user types (leaving the box with Return): stored as typed, shown
+// in the locale's form without an exponent, or refused naming its field.
+TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
+{
+    const struct
+    {
+        const char *locale, *box, *typed, *shown;
+        double stored;
+        const char *refusal = nullptr;
+    } rows[] = {
+        {"es_ES", "pvWarningRef", "12.5", "12,5", 12.5},
+        {"en_US", "pvWarningRef", "12,5", "12.5", 12.5},
+        {"en_US", "pvWarningRef", "1,25e+02", "125", 125},
+        {"es_ES", "pvWarningRef", "-0,00001", "-0,00001", -0.00001},
+        {"en_US", "pvWarningRef", "1x2a.5", "12.5", 12.5},
+        {"es_ES", "pvDataPersistence", "2,5", "25", 25},   // whole numbers only
+        {"en_US", "pvGoodRef", "-", "-", 0, "Reference Value (Good Value): \"-\" is not a valid number."},
+        {"en_US", "pvDangerRef", "4e", "4e", 0, "Reference Value (Danger Value): \"4e\" is not a valid number."},
+        {"en_US", "pvDataPersistence", "", "", 0, "Data Persistence: \"\" is not a valid number."},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.box + " " + row.typed);
+        LocaleGuard locale(row.locale);
+        EditorHost host("existing-job.xml");
+        auto *box = host.find<NumericBox>(QLatin1String(row.box));
+        box->clear();
+        QTest::keyClicks(box, QLatin1String(row.typed));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(box->text(), QString::fromUtf8(row.shown));
+
+        const bool accepted = host.editor->Engine_Validate();
+        EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a refusal, not an error";
+        if (row.refusal) {
+            EXPECT_FALSE(accepted);
+            EXPECT_EQ(host.onlyBox(), QString::fromUtf8(row.refusal));
+            continue;
+        }
+        ASSERT_TRUE(accepted);
+        EXPECT_TRUE(host.capture.boxes.isEmpty());
+        const cSensor sensor = host.returnedJob().sensor;
+        EXPECT_EQ(box == host.controls.pvDataPersistence ? sensor.GetPersistenceQuantity()
+                                                         : sensor.GetEvalData(LevelWarning).GetReferenceValue(),
+                  row.stored);
+    }
+}
+
+} // namespace
