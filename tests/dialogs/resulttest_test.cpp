@@ -15,8 +15,8 @@ namespace {
 
 TEST(ResultTest, ShowsValueAndResultAndOkAcceptsEvenWhenNoLanguageReaderCanBeCreated)
 {
+    Tested<frmResultTest> t("es"); // installs the reference objects first
     host::ScopedFactory<host::LanguageReader> none(host::languageReaders(), [] { return nullptr; });
-    Tested<frmResultTest> t("es");
     t.dialog.Value = "42";
     t.dialog.Msg = "WARNING";
     EXPECT_EQ(t.run([](QDialog &shown) {
