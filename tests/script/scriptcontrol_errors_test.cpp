@@ -88,7 +88,6 @@ TEST(ScriptControlErrors, CheckCompilesWithoutRunning)
         long number, line, column; // the compile error, or 0 and the error of running Main afterwards
     } rows[] = {
         {"VBSyntaxError", "VBScript", "Dim a\nIf a = 1\n  a = 2\nEnd If", 1017, 2, 8},
-        {"VBRunsNothing", "VBScript", "Function Main()\n  Main = 1\nEnd Function\nErr.Raise 5", 0, 35, 0},
         {"VBDividesByZeroOnlyWhenRun", "VBScript", "x = 1 / 0\nFunction Main()\n  Main = x\nEnd Function", 0, 35, 0},
         {"JSSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", 1002, 2, 13},
         {"JSRunsNothing", "JScript", "function Main() { return 1; }\nundefinedFunction();", 0, 5009, 0},
@@ -230,8 +229,6 @@ TEST_P(ScriptControlLimits, EndWithTheClearErrorAndTheNextScriptRuns)
 const LimitRow limitRows[] = {
     {"VBEndlessLoopInMain", "VBScript", "Function Main()\n  Do\n  Loop\nEnd Function", "Main", 18},
     {"VBEndlessLoopInGlobalCode", "VBScript", "Dim i\nWhile True\n  i = i + 1\nWend", nullptr, 18},
-    {"VBLoopIgnoringErrors", "VBScript",
-     "Function Main()\n  On Error Resume Next\n  Do\n    Err.Raise 5\n  Loop\nEnd Function", "Main", 18},
     {"VBDeepRecursion", "VBScript",
      "Function F(n)\n  F = F(n + 1)\nEnd Function\nFunction Main()\n  Main = F(0)\nEnd Function", "Main", 28},
     {"JSEndlessLoopInMain", "JScript", "function Main() { for (;;) {} }", "Main", 18},
@@ -252,7 +249,6 @@ const LimitRow limitRows[] = {
      "function f(n) { if (n > 40) return 0; try { return f(n + 1) + f(n + 1); } catch (e) { return f(n + 1); } }\n"
      "function Main() { return f(0); }", "Main", 18},
     {"JSOneHugeBuiltIn", "JScript", "function Main() { return new Array(1e9).fill(0).length; }", "Main", 7},
-    {"JSHugeRepeat", "JScript", "function Main() { return 'ab'.repeat(2e9).length; }", "Main", 7},
     {"JSGrowsPastTheBudget", "JScript",
      "function Main() { var a = []; for (;;) a.push('xy'.repeat(4000000) + a.length); }", "Main", 7, 32},
     {"VBGrowsPastTheBudget", "VBScript",
@@ -262,9 +258,6 @@ const LimitRow limitRows[] = {
     {"VBLoopOfSlowBuiltIns", "VBScript",
      "Function Main()\n  Dim s, i\n  s = String(8000000, \"a\")\n  For i = 1 To 100000\n    s = Replace(s, \"a\", \"b\")\n"
      "    s = Replace(s, \"b\", \"a\")\n  Next\nEnd Function", "Main", 18},
-    {"VBEndlessClassTerminate", "VBScript", "Class C\n  Sub Class_Terminate\n    Do\n    Loop\n  End Sub\nEnd Class\n"
-     "Function Main()\n  Dim o\n  Set o = New C\n  Main = 1\nEnd Function", "Main", 18},
-    {"VBReDimToTheLargestLong", "VBScript", "Function Main()\n  ReDim a(2147483647)\nEnd Function", "Main", 7},
     {"SQLiteQueryThatNeverEnds", "VBScript",
      "Function Main()\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.CommandTimeout = 0\n"
      "  c.Open \"Data Source=:memory:\"\n"
