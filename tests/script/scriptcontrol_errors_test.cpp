@@ -217,6 +217,7 @@ const LimitRow limitRows[] = {
      "function f(n) { if (n > 40) return 0; try { return f(n + 1) + f(n + 1); } catch (e) { return f(n + 1); } }\n"
      "function Main() { return f(0); }", "Main", 18},
     {"JSOneHugeBuiltIn", "JScript", "function Main() { return new Array(1e9).fill(0).length; }", "Main", 7},
+    {"JSHugeRepeat", "JScript", "function Main() { return 'ab'.repeat(2e9).length; }", "Main", 7},
     {"JSGrowsPastTheBudget", "JScript",
      "function Main() { var a = []; for (;;) a.push('xy'.repeat(4000000) + a.length); }", "Main", 7, 32},
     {"VBGrowsPastTheBudget", "VBScript",
