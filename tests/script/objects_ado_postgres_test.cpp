@@ -1,7 +1,5 @@
-// ADODB.Connection against a real PostgreSQL server: the one that
-// scripts/with-postgres.sh starts and describes in VELTRANO_PG_CONNECTION
-// (and VELTRANO_PG_URI, VELTRANO_PG_HOST, _PORT, _DATABASE, _USER, _PASSWORD).
-// Without it these tests skip, or fail when VELTRANO_REQUIRE_POSTGRES=1 (CI).
+// ADODB.Connection against the PostgreSQL server scripts/with-postgres.sh
+// starts and describes in VELTRANO_PG_CONNECTION, _URI, _HOST, _PORT, ...
 
 #include "script/objects/adoerrors.h"
 
