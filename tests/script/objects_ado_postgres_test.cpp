@@ -1,7 +1,5 @@
-// ADODB.Connection against a real PostgreSQL server: the one that
-// scripts/with-postgres.sh starts and describes in VELTRANO_PG_CONNECTION
-// (and VELTRANO_PG_URI, VELTRANO_PG_HOST, _PORT, _DATABASE, _USER, _PASSWORD).
-// Without it these tests skip, or fail when VELTRANO_REQUIRE_POSTGRES=1 (CI).
+// ADODB.Connection against the PostgreSQL server scripts/with-postgres.sh
+// starts and describes in VELTRANO_PG_CONNECTION, _URI, _HOST, _PORT, ...
 
 #include "script/objects/adoerrors.h"
 
@@ -112,7 +110,7 @@ TEST(AdoPostgres, StatementTimeout)
     REQUIRE_POSTGRES();
     auto cnn = create("ADODB.Connection");
     call(cnn.get(), "Open", {env("VELTRANO_PG_CONNECTION")});
-    set(cnn.get(), "CommandTimeout", 1);
+    cnn->setProperty("CommandTimeout", 1);
     const Error slow = raisedBy([&] { call(cnn.get(), "Execute", {QStringLiteral("SELECT pg_sleep(30)")}); });
     EXPECT_EQ(slow.number, AdoError::CommandTimeout);
     EXPECT_TRUE(slow.description.contains(QStringLiteral("statement timeout"))) << slow.description.toStdString();
@@ -164,7 +162,7 @@ TEST(AdoPostgresUnreachable, ClosedPortAndSilentServerFail)
 
     SilentListener silent;
     ASSERT_GT(silent.port, 0);
-    set(cnn.get(), "ConnectionTimeout", 2);
+    cnn->setProperty("ConnectionTimeout", 2);
     QElapsedTimer timer;
     timer.start();
     const Error timeout = raisedBy([&] {

@@ -30,12 +30,10 @@ protected:
             REQUIRE_POSTGRES();
             text = qEnvironmentVariable("VELTRANO_PG_CONNECTION");
         }
-        set(connection.get(), "ConnectionString", text);
+        connection->setProperty("ConnectionString", text);
         call(connection.get(), "Open");
-        execute(sqlite() ? "CREATE TABLE readings (id INTEGER PRIMARY KEY, name TEXT, value DOUBLE PRECISION, note TEXT, "
-                           "big BIGINT)"
-                         : "CREATE TEMP TABLE readings (id INTEGER PRIMARY KEY, name TEXT, value DOUBLE PRECISION, "
-                           "note TEXT, big BIGINT)");
+        execute(QByteArray(sqlite() ? "CREATE" : "CREATE TEMP")
+                + " TABLE readings (id INTEGER PRIMARY KEY, name TEXT, value DOUBLE PRECISION, note TEXT, big BIGINT)");
         execute("INSERT INTO readings VALUES (1, 'disk', 81.5, NULL, 5000000000), (2, 'queue', 12, 'late', -3), "
                 "(3, 'Ünïcode ✓', 0.25, '', 0)");
     }
@@ -43,7 +41,10 @@ protected:
     bool sqlite() const { return GetParam() == std::string("SQLite"); }
 
     // Runs a statement; the returned Recordset belongs to the caller.
-    std::unique_ptr<QObject> execute(const char *sql) { return own(call(connection.get(), "Execute", {QString::fromUtf8(sql)})); }
+    std::unique_ptr<QObject> execute(const QByteArray &sql)
+    {
+        return own(call(connection.get(), "Execute", {QString::fromUtf8(sql)}));
+    }
 
     static std::unique_ptr<QObject> item(QObject *recordset, const QVariant &index)
     {
@@ -135,7 +136,7 @@ TEST_P(Ado, ClosedAndOpenStatesRaiseAndEachOpenHasItsOwnSqlConnection)
 {
     EXPECT_EQ(props(connection.get(), "State|Provider"), QStringLiteral("1|") + QString::fromLatin1(GetParam()));
     expectError(AdoError::ObjectOpen, [&] { call(connection.get(), "Open"); });
-    expectError(AdoError::ObjectOpen, [&] { set(connection.get(), "ConnectionString", QStringLiteral("x")); });
+    expectError(AdoError::ObjectOpen, [&] { connection->setProperty("ConnectionString", QStringLiteral("x")); });
     const qsizetype open = QSqlDatabase::connectionNames().size();
     call(connection.get(), "Close");
     EXPECT_EQ(QSqlDatabase::connectionNames().size(), open - 1);
@@ -173,11 +174,11 @@ TEST(AdoConnection, DefaultsAndBadValues)
 {
     auto fresh = create("ADODB.Connection");
     EXPECT_EQ(props(fresh.get(), "State|CursorLocation|ConnectionTimeout|CommandTimeout"), QStringLiteral("0|2|15|30"));
-    EXPECT_TRUE(set(fresh.get(), "CursorLocation", 3));
+    EXPECT_TRUE(fresh->setProperty("CursorLocation", 3));
     EXPECT_EQ(get(fresh.get(), "CursorLocation").toInt(), 3);
-    expectError(AdoError::BadArguments, [&] { set(fresh.get(), "ConnectionTimeout", -1); });
-    expectError(AdoError::BadArguments, [&] { set(fresh.get(), "CommandTimeout", -5); });
-    expectError(AdoError::BadArguments, [&] { set(fresh.get(), "CursorLocation", 7); });
+    expectError(AdoError::BadArguments, [&] { fresh->setProperty("ConnectionTimeout", -1); });
+    expectError(AdoError::BadArguments, [&] { fresh->setProperty("CommandTimeout", -5); });
+    expectError(AdoError::BadArguments, [&] { fresh->setProperty("CursorLocation", 7); });
 }
 
 TEST(AdoSqliteOpen, RelativeAndMemoryDatabasesOpenAMissingFileIsNotCreated)

@@ -1,6 +1,5 @@
 // The example database job's script (as the connection wizard writes it) and
-// the same query in JScript, run through ScriptControl against SQLite and
-// PostgreSQL.
+// the same query in JScript, run through ScriptControl against SQLite.
 #include "script/objects/adoerrors.h"
 
 #include "script_support.h"
@@ -140,28 +139,6 @@ TEST(ExampleDatabase, CommittedFileMatchesItsSourceAndTheJobFindsIt)
     EXPECT_NO_THROW(value = runMain(control, VB, exampleJobScript()));
     QDir::setCurrent(previous);
     EXPECT_EQ(value, QVariant(7));
-}
-
-TEST(WizardScriptPostgres, BothLanguagesReadTheServerAndAWrongPasswordStaysHidden)
-{
-    REQUIRE_POSTGRES();
-    const QString connection = qEnvironmentVariable("VELTRANO_PG_CONNECTION");
-    const QString query = QStringLiteral("SELECT count(*) * 3 FROM generate_series(1, 4)");
-    ScriptControl control;
-    EXPECT_EQ(runMain(control, VB, wizardScript(connection, query)), QVariant(12));
-    EXPECT_EQ(runMain(control, VB, wizardScript(qEnvironmentVariable("VELTRANO_PG_URI"), QStringLiteral("SELECT 'pg' || 15"))),
-              QVariant(QStringLiteral("pg15")));
-    EXPECT_EQ(runMain(control, QStringLiteral("JScript"), jscriptQuery(connection, query)), QVariant(12))
-        << control.error().Description.toStdString();
-
-    QString wrong = connection;
-    wrong.replace(QStringLiteral("Password=") + qEnvironmentVariable("VELTRANO_PG_PASSWORD"),
-                  QStringLiteral("Password=NotThe-Password"));
-    EXPECT_THROW(runMain(control, VB, wizardScript(wrong, QStringLiteral("SELECT 1"))), Error);
-    EXPECT_EQ(control.error().Number, AdoError::OpenFailed);
-    EXPECT_TRUE(control.error().Description.contains(QStringLiteral("password authentication failed")))
-        << control.error().Description.toStdString();
-    EXPECT_FALSE(control.error().Description.contains(QStringLiteral("NotThe-Password")));
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #pragma once
 
-// Reaching automation objects the way the script bridges do: members by name
-// through the meta-object (QMetaMethod::invoke, QObject::property), so the
-// tests see what a script sees, Error exceptions included. And scripts run
-// through ScriptControl with a Main of either language.
+// Automation objects reached by member name through the meta-object, as the
+// script bridges reach them; and scripts run through ScriptControl.
 
 #include "errorcore/error.h"
 #include "script/objects/automationregistry.h"
@@ -19,9 +17,8 @@
 
 namespace objtest {
 
-// Calls the Q_INVOKABLE `name` that takes exactly args.size() arguments
-// (default arguments count as overloads). Arguments are converted to the
-// parameter types; QVariant parameters receive them as they are.
+// Calls the Q_INVOKABLE `name` taking args.size() arguments, converted to its
+// parameter types (QVariant parameters take them as they are).
 inline QVariant call(QObject *object, const char *name, QVariantList args = {})
 {
     const QMetaObject *meta = object->metaObject();
@@ -60,7 +57,6 @@ inline QVariant call(QObject *object, const char *name, QVariantList args = {})
     throw std::invalid_argument(std::string("no such member: ") + name);
 }
 
-// Reads a property; a missing property is a test failure, not an invalid value.
 inline QVariant get(const QObject *object, const char *name)
 {
     if (object->metaObject()->indexOfProperty(name) < 0)
@@ -77,18 +73,12 @@ inline QString props(const QObject *object, const char *names)
     return values.join(QLatin1Char('|'));
 }
 
-inline bool set(QObject *object, const char *name, const QVariant &value)
-{
-    return object->setProperty(name, value);
-}
-
-// A new object as CreateObject makes it.
 inline std::unique_ptr<QObject> create(const char *progId)
 {
     return std::unique_ptr<QObject>(AutomationRegistry::instance().create(QString::fromLatin1(progId)));
 }
 
-// Takes ownership of an object a member returned (as a script engine does).
+// Takes ownership of an object a member returned, as a script engine does.
 inline std::unique_ptr<QObject> own(const QVariant &value)
 {
     return std::unique_ptr<QObject>(value.value<QObject *>());
@@ -116,8 +106,7 @@ inline QVariant runMain(ScriptControl &control, const QString &language, const Q
     return control.run(QStringLiteral("Main"), args);
 }
 
-// Skips a test when scripts/with-postgres.sh did not start a server (fails
-// instead under VELTRANO_REQUIRE_POSTGRES=1).
+// Skips a test without the server of scripts/with-postgres.sh (fails under VELTRANO_REQUIRE_POSTGRES=1).
 #define REQUIRE_POSTGRES()                                                                                   \
     do {                                                                                                     \
         if (qEnvironmentVariableIsEmpty("VELTRANO_PG_CONNECTION")) {                                         \

@@ -8,10 +8,8 @@
 #include <QVariant>
 #include <QVariantList>
 
-// An automation object made for the bridge tests: a property of each kind,
-// overloads, optional arguments, a default member, an enumerator, a child
-// object and a member that fails. Every instance counts itself, so the tests
-// see when a script lets go of one.
+// An automation object for the bridge tests, a member of each kind; every
+// instance counts itself, so the tests see when a script lets go of one.
 class TestGadget : public QObject
 {
     Q_OBJECT
@@ -37,18 +35,16 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     QDateTime Stamp() const { return QDateTime(QDate(2024, 3, 1), QTime(12, 30)); }
 
-    // Overloads chosen by the number of arguments.
     Q_INVOKABLE QString Describe() const { return QStringLiteral("no arguments"); }
     Q_INVOKABLE QString Describe(const QString &a) const { return QStringLiteral("one: ") + a; }
     Q_INVOKABLE QString Describe(const QString &a, int b) const { return QStringLiteral("two: %1 %2").arg(a).arg(b); }
-    // An optional argument: an invalid QVariant when not given.
+    // `separator` is an invalid QVariant when not given.
     Q_INVOKABLE QString Join(const QString &a, const QVariant &separator = QVariant()) const
     {
         return a + (separator.isValid() ? separator.toString() : QStringLiteral("|")) + m_name;
     }
     Q_INVOKABLE double Add(double a, double b) const { return a + b; }
     Q_INVOKABLE QVariantList Parts() const { return {QStringLiteral("a"), 2, true}; }
-    // A new object without a parent: the script owns it.
     Q_INVOKABLE QObject *Child(const QString &name) const
     {
         auto *child = new TestGadget;

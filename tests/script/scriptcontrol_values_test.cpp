@@ -25,7 +25,7 @@ TEST(ScriptControlValues, MainReturnsTheValueAsAQVariant)
         {VB, "Null", QVariant::fromValue(nullptr)},
         {VB, "DateSerial(2024, 2, 29) + TimeSerial(6, 15, 0)", QVariant(QDateTime(QDate(2024, 2, 29), QTime(6, 15)))},
         {VB, "Array(1, \"b\", False)", QVariant(QVariantList{1, QStringLiteral("b"), false})},
-        {VB, "CreateObject(\"Scripting.Dictionary\").Count", QVariant(0)}, {JS, "true", QVariant(true)},
+        {JS, "true", QVariant(true)},
         {JS, "-1", QVariant(-1)}, {JS, "7 / 2", QVariant(3.5)},
         {JS, "'a' + 1", QVariant(QStringLiteral("a1"))}, {JS, "undefined", QVariant()},
         {JS, "null", QVariant::fromValue(nullptr)},
