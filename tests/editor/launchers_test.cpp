@@ -146,4 +146,35 @@ TEST(DatabaseWizard, OkPutsTheScriptInTheGeneralPane)
     }
 }
 
+// The Events editor edits the events of the level tab on view; a failure to
+// open it is reported with the command's tag.
+TEST(EventsCommand, EditsTheEventsOfTheTabOnView)
+{
+    for (const EvalLevelName &level : evalLevels) {
+        SCOPED_TRACE(level.key);
+        EditorHost host("existing-job.xml");
+        host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+        host.controls.ssTabValues->selectKey(level.keyText());
+        QString caption;
+        ui::ScopedModalHandler modal([&](QDialog &dialog) {
+            dialog.show();
+            caption = dialog.windowTitle();
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
+            dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
+            return dialog.result();
+        });
+        host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+        EXPECT_EQ(caption, QStringLiteral("Events Editions - %1 Value").arg(level.keyText()));
+        EXPECT_EQ(host.returnedJob().sensor.GetEvalData(level.type).oEvents.GetEvent(QStringLiteral("OnReach")).GetEvalCode(),
+                  QStringLiteral("edited"));
+        EXPECT_EQ(host.notifier.count(), 1);
+        EXPECT_TRUE(host.capture.boxes.isEmpty());
+    }
+    EditorHost host("existing-job.xml");
+    ui::ScopedModalHandler modal([](QDialog &) -> int { throw Error::fromNumber(7); });
+    host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+    EXPECT_TRUE(host.onlyBox().startsWith(QStringLiteral("Error: 7\r")));
+    EXPECT_TRUE(host.onlyBox().endsWith(QStringLiteral(" frmJob.EditEvents() ")));
+}
+
 } // namespace

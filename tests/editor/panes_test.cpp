@@ -172,8 +172,9 @@ INSTANTIATE_TEST_SUITE_P(Panes, ErrorJump,
                          [](const auto &info) { return std::string(info.param.script); });
 
 // Check Syntax compiles only: top-level code that would write a file or
-// divide by zero is not run, in either language.
-TEST(CheckSyntax, RunsNoCode)
+// divide by zero is not run, in either language, from the pane or from the
+// Events editor; a JScript pane that does not compile is reported as JScript.
+TEST(CheckSyntax, RunsNoCodeAndReportsInTheLanguageOfThePane)
 {
     const char *const vbWrites = "Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
                                  "fso.CreateTextFile(\"%1\").Write \"ran\"\n"
@@ -183,15 +184,37 @@ TEST(CheckSyntax, RunsNoCode)
                                  "fso.CreateTextFile('%1').Write('ran');\n"
                                  "function Main() { return 1 / 0; }";
     for (const int language : {0, 1}) {   // VBScript, JScript
-        QTemporaryDir dir;
-        const QString written = dir.filePath(QStringLiteral("written.txt"));
-        EditorHost host("existing-job.xml");
-        host.controls.cmbLanguageScript->setCurrentIndex(language);
-        host.controls.rtfScript->setPlainText(QString::fromUtf8(language ? jsWrites : vbWrites).arg(written));
-        host.editor->CheckSyntax(true);
-        EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
-        EXPECT_FALSE(QFile::exists(written)) << language;
+        for (const bool events : {false, true}) {
+            SCOPED_TRACE(testing::Message() << language << (events ? " in the Events editor" : " in the pane"));
+            QTemporaryDir dir;
+            const QString written = dir.filePath(QStringLiteral("written.txt"));
+            const QString code = QString::fromUtf8(language ? jsWrites : vbWrites).arg(written);
+            EditorHost host("existing-job.xml");
+            if (events) {
+                host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+                ui::ScopedModalHandler modal([&](QDialog &dialog) {
+                    dialog.findChild<QComboBox *>(QStringLiteral("ID_Language"))->setCurrentIndex(language);
+                    dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(code);
+                    dialog.findChild<QAction *>(QStringLiteral("ID_CheckSyntax"))->trigger();
+                    return int(QDialog::Rejected);
+                });
+                host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+                EXPECT_EQ(host.onlyBox(), QStringLiteral("Script Ok!"));
+            } else {
+                host.controls.cmbLanguageScript->setCurrentIndex(language);
+                host.controls.rtfScript->setPlainText(code);
+                host.editor->CheckSyntax(true);
+                EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
+            }
+            EXPECT_FALSE(QFile::exists(written));
+        }
     }
+    EditorHost host("existing-job.xml");
+    host.controls.rtfScript->setPlainText(QStringLiteral("function Main() {\n  return 1 +;\n}"));
+    host.controls.cmbLanguageScript->setCurrentIndex(1);
+    host.editor->CheckSyntax(true);
+    EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("\r\nLine: 2\r\n"))) << host.onlyBox().toStdString();
+    EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("JScript")));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "editorwindow.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProcess>
@@ -147,6 +148,20 @@ TEST_F(Window, OpeningAnotherJob)
     EXPECT_FALSE(window.openFile(report));
     ASSERT_EQ(capture.boxes.size(), 2);
     EXPECT_EQ(capture.boxes[1].prompt, report + QStringLiteral(" is not a job definition: its root element is <Report>"));
+}
+
+TEST_F(Window, SaveAsAddsXmlToANameWithoutExtension)
+{
+    window.newJob();
+    const QString chosen = dir.filePath(QStringLiteral("disk"));
+    ui::ScopedModalHandler dialog([&](QDialog &shown) {
+        qobject_cast<QFileDialog *>(&shown)->selectFile(chosen);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(window.saveAs());
+    EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".xml")));
+    EXPECT_FALSE(QFile::exists(chosen));
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("disk.xml[*]")));
 }
 
 // A save rewrites the file in its own encoding: sensor-script resave writes
