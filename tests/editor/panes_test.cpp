@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 
 namespace {
@@ -78,6 +79,31 @@ TEST(Panes, ClipboardCommandsActOnThePaneOfThePageOnView)
         EXPECT_EQ(others, QStringList(3, QStringLiteral("other")));
     }
     EXPECT_TRUE(host.capture.boxes.isEmpty());
+}
+
+// A right click opens the popup with its six entries; Copy acts on the pane
+// of the page on view.
+TEST(Panes, RightClickOpensThePopupWhoseEntriesActOnThePageOnView)
+{
+    EditorHost host("existing-job.xml");
+    const EditorControls &controls = host.controls;
+    host.show();
+    select(controls.rtfScript, 0, 8);
+    controls.ssTabValues->selectKey(QStringLiteral("Danger"));
+    select(controls.rtfScriptDanger, 9, 13);
+    QTest::mouseClick(controls.rtfScript->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    auto *popup = host.find<QMenu>(QStringLiteral("ID_Popup"));
+    ASSERT_TRUE(popup && popup->isVisible());
+    QStringList entries;
+    for (QAction *entry : popup->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
+    EXPECT_EQ(entries, (QStringList{"ID_Cut", "ID_Copy", "ID_Paste", "-", "ID_Colorize", "ID_CheckSyntax"}));
+    popup->hide();
+    for (const auto &[page, copied] : {std::pair{"General", "Function"}, std::pair{"EvaluationData", "Main"}}) {
+        controls.ssTabDatos->selectKey(QLatin1String(page));
+        trigger(host, "ID_Copy");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QLatin1String(copied));
+    }
 }
 
 // "x = (" leaves the expression open at line 3.

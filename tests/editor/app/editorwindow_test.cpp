@@ -93,6 +93,26 @@ TEST_F(Window, EditsMarkTheJobAndClosingAsksExactlyWhenItChanged)
     }
 }
 
+// Looking for a change validates the job silently: a refusal elsewhere (an
+// empty level script) must not pull the user away from where they type.
+TEST_F(Window, LookingForChangesLeavesTheUserWhereTheyType)
+{
+    ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("job.xml"))));
+    window.show();
+    control<QPlainTextEdit>("rtfScriptWarning")->clear();
+    QCoreApplication::processEvents();
+    window.showPage(QStringLiteral("General"));
+    auto *pages = control<QTabWidget>("ssTabDatos");
+    const int general = pages->currentIndex();
+    QWidget *pane = control("rtfScript");
+    pane->setFocus();
+    QTest::keyClicks(pane, QStringLiteral("x"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(pages->currentIndex(), general);
+    EXPECT_EQ(QApplication::focusWidget(), pane);
+}
+
 // A job that does not validate (an empty level script) is not written, and
 // the window stays open with the job still changed.
 TEST_F(Window, ClosingWithChangesAsksAndDoesWhatTheAnswerSays)
