@@ -3,6 +3,9 @@
 // what validation refuses, and numbers typed under two locales.
 #include "editorhost.h"
 
+#include "host/colorizer.h"
+#include "hostkit/documentjobdata.h"
+
 #include <QLocale>
 
 namespace {
@@ -21,7 +24,8 @@ QStringList sensorFields(const cSensor &sensor)
 }
 
 // A job that has no sensor yet keeps what it holds; only the sensor comes
-// from the pattern, with the default script and a copy of the job's properties.
+// from the pattern, with the default script and a copy of the job's
+// properties (the host's defaults for a new job).
 TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
 {
     const QString sensorless = QStringLiteral(
@@ -29,8 +33,9 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
         "<Properties><Name>MINE</Name><Group>ops</Group><Description><Languages><Language><Id>en</Id>"
         "<Default>1</Default><Description>my own</Description></Language></Languages></Description></Properties>"
         "</Definition><Schedule><Every>7</Every></Schedule></JobDefinition>");
+    const QString newJob = exampleJob(QStringLiteral("new-job.xml"));
     for (const QString &text : {exampleJob(QStringLiteral("existing-job.xml")),
-                                exampleJob(QStringLiteral("foreign-tool-job.xml")), sensorless}) {
+                                exampleJob(QStringLiteral("foreign-tool-job.xml")), sensorless, newJob}) {
         SCOPED_TRACE(text.left(300).toStdString());
         EditorHost host;
         EXPECT_THROW(host.editor->Engine_SetData(QStringLiteral("<JobDefinition>")), Error);   // reaches the host
@@ -38,17 +43,20 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
         const EditorControls &controls = host.controls;
         ASSERT_TRUE(host.editor->Engine_Validate());
         const ReturnedJob unedited = host.returnedJob();
-        if (text == sensorless) {
+        if (text == sensorless || text == newJob) {
             cSensor pattern;
             pattern.Create(sourcePath(QStringLiteral("data")));
             pattern.SetEvalCode(defaultSensorScript());
             EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(pattern));
+            EXPECT_FALSE(unedited.job.GetProperties().isNull());
             EXPECT_EQ(unedited.sensor.GetProperties().xml(), unedited.job.GetProperties().xml());
+        }
+        if (text == sensorless) {
             const XmlNode original = XmlNode::parse(text);
             EXPECT_EQ(unedited.job.GetProperties().xml(),
                       original.selectSingleNode(QStringLiteral("JobDefinition/Definition/Properties")).xml());
             EXPECT_EQ(unedited.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
-        } else {
+        } else if (text != newJob) {
             const ReturnedJob original(text);
             EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(original.sensor));
             EXPECT_EQ(unedited.job.GetDefaultDescription(), original.job.GetDefaultDescription());
@@ -81,10 +89,75 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
         EXPECT_EQ(warning.GetLanguage(), QStringLiteral("JScript"));
         EXPECT_DOUBLE_EQ(warning.GetReferenceValue(), 7.5);
     }
+    EditorHost blank("existing-job.xml");   // an empty general script is stored as the default
+    blank.controls.rtfScript->setPlainText(QStringLiteral("   "));
+    blank.controls.cmbLanguageScript->setCurrentIndex(1);
+    ASSERT_TRUE(blank.editor->Validate());
+    EXPECT_EQ(blank.returnedJob().sensor.GetEvalCode(), defaultSensorScript());
+    EXPECT_EQ(blank.returnedJob().sensor.GetLanguage(), QStringLiteral("VBScript"));
     EditorHost badUnit;   // a persistence unit one past the list's end raises to the host
     const QString badJob = exampleJob(QStringLiteral("existing-job.xml"))
                                .replace(QStringLiteral("<UnitTime>2</UnitTime>"), QStringLiteral("<UnitTime>4</UnitTime>"));
     expectError(380, [&] { badUnit.open(badJob); }, QStringLiteral(" frmJob.FillDataToProcess()  UCScript.Engine_ShowData() "));
+}
+
+// Showing before Engine_InitControl does nothing; a failing statement of
+// Engine_InitControl is recorded without a message and the rest still runs;
+// a second Engine_ShowData changes nothing; the languages are copied.
+TEST(HostSequence, OutOfOrderAndFailingCalls)
+{
+    EditorHost host;
+    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
+    host.editor->Engine_SetData(exampleJob(QStringLiteral("existing-job.xml")));
+    host.editor->Engine_ShowData();
+    EXPECT_TRUE(host.controls.rtfScript->toPlainText().isEmpty());
+    host.editor->Engine_InitControl(&host.notifier, XmlNode(), host.skin.get());
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
+    ASSERT_EQ(host.capture.recorderCalls.size(), 2);
+    EXPECT_EQ(host.capture.recorderCalls[0].number, 91);
+    EXPECT_TRUE(host.capture.recorderCalls[0].source.endsWith(QStringLiteral(" UCScript.Engine_InitControl() ")));
+    host.editor->Engine_SetData(exampleJob(QStringLiteral("existing-job.xml")));
+    host.editor->Engine_ShowData();
+    EXPECT_FALSE(host.controls.rtfScript->toPlainText().isEmpty());
+    host.notifier.resetCount();
+    host.editor->chkEvalData_Click(1);
+    EXPECT_EQ(host.notifier.count(), 1);
+    host.controls.rtfScript->setPlainText(QStringLiteral("edited"));
+    host.editor->Engine_SetData(exampleJob(QStringLiteral("new-job.xml")));
+    host.editor->Engine_ShowData();
+    EXPECT_EQ(host.controls.rtfScript->toPlainText(), QStringLiteral("edited"));
+
+    EditorHost other;
+    const XmlNode languages = XmlNode::parse(QStringLiteral("<Languages><Id>en</Id></Languages>")).documentElement();
+    other.editor->Engine_InitControl(&other.notifier, languages, nullptr);
+    EXPECT_NE(other.editor->languages(), languages);
+    EXPECT_EQ(other.editor->languages().xml(), languages.xml());
+    other.editor->Engine_UpdateLanguages(languages);
+    EXPECT_EQ(other.editor->languages(), languages);
+}
+
+// A colouriser that cannot be created is reported (429) and the text stays;
+// each editor's report carries its own job's log text.
+TEST(ErrorLog, EachEditorReportsWithItsOwnJobsLogText)
+{
+    const auto logText = [](const char *example) {
+        hostkit::DocumentJobData data;
+        data.LoadData(exampleJob(QLatin1String(example)));
+        return data.GetLogText();
+    };
+    EditorHost first("existing-job.xml");
+    EditorHost second("disk-space-jscript.xml");   // its capture records the reports of both editors from here on
+    ASSERT_NE(logText("existing-job.xml"), logText("disk-space-jscript.xml"));
+    const QString before = first.controls.rtfScriptDanger->toPlainText();
+    const host::ScopedFactory<host::Colorizer> none(host::colorizers(), [] { return nullptr; });
+    first.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    EXPECT_TRUE(second.onlyBox().startsWith(QStringLiteral("Error: 429\r")));
+    EXPECT_TRUE(second.onlyBox().endsWith(QStringLiteral(" frmJob.ColorizeCode() ")));
+    EXPECT_EQ(first.controls.rtfScriptDanger->toPlainText(), before);
+    second.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    ASSERT_EQ(second.capture.recorderCalls.size(), 4);
+    EXPECT_EQ(second.capture.recorderCalls[0].logText, logText("existing-job.xml"));
+    EXPECT_EQ(second.capture.recorderCalls[2].logText, logText("disk-space-jscript.xml"));
 }
 
 TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)

@@ -1,10 +1,11 @@
 // The "Evaluate" tool end to end: the panes' scripts run and the outcome
 // shows in the Result Test dialog; a run that never ends shows that the
-// editor is busy until Esc or Stop ends it.
+// editor is busy until Esc or Stop ends it, and the limits still hold in it.
 #include "editorhost.h"
 
 #include "dialogs/busyrun.h"
 #include "dialogs/sensorimages.h"
+#include "script/scriptcontrol.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -118,6 +119,27 @@ TEST(BusyRun, EscOrStopEndsTheEndlessScriptAtOnceWithUserInterrupt)
             << host.onlyBox().toStdString();
         EXPECT_EQ(host.editor->findChild<QFrame *>(QStringLiteral("busyBar")), nullptr);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+// Inside a busy run the time-out (18) and the memory limit (7) still stop a
+// runaway script.
+TEST(BusyRun, TheLimitsStillHold)
+{
+    for (const auto &[language, code, timeout, memory, number] :
+         {std::tuple{"VBScript", "Do\nLoop", 300, 0, 18L}, std::tuple{"JScript", "while (true) {}", 300, 0, 18L},
+          std::tuple{"JScript", "var a = []; while (true) a.push([1, 2, 3, 4, 5, 6, 7, 8]);", 20000, 64, 7L}}) {
+        SCOPED_TRACE(code);
+        long raised = 0;
+        const auto start = Clock::now();
+        runScriptsBusy(nullptr, [&](ScriptControl &control) {
+            control.setLanguage(QLatin1String(language));
+            control.setTimeout(timeout);
+            control.setMemoryLimit(memory);
+            raised = raisedBy([&] { control.addCode(QLatin1String(code)); }).number;
+        });
+        EXPECT_EQ(raised, number);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(15));
     }
 }
 

@@ -6,7 +6,11 @@
 #include "dialogs/conditionsgrid.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -115,18 +119,35 @@ TEST(ConditionsWizard, TheScriptReplacesThePaneOnViewColouredAndNotified)
 }
 
 // From cmdWizard, from either page: the wizard's script replaces the general
-// pane, coloured and notified; Cancel changes nothing.
-TEST(DatabaseWizard, OkPutsTheScriptInTheGeneralPane)
+// pane, coloured and notified, and a test run of it reads the SQLite file;
+// Cancel changes nothing.
+TEST(DatabaseWizard, OkPutsTheScriptInTheGeneralPaneWhoseRunReadsTheDatabase)
 {
-    const QString connection = QStringLiteral("Provider=SQLite;Data Source=/tmp/sensor.db");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("sensor.db"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("dbwizard-test"));
+        db.setDatabaseName(file);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(QStringLiteral("CREATE TABLE readings (v INTEGER)")));
+        EXPECT_TRUE(query.exec(QStringLiteral("INSERT INTO readings VALUES (42)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("dbwizard-test"));
+    const QString connection = QStringLiteral("Provider=SQLite;Data Source=") + file;
     for (const auto &[page, confirm] : {std::pair{"General", true}, std::pair{"EvaluationData", true},
                                         std::pair{"General", false}}) {
         SCOPED_TRACE(std::string(page) + (confirm ? " Ok" : " Cancel"));
         EditorHost host("existing-job.xml");
         host.controls.ssTabDatos->selectKey(QLatin1String(page));
         const QString before = host.controls.rtfScript->toPlainText();
+        QString value;
         ui::ScopedModalHandler modal([&](QDialog &shown) {
             shown.show();
+            if (shown.objectName() == QLatin1String("frmResultTest")) {
+                value = shown.findChild<QLineEdit *>(QStringLiteral("txtValue"))->text();
+                return int(QDialog::Accepted);
+            }
             shown.findChild<QTextEdit *>(QStringLiteral("rtfCnnString"))->setPlainText(connection);
             shown.findChild<QTextEdit *>(QStringLiteral("rtfQuery"))->setPlainText(QStringLiteral("SELECT v FROM readings"));
             shown.findChild<QPushButton *>(confirm ? QStringLiteral("cmdOk") : QStringLiteral("cmdCancel"))->click();
@@ -143,6 +164,45 @@ TEST(DatabaseWizard, OkPutsTheScriptInTheGeneralPane)
         EXPECT_TRUE(script.startsWith(QStringLiteral("Function Main()\n\t'Get Result From Database\n"))) << script.toStdString();
         EXPECT_TRUE(script.contains(QStringLiteral("\tCnn.ConnectionString=\"") + connection + QStringLiteral("\"\n")));
         EXPECT_EQ(host.controls.rtfScript->colourAt(0), colorizer::TokenClass::Keyword);
+        host.editor->EvaluateScripts();
+        EXPECT_EQ(value, QStringLiteral("42")) << host.capture.boxes.value(0).prompt.toStdString();
+    }
+}
+
+// The Events editor edits the events of the level tab on view; a failure to
+// open it or the Conditions Wizard is reported with the command's tag.
+TEST(EventsCommand, EditsTheEventsOfTheTabOnView)
+{
+    for (const EvalLevelName &level : evalLevels) {
+        SCOPED_TRACE(level.key);
+        EditorHost host("existing-job.xml");
+        host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+        host.controls.ssTabValues->selectKey(level.keyText());
+        QString caption;
+        ui::ScopedModalHandler modal([&](QDialog &dialog) {
+            dialog.show();
+            caption = dialog.windowTitle();
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(QStringLiteral("edited"));
+            dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
+            return dialog.result();
+        });
+        host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+        EXPECT_EQ(caption, QStringLiteral("Events Editions - %1 Value").arg(level.keyText()));
+        EXPECT_EQ(host.returnedJob().sensor.GetEvalData(level.type).oEvents.GetEvent(QStringLiteral("OnReach")).GetEvalCode(),
+                  QStringLiteral("edited"));
+        EXPECT_EQ(host.notifier.count(), 1);
+        EXPECT_TRUE(host.capture.boxes.isEmpty());
+    }
+    for (const auto &[button, tag] : {std::pair{"cmdEvents", " frmJob.EditEvents() "},
+                                      std::pair{"cmdWizardValues", " frmJob.cmdWizardValues_Click() "}}) {
+        SCOPED_TRACE(button);
+        EditorHost host("existing-job.xml");
+        const QStringList before = paneTexts(host);
+        ui::ScopedModalHandler modal([](QDialog &) -> int { throw Error::fromNumber(7); });
+        host.find<QToolButton>(QLatin1String(button))->click();
+        EXPECT_TRUE(host.onlyBox().startsWith(QStringLiteral("Error: 7\r")));
+        EXPECT_TRUE(host.onlyBox().endsWith(QLatin1String(tag)));
+        EXPECT_EQ(paneTexts(host), before);
     }
 }
 

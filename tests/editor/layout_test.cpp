@@ -1,7 +1,12 @@
-// ArrangeControls: the step table at several sizes.
+// ArrangeControls: the step table at several sizes; sensor-editor run as a
+// user runs it, with --screenshot writing a picture of the window.
 #include "editorhost.h"
 
 #include "platform/ui/twips.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -35,6 +40,33 @@ TEST(Arrange, FollowsTheStepTableAtEachSize)
         EXPECT_EQ(controls.pvDataPersistence->geometry(), ui::twipsRect(1920, 600, 900, 345));
         EXPECT_EQ(controls.cmdWizard->geometry(), ui::twipsRect(3930, 45, 330, 330));
         EXPECT_EQ(controls.fraStatus->geometry(), ui::twipsRect(120, 60, 4755, 1110));
+    }
+}
+
+// A job is pictured at least at the design size and the program ends with 0;
+// a file that is not a job ends it with 1.
+TEST(SensorEditor, ScreenshotOrAnErrorCode)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("editor.png"));
+    const QString bad = dir.filePath(QStringLiteral("bad.xml"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<JobDefinition><Definition>");
+    file.close();
+    for (const auto &[job, code] : {std::pair{sourcePath(QStringLiteral("examples/jobs/existing-job.xml")), 0},
+                                    std::pair{bad, 1}}) {
+        SCOPED_TRACE(job.toStdString());
+            QProcess process;
+        process.start(QStringLiteral(SENSOR_EDITOR_PATH), {job, QStringLiteral("--skin"), QStringLiteral("dark"),
+                                                           QStringLiteral("--page"), QStringLiteral("EvaluationData"),
+                                                           QStringLiteral("--screenshot"), png});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), code);
+        const QImage image(png);
+        EXPECT_GE(image.width(), code ? -1 : 590);
+        EXPECT_GE(image.height(), code ? -1 : 340);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 
 namespace {
@@ -78,6 +79,31 @@ TEST(Panes, ClipboardCommandsActOnThePaneOfThePageOnView)
         EXPECT_EQ(others, QStringList(3, QStringLiteral("other")));
     }
     EXPECT_TRUE(host.capture.boxes.isEmpty());
+}
+
+// A right click opens the popup with its six entries; Copy acts on the pane
+// of the page on view.
+TEST(Panes, RightClickOpensThePopupWhoseEntriesActOnThePageOnView)
+{
+    EditorHost host("existing-job.xml");
+    const EditorControls &controls = host.controls;
+    host.show();
+    select(controls.rtfScript, 0, 8);
+    controls.ssTabValues->selectKey(QStringLiteral("Danger"));
+    select(controls.rtfScriptDanger, 9, 13);
+    QTest::mouseClick(controls.rtfScript->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    auto *popup = host.find<QMenu>(QStringLiteral("ID_Popup"));
+    ASSERT_TRUE(popup && popup->isVisible());
+    QStringList entries;
+    for (QAction *entry : popup->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
+    EXPECT_EQ(entries, (QStringList{"ID_Cut", "ID_Copy", "ID_Paste", "-", "ID_Colorize", "ID_CheckSyntax"}));
+    popup->hide();
+    for (const auto &[page, copied] : {std::pair{"General", "Function"}, std::pair{"EvaluationData", "Main"}}) {
+        controls.ssTabDatos->selectKey(QLatin1String(page));
+        trigger(host, "ID_Copy");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QLatin1String(copied));
+    }
 }
 
 // "x = (" leaves the expression open at line 3.
@@ -172,8 +198,9 @@ INSTANTIATE_TEST_SUITE_P(Panes, ErrorJump,
                          [](const auto &info) { return std::string(info.param.script); });
 
 // Check Syntax compiles only: top-level code that would write a file or
-// divide by zero is not run, in either language.
-TEST(CheckSyntax, RunsNoCode)
+// divide by zero is not run, in either language, from the pane or from the
+// Events editor; a JScript pane that does not compile is reported as JScript.
+TEST(CheckSyntax, RunsNoCodeAndReportsInTheLanguageOfThePane)
 {
     const char *const vbWrites = "Set fso = CreateObject(\"Scripting.FileSystemObject\")\n"
                                  "fso.CreateTextFile(\"%1\").Write \"ran\"\n"
@@ -183,15 +210,37 @@ TEST(CheckSyntax, RunsNoCode)
                                  "fso.CreateTextFile('%1').Write('ran');\n"
                                  "function Main() { return 1 / 0; }";
     for (const int language : {0, 1}) {   // VBScript, JScript
-        QTemporaryDir dir;
-        const QString written = dir.filePath(QStringLiteral("written.txt"));
-        EditorHost host("existing-job.xml");
-        host.controls.cmbLanguageScript->setCurrentIndex(language);
-        host.controls.rtfScript->setPlainText(QString::fromUtf8(language ? jsWrites : vbWrites).arg(written));
-        host.editor->CheckSyntax(true);
-        EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
-        EXPECT_FALSE(QFile::exists(written)) << language;
+        for (const bool events : {false, true}) {
+            SCOPED_TRACE(testing::Message() << language << (events ? " in the Events editor" : " in the pane"));
+            QTemporaryDir dir;
+            const QString written = dir.filePath(QStringLiteral("written.txt"));
+            const QString code = QString::fromUtf8(language ? jsWrites : vbWrites).arg(written);
+            EditorHost host("existing-job.xml");
+            if (events) {
+                host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+                ui::ScopedModalHandler modal([&](QDialog &dialog) {
+                    dialog.findChild<QComboBox *>(QStringLiteral("ID_Language"))->setCurrentIndex(language);
+                    dialog.findChild<QPlainTextEdit *>(QStringLiteral("rtfScript"))->setPlainText(code);
+                    dialog.findChild<QAction *>(QStringLiteral("ID_CheckSyntax"))->trigger();
+                    return int(QDialog::Rejected);
+                });
+                host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+                EXPECT_EQ(host.onlyBox(), QStringLiteral("Script Ok!"));
+            } else {
+                host.controls.cmbLanguageScript->setCurrentIndex(language);
+                host.controls.rtfScript->setPlainText(code);
+                host.editor->CheckSyntax(true);
+                EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
+            }
+            EXPECT_FALSE(QFile::exists(written));
+        }
     }
+    EditorHost host("existing-job.xml");
+    host.controls.rtfScript->setPlainText(QStringLiteral("function Main() {\n  return 1 +;\n}"));
+    host.controls.cmbLanguageScript->setCurrentIndex(1);
+    host.editor->CheckSyntax(true);
+    EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("\r\nLine: 2\r\n"))) << host.onlyBox().toStdString();
+    EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("JScript")));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "editorwindow.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProcess>
@@ -92,6 +93,26 @@ TEST_F(Window, EditsMarkTheJobAndClosingAsksExactlyWhenItChanged)
     }
 }
 
+// Looking for a change validates the job silently: a refusal elsewhere (an
+// empty level script) must not pull the user away from where they type.
+TEST_F(Window, LookingForChangesLeavesTheUserWhereTheyType)
+{
+    ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("job.xml"))));
+    window.show();
+    control<QPlainTextEdit>("rtfScriptWarning")->clear();
+    QCoreApplication::processEvents();
+    window.showPage(QStringLiteral("General"));
+    auto *pages = control<QTabWidget>("ssTabDatos");
+    const int general = pages->currentIndex();
+    QWidget *pane = control("rtfScript");
+    pane->setFocus();
+    QTest::keyClicks(pane, QStringLiteral("x"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(pages->currentIndex(), general);
+    EXPECT_EQ(QApplication::focusWidget(), pane);
+}
+
 // A job that does not validate (an empty level script) is not written, and
 // the window stays open with the job still changed.
 TEST_F(Window, ClosingWithChangesAsksAndDoesWhatTheAnswerSays)
@@ -147,6 +168,20 @@ TEST_F(Window, OpeningAnotherJob)
     EXPECT_FALSE(window.openFile(report));
     ASSERT_EQ(capture.boxes.size(), 2);
     EXPECT_EQ(capture.boxes[1].prompt, report + QStringLiteral(" is not a job definition: its root element is <Report>"));
+}
+
+TEST_F(Window, SaveAsAddsXmlToANameWithoutExtension)
+{
+    window.newJob();
+    const QString chosen = dir.filePath(QStringLiteral("disk"));
+    ui::ScopedModalHandler dialog([&](QDialog &shown) {
+        qobject_cast<QFileDialog *>(&shown)->selectFile(chosen);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(window.saveAs());
+    EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".xml")));
+    EXPECT_FALSE(QFile::exists(chosen));
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("disk.xml[*]")));
 }
 
 // A save rewrites the file in its own encoding: sensor-script resave writes
