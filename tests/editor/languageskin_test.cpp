@@ -3,6 +3,7 @@
 
 #include "common/skinapply.h"
 #include "hostkit/lnglanguagereader.h"
+#include "hostkit/paletteskin.h"
 
 #include <QTabBar>
 
@@ -104,6 +105,46 @@ TEST(Skin, DarkColoursEveryPartReadably)
         EXPECT_TRUE(isDark(control->palette().color(drawn.background))) << drawn.control;
         EXPECT_GE(contrastOf(control, drawn, QPalette::Active), 4.5) << drawn.control;
     }
+}
+
+// A skin that lacks GetTabBackColor (it answers 438, as the base class does).
+class SkinWithoutTabColour : public host::Skin
+{
+public:
+    long GetFormBackColor() const override { return hostkit::PaletteSkin::bgr(10, 20, 30); }
+    long GetColorFont() const override { return hostkit::PaletteSkin::bgr(250, 240, 230); }
+    long GetToolbarBackColor() const override { return hostkit::PaletteSkin::bgr(40, 50, 60); }
+    long GetToolbarColorFont() const override { return hostkit::PaletteSkin::bgr(200, 210, 220); }
+};
+
+// Classic after dark gives the designed colours back, no skin object leaves
+// every colour, and a skin's missing getter leaves its group as it was.
+TEST(Skin, ClassicAfterDarkNoSkinAndAMissingGetter)
+{
+    EditorHost fresh("existing-job.xml");
+    EditorHost host("existing-job.xml");
+    const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
+    host.editor->Engine_ChangeSettings(dark.get());
+    const QColor darkText = host.controls.chkActive->palette().color(QPalette::WindowText);
+    host.editor->Engine_ChangeSettings(nullptr);
+    EXPECT_EQ(host.controls.chkActive->palette().color(QPalette::WindowText), darkText);
+    host.editor->Engine_ChangeSettings(fresh.skin.get());
+    EXPECT_FALSE(host.editor->formBackColor().isValid());
+    for (const char *name : {"ssTabDatos", "fraStatus", "chkActive", "pvDataPersistence", "cmbDataPersistence",
+                             "rtfDescription", "rtfScript", "ssToolScript", "cmdCutScript", "panelToolbar",
+                             "lblReferenceValue", "pvDangerRef", "cmdWizardValues", "ssToolBarJob", "ID_Popup"})
+        EXPECT_EQ(host.find(QLatin1String(name))->palette(), fresh.find(QLatin1String(name))->palette()) << name;
+    EXPECT_EQ(host.editor->palette(), fresh.editor->palette());
+
+    SkinWithoutTabColour partial;
+    host.editor->Engine_ChangeSettings(&partial);
+    EXPECT_EQ(host.editor->formBackColor(), QColor(10, 20, 30));
+    EXPECT_EQ(host.controls.ssTabDatos->palette().color(QPalette::Window),
+              fresh.controls.ssTabDatos->palette().color(QPalette::Window));
+    EXPECT_EQ(host.controls.chkActive->palette().color(QPalette::WindowText), QColor(250, 240, 230));
+    EXPECT_EQ(host.controls.ssToolBarJob->palette().color(QPalette::Window), QColor(40, 50, 60));
+    EXPECT_TRUE(host.capture.boxes.isEmpty());
+    EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a skin's missing member is no failure";
 }
 
 } // namespace

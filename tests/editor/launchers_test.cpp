@@ -188,8 +188,8 @@ TEST(EventsCommand, EditsTheEventsOfTheTabOnView)
         });
         host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
         EXPECT_EQ(caption, QStringLiteral("Events Editions - %1 Value").arg(level.keyText()));
-        EXPECT_EQ(host.returnedJob().sensor.GetEvalData(level.type).oEvents.GetEvent(QStringLiteral("OnReach")).GetEvalCode(),
-                  QStringLiteral("edited"));
+        const cEvalData levelData = host.returnedJob().sensor.GetEvalData(level.type);
+        EXPECT_EQ(levelData.oEvents.GetEvent(QStringLiteral("OnReach")).GetEvalCode(), QStringLiteral("edited"));
         EXPECT_EQ(host.notifier.count(), 1);
         EXPECT_TRUE(host.capture.boxes.isEmpty());
     }
