@@ -14,7 +14,6 @@ using namespace objtest;
 
 namespace {
 
-const QString VB = QStringLiteral("VBScript");
 
 // The 33 lines of examples/jobs/database-job.xml's script.
 QString exampleJobScript()

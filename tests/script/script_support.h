@@ -84,9 +84,13 @@ inline std::unique_ptr<QObject> own(const QVariant &value)
     return std::unique_ptr<QObject>(value.value<QObject *>());
 }
 
+// The script languages by the names ScriptControl takes.
+inline const QString VB = QStringLiteral("VBScript");
+inline const QString JS = QStringLiteral("JScript");
+
 inline bool isVB(const QString &language)
 {
-    return language == QLatin1String("VBScript");
+    return language == VB;
 }
 
 // A Main(params) of `language` around `body`; `prologue` goes before it.

@@ -11,8 +11,6 @@ using namespace objtest;
 
 namespace {
 
-const QString VB = QStringLiteral("VBScript");
-const QString JS = QStringLiteral("JScript");
 
 class ScriptControlObjects : public ::testing::Test
 {

@@ -8,8 +8,6 @@ using namespace objtest;
 
 namespace {
 
-const QString VB = QStringLiteral("VBScript");
-const QString JS = QStringLiteral("JScript");
 
 TEST(ScriptControlValues, MainReturnsTheValueAsAQVariant)
 {
