@@ -94,10 +94,6 @@ TEST_P(VbsCase, Runs)
 INSTANTIATE_TEST_SUITE_P(Cases, VbsCase, ::testing::ValuesIn(loadCases(VBS_CASES_DIR)),
                          [](const ::testing::TestParamInfo<CaseFile> &info) { return info.param.name; });
 
-} // namespace
-
-namespace {
-
 std::string repeat(const std::string &text, int times)
 {
     std::string out;
