@@ -107,6 +107,7 @@ Variant Interpreter::eval(const Expr &e)
         return evalName(n);
     }
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr &>(e));
+    case ExprKind::Chain: return evalChain(static_cast<const ChainExpr &>(e));
     case ExprKind::Call: return evalCall(static_cast<const CallExpr &>(e), false);
     case ExprKind::Member: return evalMember(static_cast<const MemberExpr &>(e), {}, false);
     case ExprKind::Paren: return eval(*static_cast<const ParenExpr &>(e).inner);
@@ -171,12 +172,18 @@ const Variant *Interpreter::inPlace(const Expr &e) const
 }
 
 // The operators of the common subtypes inline, the others through operators.h.
-[[gnu::always_inline]] inline Variant Interpreter::applyBinary(const BinaryExpr &b, const Variant &l, const Variant &r)
+[[gnu::always_inline]] inline Variant Interpreter::applyBinary(BinOp op, const Variant &l, const Variant &r,
+                                                               unsigned literals)
 {
     Variant out; // the one object returned, built in the caller's place
-    if (!ops::fast::binary(b.op, l, r, out))
-        out = binaryOperator(b, l, r);
+    if (!ops::fast::binary(op, l, r, out))
+        out = binaryOperator(op, l, r, literals);
     return out;
+}
+
+static unsigned literalBits(const Expr &left, const Expr &right)
+{
+    return (left.kind == ExprKind::Literal ? 1u : 0u) | (right.kind == ExprKind::Literal ? 2u : 0u);
 }
 
 // An operand without its parentheses: (a + b) * c evaluates a + b directly.
@@ -193,24 +200,49 @@ Variant Interpreter::evalBinary(const BinaryExpr &b)
     // Operands that run no code are not copied; the left one is read in
     // place only when the right one cannot change it.
     const Expr &left = unparenthesized(*b.left), &right = unparenthesized(*b.right);
+    const unsigned literals = literalBits(*b.left, *b.right);
     const Variant *pr = inPlace(right);
     if (pr) {
         if (const Variant *pl = inPlace(left))
-            return applyBinary(b, *pl, *pr);
+            return applyBinary(b.op, *pl, *pr, literals);
     }
     const Variant l = left.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(left)) : eval(left);
     if (pr)
-        return applyBinary(b, l, *pr);
+        return applyBinary(b.op, l, *pr, literals);
     const Variant r = right.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(right)) : eval(right);
-    return applyBinary(b, l, r);
+    return applyBinary(b.op, l, r, literals);
+}
+
+// A run of operators, one link after the other: no C++ frame per operand.
+Variant Interpreter::evalChain(const ChainExpr &c)
+{
+    Variant acc = eval(*c.first);
+    bool leftLiteral = c.first->kind == ExprKind::Literal;
+    for (const ChainLink &link : c.rest) {
+        const unsigned literals = (leftLiteral ? 1u : 0u) | (link.operand->kind == ExprKind::Literal ? 2u : 0u);
+        const Expr &right = unparenthesized(*link.operand);
+        const Variant *pr = inPlace(right);
+        Variant r;
+        if (!pr) {
+            r = eval(right);
+            pr = &r;
+        }
+        // a & b & c ...: the text made for this chain grows in place.
+        if (link.op == BinOp::Concat && acc.isString() && pr->isString() && acc.stringData()->refCount() == 1)
+            acc.stringData()->append(pr->string());
+        else
+            acc = applyBinary(link.op, acc, *pr, literals);
+        leftLiteral = false;
+    }
+    return acc;
 }
 
 // The general operators may run an object's default member: they work on
 // copies of the operands.
-Variant Interpreter::binaryOperator(const BinaryExpr &b, const Variant &left, const Variant &right)
+Variant Interpreter::binaryOperator(BinOp op, const Variant &left, const Variant &right, unsigned literals)
 {
     const Variant l = left, r = right;
-    switch (b.op) {
+    switch (op) {
     case BinOp::Add: return ops::add(l, r);
     case BinOp::Sub: return ops::subtract(l, r);
     case BinOp::Mul: return ops::multiply(l, r);
@@ -227,9 +259,9 @@ Variant Interpreter::binaryOperator(const BinaryExpr &b, const Variant &left, co
     case BinOp::Is: return Variant::fromBool(ops::sameObject(l, r));
     default: break;
     }
-    const bool ll = b.left->kind == ExprKind::Literal, rl = b.right->kind == ExprKind::Literal;
+    const bool ll = (literals & 1u) != 0, rl = (literals & 2u) != 0;
     ops::Compare c = ops::Compare::Eq;
-    switch (b.op) {
+    switch (op) {
     case BinOp::Eq: c = ops::Compare::Eq; break;
     case BinOp::Ne: c = ops::Compare::Ne; break;
     case BinOp::Lt: c = ops::Compare::Lt; break;

@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "locale.h"
+#include "runguard.h"
 #include "text.h"
 #include "variant.h"
 
@@ -73,11 +74,33 @@ bool Lexer::atLineEnd(std::size_t p) const
     return p >= m_src.size() || m_src[p] == u'\r' || m_src[p] == u'\n';
 }
 
+// Before each token: charges the room of the next one (the vector doubles
+// ahead of time, so pushing never reallocates uncharged) and the text of the
+// last, and counts the source read as work.
+void Lexer::account(std::vector<Token> &out)
+{
+    if (out.size() > m_counted) {
+        const std::u16string &text = out.back().text;
+        if (text.capacity() > 7)
+            m_textBytes += text.capacity() * sizeof(char16_t);
+        m_counted = out.size();
+    }
+    std::size_t capacity = out.capacity();
+    if (out.size() == capacity)
+        capacity = capacity < 64 ? 64 : capacity * 2;
+    m_memory.resize(capacity * sizeof(Token) + m_textBytes);
+    if (capacity != out.capacity())
+        out.reserve(capacity);
+    work(m_pos - m_polled + 1);
+    m_polled = m_pos;
+}
+
 std::vector<Token> Lexer::tokenize()
 {
     std::vector<Token> out;
     bool space = true;
     while (true) {
+        account(out);
         while (m_pos < m_src.size() && isSpace(m_src[m_pos])) {
             ++m_pos;
             space = true;

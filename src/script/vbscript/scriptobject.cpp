@@ -22,7 +22,8 @@ std::size_t ScriptObject::liveCount() noexcept
 }
 
 ScriptObject::ScriptObject(Interpreter &interp, ClassDecl &cls)
-    : m_interp(interp), m_cls(cls), m_alive(interp.aliveToken()), m_typeName(cls.name)
+    : m_memory(sizeof(ScriptObject) + cls.fields.size() * sizeof(Variant)), m_interp(interp), m_cls(cls),
+      m_alive(interp.aliveToken()), m_typeName(cls.name)
 {
     fields.resize(cls.fields.size());
     for (std::size_t i = 0; i < cls.fields.size(); ++i) {

@@ -4,8 +4,11 @@
 #include "errors.h"
 #include "locale.h"
 #include "object.h"
+#include "runguard.h"
 #include "text.h"
+#include "textbuilder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -58,7 +61,68 @@ void Variant::clearPayload() noexcept
     }
 }
 
-Variant::Variant(std::u16string text) : Variant(makeRef<StringData>(std::move(text))) {}
+Variant::Variant(std::u16string &&text) : Variant(makeRef<StringData>(std::move(text))) {}
+
+// --- string storage ------------------------------------------------------------
+
+StringData::StringData(std::u16string t) : text(std::move(t))
+{
+    const std::size_t bytes = cost(text.capacity());
+    m_account = chargeRun(bytes);
+    if (m_account)
+        m_charged = static_cast<std::uint32_t>(bytes);
+}
+
+StringData::StringData(std::u16string t, Reservation charged) : text(std::move(t))
+{
+    charged.resize(cost(text.capacity()));
+    adopt(std::move(charged));
+}
+
+StringData::~StringData()
+{
+    refundTo(m_account, m_charged);
+}
+
+void StringData::adopt(Reservation charged) noexcept
+{
+    m_charged = static_cast<std::uint32_t>(charged.bytes());
+    m_account = charged.release();
+}
+
+Ref<StringData> StringData::make(std::u16string_view t)
+{
+    Reservation charged(cost(t.size()));
+    return makeRef<StringData>(std::u16string(t), std::move(charged));
+}
+
+void StringData::append(std::u16string_view more)
+{
+    const std::size_t size = text.size() + more.size();
+    checkStringLength(size);
+    if (size > text.capacity()) {
+        // Room for doubling, or for what is needed when doubling would pass
+        // the budget; both buffers are charged while the text moves over.
+        const std::size_t doubled = std::min(std::max(size, 2 * text.capacity()), std::max(size, maxStringLength()));
+        Reservation charged;
+        std::size_t capacity = doubled;
+        try {
+            charged.grow(cost(capacity));
+        } catch (const ScriptException &) {
+            capacity = size;
+            charged.grow(cost(capacity));
+        }
+        std::u16string grown;
+        grown.reserve(capacity);
+        charged.resize(cost(grown.capacity()));
+        appendChunked(grown, text);
+        text.swap(grown);
+        grown = std::u16string();
+        refundTo(m_account, m_charged);
+        adopt(std::move(charged));
+    }
+    appendChunked(text, more);
+}
 
 Variant::Variant(Ref<StringData> text) noexcept
 {
