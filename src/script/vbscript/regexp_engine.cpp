@@ -1,8 +1,12 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include "regexp_engine.h"
 
+#include "runguard.h"
+#include "textbuilder.h"
+
 #include <pcre2.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace vbs {
@@ -167,9 +171,20 @@ RegexError compileError(int code)
 
 } // namespace
 
+// Called where each attempt at a starting position begins (the (?C1) in
+// front of every pattern): counts the attempt as work, as much as the text
+// it may scan (so over a long text every attempt polls the deadline), and
+// ends the match once the run must stop. It may not throw through the
+// matcher's C code.
+int atStart(pcre2_callout_block *block, void *)
+{
+    const std::size_t ahead = block->subject_length - block->start_match;
+    return workExpired(std::clamp<std::size_t>(ahead, 64, 1 << 16)) ? PCRE2_ERROR_CALLOUT : 0;
+}
+
 Regex::Regex(const std::u16string &pattern, RegexOptions options) : m_impl(std::make_unique<Impl>())
 {
-    const std::u16string translated = translatePattern(pattern);
+    const std::u16string translated = u"(?C1)(?:" + translatePattern(pattern) + u")";
     std::uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX;
     flags |= options.multiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
     if (options.ignoreCase)
@@ -198,50 +213,92 @@ void Regex::setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit)
     g_depthLimit = depthLimit;
 }
 
-std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size_t start) const
+// One run of searches over a subject: the match data and the limits made once.
+struct Regex::Scan
 {
-    if (m_error)
-        throw *m_error;
-    if (start > subject.size())
-        return std::nullopt;
-    pcre2_match_data *data = pcre2_match_data_create_from_pattern(m_impl->code, nullptr);
-    pcre2_match_context *context = pcre2_match_context_create(nullptr);
-    pcre2_set_match_limit(context, g_matchLimit.load());
-    pcre2_set_depth_limit(context, g_depthLimit.load());
-    pcre2_set_heap_limit(context, kHeapLimitKiB);
-    const int rc = pcre2_match(m_impl->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, 0,
-                               data, context);
-    std::optional<RegexMatch> result;
-    if (rc >= 0) {
+    explicit Scan(const Regex &re)
+        : re(re), data(pcre2_match_data_create_from_pattern(re.m_impl->code, nullptr)),
+          context(pcre2_match_context_create(nullptr))
+    {
+        if (!data || !context)
+            throw std::bad_alloc();
+        pcre2_set_match_limit(context, g_matchLimit.load());
+        pcre2_set_depth_limit(context, g_depthLimit.load());
+        pcre2_set_heap_limit(context, kHeapLimitKiB);
+        pcre2_set_callout(context, atStart, nullptr);
+    }
+    ~Scan()
+    {
+        pcre2_match_context_free(context);
+        pcre2_match_data_free(data);
+    }
+    Scan(const Scan &) = delete;
+    Scan &operator=(const Scan &) = delete;
+
+    std::optional<RegexMatch> next(const std::u16string &subject, std::size_t start)
+    {
+        if (start > subject.size())
+            return std::nullopt;
+        const int rc = pcre2_match(re.m_impl->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start,
+                                   0, data, context);
+        if (rc == PCRE2_ERROR_CALLOUT && RunGuard::current())
+            RunGuard::current()->interrupt();
+        if (rc == PCRE2_ERROR_NOMATCH)
+            return std::nullopt;
+        if (rc < 0)
+            throw RegexError{RuntimeError::OutOfStackSpace};
         const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(data);
         RegexMatch m;
         m.index = ov[0];
         m.value = subject.substr(ov[0], ov[1] - ov[0]);
-        for (std::size_t g = 1; g <= m_groups; ++g) {
+        for (std::size_t g = 1; g <= re.m_groups; ++g) {
             if (g < static_cast<std::size_t>(rc) && ov[2 * g] != PCRE2_UNSET)
                 m.groups.emplace_back(subject.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g]));
             else
                 m.groups.emplace_back(std::nullopt);
         }
-        result = std::move(m);
+        return m;
     }
-    pcre2_match_context_free(context);
-    pcre2_match_data_free(data);
-    if (rc < 0 && rc != PCRE2_ERROR_NOMATCH)
-        throw RegexError{RuntimeError::OutOfStackSpace};
-    return result;
+
+    const Regex &re;
+    pcre2_match_data *data;
+    pcre2_match_context *context;
+};
+
+std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size_t start) const
+{
+    if (m_error)
+        throw *m_error;
+    Scan scan(*this);
+    return scan.next(subject, start);
 }
 
-std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool global) const
+std::size_t Regex::matchCost(const RegexMatch &m)
 {
+    // The match, its value, its groups and the Match object with its slot
+    // in the collection.
+    std::size_t bytes = sizeof(RegexMatch) + 96 + m.value.size() * sizeof(char16_t);
+    for (const auto &g : m.groups)
+        bytes += sizeof(g) + (g ? g->size() * sizeof(char16_t) : 0);
+    return bytes;
+}
+
+std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool global, Reservation *memory) const
+{
+    if (m_error)
+        throw *m_error;
+    Scan scan(*this);
     std::vector<RegexMatch> out;
     std::size_t start = 0;
     while (start <= subject.size()) {
-        auto m = search(subject, start);
+        auto m = scan.next(subject, start);
         if (!m)
             break;
         const std::size_t end = m->index + m->value.size();
+        work(end - start + 1);
         start = end == m->index ? end + 1 : end;
+        if (memory)
+            memory->grow(matchCost(*m) + (out.size() == out.capacity() ? out.capacity() * sizeof(RegexMatch) : 0));
         out.push_back(std::move(*m));
         if (!global)
             break;
@@ -252,7 +309,7 @@ std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool globa
 namespace {
 
 // Expands one replacement for `m` of `subject`.
-void expand(std::u16string &out, const std::u16string &replacement, const RegexMatch &m, const std::u16string &subject)
+void expand(TextBuilder &out, const std::u16string &replacement, const RegexMatch &m, const std::u16string &subject)
 {
     const std::size_t groups = m.groups.size();
     for (std::size_t i = 0; i < replacement.size(); ++i) {
@@ -266,13 +323,13 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
             out.push_back(u'$');
             ++i;
         } else if (n == u'&') {
-            out += m.value;
+            out.append(m.value);
             ++i;
         } else if (n == u'`') {
-            out.append(subject, 0, m.index);
+            out.append(std::u16string_view(subject).substr(0, m.index));
             ++i;
         } else if (n == u'\'') {
-            out.append(subject, m.index + m.value.size());
+            out.append(std::u16string_view(subject).substr(m.index + m.value.size()));
             ++i;
         } else if (isDigit(n)) {
             std::size_t number = n - u'0';
@@ -286,7 +343,7 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
             }
             if (number >= 1 && number <= groups) {
                 if (m.groups[number - 1])
-                    out += *m.groups[number - 1];
+                    out.append(*m.groups[number - 1]);
                 i += used;
             } else {
                 out.push_back(c);
@@ -299,22 +356,26 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
 
 } // namespace
 
-std::u16string Regex::replace(const std::u16string &subject, const std::u16string &replacement, bool global,
-                              std::size_t maxLength) const
+void Regex::replace(TextBuilder &out, const std::u16string &subject, const std::u16string &replacement,
+                    bool global) const
 {
-    std::u16string out;
-    std::size_t copied = 0;
-    for (const RegexMatch &m : matches(subject, global)) {
-        out.append(subject, copied, m.index - copied);
-        expand(out, replacement, m, subject);
-        copied = m.index + m.value.size();
-        if (out.size() > maxLength)
-            throw RegexError{RuntimeError::OutOfMemory};
+    if (m_error)
+        throw *m_error;
+    Scan scan(*this);
+    std::size_t copied = 0, start = 0;
+    while (start <= subject.size()) {
+        const auto m = scan.next(subject, start);
+        if (!m)
+            break;
+        out.append(std::u16string_view(subject).substr(copied, m->index - copied));
+        expand(out, replacement, *m, subject);
+        copied = m->index + m->value.size();
+        work(copied - start + 1);
+        start = copied == m->index ? copied + 1 : copied;
+        if (!global)
+            break;
     }
-    out.append(subject, copied);
-    if (out.size() > maxLength)
-        throw RegexError{RuntimeError::OutOfMemory};
-    return out;
+    out.append(std::u16string_view(subject).substr(copied));
 }
 
 } // namespace vbs

@@ -5,6 +5,7 @@
 #include "builtins_library.h"
 #include "regexp_engine.h"
 #include "text.h"
+#include "textbuilder.h"
 
 #include <memory>
 
@@ -89,7 +90,7 @@ private:
 class Matches final : public Object
 {
 public:
-    explicit Matches(std::vector<RegexMatch> found)
+    Matches(std::vector<RegexMatch> found, Reservation memory) : m_memory(std::move(memory))
     {
         for (RegexMatch &m : found)
             m_items.emplace_back(Ref<Object>(makeRef<Match>(std::move(m))));
@@ -111,6 +112,7 @@ public:
 
 private:
     std::vector<Variant> m_items;
+    Reservation m_memory; // the matches, charged as they were found
 };
 
 class RegExp final : public Object
@@ -144,8 +146,9 @@ public:
         if (equalsNoCase(name, u"Execute")) {
             requireArgs(args, 1);
             const std::u16string subject = argString(args, 0);
-            return Variant(Ref<Object>(
-                makeRef<Matches>(run([&](const Regex &re) { return re.matches(subject, m_global); }))));
+            Reservation memory;
+            std::vector<RegexMatch> found = run([&](const Regex &re) { return re.matches(subject, m_global, &memory); });
+            return Variant(Ref<Object>(makeRef<Matches>(std::move(found), std::move(memory))));
         }
         if (equalsNoCase(name, u"Replace")) {
             requireArgs(args, 2);
@@ -157,7 +160,9 @@ public:
             const std::u16string with = withValue.type() == Variant::Type::Boolean
                                             ? std::u16string(withValue.boolValue() ? u"-1" : u"0")
                                             : withValue.toString();
-            return text(run([&](const Regex &re) { return re.replace(subject, with, m_global, maxStringLength()); }));
+            TextBuilder out;
+            run([&](const Regex &re) { re.replace(out, subject, with, m_global); });
+            return out.take();
         }
         unsupported();
     }

@@ -41,10 +41,20 @@ TEST(Strings, CountReplaceSplitEscape)
     EXPECT_EQ(countText(u"aAaA", u"a", 0, 3, T), 3u);
     EXPECT_EQ(countText(u"abc", u"", 0, -1, B), 0u);
     EXPECT_EQ(countText(u"abc", u"a", 5, -1, B), 0u);
-    EXPECT_EQ(n(replaceText(u"ab", u"b", u"bb", 0, -1, B)), "abb");
-    EXPECT_EQ(n(replaceText(u"abc", u"a", u"x", 3, -1, B)), "");
-    EXPECT_EQ(splitText(u",", u",", -1, B), (std::vector<std::u16string>{u"", u""}));
-    EXPECT_EQ(splitText(u"a,b,c", u",", 0, B), std::vector<std::u16string>{});
+    const auto replaced = [](std::u16string_view text, std::u16string_view find, std::size_t start) {
+        TextBuilder out;
+        replaceText(out, text, find, u"bb", start, -1, B);
+        return n(out.text());
+    };
+    EXPECT_EQ(replaced(u"ab", u"b", 0), "abb");
+    EXPECT_EQ(replaced(u"abc", u"a", 3), "");
+    const auto parts = [](std::u16string_view text, long limit) {
+        std::vector<std::u16string> out;
+        splitText(text, u",", limit, B, [&](std::u16string_view part) { out.emplace_back(part); });
+        return out;
+    };
+    EXPECT_EQ(parts(u",", -1), (std::vector<std::u16string>{u"", u""}));
+    EXPECT_EQ(parts(u"a,b,c", 0), std::vector<std::u16string>{});
     EXPECT_EQ(n(escapeText(u"a b+c/@*_-.%\n\u00e9")), "a%20b+c/@*_-.%25%0A%E9");
     EXPECT_EQ(n(unescapeText(u"%E9%u20AC%20%zz%u12")), "\xc3\xa9\xe2\x82\xac %zz%u12");
 }
