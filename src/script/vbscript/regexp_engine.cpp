@@ -18,6 +18,21 @@ std::atomic<std::uint32_t> g_depthLimit{50'000};
 constexpr std::uint32_t kHeapLimitKiB = 64 * 1024;
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// No lone surrogate: the library may match it without checking it again.
+bool validUtf16(const std::u16string &s)
+{
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i];
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (c >= 0xDC00 || i + 1 == s.size() || s[i + 1] < 0xDC00 || s[i + 1] > 0xDFFF)
+                return false;
+            ++i;
+        }
+    }
+    work(s.size());
+    return true;
+}
 bool isOctal(char16_t c) { return c >= u'0' && c <= u'7'; }
 bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
@@ -145,13 +160,36 @@ std::u16string translatePattern(const std::u16string &p)
     return out;
 }
 
+// Two compiled forms: `code` for valid UTF-16, matched without the library
+// checking the subject again on every call (which made a global search
+// quadratic), and `lenient`, made when first needed, for text holding lone
+// surrogates.
 struct Regex::Impl
 {
     pcre2_code *code = nullptr;
+    pcre2_code *lenient = nullptr;
+    std::u16string translated;
+    std::uint32_t flags = 0;
+
     ~Impl()
     {
         if (code)
             pcre2_code_free(code);
+        if (lenient)
+            pcre2_code_free(lenient);
+    }
+
+    pcre2_code *compile(std::uint32_t extra, int &error) const
+    {
+        pcre2_compile_context *context = pcre2_compile_context_create(nullptr);
+        if (!context)
+            throw std::bad_alloc();
+        pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
+        PCRE2_SIZE offset = 0;
+        pcre2_code *compiled = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(),
+                                             flags | extra, &error, &offset, context);
+        pcre2_compile_context_free(context);
+        return compiled;
     }
 };
 
@@ -184,18 +222,14 @@ int atStart(pcre2_callout_block *block, void *)
 
 Regex::Regex(const std::u16string &pattern, RegexOptions options) : m_impl(std::make_unique<Impl>())
 {
-    const std::u16string translated = u"(?C1)(?:" + translatePattern(pattern) + u")";
-    std::uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX;
+    m_impl->translated = u"(?C1)(?:" + translatePattern(pattern) + u")";
+    std::uint32_t flags = PCRE2_UTF | PCRE2_ALT_BSUX;
     flags |= options.multiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
     if (options.ignoreCase)
         flags |= PCRE2_CASELESS;
-    pcre2_compile_context *context = pcre2_compile_context_create(nullptr);
-    pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
+    m_impl->flags = flags;
     int code = 0;
-    PCRE2_SIZE offset = 0;
-    m_impl->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), flags, &code,
-                                 &offset, context);
-    pcre2_compile_context_free(context);
+    m_impl->code = m_impl->compile(0, code);
     if (!m_impl->code) {
         m_error = compileError(code);
         return;
@@ -216,38 +250,42 @@ void Regex::setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit)
 // One run of searches over a subject: the match data and the limits made once.
 struct Regex::Scan
 {
-    explicit Scan(const Regex &re)
-        : re(re), data(pcre2_match_data_create_from_pattern(re.m_impl->code, nullptr)),
-          context(pcre2_match_context_create(nullptr))
+    Scan(const Regex &re, const std::u16string &subject)
+        : re(re), data(pcre2_match_data_create_from_pattern(re.m_impl->code, nullptr), pcre2_match_data_free),
+          context(pcre2_match_context_create(nullptr), pcre2_match_context_free)
     {
         if (!data || !context)
             throw std::bad_alloc();
-        pcre2_set_match_limit(context, g_matchLimit.load());
-        pcre2_set_depth_limit(context, g_depthLimit.load());
-        pcre2_set_heap_limit(context, kHeapLimitKiB);
-        pcre2_set_callout(context, atStart, nullptr);
+        pcre2_set_match_limit(context.get(), g_matchLimit.load());
+        pcre2_set_depth_limit(context.get(), g_depthLimit.load());
+        pcre2_set_heap_limit(context.get(), kHeapLimitKiB);
+        pcre2_set_callout(context.get(), atStart, nullptr);
+        if (validUtf16(subject)) {
+            code = re.m_impl->code;
+            options = PCRE2_NO_UTF_CHECK;
+        } else {
+            int error = 0;
+            if (!re.m_impl->lenient)
+                re.m_impl->lenient = re.m_impl->compile(PCRE2_MATCH_INVALID_UTF, error);
+            if (!re.m_impl->lenient)
+                throw std::bad_alloc();
+            code = re.m_impl->lenient;
+        }
     }
-    ~Scan()
-    {
-        pcre2_match_context_free(context);
-        pcre2_match_data_free(data);
-    }
-    Scan(const Scan &) = delete;
-    Scan &operator=(const Scan &) = delete;
 
     std::optional<RegexMatch> next(const std::u16string &subject, std::size_t start)
     {
         if (start > subject.size())
             return std::nullopt;
-        const int rc = pcre2_match(re.m_impl->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start,
-                                   0, data, context);
+        const int rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, options,
+                                   data.get(), context.get());
         if (rc == PCRE2_ERROR_CALLOUT && RunGuard::current())
             RunGuard::current()->interrupt();
         if (rc == PCRE2_ERROR_NOMATCH)
             return std::nullopt;
         if (rc < 0)
             throw RegexError{RuntimeError::OutOfStackSpace};
-        const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(data);
+        const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(data.get());
         RegexMatch m;
         m.index = ov[0];
         m.value = subject.substr(ov[0], ov[1] - ov[0]);
@@ -261,15 +299,17 @@ struct Regex::Scan
     }
 
     const Regex &re;
-    pcre2_match_data *data;
-    pcre2_match_context *context;
+    std::unique_ptr<pcre2_match_data, void (*)(pcre2_match_data *)> data;
+    std::unique_ptr<pcre2_match_context, void (*)(pcre2_match_context *)> context;
+    pcre2_code *code = nullptr;
+    std::uint32_t options = 0;
 };
 
 std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size_t start) const
 {
     if (m_error)
         throw *m_error;
-    Scan scan(*this);
+    Scan scan(*this, subject);
     return scan.next(subject, start);
 }
 
@@ -287,7 +327,7 @@ std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool globa
 {
     if (m_error)
         throw *m_error;
-    Scan scan(*this);
+    Scan scan(*this, subject);
     std::vector<RegexMatch> out;
     std::size_t start = 0;
     while (start <= subject.size()) {
@@ -361,7 +401,7 @@ void Regex::replace(TextBuilder &out, const std::u16string &subject, const std::
 {
     if (m_error)
         throw *m_error;
-    Scan scan(*this);
+    Scan scan(*this, subject);
     std::size_t copied = 0, start = 0;
     while (start <= subject.size()) {
         const auto m = scan.next(subject, start);

@@ -47,7 +47,9 @@ TEST_P(VbsCase, Runs)
     ASSERT_TRUE(c.hasExpect || c.expectError || c.expectCompileError || !c.rows.empty())
         << c.path << " has no expectation";
     vbs::Engine engine;
-    engine.setTimeLimit(std::chrono::milliseconds(20000));
+    engine.setTimeLimit(std::chrono::milliseconds(c.timeLimitMs ? c.timeLimitMs : 20000));
+    if (c.memoryLimitMb)
+        engine.setMemoryBudget(vbs::MemoryBudget(static_cast<std::size_t>(c.memoryLimitMb) << 20));
     if (!c.uses.empty()) {
         ASSERT_FALSE(c.usesSource.empty()) << c.uses << " is missing or empty";
         ASSERT_TRUE(engine.addCodeUtf8(c.usesSource)) << c.uses << ": " << describe(engine.lastError());
