@@ -217,6 +217,10 @@ private:
 // grouping separators of the current locale, exponent, &H and &O forms,
 // a currency symbol); false when the text is not a number.
 bool parseNumber(std::u16string_view text, double &out);
+// The same text as a Currency (times 10,000), read exactly and rounded half
+// to even at the fourth decimal; false when it is not a number, 6 beyond
+// Currency's range.
+bool parseCurrency(std::u16string_view text, std::int64_t &out);
 // Double as CStr writes it: 15 significant digits, exponent form "1E+20"
 // outside 1E-5 .. 1E15; Single uses 7 digits.
 std::u16string formatDouble(double value, int significantDigits = 15);
