@@ -172,18 +172,19 @@ const Variant *Interpreter::inPlace(const Expr &e) const
 }
 
 // The operators of the common subtypes inline, the others through operators.h.
+// Whether each operand was written as a literal (a null operand was not).
+static unsigned literalBits(const Expr *left, const Expr *right)
+{
+    return (left && left->kind == ExprKind::Literal ? 1u : 0u) | (right && right->kind == ExprKind::Literal ? 2u : 0u);
+}
+
 [[gnu::always_inline]] inline Variant Interpreter::applyBinary(BinOp op, const Variant &l, const Variant &r,
-                                                               unsigned literals)
+                                                               const Expr *left, const Expr *right)
 {
     Variant out; // the one object returned, built in the caller's place
     if (!ops::fast::binary(op, l, r, out))
-        out = binaryOperator(op, l, r, literals);
+        out = binaryOperator(op, l, r, literalBits(left, right));
     return out;
-}
-
-static unsigned literalBits(const Expr &left, const Expr &right)
-{
-    return (left.kind == ExprKind::Literal ? 1u : 0u) | (right.kind == ExprKind::Literal ? 2u : 0u);
 }
 
 // An operand without its parentheses: (a + b) * c evaluates a + b directly.
@@ -200,39 +201,43 @@ Variant Interpreter::evalBinary(const BinaryExpr &b)
     // Operands that run no code are not copied; the left one is read in
     // place only when the right one cannot change it.
     const Expr &left = unparenthesized(*b.left), &right = unparenthesized(*b.right);
-    const unsigned literals = literalBits(*b.left, *b.right);
     const Variant *pr = inPlace(right);
     if (pr) {
         if (const Variant *pl = inPlace(left))
-            return applyBinary(b.op, *pl, *pr, literals);
+            return applyBinary(b.op, *pl, *pr, b.left.get(), b.right.get());
     }
     const Variant l = left.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(left)) : eval(left);
     if (pr)
-        return applyBinary(b.op, l, *pr, literals);
+        return applyBinary(b.op, l, *pr, b.left.get(), b.right.get());
     const Variant r = right.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(right)) : eval(right);
-    return applyBinary(b.op, l, r, literals);
+    return applyBinary(b.op, l, r, b.left.get(), b.right.get());
 }
 
 // A run of operators, one link after the other: no C++ frame per operand.
+// The fast operators write the running value in place (they read their
+// operands before they write).
 Variant Interpreter::evalChain(const ChainExpr &c)
 {
-    Variant acc = eval(*c.first);
-    bool leftLiteral = c.first->kind == ExprKind::Literal;
+    const Expr &first = unparenthesized(*c.first);
+    Variant acc = first.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(first)) : eval(first);
+    const Expr *left = c.first.get(); // written by the script only before the first link
     for (const ChainLink &link : c.rest) {
-        const unsigned literals = (leftLiteral ? 1u : 0u) | (link.operand->kind == ExprKind::Literal ? 2u : 0u);
+        const Expr *written = left;
+        left = nullptr;
         const Expr &right = unparenthesized(*link.operand);
-        const Variant *pr = inPlace(right);
-        Variant r;
-        if (!pr) {
-            r = eval(right);
-            pr = &r;
+        Variant computed;
+        const Variant *r = inPlace(right);
+        if (!r) {
+            computed = right.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(right)) : eval(right);
+            r = &computed;
         }
+        if (ops::fast::binary(link.op, acc, *r, acc))
+            continue;
         // a & b & c ...: the text made for this chain grows in place.
-        if (link.op == BinOp::Concat && acc.isString() && pr->isString() && acc.stringData()->refCount() == 1)
-            acc.stringData()->append(pr->string());
+        if (link.op == BinOp::Concat && acc.isString() && r->isString() && acc.stringData()->refCount() == 1)
+            acc.stringData()->append(r->string());
         else
-            acc = applyBinary(link.op, acc, *pr, literals);
-        leftLiteral = false;
+            acc = binaryOperator(link.op, acc, *r, literalBits(written, link.operand.get()));
     }
     return acc;
 }

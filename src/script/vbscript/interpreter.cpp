@@ -137,7 +137,7 @@ Interpreter::RunScope::~RunScope()
 
 // --- checks ------------------------------------------------------------------
 
-// Every 256th checkpoint, or once cancelled.
+// Every 256th checkpoint with a deadline, or once cancelled.
 void Interpreter::checkClock()
 {
     m_guard.check();

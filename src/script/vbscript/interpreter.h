@@ -172,8 +172,9 @@ private:
     Variant evalName(const ast::NameExpr &n);
     Variant evalBinary(const ast::BinaryExpr &b);
     [[gnu::noinline]] Variant evalChain(const ast::ChainExpr &c);
+    // `left` and `right`: the operands as written, for the comparison rules of literals.
+    Variant applyBinary(ast::BinOp op, const Variant &l, const Variant &r, const ast::Expr *left, const ast::Expr *right);
     // `literals`: bit 0 the left operand is a literal, bit 1 the right one.
-    Variant applyBinary(ast::BinOp op, const Variant &l, const Variant &r, unsigned literals);
     [[gnu::noinline]] Variant binaryOperator(ast::BinOp op, const Variant &left, const Variant &right, unsigned literals);
     const Variant *inPlace(const ast::Expr &e) const;
     Variant evalCall(const ast::CallExpr &c, bool statement);
@@ -193,7 +194,7 @@ private:
     // helpers (interpreter.cpp)
     void checkpoint()
     {
-        if (m_guard.cancel.load(std::memory_order_relaxed) || (++m_tick & 255u) == 0)
+        if (m_guard.cancel.load(std::memory_order_relaxed) || (m_guard.hasDeadline() && (++m_tick & 255u) == 0))
             checkClock();
     }
     [[gnu::noinline]] void checkClock();

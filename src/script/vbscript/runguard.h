@@ -24,6 +24,7 @@ public:
 
     // The run starts now: a limit of zero sets no deadline.
     void startClock(std::chrono::milliseconds limit);
+    bool hasDeadline() const noexcept { return m_hasDeadline; }
     // True once cancelled or past the deadline.
     bool expired() const noexcept;
     // Raises 18 "User interrupt occurred" (which On Error Resume Next does

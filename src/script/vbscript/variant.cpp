@@ -103,6 +103,10 @@ void StringData::append(std::u16string_view more)
 {
     const std::size_t size = text.size() + more.size();
     checkStringLength(size);
+    if (size <= text.capacity() && more.size() < 1024) {
+        text.append(more);
+        return;
+    }
     if (size > text.capacity()) {
         // Room for doubling, or for what is needed when doubling would pass
         // the budget; both buffers are charged while the text moves over.
