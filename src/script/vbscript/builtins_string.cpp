@@ -80,14 +80,10 @@ int ansiCode(char16_t c)
 
 char16_t fromAnsi(int code) { return code >= 0x80 && code < 0xA0 ? kCp1252High[code - 0x80] : static_cast<char16_t>(code); }
 
-std::u16string firstText(ArgRefs args)
-{
-    return argString(args, 0);
-}
-
 Variant fnAsc(CallContext &, ArgRefs args)
 {
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(ansiCode(s[0])));
@@ -95,7 +91,8 @@ Variant fnAsc(CallContext &, ArgRefs args)
 
 Variant fnAscW(CallContext &, ArgRefs args)
 {
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
@@ -103,7 +100,8 @@ Variant fnAscW(CallContext &, ArgRefs args)
 
 Variant fnAscB(CallContext &, ArgRefs args)
 {
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0] & 0xFF));

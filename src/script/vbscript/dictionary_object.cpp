@@ -148,10 +148,11 @@ private:
         return k;
     }
 
-    // An entry's share of the dictionary: its key and item, its node in
-    // the index and the index's key text (the values' own text and arrays
-    // are charged where they were made).
-    static std::size_t entryCost(const std::u16string &k) { return 2 * sizeof(Variant) + 64 + k.size() * sizeof(char16_t); }
+    // An entry's share of the dictionary: its key and item with the room
+    // their vectors keep ahead, its node and bucket in the index and the
+    // index's key text (the values' own text and arrays are charged where
+    // they were made).
+    static std::size_t entryCost(const std::u16string &k) { return 4 * sizeof(Variant) + 96 + k.size() * sizeof(char16_t); }
 
     void insert(const std::u16string &k, const Variant &key, const Variant &value)
     {

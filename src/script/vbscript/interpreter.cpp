@@ -357,6 +357,7 @@ Variant Interpreter::evaluate(std::u16string_view expression)
     enterCall();
     ++m_depth;
     struct Down { int &d; ~Down() { --d; } } down{m_depth};
+    const Reservation copied(expression.size() * sizeof(char16_t));
     auto source = std::make_unique<std::u16string>(expression);
     Parser parser(*source);
     ExprPtr e = parser.parseStandaloneExpression();

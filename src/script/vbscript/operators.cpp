@@ -372,11 +372,19 @@ Variant concat(const Variant &a0, const Variant &b0)
     const Variant a = a0.isObject() ? a0.valueOf() : a0, b = b0.isObject() ? b0.valueOf() : b0;
     if (a.isNull() && b.isNull())
         return Variant::null();
-    if (a.isString() && b.isString())
-        return joined(a.string(), b.string());
-    const std::u16string x = a.isNull() ? std::u16string() : a.toString();
-    const std::u16string y = b.isNull() ? std::u16string() : b.toString();
-    return joined(x, y);
+    // Either side may be a long text: read where it is, converted otherwise.
+    std::u16string converted[2];
+    std::u16string_view side[2];
+    const Variant *operand[2] = {&a, &b};
+    for (int i = 0; i < 2; ++i) {
+        if (operand[i]->isString()) {
+            side[i] = operand[i]->string();
+        } else if (!operand[i]->isNull()) {
+            converted[i] = operand[i]->toString();
+            side[i] = converted[i];
+        }
+    }
+    return joined(side[0], side[1]);
 }
 
 Variant negate(const Variant &a0)

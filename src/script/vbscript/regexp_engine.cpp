@@ -248,10 +248,12 @@ void Regex::setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit)
 }
 
 // One run of searches over a subject: the match data and the limits made once.
+// A match is looked at in place (offsets into the subject) and copied out
+// only when kept, after its cost was charged.
 struct Regex::Scan
 {
     Scan(const Regex &re, const std::u16string &subject)
-        : re(re), data(pcre2_match_data_create_from_pattern(re.m_impl->code, nullptr), pcre2_match_data_free),
+        : re(re), subject(subject), data(pcre2_match_data_create_from_pattern(re.m_impl->code, nullptr), pcre2_match_data_free),
           context(pcre2_match_context_create(nullptr), pcre2_match_context_free)
     {
         if (!data || !context)
@@ -273,25 +275,50 @@ struct Regex::Scan
         }
     }
 
-    std::optional<RegexMatch> next(const std::u16string &subject, std::size_t start)
+    // The next match at or after `start`; false when there is none.
+    bool find(std::size_t start)
     {
         if (start > subject.size())
-            return std::nullopt;
-        const int rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, options,
-                                   data.get(), context.get());
+            return false;
+        rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, options, data.get(),
+                         context.get());
         if (rc == PCRE2_ERROR_CALLOUT && RunGuard::current())
             RunGuard::current()->interrupt();
         if (rc == PCRE2_ERROR_NOMATCH)
-            return std::nullopt;
+            return false;
         if (rc < 0)
             throw RegexError{RuntimeError::OutOfStackSpace};
-        const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(data.get());
+        ov = pcre2_get_ovector_pointer(data.get());
+        return true;
+    }
+
+    std::size_t begin() const { return ov[0]; }
+    std::size_t end() const { return ov[1]; }
+    // Group n of the match (0: the whole of it); empty when it took no part.
+    std::optional<std::u16string_view> group(std::size_t n) const
+    {
+        if (n >= static_cast<std::size_t>(rc) || ov[2 * n] == PCRE2_UNSET)
+            return std::nullopt;
+        return std::u16string_view(subject).substr(ov[2 * n], ov[2 * n + 1] - ov[2 * n]);
+    }
+
+    // What take() makes, with the Match object that will show it.
+    std::size_t cost() const
+    {
+        std::size_t bytes = sizeof(RegexMatch) + 96 + (end() - begin()) * sizeof(char16_t);
+        for (std::size_t g = 1; g <= re.m_groups; ++g)
+            bytes += sizeof(std::optional<std::u16string>) + (group(g) ? group(g)->size() * sizeof(char16_t) : 0);
+        return bytes;
+    }
+
+    RegexMatch take() const
+    {
         RegexMatch m;
-        m.index = ov[0];
-        m.value = subject.substr(ov[0], ov[1] - ov[0]);
+        m.index = begin();
+        m.value = subject.substr(begin(), end() - begin());
         for (std::size_t g = 1; g <= re.m_groups; ++g) {
-            if (g < static_cast<std::size_t>(rc) && ov[2 * g] != PCRE2_UNSET)
-                m.groups.emplace_back(subject.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g]));
+            if (const auto text = group(g))
+                m.groups.emplace_back(std::u16string(*text));
             else
                 m.groups.emplace_back(std::nullopt);
         }
@@ -299,10 +326,13 @@ struct Regex::Scan
     }
 
     const Regex &re;
+    const std::u16string &subject;
     std::unique_ptr<pcre2_match_data, void (*)(pcre2_match_data *)> data;
     std::unique_ptr<pcre2_match_context, void (*)(pcre2_match_context *)> context;
     pcre2_code *code = nullptr;
     std::uint32_t options = 0;
+    int rc = 0;
+    const PCRE2_SIZE *ov = nullptr;
 };
 
 std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size_t start) const
@@ -310,17 +340,9 @@ std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size
     if (m_error)
         throw *m_error;
     Scan scan(*this, subject);
-    return scan.next(subject, start);
-}
-
-std::size_t Regex::matchCost(const RegexMatch &m)
-{
-    // The match, its value, its groups and the Match object with its slot
-    // in the collection.
-    std::size_t bytes = sizeof(RegexMatch) + 96 + m.value.size() * sizeof(char16_t);
-    for (const auto &g : m.groups)
-        bytes += sizeof(g) + (g ? g->size() * sizeof(char16_t) : 0);
-    return bytes;
+    if (!scan.find(start))
+        return std::nullopt;
+    return scan.take();
 }
 
 std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool global, Reservation *memory) const
@@ -330,16 +352,12 @@ std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool globa
     Scan scan(*this, subject);
     std::vector<RegexMatch> out;
     std::size_t start = 0;
-    while (start <= subject.size()) {
-        auto m = scan.next(subject, start);
-        if (!m)
-            break;
-        const std::size_t end = m->index + m->value.size();
-        work(end - start + 1);
-        start = end == m->index ? end + 1 : end;
+    while (scan.find(start)) {
+        work(scan.end() - start + 1);
+        start = scan.end() == scan.begin() ? scan.end() + 1 : scan.end();
         if (memory)
-            memory->grow(matchCost(*m) + (out.size() == out.capacity() ? out.capacity() * sizeof(RegexMatch) : 0));
-        out.push_back(std::move(*m));
+            memory->grow(scan.cost() + (out.size() == out.capacity() ? out.capacity() * sizeof(RegexMatch) : 0));
+        out.push_back(scan.take());
         if (!global)
             break;
     }
@@ -348,10 +366,10 @@ std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool globa
 
 namespace {
 
-// Expands one replacement for `m` of `subject`.
-void expand(TextBuilder &out, const std::u16string &replacement, const RegexMatch &m, const std::u16string &subject)
+// Expands one replacement for the match `scan` holds.
+void expand(TextBuilder &out, const std::u16string &replacement, const Regex::Scan &scan, std::size_t groups)
 {
-    const std::size_t groups = m.groups.size();
+    const std::u16string_view subject = scan.subject;
     for (std::size_t i = 0; i < replacement.size(); ++i) {
         const char16_t c = replacement[i];
         if (c != u'$' || i + 1 >= replacement.size()) {
@@ -363,13 +381,13 @@ void expand(TextBuilder &out, const std::u16string &replacement, const RegexMatc
             out.push_back(u'$');
             ++i;
         } else if (n == u'&') {
-            out.append(m.value);
+            out.append(*scan.group(0));
             ++i;
         } else if (n == u'`') {
-            out.append(std::u16string_view(subject).substr(0, m.index));
+            out.append(subject.substr(0, scan.begin()));
             ++i;
         } else if (n == u'\'') {
-            out.append(std::u16string_view(subject).substr(m.index + m.value.size()));
+            out.append(subject.substr(scan.end()));
             ++i;
         } else if (isDigit(n)) {
             std::size_t number = n - u'0';
@@ -382,8 +400,8 @@ void expand(TextBuilder &out, const std::u16string &replacement, const RegexMatc
                 }
             }
             if (number >= 1 && number <= groups) {
-                if (m.groups[number - 1])
-                    out.append(*m.groups[number - 1]);
+                if (const auto text = scan.group(number))
+                    out.append(*text);
                 i += used;
             } else {
                 out.push_back(c);
@@ -403,15 +421,12 @@ void Regex::replace(TextBuilder &out, const std::u16string &subject, const std::
         throw *m_error;
     Scan scan(*this, subject);
     std::size_t copied = 0, start = 0;
-    while (start <= subject.size()) {
-        const auto m = scan.next(subject, start);
-        if (!m)
-            break;
-        out.append(std::u16string_view(subject).substr(copied, m->index - copied));
-        expand(out, replacement, *m, subject);
-        copied = m->index + m->value.size();
+    while (scan.find(start)) {
+        out.append(std::u16string_view(subject).substr(copied, scan.begin() - copied));
+        expand(out, replacement, scan, m_groups);
+        copied = scan.end();
         work(copied - start + 1);
-        start = copied == m->index ? copied + 1 : copied;
+        start = scan.end() == scan.begin() ? copied + 1 : copied;
         if (!global)
             break;
     }

@@ -68,15 +68,14 @@ public:
     // string length limit).
     void replace(TextBuilder &out, const std::u16string &subject, const std::u16string &replacement,
                  bool global) const;
-    // What a match and the script object that shows it hold.
-    static std::size_t matchCost(const RegexMatch &m);
 
     // Limits for one search (defaults suit scripts; tests may lower them).
     static void setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit);
 
+    struct Scan; // one search after the other over one subject
+
 private:
     struct Impl;
-    struct Scan;
     std::unique_ptr<Impl> m_impl;
     std::optional<RegexError> m_error;
     std::size_t m_groups = 0;

@@ -140,28 +140,29 @@ public:
         }
         if (equalsNoCase(name, u"Test")) {
             requireArgs(args, 1);
-            const std::u16string subject = argString(args, 0);
-            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject, 0).has_value(); }));
+            const TextArg subject(args, 0);
+            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject.str(), 0).has_value(); }));
         }
         if (equalsNoCase(name, u"Execute")) {
             requireArgs(args, 1);
-            const std::u16string subject = argString(args, 0);
+            const TextArg subject(args, 0);
             Reservation memory;
-            std::vector<RegexMatch> found = run([&](const Regex &re) { return re.matches(subject, m_global, &memory); });
+            std::vector<RegexMatch> found =
+                run([&](const Regex &re) { return re.matches(subject.str(), m_global, &memory); });
             return Variant(Ref<Object>(makeRef<Matches>(std::move(found), std::move(memory))));
         }
         if (equalsNoCase(name, u"Replace")) {
             requireArgs(args, 2);
             if (isNullArg(args, 0))
                 return Variant::null();
-            const std::u16string subject = argString(args, 0);
+            const TextArg subject(args, 0);
             // The replacement converts as a COM string does: True is "-1".
             const Variant withValue = argValue(args, 1);
             const std::u16string with = withValue.type() == Variant::Type::Boolean
                                             ? std::u16string(withValue.boolValue() ? u"-1" : u"0")
                                             : withValue.toString();
             TextBuilder out;
-            run([&](const Regex &re) { re.replace(out, subject, with, m_global); });
+            run([&](const Regex &re) { re.replace(out, subject.str(), with, m_global); });
             return out.take();
         }
         unsupported();
