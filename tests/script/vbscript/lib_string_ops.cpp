@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace vbs {
@@ -57,6 +58,38 @@ TEST(Strings, CountReplaceSplitEscape)
     EXPECT_EQ(parts(u"a,b,c", 0), std::vector<std::u16string>{});
     EXPECT_EQ(n(escapeText(u"a b+c/@*_-.%\n\u00e9")), "a%20b+c/@*_-.%25%0A%E9");
     EXPECT_EQ(n(unescapeText(u"%E9%u20AC%20%zz%u12")), "\xc3\xa9\xe2\x82\xac %zz%u12");
+}
+
+// The searches against their definition on random texts over three letters,
+// so that needles recur and nearly match; needles up to 20 units take both
+// the short and the table-driven way, forwards and backwards, in both modes.
+TEST(Strings, SearchesAgreeWithTheirDefinition)
+{
+    std::mt19937 random(7);
+    const auto pick = [&](std::size_t bound) { return static_cast<std::size_t>(random() % bound); };
+    const auto text = [&](std::size_t n) {
+        std::u16string s;
+        for (std::size_t i = 0; i < n; ++i)
+            s += u"abA"[pick(3)];
+        return s;
+    };
+    for (int round = 0; round < 4000; ++round) {
+        const CompareMode mode = round % 2 ? T : B;
+        const std::u16string hay = text(pick(60));
+        std::u16string needle = round % 3 && hay.size() > 2 ? hay.substr(pick(hay.size() / 2), 1 + pick(20)) : text(1 + pick(20));
+        if (round % 5 == 0)
+            needle.back() = u'B';
+        const auto folded = [&](std::u16string s) {
+            for (char16_t &c : s)
+                c = mode == T ? lowerChar(c) : c;
+            return s;
+        };
+        const std::u16string h = folded(hay), f = folded(needle);
+        const std::size_t start = pick(hay.size() + 2), limit = pick(hay.size() + 1);
+        SCOPED_TRACE(n(hay) + " / " + n(needle));
+        EXPECT_EQ(findText(hay, needle, start, mode), start > h.size() ? npos : h.find(f, start));
+        EXPECT_EQ(findTextReverse(hay, needle, limit, mode), f.size() > limit ? npos : h.substr(0, limit).rfind(f));
+    }
 }
 
 } // namespace
