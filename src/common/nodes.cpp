@@ -1,5 +1,7 @@
 #include "nodes.h"
 
+#include "trimblanks.h"
+
 #include "errorcore/error.h"
 
 XmlNode GetNewNode(int nodeType, const QString &name)
@@ -8,7 +10,7 @@ XmlNode GetNewNode(int nodeType, const QString &name)
         const XmlNode document = XmlNode::newDocument();
         switch (nodeType) {
         case XmlNode::Element:
-            return document.createElement(name.trimmed());
+            return document.createElement(trimBlanks(name));
         case XmlNode::CDATASection:
             return document.createCDATASection(QString());
         case XmlNode::Text:
