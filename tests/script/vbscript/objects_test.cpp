@@ -59,9 +59,7 @@ TEST(Objects, HostObjectsFromScripts)
     };
     for (const auto &row : rows) {
         Engine e;
-        e.setObjectFactory([](std::u16string_view id) {
-            return vbs::foldCase(id) == u"test.bag" ? vbs::Ref<vbs::Object>(vbs::makeRef<Bag>()) : nullptr;
-        });
+        e.setObjectFactory([](auto id) { return vbs::Ref<vbs::Object>(vbs::foldCase(id) == u"test.bag" ? new Bag : nullptr); });
         e.addObject(u"Host", vbs::makeRef<Bag>());
         ASSERT_TRUE(e.addCodeUtf8(std::string("Function Main()\n  ") + row.body + "\nEnd Function\n")) << row.body;
         std::vector<Variant> args;
