@@ -1,7 +1,5 @@
 #include "nodes.h"
 
-#include "trimblanks.h"
-
 #include "errorcore/error.h"
 
 XmlNode GetNewNode(int nodeType, const QString &name)
@@ -10,7 +8,7 @@ XmlNode GetNewNode(int nodeType, const QString &name)
         const XmlNode document = XmlNode::newDocument();
         switch (nodeType) {
         case XmlNode::Element:
-            return document.createElement(trimBlanks(name));
+            return document.createElement(name.trimmed());
         case XmlNode::CDATASection:
             return document.createCDATASection(QString());
         case XmlNode::Text:
