@@ -108,9 +108,9 @@ const MemoryBudget &Engine::memoryBudget() const
     return m_interp->guard().budget;
 }
 
-ObjectRegistry &Engine::objects()
+void Engine::setObjectFactory(ObjectFactory factory)
 {
-    return m_interp->registry();
+    m_interp->objectFactory = std::move(factory);
 }
 
 void Engine::addObject(std::u16string_view name, Ref<Object> object)
