@@ -165,7 +165,7 @@ Variant fnRight(CallContext &, ArgRefs args) { return leftRight(args, false, 1);
 Variant fnLeftB(CallContext &, ArgRefs args) { return leftRight(args, true, 2); }
 Variant fnRightB(CallContext &, ArgRefs args) { return leftRight(args, false, 2); }
 
-Variant mid(ArgRefs args, int unitsPerCount)
+Variant mid(CallContext &ctx, ArgRefs args, int unitsPerCount)
 {
     const bool null = isNullArg(args, 0);
     if (argPresent(args, 2) && isNullArg(args, 2))
@@ -180,12 +180,15 @@ Variant mid(ArgRefs args, int unitsPerCount)
     const std::size_t from = static_cast<std::size_t>(start - 1) / static_cast<std::size_t>(unitsPerCount);
     if (from >= s.size())
         return Variant(std::u16string());
-    return Variant(hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
-                             : s.substr(from));
+    const std::size_t count = hasLength ? static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount)
+                                        : s.size() - from;
+    if (count == 1 || (count > 1 && from + 1 == s.size()))
+        return ctx.character(s[from]); // a character loop makes no strings
+    return Variant(s.substr(from, count));
 }
 
-Variant fnMid(CallContext &, ArgRefs args) { return mid(args, 1); }
-Variant fnMidB(CallContext &, ArgRefs args) { return mid(args, 2); }
+Variant fnMid(CallContext &ctx, ArgRefs args) { return mid(ctx, args, 1); }
+Variant fnMidB(CallContext &ctx, ArgRefs args) { return mid(ctx, args, 2); }
 
 std::size_t sameLength(std::u16string_view s) { return s.size(); }
 

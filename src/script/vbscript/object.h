@@ -25,6 +25,8 @@ struct MemberInfo
     int indexes = 0;          // arguments a property takes before its value: 1 for Item(key)
 };
 
+class ScriptObject;
+
 // Interface of every object a script can hold: embedder objects, built-in
 // classes (RegExp, Dictionary) and instances of script classes. Members are
 // found by case-insensitive name; an empty name is the default member.
@@ -52,6 +54,8 @@ public:
     virtual void call(std::u16string_view name, ArgRefs args);
     // The items For Each walks, taken once when the loop starts.
     virtual std::vector<Variant> enumerate();
+    // An instance of a script class (whose members an engine calls directly), else null.
+    virtual ScriptObject *scriptObject() noexcept { return nullptr; }
 
 protected:
     [[noreturn]] static void unsupported(); // raises 438

@@ -1,0 +1,686 @@
+// The loop that runs compiled code (code.h). Each instruction has a short
+// way for the values loops and recursions compute with (Integer, Long,
+// Double, Boolean, strings compared) and hands everything else to the
+// general rules (vm_ops.cpp). A call of a script procedure pushes a frame
+// and stays in the loop; its Return pops it and finishes the call.
+#include "array.h"
+#include "fast_ops.h"
+#include "interpreter.h"
+#include "operators.h"
+#include "scriptobject.h"
+
+#include <new>
+
+namespace vbs {
+
+using namespace ast;
+using vm::Op;
+using vm::Word;
+namespace flag = vm::flag;
+namespace fast = ops::fast;
+
+namespace {
+
+// a op b for two numbers; false: the general rules.
+template <BinOp O>
+[[gnu::always_inline]] inline bool arithmetic(const Variant &a, const Variant &b, Variant &out)
+{
+    if (fast::isIntegerOrLong(a) && fast::isIntegerOrLong(b))
+        return fast::integral(O, a, b, out);
+    if (fast::isNumber(a) && fast::isNumber(b))
+        return fast::floating(O, fast::doubleOf(a), fast::doubleOf(b), out);
+    return false;
+}
+
+template <BinOp O>
+[[gnu::always_inline]] inline bool logical(const Variant &a, const Variant &b, Variant &out)
+{
+    if (a.type() == Variant::Type::Boolean && b.type() == Variant::Type::Boolean)
+        return fast::logical(O, a.boolValue(), b.boolValue(), out);
+    return false;
+}
+
+// -1, 0 or 1 for two numbers or two strings; 2 when the general rules decide.
+[[gnu::always_inline]] inline int order(const Variant &a, const Variant &b)
+{
+    if (fast::isIntegerOrLong(a) && fast::isIntegerOrLong(b)) {
+        const std::int32_t x = a.type() == Variant::Type::Integer ? a.integerValue() : a.longValue();
+        const std::int32_t y = b.type() == Variant::Type::Integer ? b.integerValue() : b.longValue();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (fast::isNumber(a) && fast::isNumber(b)) {
+        const double x = fast::doubleOf(a), y = fast::doubleOf(b);
+        return x == y ? 0 : (x < y ? -1 : (x > y ? 1 : 2));
+    }
+    if (a.isString() && b.isString()) {
+        const int c = a.string().compare(b.string());
+        return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    }
+    return 2;
+}
+
+template <BinOp O>
+[[gnu::always_inline]] inline bool holds(int c)
+{
+    switch (O) {
+    case BinOp::Eq: return c == 0;
+    case BinOp::Ne: return c != 0;
+    case BinOp::Lt: return c < 0;
+    case BinOp::Gt: return c > 0;
+    case BinOp::Le: return c <= 0;
+    default: return c >= 0;
+    }
+}
+
+// Empties a register; what it held is released afterwards.
+[[gnu::always_inline]] inline void clear(Variant &v) noexcept
+{
+    Variant old(std::move(v));
+}
+
+[[gnu::always_inline]] inline bool counted(const Variant &v)
+{
+    constexpr unsigned kCounted = (1u << static_cast<unsigned>(Variant::Type::String)) |
+                                  (1u << static_cast<unsigned>(Variant::Type::Object)) |
+                                  (1u << static_cast<unsigned>(Variant::Type::Array));
+    return (1u << static_cast<unsigned>(v.type())) & kCounted;
+}
+
+} // namespace
+
+// --- frames ------------------------------------------------------------------------
+
+namespace {
+// Spare frames a code keeps: enough for a recursion of that depth to run
+// without allocating, few enough that a deep one gives its memory back.
+constexpr std::size_t kSpareFrames = 256;
+} // namespace
+
+[[gnu::always_inline]] inline Interpreter::Frame *Interpreter::newFrame(const vm::Code &code, ScriptObject *me,
+                                                                        Frame *caller)
+{
+    Frame *f;
+    if (!code.spareFrames.empty()) [[likely]] {
+        f = static_cast<Frame *>(code.spareFrames.back());
+        code.spareFrames.pop_back();
+    } else {
+        f = static_cast<Frame *>(::operator new(sizeof(Frame) + code.frameBytes));
+        const Word own = code.own, registers = code.registers;
+        Variant *const values = f->values();
+        Variant **const R = reinterpret_cast<Variant **>(values + own);
+        for (Word i = 0; i < own; ++i) {
+            new (values + i) Variant();
+            R[i] = values + i;
+        }
+        Variant *const constants = const_cast<Variant *>(code.constants.data());
+        for (Word i = 0; i < registers - own; ++i)
+            R[own + i] = constants + i;
+        f->R = R;
+        f->code = &code;
+    }
+    f->pc = code.words.data();
+    f->me = me;
+    f->caller = caller;
+    f->resumeNext = false;
+    f->fromHost = false;
+    if (me)
+        me->addRef();
+    m_frame = f;
+    ++m_depth;
+    return f;
+}
+
+[[gnu::always_inline]] inline void Interpreter::dropFrame(Frame *f, bool clean) noexcept
+{
+    m_frame = f->caller;
+    --m_depth;
+    const vm::Code &code = *f->code;
+    ScriptObject *me = f->me;
+    // The values go first (a Class_Terminate they run gets frames of its
+    // own). Parameters' and the result's registers are set by every call,
+    // the others point at their values already, but for arguments passed
+    // by reference when an error left the frame.
+    Variant *const values = f->values();
+    const Word named = code.named, own = code.own;
+    for (Word i = 0; i < named; ++i)
+        if (!values[i].isEmpty())
+            clear(values[i]);
+    for (Word i = named; i < own; ++i)
+        if (counted(values[i]))
+            clear(values[i]);
+    if (!clean)
+        for (Word i = named; i < own; ++i)
+            f->R[i] = values + i;
+    bool kept = false;
+    if (code.spareFrames.size() < kSpareFrames) {
+        try {
+            code.spareFrames.push_back(f);
+            kept = true;
+        } catch (...) {
+        }
+    }
+    if (!kept)
+        ::operator delete(f);
+    if (me)
+        me->release();
+}
+
+void Interpreter::unwind(Frame *entry, Frame *f) noexcept
+{
+    while (true) {
+        Frame *caller = f->caller;
+        const bool last = f == entry;
+        dropFrame(f);
+        if (last)
+            return;
+        f = caller;
+    }
+}
+
+void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots, bool global)
+{
+    for (const SlotInit &init : inits) {
+        Variant *target;
+        if (global) {
+            GlobalSlot &g = m_globals[init.slot];
+            if (init.what == SlotInit::What::Declare && g.defined)
+                continue;
+            g.defined = true;
+            g.isConst = init.what == SlotInit::What::Constant;
+            target = &g.value;
+        } else {
+            target = slots[init.slot];
+        }
+        switch (init.what) {
+        case SlotInit::What::Declare: break;
+        case SlotInit::What::Constant: *target = init.value; break;
+        case SlotInit::What::DynamicArray: *target = Variant(Array::createEmpty()); break;
+        case SlotInit::What::FixedArray: {
+            std::vector<Array::Bound> bounds;
+            for (std::int32_t d : init.dims)
+                bounds.push_back(Array::upTo(d));
+            *target = Variant(Array::create(std::move(bounds), true));
+            break;
+        }
+        }
+    }
+}
+
+// --- calls -------------------------------------------------------------------------
+
+[[gnu::always_inline]] inline Interpreter::Frame *Interpreter::enter(const vm::Code &callee, ScriptObject *me,
+                                                                     Frame *caller, const Word *call)
+{
+    const Word argc = call[2];
+    if (argc != callee.params) [[unlikely]]
+        raiseError(RuntimeError::WrongArgumentCount);
+    checkpoint();
+    if (m_depth >= m_limits.maxCallDepth) [[unlikely]]
+        raiseError(RuntimeError::OutOfStackSpace);
+    Frame *f = newFrame(callee, me, caller);
+    if (argc > 64 || callee.hasInits) [[unlikely]] {
+        bindSlow(f, caller, call);
+        return f;
+    }
+    Variant **from = caller->R;
+    Variant *const values = f->values();
+    // A function's result goes straight to the register the caller wants it in.
+    if (callee.resultReg >= 0) {
+        Variant *result = values + callee.resultReg;
+        if (!(call[0] & flag::Discard)) {
+            result = from[call[1]];
+            clear(*result);
+        }
+        f->R[callee.resultReg] = result;
+    }
+    const Word constants = caller->code->own; // registers from here on are the pool's
+    for (Word i = 0; i < argc; ++i) {
+        const Word r = call[3 + i];
+        // A literal is passed as a copy, so that a ByRef parameter cannot change the pool.
+        if (((callee.byValue >> i) & 1) || r >= constants) {
+            values[i] = *from[r];
+            f->R[i] = values + i;
+        } else {
+            f->R[i] = from[r];
+        }
+    }
+    return f;
+}
+
+void Interpreter::bindSlow(Frame *f, const Frame *caller, const Word *call)
+{
+    const std::vector<Param> &params = f->code->proc->params;
+    for (Word i = 0; i < call[2]; ++i) {
+        const Word r = call[3 + i];
+        if (params[i].byVal || r >= caller->code->own) {
+            f->values()[i] = *caller->R[r];
+            f->R[i] = f->values() + i;
+        } else {
+            f->R[i] = caller->R[r];
+        }
+    }
+    if (f->code->resultReg >= 0) {
+        Variant *result = f->values() + f->code->resultReg;
+        if (!(call[0] & flag::Discard)) {
+            result = caller->R[call[1]];
+            clear(*result);
+        }
+        f->R[f->code->resultReg] = result;
+    }
+    if (f->code->hasInits) {
+        try {
+            initSlots(f->code->proc->inits, f->R, false);
+        } catch (...) {
+            dropFrame(f);
+            throw;
+        }
+    }
+}
+
+// A call the loop made (CallGlobal, CallMe or CallMember) is over; its
+// result is where the call wanted it (see enter).
+[[gnu::always_inline]] inline const Interpreter::Word *Interpreter::returned(Frame *f, const Word *pc)
+{
+    const Word w = *pc;
+    const Word argc = pc[2];
+    const vm::Code &code = *f->code;
+    if (w & flag::Scrub) {
+        Variant *values = f->values();
+        for (Word i = 0; i < argc; ++i) {
+            const Word r = pc[3 + i];
+            if (r >= code.named && r < code.own) {
+                if (counted(values[r]))
+                    clear(values[r]);
+                f->R[r] = values + r;
+            }
+        }
+    }
+    const Word *extra = pc + 3 + argc;
+    if (w & flag::T1)
+        clearTemp(f, extra[0]);
+    return extra + (vm::opOf(w) == Op::CallMember ? 3 : 1);
+}
+
+const Interpreter::Word *Interpreter::finishCall(Frame *f, const Word *pc, Variant &&result)
+{
+    const Word *next = release(f, pc);
+    if (!(*pc & flag::Discard))
+        *f->R[pc[1]] = std::move(result);
+    return next;
+}
+
+Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs args)
+{
+    if (args.size() != proc->params.size())
+        raiseError(RuntimeError::WrongArgumentCount);
+    enterCall();
+    Frame *f = newFrame(*proc->code, me, m_frame);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (proc->params[i].byVal) {
+            f->values()[i] = *args[i];
+            f->R[i] = f->values() + i;
+        } else {
+            f->R[i] = args[i];
+        }
+    }
+    if (proc->resultSlot >= 0)
+        f->R[proc->resultSlot] = f->values() + proc->resultSlot;
+    if (!proc->inits.empty()) {
+        try {
+            initSlots(proc->inits, f->R, false);
+        } catch (...) {
+            dropFrame(f);
+            throw;
+        }
+    }
+    f->fromHost = true;
+    return run(f);
+}
+
+// Code of a unit, of Execute or of Eval: `scope` is the frame whose slots
+// it shares (null for global code).
+Variant Interpreter::runCode(const vm::Code &code, ScriptObject *me, Frame *scope)
+{
+    Frame *f = newFrame(code, me, m_frame);
+    for (Word i = 0; i < code.named; ++i)
+        f->R[i] = scope->R[i];
+    f->fromHost = true;
+    return run(f);
+}
+
+// --- errors --------------------------------------------------------------------------
+
+bool Interpreter::recover(ScriptException &e, Frame *entry, Frame *&f, const Word *&pc)
+{
+    while (true) {
+        const vm::Code &c = *f->code;
+        const vm::Unit *u = c.unitAt(static_cast<Word>(pc - c.words.data()));
+        if (!e.positioned) {
+            e.positioned = true;
+            if (u) {
+                e.error.line = u->pos.line;
+                e.error.column = u->pos.column;
+            }
+            e.sourceText = c.source;
+        }
+        if (f->resumeNext && !e.fatal && u) {
+            m_err = e.error;
+            pc = c.words.data() + u->resume;
+            for (Word t = u->tempBase; t < c.own; ++t)
+                clearTemp(f, t);
+            return true;
+        }
+        Frame *caller = f->caller;
+        const bool last = f == entry;
+        dropFrame(f);
+        if (last)
+            return false;
+        f = caller;
+        pc = f->pc;
+    }
+}
+
+// --- the loop ------------------------------------------------------------------------
+
+Variant Interpreter::run(Frame *entry)
+{
+    Frame *f = entry;
+    const Word *pc = f->pc;
+    Variant **R = f->R;
+    const vm::Code *code = f->code;
+    while (true) {
+        try {
+            while (true) {
+                const Word w = *pc;
+                switch (vm::opOf(w)) {
+                case Op::Move:
+                    if (w & flag::T0)
+                        *R[pc[1]] = std::move(*R[pc[2]]);
+                    else
+                        *R[pc[1]] = *R[pc[2]];
+                    pc += 3;
+                    continue;
+                case Op::Let:
+                    if (R[pc[2]]->isObject()) {
+                        move(f, pc);
+                    } else if (w & flag::T0) {
+                        *R[pc[1]] = std::move(*R[pc[2]]);
+                    } else {
+                        *R[pc[1]] = *R[pc[2]];
+                    }
+                    pc += 3;
+                    continue;
+                case Op::Set:
+                case Op::Subject:
+                case Op::Plus:
+                    if (vm::opOf(w) == Op::Plus)
+                        unary(f, pc);
+                    else
+                        move(f, pc);
+                    pc += 3;
+                    continue;
+                case Op::Neg:
+                case Op::Not: unary(f, pc); pc += 3; continue;
+
+#define VBS_ARITHMETIC(name)                                                                                           \
+    case Op::name:                                                                                                     \
+        if (!arithmetic<BinOp::name>(*R[pc[2]], *R[pc[3]], *R[pc[1]]))                                                 \
+            binarySlow(f, pc);                                                                                         \
+        pc += 4;                                                                                                       \
+        continue;
+                    VBS_ARITHMETIC(Add)
+                    VBS_ARITHMETIC(Sub)
+                    VBS_ARITHMETIC(Mul)
+                    VBS_ARITHMETIC(Div)
+                    VBS_ARITHMETIC(Mod)
+                    VBS_ARITHMETIC(IntDiv)
+#undef VBS_ARITHMETIC
+
+#define VBS_LOGICAL(name)                                                                                              \
+    case Op::name:                                                                                                     \
+        if (!logical<BinOp::name>(*R[pc[2]], *R[pc[3]], *R[pc[1]]))                                                    \
+            binarySlow(f, pc);                                                                                         \
+        pc += 4;                                                                                                       \
+        continue;
+                    VBS_LOGICAL(And)
+                    VBS_LOGICAL(Or)
+                    VBS_LOGICAL(Xor)
+#undef VBS_LOGICAL
+
+#define VBS_COMPARE(name)                                                                                              \
+    case Op::name: {                                                                                                   \
+        const int c = order(*R[pc[2]], *R[pc[3]]);                                                                     \
+        if (c == 2) {                                                                                                  \
+            binarySlow(f, pc);                                                                                         \
+        } else {                                                                                                       \
+            const bool t = holds<BinOp::name>(c);                                                                      \
+            if ((w & flag::T0) && counted(*R[pc[2]]))                                                                  \
+                clearTemp(f, pc[2]);                                                                                   \
+            if ((w & flag::T1) && counted(*R[pc[3]]))                                                                  \
+                clearTemp(f, pc[3]);                                                                                   \
+            *R[pc[1]] = Variant::fromBool(t);                                                                          \
+        }                                                                                                              \
+        pc += 4;                                                                                                       \
+        continue;                                                                                                      \
+    }
+                    VBS_COMPARE(Eq)
+                    VBS_COMPARE(Ne)
+                    VBS_COMPARE(Lt)
+                    VBS_COMPARE(Gt)
+                    VBS_COMPARE(Le)
+                    VBS_COMPARE(Ge)
+#undef VBS_COMPARE
+
+                case Op::Imp:
+                case Op::Eqv:
+                case Op::Is:
+                case Op::Pow: binarySlow(f, pc); pc += 4; continue;
+
+                case Op::Concat: {
+                    // A chain's running text grows in place.
+                    Variant &a = *R[pc[2]];
+                    const Variant &b = *R[pc[3]];
+                    if (pc[1] == pc[2] && (w & flag::T0) && a.isString() && b.isString() &&
+                        a.stringData()->refCount() == 1) {
+                        a.stringData()->append(b.string());
+                        if (w & flag::T1)
+                            clearTemp(f, pc[3]);
+                    } else {
+                        binarySlow(f, pc);
+                    }
+                    pc += 4;
+                    continue;
+                }
+
+#define VBS_JUMP_UNLESS(name, cmp)                                                                                     \
+    case Op::name: {                                                                                                   \
+        const Variant &a = *R[pc[1]], &b = *R[pc[2]];                                                                  \
+        const int c = order(a, b);                                                                                     \
+        bool t;                                                                                                        \
+        if (c != 2) {                                                                                                  \
+            t = holds<BinOp::cmp>(c);                                                                                  \
+            if ((w & flag::T0) && counted(a))                                                                          \
+                clearTemp(f, pc[1]);                                                                                   \
+            if ((w & flag::T1) && counted(b))                                                                          \
+                clearTemp(f, pc[2]);                                                                                   \
+        } else {                                                                                                       \
+            t = compareSlow(f, pc);                                                                                    \
+        }                                                                                                              \
+        pc = t == static_cast<bool>(w & flag::Invert) ? code->words.data() + pc[3] : pc + 4;                          \
+        continue;                                                                                                      \
+    }
+                    VBS_JUMP_UNLESS(JumpNotEq, Eq)
+                    VBS_JUMP_UNLESS(JumpNotNe, Ne)
+                    VBS_JUMP_UNLESS(JumpNotLt, Lt)
+                    VBS_JUMP_UNLESS(JumpNotGt, Gt)
+                    VBS_JUMP_UNLESS(JumpNotLe, Le)
+                    VBS_JUMP_UNLESS(JumpNotGe, Ge)
+#undef VBS_JUMP_UNLESS
+
+                case Op::Jump: pc = code->words.data() + pc[1]; continue;
+                case Op::Loop:
+                    checkpoint();
+                    pc = code->words.data() + pc[1];
+                    continue;
+                case Op::JumpFalse:
+                case Op::JumpTrue: {
+                    const Variant &c = *R[pc[1]];
+                    const bool t = c.type() == Variant::Type::Boolean ? c.boolValue() : truth(f, pc);
+                    pc = t == (vm::opOf(w) == Op::JumpTrue) ? code->words.data() + pc[2] : pc + 3;
+                    continue;
+                }
+                case Op::CaseJump: pc = caseMatches(f, pc) ? code->words.data() + pc[3] : pc + 4; continue;
+
+                case Op::LoadName: *R[pc[1]] = loadName(code->names[pc[2]]); pc += 3; continue;
+                case Op::StoreName: storeName(f, pc); pc += 3; continue;
+                case Op::ArgName: argName(f, pc); pc += 3; continue;
+                case Op::LoadWith: *R[pc[1]] = code->names[pc[2]].global->value; pc += 3; continue;
+                case Op::StoreWith: {
+                    Variant &target = code->names[pc[1]].global->value;
+                    if (w & flag::T0)
+                        target = std::move(*R[pc[2]]);
+                    else
+                        target = *R[pc[2]];
+                    pc += 3;
+                    continue;
+                }
+                case Op::ClearWith: code->names[pc[1]].global->value = Variant(); pc += 2; continue;
+                case Op::LoadMe: *R[pc[1]] = Variant(meObject()); pc += 2; continue;
+                case Op::New: newObject(f, pc); pc += 3; continue;
+                case Op::Raise: raiseError(static_cast<RuntimeError>(pc[1]));
+                case Op::OnError:
+                    f->resumeNext = w & flag::Resume;
+                    m_err = ScriptError();
+                    pc += 1;
+                    continue;
+                case Op::CheckCall: checkCall(f, pc); pc += 2; continue;
+
+                case Op::AppendCheck: pc = appendInPlace(f, pc) ? pc + 3 : code->words.data() + pc[2]; continue;
+                case Op::AppendFinish: appendFinish(f, pc); pc += 3; continue;
+
+                case Op::ForInit: pc = forInit(f, pc) ? pc + 7 : code->words.data() + pc[6]; continue;
+                case Op::ForNext: {
+                    Variant *var = R[pc[1]];
+                    const Word state = pc[2];
+                    const Variant &limit = *R[state], &step = *R[state + 1];
+                    if (!(w & flag::VarName) && fast::isIntegerOrLong(*var) && fast::isIntegerOrLong(step) &&
+                        fast::isIntegerOrLong(limit)) {
+                        const std::int64_t next = fast::intOf(*var) + fast::intOf(step);
+                        *var = fast::fitted(next, var->type() == Variant::Type::Integer &&
+                                                      step.type() == Variant::Type::Integer);
+                        checkpoint();
+                        const bool more = R[state + 2]->boolValue() ? next >= fast::intOf(limit) : next <= fast::intOf(limit);
+                        pc = more ? code->words.data() + pc[3] : pc + 4;
+                        continue;
+                    }
+                    pc = forStep(f, pc) ? code->words.data() + pc[3] : pc + 4;
+                    continue;
+                }
+                case Op::ForEachInit: pc = forEachInit(f, pc) ? pc + 5 : code->words.data() + pc[4]; continue;
+                case Op::ForEachNext: pc = forEachStep(f, pc) ? code->words.data() + pc[3] : pc + 4; continue;
+
+                case Op::CallGlobal: {
+                    const Word argc = pc[2];
+                    const GlobalSlot &g = *code->globals[pc[3 + argc]];
+                    if (const ProcDecl *p = g.proc) {
+                        f->pc = pc;
+                        f = enter(*p->code, nullptr, f, pc);
+                        code = f->code;
+                        R = f->R;
+                        pc = code->words.data();
+                        continue;
+                    }
+                    if ((w & flag::Read) && g.defined && !g.cls) {
+                        *R[pc[1]] = g.value;
+                        pc += 4;
+                        continue;
+                    }
+                    pc = callGlobalSlow(f, pc);
+                    continue;
+                }
+                case Op::CallMe: {
+                    const Word argc = pc[2];
+                    if (ScriptObject *me = f->me) {
+                        const ClassMember &m = me->classDecl().members[pc[3 + argc]];
+                        const ProcDecl *p = m.get ? m.get : m.method;
+                        if (m.field < 0 && p) {
+                            f->pc = pc;
+                            f = enter(*p->code, me, f, pc);
+                            code = f->code;
+                            R = f->R;
+                            pc = code->words.data();
+                            continue;
+                        }
+                    }
+                    pc = callMeSlow(f, pc);
+                    continue;
+                }
+                case Op::CallMember: {
+                    const int extraAt = 3 + static_cast<int>(pc[2]);
+                    const Variant &object = *R[pc[extraAt]];
+                    if (object.isObject() && object.object()) {
+                        ScriptObject *so = object.object()->scriptObject();
+                        if (so && &so->m_interp == this) {
+                            const ClassMember &m = so->classDecl().members[memberIndex(f, pc, *so, w, extraAt)];
+                            const ProcDecl *p = m.get ? m.get : m.method;
+                            if (m.field < 0 && p) {
+                                f->pc = pc;
+                                f = enter(*p->code, so, f, pc);
+                                code = f->code;
+                                R = f->R;
+                                pc = code->words.data();
+                                continue;
+                            }
+                        }
+                    }
+                    pc = callMemberSlow(f, pc);
+                    continue;
+                }
+                case Op::CallBuiltin: pc = callBuiltin(f, pc); continue;
+                case Op::CallName: pc = callName(f, pc); continue;
+                case Op::CallValue: pc = callValue(f, pc); continue;
+                case Op::ArgElem: pc = argElem(f, pc); continue;
+                case Op::LetIndexed:
+                case Op::LetMe:
+                case Op::LetMember:
+                case Op::LetValue: pc = assignOp(f, pc); continue;
+                case Op::ReDim: pc = reDim(f, pc); continue;
+                case Op::Erase: erase(f, pc); pc += 2; continue;
+
+                case Op::Return: {
+                    Frame *done = f;
+                    if (done == entry) {
+                        Variant result;
+                        if (code->resultReg >= 0)
+                            result = std::move(*R[code->resultReg]);
+                        dropFrame(done);
+                        return result;
+                    }
+                    f = done->caller;
+                    dropFrame(done, true);
+                    code = f->code;
+                    R = f->R;
+                    pc = returned(f, f->pc);
+                    continue;
+                }
+                case Op::Count: break;
+                }
+                raiseError(RuntimeError::InternalError);
+            }
+        } catch (ScriptException &e) {
+            if (!recover(e, entry, f, pc))
+                throw;
+        } catch (const std::bad_alloc &) {
+            ScriptException e(runtimeError(RuntimeError::OutOfMemory));
+            if (!recover(e, entry, f, pc))
+                throw e;
+        } catch (...) {
+            unwind(entry, f);
+            throw;
+        }
+        code = f->code;
+        R = f->R;
+    }
+}
+
+} // namespace vbs
