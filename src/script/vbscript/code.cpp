@@ -25,6 +25,12 @@ int operandWords(Op op) noexcept
     return kOps[static_cast<int>(op)].words;
 }
 
+std::size_t length(const Word *pc) noexcept
+{
+    const Op op = opOf(*pc);
+    return 1 + static_cast<std::size_t>(operandWords(op)) + (takesArguments(op) ? 2 + pc[2] : 0);
+}
+
 bool takesArguments(Op op) noexcept
 {
     return op >= Op::CallGlobal && op <= Op::ReDim;
@@ -35,11 +41,6 @@ const char *opName(Op op) noexcept
     return op < Op::Count ? kOps[static_cast<int>(op)].name : "?";
 }
 
-Code::~Code()
-{
-    for (void *frame : spareFrames)
-        ::operator delete(frame);
-}
 
 const Unit *Code::unitAt(Word pc) const noexcept
 {
@@ -56,9 +57,7 @@ std::string Code::listing() const
     for (std::size_t pc = 0; pc < words.size();) {
         const Op op = opOf(words[pc]);
         out += std::to_string(pc) + ": " + opName(op);
-        std::size_t n = static_cast<std::size_t>(operandWords(op));
-        if (takesArguments(op))
-            n += 2 + words[pc + 2];
+        const std::size_t n = length(&words[pc]) - 1;
         for (std::size_t i = 1; i <= n && pc + i < words.size(); ++i)
             out += " " + std::to_string(words[pc + i]);
         out += "\n";

@@ -44,15 +44,16 @@ using Word = std::uint32_t;
     /* binary: d a b, in the order of ast::BinOp */                                                                   \
     X(Imp, 3) X(Eqv, 3) X(Xor, 3) X(Or, 3) X(And, 3) X(Eq, 3) X(Ne, 3) X(Lt, 3) X(Gt, 3) X(Le, 3) X(Ge, 3) X(Is, 3)  \
     X(Concat, 3) X(Add, 3) X(Sub, 3) X(Mod, 3) X(IntDiv, 3) X(Mul, 3) X(Div, 3) X(Pow, 3)                             \
-    /* compare and jump when the comparison is not True: a b target */                                              \
+    /* compare and jump when the comparison is not True (JumpNot) or is (JumpIf): a b target */                     \
     X(JumpNotEq, 3) X(JumpNotNe, 3) X(JumpNotLt, 3) X(JumpNotGt, 3) X(JumpNotLe, 3) X(JumpNotGe, 3)                    \
+    X(JumpIfEq, 3) X(JumpIfNe, 3) X(JumpIfLt, 3) X(JumpIfGt, 3) X(JumpIfLe, 3) X(JumpIfGe, 3)                          \
     /* jumps: target / c target */                                                                                    \
     X(Jump, 1) X(Loop, 1) X(JumpFalse, 2) X(JumpTrue, 2)                                                              \
     /* case: subject value target (jump when equal) */                                                               \
     X(CaseJump, 3)                                                                                                    \
     /* names: d n / n s / a n */                                                                                      \
     X(LoadName, 2) X(StoreName, 2) X(ArgName, 2) X(LoadWith, 2) X(StoreWith, 2) X(ClearWith, 1) X(LoadMe, 1)          \
-    X(New, 2) X(Raise, 1) X(OnError, 0) X(Return, 0)                                                                  \
+    X(New, 2) X(Raise, 1) X(OnError, 0) X(Return, 0) X(Nop, 0)                                                        \
     /* n: a global called with arguments is a procedure or a variable, before they are evaluated */                 \
     X(CheckCall, 1)                                                                                                   \
     /* s = s & x on a variable: var target / var rhs */                                                               \
@@ -85,6 +86,8 @@ enum class Op : std::uint8_t {
 
 // Operand words after word 0; for the argument layout, the words of `extra`.
 int operandWords(Op op) noexcept;
+// Words of the instruction at `pc`, its opcode included.
+std::size_t length(const Word *pc) noexcept;
 bool takesArguments(Op op) noexcept;
 const char *opName(Op op) noexcept;
 
@@ -103,7 +106,6 @@ inline constexpr Word ObjMe = 1u << 17;     // the object was written as Me
 inline constexpr Word VarName = 1u << 18;   // the variable operand is a name, not a register
 inline constexpr Word Preserve = 1u << 19;  // ReDim Preserve
 inline constexpr Word Resume = 1u << 20;    // On Error Resume Next (else GoTo 0)
-inline constexpr Word Invert = 1u << 21;    // a compare-and-jump jumps when the comparison is True
 inline constexpr Word Scrub = 1u << 22;     // some argument register needs emptying or resetting afterwards
 } // namespace flag
 
@@ -162,9 +164,13 @@ struct Code
     Word params = 0;
     std::uint64_t byValue = 0;
     bool hasInits = false;
+    bool simpleCall = true; // at most 64 parameters and no slots to set up
+    Word firstLocal = 0;    // named slots from here on are the procedure's own variables
     std::size_t frameBytes = 0;
     const ast::ProcDecl *proc = nullptr; // the procedure, or the scope of Execute/Eval code
-    mutable std::vector<void *> spareFrames; // frames of ended calls, ready for the next (the VM's)
+    // Frames of ended calls, ready for the next: the VM's, which also frees them.
+    mutable void *spareFrames = nullptr;
+    mutable std::size_t spareCount = 0;
     const std::u16string *source = nullptr;
     Reservation memory; // what the code holds, charged to the run that compiled it
 

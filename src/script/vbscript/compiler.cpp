@@ -26,6 +26,7 @@ std::shared_ptr<vm::Code> Compiler::begin(const ProcDecl *proc, const std::u16st
     m_code->proc = proc;
     m_code->source = &source;
     m_code->named = named;
+    m_code->firstLocal = named; // Execute and Eval code: the slots are the caller's
     m_top = m_high = named;
     m_constFixups.clear();
     m_constIndex.clear();
@@ -77,6 +78,19 @@ void Compiler::finish()
     c.frameBytes = (c.own * sizeof(Variant) + c.registers * sizeof(Variant *) + 15) & ~std::size_t(15);
     for (Word at : m_constFixups)
         c.words[at] = c.own + (c.words[at] & ~kConst);
+    // A jump to a jump goes to the end of the chain; a jump to a Return returns.
+    for (std::size_t pc = 0; pc < c.words.size(); pc += vm::length(&c.words[pc])) {
+        if (vm::opOf(c.words[pc]) != Op::Jump)
+            continue;
+        Word target = c.words[pc + 1];
+        for (int hops = 0; hops < 8 && vm::opOf(c.words[target]) == Op::Jump; ++hops)
+            target = c.words[target + 1];
+        c.words[pc + 1] = target;
+        if (vm::opOf(c.words[target]) == Op::Return) {
+            c.words[pc] = vm::make(Op::Return);
+            c.words[pc + 1] = vm::make(Op::Nop);
+        }
+    }
     c.globals.reserve(c.names.size());
     for (const vm::Name &n : c.names)
         c.globals.push_back(n.global);
@@ -101,6 +115,8 @@ void Compiler::procedure(ProcDecl &proc, const std::u16string &source)
         if (proc.params[i].byVal && i < 64)
             m_code->byValue |= std::uint64_t(1) << i;
     m_code->hasInits = !proc.inits.empty();
+    m_code->simpleCall = !m_code->hasInits && proc.params.size() <= 64;
+    m_code->firstLocal = static_cast<Word>(proc.params.size()) + (proc.resultSlot >= 0 ? 1 : 0);
     block(proc.body);
     emit(vm::make(Op::Return));
     finish();
@@ -307,8 +323,9 @@ void Compiler::branchUnless(const Expr &cond, Word &patchAt, bool jumpWhenTrue)
         const Word r = value(unparenthesized(*b.right));
         Word flags = (isTemp(a) ? flag::T0 : 0) | (isTemp(r) ? flag::T1 : 0) |
                      (b.left->kind == ExprKind::Literal ? flag::LitA : 0) |
-                     (b.right->kind == ExprKind::Literal ? flag::LitB : 0) | (jumpWhenTrue ? flag::Invert : 0);
-        emit(vm::make(static_cast<Op>(static_cast<int>(Op::JumpNotEq) + static_cast<int>(b.op) - static_cast<int>(BinOp::Eq)),
+                     (b.right->kind == ExprKind::Literal ? flag::LitB : 0);
+        const Op first = jumpWhenTrue ? Op::JumpIfEq : Op::JumpNotEq;
+        emit(vm::make(static_cast<Op>(static_cast<int>(first) + static_cast<int>(b.op) - static_cast<int>(BinOp::Eq)),
                       flags));
         reg(a);
         reg(r);
@@ -358,7 +375,8 @@ void Compiler::selectStmt(const SelectStmt &s)
         for (const ExprPtr &v : s.cases[i].values) {
             const Word mark = m_top;
             const Word x = value(*v);
-            emit(vm::make(Op::CaseJump, (isTemp(x) ? flag::T1 : 0) | (subjectLiteral ? flag::LitA : 0) |
+            // The subject goes once a case matches (T0), or before Case Else.
+            emit(vm::make(Op::CaseJump, flag::T0 | (isTemp(x) ? flag::T1 : 0) | (subjectLiteral ? flag::LitA : 0) |
                                             (v->kind == ExprKind::Literal ? flag::LitB : 0)));
             reg(subject);
             reg(x);
@@ -367,6 +385,9 @@ void Compiler::selectStmt(const SelectStmt &s)
             release(mark);
         }
     }
+    emit(vm::make(Op::Move));
+    reg(subject);
+    reg(emptyConst());
     const Word toElse = jump(Op::Jump);
     const Word headEnd = here();
     std::vector<Word> toEnd;

@@ -97,9 +97,9 @@ Interpreter::RunScope::~RunScope()
 
 // --- checks ------------------------------------------------------------------
 
-// Every 256th checkpoint with a deadline, or once cancelled.
 void Interpreter::checkClock()
 {
+    m_ticks = 255;
     m_guard.check();
 }
 

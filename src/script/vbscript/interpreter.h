@@ -97,15 +97,17 @@ public:
     Variant callProcedure(ast::ProcDecl *proc, ScriptObject *me, ArgRefs args);
     ScriptError &errState() { return m_err; }
     const std::shared_ptr<bool> &aliveToken() const { return m_alive; }
+    // Frees the spare frames a code keeps (when the code goes).
+    static void freeSpareFrames(const vm::Code &code) noexcept;
 
 private:
     using Word = vm::Word;
 
     // One activation of some code: the frame, then the values of its first
     // code->own registers, then its register table. A frame that ends goes
-    // back to its code's spares (vm::Code::spareFrames) with its values
-    // Empty and its table pointing at them again, so the next call of the
-    // code sets up only what differs.
+    // back to its code's spares (vm::Code::spareFrames, linked through
+    // `caller`) with its values Empty and its table pointing at them again,
+    // so the next call of the code sets up only what differs.
     struct alignas(16) Frame
     {
         const vm::Code *code;
@@ -115,6 +117,7 @@ private:
         Frame *caller;
         bool resumeNext;
         bool fromHost;              // entered from C++: its Return ends run()
+        bool paramValues;           // some parameter holds a value of its own (ByVal, a literal)
         Variant *values() { return reinterpret_cast<Variant *>(this + 1); }
     };
 
@@ -194,9 +197,10 @@ private:
     [[noreturn]] void notDefined(const std::u16string &name, bool explicitOnly) const;
 
     // helpers (interpreter.cpp)
+    // Loops and calls count down; every 256th looks at the cancel flag and the clock.
     void checkpoint()
     {
-        if (m_guard.cancel.load(std::memory_order_relaxed) || (m_guard.hasDeadline() && (++m_tick & 255u) == 0))
+        if (--m_ticks < 0) [[unlikely]]
             checkClock();
     }
     [[gnu::noinline]] void checkClock();
@@ -221,7 +225,7 @@ private:
     std::size_t m_stackAllowance = 0;
     RunGuard m_guard;
     Limits m_limits;
-    unsigned m_tick = 0;
+    int m_ticks = 0;
     ScriptError m_err;
     Ref<Object> m_errObject;
     Ref<Object> m_globalScope;

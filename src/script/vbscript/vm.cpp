@@ -21,11 +21,19 @@ namespace fast = ops::fast;
 
 namespace {
 
+// Both Integer or Long: one test for the two.
+[[gnu::always_inline]] inline bool integral(const Variant &a, const Variant &b)
+{
+    constexpr unsigned kInteger = static_cast<unsigned>(Variant::Type::Integer);
+    static_assert(static_cast<unsigned>(Variant::Type::Long) == kInteger + 1);
+    return ((static_cast<unsigned>(a.type()) - kInteger) | (static_cast<unsigned>(b.type()) - kInteger)) < 2;
+}
+
 // a op b for two numbers; false: the general rules.
 template <BinOp O>
 [[gnu::always_inline]] inline bool arithmetic(const Variant &a, const Variant &b, Variant &out)
 {
-    if (fast::isIntegerOrLong(a) && fast::isIntegerOrLong(b))
+    if (integral(a, b))
         return fast::integral(O, a, b, out);
     if (fast::isNumber(a) && fast::isNumber(b))
         return fast::floating(O, fast::doubleOf(a), fast::doubleOf(b), out);
@@ -43,7 +51,7 @@ template <BinOp O>
 // -1, 0 or 1 for two numbers or two strings; 2 when the general rules decide.
 [[gnu::always_inline]] inline int order(const Variant &a, const Variant &b)
 {
-    if (fast::isIntegerOrLong(a) && fast::isIntegerOrLong(b)) {
+    if (integral(a, b)) {
         const std::int32_t x = a.type() == Variant::Type::Integer ? a.integerValue() : a.longValue();
         const std::int32_t y = b.type() == Variant::Type::Integer ? b.integerValue() : b.longValue();
         return x < y ? -1 : (x > y ? 1 : 0);
@@ -100,9 +108,10 @@ constexpr std::size_t kSpareFrames = 256;
                                                                         Frame *caller)
 {
     Frame *f;
-    if (!code.spareFrames.empty()) [[likely]] {
-        f = static_cast<Frame *>(code.spareFrames.back());
-        code.spareFrames.pop_back();
+    if (code.spareFrames) [[likely]] {
+        f = static_cast<Frame *>(code.spareFrames);
+        code.spareFrames = f->caller;
+        --code.spareCount;
     } else {
         f = static_cast<Frame *>(::operator new(sizeof(Frame) + code.frameBytes));
         const Word own = code.own, registers = code.registers;
@@ -123,6 +132,7 @@ constexpr std::size_t kSpareFrames = 256;
     f->caller = caller;
     f->resumeNext = false;
     f->fromHost = false;
+    f->paramValues = false;
     if (me)
         me->addRef();
     m_frame = f;
@@ -142,27 +152,50 @@ constexpr std::size_t kSpareFrames = 256;
     // by reference when an error left the frame.
     Variant *const values = f->values();
     const Word named = code.named, own = code.own;
-    for (Word i = 0; i < named; ++i)
+    if (f->paramValues)
+        for (Word i = 0; i < code.params; ++i)
+            if (!values[i].isEmpty())
+                clear(values[i]);
+    if (code.resultReg >= 0 && !values[code.resultReg].isEmpty())
+        clear(values[code.resultReg]);
+    for (Word i = code.firstLocal; i < named; ++i)
         if (!values[i].isEmpty())
             clear(values[i]);
-    for (Word i = named; i < own; ++i)
-        if (counted(values[i]))
-            clear(values[i]);
-    if (!clean)
-        for (Word i = named; i < own; ++i)
+    // At a Return every temporary was emptied by what used it; after an
+    // error they may hold anything, and arguments may point elsewhere.
+    if (!clean) {
+        for (Word i = named; i < own; ++i) {
+            if (counted(values[i]))
+                clear(values[i]);
             f->R[i] = values + i;
-    bool kept = false;
-    if (code.spareFrames.size() < kSpareFrames) {
-        try {
-            code.spareFrames.push_back(f);
-            kept = true;
-        } catch (...) {
         }
     }
-    if (!kept)
+    if (code.spareCount < kSpareFrames) {
+        f->caller = static_cast<Frame *>(code.spareFrames);
+        code.spareFrames = f;
+        ++code.spareCount;
+    } else {
         ::operator delete(f);
+    }
     if (me)
         me->release();
+}
+
+void Interpreter::freeSpareFrames(const vm::Code &code) noexcept
+{
+    while (Frame *f = static_cast<Frame *>(code.spareFrames)) {
+        code.spareFrames = f->caller;
+        Variant *values = f->values();
+        for (Word i = 0; i < code.own; ++i)
+            values[i].~Variant();
+        ::operator delete(f);
+    }
+    code.spareCount = 0;
+}
+
+vm::Code::~Code()
+{
+    Interpreter::freeSpareFrames(*this);
 }
 
 void Interpreter::unwind(Frame *entry, Frame *f) noexcept
@@ -218,7 +251,7 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
     if (m_depth >= m_limits.maxCallDepth) [[unlikely]]
         raiseError(RuntimeError::OutOfStackSpace);
     Frame *f = newFrame(callee, me, caller);
-    if (argc > 64 || callee.hasInits) [[unlikely]] {
+    if (!callee.simpleCall) [[unlikely]] {
         bindSlow(f, caller, call);
         return f;
     }
@@ -240,6 +273,7 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         if (((callee.byValue >> i) & 1) || r >= constants) {
             values[i] = *from[r];
             f->R[i] = values + i;
+            f->paramValues = true;
         } else {
             f->R[i] = from[r];
         }
@@ -255,6 +289,7 @@ void Interpreter::bindSlow(Frame *f, const Frame *caller, const Word *call)
         if (params[i].byVal || r >= caller->code->own) {
             f->values()[i] = *caller->R[r];
             f->R[i] = f->values() + i;
+            f->paramValues = true;
         } else {
             f->R[i] = caller->R[r];
         }
@@ -319,6 +354,7 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
         if (proc->params[i].byVal) {
             f->values()[i] = *args[i];
             f->R[i] = f->values() + i;
+            f->paramValues = true;
         } else {
             f->R[i] = args[i];
         }
@@ -382,6 +418,9 @@ bool Interpreter::recover(ScriptException &e, Frame *entry, Frame *&f, const Wor
 
 // --- the loop ------------------------------------------------------------------------
 
+// Computed gotos are a GNU extension (g++ and clang both have it).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
 Variant Interpreter::run(Frame *entry)
 {
     Frame *f = entry;
@@ -390,17 +429,28 @@ Variant Interpreter::run(Frame *entry)
     const vm::Code *code = f->code;
     while (true) {
         try {
-            while (true) {
-                const Word w = *pc;
-                switch (vm::opOf(w)) {
-                case Op::Move:
+            // Threaded dispatch: each instruction jumps to the next one's code.
+            static const void *const kOps[] = {
+#define VBS_OP_LABEL(name, words) __extension__ &&L_##name,
+                VBS_OPCODES(VBS_OP_LABEL)
+#undef VBS_OP_LABEL
+            };
+            Word w;
+#define NEXT()                                                                                                         \
+    do {                                                                                                               \
+        w = *pc;                                                                                                       \
+        goto *kOps[w & 0xFFu];                                                                                         \
+    } while (false)
+            NEXT();
+            {
+                L_Move:
                     if (w & flag::T0)
                         *R[pc[1]] = std::move(*R[pc[2]]);
                     else
                         *R[pc[1]] = *R[pc[2]];
                     pc += 3;
-                    continue;
-                case Op::Let:
+                    NEXT();
+                L_Let:
                     if (R[pc[2]]->isObject()) {
                         move(f, pc);
                     } else if (w & flag::T0) {
@@ -409,25 +459,25 @@ Variant Interpreter::run(Frame *entry)
                         *R[pc[1]] = *R[pc[2]];
                     }
                     pc += 3;
-                    continue;
-                case Op::Set:
-                case Op::Subject:
-                case Op::Plus:
+                    NEXT();
+                L_Set:
+                L_Subject:
+                L_Plus:
                     if (vm::opOf(w) == Op::Plus)
                         unary(f, pc);
                     else
                         move(f, pc);
                     pc += 3;
-                    continue;
-                case Op::Neg:
-                case Op::Not: unary(f, pc); pc += 3; continue;
+                    NEXT();
+                L_Neg:
+                L_Not: unary(f, pc); pc += 3; NEXT();
 
 #define VBS_ARITHMETIC(name)                                                                                           \
-    case Op::name:                                                                                                     \
+    L_##name:                                                                                                     \
         if (!arithmetic<BinOp::name>(*R[pc[2]], *R[pc[3]], *R[pc[1]]))                                                 \
             binarySlow(f, pc);                                                                                         \
         pc += 4;                                                                                                       \
-        continue;
+        NEXT();
                     VBS_ARITHMETIC(Add)
                     VBS_ARITHMETIC(Sub)
                     VBS_ARITHMETIC(Mul)
@@ -437,18 +487,18 @@ Variant Interpreter::run(Frame *entry)
 #undef VBS_ARITHMETIC
 
 #define VBS_LOGICAL(name)                                                                                              \
-    case Op::name:                                                                                                     \
+    L_##name:                                                                                                     \
         if (!logical<BinOp::name>(*R[pc[2]], *R[pc[3]], *R[pc[1]]))                                                    \
             binarySlow(f, pc);                                                                                         \
         pc += 4;                                                                                                       \
-        continue;
+        NEXT();
                     VBS_LOGICAL(And)
                     VBS_LOGICAL(Or)
                     VBS_LOGICAL(Xor)
 #undef VBS_LOGICAL
 
 #define VBS_COMPARE(name)                                                                                              \
-    case Op::name: {                                                                                                   \
+    L_##name: {                                                                                                   \
         const int c = order(*R[pc[2]], *R[pc[3]]);                                                                     \
         if (c == 2) {                                                                                                  \
             binarySlow(f, pc);                                                                                         \
@@ -461,7 +511,7 @@ Variant Interpreter::run(Frame *entry)
             *R[pc[1]] = Variant::fromBool(t);                                                                          \
         }                                                                                                              \
         pc += 4;                                                                                                       \
-        continue;                                                                                                      \
+        NEXT();                                                                                                      \
     }
                     VBS_COMPARE(Eq)
                     VBS_COMPARE(Ne)
@@ -471,12 +521,12 @@ Variant Interpreter::run(Frame *entry)
                     VBS_COMPARE(Ge)
 #undef VBS_COMPARE
 
-                case Op::Imp:
-                case Op::Eqv:
-                case Op::Is:
-                case Op::Pow: binarySlow(f, pc); pc += 4; continue;
+                L_Imp:
+                L_Eqv:
+                L_Is:
+                L_Pow: binarySlow(f, pc); pc += 4; NEXT();
 
-                case Op::Concat: {
+                L_Concat: {
                     // A chain's running text grows in place.
                     Variant &a = *R[pc[2]];
                     const Variant &b = *R[pc[3]];
@@ -489,77 +539,80 @@ Variant Interpreter::run(Frame *entry)
                         binarySlow(f, pc);
                     }
                     pc += 4;
-                    continue;
+                    NEXT();
                 }
 
-#define VBS_JUMP_UNLESS(name, cmp)                                                                                     \
-    case Op::name: {                                                                                                   \
+#define VBS_COMPARE_JUMP(name, cmp, when)                                                                              \
+    L_##name: {                                                                                                   \
         const Variant &a = *R[pc[1]], &b = *R[pc[2]];                                                                  \
-        const int c = order(a, b);                                                                                     \
         bool t;                                                                                                        \
-        if (c != 2) {                                                                                                  \
-            t = holds<BinOp::cmp>(c);                                                                                  \
-            if ((w & flag::T0) && counted(a))                                                                          \
-                clearTemp(f, pc[1]);                                                                                   \
-            if ((w & flag::T1) && counted(b))                                                                          \
-                clearTemp(f, pc[2]);                                                                                   \
-        } else {                                                                                                       \
+        if (integral(a, b))                                                                                            \
+            t = holds<BinOp::cmp>(order(a, b));                                                                        \
+        else if (fast::isNumber(a) && fast::isNumber(b) && order(a, b) != 2)                                           \
+            t = holds<BinOp::cmp>(order(a, b));                                                                        \
+        else                                                                                                           \
             t = compareSlow(f, pc);                                                                                    \
-        }                                                                                                              \
-        pc = t == static_cast<bool>(w & flag::Invert) ? code->words.data() + pc[3] : pc + 4;                          \
-        continue;                                                                                                      \
+        pc = t == when ? code->words.data() + pc[3] : pc + 4;                                                          \
+        NEXT();                                                                                                      \
     }
-                    VBS_JUMP_UNLESS(JumpNotEq, Eq)
-                    VBS_JUMP_UNLESS(JumpNotNe, Ne)
-                    VBS_JUMP_UNLESS(JumpNotLt, Lt)
-                    VBS_JUMP_UNLESS(JumpNotGt, Gt)
-                    VBS_JUMP_UNLESS(JumpNotLe, Le)
-                    VBS_JUMP_UNLESS(JumpNotGe, Ge)
-#undef VBS_JUMP_UNLESS
+                    VBS_COMPARE_JUMP(JumpNotEq, Eq, false)
+                    VBS_COMPARE_JUMP(JumpNotNe, Ne, false)
+                    VBS_COMPARE_JUMP(JumpNotLt, Lt, false)
+                    VBS_COMPARE_JUMP(JumpNotGt, Gt, false)
+                    VBS_COMPARE_JUMP(JumpNotLe, Le, false)
+                    VBS_COMPARE_JUMP(JumpNotGe, Ge, false)
+                    VBS_COMPARE_JUMP(JumpIfEq, Eq, true)
+                    VBS_COMPARE_JUMP(JumpIfNe, Ne, true)
+                    VBS_COMPARE_JUMP(JumpIfLt, Lt, true)
+                    VBS_COMPARE_JUMP(JumpIfGt, Gt, true)
+                    VBS_COMPARE_JUMP(JumpIfLe, Le, true)
+                    VBS_COMPARE_JUMP(JumpIfGe, Ge, true)
+#undef VBS_COMPARE_JUMP
 
-                case Op::Jump: pc = code->words.data() + pc[1]; continue;
-                case Op::Loop:
+                L_Jump: pc = code->words.data() + pc[1]; NEXT();
+                L_Loop:
                     checkpoint();
                     pc = code->words.data() + pc[1];
-                    continue;
-                case Op::JumpFalse:
-                case Op::JumpTrue: {
+                    NEXT();
+                L_JumpFalse:
+                L_JumpTrue: {
                     const Variant &c = *R[pc[1]];
                     const bool t = c.type() == Variant::Type::Boolean ? c.boolValue() : truth(f, pc);
                     pc = t == (vm::opOf(w) == Op::JumpTrue) ? code->words.data() + pc[2] : pc + 3;
-                    continue;
+                    NEXT();
                 }
-                case Op::CaseJump: pc = caseMatches(f, pc) ? code->words.data() + pc[3] : pc + 4; continue;
+                L_CaseJump: pc = caseMatches(f, pc) ? code->words.data() + pc[3] : pc + 4; NEXT();
 
-                case Op::LoadName: *R[pc[1]] = loadName(code->names[pc[2]]); pc += 3; continue;
-                case Op::StoreName: storeName(f, pc); pc += 3; continue;
-                case Op::ArgName: argName(f, pc); pc += 3; continue;
-                case Op::LoadWith: *R[pc[1]] = code->names[pc[2]].global->value; pc += 3; continue;
-                case Op::StoreWith: {
+                L_LoadName: *R[pc[1]] = loadName(code->names[pc[2]]); pc += 3; NEXT();
+                L_StoreName: storeName(f, pc); pc += 3; NEXT();
+                L_ArgName: argName(f, pc); pc += 3; NEXT();
+                L_LoadWith: *R[pc[1]] = code->names[pc[2]].global->value; pc += 3; NEXT();
+                L_StoreWith: {
                     Variant &target = code->names[pc[1]].global->value;
                     if (w & flag::T0)
                         target = std::move(*R[pc[2]]);
                     else
                         target = *R[pc[2]];
                     pc += 3;
-                    continue;
+                    NEXT();
                 }
-                case Op::ClearWith: code->names[pc[1]].global->value = Variant(); pc += 2; continue;
-                case Op::LoadMe: *R[pc[1]] = Variant(meObject()); pc += 2; continue;
-                case Op::New: newObject(f, pc); pc += 3; continue;
-                case Op::Raise: raiseError(static_cast<RuntimeError>(pc[1]));
-                case Op::OnError:
+                L_ClearWith: code->names[pc[1]].global->value = Variant(); pc += 2; NEXT();
+                L_LoadMe: *R[pc[1]] = Variant(meObject()); pc += 2; NEXT();
+                L_New: newObject(f, pc); pc += 3; NEXT();
+                L_Raise: raiseError(static_cast<RuntimeError>(pc[1]));
+                L_OnError:
                     f->resumeNext = w & flag::Resume;
                     m_err = ScriptError();
                     pc += 1;
-                    continue;
-                case Op::CheckCall: checkCall(f, pc); pc += 2; continue;
+                    NEXT();
+                L_CheckCall: checkCall(f, pc); pc += 2; NEXT();
+                L_Nop: pc += 1; NEXT();
 
-                case Op::AppendCheck: pc = appendInPlace(f, pc) ? pc + 3 : code->words.data() + pc[2]; continue;
-                case Op::AppendFinish: appendFinish(f, pc); pc += 3; continue;
+                L_AppendCheck: pc = appendInPlace(f, pc) ? pc + 3 : code->words.data() + pc[2]; NEXT();
+                L_AppendFinish: appendFinish(f, pc); pc += 3; NEXT();
 
-                case Op::ForInit: pc = forInit(f, pc) ? pc + 7 : code->words.data() + pc[6]; continue;
-                case Op::ForNext: {
+                L_ForInit: pc = forInit(f, pc) ? pc + 7 : code->words.data() + pc[6]; NEXT();
+                L_ForNext: {
                     Variant *var = R[pc[1]];
                     const Word state = pc[2];
                     const Variant &limit = *R[state], &step = *R[state + 1];
@@ -571,15 +624,15 @@ Variant Interpreter::run(Frame *entry)
                         checkpoint();
                         const bool more = R[state + 2]->boolValue() ? next >= fast::intOf(limit) : next <= fast::intOf(limit);
                         pc = more ? code->words.data() + pc[3] : pc + 4;
-                        continue;
+                        NEXT();
                     }
                     pc = forStep(f, pc) ? code->words.data() + pc[3] : pc + 4;
-                    continue;
+                    NEXT();
                 }
-                case Op::ForEachInit: pc = forEachInit(f, pc) ? pc + 5 : code->words.data() + pc[4]; continue;
-                case Op::ForEachNext: pc = forEachStep(f, pc) ? code->words.data() + pc[3] : pc + 4; continue;
+                L_ForEachInit: pc = forEachInit(f, pc) ? pc + 5 : code->words.data() + pc[4]; NEXT();
+                L_ForEachNext: pc = forEachStep(f, pc) ? code->words.data() + pc[3] : pc + 4; NEXT();
 
-                case Op::CallGlobal: {
+                L_CallGlobal: {
                     const Word argc = pc[2];
                     const GlobalSlot &g = *code->globals[pc[3 + argc]];
                     if (const ProcDecl *p = g.proc) {
@@ -588,17 +641,17 @@ Variant Interpreter::run(Frame *entry)
                         code = f->code;
                         R = f->R;
                         pc = code->words.data();
-                        continue;
+                        NEXT();
                     }
                     if ((w & flag::Read) && g.defined && !g.cls) {
                         *R[pc[1]] = g.value;
                         pc += 4;
-                        continue;
+                        NEXT();
                     }
                     pc = callGlobalSlow(f, pc);
-                    continue;
+                    NEXT();
                 }
-                case Op::CallMe: {
+                L_CallMe: {
                     const Word argc = pc[2];
                     if (ScriptObject *me = f->me) {
                         const ClassMember &m = me->classDecl().members[pc[3 + argc]];
@@ -609,13 +662,13 @@ Variant Interpreter::run(Frame *entry)
                             code = f->code;
                             R = f->R;
                             pc = code->words.data();
-                            continue;
+                            NEXT();
                         }
                     }
                     pc = callMeSlow(f, pc);
-                    continue;
+                    NEXT();
                 }
-                case Op::CallMember: {
+                L_CallMember: {
                     const int extraAt = 3 + static_cast<int>(pc[2]);
                     const Variant &object = *R[pc[extraAt]];
                     if (object.isObject() && object.object()) {
@@ -629,25 +682,25 @@ Variant Interpreter::run(Frame *entry)
                                 code = f->code;
                                 R = f->R;
                                 pc = code->words.data();
-                                continue;
+                                NEXT();
                             }
                         }
                     }
                     pc = callMemberSlow(f, pc);
-                    continue;
+                    NEXT();
                 }
-                case Op::CallBuiltin: pc = callBuiltin(f, pc); continue;
-                case Op::CallName: pc = callName(f, pc); continue;
-                case Op::CallValue: pc = callValue(f, pc); continue;
-                case Op::ArgElem: pc = argElem(f, pc); continue;
-                case Op::LetIndexed:
-                case Op::LetMe:
-                case Op::LetMember:
-                case Op::LetValue: pc = assignOp(f, pc); continue;
-                case Op::ReDim: pc = reDim(f, pc); continue;
-                case Op::Erase: erase(f, pc); pc += 2; continue;
+                L_CallBuiltin: pc = callBuiltin(f, pc); NEXT();
+                L_CallName: pc = callName(f, pc); NEXT();
+                L_CallValue: pc = callValue(f, pc); NEXT();
+                L_ArgElem: pc = argElem(f, pc); NEXT();
+                L_LetIndexed:
+                L_LetMe:
+                L_LetMember:
+                L_LetValue: pc = assignOp(f, pc); NEXT();
+                L_ReDim: pc = reDim(f, pc); NEXT();
+                L_Erase: erase(f, pc); pc += 2; NEXT();
 
-                case Op::Return: {
+                L_Return: {
                     Frame *done = f;
                     if (done == entry) {
                         Variant result;
@@ -661,12 +714,10 @@ Variant Interpreter::run(Frame *entry)
                     code = f->code;
                     R = f->R;
                     pc = returned(f, f->pc);
-                    continue;
+                    NEXT();
                 }
-                case Op::Count: break;
-                }
-                raiseError(RuntimeError::InternalError);
             }
+#undef NEXT
         } catch (ScriptException &e) {
             if (!recover(e, entry, f, pc))
                 throw;
@@ -682,5 +733,6 @@ Variant Interpreter::run(Frame *entry)
         R = f->R;
     }
 }
+#pragma GCC diagnostic pop
 
 } // namespace vbs

@@ -572,9 +572,22 @@ bool Interpreter::compareSlow(Frame *f, const Word *pc)
     const Word w = *pc;
     static constexpr ops::Compare kCompare[] = {ops::Compare::Eq, ops::Compare::Ne, ops::Compare::Lt,
                                                  ops::Compare::Gt, ops::Compare::Le, ops::Compare::Ge};
-    const Variant l = *f->R[pc[1]], r = *f->R[pc[2]];
-    const Variant v = ops::compare(kCompare[static_cast<int>(vm::opOf(w)) - static_cast<int>(Op::JumpNotEq)], l, r,
-                                   w & flag::LitA, w & flag::LitB);
+    const int which = (static_cast<int>(vm::opOf(w)) - static_cast<int>(Op::JumpNotEq)) % 6;
+    const Variant &a = *f->R[pc[1]], &b = *f->R[pc[2]];
+    if (a.isString() && b.isString()) {
+        // Two strings compare code unit by code unit, whatever was written.
+        const int c = a.string().compare(b.string());
+        static constexpr bool kHolds[6][3] = {{false, true, false}, {true, false, true}, {true, false, false},
+                                              {false, false, true}, {true, true, false}, {false, true, true}};
+        const bool t = kHolds[which][c < 0 ? 0 : (c == 0 ? 1 : 2)];
+        if (w & flag::T0)
+            clearTemp(f, pc[1]);
+        if (w & flag::T1)
+            clearTemp(f, pc[2]);
+        return t;
+    }
+    const Variant l = a, r = b;
+    const Variant v = ops::compare(kCompare[which], l, r, w & flag::LitA, w & flag::LitB);
     if (w & flag::T0)
         clearTemp(f, pc[1]);
     if (w & flag::T1)
@@ -633,6 +646,8 @@ bool Interpreter::caseMatches(Frame *f, const Word *pc)
     const bool equal = ops::compareValues(*f->R[pc[1]], *f->R[pc[2]], w & flag::LitA, w & flag::LitB) == 0;
     if (w & flag::T1)
         clearTemp(f, pc[2]);
+    if (equal && (w & flag::T0))
+        clearTemp(f, pc[1]);
     return equal;
 }
 
