@@ -1,13 +1,13 @@
 #include "xmlfile.h"
 
+#include "readinglimits.h"
+#include "regularfile.h"
+#include "strictdecoder.h"
 #include "xmlwriter.h"
 
 #include "errorcore/error.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -60,20 +60,14 @@ QString declaredEncoding(const QString &head)
 
 QString decodeStrictly(QByteArrayView bytes, const Encoding &encoding, qsizetype markLength, const QString &name)
 {
-    QStringDecoder decoder(encoding.name.toLatin1().constData(), QStringConverter::Flag::ConvertInvalidToNull
-                                              | QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder(bytes);
-    if (!decoder.hasError())
-        return text;
-    // Invalid sequences became U+0000 (which XML does not allow either): the
-    // first one is the place, counted in the text and, re-encoded, in bytes.
-    const qsizetype at = text.indexOf(QChar(0));
-    const QStringView before = QStringView(text).left(qMax<qsizetype>(at, 0));
+    strictdecoder::Result decoded = strictdecoder::decode(bytes, encoding.name);
+    if (decoded.ok())
+        return std::move(decoded.text);
+    // The text holds the characters before the fault: its lines give the place.
+    const QStringView before(decoded.text);
     const qsizetype lineStart = before.lastIndexOf(u'\n') + 1;
-    QStringEncoder encoder(encoding.name.toLatin1().constData());
-    const qsizetype offset = markLength + QByteArray(encoder(before)).size();
     notReadable(name, QStringLiteral("byte %1 (line %2, column %3) is not valid %4")
-                          .arg(offset)
+                          .arg(markLength + decoded.faultByte)
                           .arg(before.count(u'\n') + 1)
                           .arg(before.size() - lineStart + 1)
                           .arg(encoding.declarationName()));
@@ -90,21 +84,7 @@ QString Encoding::declarationName() const
 
 QByteArray readFileBytes(const QString &path, qint64 maxBytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Error(53, QStringLiteral("File not found: %1").arg(path));
-    if (!info.isFile())
-        throw Error(75, QStringLiteral("Not a regular file: %1").arg(path));
-    if (info.size() > maxBytes)
-        throw Error(7, QStringLiteral("File too large: %1 (%2 bytes; at most %3)").arg(path).arg(info.size()).arg(maxBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(75, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    // The file may have grown since it was looked at.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
-        throw Error(7, QStringLiteral("File too large: %1 (more than %2 bytes)").arg(path).arg(maxBytes));
-    return bytes;
+    return regularfile::read(path, maxBytes);
 }
 
 bool startsWithByteOrderMark(QByteArrayView bytes)
@@ -118,6 +98,7 @@ bool startsWithByteOrderMark(QByteArrayView bytes)
 Text decode(const QByteArray &bytes, const QString &name)
 {
     Text result;
+    result.fileBytes = bytes.size();
     Encoding &encoding = result.encoding;
     qsizetype markLength = 0;
     for (const Mark &mark : byteOrderMarks) {
@@ -172,7 +153,7 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
     // The declaration names the file's encoding.
     if (!document.domNode().isDocument())
         throw Error(5, QStringLiteral("Only a whole document is written to a file"));
-    QDomDocument copy = document.domNode().cloneNode(true).toDocument();
+    QDomDocument copy = document.cloneNode(true).domNode().toDocument();
     const QString declared = encoding.declarationName();
     QDomNode first = copy.firstChild();
     if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml")) {
@@ -219,14 +200,19 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
             }
         }
     }
+    // Reading it back builds the same tree.
+    if (bytes.size() > kMaxFileBytes)
+        throw Error(7, QStringLiteral("The file would be %L1 bytes, more than the %L2 a file may have to be read "
+                                      "back").arg(bytes.size()).arg(kMaxFileBytes));
+    const QString excess = readinglimits::tallyOf(copy).excess(bytes.size());
+    if (!excess.isEmpty())
+        throw Error(7, QStringLiteral("The file could not be read back: %1").arg(excess));
     return bytes;
 }
 
 void writeFileBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(75, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    regularfile::replace(path, bytes);
 }
 
 } // namespace xmlfile
