@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdlib>
@@ -107,6 +108,22 @@ void writeAll(int fd, const QByteArray &bytes, const QString &path)
     }
 }
 
+// A new file beside `target`, open for writing: private while it is written
+// over an existing file, else with the mode a new file gets (umask applied).
+int createBeside(const Target &target, QByteArray &name, const QString &path)
+{
+    const QFileInfo info(QFile::decodeName(target.path));
+    const QByteArray stem = localPath(info.absolutePath()) + "/." + localPath(info.fileName()) + '.';
+    for (int attempt = 0;; ++attempt) {
+        name = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, target.exists ? 0600 : 0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST || attempt == 100)
+            fail("creating a file beside it", path, errno);
+    }
+}
+
 } // namespace
 
 QByteArray read(const QString &path, qint64 maxBytes)
@@ -154,10 +171,8 @@ void replace(const QString &path, const QByteArray &bytes)
 {
     const Target target = targetOf(path);
     const QByteArray folder = localPath(QFileInfo(QFile::decodeName(target.path)).absolutePath());
-    QByteArray temporary = folder + "/." + localPath(QFileInfo(QFile::decodeName(target.path)).fileName()) + ".XXXXXX";
-    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0)
-        fail("creating a file beside it", path, errno);
+    QByteArray temporary;
+    Descriptor file(createBeside(target, temporary, path));
     bool renamed = false;
     try {
         if (target.exists) {
@@ -169,11 +184,6 @@ void replace(const QString &path, const QByteArray &bytes)
                 fail("keeping its owner and group", path, errno);
             if (::fchmod(file.get(), target.status.st_mode & 07777) != 0)
                 fail("keeping its mode", path, errno);
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            if (::fchmod(file.get(), 0666 & ~mask) != 0)
-                fail("setting its mode", path, errno);
         }
         writeAll(file.get(), bytes, path);
         if (::fsync(file.get()) != 0)
