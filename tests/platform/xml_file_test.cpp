@@ -107,6 +107,7 @@ TEST(XmlFile, UnreadableBytesAreAnErrorThatSaysWhereAndWhy)
         {"<J>\xC0\xAF</J>", "job.xml: byte 3 (line 1, column 4) is not valid UTF-8"},
         {"<J>\xF4\x90\x80\x80</J>", "job.xml: byte 3 (line 1, column 4) is not valid UTF-8"},
         {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><J/>\x82", "job.xml: byte 46 (line 1, column 47) is not valid Shift_JIS"},
+        {"<?xmlx encoding=\"ISO-8859-1\"?><J>\xE9</J>", "job.xml: byte 33 (line 1, column 34) is not valid UTF-8"},
         {"<?xml version=\"1.0\" encoding=\"CESU-8\"?><J>\xED\xA0\x80</J>",
          "job.xml: byte 42 (line 1, column 43) is not valid CESU-8"},
     };

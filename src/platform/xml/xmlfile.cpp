@@ -46,7 +46,9 @@ bool isUnicodeFamily(const QString &name)
 // is no declaration or it names none.
 QString declaredEncoding(const QString &head)
 {
-    if (!head.startsWith(QLatin1String("<?xml")))
+    // "<?xml-stylesheet" and the like are processing instructions, not the declaration.
+    if (!head.startsWith(QLatin1String("<?xml")) || head.size() < 6
+        || !QStringView(u" \t\r\n").contains(head.at(5)))
         return {};
     const QString declaration = head.left(head.indexOf(QLatin1String("?>")));
     static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*([\"'])([^\"']*)\\1"));
