@@ -189,14 +189,10 @@ TEST(Resave, WritesOnlyOverARegularFileAndKeepsItsOwnerAndMode)
 }
 
 // On a full file system resave fails with exit 3, the old file whole and no
-// temporary file left; with room enough the same run succeeds.
+// temporary file left, for a job that fits in a write buffer and for a
+// larger one; with room enough the same run succeeds.
 TEST(Resave, AFullDiskLeavesTheOldFileWhole)
 {
-    Inputs in;
-    writeJob(in, QStringLiteral("<Documentation>"),
-             QStringLiteral("<Documentation><Notes>%1</Notes>").arg(QString(16000, u'n')));
-    const QString disk = in.dir.filePath(QStringLiteral("disk"));
-    QDir().mkdir(disk);
     // A 128 KB file system in a mount namespace of its own, filled up but for `free` bytes.
     const QString script = QStringLiteral(
         "mount -t tmpfs -o size=128k tmpfs \"$1\" || exit 99; cd \"$1\" && cp \"$2\" job.xml && cp job.xml original.xml"
@@ -204,11 +200,17 @@ TEST(Resave, AFullDiskLeavesTheOldFileWhole)
         "; \"$4\" resave job.xml; echo \"exit $?\"; cmp -s job.xml original.xml && echo same; ls -A");
     const struct
     {
+        int padding;                 // characters added to the job's documentation
         int free;
         int exitCode;
-    } rows[] = {{0, 3}, {8192, 3}, {40960, 0}};
+    } rows[] = {{0, 0, 3}, {20000, 0, 3}, {20000, 8192, 3}, {20000, 40960, 0}};
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.free);
+        SCOPED_TRACE(testing::Message() << row.padding << " more, " << row.free << " free");
+        Inputs in;
+        writeJob(in, QStringLiteral("<Documentation>"),
+                 QStringLiteral("<Documentation><Notes>%1</Notes>").arg(QString(row.padding, u'n')));
+        const QString disk = in.dir.filePath(QStringLiteral("disk"));
+        QDir().mkdir(disk);
         QProcess shell;
         shell.start(QStringLiteral("unshare"),
                     {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"), disk,
