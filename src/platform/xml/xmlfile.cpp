@@ -152,26 +152,24 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
     if (!encoder.isValid())
         throw Error(5, QStringLiteral("Cannot write the encoding \"%1\"").arg(encoding.name));
 
-    // The declaration names the file's encoding.
+    // The declaration names the file's encoding. The writer puts it in place
+    // of the document's own: a copy of the document would cost as much
+    // memory again.
     if (!document.domNode().isDocument())
         throw Error(5, QStringLiteral("Only a whole document is written to a file"));
-    QDomDocument copy = document.cloneNode(true).domNode().toDocument();
     const QString declared = encoding.declarationName();
-    QDomNode first = copy.firstChild();
+    const QDomNode first = document.domNode().firstChild();
+    QString declaration;
     if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml")) {
-        QDomProcessingInstruction declaration = first.toProcessingInstruction();
         static const QRegularExpression named(QStringLiteral("(\\sencoding\\s*=\\s*)([\"'])[^\"']*\\2"));
-        QString data = declaration.data();
-        if (data.contains(named))
-            data.replace(named, QStringLiteral("\\1\\2%1\\2").arg(declared));
+        declaration = first.toProcessingInstruction().data();
+        if (declaration.contains(named))
+            declaration.replace(named, QStringLiteral("\\1\\2%1\\2").arg(declared));
         else
-            data.replace(QRegularExpression(QStringLiteral("^(version\\s*=\\s*([\"'])[^\"']*\\2)")),
-                         QStringLiteral("\\1 encoding=\"%1\"").arg(declared));
-        declaration.setData(data);
+            declaration.replace(QRegularExpression(QStringLiteral("^(version\\s*=\\s*([\"'])[^\"']*\\2)")),
+                                QStringLiteral("\\1 encoding=\"%1\"").arg(declared));
     } else if (encoding.name != QLatin1String("UTF-8")) {
-        copy.insertBefore(copy.createProcessingInstruction(QStringLiteral("xml"),
-                                                           QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(declared)),
-                          first);
+        declaration = QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(declared);
     }
 
     // What the encoding cannot hold becomes a reference. Every Unicode
@@ -192,7 +190,7 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
         };
     }
     // A file ends with a line break (which reads back as nothing).
-    const QString text = xmlwriter::write(copy, indent, encodable) + u'\n';
+    const QString text = xmlwriter::write(document.domNode(), indent, encodable, declaration) + u'\n';
     QByteArray bytes = encoder(text);
     if (encoding.byteOrderMark) {
         for (const Mark &mark : byteOrderMarks) {
@@ -206,7 +204,7 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
     if (bytes.size() > kMaxFileBytes)
         throw Error(7, QStringLiteral("The file would be %L1 bytes, more than the %L2 a file may have to be read "
                                       "back").arg(bytes.size()).arg(kMaxFileBytes));
-    const QString excess = readinglimits::tallyOf(copy).excess(bytes.size());
+    const QString excess = readinglimits::tallyOf(document.domNode()).excess(bytes.size());
     if (!excess.isEmpty())
         throw Error(7, QStringLiteral("The file could not be read back: %1").arg(excess));
     return bytes;
