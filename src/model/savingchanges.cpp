@@ -4,6 +4,9 @@
 #include "common/regional.h"
 #include "model/evallevels.h"
 #include "model/nodepath.h"
+#include "model/valueencoding.h"
+
+#include <QMap>
 
 #include <optional>
 
@@ -130,7 +133,8 @@ void checkSensor(QStringList &changes, const XmlNode &sensor)
         changes << (references.isEmpty()
                         ? QStringLiteral("%1 is empty and will be saved as the default script").arg(nodePath(script))
                         : QStringLiteral("%1 holds only %2, whose text the editor does not read, and will be saved "
-                                         "as the default script").arg(nodePath(script), references.join(QStringLiteral(", "))));
+                                         "as the default script")
+                               .arg(nodePath(script), references.join(QStringLiteral(", "))));
     else
         checkLanguage(changes, sensor);
     checkIntegers(changes, sensor);
@@ -196,39 +200,29 @@ QStringList savingChanges(const QString &text)
 
 namespace {
 
-// What a script pane shows in place of a character, and the words for both.
-const struct
-{
-    char16_t character;
-    const char *name;
-    const char *shownAs;
-} paneShows[] = {
-    {0x00A0, "no-break space (U+00A0)", "a blank"},
-    {0x2028, "line separator (U+2028)", "a line break"},
-    {0x2029, "paragraph separator (U+2029)", "a line break"},
-    {0xFDD0, "U+FDD0", "a line break"},
-    {0xFDD1, "U+FDD1", "a line break"},
-    {u'\r', "carriage return without a line feed", "a line break"},
-};
-
 void noteScript(QStringList &notes, const XmlNode &script)
 {
     if (script.isNull())
         return;
     const QString text = script.text();
     const QString where = nodePath(script);
-    for (const auto &shows : paneShows) {
-        qsizetype count = 0;
-        for (qsizetype i = 0; i < text.size(); ++i)
-            if (text.at(i) == QChar(shows.character) && !(shows.character == u'\r' && text.mid(i + 1, 1) == u"\n"))
-                ++count;
-        if (count > 0)
-            notes << QStringLiteral("%1 holds %2 \u00D7 %3, which a script pane shows as %4: kept while the "
-                                    "script is not edited, saved as shown once it is")
-                         .arg(where)
-                         .arg(count)
-                         .arg(QLatin1String(shows.name), QLatin1String(shows.shownAs));
+    // The characters a pane shows otherwise (valueencoding::paneForm), by code.
+    QMap<char16_t, qsizetype> shownOtherwise;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' && text.mid(i + 1, 1) == u"\n")
+            continue;                // a line break as the pane gives it back
+        if (valueencoding::paneForm(QString(c)) != QString(c))
+            ++shownOtherwise[c.unicode()];
     }
+    for (auto it = shownOtherwise.cbegin(); it != shownOtherwise.cend(); ++it)
+        notes << QStringLiteral("%1 holds %2 \u00D7 U+%3, which a script pane shows as %4: kept while the script is "
+                                "not edited, saved as shown once it is")
+                     .arg(where)
+                     .arg(it.value())
+                     .arg(QString::number(it.key(), 16).toUpper().rightJustified(4, u'0'),
+                          valueencoding::paneForm(QString(QChar(it.key()))) == u" " ? QStringLiteral("a blank")
+                                                                                    : QStringLiteral("a line break"));
     const QStringList references = entityReferences(script);
     if (!references.isEmpty())
         notes << QStringLiteral("%1 refers to %2, whose text the editor does not read: the script is shown and "

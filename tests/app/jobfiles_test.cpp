@@ -90,7 +90,8 @@ QStringList scriptsOf(const QString &path)
 // save cannot keep is refused with the reason.
 TEST(Resave, KeepsEveryScriptExactlyWhateverFormHoldsIt)
 {
-    const QString generalTail = QStringLiteral("\tMain = Round(100 * (drive.TotalSize - drive.FreeSpace) / drive.TotalSize, 1)\nEnd Function]]>");
+    const QString generalTail =
+        QStringLiteral("\tMain = Round(100 * (drive.TotalSize - drive.FreeSpace) / drive.TotalSize, 1)\nEnd Function]]>");
     const QString general = QStringLiteral("<![CDATA[Function Main()\n\tDim fso, drive\n\tSet fso = CreateObject(\"Scripting."
                                            "FileSystemObject\")\n\tSet drive = fso.GetDrive(fso.GetDriveName(\"/var\"))\n") + generalTail;
     const QString entity = QStringLiteral("<!DOCTYPE JobDefinition [<!ENTITY more SYSTEM \"more.vbs\">]>\n<JobDefinition>");
@@ -183,8 +184,9 @@ TEST(Resave, WritesOnlyOverARegularFileAndKeepsItsOwnerAndMode)
         EXPECT_EQ(after.st_gid, before.st_gid);
         EXPECT_EQ(QDir(in.dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(QStringLiteral(".out.xml")),
                   QStringList()) << "no file is left beside it";
-        if (row.exitCode == 0)
+        if (row.exitCode == 0) {
             EXPECT_EQ(scriptsOf(out), scriptsOf(in.dir.filePath(QStringLiteral("job.xml"))));
+        }
     }
 }
 
@@ -218,7 +220,8 @@ TEST(Resave, AFullDiskLeavesTheOldFileWhole)
         ASSERT_TRUE(shell.waitForFinished(60000));
         const QString out = QString::fromUtf8(shell.readAllStandardOutput());
         if (shell.exitCode() == 99 || shell.error() == QProcess::FailedToStart)
-            GTEST_SKIP() << "no private mount namespace here (unshare -rm, mount -t tmpfs): " << shell.readAllStandardError().toStdString();
+            GTEST_SKIP() << "no private mount namespace here (unshare -rm, mount -t tmpfs): "
+                         << shell.readAllStandardError().toStdString();
         EXPECT_EQ(out, QStringLiteral("exit %1\n%2fill\njob.xml\noriginal.xml\n")
                            .arg(row.exitCode)
                            .arg(row.exitCode != 0 ? QStringLiteral("same\n") : QString()));

@@ -115,9 +115,9 @@ TEST(JobData, OpeningTellsWhatASaveChanges)
          {QStringLiteral("Saving changes:\r- "), QStringLiteral("\"PerlScript\" will be saved as VBScript")}},
         {"Main = (pSsrValue >= 95)", "Main = (pSsrValue >=\u00A095)\u2028",
          {QStringLiteral("Editing:\r- "),
-          QStringLiteral("EvalData[Type='2']/Script/EvalCode holds 1 \u00D7 no-break space (U+00A0), which a script "
-                         "pane shows as a blank: kept while the script is not edited, saved as shown once it is"),
-          QStringLiteral("1 \u00D7 line separator (U+2028), which a script pane shows as a line break")}},
+          QStringLiteral("EvalData[Type='2']/Script/EvalCode holds 1 \u00D7 U+00A0, which a script pane shows as a "
+                         "blank: kept while the script is not edited, saved as shown once it is"),
+          QStringLiteral("1 \u00D7 U+2028, which a script pane shows as a line break")}},
     };
     for (const auto &row : rows) {
         QStringList prompts;
@@ -129,7 +129,8 @@ TEST(JobData, OpeningTellsWhatASaveChanges)
         hostkit::tellSavingChanges(text, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"), QStringLiteral("Editing:"));
         ASSERT_EQ(prompts.size(), row.says.isEmpty() ? 0 : 1) << prompts.join(u'\n').toStdString();
         for (const QString &piece : row.says)
-            EXPECT_TRUE(piece == row.says[0] ? prompts[0].startsWith(piece) : prompts[0].contains(piece)) << prompts[0].toStdString();
+            EXPECT_TRUE(piece == row.says[0] ? prompts[0].startsWith(piece) : prompts[0].contains(piece))
+                << prompts[0].toStdString();
     }
 }
 

@@ -141,7 +141,10 @@ QByteArray read(const QString &path, qint64 maxBytes)
     if (!S_ISREG(status.st_mode))
         throw Error(75, QStringLiteral("Not a regular file: %1").arg(path));
     if (status.st_size > maxBytes)
-        throw Error(7, QStringLiteral("File too large: %1 (%2 bytes; at most %3)").arg(path).arg(status.st_size).arg(maxBytes));
+        throw Error(7, QStringLiteral("File too large: %1 (%2 bytes; at most %3)")
+                           .arg(path)
+                           .arg(qint64(status.st_size))
+                           .arg(maxBytes));
     // The file may grow while it is read: one byte past the limit tells.
     QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
     qsizetype size = 0;

@@ -145,7 +145,8 @@ qsizetype firstUnpairedSurrogate(const QString &text)
 Result withQt(QByteArrayView bytes, const QString &encoding)
 {
     const QByteArray name = encoding.toLatin1();
-    QStringDecoder whole(name.constData(), QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInvalidToNull);
+    QStringDecoder whole(name.constData(),
+                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInvalidToNull);
     Result result;
     result.text = whole(bytes);
     qsizetype surrogate = firstUnpairedSurrogate(result.text);

@@ -244,7 +244,13 @@ XmlNode XmlNode::cloneNode(bool deep) const
     if (!deep || type.isNull() || type.name().isEmpty()
         || !copy.setContent(xmlwriter::write(type, false) + QStringLiteral("<%1/>").arg(type.name())))
         return XmlNode(m_node.cloneNode(deep));
-    copy.removeChild(copy.documentElement());
+    // Only the type: comments of its internal subset stay in the subset.
+    for (QDomNode child = copy.firstChild(); !child.isNull();) {
+        const QDomNode next = child.nextSibling();
+        if (!child.isDocumentType())
+            copy.removeChild(child);
+        child = next;
+    }
     for (QDomNode child = m_node.firstChild(); !child.isNull(); child = child.nextSibling())
         if (!child.isDocumentType())
             copy.appendChild(copy.importNode(child, true));

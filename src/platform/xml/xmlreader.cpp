@@ -149,7 +149,8 @@ struct PrologItem
 class ExternalEntities : public QXmlStreamEntityResolver
 {
 public:
-    ExternalEntities(const QString &text, const DoctypeScan &scan) : m_names(scan.externalEntities.cbegin(), scan.externalEntities.cend())
+    ExternalEntities(const QString &text, const DoctypeScan &scan)
+        : m_names(scan.externalEntities.cbegin(), scan.externalEntities.cend())
     {
         m_target = QStringLiteral("vt-unread-entity");
         while (text.contains(QStringLiteral("<?") + m_target))
@@ -191,6 +192,12 @@ private:
     bool countCharacterNode(qsizetype length);
     bool withinLimits();
     void checkEntityDeclarations();
+    // A comment or instruction of the internal subset: it stays in the subset.
+    bool insideDoctype() const
+    {
+        const qint64 at = m_reader.characterOffset();
+        return m_scan.begin >= 0 && !m_dtdSeen && at > m_scan.begin && at <= m_scan.end;
+    }
 
     QXmlStreamReader &m_reader;
     QStringView m_source;
@@ -241,7 +248,13 @@ void Builder::makeDocument()
             m_reader.raiseError(QStringLiteral("The internal subset of the document type cannot be kept."));
             return;
         }
-        document.removeChild(document.documentElement());
+        // The subset's own comments and instructions stay in its text only.
+        for (QDomNode child = document.firstChild(); !child.isNull();) {
+            const QDomNode next = child.nextSibling();
+            if (!child.isDocumentType())
+                document.removeChild(child);
+            child = next;
+        }
         m_doc = document;
     } else if (m_dtdSeen) {
         m_doc = QDomDocument(QDomImplementation().createDocumentType(
@@ -416,10 +429,12 @@ QDomDocument Builder::run(XmlParseError *error)
             }
             break;
         case QXmlStreamReader::Comment:
-            prologOrAppend(QXmlStreamReader::Comment, QString(), m_reader.text().toString());
+            if (!insideDoctype())
+                prologOrAppend(QXmlStreamReader::Comment, QString(), m_reader.text().toString());
             break;
         case QXmlStreamReader::ProcessingInstruction:
-            prologOrAppend(QXmlStreamReader::ProcessingInstruction,
+            if (!insideDoctype())
+                prologOrAppend(QXmlStreamReader::ProcessingInstruction,
                            m_reader.processingInstructionTarget().toString(),
                            m_reader.processingInstructionData().toString());
             break;
