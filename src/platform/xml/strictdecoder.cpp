@@ -102,7 +102,8 @@ Result utfUnits(QByteArrayView bytes, int width, bool bigEndian)
         return value;
     };
     Result result;
-    result.text.resize(units);
+    // A UTF-32 unit past U+FFFF takes two UTF-16 units.
+    result.text.resize(width == 4 ? units * 2 : units);
     QChar *start = result.text.data();
     QChar *out = start;
     qsizetype index = 0;
