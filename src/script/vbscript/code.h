@@ -170,7 +170,6 @@ struct Code
     const ast::ProcDecl *proc = nullptr; // the procedure, or the scope of Execute/Eval code
     // Frames of ended calls, ready for the next: the VM's, which also frees them.
     mutable void *spareFrames = nullptr;
-    mutable std::size_t spareCount = 0;
     const std::u16string *source = nullptr;
     Reservation memory; // what the code holds, charged to the run that compiled it
 

@@ -117,7 +117,7 @@ private:
         Frame *caller;
         bool resumeNext;
         bool fromHost;              // entered from C++: its Return ends run()
-        bool paramValues;           // some parameter holds a value of its own (ByVal, a literal)
+        bool ownValues;             // a parameter or the result may hold a value in the frame itself
         Variant *values() { return reinterpret_cast<Variant *>(this + 1); }
     };
 

@@ -99,9 +99,9 @@ template <BinOp O>
 // --- frames ------------------------------------------------------------------------
 
 namespace {
-// Spare frames a code keeps: enough for a recursion of that depth to run
-// without allocating, few enough that a deep one gives its memory back.
-constexpr std::size_t kSpareFrames = 256;
+// Calls up to this depth keep their frames for the next call of their code:
+// a recursion that deep runs without allocating, a deeper one gives back.
+constexpr int kSpareDepth = 256;
 } // namespace
 
 [[gnu::always_inline]] inline Interpreter::Frame *Interpreter::newFrame(const vm::Code &code, ScriptObject *me,
@@ -111,7 +111,6 @@ constexpr std::size_t kSpareFrames = 256;
     if (code.spareFrames) [[likely]] {
         f = static_cast<Frame *>(code.spareFrames);
         code.spareFrames = f->caller;
-        --code.spareCount;
     } else {
         f = static_cast<Frame *>(::operator new(sizeof(Frame) + code.frameBytes));
         const Word own = code.own, registers = code.registers;
@@ -132,7 +131,7 @@ constexpr std::size_t kSpareFrames = 256;
     f->caller = caller;
     f->resumeNext = false;
     f->fromHost = false;
-    f->paramValues = false;
+    f->ownValues = false;
     if (me)
         me->addRef();
     m_frame = f;
@@ -152,12 +151,13 @@ constexpr std::size_t kSpareFrames = 256;
     // by reference when an error left the frame.
     Variant *const values = f->values();
     const Word named = code.named, own = code.own;
-    if (f->paramValues)
+    if (f->ownValues) {
         for (Word i = 0; i < code.params; ++i)
             if (!values[i].isEmpty())
                 clear(values[i]);
-    if (code.resultReg >= 0 && !values[code.resultReg].isEmpty())
-        clear(values[code.resultReg]);
+        if (code.resultReg >= 0 && !values[code.resultReg].isEmpty())
+            clear(values[code.resultReg]);
+    }
     for (Word i = code.firstLocal; i < named; ++i)
         if (!values[i].isEmpty())
             clear(values[i]);
@@ -170,10 +170,11 @@ constexpr std::size_t kSpareFrames = 256;
             f->R[i] = values + i;
         }
     }
-    if (code.spareCount < kSpareFrames) {
+    // Frames of the first levels are kept: a code has no more spares than
+    // it had frames at once on those levels.
+    if (m_depth < kSpareDepth) {
         f->caller = static_cast<Frame *>(code.spareFrames);
         code.spareFrames = f;
-        ++code.spareCount;
     } else {
         ::operator delete(f);
     }
@@ -190,7 +191,6 @@ void Interpreter::freeSpareFrames(const vm::Code &code) noexcept
             values[i].~Variant();
         ::operator delete(f);
     }
-    code.spareCount = 0;
 }
 
 vm::Code::~Code()
@@ -263,6 +263,8 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         if (!(call[0] & flag::Discard)) {
             result = from[call[1]];
             clear(*result);
+        } else {
+            f->ownValues = true;
         }
         f->R[callee.resultReg] = result;
     }
@@ -273,7 +275,7 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         if (((callee.byValue >> i) & 1) || r >= constants) {
             values[i] = *from[r];
             f->R[i] = values + i;
-            f->paramValues = true;
+            f->ownValues = true;
         } else {
             f->R[i] = from[r];
         }
@@ -289,7 +291,7 @@ void Interpreter::bindSlow(Frame *f, const Frame *caller, const Word *call)
         if (params[i].byVal || r >= caller->code->own) {
             f->values()[i] = *caller->R[r];
             f->R[i] = f->values() + i;
-            f->paramValues = true;
+            f->ownValues = true;
         } else {
             f->R[i] = caller->R[r];
         }
@@ -299,6 +301,8 @@ void Interpreter::bindSlow(Frame *f, const Frame *caller, const Word *call)
         if (!(call[0] & flag::Discard)) {
             result = caller->R[call[1]];
             clear(*result);
+        } else {
+            f->ownValues = true;
         }
         f->R[f->code->resultReg] = result;
     }
@@ -354,13 +358,15 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
         if (proc->params[i].byVal) {
             f->values()[i] = *args[i];
             f->R[i] = f->values() + i;
-            f->paramValues = true;
+            f->ownValues = true;
         } else {
             f->R[i] = args[i];
         }
     }
-    if (proc->resultSlot >= 0)
+    if (proc->resultSlot >= 0) {
         f->R[proc->resultSlot] = f->values() + proc->resultSlot;
+        f->ownValues = true;
+    }
     if (!proc->inits.empty()) {
         try {
             initSlots(proc->inits, f->R, false);
@@ -378,6 +384,7 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
 Variant Interpreter::runCode(const vm::Code &code, ScriptObject *me, Frame *scope)
 {
     Frame *f = newFrame(code, me, m_frame);
+    f->ownValues = true;
     for (Word i = 0; i < code.named; ++i)
         f->R[i] = scope->R[i];
     f->fromHost = true;
