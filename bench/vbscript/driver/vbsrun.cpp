@@ -30,6 +30,17 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "vbsrun: error %ld on line %d\n", e.number, e.line);
         return 1;
     }
-    std::printf("%.0f\n", result.toDouble());
+    // The programs return a number of milliseconds; anything else is shown
+    // as text (ASCII is all they give), a value that has none as its type.
+    std::u16string shown;
+    try {
+        shown = result.toString();
+    } catch (...) {
+        shown = result.typeName();
+    }
+    std::string out;
+    for (char16_t c : shown)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    std::printf("%s\n", out.c_str());
     return 0;
 }
