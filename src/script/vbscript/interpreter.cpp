@@ -19,7 +19,10 @@ using namespace ast;
 
 // --- lifetime ----------------------------------------------------------------
 
-Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true)) {}
+Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true))
+{
+    m_midIndex = m_builtins.functionIndex(u"Mid");
+}
 
 Interpreter::~Interpreter()
 {

@@ -170,6 +170,8 @@ private:
     [[gnu::noinline]] bool truth(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *callGlobalSlow(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *callBuiltin(Frame *f, const Word *pc);
+    // Mid(s, i, 1) of a string and a position in it, or null: the general call.
+    const Word *midCharacter(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *callName(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *callValue(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *callMemberSlow(Frame *f, const Word *pc);
@@ -230,6 +232,7 @@ private:
     Ref<Object> m_errObject;
     Ref<Object> m_globalScope;
     Ref<StringData> m_characters[256]; // the single-character strings of Latin-1, shared
+    int m_midIndex = -1;               // Mid, whose one-character form the loop runs itself
     const Locale *m_locale = nullptr;
     std::map<std::string, std::any, std::less<>> m_extensions;
     std::shared_ptr<bool> m_alive;

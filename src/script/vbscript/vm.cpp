@@ -340,6 +340,22 @@ void Interpreter::bindSlow(Frame *f, const Frame *caller, const Word *call)
     return extra + (vm::opOf(w) == Op::CallMember ? 3 : 1);
 }
 
+// Mid(s, i, 1) in a character loop: the shared one-character string,
+// without gathering arguments or the built-in's general checks. Anything
+// else (Null, a position past the end, other types, a statement) goes the
+// general way.
+const Interpreter::Word *Interpreter::midCharacter(Frame *f, const Word *pc)
+{
+    const Variant &text = *f->R[pc[3]], &start = *f->R[pc[4]], &length = *f->R[pc[5]];
+    if ((*pc & flag::Statement) || !text.isString() || !integral(start, length) || fast::intOf(length) != 1)
+        return nullptr;
+    const std::int64_t at = fast::intOf(start);
+    const std::u16string &s = text.string();
+    if (at < 1 || static_cast<std::uint64_t>(at) > s.size() || s[at - 1] >= 256)
+        return nullptr;
+    return finishCall(f, pc, character(s[at - 1]));
+}
+
 const Interpreter::Word *Interpreter::finishCall(Frame *f, const Word *pc, Variant &&result)
 {
     const Word *next = release(f, pc);
@@ -696,7 +712,15 @@ Variant Interpreter::run(Frame *entry)
                     pc = callMemberSlow(f, pc);
                     NEXT();
                 }
-                L_CallBuiltin: pc = callBuiltin(f, pc); NEXT();
+                L_CallBuiltin:
+                    if (pc[2] == 3 && static_cast<int>(pc[6]) == m_midIndex) {
+                        if (const Word *next = midCharacter(f, pc)) {
+                            pc = next;
+                            NEXT();
+                        }
+                    }
+                    pc = callBuiltin(f, pc);
+                    NEXT();
                 L_CallName: pc = callName(f, pc); NEXT();
                 L_CallValue: pc = callValue(f, pc); NEXT();
                 L_ArgElem: pc = argElem(f, pc); NEXT();
