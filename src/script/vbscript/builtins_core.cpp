@@ -108,18 +108,33 @@ Variant fnArray(CallContext &, ArgRefs a)
 }
 
 // The code is read where it is, not copied: it may be most of the budget.
-Variant fnEval(CallContext &ctx, ArgRefs a) { return ctx.evaluate(TextArg(a, 0).view()); }
+// The copy of the argument keeps the text alive while the code runs, even
+// if that code assigns the variable it came from. An object gives its
+// default value. Only a String is code: Eval gives back any other value as
+// it is; Execute, ExecuteGlobal and GetRef refuse it (13).
+Variant codeArg(ArgRefs a)
+{
+    Variant code = argValue(a, 0);
+    if (!code.isString())
+        raiseError(RuntimeError::TypeMismatch);
+    return code;
+}
+Variant fnEval(CallContext &ctx, ArgRefs a)
+{
+    const Variant code = argValue(a, 0);
+    return code.isString() ? ctx.evaluate(code.string()) : code;
+}
 Variant fnExecute(CallContext &ctx, ArgRefs a)
 {
-    ctx.execute(TextArg(a, 0).view(), false);
+    ctx.execute(codeArg(a).string(), false);
     return Variant();
 }
 Variant fnExecuteGlobal(CallContext &ctx, ArgRefs a)
 {
-    ctx.execute(TextArg(a, 0).view(), true);
+    ctx.execute(codeArg(a).string(), true);
     return Variant();
 }
-Variant fnGetRef(CallContext &ctx, ArgRefs a) { return Variant(ctx.procedureRef(argString(a, 0))); }
+Variant fnGetRef(CallContext &ctx, ArgRefs a) { return Variant(ctx.procedureRef(codeArg(a).string())); }
 Variant fnCreateObject(CallContext &ctx, ArgRefs a) { return Variant(ctx.createObject(argString(a, 0))); }
 Variant fnGetObject(CallContext &ctx, ArgRefs a)
 {

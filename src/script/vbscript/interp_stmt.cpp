@@ -229,11 +229,12 @@ Interpreter::Flow Interpreter::execSelect(const SelectStmt &s)
     Variant subject = eval(*s.subject);
     if (subject.isObject() && subject.object())
         subject = subject.valueOf();
-    const bool subjectLiteral = isLiteral(*s.subject);
+    // The subject is a value computed once: only the case values count as
+    // literals ("Select Case 3 ... Case "a"" compares as text, no error).
     for (const CaseClause &c : s.cases) {
         for (const ExprPtr &v : c.values) {
             const Variant value = eval(*v);
-            if (ops::compareValues(subject, value, subjectLiteral, isLiteral(*v)) == 0)
+            if (ops::compareValues(subject, value, false, isLiteral(*v)) == 0)
                 return execBlock(c.body);
         }
     }
