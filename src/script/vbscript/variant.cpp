@@ -84,7 +84,7 @@ StringData::StringData(std::u16string t, Reservation charged) : text(std::move(t
 
 StringData::~StringData()
 {
-    refundTo(m_account, m_charged);
+    refundTo(m_account, charged());
 }
 
 void StringData::adopt(Reservation charged) noexcept
@@ -103,6 +103,7 @@ void StringData::append(std::u16string_view more)
 {
     const std::size_t size = text.size() + more.size();
     checkStringLength(size);
+    m_charged &= ~kOddByte;
     if (size <= text.capacity() && more.size() < 1024) {
         text.append(more);
         return;
@@ -125,7 +126,7 @@ void StringData::append(std::u16string_view more)
         appendChunked(grown, text);
         text.swap(grown);
         grown = std::u16string();
-        refundTo(m_account, m_charged);
+        refundTo(m_account, this->charged());
         adopt(std::move(charged));
     }
     appendChunked(text, more);

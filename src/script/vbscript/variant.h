@@ -35,12 +35,20 @@ public:
     static std::size_t cost(std::size_t capacity) noexcept { return sizeof(StringData) + capacity * sizeof(char16_t); }
 
     // Appends, charging a larger capacity before the text grows: past the
-    // budget or the length limit, 7 and the text stays as it was.
+    // budget or the length limit, 7 and the text stays as it was. The
+    // result is whole units (see oddByte).
     void append(std::u16string_view more);
+
+    // A text of an odd number of bytes, as the byte functions (ChrB, LeftB,
+    // MidB ...) make it: its last unit holds one byte, in its low half.
+    bool oddByte() const noexcept { return (m_charged & kOddByte) != 0; }
+    void setOddByte() noexcept { m_charged |= kOddByte; }
 
     std::u16string text;
 
 private:
+    static constexpr std::uint32_t kOddByte = 0x80000000u; // charges stay below 2^31 (maxStringLength)
+    std::uint32_t charged() const noexcept { return m_charged & ~kOddByte; }
     void adopt(Reservation charged) noexcept;
 };
 

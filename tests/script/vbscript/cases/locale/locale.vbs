@@ -18,6 +18,6 @@ End Function
 ? InLocale(1041, "FormatCurrency(1234)") => ¥1,234
 ? InLocale("de-de", "GetLocale()") => 1031
 ? InLocale(1036, "SetLocale(0) & "" "" & GetLocale()") => 1036 1033
-? SetLocale(12345) => err5
+? SetLocale(12345) => err447
 ? SetLocale("xx-yy") => err5
 ? SetLocale(1031) & " " & GetLocale() => 1033 1031
