@@ -391,7 +391,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
     const Expr &callee = *c.callee;
     if (callee.kind == ExprKind::Member) {
         evalArgs(c.args, buf);
-        return evalMember(static_cast<const MemberExpr &>(callee), buf.refs(), statement);
+        return evalMember(static_cast<const MemberExpr &>(callee), buf.refs(), statement, true);
     }
     if (callee.kind == ExprKind::Name) {
         const auto &n = static_cast<const NameExpr &>(callee);
@@ -442,7 +442,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
     return indexValue(target, buf.refs(), statement);
 }
 
-Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statement)
+Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statement, bool parens)
 {
     Variant object = eval(*m.object);
     if (!object.isObject())
@@ -455,6 +455,9 @@ Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statemen
     if (auto *so = dynamic_cast<ScriptObject *>(o)) {
         const std::u16string &key = m.folded.empty() ? foldCase(m.name) : m.folded;
         const int member = so->findMember(key, inside);
+        // "obj.field()" reads no value: a field is not called.
+        if (parens && args.empty() && so->isField(member))
+            raiseError(RuntimeError::InvalidProcedureCall);
         return so->getMember(member, args);
     }
     if (statement) {
