@@ -127,8 +127,6 @@ bool argTestValue(ArgRefs args, std::size_t i, Variant &out)
     out = argPresent(args, i) ? *args[i] : Variant();
     if (!out.isObject())
         return true;
-    if (!out.object())
-        return false;
     try {
         out = out.valueOf();
     } catch (const ScriptException &e) {

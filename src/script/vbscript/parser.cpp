@@ -345,18 +345,14 @@ ast::StmtPtr Parser::parseAssignment(bool isSet)
 }
 
 // call -> Call name-expr | Call '(' expr ')' { '.' name | '(' args ')' }
-// Parentheses around the callee only group it: "Call (((f))) (x)" calls f
-// and passes x by reference.
+// ("Call (((f))) (x)" calls f, see parsePostfix)
 ast::StmtPtr Parser::parseCall()
 {
     const Pos p = pos();
     advance();
     if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe) && !at(Tok::LParen))
         fail(CompileError::ExpectedIdentifier);
-    ExprPtr primary = parsePrimary();
-    while (primary->kind == ExprKind::Paren)
-        primary = std::move(static_cast<ParenExpr &>(*primary).inner);
-    ExprPtr target = parsePostfix(std::move(primary));
+    ExprPtr target = parsePostfix(parsePrimary());
     return node<CallStmt>(p, std::move(target));
 }
 

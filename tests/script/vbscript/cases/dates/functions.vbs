@@ -82,3 +82,5 @@
 ? CDate(2958466) => err6
 ? CDate("2958466") => err6
 ? CDate(-657435) => err6
+? DateValue(44000) => err13
+? IsDate("15.03.2026") => False

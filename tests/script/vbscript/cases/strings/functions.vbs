@@ -107,3 +107,8 @@
 ? UCase(12) => 12
 ? Unescape("a%20b%u20AC") = "a b" & ChrW(8364) => True
 ? Unescape("100%") => 100%
+' The byte functions count the bytes of the text, a text may end in half a unit.
+? LenB(ChrB(65)) & " " & LenB(LeftB("ABC", 3)) & " " & LenB(RightB("ABC", 3)) & " " & MidB("ABC", 3, 2) => 1 3 3 B
+? TypeName(AscB("A")) & " " & AscB(ChrB(255)) => Byte 255
+? ChrB(256) => err6
+? Escape(Null) => err94
