@@ -1,16 +1,10 @@
-' An element of an element is assigned and passed ByRef in place; an index
-' list on a plain value is 13, and empty parentheses on an array name no
-' element (9).
+' a(i)(j) is assigned and passed ByRef in place; x(i) and x() of a plain value are 13, a() is 9.
 ' uses: table.inc
-Sub Bump(v)
-    v = v + 1
-End Sub
+Sub Bump(v): v = v + 1: End Sub
 Function Nested(what)
-    Dim x
     x = Array(Array(1, Empty))
     If what = "let" Then x(0)(1) = 5 Else If what = "set" Then Set x(0)(1) = New EmptyClass Else Bump x(0)(0)
     Nested = TypeName(x(0)(1)) & " " & x(0)(0)
 End Function
 ? Nested("let") & "|" & Nested("set") & "|" & Nested("byref") => Integer 1|EmptyClass 1|Empty 2
-? Stmt("x = Array(42): x(0)(0) = 5") => 13
-? Stmt("x = 42: y = x()") & " " & Stmt("Dim a(2): y = a()") => 13 9
+? Stmt("x = Array(42): x(0)(0) = 5") & " " & Stmt("x = 42: y = x()") & " " & Stmt("Dim a(2): y = a()") => 13 13 9
