@@ -174,7 +174,7 @@ public:
 class RegistryObject : public Object
 {
 public:
-    std::u16string typeName() const override { return u"SWbemObjectEx"; }
+    std::u16string typeName() const override { return u"Object"; }
     Variant get(std::u16string_view name, ArgRefs args) override
     {
         if (foldCase(name) != u"enumkey" || args.size() < 3)
