@@ -6,6 +6,9 @@
 #include "string_ops.h"
 #include "textbuilder.h"
 
+#include <bit>
+#include <string_view>
+
 namespace vbs {
 
 namespace lib {
@@ -160,7 +163,7 @@ Variant fnLen(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size()));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).byteSize() / 2)); // whole units
 }
 
 Variant fnLenB(CallContext &, ArgRefs args)
@@ -284,7 +287,29 @@ Variant fnString(CallContext &, ArgRefs args)
     return repeated(static_cast<std::size_t>(n), unit);
 }
 
-// InStr([start,] string1, string2[, compare]) and InStrB.
+// InStrB: where the bytes of `needle` first stand among those of `hay`,
+// from byte `from` on and at any byte offset (npos: nowhere).
+std::size_t findBytes(const TextArg &hay, const TextArg &needle, std::size_t from)
+{
+    const std::size_t n = hay.byteSize(), m = needle.byteSize();
+    if (from > n || m > n - from)
+        return npos;
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::string_view h(reinterpret_cast<const char *>(hay.view().data()), n);
+        const std::string_view k(reinterpret_cast<const char *>(needle.view().data()), m);
+        return h.find(k, from);
+    }
+    for (std::size_t i = from; i + m <= n; ++i) {
+        std::size_t k = 0;
+        while (k < m && byteAt(hay.view(), i + k) == byteAt(needle.view(), k))
+            ++k;
+        if (k == m)
+            return i;
+    }
+    return npos;
+}
+
+// InStr([start,] string1, string2[, compare]) and InStrB (bytes, always binary).
 Variant inStr(ArgRefs args, bool bytes)
 {
     std::size_t first = 0;
@@ -300,9 +325,13 @@ Variant inStr(ArgRefs args, bool bytes)
         return Variant::null();
     const TextArg hayArg(args, first), needleArg(args, first + 1);
     const std::u16string_view hay = hayArg.view(), needle = needleArg.view();
-    const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
     if (hay.empty() && !needle.empty())
         return Variant::fromLong(0);
+    if (bytes && !needle.empty()) {
+        const std::size_t hit = findBytes(hayArg, needleArg, static_cast<std::size_t>(start - 1));
+        return Variant::fromLong(hit == npos ? 0 : static_cast<std::int32_t>(hit + 1));
+    }
+    const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
     const std::size_t hit = findText(hay, needle, from, mode);
     if (hit == npos)
         return Variant::fromLong(0);

@@ -235,7 +235,7 @@ Variant Interpreter::evalChain(const ChainExpr &c)
             continue;
         // a & b & c ...: the text made for this chain grows in place.
         if (link.op == BinOp::Concat && acc.isString() && r->isString() && acc.stringData()->refCount() == 1)
-            acc.stringData()->append(r->string());
+            acc.stringData()->append(r->string(), r->stringData()->oddByte());
         else
             acc = binaryOperator(link.op, acc, *r, literalBits(written, link.operand.get()));
     }

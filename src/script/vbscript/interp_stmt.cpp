@@ -190,7 +190,7 @@ bool Interpreter::appendInPlace(const AssignStmt &s)
     if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
         StringData *data = slot->stringData();
         if (rhs.isString())
-            data->append(rhs.string());
+            data->append(rhs.string(), rhs.stringData()->oddByte());
         else
             data->append(rhs.toString());
         return true;

@@ -381,16 +381,25 @@ Variant concat(const Variant &a0, const Variant &b0)
     // Either side may be a long text: read where it is, converted otherwise.
     std::u16string converted[2];
     std::u16string_view side[2];
+    bool odd[2] = {false, false}; // byte texts ending in half a unit
     const Variant *operand[2] = {&a, &b};
     for (int i = 0; i < 2; ++i) {
         if (operand[i]->isString()) {
             side[i] = operand[i]->string();
+            odd[i] = operand[i]->stringData()->oddByte();
         } else if (!operand[i]->isNull()) {
             converted[i] = operand[i]->toString();
             side[i] = converted[i];
         }
     }
-    return joined(side[0], side[1]);
+    Variant out = joined(side[0], odd[0] ? std::u16string_view() : side[1]);
+    if (odd[0]) { // the right side moves down one byte
+        out.stringData()->setOddByte();
+        out.stringData()->append(side[1], odd[1]);
+    } else if (odd[1]) {
+        out.stringData()->setOddByte();
+    }
+    return out;
 }
 
 Variant negate(const Variant &a0)
