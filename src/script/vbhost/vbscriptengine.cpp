@@ -5,12 +5,15 @@
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/engine.h"
+#include "script/engine/scriptrun.h"
 #include "script/engine/watchdog.h"
 
 #include <vector>
 
 VBScriptEngine::VBScriptEngine()
-    : m_engine(std::make_unique<vbs::Engine>()), m_watchdog(std::make_unique<Watchdog>([this] { m_engine->cancel(); }))
+    : m_engine(std::make_unique<vbs::Engine>()),
+      m_run(std::make_shared<const ScriptRun>(std::chrono::milliseconds(0), 0)),
+      m_watchdog(std::make_unique<Watchdog>([this] { m_engine->cancel(); }))
 {
     bridge::installAutomationObjects(*m_engine);
 }
@@ -36,12 +39,14 @@ bool VBScriptEngine::watched(Call &&call)
     // A stop() just before the reset is not lost: nothing runs after it.
     if (m_stopped)
         return false;
-    const auto start = std::chrono::steady_clock::now();
-    m_watchdog->arm(m_limit, m_budget);
+    // The engine's own clock stops it at the run's deadline too.
+    const std::optional<std::chrono::milliseconds> left = m_run->timeLeft();
+    m_engine->setTimeLimit(left ? std::max(*left, std::chrono::milliseconds(1)) : std::chrono::milliseconds(0));
+    m_watchdog->arm(*m_run);
     const bool done = call();
     m_fired = m_watchdog->disarm();
     // The engine's own clock may have stopped it just before the watchdog.
-    if (done && m_fired == Watchdog::Fired::No && m_limit.count() > 0 && std::chrono::steady_clock::now() - start >= m_limit)
+    if (done && m_fired == Watchdog::Fired::No && m_run->overTime())
         m_fired = Watchdog::Fired::Time;
     // A Class_Terminate stopped at the limit ends without an error, since the
     // language ignores those; the call still failed.
@@ -49,10 +54,9 @@ bool VBScriptEngine::watched(Call &&call)
     return done && !m_stoppedQuietly;
 }
 
-void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
+void VBScriptEngine::setRun(std::shared_ptr<const ScriptRun> run)
 {
-    m_limit = limit;
-    m_engine->setTimeLimit(limit);
+    m_run = std::move(run);
 }
 
 bool VBScriptEngine::failed()
@@ -73,9 +77,9 @@ bool VBScriptEngine::failed()
     }
     if (m_error.Number == vbs::kCancelledError && m_fired == Watchdog::Fired::Memory) {
         m_error.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
-        m_error.Description = memoryDescription(m_budget);
-    } else if (m_error.Number == vbs::kCancelledError && (m_limit.count() > 0 || m_stoppedQuietly)) {
-        m_error.Description = timeoutDescription(m_limit);
+        m_error.Description = memoryDescription(m_run->memoryBudget());
+    } else if (m_error.Number == vbs::kCancelledError && (m_run->timeLimit().count() > 0 || m_stoppedQuietly)) {
+        m_error.Description = timeoutDescription(m_run->timeLimit());
     }
     return false;
 }

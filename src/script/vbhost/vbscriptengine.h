@@ -15,10 +15,10 @@ class Engine;
 // automation objects of script/objects creatable by CreateObject.
 //
 // Errors are the engine's (see vbs::Engine), in ScriptErrorInfo's fields;
-// error 18 after the time limit says so in its description. A watchdog
-// thread cancels the script at the deadline, so a loop of slow built-ins
-// stops at the first checkpoint after it, and when the process has grown by
-// more than the memory budget, which ends the call with 7. stop() cancels
+// error 18 after the run's time limit says so in its description. A
+// watchdog thread cancels the script at the run's deadline, so a loop of
+// slow built-ins stops at the first checkpoint after it, and when the
+// process has grown past the run's memory budget, which ends the call with 7. stop() cancels
 // the same way, from any thread, with 18 "User interrupt occurred". An argument of
 // run() that has no VBScript value raises 13 with the source "VBScript
 // runtime error" before anything runs.
@@ -39,8 +39,7 @@ public:
     bool run(const QString &name, QVariantList &args, QVariant &result) override;
     const ScriptErrorInfo &error() const override { return m_error; }
     bool close() override;
-    void setTimeLimit(std::chrono::milliseconds limit) override;
-    void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
+    void setRun(std::shared_ptr<const ScriptRun> run) override;
     void stop() override;
 
 private:
@@ -52,8 +51,7 @@ private:
 
     std::unique_ptr<vbs::Engine> m_engine;
     ScriptErrorInfo m_error;
-    std::chrono::milliseconds m_limit{0};
-    std::size_t m_budget = 0;
+    std::shared_ptr<const ScriptRun> m_run; // the limits of the calls: none until setRun
     std::unique_ptr<Watchdog> m_watchdog;
     Watchdog::Fired m_fired = Watchdog::Fired::No; // what stopped the last call
     bool m_stoppedQuietly = false; // stopped, yet the engine reported success
