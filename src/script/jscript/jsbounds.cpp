@@ -420,5 +420,10 @@ const char *const kBoundsPrelude = R"JS(
     })();
     if (generator)
         guardCompiler({ GeneratorFunction: generator.constructor }, 'GeneratorFunction');
+
+    // A promise's reactions run from the event loop after the call has
+    // returned, outside its time-out and memory budget; no result of a call
+    // can wait for them either.
+    delete global.Promise;
 })
 )JS";

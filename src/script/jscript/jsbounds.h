@@ -22,7 +22,8 @@
 //   differently the second time cannot slip past the check.
 //
 // eval is called through a variable, so its code runs in the global scope
-// (an indirect eval) whoever calls it.
+// (an indirect eval) whoever calls it. There is no Promise: its reactions
+// would run from the event loop after the call, outside every limit.
 //
 // The prelude is a function of (host, deepest, deepestCode, most): the
 // JsHost, the two nesting limits and the element limit.

@@ -123,14 +123,27 @@ bool VBScriptEngine::run(const QString &name, QVariantList &args, QVariant &resu
 
     // ByRef: what the procedure assigned to its parameters. An object the
     // caller passed in and got back unchanged stays the caller's pointer.
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const vbs::Variant &written = values[static_cast<std::size_t>(i)];
-        const QObject *passed = args[i].metaType().flags().testFlag(QMetaType::PointerToQObject)
-            ? args[i].value<QObject *>() : nullptr;
-        if (passed && written.isObject() && QObjectAdapter::unwrap(written.object()) == passed)
-            continue;
-        args[i] = bridge::toResult(written);
+    // A value past the bounds of the conversion fails the call.
+    QVariantList converted = args;
+    try {
+        for (qsizetype i = 0; i < args.size(); ++i) {
+            const vbs::Variant &written = values[static_cast<std::size_t>(i)];
+            const QObject *passed = args[i].metaType().flags().testFlag(QMetaType::PointerToQObject)
+                ? args[i].value<QObject *>() : nullptr;
+            if (passed && written.isObject() && QObjectAdapter::unwrap(written.object()) == passed)
+                continue;
+            converted[i] = bridge::toResult(written);
+        }
+        result = bridge::toResult(value);
+    } catch (const vbs::ScriptException &e) {
+        m_error = bridge::errorInfo(e.error);
+        m_error.Source = bridge::toQString(vbs::kRuntimeSource);
+        return false;
+    } catch (...) {
+        const Error e = toError(std::current_exception());
+        m_error = ScriptErrorInfo{e.number, e.description, bridge::toQString(vbs::kRuntimeSource), {}, 0, 0};
+        return false;
     }
-    result = bridge::toResult(value);
+    args = converted;
     return true;
 }
