@@ -14,6 +14,7 @@ const char *const kBoundsPrelude = R"JS(
     var create = Object.create;
     var NativeObject = Object;
     var isArray = Array.isArray;
+    var arraySlice = Array.prototype.slice;
     var construct = Reflect.construct;
     var reflect = { get: Reflect.get, set: Reflect.set, has: Reflect.has, deleteProperty: Reflect.deleteProperty,
                     ownKeys: Reflect.ownKeys, getOwnPropertyDescriptor: Reflect.getOwnPropertyDescriptor,
@@ -232,6 +233,43 @@ const char *const kBoundsPrelude = R"JS(
                 claim(n * 2, name);
             }
             return apply(native, s, [n, filler]);
+        });
+    });
+    var nativeConcat = StringProto.concat;
+    replace(StringProto, 'concat', function concat() {
+        var parts = [text(this, 'concat')];
+        var length = parts[0].length;
+        for (var i = 0; i < arguments.length; ++i) {
+            parts[i + 1] = NativeString(arguments[i]);
+            length += parts[i + 1].length;
+        }
+        longText(length, 'concat');
+        claim(length * 2, 'concat');
+        return apply(nativeConcat, parts[0], apply(arraySlice, parts, [1]));
+    });
+    // A text of the same length, a character at a time (slowly).
+    ['toUpperCase', 'toLowerCase', 'toLocaleUpperCase', 'toLocaleLowerCase', 'normalize'].forEach(function (name) {
+        var native = StringProto[name];
+        if (typeof native !== 'function')
+            return;
+        replace(StringProto, name, function () {
+            var s = text(this, name);
+            walk(s.length, name);
+            claim(s.length * 2, name);
+            return apply(native, s, arguments);
+        });
+    });
+    // The encoders write up to nine characters for one ("%E2%82%AC").
+    [['encodeURIComponent', 9], ['encodeURI', 9], ['escape', 6]].forEach(function (entry) {
+        var name = entry[0];
+        var native = global[name];
+        if (typeof native !== 'function')
+            return;
+        replace(global, name, function (value) {
+            var s = NativeString(value);
+            longText(s.length * entry[1], name);
+            claim(s.length * entry[1] * 2, name);
+            return native(s);
         });
     });
     // split: as many pieces as the separator can cut, counted exactly when

@@ -13,9 +13,9 @@
 //   (RegExp, compile, match, matchAll, search) and code made at run time
 //   (eval, Function, generator functions) whose parentheses nest deeper
 //   than bridge::kMaxNesting or kMaxCodeNesting fail with 28;
-// - memory and time: repeat, padStart, padEnd, split, join, concat, fill,
-//   slice, splice, map, filter, Array.from, the typed arrays, ArrayBuffer
-//   and JSON.stringify compute what they will build and fail with 7 when
+// - memory and time: repeat, padStart, padEnd, split, concat, the case
+//   mappings, the URI encoders, join, fill, slice, splice, map, filter, Array.from, the typed
+//   arrays, ArrayBuffer and JSON.stringify compute what they will build and fail with 7 when
 //   that is more than the run has left (JsHost::memoryLeft), more than
 //   bridge::kMaxElements elements or 2^29 characters; each argument is
 //   converted once, so a valueOf or a length getter that answers
