@@ -7,7 +7,8 @@
 ScriptRun::ScriptRun(std::chrono::milliseconds timeLimit, std::size_t memoryBudget)
     : m_timeLimit(std::max(timeLimit, std::chrono::milliseconds(0))),
       m_memoryBudget(memoryBudget),
-      m_deadline(Clock::now() + m_timeLimit)
+      m_deadline(Clock::now() + m_timeLimit),
+      m_account(memoryBudget)
 {
     if (memoryBudget > 0) {
         const std::size_t resident = Watchdog::residentBytes();
@@ -37,8 +38,12 @@ bool ScriptRun::overTime() const
 
 std::optional<std::size_t> ScriptRun::memoryLeft() const
 {
-    if (m_memoryCeiling == 0)
+    if (m_memoryBudget == 0)
         return std::nullopt;
-    const std::size_t resident = Watchdog::residentBytes();
-    return resident < m_memoryCeiling ? m_memoryCeiling - resident : 0;
+    std::size_t left = m_account.remaining();
+    if (m_memoryCeiling > 0) {
+        const std::size_t resident = Watchdog::residentBytes();
+        left = std::min(left, resident < m_memoryCeiling ? m_memoryCeiling - resident : 0);
+    }
+    return left;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "script/vbscript/budget.h"
+
 #include <chrono>
 #include <cstddef>
 #include <optional>
@@ -12,8 +14,10 @@
 //
 // The clock starts and the process's size is taken when the run is made;
 // from then on the run is over time at the deadline and over budget when
-// the process has grown by more than the budget. Immutable after
-// construction, so any thread (a watchdog) may read it.
+// the process has grown by more than the budget, or when the memory
+// account (charged by the engines before they allocate) would pass it.
+// Immutable after construction but for the account's count, which is safe
+// from any thread, so any thread (a watchdog) may read it.
 class ScriptRun
 {
 public:
@@ -36,14 +40,21 @@ public:
 
     // The process's resident size at which the run is over budget; 0 for none.
     std::size_t memoryCeiling() const { return m_memoryCeiling; }
-    // Bytes the process may still grow by, zero once over budget; nothing
-    // without a budget. Reads the process's size: a few microseconds, so
-    // ask before a large allocation or per batch of work, not per byte.
+    // Bytes the run may still take, zero once over budget; nothing without
+    // a budget: the less of what the process may still grow by and what
+    // the account has left. Reads the process's size: a few microseconds,
+    // so ask before a large allocation or per batch of work, not per byte.
     std::optional<std::size_t> memoryLeft() const;
+
+    // The account the VBScript engines of the run charge before each
+    // allocation (and anything else that charges the run); copies share
+    // it. Its limit is the budget (none without one).
+    const vbs::MemoryBudget &memoryAccount() const { return m_account; }
 
 private:
     std::chrono::milliseconds m_timeLimit;
     std::size_t m_memoryBudget;
     Clock::time_point m_deadline;
     std::size_t m_memoryCeiling = 0;
+    vbs::MemoryBudget m_account;
 };

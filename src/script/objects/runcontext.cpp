@@ -29,6 +29,13 @@ std::optional<std::size_t> RunContext::memoryLeft()
     return current.run ? current.run->memoryLeft() : std::nullopt;
 }
 
+std::optional<vbs::MemoryBudget> RunContext::memoryAccount()
+{
+    if (!current.run)
+        return std::nullopt;
+    return current.run->memoryAccount();
+}
+
 bool RunContext::readOnly()
 {
     return current.readOnly;

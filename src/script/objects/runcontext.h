@@ -1,5 +1,7 @@
 #pragma once
 
+#include "script/vbscript/budget.h"
+
 #include <chrono>
 #include <cstddef>
 #include <optional>
@@ -18,12 +20,18 @@ public:
     // Time left before the run's deadline, at least 1 ms; nothing when there
     // is no limit (or no call runs).
     static std::optional<std::chrono::milliseconds> remaining();
-    // Bytes the process may still grow by before the run is over its memory
-    // budget (zero once over it); nothing when there is no budget (or no
-    // call runs). An object that is about to take a lot (rows of a query)
+    // Bytes the run may still take before it is over its memory budget
+    // (zero once over it): the less of what the process may still grow by
+    // and what the run's account has left; nothing when there is no budget
+    // (or no call runs). An object that is about to take a lot (rows of a query)
     // asks first and fails with 7 "Out of memory" rather than pass it. Reads
     // the process's size: ask per batch, not per byte.
     static std::optional<std::size_t> memoryLeft();
+    // The run's memory account, shared with the engines of the run: an
+    // object that keeps what it took (rows of a recordset) charges it with
+    // tryCharge and refunds it when it lets go; the copy may outlive the
+    // run. Nothing when no call runs.
+    static std::optional<vbs::MemoryBudget> memoryAccount();
     // True while a read-only call runs: the file object refuses writes and
     // databases are opened read-only.
     static bool readOnly();

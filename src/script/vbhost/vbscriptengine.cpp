@@ -54,9 +54,13 @@ bool VBScriptEngine::watched(Call &&call)
     return done && !m_stoppedQuietly;
 }
 
+// The engine charges the run's account, which every engine of the run
+// shares: what the global code keeps counts while Main and the levels run.
 void VBScriptEngine::setRun(std::shared_ptr<const ScriptRun> run)
 {
     m_run = std::move(run);
+    if (!(m_engine->memoryBudget() == m_run->memoryAccount()))
+        m_engine->setMemoryBudget(m_run->memoryAccount());
 }
 
 bool VBScriptEngine::failed()

@@ -18,8 +18,12 @@ class Engine;
 // error 18 after the run's time limit says so in its description. A
 // watchdog thread cancels the script at the run's deadline, so a loop of
 // slow built-ins stops at the first checkpoint after it, and when the
-// process has grown past the run's memory budget, which ends the call with 7. stop() cancels
-// the same way, from any thread, with 18 "User interrupt occurred". An argument of
+// process has grown past the run's memory budget, which ends the call with
+// 7. stop() cancels the same way, from any thread, with 18 "User interrupt
+// occurred". The engine itself charges what a script allocates to the run's
+// budget (ScriptRun::memoryAccount, shared by every engine of the run)
+// before allocating it (7 "Out of memory" past it): the watchdog's look at
+// the process is for what the host's objects allocate. An argument of
 // run() that has no VBScript value raises 13 with the source "VBScript
 // runtime error" before anything runs.
 //
