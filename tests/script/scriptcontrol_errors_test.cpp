@@ -1,6 +1,7 @@
 // Compile and runtime errors of both languages as ScriptControl reports them,
 // scripts that never end or escape their limits, and stop() from another thread.
 #include "script_support.h"
+#include "script/engine/scriptrun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -281,6 +282,43 @@ TEST(ScriptControlLimits, EndWithTheClearErrorAndTheNextScriptRuns)
         const QString language = QString::fromLatin1(row.language);
         EXPECT_EQ(runMain(control, language, mainOf(language, isVB(language) ? "Main = 7" : "return 7;")), QVariant(7));
         EXPECT_EQ(control.error().Number, 0);
+    }
+}
+
+// Two controls in one run of 40 MB: the first keeps a text of 24 MB in a
+// global, so the second may take no more than the rest, in either language,
+// and is refused before it allocates it.
+struct SharedRunRow
+{
+    const char *name, *language, *main;
+    long number;
+    int memoryMb = 40;
+};
+
+const SharedRunRow sharedRunRows[] = {
+    {"VBTextPastWhatIsLeft", "VBScript", "Main = Len(String(12000000, \"y\"))", 7},
+    {"JSRepeatPastWhatIsLeft", "JScript", "return 'y'.repeat(12e6).length;", 7},
+    {"VBTextWithinARunOfRoomForBoth", "VBScript", "Main = Len(String(12000000, \"y\"))", 0, 64},
+};
+
+TEST(ScriptControlLimits, TheCallsOfOneRunShareItsMemoryBudget)
+{
+    for (const SharedRunRow &row : sharedRunRows) {
+        SCOPED_TRACE(row.name);
+        ScriptControl holder, taker;
+        holder.setMemoryLimit(row.memoryMb);
+        const std::shared_ptr<const ScriptRun> run = holder.newRun();
+        const ScriptControl::RunScope holding(holder, run), taking(taker, run);
+        ASSERT_TRUE(holder.setLanguage(QStringLiteral("VBScript")));
+        ASSERT_TRUE(holder.addCode(QStringLiteral("Dim kept\nkept = String(12000000, \"x\")")));
+        const QString language = QString::fromLatin1(row.language);
+        const std::optional<QVariant> value = runMain(taker, language, mainOf(language, row.main));
+        EXPECT_EQ(taker.error().Number, row.number) << taker.error().Description.toStdString();
+        // Refused before it was allocated, not found by the watchdog after.
+        EXPECT_FALSE(taker.error().Description.contains(QLatin1String("used more than")));
+        if (row.number == 0) {
+            EXPECT_EQ(value, QVariant(12000000));
+        }
     }
 }
 
