@@ -369,14 +369,15 @@ void Compiler::selectStmt(const SelectStmt &s)
     emit(vm::make(Op::Subject, isTemp(r) ? flag::T0 : 0));
     reg(subject);
     reg(r);
-    const bool subjectLiteral = s.subject->kind == ExprKind::Literal;
+    // The subject is a value computed once: only the case values count as
+    // literals ("Select Case 3 ... Case "a"" compares as text, no error).
     std::vector<std::vector<Word>> toBody(s.cases.size());
     for (std::size_t i = 0; i < s.cases.size(); ++i) {
         for (const ExprPtr &v : s.cases[i].values) {
             const Word mark = m_top;
             const Word x = value(*v);
             // The subject goes once a case matches (T0), or before Case Else.
-            emit(vm::make(Op::CaseJump, flag::T0 | (isTemp(x) ? flag::T1 : 0) | (subjectLiteral ? flag::LitA : 0) |
+            emit(vm::make(Op::CaseJump, flag::T0 | (isTemp(x) ? flag::T1 : 0) |
                                             (v->kind == ExprKind::Literal ? flag::LitB : 0)));
             reg(subject);
             reg(x);

@@ -218,6 +218,10 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
             GlobalSlot &g = m_globals[init.slot];
             if (init.what == SlotInit::What::Declare && g.defined)
                 continue;
+            // A later unit cannot declare an array again (ExecuteGlobal "Dim a()").
+            if ((init.what == SlotInit::What::DynamicArray || init.what == SlotInit::What::FixedArray) && g.defined &&
+                g.value.isArray())
+                raiseError(RuntimeError::TypeMismatch);
             g.defined = true;
             g.isConst = init.what == SlotInit::What::Constant;
             target = &g.value;
@@ -555,7 +559,7 @@ Variant Interpreter::run(Frame *entry)
                     const Variant &b = *R[pc[3]];
                     if (pc[1] == pc[2] && (w & flag::T0) && a.isString() && b.isString() &&
                         a.stringData()->refCount() == 1) {
-                        a.stringData()->append(b.string());
+                        a.stringData()->append(b.string(), b.stringData()->oddByte());
                         if (w & flag::T1)
                             clearTemp(f, pc[3]);
                     } else {

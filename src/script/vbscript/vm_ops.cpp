@@ -74,9 +74,19 @@ void Interpreter::gather(const Frame *f, const Word *pc, Args &out)
         out.more.resize(argc);
         to = out.more.data();
     }
-    for (Word i = 0; i < argc; ++i)
-        to[i] = f->R[pc[3 + i]];
+    // A named register is a variable; a temporary is one when it points
+    // elsewhere than its own value (an element, a global); constants are not.
+    const vm::Code &code = *f->code;
+    const Variant *values = const_cast<Frame *>(f)->values();
+    std::uint64_t references = 0;
+    for (Word i = 0; i < argc; ++i) {
+        const Word r = pc[3 + i];
+        to[i] = f->R[r];
+        if (i < 64 && r < code.own && (r < code.named || f->R[r] != values + r))
+            references |= std::uint64_t(1) << i;
+    }
     out.refs = ArgRefs(to, argc);
+    noteArguments(out.refs, references);
 }
 
 const Interpreter::Word *Interpreter::release(Frame *f, const Word *pc)
@@ -514,7 +524,7 @@ void Interpreter::appendFinish(Frame *f, const Word *pc)
     if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
         StringData *data = slot->stringData();
         if (rhs.isString())
-            data->append(rhs.string());
+            data->append(rhs.string(), rhs.stringData()->oddByte());
         else
             data->append(rhs.toString());
         return;
@@ -612,7 +622,7 @@ void Interpreter::unary(Frame *f, const Word *pc)
     switch (vm::opOf(w)) {
     case Op::Neg: result = ops::negate(v); break;
     case Op::Not: result = ops::logicalNot(v); break;
-    default: result = v.isObject() ? v.valueOf() : v; break;
+    default: result = v; break; // no conversion: +Empty is Empty, +obj the object
     }
     if (w & flag::T0)
         clearTemp(f, pc[2]);
