@@ -372,9 +372,14 @@ void Compiler::selectStmt(const SelectStmt &s)
     // The subject is a value computed once: only the case values count as
     // literals ("Select Case 3 ... Case "a"" compares as text, no error).
     std::vector<std::vector<Word>> toBody(s.cases.size());
+    // Each Case value is a unit of its own: when it fails under On Error
+    // Resume Next, its body runs.
+    struct CaseUnit { Word from, to; std::size_t body; };
+    std::vector<CaseUnit> caseUnits;
+    const Word subjectEnd = here();
     for (std::size_t i = 0; i < s.cases.size(); ++i) {
         for (const ExprPtr &v : s.cases[i].values) {
-            const Word mark = m_top;
+            const Word mark = m_top, valueStart = here();
             const Word x = value(*v);
             // The subject goes once a case matches (T0), or before Case Else.
             emit(vm::make(Op::CaseJump, flag::T0 | (isTemp(x) ? flag::T1 : 0) |
@@ -383,16 +388,19 @@ void Compiler::selectStmt(const SelectStmt &s)
             reg(x);
             emit(0);
             toBody[i].push_back(here() - 1);
+            caseUnits.push_back(CaseUnit{valueStart, here(), i});
             release(mark);
         }
     }
+    const Word casesEnd = here();
     emit(vm::make(Op::Move));
     reg(subject);
     reg(emptyConst());
     const Word toElse = jump(Op::Jump);
     const Word headEnd = here();
-    std::vector<Word> toEnd;
+    std::vector<Word> toEnd, bodies;
     for (std::size_t i = 0; i < s.cases.size(); ++i) {
+        bodies.push_back(here());
         for (Word at : toBody[i])
             patchHere(at);
         block(s.cases[i].body);
@@ -402,7 +410,10 @@ void Compiler::selectStmt(const SelectStmt &s)
     block(s.elseBody);
     for (Word at : toEnd)
         patchHere(at);
-    m_code->units.push_back(vm::Unit{start, headEnd, here(), base, s.pos});
+    m_code->units.push_back(vm::Unit{start, subjectEnd, here(), base, s.pos});
+    for (const CaseUnit &c : caseUnits)
+        m_code->units.push_back(vm::Unit{c.from, c.to, bodies[c.body], base, s.pos});
+    m_code->units.push_back(vm::Unit{casesEnd, headEnd, here(), base, s.pos});
     release(base);
 }
 
@@ -444,7 +455,9 @@ void Compiler::forStmt(const ForStmt &s)
     for (Word at : m_blocks.back().exits)
         patch(at, end);
     m_blocks.pop_back();
-    m_code->units.push_back(vm::Unit{start, headEnd, end, base, s.pos});
+    // A header that fails under On Error Resume Next goes on into the body,
+    // its state Empty: the Next then fails (92).
+    m_code->units.push_back(vm::Unit{start, headEnd, body, base, s.pos});
     m_code->units.push_back(vm::Unit{next, end, end, base, s.pos});
     release(base);
 }
@@ -478,7 +491,8 @@ void Compiler::forEachStmt(const ForEachStmt &s)
     for (Word at : m_blocks.back().exits)
         patch(at, end);
     m_blocks.pop_back();
-    m_code->units.push_back(vm::Unit{start, headEnd, end, base, s.pos});
+    // As For: the body once, then Next fails (451).
+    m_code->units.push_back(vm::Unit{start, headEnd, body, base, s.pos});
     m_code->units.push_back(vm::Unit{next, end, end, base, s.pos});
     release(base);
 }
@@ -495,7 +509,8 @@ void Compiler::doStmt(const DoStmt &s)
         Word at = 0;
         branchUnless(*s.cond, at, s.until);
         toEnd.push_back(at);
-        heads.emplace_back(start, here());
+        // A test before the body that fails under On Error Resume Next enters it.
+        m_code->units.push_back(vm::Unit{start, here(), here(), base, s.pos});
     }
     block(s.body);
     if (s.test == DoStmt::Test::After) {
@@ -527,13 +542,13 @@ void Compiler::withStmt(const WithStmt &s)
     Block b{Block::With};
     if (local) {
         b.state = static_cast<Word>(s.binding.slot);
-        emit(vm::make(Op::Move, isTemp(r) ? flag::T0 : 0));
+        emit(vm::make(Op::Move, flag::NeedObject | (isTemp(r) ? flag::T0 : 0)));
         reg(b.state);
         reg(r);
     } else {
         b.state = name(s.binding, std::u16string());
         b.withGlobal = true;
-        emit(vm::make(Op::StoreWith, isTemp(r) ? flag::T0 : 0));
+        emit(vm::make(Op::StoreWith, flag::NeedObject | (isTemp(r) ? flag::T0 : 0)));
         emit(b.state);
         reg(r);
     }
@@ -543,7 +558,8 @@ void Compiler::withStmt(const WithStmt &s)
     block(s.body);
     m_blocks.pop_back();
     leave(b);
-    m_code->units.push_back(vm::Unit{start, headEnd, here(), base, s.pos});
+    // A header that fails under On Error Resume Next runs the body without an object.
+    m_code->units.push_back(vm::Unit{start, headEnd, headEnd, base, s.pos});
 }
 
 void Compiler::leave(const Block &b)

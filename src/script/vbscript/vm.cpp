@@ -471,6 +471,8 @@ Variant Interpreter::run(Frame *entry)
             NEXT();
             {
                 L_Move:
+                    if ((w & flag::NeedObject) && !R[pc[2]]->isObject()) [[unlikely]]
+                        raiseError(RuntimeError::ObjectRequired); // With needs an object
                     if (w & flag::T0)
                         *R[pc[1]] = std::move(*R[pc[2]]);
                     else
@@ -615,6 +617,8 @@ Variant Interpreter::run(Frame *entry)
                 L_ArgName: argName(f, pc); pc += 3; NEXT();
                 L_LoadWith: *R[pc[1]] = code->names[pc[2]].global->value; pc += 3; NEXT();
                 L_StoreWith: {
+                    if (!R[pc[2]]->isObject())
+                        raiseError(RuntimeError::ObjectRequired); // With needs an object
                     Variant &target = code->names[pc[1]].global->value;
                     if (w & flag::T0)
                         target = std::move(*R[pc[2]]);

@@ -54,6 +54,8 @@ bool Interpreter::forStep(Frame *f, const Word *pc)
 {
     const Word w = *pc;
     const Word state = pc[2];
+    if (f->R[state + 2]->isEmpty()) // the header failed and On Error Resume Next went on
+        raiseError(RuntimeError::ForLoopNotInitialized);
     Variant *slot = varOperand(f, w, pc[1]);
     if (!slot)
         raiseError(RuntimeError::TypeMismatch);
@@ -95,11 +97,16 @@ bool Interpreter::forEachStep(Frame *f, const Word *pc)
     const Word w = *pc;
     const Word state = vm::opOf(w) == Op::ForEachInit ? pc[3] : pc[2];
     checkpoint();
+    if (!f->R[state]->isArray()) // the header failed and On Error Resume Next went on
+        raiseError(RuntimeError::NotACollection);
     Array &items = *f->R[state]->array();
     const std::int32_t i = f->R[state + 1]->longValue() + 1;
     if (static_cast<std::size_t>(i) >= items.size()) {
         *f->R[state] = Variant();
         *f->R[state + 1] = Variant();
+        // Run to its end, the loop leaves its variable Empty.
+        if (Variant *slot = varOperand(f, w, pc[1]))
+            *slot = Variant();
         return false;
     }
     *f->R[state + 1] = Variant::fromLong(i);
