@@ -122,6 +122,13 @@ bool Interpreter::forEachStep(Frame *f, const Word *pc)
 const Interpreter::Word *Interpreter::reDim(Frame *f, const Word *pc)
 {
     const Word w = *pc;
+    // ReDim of a fixed array refuses before reading its bounds (ReDim
+    // Preserve reads them first).
+    if (!(w & flag::Preserve)) {
+        const Variant *target = varOperand(f, w, pc[1]);
+        if (target && target->isArray() && target->array()->isFixed())
+            raiseError(RuntimeError::ArrayFixedOrLocked);
+    }
     std::vector<Array::Bound> bounds;
     for (Word i = 0; i < pc[2]; ++i)
         bounds.push_back(Array::upTo(f->R[pc[3 + i]]->toLong()));

@@ -666,11 +666,14 @@ bool Interpreter::caseMatches(Frame *f, const Word *pc)
 void Interpreter::newObject(Frame *f, const Word *pc)
 {
     vm::Name &n = const_cast<vm::Name &>(f->code->names[pc[2]]);
-    if (!n.global || !n.global->cls) {
+    // The engine's own classes (RegExp) come first: a script class of the
+    // same name can be declared but not made.
+    const auto *builtin = m_builtins.classFactory(n.folded);
+    if (!builtin && (!n.global || !n.global->cls)) {
         const int slot = m_globals.find(n.folded);
         n.global = slot >= 0 ? &m_globals[slot] : nullptr;
     }
-    if (n.global && n.global->cls) {
+    if (!builtin && n.global && n.global->cls) {
         ClassDecl &cls = *n.global->cls;
         Ref<ScriptObject> object = makeRef<ScriptObject>(*this, cls);
         if (cls.initialize)
@@ -679,14 +682,17 @@ void Interpreter::newObject(Frame *f, const Word *pc)
         *f->R[pc[1]] = Variant(Ref<Object>(object));
         return;
     }
-    if (const auto *factory = m_builtins.classFactory(n.folded)) {
-        Ref<Object> o = (*factory)();
+    if (builtin) {
+        Ref<Object> o = (*builtin)();
         if (!o)
             raiseError(RuntimeError::ClassNotDefined);
         *f->R[pc[1]] = Variant(o);
         return;
     }
-    raiseNameError(RuntimeError::ClassNotDefined, n.text);
+    // Under Option Explicit a name that is not even a variable is undefined.
+    const bool variable = n.global && n.global->defined;
+    raiseNameError(n.binding.explicitOnly && !variable ? RuntimeError::VariableUndefined : RuntimeError::ClassNotDefined,
+                   n.text);
 }
 
 } // namespace vbs
