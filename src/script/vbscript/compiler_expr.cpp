@@ -136,11 +136,15 @@ void Compiler::into(const Expr &e0, Word dst)
         emit(vm::make(Op::LoadMe));
         reg(dst);
         break;
-    case ExprKind::New:
+    case ExprKind::New: {
+        const auto &n = static_cast<const NewExpr &>(e);
+        Binding b;
+        b.explicitOnly = n.binding.explicitOnly; // for the error of a name that is nothing
         emit(vm::make(Op::New));
         reg(dst);
-        emit(name(Binding{}, static_cast<const NewExpr &>(e).className));
+        emit(name(b, n.className));
         break;
+    }
     }
     release(mark);
 }

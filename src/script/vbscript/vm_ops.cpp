@@ -328,6 +328,9 @@ Variant Interpreter::callNameValue(const vm::Name &n, ArgRefs args, Word flags)
     if (Variant *slot = nameRef(n, false)) {
         if (slot->isArray() && !args.empty())
             return element(*slot->array(), args);
+        // "a()" names no element (9); "x()" on a plain value indexes nothing (13).
+        if (args.empty() && !slot->isObject())
+            raiseError(slot->isArray() ? RuntimeError::SubscriptOutOfRange : RuntimeError::TypeMismatch);
         const Variant copy = *slot;
         return indexValue(copy, args, statement);
     }
