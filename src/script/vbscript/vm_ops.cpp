@@ -454,24 +454,26 @@ const Interpreter::Word *Interpreter::assignOp(Frame *f, const Word *pc)
     const Variant &value0 = *f->R[pc[1]];
     if (isSet && !value0.isObject())
         raiseError(RuntimeError::ObjectRequired);
-    const Variant value = isSet ? value0 : letValue(value0);
+    // A script class's members take the value as it is (a Property Let
+    // receives an object itself); everything else stores a plain value.
+    auto plain = [&] { return isSet || !value0.isObject() ? value0 : letValue(value0); };
     Args args;
     gather(f, pc, args);
     switch (op) {
-    case Op::LetMe: requireMe()->letMember(static_cast<int>(pc[extraAt]), args.refs, value, isSet); break;
+    case Op::LetMe: requireMe()->letMember(static_cast<int>(pc[extraAt]), args.refs, value0, isSet); break;
     case Op::LetIndexed: {
         const vm::Name &n = f->code->names[pc[extraAt]];
         Variant *slot = nameRef(n, true);
         if (!slot)
             raiseError(RuntimeError::IllegalAssignment);
         if (slot->isArray()) {
-            element(writableArray(*slot), args.refs) = value;
+            element(writableArray(*slot), args.refs) = plain();
         } else if (slot->isObject() && slot->object()) {
             Ref<Object> o = slot->objectRef();
             if (isSet)
-                o->set(u"", args.refs, value);
+                o->set(u"", args.refs, plain());
             else
-                o->let(u"", args.refs, value);
+                o->let(u"", args.refs, plain());
         } else {
             raiseError(RuntimeError::TypeMismatch);
         }
@@ -483,13 +485,13 @@ const Interpreter::Word *Interpreter::assignOp(Frame *f, const Word *pc)
             raiseError(RuntimeError::ObjectRequired);
         Object *o = object.object();
         if (ScriptObject *so = o->scriptObject()) {
-            so->letMember(memberIndex(f, pc, *so, w, extraAt), args.refs, value, isSet);
+            so->letMember(memberIndex(f, pc, *so, w, extraAt), args.refs, value0, isSet);
         } else {
             const std::u16string &name = f->code->names[pc[extraAt + 1]].text;
             if (isSet)
-                o->set(name, args.refs, value);
+                o->set(name, args.refs, plain());
             else
-                o->let(name, args.refs, value);
+                o->let(name, args.refs, plain());
         }
         break;
     }
@@ -498,9 +500,9 @@ const Interpreter::Word *Interpreter::assignOp(Frame *f, const Word *pc)
         if (!container.isObject() || !container.object())
             raiseError(RuntimeError::TypeMismatch);
         if (isSet)
-            container.object()->set(u"", args.refs, value);
+            container.object()->set(u"", args.refs, plain());
         else
-            container.object()->let(u"", args.refs, value);
+            container.object()->let(u"", args.refs, plain());
         break;
     }
     }
