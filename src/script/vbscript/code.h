@@ -108,6 +108,7 @@ inline constexpr Word Preserve = 1u << 19;  // ReDim Preserve
 inline constexpr Word Resume = 1u << 20;    // On Error Resume Next (else GoTo 0)
 inline constexpr Word Scrub = 1u << 22;     // some argument register needs emptying or resetting afterwards
 inline constexpr Word NeedObject = 1u << 23; // With: the value must be an object (or Nothing), else 424
+inline constexpr Word Parens = 1u << 24;     // a member call written with empty parentheses, "obj.m()"
 } // namespace flag
 
 inline Op opOf(Word w) noexcept { return static_cast<Op>(w & 0xFFu); }

@@ -271,8 +271,9 @@ void Compiler::call(const CallExpr &c, Word dst, Word flags)
         const std::vector<Word> args = arguments(c.args);
         const Word object = value(*m.object);
         argumentOp(Op::CallMember,
-                   flags | (isTemp(object) ? flag::T1 : 0) | (m.object->kind == ExprKind::Me ? flag::ObjMe : 0), dst,
-                   args, {object, name(Binding{}, m.name), cache()}, true);
+                   flags | (isTemp(object) ? flag::T1 : 0) | (m.object->kind == ExprKind::Me ? flag::ObjMe : 0) |
+                       (c.args.empty() ? flag::Parens : 0),
+                   dst, args, {object, name(Binding{}, m.name), cache()}, true);
     } else if (callee.kind == ExprKind::Name) {
         const auto &n = static_cast<const NameExpr &>(callee);
         const Binding &b = n.binding;

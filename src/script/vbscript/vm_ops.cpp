@@ -407,7 +407,11 @@ const Interpreter::Word *Interpreter::callMemberSlow(Frame *f, const Word *pc)
     gather(f, pc, args);
     Variant result;
     if (ScriptObject *so = o->scriptObject()) {
-        result = so->getMember(memberIndex(f, pc, *so, w, extraAt), args.refs);
+        const int member = memberIndex(f, pc, *so, w, extraAt);
+        // "obj.field()" reads no value: a field is not called.
+        if ((w & flag::Parens) && so->isField(member))
+            raiseError(RuntimeError::InvalidProcedureCall);
+        result = so->getMember(member, args.refs);
     } else {
         const std::u16string &name = f->code->names[pc[extraAt + 1]].text;
         if (w & flag::Statement)
