@@ -70,6 +70,7 @@ using Word = std::uint32_t;
     X(CallName, 1)    /* extra: n */                                                                                  \
     X(CallValue, 1)   /* extra: callee */                                                                             \
     X(ArgElem, 1)     /* extra: n; d is the argument register it sets */                                             \
+    X(ArgElemOf, 1)   /* extra: a register holding an element; d is set to an element of that */                    \
     X(LetIndexed, 1)  /* extra: n; d is the value */                                                                  \
     X(LetMe, 1)       /* extra: member index; d is the value */                                                      \
     X(LetMember, 3)   /* extra: object, n, cache; d is the value */                                                  \

@@ -104,6 +104,9 @@ private:
     void bareName(const ast::NameExpr &n, Word dst, Word flags);
     // Arguments: the registers to pass, evaluated in order (variables by reference).
     std::vector<Word> arguments(const std::vector<ast::ExprPtr> &args);
+    // A temporary pointing at the array element a(i) or a(i)(j) names, or kNone.
+    Word elementReference(const ast::CallExpr &c);
+    static constexpr Word kNone = 0xFFFFFFFFu;
     // An instruction of the argument layout; the first word of `extra` is a
     // register when `firstIsRegister`.
     void argumentOp(vm::Op op, Word flags, Word d, const std::vector<Word> &args, std::initializer_list<Word> extra,

@@ -232,23 +232,11 @@ std::vector<vm::Word> Compiler::arguments(const std::vector<ExprPtr> &args)
                 continue;
             }
         } else if (a->kind == ExprKind::Call) {
-            const auto &c = static_cast<const CallExpr &>(*a);
-            if (c.callee->kind == ExprKind::Name && !c.args.empty()) {
-                const auto &n = static_cast<const NameExpr &>(*c.callee);
-                const Binding::Kind k = n.binding.kind;
-                bool allGiven = true;
-                for (const ExprPtr &i : c.args)
-                    allGiven = allGiven && i;
-                if (allGiven && (k == Binding::Local || k == Binding::LocalOrGlobal || k == Binding::Field ||
-                                 (k == Binding::Global && !knownProcedure(n.binding)))) {
-                    // An array element by reference, or the call's value.
-                    const Word t = temp();
-                    const std::vector<Word> indices = arguments(c.args);
-                    argumentOp(Op::ArgElem, 0, t, indices, {name(n)});
-                    release(t + 1);
-                    regs.push_back(t);
-                    continue;
-                }
+            // An array element by reference, or the call's value.
+            const Word t = elementReference(static_cast<const CallExpr &>(*a));
+            if (t != kNone) {
+                regs.push_back(t);
+                continue;
             }
         } else if (a->kind == ExprKind::Paren) {
             // (x) passes a copy.
@@ -260,6 +248,41 @@ std::vector<vm::Word> Compiler::arguments(const std::vector<ExprPtr> &args)
         regs.push_back(value(*a));
     }
     return regs;
+}
+
+Word Compiler::elementReference(const CallExpr &c)
+{
+    if (c.args.empty())
+        return kNone;
+    for (const ExprPtr &i : c.args)
+        if (!i)
+            return kNone;
+    if (c.callee->kind == ExprKind::Name) {
+        const auto &n = static_cast<const NameExpr &>(*c.callee);
+        const Binding::Kind k = n.binding.kind;
+        if (!(k == Binding::Local || k == Binding::LocalOrGlobal || k == Binding::Field ||
+              (k == Binding::Global && !knownProcedure(n.binding))))
+            return kNone;
+        const Word t = temp();
+        const std::vector<Word> indices = arguments(c.args);
+        argumentOp(Op::ArgElem, 0, t, indices, {name(n)});
+        release(t + 1);
+        return t;
+    }
+    if (c.callee->kind == ExprKind::Call) {
+        // a(i)(j): an element of the element a(i) refers to.
+        const Word t = temp();
+        const Word inner = elementReference(static_cast<const CallExpr &>(*c.callee));
+        if (inner == kNone) {
+            release(t);
+            return kNone;
+        }
+        const std::vector<Word> indices = arguments(c.args);
+        argumentOp(Op::ArgElemOf, flag::T1, t, indices, {inner});
+        release(t + 1);
+        return t;
+    }
+    return kNone;
 }
 
 void Compiler::call(const CallExpr &c, Word dst, Word flags)
@@ -429,7 +452,10 @@ void Compiler::assign(const AssignStmt &s)
                        setFlag | rt | (isTemp(object) ? flag::T1 : 0) | (m.object->kind == ExprKind::Me ? flag::ObjMe : 0),
                        r, args, {object, name(Binding{}, m.name), cache()}, true);
         } else {
-            const Word container = value(callee);
+            // a(i)(j) = v: the element of the element, in place.
+            Word container = callee.kind == ExprKind::Call ? elementReference(static_cast<const CallExpr &>(callee)) : kNone;
+            if (container == kNone)
+                container = value(callee);
             argumentOp(Op::LetValue, setFlag | rt | (isTemp(container) ? flag::T1 : 0), r, args, {container}, true);
         }
         break;

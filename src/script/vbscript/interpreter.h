@@ -177,6 +177,7 @@ private:
     [[gnu::noinline]] const Word *callMemberSlow(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *callMeSlow(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *argElem(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *argElemOf(Frame *f, const Word *pc);
     [[gnu::noinline]] void argName(Frame *f, const Word *pc);
     [[gnu::noinline]] const Word *assignOp(Frame *f, const Word *pc);
     [[gnu::noinline]] void storeName(Frame *f, const Word *pc);

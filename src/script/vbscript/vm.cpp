@@ -732,6 +732,7 @@ Variant Interpreter::run(Frame *entry)
                 L_CallName: pc = callName(f, pc); NEXT();
                 L_CallValue: pc = callValue(f, pc); NEXT();
                 L_ArgElem: pc = argElem(f, pc); NEXT();
+                L_ArgElemOf: pc = argElemOf(f, pc); NEXT();
                 L_LetIndexed:
                 L_LetMe:
                 L_LetMember:

@@ -425,6 +425,27 @@ const Interpreter::Word *Interpreter::callMemberSlow(Frame *f, const Word *pc)
 // f a(i): the element by reference (the array kept in the argument's own
 // register while the call runs, so a ReDim in the callee leaves it valid),
 // or the value of the call when the name holds no array.
+// An element of the element another register points at, "a(i)(j)": by
+// reference when that is an array, else its indexed value.
+const Interpreter::Word *Interpreter::argElemOf(Frame *f, const Word *pc)
+{
+    const Word a = pc[1];
+    Args args;
+    gather(f, pc, args);
+    Variant *slot = f->R[pc[3 + pc[2]]];
+    if (slot->isArray()) {
+        Variant &e = element(writableArray(*slot), args.refs);
+        f->values()[a] = *slot; // holds the array while the reference lives
+        f->R[a] = &e;
+    } else {
+        const Variant copy = *slot;
+        Variant v = indexValue(copy, args.refs, false);
+        f->values()[a] = std::move(v);
+        f->R[a] = f->values() + a;
+    }
+    return release(f, pc);
+}
+
 const Interpreter::Word *Interpreter::argElem(Frame *f, const Word *pc)
 {
     const Word a = pc[1];
@@ -500,7 +521,12 @@ const Interpreter::Word *Interpreter::assignOp(Frame *f, const Word *pc)
         break;
     }
     default: {
-        const Variant container = *f->R[pc[extraAt]];
+        Variant &place = *f->R[pc[extraAt]];
+        if (place.isArray()) { // a(i)(j) = v: the register points at a(i)
+            element(writableArray(place), args.refs) = plain();
+            break;
+        }
+        const Variant container = place;
         if (!container.isObject() || !container.object())
             raiseError(RuntimeError::TypeMismatch);
         if (isSet)
