@@ -5,6 +5,7 @@
 #include "scriptfile.h"
 
 #include "errorcore/error.h"
+#include "script/objects/runcontext.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
@@ -16,10 +17,11 @@
 
 namespace {
 
-// Prints the script error report; returns the exit code of the phase that failed.
-int fail(const ScriptErrorInfo &error, int exitCode)
+// Prints the script error report, with the run's passwords masked; returns
+// the exit code of the phase that failed.
+int fail(const ScriptErrorInfo &error, int exitCode, const QStringList &secrets = {})
 {
-    QString report = scriptErrorReport(error);
+    QString report = scriptErrorReport(error, secrets);
     QTextStream(stderr) << report.replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
     return exitCode;
 }
@@ -59,6 +61,8 @@ int runScriptCommand(const QStringList &args)
         mainArgs << arg;
     QVariant result;
     int phase = ExitCompileError;
+    RunSecrets secrets;
+    const RunSecrets::Active active(secrets);
     try {
         prepare(control, line);
         control.check(*code);
@@ -67,9 +71,9 @@ int runScriptCommand(const QStringList &args)
         result = control.run(QStringLiteral("Main"), mainArgs);
         control.close();
     } catch (const Error &) {
-        return fail(control.error(), phase);
+        return fail(control.error(), phase, secrets.list());
     }
-    QTextStream(stdout) << evaluationValueText(result) << '\n';
+    QTextStream(stdout) << maskedSecrets(evaluationValueText(result), secrets.list()) << '\n';
     return ExitOk;
 }
 

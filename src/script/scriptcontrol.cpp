@@ -64,7 +64,8 @@ void ScriptControl::addCode(const QString &code)
 {
     m_error = ScriptErrorInfo();
     applyLimits();
-    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
+    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly,
+                                    m_memoryLimit > 0 ? static_cast<std::size_t>(m_memoryLimit) << 20 : 0);
     if (!m_engine->addCode(code))
         raise(m_engine->error());
 }
@@ -80,7 +81,8 @@ void ScriptControl::close()
 {
     m_error = ScriptErrorInfo();
     applyLimits();
-    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
+    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly,
+                                    m_memoryLimit > 0 ? static_cast<std::size_t>(m_memoryLimit) << 20 : 0);
     const bool closed = m_engine->close();
     const ScriptErrorInfo error = m_engine->error();
     setLanguage(m_language);
@@ -98,7 +100,8 @@ QVariant ScriptControl::run(const QString &name, QVariantList &args)
 {
     m_error = ScriptErrorInfo();
     applyLimits();
-    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
+    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly,
+                                    m_memoryLimit > 0 ? static_cast<std::size_t>(m_memoryLimit) << 20 : 0);
     QVariant result;
     if (!m_engine->run(name, args, result))
         raise(m_engine->error());

@@ -102,18 +102,25 @@ TEST(ConnectionDialog, FieldsTypedForANewPostgresConnectionBuildItsStringWithThe
     EXPECT_EQ(t.dialog.ConnectionString(), "Provider=PostgreSQL;Host=db;Port=5432;Password=\"p;w\"");
 }
 
-TEST(ConnectionDialog, DataSourcesComeFromTheSystemsAndTheUsersOdbcFiles)
+// The driver manager reads where its files are once per process: they are
+// this folder's from the start.
+const QTemporaryDir &odbcFolder()
 {
-    QTemporaryDir dir;
+    static const QTemporaryDir dir;
+    return dir;
+}
+[[maybe_unused]] const bool odbcFolderSet = qputenv("ODBCSYSINI", odbcFolder().path().toUtf8())
+    && qputenv("ODBCINI", odbcFolder().filePath("user.ini").toUtf8());
+
+TEST(ConnectionDialog, DataSourcesAreTheOnesTheDriverManagerLists)
+{
     for (const auto &[name, text] : {std::pair{"odbc.ini", "[ODBC Data Sources]\nSales = PostgreSQL\n\n[Sales]\n"
                                                            "Driver=PostgreSQL\n"},
                                      {"user.ini", "[Archive]\nDriver=SQLite3\n"}}) {
-        QFile file(dir.filePath(name));
+        QFile file(odbcFolder().filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
-    qputenv("ODBCSYSINI", dir.path().toUtf8());
-    qputenv("ODBCINI", dir.filePath("user.ini").toUtf8());
     QStringList listed;
     Connection t;
     t.run(QString(), [&](QDialog &shown) {
@@ -121,8 +128,6 @@ TEST(ConnectionDialog, DataSourcesComeFromTheSystemsAndTheUsersOdbcFiles)
         for (int i = 0; i < list->count(); ++i)
             listed << list->itemText(i);
     });
-    qunsetenv("ODBCSYSINI");
-    qunsetenv("ODBCINI");
     EXPECT_EQ(listed, (QStringList{"Archive", "Sales"}));
 }
 
