@@ -36,6 +36,18 @@ bool given(const QVariant &value)
     return value.isValid() && !value.isNull();
 }
 
+// The user a string names, in a field or, for a back-end without one, among
+// the pieces no field takes.
+QString userOf(const ConnectionTarget &target)
+{
+    QString user = target.value(QStringLiteral("user"));
+    for (const ConnectionStringPiece &piece : target.extras) {
+        if (user.isEmpty() && QStringList{"userid", "user", "uid", "username"}.contains(piece.name))
+            user = piece.value;
+    }
+    return user;
+}
+
 } // namespace
 
 AdoConnection::AdoConnection(QObject *parent)
@@ -136,7 +148,7 @@ void AdoConnection::Open(const QVariant &connectionString, const QVariant &userI
     m_secrets = secret.isEmpty() ? QStringList() : QStringList{secret};
     // A password that is the user's name is no more secret than the name the
     // messages show: masking the name would only tell that they are equal.
-    if (!secret.isEmpty() && secret != target.value(QStringLiteral("user")))
+    if (!secret.isEmpty() && secret != userOf(target))
         RunContext::rememberSecret(secret);
 
     const DatabaseProvider &provider = *target.provider;
