@@ -3,6 +3,7 @@
 #include "dialogtest.h"
 
 #include "dialogs/connectiondialog.h"
+#include "script/objects/databaseprovider.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -100,6 +101,33 @@ TEST(ConnectionDialog, FieldsTypedForANewPostgresConnectionBuildItsStringWithThe
     });
     // The port takes digits only.
     EXPECT_EQ(t.dialog.ConnectionString(), "Provider=PostgreSQL;Host=db;Port=5432;Password=\"p;w\"");
+}
+
+// Pages are keyed by the provider, not by their place in the list: choosing
+// each listed back-end shows a page of its own, and Ok gives a string that
+// the objects read as that back-end's.
+TEST(ConnectionDialog, EachListedProviderHasItsPageAndBuildsItsOwnString)
+{
+    QStringList keys;
+    Connection probe;
+    probe.run(QString(), [&](QDialog &shown) {
+        const QComboBox *list = named<QComboBox>(shown, "cmbProvider");
+        for (int i = 0; i < list->count(); ++i)
+            keys << list->itemData(i).toString();
+    });
+    ASSERT_GE(keys.size(), 3);
+    QStringList pages;
+    for (int i = keys.size() - 1; i >= 0; --i) {
+        Connection t;
+        t.run(QString(), [&](QDialog &shown) {
+            named<QComboBox>(shown, "cmbProvider")->setCurrentIndex(i);
+            pages << page(shown);
+        });
+        const ConnectionTarget built = readConnectionString(t.dialog.ConnectionString());
+        EXPECT_EQ(built.provider ? built.provider->key : QString(), keys[i]) << t.dialog.ConnectionString().toStdString();
+    }
+    pages.removeDuplicates();
+    EXPECT_EQ(pages.size(), keys.size());
 }
 
 // The driver manager reads where its files are once per process: they are

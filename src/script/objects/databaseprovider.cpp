@@ -81,7 +81,7 @@ std::vector<DatabaseProvider> makeProviders()
     odbc.qtDriver = QStringLiteral("QODBC");
     odbc.readOnlyEnforced = false;   // ODBC has no read-only a statement cannot lift
     odbc.fields = {
-        {QStringLiteral("dsn"), {QStringLiteral("dsn")}, QStringLiteral("DSN")},
+        {QStringLiteral("dsn"), {QStringLiteral("dsn")}, QStringLiteral("DSN"), true},
         {QStringLiteral("driver"), {QStringLiteral("driver")}, QStringLiteral("Driver")},
         {QStringLiteral("user"),
          {QStringLiteral("uid"), QStringLiteral("userid"), QStringLiteral("user"), QStringLiteral("username")},

@@ -38,6 +38,8 @@ void raiseDatabaseError(const DatabaseProvider &provider, const QString &code, c
     QString description = text.isEmpty() ? QStringLiteral("The database call failed.") : text;
     if (number == AdoError::CommandTimeout)
         description = QStringLiteral("Query timeout expired: ") + description;
+    else if (const QString standard = Error::standardDescription(number); !standard.isEmpty())
+        description = standard + QStringLiteral(": ") + description;   // "Disk full: ..."
     throw Error(number, description, AdoError::connectionSource());
 }
 
