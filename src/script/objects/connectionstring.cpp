@@ -251,8 +251,8 @@ ConnectionTarget parseConnectionString(const QString &text)
 
 QString quotedConnectionValue(const QString &value)
 {
-    const bool needsQuotes = value.contains(QLatin1Char(';')) || value.startsWith(QLatin1Char(' '))
-        || value.endsWith(QLatin1Char(' ')) || (!value.isEmpty() && isEnclosing(value.at(0)));
+    const bool needsQuotes = value.contains(QLatin1Char(';')) || value != value.trimmed()
+        || (!value.isEmpty() && isEnclosing(value.at(0)));
     if (!needsQuotes)
         return value;
     QString text = value;

@@ -61,5 +61,6 @@ ConnectionTarget parseConnectionString(const QString &text);
 QString buildConnectionString(const ConnectionTarget &target);
 
 // `value` as a connection string writes it: as it is, or in double quotes
-// (doubled inside) when it holds ";", quotes, braces or outer blanks.
+// (doubled inside) when it holds ";", starts with a quote or a brace, or
+// has white space at either end.
 QString quotedConnectionValue(const QString &value);

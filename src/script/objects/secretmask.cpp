@@ -32,12 +32,12 @@ bool isLineEnd(QChar c)
 }
 
 // Where a value enclosed by `quote` (one or two characters) ends: just past
-// the closing quote, a doubled quote standing for one; the line's end when
-// it is never closed.
+// the closing quote, a doubled quote standing for one; the text's end when
+// it is never closed (as the parser reads it).
 qsizetype enclosedEnd(const QString &text, qsizetype from, const QString &quote)
 {
     qsizetype i = from + quote.size();
-    while (i < text.size() && !isLineEnd(text.at(i))) {
+    while (i < text.size()) {
         if (text.mid(i, quote.size()) != quote) {
             ++i;
             continue;
@@ -66,12 +66,12 @@ QString openingQuote(const QString &text, qsizetype at)
 Span valueSpan(const QString &text, qsizetype equals, bool inQuery)
 {
     qsizetype start = equals + 1;
-    while (start < text.size() && isBlank(text.at(start)))
+    while (start < text.size() && text.at(start).isSpace())
         ++start;
     const QString quote = openingQuote(text, start);
     if (quote == QLatin1String("{")) {
         qsizetype i = start + 1;
-        while (i < text.size() && !isLineEnd(text.at(i))) {
+        while (i < text.size()) {
             if (text.at(i) == QLatin1Char('}')) {
                 if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('}')) {
                     i += 2;
@@ -85,8 +85,9 @@ Span valueSpan(const QString &text, qsizetype equals, bool inQuery)
     }
     if (!quote.isEmpty())
         return {start, enclosedEnd(text, start, quote)};
+    // Unquoted: up to the next ";", across line ends as the parser reads it.
     qsizetype i = start;
-    while (i < text.size() && !isLineEnd(text.at(i))) {
+    while (i < text.size()) {
         const QChar c = text.at(i);
         if (c == QLatin1Char(';'))
             break;
