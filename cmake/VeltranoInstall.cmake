@@ -16,8 +16,9 @@ set(VT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Veltrano)
 
 # The layers from the bottom up; the host links the two at the top.
 set(vt_component_libraries
-  vt_errorcore vt_platform vt_host vt_common vt_model vbscript vt_script
-  vt_tools vt_dialogs vt_editor vt_hostkit)
+  vt_errorcore vt_platform vt_host vt_common vt_model vbscript vt_script_engine
+  vt_script_objects vt_script_bridge vt_script_vbhost vt_script_jscript vt_script
+  vt_script_colorizer vt_tools vt_dialogs vt_editor vt_hostkit)
 
 # Headers are included from the src/ root ("editor/ucscript.h") in the build
 # tree and from include/veltrano/ once installed.

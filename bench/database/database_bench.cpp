@@ -40,7 +40,7 @@ QString env(const char *name)
 long hostileCall(const QString &connection, const QStringList &statements, int limitMs, std::size_t budget = 0)
 {
     const RunContext::Scope scope(std::chrono::milliseconds(limitMs), false, budget);
-    std::unique_ptr<QObject> cnn(AutomationRegistry::instance().create(QStringLiteral("ADODB.Connection")));
+    std::unique_ptr<QObject> cnn = AutomationRegistry::instance().create(QStringLiteral("ADODB.Connection")).qobject;
     try {
         QMetaObject::invokeMethod(cnn.get(), "Open", Q_ARG(QVariant, connection), Q_ARG(QVariant, QVariant()),
                                   Q_ARG(QVariant, QVariant()), Q_ARG(QVariant, QVariant()));
@@ -99,7 +99,7 @@ void BM_PastTheDeadline(benchmark::State &state)
     QTemporaryDir dir;
     const QString file = QStringLiteral("Data Source=") + dir.filePath(QStringLiteral("locked.db"));
     QFile(dir.filePath(QStringLiteral("locked.db"))).open(QIODevice::WriteOnly);
-    std::unique_ptr<QObject> locker(AutomationRegistry::instance().create(QStringLiteral("ADODB.Connection")));
+    std::unique_ptr<QObject> locker = AutomationRegistry::instance().create(QStringLiteral("ADODB.Connection")).qobject;
     SilentListener silent;
     QString connection;
     QStringList statements;

@@ -7,6 +7,7 @@
 #include "common/showerror.h"
 #include "common/skinapply.h"
 #include "common/skincolors.h"
+#include "common/trimblanks.h"
 #include "common/windowlanguage.h"
 #include "host/languagereader.h"
 #include "platform/ui/controlcolors.h"
@@ -140,7 +141,7 @@ ConnectionPage *ConnectionDialog::CurrentPage() const
 
 void ConnectionDialog::cmdTestConnection_Click()
 {
-    TestConnectionString(TrimBlanks(CurrentPage()->connectionString(m_initial)), windowTitle());
+    TestConnectionString(trimBlanks(CurrentPage()->connectionString(m_initial)), windowTitle());
 }
 
 void ConnectionDialog::cmdOk_Click()
