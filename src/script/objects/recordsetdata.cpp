@@ -18,13 +18,19 @@ constexpr qsizetype RowOverhead = 64;
 // What one byte of a blob costs once a script reads it as an array: a
 // QVariant in the list, then the script engine's own value.
 constexpr qsizetype BlobByteCost = 2 * sizeof(QVariant);
+// The process's size is compared with the budget after each CheckEvery
+// bytes of rows and for each row of LargeRow bytes or more; a row's way
+// from the driver takes up to RowCopies times its size.
+constexpr qsizetype CheckEvery = qsizetype(4) << 20;
+constexpr qsizetype LargeRow = qsizetype(1) << 20;
+constexpr qsizetype RowCopies = 3;
 
 [[noreturn]] void outOfMemory(qsizetype wanted, qsizetype budget)
 {
-    throw Error(7, QStringLiteral("Out of memory: the rows need more than the %1 MB the script may still use "
-                                  "(at least %2 MB)")
-                       .arg(budget >> 20)
-                       .arg((wanted + (1 << 20) - 1) >> 20),
+    throw Error(7, QStringLiteral("Out of memory: the rows would pass the script's memory budget "
+                                  "(%1 MB read, %2 MB left)")
+                       .arg((wanted + (1 << 20) - 1) >> 20)
+                       .arg(budget >> 20),
                 QStringLiteral("ADODB.Recordset"));
 }
 
@@ -52,14 +58,22 @@ qsizetype RecordsetData::valueBytes(const QVariant &value)
 
 void RecordsetData::charge(qsizetype bytes)
 {
-    if (budget && heldBytes + bytes > *budget) {
-        const qsizetype wanted = heldBytes + bytes;
+    heldBytes += bytes;
+    std::optional<qsizetype> room;
+    if (budget && heldBytes > *budget)
+        room = *budget;
+    else if (budget && (bytes >= LargeRow || heldBytes - checkedBytes >= CheckEvery)) {
+        checkedBytes = heldBytes;
+        if (const std::optional<qsizetype> left = memoryLeft(); left && *left < RowCopies * bytes)
+            room = *left;
+    }
+    if (room) {
+        const qsizetype wanted = heldBytes;
         rows.clear();
         rows.squeeze();
-        heldBytes = 0;
-        outOfMemory(wanted, *budget);
+        heldBytes = checkedBytes = 0;
+        outOfMemory(wanted, *room);
     }
-    heldBytes += bytes;
 }
 
 void RecordsetData::appendRow(QVariantList row)

@@ -25,8 +25,10 @@ struct RecordsetData
     qsizetype position = 0;           // current row; -1 before the first, rows.size() after the last
     bool open = false;
 
-    // Bytes the kept rows take, as charged.
+    // Bytes the kept rows take, as charged, and their amount when the
+    // process's own size was last compared with the budget.
     qsizetype heldBytes = 0;
+    qsizetype checkedBytes = 0;
     // Bytes the rows may take: what the run had left when the query began;
     // nothing when the run has no memory budget.
     std::optional<qsizetype> budget = memoryLeft();
@@ -37,7 +39,10 @@ struct RecordsetData
     // Keeps a row after charging its size; raises 7 (and drops every row)
     // when it would pass the budget.
     void appendRow(QVariantList row);
-    // Raises 7 when `bytes` more would pass the budget.
+    // Charges `bytes` more; raises 7 when the rows would pass the budget,
+    // or when the process, measured after each few megabytes and for every
+    // large row, has no room left for another such row and the copies a
+    // driver makes of it on the way.
     void charge(qsizetype bytes);
 
     // Reads every row of an executed query (positioned before its first row).
