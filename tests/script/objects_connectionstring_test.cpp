@@ -108,6 +108,9 @@ TEST(ConnectionString, MaskingHidesEveryPasswordAndOnlyThat)
         {"PasswordLikeTheUserName", "User ID=admin;Password=admin", "", "User ID=admin;Password=****"},
         {"KnownAsAToken", "login failed: Hidden42 rejected (Hidden42x)", "Hidden42", "login failed: **** rejected (Hidden42x)"},
         {"KnownOneLetterOnlyAlone", "user alice gave a", "a", "user alice gave ****"},
+        {"WhiteSpaceAroundTheKey", "x=1;\fPWD\f=abc;y=2", "", "x=1;\fPWD\f=****;y=2"},
+        {"ValueOnTheNextLine", "Password=\n\"a;b\";x=1", "", "Password=\n****;x=1"},
+        {"AddressQueryValueWithSemicolon", "postgres://h/d?password=a;b&x=1", "", "postgres://h/d?password=****&x=1"},
         {"OtherKeysStay", "oldpassword=x;relation \"t\" does not exist", "", "oldpassword=x;relation \"t\" does not exist"},
     };
     for (const auto &row : rows) {

@@ -6,6 +6,7 @@
 
 #include "errorcore/error.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -124,11 +125,14 @@ ConnectionTarget addressTarget(const DatabaseProvider &provider, const QString &
     if (path.startsWith(QLatin1Char('/')))
         path.remove(0, 1);
     set("database", path);
+    // Parameters are names of letters, digits and "_" (as libpq knows
+    // them); anything else is no parameter.
+    static const QRegularExpression parameter(QStringLiteral("^\\w+$"));
     for (const auto &[key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
         const QString name = normalisedKey(key);
         if (const ProviderField *field = provider.fieldForKey(name))
             target.fields.insert(field->field, value);
-        else if (!name.isEmpty())
+        else if (parameter.match(key).hasMatch())
             target.extras.append({key, name, value, QChar()});
     }
     return target;
