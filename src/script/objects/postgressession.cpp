@@ -23,7 +23,6 @@
 
 #include <QDateTime>
 #include <QSqlDriver>
-#include <QTimeZone>
 
 #include <libpq-fe.h>
 #include <poll.h>
