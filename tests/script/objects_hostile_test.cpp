@@ -172,14 +172,14 @@ TEST(HostilePostgres, ReadOnlyHoldsAgainstEveryWayToWrite)
     REQUIRE_POSTGRES();
     const QString pg = env("VELTRANO_PG_CONNECTION");
     const QString table = QStringLiteral("w_%1").arg(::getpid());
-    runCall(pg, {QStringLiteral("CREATE TABLE %1 (x int); INSERT INTO %1 VALUES (1)").arg(table),
+    runCall(pg, {QStringLiteral("CREATE TABLE %1 (x int); INSERT INTO %1 VALUES (1); CREATE SEQUENCE %1_s").arg(table),
                  QStringLiteral("CREATE PROCEDURE %1_p() LANGUAGE plpgsql AS $$BEGIN COMMIT; INSERT INTO %1 VALUES (2); "
                                 "END$$").arg(table),
                  QStringLiteral("CREATE FUNCTION %1_f() RETURNS int LANGUAGE plpgsql AS $$BEGIN PERFORM set_config("
                                 "'transaction_read_only', 'off', true); INSERT INTO %1 VALUES (2); RETURN 1; END$$").arg(table)},
             false);
     const auto drop = qScopeGuard([&] {
-        runCall(pg, {QStringLiteral("DROP TABLE %1; DROP PROCEDURE %1_p; DROP FUNCTION %1_f").arg(table)}, false);
+        runCall(pg, {QStringLiteral("DROP TABLE %1; DROP PROCEDURE %1_p; DROP FUNCTION %1_f; DROP SEQUENCE %1_s").arg(table)}, false);
     });
     const struct
     {
@@ -201,6 +201,12 @@ TEST(HostilePostgres, ReadOnlyHoldsAgainstEveryWayToWrite)
         {"ProcedureCommits", {"CALL %T_p()"}, {0, Failed}},
         {"FunctionSetsConfig", {"SELECT %T_f()"}, {0, Failed}},
         {"WritingCte", {"WITH x AS (INSERT INTO %T VALUES (2) RETURNING 1) SELECT * FROM x"}, {0, Denied}},
+        {"RollbackAndChain", {"ROLLBACK AND CHAIN", "INSERT INTO %T VALUES (2)"}, {0, 0, Denied}},
+        {"TransactionSetting", {"SET transaction_read_only = off", "INSERT INTO %T VALUES (2)"}, {0, 0, Denied}},
+        {"PrepareTransaction", {"PREPARE TRANSACTION 'vt'", "INSERT INTO %T VALUES (2)"}, {0, Failed, Denied}},
+        {"SequenceOutlivesRollback", {"SELECT nextval('%T_s')"}, {0, Denied}},
+        {"LargeObject", {"SELECT lo_create(0)"}, {0, 0}},
+        {"AlterSystem", {"ALTER SYSTEM SET work_mem = '8MB'"}, {0, Failed}},
         {"ReadingStillWorks", {"SELECT count(*) FROM %T"}, {0, 0}},
     };
     for (const auto &row : rows) {
@@ -209,7 +215,10 @@ TEST(HostilePostgres, ReadOnlyHoldsAgainstEveryWayToWrite)
         statements.replaceInStrings(QStringLiteral("%T"), table);
         const Outcome outcome = runCall(pg, statements, true);
         EXPECT_EQ(outcome.numbers, row.numbers) << outcome.last.toStdString();
-        EXPECT_EQ(scalar(pg, QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt(), 1);
+        // The table's row, and no large object or sequence value left behind.
+        EXPECT_EQ(scalar(pg, QStringLiteral("SELECT (SELECT count(*) FROM %1) + (SELECT count(*) FROM "
+                                            "pg_largeobject_metadata) + (SELECT count(*) FROM %1_s WHERE is_called)")
+                                 .arg(table)).toInt(), 1);
     }
 }
 
