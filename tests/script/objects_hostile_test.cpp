@@ -153,6 +153,11 @@ TEST(HostileSqlite, ReadOnlyHoldsAgainstEveryWayToWrite)
         {"TemporaryTable", {"CREATE TEMP TABLE t AS SELECT * FROM w"}, {0, Denied}},
         {"PragmaLiftsQueryOnly", {"PRAGMA query_only = 0", "INSERT INTO w VALUES (3)"}, {0, Denied, Denied}},
         {"JournalToWal", {"PRAGMA journal_mode = WAL"}, {0, Denied}},
+        {"VacuumInPlace", {"VACUUM"}, {0, Denied}},
+        {"Analyze", {"ANALYZE"}, {0, Denied}},
+        {"LoadExtension", {"SELECT load_extension('%D/x.so')"}, {0, Denied}},
+        {"TemporaryFolder", {"PRAGMA temp_store_directory = '%D'"}, {0, Denied}},
+        {"TemporaryTrigger", {"CREATE TEMP TRIGGER t AFTER DELETE ON w BEGIN SELECT 1; END"}, {0, Denied}},
         {"ReadingStillWorks", {"SELECT count(*) FROM w", "PRAGMA table_info(w)"}, {0, 0, 0}},
     };
     for (const auto &row : rows) {
