@@ -3,10 +3,11 @@
 #include "recordsetdata.h"
 
 #include <QObject>
-#include <QStringList>
-#include <memory>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+
+#include <memory>
 
 class DatabaseSession;
 class Error;
