@@ -1,5 +1,7 @@
 // PostgreSQL: Qt's driver opens the connection, one host at a time within
-// the time left; statements then go through libpq on the driver's own
+// the time left (with less than libpq's shortest wait left, a connection of
+// our own polled to the deadline first tells whether the host answers in
+// time); statements then go through libpq on the driver's own
 // connection, so that we hold every bound:
 // - the time: the call waits on the socket until its deadline, then cancels
 //   the statement from the client side (whatever statement_timeout says);
@@ -385,19 +387,68 @@ void validatePostgres(const ConnectionTarget &target)
                                                   "load native code; give the key file's path."));
 }
 
-QString postgresOptions(const ConnectionTarget &target, milliseconds limit)
+namespace {
+
+// The libpq settings of the target besides its host, port, database, user
+// and password.
+QStringList settings(const ConnectionTarget &target, milliseconds limit)
 {
     QStringList parts;
-    qint64 seconds = limit.count() > 0 ? (limit.count() + 999) / 1000 : 0;
-    if (seconds > 0)
-        parts << QStringLiteral("connect_timeout=%1").arg(qMax<qint64>(seconds, 2));   // libpq waits at least 2 s
+    // Whole seconds, rounded down so as not to pass the limit; libpq waits at
+    // least 2 s (openPostgresSession checks first when less is left).
+    if (limit.count() > 0)
+        parts << QStringLiteral("connect_timeout=%1").arg(qMax<qint64>(limit.count() / 1000, 2));
     if (const QString mode = target.value(QStringLiteral("sslmode")); !mode.isEmpty())
         parts << QStringLiteral("sslmode=%1").arg(libpqQuoted(mode));
     for (const ConnectionStringPiece &piece : target.extras) {
         if (passedSettings.contains(piece.name))
             parts << QStringLiteral("%1=%2").arg(piece.name, libpqQuoted(piece.value));
     }
-    return parts.join(QLatin1Char(';'));
+    return parts;
+}
+
+// libpq waits at least 2 s for a host. With less time left, a connection of
+// our own, polled up to the deadline, first tells whether the host answers
+// in time; false when it did not.
+bool answersBefore(const ConnectionTarget &target, Clock::time_point deadline)
+{
+    QStringList parts = settings(target, milliseconds(0));
+    for (const auto &[field, keyword] : {std::pair{"host", "host"}, {"port", "port"}, {"database", "dbname"},
+                                         {"user", "user"}, {"password", "password"}}) {
+        if (const QString value = target.value(QLatin1String(field)); !value.isEmpty())
+            parts << QStringLiteral("%1=%2").arg(QLatin1String(keyword), libpqQuoted(value));
+    }
+    PGconn *conn = PQconnectStart(parts.join(QLatin1Char(' ')).toUtf8().constData());
+    if (!conn)
+        return true;   // Qt's own open reports it
+    PostgresPollingStatusType status = PQstatus(conn) == CONNECTION_BAD ? PGRES_POLLING_FAILED : PGRES_POLLING_WRITING;
+    bool inTime = true;
+    while (status != PGRES_POLLING_OK && status != PGRES_POLLING_FAILED) {
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) {
+            inTime = false;
+            break;
+        }
+        pollfd socket{PQsocket(conn), short(status == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
+        if (socket.fd < 0) {
+            status = PQconnectPoll(conn);
+            continue;
+        }
+        const int ready = ::poll(&socket, 1, int(qMin<qint64>(left, 1000)));
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready > 0)
+            status = PQconnectPoll(conn);
+    }
+    PQfinish(conn);
+    return inTime;
+}
+
+} // namespace
+
+QString postgresOptions(const ConnectionTarget &target, milliseconds limit)
+{
+    return settings(target, limit).join(QLatin1Char(';'));
 }
 
 std::unique_ptr<DatabaseSession> openPostgresSession(const DatabaseProvider &provider, const ConnectionTarget &target,
@@ -431,6 +482,13 @@ std::unique_ptr<DatabaseSession> openPostgresSession(const DatabaseProvider &pro
                          one.extras.end());
         if (!addresses.value(i).trimmed().isEmpty())
             one.extras.append({QStringLiteral("hostaddr"), QStringLiteral("hostaddr"), addresses.value(i).trimmed(), QChar()});
+        if (left.count() > 0 && left < milliseconds(2000) && !answersBefore(one, deadline)) {
+            failures << QStringLiteral("host %1 did not answer before the connect time-out ended (%2 of %3 hosts tried)")
+                            .arg(one.value(QStringLiteral("host")))
+                            .arg(i + 1)
+                            .arg(attempts);
+            break;
+        }
         auto session = std::make_unique<PostgresSession>(provider);
         try {
             session->start(one, postgresOptions(one, left));
