@@ -4,7 +4,6 @@
 #include "exitcode.h"
 #include "scriptfile.h"
 
-#include "errorcore/error.h"
 #include "script/objects/runcontext.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
@@ -26,14 +25,14 @@ int fail(const ScriptErrorInfo &error, int exitCode, const QStringList &secrets 
     return exitCode;
 }
 
-// The script host for the command line's language and time-out.
-void prepare(ScriptControl &control, const CommandLine &line)
+// The script host for the command line's language and limits; false when
+// the language cannot be set.
+bool prepare(ScriptControl &control, const CommandLine &line)
 {
-    if (!line.language().isEmpty())
-        control.setLanguage(line.language());
     control.setTimeout(line.timeout());
     control.setMemoryLimit(line.memory());
     control.setReadOnly(line.readOnly());
+    return line.language().isEmpty() || control.setLanguage(line.language());
 }
 
 } // namespace
@@ -59,21 +58,19 @@ int runScriptCommand(const QStringList &args)
     QVariantList mainArgs;
     for (const QString &arg : line.arguments().mid(1))
         mainArgs << arg;
-    QVariant result;
-    int phase = ExitCompileError;
     RunSecrets secrets;
     const RunSecrets::Active active(secrets);
-    try {
-        prepare(control, line);
-        control.check(*code);
-        phase = ExitRuntimeError;
-        control.addCode(*code);
-        result = control.run(QStringLiteral("Main"), mainArgs);
-        control.close();
-    } catch (const Error &) {
-        return fail(control.error(), phase, secrets.list());
-    }
-    QTextStream(stdout) << maskedSecrets(evaluationValueText(result), secrets.list()) << '\n';
+    if (!prepare(control, line) || !control.check(*code))
+        return fail(control.error(), ExitCompileError);
+    // Global code, Main and the release of the script share the time-out
+    // and the memory budget.
+    const ScriptControl::RunScope run(control);
+    if (!control.addCode(*code))
+        return fail(control.error(), ExitRuntimeError, secrets.list());
+    const std::optional<QVariant> result = control.run(QStringLiteral("Main"), mainArgs);
+    if (!result || !control.close())
+        return fail(control.error(), ExitRuntimeError, secrets.list());
+    QTextStream(stdout) << maskedSecrets(evaluationValueText(*result), secrets.list()) << '\n';
     return ExitOk;
 }
 
@@ -89,11 +86,7 @@ int checkScriptCommand(const QStringList &args)
         return ExitNoInput;
 
     ScriptControl control;
-    try {
-        prepare(control, line);
-        control.check(*code);
-    } catch (const Error &) {
+    if (!prepare(control, line) || !control.check(*code))
         return fail(control.error(), ExitCompileError);
-    }
     return ExitOk;
 }

@@ -8,6 +8,7 @@
 // PostgreSQL and ODBC cases need scripts/with-postgres.sh; without it they
 // are skipped.
 #include "errorcore/error.h"
+#include "script/engine/scriptrun.h"
 #include "script/objects/automationregistry.h"
 #include "script/objects/runcontext.h"
 
@@ -40,7 +41,8 @@ QString env(const char *name)
 // `limitMs` and `budget`; the error number it ended with (0: none).
 long hostileCall(const QString &connection, const QStringList &statements, int limitMs, std::size_t budget = 0)
 {
-    const RunContext::Scope scope(std::chrono::milliseconds(limitMs), false, budget);
+    const ScriptRun run(std::chrono::milliseconds(limitMs), budget);
+    const RunContext::Scope scope(run, false);
     std::unique_ptr<QObject> cnn = AutomationRegistry::instance().create(QStringLiteral("ADODB.Connection")).qobject;
     cnn->setProperty("CommandTimeout", 0);   // the script's deadline is the only bound
     try {

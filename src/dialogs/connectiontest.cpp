@@ -37,11 +37,10 @@ void TestConnectionString(const QString &connection, const QString &failureTitle
     try {
         runScriptsBusy(QApplication::activeWindow(), [&](ScriptControl &script) {
             const RunSecrets::Active active(secrets);
-            script.setLanguage(QStringLiteral("VBScript"));
             script.setTimeout((ConnectionTestSeconds + 10) * 1000);
-            script.addCode(testScript.arg(ConnectionTestSeconds));
             QVariantList args{connection};
-            script.run(QStringLiteral("Main"), args);
+            if (!script.addCode(testScript.arg(ConnectionTestSeconds)) || !script.run(QStringLiteral("Main"), args))
+                failure = Error(script.error().Number, script.error().Description, script.error().Source);
         });
     } catch (...) {
         failure = toError(std::current_exception());

@@ -3,6 +3,7 @@
 // scripts/with-postgres.sh (rows skipped without one) and Debian's ODBC
 // driver for it, each inside a script call of its own read-only mode, time
 // limit and memory budget.
+#include "script/engine/scriptrun.h"
 #include "script/objects/adoerrors.h"
 #include "script/objects/runcontext.h"
 
@@ -40,7 +41,8 @@ struct Outcome
 Outcome runCall(const QString &connection, const QStringList &statements, bool readOnly, int limitMs = 0,
                 std::size_t budget = 0)
 {
-    const RunContext::Scope scope(std::chrono::milliseconds(limitMs), readOnly, budget);
+    const ScriptRun run(std::chrono::milliseconds(limitMs), budget);
+    const RunContext::Scope scope(run, readOnly);
     Outcome outcome;
     auto cnn = create("ADODB.Connection");
     const auto attempt = [&](const std::function<void()> &body) {
@@ -326,7 +328,8 @@ TEST(HostileMemory, RowsStopAtTheBudget)
         EXPECT_EQ(outcome.numbers, (QList<long>{0, 7, 0})) << outcome.last.toStdString();
     }
     // A blob becomes an array of bytes when a script reads it, within the budget too.
-    const RunContext::Scope scope(std::chrono::milliseconds(0), false, budget);
+    const ScriptRun run(std::chrono::milliseconds(0), budget);
+    const RunContext::Scope scope(run, false);
     auto cnn = create("ADODB.Connection");
     call(cnn.get(), "Open", {QStringLiteral("Data Source=:memory:")});
     auto rs = own(call(cnn.get(), "Execute", {QStringLiteral("SELECT x'0aff', zeroblob(2000000)")}));

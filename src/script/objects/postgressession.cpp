@@ -483,7 +483,7 @@ std::unique_ptr<DatabaseSession> openPostgresSession(const DatabaseProvider &pro
         if (!addresses.value(i).trimmed().isEmpty())
             one.extras.append({QStringLiteral("hostaddr"), QStringLiteral("hostaddr"), addresses.value(i).trimmed(), QChar()});
         if (left.count() > 0 && left < milliseconds(2000) && !answersBefore(one, deadline)) {
-            failures << QStringLiteral("host %1 did not answer before the connect time-out ended (%2 of %3 hosts tried)")
+            failures << QStringLiteral("host %1: timeout expired before it answered (%2 of %3 hosts tried)")
                             .arg(one.value(QStringLiteral("host")))
                             .arg(i + 1)
                             .arg(attempts);

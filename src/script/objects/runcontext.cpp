@@ -1,56 +1,45 @@
 #include "runcontext.h"
 
+#include "script/engine/scriptrun.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
 struct Context
 {
-    bool hasDeadline = false;
-    std::chrono::steady_clock::time_point deadline;
+    const ScriptRun *run = nullptr;
     bool readOnly = false;
-    std::size_t memoryCeiling = 0;   // resident bytes at which the budget is spent; 0 for none
 };
 
 thread_local Context current;
 thread_local RunSecrets *currentSecrets = nullptr;
 
-// The process's resident size in bytes, 0 where it cannot be read.
-std::size_t residentBytes()
-{
-    std::FILE *file = std::fopen("/proc/self/statm", "r");
-    if (!file)
-        return 0;
-    unsigned long size = 0;
-    unsigned long resident = 0;
-    const int read = std::fscanf(file, "%lu %lu", &size, &resident);
-    std::fclose(file);
-    return read == 2 ? std::size_t(resident) * std::size_t(sysconf(_SC_PAGESIZE)) : 0;
-}
-
 } // namespace
 
 std::optional<std::chrono::milliseconds> RunContext::remaining()
 {
-    if (!current.hasDeadline)
+    const std::optional<std::chrono::milliseconds> left = current.run ? current.run->timeLeft() : std::nullopt;
+    if (!left)
         return std::nullopt;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(current.deadline - std::chrono::steady_clock::now());
-    return std::max(left, std::chrono::milliseconds(1));
+    return std::max(*left, std::chrono::milliseconds(1));
+}
+
+std::optional<std::size_t> RunContext::memoryLeft()
+{
+    return current.run ? current.run->memoryLeft() : std::nullopt;
+}
+
+std::optional<vbs::MemoryBudget> RunContext::memoryAccount()
+{
+    if (!current.run)
+        return std::nullopt;
+    return current.run->memoryAccount();
 }
 
 bool RunContext::readOnly()
 {
     return current.readOnly;
-}
-
-std::optional<std::size_t> RunContext::memoryLeft()
-{
-    if (current.memoryCeiling == 0)
-        return std::nullopt;
-    const std::size_t resident = residentBytes();
-    return current.memoryCeiling > resident ? current.memoryCeiling - resident : 0;
 }
 
 void RunContext::rememberSecret(const QString &secret)
@@ -59,23 +48,17 @@ void RunContext::rememberSecret(const QString &secret)
         currentSecrets->remember(secret);
 }
 
-RunContext::Scope::Scope(std::chrono::milliseconds limit, bool readOnly, std::size_t memoryBudget)
-    : m_savedHasDeadline(current.hasDeadline), m_savedDeadline(current.deadline), m_savedReadOnly(current.readOnly),
-      m_savedMemoryCeiling(current.memoryCeiling)
+RunContext::Scope::Scope(const ScriptRun &run, bool readOnly)
+    : m_savedRun(current.run), m_savedReadOnly(current.readOnly)
 {
-    current.hasDeadline = limit.count() > 0;
-    current.deadline = std::chrono::steady_clock::now() + limit;
+    current.run = &run;
     current.readOnly = readOnly;
-    const std::size_t resident = memoryBudget > 0 ? residentBytes() : 0;
-    current.memoryCeiling = resident > 0 ? resident + memoryBudget : 0;
 }
 
 RunContext::Scope::~Scope()
 {
-    current.hasDeadline = m_savedHasDeadline;
-    current.deadline = m_savedDeadline;
+    current.run = m_savedRun;
     current.readOnly = m_savedReadOnly;
-    current.memoryCeiling = m_savedMemoryCeiling;
 }
 
 QStringList RunSecrets::list() const
