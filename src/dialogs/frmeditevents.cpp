@@ -359,7 +359,7 @@ bool frmEditEvents::CheckScript(QString &pReport)
         if (!m_scriptControl)
             m_scriptControl = std::make_unique<::ScriptControl>();
         m_scriptControl->setLanguage(cmbLanguage->currentText());
-        m_scriptControl->check(rtfScript->toPlainText());
+        m_scriptControl->check(scriptText(rtfScript));
     } catch (...) {
         // A script that does not compile is the outcome read below.
     }

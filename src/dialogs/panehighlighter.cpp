@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <memory>
+
 using colorizer::LineState;
 using colorizer::TokenClass;
 
@@ -42,6 +44,31 @@ const char *darkColorOf(TokenClass tokenClass)
     case TokenClass::Plain: break;
     }
     return "";
+}
+
+// A colouriser's colours for one line, offsets in the line.
+struct GivenColours : QTextBlockUserData
+{
+    explicit GivenColours(std::vector<host::ColourRun> runs) : runs(std::move(runs)) {}
+    std::vector<host::ColourRun> runs;
+};
+
+// Whether `given` colours every character of `line` but blanks as the
+// scanned `spans` do in the colouriser's standard colours.
+bool sameColours(const QString &line, const std::vector<host::ColourRun> &given,
+                 const std::vector<colorizer::TokenSpan> &spans)
+{
+    std::vector<QRgb> givenColours(std::size_t(line.size()), 0);
+    std::vector<QRgb> scannedColours(std::size_t(line.size()), 0);
+    for (const host::ColourRun &run : given)
+        std::fill_n(givenColours.begin() + run.start, run.length, run.colour.rgba());
+    for (const colorizer::TokenSpan &span : spans)
+        std::fill_n(scannedColours.begin() + span.start, span.length,
+                    QColor(QLatin1String(colorizer::colorOf(span.tokenClass))).rgba());
+    for (qsizetype i = 0; i < line.size(); ++i)
+        if (!line.at(i).isSpace() && givenColours[std::size_t(i)] != scannedColours[std::size_t(i)])
+            return false;
+    return true;
 }
 
 } // namespace
@@ -80,6 +107,30 @@ void PaneHighlighter::rehighlight()
     m_pane->viewport()->update();
 }
 
+void PaneHighlighter::setGivenColours(const std::vector<host::ColourRun> &runs)
+{
+    auto next = runs.begin();
+    auto state = LineState::Closed;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        const qsizetype start = block.position();
+        const qsizetype end = start + line.size();
+        while (next != runs.end() && next->start + next->length <= start)
+            ++next;
+        std::vector<host::ColourRun> given;
+        for (auto run = next; run != runs.end() && run->start < end; ++run) {
+            const qsizetype from = qMax(run->start, start);
+            const qsizetype to = qMin(run->start + run->length, end);
+            if (to > from && run->colour.isValid())
+                given.push_back({from - start, to - from, run->colour});
+        }
+        colorizer::LineSpans scanned = colorizer::scanLine(line, m_dialect, state);
+        state = scanned.endState;
+        block.setUserData(sameColours(line, given, scanned.spans) ? nullptr : new GivenColours(std::move(given)));
+    }
+    rehighlight();
+}
+
 void PaneHighlighter::contentsChanged(int position, int /*removed*/, int added)
 {
     QTextBlock block = m_document->findBlock(position);
@@ -87,6 +138,7 @@ void PaneHighlighter::contentsChanged(int position, int /*removed*/, int added)
     m_statesKnownBefore = qMin(m_statesKnownBefore, block.blockNumber());
     while (block.isValid()) {
         block.setUserState(-1);
+        block.setUserData(nullptr);   // the colouriser's colours were for the old text
         if (block == last)
             break;
         block = block.next();
@@ -99,9 +151,14 @@ int PaneHighlighter::colour(const QTextBlock &block, int startState, bool apply)
     const int endState = int(line.endState);
     if (apply) {
         QList<QTextLayout::FormatRange> ranges;
-        ranges.reserve(qsizetype(line.spans.size()));
-        for (const colorizer::TokenSpan &span : line.spans)
-            ranges.append({int(span.start), int(span.length), m_formats[std::size_t(span.tokenClass)]});
+        if (const auto *given = static_cast<const GivenColours *>(block.userData())) {
+            for (const host::ColourRun &run : given->runs)
+                ranges.append({int(run.start), int(run.length), formatOf(run.colour)});
+        } else {
+            ranges.reserve(qsizetype(line.spans.size()));
+            for (const colorizer::TokenSpan &span : line.spans)
+                ranges.append({int(span.start), int(span.length), m_formats[std::size_t(span.tokenClass)]});
+        }
         block.layout()->setFormats(ranges);
         // The layout is made again with the new formats; no text changes.
         m_document->markContentsDirty(block.position(), block.length());
@@ -131,18 +188,41 @@ void PaneHighlighter::highlight(const QTextBlock &first, const QTextBlock &last)
     m_statesKnownBefore = qMax(m_statesKnownBefore, lastNumber + 1);
 }
 
-TokenClass PaneHighlighter::classAt(int position) const
+// The colouriser's standard colour of a token class shows as this pane's
+// colour of the class; any other colour as it is.
+QTextCharFormat PaneHighlighter::formatOf(const QColor &colour) const
+{
+    for (std::size_t i = 1; i < m_formats.size(); ++i)
+        if (QColor(QLatin1String(colorizer::colorOf(TokenClass(i)))) == colour)
+            return m_formats[i];
+    QTextCharFormat format;
+    format.setForeground(colour);
+    return format;
+}
+
+QTextCharFormat PaneHighlighter::formatAt(int position) const
 {
     const QTextBlock block = m_document->findBlock(position);
     if (!block.isValid() || !block.layout())
-        return TokenClass::Plain;
+        return {};
     const int offset = position - block.position();
-    for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
-        if (offset >= range.start && offset < range.start + range.length) {
-            for (std::size_t i = 0; i < m_formats.size(); ++i)
-                if (m_formats[i] == range.format)
-                    return TokenClass(i);
-        }
-    }
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+        if (offset >= range.start && offset < range.start + range.length)
+            return range.format;
+    return {};
+}
+
+TokenClass PaneHighlighter::classAt(int position) const
+{
+    const QTextCharFormat format = formatAt(position);
+    for (std::size_t i = 1; i < m_formats.size(); ++i)
+        if (m_formats[i] == format)
+            return TokenClass(i);
     return TokenClass::Plain;
+}
+
+QColor PaneHighlighter::colourAt(int position) const
+{
+    const QTextCharFormat format = formatAt(position);
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color() : QColor();
 }

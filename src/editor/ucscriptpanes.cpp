@@ -9,6 +9,7 @@
 #include "common/showerror.h"
 #include "dialogs/panetexts.h"
 #include "dialogs/scriptpane.h"
+#include "dialogs/scripttext.h"
 #include "host/colorizer.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
@@ -59,7 +60,7 @@ bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
         skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
         skipOnFailure([&] {
             try {
-                m_scriptControl->check(pane->toPlainText());
+                m_scriptControl->check(scriptText(pane));
             } catch (const Error &) {
                 // A script that does not compile is the outcome read below.
                 if (m_scriptControl->error().Number == 0)
