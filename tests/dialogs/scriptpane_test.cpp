@@ -2,6 +2,7 @@
 // find, replace, go to line and the editing keys.
 #include "dialogs/panefindbar.h"
 #include "dialogs/scriptpane.h"
+#include "errorcore/error.h"
 #include "host/colorizer.h"
 #include "script/colorizer/scriptcolorizer.h"
 
@@ -81,6 +82,47 @@ TEST_F(Pane, UndoAndRedoGoOnAcrossColorize)
     EXPECT_EQ(pane.toPlainText(), "Dim a ' note");
 }
 
+// A host's colouriser that gives rich text only: every "x" red, nothing else
+// coloured; `drop` leaves a character out.
+struct HostColouriser : host::Colorizer
+{
+    QString ParseCode(const QString &text) override
+    {
+        QString html = text.mid(drop).toHtmlEscaped();
+        html.replace("x", "<span style=\"color:#ff0000;\">x</span>");
+        return "<body style=\"white-space:pre-wrap;\">" + html + "</body>";
+    }
+    int drop = 0;
+};
+
+TEST_F(Pane, TheInstalledColouriserColoursTheLinesUntilTheyAreEdited)
+{
+    set("Dim x\nx = 1", 0, 0);
+    HostColouriser host;
+    colorizeScript(pane, host);
+    EXPECT_EQ(pane.textColourAt(4), QColor(Qt::red));
+    EXPECT_EQ(pane.textColourAt(6), QColor(Qt::red));
+    EXPECT_FALSE(pane.textColourAt(0).isValid()) << "the host's colours, not the pane's own";
+    QTextCursor cursor = pane.textCursor();
+    cursor.setPosition(6);
+    pane.setTextCursor(cursor);
+    QTest::keyClicks(&pane, "y");
+    EXPECT_FALSE(pane.textColourAt(6).isValid()) << "an edited line takes the pane's colours again";
+    EXPECT_EQ(pane.textColourAt(4), QColor(Qt::red));
+    host.drop = 1;
+    EXPECT_THROW(colorizeScript(pane, host), Error);
+    EXPECT_EQ(pane.toPlainText(), "Dim x\nyx = 1");
+
+    QPalette dark = pane.palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    pane.setPalette(dark);
+    pane.setDialect(ScriptDialect::JScript);   // the colouriser reads a VBScript comment
+    set("Dim x ' note", 0, 0);
+    colorizer::ScriptColorizer ours;
+    colorizeScript(pane, ours);
+    EXPECT_GT(pane.textColourAt(8).lightness(), 128) << "standard colours in the dark pane's variant";
+}
+
 TEST_F(Pane, TheFindBarFindsGoingRoundTheEndGoesToALineAndReplacesAllInOneStep)
 {
     const QString text = "Dim a\nDim b\nDIM c";
@@ -118,6 +160,7 @@ TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
     using Case = std::tuple<const char *, const char *, int, int, Qt::Key, Qt::KeyboardModifiers, const char *>;
     const Case cases[] = {
         {"EnterKeepsTheIndent", "\tIf a Then", 10, 10, Qt::Key_Return, Qt::NoModifier, "\tIf a Then\n\t"},
+        {"ShiftEnterEndsTheLineToo", "\ta", 1, 2, Qt::Key_Return, Qt::ShiftModifier, "\t\n\t"},
         {"TabIndentsSelectedLinesNotTheOneItEndsAt", "a\nb\nc", 0, 4, Qt::Key_Tab, Qt::NoModifier, "\ta\n\tb\nc"},
         {"TabInALineIsATab", "ab", 1, 1, Qt::Key_Tab, Qt::NoModifier, "a\tb"},
         {"ShiftTabUnindents", "\ta\n    b\n  c", 0, 12, Qt::Key_Backtab, Qt::ShiftModifier, "a\nb\nc"},
