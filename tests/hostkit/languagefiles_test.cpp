@@ -1,50 +1,42 @@
+// The shipped language files against what the windows ask of them: a
+// language reader that records every key asked while each window is opened.
 #include "hostkit/lnglanguagereader.h"
-#include "testsupport.h"
+#include "windows.h"
 
 #include <QSet>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
-// The shipped language files against the keys each window reads: every key a
-// window looks up, "key=text" where the window has a designed English text
-// (the others exist only in the language files).
 namespace {
 
 using hostkit::LngLanguageReader;
 
-const std::pair<const char *, const char *> windowKeys[] = {
-    {"frmJob",
-     "MsgNoEvaluate; MsgNoComparable; cmdCut; cmdCopy; cmdPaste; cmdCheckSyntax; cmdColorizeCode; cmdEvents; "
-     "cmdWizard; cmdWizardValues; cmdCutScript; cmdCopyScript; cmdPasteScript; cmdCheckSyntaxScript; "
-     "cmdColorizeScript; fraDescription=Default Description; fraScript=Script; fraStatus=Sensor Options; "
-     "chkActive=Active; chkEvalData=Evaluate Data; chkQuantity=Numeric Values; chkViewInMarquee=In Marquee; "
-     "lblReferenceValue=Reference Value:; lblDataPersistence=Data Persistence; ssTabDatosTabGeneral=General; "
-     "ssTabDatosTabEvaluationData=Evaluation Data; ssTabValuesTabDanger=Danger Value; "
-     "ssTabValuesTabWarning=Warning Value; ssTabValuesTabGood=Good Value; ID_GeneralProperties=General Properties; "
-     "ID_ScheduleProperties=Schedule Properties; ID_LabelDescription=Description; ID_Description=Description; "
-     "ID_Documentation=Documentation; ID_Evaluate=Evaluate; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
-     "ID_Popup=Popup; ID_Colorize=Colorize; ID_CheckSyntax=CheckSyntax; cmbDataPersistence0=Hour(s); "
-     "cmbDataPersistence1=Day(s); cmbDataPersistence2=Month(s); cmbDataPersistence3=Year(s)"},
-    {"frmResultTest", "Caption=Result Test; lblResult=Result:; lblValue=Value:; cmdOk=&Ok"},
-    {"frmWizard",
-     "Caption=Database Connection Wizard; lblCnnString=Connection String; lblQuery=Query; cmdOk=&Ok; "
-     "cmdCancel=&Cancel; cmdTestCnnString=Test; cmdEditCnnString=Edit ..."},
-    {"frmWizardValues",
-     "Caption=Conditions Wizard; MsgConditionDuplicated; MsgConditionIncomplete; MsgNoConditions; cmdNewCondition; "
-     "cmdDeleteCondition; cmdOk=&Ok; cmdCancel=&Cancel; dtConditionsHeading0=Operator; "
-     "dtConditionsHeading1=Sensor Value; dtConditionsHeading2=Operator; dtConditionsHeading3=Comparision Value"},
-    {"frmEditEvents",
-     "Caption=Events Editions; MsgSaveChanges; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
-     "ID_ColorizeCode=ColorizeCode; ID_CheckSyntax=Check Syntax; ID_Language; ID_Events; ID_EventsLabel=Events; "
-     "ID_Ok=Ok; ID_Cancel=Cancel"},
-    {"EditorWindow",
-     "LanguageName=English; Title=Veltrano sensor editor; NewJob=New job; TheNewJob=the new job; MenuFile=&File; "
-     "MenuNew=&New; MenuOpen=&Open...; MenuSave=&Save; MenuSaveAs=Save &As...; MenuQuit=&Quit; "
-     "MenuLanguage=&Language; MenuSkin=S&kin; OpenCaption=Open job; SaveAsCaption=Save job as; "
-     "FilterJobs=Job definitions; FilterAll=All files; MsgSaveChanges=Save the changes to %1?; "
-     "MsgShowFailed=The job could not be shown.; MsgTakeFailed=The job could not be taken from the editor.; "
-     "MsgLanguageFailed=The interface language could not be changed.; MsgSkinFailed=The skin could not be changed.; "
-     "ButtonYes=&Yes; ButtonNo=&No; ButtonCancel=&Cancel; ButtonOk=&OK"},
+// The shipped reader, keeping "section/key" → text of each key asked.
+struct RecordingReader : LngLanguageReader
+{
+    explicit RecordingReader(QMap<QString, QString> &asked) : asked(asked) {}
+    QString GetText(const QString &section, const QString &key) override
+    {
+        QString &text = asked[section + u'/' + key];
+        return text = LngLanguageReader::GetText(section, key);
+    }
+    QMap<QString, QString> &asked;
 };
+
+// The keys asked while every window opens in `language`, with their texts,
+// and the names of the windows' controls.
+QMap<QString, QString> askedKeys(const char *language, QSet<QString> *controls = nullptr)
+{
+    QMap<QString, QString> asked;
+    const ReferenceObjects installedFirst;
+    const host::ScopedFactory<host::LanguageReader> recording(
+        host::languageReaders(), [&] { return std::make_unique<RecordingReader>(asked); });
+    forEachWindow(QStringLiteral(VT_DATA_DIR), language, [&](QWidget &window) {
+        for (const QObject *control : window.findChildren<QObject *>())
+            if (controls)
+                controls->insert(control->objectName());
+    });
+    return asked;
+}
 
 LngLanguageReader shipped(const char *languageId)
 {
@@ -55,50 +47,89 @@ LngLanguageReader shipped(const char *languageId)
     return reader;
 }
 
-QSet<QString> keySet(const LngLanguageReader &reader)
+QSet<QString> keySet(const LngLanguageReader &reader, const QSet<QString> &sections = {})
 {
     QSet<QString> keys;
     for (const QString &section : reader.sections())
-        for (const QString &key : reader.keys(section))
-            keys.insert(section + QLatin1Char('/') + key);
+        if (sections.isEmpty() || sections.contains(section))
+            for (const QString &key : reader.keys(section))
+                keys.insert(section + QLatin1Char('/') + key);
     return keys;
 }
 
-// Each key is in both files with a text; en.lng holds the designed text, and
-// es.lng a translation (but for the words that are the same in both).
-TEST(LanguageFiles, EveryKeyAWindowReadsHasItsTexts)
+QString listed(QSet<QString> keys)
+{
+    QStringList sorted = keys.values();
+    sorted.sort();
+    return sorted.join(u' ');
+}
+
+// Each file holds every key a window asks for, and in the sections the
+// windows read, no key that none asks for.
+TEST(LanguageFiles, HoldEveryKeyTheWindowsAskForAndNoOther)
+{
+    for (const char *language : {"en", "es"}) {
+        SCOPED_TRACE(language);
+        const QMap<QString, QString> texts = askedKeys(language);
+        const QSet<QString> asked(texts.keyBegin(), texts.keyEnd());
+        QSet<QString> sections;
+        for (const QString &key : asked)
+            sections.insert(key.section(u'/', 0, 0));
+        const QSet<QString> held = keySet(shipped(language), sections);
+        EXPECT_EQ(listed(QSet<QString>(asked).subtract(held)), QString()) << "asked for, not in the file";
+        EXPECT_EQ(listed(QSet<QString>(held).subtract(asked)), QString()) << "in the file, asked for by no window";
+    }
+}
+
+// A text read for a control (a key that names it or starts with its name,
+// or the title) shows in a window; without a file every window shows the
+// texts it was designed with, and those are the English file's.
+TEST(LanguageFiles, TheirTextsShowAndEnglishIsTheDesignedText)
+{
+    QSet<QString> controls;
+    const QMap<QString, QString> spanish = askedKeys("es", &controls);
+    QStringList shown;
+    forEachWindow(QStringLiteral(VT_DATA_DIR), "es", [&](QWidget &window) { shown += shownTexts(window).values(); });
+    for (auto entry = spanish.begin(); entry != spanish.end(); ++entry) {
+        const QString key = entry.key().section(u'/', 1);
+        const bool forAControl = key == u"Caption" || std::any_of(controls.begin(), controls.end(), [&](const QString &name) {
+                                     return !name.isEmpty() && key.startsWith(name);
+                                 });
+        const bool found = std::any_of(shown.begin(), shown.end(), [&](const QString &text) {
+            return text.trimmed() == entry.value() || (key == u"Caption" && text.trimmed().startsWith(entry.value()));
+        });
+        EXPECT_TRUE(!forAControl || found) << entry.key().toStdString() << " is not shown";
+    }
+
+    QTemporaryDir noFiles;
+    QList<QMap<QString, QString>> designed;
+    forEachWindow(noFiles.path(), "en", [&](QWidget &window) { designed << shownTexts(window); });
+    int window = 0;
+    forEachWindow(QStringLiteral(VT_DATA_DIR), "en", [&](QWidget &shownWindow) {
+        const QMap<QString, QString> english = shownTexts(shownWindow), &design = designed.value(window++);
+        for (auto text = design.begin(); text != design.end(); ++text)
+            EXPECT_EQ(english.value(text.key()).trimmed(), text.value().trimmed()) << text.key().toStdString();
+    });
+}
+
+// Both files have the same sections and keys, every text is there, and
+// the Spanish file translates (but for the words that are the same in both).
+TEST(LanguageFiles, BothFilesHoldTheSameKeysEachWithATranslatedText)
 {
     LngLanguageReader english = shipped("en");
     LngLanguageReader spanish = shipped("es");
-    const QSet<QString> sameInBoth = {QStringLiteral("frmJob/fraScript"), QStringLiteral("frmJob/ssTabDatosTabGeneral"),
-                                      QStringLiteral("EditorWindow/ButtonNo")};
-    int designed = 0;
-    for (const auto &[section, entries] : windowKeys) {
-        for (const QString &entry : QString::fromUtf8(entries).split(QStringLiteral("; "))) {
-            const QString key = entry.section(u'=', 0, 0);
-            const QString name = QString::fromLatin1(section) + u'/' + key;
-            QString en, es;
-            EXPECT_NO_THROW(en = english.GetText(QString::fromLatin1(section), key)) << name.toStdString();
-            EXPECT_NO_THROW(es = spanish.GetText(QString::fromLatin1(section), key)) << name.toStdString();
-            EXPECT_FALSE(en.trimmed().isEmpty() || es.trimmed().isEmpty()) << name.toStdString();
-            if (entry.contains(u'=')) {
-                ++designed;
-                EXPECT_EQ(en, entry.section(u'=', 1)) << name.toStdString();
-            }
-            EXPECT_TRUE(sameInBoth.contains(name) || es != en) << name.toStdString() << " is not translated";
-        }
-    }
-    EXPECT_GT(designed, 40);
-}
-
-TEST(LanguageFiles, BothFilesHoldTheSameSectionsAndKeys)
-{
-    const LngLanguageReader english = shipped("en");
-    const LngLanguageReader spanish = shipped("es");
     EXPECT_EQ(english.sections(), spanish.sections());
     const QSet<QString> en = keySet(english), es = keySet(spanish);
-    EXPECT_EQ(QStringList(QSet<QString>(en).subtract(es).values()).join(u' '), QString()) << "only in en.lng";
-    EXPECT_EQ(QStringList(QSet<QString>(es).subtract(en).values()).join(u' '), QString()) << "only in es.lng";
+    EXPECT_EQ(listed(QSet<QString>(en).subtract(es)), QString()) << "only in en.lng";
+    EXPECT_EQ(listed(QSet<QString>(es).subtract(en)), QString()) << "only in es.lng";
+    const QSet<QString> sameInBoth = {"frmJob/fraScript", "frmJob/ssTabDatosTabGeneral", "EditorWindow/ButtonNo",
+                                      "ConnectionDialog/cmdBrowseFile"};
+    for (const QString &name : en) {
+        const QString section = name.section(u'/', 0, 0), key = name.section(u'/', 1);
+        const QString englishText = english.GetText(section, key), spanishText = spanish.GetText(section, key);
+        EXPECT_FALSE(englishText.trimmed().isEmpty() || spanishText.trimmed().isEmpty()) << name.toStdString();
+        EXPECT_TRUE(sameInBoth.contains(name) || englishText != spanishText) << name.toStdString() << " is not translated";
+    }
 }
 
 } // namespace
