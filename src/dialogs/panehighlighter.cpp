@@ -1,5 +1,6 @@
 #include "panehighlighter.h"
 
+#include "common/skincolors.h"
 #include "script/colorizer/richtextwriter.h"
 #include "script/colorizer/tokenspans.h"
 
@@ -32,20 +33,6 @@ int startStateOf(int packedState) { return (packedState >> stateBits) & stateMas
 bool isFormatted(int packedState) { return packedState & formattedBit; }
 int generationOf(int packedState) { return (packedState >> generationShift) & generationMask; }
 
-// Colours readable on a dark pane, for the classes the light ones cover.
-const char *darkColorOf(TokenClass tokenClass)
-{
-    switch (tokenClass) {
-    case TokenClass::Keyword: return "#6cb6ff";
-    case TokenClass::String: return "#f0a070";
-    case TokenClass::Comment: return "#7ccf7c";
-    case TokenClass::Number: return "#d7a0f0";
-    case TokenClass::Operator: return "#e0c070";
-    case TokenClass::Plain: break;
-    }
-    return "";
-}
-
 // A colouriser's colours for one line, offsets in the line.
 struct GivenColours : QTextBlockUserData
 {
@@ -76,7 +63,7 @@ bool sameColours(const QString &line, const std::vector<host::ColourRun> &given,
 PaneHighlighter::PaneHighlighter(QPlainTextEdit *pane)
     : QObject(pane), m_pane(pane), m_document(pane->document())
 {
-    setDarkBackground(false);
+    setPanePalette(pane->palette());
     connect(m_document, &QTextDocument::contentsChange, this, &PaneHighlighter::contentsChanged);
 }
 
@@ -88,14 +75,16 @@ void PaneHighlighter::setDialect(colorizer::ScriptDialect dialect)
     rehighlight();
 }
 
-void PaneHighlighter::setDarkBackground(bool dark)
+void PaneHighlighter::setPanePalette(const QPalette &palette)
 {
-    m_dark = dark;
+    const ScriptTokenColors colours = GetScriptTokenColors(palette);
+    const QColor byClass[] = {QColor(), colours.keyword, colours.string, colours.comment, colours.number,
+                              colours.operatorSign};   // in the order of TokenClass
+    static_assert(std::size(byClass) == std::tuple_size_v<decltype(m_formats)>);
     for (std::size_t i = 0; i < m_formats.size(); ++i) {
-        const auto tokenClass = TokenClass(i);
         m_formats[i] = QTextCharFormat();
-        if (tokenClass != TokenClass::Plain)
-            m_formats[i].setForeground(QColor(QLatin1String(dark ? darkColorOf(tokenClass) : colorizer::colorOf(tokenClass))));
+        if (byClass[i].isValid())
+            m_formats[i].setForeground(byClass[i]);
     }
     rehighlight();
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QPalette;
 class QPlainTextEdit;
 class QTextBlock;
 class QTextDocument;
@@ -27,8 +28,8 @@ class QTextDocument;
 // A colouriser's colours for the whole text (Colorize) are laid over the
 // lines: a line shows them until it is edited, then its scanned colours
 // again. A line keeps them (as block user data) only where they differ from
-// its scanned colours; the colouriser's standard token colours show in this
-// pane's palette (lighter ones on a dark background).
+// its scanned colours; the colouriser's standard token colours show as this
+// pane's colours of their class (lighter ones on a dark background).
 class PaneHighlighter : public QObject
 {
     Q_OBJECT
@@ -38,8 +39,8 @@ public:
 
     colorizer::ScriptDialect dialect() const { return m_dialect; }
     void setDialect(colorizer::ScriptDialect dialect);
-    // Light colours on a dark background, dark ones on a light one.
-    void setDarkBackground(bool dark);
+    // The token colours that read on the pane's background (its base colour).
+    void setPanePalette(const QPalette &palette);
 
     // Colours the lines from `first` to `last` (text blocks in view) and
     // works out the state of the lines above them.
@@ -64,7 +65,6 @@ private:
     QPlainTextEdit *m_pane;
     QTextDocument *m_document;
     colorizer::ScriptDialect m_dialect = colorizer::ScriptDialect::VBScript;
-    bool m_dark = false;
     std::array<QTextCharFormat, 6> m_formats;
     int m_generation = 1;
     int m_statesKnownBefore = 0; // blocks above this number have a known state

@@ -81,7 +81,7 @@ ScriptPane::ScriptPane(QWidget *parent)
     m_basePointSize = font().pointSizeF();
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::NoContextMenu);
-    m_highlighter->setDarkBackground(isDark(palette().color(QPalette::Base)));
+    m_highlighter->setPanePalette(palette());
 
     connect(this, &QPlainTextEdit::blockCountChanged, this, &ScriptPane::updateMargins);
     connect(this, &QPlainTextEdit::updateRequest, m_gutter, [this] { m_gutter->update(); });
@@ -389,7 +389,7 @@ void ScriptPane::changeEvent(QEvent *event)
         setTabStopDistance(4 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
         updateMargins();
     } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        m_highlighter->setDarkBackground(isDark(palette().color(QPalette::Base)));
+        m_highlighter->setPanePalette(palette());
         updateExtraSelections();
     }
 }

