@@ -7,6 +7,7 @@
 #include "common/showerror.h"
 #include "common/skinapply.h"
 #include "common/skincolors.h"
+#include "common/trimblanks.h"
 #include "common/windowlanguage.h"
 #include "host/languagereader.h"
 #include "platform/ui/controlcolors.h"
@@ -151,9 +152,9 @@ void frmWizard::Form_Load()
 void frmWizard::EnableButtons()
 {
     passing(" frmWizard.EnableButtons() ", [&] {
-        const bool connection = !TrimBlanks(rtfCnnString->toPlainText()).isEmpty();
+        const bool connection = !trimBlanks(rtfCnnString->toPlainText()).isEmpty();
         cmdTestCnnString->setEnabled(connection);
-        cmdOk->setEnabled(connection && !TrimBlanks(rtfQuery->toPlainText()).isEmpty());
+        cmdOk->setEnabled(connection && !trimBlanks(rtfQuery->toPlainText()).isEmpty());
     });
 }
 
@@ -200,7 +201,7 @@ void frmWizard::ChangeLanguage()
 void frmWizard::EditCnnString()
 {
     reporting(" frmWizard.EditCnnString() ", QString(), [&] {
-        QString connection = TrimBlanks(rtfCnnString->toPlainText());
+        QString connection = trimBlanks(rtfCnnString->toPlainText());
         {
             ConnectionDialog dialog(this);
             dialog.gInterfaceLanguage = gInterfaceLanguage;
@@ -217,7 +218,7 @@ void frmWizard::EditCnnString()
 
 void frmWizard::TestConnection()
 {
-    TestConnectionString(TrimBlanks(rtfCnnString->toPlainText()), windowTitle());
+    TestConnectionString(trimBlanks(rtfCnnString->toPlainText()), windowTitle());
 }
 
 void frmWizard::reject()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "tools/scriptdocument.h"
-
 #include <QString>
 
 class ScriptPane;

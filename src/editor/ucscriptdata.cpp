@@ -7,6 +7,7 @@
 #include "errorcore/error.h"
 #include "common/regional.h"
 #include "common/showerror.h"
+#include "common/trimblanks.h"
 #include "dialogs/scripttext.h"
 #include "host/jobdata.h"
 #include "host/jobsectioneditor.h"
@@ -99,7 +100,7 @@ void UCScript::FillDataToProcess()
         setScriptText(rtfScript, gSensor.GetEvalCode());
 
         selectLanguage(cmbLanguageScript, gSensor.GetLanguage());
-        if (trimSpaces(rtfScript->toPlainText()).isEmpty())
+        if (trimBlanks(rtfScript->toPlainText()).isEmpty())
             setScriptText(rtfScript, defaultSensorScript());
 
         const bool evaluate = gSensor.GetEvaluation() != 0;
@@ -136,7 +137,7 @@ void UCScript::StoreData()
 
     // A general script left empty (or only spaces) is stored as the default one.
     const QString script = scriptText(rtfScript);
-    if (trimSpaces(script).isEmpty()) {
+    if (trimBlanks(script).isEmpty()) {
         gSensor.SetEvalCode(defaultSensorScript());
         gSensor.SetLanguage(QStringLiteral("VBScript"));
     } else {

@@ -7,7 +7,7 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
-#include "dialogs/scripttext.h"
+#include "common/trimblanks.h"
 #include "platform/ui/msgbox.h"
 
 #include <QCheckBox>
@@ -35,7 +35,7 @@ bool UCScript::Validate()
     const bool completed = reporting(" UCScript.Validate() ", applicationTitle(), [&] {
         if (chkEvalData->checkState() != Qt::Unchecked) {
             for (const LevelControls &level : levelControls()) {
-                if (!trimSpaces(level.pane->toPlainText()).isEmpty())
+                if (!trimBlanks(level.pane->toPlainText()).isEmpty())
                     continue;
                 ui::MsgBox(QStringLiteral("%1 Script Must Be Filled In.").arg(level.level.keyText()),
                            ui::OkOnly | ui::Information, applicationTitle());

@@ -55,7 +55,3 @@ private:
 
     QTextDocument &m_document;
 };
-
-// The text without its leading and trailing spaces; only the blank (U+0020)
-// counts, so a text of line breaks or tabs stays as it is.
-QString trimSpaces(const QString &text);

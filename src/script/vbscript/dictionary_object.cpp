@@ -16,13 +16,6 @@ namespace {
 
 using namespace lib;
 
-
-void requireArgs(ArgRefs args, std::size_t count)
-{
-    if (args.size() != count)
-        raiseError(RuntimeError::WrongArgumentCount);
-}
-
 // The raw argument (objects stay objects); an omitted one is Empty.
 Variant rawArg(ArgRefs args, std::size_t i)
 {
@@ -35,6 +28,16 @@ class Dictionary final : public Object
 {
 public:
     std::u16string typeName() const override { return u"Dictionary"; }
+    std::span<const MemberInfo> members() const override
+    {
+        static constexpr MemberInfo all[] = {
+            {u"Item", MemberKind::Property, 1}, {u"Key", MemberKind::Property, 1},
+            {u"Count", MemberKind::Property},   {u"CompareMode", MemberKind::Property},
+            {u"Add", MemberKind::Method},       {u"Exists", MemberKind::Method},
+            {u"Keys", MemberKind::Method},      {u"Items", MemberKind::Method},
+            {u"Remove", MemberKind::Method},    {u"RemoveAll", MemberKind::Method}};
+        return all;
+    }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {

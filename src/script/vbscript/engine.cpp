@@ -88,9 +88,9 @@ void Engine::setMaxCallDepth(int depth)
     m_interp->limits().maxCallDepth = depth;
 }
 
-ObjectRegistry &Engine::objects()
+void Engine::setObjectFactory(ObjectFactory factory)
 {
-    return m_interp->registry();
+    m_interp->objectFactory = std::move(factory);
 }
 
 void Engine::addObject(std::u16string_view name, Ref<Object> object)

@@ -70,8 +70,11 @@ public:
     // Call depth beyond which a script gets 28 "Out of stack space".
     void setMaxCallDepth(int depth);
 
-    // progId -> factory for CreateObject and GetObject.
-    ObjectRegistry &objects();
+    // What CreateObject and GetObject create from: the embedder's factory,
+    // asked for every name, or (empty, the default) the engine's own classes
+    // (Scripting.Dictionary, VBScript.RegExp). A factory that gives nothing
+    // raises 429.
+    void setObjectFactory(ObjectFactory factory);
     // A global name scripts see (the host's named items).
     void addObject(std::u16string_view name, Ref<Object> object);
     // MsgBox and InputBox call these; without them they raise 70.

@@ -57,11 +57,7 @@ void Interpreter::ArgBuffer::reserveMore(std::size_t n)
 
 // --- lifetime ----------------------------------------------------------------
 
-Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true))
-{
-    for (const auto &[progId, factory] : m_builtins.progIds())
-        m_registry.add(progId, factory);
-}
+Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true)) {}
 
 Interpreter::~Interpreter()
 {
@@ -439,7 +435,12 @@ Ref<Object> Interpreter::procedureRef(std::u16string_view name)
 
 Ref<Object> Interpreter::createObject(std::u16string_view progId)
 {
-    return m_registry.create(progId);
+    if (!objectFactory)
+        return m_builtins.createObject(progId);
+    Ref<Object> object = objectFactory(progId);
+    if (!object)
+        raiseError(RuntimeError::CannotCreateObject);
+    return object;
 }
 
 Variant Interpreter::messageBox(ArgRefs args)

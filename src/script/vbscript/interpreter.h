@@ -67,8 +67,8 @@ public:
 
     std::atomic<bool> &cancelFlag() { return m_cancel; }
     Limits &limits() { return m_limits; }
-    ObjectRegistry &registry() { return m_registry; }
     std::function<Variant(ArgRefs)> messageBoxHook, inputBoxHook;
+    ObjectFactory objectFactory; // empty: the built-in table's classes
     // Fills in the line text of an error that left a statement.
     void finishError(ScriptException &e) const;
 
@@ -206,7 +206,6 @@ private:
     std::vector<std::unique_ptr<ast::Program>> m_programs;
     std::vector<std::unique_ptr<ast::Expr>> m_evalExprs;
     const BuiltinTable &m_builtins;
-    ObjectRegistry m_registry;
     Frame m_globalFrame;
     Frame *m_frame = &m_globalFrame;
     SlotStack m_stack;

@@ -14,11 +14,8 @@ namespace {
 
 using namespace lib;
 
-void requireArgs(ArgRefs args, std::size_t count)
-{
-    if (args.size() != count)
-        raiseError(RuntimeError::WrongArgumentCount);
-}
+// Matches and SubMatches: Item(index), the default member, and Count.
+constexpr MemberInfo collectionMembers[] = {{u"Item", MemberKind::Property, 1}, {u"Count", MemberKind::Property}};
 
 std::size_t indexArg(ArgRefs args, std::size_t size)
 {
@@ -34,6 +31,7 @@ class SubMatches final : public Object
 public:
     explicit SubMatches(std::vector<std::optional<std::u16string>> groups) : m_groups(std::move(groups)) {}
     std::u16string typeName() const override { return u"ISubMatches"; }
+    std::span<const MemberInfo> members() const override { return collectionMembers; }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -64,6 +62,12 @@ class Match final : public Object
 public:
     explicit Match(RegexMatch m) : m_match(std::move(m)) {}
     std::u16string typeName() const override { return u"IMatch2"; }
+    std::span<const MemberInfo> members() const override
+    {
+        static constexpr MemberInfo all[] = {{u"Value", MemberKind::Property}, {u"FirstIndex", MemberKind::Property},
+                                             {u"Length", MemberKind::Property}, {u"SubMatches", MemberKind::Property}};
+        return all;
+    }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -95,6 +99,7 @@ public:
             m_items.emplace_back(Ref<Object>(makeRef<Match>(std::move(m))));
     }
     std::u16string typeName() const override { return u"IMatchCollection2"; }
+    std::span<const MemberInfo> members() const override { return collectionMembers; }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -117,6 +122,14 @@ class RegExp final : public Object
 {
 public:
     std::u16string typeName() const override { return u"IRegExp2"; }
+    std::span<const MemberInfo> members() const override
+    {
+        static constexpr MemberInfo all[] = {
+            {u"Pattern", MemberKind::Property}, {u"Global", MemberKind::Property},
+            {u"IgnoreCase", MemberKind::Property}, {u"Multiline", MemberKind::Property},
+            {u"Test", MemberKind::Method}, {u"Execute", MemberKind::Method}, {u"Replace", MemberKind::Method}};
+        return all;
+    }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -204,7 +217,9 @@ private:
 
 void addRegExpClass(BuiltinTable &t)
 {
-    t.addClass(u"RegExp", [] { return Ref<Object>(makeRef<RegExp>()); });
+    const auto make = [] { return Ref<Object>(makeRef<RegExp>()); };
+    t.addClass(u"RegExp", make);
+    t.addProgId(u"VBScript.RegExp", make);
 }
 
 } // namespace vbs
