@@ -41,19 +41,19 @@ struct GivenColours : QTextBlockUserData
 };
 
 // Whether `given` colours every character of `line` but blanks as the
-// scanned `spans` do in the colouriser's standard colours.
+// scanned `spans` do in the colouriser's standard colours. `a` and `b` are
+// room for the colours of the line's characters, kept from line to line.
 bool sameColours(const QString &line, const std::vector<host::ColourRun> &given,
-                 const std::vector<colorizer::TokenSpan> &spans)
+                 const std::vector<colorizer::TokenSpan> &spans, std::vector<QRgb> &a, std::vector<QRgb> &b)
 {
-    std::vector<QRgb> givenColours(std::size_t(line.size()), 0);
-    std::vector<QRgb> scannedColours(std::size_t(line.size()), 0);
+    a.assign(std::size_t(line.size()), 0);
+    b.assign(std::size_t(line.size()), 0);
     for (const host::ColourRun &run : given)
-        std::fill_n(givenColours.begin() + run.start, run.length, run.colour.rgba());
+        std::fill_n(a.begin() + run.start, run.length, run.colour.rgba());
     for (const colorizer::TokenSpan &span : spans)
-        std::fill_n(scannedColours.begin() + span.start, span.length,
-                    QColor(QLatin1String(colorizer::colorOf(span.tokenClass))).rgba());
+        std::fill_n(b.begin() + span.start, span.length, colorizer::rgbOf(span.tokenClass));
     for (qsizetype i = 0; i < line.size(); ++i)
-        if (!line.at(i).isSpace() && givenColours[std::size_t(i)] != scannedColours[std::size_t(i)])
+        if (a[std::size_t(i)] != b[std::size_t(i)] && !line.at(i).isSpace())
             return false;
     return true;
 }
@@ -100,6 +100,7 @@ void PaneHighlighter::setGivenColours(const std::vector<host::ColourRun> &runs)
 {
     auto next = runs.begin();
     auto state = LineState::Closed;
+    std::vector<QRgb> givenColours, scannedColours;
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
         const QString line = block.text();
         const qsizetype start = block.position();
@@ -115,7 +116,8 @@ void PaneHighlighter::setGivenColours(const std::vector<host::ColourRun> &runs)
         }
         colorizer::LineSpans scanned = colorizer::scanLine(line, m_dialect, state);
         state = scanned.endState;
-        block.setUserData(sameColours(line, given, scanned.spans) ? nullptr : new GivenColours(std::move(given)));
+        const bool same = sameColours(line, given, scanned.spans, givenColours, scannedColours);
+        block.setUserData(same ? nullptr : new GivenColours(std::move(given)));
     }
     rehighlight();
 }
@@ -182,7 +184,7 @@ void PaneHighlighter::highlight(const QTextBlock &first, const QTextBlock &last)
 QTextCharFormat PaneHighlighter::formatOf(const QColor &colour) const
 {
     for (std::size_t i = 1; i < m_formats.size(); ++i)
-        if (QColor(QLatin1String(colorizer::colorOf(TokenClass(i)))) == colour)
+        if (colorizer::rgbOf(TokenClass(i)) == colour.rgba())
             return m_formats[i];
     QTextCharFormat format;
     format.setForeground(colour);

@@ -14,9 +14,11 @@ QString ScriptColorizer::ParseCode(const QString &text)
 
 std::optional<std::vector<host::ColourRun>> ScriptColorizer::ColourRuns(const QString &text)
 {
+    const std::vector<TokenSpan> spans = scanText(text, detectDialect(text));
     std::vector<host::ColourRun> runs;
-    for (const TokenSpan &span : scanText(text, detectDialect(text)))
-        runs.push_back({span.start, span.length, QColor(QLatin1String(colorOf(span.tokenClass)))});
+    runs.reserve(spans.size());
+    for (const TokenSpan &span : spans)
+        runs.push_back({span.start, span.length, QColor::fromRgba(rgbOf(span.tokenClass))});
     return runs;
 }
 
