@@ -120,7 +120,10 @@ class TextArg
 {
 public:
     TextArg(ArgRefs args, std::size_t i);
-    std::u16string_view view() const { return m_value.isString() ? std::u16string_view(m_value.string()) : m_text; }
+    // A default for an omitted argument.
+    explicit TextArg(std::u16string_view text) : m_text(text) {}
+    std::u16string_view view() const { return str(); }
+    const std::u16string &str() const { return m_value.isString() ? m_value.string() : m_text; }
     std::size_t size() const { return view().size(); }
     // The argument itself when it is already a String, else the text as a new value.
     Variant whole() const { return m_value.isString() ? m_value : Variant(m_text); }

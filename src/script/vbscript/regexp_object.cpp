@@ -5,6 +5,7 @@
 #include "builtins_library.h"
 #include "regexp_engine.h"
 #include "text.h"
+#include "textbuilder.h"
 
 #include <memory>
 
@@ -93,7 +94,7 @@ private:
 class Matches final : public Object
 {
 public:
-    explicit Matches(std::vector<RegexMatch> found)
+    Matches(std::vector<RegexMatch> found, Reservation memory) : m_memory(std::move(memory))
     {
         for (RegexMatch &m : found)
             m_items.emplace_back(Ref<Object>(makeRef<Match>(std::move(m))));
@@ -116,6 +117,7 @@ public:
 
 private:
     std::vector<Variant> m_items;
+    Reservation m_memory; // the matches, charged as they were found
 };
 
 class RegExp final : public Object
@@ -151,26 +153,30 @@ public:
         }
         if (equalsNoCase(name, u"Test")) {
             requireArgs(args, 1);
-            const std::u16string subject = argString(args, 0);
-            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject, 0).has_value(); }));
+            const TextArg subject(args, 0);
+            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject.str(), 0).has_value(); }));
         }
         if (equalsNoCase(name, u"Execute")) {
             requireArgs(args, 1);
-            const std::u16string subject = argString(args, 0);
-            return Variant(Ref<Object>(
-                makeRef<Matches>(run([&](const Regex &re) { return re.matches(subject, m_global); }))));
+            const TextArg subject(args, 0);
+            Reservation memory;
+            std::vector<RegexMatch> found =
+                run([&](const Regex &re) { return re.matches(subject.str(), m_global, &memory); });
+            return Variant(Ref<Object>(makeRef<Matches>(std::move(found), std::move(memory))));
         }
         if (equalsNoCase(name, u"Replace")) {
             requireArgs(args, 2);
             if (isNullArg(args, 0))
                 return Variant::null();
-            const std::u16string subject = argString(args, 0);
+            const TextArg subject(args, 0);
             // The replacement converts as a COM string does: True is "-1".
             const Variant withValue = argValue(args, 1);
             const std::u16string with = withValue.type() == Variant::Type::Boolean
                                             ? std::u16string(withValue.boolValue() ? u"-1" : u"0")
                                             : withValue.toString();
-            return text(run([&](const Regex &re) { return re.replace(subject, with, m_global, maxStringLength()); }));
+            TextBuilder out;
+            run([&](const Regex &re) { re.replace(out, subject.str(), with, m_global); });
+            return out.take();
         }
         unsupported();
     }
