@@ -2,16 +2,16 @@
 
 // Every window of the component as a user reaches it: the editor showing an
 // example job, then each dialog opened from its buttons through the modal
-// seam (the connection dialog from the Database Connection Wizard), all
-// reading their texts from `dataFolder` in `language`, coloured by `skin`
-// (by default the classic one).
+// seam (the connection dialog from the Database Connection Wizard's).
 #include "editor/editorhost.h"
 
 #include <QAbstractItemView>
 #include <QTabWidget>
 #include <functional>
 
-// Runs `look` on the editor, then on each dialog while it is on screen.
+// Runs `look` on the editor, then on each dialog while it is on screen, all
+// with their texts from `dataFolder` in `language` and coloured by `skin`
+// (by default the classic one).
 inline void forEachWindow(const QString &dataFolder, const char *language,
                           const std::function<void(QWidget &)> &look, host::Skin *skin = nullptr)
 {

@@ -93,9 +93,9 @@ QStringList coloursOf(const std::vector<host::ColourRun> &runs, const QString &t
 {
     QStringList colours;
     for (const host::ColourRun &run : runs)
-        for (qsizetype i = run.start; i < run.start + run.length; ++i)
-            if (!text.at(i).isSpace())
-                colours << QStringLiteral("%1:%2").arg(text.at(i)).arg(run.colour.name());
+        for (const QChar c : QStringView(text).sliced(run.start, run.length))
+            colours << (c.isSpace() ? QString() : QString(c) + run.colour.name());
+    colours.removeAll(QString());
     return colours;
 }
 
