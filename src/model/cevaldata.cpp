@@ -76,7 +76,7 @@ int cEvalData::GetType() const
 void cEvalData::SetEvalCode(const QString &pData)
 {
     passing(" cEvalData.SetEvalCode() ", [&] {
-        valueencoding::writeText(requiredNode(bound(), QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeScript(requiredNode(bound(), QStringLiteral("Script/EvalCode")), pData);
     });
 }
 

@@ -29,7 +29,7 @@ QString cEvent::GetEvalCode() const
 void cEvent::SetEvalCode(const QString &pData)
 {
     passing(" cEvent.SetEvalCode() ", [&] {
-        valueencoding::writeText(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeScript(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
     });
 }
 

@@ -38,7 +38,7 @@ void cSensor::SetLanguage(const QString &pData)
 void cSensor::SetEvalCode(const QString &pData)
 {
     passing(" cSensor.SetEvalCode() ", [&] {
-        valueencoding::writeText(requiredNode(m_sensor, QStringLiteral("Script/EvalCode")), pData);
+        valueencoding::writeScript(requiredNode(m_sensor, QStringLiteral("Script/EvalCode")), pData);
     });
 }
 
@@ -47,7 +47,9 @@ void cSensor::Create(const QString &gPathData)
     passing(" cSensor.Create() ", [&] {
         const XmlNode pattern = GetPattern(QStringLiteral("Veltrano"), gPathData);
         m_sensor = pattern.cloneNode(true);
-        SetEvalCode(defaultSensorScript());
+        // Written as it is: SetEvalCode would keep a pattern script that
+        // differs from it only in its line breaks.
+        valueencoding::writeText(requiredNode(m_sensor, QStringLiteral("Script/EvalCode")), defaultSensorScript());
         SetLanguage(QStringLiteral("VBScript"));
     });
 }
