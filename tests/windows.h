@@ -37,6 +37,7 @@ inline void forEachWindow(const QString &dataFolder, const char *language,
     for (const char *opener : {"cmdWizard", "cmdEvents", "cmdWizardValues"})
         host.find<QAbstractButton>(QLatin1String(opener))->click();
     EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
+    EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "nothing recorded as an error";
 }
 
 // Every text a window shows or keeps for showing, by where it shows
