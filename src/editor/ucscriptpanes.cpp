@@ -56,16 +56,12 @@ bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
     QComboBox *list = nullptr;
     ScriptPane *pane = nullptr;
     skipOnFailure([&] { pane = CurrentPane(pGeneral, ssTabValues->selectedKey(), &list); });
+    // What the check finds is the outcome read below, whether the language
+    // or the code failed.
     if (pane) {
-        skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
         skipOnFailure([&] {
-            try {
-                m_scriptControl->check(scriptText(pane));
-            } catch (const Error &) {
-                // A script that does not compile is the outcome read below.
-                if (m_scriptControl->error().Number == 0)
-                    throw;
-            }
+            if (m_scriptControl->setLanguage(list->currentText()))
+                (void)m_scriptControl->check(scriptText(pane));
         });
     }
     skipOnFailure([&] {

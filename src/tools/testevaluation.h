@@ -45,7 +45,8 @@ struct EvaluationOutcome
 // Runs the general script's Main, then, when evaluateData is on, the Danger,
 // Warning and Good scripts' Main(value) in that order until one returns
 // true. Each script is compiled in a fresh engine of its own language on
-// `control`. A result is true only when it equals the Boolean True as a
+// `control`, all of them in one run: the control's time-out and memory
+// budget hold for the whole evaluation, not for each script. A result is true only when it equals the Boolean True as a
 // variant: True, or a number equal to -1; 1, other numbers, text and Empty
 // are not. Each level gets the value by reference: what a VBScript level
 // script assigns to its parameter is the value from then on. Scripts after
