@@ -6,6 +6,7 @@
 
 #include "dialogs/scriptpane.h"
 #include "script/engine/scripterrorinfo.h"
+#include "tools/scripterrorreport.h"
 
 void UCScript::ShowScriptError(const QString &pScript, const ScriptErrorInfo &pError)
 {
@@ -21,7 +22,7 @@ void UCScript::ShowScriptError(const QString &pScript, const ScriptErrorInfo &pE
     QString note = pScript + QLatin1String(": ");
     if (pError.Line > 0)
         note += pane->texts().lineColumn.arg(pError.Line).arg(pError.Column + 1) + QLatin1String(": ");
-    note += pError.Description;
+    note += maskedSecrets(pError.Description);
     if (pError.Line > 0)
         pane->markLine(int(pError.Line), int(pError.Column), note);
     else

@@ -7,6 +7,7 @@
 #include "dialogs/busyrun.h"
 #include "dialogs/frmresulttest.h"
 #include "dialogs/scriptpane.h"
+#include "dialogs/scripttext.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 #include "script/scriptcontrol.h"
@@ -19,14 +20,14 @@
 void UCScript::EvaluateScripts()
 {
     EvaluationScripts scripts;
-    scripts.generalScript = rtfScript->toPlainText();
+    scripts.generalScript = scriptText(rtfScript);
     scripts.generalLanguage = cmbLanguageScript->currentText();
     scripts.evaluateData = chkEvalData->checkState() != Qt::Unchecked;
-    scripts.dangerScript = rtfScriptDanger->toPlainText();
+    scripts.dangerScript = scriptText(rtfScriptDanger);
     scripts.dangerLanguage = cmbLanguageScriptDanger->currentText();
-    scripts.warningScript = rtfScriptWarning->toPlainText();
+    scripts.warningScript = scriptText(rtfScriptWarning);
     scripts.warningLanguage = cmbLanguageScriptWarning->currentText();
-    scripts.goodScript = rtfScriptGood->toPlainText();
+    scripts.goodScript = scriptText(rtfScriptGood);
     scripts.goodLanguage = cmbLanguageScriptGood->currentText();
     scripts.msgNoEvaluate = gMsgNoEvaluate;
     scripts.msgNoComparable = gMsgNoComparable;

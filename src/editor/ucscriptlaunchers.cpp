@@ -26,7 +26,7 @@ void UCScript::cmdWizardValues_Click()
         ScriptPane *pane = CurrentPane(false, ssTabValues->selectedKey());
         if (!pane)
             return;
-        setScriptText(pane, dialog.ConditionsCode());
+        replaceScriptText(pane, dialog.ConditionsCode());
         const QSignalBlocker quiet(pane);
         ColorizeCode(false, ssTabValues->selectedKey());
     });

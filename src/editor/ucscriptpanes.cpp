@@ -9,6 +9,7 @@
 #include "common/showerror.h"
 #include "dialogs/panetexts.h"
 #include "dialogs/scriptpane.h"
+#include "dialogs/scripttext.h"
 #include "host/colorizer.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
@@ -60,7 +61,7 @@ bool UCScript::CheckScriptCode(QString &pReport, bool pGeneral)
     if (pane) {
         skipOnFailure([&] {
             if (m_scriptControl->setLanguage(list->currentText()))
-                (void)m_scriptControl->check(pane->toPlainText());
+                (void)m_scriptControl->check(scriptText(pane));
         });
     }
     skipOnFailure([&] {

@@ -3,6 +3,7 @@
 
 #include "model/evallevels.h"
 #include "dialogs/frmwizard.h"
+#include "dialogs/scripttext.h"
 #include "platform/ui/modal.h"
 
 #include <QSignalBlocker>
@@ -20,7 +21,7 @@ void UCScript::WizardResult()
             return;
         // The replacement reaches the host through the pane's change event;
         // colouring the same text is no further change.
-        rtfScript->setPlainText(dialog.Code());
+        replaceScriptText(rtfScript, dialog.Code());
         const QSignalBlocker quiet(rtfScript);
         ColorizeCode(true, evalLevelKey(LevelDanger));
     });

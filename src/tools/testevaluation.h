@@ -52,7 +52,9 @@ struct EvaluationOutcome
 // script assigns to its parameter is the value from then on. Scripts after
 // the first true one are never compiled. Nothing is raised: a script error
 // (compile or runtime, a missing Main, an unknown language) ends the run in
-// `error`.
+// `error`. Whatever the outcome shows (the error's texts, its report, the
+// value's text) has its passwords masked, the ones the run's connections
+// opened with included (maskedSecrets).
 EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScripts &scripts);
 
 // The text the result dialog shows for a value: "True"/"False", a number's
