@@ -34,7 +34,10 @@ target_link_libraries(veltrano_component INTERFACE vt_editor vt_hostkit)
 add_library(Veltrano::Editor ALIAS veltrano_component)
 
 # Resources built into a static library are object files of a target of
-# their own, which the export needs beside the library.
+# their own, which the export needs beside the library: nothing in the code
+# refers to the object that registers the pictures, so from inside an archive
+# the linker would leave it out and the host's editor would show no tool
+# pictures. They belong to the development files, not to the programs.
 set(vt_resource_objects)
 foreach(lib ${vt_component_libraries})
   get_target_property(links ${lib} INTERFACE_LINK_LIBRARIES)
@@ -56,10 +59,10 @@ list(REMOVE_DUPLICATES vt_resource_objects)
 
 install(TARGETS ${vt_component_libraries} ${vt_resource_objects} veltrano_component
   EXPORT VeltranoTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR}/veltrano-objects
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev
+  OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR}/veltrano-objects COMPONENT dev
   INCLUDES DESTINATION ${VT_INSTALL_INCLUDEDIR})
-install(EXPORT VeltranoTargets NAMESPACE Veltrano:: DESTINATION ${VT_INSTALL_CMAKEDIR})
+install(EXPORT VeltranoTargets NAMESPACE Veltrano:: DESTINATION ${VT_INSTALL_CMAKEDIR} COMPONENT dev)
 
 # The headers of the host interface, of the editor and of the host kit's
 # reference objects, with every project header they include (followed at
@@ -71,18 +74,33 @@ list(APPEND vt_public_roots editor/ucscript.h)
 vt_header_closure(vt_public_headers ${PROJECT_SOURCE_DIR}/src ${vt_public_roots})
 foreach(header IN LISTS vt_public_headers)
   get_filename_component(folder ${header} DIRECTORY)
-  install(FILES ${PROJECT_SOURCE_DIR}/src/${header} DESTINATION ${VT_INSTALL_INCLUDEDIR}/${folder})
+  install(FILES ${PROJECT_SOURCE_DIR}/src/${header} DESTINATION ${VT_INSTALL_INCLUDEDIR}/${folder} COMPONENT dev)
 endforeach()
 
 # The data folder (language files, sensor pattern; the pictures are built
-# into the libraries) and the programs, which
-# look for it under the prefix, relative to where they are installed.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${VT_INSTALL_DATADIR}
+# into the libraries) and the programs, which look for it under the prefix,
+# relative to where they are installed.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${VT_INSTALL_DATADIR} COMPONENT runtime
   PATTERN README.md EXCLUDE PATTERN icons EXCLUDE)
-install(TARGETS sensor-editor sensor-script RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS sensor-editor sensor-script RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 file(RELATIVE_PATH vt_data_from_bin
   ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VT_INSTALL_DATADIR})
-target_compile_definitions(sensor-editor PRIVATE VT_INSTALLED_DATA_DIR="${vt_data_from_bin}")
+target_compile_definitions(sensor_app_common PRIVATE VT_INSTALLED_DATA_DIR="${vt_data_from_bin}")
+
+# What a desktop and a shell expect of the programs: manual pages, the
+# editor's menu entry, icon and software-centre description, and completion
+# of sensor-script's commands and options.
+set(vt_packaging ${PROJECT_SOURCE_DIR}/packaging)
+install(FILES ${vt_packaging}/sensor-editor.1 ${vt_packaging}/sensor-script.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
+install(FILES ${vt_packaging}/org.veltrano.SensorEditor.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT runtime)
+install(FILES ${vt_packaging}/org.veltrano.SensorEditor.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT runtime)
+install(FILES ${vt_packaging}/org.veltrano.SensorEditor.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT runtime)
+install(FILES ${vt_packaging}/sensor-script.bash-completion
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME sensor-script COMPONENT runtime)
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/VeltranoConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/VeltranoConfig.cmake
@@ -92,4 +110,20 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/VeltranoConfigVersi
   COMPATIBILITY SameMinorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/VeltranoConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/VeltranoConfigVersion.cmake
-  DESTINATION ${VT_INSTALL_CMAKEDIR})
+  DESTINATION ${VT_INSTALL_CMAKEDIR} COMPONENT dev)
+
+# A pkg-config file beside the CMake package, for hosts built without CMake:
+# the libraries from the top layer down, then what they use from the system.
+set(vt_pc_libs "")
+foreach(lib IN LISTS vt_component_libraries)
+  string(PREPEND vt_pc_libs "-l${lib} ")
+endforeach()
+string(STRIP "${vt_pc_libs}" vt_pc_libs)
+install(CODE "
+  set(VT_PC_TEMPLATE \"${PROJECT_SOURCE_DIR}/packaging/veltrano.pc.in\")
+  set(VT_PC_LIBS \"${vt_pc_libs}\")
+  set(CMAKE_INSTALL_LIBDIR \"${CMAKE_INSTALL_LIBDIR}\")
+  set(VT_INSTALL_INCLUDEDIR \"${VT_INSTALL_INCLUDEDIR}\")
+  set(VT_INSTALL_DATADIR \"${VT_INSTALL_DATADIR}\")
+  set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+  include(\"${CMAKE_CURRENT_LIST_DIR}/VeltranoPkgConfig.cmake\")" COMPONENT dev)

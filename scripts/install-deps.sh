@@ -16,6 +16,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-liberation
   postgresql sqlite3
+  desktop-file-utils appstream dpkg-dev debootstrap
 )
 
 missing=()

@@ -4,7 +4,9 @@
 // The desktop host of the sensor job editor: opens a job file (or a new job)
 // in the embedded editor, saves it back, and switches the interface language
 // and the skin at run time. --screenshot writes a picture of the window once
-// it is shown and laid out, then exits.
+// it is shown and laid out, then exits. --help and --version need no display;
+// a data folder without the sensor pattern is refused (exit 2).
+#include "appenvironment.h"
 #include "editorwindow.h"
 
 #include "hostkit/referenceobjects.h"
@@ -17,30 +19,26 @@
 #include <QTimer>
 
 #include <cstdio>
-
-// The data folder used when --data is not given: the installed one when the
-// program runs from an installed prefix, else the project's own.
-static QString defaultDataFolder()
-{
-#ifdef VT_INSTALLED_DATA_DIR
-    const QDir installed(QCoreApplication::applicationDirPath() + QStringLiteral("/" VT_INSTALLED_DATA_DIR));
-    if (QFileInfo::exists(installed.filePath(QStringLiteral("Veltrano.xml"))))
-        return installed.absolutePath();
-#endif
-    return QStringLiteral(VT_DEFAULT_DATA_DIR);
-}
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("sensor-editor"));
+    const std::unique_ptr<QTemporaryDir> runtimeDir = appenv::ensureRuntimeDir();
+    // --help and --version print and exit: they need no display.
+    const std::unique_ptr<QCoreApplication> application = appenv::asksHelpOrVersion(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication &app = *application;
+    QCoreApplication::setApplicationName(QStringLiteral("sensor-editor"));
+    QCoreApplication::setApplicationVersion(appenv::version());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Edits the sensor script job of a job definition file."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job to open (a new job when omitted)."));
     const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("Data folder (language files, sensor pattern)."),
-                                        QStringLiteral("DIR"), defaultDataFolder());
+                                        QStringLiteral("DIR"), appenv::defaultDataFolder());
     const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Interface language id (en, es, ...)."),
                                         QStringLiteral("ID"), QStringLiteral("en"));
     const QCommandLineOption skinOption(QStringLiteral("skin"), QStringLiteral("Skin: classic or dark."),
@@ -52,6 +50,11 @@ int main(int argc, char **argv)
                                         QStringLiteral("FILE"));
     parser.addOptions({dataOption, langOption, skinOption, pageOption, shotOption});
     parser.process(app);
+    const QString dataProblem = appenv::dataFolderProblem(parser.value(dataOption));
+    if (!dataProblem.isEmpty()) {
+        std::fprintf(stderr, "sensor-editor: %s\n", qPrintable(dataProblem));
+        return 2;
+    }
 
     hostkit::installReferenceObjects();
 

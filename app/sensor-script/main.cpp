@@ -1,5 +1,6 @@
 // sensor-script: the sensor's scripts and job files without a window, for
 // scheduler agents, continuous checks and a quick look at a job.
+#include "appenvironment.h"
 #include "colorizecommand.h"
 #include "evaluatecommand.h"
 #include "exitcode.h"
@@ -55,22 +56,31 @@ int usageError(const QString &message)
 int main(int argc, char **argv)
 {
     // resave runs the editor's widgets, without a screen unless one is asked for.
-    const bool widgets = argc > 1 && std::strcmp(argv[1], "resave") == 0;
+    const bool widgets = argc > 1 && std::strcmp(argv[1], "resave") == 0 && !appenv::asksHelpOrVersion(argc, argv);
     if (widgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QTemporaryDir> runtimeDir = appenv::ensureRuntimeDir();
     const std::unique_ptr<QCoreApplication> application =
         widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
+    QCoreApplication::setApplicationVersion(appenv::version());
     QCommandLineParser parser;
     // Everything from the command on is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and exit."));
+    parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
     if (!parser.parse(app.arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
         QTextStream out(stdout);
         printUsage(out);
+        return ExitOk;
+    }
+    if (parser.isSet(version)) {
+        QTextStream(stdout) << "sensor-script " << appenv::version() << '\n';
         return ExitOk;
     }
     QStringList args = parser.positionalArguments();

@@ -1,5 +1,6 @@
 #include "resavecommand.h"
 
+#include "appenvironment.h"
 #include "commandline.h"
 #include "exitcode.h"
 
@@ -55,7 +56,7 @@ int resaveJobCommand(const QStringList &args)
     CommandLine line("resave", "JOB.xml [OUT.xml]",
                      QStringLiteral("Opens the job in the editor, validates it and saves it as the editor's "
                                     "File > Save does."));
-    line.addDataOption(QStringLiteral(VT_DEFAULT_DATA_DIR));
+    line.addDataOption(appenv::defaultDataFolder());
     line.addFlag(QStringLiteral("force"),
                  QStringLiteral("Save even when the editor would change values it cannot show."));
     line.addArgument(QStringLiteral("JOB.xml"), QStringLiteral("The job file."));
@@ -66,6 +67,10 @@ int resaveJobCommand(const QStringList &args)
     const QString job = line.arguments().at(0);
     const QString output = line.arguments().value(1, job);
     const QString dataFolder = QDir(line.dataFolder()).absolutePath();
+    if (const QString problem = appenv::dataFolderProblem(dataFolder); !problem.isEmpty()) {
+        QTextStream(stderr) << "sensor-script resave: " << problem << '\n';
+        return ExitUsage;
+    }
 
     hostkit::installReferenceObjects();
     // What the editor would show in a message box (validation's refusal among

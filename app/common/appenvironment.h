@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// What both programs set up around Qt: a usable runtime folder, the version,
+// and the data folder (language files, sensor pattern) they hand the editor.
+namespace appenv {
+
+// The version the programs print for --version (the project's version).
+QString version();
+
+// Qt wants XDG_RUNTIME_DIR to name a folder of ours with mode 0700 and warns
+// on standard error otherwise. When it is unset or unusable, a private one is
+// made and set for this process; it is removed with the returned object.
+// Call before the application object is created.
+std::unique_ptr<QTemporaryDir> ensureRuntimeDir();
+
+// The data folder used when --data is not given: the installed one
+// (share/veltrano beside the program's bin/) when the program runs from an
+// installed prefix, else the project's own. Needs the application object.
+QString defaultDataFolder();
+
+// Empty when `folder` holds the sensor pattern (Veltrano.xml); otherwise the
+// message that says why it cannot be the data folder.
+QString dataFolderProblem(const QString &folder);
+
+// True when `argv` asks only for --help, -h, --help-all, --version or -v,
+// which need no display.
+bool asksHelpOrVersion(int argc, char **argv);
+
+} // namespace appenv
