@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 // Every test binary runs its widgets on the offscreen platform, with a private
-// runtime directory so Qt does not complain about a missing or shared one.
+// runtime directory so Qt does not complain about a missing or shared one, and
+// a home and state folder of its own so that nothing (the error log above all)
+// reaches the user's; programs the tests start inherit them.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -15,6 +17,11 @@ int main(int argc, char **argv)
         QFile::setPermissions(runtimeDir.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    }
+    QTemporaryDir home;
+    if (home.isValid()) {
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath(QStringLiteral(".local/state"))));
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

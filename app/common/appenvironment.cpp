@@ -34,6 +34,21 @@ std::unique_ptr<QTemporaryDir> ensureRuntimeDir()
     return dir;
 }
 
+static QtMessageHandler previousHandler = nullptr;
+
+static void dropHintWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    previousHandler(type, context, message);
+}
+
+void dropWindowHintWarnings()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(dropHintWarning);
+}
+
 QString defaultDataFolder()
 {
 #ifdef VT_INSTALLED_DATA_DIR

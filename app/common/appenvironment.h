@@ -18,6 +18,11 @@ QString version();
 // Call before the application object is created.
 std::unique_ptr<QTemporaryDir> ensureRuntimeDir();
 
+// Platforms without real windows (offscreen) warn on standard error about
+// window hints they cannot pass on to a window manager there is none of; the
+// programs drop that one warning and pass every other message on.
+void dropWindowHintWarnings();
+
 // The data folder used when --data is not given: the installed one
 // (share/veltrano beside the program's bin/) when the program runs from an
 // installed prefix, else the project's own. Needs the application object.

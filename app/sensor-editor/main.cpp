@@ -24,6 +24,7 @@
 int main(int argc, char **argv)
 {
     const std::unique_ptr<QTemporaryDir> runtimeDir = appenv::ensureRuntimeDir();
+    appenv::dropWindowHintWarnings();
     // --help and --version print and exit: they need no display.
     const std::unique_ptr<QCoreApplication> application = appenv::asksHelpOrVersion(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)

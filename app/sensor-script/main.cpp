@@ -60,6 +60,7 @@ int main(int argc, char **argv)
     if (widgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QTemporaryDir> runtimeDir = appenv::ensureRuntimeDir();
+    appenv::dropWindowHintWarnings();
     const std::unique_ptr<QCoreApplication> application =
         widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
