@@ -35,3 +35,18 @@ string(FIND "${step_output}" "<EvaluationData" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "a new job got no sensor from the installed pattern:\n${step_output}")
 endif()
+
+# The same host built without CMake, from the installed pkg-config file alone.
+find_program(PKG_CONFIG pkg-config REQUIRED)
+set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+run_step("pkg-config" ${PKG_CONFIG} --cflags --libs veltrano)
+separate_arguments(pc_flags UNIX_COMMAND "${step_output}")
+run_step("pkg-config datadir" ${PKG_CONFIG} --variable=datadir veltrano)
+string(STRIP "${step_output}" data_dir)
+run_step("build with pkg-config" ${LAUNCHER} ${CXX} -std=c++20 ${SOURCE_DIR}/examples/host/main.cpp
+  -o ${WORK_DIR}/pkgconfig-host "-DVELTRANO_DATA_DIR=\"${data_dir}\"" ${pc_flags})
+run_step("pkg-config host on a new job" ${WORK_DIR}/pkgconfig-host)
+string(FIND "${step_output}" "<EvaluationData" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the host built with pkg-config got no sensor from the installed pattern:\n${step_output}")
+endif()

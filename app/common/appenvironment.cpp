@@ -82,4 +82,15 @@ bool asksHelpOrVersion(int argc, char **argv)
     return false;
 }
 
+QString dataArgumentProblem(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
+            return dataFolderProblem(QFile::decodeName(argv[i + 1]));
+        if (std::strncmp(argv[i], "--data=", 7) == 0)
+            return dataFolderProblem(QFile::decodeName(argv[i] + 7));
+    }
+    return {};
+}
+
 } // namespace appenv

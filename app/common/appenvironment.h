@@ -36,4 +36,9 @@ QString dataFolderProblem(const QString &folder);
 // which need no display.
 bool asksHelpOrVersion(int argc, char **argv);
 
+// dataFolderProblem of the folder a "--data DIR" or "--data=DIR" of `argv`
+// names; empty when there is none. Lets a program refuse it before it opens
+// a display.
+QString dataArgumentProblem(int argc, char **argv);
+
 } // namespace appenv

@@ -25,8 +25,9 @@ int main(int argc, char **argv)
 {
     const std::unique_ptr<QTemporaryDir> runtimeDir = appenv::ensureRuntimeDir();
     appenv::dropWindowHintWarnings();
-    // --help and --version print and exit: they need no display.
-    const std::unique_ptr<QCoreApplication> application = appenv::asksHelpOrVersion(argc, argv)
+    // --help, --version and a data folder refused print and exit: they need no display.
+    const bool noWindow = appenv::asksHelpOrVersion(argc, argv) || !appenv::dataArgumentProblem(argc, argv).isEmpty();
+    const std::unique_ptr<QCoreApplication> application = noWindow
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
     QCoreApplication &app = *application;
