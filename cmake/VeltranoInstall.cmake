@@ -91,8 +91,17 @@ target_compile_definitions(sensor_app_common PRIVATE VT_INSTALLED_DATA_DIR="${vt
 # editor's menu entry, icon and software-centre description, and completion
 # of sensor-script's commands and options.
 set(vt_packaging ${PROJECT_SOURCE_DIR}/packaging)
-install(FILES ${vt_packaging}/sensor-editor.1 ${vt_packaging}/sensor-script.1
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
+# Manual pages are installed compressed, as man and Debian expect them.
+set(vt_man_pages)
+foreach(page sensor-editor.1 sensor-script.1)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/man/${page}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+    COMMAND gzip -9n -c ${vt_packaging}/${page} > ${PROJECT_BINARY_DIR}/man/${page}.gz
+    DEPENDS ${vt_packaging}/${page} VERBATIM)
+  list(APPEND vt_man_pages ${PROJECT_BINARY_DIR}/man/${page}.gz)
+endforeach()
+add_custom_target(vt_man_pages ALL DEPENDS ${vt_man_pages})
+install(FILES ${vt_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
 install(FILES ${vt_packaging}/org.veltrano.SensorEditor.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT runtime)
 install(FILES ${vt_packaging}/org.veltrano.SensorEditor.svg
