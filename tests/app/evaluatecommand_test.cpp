@@ -66,7 +66,16 @@ TEST(EvaluateCommand, AnswersAsAMonitoringPlugin)
         {jobXml("JScript:function Main() { return 0 / 0; }", true, vbTrue, vbTrue, vbTrue),
          {run, 3, "SENSOR UNKNOWN - the sensor value is not a number (NaN)\n", ""}},
         {jobXml("JScript:function Main() { return {a: 1}; }", true, vbTrue, vbTrue, vbTrue),
-         {run, 3, "SENSOR UNKNOWN - the sensor value is an object, not a value\n", ""}},
+         {run, 3, "SENSOR UNKNOWN - the sensor value is an object (Object), not a value\n", ""}},
+        {jobXml("VBScript:Function Main()\n\tSet Main = CreateObject(\"Scripting.Dictionary\")\nEnd Function", false, vbTrue,
+                vbTrue, vbTrue),
+         {run, 3, "SENSOR UNKNOWN - the sensor value is an object (Dictionary), not a value\n", ""}},
+        {jobXml("JScript:function Main() { return [1, 2]; }", true, vbTrue, vbTrue, vbTrue),
+         {run, 3, "SENSOR UNKNOWN - the sensor value is an array, not a value\n", ""}},
+        // A level that hands back an object through its parameter judges nothing.
+        {jobXml(vb42, true, "VBScript:Function Main(v)\n\tSet v = CreateObject(\"Scripting.Dictionary\")\nEnd Function",
+                vbTrue, vbTrue),
+         {run, 3, "SENSOR UNKNOWN - the Danger script handed back an object (Dictionary) as the sensor value\n", ""}},
     };
     Inputs in;
     for (const auto &[job, row] : rows) {

@@ -120,7 +120,7 @@ TEST(HostSequence, OutOfOrderAndFailingCalls)
     host.editor->Engine_ShowData();
     EXPECT_FALSE(host.controls.rtfScript->toPlainText().isEmpty());
     host.notifier.resetCount();
-    host.editor->chkEvalData_Click(1);
+    host.controls.chkEvalData->click();
     EXPECT_EQ(host.notifier.count(), 1);
     host.controls.rtfScript->setPlainText(QStringLiteral("edited"));
     host.editor->Engine_SetData(exampleJob(QStringLiteral("new-job.xml")));
@@ -150,11 +150,11 @@ TEST(ErrorLog, EachEditorReportsWithItsOwnJobsLogText)
     ASSERT_NE(logText("existing-job.xml"), logText("disk-space-jscript.xml"));
     const QString before = first.controls.rtfScriptDanger->toPlainText();
     const host::ScopedFactory<host::Colorizer> none(host::colorizers(), [] { return nullptr; });
-    first.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    first.find<QToolButton>(QStringLiteral("cmdColorizeScript"))->click();
     EXPECT_TRUE(second.onlyBox().startsWith(QStringLiteral("Error: 429\r")));
     EXPECT_TRUE(second.onlyBox().endsWith(QStringLiteral(" frmJob.ColorizeCode() ")));
     EXPECT_EQ(first.controls.rtfScriptDanger->toPlainText(), before);
-    second.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    second.find<QToolButton>(QStringLiteral("cmdColorizeScript"))->click();
     ASSERT_EQ(second.capture.recorderCalls.size(), 4);
     EXPECT_EQ(second.capture.recorderCalls[0].logText, logText("existing-job.xml"));
     EXPECT_EQ(second.capture.recorderCalls[2].logText, logText("disk-space-jscript.xml"));

@@ -29,8 +29,18 @@ class QObject;
 //
 // A procedure's result or a written-back argument goes through toResult:
 // there every object, inside arrays too, gives its default value, so the
-// host never holds a pointer that the engine frees with the script.
+// host never holds a pointer that the engine frees with the script. An
+// object without one gives an ObjectName.
 namespace bridge {
+
+// A result that was an object with no plain default value: its type name
+// ("Dictionary"). It converts to that name as text, so whoever shows results
+// shows it as before; whoever must tell an object from text checks the type.
+// Handed back to an engine it is that text.
+struct ObjectName
+{
+    QString typeName;
+};
 
 inline QString toQString(std::u16string_view text)
 {
@@ -60,3 +70,5 @@ QVariant toResult(const vbs::Variant &value);
 QVariant toParameter(const vbs::Variant &value, QMetaType type);
 
 } // namespace bridge
+
+Q_DECLARE_METATYPE(bridge::ObjectName)

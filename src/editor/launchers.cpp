@@ -1,0 +1,40 @@
+#include "launchers.h"
+
+#include "dialogs/frmeditevents.h"
+#include "dialogs/frmresulttest.h"
+#include "dialogs/frmwizard.h"
+#include "dialogs/frmwizardvalues.h"
+#include "platform/ui/modal.h"
+
+void editEvents(QWidget *parent, const DialogContext &context, cSensor &sensor, const QString &key)
+{
+    frmEditEvents dialog(context, parent);
+    dialog.gSensor = &sensor;
+    dialog.ValueKey = key;
+    ui::showModal(dialog);
+}
+
+std::optional<QString> databaseWizardScript(QWidget *parent, const DialogContext &context)
+{
+    frmWizard dialog(context, parent);
+    ui::showModal(dialog);
+    if (dialog.Cancelado())
+        return std::nullopt;
+    return dialog.Code();
+}
+
+std::optional<QString> conditionsWizardScript(QWidget *parent, const DialogContext &context)
+{
+    frmWizardValues dialog(context, parent);
+    ui::showModal(dialog);
+    if (dialog.Cancelado())
+        return std::nullopt;
+    return dialog.ConditionsCode();
+}
+
+void showResultTest(QWidget *parent, const DialogContext &context, const EvaluationOutcome &outcome)
+{
+    frmResultTest dialog(context, parent);
+    dialog.SetOutcome(outcome);
+    ui::showModal(dialog);
+}
