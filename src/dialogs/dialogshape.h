@@ -32,6 +32,11 @@ class Skin;
 //       applyDialogLanguage(*this, *this, " frmX.ChangeLanguage() ", QStringLiteral(" "), {lblName, cmdOk});
 //   }
 
+// A dialog's event handler (a top-level handler of its Part): runs `body`
+// and reports a failure with `tag` appended to its source (ShowError,
+// message shown); not even a failing report leaves it.
+void handleEvent(const char *tag, const std::function<void()> &body);
+
 // The interface language (the base name of a language file; none: the
 // designed texts), the data folder that holds the language files, and the
 // host's skin (null: the designed colours).

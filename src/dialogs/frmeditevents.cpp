@@ -13,7 +13,7 @@
 #include "model/evallevels.h"
 #include "platform/ui/controlcolors.h"
 #include "platform/ui/msgbox.h"
-#include "platform/ui/twips.h"
+#include "platform/ui/placement.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 
@@ -98,13 +98,7 @@ frmEditEvents::~frmEditEvents() = default;
 
 void frmEditEvents::BuildToolBar()
 {
-    ssToolEvents = new QToolBar(QStringLiteral("EventsEditor"), this);
-    ssToolEvents->setObjectName(QStringLiteral("ssToolEvents"));
-    ssToolEvents->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    ssToolEvents->setIconSize(QSize(16, 16));
-    ssToolEvents->setMovable(false);
-    ssToolEvents->setFloatable(false);
-    ssToolEvents->setAutoFillBackground(true);
+    ssToolEvents = ui::toolBar(this, "ssToolEvents", QStringLiteral("EventsEditor"));
 
     for (const ToolDef &def : eventTools) {
         if (def.kind == ToolKind::Separator) {
@@ -381,15 +375,6 @@ void frmEditEvents::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void frmEditEvents::handleEvent(const char *tag, const std::function<void()> &body)
-{
-    try {
-        reporting(tag, QString(), body);
-    } catch (...) {
-        // The error report itself failed: nothing more can be done here.
-    }
 }
 
 cSensor &frmEditEvents::sensor() const

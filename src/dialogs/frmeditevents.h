@@ -82,9 +82,6 @@ private:
     // window closes.
     void QueryUnload();
 
-    // A top-level handler: reports a failure with `tag` and returns; not
-    // even a failing error report leaves it.
-    void handleEvent(const char *tag, const std::function<void()> &body);
     cSensor &sensor() const;
 
     QToolBar *ssToolEvents = nullptr;

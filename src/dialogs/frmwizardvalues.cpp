@@ -78,15 +78,6 @@ void setGridBackColor(QWidget &grid, const QColor &color)
     grid.setPalette(palette);
 }
 
-// A handler's boundary: its failure is reported; a failing report is dropped.
-void handler(const char *tag, const std::function<void()> &body)
-{
-    try {
-        reporting(tag, QString(), body);
-    } catch (...) {
-    }
-}
-
 } // namespace
 
 frmWizardValues::frmWizardValues(const DialogContext &context, QWidget *parent)
@@ -120,13 +111,13 @@ frmWizardValues::frmWizardValues(const DialogContext &context, QWidget *parent)
     cmdCancel = placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7050, 4545, 1335, 390);
 
     connect(cmdNewCondition, &QToolButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdNewCondition_Click() ", [&] { AddCondition(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdNewCondition_Click() ", [&] { AddCondition(); }); });
     connect(cmdDeleteCondition, &QToolButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdDeleteCondition_Click() ", [&] { DeleteCondition(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdDeleteCondition_Click() ", [&] { DeleteCondition(); }); });
     connect(cmdOk, &QPushButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdOk_Click() ", [&] { cmdOk_Click(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdOk_Click() ", [&] { cmdOk_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); }); });
 }
 
 void frmWizardValues::Form_Load()
@@ -194,7 +185,7 @@ bool frmWizardValues::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == dtConditions && event->type() == QEvent::KeyPress) {
         bool used = false;
-        handler(" frmWizardValues.dtConditions_KeyDown() ",
+        handleEvent(" frmWizardValues.dtConditions_KeyDown() ",
                 [&] { used = dtConditions_KeyDown(static_cast<QKeyEvent *>(event)->key()); });
         if (used)
             return true;
@@ -247,5 +238,5 @@ void frmWizardValues::cmdCancel_Click()
 
 void frmWizardValues::reject()
 {
-    handler(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); });
+    handleEvent(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); });
 }

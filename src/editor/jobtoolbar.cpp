@@ -2,7 +2,7 @@
 
 #include "imagelist.h"
 
-#include "platform/ui/twips.h"
+#include "platform/ui/placement.h"
 
 #include <QAction>
 #include <QHash>
@@ -61,13 +61,7 @@ void JobToolBar::setupUi(QWidget *editor, const std::function<void(const QString
         if (tool.picture)
             imgToolbar->add(QLatin1String(tool.id), QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(tool.picture))));
 
-    ssToolBarJob = new QToolBar(editor);
-    ssToolBarJob->setObjectName(QStringLiteral("ssToolBarJob"));
-    ssToolBarJob->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    ssToolBarJob->setIconSize(QSize(16, 16));
-    ssToolBarJob->setMovable(false);
-    ssToolBarJob->setFloatable(false);
-    ssToolBarJob->setAutoFillBackground(true);
+    ssToolBarJob = ui::toolBar(editor, "ssToolBarJob");
 
     popupMenu = new QMenu(editor);
     popupMenu->setObjectName(QStringLiteral("ID_Popup"));

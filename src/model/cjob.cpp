@@ -28,8 +28,9 @@ QString cJob::GetType() const { return m_job.text(Type).trimmed(); }
 QString cJob::GetSubType() const { return m_job.text(SubType).trimmed(); }
 QString cJob::GetExecutionEngine() const { return m_job.text(ExecutionEngine).trimmed(); }
 void cJob::SetJobNodeXML(const XmlNode &pJobXML) { m_job.node = pJobXML; }
-void cJob::SetSchedule(XmlNode &pSchXML) { replaceChild(Schedule, pSchXML); }
-void cJob::SetFreeDefinition(XmlNode &pFreeXML) { replaceChild(FreeDefinition, pFreeXML); }
+void cJob::SetSchedule(XmlNode &pSchXML) { pSchXML = m_job.replaceChild(Schedule, pSchXML, false); }
+void cJob::SetProperties(XmlNode &pPropXML) { pPropXML = m_job.replaceChild(Properties, pPropXML, false); }
+void cJob::SetFreeDefinition(XmlNode &pFreeXML) { pFreeXML = m_job.replaceChild(FreeDefinition, pFreeXML, false); }
 
 QString cJob::GetDefaultDescription() const
 {
@@ -57,31 +58,5 @@ XmlNode cJob::GetDocumentation()
 
 void cJob::SetDocumentation(const XmlNode &pNode)
 {
-    passing(Documentation.setTag, [&] {
-        const XmlNode current = m_job.node.selectSingleNode(QLatin1String(Documentation.path));
-        if (!current.isNull())
-            m_job.node.removeChild(current);
-        m_job.node.appendChild(pNode.cloneNode(true));
-    });
-}
-
-void cJob::SetProperties(XmlNode &pPropXML)
-{
-    passing(Properties.setTag, [&] {
-        XmlNode definition = m_job.node.selectSingleNode(QStringLiteral("Definition"));
-        const XmlNode current = m_job.node.selectSingleNode(QLatin1String(Properties.path));
-        if (!current.isNull())
-            current.parentNode().removeChild(current);
-        pPropXML = definition.appendChild(pPropXML);
-    });
-}
-
-void cJob::replaceChild(const ModelValue &section, XmlNode &node)
-{
-    passing(section.setTag, [&] {
-        const XmlNode current = m_job.node.selectSingleNode(QLatin1String(section.path));
-        if (!current.isNull())
-            m_job.node.removeChild(current);
-        node = m_job.node.appendChild(node);
-    });
+    m_job.replaceChild(Documentation, pNode, true);
 }

@@ -39,8 +39,5 @@ public:
     void SetFreeDefinition(XmlNode &pFreeXML);
 
 private:
-    // Puts `node` itself in place of the section's element (SetSchedule, SetFreeDefinition).
-    void replaceChild(const ModelValue &section, XmlNode &node);
-
     ModelElement m_job;
 };

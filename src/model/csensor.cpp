@@ -88,12 +88,7 @@ void cSensor::UpdateEvalData(int pWho, const XmlNode &pNodo)
 
 void cSensor::SetProperties(const XmlNode &pData)
 {
-    passing(Properties.setTag, [&] {
-        const XmlNode current = m_sensor.node.selectSingleNode(QLatin1String(Properties.path));
-        if (!current.isNull())
-            m_sensor.node.removeChild(current);
-        m_sensor.node.appendChild(pData.cloneNode(true));
-    });
+    m_sensor.replaceChild(Properties, pData, true);
 }
 
 void cSensor::SetSensorXML(const XmlNode &pData)

@@ -47,3 +47,16 @@ XmlNode ModelElement::child(const ModelValue &value) const
 {
     return passing(value.getTag, [&] { return bound().selectSingleNode(QLatin1String(value.path)); });
 }
+
+XmlNode ModelElement::replaceChild(const ModelValue &value, const XmlNode &node, bool copy)
+{
+    return passing(value.setTag, [&] {
+        const QString path = QLatin1String(value.path);
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        XmlNode parent = slash < 0 ? bound() : bound().selectSingleNode(path.left(slash));
+        const XmlNode current = bound().selectSingleNode(path);
+        if (!current.isNull())
+            current.parentNode().removeChild(current);
+        return parent.appendChild(copy ? node.cloneNode(true) : node);
+    });
+}

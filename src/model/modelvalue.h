@@ -37,4 +37,8 @@ struct ModelElement
     void setNumber(const ModelValue &value, double data);
     // The element at the value's path, or a null node when there is none.
     XmlNode child(const ModelValue &value) const;
+    // Puts `node` (a deep copy of it when `copy`) in place of the element at
+    // the value's path, appended last to that path's parent; a node of
+    // another document is imported. Returns the node as the document holds it.
+    XmlNode replaceChild(const ModelValue &value, const XmlNode &node, bool copy);
 };

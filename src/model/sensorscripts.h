@@ -10,6 +10,8 @@ struct ScriptSource
 {
     QString code;
     QString language = QStringLiteral("VBScript");
+
+    bool operator==(const ScriptSource &) const = default;
 };
 
 // The scripts of a sensor: the general script, the switch that has the
@@ -20,4 +22,6 @@ struct SensorScripts
     ScriptSource general;
     bool evaluate = false;
     std::array<ScriptSource, evalLevels.size()> levels;
+
+    bool operator==(const SensorScripts &) const = default;
 };

@@ -17,6 +17,8 @@ struct SensorValues
     int numeric = 0;
     int persistenceQuantity = 1;
     int persistenceUnit = 0;                               // -1 (none) to 3
+
+    bool operator==(const SensorValues &) const = default;
 };
 
 // Reads the bound sensor. Raises the first value that cannot be read, its

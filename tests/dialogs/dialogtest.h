@@ -5,7 +5,6 @@
 #include "reportcapture.h"
 #include "testsupport.h"
 
-#include "dialogs/dialogshape.h"
 #include "host/skin.h"
 #include "hostkit/referenceobjects.h"
 #include "platform/ui/modal.h"
@@ -22,7 +21,6 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 #include <functional>
-#include <type_traits>
 
 template <class T = QWidget>
 T *named(const QObject &parent, const QString &name)
@@ -79,27 +77,16 @@ inline int runModal(QDialog &dialog, const std::function<void(QDialog &)> &drive
 template <class D>
 struct Tested
 {
-    explicit Tested(const char *language = "en") : dialog(make(language))
+    explicit Tested(const char *language = "en")
     {
-        if constexpr (!std::is_constructible_v<D, DialogContext>) {   // a dialog with its fields set by hand
-            dialog.gPathData = sourcePath("data");
-            dialog.gInterfaceLanguage = language;
-        }
+        static const bool installed = (hostkit::installReferenceObjects(), true);
+        (void)installed;
+        dialog.gPathData = sourcePath("data");
+        dialog.gInterfaceLanguage = language;
     }
     int run(const std::function<void(QDialog &)> &drive) { return runModal(dialog, drive); }
     ReportCapture capture;
     D dialog;
-
-private:
-    static D make(const char *language)
-    {
-        static const bool installed = (hostkit::installReferenceObjects(), true);
-        (void)installed;
-        if constexpr (std::is_constructible_v<D, DialogContext>)
-            return D(DialogContext{language, sourcePath("data")});
-        else
-            return D();
-    }
 };
 
 // A skin giving each colour as set; -1 gives none, Missing lacks the member.

@@ -3,25 +3,14 @@
 // what validation refuses, and numbers typed under two locales.
 #include "editorhost.h"
 
+#include "model/sensorvalues.h"
+
 #include "host/colorizer.h"
 #include "hostkit/documentjobdata.h"
 
 #include <QLocale>
 
 namespace {
-
-// What the model reads of a sensor, as one list to compare.
-QStringList sensorFields(const cSensor &sensor)
-{
-    QStringList fields{sensor.GetEvalCode(), sensor.GetLanguage()};
-    for (const int value : {sensor.GetEvaluation(), sensor.GetStatus(), sensor.GetMarquee(), sensor.GetNumeric(),
-                            sensor.GetPersistenceQuantity(), sensor.GetPersistenceUnitTime()})
-        fields << QString::number(value);
-    for (const int level : {LevelDanger, LevelWarning, LevelGood})
-        fields << sensor.GetEvalData(level).GetEvalCode() << sensor.GetEvalData(level).GetLanguage()
-               << QString::number(sensor.GetEvalData(level).GetReferenceValue());
-    return fields;
-}
 
 // A job that has no sensor yet keeps what it holds; only the sensor comes
 // from the pattern, with the default script and a copy of the job's
@@ -47,7 +36,7 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
             cSensor pattern;
             pattern.Create(sourcePath(QStringLiteral("data")));
             pattern.SetEvalCode(defaultSensorScript());
-            EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(pattern));
+            EXPECT_EQ(readSensorValues(unedited.sensor), readSensorValues(pattern));
             EXPECT_FALSE(unedited.job.GetProperties().isNull());
             EXPECT_EQ(unedited.sensor.GetProperties().xml(), unedited.job.GetProperties().xml());
         }
@@ -58,7 +47,7 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
             EXPECT_EQ(unedited.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
         } else if (text != newJob) {
             const ReturnedJob original(text);
-            EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(original.sensor));
+            EXPECT_EQ(readSensorValues(unedited.sensor), readSensorValues(original.sensor));
             EXPECT_EQ(unedited.job.GetDefaultDescription(), original.job.GetDefaultDescription());
         }
 
