@@ -16,8 +16,9 @@ set(VT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Veltrano)
 
 # The layers from the bottom up; the host links the two at the top.
 set(vt_component_libraries
-  vt_errorcore vt_platform vt_host vt_common vt_model vbscript vt_script
-  vt_tools vt_dialogs vt_editor vt_hostkit)
+  vt_errorcore vt_platform vt_host vt_common vt_model vbscript vt_script_engine
+  vt_script_objects vt_script_bridge vt_script_vbhost vt_script_jscript vt_script
+  vt_script_colorizer vt_tools vt_dialogs vt_editor vt_hostkit)
 
 # Headers are included from the src/ root ("editor/ucscript.h") in the build
 # tree and from include/veltrano/ once installed.
@@ -87,9 +88,9 @@ file(RELATIVE_PATH vt_data_from_bin
   ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VT_INSTALL_DATADIR})
 target_compile_definitions(sensor-editor PRIVATE VT_INSTALLED_DATA_DIR="${vt_data_from_bin}")
 
-# Whether the script layer links SQLite (for its interrupt) decides whether
+# Whether the script objects link SQLite (for their interrupt) decides whether
 # the package looks for it.
-get_target_property(vt_script_links vt_script LINK_LIBRARIES)
+get_target_property(vt_script_links vt_script_objects LINK_LIBRARIES)
 if("SQLite::SQLite3" IN_LIST vt_script_links)
   set(VT_PACKAGE_NEEDS_SQLITE3 ON)
 else()

@@ -15,9 +15,6 @@ struct ConditionRow
     QString value;        // the constant on the right, free text
 };
 
-// The text without blanks (U+0020) at either end; tabs and line breaks stay.
-QString trimBlanks(const QString &text);
-
 // Whether a comparison value is written into the script as a number: digits
 // with an optional sign, decimal point and exponent ("12", "-0.5", ".5",
 // "1.5E+3"), blanks allowed around them, and finite as a double. Always the

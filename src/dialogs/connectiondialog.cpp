@@ -6,6 +6,7 @@
 #include "common/showerror.h"
 #include "common/skinapply.h"
 #include "common/skincolors.h"
+#include "common/trimblanks.h"
 #include "common/windowlanguage.h"
 #include "host/languagereader.h"
 #include "platform/ui/controlcolors.h"
@@ -284,7 +285,7 @@ void ConnectionDialog::cmdBrowseFile_Click()
 
 void ConnectionDialog::cmdTestConnection_Click()
 {
-    TestConnectionString(TrimBlanks(buildConnectionString(Fields())), windowTitle());
+    TestConnectionString(trimBlanks(buildConnectionString(Fields())), windowTitle());
 }
 
 void ConnectionDialog::cmdOk_Click()

@@ -42,17 +42,6 @@ QStringList secretsOf(const QString &connection)
 
 } // namespace
 
-QString TrimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 void TestConnectionString(const QString &connection, const QString &failureTitle)
 {
     Error failure;

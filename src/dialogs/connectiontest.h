@@ -18,6 +18,3 @@ void TestConnectionString(const QString &connection, const QString &failureTitle
 
 // Seconds a test waits for the server unless the string names its own limit.
 constexpr int ConnectionTestSeconds = 5;
-
-// `text` without blanks (space characters) at either end.
-QString TrimBlanks(const QString &text);

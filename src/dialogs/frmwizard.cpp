@@ -6,6 +6,7 @@
 #include "errorcore/error.h"
 #include "common/showerror.h"
 #include "common/skincolors.h"
+#include "common/trimblanks.h"
 #include "platform/ui/controlcolors.h"
 #include "platform/ui/controltext.h"
 #include "platform/ui/modal.h"
@@ -142,16 +143,16 @@ void frmWizard::Form_Load()
 void frmWizard::EnableButtons()
 {
     passing(" frmWizard.EnableButtons() ", [&] {
-        const bool connection = !TrimBlanks(rtfCnnString->toPlainText()).isEmpty();
+        const bool connection = !trimBlanks(rtfCnnString->toPlainText()).isEmpty();
         cmdTestCnnString->setEnabled(connection);
-        cmdOk->setEnabled(connection && !TrimBlanks(rtfQuery->toPlainText()).isEmpty());
+        cmdOk->setEnabled(connection && !trimBlanks(rtfQuery->toPlainText()).isEmpty());
     });
 }
 
 void frmWizard::EditCnnString()
 {
     reporting(" frmWizard.EditCnnString() ", QString(), [&] {
-        QString connection = TrimBlanks(rtfCnnString->toPlainText());
+        QString connection = trimBlanks(rtfCnnString->toPlainText());
         {
             ConnectionDialog dialog(this);
             dialog.gInterfaceLanguage = gInterfaceLanguage;
@@ -168,7 +169,7 @@ void frmWizard::EditCnnString()
 
 void frmWizard::TestConnection()
 {
-    TestConnectionString(TrimBlanks(rtfCnnString->toPlainText()), windowTitle());
+    TestConnectionString(trimBlanks(rtfCnnString->toPlainText()), windowTitle());
 }
 
 void frmWizard::reject()

@@ -2,19 +2,6 @@
 
 #include <QString>
 
-// The text without its leading and trailing spaces; only the blank (U+0020)
-// counts, so a text of line breaks or tabs stays as it is.
-inline QString trimSpaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 class QPlainTextEdit;
 
 // A script pane keeps the line breaks of the script it was given: a text

@@ -7,6 +7,7 @@
 #include "errorcore/error.h"
 #include "common/regional.h"
 #include "common/showerror.h"
+#include "common/trimblanks.h"
 #include "dialogs/scriptpane.h"
 #include "dialogs/scripttext.h"
 #include "platform/ui/msgbox.h"
@@ -68,7 +69,7 @@ void fillForm(JobForm &form, const SensorValues &values, const QString &descript
     form.rtfDescription->setPlainText(description);
     setScriptText(form.rtfScript, values.scripts.general.code);
     selectLanguage(form.cmbLanguageScript, values.scripts.general.language);
-    if (trimSpaces(form.rtfScript->toPlainText()).isEmpty())
+    if (trimBlanks(form.rtfScript->toPlainText()).isEmpty())
         setScriptText(form.rtfScript, defaultSensorScript());
     form.chkEvalData->setChecked(values.scripts.evaluate);
 
@@ -91,7 +92,7 @@ SensorValues formValues(const JobForm &form)
     values.numeric = boxValue(form.chkQuantity);
     values.scripts.evaluate = boxValue(form.chkEvalData) != 0;
     values.scripts.general = {scriptText(form.rtfScript), form.cmbLanguageScript->currentText()};
-    if (trimSpaces(values.scripts.general.code).isEmpty())
+    if (trimBlanks(values.scripts.general.code).isEmpty())
         values.scripts.general = {defaultSensorScript(), QStringLiteral("VBScript")};
     for (std::size_t i = 0; i < form.levels.size(); ++i) {
         const LevelControls &level = form.levels[i];
@@ -120,7 +121,7 @@ bool checkForm(JobForm &form)
     };
     if (form.chkEvalData->checkState() != Qt::Unchecked) {
         for (const LevelControls &level : form.levels) {
-            if (!trimSpaces(level.pane->toPlainText()).isEmpty())
+            if (!trimBlanks(level.pane->toPlainText()).isEmpty())
                 continue;
             ui::MsgBox(QStringLiteral("%1 Script Must Be Filled In.").arg(level.level->keyText()),
                        ui::OkOnly | ui::Information, applicationTitle());

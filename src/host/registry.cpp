@@ -11,35 +11,23 @@
 
 namespace host {
 
-FactorySlot<ErrorRecorder> &errorRecorders()
+namespace {
+
+// The one slot of each interface, made on first use.
+template <class T>
+FactorySlot<T> &slotOf(const char *className)
 {
-    static FactorySlot<ErrorRecorder> slot("Veltrano.ErrorRecorder");
+    static FactorySlot<T> slot(className);
     return slot;
 }
 
-FactorySlot<Colorizer> &colorizers()
-{
-    static FactorySlot<Colorizer> slot("CodeParser.Engine");
-    return slot;
-}
+} // namespace
 
-FactorySlot<JobData> &jobData()
-{
-    static FactorySlot<JobData> slot("Veltrano.JobData");
-    return slot;
-}
-
-FactorySlot<JobSectionEditor> &jobSectionEditors()
-{
-    static FactorySlot<JobSectionEditor> slot("Veltrano.JobSectionEditor");
-    return slot;
-}
-
-FactorySlot<LanguageReader> &languageReaders()
-{
-    static FactorySlot<LanguageReader> slot("Veltrano.LanguageReader");
-    return slot;
-}
+FactorySlot<ErrorRecorder> &errorRecorders() { return slotOf<ErrorRecorder>("Veltrano.ErrorRecorder"); }
+FactorySlot<Colorizer> &colorizers() { return slotOf<Colorizer>("CodeParser.Engine"); }
+FactorySlot<JobData> &jobData() { return slotOf<JobData>("Veltrano.JobData"); }
+FactorySlot<JobSectionEditor> &jobSectionEditors() { return slotOf<JobSectionEditor>("Veltrano.JobSectionEditor"); }
+FactorySlot<LanguageReader> &languageReaders() { return slotOf<LanguageReader>("Veltrano.LanguageReader"); }
 
 // A skin without a member answers as a late-bound object without it.
 long Skin::GetFormBackColor() const { throw Error::fromNumber(438); }

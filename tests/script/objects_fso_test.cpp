@@ -10,6 +10,9 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -234,6 +237,36 @@ TEST_F(FsoDisk, CreateAndDeleteFoldersAndFiles)
     fso("DeleteFolder", {path("made")});
     EXPECT_FALSE(QFileInfo::exists(path("made")));
     expectError(76, [&] { fso("DeleteFolder", {path("made")}); });
+}
+
+// A file that cannot grow (here: past the process's file size limit, which
+// the system refuses as it refuses a full disk) is 61 "Disk full" from every
+// writer, also when a write got part of the way.
+TEST_F(FsoDisk, AFileThatCannotGrowIsDiskFull)
+{
+    const struct
+    {
+        const char *what;
+        std::function<void(QObject *)> write;
+    } rows[] = {
+        {"Write", [](QObject *s) { call(s, "Write", {QString(10000, QLatin1Char('x'))}); }},
+        {"two Writes", [](QObject *s) { for (int i = 0; i < 2; ++i) call(s, "Write", {QString(3000, QLatin1Char('x'))}); }},
+        {"WriteLine", [](QObject *s) { call(s, "WriteLine", {QString(5000, QLatin1Char('x'))}); }},
+        {"WriteBlankLines", [](QObject *s) { call(s, "WriteBlankLines", {5000}); }},
+    };
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto &row : rows) {
+        auto stream = own(fso("CreateTextFile", {path("full.txt")}));
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const Error e = raisedBy([&] { row.write(stream.get()); });
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_EQ(e.number, 61) << row.what << ": " << e.description.toStdString();
+    }
+    std::signal(SIGXFSZ, handler);
 }
 
 // Refused: a file no one may write, a FIFO nobody writes to (open() would

@@ -75,7 +75,7 @@ inline QString props(const QObject *object, const char *names)
 
 inline std::unique_ptr<QObject> create(const char *progId)
 {
-    return std::unique_ptr<QObject>(AutomationRegistry::instance().create(QString::fromLatin1(progId)));
+    return AutomationRegistry::instance().create(QString::fromLatin1(progId)).qobject;
 }
 
 // Takes ownership of an object a member returned, as a script engine does.

@@ -60,9 +60,6 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
         {VB, "  Main = (g.Self() Is g) And IsEmpty(g.Nothing()) And IsNull(g.NullValue())", QVariant(true)},
         {VB, "  On Error Resume Next\n  g.Fail\n  Main = Err.Number & \" \" & Err.Description & \" \" & Err.Source",
          QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
-        {VB, "  Set d = CreateObject(\"Scripting.Dictionary\")\n  d.Add \"a\", 1\n  d(\"b\") = 2\n"
-         "  Main = TypeName(d) & d.Count & d(\"a\")",
-         QVariant(QStringLiteral("Dictionary21"))},
         {JS, "  g.Size = '8'; g.Name = 'n'; return g.Size + g.Name;", QVariant(QStringLiteral("8n"))},
         {JS, "  return g.Describe('x', 2);", QVariant(QStringLiteral("two: x 2"))},
         {JS, "  return g.Join('a') + g.Join('b', '-');", QVariant(QStringLiteral("a|gadgetb-gadget"))},
@@ -75,7 +72,6 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
         {JS, "  return ('Size' in g) && !('size' in g);", QVariant(true)},
         {JS, "  try { g.Fail(); } catch (e) { return e.number + ' ' + e.description + ' ' + e.source; }",
          QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
-        {JS, "  try { new ActiveXObject('No.Such'); } catch (e) { return e.number; }", QVariant(429)},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.body);
@@ -165,26 +161,6 @@ TEST_F(ScriptControlObjects, ArraysHoldValuesAndHostObjectsOutliveTheScript)
         ASSERT_FALSE(watch.isNull()) << "the script deleted the host's object";
         EXPECT_EQ(gadget->Name(), QStringLiteral("host"));
     }
-}
-
-TEST(JScriptDictionary, BehavesLikeTheVBScriptOne)
-{
-    ScriptControl control;
-    EXPECT_EQ(runMain(control, JS,
-                      mainOf(JS, "  var d = new ActiveXObject('Scripting.Dictionary');\n"
-                                 "  d.Add('b', 2); d.Add('a', 1); d.Item('c', 3);\n"
-                                 "  var keys = new VBArray(d.Keys()).toArray(), items = d.Items();\n  d.Remove('b');\n"
-                                 "  var t = new ActiveXObject('Scripting.Dictionary');\n"
-                                 "  t.CompareMode = 1;\n  t.Add('Key', 'v');\n  t.Key('KEY', 'other');\n"
-                                 "  return [keys.join(), items.join(), d.Count, d.Exists('b'), d('a'), d.Item('a'),\n"
-                                 "          t.Exists('key'), t.Exists('OTHER'), t.CompareMode].join('|');")),
-              QVariant(QStringLiteral("b,a,c|2,1,3|2|false|1|1|false|true|1")));
-    EXPECT_THROW(control.addCode(QStringLiteral("var d = new ActiveXObject('scripting.dictionary');\nd.Add('k', 1);\nd.Add('k', 2);")),
-                 Error);
-    EXPECT_EQ(control.error().Number, 457);
-    EXPECT_EQ(control.error().Line, 3);
-    EXPECT_THROW(control.addCode(QStringLiteral("new VBArray(5);")), Error);
-    EXPECT_EQ(control.error().Number, 5028);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scopedhandler.h"
+
 #include <functional>
 
 class QDialog;
@@ -17,16 +19,7 @@ int showModal(QDialog &dialog);
 // Installs `handler` and returns the one it replaces; empty restores the default.
 ModalHandler setModalHandler(ModalHandler handler);
 
-class ScopedModalHandler
-{
-public:
-    explicit ScopedModalHandler(ModalHandler handler) : m_previous(setModalHandler(std::move(handler))) {}
-    ~ScopedModalHandler() { setModalHandler(std::move(m_previous)); }
-    ScopedModalHandler(const ScopedModalHandler &) = delete;
-    ScopedModalHandler &operator=(const ScopedModalHandler &) = delete;
-
-private:
-    ModalHandler m_previous;
-};
+// Installs a handler for the lifetime of the guard, then puts the old one back.
+using ScopedModalHandler = ScopedHandler<ModalHandler, setModalHandler>;
 
 } // namespace ui

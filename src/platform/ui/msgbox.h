@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scopedhandler.h"
+
 #include <QString>
 #include <functional>
 
@@ -26,16 +28,6 @@ int MsgBox(const QString &prompt, int style, const QString &title);
 MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler);
 
 // Installs a handler for the lifetime of the guard, then puts the old one back.
-class ScopedMsgBoxHandler
-{
-public:
-    explicit ScopedMsgBoxHandler(MsgBoxHandler handler) : m_previous(setMsgBoxHandler(std::move(handler))) {}
-    ~ScopedMsgBoxHandler() { setMsgBoxHandler(std::move(m_previous)); }
-    ScopedMsgBoxHandler(const ScopedMsgBoxHandler &) = delete;
-    ScopedMsgBoxHandler &operator=(const ScopedMsgBoxHandler &) = delete;
-
-private:
-    MsgBoxHandler m_previous;
-};
+using ScopedMsgBoxHandler = ScopedHandler<MsgBoxHandler, setMsgBoxHandler>;
 
 } // namespace ui

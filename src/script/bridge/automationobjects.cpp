@@ -8,17 +8,19 @@
 
 namespace bridge {
 
+vbs::Ref<vbs::Object> createObject(const QString &progId)
+{
+    AutomationRegistry::Created made = AutomationRegistry::instance().create(progId);
+    if (made.engineObject)
+        return made.engineObject;
+    return QObjectAdapter::wrap(made.qobject.release());
+}
+
 void installAutomationObjects(vbs::Engine &engine)
 {
-    vbs::ObjectRegistry &registry = engine.objects();
-    for (const QString &progId : AutomationRegistry::instance().progIds()) {
-        const std::u16string name = toU16(progId);
-        if (registry.contains(name))
-            continue;
-        registry.add(name, [progId] {
-            return guardMember([&] { return QObjectAdapter::wrap(AutomationRegistry::instance().create(progId)); });
-        });
-    }
+    engine.setObjectFactory([](std::u16string_view progId) {
+        return guardMember([&] { return createObject(toQString(progId)); });
+    });
 }
 
 } // namespace bridge

@@ -1,16 +1,24 @@
 #pragma once
 
+#include "script/vbscript/object.h"
+
+#include <QString>
+
 namespace vbs {
 class Engine;
 }
 
 namespace bridge {
 
-// Makes every object of AutomationRegistry::instance() creatable by the
-// engine's CreateObject, as registered at the time of the call (an engine
-// made later sees later registrations). Scripting.Dictionary and other
-// objects the engine makes itself stay the engine's own. A failing factory
-// raises its Error inside the script (429 for an unknown name).
+// A new object of `progId` from AutomationRegistry::instance(), as both
+// languages hold it: a Qt object behind its adapter (the script owns it), an
+// object of the VBScript engine's own as it is. Raises the registry's Error
+// (429 for an unknown name).
+vbs::Ref<vbs::Object> createObject(const QString &progId);
+
+// Makes the engine's CreateObject and GetObject create through createObject,
+// for every name, as the registry holds it at the time of each call; an Error
+// becomes a runtime error of the script.
 void installAutomationObjects(vbs::Engine &engine);
 
 } // namespace bridge

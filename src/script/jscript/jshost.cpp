@@ -1,11 +1,10 @@
 #include "jshost.h"
 
-#include "jsdictionary.h"
 #include "jshandle.h"
+#include "script/bridge/automationobjects.h"
 #include "script/bridge/qobjectadapter.h"
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
-#include "script/objects/automationregistry.h"
 #include "script/vbscript/array.h"
 
 #include <QJSEngine>
@@ -114,6 +113,26 @@ vbs::Object *handleObject(QObject *handle)
     if (!h || !h->object())
         vbs::raiseError(vbs::RuntimeError::ObjectVariableNotSet);
     return h->object();
+}
+
+// What `name` is on an object that describes its members (the engine's
+// own), matched exactly as JScript does; null when it has no such member or
+// does not describe them.
+const vbs::MemberInfo *describedMember(const vbs::Object *object, const QString &name)
+{
+    const std::u16string wanted = bridge::toU16(name);
+    for (const vbs::MemberInfo &member : object->members())
+        if (member.name == wanted)
+            return &member;
+    return nullptr;
+}
+
+// A property that takes indexes, called with one more argument than that:
+// JScript cannot assign to a call, so d.Item(key, value) sets the item.
+bool isIndexedSet(const vbs::MemberInfo *member, std::size_t argCount)
+{
+    return member && member->kind == vbs::MemberKind::Property && member->indexes > 0
+        && argCount == static_cast<std::size_t>(member->indexes) + 1;
 }
 
 struct ArgList
@@ -255,14 +274,7 @@ vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient)
 
 QJSValue JsHost::create(const QString &progId)
 {
-    return guarded([&] {
-        QObject *object = nullptr;
-        if (progId.compare(QLatin1String("Scripting.Dictionary"), Qt::CaseInsensitive) == 0)
-            object = new JsDictionary;
-        else
-            object = AutomationRegistry::instance().create(progId);
-        return toJs(vbs::Variant(QObjectAdapter::wrap(object)));
-    });
+    return guarded([&] { return toJs(vbs::Variant(bridge::createObject(progId))); });
 }
 
 int JsHost::kind(QObject *handle, const QString &name)
@@ -272,21 +284,34 @@ int JsHost::kind(QObject *handle, const QString &name)
         return 0;
     if (const auto *adapter = dynamic_cast<const QObjectAdapter *>(h->object()))
         return static_cast<int>(adapter->memberKind(name, QObjectAdapter::Match::Exact));
-    return 2; // an engine object: every name is tried as a call
+    if (h->object()->members().empty())
+        return 2; // an engine object that does not describe itself: every name is tried as a call
+    const vbs::MemberInfo *member = describedMember(h->object(), name);
+    if (!member)
+        return 0;
+    return member->kind == vbs::MemberKind::Property && member->indexes == 0 ? 1 : 2;
 }
 
 QJSValue JsHost::get(QObject *handle, const QString &name, const QJSValue &args)
 {
     return guarded([&] {
         vbs::Object *object = handleObject(handle);
-        const auto *adapter = dynamic_cast<const QObjectAdapter *>(object);
-        if (adapter && !name.isEmpty() && adapter->memberKind(name, QObjectAdapter::Match::Exact) == QObjectAdapter::MemberKind::None)
+        if (!name.isEmpty() && kind(handle, name) == 0)
             vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         ArgList list;
         const quint32 length = args.property(QStringLiteral("length")).toUInt();
         for (quint32 i = 0; i < length; ++i)
             list.values.push_back(fromJs(args.property(i)));
         list.finish();
+        if (isIndexedSet(describedMember(object, name), list.refs.size())) {
+            const vbs::Variant &value = list.values.back();
+            const vbs::ArgRefs indexes(list.refs.data(), list.refs.size() - 1);
+            if (value.isObject())
+                object->set(bridge::toU16(name), indexes, value);
+            else
+                object->let(bridge::toU16(name), indexes, value);
+            return QJSValue();
+        }
         return toJs(object->get(bridge::toU16(name), list.refs));
     });
 }
@@ -295,8 +320,8 @@ void JsHost::put(QObject *handle, const QString &name, const QJSValue &value)
 {
     guarded([&] {
         vbs::Object *object = handleObject(handle);
-        const auto *adapter = dynamic_cast<const QObjectAdapter *>(object);
-        if (adapter && adapter->memberKind(name, QObjectAdapter::Match::Exact) != QObjectAdapter::MemberKind::Property)
+        const bool undescribed = !dynamic_cast<const QObjectAdapter *>(object) && object->members().empty();
+        if (!undescribed && kind(handle, name) != static_cast<int>(QObjectAdapter::MemberKind::Property))
             vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         const vbs::Variant v = fromJs(value);
         if (v.isObject())

@@ -5,6 +5,7 @@
 #include "filesystemobject.h"
 
 #include "errorcore/error.h"
+#include "script/vbscript/builtins.h"
 
 #include <algorithm>
 
@@ -16,6 +17,8 @@ AutomationRegistry &AutomationRegistry::instance()
         standard.registerFactory(QStringLiteral("ADODB.Recordset"), [] { return new AdoRecordset; });
         standard.registerFactory(QStringLiteral("Scripting.FileSystemObject"),
                                  [] { return new FileSystemObject; });
+        for (const auto &[key, entry] : vbs::builtinTable().progIds())
+            standard.registerEngineFactory(QString::fromStdU16String(entry.name), entry.factory);
         return standard;
     }();
     return registry;
@@ -23,7 +26,12 @@ AutomationRegistry &AutomationRegistry::instance()
 
 void AutomationRegistry::registerFactory(const QString &progId, Factory factory)
 {
-    m_entries.insert(progId.toLower(), Entry{progId, std::move(factory)});
+    m_entries.insert(progId.toLower(), Entry{progId, std::move(factory), {}});
+}
+
+void AutomationRegistry::registerEngineFactory(const QString &progId, EngineFactory factory)
+{
+    m_entries.insert(progId.toLower(), Entry{progId, {}, std::move(factory)});
 }
 
 void AutomationRegistry::unregisterFactory(const QString &progId)
@@ -45,11 +53,15 @@ QStringList AutomationRegistry::progIds() const
     return names;
 }
 
-QObject *AutomationRegistry::create(const QString &progId) const
+AutomationRegistry::Created AutomationRegistry::create(const QString &progId) const
 {
+    Created made;
     const auto found = m_entries.constFind(progId.toLower());
-    QObject *object = found != m_entries.cend() && found->factory ? found->factory() : nullptr;
-    if (!object)
+    if (found != m_entries.cend() && found->factory)
+        made.qobject.reset(found->factory());
+    else if (found != m_entries.cend() && found->engineFactory)
+        made.engineObject = found->engineFactory();
+    if (!made.qobject && !made.engineObject)
         throw Error(429, QStringLiteral("%1: %2").arg(Error::standardDescription(429), progId));
-    return object;
+    return made;
 }

@@ -38,23 +38,18 @@ bool optionalBool(const QVariant &value, bool fallback)
     return value.isValid() && !value.isNull() ? value.toBool() : fallback;
 }
 
-// Opens `file`; what the system refused decides the number: 70 permission
-// denied (also a read-only file system), 76 a missing folder, 61 a full disk,
-// 75 anything else.
+// Opens `file`; what the system refused decides the number (see
+// FsoPath::errorNumber), 75 for anything it does not name. Files opened for
+// writing are unbuffered: every write reaches the system while the script
+// can still be told that it failed.
 void openFile(QFile &file, QIODevice::OpenMode mode)
 {
+    if (mode & QIODevice::WriteOnly)
+        mode |= QIODevice::Unbuffered;
     errno = 0;
     if (file.open(mode))
         return;
-    const int cause = errno;
-    long number = 75;
-    if (cause == EACCES || cause == EPERM || cause == EROFS || cause == EISDIR)
-        number = 70;
-    else if (cause == ENOENT || cause == ENOTDIR)
-        number = 76;
-    else if (cause == ENOSPC || cause == EDQUOT)
-        number = 61;
-    FsoPath::fail(number, QStringLiteral("%1 (%2)").arg(file.fileName(), file.errorString()));
+    FsoPath::failWith(errno, 75, QStringLiteral("%1 (%2)").arg(file.fileName(), file.errorString()));
 }
 
 // Text streams open regular files only: open() on a FIFO blocks until another
@@ -228,8 +223,9 @@ QObject *FileSystemObject::CreateFolder(const QString &path) const
     if (QFileInfo::exists(absolute))
         FsoPath::fail(58, absolute);
     requireParentFolder(absolute);
+    errno = 0;
     if (!QDir().mkdir(absolute))
-        FsoPath::fail(70, absolute);
+        FsoPath::failWith(errno, 70, absolute);
     return new FsoFolder(absolute);
 }
 

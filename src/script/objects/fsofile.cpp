@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 FsoFile::FsoFile(const QString &path, QObject *parent)
     : FsoEntry(path, parent)
@@ -52,6 +53,7 @@ void FsoFile::Delete(const QVariant &) const
 {
     requireExists();
     FsoPath::requireWritable(m_path);
+    errno = 0;
     if (!QFile::remove(m_path))
-        FsoPath::fail(70, m_path);
+        FsoPath::failWith(errno, 70, m_path, true);
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <cerrno>
 
 FsoFolder::FsoFolder(const QString &path, QObject *parent)
     : FsoEntry(path, parent)
@@ -69,6 +70,7 @@ void FsoFolder::Delete(const QVariant &) const
 {
     requireExists();
     FsoPath::requireWritable(m_path);
+    errno = 0;
     if (!QDir(m_path).removeRecursively())
-        FsoPath::fail(70, m_path);
+        FsoPath::failWith(errno, 70, m_path);
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <cerrno>
 #include <limits>
 
 namespace FsoPath {
@@ -101,6 +102,38 @@ void fail(long number, const QString &detail)
     if (!detail.isEmpty())
         description += QStringLiteral(": ") + detail;
     throw Error(number, description, QStringLiteral("Scripting.FileSystemObject"));
+}
+
+long errorNumber(int cause, long otherwise, bool fileWanted)
+{
+    switch (cause) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return 61;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+    case EBUSY: return 70;
+    case ENOENT: return fileWanted ? 53 : 76;
+    case ENOTDIR: return 76;
+    case EEXIST:
+    case ENOTEMPTY: return 58;
+    case EMFILE:
+    case ENFILE: return 67;
+    case ENAMETOOLONG: return 52;
+    case EIO: return 57;
+    case ENXIO:
+    case ENODEV: return 68;
+    case EXDEV: return 74;
+    default: return otherwise;
+    }
+}
+
+void failWith(int cause, long otherwise, const QString &detail, bool fileWanted)
+{
+    fail(errorNumber(cause, otherwise, fileWanted), detail);
 }
 
 void requireWritable(const QString &path)

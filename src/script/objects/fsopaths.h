@@ -31,6 +31,16 @@ QVariant sizeValue(qint64 bytes);
 // when given, and the source "Scripting.FileSystemObject".
 [[noreturn]] void fail(long number, const QString &detail = {});
 
+// The error number of what the system refused with `cause` (an errno): 61
+// disk full (no space, over quota, past the largest file allowed), 70
+// permission denied (also a read-only or busy file), 76 path not found, 53
+// file not found where a file was asked for, 58 already exists, 67 too many
+// files, 52 a bad (too long) name, 57 an input/output error, 68 no such
+// device, 74 across file systems; `otherwise` for the rest.
+long errorNumber(int cause, long otherwise, bool fileWanted = false);
+// fail(errorNumber(...), detail).
+[[noreturn]] void failWith(int cause, long otherwise, const QString &detail, bool fileWanted = false);
+
 // Raises 70 "Permission denied" for a change to `path` (a write, create,
 // delete, copy or move) while the running script call is read-only.
 void requireWritable(const QString &path);

@@ -3,6 +3,7 @@
 #include "fsopaths.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -21,21 +22,19 @@ qsizetype characterCount(const QVariant &value)
 FsoTextStream::FsoTextStream(std::unique_ptr<QFile> file, Mode mode, bool unicode, QObject *parent)
     : QObject(parent)
     , m_file(std::move(file))
-    , m_stream(m_file.get())
+    , m_stream(mode == Mode::Reading ? m_file.get() : nullptr)
+    , m_encoder(unicode ? QStringConverter::Utf16LE : QStringConverter::Utf8,
+                unicode && mode == Mode::Writing ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default)
     , m_mode(mode)
 {
     m_stream.setEncoding(unicode ? QStringConverter::Utf16LE : QStringConverter::Utf8);
     m_stream.setAutoDetectUnicode(mode == Mode::Reading);
-    if (unicode && mode == Mode::Writing)
-        m_stream.setGenerateByteOrderMark(true);
 }
 
 FsoTextStream::~FsoTextStream()
 {
-    if (m_file && m_file->isOpen()) {
-        m_stream.flush();
+    if (m_file && m_file->isOpen())
         m_file->close();
-    }
 }
 
 void FsoTextStream::requireOpen() const
@@ -155,17 +154,29 @@ void FsoTextStream::SkipLine()
     ReadLine();
 }
 
+// The reason the system gave, or the file's own when it gave none (a write
+// that stopped short without one: the disk filled up).
+void FsoTextStream::failWrite(int cause)
+{
+    const bool full = m_file->error() == QFileDevice::ResourceError;
+    const QString detail = QStringLiteral("%1 (%2)").arg(m_file->fileName(), m_file->errorString());
+    m_file->unsetError();
+    FsoPath::failWith(cause ? cause : full ? ENOSPC : 0, 57, detail);
+}
+
+// Writes every byte or fails: a short write is followed by another, which
+// either goes on or says why the system stopped.
 void FsoTextStream::put(const QString &text)
 {
     requireWriting();
-    m_stream << text;
-    m_stream.flush();
-    if (m_stream.status() != QTextStream::Ok || m_file->error() != QFileDevice::NoError) {
-        const bool full = m_file->error() == QFileDevice::ResourceError;
-        const QString detail = m_file->errorString();
-        m_stream.resetStatus();
-        m_file->unsetError();
-        FsoPath::fail(full ? 61 : 57, detail);
+    const QByteArray bytes = m_encoder.encode(text);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const qint64 written = m_file->write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            failWrite(errno);
+        done += written;
     }
     advance(text);
 }
@@ -188,6 +199,8 @@ void FsoTextStream::WriteBlankLines(const QVariant &lines)
 void FsoTextStream::Close()
 {
     requireOpen();
-    m_stream.flush();
+    errno = 0;
     m_file->close();
+    if (m_file->error() != QFileDevice::NoError)
+        failWrite(errno);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringEncoder>
 #include <QTextStream>
 #include <QVariant>
 #include <memory>
@@ -14,7 +15,9 @@ class QFile;
 //
 // Errors: reading past the end raises 62 (ReadAll too, as scripts expect),
 // reading a stream opened for writing or the reverse 54, any use after Close
-// 52, a failed write 57 (61 when the disk is full).
+// 52. A write that fails, in part or whole, or a Close that cannot finish
+// the file raises the number of what the system refused (see
+// FsoPath::errorNumber: 61 for a full disk), 57 otherwise.
 class FsoTextStream : public QObject
 {
     Q_OBJECT
@@ -54,9 +57,11 @@ private:
     QString take(qsizetype characters);
     void advance(const QString &text);
     void put(const QString &text);
+    [[noreturn]] void failWrite(int cause);
 
     std::unique_ptr<QFile> m_file;
-    QTextStream m_stream;
+    QTextStream m_stream;    // reading
+    QStringEncoder m_encoder; // writing, straight to the (unbuffered) file
     Mode m_mode;
     QString m_peek;      // one character read ahead (AtEndOfLine)
     int m_line = 1;

@@ -55,6 +55,15 @@ void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
     m_engine->setTimeLimit(limit);
 }
 
+// One budget for the engine while the size stays the same, so that what the
+// global code keeps counts while Main runs.
+void VBScriptEngine::setMemoryBudget(std::size_t bytes)
+{
+    m_budget = bytes;
+    if (m_engine->memoryBudget().limit() != bytes)
+        m_engine->setMemoryBudget(vbs::MemoryBudget(bytes));
+}
+
 bool VBScriptEngine::failed()
 {
     if (m_stopped) {

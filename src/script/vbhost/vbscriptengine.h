@@ -19,7 +19,10 @@ class Engine;
 // thread cancels the script at the deadline, so a loop of slow built-ins
 // stops at the first checkpoint after it, and when the process has grown by
 // more than the memory budget, which ends the call with 7. stop() cancels
-// the same way, from any thread, with 18 "User interrupt occurred". An argument of
+// the same way, from any thread, with 18 "User interrupt occurred". The
+// engine itself charges what a script allocates to a budget of that size
+// before allocating it (7 "Out of memory" past it): the watchdog's look at
+// the process is for what the host's objects allocate. An argument of
 // run() that has no VBScript value raises 13 with the source "VBScript
 // runtime error" before anything runs.
 //
@@ -40,7 +43,7 @@ public:
     const ScriptErrorInfo &error() const override { return m_error; }
     bool close() override;
     void setTimeLimit(std::chrono::milliseconds limit) override;
-    void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
+    void setMemoryBudget(std::size_t bytes) override;
     void stop() override;
 
 private:

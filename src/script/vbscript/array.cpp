@@ -1,7 +1,9 @@
 #include "array.h"
 
 #include "errors.h"
+#include "runguard.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace vbs {
@@ -47,21 +49,40 @@ Array::Bound Array::upTo(std::int32_t upper)
     return {0, upper + 1};
 }
 
+namespace {
+constexpr std::size_t kSlice = 1 << 14;
+} // namespace
+
+// Appends Empty elements up to `total` in slices, polling the deadline; the
+// storage is reserved (and charged) by the caller.
+void Array::fill(std::size_t total)
+{
+    while (m_data.size() < total) {
+        const std::size_t n = std::min(total - m_data.size(), kSlice);
+        m_data.resize(m_data.size() + n);
+        work(n);
+    }
+}
+
 Ref<Array> Array::create(std::vector<Bound> bounds, bool fixed)
 {
     if (bounds.empty() || bounds.size() > 60)
         raiseError(RuntimeError::SubscriptOutOfRange);
     const std::size_t total = totalCount(bounds);
     Ref<Array> a(new Array());
+    a->m_memory.grow(cost(total));
     a->m_bounds = std::move(bounds);
-    a->m_data.resize(total);
+    a->m_data.reserve(total);
+    a->fill(total);
     a->m_fixed = fixed;
     return a;
 }
 
 Ref<Array> Array::createEmpty()
 {
-    return Ref<Array>(new Array());
+    Ref<Array> a(new Array());
+    a->m_memory.grow(cost(0));
+    return a;
 }
 
 Ref<Array> Array::fromValues(std::vector<Variant> values)
@@ -69,6 +90,7 @@ Ref<Array> Array::fromValues(std::vector<Variant> values)
     if (values.size() > maxElements())
         raiseError(RuntimeError::OutOfMemory);
     Ref<Array> a(new Array());
+    a->m_memory.grow(cost(values.capacity()));
     a->m_bounds = {Bound{0, static_cast<std::int32_t>(values.size())}};
     a->m_data = std::move(values);
     return a;
@@ -77,8 +99,15 @@ Ref<Array> Array::fromValues(std::vector<Variant> values)
 Ref<Array> Array::clone() const
 {
     Ref<Array> a(new Array());
+    a->m_memory.grow(cost(m_data.size()));
     a->m_bounds = m_bounds;
-    a->m_data = m_data;
+    a->m_data.reserve(m_data.size());
+    for (std::size_t i = 0; i < m_data.size(); i += kSlice) {
+        const std::size_t end = std::min(m_data.size(), i + kSlice);
+        a->m_data.insert(a->m_data.end(), m_data.begin() + static_cast<std::ptrdiff_t>(i),
+                         m_data.begin() + static_cast<std::ptrdiff_t>(end));
+        work(end - i);
+    }
     a->m_fixed = m_fixed;
     return a;
 }
@@ -107,7 +136,20 @@ void Array::resizePreserve(const std::vector<Bound> &bounds)
         if (bounds[d].lower != m_bounds[d].lower || bounds[d].count != m_bounds[d].count)
             raiseError(RuntimeError::SubscriptOutOfRange);
     const std::size_t total = totalCount(bounds);
-    m_data.resize(total);
+    if (total > m_data.capacity()) {
+        // Both buffers are charged while the elements move over.
+        Reservation charged(cost(total));
+        std::vector<Variant> grown;
+        grown.reserve(total);
+        for (Variant &v : m_data)
+            grown.push_back(std::move(v));
+        work(m_data.size());
+        m_data.swap(grown);
+        m_memory = std::move(charged);
+    }
+    if (total < m_data.size())
+        m_data.resize(total);
+    fill(total);
     m_bounds = bounds;
 }
 

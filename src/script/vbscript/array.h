@@ -11,7 +11,10 @@ namespace vbs {
 // The data of a VBScript array: bounds per dimension and the elements in
 // column-major order (the first index varies fastest), so ReDim Preserve of
 // the last dimension keeps every element in place. Variables share an Array
-// until one of them writes to it (see Interpreter: copy on write).
+// until one of them writes to it (see Interpreter: copy on write). The
+// elements' storage is charged to the run's budget before it is allocated
+// (7 past it) and given back when the array goes; making, copying and
+// growing a large array look at the deadline as they go.
 class Array final : public RefCounted
 {
 public:
@@ -54,6 +57,8 @@ public:
 
     // ReDim Preserve: only the last dimension may change (9 otherwise).
     void resizePreserve(const std::vector<Bound> &bounds);
+    // What an array of `elements` elements is charged.
+    static std::size_t cost(std::size_t elements) noexcept { return sizeof(Array) + elements * sizeof(Variant); }
     // Erase of a fixed array: every element back to Empty.
     void clearElements();
 
@@ -65,8 +70,11 @@ public:
 private:
     Array() = default;
     std::vector<Bound> m_bounds;
+    void fill(std::size_t total);
+
     std::vector<Variant> m_data;
     bool m_fixed = false;
+    Reservation m_memory; // cost() of the capacity
 };
 
 // Raises 7 "Out of memory" when a string of `length` UTF-16 units would pass

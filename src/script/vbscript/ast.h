@@ -40,7 +40,7 @@ struct Binding
     std::int32_t slot2 = -1;   // LocalOrGlobal: the global slot
 };
 
-enum class ExprKind : std::uint8_t { Literal, Name, Member, Call, With, Me, New, Unary, Binary, Paren };
+enum class ExprKind : std::uint8_t { Literal, Name, Member, Call, With, Me, New, Unary, Binary, Chain, Paren };
 
 // Binding strength, weakest first: Imp < Eqv < Xor < Or < And < Not <
 // comparison (= <> < > <= >= Is) < & < + - < Mod < \ < * / < unary - < ^.
@@ -72,6 +72,12 @@ struct MeExpr : Expr { explicit MeExpr(Pos p) : Expr(ExprKind::Me, p) {} };
 struct NewExpr : Expr { NewExpr(Pos p, std::u16string n) : Expr(ExprKind::New, p), className(std::move(n)) {} std::u16string className; Binding binding; };
 struct UnaryExpr : Expr { UnaryExpr(Pos p, UnOp o, ExprPtr e) : Expr(ExprKind::Unary, p), op(o), operand(std::move(e)) {} UnOp op; ExprPtr operand; };
 struct BinaryExpr : Expr { BinaryExpr(Pos p, BinOp o, ExprPtr l, ExprPtr r) : Expr(ExprKind::Binary, p), op(o), left(std::move(l)), right(std::move(r)) {} BinOp op; ExprPtr left, right; };
+// first op operand op operand ...: three operands or more of left-associative
+// binary operators, applied left to right ((first op a) op b ...). Every
+// level of the ladder is left-associative, so a run like a & b & c, however
+// long, is one flat node and no pass over the tree nests deeper for it.
+struct ChainLink { BinOp op; Pos pos; ExprPtr operand; };
+struct ChainExpr : Expr { ChainExpr(Pos p, ExprPtr f) : Expr(ExprKind::Chain, p), first(std::move(f)) {} ExprPtr first; std::vector<ChainLink> rest; };
 // (expr): as an argument it is passed by value.
 struct ParenExpr : Expr { ParenExpr(Pos p, ExprPtr e) : Expr(ExprKind::Paren, p), inner(std::move(e)) {} ExprPtr inner; };
 
@@ -212,6 +218,7 @@ struct ClassDecl
 // One compiled unit (one AddCode, Execute or ExecuteGlobal).
 struct Program
 {
+    Reservation memory; // the tree and its source, charged to the run that compiled it
     std::u16string source;
     Block body;
     std::vector<std::unique_ptr<ProcDecl>> procs;

@@ -42,8 +42,17 @@ void BuiltinTable::addClass(std::u16string_view name, std::function<Ref<Object>(
 
 void BuiltinTable::addProgId(std::u16string_view progId, std::function<Ref<Object>()> factory)
 {
-    if (!m_progIds.emplace(foldCase(progId), std::move(factory)).second)
+    if (!m_progIds.emplace(foldCase(progId), ProgId{std::u16string(progId), std::move(factory)}).second)
         registeredTwice(progId);
+}
+
+Ref<Object> BuiltinTable::createObject(std::u16string_view progId) const
+{
+    const auto it = m_progIds.find(foldCase(progId));
+    Ref<Object> object = it == m_progIds.end() ? nullptr : it->second.factory();
+    if (!object)
+        raiseError(RuntimeError::CannotCreateObject);
+    return object;
 }
 
 int BuiltinTable::functionIndex(std::u16string_view name) const
@@ -93,6 +102,12 @@ const BuiltinTable &builtinTable()
 }
 
 // --- argument checks -----------------------------------------------------------
+
+void requireArgs(ArgRefs args, std::size_t count)
+{
+    if (args.size() != count)
+        raiseError(RuntimeError::WrongArgumentCount);
+}
 
 bool argPresent(ArgRefs args, std::size_t i)
 {

@@ -62,7 +62,8 @@ struct Builtin
 
 // The names every engine knows before any script is added: functions,
 // constants (vbCrLf), classes usable with New (RegExp) and default
-// CreateObject entries (Scripting.Dictionary). Lookups are case-insensitive.
+// CreateObject entries (Scripting.Dictionary, VBScript.RegExp). Lookups are
+// case-insensitive.
 // Each name is registered once per kind: a second add throws std::logic_error.
 class BuiltinTable
 {
@@ -71,6 +72,7 @@ public:
              BuiltinUse use = BuiltinUse::Anywhere);
     void addConstant(std::u16string_view name, Variant value);
     void addClass(std::u16string_view name, std::function<Ref<Object>()> factory);
+    // A class CreateObject makes by `progId`, matched without regard to case.
     void addProgId(std::u16string_view progId, std::function<Ref<Object>()> factory);
 
     int functionIndex(std::u16string_view name) const; // -1 when absent
@@ -79,7 +81,15 @@ public:
     int constantIndex(std::u16string_view name) const;       // -1 when absent
     const Variant &constantAt(int index) const { return m_constantValues[index]; }
     const std::function<Ref<Object>()> *classFactory(std::u16string_view name) const;
-    const std::unordered_map<std::u16string, std::function<Ref<Object>()>> &progIds() const { return m_progIds; }
+    struct ProgId
+    {
+        std::u16string name; // as added
+        std::function<Ref<Object>()> factory;
+    };
+    // Keyed by the folded name.
+    const std::unordered_map<std::u16string, ProgId> &progIds() const { return m_progIds; }
+    // A new object of one of these classes; 429 for any other name.
+    Ref<Object> createObject(std::u16string_view progId) const;
 
 private:
     std::vector<Builtin> m_functions;
@@ -87,7 +97,7 @@ private:
     std::unordered_map<std::u16string, int> m_constants;
     std::vector<Variant> m_constantValues;
     std::unordered_map<std::u16string, std::function<Ref<Object>()>> m_classes;
-    std::unordered_map<std::u16string, std::function<Ref<Object>()>> m_progIds;
+    std::unordered_map<std::u16string, ProgId> m_progIds;
 };
 
 // The table of every group, built on first use (builtins.cpp lists the groups).
@@ -97,6 +107,8 @@ const BuiltinTable &builtinTable();
 void addCoreBuiltins(BuiltinTable &table); // conversions, inspection, arrays, engine functions
 
 // Uniform argument checks, so every built-in fails alike.
+// 450 unless exactly `count` arguments were given (members of built-in objects).
+void requireArgs(ArgRefs args, std::size_t count);
 // True when argument i was given and not omitted.
 bool argPresent(ArgRefs args, std::size_t i);
 // Argument i as a plain value (an object's default member, missing -> Empty).
@@ -108,7 +120,10 @@ class TextArg
 {
 public:
     TextArg(ArgRefs args, std::size_t i);
-    std::u16string_view view() const { return m_value.isString() ? std::u16string_view(m_value.string()) : m_text; }
+    // A default for an omitted argument.
+    explicit TextArg(std::u16string_view text) : m_text(text) {}
+    std::u16string_view view() const { return str(); }
+    const std::u16string &str() const { return m_value.isString() ? m_value.string() : m_text; }
     std::size_t size() const { return view().size(); }
     // The argument itself when it is already a String, else the text as a new value.
     Variant whole() const { return m_value.isString() ? m_value : Variant(m_text); }

@@ -15,7 +15,8 @@ using namespace lib;
 
 // Applies `f` to a number, keeping the subtype; Boolean and Empty become
 // Integer, text and Date become Double (Date stays Date for Fix and Int).
-template <double (*F)(double)>
+// Currency goes through `C` on its scaled value, exactly.
+template <double (*F)(double), std::int64_t (*C)(std::int64_t)>
 Variant keepType(const Variant &v, bool dateStaysDate)
 {
     switch (v.type()) {
@@ -35,8 +36,7 @@ Variant keepType(const Variant &v, bool dateStaysDate)
         return Variant::fromLong(static_cast<std::int32_t>(r));
     }
     case Variant::Type::Single: return Variant::fromSingle(static_cast<float>(F(v.singleValue())));
-    case Variant::Type::Currency:
-        return Variant::fromCurrency(static_cast<std::int64_t>(F(static_cast<double>(v.currencyValue()) / 10000.0) * 10000.0));
+    case Variant::Type::Currency: return Variant::fromCurrency(C(v.currencyValue()));
     case Variant::Type::Date:
         if (dateStaysDate)
             return Variant::fromDate(F(v.dateValue()));
@@ -49,7 +49,47 @@ double absOf(double x) { return std::fabs(x); }
 double fixOf(double x) { return std::trunc(x); }
 double intOf(double x) { return std::floor(x); }
 
-template <double (*F)(double), bool DateStaysDate>
+// The same on Currency's value times 10,000; 6 where the result has no Currency.
+std::int64_t absOfScaled(std::int64_t c)
+{
+    if (c == INT64_MIN)
+        raiseError(RuntimeError::Overflow);
+    return c < 0 ? -c : c;
+}
+std::int64_t fixOfScaled(std::int64_t c) { return c / 10000 * 10000; }
+std::int64_t intOfScaled(std::int64_t c)
+{
+    std::int64_t whole = c / 10000;
+    if (c % 10000 < 0)
+        --whole;
+    std::int64_t out = 0;
+    if (__builtin_mul_overflow(whole, std::int64_t(10000), &out))
+        raiseError(RuntimeError::Overflow);
+    return out;
+}
+
+// Currency's value times 10,000 rounded half to even to `digits` decimals.
+std::int64_t roundScaled(std::int64_t c, std::int32_t digits)
+{
+    if (digits >= 4)
+        return c;
+    std::int64_t unit = 1;
+    for (std::int32_t k = digits; k < 4; ++k)
+        unit *= 10;
+    std::int64_t whole = c / unit, rest = c % unit;
+    if (rest < 0) {
+        rest += unit;
+        --whole;
+    }
+    if (2 * rest > unit || (2 * rest == unit && (whole & 1)))
+        ++whole;
+    std::int64_t out = 0;
+    if (__builtin_mul_overflow(whole, unit, &out))
+        raiseError(RuntimeError::Overflow);
+    return out;
+}
+
+template <double (*F)(double), std::int64_t (*C)(std::int64_t), bool DateStaysDate>
 Variant numberFunction(CallContext &, ArgRefs args)
 {
     const Variant v = argValue(args, 0);
@@ -59,7 +99,7 @@ Variant numberFunction(CallContext &, ArgRefs args)
         return Variant::fromDouble(F(argDouble(args, 0)));
     if (!v.isEmpty() && !v.isArithmetic())
         raiseError(RuntimeError::TypeMismatch);
-    return keepType<F>(v, DateStaysDate);
+    return keepType<F, C>(v, DateStaysDate);
 }
 
 Variant fnSgn(CallContext &, ArgRefs args)
@@ -98,10 +138,7 @@ Variant fnRound(CallContext &, ArgRefs args)
     case Variant::Type::Integer:
     case Variant::Type::Long: return v;
     case Variant::Type::Single: return Variant::fromSingle(static_cast<float>(roundToDigits(v.singleValue(), digits)));
-    case Variant::Type::Currency: {
-        const double r = roundToDigits(static_cast<double>(v.currencyValue()) / 10000.0, digits < 4 ? digits : 4);
-        return Variant::fromCurrency(std::llround(r * 10000.0));
-    }
+    case Variant::Type::Currency: return Variant::fromCurrency(roundScaled(v.currencyValue(), digits));
     case Variant::Type::Date: return Variant::fromDate(roundToDigits(v.dateValue(), digits));
     default: return Variant::fromDouble(roundToDigits(argDouble(args, 0), digits));
     }
@@ -121,9 +158,9 @@ Variant fnIsDate(CallContext &, ArgRefs args)
 
 void addConversionBuiltins(BuiltinTable &t)
 {
-    t.add(u"Abs", 1, 1, numberFunction<absOf, false>);
-    t.add(u"Fix", 1, 1, numberFunction<fixOf, true>);
-    t.add(u"Int", 1, 1, numberFunction<intOf, true>);
+    t.add(u"Abs", 1, 1, numberFunction<absOf, absOfScaled, false>);
+    t.add(u"Fix", 1, 1, numberFunction<fixOf, fixOfScaled, true>);
+    t.add(u"Int", 1, 1, numberFunction<intOf, intOfScaled, true>);
     t.add(u"Sgn", 1, 1, fnSgn);
     t.add(u"Hex", 1, 1, radixFunction<hexText>);
     t.add(u"Oct", 1, 1, radixFunction<octText>);

@@ -10,7 +10,11 @@ namespace vbs {
 
 namespace {
 
-Variant fnCStr(CallContext &, ArgRefs a) { return Variant(argValue(a, 0).toString()); }
+Variant fnCStr(CallContext &, ArgRefs a)
+{
+    const Variant v = argValue(a, 0);
+    return v.isString() ? v : Variant(v.toString()); // a String is shared, not copied
+}
 Variant fnCInt(CallContext &, ArgRefs a) { return Variant::fromInteger(argValue(a, 0).toInteger()); }
 Variant fnCLng(CallContext &, ArgRefs a) { return Variant::fromLong(argValue(a, 0).toLong()); }
 Variant fnCDbl(CallContext &, ArgRefs a) { return Variant::fromDouble(argValue(a, 0).toDouble()); }
@@ -103,15 +107,16 @@ Variant fnArray(CallContext &, ArgRefs a)
     return Variant(Array::fromValues(std::move(values)));
 }
 
-Variant fnEval(CallContext &ctx, ArgRefs a) { return ctx.evaluate(argString(a, 0)); }
+// The code is read where it is, not copied: it may be most of the budget.
+Variant fnEval(CallContext &ctx, ArgRefs a) { return ctx.evaluate(TextArg(a, 0).view()); }
 Variant fnExecute(CallContext &ctx, ArgRefs a)
 {
-    ctx.execute(argString(a, 0), false);
+    ctx.execute(TextArg(a, 0).view(), false);
     return Variant();
 }
 Variant fnExecuteGlobal(CallContext &ctx, ArgRefs a)
 {
-    ctx.execute(argString(a, 0), true);
+    ctx.execute(TextArg(a, 0).view(), true);
     return Variant();
 }
 Variant fnGetRef(CallContext &ctx, ArgRefs a) { return Variant(ctx.procedureRef(argString(a, 0))); }

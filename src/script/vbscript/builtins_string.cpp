@@ -2,7 +2,9 @@
 // where VBScript does; positions are 1-based and a bad one raises 5.
 #include "array.h"
 #include "builtins_library.h"
+#include "runguard.h"
 #include "string_ops.h"
+#include "textbuilder.h"
 
 namespace vbs {
 
@@ -78,14 +80,10 @@ int ansiCode(char16_t c)
 
 char16_t fromAnsi(int code) { return code >= 0x80 && code < 0xA0 ? kCp1252High[code - 0x80] : static_cast<char16_t>(code); }
 
-std::u16string firstText(ArgRefs args)
-{
-    return argString(args, 0);
-}
-
 Variant fnAsc(CallContext &, ArgRefs args)
 {
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(ansiCode(s[0])));
@@ -93,7 +91,8 @@ Variant fnAsc(CallContext &, ArgRefs args)
 
 Variant fnAscW(CallContext &, ArgRefs args)
 {
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
@@ -101,7 +100,8 @@ Variant fnAscW(CallContext &, ArgRefs args)
 
 Variant fnAscB(CallContext &, ArgRefs args)
 {
-    const std::u16string s = firstText(args);
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
     return Variant::fromInteger(static_cast<std::int16_t>(s[0] & 0xFF));
@@ -157,7 +157,7 @@ Variant leftRight(ArgRefs args, bool left, int unitsPerCount)
     const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0)) / static_cast<std::size_t>(unitsPerCount);
     if (n >= s.size())
         return text.whole();
-    return Variant(std::u16string(left ? s.substr(0, n) : s.substr(s.size() - n)));
+    return Variant(left ? s.substr(0, n) : s.substr(s.size() - n));
 }
 
 Variant fnLeft(CallContext &, ArgRefs args) { return leftRight(args, true, 1); }
@@ -180,32 +180,50 @@ Variant mid(ArgRefs args, int unitsPerCount)
     const std::size_t from = static_cast<std::size_t>(start - 1) / static_cast<std::size_t>(unitsPerCount);
     if (from >= s.size())
         return Variant(std::u16string());
-    return Variant(std::u16string(
-        hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
-                  : s.substr(from)));
+    return Variant(hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
+                             : s.substr(from));
 }
 
 Variant fnMid(CallContext &, ArgRefs args) { return mid(args, 1); }
 Variant fnMidB(CallContext &, ArgRefs args) { return mid(args, 2); }
 
+std::size_t sameLength(std::u16string_view s) { return s.size(); }
+
+// F of the text argument, charged before it is made for the `Length` it
+// will have at most.
+template <std::u16string (*F)(std::u16string_view), std::size_t (*Length)(std::u16string_view) = sameLength>
+Variant transformed(ArgRefs args)
+{
+    const TextArg arg(args, 0);
+    const std::size_t length = Length(arg.view());
+    checkStringLength(length);
+    Reservation charged(StringData::cost(length));
+    return Variant(makeRef<StringData>(F(arg.view()), std::move(charged)));
+}
+
 // Functions of one text argument that give Null for Null.
-template <std::u16string (*F)(std::u16string_view)>
+template <std::u16string (*F)(std::u16string_view), std::size_t (*Length)(std::u16string_view) = sameLength>
 Variant textFunction(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
         return Variant::null();
-    return text(F(firstText(args)));
+    return transformed<F, Length>(args);
 }
 
-Variant fnStrReverse(CallContext &, ArgRefs args) { return Variant(reverseText(firstText(args))); }
+Variant fnStrReverse(CallContext &, ArgRefs args) { return transformed<reverseText>(args); }
+
+Variant repeated(std::size_t n, char16_t unit)
+{
+    TextBuilder out(n);
+    out.append(n, unit);
+    return out.take();
+}
 
 Variant fnSpace(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
         raiseError(RuntimeError::InvalidUseOfNull);
-    const std::int32_t n = longAtLeast(args, 0, 0);
-    checkStringLength(static_cast<std::size_t>(n));
-    return Variant(std::u16string(static_cast<std::size_t>(n), u' '));
+    return repeated(static_cast<std::size_t>(longAtLeast(args, 0, 0)), u' ');
 }
 
 Variant fnString(CallContext &, ArgRefs args)
@@ -223,8 +241,7 @@ Variant fnString(CallContext &, ArgRefs args)
         const std::int32_t code = argLong(args, 1);
         unit = fromAnsi(((code % 256) + 256) % 256);
     }
-    checkStringLength(static_cast<std::size_t>(n));
-    return Variant(std::u16string(static_cast<std::size_t>(n), unit));
+    return repeated(static_cast<std::size_t>(n), unit);
 }
 
 // InStr([start,] string1, string2[, compare]) and InStrB.
@@ -269,8 +286,8 @@ Variant fnInStrRev(CallContext &, ArgRefs args)
     const CompareMode mode = compareArg(args, 3);
     if (isNullArg(args, 0) || isNullArg(args, 1))
         raiseError(RuntimeError::InvalidUseOfNull);
-    const std::u16string hay = argString(args, 0);
-    const std::u16string needle = argString(args, 1);
+    const TextArg hayArg(args, 0), needleArg(args, 1);
+    const std::u16string_view hay = hayArg.view(), needle = needleArg.view();
     const std::size_t limit = start == -1 ? hay.size() : static_cast<std::size_t>(start);
     if (limit > hay.size())
         return Variant::fromLong(0);
@@ -283,7 +300,8 @@ Variant fnStrComp(CallContext &, ArgRefs args)
     const CompareMode mode = compareArg(args, 2);
     if (isNullArg(args, 0) || isNullArg(args, 1))
         return Variant::null();
-    return Variant::fromInteger(static_cast<std::int16_t>(compareText(argString(args, 0), argString(args, 1), mode)));
+    return Variant::fromInteger(
+        static_cast<std::int16_t>(compareText(TextArg(args, 0).view(), TextArg(args, 1).view(), mode)));
 }
 
 // Replace(expression, find, replacewith[, start[, count[, compare]]])
@@ -294,79 +312,101 @@ Variant fnReplace(CallContext &, ArgRefs args)
     const CompareMode mode = compareArg(args, 5);
     if (isNullArg(args, 0))
         raiseError(RuntimeError::InvalidUseOfNull);
-    const std::u16string s = argString(args, 0);
-    const std::u16string find = argString(args, 1);
-    const std::u16string with = argString(args, 2);
-    if (with.size() > find.size()) {
-        // Refuse a result past the length limit before building it.
-        const std::size_t hits = countText(s, find, static_cast<std::size_t>(start - 1), count, mode);
-        const std::size_t tail = s.size() > static_cast<std::size_t>(start - 1) ? s.size() - static_cast<std::size_t>(start - 1) : 0;
-        checkStringLength(tail + hits * (with.size() - find.size()));
-    }
-    return text(replaceText(s, find, with, static_cast<std::size_t>(start - 1), count, mode));
+    const TextArg s(args, 0), find(args, 1), with(args, 2);
+    TextBuilder out;
+    replaceText(out, s.view(), find.view(), with.view(), static_cast<std::size_t>(start - 1), count, mode);
+    return out.take();
 }
 
-Ref<Array> stringArray(const std::vector<std::u16string> &parts)
-{
-    std::vector<Variant> values;
-    values.reserve(parts.size());
-    for (const std::u16string &p : parts)
-        values.emplace_back(p);
-    return Array::fromValues(std::move(values));
-}
-
-// Split(expression[, delimiter[, limit[, compare]]])
+// Split(expression[, delimiter[, limit[, compare]]]): the parts are counted
+// first, so that the array is charged before anything of it is made.
 Variant fnSplit(CallContext &, ArgRefs args)
 {
-    const std::u16string delimiter = argPresent(args, 1) ? argString(args, 1) : std::u16string(u" ");
+    const TextArg delimiterArg = argPresent(args, 1) ? TextArg(args, 1) : TextArg(u" ");
     const std::int32_t limit = argPresent(args, 2) ? longAtLeast(args, 2, -1) : -1;
     const CompareMode mode = compareArg(args, 3);
-    const std::u16string s = argString(args, 0);
-    return Variant(stringArray(splitText(s, delimiter, limit, mode)));
+    const TextArg text(args, 0);
+    const std::u16string_view s = text.view(), delimiter = delimiterArg.view();
+    const std::size_t parts = splitText(s, delimiter, limit, mode, [](std::u16string_view) {});
+    if (parts > Array::maxElements())
+        raiseError(RuntimeError::OutOfMemory);
+    Ref<Array> array = Array::create({Array::Bound{0, static_cast<std::int32_t>(parts)}});
+    std::size_t i = 0;
+    splitText(s, delimiter, limit, mode, [&](std::u16string_view part) { (*array)[i++] = Variant(part); });
+    return Variant(array);
 }
 
-// The elements of a one-dimensional array argument as text (13 for
-// anything else; Null elements join as "").
-std::vector<std::u16string> textElements(ArgRefs args, std::size_t i)
+// The one-dimensional array argument of Join and Filter (94 for Null, 13 for
+// anything else).
+Ref<Array> listArg(ArgRefs args, std::size_t i)
 {
     const Variant v = argValue(args, i);
     if (v.isNull())
         raiseError(RuntimeError::InvalidUseOfNull);
     if (!v.isArray() || v.array()->dimensions() != 1)
         raiseError(RuntimeError::TypeMismatch);
-    std::vector<std::u16string> out;
-    const Array &a = *v.array();
-    out.reserve(a.size());
-    for (std::size_t k = 0; k < a.size(); ++k) {
-        if (a[k].isNull())
-            raiseError(RuntimeError::TypeMismatch);
-        out.push_back(a[k].toString());
-    }
-    return out;
+    return v.arrayRef();
 }
 
+// An element of Join's or Filter's list as text: strings as they are, others
+// converted into `scratch`; a Null element is 13.
+std::u16string_view elementText(const Variant &e, std::u16string &scratch)
+{
+    if (e.isString())
+        return e.string();
+    if (e.isNull())
+        raiseError(RuntimeError::TypeMismatch);
+    scratch = e.toString();
+    return scratch;
+}
+
+// Join(list[, delimiter]): the length is added up first, so that the result
+// is charged (and refused past the budget) before it is made.
 Variant fnJoin(CallContext &, ArgRefs args)
 {
-    const std::vector<std::u16string> parts = textElements(args, 0);
-    const std::u16string delimiter = argPresent(args, 1) ? argString(args, 1) : std::u16string(u" ");
-    std::u16string out;
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-        if (k)
-            out += delimiter;
-        out += parts[k];
-        checkStringLength(out.size());
+    const Ref<Array> list = listArg(args, 0);
+    const TextArg delimiterArg = argPresent(args, 1) ? TextArg(args, 1) : TextArg(u" ");
+    const std::u16string_view delimiter = delimiterArg.view();
+    const Array &a = *list;
+    std::u16string scratch;
+    std::size_t length = a.size() > 1 ? (a.size() - 1) * delimiter.size() : 0;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        length += elementText(a[k], scratch).size();
+        work(1);
     }
-    return Variant(std::move(out));
+    TextBuilder out(length);
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (k)
+            out.append(delimiter);
+        out.append(elementText(a[k], scratch));
+    }
+    return out.take();
 }
 
-// Filter(inputstrings, value[, include[, compare]])
+// Filter(inputstrings, value[, include[, compare]]): one search for every
+// element, the kept ones counted before the result is made.
 Variant fnFilter(CallContext &, ArgRefs args)
 {
-    const std::vector<std::u16string> items = textElements(args, 0);
-    const std::u16string match = argString(args, 1);
+    const Ref<Array> list = listArg(args, 0);
+    const TextArg match(args, 1);
     const bool include = argPresent(args, 2) ? argBool(args, 2) : true;
     const CompareMode mode = compareArg(args, 3);
-    return Variant(stringArray(filterText(items, match, include, mode)));
+    const TextSearch search(match.view(), mode);
+    const Array &a = *list;
+    Reservation flags(a.size() / 8 + 1);
+    std::vector<bool> keep(a.size());
+    std::size_t kept = 0;
+    std::u16string scratch;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        keep[k] = (search.find(elementText(a[k], scratch), 0) != std::u16string::npos) == include;
+        kept += keep[k];
+        work(1);
+    }
+    Ref<Array> out = Array::create({Array::Bound{0, static_cast<std::int32_t>(kept)}});
+    for (std::size_t k = 0, i = 0; k < a.size(); ++k)
+        if (keep[k])
+            (*out)[i++] = a[k].isString() ? a[k] : Variant(elementText(a[k], scratch));
+    return Variant(out);
 }
 
 } // namespace
@@ -403,7 +443,7 @@ void addStringBuiltins(BuiltinTable &t)
     t.add(u"StrReverse", 1, 1, fnStrReverse);
     t.add(u"Trim", 1, 1, textFunction<trimBoth>);
     t.add(u"UCase", 1, 1, textFunction<upperText>);
-    t.add(u"Escape", 1, 1, textFunction<escapeText>);
+    t.add(u"Escape", 1, 1, textFunction<escapeText, escapedLength>);
     t.add(u"Unescape", 1, 1, textFunction<unescapeText>);
 }
 

@@ -16,13 +16,6 @@ namespace {
 
 using namespace lib;
 
-
-void requireArgs(ArgRefs args, std::size_t count)
-{
-    if (args.size() != count)
-        raiseError(RuntimeError::WrongArgumentCount);
-}
-
 // The raw argument (objects stay objects); an omitted one is Empty.
 Variant rawArg(ArgRefs args, std::size_t i)
 {
@@ -35,6 +28,16 @@ class Dictionary final : public Object
 {
 public:
     std::u16string typeName() const override { return u"Dictionary"; }
+    std::span<const MemberInfo> members() const override
+    {
+        static constexpr MemberInfo all[] = {
+            {u"Item", MemberKind::Property, 1}, {u"Key", MemberKind::Property, 1},
+            {u"Count", MemberKind::Property},   {u"CompareMode", MemberKind::Property},
+            {u"Add", MemberKind::Method},       {u"Exists", MemberKind::Method},
+            {u"Keys", MemberKind::Method},      {u"Items", MemberKind::Method},
+            {u"Remove", MemberKind::Method},    {u"RemoveAll", MemberKind::Method}};
+        return all;
+    }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -84,6 +87,7 @@ public:
             m_keys.clear();
             m_values.clear();
             m_index.clear();
+            m_memory.clear();
             return Variant();
         }
         unsupported();
@@ -147,8 +151,15 @@ private:
         return k;
     }
 
+    // An entry's share of the dictionary: its key and item with the room
+    // their vectors keep ahead, its node and bucket in the index and the
+    // index's key text (the values' own text and arrays are charged where
+    // they were made).
+    static std::size_t entryCost(const std::u16string &k) { return 4 * sizeof(Variant) + 96 + k.size() * sizeof(char16_t); }
+
     void insert(const std::u16string &k, const Variant &key, const Variant &value)
     {
+        m_memory.grow(entryCost(k));
         m_index.emplace(k, m_keys.size());
         m_keys.push_back(key);
         m_values.push_back(value);
@@ -167,7 +178,9 @@ private:
 
     void erase(std::size_t slot)
     {
-        m_index.erase(keyOf(m_keys[slot]));
+        const std::u16string k = keyOf(m_keys[slot]);
+        m_memory.shrink(entryCost(k));
+        m_index.erase(k);
         m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(slot));
         m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(slot));
         for (auto &entry : m_index)
@@ -184,6 +197,8 @@ private:
         if (m_index.count(newKey))
             raiseError(RuntimeError::DuplicateKey);
         const std::size_t slot = it->second;
+        m_memory.grow(entryCost(newKey));
+        m_memory.shrink(entryCost(it->first));
         m_index.erase(it);
         m_index.emplace(newKey, slot);
         m_keys[slot] = to;
@@ -193,6 +208,7 @@ private:
     std::vector<Variant> m_values;
     std::unordered_map<std::u16string, std::size_t> m_index;
     std::int32_t m_compareMode = 0;
+    Reservation m_memory;
 };
 
 } // namespace

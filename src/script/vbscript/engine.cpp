@@ -5,7 +5,10 @@
 
 namespace vbs {
 
-Engine::Engine() : m_interp(std::make_unique<Interpreter>()) {}
+Engine::Engine() : m_interp(std::make_unique<Interpreter>())
+{
+    m_interp->guard().budget = MemoryBudget(kDefaultMemoryBudget);
+}
 Engine::~Engine() = default;
 
 // The one boundary where errors become a result.
@@ -29,7 +32,11 @@ bool Engine::guarded(Body &&body)
 
 bool Engine::addCode(std::u16string_view code)
 {
-    return guarded([&] { m_interp->load(m_interp->compile(code)); });
+    return guarded([&] {
+        // One deadline and one guard for compiling and running the unit.
+        Interpreter::RunScope run(*m_interp);
+        m_interp->load(m_interp->compile(code));
+    });
 }
 
 bool Engine::addCodeUtf8(std::string_view code)
@@ -39,7 +46,10 @@ bool Engine::addCodeUtf8(std::string_view code)
 
 bool Engine::check(std::u16string_view code)
 {
-    return guarded([&] { (void)m_interp->compile(code); });
+    return guarded([&] {
+        Interpreter::RunScope run(*m_interp);
+        (void)m_interp->compile(code);
+    });
 }
 
 bool Engine::run(std::u16string_view procedure, std::vector<Variant> &args, Variant *result)
@@ -88,9 +98,19 @@ void Engine::setMaxCallDepth(int depth)
     m_interp->limits().maxCallDepth = depth;
 }
 
-ObjectRegistry &Engine::objects()
+void Engine::setMemoryBudget(const MemoryBudget &budget)
 {
-    return m_interp->registry();
+    m_interp->guard().budget = budget;
+}
+
+const MemoryBudget &Engine::memoryBudget() const
+{
+    return m_interp->guard().budget;
+}
+
+void Engine::setObjectFactory(ObjectFactory factory)
+{
+    m_interp->objectFactory = std::move(factory);
 }
 
 void Engine::addObject(std::u16string_view name, Ref<Object> object)

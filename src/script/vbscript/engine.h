@@ -1,5 +1,6 @@
 #pragma once
 
+#include "budget.h"
 #include "errors.h"
 #include "object.h"
 #include "variant.h"
@@ -24,8 +25,12 @@ class Interpreter;
 // runtime errors "VBScript runtime error" (or what Err.Raise gave), the
 // 1-based line, the 0-based column of the failing token or statement and the
 // text of that line. A cancelled or timed-out run ends with 18 "User
-// interrupt occurred", which On Error Resume Next does not catch. Recursion
-// past the engine's bound ends with 28 "Out of stack space".
+// interrupt occurred", which On Error Resume Next does not catch; built-ins
+// and the compiler look at the deadline and the cancel flag as they work,
+// not only between statements. Recursion past the engine's bound ends with
+// 28 "Out of stack space". Memory: every allocation a script causes is
+// charged to the engine's MemoryBudget first; one that would pass it raises
+// 7 "Out of memory" and allocates nothing.
 class Engine
 {
 public:
@@ -70,8 +75,22 @@ public:
     // Call depth beyond which a script gets 28 "Out of stack space".
     void setMaxCallDepth(int depth);
 
-    // progId -> factory for CreateObject and GetObject.
-    ObjectRegistry &objects();
+    // The budget the engine's compiling and running charge: by default one
+    // of its own with a limit of kDefaultMemoryBudget. Give several engines
+    // copies of one MemoryBudget and they share it, so that one run of a
+    // host (global code, Main, every level) holds one budget whichever
+    // engine allocates; the host may charge its own objects to it as well.
+    // Values made before the call stay charged to the budget they were made
+    // under and give their bytes back to it.
+    void setMemoryBudget(const MemoryBudget &budget);
+    const MemoryBudget &memoryBudget() const;
+    static constexpr std::size_t kDefaultMemoryBudget = std::size_t(512) << 20;
+
+    // What CreateObject and GetObject create from: the embedder's factory,
+    // asked for every name, or (empty, the default) the engine's own classes
+    // (Scripting.Dictionary, VBScript.RegExp). A factory that gives nothing
+    // raises 429.
+    void setObjectFactory(ObjectFactory factory);
     // A global name scripts see (the host's named items).
     void addObject(std::u16string_view name, Ref<Object> object);
     // MsgBox and InputBox call these; without them they raise 70.

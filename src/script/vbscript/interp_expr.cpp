@@ -107,6 +107,7 @@ Variant Interpreter::eval(const Expr &e)
         return evalName(n);
     }
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr &>(e));
+    case ExprKind::Chain: return evalChain(static_cast<const ChainExpr &>(e));
     case ExprKind::Call: return evalCall(static_cast<const CallExpr &>(e), false);
     case ExprKind::Member: return evalMember(static_cast<const MemberExpr &>(e), {}, false);
     case ExprKind::Paren: return eval(*static_cast<const ParenExpr &>(e).inner);
@@ -171,11 +172,18 @@ const Variant *Interpreter::inPlace(const Expr &e) const
 }
 
 // The operators of the common subtypes inline, the others through operators.h.
-[[gnu::always_inline]] inline Variant Interpreter::applyBinary(const BinaryExpr &b, const Variant &l, const Variant &r)
+// Whether each operand was written as a literal (a null operand was not).
+static unsigned literalBits(const Expr *left, const Expr *right)
+{
+    return (left && left->kind == ExprKind::Literal ? 1u : 0u) | (right && right->kind == ExprKind::Literal ? 2u : 0u);
+}
+
+[[gnu::always_inline]] inline Variant Interpreter::applyBinary(BinOp op, const Variant &l, const Variant &r,
+                                                               const Expr *left, const Expr *right)
 {
     Variant out; // the one object returned, built in the caller's place
-    if (!ops::fast::binary(b.op, l, r, out))
-        out = binaryOperator(b, l, r);
+    if (!ops::fast::binary(op, l, r, out))
+        out = binaryOperator(op, l, r, literalBits(left, right));
     return out;
 }
 
@@ -196,21 +204,50 @@ Variant Interpreter::evalBinary(const BinaryExpr &b)
     const Variant *pr = inPlace(right);
     if (pr) {
         if (const Variant *pl = inPlace(left))
-            return applyBinary(b, *pl, *pr);
+            return applyBinary(b.op, *pl, *pr, b.left.get(), b.right.get());
     }
     const Variant l = left.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(left)) : eval(left);
     if (pr)
-        return applyBinary(b, l, *pr);
+        return applyBinary(b.op, l, *pr, b.left.get(), b.right.get());
     const Variant r = right.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(right)) : eval(right);
-    return applyBinary(b, l, r);
+    return applyBinary(b.op, l, r, b.left.get(), b.right.get());
+}
+
+// A run of operators, one link after the other: no C++ frame per operand.
+// The fast operators write the running value in place (they read their
+// operands before they write).
+Variant Interpreter::evalChain(const ChainExpr &c)
+{
+    const Expr &first = unparenthesized(*c.first);
+    Variant acc = first.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(first)) : eval(first);
+    const Expr *left = c.first.get(); // written by the script only before the first link
+    for (const ChainLink &link : c.rest) {
+        const Expr *written = left;
+        left = nullptr;
+        const Expr &right = unparenthesized(*link.operand);
+        Variant computed;
+        const Variant *r = inPlace(right);
+        if (!r) {
+            computed = right.kind == ExprKind::Binary ? evalBinary(static_cast<const BinaryExpr &>(right)) : eval(right);
+            r = &computed;
+        }
+        if (ops::fast::binary(link.op, acc, *r, acc))
+            continue;
+        // a & b & c ...: the text made for this chain grows in place.
+        if (link.op == BinOp::Concat && acc.isString() && r->isString() && acc.stringData()->refCount() == 1)
+            acc.stringData()->append(r->string());
+        else
+            acc = binaryOperator(link.op, acc, *r, literalBits(written, link.operand.get()));
+    }
+    return acc;
 }
 
 // The general operators may run an object's default member: they work on
 // copies of the operands.
-Variant Interpreter::binaryOperator(const BinaryExpr &b, const Variant &left, const Variant &right)
+Variant Interpreter::binaryOperator(BinOp op, const Variant &left, const Variant &right, unsigned literals)
 {
     const Variant l = left, r = right;
-    switch (b.op) {
+    switch (op) {
     case BinOp::Add: return ops::add(l, r);
     case BinOp::Sub: return ops::subtract(l, r);
     case BinOp::Mul: return ops::multiply(l, r);
@@ -227,9 +264,9 @@ Variant Interpreter::binaryOperator(const BinaryExpr &b, const Variant &left, co
     case BinOp::Is: return Variant::fromBool(ops::sameObject(l, r));
     default: break;
     }
-    const bool ll = b.left->kind == ExprKind::Literal, rl = b.right->kind == ExprKind::Literal;
+    const bool ll = (literals & 1u) != 0, rl = (literals & 2u) != 0;
     ops::Compare c = ops::Compare::Eq;
-    switch (b.op) {
+    switch (op) {
     case BinOp::Eq: c = ops::Compare::Eq; break;
     case BinOp::Ne: c = ops::Compare::Ne; break;
     case BinOp::Lt: c = ops::Compare::Lt; break;

@@ -162,14 +162,10 @@ bool Interpreter::appendInPlace(const AssignStmt &s)
     slot = nameRef(target, true);
     if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
         StringData *data = slot->stringData();
-        if (rhs.isString()) {
-            checkStringLength(data->text.size() + rhs.string().size());
-            data->text += rhs.string();
-        } else {
-            const std::u16string text = rhs.toString();
-            checkStringLength(data->text.size() + text.size());
-            data->text += text;
-        }
+        if (rhs.isString())
+            data->append(rhs.string());
+        else
+            data->append(rhs.toString());
         return true;
     }
     Variant left = slot ? *slot : evalName(target);
@@ -368,6 +364,10 @@ void Interpreter::execReDim(const ReDimStmt &s)
             copy->resizePreserve(bounds);
             *slot = Variant(copy);
         } else {
+            // The old elements go first, so that they and the new ones are
+            // never held (and charged) at once.
+            if (slot->isArray())
+                *slot = Variant(Array::createEmpty());
             *slot = Variant(Array::create(std::move(bounds)));
         }
     }

@@ -57,11 +57,7 @@ void Interpreter::ArgBuffer::reserveMore(std::size_t n)
 
 // --- lifetime ----------------------------------------------------------------
 
-Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true))
-{
-    for (const auto &[progId, factory] : m_builtins.progIds())
-        m_registry.add(progId, factory);
-}
+Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true)) {}
 
 Interpreter::~Interpreter()
 {
@@ -81,12 +77,12 @@ bool Interpreter::release()
         // Objects going away now still run Class_Terminate, within a time
         // limit of their own.
         RunScope run(*this);
-        m_interrupted = false;
+        m_guard.interrupted = false;
         m_errObject = Ref<Object>();
         m_globalScope = Ref<Object>();
         m_globals.clearValues();
     }
-    const bool completed = !m_interrupted;
+    const bool completed = !m_guard.interrupted;
     // What is left lives only through reference cycles (or a host still
     // holding it, which can no longer use it): emptying the fields of every
     // instance breaks the cycles, and the objects go without Class_Terminate.
@@ -103,7 +99,7 @@ bool Interpreter::release()
 }
 
 Interpreter::RunScope::RunScope(Interpreter &in)
-    : m_in(in), m_outer(in.m_runDepth == 0), m_locale(in.m_locale ? in.m_locale : &englishUS())
+    : m_in(in), m_outer(in.m_runDepth == 0), m_locale(in.m_locale ? in.m_locale : &englishUS()), m_guard(in.m_guard)
 {
     if (m_outer) {
         char probe = 0;
@@ -123,9 +119,7 @@ Interpreter::RunScope::RunScope(Interpreter &in)
             pthread_attr_destroy(&attr);
         }
 #endif
-        m_in.m_hasDeadline = m_in.m_limits.timeLimit.count() > 0;
-        if (m_in.m_hasDeadline)
-            m_in.m_deadline = std::chrono::steady_clock::now() + m_in.m_limits.timeLimit;
+        m_in.m_guard.startClock(m_in.m_limits.timeLimit);
         m_in.m_frame = &m_in.m_globalFrame;
         m_in.m_depth = 0;
     }
@@ -139,15 +133,10 @@ Interpreter::RunScope::~RunScope()
 
 // --- checks ------------------------------------------------------------------
 
-// Every 256th checkpoint with a time limit, or once cancelled.
+// Every 256th checkpoint with a deadline, or once cancelled.
 void Interpreter::checkClock()
 {
-    if (m_cancel.load(std::memory_order_relaxed) || std::chrono::steady_clock::now() >= m_deadline) {
-        m_interrupted = true;
-        ScriptException ex(runtimeError(RuntimeError::UserInterrupt));
-        ex.fatal = true;
-        throw ex;
-    }
+    m_guard.check();
 }
 
 void Interpreter::enterCall()
@@ -364,6 +353,7 @@ Variant Interpreter::evaluate(std::u16string_view expression)
     enterCall();
     ++m_depth;
     struct Down { int &d; ~Down() { --d; } } down{m_depth};
+    const Reservation copied(expression.size() * sizeof(char16_t));
     auto source = std::make_unique<std::u16string>(expression);
     Parser parser(*source);
     ExprPtr e = parser.parseStandaloneExpression();
@@ -439,7 +429,12 @@ Ref<Object> Interpreter::procedureRef(std::u16string_view name)
 
 Ref<Object> Interpreter::createObject(std::u16string_view progId)
 {
-    return m_registry.create(progId);
+    if (!objectFactory)
+        return m_builtins.createObject(progId);
+    Ref<Object> object = objectFactory(progId);
+    if (!object)
+        raiseError(RuntimeError::CannotCreateObject);
+    return object;
 }
 
 Variant Interpreter::messageBox(ArgRefs args)

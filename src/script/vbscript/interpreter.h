@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "locale.h"
 #include "object.h"
+#include "runguard.h"
 
 #include <any>
 #include <atomic>
@@ -53,7 +54,8 @@ public:
     // Class_Terminate. Nothing of the script may run afterwards.
     bool release();
 
-    // A run starts: resets the time limit and records the stack base.
+    // A run starts: resets the time limit, records the stack base and makes
+    // the engine's guard the current one of this thread (see RunGuard).
     class RunScope
     {
     public:
@@ -63,12 +65,14 @@ public:
         Interpreter &m_in;
         bool m_outer;
         LocaleScope m_locale;
+        RunGuard::Scope m_guard;
     };
 
-    std::atomic<bool> &cancelFlag() { return m_cancel; }
+    std::atomic<bool> &cancelFlag() { return m_guard.cancel; }
+    RunGuard &guard() { return m_guard; }
     Limits &limits() { return m_limits; }
-    ObjectRegistry &registry() { return m_registry; }
     std::function<Variant(ArgRefs)> messageBoxHook, inputBoxHook;
+    ObjectFactory objectFactory; // empty: the built-in table's classes
     // Fills in the line text of an error that left a statement.
     void finishError(ScriptException &e) const;
 
@@ -167,8 +171,11 @@ private:
     Variant eval(const ast::Expr &e);
     Variant evalName(const ast::NameExpr &n);
     Variant evalBinary(const ast::BinaryExpr &b);
-    Variant applyBinary(const ast::BinaryExpr &b, const Variant &l, const Variant &r);
-    [[gnu::noinline]] Variant binaryOperator(const ast::BinaryExpr &b, const Variant &left, const Variant &right);
+    [[gnu::noinline]] Variant evalChain(const ast::ChainExpr &c);
+    // `left` and `right`: the operands as written, for the comparison rules of literals.
+    Variant applyBinary(ast::BinOp op, const Variant &l, const Variant &r, const ast::Expr *left, const ast::Expr *right);
+    // `literals`: bit 0 the left operand is a literal, bit 1 the right one.
+    [[gnu::noinline]] Variant binaryOperator(ast::BinOp op, const Variant &left, const Variant &right, unsigned literals);
     const Variant *inPlace(const ast::Expr &e) const;
     Variant evalCall(const ast::CallExpr &c, bool statement);
     Variant evalMember(const ast::MemberExpr &m, ArgRefs args, bool statement);
@@ -187,7 +194,7 @@ private:
     // helpers (interpreter.cpp)
     void checkpoint()
     {
-        if (m_cancel.load(std::memory_order_relaxed) || (m_hasDeadline && (++m_tick & 255u) == 0))
+        if (m_guard.cancel.load(std::memory_order_relaxed) || (m_guard.hasDeadline() && (++m_tick & 255u) == 0))
             checkClock();
     }
     [[gnu::noinline]] void checkClock();
@@ -206,7 +213,6 @@ private:
     std::vector<std::unique_ptr<ast::Program>> m_programs;
     std::vector<std::unique_ptr<ast::Expr>> m_evalExprs;
     const BuiltinTable &m_builtins;
-    ObjectRegistry m_registry;
     Frame m_globalFrame;
     Frame *m_frame = &m_globalFrame;
     SlotStack m_stack;
@@ -214,10 +220,8 @@ private:
     int m_runDepth = 0;
     const char *m_stackBase = nullptr;
     std::size_t m_stackAllowance = 0;
-    std::atomic<bool> m_cancel{false};
+    RunGuard m_guard;
     Limits m_limits;
-    std::chrono::steady_clock::time_point m_deadline;
-    bool m_hasDeadline = false;
     unsigned m_tick = 0;
     ScriptError m_err;
     Ref<Object> m_errObject;
@@ -226,7 +230,6 @@ private:
     std::map<std::string, std::any, std::less<>> m_extensions;
     std::shared_ptr<bool> m_alive;
     ScriptObject *m_liveObjects = nullptr; // every instance of a script class, newest first
-    bool m_interrupted = false;            // a checkpoint stopped the script
     bool m_released = false;
 };
 

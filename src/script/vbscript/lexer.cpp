@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "locale.h"
+#include "runguard.h"
 #include "text.h"
 #include "variant.h"
 
@@ -73,11 +74,33 @@ bool Lexer::atLineEnd(std::size_t p) const
     return p >= m_src.size() || m_src[p] == u'\r' || m_src[p] == u'\n';
 }
 
+// Before each token: charges the room of the next one (the vector doubles
+// ahead of time, so pushing never reallocates uncharged) and the text of the
+// last, and counts the source read as work.
+void Lexer::account(std::vector<Token> &out)
+{
+    if (out.size() > m_counted) {
+        const Token &last = out.back(); // a string's text is charged as it is read
+        if (last.kind != Tok::String && last.text.capacity() > 7)
+            m_textBytes += last.text.capacity() * sizeof(char16_t);
+        m_counted = out.size();
+    }
+    std::size_t capacity = out.capacity();
+    if (out.size() == capacity)
+        capacity = capacity < 64 ? 64 : capacity * 2;
+    m_memory.resize(capacity * sizeof(Token) + m_textBytes);
+    if (capacity != out.capacity())
+        out.reserve(capacity);
+    work(m_pos - m_polled + 1);
+    m_polled = m_pos;
+}
+
 std::vector<Token> Lexer::tokenize()
 {
     std::vector<Token> out;
     bool space = true;
     while (true) {
+        account(out);
         while (m_pos < m_src.size() && isSpace(m_src[m_pos])) {
             ++m_pos;
             space = true;
@@ -343,24 +366,35 @@ void Lexer::lexHexOctal(Token &t)
     t.kind = Tok::Integer;
 }
 
+// The text is measured first, so that it is charged before it is made.
 void Lexer::lexString(Token &t)
 {
-    std::size_t p = m_pos + 1;
-    std::u16string value;
+    std::size_t end = m_pos + 1, length = 0;
     while (true) {
-        if (atLineEnd(p))
+        if (atLineEnd(end))
             fail(CompileError::UnterminatedString, t.line, t.column);
-        if (m_src[p] == u'"') {
-            if (p + 1 < m_src.size() && m_src[p + 1] == u'"') {
-                value.push_back(u'"');
-                p += 2;
+        if (m_src[end] == u'"') {
+            if (end + 1 < m_src.size() && m_src[end + 1] == u'"') {
+                ++length;
+                end += 2;
                 continue;
             }
             break;
         }
-        value.push_back(m_src[p++]);
+        ++length;
+        ++end;
     }
-    m_pos = p + 1;
+    work(end - m_pos);
+    m_textBytes += length * sizeof(char16_t);
+    m_memory.grow(length * sizeof(char16_t));
+    std::u16string value;
+    value.reserve(length);
+    for (std::size_t p = m_pos + 1; p < end; ++p) {
+        value.push_back(m_src[p]);
+        if (m_src[p] == u'"')
+            ++p;
+    }
+    m_pos = end + 1;
     t.kind = Tok::String;
     t.text = std::move(value);
 }

@@ -3,7 +3,6 @@
 #include "variant.h"
 
 #include <functional>
-#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +15,16 @@ namespace vbs {
 // Variant::missing().
 using ArgRefs = std::span<Variant *const>;
 
+// What a member is, for a host language that tells reading a property from
+// calling a method (JScript, through the bridge); VBScript never asks.
+enum class MemberKind { None, Property, Method };
+struct MemberInfo
+{
+    std::u16string_view name; // as documented; such hosts match it exactly
+    MemberKind kind = MemberKind::None;
+    int indexes = 0;          // arguments a property takes before its value: 1 for Item(key)
+};
+
 // Interface of every object a script can hold: embedder objects, built-in
 // classes (RegExp, Dictionary) and instances of script classes. Members are
 // found by case-insensitive name; an empty name is the default member.
@@ -26,6 +35,9 @@ class Object : public RefCounted
 public:
     // What TypeName returns for the object ("RegExp", "Dictionary", the class name).
     virtual std::u16string typeName() const = 0;
+    // The object's members, for hosts that ask; empty (the default) when the
+    // object does not say, and such a host then tries every name as a call.
+    virtual std::span<const MemberInfo> members() const;
 
     // Reads a property or calls a method for its value: obj.name, obj.name(args),
     // obj(args) with an empty name.
@@ -48,19 +60,9 @@ protected:
 // Lower-case key for case-insensitive names (ASCII and Latin-1 letters).
 std::u16string foldCase(std::u16string_view name);
 
-// progId -> factory, case-insensitive. CreateObject and GetObject look here;
-// a missing progId raises 429 "ActiveX component can't create object".
-class ObjectRegistry
-{
-public:
-    using Factory = std::function<Ref<Object>()>;
-    void add(std::u16string_view progId, Factory factory);
-    void remove(std::u16string_view progId);
-    bool contains(std::u16string_view progId) const;
-    Ref<Object> create(std::u16string_view progId) const;
-
-private:
-    std::map<std::u16string, Factory> m_factories;
-};
+// What CreateObject and GetObject call: a new object of the program
+// identifier (matched without regard to case); 429 "ActiveX component can't
+// create object" for a name it does not know.
+using ObjectFactory = std::function<Ref<Object>(std::u16string_view progId)>;
 
 } // namespace vbs

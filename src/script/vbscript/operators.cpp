@@ -4,6 +4,7 @@
 #include "array.h"
 #include "errors.h"
 #include "object.h"
+#include "textbuilder.h"
 
 #include <cfloat>
 #include <cmath>
@@ -281,14 +282,21 @@ int compareNumbers(const Variant &a, const Variant &b)
 
 bool isNumberLike(const Variant &v) { return v.isArithmetic(); }
 
+// x & y, charged before it is made.
+Variant joined(std::u16string_view x, std::u16string_view y)
+{
+    TextBuilder out(x.size() + y.size());
+    out.append(x);
+    out.append(y);
+    return out.take();
+}
+
 } // namespace
 
 Variant add(const Variant &a, const Variant &b)
 {
-    if (a.isString() && b.isString()) {
-        checkStringLength(a.string().size() + b.string().size());
-        return Variant(a.string() + b.string());
-    }
+    if (a.isString() && b.isString())
+        return joined(a.string(), b.string());
     if ((a.isString() && b.isEmpty()) || (a.isEmpty() && b.isString()))
         return a.isString() ? a : b;
     return arithmetic(Arith::Add, a, b);
@@ -364,19 +372,19 @@ Variant concat(const Variant &a0, const Variant &b0)
     const Variant a = a0.isObject() ? a0.valueOf() : a0, b = b0.isObject() ? b0.valueOf() : b0;
     if (a.isNull() && b.isNull())
         return Variant::null();
-    if (a.isString() && b.isString()) {
-        checkStringLength(a.string().size() + b.string().size());
-        std::u16string s;
-        s.reserve(a.string().size() + b.string().size());
-        s += a.string();
-        s += b.string();
-        return Variant(std::move(s));
+    // Either side may be a long text: read where it is, converted otherwise.
+    std::u16string converted[2];
+    std::u16string_view side[2];
+    const Variant *operand[2] = {&a, &b};
+    for (int i = 0; i < 2; ++i) {
+        if (operand[i]->isString()) {
+            side[i] = operand[i]->string();
+        } else if (!operand[i]->isNull()) {
+            converted[i] = operand[i]->toString();
+            side[i] = converted[i];
+        }
     }
-    std::u16string x = a.isNull() ? std::u16string() : a.toString();
-    std::u16string y = b.isNull() ? std::u16string() : b.toString();
-    checkStringLength(x.size() + y.size());
-    x += y;
-    return Variant(std::move(x));
+    return joined(side[0], side[1]);
 }
 
 Variant negate(const Variant &a0)

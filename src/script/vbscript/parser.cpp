@@ -3,6 +3,7 @@
 
 #include "errors.h"
 #include "lexer.h"
+#include "runguard.h"
 #include "text.h"
 
 namespace vbs {
@@ -11,7 +12,9 @@ using namespace ast;
 
 Parser::Parser(std::u16string_view source) : m_source(source)
 {
-    m_tokens = Lexer(source).tokenize();
+    Lexer lexer(source);
+    m_tokens = lexer.tokenize();
+    m_tokenMemory = lexer.takeMemory();
     // "Property" is a keyword only where it declares or ends a property
     // (followed by a word: Property Get/Let/Set; End Property, Exit Property);
     // elsewhere ("Property = 1", "Dim Property") it is a name.
@@ -106,12 +109,22 @@ void Parser::skipSeparators()
 }
 
 // program -> { separator | Option Explicit | declaration | statement } End
+void Parser::chargePending()
+{
+    m_memory.grow(m_pending);
+    work(m_pending / 64);
+    m_pending = 0;
+}
+
 std::unique_ptr<Program> Parser::parseProgram()
 {
     auto program = std::make_unique<Program>();
+    m_memory.grow(sizeof(Program) + m_source.size() * sizeof(char16_t));
     program->source = std::u16string(m_source);
     parseTopLevel(*program);
     program->optionExplicit = m_optionExplicit;
+    chargePending();
+    program->memory = std::move(m_memory);
     return program;
 }
 
@@ -245,7 +258,7 @@ ast::StmtPtr Parser::parseStatement(Context &ctx)
     case Tok::Identifier:
         if (atWord(u"Stop") && (kind(1) == Tok::NewLine || kind(1) == Tok::Colon || kind(1) == Tok::End)) {
             advance();
-            return std::make_unique<SimpleStmt>(StmtKind::Nop, p);
+            return node<SimpleStmt>(StmtKind::Nop, p);
         }
         return parseIdentifierStatement();
     case Tok::Dot:
@@ -265,7 +278,7 @@ ast::StmtPtr Parser::parseIdentifierStatement()
     ExprPtr target = parsePostfix(parsePrimary());
     if (at(Tok::Eq)) {
         advance();
-        auto a = std::make_unique<AssignStmt>(p);
+        auto a = node<AssignStmt>(p);
         a->target = std::move(target);
         a->value = parseExpr();
         return a;
@@ -279,20 +292,20 @@ ast::StmtPtr Parser::parseIdentifierStatement()
                 // f (x): x is passed by value.
                 const Pos ap = call->args[0]->pos;
                 const int d = call->args[0]->depth + 1;
-                call->args[0] = std::make_unique<ParenExpr>(ap, std::move(call->args[0]));
+                call->args[0] = node<ParenExpr>(ap, std::move(call->args[0]));
                 call->args[0]->depth = d;
             }
         }
-        return std::make_unique<CallStmt>(p, std::move(target));
+        return node<CallStmt>(p, std::move(target));
     }
     // f args...: the callee is what precedes the arguments.
-    auto call = std::make_unique<CallExpr>(p, nullptr);
+    auto call = node<CallExpr>(p, nullptr);
     if (target->kind == ExprKind::Call) {
         auto *c = static_cast<CallExpr *>(target.get());
         if (c->args.size() != 1 || !c->args[0])
             fail(CompileError::ExpectedEndOfStatement);
         // "f (a) + 1, b": the parenthesised part begins the first argument.
-        ExprPtr first = std::make_unique<ParenExpr>(c->args[0]->pos, std::move(c->args[0]));
+        ExprPtr first = node<ParenExpr>(c->args[0]->pos, std::move(c->args[0]));
         first->depth = 2;
         call->callee = std::move(c->callee);
         call->args.push_back(parseInfix(Prec::Imp, std::move(first)));
@@ -308,7 +321,7 @@ ast::StmtPtr Parser::parseIdentifierStatement()
     }
     if (!atStatementEnd() && !at(Tok::KwElse))
         fail(CompileError::ExpectedEndOfStatement);
-    return std::make_unique<CallStmt>(p, std::move(call));
+    return node<CallStmt>(p, std::move(call));
 }
 
 // set -> Set target '=' expr ; let -> [Let] target '=' expr
@@ -317,7 +330,7 @@ ast::StmtPtr Parser::parseAssignment(bool isSet)
     const Pos p = pos();
     if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
         fail(CompileError::ExpectedIdentifier);
-    auto a = std::make_unique<AssignStmt>(p);
+    auto a = node<AssignStmt>(p);
     a->isSet = isSet;
     a->target = parsePostfix(parsePrimary());
     if (a->target->kind == ExprKind::Me)
@@ -335,7 +348,7 @@ ast::StmtPtr Parser::parseCall()
     if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
         fail(CompileError::ExpectedIdentifier);
     ExprPtr target = parsePostfix(parsePrimary());
-    return std::make_unique<CallStmt>(p, std::move(target));
+    return node<CallStmt>(p, std::move(target));
 }
 
 // inline -> statement { ':' statement } [Else statement { ':' statement }]
@@ -364,7 +377,7 @@ void Parser::parseInlineStatements(Context &ctx, Block &into, bool stopAtElse)
 //     | If expr Then inline [Else inline]
 ast::StmtPtr Parser::parseIf(Context &ctx)
 {
-    auto s = std::make_unique<IfStmt>(pos());
+    auto s = node<IfStmt>(pos());
     advance();
     IfBranch first;
     first.cond = parseExpr();
@@ -402,7 +415,7 @@ ast::StmtPtr Parser::parseIf(Context &ctx)
 // select -> Select Case expr { Case expr { ',' expr } [':'] block } [Case Else block] End Select
 ast::StmtPtr Parser::parseSelect(Context &ctx)
 {
-    auto s = std::make_unique<SelectStmt>(pos());
+    auto s = node<SelectStmt>(pos());
     advance();
     expect(Tok::KwCase, CompileError::ExpectedCase);
     s->subject = parseExpr();
@@ -437,11 +450,11 @@ ast::StmtPtr Parser::parseFor(Context &ctx)
     const Pos p = pos();
     advance();
     if (accept(Tok::KwEach)) {
-        auto s = std::make_unique<ForEachStmt>(p);
+        auto s = node<ForEachStmt>(p);
         if (!at(Tok::Identifier))
             fail(CompileError::ExpectedIdentifier);
         const Pos vp = pos();
-        s->var = std::make_unique<NameExpr>(vp, advance().text);
+        s->var = node<NameExpr>(vp, advance().text);
         expect(Tok::KwIn, CompileError::ExpectedIn);
         s->collection = parseExpr();
         endStatement();
@@ -451,11 +464,11 @@ ast::StmtPtr Parser::parseFor(Context &ctx)
         expect(Tok::KwNext, CompileError::ExpectedNext);
         return s;
     }
-    auto s = std::make_unique<ForStmt>(p);
+    auto s = node<ForStmt>(p);
     if (!at(Tok::Identifier))
         fail(CompileError::ExpectedIdentifier);
     const Pos vp = pos();
-    s->var = std::make_unique<NameExpr>(vp, advance().text);
+    s->var = node<NameExpr>(vp, advance().text);
     expect(Tok::Eq, CompileError::ExpectedEquals);
     s->from = parseExpr();
     expect(Tok::KwTo, CompileError::ExpectedTo);
@@ -475,7 +488,7 @@ ast::StmtPtr Parser::parseFor(Context &ctx)
 // do -> Do [(While|Until) expr] block Loop [(While|Until) expr]
 ast::StmtPtr Parser::parseDo(Context &ctx)
 {
-    auto s = std::make_unique<DoStmt>(pos());
+    auto s = node<DoStmt>(pos());
     advance();
     if (at(Tok::KwWhile) || at(Tok::KwUntil)) {
         s->test = DoStmt::Test::Before;
@@ -505,7 +518,7 @@ ast::StmtPtr Parser::parseDo(Context &ctx)
 // while -> While expr block Wend
 ast::StmtPtr Parser::parseWhile(Context &ctx)
 {
-    auto s = std::make_unique<DoStmt>(pos());
+    auto s = node<DoStmt>(pos());
     advance();
     s->test = DoStmt::Test::Before;
     s->cond = parseExpr();
@@ -521,7 +534,7 @@ ast::StmtPtr Parser::parseWhile(Context &ctx)
 // with -> With expr block End With
 ast::StmtPtr Parser::parseWith(Context &ctx)
 {
-    auto s = std::make_unique<WithStmt>(pos());
+    auto s = node<WithStmt>(pos());
     advance();
     s->object = parseExpr();
     endStatement();
@@ -557,7 +570,7 @@ ast::StmtPtr Parser::parseExit(Context &ctx)
     if (!ok)
         failAt(CompileError::InvalidExit, m_tokens[m_pos - 1]);
     advance();
-    return std::make_unique<ExitStmt>(p, what);
+    return node<ExitStmt>(p, what);
 }
 
 // onerror -> On Error (Resume Next | GoTo 0)
@@ -569,19 +582,19 @@ ast::StmtPtr Parser::parseOnError()
     if (atWord(u"Resume")) {
         advance();
         expect(Tok::KwNext, CompileError::SyntaxError);
-        return std::make_unique<OnErrorStmt>(p, true);
+        return node<OnErrorStmt>(p, true);
     }
     expect(Tok::KwGoTo, CompileError::SyntaxError);
     if (!at(Tok::Integer) || peek().number != 0)
         fail(CompileError::SyntaxError);
     advance();
-    return std::make_unique<OnErrorStmt>(p, false);
+    return node<OnErrorStmt>(p, false);
 }
 
 // dim -> (Dim | Public | Private) name [bounds] { ',' name [bounds] }
 ast::StmtPtr Parser::parseDim(Pos at)
 {
-    auto s = std::make_unique<DimStmt>(at);
+    auto s = node<DimStmt>(at);
     if (this->at(Tok::KwDim))
         advance();
     do {
@@ -597,7 +610,7 @@ ast::StmtPtr Parser::parseDim(Pos at)
 // redim -> ReDim [Preserve] name '(' expr { ',' expr } ')' { ',' ... }
 ast::StmtPtr Parser::parseReDim()
 {
-    auto s = std::make_unique<ReDimStmt>(pos());
+    auto s = node<ReDimStmt>(pos());
     advance();
     if (atWord(u"Preserve")) {
         advance();
@@ -606,7 +619,7 @@ ast::StmtPtr Parser::parseReDim()
     do {
         ReDimItem item;
         const Pos p = pos();
-        item.target = std::make_unique<NameExpr>(p, expectName());
+        item.target = node<NameExpr>(p, expectName());
         expect(Tok::LParen, CompileError::ExpectedOpenParenthesis);
         do {
             item.dims.push_back(parseExpr());
@@ -620,11 +633,11 @@ ast::StmtPtr Parser::parseReDim()
 // erase -> Erase name { ',' name }
 ast::StmtPtr Parser::parseErase()
 {
-    auto s = std::make_unique<EraseStmt>(pos());
+    auto s = node<EraseStmt>(pos());
     advance();
     do {
         const Pos p = pos();
-        s->targets.push_back(std::make_unique<NameExpr>(p, expectName()));
+        s->targets.push_back(node<NameExpr>(p, expectName()));
     } while (accept(Tok::Comma));
     return s;
 }
@@ -632,7 +645,7 @@ ast::StmtPtr Parser::parseErase()
 // const -> Const name '=' literal { ',' name '=' literal }
 ast::StmtPtr Parser::parseConst(Pos at)
 {
-    auto s = std::make_unique<ConstStmt>(at);
+    auto s = node<ConstStmt>(at);
     expect(Tok::KwConst, CompileError::SyntaxError);
     do {
         ConstItem item;

@@ -14,7 +14,10 @@ namespace vbs {
 // error and raises it as a compile ScriptException with VBScript's number,
 // the line and column of the offending token and the text of its line.
 // Nesting deeper than kMaxDepth (blocks or expressions) raises 28 "Out of
-// stack space" as a compile error instead of exhausting the C++ stack.
+// stack space" as a compile error instead of exhausting the C++ stack; a run
+// of binary operators is not nesting (see ast::ChainExpr). The tokens and the
+// tree are charged to the current run's budget as they are made (7 past it),
+// and reading them polls its deadline.
 class Parser
 {
 public:
@@ -94,6 +97,19 @@ private:
     ast::ExprPtr makeBinary(ast::Pos p, ast::BinOp op, ast::ExprPtr l, ast::ExprPtr r);
     void checkDepth(const ast::Expr &e) const;
 
+    // A node of the tree, counted into m_memory.
+    template <class T, class... A>
+    std::unique_ptr<T> node(A &&...args)
+    {
+        m_pending += sizeof(T) + kNodeOverhead;
+        if (m_pending >= kChargeEvery)
+            chargePending();
+        return std::make_unique<T>(std::forward<A>(args)...);
+    }
+    void chargePending();
+    static constexpr std::size_t kNodeOverhead = 16; // the allocator's, and the node's share of vectors
+    static constexpr std::size_t kChargeEvery = 1 << 14;
+
     struct DepthGuard
     {
         explicit DepthGuard(Parser &p);
@@ -103,6 +119,9 @@ private:
 
     std::u16string_view m_source;
     std::vector<Token> m_tokens;
+    Reservation m_tokenMemory;
+    Reservation m_memory;      // the tree made so far, handed to the Program
+    std::size_t m_pending = 0; // bytes of nodes not charged yet
     std::size_t m_pos = 0;
     int m_depth = 0;
     bool m_sawStatement = false;

@@ -95,7 +95,7 @@ void Parser::parseParams(ProcDecl &proc)
 //            | Property (Get | Let | Set) name params block End Property
 std::unique_ptr<ProcDecl> Parser::parseProcedure(bool inClass, bool isPublic, bool isDefault)
 {
-    auto proc = std::make_unique<ProcDecl>();
+    auto proc = node<ProcDecl>();
     proc->pos = pos();
     proc->isPublic = isPublic;
     proc->isDefault = isDefault;
@@ -158,7 +158,7 @@ std::unique_ptr<ProcDecl> Parser::parseProcedure(bool inClass, bool isPublic, bo
 //         | [Public [Default] | Private] procedure
 std::unique_ptr<ClassDecl> Parser::parseClass()
 {
-    auto cls = std::make_unique<ClassDecl>();
+    auto cls = node<ClassDecl>();
     cls->pos = pos();
     advance();
     cls->name = expectName();

@@ -66,7 +66,7 @@ void Parser::checkDepth(const Expr &e) const
 ExprPtr Parser::makeBinary(Pos p, BinOp op, ExprPtr l, ExprPtr r)
 {
     const int d = std::max(l->depth, r->depth) + 1;
-    auto e = std::make_unique<BinaryExpr>(p, op, std::move(l), std::move(r));
+    auto e = node<BinaryExpr>(p, op, std::move(l), std::move(r));
     e->depth = d;
     checkDepth(*e);
     return e;
@@ -79,16 +79,31 @@ ExprPtr Parser::parseExpr(Prec min)
     return parseInfix(min, parsePrefix());
 }
 
+// Every operator is left-associative, so the operators met at this level
+// and above apply in turn to what came before: two operands make a
+// BinaryExpr, more a flat ChainExpr, which nests no deeper however long.
 ExprPtr Parser::parseInfix(Prec min, ExprPtr lhs)
 {
+    std::vector<ChainLink> links;
     InfixOp op;
     while (infixOf(kind(), op) && op.prec >= min) {
         const Pos p = pos();
         advance();
-        ExprPtr rhs = parseExpr(next(op.prec));
-        lhs = makeBinary(p, op.op, std::move(lhs), std::move(rhs));
+        links.push_back(ChainLink{op.op, p, parseExpr(next(op.prec))});
     }
-    return lhs;
+    if (links.empty())
+        return lhs;
+    if (links.size() == 1)
+        return makeBinary(links[0].pos, links[0].op, std::move(lhs), std::move(links[0].operand));
+    int d = lhs->depth;
+    for (const ChainLink &link : links)
+        d = std::max(d, link.operand->depth);
+    m_pending += links.size() * sizeof(ChainLink);
+    auto chain = node<ChainExpr>(links[0].pos, std::move(lhs));
+    chain->rest = std::move(links);
+    chain->depth = d + 1;
+    checkDepth(*chain);
+    return chain;
 }
 
 // prefix -> Not expr(Not) | - prefix | + prefix | postfix
@@ -123,7 +138,7 @@ ExprPtr Parser::parsePrefix()
         }
     }
     const int d = operand->depth + 1;
-    auto e = std::make_unique<UnaryExpr>(p, op, std::move(operand));
+    auto e = node<UnaryExpr>(p, op, std::move(operand));
     e->depth = d;
     checkDepth(*e);
     return e;
@@ -140,7 +155,7 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
                 fail(CompileError::ExpectedIdentifier);
             std::u16string name = advance().text;
             const int d = e->depth + 1;
-            e = std::make_unique<MemberExpr>(p, std::move(e), std::move(name));
+            e = node<MemberExpr>(p, std::move(e), std::move(name));
             e->depth = d;
         } else if (at(Tok::LParen)) {
             if (e->kind != ExprKind::Name && e->kind != ExprKind::Member && e->kind != ExprKind::Call &&
@@ -148,7 +163,7 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
                 return e;
             const Pos p = pos();
             advance();
-            auto call = std::make_unique<CallExpr>(p, std::move(e));
+            auto call = node<CallExpr>(p, std::move(e));
             parseArgList(call->args, Tok::RParen);
             expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
             int d = call->callee->depth;
@@ -193,29 +208,29 @@ ExprPtr Parser::parsePrimary()
         advance();
         const double v = t.number;
         if (v >= -32768 && v <= 32767)
-            return std::make_unique<LiteralExpr>(p, Variant::fromInteger(static_cast<std::int16_t>(v)));
-        return std::make_unique<LiteralExpr>(p, Variant::fromLong(static_cast<std::int32_t>(v)));
+            return node<LiteralExpr>(p, Variant::fromInteger(static_cast<std::int16_t>(v)));
+        return node<LiteralExpr>(p, Variant::fromLong(static_cast<std::int32_t>(v)));
     }
-    case Tok::Float: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromDouble(t.number));
-    case Tok::String: advance(); return std::make_unique<LiteralExpr>(p, Variant(t.text));
-    case Tok::Date: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromDate(t.number));
-    case Tok::KwTrue: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromBool(true));
-    case Tok::KwFalse: advance(); return std::make_unique<LiteralExpr>(p, Variant::fromBool(false));
-    case Tok::KwNothing: advance(); return std::make_unique<LiteralExpr>(p, Variant::nothing());
-    case Tok::KwEmpty: advance(); return std::make_unique<LiteralExpr>(p, Variant());
-    case Tok::KwNull: advance(); return std::make_unique<LiteralExpr>(p, Variant::null());
+    case Tok::Float: advance(); return node<LiteralExpr>(p, Variant::fromDouble(t.number));
+    case Tok::String: advance(); return node<LiteralExpr>(p, Variant(t.text));
+    case Tok::Date: advance(); return node<LiteralExpr>(p, Variant::fromDate(t.number));
+    case Tok::KwTrue: advance(); return node<LiteralExpr>(p, Variant::fromBool(true));
+    case Tok::KwFalse: advance(); return node<LiteralExpr>(p, Variant::fromBool(false));
+    case Tok::KwNothing: advance(); return node<LiteralExpr>(p, Variant::nothing());
+    case Tok::KwEmpty: advance(); return node<LiteralExpr>(p, Variant());
+    case Tok::KwNull: advance(); return node<LiteralExpr>(p, Variant::null());
     case Tok::Identifier: {
         std::u16string name = t.text;
         advance();
-        return std::make_unique<NameExpr>(p, std::move(name));
+        return node<NameExpr>(p, std::move(name));
     }
     case Tok::Dot: {
         advance();
         if (!isNameToken(peek()))
             fail(CompileError::ExpectedIdentifier);
         std::u16string name = advance().text;
-        auto with = std::make_unique<WithExpr>(p);
-        auto m = std::make_unique<MemberExpr>(p, std::move(with), std::move(name));
+        auto with = node<WithExpr>(p);
+        auto m = node<MemberExpr>(p, std::move(with), std::move(name));
         m->depth = 2;
         return m;
     }
@@ -224,7 +239,7 @@ ExprPtr Parser::parsePrimary()
         ExprPtr inner = parseExpr();
         expect(Tok::RParen, CompileError::ExpectedCloseParenthesis);
         const int d = inner->depth + 1;
-        auto e = std::make_unique<ParenExpr>(p, std::move(inner));
+        auto e = node<ParenExpr>(p, std::move(inner));
         e->depth = d;
         return e;
     }
@@ -233,9 +248,9 @@ ExprPtr Parser::parsePrimary()
         if (!at(Tok::Identifier))
             fail(CompileError::ExpectedIdentifier);
         std::u16string name = advance().text;
-        return std::make_unique<NewExpr>(p, std::move(name));
+        return node<NewExpr>(p, std::move(name));
     }
-    case Tok::KwMe: advance(); return std::make_unique<MeExpr>(p);
+    case Tok::KwMe: advance(); return node<MeExpr>(p);
     default: fail(CompileError::ExpectedExpression);
     }
 }

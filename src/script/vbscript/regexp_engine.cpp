@@ -1,8 +1,12 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include "regexp_engine.h"
 
+#include "runguard.h"
+#include "textbuilder.h"
+
 #include <pcre2.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace vbs {
@@ -14,6 +18,21 @@ std::atomic<std::uint32_t> g_depthLimit{50'000};
 constexpr std::uint32_t kHeapLimitKiB = 64 * 1024;
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// No lone surrogate: the library may match it without checking it again.
+bool validUtf16(const std::u16string &s)
+{
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i];
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (c >= 0xDC00 || i + 1 == s.size() || s[i + 1] < 0xDC00 || s[i + 1] > 0xDFFF)
+                return false;
+            ++i;
+        }
+    }
+    work(s.size());
+    return true;
+}
 bool isOctal(char16_t c) { return c >= u'0' && c <= u'7'; }
 bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
@@ -141,13 +160,36 @@ std::u16string translatePattern(const std::u16string &p)
     return out;
 }
 
+// Two compiled forms: `code` for valid UTF-16, matched without the library
+// checking the subject again on every call (which made a global search
+// quadratic), and `lenient`, made when first needed, for text holding lone
+// surrogates.
 struct Regex::Impl
 {
     pcre2_code *code = nullptr;
+    pcre2_code *lenient = nullptr;
+    std::u16string translated;
+    std::uint32_t flags = 0;
+
     ~Impl()
     {
         if (code)
             pcre2_code_free(code);
+        if (lenient)
+            pcre2_code_free(lenient);
+    }
+
+    pcre2_code *compile(std::uint32_t extra, int &error) const
+    {
+        pcre2_compile_context *context = pcre2_compile_context_create(nullptr);
+        if (!context)
+            throw std::bad_alloc();
+        pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
+        PCRE2_SIZE offset = 0;
+        pcre2_code *compiled = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(),
+                                             flags | extra, &error, &offset, context);
+        pcre2_compile_context_free(context);
+        return compiled;
     }
 };
 
@@ -167,20 +209,27 @@ RegexError compileError(int code)
 
 } // namespace
 
+// Called where each attempt at a starting position begins (the (?C1) in
+// front of every pattern): counts the attempt as work, as much as the text
+// it may scan (so over a long text every attempt polls the deadline), and
+// ends the match once the run must stop. It may not throw through the
+// matcher's C code.
+int atStart(pcre2_callout_block *block, void *)
+{
+    const std::size_t ahead = block->subject_length - block->start_match;
+    return workExpired(std::clamp<std::size_t>(ahead, 64, 1 << 16)) ? PCRE2_ERROR_CALLOUT : 0;
+}
+
 Regex::Regex(const std::u16string &pattern, RegexOptions options) : m_impl(std::make_unique<Impl>())
 {
-    const std::u16string translated = translatePattern(pattern);
-    std::uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX;
+    m_impl->translated = u"(?C1)(?:" + translatePattern(pattern) + u")";
+    std::uint32_t flags = PCRE2_UTF | PCRE2_ALT_BSUX;
     flags |= options.multiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
     if (options.ignoreCase)
         flags |= PCRE2_CASELESS;
-    pcre2_compile_context *context = pcre2_compile_context_create(nullptr);
-    pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
+    m_impl->flags = flags;
     int code = 0;
-    PCRE2_SIZE offset = 0;
-    m_impl->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), flags, &code,
-                                 &offset, context);
-    pcre2_compile_context_free(context);
+    m_impl->code = m_impl->compile(0, code);
     if (!m_impl->code) {
         m_error = compileError(code);
         return;
@@ -198,51 +247,117 @@ void Regex::setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit)
     g_depthLimit = depthLimit;
 }
 
+// One run of searches over a subject: the match data and the limits made once.
+// A match is looked at in place (offsets into the subject) and copied out
+// only when kept, after its cost was charged.
+struct Regex::Scan
+{
+    Scan(const Regex &re, const std::u16string &subject)
+        : re(re), subject(subject), data(pcre2_match_data_create_from_pattern(re.m_impl->code, nullptr), pcre2_match_data_free),
+          context(pcre2_match_context_create(nullptr), pcre2_match_context_free)
+    {
+        if (!data || !context)
+            throw std::bad_alloc();
+        pcre2_set_match_limit(context.get(), g_matchLimit.load());
+        pcre2_set_depth_limit(context.get(), g_depthLimit.load());
+        pcre2_set_heap_limit(context.get(), kHeapLimitKiB);
+        pcre2_set_callout(context.get(), atStart, nullptr);
+        if (validUtf16(subject)) {
+            code = re.m_impl->code;
+            options = PCRE2_NO_UTF_CHECK;
+        } else {
+            int error = 0;
+            if (!re.m_impl->lenient)
+                re.m_impl->lenient = re.m_impl->compile(PCRE2_MATCH_INVALID_UTF, error);
+            if (!re.m_impl->lenient)
+                throw std::bad_alloc();
+            code = re.m_impl->lenient;
+        }
+    }
+
+    // The next match at or after `start`; false when there is none.
+    bool find(std::size_t start)
+    {
+        if (start > subject.size())
+            return false;
+        rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, options, data.get(),
+                         context.get());
+        if (rc == PCRE2_ERROR_CALLOUT && RunGuard::current())
+            RunGuard::current()->interrupt();
+        if (rc == PCRE2_ERROR_NOMATCH)
+            return false;
+        if (rc < 0)
+            throw RegexError{RuntimeError::OutOfStackSpace};
+        ov = pcre2_get_ovector_pointer(data.get());
+        return true;
+    }
+
+    std::size_t begin() const { return ov[0]; }
+    std::size_t end() const { return ov[1]; }
+    // Group n of the match (0: the whole of it); empty when it took no part.
+    std::optional<std::u16string_view> group(std::size_t n) const
+    {
+        if (n >= static_cast<std::size_t>(rc) || ov[2 * n] == PCRE2_UNSET)
+            return std::nullopt;
+        return std::u16string_view(subject).substr(ov[2 * n], ov[2 * n + 1] - ov[2 * n]);
+    }
+
+    // What take() makes, with the Match object that will show it.
+    std::size_t cost() const
+    {
+        std::size_t bytes = sizeof(RegexMatch) + 96 + (end() - begin()) * sizeof(char16_t);
+        for (std::size_t g = 1; g <= re.m_groups; ++g)
+            bytes += sizeof(std::optional<std::u16string>) + (group(g) ? group(g)->size() * sizeof(char16_t) : 0);
+        return bytes;
+    }
+
+    RegexMatch take() const
+    {
+        RegexMatch m;
+        m.index = begin();
+        m.value = subject.substr(begin(), end() - begin());
+        for (std::size_t g = 1; g <= re.m_groups; ++g) {
+            if (const auto text = group(g))
+                m.groups.emplace_back(std::u16string(*text));
+            else
+                m.groups.emplace_back(std::nullopt);
+        }
+        return m;
+    }
+
+    const Regex &re;
+    const std::u16string &subject;
+    std::unique_ptr<pcre2_match_data, void (*)(pcre2_match_data *)> data;
+    std::unique_ptr<pcre2_match_context, void (*)(pcre2_match_context *)> context;
+    pcre2_code *code = nullptr;
+    std::uint32_t options = 0;
+    int rc = 0;
+    const PCRE2_SIZE *ov = nullptr;
+};
+
 std::optional<RegexMatch> Regex::search(const std::u16string &subject, std::size_t start) const
 {
     if (m_error)
         throw *m_error;
-    if (start > subject.size())
+    Scan scan(*this, subject);
+    if (!scan.find(start))
         return std::nullopt;
-    pcre2_match_data *data = pcre2_match_data_create_from_pattern(m_impl->code, nullptr);
-    pcre2_match_context *context = pcre2_match_context_create(nullptr);
-    pcre2_set_match_limit(context, g_matchLimit.load());
-    pcre2_set_depth_limit(context, g_depthLimit.load());
-    pcre2_set_heap_limit(context, kHeapLimitKiB);
-    const int rc = pcre2_match(m_impl->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start, 0,
-                               data, context);
-    std::optional<RegexMatch> result;
-    if (rc >= 0) {
-        const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(data);
-        RegexMatch m;
-        m.index = ov[0];
-        m.value = subject.substr(ov[0], ov[1] - ov[0]);
-        for (std::size_t g = 1; g <= m_groups; ++g) {
-            if (g < static_cast<std::size_t>(rc) && ov[2 * g] != PCRE2_UNSET)
-                m.groups.emplace_back(subject.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g]));
-            else
-                m.groups.emplace_back(std::nullopt);
-        }
-        result = std::move(m);
-    }
-    pcre2_match_context_free(context);
-    pcre2_match_data_free(data);
-    if (rc < 0 && rc != PCRE2_ERROR_NOMATCH)
-        throw RegexError{RuntimeError::OutOfStackSpace};
-    return result;
+    return scan.take();
 }
 
-std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool global) const
+std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool global, Reservation *memory) const
 {
+    if (m_error)
+        throw *m_error;
+    Scan scan(*this, subject);
     std::vector<RegexMatch> out;
     std::size_t start = 0;
-    while (start <= subject.size()) {
-        auto m = search(subject, start);
-        if (!m)
-            break;
-        const std::size_t end = m->index + m->value.size();
-        start = end == m->index ? end + 1 : end;
-        out.push_back(std::move(*m));
+    while (scan.find(start)) {
+        work(scan.end() - start + 1);
+        start = scan.end() == scan.begin() ? scan.end() + 1 : scan.end();
+        if (memory)
+            memory->grow(scan.cost() + (out.size() == out.capacity() ? out.capacity() * sizeof(RegexMatch) : 0));
+        out.push_back(scan.take());
         if (!global)
             break;
     }
@@ -251,10 +366,10 @@ std::vector<RegexMatch> Regex::matches(const std::u16string &subject, bool globa
 
 namespace {
 
-// Expands one replacement for `m` of `subject`.
-void expand(std::u16string &out, const std::u16string &replacement, const RegexMatch &m, const std::u16string &subject)
+// Expands one replacement for the match `scan` holds.
+void expand(TextBuilder &out, const std::u16string &replacement, const Regex::Scan &scan, std::size_t groups)
 {
-    const std::size_t groups = m.groups.size();
+    const std::u16string_view subject = scan.subject;
     for (std::size_t i = 0; i < replacement.size(); ++i) {
         const char16_t c = replacement[i];
         if (c != u'$' || i + 1 >= replacement.size()) {
@@ -266,13 +381,13 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
             out.push_back(u'$');
             ++i;
         } else if (n == u'&') {
-            out += m.value;
+            out.append(*scan.group(0));
             ++i;
         } else if (n == u'`') {
-            out.append(subject, 0, m.index);
+            out.append(subject.substr(0, scan.begin()));
             ++i;
         } else if (n == u'\'') {
-            out.append(subject, m.index + m.value.size());
+            out.append(subject.substr(scan.end()));
             ++i;
         } else if (isDigit(n)) {
             std::size_t number = n - u'0';
@@ -285,8 +400,8 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
                 }
             }
             if (number >= 1 && number <= groups) {
-                if (m.groups[number - 1])
-                    out += *m.groups[number - 1];
+                if (const auto text = scan.group(number))
+                    out.append(*text);
                 i += used;
             } else {
                 out.push_back(c);
@@ -299,22 +414,23 @@ void expand(std::u16string &out, const std::u16string &replacement, const RegexM
 
 } // namespace
 
-std::u16string Regex::replace(const std::u16string &subject, const std::u16string &replacement, bool global,
-                              std::size_t maxLength) const
+void Regex::replace(TextBuilder &out, const std::u16string &subject, const std::u16string &replacement,
+                    bool global) const
 {
-    std::u16string out;
-    std::size_t copied = 0;
-    for (const RegexMatch &m : matches(subject, global)) {
-        out.append(subject, copied, m.index - copied);
-        expand(out, replacement, m, subject);
-        copied = m.index + m.value.size();
-        if (out.size() > maxLength)
-            throw RegexError{RuntimeError::OutOfMemory};
+    if (m_error)
+        throw *m_error;
+    Scan scan(*this, subject);
+    std::size_t copied = 0, start = 0;
+    while (scan.find(start)) {
+        out.append(std::u16string_view(subject).substr(copied, scan.begin() - copied));
+        expand(out, replacement, scan, m_groups);
+        copied = scan.end();
+        work(copied - start + 1);
+        start = scan.end() == scan.begin() ? copied + 1 : copied;
+        if (!global)
+            break;
     }
-    out.append(subject, copied);
-    if (out.size() > maxLength)
-        throw RegexError{RuntimeError::OutOfMemory};
-    return out;
+    out.append(std::u16string_view(subject).substr(copied));
 }
 
 } // namespace vbs

@@ -3,8 +3,13 @@
 // Regular expressions with VBScript's syntax and semantics, on PCRE2's
 // 16-bit library so subjects are matched as the UTF-16 text they are.
 // Catastrophic backtracking ends with an error (see RegexError) rather than
-// a hang: matching runs under a match limit and a depth limit.
+// a hang: matching runs under a match limit and a depth limit. Those limits
+// hold for one starting position; across positions the matcher polls the
+// run's deadline (18 past it), so a global search over a long text that is
+// quadratic in effect still stops in time. Matches and replacements are
+// charged to the run's budget as they are made (7 past it).
 
+#include "budget.h"
 #include "errors.h"
 
 #include <cstddef>
@@ -37,6 +42,8 @@ struct RegexMatch
     std::vector<std::optional<std::u16string>> groups; // SubMatches; empty optional for a group that took no part
 };
 
+class TextBuilder;
+
 class Regex
 {
 public:
@@ -53,16 +60,19 @@ public:
     // Searches from `start`; an empty optional when nothing matches. Throws
     // RegexError when the pattern did not compile or a limit was hit.
     std::optional<RegexMatch> search(const std::u16string &subject, std::size_t start) const;
-    // Every match (global) or the first one, advancing past empty matches.
-    std::vector<RegexMatch> matches(const std::u16string &subject, bool global) const;
-    // Replace: `$1`..`$99`, `$&`, `` $` ``, `$'` and `$$` in `replacement`.
-    // Throws RegexError 7 ("Out of memory") once the result would pass
-    // `maxLength` units.
-    std::u16string replace(const std::u16string &subject, const std::u16string &replacement, bool global,
-                           std::size_t maxLength = std::u16string::npos) const;
+    // Every match (global) or the first one, advancing past empty matches;
+    // `memory`, when given, is charged matchCost() for each.
+    std::vector<RegexMatch> matches(const std::u16string &subject, bool global, Reservation *memory = nullptr) const;
+    // Replace: `$1`..`$99`, `$&`, `` $` ``, `$'` and `$$` in `replacement`,
+    // the result appended to `out` (which holds it to the budget and the
+    // string length limit).
+    void replace(TextBuilder &out, const std::u16string &subject, const std::u16string &replacement,
+                 bool global) const;
 
     // Limits for one search (defaults suit scripts; tests may lower them).
     static void setLimits(std::uint32_t matchLimit, std::uint32_t depthLimit);
+
+    struct Scan; // one search after the other over one subject
 
 private:
     struct Impl;

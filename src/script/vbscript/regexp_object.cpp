@@ -5,6 +5,7 @@
 #include "builtins_library.h"
 #include "regexp_engine.h"
 #include "text.h"
+#include "textbuilder.h"
 
 #include <memory>
 
@@ -14,11 +15,8 @@ namespace {
 
 using namespace lib;
 
-void requireArgs(ArgRefs args, std::size_t count)
-{
-    if (args.size() != count)
-        raiseError(RuntimeError::WrongArgumentCount);
-}
+// Matches and SubMatches: Item(index), the default member, and Count.
+constexpr MemberInfo collectionMembers[] = {{u"Item", MemberKind::Property, 1}, {u"Count", MemberKind::Property}};
 
 std::size_t indexArg(ArgRefs args, std::size_t size)
 {
@@ -34,6 +32,7 @@ class SubMatches final : public Object
 public:
     explicit SubMatches(std::vector<std::optional<std::u16string>> groups) : m_groups(std::move(groups)) {}
     std::u16string typeName() const override { return u"ISubMatches"; }
+    std::span<const MemberInfo> members() const override { return collectionMembers; }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -64,6 +63,12 @@ class Match final : public Object
 public:
     explicit Match(RegexMatch m) : m_match(std::move(m)) {}
     std::u16string typeName() const override { return u"IMatch2"; }
+    std::span<const MemberInfo> members() const override
+    {
+        static constexpr MemberInfo all[] = {{u"Value", MemberKind::Property}, {u"FirstIndex", MemberKind::Property},
+                                             {u"Length", MemberKind::Property}, {u"SubMatches", MemberKind::Property}};
+        return all;
+    }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -89,12 +94,13 @@ private:
 class Matches final : public Object
 {
 public:
-    explicit Matches(std::vector<RegexMatch> found)
+    Matches(std::vector<RegexMatch> found, Reservation memory) : m_memory(std::move(memory))
     {
         for (RegexMatch &m : found)
             m_items.emplace_back(Ref<Object>(makeRef<Match>(std::move(m))));
     }
     std::u16string typeName() const override { return u"IMatchCollection2"; }
+    std::span<const MemberInfo> members() const override { return collectionMembers; }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -111,12 +117,21 @@ public:
 
 private:
     std::vector<Variant> m_items;
+    Reservation m_memory; // the matches, charged as they were found
 };
 
 class RegExp final : public Object
 {
 public:
     std::u16string typeName() const override { return u"IRegExp2"; }
+    std::span<const MemberInfo> members() const override
+    {
+        static constexpr MemberInfo all[] = {
+            {u"Pattern", MemberKind::Property}, {u"Global", MemberKind::Property},
+            {u"IgnoreCase", MemberKind::Property}, {u"Multiline", MemberKind::Property},
+            {u"Test", MemberKind::Method}, {u"Execute", MemberKind::Method}, {u"Replace", MemberKind::Method}};
+        return all;
+    }
 
     Variant get(std::u16string_view name, ArgRefs args) override
     {
@@ -138,26 +153,30 @@ public:
         }
         if (equalsNoCase(name, u"Test")) {
             requireArgs(args, 1);
-            const std::u16string subject = argString(args, 0);
-            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject, 0).has_value(); }));
+            const TextArg subject(args, 0);
+            return Variant::fromBool(run([&](const Regex &re) { return re.search(subject.str(), 0).has_value(); }));
         }
         if (equalsNoCase(name, u"Execute")) {
             requireArgs(args, 1);
-            const std::u16string subject = argString(args, 0);
-            return Variant(Ref<Object>(
-                makeRef<Matches>(run([&](const Regex &re) { return re.matches(subject, m_global); }))));
+            const TextArg subject(args, 0);
+            Reservation memory;
+            std::vector<RegexMatch> found =
+                run([&](const Regex &re) { return re.matches(subject.str(), m_global, &memory); });
+            return Variant(Ref<Object>(makeRef<Matches>(std::move(found), std::move(memory))));
         }
         if (equalsNoCase(name, u"Replace")) {
             requireArgs(args, 2);
             if (isNullArg(args, 0))
                 return Variant::null();
-            const std::u16string subject = argString(args, 0);
+            const TextArg subject(args, 0);
             // The replacement converts as a COM string does: True is "-1".
             const Variant withValue = argValue(args, 1);
             const std::u16string with = withValue.type() == Variant::Type::Boolean
                                             ? std::u16string(withValue.boolValue() ? u"-1" : u"0")
                                             : withValue.toString();
-            return text(run([&](const Regex &re) { return re.replace(subject, with, m_global, maxStringLength()); }));
+            TextBuilder out;
+            run([&](const Regex &re) { re.replace(out, subject.str(), with, m_global); });
+            return out.take();
         }
         unsupported();
     }
@@ -204,7 +223,9 @@ private:
 
 void addRegExpClass(BuiltinTable &t)
 {
-    t.addClass(u"RegExp", [] { return Ref<Object>(makeRef<RegExp>()); });
+    const auto make = [] { return Ref<Object>(makeRef<RegExp>()); };
+    t.addClass(u"RegExp", make);
+    t.addProgId(u"VBScript.RegExp", make);
 }
 
 } // namespace vbs

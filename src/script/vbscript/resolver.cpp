@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "lexer.h"
 #include "object.h"
+#include "runguard.h"
 #include "text.h"
 
 namespace vbs {
@@ -18,6 +19,7 @@ void forEachStatement(Block &b, F &&f)
 {
     for (StmtPtr &st : b) {
         f(*st);
+        work(4);
         switch (st->kind) {
         case StmtKind::If: {
             auto &s = static_cast<IfStmt &>(*st);
@@ -299,6 +301,7 @@ void Resolver::block(Block &b, Scope &s)
 
 void Resolver::statement(Stmt &st, Scope &s)
 {
+    work(16);
     switch (st.kind) {
     case StmtKind::Call: {
         auto &c = static_cast<CallStmt &>(st);
@@ -412,6 +415,7 @@ void Resolver::expr(Expr *e, Scope &s)
 {
     if (!e)
         return;
+    work(16);
     switch (e->kind) {
     case ExprKind::Literal: break;
     case ExprKind::Name: name(static_cast<NameExpr &>(*e), s, false); break;
@@ -444,6 +448,13 @@ void Resolver::expr(Expr *e, Scope &s)
         auto &b = static_cast<BinaryExpr &>(*e);
         expr(b.left.get(), s);
         expr(b.right.get(), s);
+        break;
+    }
+    case ExprKind::Chain: {
+        auto &c = static_cast<ChainExpr &>(*e);
+        expr(c.first.get(), s);
+        for (ChainLink &link : c.rest)
+            expr(link.operand.get(), s);
         break;
     }
     case ExprKind::Paren: expr(static_cast<ParenExpr &>(*e).inner.get(), s); break;

@@ -22,7 +22,8 @@ std::size_t ScriptObject::liveCount() noexcept
 }
 
 ScriptObject::ScriptObject(Interpreter &interp, ClassDecl &cls)
-    : m_interp(interp), m_cls(cls), m_alive(interp.aliveToken()), m_typeName(cls.name)
+    : m_memory(sizeof(ScriptObject) + cls.fields.size() * sizeof(Variant)), m_interp(interp), m_cls(cls),
+      m_alive(interp.aliveToken()), m_typeName(cls.name)
 {
     fields.resize(cls.fields.size());
     for (std::size_t i = 0; i < cls.fields.size(); ++i) {
@@ -213,6 +214,24 @@ long raisedNumber(long number)
 
 } // namespace
 
+namespace {
+
+// The texts of an error travel outside the budget, copied into every
+// report: they keep at most this many units of what a script gives them.
+constexpr std::size_t kErrorTextLimit = 1 << 16;
+
+std::u16string errText(const Variant &value)
+{
+    const Variant plain = value.valueOf();
+    if (plain.isString())
+        return std::u16string(std::u16string_view(plain.string()).substr(0, kErrorTextLimit));
+    std::u16string text = plain.toString();
+    text.resize(std::min(text.size(), kErrorTextLimit));
+    return text;
+}
+
+} // namespace
+
 ErrObject::ErrObject(Interpreter &interp) : m_interp(interp), m_alive(interp.aliveToken()) {}
 
 Variant ErrObject::get(std::u16string_view name, ArgRefs args)
@@ -246,15 +265,15 @@ Variant ErrObject::get(std::u16string_view name, ArgRefs args)
         // A field not passed keeps what Err holds, when it holds something.
         ScriptError raised = runtimeError(number);
         if (present(1))
-            raised.source = args[1]->valueOf().toString();
+            raised.source = errText(*args[1]);
         else if (!e.source.empty())
             raised.source = e.source;
         if (present(2))
-            raised.description = args[2]->valueOf().toString();
+            raised.description = errText(*args[2]);
         else if (!e.description.empty())
             raised.description = e.description;
         if (present(3))
-            raised.helpFile = args[3]->valueOf().toString();
+            raised.helpFile = errText(*args[3]);
         else if (!e.helpFile.empty())
             raised.helpFile = e.helpFile;
         if (present(4))
@@ -277,11 +296,11 @@ void ErrObject::let(std::u16string_view name, ArgRefs args, const Variant &value
     if (key.empty() || key == u"number")
         e.number = value.toLong();
     else if (key == u"description")
-        e.description = value.toString();
+        e.description = errText(value);
     else if (key == u"source")
-        e.source = value.toString();
+        e.source = errText(value);
     else if (key == u"helpfile")
-        e.helpFile = value.toString();
+        e.helpFile = errText(value);
     else if (key == u"helpcontext")
         e.helpContext = value.toLong();
     else

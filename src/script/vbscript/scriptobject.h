@@ -45,6 +45,7 @@ protected:
     void finalRelease() noexcept override;
 
 private:
+    Reservation m_memory; // the instance and its fields
     Interpreter &m_interp;
     ast::ClassDecl &m_cls;
     std::shared_ptr<bool> m_alive;

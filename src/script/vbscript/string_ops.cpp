@@ -1,5 +1,11 @@
 #include "string_ops.h"
 
+#include "runguard.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace vbs {
 
 namespace {
@@ -74,13 +80,47 @@ char16_t upperOf(char16_t c) noexcept
     return lowerOf(candidate) == c ? candidate : 0;
 }
 
-std::u16string folded(std::u16string_view s, CompareMode mode)
+constexpr std::size_t kSlice = 1 << 16;
+// Needles this short are compared at each candidate; longer ones use a table.
+constexpr std::size_t kShortNeedle = 8;
+
+char16_t foldIn(char16_t c, CompareMode mode) { return mode == CompareMode::Text ? lowerChar(c) : c; }
+
+// The prefix function of the needle read through `at`: borders[i] is the
+// length of the longest proper border of its first i + 1 units.
+template <class At>
+void buildBorders(std::vector<std::uint32_t> &borders, std::size_t m, At at)
 {
-    std::u16string out(s);
-    if (mode == CompareMode::Text)
-        for (char16_t &c : out)
-            c = lowerChar(c);
-    return out;
+    borders.assign(m, 0);
+    std::uint32_t k = 0;
+    for (std::size_t i = 1; i < m; ++i) {
+        while (k > 0 && at(i) != at(k))
+            k = borders[k - 1];
+        if (at(i) == at(k))
+            ++k;
+        borders[i] = k;
+        if ((i & (kSlice - 1)) == 0)
+            work(kSlice);
+    }
+}
+
+// The first i >= from with the m units from i equal to the needle, reading
+// the text through `hay` (n units) and the needle through `at`; npos if none.
+template <class Hay, class At>
+std::size_t kmpSearch(Hay hay, std::size_t from, std::size_t n, At at, std::size_t m,
+                      const std::vector<std::uint32_t> &borders)
+{
+    std::size_t k = 0;
+    for (std::size_t i = from; i < n; ++i) {
+        const char16_t c = hay(i);
+        while (k > 0 && c != at(k))
+            k = borders[k - 1];
+        if (c == at(k) && ++k == m)
+            return i + 1 - m;
+        if ((i & (kSlice - 1)) == 0)
+            work(kSlice);
+    }
+    return std::u16string::npos;
 }
 
 bool isUnreserved(char16_t c)
@@ -129,94 +169,156 @@ char16_t upperChar(char16_t c) noexcept
     return u ? u : c;
 }
 
-std::u16string lowerText(std::u16string_view s) { return folded(s, CompareMode::Text); }
+std::u16string lowerText(std::u16string_view s)
+{
+    std::u16string out(s);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = lowerChar(out[i]);
+        if ((i & (kSlice - 1)) == kSlice - 1)
+            work(kSlice);
+    }
+    return out;
+}
 
 std::u16string upperText(std::u16string_view s)
 {
     std::u16string out(s);
-    for (char16_t &c : out)
-        c = upperChar(c);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = upperChar(out[i]);
+        if ((i & (kSlice - 1)) == kSlice - 1)
+            work(kSlice);
+    }
     return out;
+}
+
+// --- searching -------------------------------------------------------------------
+
+struct TextSearch::Tables
+{
+    std::vector<std::uint32_t> forward, backward;
+    Reservation memory;
+};
+
+TextSearch::TextSearch(std::u16string_view needle, CompareMode mode) : m_mode(mode)
+{
+    m_needle.assign(needle);
+    if (mode == CompareMode::Text)
+        for (char16_t &c : m_needle)
+            c = lowerChar(c);
+    work(needle.size());
+}
+
+TextSearch::~TextSearch()
+{
+    delete m_tables;
+}
+
+std::size_t TextSearch::find(std::u16string_view hay, std::size_t start) const
+{
+    constexpr std::size_t npos = std::u16string::npos;
+    const std::size_t m = m_needle.size(), n = hay.size();
+    if (start > n)
+        return npos;
+    if (m == 0)
+        return start;
+    if (m > n - start)
+        return npos;
+    const CompareMode mode = m_mode;
+    if (m >= kShortNeedle) {
+        if (!m_tables)
+            m_tables = new Tables;
+        if (m_tables->forward.empty()) {
+            m_tables->memory.grow(m * sizeof(std::uint32_t));
+            buildBorders(m_tables->forward, m, [&](std::size_t i) { return m_needle[i]; });
+        }
+        return kmpSearch([&](std::size_t i) { return foldIn(hay[i], mode); }, start, n,
+                         [&](std::size_t i) { return m_needle[i]; }, m, m_tables->forward);
+    }
+    if (mode == CompareMode::Binary) {
+        // The library's search, a slice at a time.
+        for (std::size_t from = start; from + m <= n; from += kSlice) {
+            const std::size_t end = std::min(n, from + kSlice + m - 1);
+            const std::size_t hit = hay.substr(0, end).find(m_needle, from);
+            if (hit != npos)
+                return hit;
+            work(kSlice);
+        }
+        return npos;
+    }
+    const char16_t first = m_needle[0];
+    for (std::size_t i = start; i + m <= n; ++i) {
+        if (lowerChar(hay[i]) == first) {
+            std::size_t k = 1;
+            while (k < m && lowerChar(hay[i + k]) == m_needle[k])
+                ++k;
+            if (k == m)
+                return i;
+        }
+        if ((i & (kSlice - 1)) == 0)
+            work(kSlice);
+    }
+    return npos;
+}
+
+std::size_t TextSearch::findLast(std::u16string_view hay, std::size_t limit) const
+{
+    constexpr std::size_t npos = std::u16string::npos;
+    const std::size_t m = m_needle.size();
+    if (limit > hay.size())
+        return npos;
+    if (m == 0)
+        return limit == 0 ? npos : limit - 1;
+    if (m > limit)
+        return npos;
+    const CompareMode mode = m_mode;
+    if (m >= kShortNeedle) {
+        // Forwards through both texts read backwards.
+        if (!m_tables)
+            m_tables = new Tables;
+        if (m_tables->backward.empty()) {
+            m_tables->memory.grow(m * sizeof(std::uint32_t));
+            buildBorders(m_tables->backward, m, [&](std::size_t i) { return m_needle[m - 1 - i]; });
+        }
+        const std::size_t hit = kmpSearch([&](std::size_t i) { return foldIn(hay[limit - 1 - i], mode); }, 0, limit,
+                                          [&](std::size_t i) { return m_needle[m - 1 - i]; }, m, m_tables->backward);
+        return hit == npos ? npos : limit - hit - m;
+    }
+    for (std::size_t i = limit - m + 1; i-- > 0;) {
+        std::size_t k = 0;
+        while (k < m && foldIn(hay[i + k], mode) == m_needle[k])
+            ++k;
+        if (k == m)
+            return i;
+        if ((i & (kSlice - 1)) == 0)
+            work(kSlice);
+    }
+    return npos;
 }
 
 std::size_t findText(std::u16string_view hay, std::u16string_view needle, std::size_t start, CompareMode mode)
 {
-    if (start > hay.size())
-        return std::u16string::npos;
-    if (mode == CompareMode::Binary)
-        return hay.find(needle, start);
-    // Compare folded characters in place: the cost grows with the distance
-    // searched, not with the length of the text.
-    const std::u16string n = folded(needle, mode);
-    if (n.size() > hay.size())
-        return std::u16string::npos;
-    for (std::size_t i = start; i + n.size() <= hay.size(); ++i) {
-        std::size_t k = 0;
-        while (k < n.size() && lowerChar(hay[i + k]) == n[k])
-            ++k;
-        if (k == n.size())
-            return i;
-    }
-    return std::u16string::npos;
+    return TextSearch(needle, mode).find(hay, start);
 }
 
 std::size_t findTextReverse(std::u16string_view hay, std::u16string_view needle, std::size_t limit,
                             CompareMode mode)
 {
-    if (limit > hay.size())
-        return std::u16string::npos;
-    if (needle.empty())
-        return limit == 0 ? std::u16string::npos : limit - 1;
-    if (needle.size() > limit)
-        return std::u16string::npos;
-    const std::u16string h = folded(hay.substr(0, limit), mode);
-    return h.rfind(folded(needle, mode));
+    return TextSearch(needle, mode).findLast(hay, limit);
 }
 
 int compareText(std::u16string_view a, std::u16string_view b, CompareMode mode)
 {
-    const int r = mode == CompareMode::Binary ? a.compare(b) : folded(a, mode).compare(folded(b, mode));
-    return r < 0 ? -1 : r > 0 ? 1 : 0;
-}
-
-std::u16string replaceText(std::u16string_view text, std::u16string_view find, std::u16string_view with,
-                           std::size_t start, long count, CompareMode mode)
-{
-    if (start >= text.size())
-        return {};
-    const std::u16string_view tail = text.substr(start);
-    if (find.empty() || count == 0)
-        return std::u16string(tail);
-    const std::u16string hay = folded(tail, mode);
-    const std::u16string needle = folded(find, mode);
-    std::u16string out;
-    out.reserve(tail.size());
-    std::size_t pos = 0;
-    long done = 0;
-    if (needle.size() == 1) {
-        // One character: a single pass, no search call per match.
-        for (; pos < tail.size() && (count < 0 || done < count); ++pos) {
-            if (hay[pos] == needle[0]) {
-                out.append(with);
-                ++done;
-            } else {
-                out.push_back(tail[pos]);
-            }
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t from = 0; from < common; from += kSlice) {
+        const std::size_t end = std::min(common, from + kSlice);
+        for (std::size_t i = from; i < end; ++i) {
+            const char16_t x = foldIn(a[i], mode), y = foldIn(b[i], mode);
+            if (x != y)
+                return x < y ? -1 : 1;
         }
-        out.append(tail.substr(pos));
-        return out;
+        work(end - from);
     }
-    while (count < 0 || done < count) {
-        const std::size_t hit = hay.find(needle, pos);
-        if (hit == std::u16string::npos)
-            break;
-        out.append(tail.substr(pos, hit - pos));
-        out.append(with);
-        pos = hit + needle.size();
-        ++done;
-    }
-    out.append(tail.substr(pos));
-    return out;
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
 std::size_t countText(std::u16string_view text, std::u16string_view find, std::size_t start, long limit,
@@ -224,49 +326,50 @@ std::size_t countText(std::u16string_view text, std::u16string_view find, std::s
 {
     if (find.empty() || start >= text.size())
         return 0;
-    const std::u16string hay = folded(text.substr(start), mode);
-    const std::u16string needle = folded(find, mode);
+    const TextSearch search(find, mode);
     std::size_t n = 0;
-    for (std::size_t pos = hay.find(needle); pos != std::u16string::npos && (limit < 0 || static_cast<long>(n) < limit);
-         pos = hay.find(needle, pos + needle.size()))
+    for (std::size_t pos = search.find(text, start);
+         pos != std::u16string::npos && (limit < 0 || static_cast<long>(n) < limit);
+         pos = search.find(text, pos + find.size()))
         ++n;
     return n;
 }
 
-std::vector<std::u16string> splitText(std::u16string_view text, std::u16string_view delimiter, long limit,
-                                      CompareMode mode)
+void replaceText(TextBuilder &out, std::u16string_view text, std::u16string_view find, std::u16string_view with,
+                 std::size_t start, long count, CompareMode mode)
 {
-    std::vector<std::u16string> parts;
-    if (text.empty() || limit == 0)
-        return parts;
-    if (delimiter.empty()) {
-        parts.emplace_back(text);
-        return parts;
+    if (start >= text.size())
+        return;
+    const std::u16string_view tail = text.substr(start);
+    if (find.empty() || count == 0) {
+        out.append(tail);
+        return;
     }
-    const std::u16string hay = folded(text, mode);
-    const std::u16string needle = folded(delimiter, mode);
+    const TextSearch search(find, mode);
+    std::size_t hits = 0;
+    for (std::size_t pos = search.find(tail, 0); pos != std::u16string::npos && (count < 0 || static_cast<long>(hits) < count);
+         pos = search.find(tail, pos + find.size()))
+        ++hits;
+    out.reserve(out.size() + tail.size() - hits * find.size() + hits * with.size());
     std::size_t pos = 0;
-    while (limit < 0 || static_cast<long>(parts.size()) < limit - 1) {
-        const std::size_t hit = hay.find(needle, pos);
-        if (hit == std::u16string::npos)
-            break;
-        parts.emplace_back(text.substr(pos, hit - pos));
-        pos = hit + needle.size();
+    for (std::size_t done = 0; done < hits; ++done) {
+        const std::size_t hit = search.find(tail, pos);
+        out.append(tail.substr(pos, hit - pos));
+        out.append(with);
+        pos = hit + find.size();
     }
-    parts.emplace_back(text.substr(pos));
-    return parts;
+    out.append(tail.substr(pos));
 }
 
-std::vector<std::u16string> filterText(const std::vector<std::u16string> &items, std::u16string_view match,
-                                       bool include, CompareMode mode)
+std::size_t escapedLength(std::u16string_view s)
 {
-    std::vector<std::u16string> out;
-    for (const std::u16string &item : items) {
-        const bool found = findText(item, match, 0, mode) != std::u16string::npos;
-        if (found == include)
-            out.push_back(item);
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        n += isUnreserved(s[i]) ? 1 : s[i] < 0x100 ? 3 : 6;
+        if ((i & (kSlice - 1)) == kSlice - 1)
+            work(kSlice);
     }
-    return out;
+    return n;
 }
 
 std::u16string escapeText(std::u16string_view s)
@@ -274,7 +377,10 @@ std::u16string escapeText(std::u16string_view s)
     static constexpr char digits[] = "0123456789ABCDEF";
     std::u16string out;
     out.reserve(s.size());
-    for (char16_t c : s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i];
+        if ((i & (kSlice - 1)) == kSlice - 1)
+            work(kSlice);
         if (isUnreserved(c)) {
             out.push_back(c);
         } else if (c < 0x100) {
@@ -296,6 +402,7 @@ std::u16string unescapeText(std::u16string_view s)
     std::u16string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
+        work(1);
         if (s[i] == u'%') {
             if (i + 1 < s.size() && s[i + 1] == u'u') {
                 const long v = hexRun(s, i + 2, 4);
@@ -331,6 +438,15 @@ std::u16string trimRight(std::u16string_view s)
 
 std::u16string trimBoth(std::u16string_view s) { return trimRight(trimLeft(s)); }
 
-std::u16string reverseText(std::u16string_view s) { return std::u16string(s.rbegin(), s.rend()); }
+std::u16string reverseText(std::u16string_view s)
+{
+    std::u16string out(s.size(), u'\0');
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        out[i] = s[s.size() - 1 - i];
+        if ((i & (kSlice - 1)) == kSlice - 1)
+            work(kSlice);
+    }
+    return out;
+}
 
 } // namespace vbs

@@ -4,13 +4,19 @@
 #include "errors.h"
 #include "locale.h"
 #include "object.h"
+#include "runguard.h"
 #include "text.h"
+#include "textbuilder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace vbs {
+
+__extension__ typedef __int128 Int128;
 
 // --- value lifetime --------------------------------------------------------
 
@@ -58,7 +64,72 @@ void Variant::clearPayload() noexcept
     }
 }
 
-Variant::Variant(std::u16string text) : Variant(makeRef<StringData>(std::move(text))) {}
+Variant::Variant(std::u16string &&text) : Variant(makeRef<StringData>(std::move(text))) {}
+
+// --- string storage ------------------------------------------------------------
+
+StringData::StringData(std::u16string t) : text(std::move(t))
+{
+    const std::size_t bytes = cost(text.capacity());
+    m_account = chargeRun(bytes);
+    if (m_account)
+        m_charged = static_cast<std::uint32_t>(bytes);
+}
+
+StringData::StringData(std::u16string t, Reservation charged) : text(std::move(t))
+{
+    charged.resize(cost(text.capacity()));
+    adopt(std::move(charged));
+}
+
+StringData::~StringData()
+{
+    refundTo(m_account, m_charged);
+}
+
+void StringData::adopt(Reservation charged) noexcept
+{
+    m_charged = static_cast<std::uint32_t>(charged.bytes());
+    m_account = charged.release();
+}
+
+Ref<StringData> StringData::make(std::u16string_view t)
+{
+    Reservation charged(cost(t.size()));
+    return makeRef<StringData>(std::u16string(t), std::move(charged));
+}
+
+void StringData::append(std::u16string_view more)
+{
+    const std::size_t size = text.size() + more.size();
+    checkStringLength(size);
+    if (size <= text.capacity() && more.size() < 1024) {
+        text.append(more);
+        return;
+    }
+    if (size > text.capacity()) {
+        // Room for doubling, or for what is needed when doubling would pass
+        // the budget; both buffers are charged while the text moves over.
+        const std::size_t doubled = std::min(std::max(size, 2 * text.capacity()), std::max(size, maxStringLength()));
+        Reservation charged;
+        std::size_t capacity = doubled;
+        try {
+            charged.grow(cost(capacity));
+        } catch (const ScriptException &) {
+            capacity = size;
+            charged.grow(cost(capacity));
+        }
+        std::u16string grown;
+        grown.reserve(capacity);
+        charged.resize(cost(grown.capacity()));
+        appendChunked(grown, text);
+        text.swap(grown);
+        grown = std::u16string();
+        refundTo(m_account, m_charged);
+        adopt(std::move(charged));
+    }
+    appendChunked(text, more);
+}
 
 Variant::Variant(Ref<StringData> text) noexcept
 {
@@ -163,20 +234,22 @@ bool parseRadix(std::u16string_view s, int radix, double &out)
     return true;
 }
 
-} // namespace
+enum class NumberText { Invalid, Radix, Decimal };
 
-bool parseNumber(std::u16string_view text, double &out)
+// What a numeric text says: a radix literal's value in `radix`, or a decimal
+// number as ASCII digits with '.' and an 'e' exponent in `ascii`, and its sign.
+NumberText readNumber(std::u16string_view text, std::string &ascii, bool &minus, double &radix)
 {
     const Locale &loc = currentLocale();
     std::u16string_view s = trimSpaces(text);
     if (s.empty())
-        return false;
+        return NumberText::Invalid;
     if (startsWithNoCase(s, u"&H"))
-        return parseRadix(s.substr(2), 16, out);
+        return parseRadix(s.substr(2), 16, radix) ? NumberText::Radix : NumberText::Invalid;
     if (startsWithNoCase(s, u"&O"))
-        return parseRadix(s.substr(2), 8, out);
+        return parseRadix(s.substr(2), 8, radix) ? NumberText::Radix : NumberText::Invalid;
     if (s.front() == u'&')
-        return parseRadix(s.substr(1), 8, out);
+        return parseRadix(s.substr(1), 8, radix) ? NumberText::Radix : NumberText::Invalid;
 
     bool negative = false;
     bool parens = false;
@@ -204,7 +277,6 @@ bool parseNumber(std::u16string_view text, double &out)
         s.substr(s.size() - loc.currencySymbol.size()) == loc.currencySymbol)
         s = trimSpaces(s.substr(0, s.size() - loc.currencySymbol.size()));
 
-    std::string ascii;
     ascii.reserve(s.size() + 2);
     bool digits = false, seenDecimal = false, seenExp = false;
     std::size_t i = 0;
@@ -230,19 +302,93 @@ bool parseNumber(std::u16string_view text, double &out)
                 ++i;
             }
             if (i >= s.size() || s[i] < u'0' || s[i] > u'9')
-                return false;
+                return NumberText::Invalid;
         } else {
-            return false;
+            return NumberText::Invalid;
         }
     }
-    if (!digits)
-        return false;
-    double v = std::strtod(ascii.c_str(), nullptr);
+    if (!digits || (negative && parens))
+        return NumberText::Invalid;
+    minus = negative != parens;
+    return NumberText::Decimal;
+}
+
+// The decimal text of readNumber times 10,000, rounded half to even, exactly:
+// the last of Currency's four decimals and the ends of its range never pass
+// through a Double. 6 beyond the range.
+std::int64_t scaledDecimal(const std::string &ascii, bool minus)
+{
+    std::string digits; // without leading zeros
+    long exponent = 4;  // digits * 10^exponent is the scaled value
+    std::size_t i = 0;
+    bool fraction = false;
+    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
+        if (ascii[i] == '.') {
+            fraction = true;
+            continue;
+        }
+        exponent -= fraction ? 1 : 0;
+        if (!digits.empty() || ascii[i] != '0')
+            digits.push_back(ascii[i]);
+    }
+    if (i < ascii.size())
+        exponent += std::clamp(std::strtol(ascii.c_str() + i + 1, nullptr, 10), -100000L, 100000L);
+    const Int128 most = (Int128(1) << 63) - (minus ? 0 : 1);
+    const long whole = static_cast<long>(digits.size()) + std::min(exponent, 0L); // digits left of the point
+    Int128 value = 0;
+    for (long k = 0; k < whole; ++k) {
+        value = value * 10 + (digits[static_cast<std::size_t>(k)] - '0');
+        if (value > most)
+            raiseError(RuntimeError::Overflow);
+    }
+    for (long k = 0; k < exponent && value != 0; ++k) {
+        value *= 10;
+        if (value > most)
+            raiseError(RuntimeError::Overflow);
+    }
+    if (whole >= 0 && static_cast<std::size_t>(whole) < digits.size()) {
+        const char first = digits[static_cast<std::size_t>(whole)];
+        const bool rest = digits.find_first_not_of('0', static_cast<std::size_t>(whole) + 1) != std::string::npos;
+        if (first > '5' || (first == '5' && (rest || (value & 1))))
+            ++value;
+        if (value > most)
+            raiseError(RuntimeError::Overflow);
+    }
+    return static_cast<std::int64_t>(minus ? -value : value);
+}
+
+} // namespace
+
+bool parseNumber(std::u16string_view text, double &out)
+{
+    std::string ascii;
+    bool minus = false;
+    switch (readNumber(text, ascii, minus, out)) {
+    case NumberText::Invalid: return false;
+    case NumberText::Radix: return true;
+    case NumberText::Decimal: break;
+    }
+    const double v = std::strtod(ascii.c_str(), nullptr);
     if (!std::isfinite(v))
         return false;
-    out = (negative != parens) ? -v : v;
-    if (negative && parens)
+    out = minus ? -v : v;
+    return true;
+}
+
+bool parseCurrency(std::u16string_view text, std::int64_t &out)
+{
+    std::string ascii;
+    bool minus = false;
+    double radix = 0;
+    switch (readNumber(text, ascii, minus, radix)) {
+    case NumberText::Invalid: return false;
+    case NumberText::Radix: out = static_cast<std::int64_t>(radix) * 10000; return true;
+    case NumberText::Decimal: break;
+    }
+    // What a Double cannot hold is not a number, as for CDbl.
+    if (!std::isfinite(std::strtod(ascii.c_str(), nullptr)))
         return false;
+    out = scaledDecimal(ascii, minus);
     return true;
 }
 
@@ -391,10 +537,17 @@ std::int64_t Variant::toCurrency() const
         return m.i64;
     if (isIntegral() || m_type == Type::Boolean)
         return static_cast<std::int64_t>(integralValue()) * 10000;
-    const double d = toDouble() * 10000.0;
-    if (!(std::fabs(d) < 9.2233720368547758e18))
+    if (m_type == Type::String) {
+        std::int64_t scaled = 0;
+        if (!parseCurrency(m.str->text, scaled))
+            raiseError(RuntimeError::TypeMismatch);
+        return scaled;
+    }
+    // -2^63 is the one end a Double holds exactly.
+    const double d = roundHalfEven(toDouble() * 10000.0);
+    if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0))
         raiseError(RuntimeError::Overflow);
-    return static_cast<std::int64_t>(roundHalfEven(d));
+    return static_cast<std::int64_t>(d);
 }
 
 double Variant::toDate() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "budget.h"
 #include "ref.h"
 
 #include <cstdint>
@@ -12,11 +13,35 @@ class Object;
 class Array;
 
 // Text of a String variant. Shared between copies; the interpreter appends in
-// place only while a single variable holds it (s = s & x).
+// place only while a single variable holds it (s = s & x). Its bytes are
+// charged to the budget of the run it was made in (see RunGuard) and given
+// back when it goes.
 struct StringData final : RefCounted
 {
-    explicit StringData(std::u16string t) : text(std::move(t)) {}
+private:
+    // Declared first: the count fits beside RefCounted's own in its padding.
+    std::uint32_t m_charged = 0;
+    MemoryBudget::Account *m_account = nullptr;
+
+public:
+    // Charges the text after it was made: past the budget, 7 (and the text is freed).
+    explicit StringData(std::u16string t);
+    // Takes over a charge made before the text was allocated.
+    StringData(std::u16string t, Reservation charged);
+    ~StringData() override;
+    // A copy of `text`, charged before it is allocated.
+    static Ref<StringData> make(std::u16string_view text);
+    // What a string of `capacity` units is charged.
+    static std::size_t cost(std::size_t capacity) noexcept { return sizeof(StringData) + capacity * sizeof(char16_t); }
+
+    // Appends, charging a larger capacity before the text grows: past the
+    // budget or the length limit, 7 and the text stays as it was.
+    void append(std::u16string_view more);
+
     std::u16string text;
+
+private:
+    void adopt(Reservation charged) noexcept;
 };
 
 // The numbers VarType returns.
@@ -82,9 +107,12 @@ public:
 
     // Strings and references convert implicitly; numbers go through the
     // named factories so the subtype is always explicit.
-    Variant(std::u16string text);
-    Variant(std::u16string_view text) : Variant(std::u16string(text)) {}
-    Variant(const char16_t *text) : Variant(std::u16string(text)) {}
+    // A text made for the value is charged once made; a copy is charged
+    // before it is made.
+    Variant(std::u16string &&text);
+    Variant(const std::u16string &text) : Variant(StringData::make(text)) {}
+    Variant(std::u16string_view text) : Variant(StringData::make(text)) {}
+    Variant(const char16_t *text) : Variant(std::u16string_view(text)) {}
     Variant(Ref<StringData> text) noexcept;
     Variant(Ref<Object> object) noexcept; // a null reference is Nothing
     Variant(Ref<Array> array) noexcept;   // a null reference is Empty
@@ -189,6 +217,10 @@ private:
 // grouping separators of the current locale, exponent, &H and &O forms,
 // a currency symbol); false when the text is not a number.
 bool parseNumber(std::u16string_view text, double &out);
+// The same text as a Currency (times 10,000), read exactly and rounded half
+// to even at the fourth decimal; false when it is not a number, 6 beyond
+// Currency's range.
+bool parseCurrency(std::u16string_view text, std::int64_t &out);
 // Double as CStr writes it: 15 significant digits, exponent form "1E+20"
 // outside 1E-5 .. 1E15; Single uses 7 digits.
 std::u16string formatDouble(double value, int significantDigits = 15);

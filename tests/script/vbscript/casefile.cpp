@@ -84,6 +84,10 @@ CaseFile caseOf(const std::vector<std::string> &lines, std::size_t shared, std::
                 c.expectCompileError = std::stol(value);
             } else if (directive(line, "expect-line", value)) {
                 c.expectLine = std::stoi(value);
+            } else if (directive(line, "time-limit", value)) {
+                c.timeLimitMs = std::stol(value);
+            } else if (directive(line, "memory-limit", value)) {
+                c.memoryLimitMb = std::stol(value);
             } else if (directive(line, "uses", value)) {
                 c.uses = value;
             }

@@ -27,6 +27,8 @@ struct CaseFile
     long expectError = 0; // ' expect-error: <number>
     long expectCompileError = 0; // ' expect-compile-error: <number>
     int expectLine = 0;   // ' expect-line: <line>
+    long timeLimitMs = 0; // ' time-limit: <ms> for each call (the runner's own limit otherwise)
+    long memoryLimitMb = 0; // ' memory-limit: <MB>, the engine's memory budget
     std::string uses;     // ' uses: <file beside the cases>, run first (text, not a case)
     std::string usesSource;
     std::vector<CaseRow> rows;

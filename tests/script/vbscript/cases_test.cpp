@@ -47,7 +47,9 @@ TEST_P(VbsCase, Runs)
     ASSERT_TRUE(c.hasExpect || c.expectError || c.expectCompileError || !c.rows.empty())
         << c.path << " has no expectation";
     vbs::Engine engine;
-    engine.setTimeLimit(std::chrono::milliseconds(20000));
+    engine.setTimeLimit(std::chrono::milliseconds(c.timeLimitMs ? c.timeLimitMs : 20000));
+    if (c.memoryLimitMb)
+        engine.setMemoryBudget(vbs::MemoryBudget(static_cast<std::size_t>(c.memoryLimitMb) << 20));
     if (!c.uses.empty()) {
         ASSERT_FALSE(c.usesSource.empty()) << c.uses << " is missing or empty";
         ASSERT_TRUE(engine.addCodeUtf8(c.usesSource)) << c.uses << ": " << describe(engine.lastError());
@@ -117,7 +119,6 @@ TEST(Nesting, CompilesInsideTheLimitAndFailsBeyondIt)
         {"block If", 2, [](int n) { return repeat("If True Then\n", n) + "Main = " + std::to_string(n) + "\n" + repeat("End If\n", n); }},
         {"single-line If", 1, [](int n) { return repeat("If True Then ", n) + "Main = " + std::to_string(n) + "\n"; }},
         {"parentheses", 1, [](int n) { return "Main = " + repeat("(", n) + std::to_string(n) + repeat(")", n) + "\n"; }},
-        {"operator chain", 1, [](int n) { return "Main = 1" + repeat(" + 1", n - 1) + "\n"; }},
         {"For loops", 2, [](int n) {
              std::string out;
              for (int i = 0; i < n; ++i)
@@ -144,6 +145,49 @@ TEST(Nesting, CompilesInsideTheLimitAndFailsBeyondIt)
                 EXPECT_EQ(engine.lastError().number, 28) << describe(engine.lastError());
                 EXPECT_GE(engine.lastError().line, 2) << describe(engine.lastError());
             }
+        }
+    }
+}
+
+// Runs of binary operators are not nesting: every precedence level (and a
+// mix of them, and a line continued hundreds of times) compiles and gives the
+// left-to-right value far past the nesting limit. The values tell left from
+// right association.
+TEST(Chains, LongRunsOfOperatorsEvaluateLeftToRight)
+{
+    struct Chain
+    {
+        const char *name;
+        std::string (*body)(int n); // Main's body, n links
+        std::string (*expected)(int n);
+    };
+    const Chain chains[] = {
+        {"Imp", [](int k) { return "Main = False" + repeat(" Imp False", k); }, [](int k) { return std::string(k % 2 ? "True" : "False"); }},
+        {"Eqv", [](int k) { return "Main = True" + repeat(" Eqv False", k); }, [](int k) { return std::string(k % 2 ? "False" : "True"); }},
+        {"Xor", [](int k) { return "Main = True" + repeat(" Xor True", k); }, [](int k) { return std::string(k % 2 ? "False" : "True"); }},
+        {"Or And", [](int k) { return "Main = False" + repeat(" Or False And True", k); }, [](int) { return std::string("False"); }},
+        {"comparisons", [](int k) { return "Main = 5" + repeat(" > 1 = 0 <> 1", k); }, [](int) { return std::string("True"); }},
+        {"&", [](int k) { return "Main = \"\"" + repeat(" & \"ab\"", k); }, [](int k) { return repeat("ab", k); }},
+        {"& _ lines", [](int k) { return "Main = \"\"" + repeat(" & \"ab\" _\n", k) + "\n"; }, [](int k) { return repeat("ab", k); }},
+        {"+ -", [](int k) { return "Main = " + std::to_string(k) + repeat(" - 2 + 1", k); }, [](int) { return std::string("0"); }},
+        {"Mod", [](int k) { return "Main = 1000" + repeat(" Mod 999", k); }, [](int) { return std::string("1"); }},
+        {"\\", [](int k) { return "Main = 1000000" + repeat(" \\ 2", k); }, [](int) { return std::string("0"); }},
+        {"* /", [](int k) { return "Main = 1" + repeat(" * 2 / 2", k); }, [](int) { return std::string("1"); }},
+        {"^", [](int k) { return "Main = 1" + repeat(" ^ 2", k); }, [](int) { return std::string("1"); }},
+        {"mixed levels", [](int k) { return "Main = 2 * 3 \\ 1 Mod 4" + repeat(" + 1 * 2", k); },
+         [](int k) { return std::to_string(2 + 2 * k); }},
+    };
+    for (const Chain &chain : chains) {
+        SCOPED_TRACE(chain.name);
+        for (const int links : {vbs::Parser::kMaxDepth + 50, 50 * vbs::Parser::kMaxDepth}) {
+            SCOPED_TRACE(links);
+            vbs::Engine engine;
+            ASSERT_TRUE(engine.addCodeUtf8("Function Main()\n" + chain.body(links) + "\nEnd Function\n"))
+                << describe(engine.lastError());
+            std::vector<vbs::Variant> args;
+            vbs::Variant result;
+            ASSERT_TRUE(engine.run(u"Main", args, &result)) << describe(engine.lastError());
+            EXPECT_EQ(display(result), chain.expected(links));
         }
     }
 }

@@ -106,6 +106,31 @@ TEST(Engine, Limits)
     EXPECT_EQ(e.lastError().number, 18);
 }
 
+// Engines given one budget share it: what one holds, the other cannot take;
+// a refused allocation holds nothing; once freed it is there again, and at
+// the end every byte is given back.
+TEST(Engine, OneMemoryBudgetForSeveralEngines)
+{
+    vbs::MemoryBudget budget(16 << 20);
+    {
+        Engine first, second;
+        first.setMemoryBudget(budget);
+        second.setMemoryBudget(budget);
+        EXPECT_EQ(first.memoryBudget(), budget);
+        ASSERT_TRUE(first.addCode(u"Dim s : s = Space(5000000)\n")) << described(first.lastError());
+        EXPECT_GE(budget.held(), 10000000u);
+        const std::size_t held = budget.held();
+        EXPECT_FALSE(second.addCode(u"t = Space(4000000)\n"));
+        EXPECT_EQ(second.lastError().number, 7);
+        EXPECT_LT(budget.held(), held + 100000) << "the refused string is still charged";
+        ASSERT_TRUE(first.addCode(u"s = Empty\n"));
+        EXPECT_TRUE(second.addCode(u"t = Space(4000000)\n")) << described(second.lastError());
+        EXPECT_GE(budget.peak(), 10000000u);
+        EXPECT_LE(budget.peak(), budget.limit());
+    }
+    EXPECT_EQ(budget.held(), 0u);
+}
+
 TEST(Engine, DeepRecursionOnASmallThreadStack)
 {
     // A host thread with 1 MB of stack still gets 28, not a crash.

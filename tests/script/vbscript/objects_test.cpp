@@ -55,10 +55,11 @@ TEST(Objects, HostObjectsFromScripts)
         {"Dim n: n = 1\n  Host.Bump n\n  Host.Bump (n)\n  Main = n", "2"},
         {"Dim k, s\n  For Each k In Host\n    s = s & k & Host(k)\n  Next\n  Main = s", "a1b2"},
         {"Main = Host.Nothing1", "error 438"},
+        {"Set Main = CreateObject(\"Scripting.Dictionary\")", "error 429"}, // the factory decides every name
     };
     for (const auto &row : rows) {
         Engine e;
-        e.objects().add(u"Test.Bag", [] { return vbs::Ref<vbs::Object>(vbs::makeRef<Bag>()); });
+        e.setObjectFactory([](auto id) { return vbs::Ref<vbs::Object>(vbs::foldCase(id) == u"test.bag" ? new Bag : nullptr); });
         e.addObject(u"Host", vbs::makeRef<Bag>());
         ASSERT_TRUE(e.addCodeUtf8(std::string("Function Main()\n  ") + row.body + "\nEnd Function\n")) << row.body;
         std::vector<Variant> args;

@@ -22,6 +22,7 @@
 ? vbString & vbObject & vbError & vbBoolean & vbVariant & vbByte & vbArray => 89101112178192
 ? vbUseSystem & vbFirstJan1 & vbFirstFourDays & vbFirstFullWeek => 0123
 ? TypeName(GetObject("", "Scripting.Dictionary")) => Dictionary
+? TypeName(CreateObject("scripting.DICTIONARY")) & " " & TypeName(CreateObject("vbscript.regexp")) => Dictionary IRegExp2
 ? GetObject("c:\some\file.xls") => err429
 ? GetObject("", "No.Such.Thing") => err429
 ? InputBox("name?") => err70
