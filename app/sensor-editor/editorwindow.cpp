@@ -220,6 +220,8 @@ bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfi
 bool EditorWindow::openFile(const QString &path)
 {
     hostkit::JobFileText file;
+    // Taken before the file is read: a change while it is read shows later.
+    const hostkit::FileStamp stamp = hostkit::fileStamp(path);
     try {
         file = hostkit::readJobFile(QDir::toNativeSeparators(path));
     } catch (const Error &error) {
@@ -228,8 +230,10 @@ bool EditorWindow::openFile(const QString &path)
     }
     if (!load(file.text, QFileInfo(path).absoluteFilePath(), file.encoding))
         return false;
+    m_diskStamp = m_askedStamp = stamp;
     hostkit::tellSavingChanges(
-        file.text, appTitle(), text("MsgSavingChanges", QStringLiteral("Saving this job will change what it holds:")));
+        file.text, appTitle(), text("MsgSavingChanges", QStringLiteral("Saving this job will change what it holds:")),
+        text("MsgEditingNotes", QStringLiteral("Editing a script of this job changes more than the edit:")));
     return true;
 }
 
@@ -258,12 +262,23 @@ bool EditorWindow::writeJob(const QString &path)
                     std::current_exception());
         return false;
     }
+    if (path == m_path) {
+        const hostkit::FileStamp now = hostkit::fileStamp(path);
+        if (changedOnDisk(now)) {
+            const int answer = askAboutDiskChange(now);
+            if (answer == ui::No)
+                openFile(m_path);
+            if (answer != ui::Yes)
+                return false;
+        }
+    }
     try {
         hostkit::writeJobFile(path, jobText, m_encoding);
     } catch (const Error &error) {
         ui::MsgBox(error.description, ui::OkOnly | ui::Critical, appTitle());
         return false;
     }
+    m_diskStamp = m_askedStamp = hostkit::fileStamp(path);
     m_path = path;
     m_savedJobText = jobText;
     m_changeReported = false;
@@ -377,7 +392,44 @@ bool EditorWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowUnblocked)
         updateModified();
+    // Asked once the activation is over, never from inside it.
+    if (event->type() == QEvent::WindowActivate)
+        QMetaObject::invokeMethod(this, [this] { checkDiskOnReturn(); }, Qt::QueuedConnection);
     return QMainWindow::event(event);
+}
+
+bool EditorWindow::changedOnDisk(const hostkit::FileStamp &now) const
+{
+    return !m_path.isEmpty() && now.exists && now != m_diskStamp;
+}
+
+int EditorWindow::askAboutDiskChange(const hostkit::FileStamp &now)
+{
+    m_askedStamp = now;
+    return ui::MsgBox(text("MsgChangedOnDisk", QStringLiteral("%1 has changed on disk since it was opened or saved "
+                                                              "here.\r\rYes: save this job over it.\rNo: reload it "
+                                                              "from the disk (the changes made here are lost).\r"
+                                                              "Cancel: neither, for now."))
+                          .arg(QFileInfo(m_path).fileName()),
+                      ui::YesNoCancel | ui::Exclamation, appTitle());
+}
+
+void EditorWindow::checkDiskOnReturn()
+{
+    const hostkit::FileStamp now = hostkit::fileStamp(m_path);
+    if (!changedOnDisk(now) || now == m_askedStamp || QApplication::activeModalWidget())
+        return;
+    switch (askAboutDiskChange(now)) {
+    case ui::Yes:
+        m_diskStamp = now;
+        save();
+        break;
+    case ui::No:
+        openFile(m_path);
+        break;
+    default:
+        break;
+    }
 }
 
 void EditorWindow::updateTitle()

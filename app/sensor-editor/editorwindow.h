@@ -2,6 +2,7 @@
 
 #include "hostkit/callbacknotifier.h"
 #include "hostkit/hosttexts.h"
+#include "hostkit/jobfile.h"
 #include "host/skin.h"
 #include "platform/xml/xmlfile.h"
 #include "platform/xml/xmlnode.h"
@@ -55,12 +56,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Back from a modal dialog of the editor: the title shows whether it changed the job.
+    // Back from a modal dialog of the editor: the title shows whether it
+    // changed the job. Back in front: a file changed on disk meanwhile is
+    // asked about (once for each change).
     bool event(QEvent *event) override;
 
 private:
     bool load(const QString &jobText, const QString &path, const xmlfile::Encoding &encoding);
     bool writeJob(const QString &path);
+    // Whether the file changed on disk since it was opened or saved here (a
+    // file that is gone has nothing to lose).
+    bool changedOnDisk(const hostkit::FileStamp &now) const;
+    // Asks what to do about the file that changed on disk: save over it
+    // (Yes), reload it (No) or neither for now (Cancel); the answer.
+    int askAboutDiskChange(const hostkit::FileStamp &now);
+    void checkDiskOnReturn();
     bool confirmDiscard();
     // The job as the editor would save it now; null when it does not validate.
     QString currentJobText() const;
@@ -86,6 +96,8 @@ private:
     bool m_changeReported = false;   // NotifyChange since then
     bool m_checkPending = false;
     xmlfile::Encoding m_encoding;   // how the file stores it
+    hostkit::FileStamp m_diskStamp;   // the file as opened or last saved here
+    hostkit::FileStamp m_askedStamp;  // the last change on disk the user was asked about
     std::unique_ptr<hostkit::HostTexts> m_texts;   // installed on the application
     hostkit::CallbackNotifier m_notifier;
     std::unique_ptr<host::Skin> m_skin;

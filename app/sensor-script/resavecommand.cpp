@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
 
 QString oneLine(QString text)
@@ -89,12 +91,12 @@ int resaveJobCommand(const QStringList &args)
 
     hostkit::CallbackNotifier notifier;
     const std::unique_ptr<host::Skin> skin = hostkit::createSkin(hostkit::skinNames().value(0));
-    UCScript editor;
+    auto editor = std::make_unique<UCScript>();
     try {
-        editor.Engine_InitControl(&notifier, hostkit::languagesNode(dataFolder), skin.get());
-        editor.Engine_SetPathData(dataFolder);
-        editor.Engine_SetData(file.text);
-        editor.Engine_ShowData();
+        editor->Engine_InitControl(&notifier, hostkit::languagesNode(dataFolder), skin.get());
+        editor->Engine_SetPathData(dataFolder);
+        editor->Engine_SetData(file.text);
+        editor->Engine_ShowData();
     } catch (...) {
         printError(job, QStringLiteral("the editor cannot show the job"), toError(std::current_exception()));
         return ExitNotAJob;
@@ -103,13 +105,16 @@ int resaveJobCommand(const QStringList &args)
     QString text;
     try {
         messages.clear();
-        if (!editor.Engine_Validate())
+        if (!editor->Engine_Validate())
             return refuse(job, messages);
-        text = editor.Engine_GetData();
+        text = editor->Engine_GetData();
     } catch (...) {
         printError(job, QStringLiteral("the editor cannot give the job back"), toError(std::current_exception()));
         return ExitRefused;
     }
+    // The editor's copies of a large job go before the file is made.
+    editor.reset();
+    file.text.clear();
 
     try {
         hostkit::writeJobFile(output, text, file.encoding);

@@ -24,8 +24,8 @@ QString quotedLiteral(const QString &text)
 }
 
 // A document that holds only the XML declaration and, when the loaded
-// document has one, its document type (name and identifiers): a reference
-// to an entity it declares then still reads back.
+// document has one, its document type (name, identifiers, internal subset):
+// a reference to an entity it declares then still reads back.
 XmlNode declaredDocument(const XmlNode &loaded)
 {
     QString doctype;
@@ -37,6 +37,9 @@ XmlNode declaredDocument(const XmlNode &loaded)
                 + quotedLiteral(type.systemId());
         else if (!type.systemId().isEmpty())
             doctype += QStringLiteral(" SYSTEM ") + quotedLiteral(type.systemId());
+        // The internal subset declares the external entities the job still refers to.
+        if (!type.internalSubset().isEmpty())
+            doctype += QStringLiteral(" [") + type.internalSubset() + QLatin1Char(']');
         doctype += QLatin1Char('>');
     }
     const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>%1<JobDefinition/>").arg(doctype);

@@ -13,7 +13,8 @@ namespace hostkit {
 // document holding
 //   - the XML declaration version="1.0" encoding="UTF-8" (the text is a
 //     string; hosts write it as UTF-8),
-//   - the document type of the loaded job text (its name and identifiers),
+//   - the document type of the loaded job text (its name, identifiers and
+//     internal subset),
 //   - the comments and processing instructions that stood around the root
 //     of the loaded job text, in their places,
 //   - the wrapper's JobDefinition element as its root,

@@ -2,13 +2,17 @@
 
 #include "errorcore/error.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 namespace hostkit {
 
 JobFileText readJobFile(const QString &path)
 {
     xmlfile::Text file = xmlfile::read(path);
     XmlParseError error;
-    const XmlNode document = XmlNode::parse(file.text, &error);
+    const XmlNode document = XmlNode::parse(file.text, &error, file.fileBytes);
     if (document.isNull())
         throw Error(error.code, QStringLiteral("%1: %2: %3").arg(path, error.location(), error.reason));
     const QString root = document.documentElement().nodeName();
@@ -25,6 +29,15 @@ QByteArray jobFileBytes(const QString &jobText, const xmlfile::Encoding &encodin
 void writeJobFile(const QString &path, const QString &jobText, const xmlfile::Encoding &encoding)
 {
     xmlfile::writeFileBytes(path, jobFileBytes(jobText, encoding));
+}
+
+FileStamp fileStamp(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {true, quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+            qint64(status.st_mtim.tv_sec), qint64(status.st_mtim.tv_nsec)};
 }
 
 } // namespace hostkit

@@ -30,7 +30,26 @@ JobFileText readJobFile(const QString &path);
 // cannot hold where no reference may stand.
 QByteArray jobFileBytes(const QString &jobText, const xmlfile::Encoding &encoding);
 
-// jobFileBytes written to `path`, replacing the file only once complete.
+// jobFileBytes written to `path` in one step (xmlfile::writeFileBytes): a
+// failure, a path that is not a regular file and an output that could not be
+// read back all raise, and leave the old file whole.
 void writeJobFile(const QString &path, const QString &jobText, const xmlfile::Encoding &encoding);
+
+// What a file looks like on disk, to tell whether someone changed it since:
+// the file it is (device and inode), its size and the time of its last
+// change, to the nanosecond. A path with nothing at it gives the stamp with
+// `exists` false.
+struct FileStamp
+{
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedSeconds = 0;
+    qint64 modifiedNanoseconds = 0;
+
+    bool operator==(const FileStamp &) const = default;
+};
+FileStamp fileStamp(const QString &path);
 
 } // namespace hostkit

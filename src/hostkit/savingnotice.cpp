@@ -5,17 +5,22 @@
 
 namespace hostkit {
 
-void tellSavingChanges(const QString &jobText, const QString &title, const QString &heading)
+void tellSavingChanges(const QString &jobText, const QString &title, const QString &heading,
+                       const QString &notesHeading)
 {
     XmlParseError error;
     const XmlNode document = XmlNode::parse(jobText, &error);
     if (document.isNull())
         return;
-    const QStringList changes = savingChanges(document);
-    if (changes.isEmpty())
-        return;
-    ui::MsgBox(heading + QStringLiteral("\r- ") + changes.join(QStringLiteral("\r- ")),
-               ui::OkOnly | ui::Exclamation, title);
+    QStringList parts;
+    const auto add = [&parts](const QString &under, const QStringList &items) {
+        if (!items.isEmpty())
+            parts << under + QStringLiteral("\r- ") + items.join(QStringLiteral("\r- "));
+    };
+    add(heading, savingChanges(document));
+    add(notesHeading, editingNotes(document));
+    if (!parts.isEmpty())
+        ui::MsgBox(parts.join(QStringLiteral("\r\r")), ui::OkOnly | ui::Exclamation, title);
 }
 
 } // namespace hostkit

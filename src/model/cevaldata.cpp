@@ -42,7 +42,7 @@ void cEvalData::SetReferenceValue(double pData) { m_evalData.setNumber(Reference
 XmlNode cEvalData::GetEvalDataXML() const { return m_evalData.node; }
 QString cEvalData::GetLanguage() const { return m_evalData.text(Language); }
 int cEvalData::GetType() const { return m_evalData.integer(Type); }
-void cEvalData::SetEvalCode(const QString &pData) { m_evalData.setText(EvalCode, pData); }
+void cEvalData::SetEvalCode(const QString &pData) { m_evalData.setScript(EvalCode, pData); }
 void cEvalData::SetLanguage(const QString &pData) { m_evalData.setText(Language, pData); }
 void cEvalData::SetType(int pData) { m_evalData.setInteger(Type, pData); }
 

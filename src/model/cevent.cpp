@@ -13,6 +13,6 @@ void cEvent::SetEventXML(const XmlNode &pData) { m_event.node = pData; }
 XmlNode cEvent::GetEventXML() const { return m_event.node; }
 QString cEvent::GetName() const { return m_event.text(Name); }
 QString cEvent::GetEvalCode() const { return m_event.text(EvalCode); }
-void cEvent::SetEvalCode(const QString &pData) { m_event.setText(EvalCode, pData); }
+void cEvent::SetEvalCode(const QString &pData) { m_event.setScript(EvalCode, pData); }
 QString cEvent::GetLanguage() const { return m_event.text(Language); }
 void cEvent::SetLanguage(const QString &pData) { m_event.setText(Language, pData); }

@@ -29,7 +29,7 @@ QString levelPath(int level)
 QString cSensor::GetEvalCode() const { return m_sensor.text(EvalCode); }
 QString cSensor::GetLanguage() const { return m_sensor.text(Language); }
 void cSensor::SetLanguage(const QString &pData) { m_sensor.setText(Language, pData); }
-void cSensor::SetEvalCode(const QString &pData) { m_sensor.setText(EvalCode, pData); }
+void cSensor::SetEvalCode(const QString &pData) { m_sensor.setScript(EvalCode, pData); }
 int cSensor::GetEvaluation() const { return m_sensor.integer(Evaluation); }
 XmlNode cSensor::GetProperties() const { return m_sensor.child(Properties); }
 XmlNode cSensor::GetSensorXML() const { return m_sensor.node; }
@@ -50,7 +50,9 @@ void cSensor::Create(const QString &gPathData)
     passing(" cSensor.Create() ", [&] {
         const XmlNode pattern = GetPattern(QStringLiteral("Veltrano"), gPathData);
         m_sensor.node = pattern.cloneNode(true);
-        SetEvalCode(defaultSensorScript());
+        // Written as it is: SetEvalCode would keep a pattern script that
+        // differs from it only in its line breaks.
+        m_sensor.setText(EvalCode, defaultSensorScript());
         SetLanguage(QStringLiteral("VBScript"));
     });
 }

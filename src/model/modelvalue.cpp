@@ -21,6 +21,11 @@ void ModelElement::setText(const ModelValue &value, const QString &data)
     passing(value.setTag, [&] { valueencoding::writeText(requiredNode(bound(), QLatin1String(value.path)), data); });
 }
 
+void ModelElement::setScript(const ModelValue &value, const QString &data)
+{
+    passing(value.setTag, [&] { valueencoding::writeScript(requiredNode(bound(), QLatin1String(value.path)), data); });
+}
+
 int ModelElement::integer(const ModelValue &value) const
 {
     return passing(value.getTag, [&] {

@@ -31,6 +31,8 @@ struct ModelElement
 
     QString text(const ModelValue &value) const;                   // as stored (valueencoding)
     void setText(const ModelValue &value, const QString &data);
+    // setText for a script from a pane (valueencoding::writeScript).
+    void setScript(const ModelValue &value, const QString &data);
     int integer(const ModelValue &value) const;                    // 6 outside the 32-bit range
     void setInteger(const ModelValue &value, int data);
     double number(const ModelValue &value) const;                  // 13 for a text that is not a number

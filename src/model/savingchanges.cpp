@@ -4,6 +4,9 @@
 #include "common/regional.h"
 #include "model/evallevels.h"
 #include "model/nodepath.h"
+#include "model/valueencoding.h"
+
+#include <QMap>
 
 #include <optional>
 
@@ -109,11 +112,29 @@ void checkReference(QStringList &changes, const XmlNode &level)
         changes << QStringLiteral("%1 %2 will be saved as %3").arg(nodePath(node), quoted(node.text().trimmed()), saved);
 }
 
+// The entity references below `node`, in document order.
+QStringList entityReferences(const XmlNode &node)
+{
+    QStringList names;
+    for (const XmlNode &child : node.childNodes()) {
+        if (child.nodeType() == XmlNode::EntityReference)
+            names << QLatin1Char('&') + child.nodeName() + QLatin1Char(';');
+        else if (child.nodeType() == XmlNode::Element)
+            names << entityReferences(child);
+    }
+    return names;
+}
+
 void checkSensor(QStringList &changes, const XmlNode &sensor)
 {
     const XmlNode script = sensor.selectSingleNode(QStringLiteral("Script/EvalCode"));
+    const QStringList references = script.isNull() ? QStringList() : entityReferences(script);
     if (!script.isNull() && script.text().count(QLatin1Char(' ')) == script.text().size())
-        changes << QStringLiteral("%1 is empty and will be saved as the default script").arg(nodePath(script));
+        changes << (references.isEmpty()
+                        ? QStringLiteral("%1 is empty and will be saved as the default script").arg(nodePath(script))
+                        : QStringLiteral("%1 holds only %2, whose text the editor does not read, and will be saved "
+                                         "as the default script")
+                               .arg(nodePath(script), references.join(QStringLiteral(", "))));
     else
         checkLanguage(changes, sensor);
     checkIntegers(changes, sensor);
@@ -175,4 +196,57 @@ QStringList savingChanges(const XmlNode &document)
 QStringList savingChanges(const QString &text)
 {
     return savingChanges(XmlNode::parse(text));
+}
+
+namespace {
+
+void noteScript(QStringList &notes, const XmlNode &script)
+{
+    if (script.isNull())
+        return;
+    const QString text = script.text();
+    const QString where = nodePath(script);
+    // The characters a pane shows otherwise (valueencoding::paneForm), by code.
+    QMap<char16_t, qsizetype> shownOtherwise;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' && text.mid(i + 1, 1) == u"\n")
+            continue;                // a line break as the pane gives it back
+        if (valueencoding::paneForm(QString(c)) != QString(c))
+            ++shownOtherwise[c.unicode()];
+    }
+    for (auto it = shownOtherwise.cbegin(); it != shownOtherwise.cend(); ++it)
+        notes << QStringLiteral("%1 holds %2 \u00D7 U+%3, which a script pane shows as %4: kept while the script is "
+                                "not edited, saved as shown once it is")
+                     .arg(where)
+                     .arg(it.value())
+                     .arg(QString::number(it.key(), 16).toUpper().rightJustified(4, u'0'),
+                          valueencoding::paneForm(QString(QChar(it.key()))) == u" " ? QStringLiteral("a blank")
+                                                                                    : QStringLiteral("a line break"));
+    const QStringList references = entityReferences(script);
+    if (!references.isEmpty())
+        notes << QStringLiteral("%1 refers to %2, whose text the editor does not read: the script is shown and "
+                                "tested without it, and an edit of the script drops the reference")
+                     .arg(where, references.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QStringList editingNotes(const XmlNode &document)
+{
+    QStringList notes;
+    const XmlNode sensor = document.selectSingleNode(QStringLiteral("JobDefinition/FreeDefinition/Sensor"));
+    if (sensor.isNull())
+        return notes;
+    noteScript(notes, sensor.selectSingleNode(QStringLiteral("Script/EvalCode")));
+    for (const EvalLevelName &name : evalLevels) {
+        const XmlNode level = sensor.selectSingleNode(
+            QStringLiteral("EvaluationData/Values/EvalData[Type='%1']").arg(int(name.type)));
+        if (level.isNull())
+            continue;
+        noteScript(notes, level.selectSingleNode(QStringLiteral("Script/EvalCode")));
+        for (const XmlNode &event : level.selectNodes(QStringLiteral("Events/Event")))
+            noteScript(notes, event.selectSingleNode(QStringLiteral("Script/EvalCode")));
+    }
+    return notes;
 }

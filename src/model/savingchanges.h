@@ -19,3 +19,10 @@ QStringList savingChanges(const XmlNode &document);
 
 // The same for a job text; raises the parser's error when it is not XML.
 QStringList savingChanges(const QString &text);
+
+// What an edit of a script changes beyond the edit, one sentence per script
+// and kind, in document order: characters a plain-text pane shows otherwise
+// (a no-break space as a blank, a line separator as a line break; they stay
+// while the script is not edited) and references to entities whose text the
+// editor does not read. Empty when an edit changes only what is typed.
+QStringList editingNotes(const XmlNode &document);

@@ -6,15 +6,70 @@
 
 namespace valueencoding {
 
+namespace {
+
+bool holdsText(const XmlNode &node)
+{
+    const int type = node.nodeType();
+    return type == XmlNode::Text || type == XmlNode::CDATASection || type == XmlNode::EntityReference
+        || type == XmlNode::Element;
+}
+
+bool isCharacterData(const XmlNode &node)
+{
+    const int type = node.nodeType();
+    return type == XmlNode::Text || type == XmlNode::CDATASection;
+}
+
+} // namespace
+
 void writeText(const XmlNode &element, const QString &value)
 {
-    if (element.hasChildNodes()) {
-        XmlNode first = element.firstChild();
-        first.setText(value);
-    } else {
-        XmlNode copy = element;
-        copy.appendChild(element.createCDATASection(value));
+    XmlNode target = element;
+    if (!target.hasChildNodes()) {
+        target.appendChild(element.createCDATASection(value));
+        return;
     }
+    if (readText(element) == value)
+        return;
+    // The first text or CDATA node takes the whole value; every other node
+    // that adds to the text goes, so that the text read back is the value.
+    XmlNode holder;
+    for (const XmlNode &child : element.childNodes()) {
+        if (holder.isNull() && isCharacterData(child))
+            holder = child;
+        else if (holdsText(child))
+            target.removeChild(child);
+    }
+    if (holder.isNull())
+        target.appendChild(element.createCDATASection(value));
+    else
+        holder.setText(value);
+}
+
+QString paneForm(const QString &script)
+{
+    QString shown;
+    shown.reserve(script.size());
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        const char16_t c = script.at(i).unicode();
+        if (c == u'\r' && i + 1 < script.size() && script.at(i + 1) == u'\n')
+            continue;
+        if (c == 0x00A0)
+            shown += u' ';
+        else if (c == u'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1)
+            shown += u'\n';
+        else
+            shown += QChar(c);
+    }
+    return shown;
+}
+
+void writeScript(const XmlNode &element, const QString &value)
+{
+    if (element.hasChildNodes() && paneForm(readText(element)) == paneForm(value))
+        return;
+    writeText(element, value);
 }
 
 QString readText(const XmlNode &element)

@@ -10,10 +10,25 @@
 // selected nothing) raises 91.
 namespace valueencoding {
 
-// CDATA text. Writing replaces the text of the element's first child node and
-// leaves the other children; an element without children gets one new CDATA
-// section holding the value.
+// CDATA text. An element without children gets one new CDATA section
+// holding the value. Otherwise the text read back is always the value: an
+// unchanged value leaves the element as it is (several sections, text beside
+// a comment or an entity reference stay as they were written); a new one
+// goes into the first text or CDATA node, every other node that held a part
+// of the old text (text, CDATA, entity references, elements) is removed, and
+// comments and processing instructions stay. With one text or CDATA child,
+// as the editor writes them, that child gets the value.
 void writeText(const XmlNode &element, const QString &value);
+
+// A script as a plain-text pane gives it back unedited: every line break
+// (CR LF, CR, U+2028, U+2029, and U+FDD0 and U+FDD1, which a text document
+// takes for frame breaks) a line feed, a no-break space a blank.
+QString paneForm(const QString &script);
+
+// writeText for a script that comes from a pane: a value that is the stored
+// script as a pane shows it leaves the stored one, so that the characters a
+// pane cannot show survive a save in which the script was not edited.
+void writeScript(const XmlNode &element, const QString &value);
 
 // The element's text (all descendant text concatenated), exactly as stored.
 QString readText(const XmlNode &element);

@@ -1,9 +1,14 @@
 // sensor-script resave as a job repository's check runs it, and the other
 // commands reading their files as the editor does: never a byte replaced.
+#include "platform/xml/xmlnode.h"
 #include "runprogram.h"
 #include "testsupport.h"
 
+#include <QDir>
+#include <functional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,10 +39,13 @@ TEST(Resave, SavesOrSaysWhyNot)
          "job.xml: byte 48 (line 1, column 49) is not valid US-ASCII"},
         {"<UnitTime>2</UnitTime>", "<UnitTime>7</UnitTime>", 2, "the editor cannot show the job"},
         {"<Status>1</Status>", "<Status>2</Status>", 1, "Status \"2\" will be saved as 1"},
+        // <Bulk/> stands for 4,000 elements with an attribute each.
+        {"<Documentation>", "<Documentation><Bulk/>", 2, "more than 20 bytes of memory per byte of its file"},
     };
     for (const auto &row : rows) {
         Inputs in;
-        writeJob(in, QString::fromUtf8(row.from), QString::fromUtf8(row.to));
+        writeJob(in, QString::fromUtf8(row.from),
+                 QString::fromUtf8(row.to).replace(QStringLiteral("<Bulk/>"), QStringLiteral("<a k='v'/>").repeated(4000)));
         expectRun(in.run({QStringLiteral("resave"), QStringLiteral("@job.xml"), QStringLiteral("@out.xml")}),
                   {{}, row.exitCode, nullptr, row.message});
         EXPECT_EQ(QFile::exists(in.dir.filePath(QStringLiteral("out.xml"))), row.exitCode == 0) << row.message;
@@ -61,6 +69,163 @@ TEST(Resave, ForceAndRewriteInPlace)
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<JobDefinition>\n  <Definition>\n"));
     EXPECT_TRUE(bytes.contains("<Name>Se\xF1" "al</Name>"));
+}
+
+// The text of every script in a document, in document order.
+QStringList scriptsOf(const QString &path)
+{
+    QStringList scripts;
+    QList<XmlNode> open{XmlNode::load(path)};
+    while (!open.isEmpty()) {
+        const XmlNode node = open.takeFirst();
+        if (node.nodeName() == QLatin1String("EvalCode"))
+            scripts << node.text();
+        open = node.childNodes() + open;
+    }
+    return scripts;
+}
+
+// Scripts that a hand or another tool wrote in other XML forms come back
+// from a save with the same text, and a second save changes no byte; what a
+// save cannot keep is refused with the reason.
+TEST(Resave, KeepsEveryScriptExactlyWhateverFormHoldsIt)
+{
+    const QString generalTail =
+        QStringLiteral("\tMain = Round(100 * (drive.TotalSize - drive.FreeSpace) / drive.TotalSize, 1)\nEnd Function]]>");
+    const QString general = QStringLiteral("<![CDATA[Function Main()\n\tDim fso, drive\n\tSet fso = CreateObject(\"Scripting."
+                                           "FileSystemObject\")\n\tSet drive = fso.GetDrive(fso.GetDriveName(\"/var\"))\n") + generalTail;
+    const QString entity = QStringLiteral("<!DOCTYPE JobDefinition [<!ENTITY more SYSTEM \"more.vbs\">]>\n<JobDefinition>");
+    const struct
+    {
+        const char *name;
+        QString from, to;
+        bool withEntity;             // the document type declares the external entity "more"
+        int exitCode;
+        const char *says;
+    } rows[] = {
+        {"SplitCData", generalTail, QStringLiteral("\tMain = 1]]><![CDATA[ + 2\nEnd Function]]>"), false, 0, ""},
+        {"CDataThenText", generalTail, QStringLiteral("]]>\tMain = 3 &amp; 4\nEnd Function"), false, 0, ""},
+        {"CommentBetween", generalTail, QStringLiteral("]]><!-- x --><![CDATA[\tMain = 4\nEnd Function]]>"), false, 0, ""},
+        {"InstructionBetween", generalTail, QStringLiteral("]]><?tool x?>\tMain = 5\nEnd Function"), false, 0, ""},
+        {"Separators", generalTail, QStringLiteral("\tMain = \"a\u2028b\u2029c\"\nEnd Function]]>"), false, 0, ""},
+        {"NoBreakSpace", generalTail, QStringLiteral("\tMain = Len(\"a\u00A0b\")\nEnd Function]]>"), false, 0, ""},
+        {"LineEnds", generalTail, QStringLiteral("\tMain = 8]]>&#13;\n<![CDATA[End Function]]>&#13;"), false, 0, ""},
+        {"EntityInALevel", QStringLiteral("\tMain = (pSsrValue >= 95)\nEnd Function]]>"),
+         QStringLiteral("\tMain = (pSsrValue >= 95)\n]]>&more;<![CDATA[End Function]]>"), true, 0, ""},
+        {"OnlyAnEntity", general, QStringLiteral("&more;"), true, 1, "holds only &more;, whose text the editor does not read"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Inputs in;
+        writeJob(in, row.from, row.to);
+        QString text = readTextFile(in.dir.filePath(QStringLiteral("job.xml")));
+        if (row.withEntity)
+            in.write(QStringLiteral("job.xml"), text.replace(QStringLiteral("<JobDefinition>"), entity).toUtf8());
+        const QStringList scripts = scriptsOf(in.dir.filePath(QStringLiteral("job.xml")));
+        expectRun(in.run({QStringLiteral("resave"), QStringLiteral("@job.xml"), QStringLiteral("@once.xml")}),
+                  {{}, row.exitCode, nullptr, row.says});
+        if (row.exitCode != 0)
+            continue;
+        EXPECT_EQ(scriptsOf(in.dir.filePath(QStringLiteral("once.xml"))), scripts);
+        expectRun(in.run({QStringLiteral("resave"), QStringLiteral("@once.xml"), QStringLiteral("@twice.xml")}), {{}, 0, nullptr, ""});
+        QFile once(in.dir.filePath(QStringLiteral("once.xml")));
+        QFile twice(in.dir.filePath(QStringLiteral("twice.xml")));
+        ASSERT_TRUE(once.open(QIODevice::ReadOnly) && twice.open(QIODevice::ReadOnly));
+        EXPECT_EQ(once.readAll(), twice.readAll());
+    }
+}
+
+// resave writes over a regular file only, or through a link to one (the
+// link stays); the file keeps its owner, group and mode.
+TEST(Resave, WritesOnlyOverARegularFileAndKeepsItsOwnerAndMode)
+{
+    const bool root = geteuid() == 0;
+    const struct
+    {
+        const char *name;
+        std::function<bool(const QString &)> make;   // makes what stands at the path; false: not here
+        int exitCode;
+        const char *says;
+    } rows[] = {
+        {"Fifo", [](const QString &path) { return mkfifo(QFile::encodeName(path), 0600) == 0; }, 3, "not a regular file"},
+        {"Device", [root](const QString &path) { return root && mknod(QFile::encodeName(path), S_IFCHR | 0666, makedev(1, 3)) == 0; },
+         3, "not a regular file"},
+        {"Folder", [](const QString &path) { return QDir().mkdir(path); }, 3, "not a regular file"},
+        {"DanglingLink", [](const QString &path) { return QFile::link(path + QStringLiteral(".missing"), path); }, 3,
+         "the link points to nothing"},
+        {"LinkToAFile",
+         [](const QString &path) {
+             QFile(path + QStringLiteral(".real")).open(QIODevice::WriteOnly);
+             return QFile::link(path + QStringLiteral(".real"), path);
+         },
+         0, ""},
+        {"OtherOwner",
+         [root](const QString &path) {
+             QFile(path).open(QIODevice::WriteOnly);
+             return root && chown(QFile::encodeName(path), 65534, 65534) == 0 && chmod(QFile::encodeName(path), 0640) == 0;
+         },
+         0, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Inputs in;
+        writeJob(in);
+        const QString out = in.dir.filePath(QStringLiteral("out.xml"));
+        if (!row.make(out))
+            continue;                // a device or another owner needs root
+        struct stat before = {};
+        lstat(QFile::encodeName(out), &before);
+        expectRun(in.run({QStringLiteral("resave"), QStringLiteral("@job.xml"), QStringLiteral("@out.xml")}),
+                  {{}, row.exitCode, nullptr, row.says});
+        struct stat after = {};
+        lstat(QFile::encodeName(out), &after);
+        EXPECT_EQ(after.st_mode, before.st_mode) << "what stands at the path keeps its kind and mode";
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(QDir(in.dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(QStringLiteral(".out.xml")),
+                  QStringList()) << "no file is left beside it";
+        if (row.exitCode == 0) {
+            EXPECT_EQ(scriptsOf(out), scriptsOf(in.dir.filePath(QStringLiteral("job.xml"))));
+        }
+    }
+}
+
+// On a full file system resave fails with exit 3, the old file whole and no
+// temporary file left, for a job that fits in a write buffer and for a
+// larger one; with room enough the same run succeeds.
+TEST(Resave, AFullDiskLeavesTheOldFileWhole)
+{
+    // A 128 KB file system in a mount namespace of its own, filled up but for `free` bytes.
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=128k tmpfs \"$1\" || exit 99; cd \"$1\" && cp \"$2\" job.xml && cp job.xml original.xml"
+        " && { cat /dev/zero > fill 2>/dev/null; truncate -s -\"$3\" fill; }"
+        "; \"$4\" resave job.xml; echo \"exit $?\"; cmp -s job.xml original.xml && echo same; ls -A");
+    const struct
+    {
+        int padding;                 // characters added to the job's documentation
+        int free;
+        int exitCode;
+    } rows[] = {{0, 0, 3}, {20000, 0, 3}, {20000, 8192, 3}, {20000, 40960, 0}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.padding << " more, " << row.free << " free");
+        Inputs in;
+        writeJob(in, QStringLiteral("<Documentation>"),
+                 QStringLiteral("<Documentation><Notes>%1</Notes>").arg(QString(row.padding, u'n')));
+        const QString disk = in.dir.filePath(QStringLiteral("disk"));
+        QDir().mkdir(disk);
+        QProcess shell;
+        shell.start(QStringLiteral("unshare"),
+                    {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"), disk,
+                     in.dir.filePath(QStringLiteral("job.xml")), QString::number(row.free), QStringLiteral(SENSOR_SCRIPT_PATH)});
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        const QString out = QString::fromUtf8(shell.readAllStandardOutput());
+        if (shell.exitCode() == 99 || shell.error() == QProcess::FailedToStart)
+            GTEST_SKIP() << "no private mount namespace here (unshare -rm, mount -t tmpfs): "
+                         << shell.readAllStandardError().toStdString();
+        EXPECT_EQ(out, QStringLiteral("exit %1\n%2fill\njob.xml\noriginal.xml\n")
+                           .arg(row.exitCode)
+                           .arg(row.exitCode != 0 ? QStringLiteral("same\n") : QString()));
+    }
 }
 
 // Every command reads a file as its text says: a job as XML declares, a script

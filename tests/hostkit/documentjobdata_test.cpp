@@ -101,25 +101,37 @@ TEST(JobData, GetDefinitionKeepsWhatSurroundsTheRoot)
     EXPECT_EQ(jobOf(reread).xml(), QStringLiteral("<JobDefinition><Site>&site;</Site></JobDefinition>"));
 }
 
-// Opening a job from a file tells once what a save will change, and only
-// when it changes something.
+// Opening a job from a file tells once what a save will change and what an
+// edit of a script changes beyond the edit, and nothing when there is neither.
 TEST(JobData, OpeningTellsWhatASaveChanges)
 {
-    QStringList prompts;
-    ui::ScopedMsgBoxHandler capture([&](const QString &prompt, int, const QString &) {
-        prompts << prompt;
-        return int(ui::Ok);
-    });
-    const QString job = exampleJob("existing-job.xml");
-    QString perl = job;
-    perl.replace(QStringLiteral("<Language><![CDATA[VBScript]]></Language>"),
-                 QStringLiteral("<Language><![CDATA[PerlScript]]></Language>"));
-    ASSERT_NE(perl, job);
-    for (const QString &text : {job, perl})
-        hostkit::tellSavingChanges(text, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"));
-    ASSERT_EQ(prompts.size(), 1) << prompts.join(u'\n').toStdString();
-    EXPECT_TRUE(prompts[0].startsWith(QStringLiteral("Saving changes:\r- "))) << prompts[0].toStdString();
-    EXPECT_TRUE(prompts[0].contains(QStringLiteral("\"PerlScript\" will be saved as VBScript")));
+    const struct
+    {
+        const char *from, *to;
+        QStringList says;            // the prompt starts with the first and holds the others
+    } rows[] = {
+        {"", "", {}},
+        {"<Language><![CDATA[VBScript]]></Language>", "<Language><![CDATA[PerlScript]]></Language>",
+         {QStringLiteral("Saving changes:\r- "), QStringLiteral("\"PerlScript\" will be saved as VBScript")}},
+        {"Main = (pSsrValue >= 95)", "Main = (pSsrValue >=\u00A095)\u2028",
+         {QStringLiteral("Editing:\r- "),
+          QStringLiteral("EvalData[Type='2']/Script/EvalCode holds 1 \u00D7 U+00A0, which a script pane shows as a "
+                         "blank: kept while the script is not edited, saved as shown once it is"),
+          QStringLiteral("1 \u00D7 U+2028, which a script pane shows as a line break")}},
+    };
+    for (const auto &row : rows) {
+        QStringList prompts;
+        ui::ScopedMsgBoxHandler capture([&](const QString &prompt, int, const QString &) {
+            prompts << prompt;
+            return int(ui::Ok);
+        });
+        const QString text = exampleJob("existing-job.xml").replace(QString::fromUtf8(row.from), QString::fromUtf8(row.to));
+        hostkit::tellSavingChanges(text, QStringLiteral("Veltrano"), QStringLiteral("Saving changes:"), QStringLiteral("Editing:"));
+        ASSERT_EQ(prompts.size(), row.says.isEmpty() ? 0 : 1) << prompts.join(u'\n').toStdString();
+        for (const QString &piece : row.says)
+            EXPECT_TRUE(piece == row.says[0] ? prompts[0].startsWith(piece) : prompts[0].contains(piece))
+                << prompts[0].toStdString();
+    }
 }
 
 // The log names the job by its name and description, else by the host's text.

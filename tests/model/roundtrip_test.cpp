@@ -88,3 +88,46 @@ TEST(RoundTrip, EditedScriptWithCDataEndMarkerSurvivesRepeatedSaves)
 }
 
 } // namespace
+
+// A script written back unchanged keeps the nodes that hold it, and one that
+// a script pane gives back (no-break spaces as blanks, every line break a
+// line feed) counts as unchanged; a changed one reads back as written,
+// comments and processing instructions kept.
+TEST(RoundTrip, ScriptFormsKeptUnlessTheScriptChanges)
+{
+    const struct
+    {
+        const char *stored; // inside EvalCode
+        const char *written;
+        const char *after;  // nullptr: as stored
+    } rows[] = {
+        {"<![CDATA[a]]>b<!--c--><![CDATA[d]]><?p x?>", "abd", nullptr},
+        {"<![CDATA[a]]>b<!--c--><![CDATA[d]]><?p x?>", "x", "<![CDATA[x]]><!--c--><?p x?>"},
+        {"<!--c--><![CDATA[a]]>", "x", "<!--c--><![CDATA[x]]>"},
+        {"<!--c-->", "x", "<!--c--><![CDATA[x]]>"},
+        {"a<b>c</b>d", "x", "x"},
+        {"a&e;b", "ab", nullptr},
+        {"a&e;b", "x", "x"},
+        {"a\xC2\xA0" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d", "a b\nc\nd", nullptr},
+        {"l1&#13;\nl2&#13;l3", "l1\r\nl2\r\nl3", nullptr},
+        {"l1&#13;\nl2&#13;l3", "l1\nl2\nl4", "l1\nl2\nl4"},
+        {"a\xC2\xA0" "b", "a b!", "a b!"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.stored + std::string(" <- ") + row.written);
+        const QString stored = QString::fromUtf8(row.stored);
+        cSensor sensor = sensorOf(QStringLiteral("<!DOCTYPE JobDefinition SYSTEM \"job.dtd\">")
+                                  + sensorJobWith(QStringLiteral("Function Main()\nMain = 1\nEnd Function"), stored));
+        const XmlNode script = sensor.GetSensorXML().selectSingleNode(QStringLiteral("Script/EvalCode"));
+        const QString before = script.xml();
+        const QString text = sensor.GetEvalCode();
+        sensor.SetEvalCode(QString::fromUtf8(row.written));
+        if (row.after) {
+            EXPECT_EQ(sensor.GetEvalCode(), QString::fromUtf8(row.written));
+            EXPECT_EQ(script.xml(), QStringLiteral("<EvalCode>%1</EvalCode>").arg(QString::fromUtf8(row.after)));
+        } else {
+            EXPECT_EQ(script.xml(), before);
+            EXPECT_EQ(sensor.GetEvalCode(), text);
+        }
+    }
+}

@@ -39,7 +39,7 @@ TEST(XmlFile, ReadsTheCharactersAndWritesTheSameBytes)
         {"UTF-16LE", QByteArrayView("\xFF\xFE", 2), "UTF-16", "Señal ✓"},
         {"UTF-16BE", QByteArrayView("\xFE\xFF", 2), "UTF-16", "Señal ✓"},
         {"UTF-16LE", {}, "UTF-16", "Señal"},
-        {"UTF-32LE", QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32", "Señal"},
+        {"UTF-32LE", QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32", "Señal 😀"},
     };
     for (const auto &[encoding, mark, label, characters] : rows) {
         SCOPED_TRACE(encoding);
@@ -93,11 +93,73 @@ TEST(XmlFile, UnreadableBytesAreAnErrorThatSaysWhereAndWhy)
          "job.xml: unknown encoding \"x-nothing\" in the XML declaration"},
         {"<?xml version=\"1.0\" encoding=\"UTF-16\"?><Job/>",
          "job.xml: the XML declaration says \"UTF-16\" but the file is not written in it (no byte-order mark)"},
+        // Unpaired surrogates, bytes left over, sequences past U+10FFFF or
+        // cut off by the end: in UTF-16, UTF-32, UTF-8 and the others alike.
+        {{"\xFF\xFE<\0J\0>\0\x00\xD8<\0/\0J\0>\0", 18}, "job.xml: byte 8 (line 1, column 4) is not valid UTF-16"},
+        {{"\xFF\xFE<\0J\0>\0\x00\xDCx\0", 12}, "job.xml: byte 8 (line 1, column 4) is not valid UTF-16"},
+        {{"\xFE\xFF\0<\0J\0>\xD8\x00\x00x", 12}, "job.xml: byte 8 (line 1, column 4) is not valid UTF-16"},
+        {{"\xFF\xFE<\0J\0/\0>\0\n", 11}, "job.xml: byte 10 (line 1, column 5) is not valid UTF-16"},
+        {{"\xFF\xFE\0\0<\0\0\0\x00\xD8\0\0", 12}, "job.xml: byte 8 (line 1, column 2) is not valid UTF-32"},
+        {{"\xFF\xFE\0\0<\0\0\0\0\0\x11\0", 12}, "job.xml: byte 8 (line 1, column 2) is not valid UTF-32"},
+        {{"\xFF\xFE\0\0<\0\0\0\0\0", 10}, "job.xml: byte 8 (line 1, column 2) is not valid UTF-32"},
+        {"<J/>\xE2\x82", "job.xml: byte 4 (line 1, column 5) is not valid UTF-8"},
+        {"<J>\n\xED\xA0\x80</J>", "job.xml: byte 4 (line 2, column 1) is not valid UTF-8"},
+        {"<J>\xC0\xAF</J>", "job.xml: byte 3 (line 1, column 4) is not valid UTF-8"},
+        {"<J>\xF4\x90\x80\x80</J>", "job.xml: byte 3 (line 1, column 4) is not valid UTF-8"},
+        {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><J/>\x82", "job.xml: byte 46 (line 1, column 47) is not valid Shift_JIS"},
+        {"<?xmlx encoding=\"ISO-8859-1\"?><J>\xE9</J>", "job.xml: byte 33 (line 1, column 34) is not valid UTF-8"},
+        {"<?xml version=\"1.0\" encoding=\"CESU-8\"?><J>\xED\xA0\x80</J>",
+         "job.xml: byte 42 (line 1, column 43) is not valid CESU-8"},
     };
     for (const auto &[bytes, message] : rows) {
         const Error error = raisedBy([&] { xmlfile::decode(bytes.toByteArray(), QStringLiteral("job.xml")); });
         EXPECT_EQ(error.number, 31003);
         EXPECT_EQ(error.description, QString::fromUtf8(message));
+    }
+}
+
+// A document past the reading limits is refused while it is read, naming the
+// limit, and a save whose file would be refused when read is not made.
+TEST(XmlFile, DocumentsPastTheReadingLimitsAreNeitherReadNorWritten)
+{
+    const auto many = [](const char *element, qsizetype count) {
+        return QStringLiteral("<r>") + QString::fromLatin1(element).repeated(count) + QStringLiteral("</r>");
+    };
+    const QString elements = QStringLiteral("more than 1,000,000 elements");
+    const QString memory = QStringLiteral("more than 20 bytes of memory per byte of its file");
+    const struct
+    {
+        const char *name;
+        QString text;
+        qint64 fileBytes;            // -1: not from a file
+        QString readError;           // empty: it reads
+        QString writeError;          // empty: it is written
+    } rows[] = {
+        {"MillionElements", many("<a/>", 999'999), -1, {}, memory},
+        {"OneElementTooMany", many("<a/>", 1'000'000), -1, elements, {}},
+        {"AttributesFromAFile", many("<a k='v'/>", 4'000), 40'007, memory, {}},
+        {"AttributesInALargerFile", many("<a k='v'/>", 4'000), 600'000, {}, memory},
+        {"AttributesFromElsewhere", many("<a k='v'/>", 4'000), -1, {}, memory},
+        {"FewAttributes", many("<a k='v'/>", 2'000), 20'007, {}, {}},
+        {"TooLargeToReadBack", many("x", 17'000'000), -1, {}, QStringLiteral("more than the 16,777,216 a file may have")},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        XmlParseError error;
+        const XmlNode document = XmlNode::parse(row.text, &error, row.fileBytes);
+        EXPECT_TRUE(error.reason.contains(row.readError)) << error.reason.toStdString();
+        EXPECT_EQ(error.code, row.readError.isEmpty() ? 0 : 31002);
+        if (document.isNull())
+            continue;
+        QString written;
+        try {
+            xmlfile::encode(document, xmlfile::Encoding(), true);
+        } catch (const Error &failure) {
+            EXPECT_EQ(failure.number, 7);
+            written = failure.description;
+        }
+        EXPECT_EQ(written.isEmpty(), row.writeError.isEmpty()) << written.toStdString();
+        EXPECT_TRUE(written.contains(row.writeError)) << written.toStdString();
     }
 }
 

@@ -37,7 +37,8 @@ TEST(XmlParse, ParseThenXmlGivesExpectedTextThatReadsBackTheSame)
         {"<r>a<![CDATA[b]]>\nc</r>", nullptr},
         {"<!DOCTYPE r SYSTEM \"r.dtd\">\n<r/>", nullptr},
         {"<?xml version=\"1.0\"?>\n<!DOCTYPE r PUBLIC \"-//X//r\" \"r.dtd\">\n<r/>", nullptr},
-        {"<!DOCTYPE r [<!ENTITY who \"world\">]><r>hello &who;</r>", "<!DOCTYPE r>\n<r>hello world</r>"},
+        {"<!--a--><!DOCTYPE r [<!--b--><?c?><!ENTITY who \"world\">]><r>hello &who;</r>",
+         "<!--a-->\n<!DOCTYPE r [<!--b--><?c?><!ENTITY who \"world\">]>\n<r>hello world</r>"},
         {"<r>a\r\nb\rc</r>", "<r>a\nb\nc</r>"},
         // Blank text is dropped beside other nodes and kept as an only child.
         {"<Events>\n  </Events>", nullptr},

@@ -1,13 +1,13 @@
 #include "xmlfile.h"
 
+#include "readinglimits.h"
+#include "regularfile.h"
+#include "strictdecoder.h"
 #include "xmlwriter.h"
 
 #include "errorcore/error.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -46,7 +46,9 @@ bool isUnicodeFamily(const QString &name)
 // is no declaration or it names none.
 QString declaredEncoding(const QString &head)
 {
-    if (!head.startsWith(QLatin1String("<?xml")))
+    // "<?xml-stylesheet" and the like are processing instructions, not the declaration.
+    if (!head.startsWith(QLatin1String("<?xml")) || head.size() < 6
+        || !QStringView(u" \t\r\n").contains(head.at(5)))
         return {};
     const QString declaration = head.left(head.indexOf(QLatin1String("?>")));
     static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*([\"'])([^\"']*)\\1"));
@@ -60,20 +62,14 @@ QString declaredEncoding(const QString &head)
 
 QString decodeStrictly(QByteArrayView bytes, const Encoding &encoding, qsizetype markLength, const QString &name)
 {
-    QStringDecoder decoder(encoding.name.toLatin1().constData(), QStringConverter::Flag::ConvertInvalidToNull
-                                              | QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder(bytes);
-    if (!decoder.hasError())
-        return text;
-    // Invalid sequences became U+0000 (which XML does not allow either): the
-    // first one is the place, counted in the text and, re-encoded, in bytes.
-    const qsizetype at = text.indexOf(QChar(0));
-    const QStringView before = QStringView(text).left(qMax<qsizetype>(at, 0));
+    strictdecoder::Result decoded = strictdecoder::decode(bytes, encoding.name);
+    if (decoded.ok())
+        return std::move(decoded.text);
+    // The text holds the characters before the fault: its lines give the place.
+    const QStringView before(decoded.text);
     const qsizetype lineStart = before.lastIndexOf(u'\n') + 1;
-    QStringEncoder encoder(encoding.name.toLatin1().constData());
-    const qsizetype offset = markLength + QByteArray(encoder(before)).size();
     notReadable(name, QStringLiteral("byte %1 (line %2, column %3) is not valid %4")
-                          .arg(offset)
+                          .arg(markLength + decoded.faultByte)
                           .arg(before.count(u'\n') + 1)
                           .arg(before.size() - lineStart + 1)
                           .arg(encoding.declarationName()));
@@ -90,21 +86,7 @@ QString Encoding::declarationName() const
 
 QByteArray readFileBytes(const QString &path, qint64 maxBytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Error(53, QStringLiteral("File not found: %1").arg(path));
-    if (!info.isFile())
-        throw Error(75, QStringLiteral("Not a regular file: %1").arg(path));
-    if (info.size() > maxBytes)
-        throw Error(7, QStringLiteral("File too large: %1 (%2 bytes; at most %3)").arg(path).arg(info.size()).arg(maxBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(75, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    // The file may have grown since it was looked at.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
-        throw Error(7, QStringLiteral("File too large: %1 (more than %2 bytes)").arg(path).arg(maxBytes));
-    return bytes;
+    return regularfile::read(path, maxBytes);
 }
 
 bool startsWithByteOrderMark(QByteArrayView bytes)
@@ -118,6 +100,7 @@ bool startsWithByteOrderMark(QByteArrayView bytes)
 Text decode(const QByteArray &bytes, const QString &name)
 {
     Text result;
+    result.fileBytes = bytes.size();
     Encoding &encoding = result.encoding;
     qsizetype markLength = 0;
     for (const Mark &mark : byteOrderMarks) {
@@ -169,26 +152,24 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
     if (!encoder.isValid())
         throw Error(5, QStringLiteral("Cannot write the encoding \"%1\"").arg(encoding.name));
 
-    // The declaration names the file's encoding.
+    // The declaration names the file's encoding. The writer puts it in place
+    // of the document's own: a copy of the document would cost as much
+    // memory again.
     if (!document.domNode().isDocument())
         throw Error(5, QStringLiteral("Only a whole document is written to a file"));
-    QDomDocument copy = document.domNode().cloneNode(true).toDocument();
     const QString declared = encoding.declarationName();
-    QDomNode first = copy.firstChild();
+    const QDomNode first = document.domNode().firstChild();
+    QString declaration;
     if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml")) {
-        QDomProcessingInstruction declaration = first.toProcessingInstruction();
         static const QRegularExpression named(QStringLiteral("(\\sencoding\\s*=\\s*)([\"'])[^\"']*\\2"));
-        QString data = declaration.data();
-        if (data.contains(named))
-            data.replace(named, QStringLiteral("\\1\\2%1\\2").arg(declared));
+        declaration = first.toProcessingInstruction().data();
+        if (declaration.contains(named))
+            declaration.replace(named, QStringLiteral("\\1\\2%1\\2").arg(declared));
         else
-            data.replace(QRegularExpression(QStringLiteral("^(version\\s*=\\s*([\"'])[^\"']*\\2)")),
-                         QStringLiteral("\\1 encoding=\"%1\"").arg(declared));
-        declaration.setData(data);
+            declaration.replace(QRegularExpression(QStringLiteral("^(version\\s*=\\s*([\"'])[^\"']*\\2)")),
+                                QStringLiteral("\\1 encoding=\"%1\"").arg(declared));
     } else if (encoding.name != QLatin1String("UTF-8")) {
-        copy.insertBefore(copy.createProcessingInstruction(QStringLiteral("xml"),
-                                                           QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(declared)),
-                          first);
+        declaration = QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(declared);
     }
 
     // What the encoding cannot hold becomes a reference. Every Unicode
@@ -209,7 +190,7 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
         };
     }
     // A file ends with a line break (which reads back as nothing).
-    const QString text = xmlwriter::write(copy, indent, encodable) + u'\n';
+    const QString text = xmlwriter::write(document.domNode(), indent, encodable, declaration) + u'\n';
     QByteArray bytes = encoder(text);
     if (encoding.byteOrderMark) {
         for (const Mark &mark : byteOrderMarks) {
@@ -219,14 +200,19 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
             }
         }
     }
+    // Reading it back builds the same tree.
+    if (bytes.size() > kMaxFileBytes)
+        throw Error(7, QStringLiteral("The file would be %L1 bytes, more than the %L2 a file may have to be read "
+                                      "back").arg(bytes.size()).arg(kMaxFileBytes));
+    const QString excess = readinglimits::tallyOf(document.domNode()).excess(bytes.size());
+    if (!excess.isEmpty())
+        throw Error(7, QStringLiteral("The file could not be read back: %1").arg(excess));
     return bytes;
 }
 
 void writeFileBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(75, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    regularfile::replace(path, bytes);
 }
 
 } // namespace xmlfile

@@ -45,15 +45,16 @@ struct Text
 {
     QString text;                    // without the byte-order mark
     Encoding encoding;
+    qint64 fileBytes = 0;            // the size of the bytes it was decoded from
 };
 
 // The largest file read; real job files are a few kilobytes.
 inline constexpr qint64 kMaxFileBytes = 16 << 20;
 
-// The bytes of a regular file of at most `maxBytes`: a FIFO would block and
-// a device such as /dev/zero never ends. Raises 53 for a missing file, 75 for
-// anything that is not a regular file or cannot be read, 7 for a file over
-// the limit; the description names the path.
+// The bytes of a regular file of at most `maxBytes` (regularfile::read): a
+// FIFO would block and a device such as /dev/zero never ends. Raises 53 for a
+// missing file, 75 for anything that is not a regular file or cannot be read,
+// 7 for a file over the limit; the description names the path.
 QByteArray readFileBytes(const QString &path, qint64 maxBytes = kMaxFileBytes);
 
 // The text of `bytes` as described above; `name` (a path) goes in front of a
@@ -68,12 +69,15 @@ Text read(const QString &path);
 // encoding set to encoding.declarationName() (a declaration is added when
 // the document has none and the encoding is not UTF-8), elements indented two
 // blanks a level when `indent` (see xmlwriter), a line break at the end, the
-// byte-order mark first when the encoding has one.
+// byte-order mark first when the encoding has one. A file that read() and
+// XmlNode::parse would refuse is never made: larger than kMaxFileBytes, or a
+// tree past the reading limits for its size (readinglimits.h) raise 7 saying
+// which.
 QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent);
 
-// Writes `bytes` to `path` through a file beside it that replaces it only
-// once complete (QSaveFile): a failure leaves the old file. Raises 75 naming
-// the path.
+// Replaces `path` with `bytes` in one step (regularfile::replace): any
+// failure leaves the old file whole. Raises 75 naming the path and the step
+// that failed.
 void writeFileBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace xmlfile

@@ -3,11 +3,10 @@
 #include "errorcore/error.h"
 #include "domtext.h"
 #include "locationpath.h"
+#include "xmlfile.h"
 #include "xmlreader.h"
 #include "xmlwriter.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -83,9 +82,9 @@ XmlNode XmlNode::newDocument()
     return XmlNode(document, document);
 }
 
-XmlNode XmlNode::parse(const QString &text, XmlParseError *error)
+XmlNode XmlNode::parse(const QString &text, XmlParseError *error, qint64 fileBytes)
 {
-    const QDomDocument document = xmlreader::read(text, error);
+    const QDomDocument document = xmlreader::read(text, error, fileBytes);
     if (document.isNull())
         return XmlNode();
     return XmlNode(document, document);
@@ -105,21 +104,15 @@ XmlNode XmlNode::load(const QString &path, XmlParseError *error)
     XmlParseError local;
     XmlParseError &result = error ? *error : local;
     result = XmlParseError();
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        result.code = 53;
-        result.reason = QStringLiteral("File not found: %1").arg(path);
+    xmlfile::Text file;
+    try {
+        file = xmlfile::read(path);
+    } catch (const Error &failure) {
+        result.code = int(failure.number);
+        result.reason = failure.description;
         return XmlNode();
     }
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.code = 75;
-        result.reason = QStringLiteral("Path/File access error: %1").arg(path);
-        return XmlNode();
-    }
-    const QDomDocument document = xmlreader::read(file.readAll(), &result);
-    if (document.isNull())
-        return XmlNode();
-    return XmlNode(document, document);
+    return parse(file.text, &result, file.fileBytes);
 }
 
 XmlNode XmlNode::load(const QString &path)
@@ -243,7 +236,25 @@ XmlNode XmlNode::removeChild(const XmlNode &child)
 XmlNode XmlNode::cloneNode(bool deep) const
 {
     requireNode();
-    return XmlNode(m_node.cloneNode(deep));
+    // The DOM's own copy of a document drops the identifiers and the internal
+    // subset of its document type: such a copy is made from the type as
+    // written instead.
+    const QDomDocumentType type = m_node.isDocument() ? m_node.toDocument().doctype() : QDomDocumentType();
+    QDomDocument copy;
+    if (!deep || type.isNull() || type.name().isEmpty()
+        || !copy.setContent(xmlwriter::write(type, false) + QStringLiteral("<%1/>").arg(type.name())))
+        return XmlNode(m_node.cloneNode(deep));
+    // Only the type: comments of its internal subset stay in the subset.
+    for (QDomNode child = copy.firstChild(); !child.isNull();) {
+        const QDomNode next = child.nextSibling();
+        if (!child.isDocumentType())
+            copy.removeChild(child);
+        child = next;
+    }
+    for (QDomNode child = m_node.firstChild(); !child.isNull(); child = child.nextSibling())
+        if (!child.isDocumentType())
+            copy.appendChild(copy.importNode(child, true));
+    return XmlNode(copy, copy);
 }
 
 XmlNode XmlNode::firstChild() const

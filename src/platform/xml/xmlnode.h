@@ -41,12 +41,17 @@ public:
     // reason, source "line L, column C".
     static XmlNode parse(const QString &text);
     // The same without raising: a failure gives the null node and fills
-    // `error` (when given); success clears it.
-    static XmlNode parse(const QString &text, XmlParseError *error);
-    // Parses a file into a new document node; a file that cannot be read raises
-    // 53 "File not found" (or 75 when it exists but cannot be read), with the
-    // path in the description. A parse failure raises as parse() does, with
-    // the path in front of the position in the source.
+    // `error` (when given); success clears it. `fileBytes`, the size of the
+    // file the text came from, limits the memory the tree may take
+    // (xmlreader.h); -1 for a text from elsewhere.
+    static XmlNode parse(const QString &text, XmlParseError *error, qint64 fileBytes = -1);
+    // Reads a file (xmlfile::read: a regular file, decoded as XML says) and
+    // parses it into a new document node; a file that cannot be read raises
+    // its error: 53 "File not found", 75 when it exists but is not a regular
+    // file or cannot be read, 7 when it is too large, 31003 for a byte that is
+    // not valid in its encoding; each with the path in the description. A
+    // parse failure raises as parse() does, with the path in front of the
+    // position in the source.
     static XmlNode load(const QString &path);
     // The same without raising: the null node, and `error` filled (when given).
     static XmlNode load(const QString &path, XmlParseError *error);
@@ -92,7 +97,8 @@ public:
     XmlNode removeChild(const XmlNode &child);
     // A copy with the same owner document, not in any tree; `deep` copies the
     // subtree too (a shallow copy of an element keeps its attributes). A copy
-    // of a document is a new document. 91 on a null node.
+    // of a document is a new document; a deep one keeps the document type
+    // whole (identifiers and internal subset). 91 on a null node.
     XmlNode cloneNode(bool deep) const;
 
     // Navigation: each gives the null node when there is no such node, and

@@ -1,8 +1,12 @@
 #include "xmlreader.h"
 
+#include "doctypescan.h"
+#include "readinglimits.h"
+
 #include <QList>
-#include <algorithm>
+#include <QSet>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 namespace xmlreader {
 namespace {
@@ -109,11 +113,9 @@ bool onlyCarriageReturns(QStringView text)
 }
 
 // The data of the XML declaration as written ("version='1.0' encoding=..."),
-// taken from the head of the source; `head` is empty when the source is not
-// in an ASCII-compatible encoding, and the data is then rebuilt.
-QString declarationData(const QString &head, const QXmlStreamReader &reader)
+// taken from the head of the text.
+QString declarationData(QStringView text, const QXmlStreamReader &reader)
 {
-    QStringView text(head);
     if (text.startsWith(QChar(0xFEFF)))
         text = text.mid(1);
     if (text.startsWith(u"<?xml")) {
@@ -139,42 +141,130 @@ struct PrologItem
     QString data;
 };
 
+// The external entities of the internal subset, which the stream reader
+// would expand to nothing: their declarations are blanked out of the text it
+// reads, and each reference to one, now undeclared, comes back as a
+// processing instruction with a target the text does not hold, which the
+// builder turns into an entity reference.
+class ExternalEntities : public QXmlStreamEntityResolver
+{
+public:
+    ExternalEntities(const QString &text, const DoctypeScan &scan)
+        : m_names(scan.externalEntities.cbegin(), scan.externalEntities.cend())
+    {
+        m_target = QStringLiteral("vt-unread-entity");
+        while (text.contains(QStringLiteral("<?") + m_target))
+            m_target += u'-';
+    }
+    QString resolveUndeclaredEntity(const QString &name) override
+    {
+        return m_names.contains(name) ? QStringLiteral("<?%1 %2?>").arg(m_target, name) : QString();
+    }
+    bool isReference(QStringView target) const { return target == m_target; }
+    bool isKnown(const QString &name) const { return m_names.contains(name); }
+
+private:
+    QSet<QString> m_names;
+    QString m_target;
+};
+
 class Builder
 {
 public:
-    Builder(QXmlStreamReader &reader, QString head)
-        : m_reader(reader), m_head(std::move(head)) {}
+    Builder(QXmlStreamReader &reader, QStringView text, const DoctypeScan &scan, const ExternalEntities &entities,
+            qint64 fileBytes)
+        : m_reader(reader), m_source(text), m_scan(scan), m_entities(entities), m_fileBytes(fileBytes),
+          m_budget(fileBytes < 0 ? -1 : readinglimits::budgetFor(fileBytes))
+    {
+    }
 
     QDomDocument run(XmlParseError *error);
 
 private:
-    void makeDocument(const QDomDocumentType &type);
+    void makeDocument();
     void append(const QDomNode &node);
     void flushText();
-    void dropBlankText(QDomNode parent);
     void startElement();
     void endElement();
     void prologOrAppend(QXmlStreamReader::TokenType type, const QString &target, const QString &data);
+    void addCharacters(QStringView text, bool cdata);
+    // Counts a node of `length` characters; false (the reader stopped) past a limit.
+    bool countCharacterNode(qsizetype length);
+    bool withinLimits();
+    void checkEntityDeclarations();
+    // A comment or instruction of the internal subset: it stays in the subset.
+    bool insideDoctype() const
+    {
+        const qint64 at = m_reader.characterOffset();
+        return m_scan.begin >= 0 && !m_dtdSeen && at > m_scan.begin && at <= m_scan.end;
+    }
 
     QXmlStreamReader &m_reader;
-    QString m_head;
+    QStringView m_source;
+    const DoctypeScan &m_scan;
+    const ExternalEntities &m_entities;
+    qint64 m_fileBytes;
+    qint64 m_budget;
+    readinglimits::Tally m_tally;
     QDomDocument m_doc;
     QList<QDomNode> m_open;          // the document, then the open elements (not yet in it)
     QList<PrologItem> m_prolog;
-    void addCharacters(QStringView text, bool cdata);
+    bool m_dtdSeen = false;
 
     QString m_text;                  // character data not yet made a node
     bool m_hasText = false;
     bool m_textIsCData = false;
+    // White space that is the innermost open element's only content so far:
+    // it becomes a node only if nothing else joins it.
+    QString m_pendingBlank;
+    bool m_hasPendingBlank = false;
 };
 
-void Builder::makeDocument(const QDomDocumentType &type)
+bool Builder::withinLimits()
+{
+    if (m_tally.elements() <= readinglimits::maxElements && (m_budget < 0 || m_tally.bytes() <= m_budget))
+        return true;
+    m_reader.raiseError(m_tally.excess(m_fileBytes));
+    return false;
+}
+
+bool Builder::countCharacterNode(qsizetype length)
+{
+    m_tally.characterNode(length);
+    return withinLimits();
+}
+
+// The document, once the document type (or its absence) is known. A type
+// with an internal subset is made by the DOM's own parser from the
+// declaration as written, which keeps the subset.
+void Builder::makeDocument()
 {
     if (!m_doc.isNull())
         return;
-    m_doc = QDomDocument(type);
+    if (m_dtdSeen && m_scan.begin >= 0 && m_scan.hasInternalSubset) {
+        const QString name = m_reader.dtdName().toString();
+        QDomDocument document;
+        if (!document.setContent(m_scan.declaration(m_source).toString() + QStringLiteral("<%1/>").arg(name))) {
+            m_reader.raiseError(QStringLiteral("The internal subset of the document type cannot be kept."));
+            return;
+        }
+        // The subset's own comments and instructions stay in its text only.
+        for (QDomNode child = document.firstChild(); !child.isNull();) {
+            const QDomNode next = child.nextSibling();
+            if (!child.isDocumentType())
+                document.removeChild(child);
+            child = next;
+        }
+        m_doc = document;
+    } else if (m_dtdSeen) {
+        m_doc = QDomDocument(QDomImplementation().createDocumentType(
+            m_reader.dtdName().toString(), m_reader.dtdPublicId().toString(), m_reader.dtdSystemId().toString()));
+    } else {
+        m_doc = QDomDocument(QDomDocumentType());
+    }
     m_open = {m_doc};
     for (const PrologItem &item : std::as_const(m_prolog)) {
+        countCharacterNode(item.target.size() + item.data.size());
         if (item.type == QXmlStreamReader::Comment)
             m_doc.appendChild(m_doc.createComment(item.data));
         else
@@ -190,27 +280,50 @@ void Builder::prologOrAppend(QXmlStreamReader::TokenType type, const QString &ta
         return;
     }
     flushText();
+    if (type == QXmlStreamReader::ProcessingInstruction && m_entities.isReference(target)) {
+        if (countCharacterNode(data.size()))
+            append(m_doc.createEntityReference(data));
+        return;
+    }
+    if (!countCharacterNode(target.size() + data.size()))
+        return;
     if (type == QXmlStreamReader::Comment)
         append(m_doc.createComment(data));
     else
         append(m_doc.createProcessingInstruction(target, data));
 }
 
+// Any node joining the innermost open element: white space kept back as
+// its only content goes (it stands beside other nodes).
 void Builder::append(const QDomNode &node)
 {
+    m_hasPendingBlank = false;
     m_open.last().appendChild(node);
 }
 
+// White space beside other nodes is dropped; as an element's only content it
+// stays. It is never made a node before that is known, so a document that
+// is mostly indentation costs no more than its elements.
 void Builder::flushText()
 {
     if (!m_hasText)
         return;
-    // Character data outside the root element can only be white space.
-    if (m_open.size() > 1)
-        append(m_textIsCData ? QDomNode(m_doc.createCDATASection(m_text)) : QDomNode(m_doc.createTextNode(m_text)));
-    m_text.clear();
+    const QString text = std::exchange(m_text, QString());
+    const bool cdata = m_textIsCData;
     m_hasText = false;
     m_textIsCData = false;
+    // Character data outside the root element can only be white space.
+    if (m_open.size() < 2)
+        return;
+    if (!cdata && isBlank(text)) {
+        if (!m_open.last().hasChildNodes()) {
+            m_pendingBlank = text;
+            m_hasPendingBlank = true;
+        }
+        return;
+    }
+    if (countCharacterNode(text.size()))
+        append(cdata ? QDomNode(m_doc.createCDATASection(text)) : QDomNode(m_doc.createTextNode(text)));
 }
 
 // Adjacent CDATA sections make one CDATA node: the writer splits a section at
@@ -232,19 +345,6 @@ void Builder::addCharacters(QStringView text, bool cdata)
     m_hasText = true;
 }
 
-void Builder::dropBlankText(QDomNode parent)
-{
-    QDomNode child = parent.firstChild();
-    if (child.isNull() || child == parent.lastChild())
-        return;                      // no child, or an only child: kept
-    while (!child.isNull()) {
-        const QDomNode next = child.nextSibling();
-        if (child.nodeType() == QDomNode::TextNode && isBlank(child.nodeValue()))
-            parent.removeChild(child);
-        child = next;
-    }
-}
-
 void Builder::startElement()
 {
     const QXmlStreamAttributes attributes = m_reader.attributes();
@@ -256,9 +356,16 @@ void Builder::startElement()
         m_reader.raiseError(QStringLiteral("An element has more than %1 attributes.").arg(maxAttributes));
         return;
     }
-    makeDocument(QDomDocumentType());
+    makeDocument();
     flushText();
-    QDomElement element = m_doc.createElement(m_reader.qualifiedName().toString());
+    m_hasPendingBlank = false;       // the new element stands beside it
+    const QString name = m_reader.qualifiedName().toString();
+    m_tally.element(name.size());
+    for (qsizetype i = 0; i < attributes.size(); ++i)
+        m_tally.attribute(attributes[i].qualifiedName().size(), attributes[i].value().size(), i == 0);
+    if (!withinLimits() || m_doc.isNull())
+        return;
+    QDomElement element = m_doc.createElement(name);
     for (const QXmlStreamAttribute &attribute : attributes)
         element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
     m_open.append(element);
@@ -270,9 +377,26 @@ void Builder::startElement()
 void Builder::endElement()
 {
     flushText();
-    dropBlankText(m_open.last());
+    if (m_hasPendingBlank && countCharacterNode(m_pendingBlank.size()))
+        append(m_doc.createTextNode(std::exchange(m_pendingBlank, QString())));
+    m_hasPendingBlank = false;
     const QDomNode element = m_open.takeLast();
     append(element);
+}
+
+// An external entity the scan did not find (declared through a parameter
+// entity, say) would be lost: such a document is refused.
+void Builder::checkEntityDeclarations()
+{
+    for (const QXmlStreamEntityDeclaration &declaration : m_reader.entityDeclarations()) {
+        const QString name = declaration.name().toString();
+        if (!declaration.systemId().isEmpty() && declaration.notationName().isEmpty()
+            && !m_entities.isKnown(name) && !m_scan.parameterEntities.contains(name)) {
+            m_reader.raiseError(QStringLiteral("The external entity '%1' is declared in a way that cannot be kept.")
+                                    .arg(name));
+            return;
+        }
+    }
 }
 
 QDomDocument Builder::run(XmlParseError *error)
@@ -282,12 +406,12 @@ QDomDocument Builder::run(XmlParseError *error)
         case QXmlStreamReader::StartDocument:
             if (!m_reader.documentVersion().isEmpty())
                 m_prolog.append({QXmlStreamReader::ProcessingInstruction, QStringLiteral("xml"),
-                                 declarationData(m_head, m_reader)});
+                                 declarationData(m_source.left(256), m_reader)});
             break;
         case QXmlStreamReader::DTD:
-            makeDocument(QDomImplementation().createDocumentType(m_reader.dtdName().toString(),
-                                                                m_reader.dtdPublicId().toString(),
-                                                                m_reader.dtdSystemId().toString()));
+            m_dtdSeen = true;
+            checkEntityDeclarations();
+            makeDocument();
             break;
         case QXmlStreamReader::StartElement:
             startElement();
@@ -305,10 +429,12 @@ QDomDocument Builder::run(XmlParseError *error)
             }
             break;
         case QXmlStreamReader::Comment:
-            prologOrAppend(QXmlStreamReader::Comment, QString(), m_reader.text().toString());
+            if (!insideDoctype())
+                prologOrAppend(QXmlStreamReader::Comment, QString(), m_reader.text().toString());
             break;
         case QXmlStreamReader::ProcessingInstruction:
-            prologOrAppend(QXmlStreamReader::ProcessingInstruction,
+            if (!insideDoctype())
+                prologOrAppend(QXmlStreamReader::ProcessingInstruction,
                            m_reader.processingInstructionTarget().toString(),
                            m_reader.processingInstructionData().toString());
             break;
@@ -316,7 +442,8 @@ QDomDocument Builder::run(XmlParseError *error)
             // An entity the reader could not resolve (declared outside the
             // document) stays a reference.
             flushText();
-            append(m_doc.createEntityReference(m_reader.name().toString()));
+            if (countCharacterNode(m_reader.name().size()))
+                append(m_doc.createEntityReference(m_reader.name().toString()));
             break;
         default:
             break;
@@ -339,33 +466,27 @@ QDomDocument Builder::run(XmlParseError *error)
     return m_doc;
 }
 
-QDomDocument readWith(QXmlStreamReader &reader, const QString &head, XmlParseError *error)
-{
-    reader.setNamespaceProcessing(false);
-    return Builder(reader, head).run(error);
-}
-
 } // namespace
 
-QDomDocument read(const QString &text, XmlParseError *error)
+QDomDocument read(const QString &text, XmlParseError *error, qint64 fileBytes)
 {
     if (tooManyAttributes(text.utf16(), text.size(), error))
         return QDomDocument();
-    QXmlStreamReader reader(text);
-    return readWith(reader, text.left(256), error);
-}
-
-QDomDocument read(const QByteArray &data, XmlParseError *error)
-{
-    if (tooManyAttributes(reinterpret_cast<const unsigned char *>(data.constData()), data.size(), error))
-        return QDomDocument();
-    // The declaration is ASCII in every ASCII-compatible encoding; for the
-    // others (UTF-16, UTF-32) it is rebuilt from what the reader reports.
-    QByteArray head = data.left(256);
-    if (head.startsWith("\xEF\xBB\xBF"))
-        head.remove(0, 3);
-    QXmlStreamReader reader(data);
-    return readWith(reader, head.startsWith("<?xml") ? QString::fromLatin1(head) : QString(), error);
+    const DoctypeScan scan = scanDoctype(text);
+    ExternalEntities entities(text, scan);
+    QString readable;
+    if (scan.begin >= 0 && !scan.externalDeclarations.isEmpty()) {
+        // Blanked out, line breaks kept: the reader's lines and columns stay.
+        readable = text;
+        for (const auto &[first, second] : scan.externalDeclarations)
+            for (qsizetype i = first; i < second; ++i)
+                if (readable[i] != u'\n' && readable[i] != u'\r')
+                    readable[i] = u' ';
+    }
+    QXmlStreamReader reader(readable.isNull() ? text : readable);
+    reader.setNamespaceProcessing(false);
+    reader.setEntityResolver(&entities);
+    return Builder(reader, text, scan, entities, fileBytes).run(error);
 }
 
 } // namespace xmlreader

@@ -109,7 +109,7 @@ public:
         m_writer.writeCharacters(QString());
         return m_out;
     }
-    void writeDocument(const QDomDocument &document);
+    void writeDocument(const QDomDocument &document, const QString &declaration);
     void writeChildren(const QDomNode &parent);
     void writeSubtree(const QDomNode &top);
     void writeAttribute(const QDomAttr &attribute) { m_out += attributeText(attribute); }
@@ -297,7 +297,7 @@ void Writer::writeChildren(const QDomNode &parent)
         writeSubtree(child);
 }
 
-void Writer::writeDocument(const QDomDocument &document)
+void Writer::writeDocument(const QDomDocument &document, const QString &declaration)
 {
     bool first = true;
     const auto separate = [&] {
@@ -307,7 +307,14 @@ void Writer::writeDocument(const QDomDocument &document)
     };
     const QDomDocumentType type = document.doctype();
     bool typePending = !type.isNull() && !type.name().isEmpty();
-    for (QDomNode child = document.firstChild(); !child.isNull(); child = child.nextSibling()) {
+    QDomNode child = document.firstChild();
+    if (!declaration.isEmpty()) {
+        separate();
+        m_writer.writeProcessingInstruction(QStringLiteral("xml"), requireEncodable(declaration, "the XML declaration"));
+        if (child.isProcessingInstruction() && child.nodeName() == QLatin1String("xml"))
+            child = child.nextSibling();
+    }
+    for (; !child.isNull(); child = child.nextSibling()) {
         if (typePending && child.isElement()) {
             separate();
             writeLeaf(type);
@@ -324,11 +331,11 @@ void Writer::writeDocument(const QDomDocument &document)
 
 } // namespace
 
-QString write(const QDomNode &node, bool indent, const Encodable &encodable)
+QString write(const QDomNode &node, bool indent, const Encodable &encodable, const QString &declaration)
 {
     Writer writer(indent, encodable);
     if (node.isDocument())
-        writer.writeDocument(node.toDocument());
+        writer.writeDocument(node.toDocument(), declaration);
     else if (node.isDocumentFragment())
         writer.writeChildren(node);
     else

@@ -32,6 +32,8 @@ using Encodable = std::function<bool(char32_t)>;
 // A character that `encodable` refuses is written as a character reference
 // in text and CDATA content (a CDATA section is closed around it); anywhere
 // else it raises 5 naming the character.
-QString write(const QDomNode &node, bool indent, const Encodable &encodable = {});
+// A document is written with `declaration`, when given, as the data of its
+// XML declaration (one is put first when it has none).
+QString write(const QDomNode &node, bool indent, const Encodable &encodable = {}, const QString &declaration = {});
 
 } // namespace xmlwriter

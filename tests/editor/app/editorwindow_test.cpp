@@ -184,6 +184,41 @@ TEST_F(Window, SaveAsAddsXmlToANameWithoutExtension)
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("disk.xml[*]")));
 }
 
+// A file changed on disk since it was opened is not saved over without a
+// word: the question comes at save time, or once when the window is back in
+// front, and the answer saves over it, reloads it or leaves both as they are.
+TEST_F(Window, AFileChangedOnDiskIsAskedAbout)
+{
+    const QString edited = QStringLiteral("Function Main()\n\tMain = 9\nEnd Function");
+    for (const auto &[answer, atSave] : {std::pair{ui::Yes, true}, std::pair{ui::No, true}, std::pair{ui::Cancel, true},
+                                         std::pair{ui::Yes, false}, std::pair{ui::No, false}, std::pair{ui::Cancel, false}}) {
+        SCOPED_TRACE(testing::Message() << answer << (atSave ? " at save" : " back in front"));
+        capture.boxes.clear();
+        const QString path = jobFile(QStringLiteral("job.xml"));
+        ASSERT_TRUE(window.openFile(path));
+        control<QPlainTextEdit>("rtfScript")->setPlainText(edited);
+        // The same size: only the time of the change tells.
+        jobFile(QStringLiteral("job.xml"),
+                exampleJob(QStringLiteral("existing-job.xml")).replace(QStringLiteral("DISK-VAR"), QStringLiteral("DISK-XYZ")).toUtf8());
+        capture.answer = answer;
+        for (int activation = 0; activation < (atSave ? 0 : 2); ++activation) {
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(&window, &activate);
+            QCoreApplication::processEvents();
+        }
+        if (atSave) {
+            EXPECT_EQ(window.save(), answer == ui::Yes);
+        }
+        ASSERT_EQ(capture.boxes.size(), 1) << "asked once";
+        EXPECT_TRUE(capture.boxes[0].prompt.startsWith(QStringLiteral("job.xml has changed on disk")));
+        EXPECT_EQ(readTextFile(path).contains(QStringLiteral("Main = 9")), answer == ui::Yes);
+        EXPECT_EQ(script() == edited, answer != ui::No) << "No reloads the file";
+        capture.answer = ui::Yes;
+        EXPECT_TRUE(window.save());
+        EXPECT_EQ(capture.boxes.size(), answer == ui::Cancel ? 2 : 1) << "saving again asks only when nothing was decided";
+    }
+}
+
 // A save rewrites the file in its own encoding: sensor-script resave writes
 // the same bytes, and an edit of the script changes only its own line,
 // "Señal" and what was typed intact.
