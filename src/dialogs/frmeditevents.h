@@ -27,8 +27,9 @@ class cSensor;
 // neither added, removed nor renamed here.
 //
 // Use: create it with its context (gInterfaceLanguage, gPathData, gSkin),
-// set gSensor and ValueKey, show it through ui::showModal; it closes itself. Loading (before it first shows) puts the pictures on the
-// tools, applies the skin and the language (section "frmEditEvents"). Its
+// set gSensor and ValueKey, show it through ui::showModal; it closes
+// itself. Loading (before it first shows) puts the pictures on the tools,
+// applies the skin and the language (section "frmEditEvents"). Its
 // first activation (when it first shows; again at the next activation when
 // it failed) builds the working copy and loads the level's first event.
 // Every handler reports its own failures; the window then stays open.

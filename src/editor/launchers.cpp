@@ -14,22 +14,30 @@ void editEvents(QWidget *parent, const DialogContext &context, cSensor &sensor, 
     ui::showModal(dialog);
 }
 
-std::optional<QString> databaseWizardScript(QWidget *parent, const DialogContext &context)
+namespace {
+
+// A wizard shown with the context; its script when it was not cancelled.
+template <class Wizard>
+std::optional<QString> acceptedScript(QWidget *parent, const DialogContext &context,
+                                      const QString &(Wizard::*script)() const)
 {
-    frmWizard dialog(context, parent);
+    Wizard dialog(context, parent);
     ui::showModal(dialog);
     if (dialog.Cancelado())
         return std::nullopt;
-    return dialog.Code();
+    return (dialog.*script)();
+}
+
+} // namespace
+
+std::optional<QString> databaseWizardScript(QWidget *parent, const DialogContext &context)
+{
+    return acceptedScript(parent, context, &frmWizard::Code);
 }
 
 std::optional<QString> conditionsWizardScript(QWidget *parent, const DialogContext &context)
 {
-    frmWizardValues dialog(context, parent);
-    ui::showModal(dialog);
-    if (dialog.Cancelado())
-        return std::nullopt;
-    return dialog.ConditionsCode();
+    return acceptedScript(parent, context, &frmWizardValues::ConditionsCode);
 }
 
 void showResultTest(QWidget *parent, const DialogContext &context, const EvaluationOutcome &outcome)
