@@ -31,6 +31,7 @@ TEST(EvalSwitch, FillingClickingAndEachValueSetTheFifteenControls)
     EXPECT_FALSE(fresh.controls.chkEvalData->isChecked());
     expectLevelControlsEnabled(fresh, false);
     EditorHost host("existing-job.xml");
+    EXPECT_EQ(fresh.notifier.count() + host.notifier.count(), 0);   // opening a job is no edit
     host.show();
     host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
     clickBox(host.controls.chkEvalData);
