@@ -4,7 +4,6 @@
 #include "keyedtabwidget.h"
 #include "numericbox.h"
 
-#include "errorcore/error.h"
 #include "common/regional.h"
 #include "common/showerror.h"
 #include "common/trimblanks.h"
@@ -27,15 +26,6 @@ void selectLanguage(QComboBox *list, const QString &language)
     for (int i = 0; i < list->count(); ++i)
         if (list->itemText(i) == language)
             list->setCurrentIndex(i);
-}
-
-// A list index as the document stores it; -1 is "nothing selected" and
-// anything outside -1..count-1 raises 380 "Invalid property value".
-void setListIndex(QComboBox *list, int index)
-{
-    if (index < -1 || index >= list->count())
-        throw Error::fromNumber(380);
-    list->setCurrentIndex(index);
 }
 
 int boxValue(const QCheckBox *box)
@@ -62,7 +52,7 @@ void fillForm(JobForm &form, const SensorValues &values, const QString &descript
         list->setCurrentIndex(0);
 
     form.pvDataPersistence->setValue(values.persistenceQuantity);
-    setListIndex(form.cmbDataPersistence, values.persistenceUnit);
+    form.cmbDataPersistence->setCurrentIndex(values.persistenceUnit);   // -1 (none) to 3, as readSensorValues accepts
     form.chkActive->setChecked(values.status != 0);
     form.chkViewInMarquee->setChecked(values.marquee != 0);
     form.chkQuantity->setChecked(values.numeric != 0);

@@ -15,9 +15,9 @@ struct JobForm;
 // the general script (the default script when it is only spaces) and its
 // language, the evaluation switch, and each level's script, language and
 // reference value; the first level's list and box are the ones on view.
-// A language no entry equals exactly leaves the first entry; a unit outside
-// the list raises 380. Enabling the level controls is the caller's
-// (setLevelsEnabled).
+// A language no entry equals exactly leaves the first entry; the unit is
+// one readSensorValues accepts (-1 to 3, each an entry of the list or none).
+// Enabling the level controls is the caller's (setLevelsEnabled).
 void fillForm(JobForm &form, const SensorValues &values, const QString &description);
 
 // What the controls hold, as the editor stores it: a general script that is
