@@ -33,15 +33,16 @@ void CommandLine::addLanguageOption()
 void CommandLine::addTimeoutOption()
 {
     m_hasTimeout = true;
-    m_parser.addOption({kTimeout, QStringLiteral("Stop a script after this many milliseconds (0: never; default 10000)."),
+    m_parser.addOption({kTimeout, QStringLiteral("Stop the scripts after this many milliseconds in all: global code, Main and "
+                                                  "every level (0: never; default 10000)."),
                         QStringLiteral("ms")});
 }
 
 void CommandLine::addMemoryOption()
 {
     m_hasMemory = true;
-    m_parser.addOption({kMemory, QStringLiteral("Stop a script that grows the process by more than this many megabytes "
-                                                "(0: no limit; default 512)."),
+    m_parser.addOption({kMemory, QStringLiteral("Stop the scripts when they have grown the process by more than this many "
+                                                "megabytes in all (0: no limit; default 512)."),
                         QStringLiteral("MB")});
 }
 

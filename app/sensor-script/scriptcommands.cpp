@@ -4,7 +4,6 @@
 #include "exitcode.h"
 #include "scriptfile.h"
 
-#include "errorcore/error.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
@@ -24,14 +23,14 @@ int fail(const ScriptErrorInfo &error, int exitCode)
     return exitCode;
 }
 
-// The script host for the command line's language and time-out.
-void prepare(ScriptControl &control, const CommandLine &line)
+// The script host for the command line's language and limits; false when
+// the language cannot be set.
+bool prepare(ScriptControl &control, const CommandLine &line)
 {
-    if (!line.language().isEmpty())
-        control.setLanguage(line.language());
     control.setTimeout(line.timeout());
     control.setMemoryLimit(line.memory());
     control.setReadOnly(line.readOnly());
+    return line.language().isEmpty() || control.setLanguage(line.language());
 }
 
 } // namespace
@@ -57,19 +56,17 @@ int runScriptCommand(const QStringList &args)
     QVariantList mainArgs;
     for (const QString &arg : line.arguments().mid(1))
         mainArgs << arg;
-    QVariant result;
-    int phase = ExitCompileError;
-    try {
-        prepare(control, line);
-        control.check(*code);
-        phase = ExitRuntimeError;
-        control.addCode(*code);
-        result = control.run(QStringLiteral("Main"), mainArgs);
-        control.close();
-    } catch (const Error &) {
-        return fail(control.error(), phase);
-    }
-    QTextStream(stdout) << evaluationValueText(result) << '\n';
+    if (!prepare(control, line) || !control.check(*code))
+        return fail(control.error(), ExitCompileError);
+    // Global code, Main and the release of the script share the time-out
+    // and the memory budget.
+    const ScriptControl::RunScope run(control);
+    if (!control.addCode(*code))
+        return fail(control.error(), ExitRuntimeError);
+    const std::optional<QVariant> result = control.run(QStringLiteral("Main"), mainArgs);
+    if (!result || !control.close())
+        return fail(control.error(), ExitRuntimeError);
+    QTextStream(stdout) << evaluationValueText(*result) << '\n';
     return ExitOk;
 }
 
@@ -85,11 +82,7 @@ int checkScriptCommand(const QStringList &args)
         return ExitNoInput;
 
     ScriptControl control;
-    try {
-        prepare(control, line);
-        control.check(*code);
-    } catch (const Error &) {
+    if (!prepare(control, line) || !control.check(*code))
         return fail(control.error(), ExitCompileError);
-    }
     return ExitOk;
 }

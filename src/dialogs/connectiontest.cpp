@@ -47,11 +47,10 @@ void TestConnectionString(const QString &connection, const QString &failureTitle
     Error failure;
     try {
         runScriptsBusy(QApplication::activeWindow(), [&](ScriptControl &script) {
-            script.setLanguage(QStringLiteral("VBScript"));
             script.setTimeout((ConnectionTestSeconds + 10) * 1000);
-            script.addCode(testScript.arg(ConnectionTestSeconds));
             QVariantList args{connection};
-            script.run(QStringLiteral("Main"), args);
+            if (!script.addCode(testScript.arg(ConnectionTestSeconds)) || !script.run(QStringLiteral("Main"), args))
+                failure = Error(script.error().Number, script.error().Description, script.error().Source);
         });
     } catch (...) {
         failure = toError(std::current_exception());

@@ -307,19 +307,12 @@ void frmEditEvents::Paste()
 
 bool frmEditEvents::CheckScript(QString &pReport)
 {
-    try {
-        if (!m_scriptControl)
-            m_scriptControl = std::make_unique<::ScriptControl>();
-        m_scriptControl->setLanguage(cmbLanguage->currentText());
-        m_scriptControl->check(rtfScript->toPlainText());
-    } catch (...) {
-        // A script that does not compile is the outcome read below.
-    }
-    if (m_scriptControl && m_scriptControl->error().Number != 0) {
-        pReport = scriptErrorReport(m_scriptControl->error());
-        return false;
-    }
-    return true;
+    if (!m_scriptControl)
+        m_scriptControl = std::make_unique<::ScriptControl>();
+    if (m_scriptControl->setLanguage(cmbLanguage->currentText()) && m_scriptControl->check(rtfScript->toPlainText()))
+        return true;
+    pReport = scriptErrorReport(m_scriptControl->error());
+    return false;
 }
 
 void frmEditEvents::CheckSyntax()

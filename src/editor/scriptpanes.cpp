@@ -68,16 +68,12 @@ bool ScriptPanes::checkScriptCode(QString &report, bool general, const QString &
     QComboBox *list = nullptr;
     ScriptPane *pane = nullptr;
     skipOnFailure([&] { pane = current(general, key, &list); });
+    // What the check finds is the outcome read below, whether the language
+    // or the code failed.
     if (pane) {
-        skipOnFailure([&] { m_scriptControl->setLanguage(list->currentText()); });
         skipOnFailure([&] {
-            try {
-                m_scriptControl->check(pane->toPlainText());
-            } catch (const Error &) {
-                // A script that does not compile is the outcome read below.
-                if (m_scriptControl->error().Number == 0)
-                    throw;
-            }
+            if (m_scriptControl->setLanguage(list->currentText()))
+                (void)m_scriptControl->check(pane->toPlainText());
         });
     }
     skipOnFailure([&] {

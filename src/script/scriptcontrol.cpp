@@ -1,10 +1,12 @@
 #include "scriptcontrol.h"
 
-#include "errorcore/error.h"
 #include "jscript/jscriptengine.h"
 #include "objects/runcontext.h"
 #include "script/engine/scriptengine.h"
+#include "script/engine/scriptrun.h"
 #include "vbhost/vbscriptengine.h"
+
+#include <utility>
 
 namespace {
 
@@ -22,7 +24,7 @@ QString ScriptControl::language() const
     return m_language;
 }
 
-void ScriptControl::setLanguage(const QString &language)
+bool ScriptControl::setLanguage(const QString &language)
 {
     const QString name = language.trimmed();
     m_error = ScriptErrorInfo();
@@ -34,18 +36,18 @@ void ScriptControl::setLanguage(const QString &language)
         engine = std::make_unique<JScriptEngine>();
         m_language = kJScript;
     } else {
-        ScriptErrorInfo unknown;
-        unknown.Number = 5;
-        unknown.Description = QStringLiteral("Unknown script language '%1': the languages are VBScript and JScript")
+        m_error.Number = 5;
+        m_error.Description = QStringLiteral("Unknown script language '%1': the languages are VBScript and JScript")
                                   .arg(language);
-        unknown.Source = QStringLiteral("ScriptControl");
-        raise(unknown);
+        m_error.Source = QStringLiteral("ScriptControl");
+        return false;
     }
     const std::lock_guard lock(m_engineLock);
     if (m_stopped)
         engine->stop();
     // The engine replaced goes under the lock, so that stop() never sees it half gone.
     m_engine = std::move(engine);
+    return true;
 }
 
 void ScriptControl::stop()
@@ -60,61 +62,74 @@ bool ScriptControl::stopped() const
     return m_stopped;
 }
 
-void ScriptControl::addCode(const QString &code)
+std::shared_ptr<const ScriptRun> ScriptControl::newRun() const
 {
-    m_error = ScriptErrorInfo();
-    applyLimits();
-    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
-    if (!m_engine->addCode(code))
-        raise(m_engine->error());
+    return std::make_shared<const ScriptRun>(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0),
+                                             m_memoryLimit > 0 ? static_cast<std::size_t>(m_memoryLimit) << 20 : 0);
 }
 
-void ScriptControl::check(const QString &code)
+bool ScriptControl::refuse(long number, const QString &description)
 {
     m_error = ScriptErrorInfo();
-    if (!m_engine->check(code))
-        raise(m_engine->error());
+    m_error.Number = number;
+    m_error.Description = description;
+    m_error.Source = m_language + QLatin1String(" runtime error");
+    return false;
 }
 
-void ScriptControl::close()
+template <class Call>
+bool ScriptControl::call(Call &&body)
 {
     m_error = ScriptErrorInfo();
-    applyLimits();
-    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
-    const bool closed = m_engine->close();
-    const ScriptErrorInfo error = m_engine->error();
-    setLanguage(m_language);
-    if (!closed)
-        raise(error);
+    const std::shared_ptr<const ScriptRun> run = m_run ? m_run : newRun();
+    // A run whose time or memory went on earlier scripts starts nothing more.
+    if (!m_stopped && run->overTime())
+        return refuse(18, timeoutDescription(run->timeLimit()));
+    if (!m_stopped && run->memoryLeft() == std::size_t(0))
+        return refuse(7, memoryDescription(run->memoryBudget()));
+    m_engine->setRun(run);
+    const RunContext::Scope context(*run, m_readOnly);
+    if (body(*m_engine))
+        return true;
+    m_error = m_engine->error();
+    return false;
 }
 
-QVariant ScriptControl::run(const QString &name)
+bool ScriptControl::addCode(const QString &code)
+{
+    return call([&](ScriptEngine &engine) { return engine.addCode(code); });
+}
+
+bool ScriptControl::check(const QString &code)
+{
+    m_error = ScriptErrorInfo();
+    if (m_engine->check(code))
+        return true;
+    m_error = m_engine->error();
+    return false;
+}
+
+bool ScriptControl::close()
+{
+    const bool closed = call([](ScriptEngine &engine) { return engine.close(); });
+    const ScriptErrorInfo error = m_error;
+    (void)setLanguage(m_language); // a language it has, so this starts its empty engine
+    m_error = error;
+    return closed;
+}
+
+std::optional<QVariant> ScriptControl::run(const QString &name)
 {
     QVariantList none;
     return run(name, none);
 }
 
-QVariant ScriptControl::run(const QString &name, QVariantList &args)
+std::optional<QVariant> ScriptControl::run(const QString &name, QVariantList &args)
 {
-    m_error = ScriptErrorInfo();
-    applyLimits();
-    const RunContext::Scope context(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0), m_readOnly);
     QVariant result;
-    if (!m_engine->run(name, args, result))
-        raise(m_engine->error());
+    if (!call([&](ScriptEngine &engine) { return engine.run(name, args, result); }))
+        return std::nullopt;
     return result;
-}
-
-void ScriptControl::applyLimits()
-{
-    m_engine->setTimeLimit(std::chrono::milliseconds(m_timeout > 0 ? m_timeout : 0));
-    m_engine->setMemoryBudget(m_memoryLimit > 0 ? static_cast<std::size_t>(m_memoryLimit) << 20 : 0);
-}
-
-void ScriptControl::raise(const ScriptErrorInfo &error)
-{
-    m_error = error;
-    throw Error(error.Number, error.Description, error.Source);
 }
 
 const ScriptErrorInfo &ScriptControl::error() const
@@ -150,4 +165,16 @@ bool ScriptControl::readOnly() const
 void ScriptControl::setReadOnly(bool readOnly)
 {
     m_readOnly = readOnly;
+}
+
+ScriptControl::RunScope::RunScope(ScriptControl &control) : RunScope(control, control.newRun()) {}
+
+ScriptControl::RunScope::RunScope(ScriptControl &control, std::shared_ptr<const ScriptRun> run)
+    : m_control(control), m_run(std::move(run)), m_saved(std::exchange(control.m_run, m_run))
+{
+}
+
+ScriptControl::RunScope::~RunScope()
+{
+    m_control.m_run = m_saved;
 }

@@ -8,18 +8,25 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class ScriptEngine;
+class ScriptRun;
 
 // The script host the editor and its dialogs use: one façade over the
 // VBScript engine and the JScript engine, with the automation objects of
 // script/objects reachable from both (CreateObject / new ActiveXObject).
 //
 // Calling pattern: setLanguage, addCode, then run "Main" or read error().
-// Every failing call raises Error (errorcore/error.h) with the error's number,
-// description and source, and leaves the same in error(); a successful call
-// sets error().Number to 0. No script, however it behaves, hangs the caller
-// past the time-out or crashes the process.
+// Every call returns whether it succeeded (run: the procedure's value, or
+// nothing) and leaves what failed in error(); a call that succeeds sets
+// error().Number to 0. Nothing is raised. No script, however it behaves,
+// hangs the caller past the time-out or crashes the process.
+//
+// Limits: each addCode, run and close is one run of its own with the
+// control's time-out and memory budget, unless a RunScope makes several
+// calls (in any language, over several setLanguage) one run that shares a
+// single deadline and budget, as a test evaluation does.
 //
 // A control is used by one thread at a time; only stop() may come from
 // another thread.
@@ -33,39 +40,40 @@ public:
 
     QString language() const;
     // "VBScript" or "JScript" (case-insensitive); each call starts an empty
-    // engine. Any other name raises 5 and keeps the current language.
-    void setLanguage(const QString &language);
+    // engine. Any other name fails with 5 and keeps the current language.
+    [[nodiscard]] bool setLanguage(const QString &language);
 
     // Compiles the code and runs its global statements.
-    void addCode(const QString &code);
+    [[nodiscard]] bool addCode(const QString &code);
     // Compiles the code only (a syntax check): nothing is added or run, in
     // either language.
-    void check(const QString &code);
+    [[nodiscard]] bool check(const QString &code);
 
-    // Runs a procedure of the added code. `args` are handed by reference:
-    // where the language allows it, what the procedure assigns to a parameter
-    // is written back into `args`. The result is a Boolean, a number, a
-    // string, a date, an invalid QVariant for Empty, or std::nullptr_t for Null.
-    QVariant run(const QString &name, QVariantList &args);
-    QVariant run(const QString &name);
+    // Runs a procedure of the added code; nothing when it failed. `args` are
+    // handed by reference: where the language allows it, what the procedure
+    // assigns to a parameter is written back into `args`. The value is a
+    // Boolean, a number, a string, a date, an invalid QVariant for Empty, or
+    // std::nullptr_t for Null.
+    [[nodiscard]] std::optional<QVariant> run(const QString &name, QVariantList &args);
+    [[nodiscard]] std::optional<QVariant> run(const QString &name);
 
     // Ends the script: its global objects are released under the time-out
     // (a VBScript Class_Terminate runs then), and the control starts an
-    // empty engine of the same language. Raises 18 when the time-out or
-    // stop() cut the release short, so a caller hears of a script that
-    // did not end cleanly.
-    void close();
+    // empty engine of the same language. Fails with 18 when the time-out or
+    // stop() cut the release short, so a caller hears of a script that did
+    // not end cleanly.
+    [[nodiscard]] bool close();
 
     const ScriptErrorInfo &error() const;
 
-    // Milliseconds a single addCode or run may take before the script is
-    // stopped with an error; 10000 by default. Zero or less: no limit.
+    // Milliseconds a run may take before the script is stopped with an
+    // error; 10000 by default. Zero or less: no limit.
     int timeout() const;
     void setTimeout(int milliseconds);
 
-    // Megabytes by which a single addCode or run may grow the process before
-    // the script is stopped with error 7 "Out of memory"; 512 by default.
-    // Zero or less: no budget.
+    // Megabytes by which a run may grow the process before the script is
+    // stopped with error 7 "Out of memory"; 512 by default. Zero or less: no
+    // budget.
     int memoryLimit() const;
     void setMemoryLimit(int megabytes);
 
@@ -82,11 +90,37 @@ public:
     void stop();
     bool stopped() const;
 
+    // Makes the calls of a control, from its construction to its end, one
+    // run: they share one deadline and one memory budget. The run is the
+    // control's own time-out and memory budget counted from now, or one
+    // given, which several controls may share. Scopes nest: the end of one
+    // gives back the run that was before.
+    class RunScope
+    {
+    public:
+        explicit RunScope(ScriptControl &control);
+        RunScope(ScriptControl &control, std::shared_ptr<const ScriptRun> run);
+        ~RunScope();
+        RunScope(const RunScope &) = delete;
+        RunScope &operator=(const RunScope &) = delete;
+
+        const std::shared_ptr<const ScriptRun> &run() const { return m_run; }
+
+    private:
+        ScriptControl &m_control;
+        std::shared_ptr<const ScriptRun> m_run;
+        std::shared_ptr<const ScriptRun> m_saved;
+    };
+    // A run of this control's time-out and memory budget, counted from now.
+    std::shared_ptr<const ScriptRun> newRun() const;
+
 private:
-    // Ends a failed call: the engine's error stays in error() and is raised.
-    [[noreturn]] void raise(const ScriptErrorInfo &error);
-    // Hands the time-out and memory budget to the engine for the next call.
-    void applyLimits();
+    // One addCode, run or close: under the scope's run (or one of its own),
+    // with the error it leaves taken into error().
+    template <class Call>
+    bool call(Call &&body);
+    // Fails a call with `number` and `description` before any engine runs.
+    bool refuse(long number, const QString &description);
 
     std::mutex m_engineLock; // stop() against setLanguage() replacing m_engine
     std::unique_ptr<ScriptEngine> m_engine;
@@ -96,4 +130,5 @@ private:
     int m_timeout = 10000;
     int m_memoryLimit = 512;
     bool m_readOnly = false;
+    std::shared_ptr<const ScriptRun> m_run; // the RunScope's, or none
 };

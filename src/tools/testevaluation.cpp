@@ -1,6 +1,5 @@
 #include "testevaluation.h"
 
-#include "errorcore/error.h"
 #include "common/regional.h"
 #include "script/bridge/variantconvert.h"
 #include "scripterrorreport.h"
@@ -91,17 +90,16 @@ QString evaluationValueText(const QVariant &value)
 EvaluationOutcome evaluateScripts(ScriptControl &control, const SensorScripts &scripts, const EvaluationTexts &texts)
 {
     EvaluationOutcome outcome;
+    // One deadline and one memory budget for every script of the evaluation.
+    const ScriptControl::RunScope run(control);
     // Runs one script's Main; false when the host reported an error.
     const auto runMain = [&](const QString &who, const ScriptSource &script, QVariantList &args, QVariant &result) {
-        try {
-            control.setLanguage(script.language);
-            control.addCode(script.code);
-            result = control.run(QStringLiteral("Main"), args);
-        } catch (const Error &) {
-            // The script host's error object below carries what failed.
+        if (control.setLanguage(script.language) && control.addCode(script.code)) {
+            if (const std::optional<QVariant> value = control.run(QStringLiteral("Main"), args)) {
+                result = *value;
+                return true;
+            }
         }
-        if (control.error().Number == 0)
-            return true;
         outcome.error = control.error();
         outcome.errorReport = scriptErrorReport(outcome.error);
         outcome.failedScript = who;

@@ -40,9 +40,10 @@ struct EvaluationTexts
 // Runs the general script's Main, then, when scripts.evaluate is on, each
 // level's Main(value) in the order of evalLevels until one returns true.
 // Each script is compiled in a fresh engine of its own language on
-// `control`. A result is true only when it equals the Boolean True as a
-// variant: True, or a number equal to -1; 1, other numbers, text and Empty
-// are not. Each level gets the value by reference: what a VBScript level
+// `control`, all of them in one run: the control's time-out and memory
+// budget hold for the whole evaluation, not for each script. A result is
+// true only when it equals the Boolean True as a variant: True, or a number
+// equal to -1; 1, other numbers, text and Empty are not. Each level gets the value by reference: what a VBScript level
 // script assigns to its parameter is the value from then on. Scripts after
 // the first true one are never compiled.
 //

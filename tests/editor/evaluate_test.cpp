@@ -134,10 +134,10 @@ TEST(BusyRun, TheLimitsStillHold)
         long raised = 0;
         const auto start = Clock::now();
         runScriptsBusy(nullptr, [&](ScriptControl &control) {
-            control.setLanguage(QLatin1String(language));
             control.setTimeout(timeout);
             control.setMemoryLimit(memory);
-            raised = raisedBy([&] { control.addCode(QLatin1String(code)); }).number;
+            if (!control.setLanguage(QLatin1String(language)) || !control.addCode(QLatin1String(code)))
+                raised = control.error().Number;
         });
         EXPECT_EQ(raised, number);
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(15));

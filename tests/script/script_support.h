@@ -13,6 +13,7 @@
 #include <QVariantList>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace objtest {
@@ -102,11 +103,13 @@ inline QString mainOf(const QString &language, const QString &body, const QStrin
                           .arg(params, body);
 }
 
-// Sets the language, adds `code` and runs its Main.
-inline QVariant runMain(ScriptControl &control, const QString &language, const QString &code, QVariantList args = {})
+// Sets the language, adds `code` and runs its Main: its value, or nothing
+// when a step failed (control.error() says why).
+inline std::optional<QVariant> runMain(ScriptControl &control, const QString &language, const QString &code,
+                                       QVariantList args = {})
 {
-    control.setLanguage(language);
-    control.addCode(code);
+    if (!control.setLanguage(language) || !control.addCode(code))
+        return std::nullopt;
     return control.run(QStringLiteral("Main"), args);
 }
 

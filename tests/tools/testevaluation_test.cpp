@@ -117,6 +117,29 @@ TEST(TestEvaluation, TruthAndValueText)
     QLocale::setDefault(saved);
 }
 
+// One time-out covers the whole evaluation: four scripts of 300 ms, each
+// well within a time-out of 1000 ms, run past it together.
+TEST(TestEvaluation, OneTimeOutCoversEveryScript)
+{
+    const ScriptSource level{QStringLiteral("function Main(v) { var t = Date.now(); while (Date.now() - t < 300) {} return false; }"),
+                             QStringLiteral("JScript")};
+    const SensorScripts s{{QStringLiteral("Function Main()\r\n\tt = Timer\r\n\tDo While Timer - t < 0.3\r\n\tLoop\r\n"
+                                          "\tMain = 1\r\nEnd Function")},
+                          true,
+                          {level, level, level}};
+    for (const auto &[timeout, failed] : {std::pair{1000, true}, std::pair{5000, false}}) {
+        ScriptControl control;
+        control.setTimeout(timeout);
+        const EvaluationOutcome outcome = evaluateScripts(control, s);
+        EXPECT_EQ(outcome.failed(), failed) << timeout;
+        if (!failed)
+            continue;
+        EXPECT_EQ(outcome.error.Number, 18);
+        EXPECT_TRUE(outcome.failedScript == QLatin1String("Warning") || outcome.failedScript == QLatin1String("Good"))
+            << outcome.failedScript.toStdString();
+    }
+}
+
 TEST(ScriptErrorReport, SevenLinesJoinedByCrLfWithPasswordsMasked)
 {
     ScriptErrorInfo error;

@@ -1,6 +1,7 @@
 #include "variantconvert.h"
 
 #include "qobjectadapter.h"
+#include "script/objects/runcontext.h"
 #include "script/vbscript/array.h"
 #include "script/vbscript/errors.h"
 
@@ -22,7 +23,46 @@ bool isQObjectPointer(QMetaType type)
     return type.flags().testFlag(QMetaType::PointerToQObject);
 }
 
+// Elements counted between two looks at the run's memory and `stopped`.
+constexpr double kCheckEvery = 16384;
+// What one element takes at least once converted: a Variant and a QVariant.
+constexpr double kElementBytes = 48;
+
+vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownership, ConversionLimits &limits);
+QVariant toQVariant(const vbs::Variant &value, ConversionLimits &limits);
+QVariant toResult(const vbs::Variant &value, ConversionLimits &limits);
+
 } // namespace
+
+ConversionLimits::ConversionLimits(std::function<bool()> stopped) : m_stopped(std::move(stopped)) {}
+
+ConversionLimits::Level ConversionLimits::enter()
+{
+    if (m_depth >= kMaxNesting)
+        vbs::raiseError(static_cast<long>(vbs::RuntimeError::OutOfStackSpace),
+                        toU16(QStringLiteral("Out of stack space: the value nests deeper than %1 levels, or holds itself")
+                                  .arg(kMaxNesting)));
+    return Level(m_depth);
+}
+
+void ConversionLimits::add(double count)
+{
+    m_elements += count;
+    m_sinceCheck += count;
+    if (m_elements > static_cast<double>(kMaxElements))
+        vbs::raiseError(static_cast<long>(vbs::RuntimeError::OutOfMemory),
+                        toU16(QStringLiteral("Out of memory: the value has more than %1 elements").arg(kMaxElements)));
+    if (m_sinceCheck < kCheckEvery)
+        return;
+    const double pending = m_sinceCheck;
+    m_sinceCheck = 0;
+    if (m_stopped && m_stopped())
+        vbs::raiseError(vbs::kCancelledError, u"User interrupt occurred");
+    // What the elements counted since the last look take must fit in what the run has left.
+    const std::optional<std::size_t> left = RunContext::memoryLeft();
+    if (left && pending * kElementBytes >= static_cast<double>(*left))
+        vbs::raiseError(vbs::RuntimeError::OutOfMemory);
+}
 
 double dateTimeToSerial(const QDateTime &dateTime)
 {
@@ -47,6 +87,26 @@ QDateTime serialToDateTime(double serial)
 }
 
 vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownership)
+{
+    ConversionLimits limits;
+    return toVariant(value, ownership, limits);
+}
+
+QVariant toQVariant(const vbs::Variant &value)
+{
+    ConversionLimits limits;
+    return toQVariant(value, limits);
+}
+
+QVariant toResult(const vbs::Variant &value)
+{
+    ConversionLimits limits;
+    return toResult(value, limits);
+}
+
+namespace {
+
+vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownership, ConversionLimits &limits)
 {
     if (!value.isValid())
         return vbs::Variant();
@@ -94,9 +154,13 @@ vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownershi
         return vbs::Variant::fromDate(value.toTime().msecsSinceStartOfDay() / kMsPerDay);
     case QMetaType::QVariantList:
     case QMetaType::QStringList: {
+        const auto level = limits.enter();
+        const QVariantList list = value.toList();
+        limits.add(static_cast<double>(list.size()));
         std::vector<vbs::Variant> items;
-        for (const QVariant &item : value.toList())
-            items.push_back(toVariant(item, ownership));
+        items.reserve(static_cast<std::size_t>(list.size()));
+        for (const QVariant &item : list)
+            items.push_back(toVariant(item, ownership, limits));
         return vbs::Variant(vbs::Array::fromValues(std::move(items)));
     }
     default:
@@ -104,7 +168,7 @@ vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownershi
     }
 }
 
-QVariant toQVariant(const vbs::Variant &value)
+QVariant toQVariant(const vbs::Variant &value, ConversionLimits &limits)
 {
     using T = vbs::Variant::Type;
     switch (value.type()) {
@@ -131,11 +195,13 @@ QVariant toQVariant(const vbs::Variant &value)
     case T::Error:
         return value.isMissing() ? QVariant() : QVariant(static_cast<int>(value.errorValue()));
     case T::Array: {
-        QVariantList list;
+        const auto level = limits.enter();
         const vbs::Array *array = value.array();
+        limits.add(static_cast<double>(array->size()));
+        QVariantList list;
         list.reserve(static_cast<qsizetype>(array->size()));
         for (std::size_t i = 0; i < array->size(); ++i)
-            list.append(toQVariant((*array)[i]));
+            list.append(toQVariant((*array)[i], limits));
         return list;
     }
     case T::Object:
@@ -143,29 +209,31 @@ QVariant toQVariant(const vbs::Variant &value)
             return QVariant::fromValue<QObject *>(nullptr);
         if (QObject *object = QObjectAdapter::unwrap(value.object()))
             return QVariant::fromValue(object);
-        return toResult(value);
+        return toResult(value, limits);
     }
     return QVariant();
 }
 
-QVariant toResult(const vbs::Variant &value)
+QVariant toResult(const vbs::Variant &value, ConversionLimits &limits)
 {
     if (value.isArray()) {
-        QVariantList list;
+        const auto level = limits.enter();
         const vbs::Array *array = value.array();
+        limits.add(static_cast<double>(array->size()));
+        QVariantList list;
         list.reserve(static_cast<qsizetype>(array->size()));
         for (std::size_t i = 0; i < array->size(); ++i)
-            list.append(toResult((*array)[i]));
+            list.append(toResult((*array)[i], limits));
         return list;
     }
     if (!value.isObject())
-        return toQVariant(value);
+        return toQVariant(value, limits);
     if (value.isNothing())
         return QVariant::fromValue<QObject *>(nullptr);
     try {
         const vbs::Variant plain = value.valueOf();
         if (!plain.isObject())
-            return toResult(plain);
+            return toResult(plain, limits);
     } catch (const vbs::ScriptException &) {
         // The object has no plain default value (438), or reading it failed:
         // either way the documented answer is the type name. The error is not
@@ -177,6 +245,8 @@ QVariant toResult(const vbs::Variant &value)
     (void)convertsToText;
     return QVariant::fromValue(ObjectName{toQString(value.object()->typeName())});
 }
+
+} // namespace
 
 QVariant toParameter(const vbs::Variant &value, QMetaType type)
 {

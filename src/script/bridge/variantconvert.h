@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 class QObject;
@@ -31,7 +33,15 @@ class QObject;
 // there every object, inside arrays too, gives its default value, so the
 // host never holds a pointer that the engine frees with the script. An
 // object without one gives an ObjectName.
+//
+// Every conversion is bounded (ConversionLimits): a value nested deeper than
+// kMaxNesting levels, or one that holds itself, fails with 28 "Out of stack
+// space"; one of more than kMaxElements elements in all, or one that would
+// take more memory than the script's run has left, with 7 "Out of memory".
 namespace bridge {
+
+inline constexpr int kMaxNesting = 256;
+inline constexpr std::size_t kMaxElements = std::size_t(1) << 24;
 
 // A result that was an object with no plain default value: its type name
 // ("Dictionary"). It converts to that name as text, so whoever shows results
@@ -40,6 +50,39 @@ namespace bridge {
 struct ObjectName
 {
     QString typeName;
+};
+
+// The bounds of one conversion, over all its levels; what passes them is
+// raised as a runtime error (vbs::ScriptException).
+class ConversionLimits
+{
+public:
+    // `stopped` is asked now and then while the elements are counted: when
+    // it says so, the conversion ends with 18 (the script was stopped).
+    explicit ConversionLimits(std::function<bool()> stopped = {});
+
+    // One level further down until the returned object goes: 28 past kMaxNesting.
+    class Level
+    {
+    public:
+        explicit Level(int &depth) : m_depth(depth) { ++m_depth; }
+        ~Level() { --m_depth; }
+        Level(const Level &) = delete;
+        Level &operator=(const Level &) = delete;
+
+    private:
+        int &m_depth;
+    };
+    [[nodiscard]] Level enter();
+    // `count` more elements (an array's length, before it is read): 7 past
+    // kMaxElements or past the memory the run has left.
+    void add(double count);
+
+private:
+    std::function<bool()> m_stopped;
+    int m_depth = 0;
+    double m_elements = 0;
+    double m_sinceCheck = 0;
 };
 
 inline QString toQString(std::u16string_view text)

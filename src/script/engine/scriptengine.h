@@ -7,6 +7,9 @@
 #include <QVariantList>
 #include <chrono>
 #include <cstddef>
+#include <memory>
+
+class ScriptRun;
 
 // One script language as ScriptControl drives it; vbhost/ and jscript/ hold
 // the two adapters. Every call that can fail returns false and leaves the
@@ -32,13 +35,11 @@ public:
     // the engine afterwards.
     virtual bool close() = 0;
 
-    // Wall-clock limit of each addCode or run; zero for none. A script
-    // still running then stops with error 18 and timeoutDescription().
-    virtual void setTimeLimit(std::chrono::milliseconds limit) = 0;
-    // Bytes by which the process may grow during each addCode or run; zero
-    // for none. A script growing it further stops with error 7 and
-    // memoryDescription().
-    virtual void setMemoryBudget(std::size_t bytes) = 0;
+    // The run the next addCode, run and close belong to: a script still
+    // running at its deadline stops with error 18 and timeoutDescription(),
+    // one that grows the process past its budget with error 7 and
+    // memoryDescription(). The engine keeps the run until the next setRun.
+    virtual void setRun(std::shared_ptr<const ScriptRun> run) = 0;
 
     // Safe from any thread: the call running now ends with error 18 and
     // stopDescription(), and so does every later call, at once.

@@ -1,5 +1,7 @@
 #include "watchdog.h"
 
+#include "scriptrun.h"
+
 #include <cstdio>
 
 #if defined(__linux__)
@@ -44,15 +46,14 @@ std::size_t Watchdog::residentBytes()
 #endif
 }
 
-void Watchdog::arm(std::chrono::milliseconds limit, std::size_t memoryBudget)
+void Watchdog::arm(const ScriptRun &run)
 {
-    const std::size_t resident = memoryBudget > 0 ? residentBytes() : 0;
     {
         const std::lock_guard lock(m_lock);
         m_fired = Fired::No;
-        m_hasDeadline = limit.count() > 0;
-        m_deadline = std::chrono::steady_clock::now() + limit;
-        m_memoryCeiling = resident > 0 ? resident + memoryBudget : 0;
+        m_hasDeadline = run.deadline().has_value();
+        m_deadline = run.deadline().value_or(std::chrono::steady_clock::time_point());
+        m_memoryCeiling = run.memoryCeiling();
         m_armed = m_hasDeadline || m_memoryCeiling > 0;
     }
     m_wake.notify_all();

@@ -7,9 +7,11 @@
 #include <mutex>
 #include <thread>
 
+class ScriptRun;
+
 // A thread that watches one call of a script engine at a time and calls
-// `onExpire` when the call passes its deadline or grows the process by more
-// than its memory budget before disarm(). One thread serves every arm/disarm
+// `onExpire` when the call passes its run's deadline or the process grows
+// past its run's memory budget before disarm(). One thread serves every arm/disarm
 // pair of its owner; the callback runs on that thread, so it must only do
 // thread-safe things (QJSEngine::setInterrupted, vbs::Engine::cancel).
 class Watchdog
@@ -22,10 +24,9 @@ public:
     Watchdog(const Watchdog &) = delete;
     Watchdog &operator=(const Watchdog &) = delete;
 
-    // Starts the watch. A limit of zero or less sets no deadline; a budget
-    // of zero sets no memory bound (the resident size is compared with the
-    // size at arm()).
-    void arm(std::chrono::milliseconds limit, std::size_t memoryBudget = 0);
+    // Starts the watch over one call of `run`: its deadline, and its memory
+    // ceiling (the resident size when the run began plus its budget).
+    void arm(const ScriptRun &run);
     // Stops the watch and tells what, if anything, struck (the callback has
     // then finished running).
     Fired disarm();

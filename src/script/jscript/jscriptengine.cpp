@@ -1,9 +1,13 @@
 #include "jscriptengine.h"
 
+#include "jsbounds.h"
 #include "jshost.h"
+#include "errorcore/error.h"
+#include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
-#include "script/vbscript/errors.h"
+#include "script/engine/scriptrun.h"
 #include "script/engine/watchdog.h"
+#include "script/vbscript/errors.h"
 
 #include <QHash>
 #include <QJSEngine>
@@ -26,46 +30,6 @@ const char *const kCaller = R"JS(
     } catch (e) {
         return { ok: false, error: e };
     }
-})
-)JS";
-
-// The engine's built-ins cannot be interrupted, so one call of them over a
-// huge array or string (new Array(1e9).fill(0), 'x'.repeat(2e9)) would
-// outlive the time-out and the memory budget: such calls fail at once with
-// 7 "Out of memory". The errors are raised from a file whose name ends in
-// "prelude", so they point to the script's line.
-const char *const kBounds = R"JS(
-(function () {
-    var most = 16777216;
-    function tooLarge(what) {
-        var e = new RangeError('Out of memory: ' + what + ' larger than ' + most + ' elements');
-        e.number = 7;
-        return e;
-    }
-    function guard(owner, name, tooLong) {
-        var native = owner[name];
-        if (typeof native !== 'function')
-            return;
-        Object.defineProperty(owner, name, {
-            value: function () {
-                if (tooLong(this, arguments))
-                    throw tooLarge(name + ' over an array or string');
-                return native.apply(this, arguments);
-            },
-            writable: true, configurable: true
-        });
-    }
-    function longThis(self) { return self != null && Number(self.length) > most; }
-    ['fill', 'join', 'toString', 'toLocaleString', 'indexOf', 'lastIndexOf', 'includes', 'reverse', 'sort',
-     'copyWithin', 'slice', 'splice', 'concat', 'map', 'forEach', 'filter', 'some', 'every', 'reduce',
-     'reduceRight', 'find', 'findIndex', 'flat', 'flatMap', 'push', 'unshift', 'shift'].forEach(function (name) {
-        guard(Array.prototype, name, longThis);
-    });
-    guard(Array, 'from', function (self, args) { return args[0] != null && Number(args[0].length) > most; });
-    guard(String.prototype, 'repeat', function (self, args) { return String(self).length * Number(args[0]) > most; });
-    ['padStart', 'padEnd'].forEach(function (name) {
-        guard(String.prototype, name, function (self, args) { return Number(args[0]) > most; });
-    });
 })
 )JS";
 
@@ -162,7 +126,9 @@ struct JScriptEngine::Private
         : interpreted(interpretOnly()), host(&engine), watchdog([this] { engine.setInterrupted(true); })
     {
         host.install();
-        engine.evaluate(QString::fromUtf8(kBounds), QStringLiteral("bounds-prelude")).call();
+        engine.evaluate(QString::fromUtf8(kBoundsPrelude), QStringLiteral("bounds-prelude"))
+            .call({engine.newQObject(&host), bridge::kMaxNesting, kMaxCodeNesting,
+                   static_cast<double>(bridge::kMaxElements)});
         caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
         functionConstructor = engine.globalObject().property(QStringLiteral("Function"));
     }
@@ -178,7 +144,10 @@ struct JScriptEngine::Private
     Watchdog watchdog;
 };
 
-JScriptEngine::JScriptEngine() : d(std::make_unique<Private>()) {}
+JScriptEngine::JScriptEngine()
+    : d(std::make_unique<Private>()), m_run(std::make_shared<const ScriptRun>(std::chrono::milliseconds(0), 0))
+{
+}
 
 JScriptEngine::~JScriptEngine() = default;
 
@@ -232,11 +201,10 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
 class WatchedCall
 {
 public:
-    WatchedCall(Watchdog &watchdog, QJSEngine &engine, std::chrono::milliseconds limit, std::size_t budget,
-                const std::atomic<bool> &stopped)
-        : m_watchdog(watchdog), m_engine(engine), m_limit(limit), m_budget(budget), m_stopped(stopped)
+    WatchedCall(Watchdog &watchdog, QJSEngine &engine, const ScriptRun &run, const std::atomic<bool> &stopped)
+        : m_watchdog(watchdog), m_engine(engine), m_run(run), m_stopped(stopped)
     {
-        m_watchdog.arm(limit, budget);
+        m_watchdog.arm(run);
         // The end of the previous call may have cleared an earlier stop().
         if (m_stopped)
             m_engine.setInterrupted(true);
@@ -270,8 +238,7 @@ public:
 private:
     Watchdog &m_watchdog;
     QJSEngine &m_engine;
-    std::chrono::milliseconds m_limit;
-    std::size_t m_budget;
+    const ScriptRun &m_run;
     const std::atomic<bool> &m_stopped;
     bool m_finished = false;
     Watchdog::Fired m_fired = Watchdog::Fired::No;
@@ -288,25 +255,79 @@ ScriptErrorInfo WatchedCall::stoppedError()
         info.Description = stopDescription();
     } else if (fired == Watchdog::Fired::Memory) {
         info.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
-        info.Description = memoryDescription(m_budget);
+        info.Description = memoryDescription(m_run.memoryBudget());
     } else {
         info.Number = vbs::kCancelledError;
-        info.Description = timeoutDescription(m_limit);
+        info.Description = timeoutDescription(m_run.timeLimit());
     }
     info.Source = kRuntimeSource;
     return info;
 }
 
+// What left a call as a C++ exception (a value past the bounds of its
+// conversion, memory that ran out) as the call's error.
+ScriptErrorInfo caught(std::exception_ptr failure)
+{
+    ScriptErrorInfo info;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const vbs::ScriptException &e) {
+        info = bridge::errorInfo(e.error);
+    } catch (...) {
+        const Error e = toError(std::current_exception());
+        info.Number = e.number;
+        info.Description = e.description;
+    }
+    info.Source = kRuntimeSource;
+    return info;
+}
+
+// Code whose parentheses nest deeper than the engine's compiler can follow
+// (it compiles a regular expression literal recursively).
+bool tooDeep(const JsHost &host, const QString &code, ScriptErrorInfo &error)
+{
+    if (host.nesting(code) <= kMaxCodeNesting)
+        return false;
+    error.Number = static_cast<long>(vbs::RuntimeError::OutOfStackSpace);
+    error.Description = QStringLiteral("Out of stack space: the code nests parentheses deeper than %1 levels")
+                            .arg(kMaxCodeNesting);
+    error.Source = kCompileSource;
+    return true;
+}
+
 } // namespace
+
+void JScriptEngine::setRun(std::shared_ptr<const ScriptRun> run)
+{
+    m_run = std::move(run);
+}
+
+template <class Body>
+bool JScriptEngine::guarded(Body &&body)
+{
+    m_error = ScriptErrorInfo();
+    try {
+        return body();
+    } catch (...) {
+        m_error = caught(std::current_exception());
+        return false;
+    }
+}
 
 bool JScriptEngine::addCode(const QString &code)
 {
-    m_error = ScriptErrorInfo();
+    return guarded([&] { return add(code); });
+}
+
+bool JScriptEngine::add(const QString &code)
+{
+    if (tooDeep(d->host, code, m_error))
+        return false;
     const QString file = QStringLiteral("code-%1").arg(++d->units);
     d->sources.insert(file, code);
 
     QStringList stack;
-    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget, d->stopped);
+    WatchedCall watched(d->watchdog, d->engine, *m_run, d->stopped);
     if (d->stopped)
         return watched.failed(m_error);
     const QJSValue result = d->engine.evaluate(code, file, 1, &stack);
@@ -327,13 +348,19 @@ void JScriptEngine::stop()
 
 bool JScriptEngine::check(const QString &code)
 {
-    m_error = ScriptErrorInfo();
+    return guarded([&] { return compile(code); });
+}
+
+bool JScriptEngine::compile(const QString &code)
+{
     if (d->stopped) {
         m_error.Number = vbs::kCancelledError;
         m_error.Description = stopDescription();
         m_error.Source = kRuntimeSource;
         return false;
     }
+    if (tooDeep(d->host, code, m_error))
+        return false;
     const QString file = QStringLiteral("code-%1").arg(++d->units);
     d->sources.insert(file, code);
     // The code is compiled as the body of a function that is never called,
@@ -363,8 +390,12 @@ bool JScriptEngine::check(const QString &code)
 
 bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &result)
 {
-    m_error = ScriptErrorInfo();
     result = QVariant();
+    return guarded([&] { return call(name, args, result); });
+}
+
+bool JScriptEngine::call(const QString &name, QVariantList &args, QVariant &result)
+{
     const QJSValue function = d->engine.globalObject().property(name);
     if (!function.isCallable()) {
         m_error.Number = 5009;
@@ -374,19 +405,12 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
     }
 
     QJSValue jsArgs = d->engine.newArray(static_cast<uint>(args.size()));
-    try {
-        for (qsizetype i = 0; i < args.size(); ++i)
-            jsArgs.setProperty(static_cast<quint32>(i), d->host.toJs(bridge::toVariant(args[i], QObjectAdapter::Ownership::Caller)));
-    } catch (const vbs::ScriptException &e) {
-        m_error.Number = e.error.number;
-        m_error.Description = bridge::toQString(e.error.description);
-        m_error.Source = kRuntimeSource;
-        return false;
-    }
+    for (qsizetype i = 0; i < args.size(); ++i)
+        jsArgs.setProperty(static_cast<quint32>(i), d->host.toJs(bridge::toVariant(args[i], QObjectAdapter::Ownership::Caller)));
 
     // Reading what the function threw or returned may run the script's own
     // getters and toString, so the watchdog watches until all is read.
-    WatchedCall watched(d->watchdog, d->engine, m_limit, m_budget, d->stopped);
+    WatchedCall watched(d->watchdog, d->engine, *m_run, d->stopped);
     if (d->stopped)
         return watched.failed(m_error);
     const QJSValue outcome = d->caller.call({function, jsArgs});
@@ -398,12 +422,21 @@ bool JScriptEngine::run(const QString &name, QVariantList &args, QVariant &resul
 
     // Arrays are shared with the function: carry back what it changed in them.
     QVariantList written = args;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QJSValue passed = jsArgs.property(static_cast<quint32>(i));
-        if (passed.isArray())
-            written[i] = bridge::toResult(d->host.fromJs(passed, true));
+    QVariant value;
+    try {
+        for (qsizetype i = 0; i < args.size(); ++i) {
+            const QJSValue passed = jsArgs.property(static_cast<quint32>(i));
+            if (passed.isArray())
+                written[i] = bridge::toResult(d->host.fromJs(passed, true));
+        }
+        value = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
+    } catch (const JsThrown &thrown) {
+        m_error = describe(thrown.value, {}, d->sources, false);
+        return watched.failed(m_error);
+    } catch (...) {
+        m_error = caught(std::current_exception());
+        return watched.failed(m_error);
     }
-    const QVariant value = bridge::toResult(d->host.fromJs(outcome.property(QStringLiteral("value")), true));
     if (ScriptErrorInfo stopped = watched.stoppedError(); stopped.Number != 0) {
         m_error = stopped;
         return false;

@@ -23,7 +23,10 @@ class QJSEngine;
 //              5  any other RangeError, URIError or EvalError
 //           5022  a thrown value that is not one of the above (throw 'text', new Error(...))
 //             18  stopped at the time-out, or by stop() ("User interrupt occurred")
-//              7  stopped past the memory budget
+//              7  stopped past the memory budget, or a built-in call that would
+//                 take more than the run has left (jsbounds.h)
+//             28  values, regular expressions or code nested too deep (jsbounds.h,
+//                 bridge::ConversionLimits)
 //           an error raised by an automation object keeps its own number
 //   description  the engine's message (for a thrown value, its text)
 //   line, text   1-based line and that line of the code; column 0-based
@@ -51,19 +54,24 @@ public:
     // Nothing of a JScript program runs on release.
     bool close() override { return true; }
 
-    // A script still running at the limit is interrupted (from a watchdog
-    // thread) and the engine stays usable.
-    void setTimeLimit(std::chrono::milliseconds limit) override { m_limit = limit; }
-    // Watched by the same thread: past the budget the script is interrupted
-    // and the call fails with 7.
-    void setMemoryBudget(std::size_t bytes) override { m_budget = bytes; }
+    // A script still running at the run's deadline, or growing the process
+    // past its budget, is interrupted (from a watchdog thread) and the
+    // engine stays usable.
+    void setRun(std::shared_ptr<const ScriptRun> run) override;
     // Interrupts the running script (safe from any thread), as the time-out does.
     void stop() override;
 
 private:
+    // The calls themselves; a C++ exception leaving one (a conversion past
+    // its bounds, memory that ran out) becomes the call's error in guarded.
+    template <class Body>
+    bool guarded(Body &&body);
+    bool add(const QString &code);
+    bool compile(const QString &code);
+    bool call(const QString &name, QVariantList &args, QVariant &result);
+
     struct Private;
     std::unique_ptr<Private> d;
     ScriptErrorInfo m_error;
-    std::chrono::milliseconds m_limit{0};
-    std::size_t m_budget = 0;
+    std::shared_ptr<const ScriptRun> m_run;
 };

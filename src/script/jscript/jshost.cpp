@@ -5,6 +5,7 @@
 #include "script/bridge/qobjectadapter.h"
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
+#include "script/objects/runcontext.h"
 #include "script/vbscript/array.h"
 
 #include <QJSEngine>
@@ -20,6 +21,7 @@ const QString kHandleKey = QStringLiteral("__automationHandle");
 const char *const kPrelude = R"JS(
 (function (host) {
     var HANDLE = '__automationHandle';
+    var NativeProxy = Proxy; // the engine's own, whatever the bounds put in its place
     function unwrap(v) {
         if (v !== null && (typeof v === 'object' || typeof v === 'function')) {
             var h = v[HANDLE];
@@ -36,7 +38,7 @@ const char *const kPrelude = R"JS(
     }
     function wrap(h) {
         var methods = Object.create(null);
-        return new Proxy(function () {}, {
+        return new NativeProxy(function () {}, {
             get: function (t, name) {
                 if (name === HANDLE)
                     return h;
@@ -107,6 +109,22 @@ const char *const kPrelude = R"JS(
 })
 )JS";
 
+// Reads a value for the host: an array's elements (a plain copy) or an
+// object's text, with whatever the script's getters and toString throw
+// coming back as data. The engine's own slice, before any bounds.
+const char *const kReader = R"JS(
+(function () {
+    var slice = Array.prototype.slice;
+    return function (v, asText) {
+        try {
+            return { value: asText ? String(v) : slice.call(v) };
+        } catch (e) {
+            return { error: e };
+        }
+    };
+})
+)JS";
+
 vbs::Object *handleObject(QObject *handle)
 {
     auto *h = qobject_cast<JsHandle *>(handle);
@@ -155,6 +173,7 @@ void JsHost::install()
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
     const QJSValue factory = m_engine->evaluate(QString::fromUtf8(kPrelude), QStringLiteral("prelude"));
     const QJSValue globals = factory.call({m_engine->newQObject(this)});
+    m_read = m_engine->evaluate(QString::fromUtf8(kReader), QStringLiteral("reader-prelude")).call();
     QJSValue global = m_engine->globalObject();
     for (const char *name : {"ActiveXObject", "Enumerator", "VBArray"})
         global.setProperty(QString::fromLatin1(name), globals.property(QString::fromLatin1(name)));
@@ -180,6 +199,8 @@ QJSValue JsHost::guarded(Body &&body)
 {
     try {
         return body();
+    } catch (const JsThrown &thrown) {
+        m_engine->throwError(thrown.value);
     } catch (const vbs::ScriptException &e) {
         throwError(e.error.number, bridge::toQString(e.error.description), bridge::toQString(e.error.source));
     } catch (...) {
@@ -189,7 +210,24 @@ QJSValue JsHost::guarded(Body &&body)
     return QJSValue();
 }
 
+bridge::ConversionLimits JsHost::limits() const
+{
+    return bridge::ConversionLimits([engine = m_engine] { return engine->isInterrupted(); });
+}
+
 QJSValue JsHost::toJs(const vbs::Variant &value)
+{
+    bridge::ConversionLimits bounds = limits();
+    return toJs(value, bounds);
+}
+
+vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient)
+{
+    bridge::ConversionLimits bounds = limits();
+    return fromJs(value, lenient, bounds);
+}
+
+QJSValue JsHost::toJs(const vbs::Variant &value, bridge::ConversionLimits &limits)
 {
     using T = vbs::Variant::Type;
     switch (value.type()) {
@@ -214,10 +252,12 @@ QJSValue JsHost::toJs(const vbs::Variant &value)
     case T::Error:
         return value.isMissing() ? QJSValue(QJSValue::UndefinedValue) : QJSValue(value.errorValue());
     case T::Array: {
+        const auto level = limits.enter();
         const vbs::Array *array = value.array();
+        limits.add(static_cast<double>(array->size()));
         QJSValue list = m_engine->newArray(static_cast<uint>(array->size()));
         for (std::size_t i = 0; i < array->size(); ++i)
-            list.setProperty(static_cast<quint32>(i), toJs((*array)[i]));
+            list.setProperty(static_cast<quint32>(i), toJs((*array)[i], limits));
         return list;
     }
     case T::Object: {
@@ -232,7 +272,7 @@ QJSValue JsHost::toJs(const vbs::Variant &value)
     return QJSValue();
 }
 
-vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient)
+vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient, bridge::ConversionLimits &limits)
 {
     if (value.isUndefined())
         return vbs::Variant();
@@ -252,11 +292,15 @@ vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient)
     if (value.isDate())
         return vbs::Variant::fromDate(bridge::dateTimeToSerial(value.toDateTime()));
     if (value.isArray()) {
+        const auto level = limits.enter();
+        // Counted before anything is taken: a sparse array may say 2^32 - 1.
         const quint32 length = value.property(QStringLiteral("length")).toUInt();
+        limits.add(static_cast<double>(length));
         std::vector<vbs::Variant> items;
         items.reserve(length);
+        const QJSValue copy = read(value, false);
         for (quint32 i = 0; i < length; ++i)
-            items.push_back(fromJs(value.property(i), lenient));
+            items.push_back(fromJs(copy.property(i), lenient, limits));
         return vbs::Variant(vbs::Array::fromValues(std::move(items)));
     }
     QJSValue handle = value;
@@ -268,13 +312,50 @@ vbs::Variant JsHost::fromJs(const QJSValue &value, bool lenient)
         return vbs::Variant(QObjectAdapter::wrap(handle.toQObject()));
     }
     if (lenient)
-        return vbs::Variant(bridge::toU16(value.toString()));
+        return vbs::Variant(bridge::toU16(read(value, true).toString()));
     vbs::raiseError(vbs::RuntimeError::TypeMismatch);
+}
+
+QJSValue JsHost::read(const QJSValue &value, bool asText)
+{
+    const QJSValue outcome = m_read.call({value, asText});
+    if (outcome.isError())
+        throw JsThrown{outcome};
+    if (outcome.hasOwnProperty(QStringLiteral("error")))
+        throw JsThrown{outcome.property(QStringLiteral("error"))};
+    return outcome.property(QStringLiteral("value"));
 }
 
 QJSValue JsHost::create(const QString &progId)
 {
     return guarded([&] { return toJs(vbs::Variant(bridge::createObject(progId))); });
+}
+
+double JsHost::memoryLeft() const
+{
+    const std::optional<std::size_t> left = RunContext::memoryLeft();
+    return left ? static_cast<double>(*left) : -1.0;
+}
+
+int JsHost::nesting(const QString &text) const
+{
+    int depth = 0;
+    int deepest = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\'))
+            ++i;
+        else if (c == QLatin1Char('('))
+            deepest = std::max(deepest, ++depth);
+        else if (c == QLatin1Char(')') && depth > 0)
+            --depth;
+    }
+    return deepest;
+}
+
+double JsHost::occurrences(const QString &text, const QString &part) const
+{
+    return part.isEmpty() ? 0.0 : static_cast<double>(text.count(part));
 }
 
 int JsHost::kind(QObject *handle, const QString &name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/bridge/variantconvert.h"
 #include "script/vbscript/variant.h"
 
 #include <QJSValue>
@@ -7,6 +8,14 @@
 #include <QString>
 
 class QJSEngine;
+
+// What the script threw while the host read a value (a getter, a toString
+// of an object handed back): raised by JsHost::fromJs, reported by the
+// adapter as the script's own error.
+struct JsThrown
+{
+    QJSValue value;
+};
 
 // The native side of JScript's automation support. The prelude (jshost.cpp)
 // builds on it `ActiveXObject`, `Enumerator` and `VBArray`, and wraps every
@@ -30,9 +39,19 @@ public:
     // Values between the two worlds. toJs wraps objects in the Proxy;
     // fromJs unwraps them, and raises 13 for a JavaScript object or function
     // that is not an automation object (with `lenient`, such a value gives
-    // its text instead).
+    // its text instead). Both are bounded as bridge::ConversionLimits says,
+    // and stop when the engine is interrupted; what the script throws while
+    // its value is read (a getter, a toString) leaves fromJs as JsThrown.
     QJSValue toJs(const vbs::Variant &value);
     vbs::Variant fromJs(const QJSValue &value, bool lenient = false);
+
+    // For the prelude's bounds (jsbounds.h): the bytes the script's run may
+    // still take, -1 without a budget; how deep the parentheses of a text
+    // nest (a backslash escapes the character after it).
+    Q_INVOKABLE double memoryLeft() const;
+    Q_INVOKABLE int nesting(const QString &text) const;
+    // How often `part` (not empty) occurs in `text`, without overlapping.
+    Q_INVOKABLE double occurrences(const QString &text, const QString &part) const;
 
     // Called by the prelude.
     Q_INVOKABLE QJSValue create(const QString &progId);
@@ -46,8 +65,15 @@ public:
 private:
     template <class Body>
     QJSValue guarded(Body &&body);
+    bridge::ConversionLimits limits() const;
+    // A copy of an array's elements, or (`asText`) an object's text, read
+    // by the script engine; JsThrown when the script throws meanwhile.
+    QJSValue read(const QJSValue &value, bool asText);
+    QJSValue toJs(const vbs::Variant &value, bridge::ConversionLimits &limits);
+    vbs::Variant fromJs(const QJSValue &value, bool lenient, bridge::ConversionLimits &limits);
     void throwError(long number, const QString &description, const QString &source);
 
     QJSEngine *m_engine;
     QJSValue m_wrap;
+    QJSValue m_read;
 };

@@ -1,13 +1,14 @@
 #include "runcontext.h"
 
+#include "script/engine/scriptrun.h"
+
 #include <algorithm>
 
 namespace {
 
 struct Context
 {
-    bool hasDeadline = false;
-    std::chrono::steady_clock::time_point deadline;
+    const ScriptRun *run = nullptr;
     bool readOnly = false;
 };
 
@@ -17,10 +18,22 @@ thread_local Context current;
 
 std::optional<std::chrono::milliseconds> RunContext::remaining()
 {
-    if (!current.hasDeadline)
+    const std::optional<std::chrono::milliseconds> left = current.run ? current.run->timeLeft() : std::nullopt;
+    if (!left)
         return std::nullopt;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(current.deadline - std::chrono::steady_clock::now());
-    return std::max(left, std::chrono::milliseconds(1));
+    return std::max(*left, std::chrono::milliseconds(1));
+}
+
+std::optional<std::size_t> RunContext::memoryLeft()
+{
+    return current.run ? current.run->memoryLeft() : std::nullopt;
+}
+
+std::optional<vbs::MemoryBudget> RunContext::memoryAccount()
+{
+    if (!current.run)
+        return std::nullopt;
+    return current.run->memoryAccount();
 }
 
 bool RunContext::readOnly()
@@ -28,17 +41,15 @@ bool RunContext::readOnly()
     return current.readOnly;
 }
 
-RunContext::Scope::Scope(std::chrono::milliseconds limit, bool readOnly)
-    : m_savedHasDeadline(current.hasDeadline), m_savedDeadline(current.deadline), m_savedReadOnly(current.readOnly)
+RunContext::Scope::Scope(const ScriptRun &run, bool readOnly)
+    : m_savedRun(current.run), m_savedReadOnly(current.readOnly)
 {
-    current.hasDeadline = limit.count() > 0;
-    current.deadline = std::chrono::steady_clock::now() + limit;
+    current.run = &run;
     current.readOnly = readOnly;
 }
 
 RunContext::Scope::~Scope()
 {
-    current.hasDeadline = m_savedHasDeadline;
-    current.deadline = m_savedDeadline;
+    current.run = m_savedRun;
     current.readOnly = m_savedReadOnly;
 }

@@ -5,12 +5,15 @@
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/engine.h"
+#include "script/engine/scriptrun.h"
 #include "script/engine/watchdog.h"
 
 #include <vector>
 
 VBScriptEngine::VBScriptEngine()
-    : m_engine(std::make_unique<vbs::Engine>()), m_watchdog(std::make_unique<Watchdog>([this] { m_engine->cancel(); }))
+    : m_engine(std::make_unique<vbs::Engine>()),
+      m_run(std::make_shared<const ScriptRun>(std::chrono::milliseconds(0), 0)),
+      m_watchdog(std::make_unique<Watchdog>([this] { m_engine->cancel(); }))
 {
     bridge::installAutomationObjects(*m_engine);
 }
@@ -36,12 +39,14 @@ bool VBScriptEngine::watched(Call &&call)
     // A stop() just before the reset is not lost: nothing runs after it.
     if (m_stopped)
         return false;
-    const auto start = std::chrono::steady_clock::now();
-    m_watchdog->arm(m_limit, m_budget);
+    // The engine's own clock stops it at the run's deadline too.
+    const std::optional<std::chrono::milliseconds> left = m_run->timeLeft();
+    m_engine->setTimeLimit(left ? std::max(*left, std::chrono::milliseconds(1)) : std::chrono::milliseconds(0));
+    m_watchdog->arm(*m_run);
     const bool done = call();
     m_fired = m_watchdog->disarm();
     // The engine's own clock may have stopped it just before the watchdog.
-    if (done && m_fired == Watchdog::Fired::No && m_limit.count() > 0 && std::chrono::steady_clock::now() - start >= m_limit)
+    if (done && m_fired == Watchdog::Fired::No && m_run->overTime())
         m_fired = Watchdog::Fired::Time;
     // A Class_Terminate stopped at the limit ends without an error, since the
     // language ignores those; the call still failed.
@@ -49,19 +54,13 @@ bool VBScriptEngine::watched(Call &&call)
     return done && !m_stoppedQuietly;
 }
 
-void VBScriptEngine::setTimeLimit(std::chrono::milliseconds limit)
+// The engine charges the run's account, which every engine of the run
+// shares: what the global code keeps counts while Main and the levels run.
+void VBScriptEngine::setRun(std::shared_ptr<const ScriptRun> run)
 {
-    m_limit = limit;
-    m_engine->setTimeLimit(limit);
-}
-
-// One budget for the engine while the size stays the same, so that what the
-// global code keeps counts while Main runs.
-void VBScriptEngine::setMemoryBudget(std::size_t bytes)
-{
-    m_budget = bytes;
-    if (m_engine->memoryBudget().limit() != bytes)
-        m_engine->setMemoryBudget(vbs::MemoryBudget(bytes));
+    m_run = std::move(run);
+    if (!(m_engine->memoryBudget() == m_run->memoryAccount()))
+        m_engine->setMemoryBudget(m_run->memoryAccount());
 }
 
 bool VBScriptEngine::failed()
@@ -82,9 +81,9 @@ bool VBScriptEngine::failed()
     }
     if (m_error.Number == vbs::kCancelledError && m_fired == Watchdog::Fired::Memory) {
         m_error.Number = static_cast<long>(vbs::RuntimeError::OutOfMemory);
-        m_error.Description = memoryDescription(m_budget);
-    } else if (m_error.Number == vbs::kCancelledError && (m_limit.count() > 0 || m_stoppedQuietly)) {
-        m_error.Description = timeoutDescription(m_limit);
+        m_error.Description = memoryDescription(m_run->memoryBudget());
+    } else if (m_error.Number == vbs::kCancelledError && (m_run->timeLimit().count() > 0 || m_stoppedQuietly)) {
+        m_error.Description = timeoutDescription(m_run->timeLimit());
     }
     return false;
 }
@@ -128,14 +127,27 @@ bool VBScriptEngine::run(const QString &name, QVariantList &args, QVariant &resu
 
     // ByRef: what the procedure assigned to its parameters. An object the
     // caller passed in and got back unchanged stays the caller's pointer.
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const vbs::Variant &written = values[static_cast<std::size_t>(i)];
-        const QObject *passed = args[i].metaType().flags().testFlag(QMetaType::PointerToQObject)
-            ? args[i].value<QObject *>() : nullptr;
-        if (passed && written.isObject() && QObjectAdapter::unwrap(written.object()) == passed)
-            continue;
-        args[i] = bridge::toResult(written);
+    // A value past the bounds of the conversion fails the call.
+    QVariantList converted = args;
+    try {
+        for (qsizetype i = 0; i < args.size(); ++i) {
+            const vbs::Variant &written = values[static_cast<std::size_t>(i)];
+            const QObject *passed = args[i].metaType().flags().testFlag(QMetaType::PointerToQObject)
+                ? args[i].value<QObject *>() : nullptr;
+            if (passed && written.isObject() && QObjectAdapter::unwrap(written.object()) == passed)
+                continue;
+            converted[i] = bridge::toResult(written);
+        }
+        result = bridge::toResult(value);
+    } catch (const vbs::ScriptException &e) {
+        m_error = bridge::errorInfo(e.error);
+        m_error.Source = bridge::toQString(vbs::kRuntimeSource);
+        return false;
+    } catch (...) {
+        const Error e = toError(std::current_exception());
+        m_error = ScriptErrorInfo{e.number, e.description, bridge::toQString(vbs::kRuntimeSource), {}, 0, 0};
+        return false;
     }
-    result = bridge::toResult(value);
+    args = converted;
     return true;
 }

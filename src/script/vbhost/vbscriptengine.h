@@ -15,12 +15,13 @@ class Engine;
 // automation objects of script/objects creatable by CreateObject.
 //
 // Errors are the engine's (see vbs::Engine), in ScriptErrorInfo's fields;
-// error 18 after the time limit says so in its description. A watchdog
-// thread cancels the script at the deadline, so a loop of slow built-ins
-// stops at the first checkpoint after it, and when the process has grown by
-// more than the memory budget, which ends the call with 7. stop() cancels
-// the same way, from any thread, with 18 "User interrupt occurred". The
-// engine itself charges what a script allocates to a budget of that size
+// error 18 after the run's time limit says so in its description. A
+// watchdog thread cancels the script at the run's deadline, so a loop of
+// slow built-ins stops at the first checkpoint after it, and when the
+// process has grown past the run's memory budget, which ends the call with
+// 7. stop() cancels the same way, from any thread, with 18 "User interrupt
+// occurred". The engine itself charges what a script allocates to the run's
+// budget (ScriptRun::memoryAccount, shared by every engine of the run)
 // before allocating it (7 "Out of memory" past it): the watchdog's look at
 // the process is for what the host's objects allocate. An argument of
 // run() that has no VBScript value raises 13 with the source "VBScript
@@ -42,8 +43,7 @@ public:
     bool run(const QString &name, QVariantList &args, QVariant &result) override;
     const ScriptErrorInfo &error() const override { return m_error; }
     bool close() override;
-    void setTimeLimit(std::chrono::milliseconds limit) override;
-    void setMemoryBudget(std::size_t bytes) override;
+    void setRun(std::shared_ptr<const ScriptRun> run) override;
     void stop() override;
 
 private:
@@ -55,8 +55,7 @@ private:
 
     std::unique_ptr<vbs::Engine> m_engine;
     ScriptErrorInfo m_error;
-    std::chrono::milliseconds m_limit{0};
-    std::size_t m_budget = 0;
+    std::shared_ptr<const ScriptRun> m_run; // the limits of the calls: none until setRun
     std::unique_ptr<Watchdog> m_watchdog;
     Watchdog::Fired m_fired = Watchdog::Fired::No; // what stopped the last call
     bool m_stoppedQuietly = false; // stopped, yet the engine reported success

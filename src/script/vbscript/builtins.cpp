@@ -122,6 +122,21 @@ Variant argValue(ArgRefs args, std::size_t i)
     return v.isObject() ? v.valueOf() : v;
 }
 
+bool argTestValue(ArgRefs args, std::size_t i, Variant &out)
+{
+    out = argPresent(args, i) ? *args[i] : Variant();
+    if (!out.isObject())
+        return true;
+    try {
+        out = out.valueOf();
+    } catch (const ScriptException &e) {
+        if (e.fatal)
+            throw;
+        return false; // no default value
+    }
+    return true;
+}
+
 std::u16string argString(ArgRefs args, std::size_t i)
 {
     return argValue(args, i).toString();

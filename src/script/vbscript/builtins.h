@@ -113,6 +113,9 @@ void requireArgs(ArgRefs args, std::size_t count);
 bool argPresent(ArgRefs args, std::size_t i);
 // Argument i as a plain value (an object's default member, missing -> Empty).
 Variant argValue(ArgRefs args, std::size_t i);
+// For the Is* tests: argument i as a plain value; false when it is Nothing
+// or an object without a default value (the test is then simply false).
+bool argTestValue(ArgRefs args, std::size_t i, Variant &out);
 std::u16string argString(ArgRefs args, std::size_t i); // CStr rules; Null raises 94
 // Argument i as text without copying a String (CStr rules; Null raises 94):
 // the value shares the argument's string, other types convert once.
@@ -125,6 +128,8 @@ public:
     std::u16string_view view() const { return str(); }
     const std::u16string &str() const { return m_value.isString() ? m_value.string() : m_text; }
     std::size_t size() const { return view().size(); }
+    // Bytes of the text: two a unit, one less for a text the byte functions cut to an odd length.
+    std::size_t byteSize() const { return size() * 2 - (m_value.isString() && m_value.stringData()->oddByte() ? 1 : 0); }
     // The argument itself when it is already a String, else the text as a new value.
     Variant whole() const { return m_value.isString() ? m_value : Variant(m_text); }
 

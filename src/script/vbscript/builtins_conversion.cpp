@@ -147,7 +147,9 @@ Variant fnRound(CallContext &, ArgRefs args)
 // IsDate: a Date, or text that CDate reads as a date.
 Variant fnIsDate(CallContext &, ArgRefs args)
 {
-    const Variant v = argValue(args, 0);
+    Variant v;
+    if (!argTestValue(args, 0, v))
+        return Variant::fromBool(false);
     if (v.type() == Variant::Type::Date)
         return Variant::fromBool(true);
     double serial = 0;

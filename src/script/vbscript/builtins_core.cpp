@@ -44,16 +44,9 @@ Variant fnIsArray(CallContext &, ArgRefs a) { return Variant::fromBool(a[0]->isA
 Variant fnIsObject(CallContext &, ArgRefs a) { return Variant::fromBool(a[0]->isObject()); }
 Variant fnIsNumeric(CallContext &, ArgRefs a)
 {
-    Variant v = *a[0];
-    if (v.isObject()) {
-        if (!v.object())
-            return Variant::fromBool(false);
-        try {
-            v = v.valueOf();
-        } catch (const ScriptException &) {
-            return Variant::fromBool(false); // no default value
-        }
-    }
+    Variant v;
+    if (!argTestValue(a, 0, v))
+        return Variant::fromBool(false);
     switch (v.type()) {
     case Variant::Type::Empty:
     case Variant::Type::Boolean:
@@ -71,11 +64,14 @@ Variant fnIsNumeric(CallContext &, ArgRefs a)
     }
 }
 
-Array &arrayArg(ArgRefs a)
+// An array, or an object whose default value is one (91 for Nothing, 438
+// without a default).
+Ref<Array> arrayArg(ArgRefs a)
 {
-    if (!a[0]->isArray())
+    const Variant v = a[0]->isObject() ? a[0]->valueOf() : *a[0];
+    if (!v.isArray())
         raiseError(RuntimeError::TypeMismatch);
-    return *a[0]->array();
+    return v.arrayRef();
 }
 
 std::size_t dimensionArg(ArgRefs a, const Array &arr)
@@ -88,14 +84,14 @@ std::size_t dimensionArg(ArgRefs a, const Array &arr)
 
 Variant fnUBound(CallContext &, ArgRefs a)
 {
-    Array &arr = arrayArg(a);
-    return Variant::fromLong(arr.upperBound(dimensionArg(a, arr)));
+    const Ref<Array> arr = arrayArg(a);
+    return Variant::fromLong(arr->upperBound(dimensionArg(a, *arr)));
 }
 
 Variant fnLBound(CallContext &, ArgRefs a)
 {
-    Array &arr = arrayArg(a);
-    return Variant::fromLong(arr.lowerBound(dimensionArg(a, arr)));
+    const Ref<Array> arr = arrayArg(a);
+    return Variant::fromLong(arr->lowerBound(dimensionArg(a, *arr)));
 }
 
 Variant fnArray(CallContext &, ArgRefs a)
@@ -108,24 +104,45 @@ Variant fnArray(CallContext &, ArgRefs a)
 }
 
 // The code is read where it is, not copied: it may be most of the budget.
-Variant fnEval(CallContext &ctx, ArgRefs a) { return ctx.evaluate(TextArg(a, 0).view()); }
+// The copy of the argument keeps the text alive while the code runs, even
+// if that code assigns the variable it came from. An object gives its
+// default value. Only a String is code: Eval gives back any other value as
+// it is; Execute, ExecuteGlobal and GetRef refuse it (13).
+Variant codeArg(ArgRefs a)
+{
+    Variant code = argValue(a, 0);
+    if (!code.isString())
+        raiseError(RuntimeError::TypeMismatch);
+    return code;
+}
+Variant fnEval(CallContext &ctx, ArgRefs a)
+{
+    const Variant code = argValue(a, 0);
+    return code.isString() ? ctx.evaluate(code.string()) : code;
+}
 Variant fnExecute(CallContext &ctx, ArgRefs a)
 {
-    ctx.execute(TextArg(a, 0).view(), false);
+    ctx.execute(codeArg(a).string(), false);
     return Variant();
 }
 Variant fnExecuteGlobal(CallContext &ctx, ArgRefs a)
 {
-    ctx.execute(TextArg(a, 0).view(), true);
+    ctx.execute(codeArg(a).string(), true);
     return Variant();
 }
-Variant fnGetRef(CallContext &ctx, ArgRefs a) { return Variant(ctx.procedureRef(argString(a, 0))); }
+Variant fnGetRef(CallContext &ctx, ArgRefs a) { return Variant(ctx.procedureRef(codeArg(a).string())); }
 Variant fnCreateObject(CallContext &ctx, ArgRefs a) { return Variant(ctx.createObject(argString(a, 0))); }
+// GetObject(path, class) makes the class; GetObject(path) asks the same
+// registry for the path itself (a moniker such as "winmgmts:...", which
+// only an embedder's factory knows).
 Variant fnGetObject(CallContext &ctx, ArgRefs a)
 {
-    if (!argPresent(a, 1))
+    if (argPresent(a, 1))
+        return Variant(ctx.createObject(argString(a, 1)));
+    const std::u16string path = argPresent(a, 0) ? argString(a, 0) : std::u16string();
+    if (path.empty())
         raiseError(RuntimeError::CannotCreateObject);
-    return Variant(ctx.createObject(argString(a, 1)));
+    return Variant(ctx.createObject(path));
 }
 
 } // namespace

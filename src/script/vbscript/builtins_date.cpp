@@ -125,18 +125,26 @@ Variant fnTimeSerial(CallContext &, ArgRefs args)
     return dateResult(timeSerial(argLong(args, 0), argLong(args, 1), argLong(args, 2)));
 }
 
+// The argument of DateValue and TimeValue: a date, or a text that reads as
+// one (13 for anything else, a number too; 94 for Null).
+double dateOrTextArg(ArgRefs args, std::size_t i)
+{
+    const Variant v = argValue(args, i);
+    if (v.isNull())
+        raiseError(RuntimeError::InvalidUseOfNull);
+    if (v.type() != Variant::Type::Date && !v.isString())
+        raiseError(RuntimeError::TypeMismatch);
+    return dateArg(args, i);
+}
+
 Variant fnDateValue(CallContext &, ArgRefs args)
 {
-    if (isNullArg(args, 0))
-        return Variant::null();
-    return Variant::fromDate(static_cast<double>(toDayTime(dateArg(args, 0)).day));
+    return Variant::fromDate(static_cast<double>(toDayTime(dateOrTextArg(args, 0)).day));
 }
 
 Variant fnTimeValue(CallContext &, ArgRefs args)
 {
-    if (isNullArg(args, 0))
-        return Variant::null();
-    return Variant::fromDate(fromDayTime(DayTime{0, toDayTime(dateArg(args, 0)).seconds}));
+    return Variant::fromDate(fromDayTime(DayTime{0, toDayTime(dateOrTextArg(args, 0)).seconds}));
 }
 
 // The local wall clock as a DayTime plus the milliseconds into the second.

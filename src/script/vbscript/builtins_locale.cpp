@@ -1,6 +1,7 @@
-// GetLocale and SetLocale over the locale table. SetLocale takes an LCID or
-// a name ("de-de"), 0 or nothing for the default (English - United States),
-// returns the previous LCID and raises 5 for a locale it does not know.
+// GetLocale and SetLocale over the locale table. SetLocale takes an LCID
+// (also as text, "1031") or a name ("de-de"), 0 or nothing for the default (English - United States),
+// returns the previous LCID and raises 447 for a number and 5 for a name it
+// does not know.
 #include "builtins_library.h"
 #include "locale_table.h"
 
@@ -22,11 +23,14 @@ Variant fnSetLocale(CallContext &ctx, ArgRefs args)
         const Variant v = argValue(args, 0);
         if (v.isNull())
             raiseError(RuntimeError::InvalidUseOfNull);
-        if (v.isString()) {
+        double number = 0;
+        if (v.isString() && !parseNumber(v.string(), number)) {
             record = v.string().empty() ? &localeTable().front() : findLocale(v.string());
         } else {
             const std::int32_t lcid = argLong(args, 0);
             record = lcid == 0 ? &localeTable().front() : findLocale(lcid);
+            if (!record)
+                raiseError(RuntimeError::LocaleNotSupported);
         }
     }
     if (!record)

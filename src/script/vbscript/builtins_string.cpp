@@ -6,6 +6,9 @@
 #include "string_ops.h"
 #include "textbuilder.h"
 
+#include <bit>
+#include <string_view>
+
 namespace vbs {
 
 namespace lib {
@@ -98,13 +101,35 @@ Variant fnAscW(CallContext &, ArgRefs args)
     return Variant::fromInteger(static_cast<std::int16_t>(s[0]));
 }
 
+// The byte functions see a text as its UTF-16 bytes, low byte first.
+char16_t byteAt(std::u16string_view s, std::size_t i)
+{
+    const char16_t unit = s[i / 2];
+    return (i & 1) ? static_cast<char16_t>(unit >> 8) : static_cast<char16_t>(unit & 0xFF);
+}
+
+// `count` bytes of `s` from byte `from`, as a text (odd when count is).
+Variant bytesOf(std::u16string_view s, std::size_t from, std::size_t count)
+{
+    if (from % 2 == 0 && count % 2 == 0)
+        return Variant(s.substr(from / 2, count / 2));
+    TextBuilder out((count + 1) / 2);
+    for (std::size_t i = 0; i < count; i += 2)
+        out.push_back(i + 1 < count ? static_cast<char16_t>(byteAt(s, from + i) | (byteAt(s, from + i + 1) << 8))
+                                    : byteAt(s, from + i));
+    Variant v = out.take();
+    if (count % 2)
+        v.stringData()->setOddByte();
+    return v;
+}
+
 Variant fnAscB(CallContext &, ArgRefs args)
 {
     const TextArg text(args, 0);
     const std::u16string_view s = text.view();
     if (s.empty())
         raiseError(RuntimeError::InvalidProcedureCall);
-    return Variant::fromInteger(static_cast<std::int16_t>(s[0] & 0xFF));
+    return Variant::fromByte(static_cast<std::uint8_t>(s[0] & 0xFF));
 }
 
 Variant fnChr(CallContext &, ArgRefs args)
@@ -123,30 +148,33 @@ Variant fnChrW(CallContext &, ArgRefs args)
     return Variant(std::u16string(1, static_cast<char16_t>(code < 0 ? code + 65536 : code)));
 }
 
+// One byte: a text of odd length.
 Variant fnChrB(CallContext &, ArgRefs args)
 {
     const std::int32_t code = argLong(args, 0);
     if (code < 0 || code > 255)
-        raiseError(RuntimeError::InvalidProcedureCall);
-    return Variant(std::u16string(1, static_cast<char16_t>(code)));
+        raiseError(RuntimeError::Overflow);
+    Variant v(std::u16string(1, static_cast<char16_t>(code)));
+    v.stringData()->setOddByte();
+    return v;
 }
 
 Variant fnLen(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size()));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).byteSize() / 2)); // whole units
 }
 
 Variant fnLenB(CallContext &, ArgRefs args)
 {
     if (isNullArg(args, 0))
         return Variant::null();
-    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).size() * 2));
+    return Variant::fromLong(static_cast<std::int32_t>(TextArg(args, 0).byteSize()));
 }
 
-// Left/Right/LeftB/RightB: `unitsPerCount` is 2 for the byte forms.
-Variant leftRight(ArgRefs args, bool left, int unitsPerCount)
+// Left and Right.
+Variant leftRight(ArgRefs args, bool left)
 {
     if (isNullArg(args, 0)) {
         longAtLeast(args, 1, 0);
@@ -154,18 +182,33 @@ Variant leftRight(ArgRefs args, bool left, int unitsPerCount)
     }
     const TextArg text(args, 0);
     const std::u16string_view s = text.view();
-    const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0)) / static_cast<std::size_t>(unitsPerCount);
+    const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0));
     if (n >= s.size())
         return text.whole();
     return Variant(left ? s.substr(0, n) : s.substr(s.size() - n));
 }
 
-Variant fnLeft(CallContext &, ArgRefs args) { return leftRight(args, true, 1); }
-Variant fnRight(CallContext &, ArgRefs args) { return leftRight(args, false, 1); }
-Variant fnLeftB(CallContext &, ArgRefs args) { return leftRight(args, true, 2); }
-Variant fnRightB(CallContext &, ArgRefs args) { return leftRight(args, false, 2); }
+// LeftB and RightB: counts of bytes.
+Variant leftRightBytes(ArgRefs args, bool left)
+{
+    if (isNullArg(args, 0)) {
+        longAtLeast(args, 1, 0);
+        return Variant::null();
+    }
+    const TextArg text(args, 0);
+    const std::size_t n = static_cast<std::size_t>(longAtLeast(args, 1, 0)), size = text.byteSize();
+    if (n >= size)
+        return text.whole();
+    return bytesOf(text.view(), left ? 0 : size - n, n);
+}
 
-Variant mid(ArgRefs args, int unitsPerCount)
+Variant fnLeft(CallContext &, ArgRefs args) { return leftRight(args, true); }
+Variant fnRight(CallContext &, ArgRefs args) { return leftRight(args, false); }
+Variant fnLeftB(CallContext &, ArgRefs args) { return leftRightBytes(args, true); }
+Variant fnRightB(CallContext &, ArgRefs args) { return leftRightBytes(args, false); }
+
+// Mid and MidB: `bytes` counts start and length in bytes.
+Variant mid(ArgRefs args, bool bytes)
 {
     const bool null = isNullArg(args, 0);
     if (argPresent(args, 2) && isNullArg(args, 2))
@@ -177,15 +220,15 @@ Variant mid(ArgRefs args, int unitsPerCount)
         return Variant::null();
     const TextArg text(args, 0);
     const std::u16string_view s = text.view();
-    const std::size_t from = static_cast<std::size_t>(start - 1) / static_cast<std::size_t>(unitsPerCount);
-    if (from >= s.size())
+    const std::size_t from = static_cast<std::size_t>(start - 1), size = bytes ? text.byteSize() : s.size();
+    if (from >= size)
         return Variant(std::u16string());
-    return Variant(hasLength ? s.substr(from, static_cast<std::size_t>(length) / static_cast<std::size_t>(unitsPerCount))
-                             : s.substr(from));
+    const std::size_t count = hasLength ? std::min<std::size_t>(static_cast<std::size_t>(length), size - from) : size - from;
+    return bytes ? bytesOf(s, from, count) : Variant(s.substr(from, count));
 }
 
-Variant fnMid(CallContext &, ArgRefs args) { return mid(args, 1); }
-Variant fnMidB(CallContext &, ArgRefs args) { return mid(args, 2); }
+Variant fnMid(CallContext &, ArgRefs args) { return mid(args, false); }
+Variant fnMidB(CallContext &, ArgRefs args) { return mid(args, true); }
 
 std::size_t sameLength(std::u16string_view s) { return s.size(); }
 
@@ -244,7 +287,29 @@ Variant fnString(CallContext &, ArgRefs args)
     return repeated(static_cast<std::size_t>(n), unit);
 }
 
-// InStr([start,] string1, string2[, compare]) and InStrB.
+// InStrB: where the bytes of `needle` first stand among those of `hay`,
+// from byte `from` on and at any byte offset (npos: nowhere).
+std::size_t findBytes(const TextArg &hay, const TextArg &needle, std::size_t from)
+{
+    const std::size_t n = hay.byteSize(), m = needle.byteSize();
+    if (from > n || m > n - from)
+        return npos;
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::string_view h(reinterpret_cast<const char *>(hay.view().data()), n);
+        const std::string_view k(reinterpret_cast<const char *>(needle.view().data()), m);
+        return h.find(k, from);
+    }
+    for (std::size_t i = from; i + m <= n; ++i) {
+        std::size_t k = 0;
+        while (k < m && byteAt(hay.view(), i + k) == byteAt(needle.view(), k))
+            ++k;
+        if (k == m)
+            return i;
+    }
+    return npos;
+}
+
+// InStr([start,] string1, string2[, compare]) and InStrB (bytes, always binary).
 Variant inStr(ArgRefs args, bool bytes)
 {
     std::size_t first = 0;
@@ -260,9 +325,13 @@ Variant inStr(ArgRefs args, bool bytes)
         return Variant::null();
     const TextArg hayArg(args, first), needleArg(args, first + 1);
     const std::u16string_view hay = hayArg.view(), needle = needleArg.view();
-    const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
     if (hay.empty() && !needle.empty())
         return Variant::fromLong(0);
+    if (bytes && !needle.empty()) {
+        const std::size_t hit = findBytes(hayArg, needleArg, static_cast<std::size_t>(start - 1));
+        return Variant::fromLong(hit == npos ? 0 : static_cast<std::int32_t>(hit + 1));
+    }
+    const std::size_t from = bytes ? static_cast<std::size_t>(start - 1) / 2 : static_cast<std::size_t>(start - 1);
     const std::size_t hit = findText(hay, needle, from, mode);
     if (hit == npos)
         return Variant::fromLong(0);
@@ -443,8 +512,9 @@ void addStringBuiltins(BuiltinTable &t)
     t.add(u"StrReverse", 1, 1, fnStrReverse);
     t.add(u"Trim", 1, 1, textFunction<trimBoth>);
     t.add(u"UCase", 1, 1, textFunction<upperText>);
-    t.add(u"Escape", 1, 1, textFunction<escapeText, escapedLength>);
-    t.add(u"Unescape", 1, 1, textFunction<unescapeText>);
+    // Escape and Unescape take no Null (94).
+    t.add(u"Escape", 1, 1, [](CallContext &, ArgRefs a) { return transformed<escapeText, escapedLength>(a); });
+    t.add(u"Unescape", 1, 1, [](CallContext &, ArgRefs a) { return transformed<unescapeText>(a); });
 }
 
 } // namespace vbs

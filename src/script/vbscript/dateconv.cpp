@@ -126,8 +126,9 @@ bool parseDate(std::u16string_view text, double &out)
         } else if (c == u':' || std::u16string_view(loc.timeSeparator) == text.substr(i, 1)) {
             tokens.push_back({Token::TimeSep, 0, 0, {}});
             ++i;
-        } else if (c == u'/' || c == u'-' || c == u'.' || c == u',' ||
-                   std::u16string_view(loc.dateSeparator) == text.substr(i, 1)) {
+        } else if (c == u'/' || c == u'-' || c == u',' || std::u16string_view(loc.dateSeparator) == text.substr(i, 1)) {
+            // '.' separates the parts of a date only where the locale writes
+            // dates so ("15.03.2026" is no date in English - United States).
             tokens.push_back({Token::Sep, 0, 0, {}});
             ++i;
         } else if (c == u' ' || c == u'\t') {

@@ -176,6 +176,72 @@ void raiseError(long number, std::u16string description)
     throw ScriptException(runtimeError(number, std::move(description)));
 }
 
+long errorNumberFromHresult(std::int32_t hresult)
+{
+    const auto code = static_cast<std::uint32_t>(hresult);
+    if ((code & 0xFFFF0000u) == 0x800A0000u)
+        return static_cast<long>(code & 0xFFFFu);
+    static const std::unordered_map<std::uint32_t, RuntimeError> map = {
+        {0x80004001u, RuntimeError::ActionNotSupported},        // E_NOTIMPL
+        {0x80004002u, RuntimeError::ClassNotAutomation},        // E_NOINTERFACE
+        {0x80020001u, RuntimeError::MemberNotSupported},        // DISP_E_UNKNOWNINTERFACE
+        {0x80020003u, RuntimeError::MemberNotSupported},        // DISP_E_MEMBERNOTFOUND
+        {0x80020004u, RuntimeError::NamedArgumentNotFound},     // DISP_E_PARAMNOTFOUND
+        {0x80020005u, RuntimeError::TypeMismatch},              // DISP_E_TYPEMISMATCH
+        {0x80020006u, RuntimeError::MemberNotSupported},        // DISP_E_UNKNOWNNAME
+        {0x80020007u, RuntimeError::NamedArgumentsNotSupported}, // DISP_E_NONAMEDARGS
+        {0x80020008u, RuntimeError::UnsupportedAutomationType}, // DISP_E_BADVARTYPE
+        {0x8002000Au, RuntimeError::Overflow},                  // DISP_E_OVERFLOW
+        {0x8002000Bu, RuntimeError::SubscriptOutOfRange},       // DISP_E_BADINDEX
+        {0x8002000Cu, RuntimeError::LocaleNotSupported},        // DISP_E_UNKNOWNLCID
+        {0x8002000Du, RuntimeError::ArrayFixedOrLocked},        // DISP_E_ARRAYISLOCKED
+        {0x8002000Eu, RuntimeError::WrongArgumentCount},        // DISP_E_BADPARAMCOUNT
+        {0x8002000Fu, RuntimeError::ArgumentNotOptional},       // DISP_E_PARAMNOTOPTIONAL
+        {0x80020011u, RuntimeError::NotACollection},            // DISP_E_NOTACOLLECTION
+        {0x8002802Fu, RuntimeError::DllFunctionNotFound},       // TYPE_E_DLLFUNCTIONNOTFOUND
+        {0x80028CA0u, RuntimeError::TypeMismatch},              // TYPE_E_TYPEMISMATCH
+        {0x80028CA1u, RuntimeError::SubscriptOutOfRange},       // TYPE_E_OUTOFBOUNDS
+        {0x80028CA2u, RuntimeError::DeviceIoError},             // TYPE_E_IOERROR
+        {0x80028CA3u, RuntimeError::CannotCreateTemporaryFile}, // TYPE_E_CANTCREATETMPFILE
+        {0x80030002u, RuntimeError::AutomationNameNotFound},    // STG_E_FILENOTFOUND
+        {0x80030003u, RuntimeError::PathNotFound},              // STG_E_PATHNOTFOUND
+        {0x80030004u, RuntimeError::TooManyFiles},              // STG_E_TOOMANYOPENFILES
+        {0x80030005u, RuntimeError::PermissionDenied},          // STG_E_ACCESSDENIED
+        {0x80030008u, RuntimeError::OutOfMemory},               // STG_E_INSUFFICIENTMEMORY
+        {0x80030012u, RuntimeError::TooManyFiles},              // STG_E_NOMOREFILES
+        {0x80030013u, RuntimeError::PermissionDenied},          // STG_E_DISKISWRITEPROTECTED
+        {0x8003001Du, RuntimeError::DeviceIoError},             // STG_E_WRITEFAULT
+        {0x8003001Eu, RuntimeError::DeviceIoError},             // STG_E_READFAULT
+        {0x80030020u, RuntimeError::PathFileAccessError},       // STG_E_SHAREVIOLATION
+        {0x80030021u, RuntimeError::PermissionDenied},          // STG_E_LOCKVIOLATION
+        {0x80030050u, RuntimeError::FileAlreadyExists},         // STG_E_FILEALREADYEXISTS
+        {0x80030070u, RuntimeError::DiskFull},                  // STG_E_MEDIUMFULL
+        {0x800300FCu, RuntimeError::FileNotFound},              // STG_E_INVALIDNAME
+        {0x80030100u, RuntimeError::PermissionDenied},          // STG_E_INUSE
+        {0x80030101u, RuntimeError::PermissionDenied},          // STG_E_NOTCURRENT
+        {0x80030103u, RuntimeError::DeviceIoError},             // STG_E_CANTSAVE
+        {0x80040154u, RuntimeError::CannotCreateObject},        // REGDB_E_CLASSNOTREG
+        {0x800401E3u, RuntimeError::CannotCreateObject},        // MK_E_UNAVAILABLE
+        {0x800401E6u, RuntimeError::AutomationNameNotFound},    // MK_E_INVALIDEXTENSION
+        {0x800401EAu, RuntimeError::AutomationNameNotFound},    // MK_E_CANTOPENFILE
+        {0x800401F3u, RuntimeError::CannotCreateObject},        // CO_E_CLASSSTRING
+        {0x800401F5u, RuntimeError::CannotCreateObject},        // CO_E_APPNOTFOUND
+        {0x800401FEu, RuntimeError::CannotCreateObject},        // CO_E_APPDIDNTREG
+        {0x80070005u, RuntimeError::PermissionDenied},          // E_ACCESSDENIED
+        {0x8007000Eu, RuntimeError::OutOfMemory},               // E_OUTOFMEMORY
+        {0x80070057u, RuntimeError::InvalidProcedureCall},      // E_INVALIDARG
+        {0x800706BAu, RuntimeError::RemoteServerUnavailable},   // RPC_S_SERVER_UNAVAILABLE
+        {0x80080005u, RuntimeError::CannotCreateObject},        // CO_E_SERVER_EXEC_FAILURE
+    };
+    const auto it = map.find(code);
+    return it == map.end() ? static_cast<long>(hresult) : static_cast<long>(it->second);
+}
+
+void raiseHresult(std::int32_t hresult)
+{
+    throw ScriptException(runtimeError(errorNumberFromHresult(hresult)));
+}
+
 void raiseNameError(RuntimeError number, std::u16string_view name)
 {
     const long n = static_cast<long>(number);

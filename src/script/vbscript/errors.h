@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -189,6 +190,14 @@ inline ScriptError runtimeError(RuntimeError number) { return runtimeError(stati
 [[noreturn]] void raiseError(RuntimeError number);
 // Raise a runtime error with its own description (a host object's, Err.Raise's).
 [[noreturn]] void raiseError(long number, std::u16string description);
+// The Err.Number of a failure a COM-style host reports as an HRESULT: a code
+// of the script engine's own facility (0x800A....) is the error number it
+// carries; the common COM, dispatch, storage and moniker codes are the
+// runtime errors they stand for (E_INVALIDARG 5, DISP_E_TYPEMISMATCH 13,
+// REGDB_E_CLASSNOTREG 429 ...); any other code is its own number.
+long errorNumberFromHresult(std::int32_t hresult);
+// Raise the runtime error of an HRESULT, with its standard description.
+[[noreturn]] void raiseHresult(std::int32_t hresult);
 // Raise a runtime error about a name: "Variable is undefined: 'x'".
 [[noreturn]] void raiseNameError(RuntimeError number, std::u16string_view name);
 // A compile error at a position.

@@ -117,7 +117,7 @@ Variant Interpreter::eval(const Expr &e)
         switch (u.op) {
         case UnOp::Neg: return ops::negate(v);
         case UnOp::Not: return ops::logicalNot(v);
-        case UnOp::Plus: return v.isObject() ? v.valueOf() : v;
+        case UnOp::Plus: return v; // no conversion: +Empty is Empty, +obj the object
         }
         return v;
     }
@@ -235,7 +235,7 @@ Variant Interpreter::evalChain(const ChainExpr &c)
             continue;
         // a & b & c ...: the text made for this chain grows in place.
         if (link.op == BinOp::Concat && acc.isString() && r->isString() && acc.stringData()->refCount() == 1)
-            acc.stringData()->append(r->string());
+            acc.stringData()->append(r->string(), r->stringData()->oddByte());
         else
             acc = binaryOperator(link.op, acc, *r, literalBits(written, link.operand.get()));
     }
@@ -304,30 +304,41 @@ void Interpreter::evalArgs(const std::vector<ExprPtr> &args, ArgBuffer &buf)
         }
         buf.ptr(i) = ref ? ref : &buf.temp(i);
     }
+    if (!args.empty())
+        noteArguments(buf.refs(), &buf.temp(0));
 }
 
-// An array element passed ByRef, "f a(i)": its slot in the variable's array.
-// `keep` holds the array while the call runs, so a ReDim in the callee
-// leaves the reference valid.
+// An array element passed ByRef, "f a(i)", or an element of an element,
+// "f a(i)(j)": its slot in the array that holds it. `keep` holds that array
+// while the call runs, so a ReDim in the callee leaves the reference valid.
+// Null when the expression is not an element of a variable's array.
 Variant *Interpreter::elementRef(const CallExpr &c, Variant &keep)
 {
-    if (c.callee->kind != ExprKind::Name)
-        return nullptr;
-    const auto &n = static_cast<const NameExpr &>(*c.callee);
-    const Binding &b = n.binding;
-    const bool variable = b.kind == Binding::Local || b.kind == Binding::LocalOrGlobal || b.kind == Binding::Field ||
-                          (b.kind == Binding::Global && !m_globals[b.slot].proc && !m_globals[b.slot].cls);
-    if (!variable || c.args.empty())
+    if (c.args.empty())
         return nullptr;
     for (const ExprPtr &a : c.args)
         if (!a)
             return nullptr;
-    Variant *slot = nameRef(n, false);
+    const NameExpr *n = nullptr;
+    Variant *slot = nullptr;
+    Variant outer; // the array holding an array element
+    if (c.callee->kind == ExprKind::Name) {
+        n = static_cast<const NameExpr *>(c.callee.get());
+        const Binding &b = n->binding;
+        const bool variable = b.kind == Binding::Local || b.kind == Binding::LocalOrGlobal || b.kind == Binding::Field ||
+                              (b.kind == Binding::Global && !m_globals[b.slot].proc && !m_globals[b.slot].cls);
+        if (!variable)
+            return nullptr;
+        slot = nameRef(*n, false);
+    } else if (c.callee->kind == ExprKind::Call) {
+        slot = elementRef(static_cast<const CallExpr &>(*c.callee), outer);
+    }
     if (!slot || !slot->isArray())
         return nullptr;
     ArgBuffer indices;
     evalArgs(c.args, indices);
-    slot = nameRef(n, false); // the indices may have run code
+    if (n)
+        slot = nameRef(*n, false); // the indices may have run code
     if (!slot || !slot->isArray())
         raiseError(RuntimeError::TypeMismatch);
     Variant &e = element(writableArray(*slot), indices.refs());
@@ -380,7 +391,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
     const Expr &callee = *c.callee;
     if (callee.kind == ExprKind::Member) {
         evalArgs(c.args, buf);
-        return evalMember(static_cast<const MemberExpr &>(callee), buf.refs(), statement);
+        return evalMember(static_cast<const MemberExpr &>(callee), buf.refs(), statement, true);
     }
     if (callee.kind == ExprKind::Name) {
         const auto &n = static_cast<const NameExpr &>(callee);
@@ -418,6 +429,9 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
         if (Variant *slot = nameRef(n, false)) {
             if (slot->isArray() && !buf.refs().empty())
                 return element(*slot->array(), buf.refs());
+            // "a()" names no element (9); "x()" on a plain value indexes nothing (13).
+            if (buf.refs().empty() && !slot->isObject())
+                raiseError(slot->isArray() ? RuntimeError::SubscriptOutOfRange : RuntimeError::TypeMismatch);
             const Variant copy = *slot;
             return indexValue(copy, buf.refs(), statement);
         }
@@ -428,7 +442,7 @@ Variant Interpreter::evalCall(const CallExpr &c, bool statement)
     return indexValue(target, buf.refs(), statement);
 }
 
-Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statement)
+Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statement, bool parens)
 {
     Variant object = eval(*m.object);
     if (!object.isObject())
@@ -441,6 +455,9 @@ Variant Interpreter::evalMember(const MemberExpr &m, ArgRefs args, bool statemen
     if (auto *so = dynamic_cast<ScriptObject *>(o)) {
         const std::u16string &key = m.folded.empty() ? foldCase(m.name) : m.folded;
         const int member = so->findMember(key, inside);
+        // "obj.field()" reads no value: a field is not called.
+        if (parens && args.empty() && so->isField(member))
+            raiseError(RuntimeError::InvalidProcedureCall);
         return so->getMember(member, args);
     }
     if (statement) {
@@ -461,7 +478,10 @@ Variant Interpreter::withObject(const WithExpr &w)
 Variant Interpreter::evalNew(const NewExpr &n)
 {
     const std::u16string folded = foldCase(n.className);
-    const int slot = m_globals.find(folded);
+    // The engine's own classes (RegExp) come first: a script class of the
+    // same name can be declared but not made.
+    const auto *builtin = m_builtins.classFactory(folded);
+    const int slot = builtin ? -1 : m_globals.find(folded);
     if (slot >= 0 && m_globals[slot].cls) {
         ast::ClassDecl &cls = *m_globals[slot].cls;
         Ref<ScriptObject> object = makeRef<ScriptObject>(*this, cls);
@@ -470,32 +490,37 @@ Variant Interpreter::evalNew(const NewExpr &n)
         object->initialized = true;
         return Variant(Ref<Object>(object));
     }
-    if (const auto *factory = m_builtins.classFactory(folded)) {
-        Ref<Object> o = (*factory)();
+    if (builtin) {
+        Ref<Object> o = (*builtin)();
         if (!o)
             raiseError(RuntimeError::ClassNotDefined);
         return Variant(o);
     }
-    raiseNameError(RuntimeError::ClassNotDefined, n.className);
+    // Under Option Explicit a name that is not even a variable is undefined.
+    const bool variable = slot >= 0 && m_globals[slot].defined;
+    raiseNameError(n.binding.explicitOnly && !variable ? RuntimeError::VariableUndefined : RuntimeError::ClassNotDefined,
+                   n.className);
 }
 
 void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet)
 {
     if (isSet && !value0.isObject())
         raiseError(RuntimeError::ObjectRequired);
-    const Variant value = isSet ? value0 : letValue(value0);
+    // A script class's members take the value as it is (a Property Let
+    // receives an object itself); everything else stores a plain value.
+    auto plain = [&] { return isSet || !value0.isObject() ? value0 : letValue(value0); };
     switch (target.kind) {
     case ExprKind::Name: {
         const auto &n = static_cast<const NameExpr &>(target);
         const Binding &b = n.binding;
         if (b.kind == Binding::Member) {
-            requireMe()->letMember(b.slot, {}, value, isSet);
+            requireMe()->letMember(b.slot, {}, value0, isSet);
             return;
         }
         Variant *slot = nameRef(n, true);
         if (!slot)
             raiseError(RuntimeError::IllegalAssignment);
-        *slot = value;
+        *slot = plain();
         return;
     }
     case ExprKind::Member: {
@@ -507,11 +532,11 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
         const bool inside = m.object->kind == ExprKind::Me || (m_frame->me && o == static_cast<Object *>(m_frame->me));
         if (auto *so = dynamic_cast<ScriptObject *>(o)) {
             const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
-            so->letMember(member, {}, value, isSet);
+            so->letMember(member, {}, value0, isSet);
         } else if (isSet) {
-            o->set(m.name, {}, value);
+            o->set(m.name, {}, plain());
         } else {
-            o->let(m.name, {}, value);
+            o->let(m.name, {}, plain());
         }
         return;
     }
@@ -524,20 +549,20 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
             const auto &n = static_cast<const NameExpr &>(callee);
             const Binding &b = n.binding;
             if (b.kind == Binding::Member) {
-                requireMe()->letMember(b.slot, buf.refs(), value, isSet);
+                requireMe()->letMember(b.slot, buf.refs(), value0, isSet);
                 return;
             }
             if (Variant *slot = nameRef(n, true)) {
                 if (slot->isArray()) {
-                    element(writableArray(*slot), buf.refs()) = value;
+                    element(writableArray(*slot), buf.refs()) = plain();
                     return;
                 }
                 if (slot->isObject() && slot->object()) {
                     Ref<Object> o = slot->objectRef();
                     if (isSet)
-                        o->set(u"", buf.refs(), value);
+                        o->set(u"", buf.refs(), plain());
                     else
-                        o->let(u"", buf.refs(), value);
+                        o->let(u"", buf.refs(), plain());
                     return;
                 }
                 raiseError(RuntimeError::TypeMismatch);
@@ -553,20 +578,32 @@ void Interpreter::assignTo(const Expr &target, const Variant &value0, bool isSet
                                 (m_frame->me && object.object() == static_cast<Object *>(m_frame->me));
             if (auto *so = dynamic_cast<ScriptObject *>(object.object())) {
                 const int member = so->findMember(m.folded.empty() ? foldCase(m.name) : m.folded, inside);
-                so->letMember(member, buf.refs(), value, isSet);
+                so->letMember(member, buf.refs(), value0, isSet);
             } else if (isSet) {
-                object.object()->set(m.name, buf.refs(), value);
+                object.object()->set(m.name, buf.refs(), plain());
             } else {
-                object.object()->let(m.name, buf.refs(), value);
+                object.object()->let(m.name, buf.refs(), plain());
             }
             return;
+        }
+        // a(i)(j) = v: the element of the element, in place.
+        Variant keep;
+        if (callee.kind == ExprKind::Call) {
+            if (Variant *inner = elementRef(static_cast<const CallExpr &>(callee), keep)) {
+                if (inner->isArray()) {
+                    element(writableArray(*inner), buf.refs()) = plain();
+                    return;
+                }
+                if (!inner->isObject() || !inner->object())
+                    raiseError(RuntimeError::TypeMismatch);
+            }
         }
         Variant container = eval(callee);
         if (container.isObject() && container.object()) {
             if (isSet)
-                container.object()->set(u"", buf.refs(), value);
+                container.object()->set(u"", buf.refs(), plain());
             else
-                container.object()->let(u"", buf.refs(), value);
+                container.object()->let(u"", buf.refs(), plain());
             return;
         }
         raiseError(RuntimeError::TypeMismatch);

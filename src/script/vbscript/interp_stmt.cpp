@@ -62,6 +62,33 @@ void Interpreter::resumeAfter(const ast::Pos &pos)
     }
 }
 
+bool Interpreter::resumeInto(const ast::Pos &pos)
+{
+    try {
+        throw;
+    } catch (ScriptException &e) {
+        if (!m_frame->resumeNext || e.fatal)
+            return false;
+        caught(e, pos);
+        m_err = e.error;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// A loop whose header failed under On Error Resume Next: its body runs
+// once, then its Next fails with `atEnd` (92 For, 451 For Each).
+Interpreter::Flow Interpreter::runOnce(const ast::Block &body, RuntimeError atEnd)
+{
+    const Flow f = execBlock(body);
+    if (f == Flow::ExitFor)
+        return Flow::Normal;
+    if (f != Flow::Normal)
+        return f;
+    raiseError(atEnd);
+}
+
 Interpreter::Flow Interpreter::exec(const Stmt &st)
 {
     switch (st.kind) {
@@ -163,7 +190,7 @@ bool Interpreter::appendInPlace(const AssignStmt &s)
     if (slot && slot->isString() && slot->stringData()->refCount() == 1 && !rhs.isNull()) {
         StringData *data = slot->stringData();
         if (rhs.isString())
-            data->append(rhs.string());
+            data->append(rhs.string(), rhs.stringData()->oddByte());
         else
             data->append(rhs.toString());
         return true;
@@ -203,12 +230,10 @@ Interpreter::Flow Interpreter::execIf(const IfStmt &s)
         bool c;
         try {
             c = condition(*b.cond);
-        } catch (ScriptException &e) {
+        } catch (...) {
             // With On Error Resume Next a failing condition runs its branch.
-            if (!m_frame->resumeNext || e.fatal)
+            if (!resumeInto(b.cond->pos))
                 throw;
-            caught(e, b.cond->pos);
-            m_err = e.error;
             c = true;
         }
         if (c)
@@ -229,11 +254,19 @@ Interpreter::Flow Interpreter::execSelect(const SelectStmt &s)
     Variant subject = eval(*s.subject);
     if (subject.isObject() && subject.object())
         subject = subject.valueOf();
-    const bool subjectLiteral = isLiteral(*s.subject);
+    // The subject is a value computed once: only the case values count as
+    // literals ("Select Case 3 ... Case "a"" compares as text, no error).
     for (const CaseClause &c : s.cases) {
         for (const ExprPtr &v : c.values) {
-            const Variant value = eval(*v);
-            if (ops::compareValues(subject, value, subjectLiteral, isLiteral(*v)) == 0)
+            bool match;
+            try {
+                match = ops::compareValues(subject, eval(*v), false, isLiteral(*v)) == 0;
+            } catch (...) {
+                if (!resumeInto(v->pos)) // a failing Case runs its body
+                    throw;
+                match = true;
+            }
+            if (match)
                 return execBlock(c.body);
         }
     }
@@ -243,14 +276,21 @@ Interpreter::Flow Interpreter::execSelect(const SelectStmt &s)
 Interpreter::Flow Interpreter::execFor(const ForStmt &s)
 {
     const auto &var = static_cast<const NameExpr &>(*s.var);
-    Variant from = eval(*s.from).valueOf();
-    Variant to = eval(*s.to).valueOf();
-    Variant step = s.step ? eval(*s.step).valueOf() : Variant::fromInteger(1);
-    for (const Variant *v : {&from, &to, &step}) {
-        if (v->isNull())
-            raiseError(RuntimeError::InvalidUseOfNull);
-        if (!v->isArithmetic() && !v->isEmpty())
-            (void)v->toDouble(); // strings that are numbers pass, others raise 13
+    Variant from, to, step;
+    try {
+        from = eval(*s.from).valueOf();
+        to = eval(*s.to).valueOf();
+        step = s.step ? eval(*s.step).valueOf() : Variant::fromInteger(1);
+        for (const Variant *v : {&from, &to, &step}) {
+            if (v->isNull())
+                raiseError(RuntimeError::InvalidUseOfNull);
+            if (!v->isArithmetic() && !v->isEmpty())
+                (void)v->toDouble(); // strings that are numbers pass, others raise 13
+        }
+    } catch (...) {
+        if (!resumeInto(s.pos))
+            throw;
+        return runOnce(s.body, RuntimeError::ForLoopNotInitialized); // the variable keeps its value
     }
     if (from.isString())
         from = Variant::fromDouble(from.toDouble());
@@ -290,17 +330,23 @@ Interpreter::Flow Interpreter::execFor(const ForStmt &s)
 Interpreter::Flow Interpreter::execForEach(const ForEachStmt &s)
 {
     const auto &var = static_cast<const NameExpr &>(*s.var);
-    Variant collection = eval(*s.collection);
     std::vector<Variant> items;
     Ref<Array> array;
-    if (collection.isArray()) {
-        array = collection.arrayRef();
-    } else if (collection.isObject()) {
-        if (!collection.object())
-            raiseError(RuntimeError::ObjectRequired);
-        items = collection.object()->enumerate();
-    } else {
-        raiseError(RuntimeError::NotACollection);
+    try {
+        Variant collection = eval(*s.collection);
+        if (collection.isArray()) {
+            array = collection.arrayRef();
+        } else if (collection.isObject()) {
+            if (!collection.object())
+                raiseError(RuntimeError::ObjectRequired);
+            items = collection.object()->enumerate();
+        } else {
+            raiseError(RuntimeError::NotACollection);
+        }
+    } catch (...) {
+        if (!resumeInto(s.pos))
+            throw;
+        return runOnce(s.body, RuntimeError::NotACollection);
     }
     const std::size_t n = array ? array->size() : items.size();
     for (std::size_t i = 0; i < n; ++i) {
@@ -315,6 +361,9 @@ Interpreter::Flow Interpreter::execForEach(const ForEachStmt &s)
         if (f != Flow::Normal)
             return f;
     }
+    // Run to its end, the loop leaves its variable Empty.
+    if (Variant *slot = nameRef(var, true))
+        *slot = Variant();
     return Flow::Normal;
 }
 
@@ -324,9 +373,20 @@ Interpreter::Flow Interpreter::execDo(const DoStmt &s)
         const bool c = condition(*s.cond);
         return s.until ? !c : c; // true: go on
     };
+    // A test before the body that fails under On Error Resume Next enters
+    // the body; one after it leaves the loop.
+    auto enter = [&] {
+        try {
+            return test();
+        } catch (...) {
+            if (!resumeInto(s.cond->pos))
+                throw;
+            return true;
+        }
+    };
     while (true) {
         checkpoint();
-        if (s.test == DoStmt::Test::Before && !test())
+        if (s.test == DoStmt::Test::Before && !enter())
             return Flow::Normal;
         const Flow f = execBlock(s.body);
         if (f == Flow::ExitDo && !s.isWhileWend)
@@ -340,7 +400,19 @@ Interpreter::Flow Interpreter::execDo(const DoStmt &s)
 
 Interpreter::Flow Interpreter::execWith(const WithStmt &s)
 {
-    Variant object = eval(*s.object);
+    // The object is required (424 for a plain value; Nothing is let in).
+    // One that fails under On Error Resume Next leaves the body without an
+    // object: each ".member" in it then raises 424.
+    Variant object;
+    try {
+        object = eval(*s.object);
+        if (!object.isObject())
+            raiseError(RuntimeError::ObjectRequired);
+    } catch (...) {
+        if (!resumeInto(s.pos))
+            throw;
+        object = Variant();
+    }
     Variant *slot = variableRef(s.binding, true);
     *slot = object;
     struct Clear { Interpreter &in; const Binding &b; ~Clear() { if (Variant *p = in.variableRef(b, true)) *p = Variant(); } } clear{*this, s.binding};
@@ -350,10 +422,17 @@ Interpreter::Flow Interpreter::execWith(const WithStmt &s)
 void Interpreter::execReDim(const ReDimStmt &s)
 {
     for (const ReDimItem &item : s.items) {
+        const auto &name = static_cast<const NameExpr &>(*item.target);
+        if (!s.preserve) {
+            // A fixed array refuses before its new bounds are read (with
+            // Preserve, after).
+            const Variant *before = nameRef(name, true);
+            if (before && before->isArray() && before->array()->isFixed())
+                raiseError(RuntimeError::ArrayFixedOrLocked);
+        }
         std::vector<Array::Bound> bounds;
         for (const ExprPtr &d : item.dims)
             bounds.push_back(Array::upTo(eval(*d).toLong()));
-        const auto &name = static_cast<const NameExpr &>(*item.target);
         Variant *slot = nameRef(name, true);
         if (!slot)
             raiseError(RuntimeError::TypeMismatch);

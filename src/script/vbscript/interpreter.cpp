@@ -174,6 +174,10 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
             GlobalSlot &g = m_globals[init.slot];
             if (init.what == SlotInit::What::Declare && g.defined)
                 continue;
+            // A later unit cannot declare an array again (ExecuteGlobal "Dim a()").
+            if ((init.what == SlotInit::What::DynamicArray || init.what == SlotInit::What::FixedArray) && g.defined &&
+                g.value.isArray())
+                raiseError(RuntimeError::TypeMismatch);
             g.defined = true;
             g.isConst = init.what == SlotInit::What::Constant;
             target = &g.value;

@@ -165,6 +165,11 @@ private:
     void execErase(const ast::EraseStmt &s);
     void execCall(const ast::CallStmt &s);
     void caught(ScriptException &e, const ast::Pos &pos);
+    // In a handler for an error in a statement's header (a condition, a For
+    // or With expression, a Case value): true when On Error Resume Next
+    // records it and the statement goes on into its body.
+    bool resumeInto(const ast::Pos &pos);
+    Flow runOnce(const ast::Block &body, RuntimeError atEnd);
     [[gnu::noinline]] void resumeAfter(const ast::Pos &pos);
 
     // expressions (interp_expr.cpp)
@@ -178,7 +183,8 @@ private:
     [[gnu::noinline]] Variant binaryOperator(ast::BinOp op, const Variant &left, const Variant &right, unsigned literals);
     const Variant *inPlace(const ast::Expr &e) const;
     Variant evalCall(const ast::CallExpr &c, bool statement);
-    Variant evalMember(const ast::MemberExpr &m, ArgRefs args, bool statement);
+    // `parens`: written with an argument list, "obj.m()".
+    Variant evalMember(const ast::MemberExpr &m, ArgRefs args, bool statement, bool parens = false);
     Variant evalNew(const ast::NewExpr &n);
     Variant withObject(const ast::WithExpr &w);
     void evalArgs(const std::vector<ast::ExprPtr> &args, ArgBuffer &buf);

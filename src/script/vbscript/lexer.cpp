@@ -99,12 +99,14 @@ std::vector<Token> Lexer::tokenize()
 {
     std::vector<Token> out;
     bool space = true;
+    bool continued = false; // a line continuation went before: "obj _ NL .Member" is one member access
     while (true) {
         account(out);
         while (m_pos < m_src.size() && isSpace(m_src[m_pos])) {
             ++m_pos;
-            space = true;
+            space = !continued;
         }
+        continued = false;
         Token t;
         t.line = m_line;
         t.column = static_cast<int>(m_pos - m_lineStart);
@@ -143,14 +145,17 @@ std::vector<Token> Lexer::tokenize()
                 m_pos = p + 1;
                 ++m_line;
                 m_lineStart = m_pos;
-                space = true;
+                space = false;
+                continued = true;
                 continue;
             }
             fail(CompileError::InvalidCharacter, t.line, t.column);
         }
         if (isLetter(c)) {
             lexIdentifier(t);
-            if (t.kind == Tok::Identifier && equalsNoCase(t.text, u"rem") &&
+            // "Rem" starts a comment, except as a member name: "obj.rem".
+            const bool member = !out.empty() && out.back().kind == Tok::Dot && !t.spaceBefore;
+            if (t.kind == Tok::Identifier && !member && equalsNoCase(t.text, u"rem") &&
                 (atLineEnd(m_pos) || isSpace(m_src[m_pos]) || m_src[m_pos] == u':')) {
                 while (!atLineEnd(m_pos))
                     ++m_pos;
@@ -319,7 +324,7 @@ bool Lexer::startsRadixLiteral() const
     const char16_t d = m_pos + 2 < m_src.size() ? m_src[m_pos + 2] : u'\0';
     if (c == u'H' || c == u'h')
         return isDigit(d) || (d >= u'a' && d <= u'f') || (d >= u'A' && d <= u'F');
-    return (c == u'O' || c == u'o') && d >= u'0' && d <= u'7';
+    return (c == u'O' || c == u'o') && isDigit(d); // "&O8" is a syntax error, not a concatenation
 }
 
 void Lexer::lexHexOctal(Token &t)
@@ -352,7 +357,7 @@ void Lexer::lexHexOctal(Token &t)
         ++p;
     }
     if (digits == 0)
-        fail(CompileError::InvalidNumber, t.line, t.column);
+        fail(CompileError::SyntaxError, t.line, t.column);
     bool forceLong = false;
     if (p < m_src.size() && m_src[p] == u'&' && !operandAt(p + 1)) {
         forceLong = true;

@@ -40,6 +40,14 @@ std::span<const MemberInfo> Object::members() const
     return {};
 }
 
+bool isReferenceArgument(ArgRefs args, std::size_t i)
+{
+    const detail::ArgumentList &last = detail::t_lastArguments;
+    if (args.data() != last.refs || args.size() != last.count || i >= args.size())
+        return false;
+    return args[i] != last.temporaries + i;
+}
+
 std::u16string foldCase(std::u16string_view name)
 {
     std::u16string out(name);

@@ -15,6 +15,30 @@ namespace vbs {
 // Variant::missing().
 using ArgRefs = std::span<Variant *const>;
 
+// Whether argument i of a call is the caller's own variable or array
+// element (what a ByRef parameter receives) rather than a value the engine
+// computed for the call. Answers for the argument list the engine built
+// last on this thread, which is the one a member call receives while it
+// has not evaluated other calls itself; false for any other span. For
+// hosts that mirror a COM host, where such arguments arrive as VT_BYREF.
+bool isReferenceArgument(ArgRefs args, std::size_t i);
+
+namespace detail {
+struct ArgumentList
+{
+    Variant *const *refs = nullptr;
+    std::size_t count = 0;
+    const Variant *temporaries = nullptr; // temporary j is temporaries[j]
+};
+inline thread_local ArgumentList t_lastArguments;
+} // namespace detail
+
+// Records an argument list as the engine built it (see isReferenceArgument).
+inline void noteArguments(ArgRefs args, const Variant *temporaries) noexcept
+{
+    detail::t_lastArguments = {args.data(), args.size(), temporaries};
+}
+
 // What a member is, for a host language that tells reading a property from
 // calling a method (JScript, through the bridge); VBScript never asks.
 enum class MemberKind { None, Property, Method };

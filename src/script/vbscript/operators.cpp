@@ -177,9 +177,11 @@ Variant fitBitwise(std::int64_t r, Rank rank)
 }
 
 // For the logical operators: a Boolean stays Boolean, a string saying
-// True/False becomes Boolean.
+// True/False becomes Boolean, Empty a Long 0.
 Variant logicalOperand(const Variant &v)
 {
+    if (v.isEmpty())
+        return Variant::fromLong(0);
     if (v.isObject())
         return logicalOperand(v.valueOf());
     if (v.isString()) {
@@ -237,6 +239,10 @@ Variant logical(Bit op, const Variant &a0, const Variant &b0)
         case Bit::Or:
             return isAllOnes(other) ? same(true) : Variant::null();
         case Bit::Imp:
+            // A Byte keeps its width: every bit of x Imp Null is the
+            // complement of x's.
+            if (otherIsLeft && other.type() == T::Byte)
+                return Variant::fromByte(static_cast<std::uint8_t>(~other.byteValue()));
             // False Imp Null and Null Imp True are True.
             if (otherIsLeft ? isZero(other) : isAllOnes(other))
                 return same(true);
@@ -375,16 +381,25 @@ Variant concat(const Variant &a0, const Variant &b0)
     // Either side may be a long text: read where it is, converted otherwise.
     std::u16string converted[2];
     std::u16string_view side[2];
+    bool odd[2] = {false, false}; // byte texts ending in half a unit
     const Variant *operand[2] = {&a, &b};
     for (int i = 0; i < 2; ++i) {
         if (operand[i]->isString()) {
             side[i] = operand[i]->string();
+            odd[i] = operand[i]->stringData()->oddByte();
         } else if (!operand[i]->isNull()) {
             converted[i] = operand[i]->toString();
             side[i] = converted[i];
         }
     }
-    return joined(side[0], side[1]);
+    Variant out = joined(side[0], odd[0] ? std::u16string_view() : side[1]);
+    if (odd[0]) { // the right side moves down one byte
+        out.stringData()->setOddByte();
+        out.stringData()->append(side[1], odd[1]);
+    } else if (odd[1]) {
+        out.stringData()->setOddByte();
+    }
+    return out;
 }
 
 Variant negate(const Variant &a0)
@@ -413,7 +428,6 @@ Variant logicalNot(const Variant &a0)
     switch (a.type()) {
     case T::Null: return a;
     case T::Boolean: return Variant::fromBool(!a.boolValue());
-    case T::Empty: return Variant::fromInteger(-1);
     case T::Byte: return Variant::fromByte(static_cast<std::uint8_t>(~a.byteValue()));
     case T::Integer: return Variant::fromInteger(static_cast<std::int16_t>(~a.integerValue()));
     default: return Variant::fromLong(~a.toLong());
@@ -443,19 +457,20 @@ int compareValues(const Variant &a0, const Variant &b0, bool aLiteral, bool bLit
         const Variant &s = a.isString() ? a : b;
         const Variant &o = a.isString() ? b : a;
         const bool sIsLeft = a.isString();
+        const bool sLiteral = sIsLeft ? aLiteral : bLiteral, oLiteral = sIsLeft ? bLiteral : aLiteral;
         int r;
         if (o.isEmpty()) {
             r = compareStrings(s.string(), std::u16string());
-        } else if (aLiteral && bLiteral) {
-            r = 1; // two literals ("true" <> True): the plain rule
-        } else if (sIsLeft ? bLiteral : aLiteral) {
-            // The number is a literal: the string converts to a number.
-            r = compareNumbers(Variant::fromDouble(s.toDouble()), o);
-        } else if (sIsLeft ? aLiteral : bLiteral) {
-            // The string is a literal: the number converts to text.
+        } else if (!sLiteral && !oLiteral) {
+            r = 1; // a number (or Boolean) is less than a string
+        } else if (o.type() == T::Boolean || !oLiteral) {
+            // A literal on either side against a Boolean, or a string
+            // literal against a computed number: the other side as text.
             r = compareStrings(s.string(), o.toString());
         } else {
-            r = 1; // a number is less than a string
+            // A number or date literal: the string converts to a number (13
+            // when it is not one).
+            r = compareNumbers(Variant::fromDouble(s.toDouble()), o);
         }
         return sIsLeft ? r : -r;
     }

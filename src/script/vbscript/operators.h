@@ -33,8 +33,10 @@ Variant logicalImp(const Variant &a, const Variant &b);
 enum class Compare { Eq, Ne, Lt, Gt, Le, Ge };
 
 // Three-way comparison: -1, 0, 1, or 2 when either side is Null. A number
-// is less than a string, except where one side is a literal in the source
-// (`literal` set for it): then the other side converts to the literal's kind.
+// or Boolean is less than a string, except where a side is a literal in the
+// source (`literal` set for it; a negated number or a constant is none): a
+// number or date literal makes the string a number (13 when it is not one),
+// otherwise the other side compares as text (a Boolean as "True"/"False").
 int compareValues(const Variant &a, const Variant &b, bool aLiteral = false, bool bLiteral = false);
 // Boolean result, or Null when either side is Null.
 Variant compare(Compare op, const Variant &a, const Variant &b, bool aLiteral = false, bool bLiteral = false);

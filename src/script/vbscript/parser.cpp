@@ -81,6 +81,10 @@ std::u16string Parser::expectName()
 
 void Parser::fail(CompileError number) const
 {
+    // The text ending where an expression should follow ("x = ", "1 + " in
+    // Execute or Eval) is a plain syntax error.
+    if (number == CompileError::ExpectedExpression && at(Tok::End))
+        number = CompileError::SyntaxError;
     failAt(number, peek());
 }
 
@@ -340,12 +344,13 @@ ast::StmtPtr Parser::parseAssignment(bool isSet)
     return a;
 }
 
-// call -> Call name-expr
+// call -> Call name-expr | Call '(' expr ')' { '.' name | '(' args ')' }
+// ("Call (((f))) (x)" calls f, see parsePostfix)
 ast::StmtPtr Parser::parseCall()
 {
     const Pos p = pos();
     advance();
-    if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe))
+    if (!at(Tok::Identifier) && !at(Tok::Dot) && !at(Tok::KwMe) && !at(Tok::LParen))
         fail(CompileError::ExpectedIdentifier);
     ExprPtr target = parsePostfix(parsePrimary());
     return node<CallStmt>(p, std::move(target));

@@ -128,15 +128,6 @@ ExprPtr Parser::parsePrefix()
     // '-' and '+' take only their operand ("-3^2" is 9); Not takes an expression.
     DepthGuard guard(*this);
     ExprPtr operand = op == UnOp::Not ? parseExpr(operandPrec) : parsePrefix();
-    // A negative number literal stays a literal (Const x = -1, comparisons).
-    if (op == UnOp::Neg && operand->kind == ExprKind::Literal) {
-        auto *lit = static_cast<LiteralExpr *>(operand.get());
-        if (lit->value.type() == Variant::Type::Integer && lit->value.integerValue() != -32768) {
-            lit->value = Variant::fromInteger(static_cast<std::int16_t>(-lit->value.integerValue()));
-            lit->pos = p;
-            return operand;
-        }
-    }
     const int d = operand->depth + 1;
     auto e = node<UnaryExpr>(p, op, std::move(operand));
     e->depth = d;
@@ -161,6 +152,9 @@ ExprPtr Parser::parsePostfix(ExprPtr e)
             if (e->kind != ExprKind::Name && e->kind != ExprKind::Member && e->kind != ExprKind::Call &&
                 e->kind != ExprKind::With && e->kind != ExprKind::Me && e->kind != ExprKind::Paren)
                 return e;
+            // "(f)(x)" calls f: parentheses around a callee only group it.
+            while (e->kind == ExprKind::Paren)
+                e = std::move(static_cast<ParenExpr &>(*e).inner);
             const Pos p = pos();
             advance();
             auto call = node<CallExpr>(p, std::move(e));
@@ -206,8 +200,10 @@ ExprPtr Parser::parsePrimary()
     switch (t.kind) {
     case Tok::Integer: {
         advance();
+        // -32768 (&H8000) is a Long: an Integer literal is one whose
+        // negation is an Integer too.
         const double v = t.number;
-        if (v >= -32768 && v <= 32767)
+        if (v >= -32767 && v <= 32767)
             return node<LiteralExpr>(p, Variant::fromInteger(static_cast<std::int16_t>(v)));
         return node<LiteralExpr>(p, Variant::fromLong(static_cast<std::int32_t>(v)));
     }
@@ -258,6 +254,15 @@ ExprPtr Parser::parsePrimary()
 ExprPtr Parser::parseStandaloneExpression()
 {
     skipSeparators();
+    // A statement keyword ("Eval "Dim x"") is no expression at all.
+    switch (kind()) {
+    case Tok::KwTrue: case Tok::KwFalse: case Tok::KwNothing: case Tok::KwEmpty: case Tok::KwNull:
+    case Tok::KwNot: case Tok::KwNew: case Tok::KwMe:
+        break;
+    default:
+        if (kind() >= Tok::KwAnd)
+            fail(CompileError::SyntaxError);
+    }
     ExprPtr e = parseExpr();
     skipSeparators();
     if (!at(Tok::End))

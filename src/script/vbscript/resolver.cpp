@@ -442,7 +442,10 @@ void Resolver::expr(Expr *e, Scope &s)
         break;
     }
     case ExprKind::Me: break; // outside a class: the global scope
-    case ExprKind::New: break;
+    case ExprKind::New:
+        // Under Option Explicit an unknown class name is an undefined variable (500).
+        static_cast<NewExpr &>(*e).binding.explicitOnly = m_explicit;
+        break;
     case ExprKind::Unary: expr(static_cast<UnaryExpr &>(*e).operand.get(), s); break;
     case ExprKind::Binary: {
         auto &b = static_cast<BinaryExpr &>(*e);

@@ -113,7 +113,7 @@ Variant ScriptObject::getMember(int member, ArgRefs args)
         }
         if (f.isObject() && f.object())
             return f.object()->get(u"", args);
-        raiseError(RuntimeError::TypeMismatch);
+        raiseError(RuntimeError::MemberNotSupported); // a plain field takes no index
     }
     if (m.get)
         return m_interp.callProcedure(m.get, this, args);
@@ -136,7 +136,7 @@ void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, boo
     if (m.field >= 0) {
         Variant &f = fields[static_cast<std::size_t>(m.field)];
         if (args.empty()) {
-            f = value;
+            f = isSet || !value.isObject() ? value : value.valueOf();
             return;
         }
         if (f.isArray()) {
@@ -145,21 +145,21 @@ void ScriptObject::letMember(int member, ArgRefs args, const Variant &value, boo
             std::vector<std::int32_t> idx;
             for (Variant *a : args)
                 idx.push_back(a->isObject() ? a->valueOf().toLong() : a->toLong());
-            f.array()->at(idx) = value;
+            f.array()->at(idx) = isSet || !value.isObject() ? value : value.valueOf();
             return;
         }
         if (f.isObject() && f.object()) {
             if (isSet)
                 f.object()->set(u"", args, value);
             else
-                f.object()->let(u"", args, value);
+                f.object()->let(u"", args, value.isObject() ? value.valueOf() : value);
             return;
         }
-        raiseError(RuntimeError::TypeMismatch);
+        raiseError(RuntimeError::MemberNotSupported);
     }
+    // Set needs a Property Set and Let a Property Let: neither stands in
+    // for the other.
     ProcDecl *setter = isSet ? m.set : m.let;
-    if (!setter)
-        setter = isSet ? m.let : m.set;
     if (!setter) {
         if (m.get && args.empty() && !isSet) {
             // Assigning to the default member of what a Property Get returns.

@@ -34,6 +34,7 @@ public:
     // By member index (-1: the default member).
     Variant getMember(int member, ArgRefs args);
     void letMember(int member, ArgRefs args, const Variant &value, bool isSet);
+    bool isField(int member) const { return member >= 0 && m_cls.members[static_cast<std::size_t>(member)].field >= 0; }
     // By folded name; 438 when missing or private from outside.
     int findMember(const std::u16string &folded, bool fromInside) const;
 

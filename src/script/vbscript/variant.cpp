@@ -84,7 +84,7 @@ StringData::StringData(std::u16string t, Reservation charged) : text(std::move(t
 
 StringData::~StringData()
 {
-    refundTo(m_account, m_charged);
+    refundTo(m_account, charged());
 }
 
 void StringData::adopt(Reservation charged) noexcept
@@ -99,36 +99,64 @@ Ref<StringData> StringData::make(std::u16string_view t)
     return makeRef<StringData>(std::u16string(t), std::move(charged));
 }
 
-void StringData::append(std::u16string_view more)
+void StringData::append(std::u16string_view more, bool moreOdd)
 {
-    const std::size_t size = text.size() + more.size();
-    checkStringLength(size);
-    if (size <= text.capacity() && more.size() < 1024) {
-        text.append(more);
+    if (oddByte()) {
+        // The first byte of `more` fills the high half of the last unit;
+        // the others pair up after it.
+        const std::size_t bytes = more.size() * 2 - (moreOdd && !more.empty() ? 1 : 0);
+        if (bytes == 0)
+            return;
+        auto byteAt = [more](std::size_t i) {
+            return static_cast<char16_t>((i & 1) ? more[i / 2] >> 8 : more[i / 2] & 0xFF);
+        };
+        reserveUnits(text.size() + bytes / 2);
+        text.back() = static_cast<char16_t>((text.back() & 0xFF) | byteAt(0) << 8);
+        for (std::size_t i = 1; i < bytes; i += 2)
+            text.push_back(static_cast<char16_t>(byteAt(i) | (i + 1 < bytes ? byteAt(i + 1) << 8 : 0)));
+        if (bytes % 2)
+            m_charged &= ~kOddByte;
         return;
     }
-    if (size > text.capacity()) {
-        // Room for doubling, or for what is needed when doubling would pass
-        // the budget; both buffers are charged while the text moves over.
-        const std::size_t doubled = std::min(std::max(size, 2 * text.capacity()), std::max(size, maxStringLength()));
-        Reservation charged;
-        std::size_t capacity = doubled;
-        try {
-            charged.grow(cost(capacity));
-        } catch (const ScriptException &) {
-            capacity = size;
-            charged.grow(cost(capacity));
-        }
-        std::u16string grown;
-        grown.reserve(capacity);
-        charged.resize(cost(grown.capacity()));
-        appendChunked(grown, text);
-        text.swap(grown);
-        grown = std::u16string();
-        refundTo(m_account, m_charged);
-        adopt(std::move(charged));
+    const std::size_t size = text.size() + more.size();
+    if (size <= text.capacity() && more.size() < 1024) {
+        checkStringLength(size);
+        text.append(more);
+    } else {
+        reserveUnits(size);
+        appendChunked(text, more);
     }
-    appendChunked(text, more);
+    if (moreOdd && !more.empty())
+        setOddByte();
+}
+
+void StringData::reserveUnits(std::size_t size)
+{
+    checkStringLength(size);
+    if (size <= text.capacity())
+        return;
+    // Room for doubling, or for what is needed when doubling would pass
+    // the budget; both buffers are charged while the text moves over.
+    const std::size_t doubled = std::min(std::max(size, 2 * text.capacity()), std::max(size, maxStringLength()));
+    Reservation charged;
+    std::size_t capacity = doubled;
+    try {
+        charged.grow(cost(capacity));
+    } catch (const ScriptException &) {
+        capacity = size;
+        charged.grow(cost(capacity));
+    }
+    std::u16string grown;
+    grown.reserve(capacity);
+    charged.resize(cost(grown.capacity()));
+    appendChunked(grown, text);
+    text.swap(grown);
+    grown = std::u16string();
+    const bool odd = oddByte();
+    refundTo(m_account, this->charged());
+    adopt(std::move(charged));
+    if (odd)
+        setOddByte();
 }
 
 Variant::Variant(Ref<StringData> text) noexcept

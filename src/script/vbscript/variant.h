@@ -35,13 +35,24 @@ public:
     static std::size_t cost(std::size_t capacity) noexcept { return sizeof(StringData) + capacity * sizeof(char16_t); }
 
     // Appends, charging a larger capacity before the text grows: past the
-    // budget or the length limit, 7 and the text stays as it was.
-    void append(std::u16string_view more);
+    // budget or the length limit, 7 and the text stays as it was. Byte
+    // texts join byte by byte (see oddByte): `moreOdd` says `more` ends in
+    // half a unit; after an odd text, `more` moves down by one byte.
+    void append(std::u16string_view more, bool moreOdd = false);
+
+    // A text of an odd number of bytes, as the byte functions (ChrB, LeftB,
+    // MidB ...) make it: its last unit holds one byte, in its low half.
+    bool oddByte() const noexcept { return (m_charged & kOddByte) != 0; }
+    void setOddByte() noexcept { m_charged |= kOddByte; }
 
     std::u16string text;
 
 private:
+    static constexpr std::uint32_t kOddByte = 0x80000000u; // charges stay below 2^31 (maxStringLength)
+    std::uint32_t charged() const noexcept { return m_charged & ~kOddByte; }
     void adopt(Reservation charged) noexcept;
+    // Room for `size` units, charged before the text moves over.
+    void reserveUnits(std::size_t size);
 };
 
 // The numbers VarType returns.

@@ -72,7 +72,7 @@ TEST(Engine, CompilesRunsAndEvaluates)
     ASSERT_TRUE(e.eval(u"x * 2 + 2", r));
     EXPECT_EQ(r.toLong(), 42);
     EXPECT_FALSE(e.eval(u"x +", r));
-    EXPECT_EQ(e.lastError().number, 1023);
+    EXPECT_EQ(e.lastError().number, 1002);
     EXPECT_TRUE(e.check(u"Err.Raise 5\nSub S()\nEnd Sub\n"));
     EXPECT_FALSE(e.hasProcedure(u"S"));
     EXPECT_TRUE(e.hasProcedure(u"HELLO"));

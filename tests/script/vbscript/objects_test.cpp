@@ -31,6 +31,12 @@ public:
             *args[0] = Variant::fromLong(args[0]->toLong() + 1);
             return Variant();
         }
+        if (n == u"refs") { // which arguments are the caller's variables or elements
+            std::u16string s;
+            for (std::size_t i = 0; i < args.size(); ++i)
+                s += vbs::isReferenceArgument(args, i) ? u'1' : u'0';
+            return Variant(s);
+        }
         unsupported();
     }
     std::vector<Variant> enumerate() override
@@ -54,6 +60,8 @@ TEST(Objects, HostObjectsFromScripts)
          "Bag221"},
         {"Dim n: n = 1\n  Host.Bump n\n  Host.Bump (n)\n  Main = n", "2"},
         {"Dim k, s\n  For Each k In Host\n    s = s & k & Host(k)\n  Next\n  Main = s", "a1b2"},
+        {"Dim n, a(1)\n  Main = Host.Refs(n, 1, a(0), (n), n & \"\")", "10100"},
+        {"Main = TypeName(GetObject(\"test.bag\"))", "Bag"}, // a path without a class goes to the factory
         {"Main = Host.Nothing1", "error 438"},
         {"Set Main = CreateObject(\"Scripting.Dictionary\")", "error 429"}, // the factory decides every name
     };
@@ -67,6 +75,12 @@ TEST(Objects, HostObjectsFromScripts)
         const bool ok = e.run(u"Main", args, &r);
         EXPECT_EQ(ok ? vbs::toUtf8(r.toString()) : "error " + std::to_string(e.lastError().number), row.expected);
     }
+}
+
+TEST(Objects, HostFailureCodesBecomeErrorNumbers)
+{
+    for (auto [code, number] : {std::pair{0x80070057u, 5L}, {0x800A0035u, 53L}, {0x80020005u, 13L}, {0x80004005u, -2147467259L}})
+        EXPECT_EQ(vbs::errorNumberFromHresult(static_cast<std::int32_t>(code)), number) << std::hex << code;
 }
 
 long raisedBy(const std::function<void()> &body)

@@ -13,7 +13,8 @@
 ? Stmt("x = 1 2") => 1025
 ? Stmt("Sub S()" & vbLf & "End Function") => 1016
 ? Stmt("For i 1 To 2: Next") => 1011
-? Stmt("x = 1 +") => 1023
+? Stmt("x = 1 +" & vbLf) => 1023
+? Stmt("x = 1 +") => 1002
 ? Stmt("Dim 5") => 1010
 ? Stmt("If 1 = 1 Then" & vbLf & "End Sub") => 1012
 ? Stmt("For Each x Of Array(1): Next") => 1046
@@ -45,19 +46,19 @@
 ? Stmt("Next") => 1055
 ' case: first error of several
 ' expect-compile-error: 1025
-' expect-line: 50
+' expect-line: 51
 Function Main()
   x = 1 2
   y = (
 End Function
 ' case: unclosed block at its enclosing block's end
 ' expect-compile-error: 1012
-' expect-line: 58
+' expect-line: 59
 Function Main()
   If 1 = 1 Then
 End Function
 ' case: unclosed block at the end of the file
 ' expect-compile-error: 1014
-' expect-line: 64
+' expect-line: 65
 If 1 = 1 Then
   x = 1

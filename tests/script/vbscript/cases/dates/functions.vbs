@@ -44,7 +44,7 @@
 ? Year(DateSerial(29, 1, 1)) & " " & Year(DateSerial(30, 1, 1)) => 2029 1930
 ? TypeName(DateSerial(2000, 1, 1)) => Date
 ? DateValue("2024-02-29 13:00") = DateSerial(2024, 2, 29) => True
-? IsNull(DateValue(Null)) => True
+? DateValue(Null) => err94
 ? FormatDateTime(Now, 5) => err5
 ? FormatDateTime(#1/31/2024 13:05:00#) => 1/31/2024 1:05:00 PM
 ? FormatDateTime(DateSerial(2024, 1, 5), vbLongDate) => Friday, January 5, 2024
@@ -82,3 +82,5 @@
 ? CDate(2958466) => err6
 ? CDate("2958466") => err6
 ? CDate(-657435) => err6
+? DateValue(44000) => err13
+? IsDate("15.03.2026") => False

@@ -17,7 +17,8 @@ End Function
 ? InLocale(1031, "DatePart(""ww"", DateSerial(2021, 1, 1), vbUseSystemDayOfWeek, vbUseSystem)") => 53
 ? InLocale(1041, "FormatCurrency(1234)") => ¥1,234
 ? InLocale("de-de", "GetLocale()") => 1031
+? InLocale("1031", "GetLocale()") & " " & InLocale(1031, "IsDate(""15.03.2026"")") => 1031 True
 ? InLocale(1036, "SetLocale(0) & "" "" & GetLocale()") => 1036 1033
-? SetLocale(12345) => err5
+? SetLocale(12345) => err447
 ? SetLocale("xx-yy") => err5
 ? SetLocale(1031) & " " & GetLocale() => 1033 1031

@@ -107,3 +107,14 @@
 ? UCase(12) => 12
 ? Unescape("a%20b%u20AC") = "a b" & ChrW(8364) => True
 ? Unescape("100%") => 100%
+' The byte functions count the bytes of the text, a text may end in half a unit.
+? LenB(ChrB(65)) & " " & LenB(LeftB("ABC", 3)) & " " & LenB(RightB("ABC", 3)) & " " & MidB("ABC", 3, 2) => 1 3 3 B
+? TypeName(AscB("A")) & " " & AscB(ChrB(255)) => Byte 255
+? ChrB(256) => err6
+? Escape(Null) => err94
+' Byte texts join byte by byte; Len counts whole units.
+? LenB(ChrB(65) & ChrB(66) & ChrB(67)) & " " & (ChrB(65) & ChrB(0) = "A") & " " & LenB("A" & ChrB(66)) & " " & Len(ChrB(65)) => 3 True 3 0
+oddText = ChrB(65)
+? LenB(oddText & "B") & " " & (oddText & oddText = "AA") & " " & (oddText & ChrB(0) = "A") => 3 False True
+? AscW(ChrB(1) & "A" & ChrB(2)) & " " & AscB(RightB(ChrB(1) & "A", 1)) => 16641 0
+? InStrB(ChrB(65) & ChrB(66) & ChrB(67), ChrB(67)) & " " & InStrB("AB", ChrB(0) & ChrB(66)) & " " & InStrB(4, "ABA", "A") & " " & InStrB("A", "AB") => 3 2 5 0

@@ -1,0 +1,1 @@
+function Main() { var a = []; for (;;) a.push({x: 1, y: "abc"}); }

@@ -1,0 +1,1 @@
+function Main() { var s = "x"; for (var i = 0; i < 40; i++) s = s + s; return s.length; }

@@ -1,0 +1,1 @@
+function Main() { var a = [1]; a.push(a); return a; }

@@ -1,0 +1,1 @@
+function Main() { return "".padStart(4e8, "x").length; }

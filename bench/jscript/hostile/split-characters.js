@@ -1,0 +1,1 @@
+function Main() { return "x".repeat(16000000).split("").length; }

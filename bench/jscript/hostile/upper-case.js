@@ -1,0 +1,1 @@
+function Main() { return "x".repeat(2.5e8).toUpperCase().length; }
