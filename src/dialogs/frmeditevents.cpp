@@ -309,7 +309,7 @@ bool frmEditEvents::CheckScript(QString &pReport)
 {
     if (!m_scriptControl)
         m_scriptControl = std::make_unique<::ScriptControl>();
-    if (m_scriptControl->setLanguage(cmbLanguage->currentText()) && m_scriptControl->check(rtfScript->toPlainText()))
+    if (m_scriptControl->setLanguage(cmbLanguage->currentText()) && m_scriptControl->check(scriptText(rtfScript)))
         return true;
     pReport = scriptErrorReport(m_scriptControl->error());
     return false;

@@ -1,5 +1,6 @@
 #include "panehighlighter.h"
 
+#include "common/skincolors.h"
 #include "script/colorizer/richtextwriter.h"
 #include "script/colorizer/tokenspans.h"
 
@@ -7,6 +8,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <memory>
 
 using colorizer::LineState;
 using colorizer::TokenClass;
@@ -30,18 +33,29 @@ int startStateOf(int packedState) { return (packedState >> stateBits) & stateMas
 bool isFormatted(int packedState) { return packedState & formattedBit; }
 int generationOf(int packedState) { return (packedState >> generationShift) & generationMask; }
 
-// Colours readable on a dark pane, for the classes the light ones cover.
-const char *darkColorOf(TokenClass tokenClass)
+// A colouriser's colours for one line, offsets in the line.
+struct GivenColours : QTextBlockUserData
 {
-    switch (tokenClass) {
-    case TokenClass::Keyword: return "#6cb6ff";
-    case TokenClass::String: return "#f0a070";
-    case TokenClass::Comment: return "#7ccf7c";
-    case TokenClass::Number: return "#d7a0f0";
-    case TokenClass::Operator: return "#e0c070";
-    case TokenClass::Plain: break;
-    }
-    return "";
+    explicit GivenColours(std::vector<host::ColourRun> runs) : runs(std::move(runs)) {}
+    std::vector<host::ColourRun> runs;
+};
+
+// Whether `given` colours every character of `line` but blanks as the
+// scanned `spans` do in the colouriser's standard colours. `a` and `b` are
+// room for the colours of the line's characters, kept from line to line.
+bool sameColours(const QString &line, const std::vector<host::ColourRun> &given,
+                 const std::vector<colorizer::TokenSpan> &spans, std::vector<QRgb> &a, std::vector<QRgb> &b)
+{
+    a.assign(std::size_t(line.size()), 0);
+    b.assign(std::size_t(line.size()), 0);
+    for (const host::ColourRun &run : given)
+        std::fill_n(a.begin() + run.start, run.length, run.colour.rgba());
+    for (const colorizer::TokenSpan &span : spans)
+        std::fill_n(b.begin() + span.start, span.length, colorizer::rgbOf(span.tokenClass));
+    for (qsizetype i = 0; i < line.size(); ++i)
+        if (a[std::size_t(i)] != b[std::size_t(i)] && !line.at(i).isSpace())
+            return false;
+    return true;
 }
 
 } // namespace
@@ -49,7 +63,7 @@ const char *darkColorOf(TokenClass tokenClass)
 PaneHighlighter::PaneHighlighter(QPlainTextEdit *pane)
     : QObject(pane), m_pane(pane), m_document(pane->document())
 {
-    setDarkBackground(false);
+    setPanePalette(pane->palette());
     connect(m_document, &QTextDocument::contentsChange, this, &PaneHighlighter::contentsChanged);
 }
 
@@ -61,14 +75,16 @@ void PaneHighlighter::setDialect(colorizer::ScriptDialect dialect)
     rehighlight();
 }
 
-void PaneHighlighter::setDarkBackground(bool dark)
+void PaneHighlighter::setPanePalette(const QPalette &palette)
 {
-    m_dark = dark;
+    const ScriptTokenColors colours = GetScriptTokenColors(palette);
+    const QColor byClass[] = {QColor(), colours.keyword, colours.string, colours.comment, colours.number,
+                              colours.operatorSign};   // in the order of TokenClass
+    static_assert(std::size(byClass) == std::tuple_size_v<decltype(m_formats)>);
     for (std::size_t i = 0; i < m_formats.size(); ++i) {
-        const auto tokenClass = TokenClass(i);
         m_formats[i] = QTextCharFormat();
-        if (tokenClass != TokenClass::Plain)
-            m_formats[i].setForeground(QColor(QLatin1String(dark ? darkColorOf(tokenClass) : colorizer::colorOf(tokenClass))));
+        if (byClass[i].isValid())
+            m_formats[i].setForeground(byClass[i]);
     }
     rehighlight();
 }
@@ -80,6 +96,32 @@ void PaneHighlighter::rehighlight()
     m_pane->viewport()->update();
 }
 
+void PaneHighlighter::setGivenColours(const std::vector<host::ColourRun> &runs)
+{
+    auto next = runs.begin();
+    auto state = LineState::Closed;
+    std::vector<QRgb> givenColours, scannedColours;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        const qsizetype start = block.position();
+        const qsizetype end = start + line.size();
+        while (next != runs.end() && next->start + next->length <= start)
+            ++next;
+        std::vector<host::ColourRun> given;
+        for (auto run = next; run != runs.end() && run->start < end; ++run) {
+            const qsizetype from = qMax(run->start, start);
+            const qsizetype to = qMin(run->start + run->length, end);
+            if (to > from && run->colour.isValid())
+                given.push_back({from - start, to - from, run->colour});
+        }
+        colorizer::LineSpans scanned = colorizer::scanLine(line, m_dialect, state);
+        state = scanned.endState;
+        const bool same = sameColours(line, given, scanned.spans, givenColours, scannedColours);
+        block.setUserData(same ? nullptr : new GivenColours(std::move(given)));
+    }
+    rehighlight();
+}
+
 void PaneHighlighter::contentsChanged(int position, int /*removed*/, int added)
 {
     QTextBlock block = m_document->findBlock(position);
@@ -87,6 +129,7 @@ void PaneHighlighter::contentsChanged(int position, int /*removed*/, int added)
     m_statesKnownBefore = qMin(m_statesKnownBefore, block.blockNumber());
     while (block.isValid()) {
         block.setUserState(-1);
+        block.setUserData(nullptr);   // the colouriser's colours were for the old text
         if (block == last)
             break;
         block = block.next();
@@ -99,9 +142,14 @@ int PaneHighlighter::colour(const QTextBlock &block, int startState, bool apply)
     const int endState = int(line.endState);
     if (apply) {
         QList<QTextLayout::FormatRange> ranges;
-        ranges.reserve(qsizetype(line.spans.size()));
-        for (const colorizer::TokenSpan &span : line.spans)
-            ranges.append({int(span.start), int(span.length), m_formats[std::size_t(span.tokenClass)]});
+        if (const auto *given = static_cast<const GivenColours *>(block.userData())) {
+            for (const host::ColourRun &run : given->runs)
+                ranges.append({int(run.start), int(run.length), formatOf(run.colour)});
+        } else {
+            ranges.reserve(qsizetype(line.spans.size()));
+            for (const colorizer::TokenSpan &span : line.spans)
+                ranges.append({int(span.start), int(span.length), m_formats[std::size_t(span.tokenClass)]});
+        }
         block.layout()->setFormats(ranges);
         // The layout is made again with the new formats; no text changes.
         m_document->markContentsDirty(block.position(), block.length());
@@ -131,18 +179,41 @@ void PaneHighlighter::highlight(const QTextBlock &first, const QTextBlock &last)
     m_statesKnownBefore = qMax(m_statesKnownBefore, lastNumber + 1);
 }
 
-TokenClass PaneHighlighter::classAt(int position) const
+// The colouriser's standard colour of a token class shows as this pane's
+// colour of the class; any other colour as it is.
+QTextCharFormat PaneHighlighter::formatOf(const QColor &colour) const
+{
+    for (std::size_t i = 1; i < m_formats.size(); ++i)
+        if (colorizer::rgbOf(TokenClass(i)) == colour.rgba())
+            return m_formats[i];
+    QTextCharFormat format;
+    format.setForeground(colour);
+    return format;
+}
+
+QTextCharFormat PaneHighlighter::formatAt(int position) const
 {
     const QTextBlock block = m_document->findBlock(position);
     if (!block.isValid() || !block.layout())
-        return TokenClass::Plain;
+        return {};
     const int offset = position - block.position();
-    for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
-        if (offset >= range.start && offset < range.start + range.length) {
-            for (std::size_t i = 0; i < m_formats.size(); ++i)
-                if (m_formats[i] == range.format)
-                    return TokenClass(i);
-        }
-    }
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+        if (offset >= range.start && offset < range.start + range.length)
+            return range.format;
+    return {};
+}
+
+TokenClass PaneHighlighter::classAt(int position) const
+{
+    const QTextCharFormat format = formatAt(position);
+    for (std::size_t i = 1; i < m_formats.size(); ++i)
+        if (m_formats[i] == format)
+            return TokenClass(i);
     return TokenClass::Plain;
+}
+
+QColor PaneHighlighter::colourAt(int position) const
+{
+    const QTextCharFormat format = formatAt(position);
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color() : QColor();
 }

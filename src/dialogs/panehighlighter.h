@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/colorizer.h"
 #include "script/colorizer/scriptdialect.h"
 #include "script/colorizer/tokenclass.h"
 
@@ -8,6 +9,7 @@
 
 #include <array>
 
+class QPalette;
 class QPlainTextEdit;
 class QTextBlock;
 class QTextDocument;
@@ -22,6 +24,12 @@ class QTextDocument;
 // the line above left open (a JScript comment or template string going on),
 // the state it leaves itself, and whether its formats are current. An edit
 // forgets the edited blocks; a new dialect or palette forgets them all.
+//
+// A colouriser's colours for the whole text (Colorize) are laid over the
+// lines: a line shows them until it is edited, then its scanned colours
+// again. A line keeps them (as block user data) only where they differ from
+// its scanned colours; the colouriser's standard token colours show as this
+// pane's colours of their class (lighter ones on a dark background).
 class PaneHighlighter : public QObject
 {
     Q_OBJECT
@@ -31,27 +39,32 @@ public:
 
     colorizer::ScriptDialect dialect() const { return m_dialect; }
     void setDialect(colorizer::ScriptDialect dialect);
-    // Light colours on a dark background, dark ones on a light one.
-    void setDarkBackground(bool dark);
+    // The token colours that read on the pane's background (its base colour).
+    void setPanePalette(const QPalette &palette);
 
     // Colours the lines from `first` to `last` (text blocks in view) and
     // works out the state of the lines above them.
     void highlight(const QTextBlock &first, const QTextBlock &last);
     // Forgets every line's colours; they are made again when next in view.
     void rehighlight();
+    // Lays a colouriser's runs (positions in the document) over the lines.
+    void setGivenColours(const std::vector<host::ColourRun> &runs);
 
     // The token class whose colour the character at `position` shows; Plain
     // when it has none or its line has not been coloured.
     colorizer::TokenClass classAt(int position) const;
+    // The text colour the character at `position` shows; invalid when none.
+    QColor colourAt(int position) const;
 
 private:
     void contentsChanged(int position, int removed, int added);
     int colour(const QTextBlock &block, int startState, bool apply);
+    QTextCharFormat formatAt(int position) const;
+    QTextCharFormat formatOf(const QColor &colour) const;
 
     QPlainTextEdit *m_pane;
     QTextDocument *m_document;
     colorizer::ScriptDialect m_dialect = colorizer::ScriptDialect::VBScript;
-    bool m_dark = false;
     std::array<QTextCharFormat, 6> m_formats;
     int m_generation = 1;
     int m_statesKnownBefore = 0; // blocks above this number have a known state

@@ -6,7 +6,7 @@
 
 #include "errorcore/error.h"
 #include "host/colorizer.h"
-#include "script/colorizer/scriptcolorizer.h"
+#include "tools/colourruns.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -67,7 +67,7 @@ const QColor markTint(0xe0, 0x30, 0x30);
 
 ScriptPane::ScriptPane(QWidget *parent)
     : QPlainTextEdit(parent), m_highlighter(new PaneHighlighter(this)), m_gutter(new PaneGutter(this)),
-      m_findBar(new PaneFindBar(this)), m_status(new QLabel(this))
+      m_findBar(new PaneFindBar(this)), m_status(new QLabel(this)), m_script(*document())
 {
     // The bar and the status line keep the interface font when the text zooms.
     m_findBar->setFont(QApplication::font());
@@ -81,7 +81,7 @@ ScriptPane::ScriptPane(QWidget *parent)
     m_basePointSize = font().pointSizeF();
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::NoContextMenu);
-    m_highlighter->setDarkBackground(isDark(palette().color(QPalette::Base)));
+    m_highlighter->setPanePalette(palette());
 
     connect(this, &QPlainTextEdit::blockCountChanged, this, &ScriptPane::updateMargins);
     connect(this, &QPlainTextEdit::updateRequest, m_gutter, [this] { m_gutter->update(); });
@@ -107,16 +107,22 @@ void ScriptPane::setLanguageName(const QString &name)
         setDialect(*dialect);
 }
 
-void ScriptPane::recolour()
-{
-    m_highlighter->rehighlight();
-}
-
 colorizer::TokenClass ScriptPane::colourAt(int position)
 {
     const QTextBlock block = document()->findBlock(position);
     m_highlighter->highlight(block, block);
     return m_highlighter->classAt(position);
+}
+
+QColor ScriptPane::textColourAt(int position)
+{
+    (void)colourAt(position);
+    return m_highlighter->colourAt(position);
+}
+
+void ScriptPane::setGivenColours(const std::vector<host::ColourRun> &runs)
+{
+    m_highlighter->setGivenColours(runs);
 }
 
 void ScriptPane::highlightView()
@@ -187,16 +193,7 @@ void ScriptPane::textEdited(int /*position*/, int removed, int added)
 
 bool ScriptPane::findNext(const QString &text, bool backward)
 {
-    if (text.isEmpty())
-        return false;
-    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    QTextCursor found = document()->find(text, textCursor(), flags);
-    if (found.isNull()) {
-        QTextCursor from(document());
-        if (backward)
-            from.movePosition(QTextCursor::End);
-        found = document()->find(text, from, flags);
-    }
+    const QTextCursor found = m_script.find(text, textCursor(), backward);
     if (found.isNull())
         return false;
     setTextCursor(found);
@@ -206,30 +203,15 @@ bool ScriptPane::findNext(const QString &text, bool backward)
 
 bool ScriptPane::replaceNext(const QString &text, const QString &with)
 {
-    if (text.isEmpty())
-        return false;
     QTextCursor cursor = textCursor();
-    if (cursor.selectedText().compare(text, Qt::CaseInsensitive) == 0) {
-        cursor.insertText(with);
+    if (m_script.replaceMatch(cursor, text, with))
         setTextCursor(cursor);
-    }
     return findNext(text);
 }
 
 int ScriptPane::replaceAll(const QString &text, const QString &with)
 {
-    if (text.isEmpty())
-        return 0;
-    int count = 0;
-    QTextCursor edit(document());
-    edit.beginEditBlock();
-    for (QTextCursor found = document()->find(text, 0); !found.isNull();
-         found = document()->find(text, found)) {
-        found.insertText(with);
-        ++count;
-    }
-    edit.endEditBlock();
-    return count;
+    return m_script.replaceAll(text, with);
 }
 
 void ScriptPane::goToLine(int line)
@@ -289,18 +271,15 @@ void ScriptPane::keyPressEvent(QKeyEvent *event)
         m_findBar->close();
         return;
     }
-    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && shift)) {
-        shiftSelectedLines(true);
-        return;
-    }
     const QTextCursor cursor = textCursor();
-    if (key == Qt::Key_Tab && modifiers == Qt::NoModifier
-        && document()->findBlock(cursor.selectionStart()) != document()->findBlock(cursor.selectionEnd())) {
-        shiftSelectedLines(false);
+    const bool lines = document()->findBlock(cursor.selectionStart()) != document()->findBlock(cursor.selectionEnd());
+    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && (shift || (lines && modifiers == Qt::NoModifier)))) {
+        setTextCursor(m_script.shiftLines(cursor, key == Qt::Key_Backtab || shift));
         return;
     }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
-        newLineWithIndent();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier) {
+        setTextCursor(m_script.newLine(cursor));
+        ensureCursorVisible();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
@@ -315,58 +294,6 @@ void ScriptPane::wheelEvent(QWheelEvent *event)
         return;
     }
     QPlainTextEdit::wheelEvent(event);
-}
-
-// A tab before each selected line, or one tab (or up to four blanks) less;
-// one step of the undo history. A selection that ends at a line's start
-// leaves that line alone.
-void ScriptPane::shiftSelectedLines(bool unindent)
-{
-    QTextCursor cursor = textCursor();
-    const bool selected = cursor.hasSelection();
-    const QTextBlock first = document()->findBlock(cursor.selectionStart());
-    QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    if (last != first && cursor.selectionEnd() == last.position())
-        last = last.previous();
-    cursor.beginEditBlock();
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        QTextCursor line(block);
-        if (!unindent) {
-            line.insertText(QStringLiteral("\t"));
-        } else {
-            const QString text = block.text();
-            int width = text.startsWith(QLatin1Char('\t')) ? 1 : 0;
-            if (width == 0)
-                while (width < 4 && width < text.size() && text.at(width) == QLatin1Char(' '))
-                    ++width;
-            line.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, width);
-            line.removeSelectedText();
-        }
-        if (block == last)
-            break;
-    }
-    cursor.endEditBlock();
-    if (selected) {
-        QTextCursor lines(document());
-        lines.setPosition(first.position());
-        lines.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
-        setTextCursor(lines);
-    }
-}
-
-void ScriptPane::newLineWithIndent()
-{
-    QTextCursor cursor = textCursor();
-    const QString line = cursor.block().text();
-    int indent = 0;
-    while (indent < cursor.positionInBlock() && (line.at(indent) == QLatin1Char(' ') || line.at(indent) == QLatin1Char('\t')))
-        ++indent;
-    cursor.beginEditBlock();
-    cursor.insertBlock();
-    cursor.insertText(line.left(indent));
-    cursor.endEditBlock();
-    setTextCursor(cursor);
-    ensureCursorVisible();
 }
 
 // --- gutter, bars, look
@@ -462,7 +389,7 @@ void ScriptPane::changeEvent(QEvent *event)
         setTabStopDistance(4 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
         updateMargins();
     } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        m_highlighter->setDarkBackground(isDark(palette().color(QPalette::Base)));
+        m_highlighter->setPanePalette(palette());
         updateExtraSelections();
     }
 }
@@ -472,9 +399,7 @@ void ScriptPane::changeEvent(QEvent *event)
 void colorizeScript(ScriptPane &pane, host::Colorizer &colorizer)
 {
     const int caret = pane.textCursor().selectionStart();
-    if (!dynamic_cast<colorizer::ScriptColorizer *>(&colorizer))
-        (void)colorizer.ParseCode(pane.toPlainText());
-    pane.recolour();
+    pane.setGivenColours(colourRunsFrom(colorizer, *pane.document()));
     QTextCursor cursor = pane.textCursor();
     cursor.setPosition(qMin(caret, pane.document()->characterCount() - 1));
     pane.setTextCursor(cursor);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "host/colorizer.h"
 #include "panetexts.h"
 #include "script/colorizer/scriptdialect.h"
 #include "script/colorizer/tokenclass.h"
+#include "tools/scriptdocument.h"
 
 #include <QPlainTextEdit>
 
@@ -21,9 +23,14 @@ class Colorizer;
 // in a gutter, the current line shaded, the text coloured as it is typed in
 // the pane's dialect (see PaneHighlighter).
 //
+// Its text logic (line ends as loaded, find and replace, indenting) is a
+// ScriptDocument over its document; the text of a script goes in and out
+// through setScriptText, replaceScriptText and scriptText (scripttext.h).
+//
 // Keys of its own: Ctrl+F find, Ctrl+H replace, Ctrl+G go to line, F3 find
 // again; Tab and Shift+Tab indent and unindent the selected lines; Enter
-// starts the new line with the blanks the line before starts with;
+// (with or without Shift: a script has no soft line breaks) starts the new
+// line with the blanks the line before starts with;
 // Ctrl+Y redo; Ctrl+= and Ctrl+- (or Ctrl+wheel) zoom, Ctrl+0 back to 9 pt.
 // Ctrl+Tab is left to the window.
 //
@@ -41,11 +48,16 @@ public:
     // The dialect of a language list's text ("VBScript", "JScript"); any
     // other name leaves the dialect as it is.
     void setLanguageName(const QString &name);
-    // Colours every line again when it is next on view.
-    void recolour();
     // The token class of the colour the character at `position` shows once
     // the lines in view are coloured (those lines are coloured first).
     colorizer::TokenClass colourAt(int position);
+    // The same character's text colour; invalid when it has none.
+    QColor textColourAt(int position);
+    // Colours the lines with a colouriser's runs (see PaneHighlighter).
+    void setGivenColours(const std::vector<host::ColourRun> &runs);
+
+    ScriptDocument &script() { return m_script; }
+    const ScriptDocument &script() const { return m_script; }
 
     // Puts the caret on `line` and `column` (from 1; clamped to the text),
     // marks the line and shows `note` in the status line.
@@ -91,8 +103,6 @@ private:
     void updateMargins();
     void placeChildren();
     void updateExtraSelections();
-    void shiftSelectedLines(bool unindent);
-    void newLineWithIndent();
     void textEdited(int position, int removed, int added);
 
     PaneHighlighter *m_highlighter;
@@ -100,19 +110,20 @@ private:
     PaneFindBar *m_findBar;
     QLabel *m_status;
     PaneTexts m_texts;
+    ScriptDocument m_script;
     int m_markedLine = 0;
     qreal m_basePointSize = 9;
 };
 
 // The pane operations, on any pane. A missing clipboard raises 521.
 
-// Asks `colorizer` for the rich text of the pane's text (a failing
-// colouriser raises and leaves the pane as it was), then colours the pane
-// again and puts the caret back at its former character offset, nothing
-// selected. The text and its undo history stay as they are: the pane's
-// colours are its own highlighter's, made by the scanners of the system's
-// colouriser, so that one is not even asked. Counts as a change of the pane
-// (textChanged), as replacing the text always did for the host.
+// Asks `colorizer` for the colours of the pane's text (its rich text, or its
+// runs when it offers them) and lays them over the lines; then puts the
+// caret back at its former character offset, nothing selected. A failing
+// colouriser, or one whose text is not the pane's, raises and leaves the
+// pane as it was. The text and its undo history stay as they are. Counts as
+// a change of the pane (textChanged), as replacing the text always did for
+// the host.
 void colorizeScript(ScriptPane &pane, host::Colorizer &colorizer);
 // The selected text onto the clipboard as plain text.
 void copyScript(const QPlainTextEdit &pane);

@@ -1,23 +1,20 @@
 #include "scripttext.h"
 
-#include <QPlainTextEdit>
+#include "scriptpane.h"
 
-namespace {
-const char *const crLfProperty = "scriptUsesCrLf";
+void setScriptText(ScriptPane *pane, const QString &text)
+{
+    pane->script().load(text);
+    pane->moveCursor(QTextCursor::Start);
 }
 
-void setScriptText(QPlainTextEdit *pane, const QString &text)
+void replaceScriptText(ScriptPane *pane, const QString &text)
 {
-    pane->setProperty(crLfProperty, text.contains(QLatin1String("\r\n")));
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    pane->setPlainText(shown);
+    pane->script().replace(text);
+    pane->moveCursor(QTextCursor::Start);
 }
 
-QString scriptText(const QPlainTextEdit *pane)
+QString scriptText(const ScriptPane *pane)
 {
-    QString text = pane->toPlainText();
-    if (pane->property(crLfProperty).toBool())
-        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
+    return pane->script().text();
 }

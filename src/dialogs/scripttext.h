@@ -2,10 +2,12 @@
 
 #include <QString>
 
-class QPlainTextEdit;
+class ScriptPane;
 
-// A script pane keeps the line breaks of the script it was given: a text
-// with "\r\n" is shown with plain line breaks and given back with "\r\n"
-// again, so a script comes back as it was loaded unless it was edited.
-void setScriptText(QPlainTextEdit *pane, const QString &text);
-QString scriptText(const QPlainTextEdit *pane);
+// A script in and out of a pane, every line with the end it was loaded with
+// (see ScriptDocument), so a script comes back as it was wherever it was not
+// edited. Loading starts the pane's undo history afresh; replacing is one
+// step of it, which Ctrl+Z takes back. The caret goes to the start.
+void setScriptText(ScriptPane *pane, const QString &text);
+void replaceScriptText(ScriptPane *pane, const QString &text);
+QString scriptText(const ScriptPane *pane);

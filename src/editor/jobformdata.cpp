@@ -95,10 +95,10 @@ SensorValues formValues(const JobForm &form)
 SensorScripts formScripts(const JobForm &form)
 {
     SensorScripts scripts;
-    scripts.general = {form.rtfScript->toPlainText(), form.cmbLanguageScript->currentText()};
+    scripts.general = {scriptText(form.rtfScript), form.cmbLanguageScript->currentText()};
     scripts.evaluate = boxValue(form.chkEvalData) != 0;
     for (std::size_t i = 0; i < form.levels.size(); ++i)
-        scripts.levels[i] = {form.levels[i].pane->toPlainText(), form.levels[i].list->currentText()};
+        scripts.levels[i] = {scriptText(form.levels[i].pane), form.levels[i].list->currentText()};
     return scripts;
 }
 

@@ -7,6 +7,7 @@
 #include "errorcore/error.h"
 #include "common/showerror.h"
 #include "dialogs/scriptpane.h"
+#include "dialogs/scripttext.h"
 #include "host/colorizer.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
@@ -73,7 +74,7 @@ bool ScriptPanes::checkScriptCode(QString &report, bool general, const QString &
     if (pane) {
         skipOnFailure([&] {
             if (m_scriptControl->setLanguage(list->currentText()))
-                (void)m_scriptControl->check(pane->toPlainText());
+                (void)m_scriptControl->check(scriptText(pane));
         });
     }
     skipOnFailure([&] {

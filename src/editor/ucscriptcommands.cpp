@@ -179,7 +179,7 @@ void UCScriptPrivate::WizardResult()
             return;
         // The replacement reaches the host through the pane's change event;
         // colouring the same text is no further change.
-        form.rtfScript->setPlainText(*script);
+        replaceScriptText(form.rtfScript, *script);
         const QSignalBlocker quiet(form.rtfScript);
         ColorizeCode(true, evalLevels[0].keyText());
     });
@@ -196,7 +196,7 @@ void UCScriptPrivate::cmdWizardValues_Click()
         ScriptPane *pane = panes.current(false, levelKey());
         if (!pane)
             return;
-        setScriptText(pane, *script);
+        replaceScriptText(pane, *script);
         const QSignalBlocker quiet(pane);
         ColorizeCode(false, levelKey());
     });

@@ -1,7 +1,8 @@
-// The script pane as a user types in it: live colours, undo across Colorize,
-// find, replace, go to line and the editing keys.
+// The script pane as a user types in it: live colours, the colouriser's
+// colours, find, replace, go to line and the editing keys.
 #include "dialogs/panefindbar.h"
 #include "dialogs/scriptpane.h"
+#include "expecterror.h"
 #include "host/colorizer.h"
 #include "script/colorizer/scriptcolorizer.h"
 
@@ -68,48 +69,70 @@ TEST_F(Pane, TypedTextTakesTheColourOfWhatItIs)
     EXPECT_EQ(pane.colourAt(0), TokenClass::Plain);
 }
 
-TEST_F(Pane, UndoAndRedoGoOnAcrossColorize)
+// A host's colouriser that gives rich text only: every "x" red, nothing else
+// coloured; `drop` leaves characters at the end out.
+struct HostColouriser : host::Colorizer
 {
-    set("Dim a", 5, 5);
-    QTest::keyClicks(&pane, " ' note");
-    colorizer::ScriptColorizer colouriser;
-    colorizeScript(pane, colouriser);
-    EXPECT_EQ(pane.toPlainText(), "Dim a ' note");
+    QString ParseCode(const QString &text) override
+    {
+        QString html = text.chopped(drop).toHtmlEscaped();
+        html.replace("x", "<span style=\"color:#ff0000;\">x</span>");
+        return "<body style=\"white-space:pre-wrap;\">" + html + "</body>";
+    }
+    int drop = 0;
+};
+
+// Colouring leaves the text and its undo history as they are.
+TEST_F(Pane, TheInstalledColouriserColoursTheLinesUntilTheyAreEdited)
+{
+    set("Dim x\nx = 1", 0, 0);
+    HostColouriser host;
+    colorizeScript(pane, host);
+    EXPECT_EQ(pane.textColourAt(4), QColor(Qt::red));
+    EXPECT_EQ(pane.textColourAt(6), QColor(Qt::red));
+    EXPECT_FALSE(pane.textColourAt(0).isValid()) << "the host's colours, not the pane's own";
+    pane.moveCursor(QTextCursor::NextBlock);
+    QTest::keyClicks(&pane, "y");
+    EXPECT_FALSE(pane.textColourAt(6).isValid()) << "an edited line takes the pane's colours again";
+    EXPECT_EQ(pane.textColourAt(4), QColor(Qt::red));
+    colorizeScript(pane, host);
     QTest::keyClick(&pane, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(pane.toPlainText(), "Dim a");
+    EXPECT_EQ(pane.toPlainText(), "Dim x\nx = 1");
     QTest::keyClick(&pane, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(pane.toPlainText(), "Dim a ' note");
+    host.drop = 1;
+    EXPECT_TRUE(raisedBy([&] { colorizeScript(pane, host); }).description.endsWith("line 2"));
+    EXPECT_EQ(pane.toPlainText(), "Dim x\nyx = 1");
+
+    QPalette dark = pane.palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    pane.setPalette(dark);
+    pane.setDialect(ScriptDialect::JScript);   // the colouriser reads a VBScript comment
+    set("Dim x ' note", 0, 0);
+    colorizer::ScriptColorizer ours;
+    colorizeScript(pane, ours);
+    EXPECT_GT(pane.textColourAt(8).lightness(), 128) << "standard colours in the dark pane's variant";
 }
 
-TEST_F(Pane, TheFindBarFindsGoingRoundTheEndGoesToALineAndReplacesAllInOneStep)
+// The bar's keys and buttons; what it finds and replaces is ScriptDocument's.
+TEST_F(Pane, TheFindBarFindsGoesToALineAndReplacesAll)
 {
-    const QString text = "Dim a\nDim b\nDIM c";
-    set(text, int(text.size()), int(text.size()));
+    set("Dim a\nDim b\nDIM c", 17, 17);   // the second match going round the end
     QTest::keyClick(&pane, Qt::Key_F, Qt::ControlModifier);
-    ASSERT_TRUE(pane.findBar()->isVisible());
     QTest::keyClicks(line("paneFindText"), "dim");
     QTest::keyClick(line("paneFindText"), Qt::Key_Return);
-    EXPECT_EQ(pane.textCursor().selectionStart(), 0);
     QTest::keyClick(line("paneFindText"), Qt::Key_Return);
-    EXPECT_EQ(pane.textCursor().selectionStart(), text.indexOf("Dim b"));
+    EXPECT_EQ(pane.textCursor().selectionStart(), 6);
     QTest::keyClick(line("paneFindText"), Qt::Key_Escape);
     EXPECT_FALSE(pane.findBar()->isVisible());
-
     QTest::keyClick(&pane, Qt::Key_G, Qt::ControlModifier);
     QTest::keyClicks(line("paneFindText"), "3");
     QTest::keyClick(line("paneFindText"), Qt::Key_Return);
     EXPECT_EQ(pane.textCursor().blockNumber(), 2);
-    EXPECT_FALSE(pane.findBar()->isVisible());
-
-    pane.setPlainText("Dim a\nDim b");
     QTest::keyClick(&pane, Qt::Key_H, Qt::ControlModifier);
-    line("paneFindText")->clear();
-    QTest::keyClicks(line("paneFindText"), "dim");
+    line("paneFindText")->setText("dim");
     QTest::keyClicks(line("paneReplaceText"), "Const");
     pane.findChild<QToolButton *>("paneReplaceAll")->click();
-    EXPECT_EQ(pane.toPlainText(), "Const a\nConst b");
-    pane.undo();
-    EXPECT_EQ(pane.toPlainText(), "Dim a\nDim b");
+    EXPECT_EQ(pane.toPlainText(), "Const a\nConst b\nConst c");
 }
 
 TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
@@ -118,6 +141,7 @@ TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
     using Case = std::tuple<const char *, const char *, int, int, Qt::Key, Qt::KeyboardModifiers, const char *>;
     const Case cases[] = {
         {"EnterKeepsTheIndent", "\tIf a Then", 10, 10, Qt::Key_Return, Qt::NoModifier, "\tIf a Then\n\t"},
+        {"ShiftEnterEndsTheLineToo", "\ta", 1, 2, Qt::Key_Return, Qt::ShiftModifier, "\t\n\t"},
         {"TabIndentsSelectedLinesNotTheOneItEndsAt", "a\nb\nc", 0, 4, Qt::Key_Tab, Qt::NoModifier, "\ta\n\tb\nc"},
         {"TabInALineIsATab", "ab", 1, 1, Qt::Key_Tab, Qt::NoModifier, "a\tb"},
         {"ShiftTabUnindents", "\ta\n    b\n  c", 0, 12, Qt::Key_Backtab, Qt::ShiftModifier, "a\nb\nc"},

@@ -1,57 +1,11 @@
-// The interface texts from the language files and the colours of the skins.
+// The colours of the skins (the texts: tests/hostkit/languagefiles_test.cpp).
 #include "editorhost.h"
 
 #include "common/skinapply.h"
-#include "hostkit/lnglanguagereader.h"
 #include "hostkit/paletteskin.h"
 
-#include <QTabBar>
 
 namespace {
-
-// Every text ChangeLanguage sets, read back from the controls.
-QStringList shownTexts(const EditorControls &controls)
-{
-    return {controls.chkActive->text(), controls.fraScript->title(), controls.lblReferenceValue->text(),
-            controls.ssTabDatos->tabText(1), controls.ssTabValues->tabText(2), controls.cmdWizard->toolTip(),
-            controls.cmbDataPersistence->itemText(2),
-            controls.ssToolBarJob->findChild<QAction *>(QStringLiteral("ID_Evaluate"))->text()};
-}
-
-QStringList fileTexts(const char *id)
-{
-    hostkit::LngLanguageReader reader;
-    QString folder = sourcePath(QStringLiteral("data"));
-    EXPECT_TRUE(reader.LoadLanguage(QLatin1String(id), folder));
-    QStringList texts;
-    for (const char *key : {"chkActive", "fraScript", "lblReferenceValue", "ssTabDatosTabEvaluationData",
-                            "ssTabValuesTabGood", "cmdWizard", "cmbDataPersistence2", "ID_Evaluate"})
-        texts << reader.GetText(QStringLiteral("frmJob"), QLatin1String(key));
-    return texts;
-}
-
-// Before any file the texts are the designed ones; showing takes the job's
-// language, switching changes the texts, and a missing file only the id.
-TEST(Language, TheTextsFollowTheLanguageFiles)
-{
-    EditorHost host;
-    host.editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
-    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
-    EXPECT_EQ(host.controls.chkViewInMarquee->text(), QStringLiteral("In Marquee"));
-    EXPECT_EQ(host.controls.ssTabValues->tabText(0), QStringLiteral("Danger Value"));
-
-    host.open(exampleJob(QStringLiteral("existing-job.xml")));
-    EXPECT_EQ(shownTexts(host.controls), fileTexts("en"));
-    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("es"));
-    EXPECT_EQ(host.editor->interfaceLanguage(), QStringLiteral("es"));
-    EXPECT_EQ(shownTexts(host.controls), fileTexts("es"));
-    EXPECT_NE(fileTexts("es"), fileTexts("en"));
-
-    host.editor->Engine_ChangeInterfaceLanguage(QStringLiteral("xx"));
-    EXPECT_EQ(host.editor->interfaceLanguage(), QStringLiteral("xx"));
-    EXPECT_EQ(shownTexts(host.controls), fileTexts("es"));
-    EXPECT_TRUE(host.capture.boxes.isEmpty());
-}
 
 QColor colour(long bgr)
 {
@@ -72,27 +26,14 @@ double contrastOf(const QWidget *control, const Drawn &drawn, QPalette::ColorGro
     return ContrastRatio(palette.color(state, drawn.text), palette.color(state, drawn.background));
 }
 
-// Dark colours the five groups, and reaches boxes, lists, panes and menus:
-// dark and readable.
+// Dark reaches boxes, lists, panes and menus: dark and readable (the colours
+// a skin gives and where: tests/editor/dressing_test.cpp).
 TEST(Skin, DarkColoursEveryPartReadably)
 {
     EditorHost host("existing-job.xml");
     const std::unique_ptr<host::Skin> dark = hostkit::createSkin(QStringLiteral("dark"));
     host.editor->Engine_ChangeSettings(dark.get());
-    const EditorControls &controls = host.controls;
     EXPECT_EQ(host.editor->formBackColor(), colour(dark->GetFormBackColor()));
-    for (QWidget *control : std::initializer_list<QWidget *>{controls.ssTabDatos, controls.fraStatus, controls.chkActive,
-                                                             controls.ssTabValues, controls.lblDataPersistence}) {
-        EXPECT_EQ(control->palette().color(QPalette::Window), colour(dark->GetTabBackColor()));
-        EXPECT_EQ(control->palette().color(QPalette::WindowText), colour(dark->GetColorFont()));
-    }
-    EXPECT_EQ(controls.ssTabDatos->tabBar()->palette().color(QPalette::ButtonText), colour(dark->GetColorFont()));
-    for (QWidget *control : std::initializer_list<QWidget *>{controls.ssToolBarJob, controls.panelToolbar,
-                                                             controls.cmdCut, controls.lblReferenceValue}) {
-        EXPECT_EQ(control->palette().color(QPalette::Window), colour(dark->GetToolbarBackColor()));
-        EXPECT_EQ(control->palette().color(QPalette::WindowText), colour(dark->GetToolbarColorFont()));
-    }
-
     const auto isDark = [](const QColor &color) { return color.lightness() < 100; };
     for (const Drawn &drawn : {Drawn{"pvGoodRef", QPalette::Text, QPalette::Base},
                                Drawn{"rtfScriptWarning", QPalette::Text, QPalette::Base},
@@ -107,19 +48,9 @@ TEST(Skin, DarkColoursEveryPartReadably)
     }
 }
 
-// A skin that lacks GetTabBackColor (it answers 438, as the base class does).
-class SkinWithoutTabColour : public host::Skin
-{
-public:
-    long GetFormBackColor() const override { return hostkit::PaletteSkin::bgr(10, 20, 30); }
-    long GetColorFont() const override { return hostkit::PaletteSkin::bgr(250, 240, 230); }
-    long GetToolbarBackColor() const override { return hostkit::PaletteSkin::bgr(40, 50, 60); }
-    long GetToolbarColorFont() const override { return hostkit::PaletteSkin::bgr(200, 210, 220); }
-};
-
-// Classic after dark gives the designed colours back, no skin object leaves
-// every colour, and a skin's missing getter leaves its group as it was.
-TEST(Skin, ClassicAfterDarkNoSkinAndAMissingGetter)
+// Classic after dark gives the designed colours back and no skin object
+// leaves every colour (a skin's missing getter: tests/editor/dressing_test.cpp).
+TEST(Skin, ClassicAfterDarkAndNoSkin)
 {
     EditorHost fresh("existing-job.xml");
     EditorHost host("existing-job.xml");
@@ -136,15 +67,7 @@ TEST(Skin, ClassicAfterDarkNoSkinAndAMissingGetter)
         EXPECT_EQ(host.find(QLatin1String(name))->palette(), fresh.find(QLatin1String(name))->palette()) << name;
     EXPECT_EQ(host.editor->palette(), fresh.editor->palette());
 
-    SkinWithoutTabColour partial;
-    host.editor->Engine_ChangeSettings(&partial);
-    EXPECT_EQ(host.editor->formBackColor(), QColor(10, 20, 30));
-    EXPECT_EQ(host.controls.ssTabDatos->palette().color(QPalette::Window),
-              fresh.controls.ssTabDatos->palette().color(QPalette::Window));
-    EXPECT_EQ(host.controls.chkActive->palette().color(QPalette::WindowText), QColor(250, 240, 230));
-    EXPECT_EQ(host.controls.ssToolBarJob->palette().color(QPalette::Window), QColor(40, 50, 60));
     EXPECT_TRUE(host.capture.boxes.isEmpty());
-    EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a skin's missing member is no failure";
 }
 
 } // namespace

@@ -1,46 +1,88 @@
-// ArrangeControls: the step table at several sizes; sensor-editor run as a
-// user runs it, with --screenshot writing a picture of the window.
-#include "editorhost.h"
-
-#include "platform/ui/twips.h"
+// The layout of every window, by the promises of its design: each control
+// inside its parent, no two over each other, Tab in reading order, and the
+// script panes taking what the window grows; sensor-editor run as a user
+// runs it, with --screenshot writing a picture of the window.
+#include "windows.h"
 
 #include <QImage>
 #include <QProcess>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 
 namespace {
 
-TEST(Arrange, FollowsTheStepTableAtEachSize)
+// What breaks the promises in `window` as it shows now, one line a fault.
+// Controls are the named widgets on view (Qt's own parts, "qt_…", left
+// out); a control may overhang its parent by 3 pixels, as the level tabs do
+// to hide their border, and share a one-pixel edge with a neighbour (twips
+// rounded to pixels).
+QStringList layoutFaults(const QWidget &window)
 {
-    EditorHost host("existing-job.xml");
-    UCScript &editor = *host.editor;
-    const EditorControls &controls = host.controls;
-    editor.show();
-    for (const QSize size : {QSize(590, 340), QSize(1200, 900), QSize(1000, 260)}) {
-        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
-        editor.resize(size);
-        EXPECT_EQ(controls.ssTabDatos->height(), editor.height() - controls.ssToolBarJob->height());
-        EXPECT_EQ(controls.ssTabDatos->width(), editor.width());
-        const int W = controls.ssTabDatos->reportedSize().width();
-        const int H = controls.ssTabDatos->reportedSize().height();
-        EXPECT_EQ(controls.fraScript->geometry(), ui::twipsRect(120, 1230, W - 240, H - 1620));
-        const int frameWidth = ui::pixelsToTwips(controls.fraScript->width());
-        const int frameHeight = ui::pixelsToTwips(controls.fraScript->height());
-        EXPECT_EQ(controls.rtfScript->geometry(), ui::twipsRect(90, 645, frameWidth - 180, frameHeight - 770));
-        EXPECT_EQ(controls.fraDescription->width(), ui::twipsToPixels(W - 120 - 4950));
-        EXPECT_EQ(controls.ssTabValues->geometry(), ui::twipsRect(-15, 360, W + 45, H - 345));
-        const QSize levels = controls.ssTabValues->reportedSize();
-        for (ScriptPane *pane : {controls.rtfScriptDanger, controls.rtfScriptWarning, controls.rtfScriptGood})
-            EXPECT_EQ(pane->geometry(), QRect(0, ui::twipsToPixels(405), ui::twipsToPixels(levels.width()),
-                                              ui::twipsToPixels(levels.height() - 405)));
-        EXPECT_EQ(controls.panelToolbar->width(), ui::twipsToPixels(levels.width() - 30));
-
-        // Controls outside the step table keep their design positions.
-        EXPECT_EQ(controls.chkActive->geometry(), ui::twipsRect(105, 345, 1785, 255));
-        EXPECT_EQ(controls.pvDataPersistence->geometry(), ui::twipsRect(1920, 600, 900, 345));
-        EXPECT_EQ(controls.cmdWizard->geometry(), ui::twipsRect(3930, 45, 330, 330));
-        EXPECT_EQ(controls.fraStatus->geometry(), ui::twipsRect(120, 60, 4755, 1110));
+    QList<const QWidget *> controls;
+    for (const QWidget *control : window.findChildren<QWidget *>())
+        if (!control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_") && control->isVisibleTo(&window))
+            controls << control;
+    QStringList faults;
+    const auto fault = [&](const QWidget *a, const char *what, const QWidget *b) {
+        faults << a->objectName() + QLatin1String(what) + (b ? b->objectName() : a->parentWidget()->objectName());
+    };
+    for (const QWidget *a : controls) {
+        if (!a->parentWidget()->rect().adjusted(-3, -3, 3, 3).contains(a->geometry()))
+            fault(a, " is outside its parent ", nullptr);
+        for (const QWidget *b : controls)
+            if (a < b && a->parentWidget() == b->parentWidget()
+                && a->geometry().adjusted(0, 0, -1, -1).intersects(b->geometry().adjusted(0, 0, -1, -1)))
+                fault(a, " overlaps ", b);
     }
+    // Tab visits the controls of one parent together, each row left to right
+    // and each column top down.
+    QList<const QWidget *> order;
+    for (const QWidget *w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+        if (controls.contains(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
+            order << w;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        const QWidget *parent = order[i]->parentWidget();
+        if (i > 1 && parent != order[i - 1]->parentWidget()
+            && std::any_of(order.begin(), order.begin() + i - 1, [&](const QWidget *w) { return w->parentWidget() == parent; }))
+            fault(order[i], " is reached by Tab apart from the others in ", nullptr);
+        for (qsizetype j = i + 1; j < order.size(); ++j) {
+            const QRect a = order[i]->geometry(), b = order[j]->geometry();
+            const bool row = a.top() <= b.bottom() && b.top() <= a.bottom();
+            const bool column = a.left() <= b.right() && b.left() <= a.right();
+            if (order[j]->parentWidget() == parent && ((row && b.right() < a.left()) || (column && b.bottom() < a.top())))
+                fault(order[j], " is reached by Tab after ", order[i]);
+        }
+    }
+    return faults;
+}
+
+// Every page of every window, at its size and grown where it can grow.
+TEST(Layout, EveryWindowKeepsItsControlsInsideApartInReadingOrderAndGrowsItsPanes)
+{
+    int windows = 0;
+    forEachWindow(QStringLiteral(VT_DATA_DIR), "es", [&](QWidget &window) {
+        ++windows;
+        const bool grows = window.minimumSize() != window.maximumSize();
+        for (const QSize growth : {QSize(0, 0), QSize(240, 160)}) {
+            if (!growth.isNull() && !grows)
+                continue;
+            const auto panes = window.findChildren<ScriptPane *>();
+            QList<QSize> before;
+            for (const ScriptPane *pane : panes)
+                before << pane->size();
+            window.resize(window.size() + growth);
+            for (qsizetype i = 0; i < panes.size(); ++i)
+                EXPECT_EQ(panes[i]->size() - before[i], growth) << panes[i]->objectName().toStdString();
+            QStringList faults = layoutFaults(window);
+            for (QStackedWidget *pages : window.findChildren<QStackedWidget *>())
+                for (int page = 0; page < pages->count(); ++page) {
+                    pages->setCurrentIndex(page);
+                    faults += layoutFaults(window);
+                }
+            EXPECT_EQ(faults.join(u'\n'), QString()) << window.metaObject()->className();
+        }
+    });
+    EXPECT_EQ(windows, 6);
 }
 
 // A job is pictured at least at the design size and the program ends with 0;
@@ -57,7 +99,7 @@ TEST(SensorEditor, ScreenshotOrAnErrorCode)
     for (const auto &[job, code] : {std::pair{sourcePath(QStringLiteral("examples/jobs/existing-job.xml")), 0},
                                     std::pair{bad, 1}}) {
         SCOPED_TRACE(job.toStdString());
-            QProcess process;
+        QProcess process;
         process.start(QStringLiteral(SENSOR_EDITOR_PATH), {job, QStringLiteral("--skin"), QStringLiteral("dark"),
                                                            QStringLiteral("--page"), QStringLiteral("EvaluationData"),
                                                            QStringLiteral("--screenshot"), png});

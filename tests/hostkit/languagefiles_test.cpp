@@ -1,49 +1,25 @@
+// The shipped language files against what the windows ask of them: a
+// language reader records every key asked while each window opens.
 #include "hostkit/lnglanguagereader.h"
-#include "testsupport.h"
+#include "windows.h"
 
 #include <QSet>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
-// The shipped language files against the keys each window reads: every key a
-// window looks up, "key=text" where the window has a designed English text
-// (the others exist only in the language files).
 namespace {
 
 using hostkit::LngLanguageReader;
 
-const std::pair<const char *, const char *> windowKeys[] = {
-    {"frmJob",
-     "MsgNoEvaluate; MsgNoComparable; cmdCut; cmdCopy; cmdPaste; cmdCheckSyntax; cmdColorizeCode; cmdEvents; "
-     "cmdWizard; cmdWizardValues; cmdCutScript; cmdCopyScript; cmdPasteScript; cmdCheckSyntaxScript; "
-     "cmdColorizeScript; fraDescription=Default Description; fraScript=Script; fraStatus=Sensor Options; "
-     "chkActive=Active; chkEvalData=Evaluate Data; chkQuantity=Numeric Values; chkViewInMarquee=In Marquee; "
-     "lblReferenceValue=Reference Value:; lblDataPersistence=Data Persistence; ssTabDatosTabGeneral=General; "
-     "ssTabDatosTabEvaluationData=Evaluation Data; ssTabValuesTabDanger=Danger Value; "
-     "ssTabValuesTabWarning=Warning Value; ssTabValuesTabGood=Good Value; ID_GeneralProperties=General Properties; "
-     "ID_ScheduleProperties=Schedule Properties; ID_LabelDescription=Description; ID_Description=Description; "
-     "ID_Documentation=Documentation; ID_Evaluate=Evaluate; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
-     "ID_Popup=Popup; ID_Colorize=Colorize; ID_CheckSyntax=CheckSyntax; cmbDataPersistence0=Hour(s); "
-     "cmbDataPersistence1=Day(s); cmbDataPersistence2=Month(s); cmbDataPersistence3=Year(s)"},
-    {"frmResultTest", "Caption=Result Test; lblResult=Result:; lblValue=Value:; cmdOk=&Ok"},
-    {"frmWizard",
-     "Caption=Database Connection Wizard; lblCnnString=Connection String; lblQuery=Query; cmdOk=&Ok; "
-     "cmdCancel=&Cancel; cmdTestCnnString=Test; cmdEditCnnString=Edit ..."},
-    {"frmWizardValues",
-     "Caption=Conditions Wizard; MsgConditionDuplicated; MsgConditionIncomplete; MsgNoConditions; cmdNewCondition; "
-     "cmdDeleteCondition; cmdOk=&Ok; cmdCancel=&Cancel; dtConditionsHeading0=Operator; "
-     "dtConditionsHeading1=Sensor Value; dtConditionsHeading2=Operator; dtConditionsHeading3=Comparision Value"},
-    {"frmEditEvents",
-     "Caption=Events Editions; MsgSaveChanges; ID_Copy=Copy; ID_Cut=Cut; ID_Paste=Paste; "
-     "ID_ColorizeCode=ColorizeCode; ID_CheckSyntax=Check Syntax; ID_Language; ID_Events; ID_EventsLabel=Events; "
-     "ID_Ok=Ok; ID_Cancel=Cancel"},
-    {"EditorWindow",
-     "LanguageName=English; Title=Veltrano sensor editor; NewJob=New job; TheNewJob=the new job; MenuFile=&File; "
-     "MenuNew=&New; MenuOpen=&Open...; MenuSave=&Save; MenuSaveAs=Save &As...; MenuQuit=&Quit; "
-     "MenuLanguage=&Language; MenuSkin=S&kin; OpenCaption=Open job; SaveAsCaption=Save job as; "
-     "FilterJobs=Job definitions; FilterAll=All files; MsgSaveChanges=Save the changes to %1?; "
-     "MsgShowFailed=The job could not be shown.; MsgTakeFailed=The job could not be taken from the editor.; "
-     "MsgLanguageFailed=The interface language could not be changed.; MsgSkinFailed=The skin could not be changed.; "
-     "ButtonYes=&Yes; ButtonNo=&No; ButtonCancel=&Cancel; ButtonOk=&OK"},
+// The shipped reader, keeping "section/key" → text of each key asked.
+struct RecordingReader : LngLanguageReader
+{
+    explicit RecordingReader(QMap<QString, QString> &asked) : asked(asked) {}
+    QString GetText(const QString &section, const QString &key) override
+    {
+        QString &text = asked[section + u'/' + key];   // asked, even when the file lacks it
+        return text = LngLanguageReader::GetText(section, key);
+    }
+    QMap<QString, QString> &asked;
 };
 
 LngLanguageReader shipped(const char *languageId)
@@ -55,50 +31,82 @@ LngLanguageReader shipped(const char *languageId)
     return reader;
 }
 
-QSet<QString> keySet(const LngLanguageReader &reader)
+QStringList keysOf(const LngLanguageReader &reader, const QString &section)
 {
-    QSet<QString> keys;
-    for (const QString &section : reader.sections())
-        for (const QString &key : reader.keys(section))
-            keys.insert(section + QLatin1Char('/') + key);
+    QStringList keys;
+    for (const QString &key : reader.keys(section))
+        keys << section + u'/' + key;
+    keys.sort();
     return keys;
 }
 
-// Each key is in both files with a text; en.lng holds the designed text, and
-// es.lng a translation (but for the words that are the same in both).
-TEST(LanguageFiles, EveryKeyAWindowReadsHasItsTexts)
+// Each file holds every key a window asks for and, in the sections the
+// windows read, no other; a text read for a control (a key that is its name
+// or begins with it, or the title) shows in its window. Without files every
+// window shows its designed texts: the English file's.
+TEST(LanguageFiles, HoldTheKeysTheWindowsAskForTheirTextsShowAndEnglishIsAsDesigned)
 {
-    LngLanguageReader english = shipped("en");
-    LngLanguageReader spanish = shipped("es");
-    const QSet<QString> sameInBoth = {QStringLiteral("frmJob/fraScript"), QStringLiteral("frmJob/ssTabDatosTabGeneral"),
-                                      QStringLiteral("EditorWindow/ButtonNo")};
-    int designed = 0;
-    for (const auto &[section, entries] : windowKeys) {
-        for (const QString &entry : QString::fromUtf8(entries).split(QStringLiteral("; "))) {
-            const QString key = entry.section(u'=', 0, 0);
-            const QString name = QString::fromLatin1(section) + u'/' + key;
-            QString en, es;
-            EXPECT_NO_THROW(en = english.GetText(QString::fromLatin1(section), key)) << name.toStdString();
-            EXPECT_NO_THROW(es = spanish.GetText(QString::fromLatin1(section), key)) << name.toStdString();
-            EXPECT_FALSE(en.trimmed().isEmpty() || es.trimmed().isEmpty()) << name.toStdString();
-            if (entry.contains(u'=')) {
-                ++designed;
-                EXPECT_EQ(en, entry.section(u'=', 1)) << name.toStdString();
+    QList<QMap<QString, QString>> designed, english;
+    QTemporaryDir noFiles;
+    forEachWindow(noFiles.path(), "en", [&](QWidget &window) { designed << shownTexts(window); });
+    for (const char *language : {"en", "es"}) {
+        SCOPED_TRACE(language);
+        QMap<QString, QString> asked;
+        QSet<QString> controls;
+        QStringList shown;
+        {
+            const ReferenceObjects installedFirst;
+            const host::ScopedFactory<host::LanguageReader> recording(
+                host::languageReaders(), [&] { return std::make_unique<RecordingReader>(asked); });
+            forEachWindow(QStringLiteral(VT_DATA_DIR), language, [&](QWidget &window) {
+                shown += shownTexts(window).values();
+                if (QLatin1String(language) == u"en")
+                    english << shownTexts(window);
+                for (const QObject *control : window.findChildren<QObject *>())
+                    controls.insert(control->objectName());
+            });
+        }
+        controls.remove(QString());
+        const LngLanguageReader file = shipped(language);
+        QSet<QString> held;
+        for (const QString &section : file.sections())
+            if (std::any_of(asked.keyBegin(), asked.keyEnd(), [&](const QString &key) { return key.startsWith(section + u'/'); }))
+                for (const QString &key : file.keys(section))
+                    held.insert(section + u'/' + key);
+        const QSet<QString> askedFor(asked.keyBegin(), asked.keyEnd());
+        EXPECT_EQ(QStringList(QSet(askedFor).subtract(held).values()).join(u' '), QString()) << "not in the file";
+        EXPECT_EQ(QStringList(QSet(held).subtract(askedFor).values()).join(u' '), QString()) << "asked by no window";
+        for (auto entry = asked.begin(); entry != asked.end(); ++entry) {
+            const QString key = entry.key().section(u'/', 1);
+            const bool caption = key == u"Caption";
+            if (caption || std::any_of(controls.begin(), controls.end(), [&](const QString &name) { return key.startsWith(name); })) {
+                EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QString &text) {
+                    return text.trimmed() == entry.value() || (caption && text.trimmed().startsWith(entry.value()));
+                })) << entry.key().toStdString() << " is not shown";
             }
-            EXPECT_TRUE(sameInBoth.contains(name) || es != en) << name.toStdString() << " is not translated";
         }
     }
-    EXPECT_GT(designed, 40);
+    for (qsizetype window = 0; window < designed.size(); ++window)
+        for (auto text = designed[window].begin(); text != designed[window].end(); ++text)
+            EXPECT_EQ(english[window].value(text.key()).trimmed(), text.value().trimmed()) << text.key().toStdString();
 }
 
-TEST(LanguageFiles, BothFilesHoldTheSameSectionsAndKeys)
+// Both files have the same keys, each with a text, and the Spanish file
+// translates (but for the words that are the same in both).
+TEST(LanguageFiles, BothFilesHoldTheSameKeysEachWithATranslatedText)
 {
-    const LngLanguageReader english = shipped("en");
-    const LngLanguageReader spanish = shipped("es");
+    LngLanguageReader english = shipped("en"), spanish = shipped("es");
     EXPECT_EQ(english.sections(), spanish.sections());
-    const QSet<QString> en = keySet(english), es = keySet(spanish);
-    EXPECT_EQ(QStringList(QSet<QString>(en).subtract(es).values()).join(u' '), QString()) << "only in en.lng";
-    EXPECT_EQ(QStringList(QSet<QString>(es).subtract(en).values()).join(u' '), QString()) << "only in es.lng";
+    const QSet<QString> sameInBoth = {"frmJob/fraScript", "frmJob/ssTabDatosTabGeneral", "EditorWindow/ButtonNo",
+                                      "ConnectionDialog/cmdBrowseFile"};
+    for (const QString &section : english.sections()) {
+        EXPECT_EQ(keysOf(english, section), keysOf(spanish, section));
+        for (const QString &key : english.keys(section)) {
+            const QString en = english.GetText(section, key), es = spanish.GetText(section, key);
+            EXPECT_FALSE(en.trimmed().isEmpty() || es.trimmed().isEmpty()) << key.toStdString();
+            EXPECT_TRUE(sameInBoth.contains(section + u'/' + key) || en != es) << key.toStdString() << " is not translated";
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "richtextwriter.h"
 
+#include <QColor>
+
+#include <array>
 #include <utility>
 
 namespace colorizer {
@@ -35,6 +38,17 @@ const char *colorOf(TokenClass tokenClass)
     case TokenClass::Plain: break;
     }
     return "";
+}
+
+QRgb rgbOf(TokenClass tokenClass)
+{
+    static const auto table = [] {
+        std::array<QRgb, 6> rgb{};
+        for (std::size_t i = 1; i < rgb.size(); ++i)
+            rgb[i] = QColor(QLatin1String(colorOf(TokenClass(i)))).rgba();
+        return rgb;
+    }();
+    return table[std::size_t(tokenClass)];
 }
 
 RichTextWriter::RichTextWriter(qsizetype sourceLength)

@@ -2,6 +2,7 @@
 
 #include "tokensink.h"
 
+#include <QRgb>
 #include <QString>
 #include <QStringView>
 
@@ -51,5 +52,7 @@ private:
 
 // The "#rrggbb" colour of a token class; Plain has none (empty).
 const char *colorOf(TokenClass tokenClass);
+// The same colour as a QRgb, opaque; 0 for Plain.
+QRgb rgbOf(TokenClass tokenClass);
 
 } // namespace colorizer

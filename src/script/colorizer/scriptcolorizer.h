@@ -19,6 +19,8 @@ class ScriptColorizer : public host::Colorizer
 {
 public:
     QString ParseCode(const QString &text) override;
+    // The runs of ParseCode's colours, straight from the scanners.
+    std::optional<std::vector<host::ColourRun>> ColourRuns(const QString &text) override;
 
     // As ParseCode, in the dialect given instead of the one detected.
     static QString colorize(QStringView text, ScriptDialect dialect);
