@@ -88,15 +88,6 @@ file(RELATIVE_PATH vt_data_from_bin
   ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VT_INSTALL_DATADIR})
 target_compile_definitions(sensor-editor PRIVATE VT_INSTALLED_DATA_DIR="${vt_data_from_bin}")
 
-# Whether the script objects link SQLite (for their interrupt) decides whether
-# the package looks for it.
-get_target_property(vt_script_links vt_script_objects LINK_LIBRARIES)
-if("SQLite::SQLite3" IN_LIST vt_script_links)
-  set(VT_PACKAGE_NEEDS_SQLITE3 ON)
-else()
-  set(VT_PACKAGE_NEEDS_SQLITE3 OFF)
-endif()
-
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/VeltranoConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/VeltranoConfig.cmake
   INSTALL_DESTINATION ${VT_INSTALL_CMAKEDIR}

@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-declarative-dev qt6-svg-dev libqt6svg6
   libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
+  libsqlite3-dev libpq-dev unixodbc-dev
   unixodbc odbc-postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
   libpcre2-dev

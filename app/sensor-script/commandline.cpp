@@ -55,7 +55,8 @@ void CommandLine::addReadOnlyOption()
 {
     m_hasReadOnly = true;
     m_parser.addOption({kReadOnly, QStringLiteral("The script may not write, delete, copy or move files (error 70); "
-                                                  "databases are opened read-only.")});
+                                                  "SQLite and PostgreSQL are opened read-only, other databases "
+                                                  "not at all (error 70).")});
 }
 
 void CommandLine::addDataOption(const QString &defaultFolder)

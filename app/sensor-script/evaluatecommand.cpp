@@ -7,6 +7,7 @@
 #include "errorcore/error.h"
 #include "model/sensorvalues.h"
 #include "script/scriptcontrol.h"
+#include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
 
 #include <QTextStream>
@@ -92,8 +93,8 @@ int evaluateJobCommand(const QStringList &args)
         scripts = readScripts(line.arguments().first());
     } catch (...) {
         const Error error = toError(std::current_exception());
-        out << "SENSOR UNKNOWN - cannot read the job: " << error.description << '\n';
-        err << "sensor-script: error " << error.number << ": " << error.description << '\n';
+        out << "SENSOR UNKNOWN - cannot read the job: " << maskedSecrets(error.description) << '\n';
+        err << "sensor-script: error " << error.number << ": " << maskedSecrets(error.description) << '\n';
         return ExitUnknown;
     }
 

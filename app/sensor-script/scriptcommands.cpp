@@ -4,6 +4,7 @@
 #include "exitcode.h"
 #include "scriptfile.h"
 
+#include "script/objects/runcontext.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
@@ -15,10 +16,11 @@
 
 namespace {
 
-// Prints the script error report; returns the exit code of the phase that failed.
-int fail(const ScriptErrorInfo &error, int exitCode)
+// Prints the script error report, with the run's passwords masked; returns
+// the exit code of the phase that failed.
+int fail(const ScriptErrorInfo &error, int exitCode, const QStringList &secrets = {})
 {
-    QString report = scriptErrorReport(error);
+    QString report = scriptErrorReport(error, secrets);
     QTextStream(stderr) << report.replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
     return exitCode;
 }
@@ -56,17 +58,19 @@ int runScriptCommand(const QStringList &args)
     QVariantList mainArgs;
     for (const QString &arg : line.arguments().mid(1))
         mainArgs << arg;
+    RunSecrets secrets;
+    const RunSecrets::Active active(secrets);
     if (!prepare(control, line) || !control.check(*code))
         return fail(control.error(), ExitCompileError);
     // Global code, Main and the release of the script share the time-out
     // and the memory budget.
     const ScriptControl::RunScope run(control);
     if (!control.addCode(*code))
-        return fail(control.error(), ExitRuntimeError);
+        return fail(control.error(), ExitRuntimeError, secrets.list());
     const std::optional<QVariant> result = control.run(QStringLiteral("Main"), mainArgs);
     if (!result || !control.close())
-        return fail(control.error(), ExitRuntimeError);
-    QTextStream(stdout) << evaluationValueText(*result) << '\n';
+        return fail(control.error(), ExitRuntimeError, secrets.list());
+    QTextStream(stdout) << maskedSecrets(evaluationValueText(*result), secrets.list()) << '\n';
     return ExitOk;
 }
 

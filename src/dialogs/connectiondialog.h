@@ -1,17 +1,16 @@
 #pragma once
 
-#include "connectionfields.h"
-
 #include "platform/ui/chromedialog.h"
+#include "script/objects/connectionstring.h"
 
+#include <QMap>
 #include <QString>
 
+class ConnectionPage;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QStackedWidget;
 
 namespace host {
@@ -19,10 +18,11 @@ class Skin;
 }
 
 // The connection dialog of the Database Connection Wizard (its "Edit ..."):
-// builds a connection string that ADODB.Connection opens, provider by
-// provider — SQLite (a database file, with a file picker), PostgreSQL (host,
-// port, database, user, password, SSL mode, connect time-out) or ODBC (a data
-// source of the system, or a driver string) — and tests it.
+// builds a connection string that ADODB.Connection opens, with one page per
+// back-end of the provider table that has one (connectionpages.h) — SQLite
+// (a database file, with a file picker), PostgreSQL (host, port, database,
+// user, password, SSL mode, connect time-out), ODBC (a data source
+// registered on this machine, or a driver string) — and tests it.
 //
 // The caller sets the fields, shows it through ui::showModal and reads
 // Cancelado and, when it is false, ConnectionString. An InitialString is
@@ -55,11 +55,9 @@ private:
     void ApplySkin();
     // Reports its failure (" ConnectionDialog.ChangeLanguage() ").
     void ChangeLanguage();
-    void ShowFields(const ConnectionFields &fields);
-    ConnectionFields Fields() const;
-    // The ODBC page: the data source or the driver string is editable.
-    void EnableOdbcChoice();
-    void cmdBrowseFile_Click();
+    void ShowFields(const ConnectionTarget &target);
+    // The page of the provider chosen in cmbProvider.
+    ConnectionPage *CurrentPage() const;
     void cmdTestConnection_Click();
     void cmdOk_Click();
 
@@ -67,38 +65,14 @@ private:
     QLabel *lblProvider = nullptr;
     QComboBox *cmbProvider = nullptr;
     QStackedWidget *stkProvider = nullptr;
-    QLabel *lblDatabaseFile = nullptr;
-    QLineEdit *txtDatabaseFile = nullptr;
-    QPushButton *cmdBrowseFile = nullptr;
-    QLabel *lblHost = nullptr;
-    QLineEdit *txtHost = nullptr;
-    QLabel *lblPort = nullptr;
-    QLineEdit *txtPort = nullptr;
-    QLabel *lblDatabase = nullptr;
-    QLineEdit *txtDatabase = nullptr;
-    QLabel *lblUser = nullptr;
-    QLineEdit *txtUser = nullptr;
-    QLabel *lblPassword = nullptr;
-    QLineEdit *txtPassword = nullptr;
-    QLabel *lblSslMode = nullptr;
-    QComboBox *cmbSslMode = nullptr;
-    QLabel *lblConnectTimeout = nullptr;
-    QLineEdit *txtConnectTimeout = nullptr;
-    QRadioButton *optDsn = nullptr;
-    QComboBox *cmbDsn = nullptr;
-    QLabel *lblOdbcUser = nullptr;
-    QLineEdit *txtOdbcUser = nullptr;
-    QLabel *lblOdbcPassword = nullptr;
-    QLineEdit *txtOdbcPassword = nullptr;
-    QRadioButton *optDriver = nullptr;
-    QLineEdit *txtDriverString = nullptr;
     QPushButton *cmdTestConnection = nullptr;
     QPushButton *cmdOk = nullptr;
     QPushButton *cmdCancel = nullptr;
+    QMap<QString, ConnectionPage *> m_pages;   // by provider key
 
-    // The keys without a field of the string being edited, and its provider:
-    // written back while that provider stays chosen.
-    ConnectionFields m_initial;
+    // The string being edited, taken apart: its pieces without a field are
+    // written back while its provider stays chosen.
+    ConnectionTarget m_initial;
     bool m_cancelado = true;
     QString m_connectionString;
 };

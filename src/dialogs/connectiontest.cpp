@@ -5,7 +5,8 @@
 #include "errorcore/error.h"
 #include "common/showerror.h"
 #include "platform/ui/msgbox.h"
-#include "script/objects/connectionstring.h"
+#include "script/objects/runcontext.h"
+#include "script/objects/secretmask.h"
 #include "script/scriptcontrol.h"
 
 #include <QApplication>
@@ -27,26 +28,15 @@ const QString testScript = QStringLiteral(
     "\tCnn.Close\r\n"
     "End Function");
 
-// The passwords the string carries, so that no message repeats them.
-QStringList secretsOf(const QString &connection)
-{
-    try {
-        const QString password = parseConnectionString(connection).password;
-        if (!password.isEmpty())
-            return {password};
-    } catch (const Error &) {
-        // A string the objects cannot read holds nothing they would echo.
-    }
-    return {};
-}
-
 } // namespace
 
 void TestConnectionString(const QString &connection, const QString &failureTitle)
 {
     Error failure;
+    RunSecrets secrets;
     try {
         runScriptsBusy(QApplication::activeWindow(), [&](ScriptControl &script) {
+            const RunSecrets::Active active(secrets);
             script.setTimeout((ConnectionTestSeconds + 10) * 1000);
             QVariantList args{connection};
             if (!script.addCode(testScript.arg(ConnectionTestSeconds)) || !script.run(QStringLiteral("Main"), args))
@@ -61,9 +51,9 @@ void TestConnectionString(const QString &connection, const QString &failureTitle
         ui::MsgBox(QStringLiteral("Ok!"), ui::OkOnly | ui::Information, applicationTitle());
         return;
     }
-    const QStringList secrets = secretsOf(connection);
+    const QStringList known = secrets.list();
     ui::MsgBox(QStringLiteral("Error: %1\rDescription: %2\rSource: %3")
-                   .arg(QString::number(failure.number), scrubSecrets(failure.description, secrets),
-                        scrubSecrets(failure.source, secrets)),
+                   .arg(QString::number(failure.number), maskSecrets(failure.description, known),
+                        maskSecrets(failure.source, known)),
                ui::OkOnly | ui::Information, failureTitle);
 }

@@ -140,7 +140,7 @@ void ScriptPanes::showScriptError(const QString &script, const ScriptErrorInfo &
     QString note = script + QLatin1String(": ");
     if (error.Line > 0)
         note += pane->texts().lineColumn.arg(error.Line).arg(error.Column + 1) + QLatin1String(": ");
-    note += error.Description;
+    note += maskedSecrets(error.Description);
     if (error.Line > 0)
         pane->markLine(int(error.Line), int(error.Column), note);
     else

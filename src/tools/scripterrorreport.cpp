@@ -1,30 +1,24 @@
 #include "scripterrorreport.h"
 
-#include "script/objects/connectionstring.h"
+#include "script/objects/secretmask.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
-QString maskedSecrets(const QString &text)
+QString maskedSecrets(const QString &text, const QStringList &known)
 {
-    QString result = scrubSecrets(text);
-    static const QRegularExpression openPassword(
-        QStringLiteral(R"((\.Open\s*\(?\s*(?:"(?:[^"]|"")*"|'[^']*'|[^,'"]*),\s*(?:"(?:[^"]|"")*"|'[^']*'|[^,'"]*),\s*)("(?:[^"]|"")*"|'[^']*'))"),
-        QRegularExpression::CaseInsensitiveOption);
-    result.replace(openPassword, QStringLiteral("\\1\"****\""));
-    return result;
+    return maskSecrets(text, known);
 }
 
-QString scriptErrorReport(const ScriptErrorInfo &error)
+QString scriptErrorReport(const ScriptErrorInfo &error, const QStringList &known)
 {
     const QStringList lines = {
         QStringLiteral("Error."),
         QStringLiteral("Number: ") + QString::number(error.Number),
-        QStringLiteral("Desc: ") + maskedSecrets(error.Description),
+        QStringLiteral("Desc: ") + maskSecrets(error.Description, known),
         QStringLiteral("Column: ") + QString::number(error.Column),
         QStringLiteral("Line: ") + QString::number(error.Line),
-        QStringLiteral("Text: ") + maskedSecrets(error.Text),
-        QStringLiteral("Source: ") + error.Source,
+        QStringLiteral("Text: ") + maskSecrets(error.Text, known),
+        QStringLiteral("Source: ") + maskSecrets(error.Source, known),
     };
     return lines.join(QLatin1String("\r\n"));
 }

@@ -3,6 +3,7 @@
 #include "script/scriptcontrol.h"
 
 #include <QString>
+#include <QStringList>
 
 // The script error report the syntax check, the test evaluation and the
 // events editor show: seven lines joined by "\r\n", no line break at the end:
@@ -13,12 +14,12 @@
 //   Line: <Line>
 //   Text: <Text>
 //   Source: <Source>
-// Passwords in the description and the source line (connection string
-// pairs, addresses, an Open call's password argument) are shown as "****".
-QString scriptErrorReport(const ScriptErrorInfo &error);
+// Passwords in the description, the source line and the source are shown
+// as "****": those written in them (maskSecrets), and `known`, the ones the
+// run's connections opened with (RunSecrets), wherever they stand as a
+// whole token.
+QString scriptErrorReport(const ScriptErrorInfo &error, const QStringList &known = {});
 
-// `text` with its passwords shown as "****": connection string pairs
-// ("Password=", "Pwd="), the password of a "scheme://user:pw@" address, and
-// the third argument of an Open call (Open connection, user, password) when
-// it is written as a literal. The report above and the error log use it.
-QString maskedSecrets(const QString &text);
+// `text` with its passwords shown as "****" (script/objects/secretmask.h):
+// every exit that shows or stores a script's words passes them through it.
+QString maskedSecrets(const QString &text, const QStringList &known = {});

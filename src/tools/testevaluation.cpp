@@ -2,6 +2,7 @@
 
 #include "common/regional.h"
 #include "script/bridge/variantconvert.h"
+#include "script/objects/runcontext.h"
 #include "scripterrorreport.h"
 
 #include <QDateTime>
@@ -87,7 +88,9 @@ QString evaluationValueText(const QVariant &value)
     }
 }
 
-EvaluationOutcome evaluateScripts(ScriptControl &control, const SensorScripts &scripts, const EvaluationTexts &texts)
+namespace {
+
+EvaluationOutcome runScripts(ScriptControl &control, const SensorScripts &scripts, const EvaluationTexts &texts)
 {
     EvaluationOutcome outcome;
     // One deadline and one memory budget for every script of the evaluation.
@@ -151,4 +154,31 @@ EvaluationOutcome evaluateScripts(ScriptControl &control, const SensorScripts &s
     }
     outcome.valueText = evaluationValueText(outcome.value);
     return outcome;
+}
+
+// What the run shows, its passwords masked: those written in the texts and
+// those its connections opened with.
+EvaluationOutcome maskedOutcome(EvaluationOutcome outcome, const QStringList &known)
+{
+    if (outcome.failed()) {
+        outcome.error.Description = maskedSecrets(outcome.error.Description, known);
+        outcome.error.Text = maskedSecrets(outcome.error.Text, known);
+        outcome.error.Source = maskedSecrets(outcome.error.Source, known);
+        outcome.errorReport = scriptErrorReport(outcome.error, known);
+    }
+    outcome.valueText = maskedSecrets(outcome.valueText, known);
+    return outcome;
+}
+
+} // namespace
+
+EvaluationOutcome evaluateScripts(ScriptControl &control, const SensorScripts &scripts, const EvaluationTexts &texts)
+{
+    RunSecrets secrets;
+    EvaluationOutcome outcome;
+    {
+        const RunSecrets::Active active(secrets);
+        outcome = runScripts(control, scripts, texts);
+    }
+    return maskedOutcome(std::move(outcome), secrets.list());
 }

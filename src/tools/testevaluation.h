@@ -43,15 +43,19 @@ struct EvaluationTexts
 // `control`, all of them in one run: the control's time-out and memory
 // budget hold for the whole evaluation, not for each script. A result is
 // true only when it equals the Boolean True as a variant: True, or a number
-// equal to -1; 1, other numbers, text and Empty are not. Each level gets the value by reference: what a VBScript level
-// script assigns to its parameter is the value from then on. Scripts after
-// the first true one are never compiled.
+// equal to -1; 1, other numbers, text and Empty are not. Each level gets
+// the value by reference: what a VBScript level script assigns to its
+// parameter is the value from then on. Scripts after the first true one are
+// never compiled.
 //
 // A value no level can judge ends the run with NotAValue, before any
 // further script runs: a general value that is an object or an array, a
 // level that hands one back through its parameter or returns one.
 // Nothing is raised: a script error (compile or runtime, a missing Main, an
-// unknown language) ends the run in `error`.
+// unknown language) ends the run in `error`. Whatever the outcome shows
+// (the error's texts, its report, the value's text) has its passwords
+// masked, the ones the run's connections opened with included
+// (maskedSecrets).
 EvaluationOutcome evaluateScripts(ScriptControl &control, const SensorScripts &scripts,
                                   const EvaluationTexts &texts = {});
 

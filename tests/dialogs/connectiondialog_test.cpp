@@ -3,6 +3,7 @@
 #include "dialogtest.h"
 
 #include "dialogs/connectiondialog.h"
+#include "script/objects/databaseprovider.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -102,18 +103,52 @@ TEST(ConnectionDialog, FieldsTypedForANewPostgresConnectionBuildItsStringWithThe
     EXPECT_EQ(t.dialog.ConnectionString(), "Provider=PostgreSQL;Host=db;Port=5432;Password=\"p;w\"");
 }
 
-TEST(ConnectionDialog, DataSourcesComeFromTheSystemsAndTheUsersOdbcFiles)
+// Pages are keyed by the provider, not by their place in the list: choosing
+// each listed back-end shows a page of its own, and Ok gives a string that
+// the objects read as that back-end's.
+TEST(ConnectionDialog, EachListedProviderHasItsPageAndBuildsItsOwnString)
 {
-    QTemporaryDir dir;
+    QStringList keys;
+    Connection probe;
+    probe.run(QString(), [&](QDialog &shown) {
+        const QComboBox *list = named<QComboBox>(shown, "cmbProvider");
+        for (int i = 0; i < list->count(); ++i)
+            keys << list->itemData(i).toString();
+    });
+    ASSERT_GE(keys.size(), 3);
+    QStringList pages;
+    for (int i = keys.size() - 1; i >= 0; --i) {
+        Connection t;
+        t.run(QString(), [&](QDialog &shown) {
+            named<QComboBox>(shown, "cmbProvider")->setCurrentIndex(i);
+            pages << page(shown);
+        });
+        const ConnectionTarget built = readConnectionString(t.dialog.ConnectionString());
+        EXPECT_EQ(built.provider ? built.provider->key : QString(), keys[i]) << t.dialog.ConnectionString().toStdString();
+    }
+    pages.removeDuplicates();
+    EXPECT_EQ(pages.size(), keys.size());
+}
+
+// The driver manager reads where its files are once per process: they are
+// this folder's from the start.
+const QTemporaryDir &odbcFolder()
+{
+    static const QTemporaryDir dir;
+    return dir;
+}
+[[maybe_unused]] const bool odbcFolderSet = qputenv("ODBCSYSINI", odbcFolder().path().toUtf8())
+    && qputenv("ODBCINI", odbcFolder().filePath("user.ini").toUtf8());
+
+TEST(ConnectionDialog, DataSourcesAreTheOnesTheDriverManagerLists)
+{
     for (const auto &[name, text] : {std::pair{"odbc.ini", "[ODBC Data Sources]\nSales = PostgreSQL\n\n[Sales]\n"
                                                            "Driver=PostgreSQL\n"},
                                      {"user.ini", "[Archive]\nDriver=SQLite3\n"}}) {
-        QFile file(dir.filePath(name));
+        QFile file(odbcFolder().filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
-    qputenv("ODBCSYSINI", dir.path().toUtf8());
-    qputenv("ODBCINI", dir.filePath("user.ini").toUtf8());
     QStringList listed;
     Connection t;
     t.run(QString(), [&](QDialog &shown) {
@@ -121,8 +156,6 @@ TEST(ConnectionDialog, DataSourcesComeFromTheSystemsAndTheUsersOdbcFiles)
         for (int i = 0; i < list->count(); ++i)
             listed << list->itemText(i);
     });
-    qunsetenv("ODBCSYSINI");
-    qunsetenv("ODBCINI");
     EXPECT_EQ(listed, (QStringList{"Archive", "Sales"}));
 }
 

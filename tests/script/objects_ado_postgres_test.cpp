@@ -105,44 +105,6 @@ TEST(AdoPostgres, UriAndExplicitCredentialsConnectAWrongPasswordIsNotShown)
     }
 }
 
-TEST(AdoPostgres, StatementTimeout)
-{
-    REQUIRE_POSTGRES();
-    auto cnn = create("ADODB.Connection");
-    call(cnn.get(), "Open", {env("VELTRANO_PG_CONNECTION")});
-    cnn->setProperty("CommandTimeout", 1);
-    const Error slow = raisedBy([&] { call(cnn.get(), "Execute", {QStringLiteral("SELECT pg_sleep(30)")}); });
-    EXPECT_EQ(slow.number, AdoError::CommandTimeout);
-    EXPECT_TRUE(slow.description.contains(QStringLiteral("statement timeout"))) << slow.description.toStdString();
-    EXPECT_EQ(firstRow(cnn.get(), QStringLiteral("SELECT 1")).value(0).toInt(), 1);
-}
-
-TEST(AdoPostgres, OdbcDriverReachesTheSameServer)
-{
-    REQUIRE_POSTGRES();
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
-        GTEST_SKIP() << "Qt's ODBC driver is not installed";
-    // Debian registers the driver with CommLog=1, which leaves a log in /tmp
-    // for every connection: point the driver manager at a registration of
-    // our own for this test.
-    QTemporaryDir odbcConfig;
-    QFile registration(odbcConfig.filePath(QStringLiteral("odbcinst.ini")));
-    ASSERT_TRUE(registration.open(QIODevice::WriteOnly));
-    registration.write("[PostgreSQL Unicode]\nDriver=psqlodbcw.so\nCommLog=0\nDebug=0\n");
-    registration.close();
-    const QByteArray previous = qgetenv("ODBCSYSINI");
-    qputenv("ODBCSYSINI", QFile::encodeName(odbcConfig.path()));
-    const auto restore = qScopeGuard([&] { previous.isNull() ? qunsetenv("ODBCSYSINI") : qputenv("ODBCSYSINI", previous); });
-    auto cnn = create("ADODB.Connection");
-    const QString odbc = QStringLiteral("Driver={PostgreSQL Unicode};Server=%1;Port=%2;Database=%3;Uid=%4;Pwd=%5;"
-                                        "CommLog=0;Debug=0")
-                             .arg(env("VELTRANO_PG_HOST"), env("VELTRANO_PG_PORT"), env("VELTRANO_PG_DATABASE"),
-                                  env("VELTRANO_PG_USER"), env("VELTRANO_PG_PASSWORD"));
-    call(cnn.get(), "Open", {odbc});
-    EXPECT_EQ(get(cnn.get(), "Provider"), QVariant(QStringLiteral("ODBC")));
-    EXPECT_EQ(firstRow(cnn.get(), QStringLiteral("SELECT 6 * 7")).value(0).toInt(), 42);
-}
-
 // Needs no server: nothing listens on a port that was free a moment ago, and
 // a server that accepts the connection and never answers makes Open give up
 // after ConnectionTimeout instead of hanging.

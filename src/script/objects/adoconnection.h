@@ -4,15 +4,24 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
-// ADODB.Connection over Qt SQL: SQLite (the embedded default), PostgreSQL and
-// ODBC, chosen by the connection string (see connectionstring.h). Every
-// failure raises Error with source "ADODB.Connection" and the numbers of
-// adoerrors.h; no password ever appears in a description.
+#include <memory>
+
+class DatabaseSession;
+class Error;
+
+// ADODB.Connection over the back-ends of the provider table
+// (databaseprovider.h), chosen by the connection string (connectionstring.h).
+// Every failure raises Error with source "ADODB.Connection" and the numbers
+// of adoerrors.h or of the provider's error table; no password ever appears
+// in a description, and the password of each open is remembered by the run
+// (RunContext::rememberSecret) so that its exits mask it too.
 //
-// Each open connection has a Qt SQL connection name of its own, removed again
-// on Close and on destruction.
+// In a read-only run only back-ends that enforce read-only open (error 70
+// for the others). Each open connection is a session of its own, ended on
+// Close and on destruction.
 class AdoConnection : public QObject
 {
     Q_OBJECT
@@ -34,21 +43,21 @@ public:
     // 2 (server, the default) or 3 (client); both read every row at once.
     int cursorLocation() const;
     void setCursorLocation(int location);
-    // Seconds to wait for the server when opening (15 by default; 0 means the
-    // driver's own limit), never longer than the running script may still
-    // take. A negative value raises 3001.
+    // Seconds to wait for the server when opening, over every host a string
+    // lists (15 by default, a Connect Timeout in the string wins; 0 means
+    // the driver's own limit), never longer than the running script may
+    // still take. A negative value raises 3001.
     int connectionTimeout() const;
     void setConnectionTimeout(int seconds);
-    // Seconds a statement may run (30 by default, 0 unlimited): PostgreSQL's
-    // statement_timeout; SQLite waits this long for a locked database. A
-    // statement never runs longer than the running script may still take
-    // (SQLite's is interrupted then; ODBC's connection time-out is that time).
-    // Opened by a read-only ScriptControl call, the connection is read-only.
+    // Seconds a statement may run (30 by default, 0 unlimited), waiting for a
+    // lock included, and never longer than the running script may still
+    // take, whatever the statement sets: it is cancelled from the client
+    // side then (-2147217871).
     int commandTimeout() const;
     void setCommandTimeout(int seconds);
     // 1 open, 0 closed.
     int state() const;
-    // "SQLite", "PostgreSQL" or "ODBC" once opened; empty before.
+    // The provider's key once opened ("SQLite", "PostgreSQL", "ODBC"); empty before.
     QString provider() const;
 
     // Opens the connection: with `connectionString` when given (it replaces
@@ -61,7 +70,9 @@ public:
     // Runs one SQL statement and returns a new Recordset (closed for a
     // statement without rows). The records-affected and options arguments are
     // accepted and ignored. Raises 3709 when not open, -2147217900 with the
-    // database's message for a failed statement, -2147217871 on a time-out.
+    // database's message for a failed statement, -2147217871 on a time-out,
+    // 7 for rows past the memory budget, 61 for a full disk, 70 for a write
+    // a read-only run refuses.
     Q_INVOKABLE QObject *Execute(const QVariant &sql, const QVariant &recordsAffected = {},
                                  const QVariant &options = {});
 
@@ -70,15 +81,14 @@ public:
 
 private:
     [[noreturn]] void fail(long number, const QString &description) const;
-    void closeDatabase();
-    void applyCommandTimeout();
+    // The same error with the open's passwords masked.
+    [[noreturn]] void rethrow(const Error &error) const;
 
     QString m_connectionString;
     int m_cursorLocation = 2;
     int m_connectionTimeout = 15;
     int m_commandTimeout = 30;
-    qint64 m_appliedCommandTimeout = -1; // milliseconds last handed to the database
-    QString m_sqlName;        // Qt SQL connection name; empty while closed
+    std::unique_ptr<DatabaseSession> m_session;   // null while closed
     QString m_provider;
-    QStringList m_secrets;    // passwords of the open connection, kept out of messages
+    QStringList m_secrets;    // passwords of the last open, kept out of messages
 };

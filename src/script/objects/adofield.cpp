@@ -20,7 +20,7 @@ QVariant AdoField::value() const
                     QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
                                    "Requested operation requires a current record."),
                     AdoError::fieldSource());
-    return m_data->rows.at(m_data->position).value(m_index);
+    return RecordsetData::fieldValue(m_data->rows.at(m_data->position).value(m_index));
 }
 
 QString AdoField::name() const

@@ -1,6 +1,9 @@
 #include "connectionstring.h"
 
 #include "adoerrors.h"
+#include "databaseprovider.h"
+#include "secretmask.h"
+
 #include "errorcore/error.h"
 
 #include <QRegularExpression>
@@ -8,11 +11,6 @@
 #include <QUrlQuery>
 
 namespace {
-
-const QString supportedText = QStringLiteral(
-    "Supported: Provider=SQLite (Data Source=FILE), Driver=SQLite3 (Database=FILE), "
-    "Provider=PostgreSQL (Host, Port, Database, User ID, Password), postgresql:// addresses, "
-    "and ODBC through DSN=... or Driver={...}.");
 
 [[noreturn]] void fail(long number, const QString &description)
 {
@@ -26,140 +24,141 @@ QString normalisedKey(QString key)
     return key.toLower();
 }
 
-// The first value present among `keys`.
-QString firstOf(const QMap<QString, QString> &pairs, std::initializer_list<const char *> keys)
+// An enclosed value that starts at `open`: where it ends (just past its
+// closing character, or the end of the text when it is never closed) and
+// its text, a doubled closing character made single.
+struct Enclosed
 {
-    for (const char *key : keys) {
-        const auto found = pairs.constFind(QString::fromLatin1(key));
-        if (found != pairs.cend())
-            return *found;
+    qsizetype end;
+    QString text;
+};
+
+Enclosed enclosed(const QString &text, qsizetype open)
+{
+    const QChar close = text.at(open) == QLatin1Char('{') ? QLatin1Char('}') : text.at(open);
+    QString inner;
+    for (qsizetype j = open + 1; j < text.size(); ++j) {
+        if (text.at(j) != close) {
+            inner += text.at(j);
+        } else if (j + 1 < text.size() && text.at(j + 1) == close) {
+            inner += close;
+            ++j;
+        } else {
+            return {j + 1, inner};
+        }
     }
-    return {};
+    return {text.size(), inner};
+}
+
+bool isEnclosing(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char('{');
+}
+
+QString lower(const QString &text)
+{
+    return text.trimmed().toLower();
+}
+
+const DatabaseProvider *providerNamed(const QString &name)
+{
+    for (const DatabaseProvider &provider : databaseProviders()) {
+        if (provider.providerNames.contains(lower(name)))
+            return &provider;
+    }
+    return nullptr;
+}
+
+bool hasPiece(const QList<ConnectionStringPiece> &pieces, const QString &name)
+{
+    return std::any_of(pieces.cbegin(), pieces.cend(), [&](const ConnectionStringPiece &p) { return p.name == name; });
+}
+
+// The back-end a string of pieces chooses: Provider=, else an unbraced
+// Driver= that names one, else one whose choosing keys are present, else
+// the default. Null for a provider we do not know.
+const DatabaseProvider *chosenProvider(const QList<ConnectionStringPiece> &pieces)
+{
+    QString provider;
+    const ConnectionStringPiece *driver = nullptr;
+    for (const ConnectionStringPiece &piece : pieces) {
+        if (piece.name == QLatin1String("provider"))
+            provider = piece.value;
+        else if (piece.name == QLatin1String("driver"))
+            driver = &piece;
+    }
+    if (!provider.trimmed().isEmpty())
+        return providerNamed(provider);
+    const auto &all = databaseProviders();
+    if (driver && driver->quote.isNull()) {
+        for (const DatabaseProvider &candidate : all) {
+            if (candidate.driverNames.contains(lower(driver->value)))
+                return &candidate;
+        }
+    }
+    for (const DatabaseProvider &candidate : all) {
+        for (const QString &key : candidate.pickKeys) {
+            if (hasPiece(pieces, key))
+                return &candidate;
+        }
+    }
+    return &all.front();
+}
+
+ConnectionTarget addressTarget(const DatabaseProvider &provider, const QString &text)
+{
+    ConnectionTarget target;
+    target.provider = &provider;
+    target.text = text;
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    if (!url.isValid())
+        return target;
+    const auto set = [&](const char *field, const QString &value) {
+        if (!value.isEmpty())
+            target.fields.insert(QLatin1String(field), value);
+    };
+    set("host", url.host(QUrl::FullyDecoded));
+    set("port", url.port(-1) > 0 ? QString::number(url.port()) : QString());
+    set("user", url.userName(QUrl::FullyDecoded));
+    set("password", url.password(QUrl::FullyDecoded));
+    QString path = url.path(QUrl::FullyDecoded);
+    if (path.startsWith(QLatin1Char('/')))
+        path.remove(0, 1);
+    set("database", path);
+    // Parameters are names of letters, digits and "_" (as libpq knows
+    // them); anything else is no parameter.
+    static const QRegularExpression parameter(QStringLiteral("^\\w+$"));
+    for (const auto &[key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        const QString name = normalisedKey(key);
+        if (const ProviderField *field = provider.fieldForKey(name))
+            target.fields.insert(field->field, value);
+        else if (parameter.match(key).hasMatch())
+            target.extras.append({key, name, value, QChar()});
+    }
+    return target;
 }
 
 int portNumber(const QString &text)
 {
-    if (text.isEmpty())
-        return -1;
     bool ok = false;
-    const int port = text.toInt(&ok);
-    if (!ok || port <= 0 || port > 65535)
-        fail(AdoError::OpenFailed, QStringLiteral("Invalid port number in the connection string: %1").arg(text));
-    return port;
-}
-
-int timeoutSeconds(const QString &text)
-{
-    bool ok = false;
-    const int seconds = text.toInt(&ok);
-    return ok && seconds >= 0 ? seconds : -1;
-}
-
-bool isSqliteName(const QString &name)
-{
-    const QString lower = name.trimmed().toLower();
-    return lower == QLatin1String("sqlite") || lower == QLatin1String("sqlite3");
-}
-
-bool isPostgresName(const QString &name)
-{
-    const QString lower = name.trimmed().toLower();
-    return lower == QLatin1String("postgresql") || lower == QLatin1String("postgres")
-        || lower == QLatin1String("pgsql");
-}
-
-ConnectionTarget sqliteTarget(const QMap<QString, QString> &pairs)
-{
-    ConnectionTarget target;
-    target.kind = ConnectionTarget::Kind::SQLite;
-    target.database = firstOf(pairs, {"datasource", "database", "dbq", "filename"});
-    if (target.database.trimmed().isEmpty())
-        fail(AdoError::OpenFailed, QStringLiteral("The connection string names no SQLite database file "
-                                                  "(Data Source=FILE)."));
-    target.password = firstOf(pairs, {"password", "pwd"});
-    return target;
-}
-
-ConnectionTarget postgresTarget(const QMap<QString, QString> &pairs)
-{
-    ConnectionTarget target;
-    target.kind = ConnectionTarget::Kind::PostgreSQL;
-    target.host = firstOf(pairs, {"host", "server", "datasource", "hostname"});
-    target.port = portNumber(firstOf(pairs, {"port"}));
-    target.database = firstOf(pairs, {"database", "initialcatalog", "dbname"});
-    target.user = firstOf(pairs, {"userid", "user", "uid", "username"});
-    target.password = firstOf(pairs, {"password", "pwd"});
-    const QString timeout = firstOf(pairs, {"connecttimeout", "timeout", "connect_timeout"});
-    if (!timeout.isEmpty())
-        target.connectTimeout = timeoutSeconds(timeout);
-    const QString sslMode = firstOf(pairs, {"sslmode"});
-    if (!sslMode.isEmpty())
-        target.options.append({QStringLiteral("sslmode"), sslMode});
-    return target;
-}
-
-ConnectionTarget postgresUriTarget(const QString &text)
-{
-    const QUrl url(text.trimmed(), QUrl::StrictMode);
-    if (!url.isValid())
-        fail(AdoError::OpenFailed, QStringLiteral("Invalid PostgreSQL address: %1").arg(scrubSecrets(text)));
-    ConnectionTarget target;
-    target.kind = ConnectionTarget::Kind::PostgreSQL;
-    target.host = url.host(QUrl::FullyDecoded);
-    target.port = url.port(-1);
-    target.user = url.userName(QUrl::FullyDecoded);
-    target.password = url.password(QUrl::FullyDecoded);
-    QString path = url.path(QUrl::FullyDecoded);
-    if (path.startsWith(QLatin1Char('/')))
-        path.remove(0, 1);
-    target.database = path;
-    const QUrlQuery query(url);
-    for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
-        const QString name = key.toLower();
-        if (name == QLatin1String("host"))
-            target.host = value;
-        else if (name == QLatin1String("port"))
-            target.port = portNumber(value);
-        else if (name == QLatin1String("user"))
-            target.user = value;
-        else if (name == QLatin1String("password"))
-            target.password = value;
-        else if (name == QLatin1String("dbname"))
-            target.database = value;
-        else if (name == QLatin1String("connect_timeout"))
-            target.connectTimeout = timeoutSeconds(value);
-        else if (!name.isEmpty())
-            target.options.append({name, value});
-    }
-    return target;
+    const int port = text.trimmed().toInt(&ok);
+    return ok && port > 0 && port <= 65535 ? port : -1;
 }
 
 } // namespace
 
-QString ConnectionTarget::driverName() const
+qsizetype connectionValueEnd(const QString &text, qsizetype from)
 {
-    switch (kind) {
-    case Kind::SQLite:
-        return QStringLiteral("QSQLITE");
-    case Kind::PostgreSQL:
-        return QStringLiteral("QPSQL");
-    case Kind::Odbc:
-        break;
+    qsizetype i = from;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    if (i < text.size() && isEnclosing(text.at(i))) {
+        const qsizetype end = enclosed(text, i).end;
+        const qsizetype next = text.indexOf(QLatin1Char(';'), end);
+        return next < 0 ? text.size() : next;
     }
-    return QStringLiteral("QODBC");
-}
-
-QString ConnectionTarget::kindName() const
-{
-    switch (kind) {
-    case Kind::SQLite:
-        return QStringLiteral("SQLite");
-    case Kind::PostgreSQL:
-        return QStringLiteral("PostgreSQL");
-    case Kind::Odbc:
-        break;
-    }
-    return QStringLiteral("ODBC");
+    const qsizetype next = text.indexOf(QLatin1Char(';'), i);
+    return next < 0 ? text.size() : next;
 }
 
 QList<ConnectionStringPiece> connectionStringPieces(const QString &text)
@@ -171,115 +170,117 @@ QList<ConnectionStringPiece> connectionStringPieces(const QString &text)
         const qsizetype equals = text.indexOf(QLatin1Char('='), i);
         const qsizetype semicolon = text.indexOf(QLatin1Char(';'), i);
         if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
-            // A piece without "=": skip it.
             if (semicolon < 0)
                 break;
-            i = semicolon + 1;
+            i = semicolon + 1;   // a piece without "="
             continue;
         }
         ConnectionStringPiece piece;
         piece.key = text.mid(i, equals - i).trimmed();
         piece.name = normalisedKey(piece.key);
-        i = equals + 1;
-        while (i < n && text.at(i).isSpace())
-            ++i;
-        const QChar open = i < n ? text.at(i) : QChar();
-        if (open == QLatin1Char('"') || open == QLatin1Char('\'') || open == QLatin1Char('{')) {
-            const bool braces = open == QLatin1Char('{');
-            const QChar close = braces ? QLatin1Char('}') : open;
-            QString literal;
-            qsizetype j = i + 1;
-            for (; j < n; ++j) {
-                const QChar c = text.at(j);
-                if (c == close) {
-                    if (!braces && j + 1 < n && text.at(j + 1) == close) {   // "" stands for "
-                        literal += c;
-                        ++j;
-                        continue;
-                    }
-                    break;
-                }
-                literal += c;
-            }
-            piece.value = braces ? QLatin1Char('{') + literal + QLatin1Char('}') : literal;
-            const qsizetype next = text.indexOf(QLatin1Char(';'), j + 1);
-            i = next < 0 ? n : next + 1;
+        const qsizetype end = connectionValueEnd(text, equals + 1);
+        qsizetype start = equals + 1;
+        while (start < end && text.at(start).isSpace())
+            ++start;
+        if (start < end && isEnclosing(text.at(start))) {
+            piece.quote = text.at(start);
+            piece.value = enclosed(text, start).text;
         } else {
-            const qsizetype next = text.indexOf(QLatin1Char(';'), i);
-            const qsizetype end = next < 0 ? n : next;
-            piece.value = text.mid(i, end - i).trimmed();
-            i = end + 1;
+            piece.value = text.mid(start, end - start).trimmed();
         }
+        i = end + 1;
         if (!piece.name.isEmpty())
             pieces.append(piece);
     }
     return pieces;
 }
 
-QMap<QString, QString> connectionStringPairs(const QString &text)
+int ConnectionTarget::port() const
 {
-    QMap<QString, QString> pairs;
-    for (const ConnectionStringPiece &piece : connectionStringPieces(text))
-        pairs.insert(piece.name, piece.value);
-    return pairs;
+    const QString text = value(QStringLiteral("port"));
+    return text.isEmpty() ? -1 : portNumber(text);
+}
+
+ConnectionTarget readConnectionString(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    for (const DatabaseProvider &provider : databaseProviders()) {
+        for (const QString &scheme : provider.uriSchemes) {
+            if (trimmed.startsWith(scheme + QLatin1String("://"), Qt::CaseInsensitive))
+                return addressTarget(provider, text);
+        }
+    }
+    ConnectionTarget target;
+    target.text = text;
+    const QList<ConnectionStringPiece> pieces = connectionStringPieces(text);
+    target.provider = chosenProvider(pieces);
+    for (const ConnectionStringPiece &piece : pieces) {
+        const DatabaseProvider *provider = target.provider;
+        if (provider && piece.name == QLatin1String("provider"))
+            continue;
+        if (provider && piece.name == QLatin1String("driver") && piece.quote.isNull()
+            && provider->driverNames.contains(lower(piece.value)))
+            continue;   // the Driver=SQLite3 that chose it
+        if (const ProviderField *field = provider ? provider->fieldForKey(piece.name) : nullptr)
+            target.fields.insert(field->field, piece.value);
+        else
+            target.extras.append(piece);
+    }
+    return target;
 }
 
 ConnectionTarget parseConnectionString(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        fail(AdoError::OpenFailed, QStringLiteral("No connection string was given. %1").arg(supportedText));
-
-    if (trimmed.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
-        || trimmed.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive))
-        return postgresUriTarget(trimmed);
-
-    const QMap<QString, QString> pairs = connectionStringPairs(text);
-    const QString provider = pairs.value(QStringLiteral("provider")).trimmed();
-    const QString driver = pairs.value(QStringLiteral("driver")).trimmed();
-    const bool hasDsn = pairs.contains(QStringLiteral("dsn")) || pairs.contains(QStringLiteral("filedsn"));
-
-    if (!provider.isEmpty()) {
-        if (isSqliteName(provider))
-            return sqliteTarget(pairs);
-        if (isPostgresName(provider))
-            return postgresTarget(pairs);
-        if (!provider.compare(QLatin1String("MSDASQL"), Qt::CaseInsensitive) && (hasDsn || !driver.isEmpty())) {
-            ConnectionTarget target;
-            target.kind = ConnectionTarget::Kind::Odbc;
-            target.database = text;
-            return target;
+    if (text.trimmed().isEmpty())
+        fail(AdoError::OpenFailed, QStringLiteral("No connection string was given. %1").arg(supportedProvidersText()));
+    const ConnectionTarget target = readConnectionString(text);
+    if (!target.provider) {
+        QString named;
+        for (const ConnectionStringPiece &piece : target.extras) {
+            if (piece.name == QLatin1String("provider"))
+                named = piece.value;
         }
         fail(AdoError::ProviderNotFound,
-             QStringLiteral("Provider cannot be found: '%1'. %2").arg(provider, supportedText));
+             QStringLiteral("Provider cannot be found: '%1'. %2").arg(maskSecrets(named), supportedProvidersText()));
     }
-    if (!driver.isEmpty() && !driver.startsWith(QLatin1Char('{')) && isSqliteName(driver))
-        return sqliteTarget(pairs);
-    if (hasDsn || !driver.isEmpty()) {
-        ConnectionTarget target;
-        target.kind = ConnectionTarget::Kind::Odbc;
-        target.database = text;
-        return target;
+    const QString port = target.value(QStringLiteral("port"));
+    for (const QString &each : port.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (portNumber(each) < 0)
+            fail(AdoError::OpenFailed, QStringLiteral("Invalid port number in the connection string: %1").arg(each));
     }
-    if (!firstOf(pairs, {"datasource", "database"}).trimmed().isEmpty())
-        return sqliteTarget(pairs);
-    fail(AdoError::OpenFailed,
-         QStringLiteral("The connection string names no data source. %1").arg(supportedText));
+    if (target.provider->validate)
+        target.provider->validate(target);
+    return target;
 }
 
-QString scrubSecrets(QString text, const QStringList &secrets)
+QString quotedConnectionValue(const QString &value)
 {
-    static const QString mask = QStringLiteral("****");
-    for (const QString &secret : secrets) {
-        if (!secret.isEmpty())
-            text.replace(secret, mask);
+    const bool needsQuotes = value.contains(QLatin1Char(';')) || value != value.trimmed()
+        || (!value.isEmpty() && isEnclosing(value.at(0)));
+    if (!needsQuotes)
+        return value;
+    QString text = value;
+    text.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString buildConnectionString(const ConnectionTarget &target)
+{
+    QStringList parts;
+    if (target.provider) {
+        if (!target.provider->writtenName.isEmpty())
+            parts << QStringLiteral("Provider=") + target.provider->writtenName;
+        for (const ProviderField &field : target.provider->fields) {
+            const QString value = target.value(field.field);
+            if (!value.isEmpty() || field.alwaysWritten)
+                parts << field.written + QLatin1Char('=') + quotedConnectionValue(value);
+        }
     }
-    static const QRegularExpression pair(
-        QStringLiteral(R"((\b(?:password|pwd)\s*=\s*)(\{[^}]*\}|"(?:[^"]|"")*"|'(?:[^']|'')*'|[^;\s]*))"),
-        QRegularExpression::CaseInsensitiveOption);
-    text.replace(pair, QStringLiteral("\\1") + mask);
-    static const QRegularExpression address(QStringLiteral(R"(([a-z][a-z0-9+.-]*://[^:/@\s]*):[^@\s]*@)"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    text.replace(address, QStringLiteral("\\1:") + mask + QLatin1Char('@'));
-    return text;
+    for (const ConnectionStringPiece &piece : target.extras) {
+        const QString value = piece.quote == QLatin1Char('{')
+            ? QLatin1Char('{') + QString(piece.value).replace(QLatin1Char('}'), QLatin1String("}}")) + QLatin1Char('}')
+            : quotedConnectionValue(piece.value);
+        parts << piece.key + QLatin1Char('=') + value;
+    }
+    return parts.join(QLatin1Char(';'));
 }

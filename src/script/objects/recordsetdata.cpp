@@ -1,10 +1,89 @@
 #include "recordsetdata.h"
 
+#include "runcontext.h"
+
+#include "errorcore/error.h"
+
 #include <QDateTime>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUuid>
+
+namespace {
+
+// What one kept value costs beyond its payload, and what one row costs
+// beyond its values: the QVariant and list bookkeeping.
+constexpr qsizetype ValueOverhead = sizeof(QVariant) + 16;
+constexpr qsizetype RowOverhead = 64;
+// What one byte of a blob costs once a script reads it as an array: a
+// QVariant in the list, then the script engine's own value.
+constexpr qsizetype BlobByteCost = 2 * sizeof(QVariant);
+// The process's size is compared with the budget after each CheckEvery
+// bytes of rows and for each row of LargeRow bytes or more; a row's way
+// from the driver takes up to RowCopies times its size.
+constexpr qsizetype CheckEvery = qsizetype(4) << 20;
+constexpr qsizetype LargeRow = qsizetype(1) << 20;
+constexpr qsizetype RowCopies = 3;
+
+[[noreturn]] void outOfMemory(qsizetype wanted, qsizetype budget)
+{
+    throw Error(7, QStringLiteral("Out of memory: the rows would pass the script's memory budget "
+                                  "(%1 MB read, %2 MB left)")
+                       .arg((wanted + (1 << 20) - 1) >> 20)
+                       .arg(budget >> 20),
+                QStringLiteral("ADODB.Recordset"));
+}
+
+} // namespace
+
+std::optional<qsizetype> RecordsetData::memoryLeft()
+{
+    const std::optional<std::size_t> left = RunContext::memoryLeft();
+    if (!left)
+        return std::nullopt;
+    return qsizetype(qMin<std::size_t>(*left, std::size_t(std::numeric_limits<qsizetype>::max())));
+}
+
+qsizetype RecordsetData::valueBytes(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return ValueOverhead + value.toString().size() * qsizetype(sizeof(QChar));
+    case QMetaType::QByteArray:
+        return ValueOverhead + value.toByteArray().size();
+    default:
+        return ValueOverhead;
+    }
+}
+
+void RecordsetData::charge(qsizetype bytes)
+{
+    heldBytes += bytes;
+    std::optional<qsizetype> room;
+    if (budget && heldBytes > *budget)
+        room = *budget;
+    else if (budget && (bytes >= LargeRow || heldBytes - checkedBytes >= CheckEvery)) {
+        checkedBytes = heldBytes;
+        if (const std::optional<qsizetype> left = memoryLeft(); left && *left < RowCopies * bytes)
+            room = *left;
+    }
+    if (room) {
+        const qsizetype wanted = heldBytes;
+        rows.clear();
+        rows.squeeze();
+        heldBytes = checkedBytes = 0;
+        outOfMemory(wanted, *room);
+    }
+}
+
+void RecordsetData::appendRow(QVariantList row)
+{
+    qsizetype bytes = RowOverhead;
+    for (const QVariant &value : std::as_const(row))
+        bytes += valueBytes(value);
+    charge(bytes);
+    rows.append(std::move(row));
+}
 
 QVariant RecordsetData::scriptValue(const QVariant &value, bool isNull)
 {
@@ -17,6 +96,7 @@ QVariant RecordsetData::scriptValue(const QVariant &value, bool isNull)
     case QMetaType::Double:
     case QMetaType::QString:
     case QMetaType::QDateTime:
+    case QMetaType::QByteArray:
         return value;
     case QMetaType::Short:
     case QMetaType::UShort:
@@ -40,18 +120,24 @@ QVariant RecordsetData::scriptValue(const QVariant &value, bool isNull)
         return QDateTime(value.toDate(), QTime(0, 0));
     case QMetaType::QTime:
         return QDateTime(QDate(1899, 12, 30), value.toTime());
-    case QMetaType::QByteArray: {
-        QVariantList bytes;
-        const QByteArray data = value.toByteArray();
-        bytes.reserve(data.size());
-        for (const char byte : data)
-            bytes.append(int(static_cast<unsigned char>(byte)));
-        return bytes;
-    }
     default:
         break;
     }
     return value.toString();
+}
+
+QVariant RecordsetData::fieldValue(const QVariant &kept)
+{
+    if (kept.typeId() != QMetaType::QByteArray)
+        return kept;
+    const QByteArray data = kept.toByteArray();
+    if (const std::optional<qsizetype> left = memoryLeft(); left && data.size() * BlobByteCost > *left)
+        outOfMemory(data.size() * BlobByteCost, *left);
+    QVariantList bytes;
+    bytes.reserve(data.size());
+    for (const char byte : data)
+        bytes.append(int(static_cast<unsigned char>(byte)));
+    return bytes;
 }
 
 std::shared_ptr<RecordsetData> RecordsetData::fromQuery(QSqlQuery &query)
@@ -69,7 +155,7 @@ std::shared_ptr<RecordsetData> RecordsetData::fromQuery(QSqlQuery &query)
         row.reserve(record.count());
         for (int i = 0; i < record.count(); ++i)
             row.append(scriptValue(query.value(i), query.isNull(i)));
-        data->rows.append(std::move(row));
+        data->appendRow(std::move(row));
     }
     data->open = true;
     return data;

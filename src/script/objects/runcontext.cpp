@@ -13,6 +13,7 @@ struct Context
 };
 
 thread_local Context current;
+thread_local RunSecrets *currentSecrets = nullptr;
 
 } // namespace
 
@@ -41,6 +42,12 @@ bool RunContext::readOnly()
     return current.readOnly;
 }
 
+void RunContext::rememberSecret(const QString &secret)
+{
+    if (currentSecrets)
+        currentSecrets->remember(secret);
+}
+
 RunContext::Scope::Scope(const ScriptRun &run, bool readOnly)
     : m_savedRun(current.run), m_savedReadOnly(current.readOnly)
 {
@@ -52,4 +59,27 @@ RunContext::Scope::~Scope()
 {
     current.run = m_savedRun;
     current.readOnly = m_savedReadOnly;
+}
+
+QStringList RunSecrets::list() const
+{
+    const std::lock_guard lock(m_lock);
+    return m_secrets;
+}
+
+void RunSecrets::remember(const QString &secret)
+{
+    const std::lock_guard lock(m_lock);
+    if (!secret.isEmpty() && !m_secrets.contains(secret))
+        m_secrets.append(secret);
+}
+
+RunSecrets::Active::Active(RunSecrets &secrets) : m_saved(currentSecrets)
+{
+    currentSecrets = &secrets;
+}
+
+RunSecrets::Active::~Active()
+{
+    currentSecrets = m_saved;
 }

@@ -2,8 +2,12 @@
 
 #include "script/vbscript/budget.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <chrono>
 #include <cstddef>
+#include <mutex>
 #include <optional>
 
 class ScriptRun;
@@ -35,6 +39,9 @@ public:
     // True while a read-only call runs: the file object refuses writes and
     // databases are opened read-only.
     static bool readOnly();
+    // Tells the run's exits a password a connection opened with (see
+    // RunSecrets); nothing happens when no run keeps its secrets.
+    static void rememberSecret(const QString &secret);
 
     // Sets the context for one call of `run` and restores the previous one
     // after it. The run must outlive the scope.
@@ -50,4 +57,34 @@ public:
         const ScriptRun *m_savedRun;
         bool m_savedReadOnly;
     };
+};
+
+// The passwords a run's connections opened with, so that whatever the run
+// shows or logs afterwards (the script error report, a status line, a
+// monitor's output) can mask them (maskSecrets) even when a script built
+// them at run time. One per run, never global: the code that owns a run
+// keeps one and activates it on the thread that runs the scripts.
+class RunSecrets
+{
+public:
+    QStringList list() const;
+    void remember(const QString &secret);
+
+    // Makes `secrets` the thread's current ones, and the previous ones again
+    // after it.
+    class Active
+    {
+    public:
+        explicit Active(RunSecrets &secrets);
+        ~Active();
+        Active(const Active &) = delete;
+        Active &operator=(const Active &) = delete;
+
+    private:
+        RunSecrets *m_saved;
+    };
+
+private:
+    mutable std::mutex m_lock;
+    QStringList m_secrets;
 };
