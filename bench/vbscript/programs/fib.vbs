@@ -3,6 +3,6 @@ Function Fib(n)
 End Function
 Function Main()
   Dim t: t = Timer
-  Fib 24
+  Fib 27
   Main = Round((Timer - t) * 1000)
 End Function

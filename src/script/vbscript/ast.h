@@ -1,8 +1,8 @@
 #pragma once
 
 // The syntax tree: plain nodes with a kind, a position and their parts.
-// The resolver fills in the `Binding` and slot fields; the interpreter only
-// reads the tree.
+// The resolver fills in the `Binding` and slot fields; the compiler reads
+// the tree and hangs the code it makes on the procedures and the program.
 
 #include "variant.h"
 
@@ -11,6 +11,10 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+namespace vbs::vm {
+struct Code;
+}
 
 namespace vbs::ast {
 
@@ -180,6 +184,8 @@ struct ProcDecl
     std::unordered_map<std::u16string, int> locals; // folded name -> slot (for Eval/Execute)
     std::vector<SlotInit> inits;                     // run on every entry
     const std::u16string *source = nullptr;          // text of the unit, for error lines
+    // compiler output
+    std::shared_ptr<vm::Code> code;
 };
 
 struct FieldDecl
@@ -228,6 +234,8 @@ struct Program
     std::vector<SlotInit> globalInits; // global slots defined when the unit loads
     std::vector<std::pair<int, ProcDecl *>> procSlots;
     std::vector<std::pair<int, ClassDecl *>> classSlots;
+    // compiler output: the global code
+    std::shared_ptr<vm::Code> main;
 };
 
 } // namespace vbs::ast

@@ -39,6 +39,9 @@ public:
     // Per-engine state of a library group (the Rnd seed, ...), created empty
     // on first use and kept for the engine's lifetime.
     virtual std::any &extension(std::string_view key) = 0;
+    // A string of one character: the engine shares those of Latin-1, so
+    // making one allocates nothing.
+    virtual Variant character(char16_t c) = 0;
 };
 
 // A built-in function: receives its arguments by reference (already counted

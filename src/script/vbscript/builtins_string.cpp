@@ -208,7 +208,7 @@ Variant fnLeftB(CallContext &, ArgRefs args) { return leftRightBytes(args, true)
 Variant fnRightB(CallContext &, ArgRefs args) { return leftRightBytes(args, false); }
 
 // Mid and MidB: `bytes` counts start and length in bytes.
-Variant mid(ArgRefs args, bool bytes)
+Variant mid(CallContext &ctx, ArgRefs args, bool bytes)
 {
     const bool null = isNullArg(args, 0);
     if (argPresent(args, 2) && isNullArg(args, 2))
@@ -224,11 +224,15 @@ Variant mid(ArgRefs args, bool bytes)
     if (from >= size)
         return Variant(std::u16string());
     const std::size_t count = hasLength ? std::min<std::size_t>(static_cast<std::size_t>(length), size - from) : size - from;
-    return bytes ? bytesOf(s, from, count) : Variant(s.substr(from, count));
+    if (bytes)
+        return bytesOf(s, from, count);
+    if (count == 1)
+        return ctx.character(s[from]); // a character loop makes no strings
+    return Variant(s.substr(from, count));
 }
 
-Variant fnMid(CallContext &, ArgRefs args) { return mid(args, false); }
-Variant fnMidB(CallContext &, ArgRefs args) { return mid(args, true); }
+Variant fnMid(CallContext &ctx, ArgRefs args) { return mid(ctx, args, false); }
+Variant fnMidB(CallContext &ctx, ArgRefs args) { return mid(ctx, args, true); }
 
 std::size_t sameLength(std::u16string_view s) { return s.size(); }
 

@@ -1,7 +1,8 @@
-// Frames, calls, units and the services built-ins ask for.
+// Units, their lifetime, and the services built-ins ask for.
 #include "interpreter.h"
 
 #include "array.h"
+#include "compiler.h"
 #include "lexer.h"
 #include "parser.h"
 #include "resolver.h"
@@ -16,48 +17,12 @@ namespace vbs {
 
 using namespace ast;
 
-// --- slot storage ------------------------------------------------------------
-
-void Interpreter::SlotStack::allocateChunk(std::size_t n, Variant *&values, Variant **&pointers)
-{
-    constexpr std::size_t kChunk = 4096;
-    if (m_chunks.empty())
-        m_chunks.push_back(Chunk{std::make_unique<Variant[]>(std::max(kChunk, n)),
-                                 std::make_unique<Variant *[]>(std::max(kChunk, n)), std::max(kChunk, n)});
-    if (m_used + n > m_chunks[m_chunk].capacity) {
-        ++m_chunk;
-        m_used = 0;
-        if (m_chunk == m_chunks.size() || m_chunks[m_chunk].capacity < n) {
-            Chunk c{std::make_unique<Variant[]>(std::max(kChunk, n)), std::make_unique<Variant *[]>(std::max(kChunk, n)),
-                    std::max(kChunk, n)};
-            if (m_chunk == m_chunks.size())
-                m_chunks.push_back(std::move(c));
-            else
-                m_chunks[m_chunk] = std::move(c);
-        }
-    }
-    values = m_chunks[m_chunk].values.get() + m_used;
-    pointers = m_chunks[m_chunk].pointers.get() + m_used;
-    m_used += n;
-}
-
-void Interpreter::SlotStack::release(Mark m, Variant *values, std::size_t n)
-{
-    for (std::size_t i = 0; i < n; ++i)
-        values[i] = Variant();
-    m_chunk = m.chunk;
-    m_used = m.used;
-}
-
-void Interpreter::ArgBuffer::reserveMore(std::size_t n)
-{
-    moreTemps = std::make_unique<Variant[]>(n);
-    morePtrs = std::make_unique<Variant *[]>(n);
-}
-
 // --- lifetime ----------------------------------------------------------------
 
-Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true)) {}
+Interpreter::Interpreter() : m_builtins(builtinTable()), m_alive(std::make_shared<bool>(true))
+{
+    m_midIndex = m_builtins.functionIndex(u"Mid");
+}
 
 Interpreter::~Interpreter()
 {
@@ -81,6 +46,8 @@ bool Interpreter::release()
         m_errObject = Ref<Object>();
         m_globalScope = Ref<Object>();
         m_globals.clearValues();
+        for (Ref<StringData> &c : m_characters)
+            c = Ref<StringData>();
     }
     const bool completed = !m_guard.interrupted;
     // What is left lives only through reference cycles (or a host still
@@ -120,7 +87,7 @@ Interpreter::RunScope::RunScope(Interpreter &in)
         }
 #endif
         m_in.m_guard.startClock(m_in.m_limits.timeLimit);
-        m_in.m_frame = &m_in.m_globalFrame;
+        m_in.m_frame = nullptr;
         m_in.m_depth = 0;
     }
     ++m_in.m_runDepth;
@@ -133,9 +100,9 @@ Interpreter::RunScope::~RunScope()
 
 // --- checks ------------------------------------------------------------------
 
-// Every 256th checkpoint with a deadline, or once cancelled.
 void Interpreter::checkClock()
 {
+    m_ticks = 255;
     m_guard.check();
 }
 
@@ -163,45 +130,13 @@ std::unique_ptr<Program> Interpreter::compile(std::u16string_view code)
     std::unique_ptr<Program> program = parser.parseProgram();
     Resolver resolver(m_globals, m_builtins);
     resolver.resolve(*program);
+    Compiler compiler(m_globals, m_builtins);
+    compiler.compile(*program, nullptr);
     return program;
 }
 
-void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots, bool global)
+void Interpreter::installProcedures(Program &p)
 {
-    for (const SlotInit &init : inits) {
-        Variant *target;
-        if (global) {
-            GlobalSlot &g = m_globals[init.slot];
-            if (init.what == SlotInit::What::Declare && g.defined)
-                continue;
-            // A later unit cannot declare an array again (ExecuteGlobal "Dim a()").
-            if ((init.what == SlotInit::What::DynamicArray || init.what == SlotInit::What::FixedArray) && g.defined &&
-                g.value.isArray())
-                raiseError(RuntimeError::TypeMismatch);
-            g.defined = true;
-            g.isConst = init.what == SlotInit::What::Constant;
-            target = &g.value;
-        } else {
-            target = slots[init.slot];
-        }
-        switch (init.what) {
-        case SlotInit::What::Declare: break;
-        case SlotInit::What::Constant: *target = init.value; break;
-        case SlotInit::What::DynamicArray: *target = Variant(Array::createEmpty()); break;
-        case SlotInit::What::FixedArray: {
-            std::vector<Array::Bound> bounds;
-            for (std::int32_t d : init.dims)
-                bounds.push_back(Array::upTo(d));
-            *target = Variant(Array::create(std::move(bounds), true));
-            break;
-        }
-        }
-    }
-}
-
-void Interpreter::load(std::unique_ptr<Program> program)
-{
-    Program &p = *program;
     for (auto &proc : p.procs)
         proc->source = &p.source;
     for (auto &cls : p.classes)
@@ -219,19 +154,16 @@ void Interpreter::load(std::unique_ptr<Program> program)
         g.proc = nullptr;
         g.defined = true;
     }
+}
+
+void Interpreter::load(std::unique_ptr<Program> program)
+{
+    Program &p = *program;
+    installProcedures(p);
     m_programs.push_back(std::move(program));
     RunScope run(*this);
     initSlots(p.globalInits, nullptr, true);
-    const std::u16string *saved = m_globalFrame.source;
-    m_globalFrame.source = &p.source;
-    m_globalFrame.resumeNext = false;
-    try {
-        execBlock(p.body);
-    } catch (...) {
-        m_globalFrame.source = saved;
-        throw;
-    }
-    m_globalFrame.source = saved;
+    runCode(*p.main, nullptr, nullptr);
 }
 
 bool Interpreter::hasProcedure(std::u16string_view name) const
@@ -264,68 +196,16 @@ void Interpreter::defineGlobal(std::u16string_view name, const Variant &value)
     g.isConst = true;
 }
 
-// --- calls -------------------------------------------------------------------
-
-Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs args)
-{
-    if (args.size() != proc->params.size())
-        raiseError(RuntimeError::WrongArgumentCount);
-    enterCall();
-    // One object holds the frame and what leaving it restores: deep
-    // recursion nests this function, so its frame stays small.
-    struct Call
-    {
-        Interpreter &in;
-        Frame frame;
-        Frame *saved;
-        SlotStack::Mark mark;
-        Variant *values = nullptr;
-        std::size_t n;
-        Ref<Object> keepMe;
-        ~Call()
-        {
-            in.m_frame = saved;
-            --in.m_depth;
-            in.m_stack.release(mark, values, n);
-        }
-    } call{*this, {}, m_frame, m_stack.mark(), nullptr, 0, Ref<Object>(static_cast<Object *>(me))};
-    ++m_depth;
-    const std::size_t n = static_cast<std::size_t>(proc->slotCount);
-    Variant **slots = nullptr;
-    m_stack.allocate(n, call.values, slots);
-    call.n = n;
-    Variant *values = call.values;
-    for (std::size_t i = 0; i < n; ++i)
-        slots[i] = &values[i];
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (proc->params[i].byVal)
-            values[i] = *args[i];
-        else
-            slots[i] = args[i];
-    }
-    call.frame.slots = slots;
-    call.frame.proc = proc;
-    call.frame.me = me;
-    call.frame.source = proc->source;
-    m_frame = &call.frame;
-    if (!proc->inits.empty())
-        initSlots(proc->inits, slots, false);
-    execBlock(proc->body);
-    if (proc->resultSlot >= 0)
-        return std::move(values[proc->resultSlot]);
-    return Variant();
-}
-
 ScriptObject *Interpreter::requireMe() const
 {
-    if (!m_frame->me)
+    if (!m_frame || !m_frame->me)
         raiseError(RuntimeError::ObjectRequired);
     return m_frame->me;
 }
 
 Ref<Object> Interpreter::meObject()
 {
-    if (m_frame->me)
+    if (m_frame && m_frame->me)
         return Ref<Object>(static_cast<Object *>(m_frame->me));
     if (!m_globalScope)
         m_globalScope = makeRef<GlobalScopeObject>(*this);
@@ -355,16 +235,19 @@ void Interpreter::setLocale(const Locale *locale)
 Variant Interpreter::evaluate(std::u16string_view expression)
 {
     enterCall();
-    ++m_depth;
-    struct Down { int &d; ~Down() { --d; } } down{m_depth};
     const Reservation copied(expression.size() * sizeof(char16_t));
     auto source = std::make_unique<std::u16string>(expression);
     Parser parser(*source);
     ExprPtr e = parser.parseStandaloneExpression();
+    Frame *scope = m_frame;
+    ProcDecl *proc = scope ? const_cast<ProcDecl *>(scope->code->proc) : nullptr;
+    ScriptObject *me = scope ? scope->me : nullptr;
     Resolver resolver(m_globals, m_builtins);
-    resolver.resolveExpression(*e, *source, m_frame->proc, m_frame->me ? &m_frame->me->classDecl() : nullptr);
+    resolver.resolveExpression(*e, *source, proc, me ? &me->classDecl() : nullptr);
+    Compiler compiler(m_globals, m_builtins);
+    const std::shared_ptr<vm::Code> code = compiler.compileExpression(*e, *source, proc);
     try {
-        return eval(*e);
+        return runCode(*code, me, scope);
     } catch (ScriptException &ex) {
         if (ex.sourceText == source.get())
             finishError(ex); // the text goes away with this call
@@ -375,47 +258,27 @@ Variant Interpreter::evaluate(std::u16string_view expression)
 void Interpreter::execute(std::u16string_view code, bool global)
 {
     enterCall();
-    ++m_depth;
-    struct Down { int &d; ~Down() { --d; } } down{m_depth};
     Parser parser(code);
     std::unique_ptr<Program> program = parser.parseProgram();
+    Frame *scope = global ? nullptr : m_frame;
+    ProcDecl *proc = scope ? const_cast<ProcDecl *>(scope->code->proc) : nullptr;
+    if (!proc)
+        scope = nullptr;
+    ScriptObject *me = scope ? scope->me : nullptr;
     Resolver resolver(m_globals, m_builtins);
-    ProcDecl *scope = global ? nullptr : m_frame->proc;
-    ClassDecl *cls = (!global && m_frame->me) ? &m_frame->me->classDecl() : nullptr;
-    resolver.resolveInScope(*program, scope, cls);
+    resolver.resolveInScope(*program, proc, me ? &me->classDecl() : nullptr);
+    Compiler compiler(m_globals, m_builtins);
+    compiler.compile(*program, proc);
     Program &p = *program;
-    for (auto &proc : p.procs)
-        proc->source = &p.source;
-    for (auto &c : p.classes)
-        for (auto &proc : c->procs)
-            proc->source = &p.source;
-    for (auto &[slot, proc] : p.procSlots) {
-        m_globals[slot].proc = proc;
-        m_globals[slot].defined = true;
-    }
-    for (auto &[slot, c] : p.classSlots) {
-        m_globals[slot].cls = c;
-        m_globals[slot].defined = true;
-    }
+    installProcedures(p);
     // Code that defines nothing lasting (the usual Execute "x = 1") is freed
-    // after it ran, so a loop of Execute calls does not pile up trees.
+    // after it ran, so a loop of Execute calls does not pile up code.
     const bool keep = !p.procs.empty() || !p.classes.empty();
     if (keep)
         m_programs.push_back(std::move(program));
     initSlots(p.globalInits, nullptr, true);
-    Frame frame = global ? m_globalFrame : *m_frame;
-    frame.source = &p.source;
-    if (global) {
-        frame.slots = nullptr;
-        frame.proc = nullptr;
-        frame.me = nullptr;
-    }
-    frame.resumeNext = false;
-    Frame *saved = m_frame;
-    m_frame = &frame;
-    struct Restore { Interpreter &in; Frame *saved; ~Restore() { in.m_frame = saved; } } restore{*this, saved};
     try {
-        execBlock(p.body);
+        runCode(*p.main, me, scope);
     } catch (ScriptException &e) {
         if (!keep && e.sourceText == &p.source)
             finishError(e); // the unit's text goes away with this call
@@ -461,6 +324,16 @@ std::any &Interpreter::extension(std::string_view key)
     if (it == m_extensions.end())
         it = m_extensions.emplace(std::string(key), std::any()).first;
     return it->second;
+}
+
+Variant Interpreter::character(char16_t c)
+{
+    if (c >= 256)
+        return Variant(std::u16string(1, c));
+    Ref<StringData> &shared = m_characters[c];
+    if (!shared)
+        shared = StringData::make(std::u16string_view(&c, 1));
+    return Variant(shared);
 }
 
 } // namespace vbs

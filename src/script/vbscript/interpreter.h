@@ -2,6 +2,7 @@
 
 #include "ast.h"
 #include "builtins.h"
+#include "code.h"
 #include "errors.h"
 #include "globals.h"
 #include "locale.h"
@@ -15,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vbs {
@@ -29,8 +31,11 @@ struct Limits
     std::chrono::milliseconds timeLimit{0};  // 0: none; past it the run ends with 18
 };
 
-// The tree-walking interpreter. Runs the units the resolver bound, keeps
-// the global table, the Err object and the call frames. Every failure is a
+// The runtime: compiles units (parser, resolver, compiler), keeps the global
+// table, the Err object and the frames, and runs code in one loop (vm.cpp).
+// A script calling a script procedure stays in that loop, whatever the
+// depth; only calls that come back through C++ (an object's member, Eval,
+// Execute, Class_Terminate) start a loop of their own. Every failure is a
 // ScriptException; the Engine turns them into a ScriptError.
 class Interpreter final : public CallContext
 {
@@ -86,129 +91,127 @@ public:
     Variant messageBox(ArgRefs args) override;
     Variant inputBox(ArgRefs args) override;
     std::any &extension(std::string_view key) override;
+    Variant character(char16_t c) override;
 
     // Used by script objects, procedure references and the Err object.
     Variant callProcedure(ast::ProcDecl *proc, ScriptObject *me, ArgRefs args);
     ScriptError &errState() { return m_err; }
     const std::shared_ptr<bool> &aliveToken() const { return m_alive; }
+    // Frees the spare frames a code keeps (when the code goes).
+    static void freeSpareFrames(const vm::Code &code) noexcept;
 
 private:
-    enum class Flow { Normal, ExitDo, ExitFor, ExitProc };
+    using Word = vm::Word;
 
-    struct Frame
+    // One activation of some code: the frame, then the values of its first
+    // code->own registers, then its register table. A frame that ends goes
+    // back to its code's spares (vm::Code::spareFrames, linked through
+    // `caller`) with its values Empty and its table pointing at them again,
+    // so the next call of the code sets up only what differs.
+    struct alignas(16) Frame
     {
-        Variant **slots = nullptr;
-        ast::ProcDecl *proc = nullptr;
-        ScriptObject *me = nullptr;
-        const std::u16string *source = nullptr;
-        bool resumeNext = false;
+        const vm::Code *code;
+        const Word *pc;             // the instruction under way; a call waits at its call
+        Variant **R;                // the registers (code.h)
+        ScriptObject *me;           // held while the frame lives
+        Frame *caller;
+        bool resumeNext;
+        bool fromHost;              // entered from C++: its Return ends run()
+        bool ownValues;             // a parameter or the result may hold a value in the frame itself
+        Variant *values() { return reinterpret_cast<Variant *>(this + 1); }
     };
 
-    // Storage for the slots of active frames, reused from call to call.
-    class SlotStack
+    // Pointers to a call's arguments, gathered from their registers.
+    struct Args
     {
-    public:
-        struct Mark { std::size_t chunk, used; };
-        Mark mark() const { return {m_chunk, m_used}; }
-        [[gnu::noinline]] void allocateChunk(std::size_t n, Variant *&values, Variant **&pointers);
-        void allocate(std::size_t n, Variant *&values, Variant **&pointers)
-        {
-            if (!m_chunks.empty() && m_used + n <= m_chunks[m_chunk].capacity) {
-                values = m_chunks[m_chunk].values.get() + m_used;
-                pointers = m_chunks[m_chunk].pointers.get() + m_used;
-                m_used += n;
-                return;
-            }
-            allocateChunk(n, values, pointers);
-        }
-        void release(Mark m, Variant *values, std::size_t n);
-    private:
-        struct Chunk { std::unique_ptr<Variant[]> values; std::unique_ptr<Variant *[]> pointers; std::size_t capacity; };
-        std::vector<Chunk> m_chunks;
-        std::size_t m_chunk = 0, m_used = 0;
+        Variant *inline_[8];
+        std::vector<Variant *> more;
+        ArgRefs refs;
     };
 
-    // Arguments of one call: pointers to variables (ByRef) or to temporaries.
-    struct ArgBuffer
-    {
-        static constexpr std::size_t kInline = 4;
-        Variant temps[kInline];
-        Variant *ptrs[kInline];
-        std::unique_ptr<Variant[]> moreTemps;
-        std::unique_ptr<Variant *[]> morePtrs;
-        std::size_t count = 0;
-        void reserve(std::size_t n)
-        {
-            count = n;
-            if (n > kInline)
-                reserveMore(n);
-        }
-        void reserveMore(std::size_t n);
-        Variant &temp(std::size_t i) { return count > kInline ? moreTemps[i] : temps[i]; }
-        Variant *&ptr(std::size_t i) { return count > kInline ? morePtrs[i] : ptrs[i]; }
-        ArgRefs refs() { return ArgRefs(count > kInline ? morePtrs.get() : ptrs, count); }
-    };
+    // the loop (vm.cpp)
+    Variant run(Frame *entry);
 
-    // statements (interp_stmt.cpp)
-    Flow execBlock(const ast::Block &block);
-    Flow exec(const ast::Stmt &st);
-    Flow execIf(const ast::IfStmt &s);
-    bool condition(const ast::Expr &e);
-    Flow execSelect(const ast::SelectStmt &s);
-    Flow execFor(const ast::ForStmt &s);
-    Flow execForEach(const ast::ForEachStmt &s);
-    Flow execDo(const ast::DoStmt &s);
-    Flow execWith(const ast::WithStmt &s);
-    void execAssign(const ast::AssignStmt &s);
-    [[gnu::noinline]] bool appendInPlace(const ast::AssignStmt &s);
-    void execReDim(const ast::ReDimStmt &s);
-    void execErase(const ast::EraseStmt &s);
-    void execCall(const ast::CallStmt &s);
-    void caught(ScriptException &e, const ast::Pos &pos);
-    // In a handler for an error in a statement's header (a condition, a For
-    // or With expression, a Case value): true when On Error Resume Next
-    // records it and the statement goes on into its body.
-    bool resumeInto(const ast::Pos &pos);
-    Flow runOnce(const ast::Block &body, RuntimeError atEnd);
-    [[gnu::noinline]] void resumeAfter(const ast::Pos &pos);
+    // frames and calls (vm.cpp)
+    Frame *newFrame(const vm::Code &code, ScriptObject *me, Frame *caller);
+    // `clean`: the frame ends at its Return (its argument registers were
+    // reset as they were used); else after an error.
+    void dropFrame(Frame *f, bool clean = false) noexcept;
+    void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
+    // A script procedure called from code: its frame, arguments bound from the call's registers.
+    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, const Word *call);
+    [[gnu::noinline]] void bindSlow(Frame *f, const Frame *caller, const Word *call);
+    // The callee of the call at `pc` of `f` returned: the call's arguments
+    // go; the next instruction.
+    const Word *returned(Frame *f, const Word *pc);
+    // After the callee of the call at `pc` returned: frees the arguments,
+    // stores the result; returns the next instruction.
+    const Word *finishCall(Frame *f, const Word *pc, Variant &&result);
+    // An error at `pc` of `f`: positions it, and either resumes (On Error
+    // Resume Next; f and pc say where) or drops frames up to `entry` and returns false.
+    bool recover(ScriptException &e, Frame *entry, Frame *&f, const Word *&pc);
+    void unwind(Frame *entry, Frame *f) noexcept;
+    Variant runCode(const vm::Code &code, ScriptObject *me, Frame *scope);
 
-    // expressions (interp_expr.cpp)
-    Variant eval(const ast::Expr &e);
-    Variant evalName(const ast::NameExpr &n);
-    Variant evalBinary(const ast::BinaryExpr &b);
-    [[gnu::noinline]] Variant evalChain(const ast::ChainExpr &c);
-    // `left` and `right`: the operands as written, for the comparison rules of literals.
-    Variant applyBinary(ast::BinOp op, const Variant &l, const Variant &r, const ast::Expr *left, const ast::Expr *right);
-    // `literals`: bit 0 the left operand is a literal, bit 1 the right one.
-    [[gnu::noinline]] Variant binaryOperator(ast::BinOp op, const Variant &left, const Variant &right, unsigned literals);
-    const Variant *inPlace(const ast::Expr &e) const;
-    Variant evalCall(const ast::CallExpr &c, bool statement);
-    // `parens`: written with an argument list, "obj.m()".
-    Variant evalMember(const ast::MemberExpr &m, ArgRefs args, bool statement, bool parens = false);
-    Variant evalNew(const ast::NewExpr &n);
-    Variant withObject(const ast::WithExpr &w);
-    void evalArgs(const std::vector<ast::ExprPtr> &args, ArgBuffer &buf);
-    Variant *elementRef(const ast::CallExpr &c, Variant &keep);
+    // what instructions need beyond the loop (vm_ops.cpp)
+    static void gather(const Frame *f, const Word *pc, Args &out);
+    // Frees the temporaries among an instruction's arguments (and its
+    // flagged operands); returns the next instruction.
+    static const Word *release(Frame *f, const Word *pc);
+    static void clearTemp(Frame *f, Word r);
     Variant *variableRef(const ast::Binding &b, bool forWrite);
-    Variant *nameRef(const ast::NameExpr &n, bool forWrite); // 500 names the variable
+    Variant *nameRef(const vm::Name &n, bool forWrite); // 500 names the variable
+    Variant *varOperand(Frame *f, Word w, Word operand); // a register or (flag VarName) a name
+    Variant loadName(const vm::Name &n);
+    [[gnu::noinline]] void binarySlow(Frame *f, const Word *pc);
+    [[gnu::noinline]] bool compareSlow(Frame *f, const Word *pc);
+    [[gnu::noinline]] void unary(Frame *f, const Word *pc);
+    [[gnu::noinline]] void move(Frame *f, const Word *pc);
+    [[gnu::noinline]] bool truth(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *callGlobalSlow(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *callBuiltin(Frame *f, const Word *pc);
+    // Mid(s, i, 1) of a string and a position in it, or null: the general call.
+    const Word *midCharacter(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *callName(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *callValue(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *callMemberSlow(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *callMeSlow(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *argElem(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *argElemOf(Frame *f, const Word *pc);
+    [[gnu::noinline]] void argName(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *assignOp(Frame *f, const Word *pc);
+    [[gnu::noinline]] void storeName(Frame *f, const Word *pc);
+    [[gnu::noinline]] void checkCall(Frame *f, const Word *pc);
+    [[gnu::noinline]] const Word *reDim(Frame *f, const Word *pc);
+    [[gnu::noinline]] void erase(Frame *f, const Word *pc);
+    [[gnu::noinline]] bool appendInPlace(Frame *f, const Word *pc); // false: the plain assignment runs
+    [[gnu::noinline]] void appendFinish(Frame *f, const Word *pc);
+    [[gnu::noinline]] bool forInit(Frame *f, const Word *pc);  // false: no iteration
+    [[gnu::noinline]] bool forStep(Frame *f, const Word *pc);  // false: done
+    [[gnu::noinline]] bool forEachInit(Frame *f, const Word *pc);
+    [[gnu::noinline]] bool forEachStep(Frame *f, const Word *pc);
+    [[gnu::noinline]] bool caseMatches(Frame *f, const Word *pc);
+    [[gnu::noinline]] void newObject(Frame *f, const Word *pc);
+    // The member of a script object a member instruction names (its inline cache).
+    int memberIndex(Frame *f, const Word *pc, ScriptObject &so, Word flags, int extraAt);
+    Variant callNameValue(const vm::Name &n, ArgRefs args, Word flags);
     Variant indexValue(const Variant &container, ArgRefs args, bool statement);
-    Variant callBuiltin(int index, ArgRefs args, bool statement = false);
-    void assignTo(const ast::Expr &target, const Variant &value, bool isSet);
-    Variant memberOfMe(int member, ArgRefs args);
+    Variant callBuiltinAt(int index, ArgRefs args, bool statement);
     [[noreturn]] void notDefined(const std::u16string &name, bool explicitOnly) const;
 
     // helpers (interpreter.cpp)
+    // Loops and calls count down; every 256th looks at the cancel flag and the clock.
     void checkpoint()
     {
-        if (m_guard.cancel.load(std::memory_order_relaxed) || (m_guard.hasDeadline() && (++m_tick & 255u) == 0))
+        if (--m_ticks < 0) [[unlikely]]
             checkClock();
     }
     [[gnu::noinline]] void checkClock();
-    void enterCall();
-    void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
+    void enterCall(); // a call from C++: the depth and the C++ stack
     ScriptObject *requireMe() const;
     Ref<Object> errObject();
     Ref<Object> meObject(); // the object, or the global scope outside a class
+    void installProcedures(ast::Program &p);
 
     friend class ScriptObject;
     friend class ErrObject;
@@ -217,21 +220,20 @@ private:
 
     GlobalTable m_globals;
     std::vector<std::unique_ptr<ast::Program>> m_programs;
-    std::vector<std::unique_ptr<ast::Expr>> m_evalExprs;
     const BuiltinTable &m_builtins;
-    Frame m_globalFrame;
-    Frame *m_frame = &m_globalFrame;
-    SlotStack m_stack;
+    Frame *m_frame = nullptr; // the frame running now; null: nothing (global scope)
     int m_depth = 0;
     int m_runDepth = 0;
     const char *m_stackBase = nullptr;
     std::size_t m_stackAllowance = 0;
     RunGuard m_guard;
     Limits m_limits;
-    unsigned m_tick = 0;
+    int m_ticks = 0;
     ScriptError m_err;
     Ref<Object> m_errObject;
     Ref<Object> m_globalScope;
+    Ref<StringData> m_characters[256]; // the single-character strings of Latin-1, shared
+    int m_midIndex = -1;               // Mid, whose one-character form the loop runs itself
     const Locale *m_locale = nullptr;
     std::map<std::string, std::any, std::less<>> m_extensions;
     std::shared_ptr<bool> m_alive;

@@ -43,9 +43,9 @@ std::span<const MemberInfo> Object::members() const
 bool isReferenceArgument(ArgRefs args, std::size_t i)
 {
     const detail::ArgumentList &last = detail::t_lastArguments;
-    if (args.data() != last.refs || args.size() != last.count || i >= args.size())
+    if (args.data() != last.refs || args.size() != last.count || i >= args.size() || i >= 64)
         return false;
-    return args[i] != last.temporaries + i;
+    return (last.references >> i) & 1;
 }
 
 std::u16string foldCase(std::u16string_view name)

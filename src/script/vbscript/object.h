@@ -2,6 +2,7 @@
 
 #include "variant.h"
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -28,15 +29,15 @@ struct ArgumentList
 {
     Variant *const *refs = nullptr;
     std::size_t count = 0;
-    const Variant *temporaries = nullptr; // temporary j is temporaries[j]
+    std::uint64_t references = 0; // bit i: argument i is a variable or element (the first 64)
 };
 inline thread_local ArgumentList t_lastArguments;
 } // namespace detail
 
 // Records an argument list as the engine built it (see isReferenceArgument).
-inline void noteArguments(ArgRefs args, const Variant *temporaries) noexcept
+inline void noteArguments(ArgRefs args, std::uint64_t references) noexcept
 {
-    detail::t_lastArguments = {args.data(), args.size(), temporaries};
+    detail::t_lastArguments = {args.data(), args.size(), references};
 }
 
 // What a member is, for a host language that tells reading a property from
@@ -48,6 +49,8 @@ struct MemberInfo
     MemberKind kind = MemberKind::None;
     int indexes = 0;          // arguments a property takes before its value: 1 for Item(key)
 };
+
+class ScriptObject;
 
 // Interface of every object a script can hold: embedder objects, built-in
 // classes (RegExp, Dictionary) and instances of script classes. Members are
@@ -76,6 +79,8 @@ public:
     virtual void call(std::u16string_view name, ArgRefs args);
     // The items For Each walks, taken once when the loop starts.
     virtual std::vector<Variant> enumerate();
+    // An instance of a script class (whose members an engine calls directly), else null.
+    virtual ScriptObject *scriptObject() noexcept { return nullptr; }
 
 protected:
     [[noreturn]] static void unsupported(); // raises 438

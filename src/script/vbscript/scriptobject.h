@@ -30,6 +30,7 @@ public:
     void let(std::u16string_view name, ArgRefs args, const Variant &value) override;
     void set(std::u16string_view name, ArgRefs args, const Variant &value) override;
     void call(std::u16string_view name, ArgRefs args) override;
+    ScriptObject *scriptObject() noexcept override { return this; }
 
     // By member index (-1: the default member).
     Variant getMember(int member, ArgRefs args);

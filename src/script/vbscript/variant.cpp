@@ -39,29 +39,20 @@ Variant &Variant::assignCounted(const Variant &o) noexcept
     return *this;
 }
 
-// The old payload is released last: its release may run a Class_Terminate
-// that reads this very variable.
-Variant &Variant::moveCounted(Variant &o) noexcept
+void Variant::releasePayload(Type type, Payload payload) noexcept
 {
-    Variant moved(std::move(o));
-    swap(moved);
-    return *this;
+    switch (type) {
+    case Type::String: payload.str->release(); break;
+    case Type::Object: if (payload.obj) payload.obj->release(); break;
+    case Type::Array: payload.arr->release(); break;
+    default: break;
+    }
 }
 
 void Variant::swap(Variant &o) noexcept
 {
     std::swap(m_type, o.m_type);
     std::swap(m, o.m);
-}
-
-void Variant::clearPayload() noexcept
-{
-    switch (m_type) {
-    case Type::String: m.str->release(); break;
-    case Type::Object: if (m.obj) m.obj->release(); break;
-    case Type::Array: m.arr->release(); break;
-    default: break;
-    }
 }
 
 Variant::Variant(std::u16string &&text) : Variant(makeRef<StringData>(std::move(text))) {}

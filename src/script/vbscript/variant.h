@@ -98,22 +98,28 @@ public:
         }
         return assignCounted(o);
     }
+    // The old payload is released last (its release may run a Class_Terminate
+    // that reads this very variable), and out of line: the source never
+    // escapes, so moving a number costs two stores. A variable moved into
+    // itself ends Empty.
     Variant &operator=(Variant &&o) noexcept
     {
-        if (counted())
-            return moveCounted(o);
-        const Type t = o.m_type;
-        const Payload p = o.m;
+        const Type oldType = m_type;
+        const Payload old = m;
+        m_type = o.m_type;
+        m = o.m;
         o.m_type = Type::Empty;
         o.m.i64 = 0;
-        m_type = t;
-        m = p;
+        if ((kCountedTypes >> static_cast<unsigned>(oldType)) & 1u)
+            releasePayload(oldType, old);
         return *this;
     }
+    // Released by value: a temporary's address never escapes, so the
+    // compiler keeps numbers in registers.
     ~Variant()
     {
         if (counted())
-            clearPayload();
+            releasePayload(m_type, m);
     }
 
     // Strings and references convert implicitly; numbers go through the
@@ -202,11 +208,13 @@ public:
     void swap(Variant &o) noexcept;
 
 private:
-    bool counted() const noexcept { return m_type == Type::String || m_type == Type::Object || m_type == Type::Array; }
+    // String, Object or Array: one test, since every copy and every end of a value asks.
+    bool counted() const noexcept { return (kCountedTypes >> static_cast<unsigned>(m_type)) & 1u; }
+    static constexpr unsigned kCountedTypes = (1u << static_cast<unsigned>(Type::String)) |
+                                              (1u << static_cast<unsigned>(Type::Object)) |
+                                              (1u << static_cast<unsigned>(Type::Array));
     void addRefPayload() const noexcept;
-    void clearPayload() noexcept;
     Variant &assignCounted(const Variant &o) noexcept;
-    Variant &moveCounted(Variant &o) noexcept;
 
     Type m_type = Type::Empty;
     union Payload {
@@ -220,7 +228,9 @@ private:
         StringData *str;
         Object *obj;
         Array *arr;
-    } m;
+    };
+    static void releasePayload(Type type, Payload payload) noexcept;
+    Payload m;
 };
 
 // Text <-> number helpers shared by conversions and built-ins.
