@@ -322,6 +322,41 @@ TEST(ScriptControlLimits, TheCallsOfOneRunShareItsMemoryBudget)
     }
 }
 
+// A run whose time went on one script starts no other: the next call, in
+// either language, is refused with the same 18 naming the run's time-out.
+TEST(ScriptControlLimits, ARunOverTimeRefusesEveryLaterCall)
+{
+    ScriptControl control;
+    control.setTimeout(200);
+    const ScriptControl::RunScope scope(control);
+    EXPECT_EQ(failure(control, "VBScript", QStringLiteral("Do\nLoop"), nullptr).Number, 18);
+    for (const char *language : {"VBScript", "JScript"}) {
+        EXPECT_EQ(failure(control, language, QStringLiteral("x = 1"), nullptr).Number, 18) << language;
+        EXPECT_TRUE(control.error().Description.contains(QLatin1String("time-out of 200 ms"))) << language;
+        EXPECT_TRUE(control.error().Source.endsWith(QLatin1String("runtime error"))) << language;
+    }
+}
+
+// close() ends the engine: the code added before it is gone, in either
+// language, and the control takes new code at once.
+TEST(ScriptControlClose, LeavesAnEmptyEngineOfTheSameLanguage)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"VBScript", "Function F()\n  F = 1\nEnd Function"},
+        {"JScript", "function F() { return 1; }"},
+    };
+    for (const auto &[language, code] : rows) {
+        ScriptControl control;
+        ASSERT_TRUE(control.setLanguage(QString::fromLatin1(language)));
+        ASSERT_TRUE(control.addCode(QString::fromLatin1(code)));
+        EXPECT_TRUE(control.close()) << language;
+        EXPECT_FALSE(control.run(QStringLiteral("F"))) << language;
+        EXPECT_EQ(control.language(), QString::fromLatin1(language));
+        ASSERT_TRUE(control.addCode(QString::fromLatin1(code)));
+        EXPECT_EQ(control.run(QStringLiteral("F")), QVariant(1)) << language;
+    }
+}
+
 TEST(ScriptControlLimits, TheSameJScriptEngineRunsAgainAndNoTimeoutLetsALongScriptFinish)
 {
     ScriptControl control;
