@@ -6,8 +6,8 @@
 
 // Every test binary runs its widgets on the offscreen platform, with a private
 // runtime directory so Qt does not complain about a missing or shared one, and
-// a home and state folder of its own so that nothing (the error log above all)
-// reaches the user's; programs the tests start inherit them.
+// as its home and state folder too (the error log goes there), which the
+// programs it starts inherit.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -17,11 +17,8 @@ int main(int argc, char **argv)
         QFile::setPermissions(runtimeDir.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
-    }
-    QTemporaryDir home;
-    if (home.isValid()) {
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath(QStringLiteral(".local/state"))));
+        qputenv("HOME", QFile::encodeName(runtimeDir.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(runtimeDir.filePath(QStringLiteral("state"))));
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
