@@ -61,16 +61,24 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> application =
         widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
+    QCoreApplication::setApplicationVersion(QStringLiteral(VT_VERSION));
     QCommandLineParser parser;
     // Everything from the command on is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and end."));
+    parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
     if (!parser.parse(app.arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
         QTextStream out(stdout);
         printUsage(out);
+        return ExitOk;
+    }
+    if (parser.isSet(version)) {
+        QTextStream(stdout) << "sensor-script " << QCoreApplication::applicationVersion() << '\n';
         return ExitOk;
     }
     QStringList args = parser.positionalArguments();
