@@ -121,7 +121,8 @@ std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArgu
             return usageError(QStringLiteral("unknown language '%1' (VBScript or JScript)").arg(name));
         m_language = colorizer::dialectName(*dialect);
     }
-    if (m_hasTimeout && m_parser.isSet(kTimeout)) {
+    // An empty value (a monitor's unset macro) keeps the default.
+    if (m_hasTimeout && m_parser.isSet(kTimeout) && !m_parser.value(kTimeout).isEmpty()) {
         // The C form (a point), whatever the locale; at most a day.
         bool ok = false;
         const double seconds = m_parser.value(kTimeout).trimmed().toDouble(&ok);
