@@ -58,14 +58,16 @@ job slow '0 : Do : Loop'
 job lines '"a|b" & vbCrLf & "second line"' 0
 
 # service | check_command arguments | state | plugin output | long output |
-# performance data; the last four are patterns (the log job's value is the
-# age of the newest file in /var/log).
+# performance data; the last four are patterns (three sample jobs measure
+# this machine: free disk space, the age of the newest file in /var/log).
+# Whatever the pattern, the state Nagios recorded is the one the output names.
+states=(OK WARNING CRITICAL UNKNOWN)
 examples=$source_dir/examples/jobs
 cases=(
   "database|$examples/database-job.xml!10!orders!|1|SENSOR WARNING - value 7||'orders'=7"
-  "disk-space|$examples/disk-space-jscript.xml!10!free!GB|0|SENSOR OK - value 14.2||'free'=14.2GB"
-  "existing|$examples/existing-job.xml!!!|0|SENSOR OK - value 14.2||'value'=14.2"
-  "log-activity|$examples/log-activity-jscript.xml!10!!|[012]|SENSOR * - value *||'value'=*"
+  "disk-space|$examples/disk-space-jscript.xml!10!free!GB|[0-3]|SENSOR * - value [0-9]*||'free'=[0-9]*GB"
+  "existing|$examples/existing-job.xml!!!|[0-3]|SENSOR * - value [0-9]*||'value'=[0-9]*"
+  "log-activity|$examples/log-activity-jscript.xml!10!!|[0-3]|SENSOR * - value *||'value'=*"
   "critical|$dir/jobs/critical.xml!10!used!%|2|SENSOR CRITICAL - value 95||'used'=95%;~:80;~:90"
   "warning|$dir/jobs/warning.xml!10!used!%|1|SENSOR WARNING - value 85||'used'=85%;~:80;~:90"
   "ok|$dir/jobs/ok.xml!10!used!%|0|SENSOR OK - value 12.5||'used'=12.5%;~:80;~:90"
@@ -153,6 +155,10 @@ for row in "${cases[@]}"; do
   got_long=$(recorded "$name" long_plugin_output)
   got_perf=$(recorded "$name" performance_data)
   printf '%-13s state %s | output %s | long %s | perfdata %s\n' "$name" "$got_state" "$got_output" "$got_long" "$got_perf"
+  if [[ $got_output != "SENSOR ${states[got_state]:-?} - "* ]]; then
+    echo "  $name: state $got_state but output '$got_output'" >&2
+    failures=$((failures + 1))
+  fi
   for field in state output long perf; do
     want=${!field}; got_name=got_$field; got=${!got_name}
     # shellcheck disable=SC2053 # a pattern on the right
