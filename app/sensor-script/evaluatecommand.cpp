@@ -6,7 +6,7 @@
 #include "pluginoutput.h"
 
 #include "errorcore/error.h"
-#include "model/sensorreading.h"
+#include "model/sensorvalues.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
@@ -17,61 +17,46 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace {
 
-struct State
+// The answer of a monitoring plugin for each state it reports.
+struct PluginState
 {
     const char *name;
-    int exitCode;
+    ExitCode exitCode;
 };
+constexpr PluginState pluginStates[] = {
+    {"OK", ExitOk}, {"WARNING", ExitWarning}, {"CRITICAL", ExitCritical}, {"UNKNOWN", ExitUnknown}};
 
-State stateOf(EvaluationResult result)
+// The state of a completed run: a level's own state (the level table says
+// which), OK without evaluation by levels, UNKNOWN when no level judged.
+PluginState stateOf(const EvaluationOutcome &outcome)
 {
-    switch (result) {
-    case EvaluationResult::Good:
-    case EvaluationResult::NoEvaluate:
-        return {"OK", ExitOk};
-    case EvaluationResult::Warning:
-        return {"WARNING", ExitWarning};
-    case EvaluationResult::Danger:
-        return {"CRITICAL", ExitCritical};
-    case EvaluationResult::NoComparable:
-        break;
-    }
-    return {"UNKNOWN", ExitUnknown};
+    const char *name = outcome.result == EvaluationResult::Level ? outcome.level->monitorState
+                       : outcome.result == EvaluationResult::NoEvaluate ? "OK"
+                                                                       : "UNKNOWN";
+    for (const PluginState &state : pluginStates)
+        if (qstrcmp(state.name, name) == 0)
+            return state;
+    return pluginStates[std::size(pluginStates) - 1];
 }
 
 // The scripts of the job's sensor, read as the editor reads the job: a value
 // the editor refuses is refused here too.
-EvaluationScripts readScripts(const QString &path)
+SensorScripts readScripts(const QString &path)
 {
     const JobFile jobFile = readJobFile(path);
     cSensor sensor;
     if (!jobFile.bindSensor(sensor))
         throw Error(91, QStringLiteral("The job has no sensor yet: %1").arg(path));
-    const SensorValues values = readSensorValues(sensor);
-    EvaluationScripts scripts;
-    scripts.generalScript = values.script;
-    scripts.generalLanguage = values.language;
-    scripts.evaluateData = values.evaluation != 0;
-    QString EvaluationScripts::*const levelScripts[] = {&EvaluationScripts::dangerScript,
-                                                        &EvaluationScripts::warningScript,
-                                                        &EvaluationScripts::goodScript};
-    QString EvaluationScripts::*const levelLanguages[] = {&EvaluationScripts::dangerLanguage,
-                                                          &EvaluationScripts::warningLanguage,
-                                                          &EvaluationScripts::goodLanguage};
-    static_assert(evalLevels[0].type == LevelDanger && evalLevels[2].type == LevelGood);
-    for (std::size_t i = 0; i < values.levels.size(); ++i) {
-        scripts.*levelScripts[i] = values.levels[i].script;
-        scripts.*levelLanguages[i] = values.levels[i].language;
-    }
-    return scripts;
+    return readSensorValues(sensor).scripts;
 }
 
-// Why a sensor value means nothing a level could judge; empty for a value
-// that does.
+// Why a sensor value means nothing a monitor could report; empty for a value
+// that does. (An object or an array already ends the run: NotAValue.)
 QString meaninglessValue(const QVariant &value)
 {
     if (!value.isValid())
@@ -79,16 +64,6 @@ QString meaninglessValue(const QVariant &value)
     switch (value.metaType().id()) {
     case QMetaType::Nullptr:
         return QStringLiteral("the sensor value is Null");
-    case QMetaType::QObjectStar:
-    case QMetaType::QVariantMap:
-        return QStringLiteral("the sensor value is an object, not a value");
-    case QMetaType::QString: {
-        // A JScript object reaches the host as its text, "[object Name]".
-        static const QRegularExpression objectText(QStringLiteral("^\\[object [A-Za-z_$][\\w$]*\\]$"));
-        if (objectText.match(value.toString()).hasMatch())
-            return QStringLiteral("the sensor value is an object, not a value");
-        break;
-    }
     case QMetaType::Double:
     case QMetaType::Float:
         if (std::isnan(value.toDouble()))
@@ -130,10 +105,10 @@ PluginAnswer failedAnswer(const EvaluationOutcome &outcome, const CommandLine &l
     return answer;
 }
 
-PluginAnswer valueAnswer(const EvaluationOutcome &outcome, const EvaluationScripts &scripts, const CheckOptions &options)
+PluginAnswer valueAnswer(const EvaluationOutcome &outcome, const SensorScripts &scripts, const CheckOptions &options)
 {
     PluginAnswer answer;
-    answer.state = stateOf(outcome.result).name;
+    answer.state = stateOf(outcome).name;
     // A number in the one form every monitor reads; a masked value stays as
     // the run showed it, and gives no performance data.
     const std::optional<double> number = numericValue(outcome.value);
@@ -142,10 +117,14 @@ PluginAnswer valueAnswer(const EvaluationOutcome &outcome, const EvaluationScrip
     answer.text = outcome.result == EvaluationResult::NoComparable ? QStringLiteral("no level matched value ") + text
                                                                    : QStringLiteral("value ") + text;
     if (numeric) {
+        // The thresholds of the levels a monitor alerts on, where their direction is known.
         QString warn, crit;
-        if (scripts.evaluateData) {
-            crit = levelAlertRange(scripts.dangerLanguage, scripts.dangerScript).value_or(QString());
-            warn = levelAlertRange(scripts.warningLanguage, scripts.warningScript).value_or(QString());
+        for (std::size_t i = 0; scripts.evaluate && i < evalLevels.size(); ++i) {
+            const QString range = levelAlertRange(scripts.levels[i].language, scripts.levels[i].code).value_or(QString());
+            if (qstrcmp(evalLevels[i].monitorState, "CRITICAL") == 0)
+                crit = range;
+            else if (qstrcmp(evalLevels[i].monitorState, "WARNING") == 0)
+                warn = range;
         }
         answer.perfData = perfData(options.label, *number, options.unit, warn, crit);
     }
@@ -164,6 +143,8 @@ int answer(const PluginAnswer &answer, int exitCode)
     QTextStream(stdout) << answer.format();
     return exitCode;
 }
+
+} // namespace
 
 } // namespace
 
@@ -206,7 +187,7 @@ int evaluateJobCommand(const QStringList &args)
         return line.usageError(QStringLiteral("--unit takes letters or % only: '%1'").arg(options.unit));
 
     const QString jobPath = line.arguments().first();
-    EvaluationScripts scripts;
+    SensorScripts scripts;
     try {
         scripts = readScripts(jobPath);
     } catch (...) {
@@ -232,7 +213,9 @@ int evaluateJobCommand(const QStringList &args)
         QTextStream(stderr) << report.replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
         return answer(failedAnswer(outcome, line, options), ExitUnknown);
     }
-    if (const QString reason = meaninglessValue(outcome.value); !reason.isEmpty())
+    const QString reason =
+        outcome.result == EvaluationResult::NotAValue ? outcome.resultText : meaninglessValue(outcome.value);
+    if (!reason.isEmpty())
         return answer(unknown(reason), ExitUnknown);
-    return answer(valueAnswer(outcome, scripts, options), stateOf(outcome.result).exitCode);
+    return answer(valueAnswer(outcome, scripts, options), stateOf(outcome).exitCode);
 }
