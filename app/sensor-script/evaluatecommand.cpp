@@ -146,8 +146,6 @@ int answer(const PluginAnswer &answer, int exitCode)
 
 } // namespace
 
-} // namespace
-
 int evaluateJobCommand(const QStringList &args)
 {
     CommandLine line("evaluate", "JOB.xml",

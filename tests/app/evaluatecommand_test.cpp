@@ -170,9 +170,10 @@ TEST(EvaluateCommand, UsageErrorsAreUnknown)
     for (const auto &[args, code] : rows) {
         const ProgramRun run = in.run(args);
         EXPECT_EQ(run.exitCode, code) << args.join(u' ').toStdString();
-        if (code == 3)
+        if (code == 3) {
             EXPECT_TRUE(run.out.startsWith(QLatin1String("SENSOR UNKNOWN - ")) && run.out.count(u'\n') == 1)
                 << run.out.toStdString();
+        }
     }
     EXPECT_TRUE(sensorScript({QStringLiteral("evaluate"), QStringLiteral("-V")}).out.startsWith(QLatin1String("sensor-script 0.")));
 }
