@@ -61,13 +61,17 @@ install(TARGETS ${vt_component_libraries} ${vt_resource_objects} veltrano_compon
   INCLUDES DESTINATION ${VT_INSTALL_INCLUDEDIR})
 install(EXPORT VeltranoTargets NAMESPACE Veltrano:: DESTINATION ${VT_INSTALL_CMAKEDIR})
 
-# The headers of the host interface, of the editor and of the host kit's
-# reference objects, with every project header they include (followed at
-# configure time, so that a new include is installed too).
+# What a host compiles against: the host interfaces, the editor's one
+# header, and of the host kit what a host needs to give the editor its host
+# objects (the reference objects installed in one call, a notifier, the
+# skins), with every project header they include (followed at configure
+# time, so that a new include is installed too; the error type and the XML
+# node come that way). The rest of the host kit serves the desktop host and
+# stays inside.
 include(${CMAKE_CURRENT_LIST_DIR}/VeltranoHeaders.cmake)
-file(GLOB vt_public_roots CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/src
-  ${PROJECT_SOURCE_DIR}/src/host/*.h ${PROJECT_SOURCE_DIR}/src/hostkit/*.h)
-list(APPEND vt_public_roots editor/ucscript.h)
+file(GLOB vt_public_roots CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/host/*.h)
+list(APPEND vt_public_roots editor/ucscript.h
+  hostkit/referenceobjects.h hostkit/callbacknotifier.h hostkit/skins.h)
 vt_header_closure(vt_public_headers ${PROJECT_SOURCE_DIR}/src ${vt_public_roots})
 foreach(header IN LISTS vt_public_headers)
   get_filename_component(folder ${header} DIRECTORY)

@@ -5,70 +5,54 @@
 #include "jobfile.h"
 
 #include "errorcore/error.h"
-#include "model/sensorreading.h"
+#include "model/sensorvalues.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace {
 
-struct State
+// The answer of a monitoring plugin for each state it reports.
+struct PluginState
 {
     const char *name;
-    int exitCode;
+    ExitCode exitCode;
 };
+constexpr PluginState pluginStates[] = {
+    {"OK", ExitOk}, {"WARNING", ExitWarning}, {"CRITICAL", ExitCritical}, {"UNKNOWN", ExitUnknown}};
 
-State stateOf(EvaluationResult result)
+// The state of a completed run: a level's own state (the level table says
+// which), OK without evaluation by levels, UNKNOWN when no level judged.
+PluginState stateOf(const EvaluationOutcome &outcome)
 {
-    switch (result) {
-    case EvaluationResult::Good:
-    case EvaluationResult::NoEvaluate:
-        return {"OK", ExitOk};
-    case EvaluationResult::Warning:
-        return {"WARNING", ExitWarning};
-    case EvaluationResult::Danger:
-        return {"CRITICAL", ExitCritical};
-    case EvaluationResult::NoComparable:
-        break;
-    }
-    return {"UNKNOWN", ExitUnknown};
+    const char *name = outcome.result == EvaluationResult::Level ? outcome.level->monitorState
+                       : outcome.result == EvaluationResult::NoEvaluate ? "OK"
+                                                                       : "UNKNOWN";
+    for (const PluginState &state : pluginStates)
+        if (qstrcmp(state.name, name) == 0)
+            return state;
+    return pluginStates[std::size(pluginStates) - 1];
 }
 
 // The scripts of the job's sensor, read as the editor reads the job: a value
 // the editor refuses is refused here too.
-EvaluationScripts readScripts(const QString &path)
+SensorScripts readScripts(const QString &path)
 {
     const JobFile jobFile = readJobFile(path);
     cSensor sensor;
     if (!jobFile.bindSensor(sensor))
         throw Error(91, QStringLiteral("The job has no sensor yet: %1").arg(path));
-    const SensorValues values = readSensorValues(sensor);
-    EvaluationScripts scripts;
-    scripts.generalScript = values.script;
-    scripts.generalLanguage = values.language;
-    scripts.evaluateData = values.evaluation != 0;
-    QString EvaluationScripts::*const levelScripts[] = {&EvaluationScripts::dangerScript,
-                                                        &EvaluationScripts::warningScript,
-                                                        &EvaluationScripts::goodScript};
-    QString EvaluationScripts::*const levelLanguages[] = {&EvaluationScripts::dangerLanguage,
-                                                          &EvaluationScripts::warningLanguage,
-                                                          &EvaluationScripts::goodLanguage};
-    static_assert(evalLevels[0].type == LevelDanger && evalLevels[2].type == LevelGood);
-    for (std::size_t i = 0; i < values.levels.size(); ++i) {
-        scripts.*levelScripts[i] = values.levels[i].script;
-        scripts.*levelLanguages[i] = values.levels[i].language;
-    }
-    return scripts;
+    return readSensorValues(sensor).scripts;
 }
 
-// Why a sensor value means nothing a level could judge; empty for a value
-// that does.
+// Why a sensor value means nothing a monitor could report; empty for a value
+// that does. (An object or an array already ends the run: NotAValue.)
 QString meaninglessValue(const QVariant &value)
 {
     if (!value.isValid())
@@ -76,16 +60,6 @@ QString meaninglessValue(const QVariant &value)
     switch (value.metaType().id()) {
     case QMetaType::Nullptr:
         return QStringLiteral("the sensor value is Null");
-    case QMetaType::QObjectStar:
-    case QMetaType::QVariantMap:
-        return QStringLiteral("the sensor value is an object, not a value");
-    case QMetaType::QString: {
-        // A JScript object reaches the host as its text, "[object Name]".
-        static const QRegularExpression objectText(QStringLiteral("^\\[object [A-Za-z_$][\\w$]*\\]$"));
-        if (objectText.match(value.toString()).hasMatch())
-            return QStringLiteral("the sensor value is an object, not a value");
-        break;
-    }
     case QMetaType::Double:
     case QMetaType::Float:
         if (std::isnan(value.toDouble()))
@@ -114,7 +88,7 @@ int evaluateJobCommand(const QStringList &args)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    EvaluationScripts scripts;
+    SensorScripts scripts;
     try {
         scripts = readScripts(line.arguments().first());
     } catch (...) {
@@ -135,11 +109,13 @@ int evaluateJobCommand(const QStringList &args)
         err << report.replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
         return ExitUnknown;
     }
-    if (const QString reason = meaninglessValue(outcome.value); !reason.isEmpty()) {
+    const QString reason =
+        outcome.result == EvaluationResult::NotAValue ? outcome.resultText : meaninglessValue(outcome.value);
+    if (!reason.isEmpty()) {
         out << "SENSOR UNKNOWN - " << reason << '\n';
         return ExitUnknown;
     }
-    const State state = stateOf(outcome.result);
+    const PluginState state = stateOf(outcome);
     out << "SENSOR " << state.name << " - value " << outcome.valueText << '\n';
     return state.exitCode;
 }

@@ -6,7 +6,7 @@
 
 #include "common/regional.h"
 #include "errorcore/error.h"
-#include "model/sensorreading.h"
+#include "model/sensorvalues.h"
 
 #include <QTextStream>
 
@@ -31,14 +31,15 @@ void printScript(QTextStream &out, const QString &script, const QString &indent)
         out << indent << line << '\n';
 }
 
-void printLevel(QTextStream &out, const cSensor &sensor, const char *name, const LevelValues &level)
+void printLevel(QTextStream &out, const cSensor &sensor, const EvalLevelName &level, const ScriptSource &script,
+                double reference)
 {
-    out << "\n" << name << " (Type " << int(level.level) << ")\n";
-    out << "  Language: " << level.language << '\n';
-    out << "  Reference value: " << doubleToText(level.reference) << '\n';
+    out << "\n" << level.key << " (Type " << int(level.type) << ")\n";
+    out << "  Language: " << script.language << '\n';
+    out << "  Reference value: " << doubleToText(reference) << '\n';
     out << "  Script:\n";
-    printScript(out, level.script, QStringLiteral("    | "));
-    const QList<cEvent> events = sensor.GetEvalData(level.level).oEvents.GetEventsAsCollection();
+    printScript(out, script.code, QStringLiteral("    | "));
+    const QList<cEvent> events = sensor.GetEvalData(level.type).oEvents.GetEventsAsCollection();
     out << "  Events: " << events.size() << '\n';
     for (const cEvent &event : events) {
         out << "    " << event.GetName() << " (" << event.GetLanguage() << ")\n";
@@ -70,12 +71,12 @@ void printJob(QTextStream &out, const QString &path)
     out << "  Data persistence: " << values.persistenceQuantity << ' '
         << (unit >= 0 && unit <= 3 ? unitNames[unit] : "(no unit)") << '\n';
     out << "  Evaluation: "
-        << (values.evaluation != 0 ? "by levels (Danger, Warning, Good)" : "general script only") << '\n';
-    out << "  General script (" << values.language << "):\n";
-    printScript(out, values.script, QStringLiteral("    | "));
+        << (values.scripts.evaluate ? "by levels (Danger, Warning, Good)" : "general script only") << '\n';
+    out << "  General script (" << values.scripts.general.language << "):\n";
+    printScript(out, values.scripts.general.code, QStringLiteral("    | "));
 
-    for (std::size_t i = 0; i < values.levels.size(); ++i)
-        printLevel(out, sensor, evalLevels[i].key, values.levels[i]);
+    for (std::size_t i = 0; i < evalLevels.size(); ++i)
+        printLevel(out, sensor, evalLevels[i], values.scripts.levels[i], values.references[i]);
 }
 
 } // namespace

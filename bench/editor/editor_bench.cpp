@@ -3,6 +3,7 @@
 // pane with 10,000 lines, and the memory a shown job holds and peaks at per
 // byte of script. A step ends with the editor painted once (the pane on view
 // colours the lines it shows).
+#include "dialogs/scriptpane.h"
 #include "editor/ucscript.h"
 #include "hostkit/callbacknotifier.h"
 #include "hostkit/referenceobjects.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
+#include <QToolButton>
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -148,10 +150,11 @@ void BM_RefillPane(benchmark::State &state)
     const QString texts[2] = {lines.mid(0, int(state.range(0))).join(QLatin1String("\r\n")),
                               lines.mid(1, int(state.range(0))).join(QLatin1String("\r\n"))};
     ScriptPane *pane = editor.pane("rtfScript");
+    auto *colorize = editor.editor->findChild<QToolButton *>(QStringLiteral("cmdColorizeScript"));
     int i = 0;
     for (auto _ : state) {
         pane->setPlainText(texts[i++ % 2]);
-        editor.editor->ColorizeCode(true, QStringLiteral("Danger"));
+        colorize->click();
         editor.paint();
     }
 }

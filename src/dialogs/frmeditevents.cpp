@@ -6,17 +6,14 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
-#include "common/skinapply.h"
 #include "common/skincolors.h"
-#include "common/windowlanguage.h"
 #include "host/colorizer.h"
-#include "host/languagereader.h"
 #include "host/registry.h"
 #include "model/csensor.h"
 #include "model/evallevels.h"
 #include "platform/ui/controlcolors.h"
 #include "platform/ui/msgbox.h"
-#include "platform/ui/twips.h"
+#include "platform/ui/placement.h"
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 
@@ -31,8 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString section = QStringLiteral("frmEditEvents");
 
 enum class ToolKind { Button, Label, List, Separator };
 
@@ -68,13 +63,13 @@ bool pictureOnly(const QString &id)
 
 } // namespace
 
-frmEditEvents::frmEditEvents(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+frmEditEvents::frmEditEvents(const DialogContext &context, QWidget *parent)
+    : ui::FormDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                 | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      DialogContext(context)
 {
-    setObjectName(section);
+    setObjectName(QStringLiteral("frmEditEvents"));
     setWindowTitle(QStringLiteral("Events Editions"));
-    setModal(true);
     setSizeGripEnabled(true);
 
     for (const ToolDef &tool : eventTools)
@@ -103,13 +98,7 @@ frmEditEvents::~frmEditEvents() = default;
 
 void frmEditEvents::BuildToolBar()
 {
-    ssToolEvents = new QToolBar(QStringLiteral("EventsEditor"), this);
-    ssToolEvents->setObjectName(QStringLiteral("ssToolEvents"));
-    ssToolEvents->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    ssToolEvents->setIconSize(QSize(16, 16));
-    ssToolEvents->setMovable(false);
-    ssToolEvents->setFloatable(false);
-    ssToolEvents->setAutoFillBackground(true);
+    ssToolEvents = ui::toolBar(this, "ssToolEvents", QStringLiteral("EventsEditor"));
 
     for (const ToolDef &def : eventTools) {
         if (def.kind == ToolKind::Separator) {
@@ -158,64 +147,27 @@ void frmEditEvents::BuildToolBar()
     cmbLanguage->addItems({QStringLiteral("VBScript"), QStringLiteral("JScript")});
 }
 
-void frmEditEvents::setVisible(bool visible)
-{
-    if (visible && !m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    QDialog::setVisible(visible);
-}
-
 void frmEditEvents::Form_Load()
 {
     m_loading = true;
     for (QAction *tool : ssToolEvents->actions()) {
-        try {
-            if (!tool->objectName().isEmpty())
-                tool->setIcon(imgToolbar.value(tool->objectName()));
-        } catch (...) {
-        }
+        if (!tool->objectName().isEmpty())
+            tool->setIcon(imgToolbar.value(tool->objectName()));
     }
-    ApplySkin();
-    ChangeLanguage();
+    applySkinGroups(gSkin, {{GetToolbarBackColor, ui::setBackColor, {ssToolEvents}},
+                            {GetToolbarColorFont, ui::setForeColor, {ssToolEvents}},
+                            {GetFormBackColor, ui::setBackColor, {this}}});
+    QList<QObject *> tools;
+    for (QAction *tool : ssToolEvents->actions())
+        if (!tool->objectName().isEmpty())
+            tools << tool;
+    applyDialogLanguage(*this, *this, " frmEditEvents.ChangeLanguage() ", QString(), tools,
+                        [&](const SectionTexts &texts) {
+                            texts(QStringLiteral("MsgSaveChanges"), [&](const QString &text) { MsgSaveChanges = text; });
+                            rtfScript->setTexts(readPaneTexts(texts.reader()));
+                        });
     // Opens wide enough for the whole bar in the language on view.
     resize(qMax(width(), ssToolEvents->sizeHint().width()), height());
-}
-
-void frmEditEvents::ApplySkin()
-{
-    ApplySkinColor(GetToolbarBackColor, gSkin, [&](const QColor &color) { ui::setBackColor(*ssToolEvents, color); });
-    ApplySkinColor(GetToolbarColorFont, gSkin, [&](const QColor &color) { ui::setForeColor(*ssToolEvents, color); });
-    ApplySkinColor(GetFormBackColor, gSkin, [&](const QColor &color) { ui::setBackColor(*this, color); });
-}
-
-void frmEditEvents::ChangeLanguage()
-{
-    handleEvent(" frmEditEvents.ChangeLanguage() ", [&] {
-        const std::unique_ptr<host::LanguageReader> reader = OpenLanguage(gInterfaceLanguage, gPathData);
-        if (!reader)
-            return;
-        SetLanguageText(*reader, section, QStringLiteral("Caption"), [&](const QString &text) { setWindowTitle(text); });
-        SetLanguageText(*reader, section, QStringLiteral("MsgSaveChanges"),
-                        [&](const QString &text) { MsgSaveChanges = text; });
-        if (rtfScript)
-            rtfScript->setTexts(readPaneTexts(*reader));
-        for (QAction *tool : ssToolEvents->actions()) {
-            const QString id = tool->objectName();
-            if (id.isEmpty())
-                continue;
-            SetLanguageText(*reader, section, id, [&](const QString &text) {
-                tool->setText(text);
-                tool->setToolTip(text);
-                if (auto *widget = ssToolEvents->widgetForAction(tool)) {
-                    widget->setToolTip(text);
-                    if (auto *label = qobject_cast<QLabel *>(widget))
-                        label->setText(text);
-                }
-            });
-        }
-    });
 }
 
 bool frmEditEvents::event(QEvent *event)
@@ -416,15 +368,6 @@ void frmEditEvents::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void frmEditEvents::handleEvent(const char *tag, const std::function<void()> &body)
-{
-    try {
-        reporting(tag, QString(), body);
-    } catch (...) {
-        // The error report itself failed: nothing more can be done here.
-    }
 }
 
 cSensor &frmEditEvents::sensor() const

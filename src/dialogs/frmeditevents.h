@@ -1,9 +1,11 @@
 #pragma once
 
+#include "dialogshape.h"
+
 #include "model/cevaldata.h"
 #include "model/cevent.h"
+#include "platform/ui/chromedialog.h"
 
-#include <QDialog>
 #include <QHash>
 #include <QIcon>
 #include <QString>
@@ -18,40 +20,33 @@ class ScriptControl;
 class ScriptPane;
 class cSensor;
 
-namespace host {
-class Skin;
-}
-
 // The Events editor: the scripts and languages of the events of one level
 // of the sensor, edited on a deep copy of the level's EvalData element. Ok
 // hands the copy back to the sensor (UpdateEvalData); Cancel discards it;
 // the close box asks whether to save (Yes as Ok, No as Cancel). Events are
 // neither added, removed nor renamed here.
 //
-// Use: create it, set the five fields, show it through ui::showModal; it
-// closes itself. Loading (before it first shows) puts the pictures on the
-// tools, applies the skin and the language (section "frmEditEvents"). Its
+// Use: create it with its context (gInterfaceLanguage, gPathData, gSkin),
+// set gSensor and ValueKey, show it through ui::showModal; it closes
+// itself. Loading (before it first shows) puts the pictures on the tools,
+// applies the skin and the language (section "frmEditEvents"). Its
 // first activation (when it first shows; again at the next activation when
 // it failed) builds the working copy and loads the level's first event.
 // Every handler reports its own failures; the window then stays open.
-class frmEditEvents : public QDialog
+class frmEditEvents : public ui::FormDialog, public DialogContext
 {
     Q_OBJECT
 
 public:
-    explicit frmEditEvents(QWidget *parent = nullptr);
+    explicit frmEditEvents(const DialogContext &context = {}, QWidget *parent = nullptr);
     ~frmEditEvents() override;
 
     // Fields, set before the window is shown.
     QString ValueKey;                 // "Danger", "Warning" or "Good"
-    QString gInterfaceLanguage;
-    QString gPathData;
     cSensor *gSensor = nullptr;       // the editor's sensor; null is "nothing"
-    const host::Skin *gSkin = nullptr;
-
-    void setVisible(bool visible) override;
 
 protected:
+    void Form_Load() override;
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     // Only a close by the user (the close box, the system menu) asks.
@@ -62,10 +57,7 @@ protected:
 private:
     void BuildToolBar();
 
-    void Form_Load();
     void Form_Activate();
-    void ApplySkin();
-    void ChangeLanguage();
 
     void InitData();
     void SaveData();
@@ -91,9 +83,6 @@ private:
     // window closes.
     void QueryUnload();
 
-    // A top-level handler: reports a failure with `tag` and returns; not
-    // even a failing error report leaves it.
-    void handleEvent(const char *tag, const std::function<void()> &body);
     cSensor &sensor() const;
 
     QToolBar *ssToolEvents = nullptr;
@@ -108,7 +97,6 @@ private:
     std::optional<cEvent> m_currentEvent;
     QString MsgSaveChanges;
     bool m_loading = true;
-    bool m_loaded = false;
     bool m_activating = false;
     // The window was left for another window (not for a report of its first
     // activation): its next activation retries a failed first activation.

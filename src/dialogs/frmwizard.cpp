@@ -5,14 +5,12 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
-#include "common/skinapply.h"
 #include "common/skincolors.h"
 #include "common/trimblanks.h"
-#include "common/windowlanguage.h"
-#include "host/languagereader.h"
 #include "platform/ui/controlcolors.h"
+#include "platform/ui/controltext.h"
 #include "platform/ui/modal.h"
-#include "platform/ui/twips.h"
+#include "platform/ui/placement.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,23 +18,15 @@
 #include <QStyle>
 #include <QTextEdit>
 
+using ui::placed;
+
 namespace {
 
-const QString section = QStringLiteral("frmWizard");
-
-template <class Control>
-Control *place(Control *control, const char *name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(ui::twipsRect(left, top, width, height));
-    return control;
-}
-
 // A label as wide as its text (the design gives labels no width).
-QLabel *placeLabel(QLabel *label, const char *name, int left, int top)
+QLabel *placedLabel(QLabel *label, const char *name, int left, int top)
 {
-    place(label, name, left, top, 0, 195);
-    label->resize(label->sizeHint().width(), label->height());
+    placed(label, name, left, top, 0, 195);
+    ui::fitToText(*label);
     return label;
 }
 
@@ -93,29 +83,29 @@ QString wizardScript(const QString &connection, const QString &query)
 
 } // namespace
 
-frmWizard::frmWizard(QWidget *parent) : ui::ChromeDialog(parent)
+frmWizard::frmWizard(const DialogContext &context, QWidget *parent) : ui::ChromeDialog(parent), DialogContext(context)
 {
-    setObjectName(section);
+    setObjectName(QStringLiteral("frmWizard"));
     setWindowTitle(QStringLiteral("Database Connection Wizard"));
     setDesignSize(8565, 4425);
 
-    PanelText = place(new QFrame(this), "PanelText", 30, 330, 8505, 3660);
+    PanelText = placed(new QFrame(this), "PanelText", 30, 330, 8505, 3660);
     PanelText->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    lblCnnString = placeLabel(new QLabel(QStringLiteral("Connection String"), PanelText), "lblCnnString", 150, 45);
-    rtfCnnString = place(newTextBox(PanelText), "rtfCnnString", 765, 270, 6660, 720);
-    cmdEditCnnString = place(new QPushButton(QStringLiteral("Edit ..."), PanelText), "cmdEditCnnString",
+    lblCnnString = placedLabel(new QLabel(QStringLiteral("Connection String"), PanelText), "lblCnnString", 150, 45);
+    rtfCnnString = placed(newTextBox(PanelText), "rtfCnnString", 765, 270, 6660, 720);
+    cmdEditCnnString = placed(new QPushButton(QStringLiteral("Edit ..."), PanelText), "cmdEditCnnString",
                              7485, 240, 975, 375);
-    cmdTestCnnString = place(new QPushButton(QStringLiteral("Test"), PanelText), "cmdTestCnnString",
+    cmdTestCnnString = placed(new QPushButton(QStringLiteral("Test"), PanelText), "cmdTestCnnString",
                              7485, 615, 975, 375);
-    lblQuery = placeLabel(new QLabel(QStringLiteral("Query"), PanelText), "lblQuery", 150, 1080);
-    rtfQuery = place(newTextBox(PanelText), "rtfQuery", 765, 1290, 6645, 2250);
-    Image1 = place(new QLabel(PanelText), "Image1", 150, 300, 480, 480);
-    Image2 = place(new QLabel(PanelText), "Image2", 150, 1320, 480, 480);
+    lblQuery = placedLabel(new QLabel(QStringLiteral("Query"), PanelText), "lblQuery", 150, 1080);
+    rtfQuery = placed(newTextBox(PanelText), "rtfQuery", 765, 1290, 6645, 2250);
+    Image1 = placed(new QLabel(PanelText), "Image1", 150, 300, 480, 480);
+    Image2 = placed(new QLabel(PanelText), "Image2", 150, 1320, 480, 480);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
     Image2->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(32, 32));
 
-    cmdOk = place(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 6090, 4005, 1215, 375);
-    cmdCancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7320, 4005, 1215, 375);
+    cmdOk = placed(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 6090, 4005, 1215, 375);
+    cmdCancel = placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7320, 4005, 1215, 375);
     for (QPushButton *button : {cmdEditCnnString, cmdTestCnnString, cmdOk, cmdCancel})
         button->setAutoDefault(false);
 
@@ -141,12 +131,13 @@ void frmWizard::Form_Load()
     } catch (...) {
         // The boxes are empty: the buttons stay as they are.
     }
-    ApplySkin();
-    try {
-        ChangeLanguage();
-    } catch (...) {
-        // The error report itself failed: the dialog still opens.
-    }
+    const QList<QWidget *> buttons = {cmdOk, cmdCancel, cmdTestCnnString, cmdEditCnnString};
+    applySkinGroups(gSkin, {{GetColorFont, ui::setForeColor, QList<QWidget *>{lblCnnString, lblQuery} + buttons},
+                            {GetFormBackColor, ui::setBackColor, {this}},
+                            {GetTabBackColor, ui::setBackColor, {lblCnnString, lblQuery, PanelText}},
+                            {GetButtonBackColor, ui::setBackColor, buttons}});
+    applyDialogLanguage(*this, *this, " frmWizard.ChangeLanguage() ", QStringLiteral(" "),
+                        {lblCnnString, lblQuery, cmdOk, cmdCancel, cmdTestCnnString, cmdEditCnnString});
 }
 
 void frmWizard::EnableButtons()
@@ -155,46 +146,6 @@ void frmWizard::EnableButtons()
         const bool connection = !trimBlanks(rtfCnnString->toPlainText()).isEmpty();
         cmdTestCnnString->setEnabled(connection);
         cmdOk->setEnabled(connection && !trimBlanks(rtfQuery->toPlainText()).isEmpty());
-    });
-}
-
-void frmWizard::ApplySkin()
-{
-    QWidget *const buttons[] = {cmdOk, cmdCancel, cmdTestCnnString, cmdEditCnnString};
-    ApplySkinColor(GetColorFont, gSkin, [&](const QColor &color) {
-        for (QWidget *control : {static_cast<QWidget *>(lblCnnString), static_cast<QWidget *>(lblQuery)})
-            ui::setForeColor(*control, color);
-        for (QWidget *button : buttons)
-            ui::setForeColor(*button, color);
-    });
-    ApplySkinColor(GetFormBackColor, gSkin, [&](const QColor &color) { ui::setBackColor(*this, color); });
-    ApplySkinColor(GetTabBackColor, gSkin, [&](const QColor &color) {
-        for (QWidget *control : {static_cast<QWidget *>(lblCnnString), static_cast<QWidget *>(lblQuery),
-                                 static_cast<QWidget *>(PanelText)})
-            ui::setBackColor(*control, color);
-    });
-    ApplySkinColor(GetButtonBackColor, gSkin, [&](const QColor &color) {
-        for (QWidget *button : buttons)
-            ui::setBackColor(*button, color);
-    });
-}
-
-void frmWizard::ChangeLanguage()
-{
-    reporting(" frmWizard.ChangeLanguage() ", QString(), [&] {
-        const std::unique_ptr<host::LanguageReader> reader = OpenLanguage(gInterfaceLanguage, gPathData);
-        if (!reader)
-            return;
-        SetLanguageText(*reader, section, QStringLiteral("Caption"),
-                        [&](const QString &text) { setWindowTitle(QLatin1Char(' ') + text); });
-        for (QLabel *label : {lblCnnString, lblQuery})
-            SetLanguageText(*reader, section, label->objectName(), [&](const QString &text) {
-                label->setText(text);
-                label->resize(label->sizeHint().width(), label->height());
-            });
-        for (QPushButton *button : {cmdOk, cmdCancel, cmdTestCnnString, cmdEditCnnString})
-            SetLanguageText(*reader, section, button->objectName(),
-                            [&](const QString &text) { button->setText(text); });
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogshape.h"
+
 #include "platform/ui/chromedialog.h"
 
 #include <QString>
@@ -9,30 +11,22 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 
-namespace host {
-class Skin;
-}
-
 // The Database Connection Wizard: the user enters (or builds in the
 // connection dialog) a connection string and an SQL query, may test the
 // connection, and Ok generates a VBScript whose Main returns the first field
 // of the query's first row. Both boxes start empty.
 //
-// The caller sets the three fields, shows it through ui::showModal, reads
-// Cancelado and, when it is false, Code. Ok and Cancel only hide it. Loading
-// runs EnableButtons, applies the skin, then the language (section
-// "frmWizard"; the design texts stay when there is no file).
-class frmWizard : public ui::ChromeDialog
+// The caller creates it with its context (gPathData, gInterfaceLanguage,
+// gSkin), shows it through ui::showModal, reads Cancelado and, when it is
+// false, Code. Ok and Cancel only hide it. Loading runs EnableButtons,
+// applies the skin, then the language (section "frmWizard"; the design texts
+// stay when there is no file).
+class frmWizard : public ui::ChromeDialog, public DialogContext
 {
     Q_OBJECT
 
 public:
-    explicit frmWizard(QWidget *parent = nullptr);
-
-    // Fields, set before the dialog is shown.
-    QString gPathData;
-    QString gInterfaceLanguage;
-    const host::Skin *gSkin = nullptr;
+    explicit frmWizard(const DialogContext &context = {}, QWidget *parent = nullptr);
 
     // True after Cancel; false after Ok and before either.
     bool Cancelado() const;
@@ -49,9 +43,6 @@ private:
     // Test is enabled when the connection string is not blank, Ok when the
     // query is not blank as well. A failure passes on (" frmWizard.EnableButtons() ").
     void EnableButtons();
-    void ApplySkin();
-    // Reports its failure (" frmWizard.ChangeLanguage() ").
-    void ChangeLanguage();
     // The connection dialog on the string without its blanks; the box gets
     // the edited string, or the trimmed one when the user cancels. Reports
     // its failure (" frmWizard.EditCnnString() ").

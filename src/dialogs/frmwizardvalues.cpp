@@ -5,13 +5,10 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
-#include "common/skinapply.h"
 #include "common/skincolors.h"
-#include "common/windowlanguage.h"
-#include "host/languagereader.h"
 #include "platform/ui/controlcolors.h"
 #include "platform/ui/msgbox.h"
-#include "platform/ui/twips.h"
+#include "platform/ui/placement.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -20,9 +17,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
+using ui::placed;
 
-const QString section = QStringLiteral("frmWizardValues");
+namespace {
 
 // The grid's columns: join, operand, comparison, value.
 enum Column { ColJoin, ColOperand, ColComparison, ColValue, ColumnCount };
@@ -34,14 +31,6 @@ struct ColumnDesign
 };
 constexpr ColumnDesign columnDesigns[ColumnCount] = {
     {"Operator", 990}, {"Sensor Value", 1350}, {"Operator", 900}, {"Comparision Value", 4350}};
-
-template <class Control>
-Control *place(Control *control, const char *name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(ui::twipsRect(left, top, width, height));
-    return control;
-}
 
 // The pictures of the two condition buttons: a green plus (add) and a red
 // cross (delete), 16 x 16 logical pixels.
@@ -66,37 +55,46 @@ QIcon conditionIcon(bool add)
 
 QToolButton *pictureButton(const char *name, bool add, QWidget *parent, int left)
 {
-    auto *button = place(new QToolButton(parent), name, left, 30, 330, 330);
+    auto *button = placed(new QToolButton(parent), name, left, 30, 330, 330);
     button->setIcon(conditionIcon(add));
     button->setAutoRaise(true);
     return button;
 }
 
-// A handler's boundary: its failure is reported; a failing report is dropped.
-void handler(const char *tag, const std::function<void()> &body)
+// The grid's colours: its cells' text and background.
+void setGridForeColor(QWidget &grid, const QColor &color)
 {
-    try {
-        reporting(tag, QString(), body);
-    } catch (...) {
-    }
+    QPalette palette = grid.palette();
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::WindowText, color);
+    grid.setPalette(palette);
+}
+
+void setGridBackColor(QWidget &grid, const QColor &color)
+{
+    QPalette palette = grid.palette();
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Window, color);
+    grid.setPalette(palette);
 }
 
 } // namespace
 
-frmWizardValues::frmWizardValues(QWidget *parent) : ui::ChromeDialog(parent)
+frmWizardValues::frmWizardValues(const DialogContext &context, QWidget *parent)
+    : ui::ChromeDialog(parent), DialogContext(context)
 {
-    setObjectName(section);
+    setObjectName(QStringLiteral("frmWizardValues"));
     setWindowTitle(QStringLiteral("Conditions Wizard"));
     setDesignSize(8430, 4995);
 
-    panelToolbar = place(new QFrame(this), "panelToolbar", 0, 300, 8430, 390);
+    panelToolbar = placed(new QFrame(this), "panelToolbar", 0, 300, 8430, 390);
     panelToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
     cmdNewCondition = pictureButton("cmdNewCondition", true, panelToolbar, 45);
     cmdDeleteCondition = pictureButton("cmdDeleteCondition", false, panelToolbar, 390);
 
-    panelContainer = place(new QFrame(this), "panelContainer", 60, 705, 8325, 3840);
+    panelContainer = placed(new QFrame(this), "panelContainer", 60, 705, 8325, 3840);
     panelContainer->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    dtConditions = place(new ConditionsGrid(ColumnCount, panelContainer), "dtConditions", 105, 105, 8115, 3630);
+    dtConditions = placed(new ConditionsGrid(ColumnCount, panelContainer), "dtConditions", 105, 105, 8115, 3630);
     for (int column = 0; column < ColumnCount; ++column)
         dtConditions->setHorizontalHeaderItem(column,
                                               new QTableWidgetItem(QLatin1String(columnDesigns[column].heading)));
@@ -109,80 +107,39 @@ frmWizardValues::frmWizardValues(QWidget *parent) : ui::ChromeDialog(parent)
         [this](int row, int column, int &cancel) { dtConditions_RequestEdit(row, column, cancel); });
     dtConditions->installEventFilter(this);
 
-    cmdOk = place(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 5700, 4545, 1335, 390);
-    cmdCancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7050, 4545, 1335, 390);
+    cmdOk = placed(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 5700, 4545, 1335, 390);
+    cmdCancel = placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7050, 4545, 1335, 390);
 
     connect(cmdNewCondition, &QToolButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdNewCondition_Click() ", [&] { AddCondition(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdNewCondition_Click() ", [&] { AddCondition(); }); });
     connect(cmdDeleteCondition, &QToolButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdDeleteCondition_Click() ", [&] { DeleteCondition(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdDeleteCondition_Click() ", [&] { DeleteCondition(); }); });
     connect(cmdOk, &QPushButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdOk_Click() ", [&] { cmdOk_Click(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdOk_Click() ", [&] { cmdOk_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
-            [this] { handler(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); }); });
+            [this] { handleEvent(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); }); });
 }
 
 void frmWizardValues::Form_Load()
 {
-    ApplySkin();
-    try {
-        ChangeLanguage();
-    } catch (...) {
-        // The error report itself failed: the dialog still opens.
-    }
+    applySkinGroups(gSkin, {{GetColorFont, setGridForeColor, {dtConditions}},
+                            {GetColorFont, ui::setForeColor, {cmdOk, cmdCancel}},
+                            {GetFormBackColor, ui::setBackColor, {this}},
+                            {GetToolbarBackColor, ui::setBackColor, {cmdNewCondition, cmdDeleteCondition, panelToolbar}},
+                            {GetTabBackColor, setGridBackColor, {dtConditions}},
+                            {GetTabBackColor, ui::setBackColor, {panelContainer}},
+                            {GetButtonBackColor, ui::setBackColor, {cmdOk, cmdCancel}}});
+    applyDialogLanguage(*this, *this, " frmWizardValues.ChangeLanguage() ", QStringLiteral(" "),
+                        {cmdNewCondition, cmdDeleteCondition, cmdOk, cmdCancel}, [&](const SectionTexts &texts) {
+                            texts(QStringLiteral("MsgConditionDuplicated"), [&](const QString &t) { MsgConditionDuplicated = t; });
+                            texts(QStringLiteral("MsgConditionIncomplete"), [&](const QString &t) { MsgConditionIncomplete = t; });
+                            texts(QStringLiteral("MsgNoConditions"), [&](const QString &t) { MsgNoConditions = t; });
+                            for (int column = 0; column < dtConditions->columnCount(); ++column)
+                                texts(QStringLiteral("dtConditionsHeading%1").arg(column), [&](const QString &t) {
+                                    dtConditions->horizontalHeaderItem(column)->setText(t);
+                                });
+                        });
     fitHeadings();
-}
-
-void frmWizardValues::ApplySkin()
-{
-    ApplySkinColor(GetColorFont, gSkin, [&](const QColor &color) {
-        QPalette palette = dtConditions->palette();
-        palette.setColor(QPalette::Text, color);
-        palette.setColor(QPalette::WindowText, color);
-        dtConditions->setPalette(palette);
-        for (QWidget *button : {static_cast<QWidget *>(cmdOk), static_cast<QWidget *>(cmdCancel)})
-            ui::setForeColor(*button, color);
-    });
-    ApplySkinColor(GetFormBackColor, gSkin, [&](const QColor &color) { ui::setBackColor(*this, color); });
-    ApplySkinColor(GetToolbarBackColor, gSkin, [&](const QColor &color) {
-        for (QWidget *control : {static_cast<QWidget *>(cmdNewCondition),
-                                 static_cast<QWidget *>(cmdDeleteCondition), static_cast<QWidget *>(panelToolbar)})
-            ui::setBackColor(*control, color);
-    });
-    ApplySkinColor(GetTabBackColor, gSkin, [&](const QColor &color) {
-        QPalette palette = dtConditions->palette();
-        palette.setColor(QPalette::Base, color);
-        palette.setColor(QPalette::Window, color);
-        dtConditions->setPalette(palette);
-        ui::setBackColor(*panelContainer, color);
-    });
-    ApplySkinColor(GetButtonBackColor, gSkin, [&](const QColor &color) {
-        for (QWidget *button : {static_cast<QWidget *>(cmdOk), static_cast<QWidget *>(cmdCancel)})
-            ui::setBackColor(*button, color);
-    });
-}
-
-void frmWizardValues::ChangeLanguage()
-{
-    reporting(" frmWizardValues.ChangeLanguage() ", QString(), [&] {
-        const std::unique_ptr<host::LanguageReader> reader = OpenLanguage(gInterfaceLanguage, gPathData);
-        if (!reader)
-            return;
-        const auto text = [&](const QString &key, const std::function<void(const QString &)> &assign) {
-            SetLanguageText(*reader, section, key, assign);
-        };
-        text(QStringLiteral("Caption"), [&](const QString &t) { setWindowTitle(QLatin1Char(' ') + t); });
-        text(QStringLiteral("MsgConditionDuplicated"), [&](const QString &t) { MsgConditionDuplicated = t; });
-        text(QStringLiteral("MsgConditionIncomplete"), [&](const QString &t) { MsgConditionIncomplete = t; });
-        text(QStringLiteral("MsgNoConditions"), [&](const QString &t) { MsgNoConditions = t; });
-        text(QStringLiteral("cmdNewCondition"), [&](const QString &t) { cmdNewCondition->setToolTip(t); });
-        text(QStringLiteral("cmdDeleteCondition"), [&](const QString &t) { cmdDeleteCondition->setToolTip(t); });
-        text(QStringLiteral("cmdOk"), [&](const QString &t) { cmdOk->setText(t); });
-        text(QStringLiteral("cmdCancel"), [&](const QString &t) { cmdCancel->setText(t); });
-        for (int column = 0; column < dtConditions->columnCount(); ++column)
-            text(QStringLiteral("dtConditionsHeading%1").arg(column),
-                 [&](const QString &t) { dtConditions->horizontalHeaderItem(column)->setText(t); });
-    });
 }
 
 void frmWizardValues::fitHeadings()
@@ -228,7 +185,7 @@ bool frmWizardValues::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == dtConditions && event->type() == QEvent::KeyPress) {
         bool used = false;
-        handler(" frmWizardValues.dtConditions_KeyDown() ",
+        handleEvent(" frmWizardValues.dtConditions_KeyDown() ",
                 [&] { used = dtConditions_KeyDown(static_cast<QKeyEvent *>(event)->key()); });
         if (used)
             return true;
@@ -281,5 +238,5 @@ void frmWizardValues::cmdCancel_Click()
 
 void frmWizardValues::reject()
 {
-    handler(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); });
+    handleEvent(" frmWizardValues.cmdCancel_Click() ", [&] { cmdCancel_Click(); });
 }

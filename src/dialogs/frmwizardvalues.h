@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogshape.h"
+
 #include "platform/ui/chromedialog.h"
 
 #include <QList>
@@ -11,15 +13,11 @@ class QPushButton;
 class QToolButton;
 struct ConditionRow;
 
-namespace host {
-class Skin;
-}
-
 // The Conditions Wizard: builds a level script from a grid of comparisons of
-// the sensor value with constants, joined by "And" or "Or". The caller sets
-// gPathData, gInterfaceLanguage and gSkin, shows it through ui::showModal,
-// then reads Cancelado and, when that is false, ConditionsCode. The grid
-// starts empty every time.
+// the sensor value with constants, joined by "And" or "Or". The caller
+// creates it with its context (gPathData, gInterfaceLanguage, gSkin), shows
+// it through ui::showModal, then reads Cancelado and, when that is false,
+// ConditionsCode. The grid starts empty every time.
 //
 // Loading applies the skin, then the language (section "frmWizardValues";
 // the design texts stay and the three messages are empty without a file).
@@ -35,17 +33,12 @@ class Skin;
 // (isNumericValue in conditionscode.h). Such a value is copied into the
 // script as typed, so this test only lets through what the VBScript engine
 // reads as a number literal; "1,5" is compared as the text "1,5".
-class frmWizardValues : public ui::ChromeDialog
+class frmWizardValues : public ui::ChromeDialog, public DialogContext
 {
     Q_OBJECT
 
 public:
-    explicit frmWizardValues(QWidget *parent = nullptr);
-
-    // Fields, set before the dialog is shown.
-    QString gInterfaceLanguage;
-    QString gPathData;
-    const host::Skin *gSkin = nullptr;
+    explicit frmWizardValues(const DialogContext &context = {}, QWidget *parent = nullptr);
 
     // Results: true after Cancel (false after Ok and before either); the
     // generated script, empty until an Ok that passed the check.
@@ -60,12 +53,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Colours from gSkin, each only when the skin gives it (> -1); failures are skipped.
-    void ApplySkin();
-    // Texts and messages from the language file; a failure before the texts
-    // are set is reported (" frmWizardValues.ChangeLanguage() ").
-    void ChangeLanguage();
-
     void AddCondition();
     void DeleteCondition();
     // Shows the first fault of the rows and selects its row; true when there is none.

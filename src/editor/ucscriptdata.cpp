@@ -1,59 +1,18 @@
-// Moving the job between the job data object, the job objects and the controls.
-#include "ucscript.h"
+// Moving the job between the job data object, the job objects and the job
+// form; validation; the evaluation switch and the level tabs.
+#include "ucscriptprivate.h"
 
+#include "jobformdata.h"
 #include "keyedtabwidget.h"
-#include "numericbox.h"
 
 #include "errorcore/error.h"
-#include "common/regional.h"
 #include "common/showerror.h"
-#include "common/trimblanks.h"
-#include "dialogs/scripttext.h"
 #include "host/jobdata.h"
 #include "host/jobsectioneditor.h"
 #include "host/registry.h"
+#include "model/sensorvalues.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QTextEdit>
-
-namespace {
-
-// Each entry equal to `language` (exactly) becomes the selection, so the last
-// equal entry wins; with none the selection stays.
-void selectLanguage(QComboBox *list, const QString &language)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (list->itemText(i) == language)
-            list->setCurrentIndex(i);
-}
-
-// A list index as the document stores it; -1 is "nothing selected" and
-// anything outside -1..count-1 raises 380 "Invalid property value".
-void setListIndex(QComboBox *list, int index)
-{
-    if (index < -1 || index >= list->count())
-        throw Error::fromNumber(380);
-    list->setCurrentIndex(index);
-}
-
-int boxValue(const QCheckBox *box)
-{
-    return box->checkState() == Qt::Unchecked ? 0 : 1;
-}
-
-} // namespace
-
-std::array<UCScript::LevelControls, 3> UCScript::levelControls() const
-{
-    static_assert(evalLevels[0].type == LevelDanger && evalLevels[1].type == LevelWarning &&
-                  evalLevels[2].type == LevelGood);
-    return {{{evalLevels[0], rtfScriptDanger, cmbLanguageScriptDanger, pvDangerRef},
-             {evalLevels[1], rtfScriptWarning, cmbLanguageScriptWarning, pvWarningRef},
-             {evalLevels[2], rtfScriptGood, cmbLanguageScriptGood, pvGoodRef}}};
-}
-
-void UCScript::InitDataToProcess()
+void UCScriptPrivate::InitDataToProcess()
 {
     passing(" UCScript.InitDataToProcess() ", [&] {
         gLogText = gJobData->GetLogText();
@@ -65,7 +24,7 @@ void UCScript::InitDataToProcess()
     });
 }
 
-void UCScript::FillDataToProcess()
+void UCScriptPrivate::FillDataToProcess()
 {
     passing(" frmJob.FillDataToProcess() ", [&] {
         if (gJobData->IsExistingJob()) {
@@ -87,70 +46,53 @@ void UCScript::FillDataToProcess()
             gSensor.SetProperties(gJob.GetProperties().cloneNode(true));
         }
 
-        for (QComboBox *list : {cmbLanguageScriptDanger, cmbLanguageScriptWarning, cmbLanguageScriptGood,
-                                cmbLanguageScript})
-            list->setCurrentIndex(0);
-
-        pvDataPersistence->setValue(gSensor.GetPersistenceQuantity());
-        setListIndex(cmbDataPersistence, gSensor.GetPersistenceUnitTime());
-        chkActive->setChecked(gSensor.GetStatus() != 0);
-        chkViewInMarquee->setChecked(gSensor.GetMarquee() != 0);
-        chkQuantity->setChecked(gSensor.GetNumeric() != 0);
-        rtfDescription->setPlainText(gJob.GetDefaultDescription());
-        setScriptText(rtfScript, gSensor.GetEvalCode());
-
-        selectLanguage(cmbLanguageScript, gSensor.GetLanguage());
-        if (trimBlanks(rtfScript->toPlainText()).isEmpty())
-            setScriptText(rtfScript, defaultSensorScript());
-
-        const bool evaluate = gSensor.GetEvaluation() != 0;
-        chkEvalData->setChecked(evaluate);
-        ChangeStatusTabValues(evaluate);
-
-        for (const LevelControls &level : levelControls()) {
-            const cEvalData evalData = gSensor.GetEvalData(level.level.type);
-            setScriptText(level.pane, evalData.GetEvalCode());
-            selectLanguage(level.list, evalData.GetLanguage());
-            level.reference->setValue(evalData.GetReferenceValue());
-        }
-
-        ColorizeCode(true, evalLevelKey(LevelDanger));
-        for (const LevelControls &level : levelControls())
-            ColorizeCode(false, level.level.keyText());
-
-        // The first level's list and reference box are the ones on view.
-        for (const LevelControls &level : levelControls()) {
-            level.list->setVisible(level.level.type == LevelDanger);
-            level.reference->setVisible(level.level.type == LevelDanger);
-        }
+        // The host hears of the user's edits, not of the filling.
+        filling = true;
+        const struct Filled
+        {
+            bool &filling;
+            ~Filled() { filling = false; }
+        } filled{filling};
+        const SensorValues values = readSensorValues(gSensor);
+        fillForm(form, values, gJob.GetDefaultDescription());
+        ChangeStatusTabValues(values.scripts.evaluate);
+        ColorizeCode(true, evalLevels[0].keyText());
+        for (const EvalLevelName &level : evalLevels)
+            ColorizeCode(false, level.keyText());
     });
 }
 
-void UCScript::StoreData()
+bool UCScriptPrivate::Validate()
 {
-    gSensor.SetPersistenceQuantity(roundToInt32(pvDataPersistence->value()));
-    gSensor.SetPersistenceUnitTime(cmbDataPersistence->currentIndex());
-    gSensor.SetStatus(boxValue(chkActive));
-    gSensor.SetMarquee(boxValue(chkViewInMarquee));
-    gSensor.SetNumeric(boxValue(chkQuantity));
-    gSensor.SetEvaluation(boxValue(chkEvalData));
+    bool result = false;
+    const bool completed = reporting(" UCScript.Validate() ", applicationTitle(), [&] {
+        if (!checkForm(form))
+            return;
+        result = true;
+        writeSensorValues(gSensor, formValues(form));
+    });
+    // A failure (reported above) makes the result False; values stored
+    // before it stay in the sensor.
+    return completed && result;
+}
 
-    // A general script left empty (or only spaces) is stored as the default one.
-    const QString script = scriptText(rtfScript);
-    if (trimBlanks(script).isEmpty()) {
-        gSensor.SetEvalCode(defaultSensorScript());
-        gSensor.SetLanguage(QStringLiteral("VBScript"));
-    } else {
-        gSensor.SetEvalCode(script);
-        gSensor.SetLanguage(cmbLanguageScript->currentText());
-    }
+void UCScriptPrivate::ChangeStatusTabValues(bool pStatus)
+{
+    passing(" frmJob.ChangeStatusTabValues() ", [&] { setLevelsEnabled(form, pStatus); });
+}
 
-    // The level scripts are stored whether or not the switch is on.
-    for (const LevelControls &level : levelControls()) {
-        cEvalData evalData = gSensor.GetEvalData(level.level.type);
-        evalData.SetEvalCode(scriptText(level.pane));
-        evalData.SetLanguage(level.list->currentText());
-        evalData.SetType(level.level.type);
-        evalData.SetReferenceValue(level.reference->value());
-    }
+void UCScriptPrivate::chkEvalData_Click(int pValue)
+{
+    passing(" frmMain.chkEvalData_Click() ", [&] {
+        ChangeStatusTabValues(pValue > 0);
+        NotifyChange();
+    });
+}
+
+void UCScriptPrivate::ssTabValues_BeforeTabClick(const QString &pKey)
+{
+    // Until the form is built, there is nothing to show or hide.
+    if (!form.levels.back().reference)
+        return;
+    passing(" frmJob.ssTabValues_BeforeTabClick() ", [&] { showLevelTools(form, pKey); });
 }

@@ -1,15 +1,20 @@
 // The editor's interface texts (from the language files) and colours (from
 // the host's skin).
+#include "ucscriptprivate.h"
 #include "ucscript.h"
 
 #include "keyedtabwidget.h"
+#include "numericbox.h"
 #include "skipstep.h"
 
 #include "errorcore/error.h"
 #include "common/languagefiles.h"
 #include "common/skinapply.h"
 #include "common/skincolors.h"
+#include "dialogs/panetexts.h"
+#include "dialogs/scriptpane.h"
 #include "platform/ui/controlcolors.h"
+#include "platform/ui/controltext.h"
 #include "host/languagereader.h"
 #include "host/registry.h"
 
@@ -104,7 +109,7 @@ void setForeColor(QWidget *widget, const QColor &color, bool button)
 
 } // namespace
 
-void UCScript::ChangeLanguage(const QString &pLanguageId)
+void UCScriptPrivate::ChangeLanguage(const QString &pLanguageId)
 {
     std::unique_ptr<host::LanguageReader> reader;
     passing(" UCScript.ChangeLanguage() ", [&] {
@@ -128,34 +133,30 @@ void UCScript::ChangeLanguage(const QString &pLanguageId)
     text(QStringLiteral("MsgNoEvaluate"), [&](const QString &t) { gMsgNoEvaluate = t; });
     text(QStringLiteral("MsgNoComparable"), [&](const QString &t) { gMsgNoComparable = t; });
 
-    for (QToolButton *button : {cmdCut, cmdCopy, cmdPaste, cmdCheckSyntax, cmdColorizeCode, cmdEvents,
-                                cmdWizard, cmdWizardValues, cmdCutScript, cmdCopyScript, cmdPasteScript,
-                                cmdCheckSyntaxScript, cmdColorizeScript})
-        text(button->objectName(), [&](const QString &t) { button->setToolTip(t); });
+    // The buttons' tool tips, then the captions, each keyed by its control's name.
+    for (QObject *control : std::initializer_list<QObject *>{
+             form.cmdCut, form.cmdCopy, form.cmdPaste, form.cmdCheckSyntax, form.cmdColorizeCode, form.cmdEvents,
+             form.cmdWizard, form.cmdWizardValues, form.cmdCutScript, form.cmdCopyScript, form.cmdPasteScript,
+             form.cmdCheckSyntaxScript, form.cmdColorizeScript, form.fraDescription, form.fraScript, form.fraStatus,
+             form.chkActive, form.chkEvalData, form.chkQuantity, form.chkViewInMarquee, form.lblReferenceValue,
+             form.lblDataPersistence})
+        text(control->objectName(), [&](const QString &t) { ui::setControlText(*control, t); });
 
-    for (QGroupBox *frame : {fraDescription, fraScript, fraStatus})
-        text(frame->objectName(), [&](const QString &t) { frame->setTitle(t); });
-    for (QCheckBox *box : {chkActive, chkEvalData, chkQuantity, chkViewInMarquee})
-        text(box->objectName(), [&](const QString &t) { box->setText(t); });
-    for (QLabel *label : {lblReferenceValue, lblDataPersistence})
-        text(label->objectName(), [&](const QString &t) { label->setText(t); });
-
-    for (KeyedTabWidget *tabs : {ssTabDatos, ssTabValues})
+    for (KeyedTabWidget *tabs : {form.ssTabDatos, form.ssTabValues})
         for (int i = 0; i < tabs->count(); ++i)
             text(tabs->objectName() + QLatin1String("Tab") + tabs->tabKey(i),
                  [&](const QString &t) { tabs->setTabText(i, t); });
 
-    for (QAction *tool : ssToolBarJob->findChildren<QAction *>(Qt::FindDirectChildrenOnly))
-        if (tool->objectName().startsWith(QLatin1String("ID_")))
-            text(tool->objectName(), [&](const QString &t) { tool->setText(t); });
+    for (QAction *tool : toolBar.tools())
+        text(tool->objectName(), [&](const QString &t) { ui::setControlText(*tool, t); });
 
     for (int i = 0; i < 4; ++i)
         text(QStringLiteral("cmbDataPersistence%1").arg(i),
-             [&](const QString &t) { cmbDataPersistence->setItemText(i, t); });
-    skipOnFailure([&] { TranslatePanes(*reader); });
+             [&](const QString &t) { form.cmbDataPersistence->setItemText(i, t); });
+    skipOnFailure([&] { panes.setTexts(readPaneTexts(*reader)); });
 }
 
-void UCScript::ApplySkin()
+void UCScriptPrivate::ApplySkin()
 {
     if (!gSkin)
         return;
@@ -163,9 +164,9 @@ void UCScript::ApplySkin()
 
     // Every skin starts from the designed colours; a skin with a whole
     // scheme then colours all of the window (boxes, lists, panes, menus).
-    m_formBackColor = QColor();
-    update();
-    skipOnFailure([&] { ApplySkinScheme(*this, gSkin); });
+    formBackColor = QColor();
+    q.update();
+    skipOnFailure([&] { ApplySkinScheme(q, gSkin); });
 
     // Before the first colour is set, every control of the window keeps its
     // own. The tab pages and the unnamed pieces of a control (tab bars, a
@@ -175,7 +176,7 @@ void UCScript::ApplySkin()
         if (std::exchange(kept, true))
             return;
         QList<QWidget *> controls;
-        for (QWidget *widget : findChildren<QWidget *>()) {
+        for (QWidget *widget : q.findChildren<QWidget *>()) {
             const QString name = widget->objectName();
             if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
                 !name.startsWith(QLatin1String("SSActiveTabPanel")))
@@ -184,15 +185,16 @@ void UCScript::ApplySkin()
         keepOwnColours(controls);
     };
 
-    const QList<QWidget *> tabGroup = {ssTabDatos, fraStatus, fraDescription, fraScript, chkActive,
-                                       ssTabValues, chkEvalData, chkViewInMarquee, chkQuantity,
-                                       lblDataPersistence};
+    const QList<QWidget *> tabGroup = {form.ssTabDatos, form.fraStatus, form.fraDescription, form.fraScript,
+                                       form.chkActive, form.ssTabValues, form.chkEvalData, form.chkViewInMarquee,
+                                       form.chkQuantity, form.lblDataPersistence};
     const QList<QWidget *> toolbarGroup = {
-        ssToolBarJob, ssToolScript, cmdCut, cmdCopy, cmdPaste, cmdColorizeCode, cmdCheckSyntax, cmdEvents,
-        cmdWizard, cmdWizardValues, panelToolbar, cmdCutScript, cmdCopyScript, cmdPasteScript,
-        cmdColorizeScript, cmdCheckSyntaxScript, lblReferenceValue};
+        toolBar.ssToolBarJob, form.ssToolScript, form.cmdCut, form.cmdCopy, form.cmdPaste, form.cmdColorizeCode,
+        form.cmdCheckSyntax, form.cmdEvents, form.cmdWizard, form.cmdWizardValues, form.panelToolbar,
+        form.cmdCutScript, form.cmdCopyScript, form.cmdPasteScript, form.cmdColorizeScript, form.cmdCheckSyntaxScript,
+        form.lblReferenceValue};
     QList<QWidget *> toolbarFontGroup = toolbarGroup;
-    toolbarFontGroup.removeOne(cmdWizardValues);
+    toolbarFontGroup.removeOne(form.cmdWizardValues);
 
     // One group: the skin's colour (a getter that fails gives none: the
     // skin's missing member silently, any other failure as a skipped step),
@@ -210,8 +212,8 @@ void UCScript::ApplySkin()
     skipOnFailure([&] {
         const long color = skinColor(GetFormBackColor, gSkin);
         if (color >= 0) {
-            m_formBackColor = SkinColorToQColor(color);
-            update();
+            formBackColor = SkinColorToQColor(color);
+            q.update();
         }
     });
     group(GetTabBackColor, tabGroup, setBackColor, false);

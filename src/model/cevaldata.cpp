@@ -2,10 +2,14 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
-#include "model/nodepath.h"
-#include "model/valueencoding.h"
 
 namespace {
+
+// The level's values and the tags of their getters and setters.
+const ModelValue EvalCode{"Script/EvalCode", " cEvalData.GetEvalCode() ", " cEvalData.SetEvalCode() "};
+const ModelValue Language{"Script/Language", " cEvalData.GetLanguage() ", " cEvalData.SetLanguage() "};
+const ModelValue ReferenceValue{"ReferenceValue", " cEvalData.GetReferenceValue() ", " cEvalData.SetReferenceValue() "};
+const ModelValue Type{"Type", " cEvalData.GetType() ", " cEvalData.SetType() "};
 
 XmlNode newElement(const QString &name)
 {
@@ -27,79 +31,26 @@ void cEvalData::Create()
         evalData.appendChild(script);
         evalData.appendChild(newElement(QStringLiteral("Events")));
         evalData.appendChild(reference);
-        m_evalData = evalData.cloneNode(true);
-        m_missing.clear();
+        m_evalData = {evalData.cloneNode(true), QString()};
         MakeCollections();
     });
 }
 
-QString cEvalData::GetEvalCode() const
-{
-    return passing(" cEvalData.GetEvalCode() ", [&] {
-        return valueencoding::readText(requiredNode(bound(), QStringLiteral("Script/EvalCode")));
-    });
-}
-
-double cEvalData::GetReferenceValue() const
-{
-    return passing(" cEvalData.GetReferenceValue() ", [&] {
-        return valueencoding::readDouble(requiredNode(bound(), QStringLiteral("ReferenceValue")));
-    });
-}
-
-void cEvalData::SetReferenceValue(double pData)
-{
-    passing(" cEvalData.SetReferenceValue() ", [&] {
-        valueencoding::writeDouble(requiredNode(bound(), QStringLiteral("ReferenceValue")), pData);
-    });
-}
-
-XmlNode cEvalData::GetEvalDataXML() const
-{
-    return passing(" cEvalData.GetEvalDataXML() ", [&] { return m_evalData; });
-}
-
-QString cEvalData::GetLanguage() const
-{
-    return passing(" cEvalData.GetLanguage() ", [&] {
-        return valueencoding::readText(requiredNode(bound(), QStringLiteral("Script/Language")));
-    });
-}
-
-int cEvalData::GetType() const
-{
-    return passing(" cEvalData.GetType() ", [&] {
-        return valueencoding::readInteger(requiredNode(bound(), QStringLiteral("Type")), 0);
-    });
-}
-
-void cEvalData::SetEvalCode(const QString &pData)
-{
-    passing(" cEvalData.SetEvalCode() ", [&] {
-        valueencoding::writeScript(requiredNode(bound(), QStringLiteral("Script/EvalCode")), pData);
-    });
-}
+QString cEvalData::GetEvalCode() const { return m_evalData.text(EvalCode); }
+double cEvalData::GetReferenceValue() const { return m_evalData.number(ReferenceValue); }
+void cEvalData::SetReferenceValue(double pData) { m_evalData.setNumber(ReferenceValue, pData); }
+XmlNode cEvalData::GetEvalDataXML() const { return m_evalData.node; }
+QString cEvalData::GetLanguage() const { return m_evalData.text(Language); }
+int cEvalData::GetType() const { return m_evalData.integer(Type); }
+void cEvalData::SetEvalCode(const QString &pData) { m_evalData.setScript(EvalCode, pData); }
+void cEvalData::SetLanguage(const QString &pData) { m_evalData.setText(Language, pData); }
+void cEvalData::SetType(int pData) { m_evalData.setInteger(Type, pData); }
 
 void cEvalData::SetEvalDataXML(const XmlNode &pData)
 {
     passing(" cEvalData.SetEvalDataXML() ", [&] {
-        m_evalData = pData;
-        m_missing.clear();
+        m_evalData = {pData, QString()};
         MakeCollections();
-    });
-}
-
-void cEvalData::SetLanguage(const QString &pData)
-{
-    passing(" cEvalData.SetLanguage() ", [&] {
-        valueencoding::writeText(requiredNode(bound(), QStringLiteral("Script/Language")), pData);
-    });
-}
-
-void cEvalData::SetType(int pData)
-{
-    passing(" cEvalData.SetType() ", [&] {
-        valueencoding::writeInteger(requiredNode(bound(), QStringLiteral("Type")), pData);
     });
 }
 
@@ -107,13 +58,6 @@ void cEvalData::MakeCollections()
 {
     passing(" cEvalData.MakeCollections() ", [&] {
         oEvents = cEvents();
-        oEvents.SetEventsXML(m_evalData.selectSingleNode(QStringLiteral("Events")));
+        oEvents.SetEventsXML(m_evalData.node.selectSingleNode(QStringLiteral("Events")));
     });
-}
-
-const XmlNode &cEvalData::bound() const
-{
-    if (m_evalData.isNull() && !m_missing.isEmpty())
-        throw Error(91, m_missing);
-    return m_evalData;
 }

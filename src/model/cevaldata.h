@@ -2,6 +2,7 @@
 
 #include "model/cevents.h"
 #include "model/evallevels.h"
+#include "model/modelvalue.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QString>
@@ -34,16 +35,13 @@ public:
     void SetLanguage(const QString &pData);
     void SetType(int pData);
 
-    bool isNothing() const { return m_evalData.isNull(); }
+    bool isNothing() const { return m_evalData.node.isNull(); }
     explicit operator bool() const { return !isNothing(); }
 
 private:
     friend class cSensor;
 
     void MakeCollections();
-    // The bound element; raises 91 with m_missing when the lookup found none.
-    const XmlNode &bound() const;
 
-    XmlNode m_evalData;
-    QString m_missing;     // why the object is bound to nothing, when it is
+    ModelElement m_evalData;   // its `missing`: why the sensor's lookup found no level
 };

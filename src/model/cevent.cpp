@@ -1,48 +1,18 @@
 #include "cevent.h"
 
-#include "errorcore/error.h"
-#include "model/valueencoding.h"
+namespace {
 
-void cEvent::SetEventXML(const XmlNode &pData)
-{
-    passing(" cEvent.SetEventXML() ", [&] { m_event = pData; });
-}
+// The event's values and the tags of their getters and setters.
+const ModelValue Name{"Name", " cEvent.GetName() ", nullptr};
+const ModelValue EvalCode{"Script/EvalCode", " cEvent.GetEvalCode() ", " cEvent.SetEvalCode() "};
+const ModelValue Language{"Script/Language", " cEvent.GetLanguage() ", " cEvent.SetLanguage() "};
 
-XmlNode cEvent::GetEventXML() const
-{
-    return passing(" cEvent.GetEventXML() ", [&] { return m_event; });
-}
+} // namespace
 
-QString cEvent::GetName() const
-{
-    return passing(" cEvent.GetName() ",
-                   [&] { return valueencoding::readText(m_event.selectSingleNode(QStringLiteral("Name"))); });
-}
-
-QString cEvent::GetEvalCode() const
-{
-    return passing(" cEvent.GetEvalCode() ", [&] {
-        return valueencoding::readText(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")));
-    });
-}
-
-void cEvent::SetEvalCode(const QString &pData)
-{
-    passing(" cEvent.SetEvalCode() ", [&] {
-        valueencoding::writeScript(m_event.selectSingleNode(QStringLiteral("Script/EvalCode")), pData);
-    });
-}
-
-QString cEvent::GetLanguage() const
-{
-    return passing(" cEvent.GetLanguage() ", [&] {
-        return valueencoding::readText(m_event.selectSingleNode(QStringLiteral("Script/Language")));
-    });
-}
-
-void cEvent::SetLanguage(const QString &pData)
-{
-    passing(" cEvent.SetLanguage() ", [&] {
-        valueencoding::writeText(m_event.selectSingleNode(QStringLiteral("Script/Language")), pData);
-    });
-}
+void cEvent::SetEventXML(const XmlNode &pData) { m_event.node = pData; }
+XmlNode cEvent::GetEventXML() const { return m_event.node; }
+QString cEvent::GetName() const { return m_event.text(Name); }
+QString cEvent::GetEvalCode() const { return m_event.text(EvalCode); }
+void cEvent::SetEvalCode(const QString &pData) { m_event.setScript(EvalCode, pData); }
+QString cEvent::GetLanguage() const { return m_event.text(Language); }
+void cEvent::SetLanguage(const QString &pData) { m_event.setText(Language, pData); }

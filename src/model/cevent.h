@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/modelvalue.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QString>
@@ -18,8 +19,8 @@ public:
     QString GetLanguage() const;
     void SetLanguage(const QString &pData);
 
-    bool isNothing() const { return m_event.isNull(); }
+    bool isNothing() const { return m_event.node.isNull(); }
 
 private:
-    XmlNode m_event;
+    ModelElement m_event;
 };

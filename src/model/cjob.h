@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/modelvalue.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QString>
@@ -38,7 +39,5 @@ public:
     void SetFreeDefinition(XmlNode &pFreeXML);
 
 private:
-    void replaceChild(const QString &path, XmlNode &node);
-
-    XmlNode m_job;
+    ModelElement m_job;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/cevaldata.h"
+#include "model/modelvalue.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QString>
@@ -16,7 +17,8 @@ inline const QString &defaultSensorScript()
 // copy of the job's properties and the three evaluation levels. Bound to the
 // live element of the job document (SetSensorXML) or to a copy of the sensor
 // pattern (Create). A missing element on a read or write path raises 91
-// naming it; failures pass on with the operation's source tag.
+// naming it; failures pass on with the operation's source tag (the value
+// table beside the getters in csensor.cpp holds those of the values).
 class cSensor
 {
 public:
@@ -54,11 +56,8 @@ public:
     void SetPersistenceQuantity(int pData);
     void SetPersistenceUnitTime(int pData);
 
-    bool isNothing() const { return m_sensor.isNull(); }
+    bool isNothing() const { return m_sensor.node.isNull(); }
 
 private:
-    int readInteger(const QString &path, int defaultValue) const;
-    void writeInteger(const QString &path, int value);
-
-    XmlNode m_sensor;
+    ModelElement m_sensor;
 };

@@ -1,13 +1,12 @@
 #include "testevaluation.h"
 
 #include "common/regional.h"
-#include "model/evallevels.h"
 #include "script/bridge/variantconvert.h"
 #include "script/objects/runcontext.h"
 #include "scripterrorreport.h"
 
 #include <QDateTime>
-#include <iterator>
+#include <QRegularExpression>
 
 namespace {
 
@@ -30,23 +29,6 @@ bool isNumber(const QVariant &value)
     }
 }
 
-// What a run asks of each level, in the order of evalLevels (Danger,
-// Warning, Good); the level's key is also its image key, and its result
-// text is the key in capitals.
-struct LevelRun
-{
-    EvaluationResult result;
-    const QString EvaluationScripts::*script;
-    const QString EvaluationScripts::*language;
-};
-
-const LevelRun levelRuns[] = {
-    {EvaluationResult::Danger, &EvaluationScripts::dangerScript, &EvaluationScripts::dangerLanguage},
-    {EvaluationResult::Warning, &EvaluationScripts::warningScript, &EvaluationScripts::warningLanguage},
-    {EvaluationResult::Good, &EvaluationScripts::goodScript, &EvaluationScripts::goodLanguage},
-};
-static_assert(std::size(levelRuns) == evalLevels.size());
-
 } // namespace
 
 bool evaluationIsTrue(const QVariant &result)
@@ -54,6 +36,29 @@ bool evaluationIsTrue(const QVariant &result)
     if (result.metaType().id() == QMetaType::Bool)
         return result.toBool();
     return isNumber(result) && result.toDouble() == -1.0;
+}
+
+QString objectValueKind(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<bridge::ObjectName>())
+        return QStringLiteral("an object (%1)").arg(value.value<bridge::ObjectName>().typeName);
+    switch (value.metaType().id()) {
+    case QMetaType::QVariantList:
+        return QStringLiteral("an array");
+    case QMetaType::QVariantMap:
+        return QStringLiteral("an object");
+    case QMetaType::QObjectStar:
+        return value.value<QObject *>() ? QStringLiteral("an object") : QStringLiteral("Nothing");
+    case QMetaType::QString: {
+        // A JScript object with no value of its own reaches the host as its text.
+        static const QRegularExpression objectText(QStringLiteral("^\\[object ([A-Za-z_$][\\w$]*)\\]$"));
+        if (const QRegularExpressionMatch match = objectText.match(value.toString()); match.hasMatch())
+            return QStringLiteral("an object (%1)").arg(match.captured(1));
+        return QString();
+    }
+    default:
+        return QString();
+    }
 }
 
 QString evaluationValueText(const QVariant &value)
@@ -85,15 +90,14 @@ QString evaluationValueText(const QVariant &value)
 
 namespace {
 
-EvaluationOutcome runScripts(ScriptControl &control, const EvaluationScripts &scripts)
+EvaluationOutcome runScripts(ScriptControl &control, const SensorScripts &scripts, const EvaluationTexts &texts)
 {
     EvaluationOutcome outcome;
     // One deadline and one memory budget for every script of the evaluation.
     const ScriptControl::RunScope run(control);
     // Runs one script's Main; false when the host reported an error.
-    const auto runMain = [&](const QString &script, const QString &language, const QString &code, QVariantList &args,
-                             QVariant &result) {
-        if (control.setLanguage(language) && control.addCode(code)) {
+    const auto runMain = [&](const QString &who, const ScriptSource &script, QVariantList &args, QVariant &result) {
+        if (control.setLanguage(script.language) && control.addCode(script.code)) {
             if (const std::optional<QVariant> value = control.run(QStringLiteral("Main"), args)) {
                 result = *value;
                 return true;
@@ -101,33 +105,49 @@ EvaluationOutcome runScripts(ScriptControl &control, const EvaluationScripts &sc
         }
         outcome.error = control.error();
         outcome.errorReport = scriptErrorReport(outcome.error);
-        outcome.failedScript = script;
+        outcome.failedScript = who;
         return false;
+    };
+    // Ends the run on a value no level can judge, saying why.
+    const auto notAValue = [&](const QString &why) {
+        outcome.result = EvaluationResult::NotAValue;
+        outcome.level = nullptr;
+        outcome.imageKey = QStringLiteral("NoComparable");
+        outcome.resultText = why;
+        outcome.valueText = evaluationValueText(outcome.value);
+        return outcome;
     };
 
     QVariantList none;
-    if (!runMain(QStringLiteral("General"), scripts.generalLanguage, scripts.generalScript, none, outcome.value))
+    if (!runMain(QStringLiteral("General"), scripts.general, none, outcome.value))
         return outcome;
+    if (const QString kind = objectValueKind(outcome.value); !kind.isEmpty())
+        return notAValue(QStringLiteral("the sensor value is %1, not a value").arg(kind));
 
-    if (!scripts.evaluateData) {
+    if (!scripts.evaluate) {
         outcome.result = EvaluationResult::NoEvaluate;
         outcome.imageKey = QStringLiteral("NoEvaluate");
-        outcome.resultText = scripts.msgNoEvaluate;
+        outcome.resultText = texts.noEvaluate;
     } else {
         outcome.result = EvaluationResult::NoComparable;
         outcome.imageKey = QStringLiteral("NoComparable");
-        outcome.resultText = scripts.msgNoComparable;
+        outcome.resultText = texts.noComparable;
         for (std::size_t i = 0; i < evalLevels.size(); ++i) {
-            const LevelRun &level = levelRuns[i];
+            const EvalLevelName &level = evalLevels[i];
             QVariantList args{outcome.value};
             QVariant answer;
-            if (!runMain(evalLevels[i].keyText(), scripts.*level.language, scripts.*level.script, args, answer))
+            if (!runMain(level.keyText(), scripts.levels[i], args, answer))
                 return outcome;
             outcome.value = args.value(0); // handed by reference
+            if (const QString kind = objectValueKind(outcome.value); !kind.isEmpty())
+                return notAValue(QStringLiteral("the %1 script handed back %2 as the sensor value").arg(level.keyText(), kind));
+            if (const QString kind = objectValueKind(answer); !kind.isEmpty())
+                return notAValue(QStringLiteral("the %1 script returned %2, not True or False").arg(level.keyText(), kind));
             if (evaluationIsTrue(answer)) {
-                outcome.result = level.result;
-                outcome.imageKey = evalLevels[i].keyText();
-                outcome.resultText = outcome.imageKey.toUpper();
+                outcome.result = EvaluationResult::Level;
+                outcome.level = &level;
+                outcome.imageKey = level.keyText();
+                outcome.resultText = QString::fromLatin1(level.result);
                 break;
             }
         }
@@ -152,13 +172,13 @@ EvaluationOutcome maskedOutcome(EvaluationOutcome outcome, const QStringList &kn
 
 } // namespace
 
-EvaluationOutcome evaluateScripts(ScriptControl &control, const EvaluationScripts &scripts)
+EvaluationOutcome evaluateScripts(ScriptControl &control, const SensorScripts &scripts, const EvaluationTexts &texts)
 {
     RunSecrets secrets;
     EvaluationOutcome outcome;
     {
         const RunSecrets::Active active(secrets);
-        outcome = runScripts(control, scripts);
+        outcome = runScripts(control, scripts, texts);
     }
     return maskedOutcome(std::move(outcome), secrets.list());
 }

@@ -9,6 +9,7 @@
 
 #include "editor/keyedtabwidget.h"
 #include "editor/numericbox.h"
+#include "dialogs/scriptpane.h"
 #include "editor/ucscript.h"
 #include "hostkit/callbacknotifier.h"
 #include "hostkit/referenceobjects.h"
@@ -131,7 +132,6 @@ struct EditorHost
         editor->Engine_SetPathData(sourcePath(QStringLiteral("data")));
         editor->Engine_SetData(jobText);
         editor->Engine_ShowData();
-        notifier.resetCount();
     }
     // The editor on screen at a size that shows every control.
     void show()

@@ -3,25 +3,14 @@
 // what validation refuses, and numbers typed under two locales.
 #include "editorhost.h"
 
+#include "model/sensorvalues.h"
+
 #include "host/colorizer.h"
 #include "hostkit/documentjobdata.h"
 
 #include <QLocale>
 
 namespace {
-
-// What the model reads of a sensor, as one list to compare.
-QStringList sensorFields(const cSensor &sensor)
-{
-    QStringList fields{sensor.GetEvalCode(), sensor.GetLanguage()};
-    for (const int value : {sensor.GetEvaluation(), sensor.GetStatus(), sensor.GetMarquee(), sensor.GetNumeric(),
-                            sensor.GetPersistenceQuantity(), sensor.GetPersistenceUnitTime()})
-        fields << QString::number(value);
-    for (const int level : {LevelDanger, LevelWarning, LevelGood})
-        fields << sensor.GetEvalData(level).GetEvalCode() << sensor.GetEvalData(level).GetLanguage()
-               << QString::number(sensor.GetEvalData(level).GetReferenceValue());
-    return fields;
-}
 
 // A job that has no sensor yet keeps what it holds; only the sensor comes
 // from the pattern, with the default script and a copy of the job's
@@ -47,7 +36,7 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
             cSensor pattern;
             pattern.Create(sourcePath(QStringLiteral("data")));
             pattern.SetEvalCode(defaultSensorScript());
-            EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(pattern));
+            EXPECT_EQ(readSensorValues(unedited.sensor), readSensorValues(pattern));
             EXPECT_FALSE(unedited.job.GetProperties().isNull());
             EXPECT_EQ(unedited.sensor.GetProperties().xml(), unedited.job.GetProperties().xml());
         }
@@ -58,7 +47,7 @@ TEST(HostSequence, EachJobComesBackWithItsOwnValuesThenWithTheEdits)
             EXPECT_EQ(unedited.job.GetSchedule().xml(), original.selectSingleNode(QStringLiteral("JobDefinition/Schedule")).xml());
         } else if (text != newJob) {
             const ReturnedJob original(text);
-            EXPECT_EQ(sensorFields(unedited.sensor), sensorFields(original.sensor));
+            EXPECT_EQ(readSensorValues(unedited.sensor), readSensorValues(original.sensor));
             EXPECT_EQ(unedited.job.GetDefaultDescription(), original.job.GetDefaultDescription());
         }
 
@@ -120,7 +109,7 @@ TEST(HostSequence, OutOfOrderAndFailingCalls)
     host.editor->Engine_ShowData();
     EXPECT_FALSE(host.controls.rtfScript->toPlainText().isEmpty());
     host.notifier.resetCount();
-    host.editor->chkEvalData_Click(1);
+    host.controls.chkEvalData->click();
     EXPECT_EQ(host.notifier.count(), 1);
     host.controls.rtfScript->setPlainText(QStringLiteral("edited"));
     host.editor->Engine_SetData(exampleJob(QStringLiteral("new-job.xml")));
@@ -150,11 +139,11 @@ TEST(ErrorLog, EachEditorReportsWithItsOwnJobsLogText)
     ASSERT_NE(logText("existing-job.xml"), logText("disk-space-jscript.xml"));
     const QString before = first.controls.rtfScriptDanger->toPlainText();
     const host::ScopedFactory<host::Colorizer> none(host::colorizers(), [] { return nullptr; });
-    first.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    first.find<QToolButton>(QStringLiteral("cmdColorizeScript"))->click();
     EXPECT_TRUE(second.onlyBox().startsWith(QStringLiteral("Error: 429\r")));
     EXPECT_TRUE(second.onlyBox().endsWith(QStringLiteral(" frmJob.ColorizeCode() ")));
     EXPECT_EQ(first.controls.rtfScriptDanger->toPlainText(), before);
-    second.editor->ColorizeCode(true, QStringLiteral("Danger"));
+    second.find<QToolButton>(QStringLiteral("cmdColorizeScript"))->click();
     ASSERT_EQ(second.capture.recorderCalls.size(), 4);
     EXPECT_EQ(second.capture.recorderCalls[0].logText, logText("existing-job.xml"));
     EXPECT_EQ(second.capture.recorderCalls[2].logText, logText("disk-space-jscript.xml"));
@@ -199,6 +188,8 @@ TEST(Validation, TheFirstEmptyLevelIsRefusedWithItsTabElseTheScriptsAreStored)
         EXPECT_EQ(host.onlyBox(), QLatin1String(row.refusal) + QStringLiteral(" Script Must Be Filled In."));
         EXPECT_EQ(host.capture.boxes.value(0).style, ui::OkOnly | ui::Information);
         EXPECT_EQ(controls.ssTabValues->selectedKey(), QLatin1String(row.refusal));
+        const ScriptPane *refused = host.pane(QStringLiteral("rtfScript") + QLatin1String(row.refusal));
+        EXPECT_TRUE(host.editor->focusWidget() == refused || refused->isAncestorOf(host.editor->focusWidget()));
     }
 }
 

@@ -40,7 +40,8 @@ TEST(Evaluate, ShowsValueResultAndPictureOfTheRun)
          "The value is in none of the states Danger, Warning or Good."},
         {"SwitchOffRunsNoLevelScript", "42", notCompiling, notCompiling, notCompiling, false, "42", "NoEvaluate",
          "Evaluate Data is off: the value was not classified."},
-        {"GoodNotCompilingAfterDangerIsNoError", "42", "True", "True", notCompiling, true, "42", "Danger", "DANGER"},
+        {"ALevelHandingBackAnObjectIsNoResult", "42", "False\r\n\tSet v = CreateObject(\"Scripting.Dictionary\")", "True",
+         "True", true, "Dictionary", "NoComparable", "the Danger script handed back an object (Dictionary) as the sensor value"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

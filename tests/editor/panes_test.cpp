@@ -229,7 +229,7 @@ TEST(CheckSyntax, RunsNoCodeAndReportsInTheLanguageOfThePane)
             } else {
                 host.controls.cmbLanguageScript->setCurrentIndex(language);
                 host.controls.rtfScript->setPlainText(code);
-                host.editor->CheckSyntax(true);
+                host.find<QToolButton>(QStringLiteral("cmdCheckSyntaxScript"))->click();
                 EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
             }
             EXPECT_FALSE(QFile::exists(written));
@@ -238,7 +238,7 @@ TEST(CheckSyntax, RunsNoCodeAndReportsInTheLanguageOfThePane)
     EditorHost host("existing-job.xml");
     host.controls.rtfScript->setPlainText(QStringLiteral("function Main() {\n  return 1 +;\n}"));
     host.controls.cmbLanguageScript->setCurrentIndex(1);
-    host.editor->CheckSyntax(true);
+    host.find<QToolButton>(QStringLiteral("cmdCheckSyntaxScript"))->click();
     EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("\r\nLine: 2\r\n"))) << host.onlyBox().toStdString();
     EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("JScript")));
 }

@@ -31,6 +31,7 @@ TEST(EvalSwitch, FillingClickingAndEachValueSetTheFifteenControls)
     EXPECT_FALSE(fresh.controls.chkEvalData->isChecked());
     expectLevelControlsEnabled(fresh, false);
     EditorHost host("existing-job.xml");
+    EXPECT_EQ(fresh.notifier.count() + host.notifier.count(), 0);   // opening a job is no edit
     host.show();
     host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
     clickBox(host.controls.chkEvalData);
@@ -38,11 +39,14 @@ TEST(EvalSwitch, FillingClickingAndEachValueSetTheFifteenControls)
     expectLevelControlsEnabled(host, false);
 
     const QString warning = host.controls.rtfScriptWarning->toPlainText();
-    for (const auto &[value, enabled] : {std::pair{0, false}, std::pair{1, true}, std::pair{2, true}}) {
-        SCOPED_TRACE(value);
+    for (const auto &[state, enabled] : {std::pair{Qt::Unchecked, false}, std::pair{Qt::Checked, true},
+                                         std::pair{Qt::PartiallyChecked, true}}) {
+        SCOPED_TRACE(state);
         host.notifier.resetCount();
-        host.editor->chkEvalData_Click(value == 0 ? 1 : 0);
-        host.editor->chkEvalData_Click(value);
+        for (const Qt::CheckState at : {state == Qt::Unchecked ? Qt::Checked : Qt::Unchecked, state}) {
+            host.controls.chkEvalData->setCheckState(at);   // greyed: the click's value 2
+            emit host.controls.chkEvalData->clicked();
+        }
         expectLevelControlsEnabled(host, enabled);
         EXPECT_EQ(host.controls.rtfScriptWarning->toPlainText(), warning);
         EXPECT_EQ(host.notifier.count(), 2);
@@ -57,7 +61,7 @@ TEST(LevelTabs, EachShowsExactlyItsListAndBoxAndAnUnknownKeyNone)
         if (known)
             host.controls.ssTabValues->selectKey(QLatin1String(key));
         else
-            host.editor->ssTabValues_BeforeTabClick(QLatin1String(key));
+            emit host.controls.ssTabValues->beforeTabClick(QLatin1String(key));
         QStringList visible;
         for (const char *level : {"Danger", "Warning", "Good"})
             for (const char *control : {"cmbLanguageScript%1", "pv%1Ref"})
@@ -79,8 +83,8 @@ void editEvents(EditorHost &host, const char *tool)
     host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
 }
 
-// Filling the editor, showing a number in the locale's form and an Events
-// editor left with Cancel are no change.
+// Filling the editor, showing a number in the locale's form and the Events
+// editor (whose edit the host sees in the job it gets back) are no change.
 TEST(NotifyChange, EachUserEditTellsTheHostOnce)
 {
     const std::pair<std::function<void(EditorHost &)>, int> rows[] = {
@@ -93,7 +97,8 @@ TEST(NotifyChange, EachUserEditTellsTheHostOnce)
         {[](EditorHost &host) { clickBox(host.controls.chkQuantity); }, 1},
         {[](EditorHost &host) { clickBox(host.controls.chkViewInMarquee); }, 1},
         {[](EditorHost &host) { clickBox(host.controls.chkEvalData); }, 1},
-        {[](EditorHost &host) { editEvents(host, "ID_Ok"); }, 1},
+        {[](EditorHost &) {}, 0},
+        {[](EditorHost &host) { editEvents(host, "ID_Ok"); }, 0},
         {[](EditorHost &host) { editEvents(host, "ID_Cancel"); }, 0},
         {[](EditorHost &host) {
              host.controls.pvWarningRef->setText(QStringLiteral("+7"));

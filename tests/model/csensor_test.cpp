@@ -2,7 +2,7 @@
 // cannot take is refused with the element named, so every reader of a job
 // says the same.
 #include "model/csensor.h"
-#include "model/sensorreading.h"
+#include "model/sensorvalues.h"
 #include "modeltest.h"
 
 #include <QTemporaryDir>
@@ -19,21 +19,21 @@ protected:
     XmlNode root = sensor.GetSensorXML();
 };
 
-TEST_F(SensorTest, ReadsEveryValueInLevelOrder)
+TEST_F(SensorTest, ReadsEveryValueInLevelOrderAndWritesEachBackInItsPlace)
 {
-    const SensorValues values = readSensorValues(sensor);
-    EXPECT_EQ(values.script, QStringLiteral("Function Main()\nMain = 1\nEnd Function"));
-    EXPECT_EQ(QList<int>({values.status, values.marquee, values.numeric, values.persistenceQuantity,
-                          values.persistenceUnit, values.evaluation}),
-              QList<int>({1, 0, 1, 3, 2, 1}));
-    EXPECT_EQ(values.levels[0].level, LevelDanger);
-    EXPECT_EQ(values.levels[0].language, QStringLiteral("JScript"));
-    EXPECT_EQ(values.levels[1].reference, 75.5);
-    EXPECT_EQ(values.levels[2].script, QStringLiteral("g"));
+    SensorValues values = readSensorValues(sensor);
+    EXPECT_EQ(values, (SensorValues{{{"Function Main()\nMain = 1\nEnd Function", "VBScript"}, true,
+                                     {{{"d", "JScript"}, {"w", "VBScript"}, {"g", "VBScript"}}}},
+                                    {90, 75.5, 0}, 1, 0, 1, 3, 2}));
     for (int code : {-1, 7}) {
         const Error error = raisedBy([&] { sensor.GetEvalData(code).GetReferenceValue(); });
         EXPECT_TRUE(error.description.endsWith(QStringLiteral("EvalData for Type %1").arg(code))) << code;
     }
+    values = {{{"general", "JScript"}, false, {{{"D", "VBScript"}, {"W", "JScript"}, {"G", "JScript"}}}}, {1.5, 2.5, 3.5},
+              0, 1, 0, 9, -1};
+    writeSensorValues(sensor, values);
+    EXPECT_EQ(readSensorValues(sensor), values);
+    EXPECT_EQ(sensor.GetEvalData(LevelWarning).GetType(), LevelWarning);
 }
 
 TEST_F(SensorTest, LevelLookupComparesTheTypeTextExactly)

@@ -11,12 +11,12 @@ namespace {
 EvaluationOutcome evaluate(const QString &body)
 {
     ScriptControl control;
-    EvaluationScripts scripts;
-    scripts.generalScript = QStringLiteral("Function Main()\r\n"
-                                           "  pw = \"Hid\" & \"den\" & \"42\"\r\n"
-                                           "  Set c = CreateObject(\"ADODB.Connection\")\r\n%1\r\n"
-                                           "End Function")
-                                .arg(body);
+    SensorScripts scripts;
+    scripts.general.code = QStringLiteral("Function Main()\r\n"
+                                          "  pw = \"Hid\" & \"den\" & \"42\"\r\n"
+                                          "  Set c = CreateObject(\"ADODB.Connection\")\r\n%1\r\n"
+                                          "End Function")
+                               .arg(body);
     return evaluateScripts(control, scripts);
 }
 

@@ -13,14 +13,14 @@ namespace {
 // A script from a row: a JScript function as it is, else VBScript around the
 // body. A level script that must prove it ran leaves its mark in the value it
 // is handed by reference (each script has a fresh engine).
-void setScript(QString &script, QString &language, const char *body, const char *main)
+ScriptSource script(const char *body, const char *main)
 {
     if (!body)
         body = "Main = True";
-    language = QLatin1String(body).startsWith(QLatin1String("function")) ? "JScript" : "VBScript";
-    script = language == QLatin1String("JScript") ? QString::fromLatin1(body)
-                                                    : QStringLiteral("Function %1\r\n\t%2\r\nEnd Function")
-                                                          .arg(QLatin1String(main), QLatin1String(body));
+    if (QLatin1String(body).startsWith(QLatin1String("function")))
+        return {QString::fromLatin1(body), QStringLiteral("JScript")};
+    return {QStringLiteral("Function %1\r\n\t%2\r\nEnd Function").arg(QLatin1String(main), QLatin1String(body)),
+            QStringLiteral("VBScript")};
 }
 
 // The whole outcome in one line: the result, its image key, text and value,
@@ -35,7 +35,7 @@ QString describe(const EvaluationOutcome &out)
             .arg(out.error.Line)
             .arg(out.resultText);
     }
-    const char *const results[] = {"Danger", "Warning", "Good", "NoComparable", "NoEvaluate"};
+    const char *const results[] = {"Level", "NoComparable", "NoEvaluate", "NotAValue"};
     return QStringLiteral("%1 %2 '%3' %4")
         .arg(QLatin1String(results[int(out.result)]), out.imageKey, out.resultText, out.valueText);
 }
@@ -51,37 +51,43 @@ struct ScriptRun
 TEST(TestEvaluation, RunsTheLevelsInOrderUntilOneIsTrue)
 {
     const ScriptRun runs[] = {
-        {"defaults", nullptr, nullptr, nullptr, nullptr, "Danger Danger 'DANGER' True"},
+        {"defaults", nullptr, nullptr, nullptr, nullptr, "Level Danger 'DANGER' True"},
         {"good_not_compiled_after_a_true_level", "Main = 42", "Main = (pSsrValue > 50)", "Main = (pSsrValue > 30)",
-         "this is not ( VBScript", "Warning Warning 'WARNING' 42"},
-        {"good", nullptr, "Main = False", "Main = False", "function Main(v) { return true; }", "Good Good 'GOOD' True"},
+         "this is not ( VBScript", "Level Warning 'WARNING' 42"},
+        {"good", nullptr, "Main = False", "Main = False", "function Main(v) { return true; }", "Level Good 'GOOD' True"},
         {"one_is_not_true", nullptr, "Main = 1", "Main = 1", "Main = \"True\"",
          "NoComparable NoComparable 'Not comparable' True"},
         {"switch_off_runs_no_level", "Main = 12.5", "syntax ( error", nullptr, nullptr,
          "NoEvaluate NoEvaluate 'Not evaluated' 12.5", false},
         {"value_by_reference", "Main = \"v\"", "pSsrValue = pSsrValue & \"D\"\r\n\tMain = False",
          "pSsrValue = pSsrValue & \"W\"\r\n\tMain = CDbl(-1)", "pSsrValue = pSsrValue & \"G\"\r\n\tMain = True",
-         "Warning Warning 'WARNING' vDW"},
+         "Level Warning 'WARNING' vDW"},
         {"general_syntax_error", "Main = (1 +", nullptr, nullptr, nullptr, "General failed: 1023 at line 2 ''"},
         {"runtime_error_in_a_level", nullptr, "Main = False", "Main = 1 / 0", nullptr,
          "Warning failed: 11 at line 2 'Not comparable'"},
         {"each_level_in_its_language", "function Main() { return 70; }", "Main = (pSsrValue >= 90)",
-         "function Main(v) { return v >= 60; }", nullptr, "Warning Warning 'WARNING' 70"},
+         "function Main(v) { return v >= 60; }", nullptr, "Level Warning 'WARNING' 70"},
+        // A value no level can judge ends the run, saying why; no later script runs.
+        {"level_hands_back_an_object", "Main = 42", "Main = False", "Set pSsrValue = CreateObject(\"Scripting.Dictionary\")",
+         "syntax ( error", "NotAValue NoComparable 'the Warning script handed back an object (Dictionary) as the sensor "
+         "value' Dictionary"},
+        {"level_returns_an_object", "Main = 42", "Set Main = CreateObject(\"Scripting.Dictionary\")", nullptr, nullptr,
+         "NotAValue NoComparable 'the Danger script returned an object (Dictionary), not True or False' 42"},
+        {"general_object", "Set Main = CreateObject(\"Scripting.Dictionary\")", "syntax ( error", nullptr, nullptr,
+         "NotAValue NoComparable 'the sensor value is an object (Dictionary), not a value' Dictionary"},
+        {"general_jscript_array", "function Main() { return [1, 2]; }", nullptr, nullptr, nullptr,
+         "NotAValue NoComparable 'the sensor value is an array, not a value' 1, 2"},
     };
     const QLocale saved;
     QLocale::setDefault(QLocale::c());
     for (const ScriptRun &run : runs) {
         SCOPED_TRACE(run.name);
-        EvaluationScripts s;
-        setScript(s.generalScript, s.generalLanguage, run.general, "Main()");
-        setScript(s.dangerScript, s.dangerLanguage, run.danger, "Main(pSsrValue)");
-        setScript(s.warningScript, s.warningLanguage, run.warning, "Main(pSsrValue)");
-        setScript(s.goodScript, s.goodLanguage, run.good, "Main(pSsrValue)");
-        s.evaluateData = run.evaluate;
-        s.msgNoEvaluate = QStringLiteral("Not evaluated");
-        s.msgNoComparable = QStringLiteral("Not comparable");
+        const SensorScripts s{script(run.general, "Main()"), run.evaluate,
+                              {script(run.danger, "Main(pSsrValue)"), script(run.warning, "Main(pSsrValue)"),
+                               script(run.good, "Main(pSsrValue)")}};
         ScriptControl control;
-        EXPECT_EQ(describe(evaluateScripts(control, s)), QString::fromUtf8(run.outcome));
+        EXPECT_EQ(describe(evaluateScripts(control, s, {"Not evaluated", "Not comparable"})),
+                  QString::fromUtf8(run.outcome));
     }
     QLocale::setDefault(saved);
 }
@@ -115,13 +121,12 @@ TEST(TestEvaluation, TruthAndValueText)
 // well within a time-out of 1000 ms, run past it together.
 TEST(TestEvaluation, OneTimeOutCoversEveryScript)
 {
-    EvaluationScripts s;
-    s.generalScript = QStringLiteral("Function Main()\r\n\tt = Timer\r\n\tDo While Timer - t < 0.3\r\n\tLoop\r\n"
-                                     "\tMain = 1\r\nEnd Function");
-    s.evaluateData = true;
-    s.dangerLanguage = s.warningLanguage = s.goodLanguage = QStringLiteral("JScript");
-    s.dangerScript = s.warningScript = s.goodScript =
-        QStringLiteral("function Main(v) { var t = Date.now(); while (Date.now() - t < 300) {} return false; }");
+    const ScriptSource level{QStringLiteral("function Main(v) { var t = Date.now(); while (Date.now() - t < 300) {} return false; }"),
+                             QStringLiteral("JScript")};
+    const SensorScripts s{{QStringLiteral("Function Main()\r\n\tt = Timer\r\n\tDo While Timer - t < 0.3\r\n\tLoop\r\n"
+                                          "\tMain = 1\r\nEnd Function")},
+                          true,
+                          {level, level, level}};
     for (const auto &[timeout, failed] : {std::pair{1000, true}, std::pair{5000, false}}) {
         ScriptControl control;
         control.setTimeout(timeout);

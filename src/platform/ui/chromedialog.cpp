@@ -48,20 +48,12 @@ private:
 
 } // namespace
 
-ChromeDialog::ChromeDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+FormDialog::FormDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setModal(true);
-    m_caption = new CaptionBar(this);
 }
 
-void ChromeDialog::setDesignSize(int widthTwips, int heightTwips)
-{
-    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
-    m_caption->setGeometry(twipsRect(0, 0, widthTwips, CaptionTwips));
-}
-
-void ChromeDialog::setVisible(bool visible)
+void FormDialog::setVisible(bool visible)
 {
     if (visible && !m_loaded) {
         m_loaded = true;
@@ -71,6 +63,17 @@ void ChromeDialog::setVisible(bool visible)
         }
     }
     QDialog::setVisible(visible);
+}
+
+ChromeDialog::ChromeDialog(QWidget *parent) : FormDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    m_caption = new CaptionBar(this);
+}
+
+void ChromeDialog::setDesignSize(int widthTwips, int heightTwips)
+{
+    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    m_caption->setGeometry(twipsRect(0, 0, widthTwips, CaptionTwips));
 }
 
 void ChromeDialog::paintEvent(QPaintEvent *)

@@ -115,6 +115,8 @@ vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownershi
         return vbs::Variant(QObjectAdapter::wrap(value.value<QObject *>(), ownership));
     if (value.isNull()) // std::nullptr_t, or a typed null such as a database NULL
         return vbs::Variant::null();
+    if (type == QMetaType::fromType<ObjectName>())
+        return vbs::Variant(toU16(value.value<ObjectName>().typeName));
     switch (type.id()) {
     case QMetaType::Bool:
         return vbs::Variant::fromBool(value.toBool());
@@ -238,7 +240,10 @@ QVariant toResult(const vbs::Variant &value, ConversionLimits &limits)
         // logged: this runs for every object a procedure hands back, with no
         // job or caller to name in an error report.
     }
-    return QVariant(toQString(value.object()->typeName()));
+    static const bool convertsToText =
+        QMetaType::registerConverter<ObjectName, QString>([](const ObjectName &object) { return object.typeName; });
+    (void)convertsToText;
+    return QVariant::fromValue(ObjectName{toQString(value.object()->typeName())});
 }
 
 } // namespace

@@ -31,7 +31,8 @@ class QObject;
 //
 // A procedure's result or a written-back argument goes through toResult:
 // there every object, inside arrays too, gives its default value, so the
-// host never holds a pointer that the engine frees with the script.
+// host never holds a pointer that the engine frees with the script. An
+// object without one gives an ObjectName.
 //
 // Every conversion is bounded (ConversionLimits): a value nested deeper than
 // kMaxNesting levels, or one that holds itself, fails with 28 "Out of stack
@@ -41,6 +42,15 @@ namespace bridge {
 
 inline constexpr int kMaxNesting = 256;
 inline constexpr std::size_t kMaxElements = std::size_t(1) << 24;
+
+// A result that was an object with no plain default value: its type name
+// ("Dictionary"). It converts to that name as text, so whoever shows results
+// shows it as before; whoever must tell an object from text checks the type.
+// Handed back to an engine it is that text.
+struct ObjectName
+{
+    QString typeName;
+};
 
 // The bounds of one conversion, over all its levels; what passes them is
 // raised as a runtime error (vbs::ScriptException).
@@ -103,3 +113,5 @@ QVariant toResult(const vbs::Variant &value);
 QVariant toParameter(const vbs::Variant &value, QMetaType type);
 
 } // namespace bridge
+
+Q_DECLARE_METATYPE(bridge::ObjectName)

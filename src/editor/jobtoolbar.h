@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class ImageList;
+class QAction;
+class QMenu;
+class QPoint;
+class QToolBar;
+class QWidget;
+
+// The job tool bar `ssToolBarJob`: its tools (design caption, id and
+// picture from the image list `imgToolbar`), the band "ToolBarJob"
+// (General Properties, Schedule Properties, Documentation, Evaluate) and the
+// popup "ID_Popup" (Cut, Copy, Paste, Colorize, CheckSyntax) that a right
+// click on a script pane opens. Every tool and popup entry hands its id to
+// `click`; so do the keys F7 (ID_CheckSyntax), F5 (ID_Evaluate) and
+// Ctrl+Shift+C (ID_Colorize) anywhere in the editor.
+class JobToolBar
+{
+public:
+    void setupUi(QWidget *editor, const std::function<void(const QString &id)> &click);
+
+    int height() const;
+    // Each tool shows the picture the image list keeps under its id.
+    void showPictures();
+    // The tools (named by their ids), in the order of their design table.
+    QList<QAction *> tools() const;
+    void showPopup(const QPoint &globalPos);
+
+    QToolBar *ssToolBarJob = nullptr;
+    ImageList *imgToolbar = nullptr;
+    QMenu *popupMenu = nullptr;   // the tool "ID_Popup"
+};
