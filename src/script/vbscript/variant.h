@@ -219,6 +219,12 @@ public:
         m.i64 = static_cast<std::uint32_t>(x);
     }
     bool holdsCounted() const noexcept { return counted(); }
+    // Empty in place, for a variant that holds no string, object or array.
+    void setEmptyInPlace() noexcept
+    {
+        m_type = Type::Empty;
+        m.i64 = 0;
+    }
 
 private:
     // String, Object or Array: one test, since every copy and every end of a value asks.

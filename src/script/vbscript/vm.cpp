@@ -332,14 +332,18 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         Variant *result = values + callee.resultReg;
         if (!(call[0] & flag::Discard)) {
             result = from[call[1]];
-            clear(*result);
+            // Mostly a temporary a number was read from: nothing to release.
+            if (result->holdsCounted()) [[unlikely]]
+                clear(*result);
+            else
+                result->setEmptyInPlace();
         } else {
             f->ownValues = true;
         }
         f->R[callee.resultReg] = result;
     }
     const Word constants = caller->code->own; // registers from here on are the pool's
-    for (Word i = 0; i < argc; ++i) {
+    const auto bind = [&](Word i) __attribute__((always_inline)) {
         const Word r = call[3 + i];
         // A literal is passed as a copy, so that a ByRef parameter cannot change the pool.
         if (((callee.byValue >> i) & 1) || r >= constants) {
@@ -349,7 +353,14 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         } else {
             f->R[i] = from[r];
         }
+    };
+    // One argument, the most common call, without the loop.
+    if (argc == 1) {
+        bind(0);
+        return f;
     }
+    for (Word i = 0; i < argc; ++i)
+        bind(i);
     return f;
 }
 
