@@ -4,7 +4,11 @@
 
 #include "script/colorizer/scriptdialect.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,9 +37,10 @@ void CommandLine::addLanguageOption()
 void CommandLine::addTimeoutOption()
 {
     m_hasTimeout = true;
-    m_parser.addOption({kTimeout, QStringLiteral("Stop the scripts after this many milliseconds in all: global code, Main and "
-                                                  "every level (0: never; default 10000)."),
-                        QStringLiteral("ms")});
+    m_parser.addOption({{QStringLiteral("t"), kTimeout},
+                        QStringLiteral("Stop the scripts after this many seconds in all, fractions allowed: global "
+                                       "code, Main and every level share it (0: never; default 10)."),
+                        QStringLiteral("seconds")});
 }
 
 void CommandLine::addMemoryOption()
@@ -67,6 +72,17 @@ void CommandLine::addDataOption(const QString &defaultFolder)
                         QStringLiteral("DIR"), defaultFolder});
 }
 
+void CommandLine::addValueOption(const QStringList &names, const QString &description, const QString &valueName)
+{
+    m_parser.addOption({names, description, valueName});
+}
+
+void CommandLine::addVersionOption()
+{
+    m_hasVersion = true;
+    m_parser.addOption({{QStringLiteral("V"), QStringLiteral("version")}, QStringLiteral("Print the version and end.")});
+}
+
 void CommandLine::addArgument(const QString &name, const QString &description, const QString &syntax)
 {
     m_parser.addPositionalArgument(name, description, syntax);
@@ -88,6 +104,10 @@ std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArgu
         QTextStream(stdout) << "usage: sensor-script " << m_command << " [options] " << m_syntax << '\n' << help;
         return ExitOk;
     }
+    if (m_hasVersion && m_parser.isSet(QStringLiteral("version"))) {
+        QTextStream(stdout) << "sensor-script " << QCoreApplication::applicationVersion() << '\n';
+        return ExitOk;
+    }
     const qsizetype count = arguments().size();
     if (count < minArguments)
         return usageError(QStringLiteral("missing argument"));
@@ -101,11 +121,15 @@ std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArgu
             return usageError(QStringLiteral("unknown language '%1' (VBScript or JScript)").arg(name));
         m_language = colorizer::dialectName(*dialect);
     }
-    if (m_hasTimeout && m_parser.isSet(kTimeout)) {
+    // An empty value (a monitor's unset macro) keeps the default.
+    if (m_hasTimeout && m_parser.isSet(kTimeout) && !m_parser.value(kTimeout).isEmpty()) {
+        // The C form (a point), whatever the locale; at most a day.
         bool ok = false;
-        m_timeout = m_parser.value(kTimeout).toInt(&ok);
-        if (!ok || m_timeout < 0)
-            return usageError(QStringLiteral("--timeout takes milliseconds (0 for none)"));
+        const double seconds = m_parser.value(kTimeout).trimmed().toDouble(&ok);
+        if (!ok || !(seconds >= 0 && seconds <= 86400))
+            return usageError(QStringLiteral("--timeout takes seconds, fractions allowed (0 for none): '%1'")
+                                  .arg(m_parser.value(kTimeout)));
+        m_timeout = seconds > 0 ? std::max(1, int(std::lround(seconds * 1000))) : 0;
     }
     if (m_hasMemory && m_parser.isSet(kMemory)) {
         bool ok = false;
@@ -121,6 +145,13 @@ std::optional<int> CommandLine::parse(const QStringList &args, qsizetype minArgu
 
 int CommandLine::usageError(const QString &message) const
 {
+    if (m_plugin) {
+        // A monitor shows standard output: the reason goes there, as UNKNOWN.
+        QTextStream(stdout) << "SENSOR UNKNOWN - " << QString(message).replace(u'|', u'/') << '\n';
+        QTextStream(stderr) << "usage: sensor-script " << m_command << " [options] " << m_syntax
+                            << "\n(sensor-script " << m_command << " --help for the options)\n";
+        return ExitUnknown;
+    }
     QTextStream(stderr) << "sensor-script " << m_command << ": " << message << "\nusage: sensor-script "
                         << m_command << " [options] " << m_syntax << "\n(sensor-script " << m_command
                         << " --help for the options)\n";

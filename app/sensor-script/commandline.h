@@ -17,7 +17,8 @@ public:
 
     // --language VBScript|JScript (also vbs, js, javascript; any case).
     void addLanguageOption();
-    // --timeout MS: milliseconds (0 for none), 10000 when not given.
+    // -t, --timeout SECONDS: the whole run's limit in seconds, fractions
+    // allowed (0 for none), 10 when not given.
     void addTimeoutOption();
     // --memory MB: the script's memory budget (0 for none), 512 when not given.
     void addMemoryOption();
@@ -33,6 +34,11 @@ public:
     // Everything after the first positional argument stays positional
     // (FILE ARG... where an ARG may look like an option).
     void keepOptionsAfterArguments();
+    // Usage errors answer as a monitoring plugin: one "SENSOR UNKNOWN - ..."
+    // line on standard output and ExitUnknown instead of ExitUsage.
+    void answerAsPlugin() { m_plugin = true; }
+    // -V, --version: prints the program's version and ends the command.
+    void addVersionOption();
 
     // Reads `args` (the words after the command). Returns the exit code when
     // the command ends here: ExitOk after the help, ExitUsage after a message
@@ -42,14 +48,19 @@ public:
     QStringList arguments() const { return m_parser.positionalArguments(); }
     // "VBScript" or "JScript"; empty when --language was not given.
     QString language() const { return m_language; }
+    // The time-out in milliseconds (0: none).
     int timeout() const { return m_timeout; }
     int memory() const { return m_memory; }
     bool readOnly() const { return m_readOnly; }
     QString dataFolder() const { return m_dataFolder; }
     bool flag(const QString &name) const { return m_parser.isSet(name); }
+    // --NAME VALUE: an option with a value of this command alone.
+    void addValueOption(const QStringList &names, const QString &description, const QString &valueName);
+    QString value(const QString &name) const { return m_parser.value(name); }
+    // Ends the command with a usage error of its own (after parse).
+    int usageError(const QString &message) const;
 
 private:
-    int usageError(const QString &message) const;
 
     QString m_command;
     QString m_syntax;
@@ -63,5 +74,7 @@ private:
     bool m_hasReadOnly = false;
     bool m_readOnly = false;
     bool m_hasData = false;
+    bool m_plugin = false;
+    bool m_hasVersion = false;
     QString m_dataFolder;
 };

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-// sensor-script evaluate [--timeout MS] JOB.xml: runs the job's sensor
+// sensor-script evaluate [-t SECONDS] JOB.xml: runs the job's sensor
 // scripts as the editor's test evaluation does and answers as a monitoring
 // plugin: one line "SENSOR <STATE> - value <value>" and the exit code
 //   ExitOk        the Good script returned true, or the sensor does not evaluate its data

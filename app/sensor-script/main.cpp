@@ -70,7 +70,7 @@ int main(int argc, char **argv)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
-                                     QStringLiteral("Print the version and exit."));
+                                     QStringLiteral("Print the version and end."));
     parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
     if (!parser.parse(app.arguments()))
@@ -81,7 +81,7 @@ int main(int argc, char **argv)
         return ExitOk;
     }
     if (parser.isSet(version)) {
-        QTextStream(stdout) << "sensor-script " << appenv::version() << '\n';
+        QTextStream(stdout) << "sensor-script " << QCoreApplication::applicationVersion() << '\n';
         return ExitOk;
     }
     QStringList args = parser.positionalArguments();

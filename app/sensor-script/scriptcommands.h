@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-// sensor-script run [--language VBScript|JScript] [--timeout MS] FILE [ARG...]
+// sensor-script run [--language VBScript|JScript] [-t SECONDS] FILE [ARG...]
 // Runs FILE on the script host the editor uses: compiles it, runs its global
 // code, then Main with the arguments (as strings), and prints Main's result
 // as the editor's test evaluation writes a value ("True"/"False", numbers,

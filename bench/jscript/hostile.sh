@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs each JScript program of hostile/ through `sensor-script run` with the
-# default limits (or those in $LIMITS, e.g. LIMITS="--timeout 3000 --memory 256")
+# default limits (or those in $LIMITS, e.g. LIMITS="--timeout 3 --memory 256")
 # and prints what stopped it and how far past its limits it went:
 #
 #   program  exit  error  past-deadline-s  peak-over-budget-MB  total-s
@@ -16,8 +16,8 @@ bin=${1:-$here/../../build/app/sensor-script/sensor-script}
 shift || true
 programs=("$@")
 [ ${#programs[@]} -eq 0 ] && programs=("$here"/hostile/*.js)
-limits=${LIMITS:---timeout 10000 --memory 512}
-timeout_ms=$(sed -n 's/.*--timeout \([0-9]*\).*/\1/p' <<<"$limits")
+limits=${LIMITS:---timeout 10 --memory 512}
+timeout_ms=$(sed -n 's/.*--timeout \([0-9.]*\).*/\1/p' <<<"$limits" | awk '{ print $1 * 1000 }')
 budget_mb=$(sed -n 's/.*--memory \([0-9]*\).*/\1/p' <<<"$limits")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

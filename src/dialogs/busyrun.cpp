@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSet>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -93,22 +94,21 @@ protected:
             // The window hands the click on to the widget under the mouse:
             // only there is it known whether that is the Stop button.
             return !watched->isWindowType() && !isStopButton(watched);
-        case QEvent::KeyRelease:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TabletPress:
-        case QEvent::DragEnter:
-        case QEvent::Drop:
-        case QEvent::InputMethod:
-            return true;
         default:
-            return false;
+            return swallowedInput().contains(event->type());
         }
     }
 
 private:
+    // The rest of the user's input, which goes nowhere while a run lasts.
+    static const QSet<int> &swallowedInput()
+    {
+        static const QSet<int> types = {QEvent::KeyRelease, QEvent::Shortcut,   QEvent::Wheel,
+                                                 QEvent::ContextMenu, QEvent::TouchBegin, QEvent::TabletPress,
+                                                 QEvent::DragEnter,  QEvent::Drop,       QEvent::InputMethod};
+        return types;
+    }
+
     bool isStopButton(QObject *watched) const
     {
         const QWidget *widget = qobject_cast<QWidget *>(watched);

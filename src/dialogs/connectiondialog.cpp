@@ -11,7 +11,7 @@
 #include "common/windowlanguage.h"
 #include "host/languagereader.h"
 #include "platform/ui/controlcolors.h"
-#include "platform/ui/twips.h"
+#include "platform/ui/placement.h"
 #include "script/objects/databaseprovider.h"
 
 #include <QComboBox>
@@ -29,28 +29,17 @@ constexpr int LabelLeft = 150;
 constexpr int FieldLeft = 2250;
 constexpr int FieldWidth = 3450;
 
-template <class Control>
-Control *place(Control *control, const char *name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(ui::twipsRect(left, top, width, height));
-    return control;
-}
 
 } // namespace
 
-ConnectionDialog::ConnectionDialog(QWidget *parent) : ui::ChromeDialog(parent)
+ConnectionDialog::ConnectionDialog(QWidget *parent)
+    : ContextDialog({}, parent, "ConnectionDialog", QStringLiteral("Database Connection"), 6000, 4500)
 {
-    setObjectName(section);
-    setWindowTitle(QStringLiteral("Database Connection"));
-    setDesignSize(6000, 4500);
-
-    PanelConnection = place(new QFrame(this), "PanelConnection", 30, 330, 5940, 3660);
-    PanelConnection->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    lblProvider = place(new QLabel(QStringLiteral("Provider"), PanelConnection), "lblProvider", LabelLeft, 165,
+    PanelConnection = raisedPanel(this, "PanelConnection", 30, 330, 5940, 3660);
+    lblProvider = ui::placed(new QLabel(QStringLiteral("Provider"), PanelConnection), "lblProvider", LabelLeft, 165,
                         FieldLeft - LabelLeft - 60, 315);
-    cmbProvider = place(new QComboBox(PanelConnection), "cmbProvider", FieldLeft, 165, FieldWidth, 315);
-    stkProvider = place(new QStackedWidget(PanelConnection), "stkProvider", 0, 570, 5910, 3060);
+    cmbProvider = ui::placed(new QComboBox(PanelConnection), "cmbProvider", FieldLeft, 165, FieldWidth, 315);
+    stkProvider = ui::placed(new QStackedWidget(PanelConnection), "stkProvider", 0, 570, 5910, 3060);
     for (const DatabaseProvider &provider : databaseProviders()) {
         if (ConnectionPage *page = createConnectionPage(provider.key)) {
             cmbProvider->addItem(provider.displayName, provider.key);
@@ -59,10 +48,10 @@ ConnectionDialog::ConnectionDialog(QWidget *parent) : ui::ChromeDialog(parent)
         }
     }
 
-    cmdTestConnection = place(new QPushButton(QStringLiteral("&Test"), this), "cmdTestConnection", 150, 4050, 1215,
+    cmdTestConnection = ui::placed(new QPushButton(QStringLiteral("&Test"), this), "cmdTestConnection", 150, 4050, 1215,
                               375);
-    cmdOk = place(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 3480, 4050, 1215, 375);
-    cmdCancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 4710, 4050, 1215, 375);
+    cmdOk = ui::placed(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 3480, 4050, 1215, 375);
+    cmdCancel = ui::placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 4710, 4050, 1215, 375);
     cmdOk->setDefault(true);
 
     connect(cmbProvider, &QComboBox::currentIndexChanged, this,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/chromedialog.h"
+#include "dialogshape.h"
 #include "script/objects/connectionstring.h"
 
 #include <QMap>
@@ -12,10 +12,6 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
-
-namespace host {
-class Skin;
-}
 
 // The connection dialog of the Database Connection Wizard (its "Edit ..."):
 // builds a connection string that ADODB.Connection opens, with one page per
@@ -30,17 +26,14 @@ class Skin;
 // back); an empty one is a new connection. Passwords are masked. Loading
 // applies the skin, then the language (section "ConnectionDialog"), then
 // shows InitialString.
-class ConnectionDialog : public ui::ChromeDialog
+class ConnectionDialog : public ContextDialog
 {
     Q_OBJECT
 
 public:
     explicit ConnectionDialog(QWidget *parent = nullptr);
 
-    // Fields, set before the dialog is shown.
-    QString gPathData;
-    QString gInterfaceLanguage;
-    const host::Skin *gSkin = nullptr;
+    // Fields, set before the dialog is shown, besides the context's.
     QString InitialString;          // the string to edit; empty: a new connection
 
     // True unless the user confirmed with Ok.

@@ -5,9 +5,27 @@
 #include "common/windowlanguage.h"
 #include "host/languagereader.h"
 #include "platform/ui/controltext.h"
+#include "platform/ui/placement.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QWidget>
+
+ContextDialog::ContextDialog(const DialogContext &context, QWidget *parent, const char *name, const QString &caption,
+                             int widthTwips, int heightTwips)
+    : ui::ChromeDialog(parent), DialogContext(context)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(caption);
+    setDesignSize(widthTwips, heightTwips);
+}
+
+QFrame *raisedPanel(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    QFrame *panel = ui::placed(new QFrame(parent), name, left, top, width, height);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
+}
 
 void applySkinGroups(const host::Skin *skin, const QList<SkinGroup> &groups)
 {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/ui/chromedialog.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
 
 class QColor;
+class QFrame;
 class QObject;
 class QWidget;
 
@@ -25,7 +28,7 @@ class Skin;
 //
 // A dialog written this way:
 //   frmX::frmX(const DialogContext &context, QWidget *parent)
-//       : ui::ChromeDialog(parent), DialogContext(context) { ...placed controls... }
+//       : ContextDialog(context, parent, "frmX", "Caption", width, height) { ...placed controls... }
 //   void frmX::Form_Load()
 //   {
 //       applySkinGroups(gSkin, {{GetColorFont, ui::setForeColor, {cmdOk}}, ...});
@@ -46,6 +49,20 @@ struct DialogContext
     QString gPathData;
     const host::Skin *gSkin = nullptr;
 };
+
+// A borderless dialog with its context: named after its language section,
+// with its designed caption and the design size of its client area (twips).
+class ContextDialog : public ui::ChromeDialog, public DialogContext
+{
+    Q_OBJECT
+
+public:
+    ContextDialog(const DialogContext &context, QWidget *parent, const char *name, const QString &caption,
+                  int widthTwips, int heightTwips);
+};
+
+// A raised panel placed from the design table (ui::placed).
+QFrame *raisedPanel(QWidget *parent, const char *name, int left, int top, int width, int height);
 
 // One group of a dialog's colours: the colour one skin getter gives,
 // painted on each control of the group (ui::setBackColor, ui::setForeColor,

@@ -17,14 +17,10 @@
 using ui::placed;
 
 frmResultTest::frmResultTest(const DialogContext &context, QWidget *parent)
-    : ui::ChromeDialog(parent), DialogContext(context)
+    : ContextDialog(context, parent, "frmResultTest", QStringLiteral("Result Test"), 4365, 2610)
 {
-    setObjectName(QStringLiteral("frmResultTest"));
-    setWindowTitle(QStringLiteral("Result Test"));
-    setDesignSize(4365, 2610);
 
-    panelResult = placed(new QFrame(this), "panelResult", 30, 330, 4305, 1830);
-    panelResult->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panelResult = raisedPanel(this, "panelResult", 30, 330, 4305, 1830);
     lblValue = placed(new QLabel(QStringLiteral("Value:"), panelResult), "lblValue", 60, 45, 450, 195);
     txtValue = placed(new QLineEdit(panelResult), "txtValue", 75, 270, 4125, 300);
     lblResult = placed(new QLabel(QStringLiteral("Result:"), panelResult), "lblResult", 90, 705, 495, 195);

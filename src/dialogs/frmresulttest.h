@@ -2,8 +2,6 @@
 
 #include "dialogshape.h"
 
-#include "platform/ui/chromedialog.h"
-
 #include <QString>
 
 class QFrame;
@@ -19,7 +17,7 @@ struct EvaluationOutcome;
 // closes it. Loading applies the skin, then the language (section
 // "frmResultTest"; the design texts stay when there is no file), then shows
 // Value, Msg and the picture of Ico.
-class frmResultTest : public ui::ChromeDialog, public DialogContext
+class frmResultTest : public ContextDialog
 {
     Q_OBJECT
 

@@ -83,14 +83,11 @@ QString wizardScript(const QString &connection, const QString &query)
 
 } // namespace
 
-frmWizard::frmWizard(const DialogContext &context, QWidget *parent) : ui::ChromeDialog(parent), DialogContext(context)
+frmWizard::frmWizard(const DialogContext &context, QWidget *parent)
+    : ContextDialog(context, parent, "frmWizard", QStringLiteral("Database Connection Wizard"), 8565, 4425)
 {
-    setObjectName(QStringLiteral("frmWizard"));
-    setWindowTitle(QStringLiteral("Database Connection Wizard"));
-    setDesignSize(8565, 4425);
 
-    PanelText = placed(new QFrame(this), "PanelText", 30, 330, 8505, 3660);
-    PanelText->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PanelText = raisedPanel(this, "PanelText", 30, 330, 8505, 3660);
     lblCnnString = placedLabel(new QLabel(QStringLiteral("Connection String"), PanelText), "lblCnnString", 150, 45);
     rtfCnnString = placed(newTextBox(PanelText), "rtfCnnString", 765, 270, 6660, 720);
     cmdEditCnnString = placed(new QPushButton(QStringLiteral("Edit ..."), PanelText), "cmdEditCnnString",
@@ -155,9 +152,7 @@ void frmWizard::EditCnnString()
         QString connection = trimBlanks(rtfCnnString->toPlainText());
         {
             ConnectionDialog dialog(this);
-            dialog.gInterfaceLanguage = gInterfaceLanguage;
-            dialog.gPathData = gPathData;
-            dialog.gSkin = gSkin;
+            static_cast<DialogContext &>(dialog) = *this;
             dialog.InitialString = connection;
             ui::showModal(dialog);
             if (!dialog.Cancelado())

@@ -2,8 +2,6 @@
 
 #include "dialogshape.h"
 
-#include "platform/ui/chromedialog.h"
-
 #include <QString>
 
 class QFrame;
@@ -21,7 +19,7 @@ class QTextEdit;
 // false, Code. Ok and Cancel only hide it. Loading runs EnableButtons,
 // applies the skin, then the language (section "frmWizard"; the design texts
 // stay when there is no file).
-class frmWizard : public ui::ChromeDialog, public DialogContext
+class frmWizard : public ContextDialog
 {
     Q_OBJECT
 

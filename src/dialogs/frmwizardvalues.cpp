@@ -81,19 +81,14 @@ void setGridBackColor(QWidget &grid, const QColor &color)
 } // namespace
 
 frmWizardValues::frmWizardValues(const DialogContext &context, QWidget *parent)
-    : ui::ChromeDialog(parent), DialogContext(context)
+    : ContextDialog(context, parent, "frmWizardValues", QStringLiteral("Conditions Wizard"), 8430, 4995)
 {
-    setObjectName(QStringLiteral("frmWizardValues"));
-    setWindowTitle(QStringLiteral("Conditions Wizard"));
-    setDesignSize(8430, 4995);
 
-    panelToolbar = placed(new QFrame(this), "panelToolbar", 0, 300, 8430, 390);
-    panelToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panelToolbar = raisedPanel(this, "panelToolbar", 0, 300, 8430, 390);
     cmdNewCondition = pictureButton("cmdNewCondition", true, panelToolbar, 45);
     cmdDeleteCondition = pictureButton("cmdDeleteCondition", false, panelToolbar, 390);
 
-    panelContainer = placed(new QFrame(this), "panelContainer", 60, 705, 8325, 3840);
-    panelContainer->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panelContainer = raisedPanel(this, "panelContainer", 60, 705, 8325, 3840);
     dtConditions = placed(new ConditionsGrid(ColumnCount, panelContainer), "dtConditions", 105, 105, 8115, 3630);
     for (int column = 0; column < ColumnCount; ++column)
         dtConditions->setHorizontalHeaderItem(column,

@@ -2,8 +2,6 @@
 
 #include "dialogshape.h"
 
-#include "platform/ui/chromedialog.h"
-
 #include <QList>
 #include <QString>
 
@@ -33,7 +31,7 @@ struct ConditionRow;
 // (isNumericValue in conditionscode.h). Such a value is copied into the
 // script as typed, so this test only lets through what the VBScript engine
 // reads as a number literal; "1,5" is compared as the text "1,5".
-class frmWizardValues : public ui::ChromeDialog, public DialogContext
+class frmWizardValues : public ContextDialog
 {
     Q_OBJECT
 

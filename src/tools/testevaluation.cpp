@@ -2,40 +2,18 @@
 
 #include "common/regional.h"
 #include "script/bridge/variantconvert.h"
+#include "script/objects/numbervariant.h"
 #include "script/objects/runcontext.h"
 #include "scripterrorreport.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
 
-namespace {
-
-bool isNumber(const QVariant &value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 bool evaluationIsTrue(const QVariant &result)
 {
     if (result.metaType().id() == QMetaType::Bool)
         return result.toBool();
-    return isNumber(result) && result.toDouble() == -1.0;
+    return isNumberVariant(result) && result.toDouble() == -1.0;
 }
 
 QString objectValueKind(const QVariant &value)
@@ -82,7 +60,7 @@ QString evaluationValueText(const QVariant &value)
         return items.join(QLatin1String(", "));
     }
     default:
-        if (isNumber(value))
+        if (isNumberVariant(value))
             return QString::number(value.toLongLong());
         return value.toString();
     }

@@ -22,14 +22,14 @@ TEST(SkinGetter, AnswersTheSkinsMemberOfTheSameName)
     const hostkit::PaletteSkin skin({1, 2, 3, 4, 5, 6});
     const TabOnlySkin tabOnly;
     using Getter = long (*)(const host::Skin *);
-    const std::pair<Getter, long> rows[] = {{&GetFormBackColor, 1},    {&GetTabBackColor, 2},
-                                            {&GetColorFont, 3},        {&GetToolbarBackColor, 4},
-                                            {&GetToolbarColorFont, 5}, {&GetButtonBackColor, 6}};
+    const std::pair<Getter, long> rows[] = {{GetFormBackColor, 1},    {GetTabBackColor, 2},
+                                            {GetColorFont, 3},        {GetToolbarBackColor, 4},
+                                            {GetToolbarColorFont, 5}, {GetButtonBackColor, 6}};
     for (const auto &[getter, expected] : rows) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(getter(&skin), expected);
         expectError(91, [&] { getter(nullptr); });
-        if (getter != &GetTabBackColor)
+        if (getter != GetTabBackColor)
             expectError(438, [&] { getter(&tabOnly); });
     }
     EXPECT_EQ(GetTabBackColor(&tabOnly), 0x00ff00);

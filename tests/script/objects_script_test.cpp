@@ -119,7 +119,7 @@ TEST(WizardScript, ReturnsTheFirstFieldOfTheFirstRowNothingOrTheError)
 }
 
 // The committed sample database holds what its SQL source says, and the job's
-// script finds it relative to the repository root.
+// script finds it relative to the job's own folder.
 TEST(ExampleDatabase, CommittedFileMatchesItsSourceAndTheJobFindsIt)
 {
     QTemporaryDir dir;
@@ -134,7 +134,7 @@ TEST(ExampleDatabase, CommittedFileMatchesItsSourceAndTheJobFindsIt)
               fromSource);
 
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(sourcePath(QString())));
+    ASSERT_TRUE(QDir::setCurrent(sourcePath(QStringLiteral("examples/jobs"))));
     const std::optional<QVariant> value = runMain(control, VB, exampleJobScript());
     QDir::setCurrent(previous);
     EXPECT_EQ(value, QVariant(7)) << control.error().Description.toStdString();

@@ -1,5 +1,7 @@
 #include "domtext.h"
 
+#include "domwalk.h"
+
 namespace {
 
 bool isCharacterData(const QDomNode &node)
@@ -14,22 +16,10 @@ QString descendantText(const QDomNode &node)
 {
     if (isCharacterData(node))
         return node.nodeValue();
-    // A walk without recursion: down to the first child, else to the next
-    // sibling, else up until an ancestor (below `node`) has one.
     QString text;
-    QDomNode current = node.firstChild();
-    while (!current.isNull()) {
+    for (QDomNode current = node.firstChild(); !current.isNull(); current = nextInTree(current, node)) {
         if (isCharacterData(current))
             text += current.nodeValue();
-        if (current.hasChildNodes()) {
-            current = current.firstChild();
-            continue;
-        }
-        while (!current.isNull() && current != node && current.nextSibling().isNull())
-            current = current.parentNode();
-        if (current.isNull() || current == node)
-            break;
-        current = current.nextSibling();
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #include "readinglimits.h"
 
+#include "domwalk.h"
+
 #include <QDomNamedNodeMap>
 
 namespace readinglimits {
@@ -48,9 +50,7 @@ QString Tally::excess(qint64 fileBytes) const
 Tally tallyOf(const QDomNode &tree)
 {
     Tally tally;
-    // A walk without recursion, in document order.
-    QDomNode node = tree;
-    while (!node.isNull()) {
+    for (QDomNode node = tree; !node.isNull(); node = nextInTree(node, tree)) {
         if (node.isElement()) {
             tally.element(node.nodeName().size());
             const QDomNamedNodeMap attributes = node.attributes();
@@ -61,15 +61,6 @@ Tally tallyOf(const QDomNode &tree)
         } else if (!node.isDocument() && !node.isDocumentType()) {
             tally.characterNode(node.nodeValue().size() + node.nodeName().size());
         }
-        if (node.hasChildNodes()) {
-            node = node.firstChild();
-            continue;
-        }
-        while (!node.isNull() && node != tree && node.nextSibling().isNull())
-            node = node.parentNode();
-        if (node.isNull() || node == tree)
-            break;
-        node = node.nextSibling();
     }
     return tally;
 }

@@ -168,6 +168,21 @@ vbs::Variant toVariant(const QVariant &value, QObjectAdapter::Ownership ownershi
     }
 }
 
+// The elements of an array, each converted by `element`, one level deeper
+// and counted against the limits.
+QVariantList toList(const vbs::Variant &value, ConversionLimits &limits,
+                    QVariant (*element)(const vbs::Variant &, ConversionLimits &))
+{
+    const auto level = limits.enter();
+    const vbs::Array *array = value.array();
+    limits.add(static_cast<double>(array->size()));
+    QVariantList list;
+    list.reserve(static_cast<qsizetype>(array->size()));
+    for (std::size_t i = 0; i < array->size(); ++i)
+        list.append(element((*array)[i], limits));
+    return list;
+}
+
 QVariant toQVariant(const vbs::Variant &value, ConversionLimits &limits)
 {
     using T = vbs::Variant::Type;
@@ -194,16 +209,8 @@ QVariant toQVariant(const vbs::Variant &value, ConversionLimits &limits)
         return QVariant(toQString(value.string()));
     case T::Error:
         return value.isMissing() ? QVariant() : QVariant(static_cast<int>(value.errorValue()));
-    case T::Array: {
-        const auto level = limits.enter();
-        const vbs::Array *array = value.array();
-        limits.add(static_cast<double>(array->size()));
-        QVariantList list;
-        list.reserve(static_cast<qsizetype>(array->size()));
-        for (std::size_t i = 0; i < array->size(); ++i)
-            list.append(toQVariant((*array)[i], limits));
-        return list;
-    }
+    case T::Array:
+        return toList(value, limits, toQVariant);
     case T::Object:
         if (value.isNothing())
             return QVariant::fromValue<QObject *>(nullptr);
@@ -216,16 +223,8 @@ QVariant toQVariant(const vbs::Variant &value, ConversionLimits &limits)
 
 QVariant toResult(const vbs::Variant &value, ConversionLimits &limits)
 {
-    if (value.isArray()) {
-        const auto level = limits.enter();
-        const vbs::Array *array = value.array();
-        limits.add(static_cast<double>(array->size()));
-        QVariantList list;
-        list.reserve(static_cast<qsizetype>(array->size()));
-        for (std::size_t i = 0; i < array->size(); ++i)
-            list.append(toResult((*array)[i], limits));
-        return list;
-    }
+    if (value.isArray())
+        return toList(value, limits, toResult);
     if (!value.isObject())
         return toQVariant(value, limits);
     if (value.isNothing())

@@ -3,6 +3,9 @@
 #include "adoerrors.h"
 #include "adofield.h"
 #include "errorcore/error.h"
+#include "numbervariant.h"
+
+#include <QSet>
 
 #include <cmath>
 
@@ -15,27 +18,12 @@ void requireOpen(const RecordsetData &data)
                     AdoError::fieldsSource());
 }
 
+// An index by position: a number, a Boolean or a character; anything else
+// names a field.
 bool isNumber(const QVariant &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Bool:
-        return true;
-    default:
-        return false;
-    }
+    static const QSet<int> alsoNumbers = {QMetaType::Bool, QMetaType::Char, QMetaType::SChar, QMetaType::UChar};
+    return isNumberVariant(value) || alsoNumbers.contains(value.typeId());
 }
 
 } // namespace

@@ -137,7 +137,9 @@ public:
     static Variant null() noexcept { Variant v; v.m_type = Type::Null; return v; }
     static Variant fromBool(bool b) noexcept { Variant v; v.m_type = Type::Boolean; v.m.b = b; return v; }
     static Variant fromByte(std::uint8_t x) noexcept { Variant v; v.m_type = Type::Byte; v.m.u8 = x; return v; }
-    static Variant fromInteger(std::int16_t x) noexcept { Variant v; v.m_type = Type::Integer; v.m.i16 = x; return v; }
+    // An Integer's payload is kept sign-extended to 32 bits, so Integer and
+    // Long read alike (wholeValue).
+    static Variant fromInteger(std::int16_t x) noexcept { Variant v; v.m_type = Type::Integer; v.m.i32 = x; return v; }
     static Variant fromLong(std::int32_t x) noexcept { Variant v; v.m_type = Type::Long; v.m.i32 = x; return v; }
     static Variant fromSingle(float x) noexcept { Variant v; v.m_type = Type::Single; v.m.f32 = x; return v; }
     static Variant fromDouble(double x) noexcept { Variant v; v.m_type = Type::Double; v.m.f64 = x; return v; }
@@ -170,6 +172,8 @@ public:
     std::uint8_t byteValue() const noexcept { return m.u8; }
     std::int16_t integerValue() const noexcept { return m.i16; }
     std::int32_t longValue() const noexcept { return m.i32; }
+    // Integer or Long, either of them, without looking which.
+    std::int32_t wholeValue() const noexcept { return m.i32; }
     float singleValue() const noexcept { return m.f32; }
     double doubleValue() const noexcept { return m.f64; }
     std::int64_t currencyValue() const noexcept { return m.i64; }
@@ -206,6 +210,21 @@ public:
     std::u16string typeName() const;
 
     void swap(Variant &o) noexcept;
+
+    // Integer or Long `t` in place: for a variant that holds no string,
+    // object or array (nothing to release), two stores.
+    void setWhole(Type t, std::int32_t x) noexcept
+    {
+        m_type = t;
+        m.i64 = static_cast<std::uint32_t>(x);
+    }
+    bool holdsCounted() const noexcept { return counted(); }
+    // Empty in place, for a variant that holds no string, object or array.
+    void setEmptyInPlace() noexcept
+    {
+        m_type = Type::Empty;
+        m.i64 = 0;
+    }
 
 private:
     // String, Object or Array: one test, since every copy and every end of a value asks.

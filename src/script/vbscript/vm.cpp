@@ -29,12 +29,66 @@ namespace {
     return ((static_cast<unsigned>(a.type()) - kInteger) | (static_cast<unsigned>(b.type()) - kInteger)) < 2;
 }
 
+// An Integer or Long result in `out`: Integer while both operands were
+// Integer and it fits.
+[[gnu::always_inline]] inline void setWhole(Variant &out, unsigned rank, std::int32_t r)
+{
+    auto t = static_cast<Variant::Type>(rank);
+    if (t == Variant::Type::Integer && static_cast<std::int16_t>(r) != r)
+        t = Variant::Type::Long;
+    if (out.holdsCounted()) [[unlikely]]
+        out = t == Variant::Type::Integer ? Variant::fromInteger(static_cast<std::int16_t>(r)) : Variant::fromLong(r);
+    else
+        out.setWhole(t, r);
+}
+
+// a op b for two Integer or Long operands in 32 bits; false: the result
+// leaves Long (or the divisor is 0 or -1), for the 64-bit rules.
+template <BinOp O>
+[[gnu::always_inline]] inline bool whole(const Variant &a, const Variant &b, Variant &out)
+{
+    // Integer | Long is Long: the rank of the result.
+    const unsigned rank = static_cast<unsigned>(a.type()) | static_cast<unsigned>(b.type());
+    const std::int32_t x = a.wholeValue(), y = b.wholeValue();
+    std::int32_t r;
+    switch (O) {
+    case BinOp::Add:
+        if (__builtin_add_overflow(x, y, &r))
+            return false;
+        break;
+    case BinOp::Sub:
+        if (__builtin_sub_overflow(x, y, &r))
+            return false;
+        break;
+    case BinOp::Mul:
+        if (__builtin_mul_overflow(x, y, &r))
+            return false;
+        break;
+    case BinOp::Mod:
+        if (y == 0 || y == -1)
+            return false;
+        r = x % y;
+        break;
+    case BinOp::IntDiv:
+        if (y == 0 || y == -1)
+            return false;
+        r = x / y;
+        break;
+    default: return false;
+    }
+    setWhole(out, rank, r);
+    return true;
+}
+
 // a op b for two numbers; false: the general rules.
 template <BinOp O>
 [[gnu::always_inline]] inline bool arithmetic(const Variant &a, const Variant &b, Variant &out)
 {
-    if (integral(a, b))
+    if (integral(a, b)) [[likely]] {
+        if (O != BinOp::Div && whole<O>(a, b, out)) [[likely]]
+            return true;
         return fast::integral(O, a, b, out);
+    }
     if (fast::isNumber(a) && fast::isNumber(b))
         return fast::floating(O, fast::doubleOf(a), fast::doubleOf(b), out);
     return false;
@@ -52,8 +106,7 @@ template <BinOp O>
 [[gnu::always_inline]] inline int order(const Variant &a, const Variant &b)
 {
     if (integral(a, b)) {
-        const std::int32_t x = a.type() == Variant::Type::Integer ? a.integerValue() : a.longValue();
-        const std::int32_t y = b.type() == Variant::Type::Integer ? b.integerValue() : b.longValue();
+        const std::int32_t x = a.wholeValue(), y = b.wholeValue();
         return x < y ? -1 : (x > y ? 1 : 0);
     }
     if (fast::isNumber(a) && fast::isNumber(b)) {
@@ -77,6 +130,19 @@ template <BinOp O>
     case BinOp::Gt: return c > 0;
     case BinOp::Le: return c <= 0;
     default: return c >= 0;
+    }
+}
+
+template <BinOp O>
+[[gnu::always_inline]] inline bool holdsOf(std::int32_t x, std::int32_t y)
+{
+    switch (O) {
+    case BinOp::Eq: return x == y;
+    case BinOp::Ne: return x != y;
+    case BinOp::Lt: return x < y;
+    case BinOp::Gt: return x > y;
+    case BinOp::Le: return x <= y;
+    default: return x >= y;
     }
 }
 
@@ -266,14 +332,18 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         Variant *result = values + callee.resultReg;
         if (!(call[0] & flag::Discard)) {
             result = from[call[1]];
-            clear(*result);
+            // Mostly a temporary a number was read from: nothing to release.
+            if (result->holdsCounted()) [[unlikely]]
+                clear(*result);
+            else
+                result->setEmptyInPlace();
         } else {
             f->ownValues = true;
         }
         f->R[callee.resultReg] = result;
     }
     const Word constants = caller->code->own; // registers from here on are the pool's
-    for (Word i = 0; i < argc; ++i) {
+    const auto bind = [&](Word i) __attribute__((always_inline)) {
         const Word r = call[3 + i];
         // A literal is passed as a copy, so that a ByRef parameter cannot change the pool.
         if (((callee.byValue >> i) & 1) || r >= constants) {
@@ -283,7 +353,14 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         } else {
             f->R[i] = from[r];
         }
+    };
+    // One argument, the most common call, without the loop.
+    if (argc == 1) {
+        bind(0);
+        return f;
     }
+    for (Word i = 0; i < argc; ++i)
+        bind(i);
     return f;
 }
 
@@ -575,8 +652,8 @@ Variant Interpreter::run(Frame *entry)
     L_##name: {                                                                                                   \
         const Variant &a = *R[pc[1]], &b = *R[pc[2]];                                                                  \
         bool t;                                                                                                        \
-        if (integral(a, b))                                                                                            \
-            t = holds<BinOp::cmp>(order(a, b));                                                                        \
+        if (integral(a, b)) [[likely]]                                                                                 \
+            t = holdsOf<BinOp::cmp>(a.wholeValue(), b.wholeValue());                                                   \
         else if (fast::isNumber(a) && fast::isNumber(b) && order(a, b) != 2)                                           \
             t = holds<BinOp::cmp>(order(a, b));                                                                        \
         else                                                                                                           \
@@ -647,6 +724,16 @@ Variant Interpreter::run(Frame *entry)
                     Variant *var = R[pc[1]];
                     const Word state = pc[2];
                     const Variant &limit = *R[state], &step = *R[state + 1];
+                    std::int32_t next32;
+                    if (!(w & flag::VarName) && integral(*var, step) && fast::isIntegerOrLong(limit) &&
+                        !__builtin_add_overflow(var->wholeValue(), step.wholeValue(), &next32)) [[likely]] {
+                        setWhole(*var, static_cast<unsigned>(var->type()) | static_cast<unsigned>(step.type()), next32);
+                        checkpoint();
+                        const std::int32_t to = limit.wholeValue();
+                        const bool more = R[state + 2]->boolValue() ? next32 >= to : next32 <= to;
+                        pc = more ? code->words.data() + pc[3] : pc + 4;
+                        NEXT();
+                    }
                     if (!(w & flag::VarName) && fast::isIntegerOrLong(*var) && fast::isIntegerOrLong(step) &&
                         fast::isIntegerOrLong(limit)) {
                         const std::int64_t next = fast::intOf(*var) + fast::intOf(step);
@@ -759,12 +846,22 @@ Variant Interpreter::run(Frame *entry)
             }
 #undef NEXT
         } catch (ScriptException &e) {
-            if (!recover(e, entry, f, pc))
+            // Copies: the loop's own f and pc never have their address
+            // taken, so they stay in registers.
+            Frame *at = f;
+            const Word *atPc = pc;
+            if (!recover(e, entry, at, atPc))
                 throw;
+            f = at;
+            pc = atPc;
         } catch (const std::bad_alloc &) {
             ScriptException e(runtimeError(RuntimeError::OutOfMemory));
-            if (!recover(e, entry, f, pc))
+            Frame *at = f;
+            const Word *atPc = pc;
+            if (!recover(e, entry, at, atPc))
                 throw e;
+            f = at;
+            pc = atPc;
         } catch (...) {
             unwind(entry, f);
             throw;
