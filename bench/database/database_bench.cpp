@@ -11,6 +11,7 @@
 #include "script/engine/scriptrun.h"
 #include "script/objects/automationregistry.h"
 #include "script/objects/runcontext.h"
+#include "silentlistener.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,11 +21,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -61,24 +58,6 @@ long hostileCall(const QString &connection, const QStringList &statements, int l
     }
     return 0;
 }
-
-struct SilentListener
-{
-    SilentListener()
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (::bind(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && ::listen(fd, 8) == 0
-            && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-            port = ntohs(address.sin_port);
-    }
-    ~SilentListener() { ::close(fd); }
-
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    int port = 0;
-};
 
 QString odbcDriverString()
 {

@@ -5,6 +5,7 @@
 
 #include "expecterror.h"
 #include "script_support.h"
+#include "silentlistener.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -12,11 +13,7 @@
 #include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace objtest;
 
@@ -26,26 +23,6 @@ QString env(const char *name)
 {
     return qEnvironmentVariable(name);
 }
-
-// A TCP port on 127.0.0.1 that accepts connections and never answers: the
-// kernel completes the handshake for the backlog, the server says nothing.
-struct SilentListener
-{
-    SilentListener()
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (::bind(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && ::listen(fd, 8) == 0
-            && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-            port = ntohs(address.sin_port);
-    }
-    ~SilentListener() { ::close(fd); }
-
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    int port = 0;
-};
 
 // The first row's values of `sql`, by column.
 QVariantList firstRow(QObject *connection, const QString &sql)

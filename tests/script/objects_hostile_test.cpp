@@ -9,15 +9,13 @@
 
 #include "expecterror.h"
 #include "script_support.h"
+#include "silentlistener.h"
 
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 using namespace objtest;
@@ -115,25 +113,6 @@ struct OdbcRegistration
     const QString driver = QStringLiteral("Driver={PostgreSQL Unicode};Server=%1;Port=%2;Database=%3;Uid=%4;Pwd=%5")
                                .arg(env("VELTRANO_PG_HOST"), env("VELTRANO_PG_PORT"), env("VELTRANO_PG_DATABASE"),
                                     env("VELTRANO_PG_USER"), env("VELTRANO_PG_PASSWORD"));
-};
-
-// A port on 127.0.0.1 that accepts connections and never answers.
-struct SilentListener
-{
-    SilentListener()
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (::bind(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && ::listen(fd, 8) == 0
-            && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-            port = ntohs(address.sin_port);
-    }
-    ~SilentListener() { ::close(fd); }
-
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    int port = 0;
 };
 
 constexpr long Timeout = AdoError::CommandTimeout;
