@@ -68,8 +68,11 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
         {JS, "  var s = ''; for (var e = new Enumerator(g); !e.atEnd(); e.moveNext()) s += e.item() + ';'; return s;",
          QVariant(QStringLiteral("a;2;true;"))},
         {JS, "  return g.Stamp.getFullYear() * 100 + g.Stamp.getMonth() + 1;", QVariant(202403)},
-        {JS, "  try { return g.size; } catch (e) { return e.number; }", QVariant(438)},
-        {JS, "  return ('Size' in g) && !('size' in g);", QVariant(true)},
+        {JS, "  g.size = 3; try { return g.SIZE + g.describe('y', 1); } catch (e) { return e.number; }",
+         QVariant(QStringLiteral("3two: y 1"))},
+        {JS, "  try { g.Resize(); } catch (e) { try { g.Sizes = 1; } catch (f) { try { return g.Sizes + 1; } catch (h) {\n"
+             "    return [e.number, f.number, h.number, 'size' in g, 'Sizes' in g].join(' '); } } }",
+         QVariant(QStringLiteral("438 438 438 true false"))},
         {JS, "  try { g.Fail(); } catch (e) { return e.number + ' ' + e.description + ' ' + e.source; }",
          QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
     };

@@ -63,7 +63,17 @@ QObject *AdoFields::Item(const QVariant &index) const
                                    "name or ordinal: %1")
                         .arg(index.toString()),
                     AdoError::fieldsSource());
-    return new AdoField(m_data, column);
+    return field(column);
+}
+
+QObject *AdoFields::field(int column) const
+{
+    if (m_made.size() < std::size_t(m_data->names.size()))
+        m_made.resize(std::size_t(m_data->names.size()));
+    QPointer<QObject> &made = m_made[std::size_t(column)];
+    if (!made)
+        made = new AdoField(m_data, column);
+    return made.data();
 }
 
 QVariantList AdoFields::Items() const
@@ -71,6 +81,6 @@ QVariantList AdoFields::Items() const
     requireOpen(*m_data);
     QVariantList fields;
     for (int i = 0; i < m_data->names.size(); ++i)
-        fields.append(QVariant::fromValue<QObject *>(new AdoField(m_data, i)));
+        fields.append(QVariant::fromValue<QObject *>(field(i)));
     return fields;
 }
