@@ -126,6 +126,8 @@ TEST_F(ScriptControlObjects, ObjectsLeaveWithTheirLastReferenceOrTheEngine)
     ASSERT_TRUE(control->setLanguage(VB));
     EXPECT_EQ(TestGadget::alive, 0);
     EXPECT_EQ(main(JS, "  for (var i = 0; i < 20; ++i) g.Child('x');\n  return 0;"), QVariant(0));
+    // Objects the script let go of go while it still runs, with no event loop turning.
+    EXPECT_EQ(main(JS, "  for (var i = 0; i < 40000; ++i) g.Child('x');\n  return g.Alive < 20000;"), QVariant(true));
     ASSERT_TRUE(control->setLanguage(JS));
     EXPECT_EQ(TestGadget::alive, 0);
 }
