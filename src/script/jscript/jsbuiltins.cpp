@@ -116,6 +116,10 @@ const char *const kDialectPrelude = R"JS(
             return typeof v;
         });
     }
+    own(global, '__vt_throw', function (value, line, unit) {
+        dialect.thrown(value, line, unit);
+        return value;
+    });
     own(global, '__vt_caught', function (e) {
         if (e instanceof NativeError && !hasOwn.call(e, 'number')) {
             var t = dialect.translate(String(e.name), String(e.message));
@@ -397,6 +401,19 @@ QVariantList JsDialect::frontEnd(const QString &code) const
     if (!copy.translate(code, out, failure))
         return {false, jscriptErrorCode(failure.number), failure.description};
     return {true, out};
+}
+
+void JsDialect::thrown(const QJSValue &value, int line, int unit)
+{
+    m_thrown = value;
+    m_site = {line, unit};
+}
+
+JsDialect::ThrowSite JsDialect::throwSite(const QJSValue &value) const
+{
+    if (m_site.line == 0 || !value.strictlyEquals(m_thrown))
+        return {};
+    return m_site;
 }
 
 QVariantList JsDialect::numbered(int number) const

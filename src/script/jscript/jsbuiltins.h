@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJSValue>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
@@ -39,6 +40,9 @@ inline constexpr const char *kPutHelper = "__vt_put";
 inline constexpr const char *kTypeofHelper = "__vt_typeof";
 // __vt_caught(e): the engine's error e with JScript's number and wording.
 inline constexpr const char *kCaughtHelper = "__vt_caught";
+// __vt_throw(value, line, unit): value, remembered as thrown at that line of
+// that text (JsDialect::throwSite).
+inline constexpr const char *kThrowHelper = "__vt_throw";
 
 // The prelude's link to the error tables.
 class JsDialect : public QObject
@@ -58,6 +62,18 @@ public:
     // [e.number, description] of one of JScript's own numbers.
     Q_INVOKABLE QVariantList numbered(int number) const;
 
+    // The last value a throw statement threw, and where.
+    Q_INVOKABLE void thrown(const QJSValue &value, int line, int unit);
+    struct ThrowSite
+    {
+        int line = 0;
+        int unit = 0;
+    };
+    // Where `value` was thrown, when it is what the last throw statement threw.
+    ThrowSite throwSite(const QJSValue &value) const;
+
 private:
     const JsFrontEnd *m_frontEnd = nullptr;
+    QJSValue m_thrown;
+    ThrowSite m_site;
 };

@@ -152,7 +152,7 @@ namespace {
 
 // Fills `info` from a thrown value.
 ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
-                         const QHash<QString, QString> &sources, bool compiling)
+                         const QHash<QString, QString> &sources, bool compiling, const JsDialect *dialect = nullptr)
 {
     ScriptErrorInfo info;
     const bool isError = thrown.isError() || thrown.property(QStringLiteral("message")).isString();
@@ -183,6 +183,13 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
     if (line <= 0) {
         line = top.line;
         file = top.file;
+    }
+    if (dialect) {
+        // What a throw statement threw: the line of the throw.
+        if (const JsDialect::ThrowSite site = dialect->throwSite(thrown); site.line > 0) {
+            line = site.line;
+            file = QStringLiteral("code-%1").arg(site.unit);
+        }
     }
     info.Line = line > 0 ? line : 0;
     info.Column = compileError && top.column > 0 ? top.column - 1 : 0;
@@ -344,12 +351,13 @@ bool JScriptEngine::add(const QString &code)
         return false;
     QString translated;
     JsFrontEnd::Failure failure;
-    if (!d->frontEnd.translate(code, translated, failure)) {
+    if (!d->frontEnd.translate(code, translated, failure, d->units + 1)) {
         m_error = frontEndError(failure, code);
         return false;
     }
-    const QString file = QStringLiteral("code-%1").arg(++d->units);
+    const QString file = QStringLiteral("code-%1").arg(d->units + 1);
     d->sources.insert(file, code);
+    ++d->units;
 
     QStringList stack;
     WatchedCall watched(d->watchdog, d->engine, *m_run, d->stopped);
@@ -361,7 +369,7 @@ bool JScriptEngine::add(const QString &code)
         return !d->stopped || watched.failed(m_error);
     // Reading the thrown value may run the script's own getters and
     // toString: the watchdog still watches.
-    m_error = describe(result, stack, d->sources, true);
+    m_error = describe(result, stack, d->sources, true, &d->dialect);
     unclosedBracket(d->frontEnd, code, m_error);
     return watched.failed(m_error);
 }
@@ -391,7 +399,7 @@ bool JScriptEngine::compile(const QString &code)
     JsFrontEnd frontEnd = d->frontEnd;
     QString translated;
     JsFrontEnd::Failure failure;
-    if (!frontEnd.translate(code, translated, failure)) {
+    if (!frontEnd.translate(code, translated, failure, d->units + 1)) {
         m_error = frontEndError(failure, code);
         return false;
     }
@@ -451,7 +459,7 @@ bool JScriptEngine::call(const QString &name, QVariantList &args, QVariant &resu
     const QJSValue outcome = d->caller.call({function, jsArgs});
     if (outcome.isError() || !outcome.property(QStringLiteral("ok")).toBool()) {
         const QJSValue thrown = outcome.isError() ? outcome : outcome.property(QStringLiteral("error"));
-        m_error = describe(thrown, {}, d->sources, false);
+        m_error = describe(thrown, {}, d->sources, false, &d->dialect);
         return watched.failed(m_error);
     }
 

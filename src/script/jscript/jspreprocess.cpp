@@ -25,6 +25,7 @@ struct Token
     int start = 0; // in the output
     int end = 0;
     bool newlineBefore = false;
+    int line = 0;
 };
 
 // A change of the output: `remove` characters at `pos` become `text`.
@@ -129,7 +130,7 @@ QString valueText(const JsFrontEnd::Value &v)
 class JsTranslation
 {
 public:
-    JsTranslation(JsFrontEnd &state, const QString &code) : m_state(state), m_src(code) {}
+    JsTranslation(JsFrontEnd &state, const QString &code, int unit) : m_state(state), m_src(code), m_unit(unit) {}
 
     bool run(QString &out, JsFrontEnd::Failure &failure);
 
@@ -186,7 +187,9 @@ private:
 
     JsFrontEnd &m_state;
     const QString &m_src;
+    int m_unit;
     int m_pos = 0;
+    int m_line = 1;
     QString m_out;
     QList<Token> m_tokens;
     QList<Edit> m_edits;
@@ -214,10 +217,10 @@ JsFrontEnd::JsFrontEnd()
 #endif
 }
 
-bool JsFrontEnd::translate(const QString &code, QString &out, Failure &failure)
+bool JsFrontEnd::translate(const QString &code, QString &out, Failure &failure, int unit)
 {
     m_unclosed = Failure();
-    JsTranslation translation(*this, code);
+    JsTranslation translation(*this, code, unit);
     return translation.run(out, failure);
 }
 
@@ -248,9 +251,13 @@ bool JsTranslation::fail(long number, int offset)
 
 void JsTranslation::emitText(int end)
 {
-    for (int i = m_pos; i < end; ++i)
-        if (isNewline(m_src.at(i)))
+    for (int i = m_pos; i < end; ++i) {
+        if (isNewline(m_src.at(i))) {
             m_newline = true;
+            if (!(m_src.at(i) == QLatin1Char('\r') && at(i + 1) == QLatin1Char('\n')))
+                ++m_line;
+        }
+    }
     m_out += m_src.mid(m_pos, end - m_pos);
     m_pos = end;
 }
@@ -262,6 +269,8 @@ void JsTranslation::emitBlank(int end)
         if (isNewline(c)) {
             m_out += c;
             m_newline = true;
+            if (!(c == QLatin1Char('\r') && at(i + 1) == QLatin1Char('\n')))
+                ++m_line;
         } else {
             m_out += QLatin1Char(' ');
         }
@@ -275,7 +284,7 @@ void JsTranslation::take(int end, Kind kind)
         emitBlank(end);
         return;
     }
-    Token token{kind, m_src.mid(m_pos, end - m_pos), static_cast<int>(m_out.size()), 0, m_newline};
+    Token token{kind, m_src.mid(m_pos, end - m_pos), static_cast<int>(m_out.size()), 0, m_newline, m_line};
     m_newline = false;
     emitText(end);
     token.end = static_cast<int>(m_out.size());
@@ -563,7 +572,8 @@ bool JsTranslation::lexDirective()
         m_pos = start;
         const JsFrontEnd::Value v = m_state.m_variables.value(word, number(std::numeric_limits<double>::quiet_NaN()));
         if (active()) {
-            Token token{v.isBoolean ? Kind::Identifier : Kind::Number, valueText(v), static_cast<int>(m_out.size()), 0, m_newline};
+            Token token{v.isBoolean ? Kind::Identifier : Kind::Number, valueText(v), static_cast<int>(m_out.size()), 0,
+                        m_newline, m_line};
             m_newline = false;
             m_out += token.text;
             token.end = static_cast<int>(m_out.size());
@@ -911,6 +921,7 @@ void JsTranslation::rewrite()
     const QString put = QString::fromLatin1(kPutHelper);
     const QString typeOf = QString::fromLatin1(kTypeofHelper);
     const QString caught = QString::fromLatin1(kCaughtHelper);
+    const QString thrown = QString::fromLatin1(kThrowHelper);
     pairBrackets();
     // From the end, so that an assignment inside another's value is known
     // when the outer one looks for its end.
@@ -962,6 +973,14 @@ void JsTranslation::rewrite()
                    && isName(k + 2) && is(k + 3, ")") && is(k + 4, "{")) {
             const QString &var = m_tokens[k + 2].text;
             m_edits.append({m_tokens[k + 4].end, 0, QStringLiteral(" %1 = %2(%1);").arg(var, caught), 2});
+        } else if (t.kind == Kind::Identifier && t.text == QLatin1String("throw") && !is(k - 1, ".")
+                   && k + 1 < m_tokens.size() && !m_tokens[k + 1].newlineBefore) {
+            // The report of an uncaught throw names the line of the throw.
+            const int last = valueEnd(k + 1);
+            if (last <= k)
+                continue;
+            m_edits.append({t.end, 0, QLatin1Char(' ') + thrown + QLatin1Char('('), 2});
+            m_edits.append({m_tokens[last].end, 0, QStringLiteral(", %1, %2)").arg(t.line).arg(m_unit), 0});
         }
     }
     if (m_edits.isEmpty())

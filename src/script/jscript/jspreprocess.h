@@ -17,6 +17,7 @@
 //     typeof x                 ->  (typeof x === "undefined" ? "undefined" : __vt_typeof(x))
 //     typeof a.b               ->  __vt_typeof(a.b)
 //     catch (e) {              ->  catch (e) { e = __vt_caught(e);
+//     throw value              ->  throw __vt_throw(value, line, unit)
 //   (the helpers are the dialect prelude's, jsbuiltins.h).
 //
 // Every line of the result is the same line of the text (lines are never
@@ -38,7 +39,8 @@ public:
     // The code for Qt's engine, or false with `failure` filled. Conditional
     // compilation, once on, stays on for the later texts of the same front
     // end, and so do the variables they set, as for a host's script blocks.
-    bool translate(const QString &code, QString &out, Failure &failure);
+    // `unit` names the text in the throw sites it marks (jsbuiltins.h).
+    bool translate(const QString &code, QString &out, Failure &failure, int unit = 0);
 
     // After a translation: the error JScript reports for a bracket that the
     // text leaves open (number 0 when none is). The engine sees only the end

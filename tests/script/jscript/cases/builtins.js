@@ -36,6 +36,28 @@ function untouched() {
   var s = "e.Item('q') = 1", r = /e.Item\('q'\) = 1/, t = `${s} = 2`;
   return s.length + ' ' + r.source.length + ' ' + t;
 }
+function folderNames() {
+  var fso = new ActiveXObject('Scripting.FileSystemObject');
+  var path = fso.BuildPath('/tmp', fso.GetTempName());
+  fso.CreateFolder(path);
+  fso.CreateTextFile(fso.BuildPath(path, 'b.txt')).Close();
+  fso.CreateTextFile(fso.BuildPath(path, 'a.txt')).Close();
+  fso.CreateFolder(fso.BuildPath(path, 'sub'));
+  var names = [];
+  for (var e = new Enumerator(fso.GetFolder(path).Files); !e.atEnd(); e.moveNext())
+    names.push(e.item().Name);
+  var folders = new Enumerator(fso.GetFolder(path).SubFolders).item().Name;
+  fso.DeleteFolder(path, true);
+  return names.sort().join() + ' ' + folders;
+}
+function fieldValues() {
+  var c = new ActiveXObject('ADODB.Connection');
+  c.Open('Data Source=:memory:');
+  var rs = c.Execute('SELECT 1 AS a, 2 AS b'), out = [];
+  for (var e = new Enumerator(rs.Fields); !e.atEnd(); e.moveNext())
+    out.push(e.item().Name + '=' + e.item().Value);
+  return out.join();
+}
 ? ScriptEngine() => JScript
 ? ScriptEngineMajorVersion() => 5
 ? ScriptEngineMinorVersion() => 8
@@ -65,6 +87,8 @@ function untouched() {
 ? all(d.Items()) => 1,2
 ? all(a) => 10,20,30
 ? all() =>
+? folderNames() => a.txt,b.txt sub
+? fieldValues() => a=1,b=2
 ? new Enumerator([]).atEnd() => true
 ? new Enumerator([5]).item() => 5
 ? (function () { var e = new Enumerator([1, 2]); e.moveNext(); e.moveNext(); return e.item(); })() => undefined

@@ -74,3 +74,19 @@ function Main() {
 // expect-error: 5002
 // expect-line: 76
 function Main() { throw new Error(-2146823286, 'custom'); }
+// case: an uncaught throw of a text reports the line of the throw
+// expect-error: 5022
+// expect-line: 83
+function Main() {
+  var e = 'not an error object';
+  if (e)
+    throw e
+}
+// case: a rethrown error reports the line that threw it last
+// expect-error: 5009
+// expect-line: 91
+function Main() {
+  try {
+    return missing;
+  } catch (e) { throw e; }
+}
