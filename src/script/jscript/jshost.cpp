@@ -122,13 +122,12 @@ void JsHost::install()
     QJSValue global = m_engine->globalObject();
     for (const char *name : {"ActiveXObject", "Enumerator", "VBArray"})
         global.setProperty(QString::fromLatin1(name), globals.property(QString::fromLatin1(name)));
-    // The helpers of rewritten code stay out of for-in and cannot be replaced.
-    const QJSValue define = global.property(QStringLiteral("Object")).property(QStringLiteral("defineProperty"));
-    for (const auto &[name, member] : {std::pair{"__vt_put", "put"}, std::pair{"__vt_typeof", "typeOf"}}) {
-        QJSValue descriptor = m_engine->newObject();
-        descriptor.setProperty(QStringLiteral("value"), wrappers.property(QString::fromLatin1(member)));
-        define.call({global, QString::fromLatin1(name), descriptor});
-    }
+    // The object side of the front end's obj.name(args) = value, out of for-in.
+    QJSValue descriptor = m_engine->newObject();
+    descriptor.setProperty(QStringLiteral("value"), wrappers.property(QStringLiteral("put")));
+    descriptor.setProperty(QStringLiteral("writable"), true);
+    descriptor.setProperty(QStringLiteral("configurable"), true);
+    global.property(QStringLiteral("Object")).property(QStringLiteral("defineProperty")).call({global, QStringLiteral("__vt_put"), descriptor});
 }
 
 void JsHost::throwError(long number, const QString &description, const QString &source)

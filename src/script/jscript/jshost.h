@@ -31,8 +31,8 @@ struct JsThrown
 // regard to case, as automation objects are; a property read gives its
 // value, a method read gives a function, and the object itself is callable
 // through its default member (rs("name")). `obj.Item(key) = value` reaches
-// the object through the global `__vt_put(obj, "Item", [key], value)`, and
-// `__vt_typeof(value)` is typeof that says "object" for an automation object.
+// the object through the global `__vt_put(obj, "Item", [key], value)`, which
+// the front end's rewriting calls.
 //
 // No C++ exception ever crosses into the JavaScript engine: every failure
 // becomes a thrown Error object carrying `number`, `description` and

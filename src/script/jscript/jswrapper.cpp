@@ -127,20 +127,19 @@ const char *const kWrapperPrelude = R"JS(
         h[WRAPPER] = w;
         return w;
     }
+    // obj.name(args) = value, as the front end rewrites it: the value of
+    // the assignment is the value assigned.
     function put(obj, name, args, value) {
         var h = typeof obj === 'function' ? obj[HANDLE] : undefined;
         if (!h) {
-            var e = new TypeError('Illegal assignment');
-            e.number = 5008;
-            e.description = 'Illegal assignment';
+            var e = new ReferenceError('Cannot assign to a function result');
+            defineProperty(e, 'number', { value: 5003, writable: true, configurable: true });
+            defineProperty(e, 'description', { value: e.message, writable: true, configurable: true });
             throw e;
         }
         hPutIndexed(h, String(name), list(args), unwrap(value));
+        return value;
     }
-    function typeOf(v) {
-        var t = typeof v;
-        return t === 'function' && v[HANDLE] ? 'object' : t;
-    }
-    return { wrap: wrap, unwrap: unwrap, put: put, typeOf: typeOf };
+    return { wrap: wrap, unwrap: unwrap, put: put };
 })
 )JS";

@@ -36,5 +36,5 @@ private:
 };
 
 // Builds the wrappers: a function of the JsHost giving
-// { wrap(handle, type), unwrap(value), put(obj, name, args, value), typeOf(value) }.
+// { wrap(handle, type), unwrap(value), put(obj, name, args, value) }.
 extern const char *const kWrapperPrelude;

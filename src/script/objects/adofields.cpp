@@ -81,6 +81,6 @@ QVariantList AdoFields::Items() const
     requireOpen(*m_data);
     QVariantList fields;
     for (int i = 0; i < m_data->names.size(); ++i)
-        fields.append(QVariant::fromValue<QObject *>(field(i)));
+        fields.append(QVariant::fromValue<QObject *>(new AdoField(m_data, i)));
     return fields;
 }

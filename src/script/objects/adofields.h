@@ -28,7 +28,7 @@ public:
     // caller owns it), else a new one. A number is an ordinal, anything else
     // a name. No such field raises 3265; a closed Recordset raises 3704.
     Q_INVOKABLE QObject *Item(const QVariant &index) const;
-    // Every Field, in column order (what For Each walks).
+    // Every Field, in column order (what For Each walks), each new (the caller owns them).
     Q_INVOKABLE QVariantList Items() const;
 
 private:
