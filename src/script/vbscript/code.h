@@ -107,6 +107,7 @@ inline constexpr Word ObjMe = 1u << 17;     // the object was written as Me
 inline constexpr Word VarName = 1u << 18;   // the variable operand is a name, not a register
 inline constexpr Word Preserve = 1u << 19;  // ReDim Preserve
 inline constexpr Word Resume = 1u << 20;    // On Error Resume Next (else GoTo 0)
+inline constexpr Word Literal = 1u << 21;   // some argument is a constant of the pool
 inline constexpr Word Scrub = 1u << 22;     // some argument register needs emptying or resetting afterwards
 inline constexpr Word NeedObject = 1u << 23; // With: the value must be an object (or Nothing), else 424
 inline constexpr Word Parens = 1u << 24;     // a member call written with empty parentheses, "obj.m()"

@@ -192,12 +192,12 @@ constexpr int kSpareDepth = 256;
         f->R = R;
         f->code = &code;
     }
-    f->pc = code.words.data();
     f->me = me;
     f->caller = caller;
     f->resumeNext = false;
     f->fromHost = false;
     f->ownValues = false;
+    f->unused = false;
     if (me)
         me->addRef();
     m_frame = f;
@@ -312,7 +312,7 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
 // --- calls -------------------------------------------------------------------------
 
 [[gnu::always_inline]] inline Interpreter::Frame *Interpreter::enter(const vm::Code &callee, ScriptObject *me,
-                                                                     Frame *caller, const Word *call)
+                                                                     Frame *caller, const Word *call, int extra)
 {
     const Word argc = call[2];
     if (argc != callee.params) [[unlikely]]
@@ -321,7 +321,10 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
     if (m_depth >= m_limits.maxCallDepth) [[unlikely]]
         raiseError(RuntimeError::OutOfStackSpace);
     Frame *f = newFrame(callee, me, caller);
-    if (!callee.simpleCall) [[unlikely]] {
+    f->next = (call[0] & (flag::Scrub | flag::T1)) ? nullptr : call + 3 + argc + extra;
+    // A literal is passed as a copy, so that a ByRef parameter cannot change
+    // the pool: the general way.
+    if (!callee.simpleCall || (call[0] & flag::Literal)) [[unlikely]] {
         bindSlow(f, caller, call);
         return f;
     }
@@ -342,11 +345,9 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         }
         f->R[callee.resultReg] = result;
     }
-    const Word constants = caller->code->own; // registers from here on are the pool's
     const auto bind = [&](Word i) __attribute__((always_inline)) {
         const Word r = call[3 + i];
-        // A literal is passed as a copy, so that a ByRef parameter cannot change the pool.
-        if (((callee.byValue >> i) & 1) || r >= constants) {
+        if ((callee.byValue >> i) & 1) {
             values[i] = *from[r];
             f->R[i] = values + i;
             f->ownValues = true;
@@ -399,7 +400,7 @@ void Interpreter::bindSlow(Frame *f, const Frame *caller, const Word *call)
 
 // A call the loop made (CallGlobal, CallMe or CallMember) is over; its
 // result is where the call wanted it (see enter).
-[[gnu::always_inline]] inline const Interpreter::Word *Interpreter::returned(Frame *f, const Word *pc)
+const Interpreter::Word *Interpreter::returned(Frame *f, const Word *pc)
 {
     const Word w = *pc;
     const Word argc = pc[2];
@@ -528,7 +529,7 @@ bool Interpreter::recover(ScriptException &e, Frame *entry, Frame *&f, const Wor
 Variant Interpreter::run(Frame *entry)
 {
     Frame *f = entry;
-    const Word *pc = f->pc;
+    const Word *pc = f->code->words.data();
     Variant **R = f->R;
     const vm::Code *code = f->code;
     while (true) {
@@ -755,7 +756,7 @@ Variant Interpreter::run(Frame *entry)
                     const GlobalSlot &g = *code->globals[pc[3 + argc]];
                     if (const ProcDecl *p = g.proc) {
                         f->pc = pc;
-                        f = enter(*p->code, nullptr, f, pc);
+                        f = enter(*p->code, nullptr, f, pc, 1);
                         code = f->code;
                         R = f->R;
                         pc = code->words.data();
@@ -776,7 +777,7 @@ Variant Interpreter::run(Frame *entry)
                         const ProcDecl *p = m.get ? m.get : m.method;
                         if (m.field < 0 && p) {
                             f->pc = pc;
-                            f = enter(*p->code, me, f, pc);
+                            f = enter(*p->code, me, f, pc, 1);
                             code = f->code;
                             R = f->R;
                             pc = code->words.data();
@@ -796,7 +797,7 @@ Variant Interpreter::run(Frame *entry)
                             const ProcDecl *p = m.get ? m.get : m.method;
                             if (m.field < 0 && p) {
                                 f->pc = pc;
-                                f = enter(*p->code, so, f, pc);
+                                f = enter(*p->code, so, f, pc, 3);
                                 code = f->code;
                                 R = f->R;
                                 pc = code->words.data();
@@ -837,10 +838,11 @@ Variant Interpreter::run(Frame *entry)
                         return result;
                     }
                     f = done->caller;
+                    const Word *next = done->next;
                     dropFrame(done, true);
                     code = f->code;
                     R = f->R;
-                    pc = returned(f, f->pc);
+                    pc = next ? next : returned(f, f->pc);
                     NEXT();
                 }
             }
