@@ -137,7 +137,7 @@ private:
     // the loop (vm.cpp): runs the code of `entry` from its start
     Variant run(Frame *entry);
 
-    // frames and calls (vm.cpp)
+    // frames and calls (vm_frames.h: the loop's own, inlined; vm_calls.cpp: the others)
     Frame *newFrame(const vm::Code &code, ScriptObject *me, Frame *caller);
     // `clean`: the frame ends at its Return (its argument registers were
     // reset as they were used); else after an error.
