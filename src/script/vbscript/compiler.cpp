@@ -297,8 +297,12 @@ void Compiler::statement(const Stmt &st)
     case StmtKind::With: withStmt(static_cast<const WithStmt &>(st)); return;
     case StmtKind::Exit: exitStmt(static_cast<const ExitStmt &>(st)); return;
     case StmtKind::Dim:
+        // A fixed array is made when its Dim runs (Empty until then); the
+        // other declarations take effect when the unit or the procedure starts.
+        fixedArrays(static_cast<const DimStmt &>(st));
+        break;
     case StmtKind::Const:
-    case StmtKind::Nop: return; // declarations take effect when the unit or the procedure starts
+    case StmtKind::Nop: return;
     }
     unit(start, st.pos, here(), base);
     release(base);
@@ -415,6 +419,20 @@ void Compiler::selectStmt(const SelectStmt &s)
         m_code->units.push_back(vm::Unit{c.from, c.to, bodies[c.body], base, s.pos});
     m_code->units.push_back(vm::Unit{casesEnd, headEnd, here(), base, s.pos});
     release(base);
+}
+
+void Compiler::fixedArrays(const DimStmt &s)
+{
+    for (const VarDecl &v : s.vars) {
+        if (v.dims.empty())
+            continue;
+        const bool local = v.binding.kind == Binding::Local;
+        emit(vm::make(Op::ReDim, flag::Fixed | (local ? 0 : flag::VarName)));
+        emit(local ? static_cast<Word>(v.binding.slot) : name(v.binding, v.name));
+        emit(static_cast<Word>(v.dims.size()));
+        for (std::int32_t d : v.dims)
+            reg(constant(Variant::fromLong(d)));
+    }
 }
 
 std::pair<vm::Word, vm::Word> Compiler::variable(const NameExpr &n)

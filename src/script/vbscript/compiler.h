@@ -81,6 +81,7 @@ private:
     void doStmt(const ast::DoStmt &s);
     void withStmt(const ast::WithStmt &s);
     void exitStmt(const ast::ExitStmt &s);
+    void fixedArrays(const ast::DimStmt &s); // Dim a(3): the array, made when the Dim runs
     void leave(const Block &b); // what leaving `b` early undoes
     // Jumps to `target` unless the condition holds; false jumps when it does.
     void branchUnless(const ast::Expr &cond, Word &patchAt, bool jumpWhenTrue = false);

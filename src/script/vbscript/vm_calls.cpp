@@ -61,15 +61,9 @@ void Interpreter::initSlots(const std::vector<SlotInit> &inits, Variant **slots,
         }
         switch (init.what) {
         case SlotInit::What::Declare: break;
+        case SlotInit::What::FixedArray: break; // made when its Dim runs (ReDim, flag Fixed)
         case SlotInit::What::Constant: *target = init.value; break;
         case SlotInit::What::DynamicArray: *target = Variant(Array::createEmpty()); break;
-        case SlotInit::What::FixedArray: {
-            std::vector<Array::Bound> bounds;
-            for (std::int32_t d : init.dims)
-                bounds.push_back(Array::upTo(d));
-            *target = Variant(Array::create(std::move(bounds), true));
-            break;
-        }
         }
     }
 }
