@@ -78,6 +78,15 @@ private:
     void selectStmt(const ast::SelectStmt &s);
     void forStmt(const ast::ForStmt &s);
     void forEachStmt(const ast::ForEachStmt &s);
+    // A For or For Each whose head ends in its exit target: the body, the
+    // Next, the exits patched, and the units of the head and of the Next.
+    struct LoopHead
+    {
+        Word start, base; // the statement's first word and temporary
+        Word var, varFlag, state;
+        ast::Pos pos;
+    };
+    void loopRest(const LoopHead &h, Block b, vm::Op nextOp, const ast::Block &body);
     void doStmt(const ast::DoStmt &s);
     void withStmt(const ast::WithStmt &s);
     void exitStmt(const ast::ExitStmt &s);
