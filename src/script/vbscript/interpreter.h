@@ -115,8 +115,8 @@ private:
         Variant **R;                // the registers (code.h)
         ScriptObject *me;           // held while the frame lives
         Frame *caller;
-        // Called from the loop: the caller's instruction after the call, or
-        // null when the call's arguments need emptying first (returned()).
+        // The caller's instruction after the call; null for a frame entered
+        // from C++ and when the call's arguments need emptying first (returned()).
         const Word *next;
         // Four bytes, all set with one store when the frame is entered.
         bool resumeNext;

@@ -350,6 +350,15 @@ Variant Interpreter::run(Frame *entry)
 
                 L_Return: {
                     Frame *done = f;
+                    // Null for the entry and for calls with arguments to empty.
+                    if (const Word *next = done->next) [[likely]] {
+                        f = done->caller;
+                        dropFrame(done, true);
+                        code = f->code;
+                        R = f->R;
+                        pc = next;
+                        NEXT();
+                    }
                     if (done == entry) {
                         Variant result;
                         if (code->resultReg >= 0)
@@ -358,11 +367,10 @@ Variant Interpreter::run(Frame *entry)
                         return result;
                     }
                     f = done->caller;
-                    const Word *next = done->next;
                     dropFrame(done, true);
                     code = f->code;
                     R = f->R;
-                    pc = next ? next : returned(f, f->pc);
+                    pc = returned(f, f->pc);
                     NEXT();
                 }
             }

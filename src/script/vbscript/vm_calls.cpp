@@ -153,6 +153,7 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
         }
     }
     f->fromHost = true;
+    f->next = nullptr;
     return run(f);
 }
 
@@ -165,6 +166,7 @@ Variant Interpreter::runCode(const vm::Code &code, ScriptObject *me, Frame *scop
     for (Word i = 0; i < code.named; ++i)
         f->R[i] = scope->R[i];
     f->fromHost = true;
+    f->next = nullptr;
     return run(f);
 }
 
