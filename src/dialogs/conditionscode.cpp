@@ -1,22 +1,38 @@
 #include "conditionscode.h"
 
+#include "common/regional.h"
 #include "common/trimblanks.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
-bool isNumericValue(const QString &text)
+ConditionValue readConditionValue(const QString &text)
 {
     // [0-9] rather than \d: other scripts' digits do not compile.
     static const QRegularExpression number(
         QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
     const QString trimmed = trimBlanks(text);
-    if (!number.match(trimmed).hasMatch())
-        return false;
-    // The C form, not the locale's; a value past the range of a double fails.
-    bool ok = false;
-    trimmed.toDouble(&ok);
-    return ok;
+    bool script = false;
+    double scriptValue = 0;
+    if (number.match(trimmed).hasMatch())
+        scriptValue = QLocale::c().toDouble(trimmed, &script);   // false past the range of a double
+    double regionalValue = 0;
+    const bool regional = regionalTextToDouble(trimmed, &regionalValue);
+    ConditionValue value;
+    value.numeric = script || regional;
+    if (!value.numeric)
+        return value;
+    value.ambiguous = script && regional && scriptValue != regionalValue;
+    if (script && !value.ambiguous) {
+        value.number = scriptValue;
+        value.scriptText = text;
+        return value;
+    }
+    value.number = regionalValue;
+    const qsizetype start = text.indexOf(trimmed);
+    value.scriptText = text.left(start) + doubleToDocumentText(regionalValue) + text.mid(start + trimmed.size());
+    return value;
 }
 
 ConditionsFault findConditionsFault(const QList<ConditionRow> &rows)
@@ -43,8 +59,10 @@ QString comparisonOf(const ConditionRow &row)
 {
     const QString operand = trimBlanks(row.operand);
     const QString comparison = trimBlanks(row.comparison);
-    if (isNumericValue(row.value))
-        return QStringLiteral("cdbl(") + operand + QStringLiteral(") ") + comparison + QLatin1Char(' ') + row.value;
+    const ConditionValue value = readConditionValue(row.value);
+    if (value.numeric)
+        return QStringLiteral("cdbl(") + operand + QStringLiteral(") ") + comparison + QLatin1Char(' ') +
+               value.scriptText;
     return operand + QLatin1Char(' ') + comparison + QStringLiteral(" \"") + trimBlanks(row.value) +
            QLatin1Char('"');
 }

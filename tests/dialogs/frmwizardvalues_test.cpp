@@ -6,6 +6,7 @@
 #include "dialogs/frmwizardvalues.h"
 
 #include <QHeaderView>
+#include <QLocale>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -125,6 +126,36 @@ TEST(Conditions, OkRefusesFaultyRowsOrBuildsTheScriptCancelAndEscBuildNone)
         }
         EXPECT_EQ(w.dialog.ConditionsCode(), c.condition ? script(c.condition) : QString());
     }
+}
+
+// A value in the user's decimal form is a number, written into the script
+// with a point; one that reads two ways shows the number taken before Ok.
+TEST(Conditions, RegionalNumbersAreReadAndWrittenWithAPoint)
+{
+    const struct
+    {
+        const char *locale, *value, *condition, *note;
+    } rows[] = {
+        {"es_ES", " 1,5 ", "cdbl(pSsrValue) >  1.5 ", ""},
+        {"es_ES", "1.500", "cdbl(pSsrValue) > 1500", "= 1500"},
+        {"es_ES", "1.5", "cdbl(pSsrValue) > 1.5", ""},
+        {"de_DE", "-1.234,5e1", "cdbl(pSsrValue) > -12345", ""},
+        {"en_US", "1,500", "cdbl(pSsrValue) > 1500", ""},
+        {"en_US", "1,5", "pSsrValue > \"1,5\"", ""},
+    };
+    const QLocale saved;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.value);
+        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        Wizard w("en");
+        w.show([&] {
+            w.fill({{"-", "-", ">", row.value}});
+            EXPECT_EQ(w.grid->cellNote(0, 3), QString::fromUtf8(row.note));
+            w.click("cmdOk");
+        });
+        EXPECT_EQ(w.dialog.ConditionsCode(), script(row.condition));
+    }
+    QLocale::setDefault(saved);
 }
 
 TEST(Conditions, DeleteKeyAndButtonRemoveTheSelectedRowOnly)

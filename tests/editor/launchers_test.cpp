@@ -87,6 +87,7 @@ TEST(ConditionsWizard, TheScriptReplacesThePaneOnViewColouredAndNotified)
         ScriptPane *pane = host.pane(QStringLiteral("rtfScript") + level.keyText());
         QStringList expected = paneTexts(host);
         const qsizetype paneIndex = 1 + (findEvalLevel(level.keyText()) - evalLevels.data());
+        const QString original = expected[paneIndex];
 
         for (const auto &[comparison, value] : {std::pair{">", "90"}, std::pair{"<=", "5"}, std::pair{"", ""}}) {
             const bool ok = *comparison;   // else Cancel
@@ -111,6 +112,14 @@ TEST(ConditionsWizard, TheScriptReplacesThePaneOnViewColouredAndNotified)
             EXPECT_EQ(paneTexts(host), expected);
             EXPECT_EQ(pane->colourAt(0), colorizer::TokenClass::Keyword);
             EXPECT_EQ(host.notifier.count(), ok ? 1 : 0);   // colouring is no change
+        }
+        // Each result is one step of the pane's undo history.
+        const QString first = conditionScript(">", "90").replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const QString last = expected[paneIndex];
+        for (const auto &[key, text] : {std::pair{Qt::Key_Z, first}, std::pair{Qt::Key_Z, original},
+                                        std::pair{Qt::Key_Y, first}, std::pair{Qt::Key_Y, last}}) {
+            QTest::keyClick(pane, key, Qt::ControlModifier);
+            EXPECT_EQ(pane->toPlainText(), text);
         }
         EXPECT_TRUE(host.capture.boxes.isEmpty());
         ASSERT_TRUE(host.editor->Engine_Validate());
@@ -166,6 +175,8 @@ TEST(DatabaseWizard, OkPutsTheScriptInTheGeneralPaneWhoseRunReadsTheDatabase)
         EXPECT_EQ(host.controls.rtfScript->colourAt(0), colorizer::TokenClass::Keyword);
         host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
         EXPECT_EQ(value, QStringLiteral("42")) << host.capture.boxes.value(0).prompt.toStdString();
+        QTest::keyClick(host.controls.rtfScript, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(host.controls.rtfScript->toPlainText(), before) << "the wizard's script is one step to undo";
     }
 }
 
@@ -193,6 +204,22 @@ TEST(EventsCommand, EditsTheEventsOfTheTabOnView)
         EXPECT_EQ(host.notifier.count(), 0);   // the host sees the edit in the job it gets back
         EXPECT_TRUE(host.capture.boxes.isEmpty());
     }
+    // Ok without an edit, on every level, leaves the job as it was.
+    EditorHost host("existing-job.xml");
+    ASSERT_TRUE(host.editor->Engine_Validate());
+    const QString before = host.editor->Engine_GetData();
+    ui::ScopedModalHandler modal([&](QDialog &dialog) {
+        dialog.show();
+        dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
+        return dialog.result();
+    });
+    host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+    for (const EvalLevelName &level : evalLevels) {
+        host.controls.ssTabValues->selectKey(level.keyText());
+        host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
+    }
+    ASSERT_TRUE(host.editor->Engine_Validate());
+    EXPECT_EQ(host.editor->Engine_GetData(), before);
     for (const auto &[button, tag] : {std::pair{"cmdEvents", " frmJob.EditEvents() "},
                                       std::pair{"cmdWizardValues", " frmJob.cmdWizardValues_Click() "}}) {
         SCOPED_TRACE(button);

@@ -27,6 +27,8 @@ TEST(SavingChanges, ListsWhatASaveChanges)
          {sensor + QStringLiteral("DataPersistence/Quantity \"2.5\" will be saved as 2")}},
         {"<ReferenceValue>90</ReferenceValue>", "<ReferenceValue>0.12345678901234567</ReferenceValue>",
          {danger + QStringLiteral("ReferenceValue \"0.12345678901234567\" will be saved as 0.123456789012346")}},
+        {"<ReferenceValue>90</ReferenceValue>", "<ReferenceValue>86,25</ReferenceValue>",
+         {danger + QStringLiteral("ReferenceValue \"86,25\" will be saved as 86.25")}},
         {"Function Main()\nMain = 1\nEnd Function", "  ",
          {sensor + QStringLiteral("Script/EvalCode is empty and will be saved as the default script")}},
         {"<Type>SENSOR</Type>", "<Type>BACKUP</Type>",
