@@ -7,6 +7,7 @@
 #include "model/valueencoding.h"
 
 #include <QMap>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -197,9 +198,41 @@ QStringList savingChanges(const XmlNode &document)
     return changes;
 }
 
+namespace {
+
+// A save writes an element's attributes sorted by name (the document keeps
+// no order of its own): an element written with them in another order is
+// listed, with the order it will get.
+void checkAttributeOrder(QStringList &changes, const QString &text)
+{
+    QXmlStreamReader reader(text);
+    reader.setNamespaceProcessing(false);
+    QStringList path;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            path.removeLast();
+        } else if (token == QXmlStreamReader::StartElement) {
+            path << reader.qualifiedName().toString();
+            QStringList names;
+            for (const QXmlStreamAttribute &attribute : reader.attributes())
+                names << attribute.qualifiedName().toString();
+            QStringList sorted = names;
+            sorted.sort();
+            if (names != sorted)
+                changes << QStringLiteral("%1 will have its attributes in the order %2")
+                               .arg(path.join(u'/'), sorted.join(QStringLiteral(", ")));
+        }
+    }
+}
+
+} // namespace
+
 QStringList savingChanges(const QString &text)
 {
-    return savingChanges(XmlNode::parse(text));
+    QStringList changes = savingChanges(XmlNode::parse(text));
+    checkAttributeOrder(changes, text);
+    return changes;
 }
 
 namespace {

@@ -52,6 +52,26 @@ TEST(Resave, SavesOrSaysWhyNot)
     }
 }
 
+// The sample jobs save as they are, byte for byte; the foreign one is there
+// to show a conversion, which resave lists and --force makes.
+TEST(Resave, TheSampleJobsSaveUnchanged)
+{
+    for (const QString &name : QDir(sourcePath(QStringLiteral("examples/jobs"))).entryList({QStringLiteral("*.xml")})) {
+        SCOPED_TRACE(name.toStdString());
+        Inputs in;
+        QFile original(sourcePath(QStringLiteral("examples/jobs/") + name));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        in.write(QStringLiteral("job.xml"), bytes);
+        const bool foreign = name.startsWith(QLatin1String("foreign"));
+        expectRun(in.run({QStringLiteral("resave"), QStringLiteral("@job.xml")}),
+                  {{}, foreign ? 1 : 0, nullptr, foreign ? "will be saved as" : ""});
+        QFile saved(in.dir.filePath(QStringLiteral("job.xml")));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll() == bytes, true);
+    }
+}
+
 // --force saves a job whose values the editor cannot all keep; without an
 // output the job is rewritten in its own encoding.
 TEST(Resave, ForceAndRewriteInPlace)

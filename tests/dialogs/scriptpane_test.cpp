@@ -135,6 +135,37 @@ TEST_F(Pane, TheFindBarFindsGoesToALineAndReplacesAll)
     EXPECT_EQ(pane.toPlainText(), "Const a\nConst b\nConst c");
 }
 
+// What is typed in the bar stays in the bar: Tab goes round its fields, and
+// a key a field leaves alone never edits the text under the bar.
+TEST_F(Pane, KeysTypedInTheFindBarNeverReachTheText)
+{
+    const struct
+    {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *focus;   // the bar's field that has the focus afterwards
+    } rows[] = {
+        {"Tab", Qt::Key_Tab, Qt::NoModifier, "paneReplaceText"},
+        {"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier, "paneFindClose"},
+        {"Redo", Qt::Key_Y, Qt::ControlModifier, "paneFindText"},
+        {"PageDown", Qt::Key_PageDown, Qt::NoModifier, "paneFindText"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        set("Dim a", 5, 5);
+        QTest::keyClicks(&pane, "x");
+        QTest::keyClick(&pane, Qt::Key_Z, Qt::ControlModifier);   // something to redo
+        QTest::keyClick(&pane, Qt::Key_H, Qt::ControlModifier);
+        QTest::keyClick(line("paneFindText"), row.key, row.modifiers);
+        EXPECT_EQ(pane.toPlainText(), "Dim a");
+        EXPECT_EQ(pane.textCursor().position(), 5);
+        ASSERT_TRUE(pane.findBar()->focusWidget());
+        EXPECT_EQ(pane.findBar()->focusWidget()->objectName(), row.focus);
+        QTest::keyClick(pane.findBar()->focusWidget(), Qt::Key_Escape);
+    }
+}
+
 TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
 {
     // Name, text, its selection, the key pressed there and the text afterwards.

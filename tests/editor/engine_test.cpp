@@ -235,7 +235,7 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         LocaleGuard locale(row.locale);
         EditorHost host("existing-job.xml");
         auto *box = host.find<NumericBox>(QLatin1String(row.box));
-        host.controls.ssTabDatos->selectKey(QStringLiteral(row.box[2] == 'D' ? "General" : "EvaluationData"));
+        host.controls.ssTabDatos->selectKey(QLatin1String(row.box[2] == 'D' ? "General" : "EvaluationData"));
         host.controls.ssTabValues->selectKey(QStringLiteral("Warning"));
         box->clear();
         QTest::keyClicks(box, QLatin1String(row.typed));

@@ -39,6 +39,8 @@ TEST(SavingChanges, ListsWhatASaveChanges)
         // A save keeps the document type and the references it leaves unresolved.
         {"<JobDefinition>\n  <Definition>", "<!DOCTYPE JobDefinition SYSTEM \"job.dtd\"><JobDefinition>\n  <Definition>&site;",
          {}},
+        {"<Status>1</Status>", "<Status b=\"1\" a=\"2\">1</Status>",
+         {sensor + QStringLiteral("Status will have its attributes in the order a, b")}},
         // Values that make the editor refuse the job are that error's business.
         {"<ReferenceValue>90</ReferenceValue><", "<ReferenceValue>ten</ReferenceValue><", {}},
     };
