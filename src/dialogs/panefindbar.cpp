@@ -142,8 +142,8 @@ bool PaneFindBar::focusNextPrevChild(bool next)
 
 // A key that a field of the bar leaves alone stops here: the pane behind the
 // bar is not where the user types.
-// Ctrl+Tab goes on to the window (the pane leaves it alone too); F3 finds
-// again from the bar as from the text.
+// Ctrl+Tab goes on to the window (the pane leaves it alone too); Esc on a
+// button closes the bar, F3 finds again from the bar as from the text.
 void PaneFindBar::keyPressEvent(QKeyEvent *event)
 {
     const bool control = event->modifiers() & Qt::ControlModifier;
@@ -151,7 +151,9 @@ void PaneFindBar::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    if (event->key() == Qt::Key_F3 && !control && m_mode != GoToLine)
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else if (event->key() == Qt::Key_F3 && !control && m_mode != GoToLine)
         accept(event->modifiers() & Qt::ShiftModifier);
     event->accept();
 }

@@ -59,16 +59,12 @@ TEST(Resave, TheSampleJobsSaveUnchanged)
     for (const QString &name : QDir(sourcePath(QStringLiteral("examples/jobs"))).entryList({QStringLiteral("*.xml")})) {
         SCOPED_TRACE(name.toStdString());
         Inputs in;
-        QFile original(sourcePath(QStringLiteral("examples/jobs/") + name));
-        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-        const QByteArray bytes = original.readAll();
-        in.write(QStringLiteral("job.xml"), bytes);
+        const QString original = sourcePath(QStringLiteral("examples/jobs/") + name);
+        ASSERT_TRUE(QFile::copy(original, in.dir.filePath(QStringLiteral("job.xml"))));
         const bool foreign = name.startsWith(QLatin1String("foreign"));
         expectRun(in.run({QStringLiteral("resave"), QStringLiteral("@job.xml")}),
                   {{}, foreign ? 1 : 0, nullptr, foreign ? "will be saved as" : ""});
-        QFile saved(in.dir.filePath(QStringLiteral("job.xml")));
-        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-        EXPECT_EQ(saved.readAll() == bytes, true);
+        EXPECT_EQ(readTextFile(in.dir.filePath(QStringLiteral("job.xml"))), readTextFile(original));
     }
 }
 

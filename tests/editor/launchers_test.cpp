@@ -115,12 +115,12 @@ TEST(ConditionsWizard, TheScriptReplacesThePaneOnViewColouredAndNotified)
         }
         // Each result is one step of the pane's undo history.
         const QString first = conditionScript(">", "90").replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        const QString last = expected[paneIndex];
-        for (const auto &[key, text] : {std::pair{Qt::Key_Z, first}, std::pair{Qt::Key_Z, original},
-                                        std::pair{Qt::Key_Y, first}, std::pair{Qt::Key_Y, last}}) {
+        QStringList undone;
+        for (const Qt::Key key : {Qt::Key_Z, Qt::Key_Z, Qt::Key_Y, Qt::Key_Y}) {
             QTest::keyClick(pane, key, Qt::ControlModifier);
-            EXPECT_EQ(pane->toPlainText(), text);
+            undone << pane->toPlainText();
         }
+        EXPECT_EQ(undone, QStringList({first, original, first, expected[paneIndex]}));
         EXPECT_TRUE(host.capture.boxes.isEmpty());
         ASSERT_TRUE(host.editor->Engine_Validate());
         EXPECT_EQ(host.returnedJob().sensor.GetEvalData(level.type).GetEvalCode(), conditionScript("<=", "5"));
@@ -204,22 +204,6 @@ TEST(EventsCommand, EditsTheEventsOfTheTabOnView)
         EXPECT_EQ(host.notifier.count(), 0);   // the host sees the edit in the job it gets back
         EXPECT_TRUE(host.capture.boxes.isEmpty());
     }
-    // Ok without an edit, on every level, leaves the job as it was.
-    EditorHost host("existing-job.xml");
-    ASSERT_TRUE(host.editor->Engine_Validate());
-    const QString before = host.editor->Engine_GetData();
-    ui::ScopedModalHandler modal([&](QDialog &dialog) {
-        dialog.show();
-        dialog.findChild<QAction *>(QStringLiteral("ID_Ok"))->trigger();
-        return dialog.result();
-    });
-    host.controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
-    for (const EvalLevelName &level : evalLevels) {
-        host.controls.ssTabValues->selectKey(level.keyText());
-        host.find<QToolButton>(QStringLiteral("cmdEvents"))->click();
-    }
-    ASSERT_TRUE(host.editor->Engine_Validate());
-    EXPECT_EQ(host.editor->Engine_GetData(), before);
     for (const auto &[button, tag] : {std::pair{"cmdEvents", " frmJob.EditEvents() "},
                                       std::pair{"cmdWizardValues", " frmJob.cmdWizardValues_Click() "}}) {
         SCOPED_TRACE(button);
