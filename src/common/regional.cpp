@@ -42,9 +42,8 @@ namespace {
 
 // The text in the C form ("-1234.5e3") when it is a number in the locale's
 // form; a null string otherwise.
-QString cFormOf(const QString &input)
+QString cFormOf(const QString &input, const QLocale &locale)
 {
-    const QLocale locale;
     const QString text = input.trimmed();
     const QString point = locale.decimalPoint();
     const QString group = locale.groupSeparator();
@@ -106,9 +105,9 @@ QString cFormOf(const QString &input)
 
 } // namespace
 
-bool regionalTextToDouble(const QString &text, double *value)
+bool regionalTextToDouble(const QString &text, double *value, const QLocale &locale)
 {
-    const QString cForm = cFormOf(text);
+    const QString cForm = cFormOf(text, locale);
     if (cForm.isNull())
         return false;
     bool ok = false;

@@ -7,18 +7,35 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-ConditionValue readConditionValue(const QString &text)
+namespace {
+
+// The value in the script form; false for anything else.
+bool scriptNumber(const QString &trimmed, double *value)
 {
     // [0-9] rather than \d: other scripts' digits do not compile.
     static const QRegularExpression number(
         QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    const QString trimmed = trimBlanks(text);
-    bool script = false;
-    double scriptValue = 0;
+    bool ok = false;
     if (number.match(trimmed).hasMatch())
-        scriptValue = QLocale::c().toDouble(trimmed, &script);   // false past the range of a double
+        *value = QLocale::c().toDouble(trimmed, &ok);   // false past the range of a double
+    return ok;
+}
+
+} // namespace
+
+bool isNumericValue(const QString &text)
+{
+    double value = 0;
+    return scriptNumber(trimBlanks(text), &value);
+}
+
+ConditionValue readConditionValue(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = trimBlanks(text);
+    double scriptValue = 0;
+    const bool script = scriptNumber(trimmed, &scriptValue);
     double regionalValue = 0;
-    const bool regional = regionalTextToDouble(trimmed, &regionalValue);
+    const bool regional = regionalTextToDouble(trimmed, &regionalValue, locale);
     ConditionValue value;
     value.numeric = script || regional;
     if (!value.numeric)
@@ -55,11 +72,11 @@ ConditionsFault findConditionsFault(const QList<ConditionRow> &rows)
 
 namespace {
 
-QString comparisonOf(const ConditionRow &row)
+QString comparisonOf(const ConditionRow &row, const QLocale &locale)
 {
     const QString operand = trimBlanks(row.operand);
     const QString comparison = trimBlanks(row.comparison);
-    const ConditionValue value = readConditionValue(row.value);
+    const ConditionValue value = readConditionValue(row.value, locale);
     if (value.numeric)
         return QStringLiteral("cdbl(") + operand + QStringLiteral(") ") + comparison + QLatin1Char(' ') +
                value.scriptText;
@@ -69,13 +86,13 @@ QString comparisonOf(const ConditionRow &row)
 
 } // namespace
 
-QString conditionsCode(const QList<ConditionRow> &rows)
+QString conditionsCode(const QList<ConditionRow> &rows, const QLocale &locale)
 {
     QString condition = QStringLiteral("IF ");
     for (int r = 0; r < rows.size(); ++r) {
         if (r > 0)
             condition += QLatin1Char(' ') + trimBlanks(rows[r].join) + QLatin1Char(' ');
-        condition += comparisonOf(rows[r]);
+        condition += comparisonOf(rows[r], locale);
     }
     condition += QStringLiteral(" THEN");
     return QStringList{QStringLiteral("Function Main(pSsrValue)"), condition, QStringLiteral("\t\tMain=TRUE"),

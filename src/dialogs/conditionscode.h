@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // The widget-free part of the Conditions Wizard: the check of its condition
@@ -32,7 +33,11 @@ struct ConditionValue
     // blanks that were typed around it; whatever the machine that runs it.
     QString scriptText;
 };
-ConditionValue readConditionValue(const QString &text);
+ConditionValue readConditionValue(const QString &text, const QLocale &locale = QLocale());
+
+// Whether a value is a number in the script form alone ("12", "-0.5", ".5",
+// "1.5E+3", blanks around it), as a generated script holds it.
+bool isNumericValue(const QString &text);
 
 // The first fault of the rows, in the order they are checked: no rows; the
 // first row with an empty cell (blanks only count as empty; the first row's
@@ -50,5 +55,6 @@ ConditionsFault findConditionsFault(const QList<ConditionRow> &rows);
 // function Main(pSsrValue) that sets Main to TRUE when the joined
 // comparisons hold and to FALSE otherwise, lines joined by "\r\n". A numeric
 // row compares "cdbl(operand)" with the value's scriptText; any other row
-// compares the operand with the trimmed value in double quotes.
-QString conditionsCode(const QList<ConditionRow> &rows);
+// compares the operand with the trimmed value in double quotes. Values are
+// read under `locale`: the user's, or the C locale for a script's own.
+QString conditionsCode(const QList<ConditionRow> &rows, const QLocale &locale = QLocale());

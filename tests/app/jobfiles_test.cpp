@@ -53,11 +53,14 @@ TEST(Resave, SavesOrSaysWhyNot)
 }
 
 // The sample jobs save as they are, byte for byte; the foreign one is there
-// to show a conversion, which resave lists and --force makes.
+// to show a conversion, which resave lists and --force makes, and the new
+// one holds no sensor yet: saving it makes one.
 TEST(Resave, TheSampleJobsSaveUnchanged)
 {
     for (const QString &name : QDir(sourcePath(QStringLiteral("examples/jobs"))).entryList({QStringLiteral("*.xml")})) {
         SCOPED_TRACE(name.toStdString());
+        if (name == QLatin1String("new-job.xml"))
+            continue;
         Inputs in;
         const QString original = sourcePath(QStringLiteral("examples/jobs/") + name);
         ASSERT_TRUE(QFile::copy(original, in.dir.filePath(QStringLiteral("job.xml"))));
