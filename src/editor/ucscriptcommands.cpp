@@ -18,6 +18,7 @@
 #include "platform/ui/msgbox.h"
 #include "script/scriptcontrol.h"
 #include "tools/testevaluation.h"
+#include "tools/workfolder.h"
 
 #include <QSignalBlocker>
 #include <QTextEdit>
@@ -144,6 +145,7 @@ void UCScriptPrivate::EvaluateScripts()
     // which stays responsive to Esc and Stop meanwhile.
     EvaluationOutcome outcome;
     try {
+        const WorkFolder folder(WorkFolder::ofJob(gJobFile));
         runScriptsBusy(
             &q, [&](ScriptControl &control) { outcome = evaluateScripts(control, scripts, {gMsgNoEvaluate, gMsgNoComparable}); },
             form.rtfScript->texts());
@@ -174,6 +176,8 @@ void UCScriptPrivate::EditEvents()
 void UCScriptPrivate::WizardResult()
 {
     reporting(" frmJob.WizardResult() ", QString(), [&] {
+        // The wizard's connection test opens a relative database path as Evaluate would.
+        const WorkFolder folder(WorkFolder::ofJob(gJobFile));
         const std::optional<QString> script = databaseWizardScript(&q, dialogContext());
         if (!script)
             return;
