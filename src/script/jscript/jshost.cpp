@@ -74,6 +74,9 @@ const char *const kPrelude = R"JS(
     }
     host.setWrapper(wrap);
 
+    function DebugPrint(value) {
+        host.print(arguments.length === 0 ? '' : String(value));
+    }
     function ActiveXObject(progId) {
         return host.create(String(progId));
     }
@@ -105,7 +108,7 @@ const char *const kPrelude = R"JS(
     VBArray.prototype.getItem = function (i) { return this._array[i]; };
     VBArray.prototype.dimensions = function () { return 1; };
 
-    return { ActiveXObject: ActiveXObject, Enumerator: Enumerator, VBArray: VBArray };
+    return { ActiveXObject: ActiveXObject, Enumerator: Enumerator, VBArray: VBArray, DebugPrint: DebugPrint };
 })
 )JS";
 
@@ -175,7 +178,7 @@ void JsHost::install()
     const QJSValue globals = factory.call({m_engine->newQObject(this)});
     m_read = m_engine->evaluate(QString::fromUtf8(kReader), QStringLiteral("reader-prelude")).call();
     QJSValue global = m_engine->globalObject();
-    for (const char *name : {"ActiveXObject", "Enumerator", "VBArray"})
+    for (const char *name : {"ActiveXObject", "Enumerator", "VBArray", "DebugPrint"})
         global.setProperty(QString::fromLatin1(name), globals.property(QString::fromLatin1(name)));
 }
 

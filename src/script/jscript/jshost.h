@@ -6,6 +6,7 @@
 #include <QJSValue>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QJSEngine;
 
@@ -33,7 +34,7 @@ class JsHost : public QObject
 public:
     explicit JsHost(QJSEngine *engine);
 
-    // Installs ActiveXObject, Enumerator and VBArray in the engine's global object.
+    // Installs ActiveXObject, Enumerator, VBArray and DebugPrint in the engine's global object.
     void install();
 
     // Values between the two worlds. toJs wraps objects in the Proxy;
@@ -52,6 +53,14 @@ public:
     Q_INVOKABLE int nesting(const QString &text) const;
     // How often `part` (not empty) occurs in `text`, without overlapping.
     Q_INVOKABLE double occurrences(const QString &text, const QString &part) const;
+
+    // Where DebugPrint writes (see ScriptEngine::setOutput); none drops it.
+    void setOutput(std::function<void(const QString &)> output) { m_output = std::move(output); }
+    Q_INVOKABLE void print(const QString &text) const
+    {
+        if (m_output)
+            m_output(text);
+    }
 
     // Called by the prelude.
     Q_INVOKABLE QJSValue create(const QString &progId);
@@ -76,4 +85,5 @@ private:
     QJSEngine *m_engine;
     QJSValue m_wrap;
     QJSValue m_read;
+    std::function<void(const QString &)> m_output;
 };
