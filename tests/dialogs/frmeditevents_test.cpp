@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QSet>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWindow>
 #include <tuple>
 
@@ -238,9 +240,38 @@ TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
             e.pane()->setPlainText(script);
             QTest::keyClick(e.pane(), Qt::Key_F7);   // as the job editor's Check key
             EXPECT_TRUE(boxes(e.capture).value(0).startsWith(caption + "|64|" + message));   // Ok only, information
+            // A failed check marks the report's line, with its column in the status line.
+            const QString report = e.capture.boxes.value(0).prompt;
+            const auto field = [&](const char *name) { return report.section(name, 1).section(u'\r', 0, 0); };
+            EXPECT_EQ(e.pane()->markedLine(), field("Line: ").toInt());
+            if (e.pane()->markedLine() > 0)
+                EXPECT_TRUE(e.pane()->statusText().contains("column " + field("Column: ") + ':'));
             e.expectBox("");
         }
     });
+}
+
+// The script has the focus when the window opens; Tab (Ctrl+Tab in the
+// script) goes round to Ok and Cancel; Ctrl+Enter in the script is Ok.
+TEST(EditEvents, TheKeyboardReachesEverythingAndCtrlEnterIsOk)
+{
+    Editor e;
+    EXPECT_EQ(e.run([&] {
+        e.dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&e.dialog));
+        EXPECT_EQ(QApplication::focusWidget(), e.pane());
+        QSet<QString> reached;
+        for (int step = 0; step < 6; ++step) {
+            QWidget *focus = QApplication::focusWidget();
+            if (auto *button = qobject_cast<QToolButton *>(focus))
+                reached << button->defaultAction()->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab, focus == e.pane() ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        EXPECT_EQ(reached, QSet<QString>({"ID_Ok", "ID_Cancel"}));
+        QTest::keyClicks(e.pane(), "x");
+        QTest::keyClick(e.pane(), Qt::Key_Return, Qt::ControlModifier);
+    }), int(QDialog::Accepted));
+    EXPECT_TRUE(e.event("OnReach").GetEvalCode().contains(u'x'));
 }
 
 TEST(EditEvents, SkinAndLanguageDressTheWindowWhoseToolsWorkOnThePaneBelowTheBar)

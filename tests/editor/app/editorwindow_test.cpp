@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProcess>
@@ -182,6 +184,42 @@ TEST_F(Window, SaveAsAddsXmlToANameWithoutExtension)
     EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".xml")));
     EXPECT_FALSE(QFile::exists(chosen));
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("disk.xml[*]")));
+}
+
+// A file without write permission says so in the title; Save leaves it
+// alone and asks for another name, as Save As does.
+TEST_F(Window, AReadOnlyFileSaysSoAndSaveOffersSaveAs)
+{
+    const QString path = jobFile(QStringLiteral("locked.xml"));
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+    const QByteArray before = fileBytes(path);
+    ASSERT_TRUE(window.openFile(path));
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("locked.xml (read-only)[*]")));
+    ui::ScopedModalHandler dialog([&](QDialog &shown) {
+        qobject_cast<QFileDialog *>(&shown)->selectFile(dir.filePath(QStringLiteral("copy.xml")));
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(window.save());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("copy.xml[*]")));
+}
+
+// The Edit and Run menus list the editor's commands with their keys, and an
+// entry runs the editor's tool.
+TEST_F(Window, EditAndRunMenusListTheCommandsWithTheirKeys)
+{
+    window.newJob();
+    int listed = 0;
+    for (QAction *menu : window.menuBar()->actions())
+        for (QAction *entry : menu->menu() ? menu->menu()->actions() : QList<QAction *>())
+            if (const QString id = entry->data().toString(); id.startsWith(QLatin1String("ID_"))) {
+                ++listed;
+                EXPECT_FALSE(entry->shortcut().isEmpty() || entry->text() == id) << id.toStdString();
+                if (id == QLatin1String("ID_SelectAll"))
+                    entry->trigger();
+            }
+    EXPECT_EQ(listed, 12);
+    EXPECT_EQ(control<QPlainTextEdit>("rtfScript")->textCursor().selectedText().size(), script().size());
 }
 
 // A file changed on disk since it was opened is not saved over without a
