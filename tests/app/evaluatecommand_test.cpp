@@ -41,17 +41,12 @@ TEST(EvaluateCommand, AnswersAsAMonitoringPlugin)
 {
     const QStringList run = {QStringLiteral("evaluate"), QStringLiteral("@job.xml")};
     const QStringList timeout = {QStringLiteral("evaluate"), QStringLiteral("-t"), QStringLiteral("0.3"), QStringLiteral("@job.xml")};
-    const QStringList debug = {QStringLiteral("evaluate"), QStringLiteral("--debug"), QStringLiteral("@job.xml")};
     const QStringList verbose = {QStringLiteral("evaluate"), QStringLiteral("-v"), QStringLiteral("@job.xml")};
     const QStringList labelled = {QStringLiteral("evaluate"), QStringLiteral("--label=free 'space'"), QStringLiteral("--unit=MB"),
                                   QStringLiteral("@job.xml")};
     const QByteArray longValue = "SENSOR OK - value " + QByteArray(181, 'z') + "\u2026\nvalue " + QByteArray(300, 'z') + '\n';
     const std::pair<QString, RunRow> rows[] = {
         {jobXml(vb42, true, vbTrue, vbTrue, vbTrue), {run, 2, "SENSOR CRITICAL - value 42 | 'value'=42\n", ""}},
-        // What the scripts print reaches standard error with --debug only, never the plugin's answer.
-        {jobXml("JScript:function Main() { DebugPrint('read 42'); return 42; }", true, vbFalse, vbFalse,
-                "VBScript:Function Main(v)\n\tMsgBox \"good?\"\n\tMain = True\nEnd Function"),
-         {debug, 0, "SENSOR OK - value 42 | 'value'=42\n", "read 42\ngood?\n"}},
         {jobXml(vb42, true, "JScript:function Main(v) {\n\treturn v > 50;\n}",
                 "JScript:function Main(v) {\n\treturn v > 30;\n}", broken),
          {run, 1, "SENSOR WARNING - value 42 | 'value'=42\n", ""}},

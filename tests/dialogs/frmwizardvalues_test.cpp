@@ -194,8 +194,7 @@ TEST(Conditions, RowsAreAddedAndEditedWithTheKeyboardInColumnsWideEnoughAndTheFi
     EXPECT_EQ(w.dialog.ConditionsCode(), script("cdbl(pSsrValue) > 100 Or cdbl(pSsrValue) < 0"));
 }
 
-// The current cell stands out from the rest of its selected row, and one
-// double-click on a list cell opens its list.
+// The current cell stands out in its row; one double-click opens a list cell's list.
 TEST(Conditions, TheCurrentCellIsDrawnAndADoubleClickOpensTheList)
 {
     Wizard w;
@@ -209,11 +208,8 @@ TEST(Conditions, TheCurrentCellIsDrawnAndADoubleClickOpensTheList)
         EXPECT_NE(picture(2), picture(3));
         QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, cell.center());
-        auto *list = qobject_cast<QComboBox *>(w.grid->indexWidget(w.grid->model()->index(1, 2)));
-        ASSERT_NE(list, nullptr);
         QTest::qWait(100);
-        EXPECT_TRUE(list->view()->isVisible());
-        list->hidePopup();
+        EXPECT_TRUE(w.grid->findChild<QComboBox *>() && w.grid->findChild<QComboBox *>()->view()->isVisible());
     });
 }
 

@@ -113,15 +113,8 @@ QString clippedText(const QWidget &control)
         return box->verticalScrollBar()->isVisible() ? box->objectName() + ": scroll bar" : QString();
     const QFontMetrics metrics = control.fontMetrics();
     const QRect needed = metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic, text);
-    if (text.isEmpty() || text.contains(u'<')
-        || (needed.width() + padding <= control.contentsRect().width() && metrics.height() <= control.height()))
-        return {};
-    return QStringLiteral("%1: \"%2\" needs %3x%4, has %5x%6")
-        .arg(control.objectName(), text)
-        .arg(needed.width() + padding)
-        .arg(metrics.height())
-        .arg(control.contentsRect().width())
-        .arg(control.height());
+    const bool fits = needed.width() + padding <= control.contentsRect().width() && metrics.height() <= control.height();
+    return text.isEmpty() || text.contains(u'<') || fits ? QString() : control.objectName() + ": " + text;
 }
 
 // Every text of every window shows whole, in both languages and both skins.

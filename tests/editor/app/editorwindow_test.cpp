@@ -7,8 +7,6 @@
 
 #include <QFile>
 #include <QFileDialog>
-#include <QMenu>
-#include <QMenuBar>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProcess>
@@ -202,24 +200,6 @@ TEST_F(Window, AReadOnlyFileSaysSoAndSaveOffersSaveAs)
     ASSERT_TRUE(window.save());
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("copy.xml[*]")));
-}
-
-// The Edit and Run menus list the editor's commands with their keys, and an
-// entry runs the editor's tool.
-TEST_F(Window, EditAndRunMenusListTheCommandsWithTheirKeys)
-{
-    window.newJob();
-    int listed = 0;
-    for (QAction *menu : window.menuBar()->actions())
-        for (QAction *entry : menu->menu() ? menu->menu()->actions() : QList<QAction *>())
-            if (const QString id = entry->data().toString(); id.startsWith(QLatin1String("ID_"))) {
-                ++listed;
-                EXPECT_FALSE(entry->shortcut().isEmpty() || entry->text() == id) << id.toStdString();
-                if (id == QLatin1String("ID_SelectAll"))
-                    entry->trigger();
-            }
-    EXPECT_EQ(listed, 12);
-    EXPECT_EQ(control<QPlainTextEdit>("rtfScript")->textCursor().selectedText().size(), script().size());
 }
 
 // A file changed on disk since it was opened is not saved over without a
