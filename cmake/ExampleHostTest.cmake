@@ -16,7 +16,8 @@ endfunction()
 # Headers of an earlier install that the component no longer installs must
 # not make the example compile.
 file(REMOVE_RECURSE ${prefix}/include)
-run_step("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+# Stripped, as the Debian package ships the archives.
+run_step("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --strip)
 run_step("configure" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/host -B ${WORK_DIR}/build
   -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX}
   -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER} -DCMAKE_BUILD_TYPE=${BUILD_TYPE})

@@ -62,6 +62,33 @@ install(TARGETS ${vt_component_libraries} ${vt_resource_objects} veltrano_compon
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev
   OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR}/veltrano-objects COMPONENT dev
   INCLUDES DESTINATION ${VT_INSTALL_INCLUDEDIR})
+# A stripping install (`cmake --install --strip`, and CPack, which strips)
+# also does what Debian's own packages do beyond CMake's plain strip: the
+# archives and resource objects lose their debug information (the symbols a
+# host links against stay), and every file the compiler's .comment and
+# .note sections. `paths` are relative to the prefix; a glob is allowed.
+function(vt_install_strip component)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      set(files)
+      foreach(path ${ARGN})
+        file(GLOB_RECURSE found \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${path}\")
+        list(APPEND files \${found})
+      endforeach()
+      foreach(file IN LISTS files)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --enable-deterministic-archives
+          --remove-section=.comment --remove-section=.note \"\${file}\" RESULT_VARIABLE failed)
+        if(failed)
+          message(FATAL_ERROR \"cannot strip \${file}\")
+        endif()
+      endforeach()
+    endif()" COMPONENT ${component})
+endfunction()
+set(vt_archives ${CMAKE_INSTALL_LIBDIR}/veltrano-objects/*.o)
+foreach(name ${vt_component_libraries})
+  list(APPEND vt_archives ${CMAKE_INSTALL_LIBDIR}/lib${name}.a)
+endforeach()
+vt_install_strip(dev ${vt_archives})
 install(EXPORT VeltranoTargets NAMESPACE Veltrano:: DESTINATION ${VT_INSTALL_CMAKEDIR} COMPONENT dev)
 
 # What a host compiles against: the host interfaces, the editor's one
@@ -87,6 +114,12 @@ endforeach()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${VT_INSTALL_DATADIR} COMPONENT runtime
   PATTERN README.md EXCLUDE PATTERN icons EXCLUDE)
 install(TARGETS sensor-editor sensor-script RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+vt_install_strip(runtime ${CMAKE_INSTALL_BINDIR}/sensor-editor ${CMAKE_INSTALL_BINDIR}/sensor-script)
+# Linked as Debian links its programs: every symbol bound at start, so the
+# relocations can be read-only from then on.
+foreach(program sensor-editor sensor-script)
+  target_link_options(${program} PRIVATE LINKER:-z,relro,-z,now)
+endforeach()
 file(RELATIVE_PATH vt_data_from_bin
   ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VT_INSTALL_DATADIR})
 target_compile_definitions(sensor_app_common PRIVATE VT_INSTALLED_DATA_DIR="${vt_data_from_bin}")
@@ -105,15 +138,51 @@ foreach(page sensor-editor.1 sensor-script.1)
   list(APPEND vt_man_pages ${PROJECT_BINARY_DIR}/man/${page}.gz)
 endforeach()
 add_custom_target(vt_man_pages ALL DEPENDS ${vt_man_pages})
+# Each package's documentation folder holds the copyright file (Debian's
+# machine-readable format) and the changelog, compressed as Debian keeps it.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/doc/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc
+  COMMAND gzip -9n -c ${vt_packaging}/changelog > ${PROJECT_BINARY_DIR}/doc/changelog.gz
+  DEPENDS ${vt_packaging}/changelog VERBATIM)
+add_custom_target(vt_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/doc/changelog.gz)
+foreach(component runtime dev)
+  set(package veltrano)
+  if(component STREQUAL dev)
+    set(package veltrano-dev)
+  endif()
+  install(FILES ${vt_packaging}/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${component})
+endforeach()
 install(FILES ${vt_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
 install(FILES ${vt_packaging}/org.veltrano.SensorEditor.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT runtime)
 install(FILES ${vt_packaging}/org.veltrano.SensorEditor.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT runtime)
+# The icon theme's fixed sizes, drawn from the SVG at build time by Qt's own
+# SVG renderer (menus and software centres that take no SVG use these).
+add_executable(vt_rendericon ${vt_packaging}/rendericon.cpp)
+target_link_libraries(vt_rendericon PRIVATE Qt6::Gui Qt6::Svg)
+set(vt_icons)
+foreach(size 16 22 24 32 48 64 128 256)
+  set(png ${PROJECT_BINARY_DIR}/icons/${size}x${size}/org.veltrano.SensorEditor.png)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icons/${size}x${size}
+    COMMAND vt_rendericon ${vt_packaging}/org.veltrano.SensorEditor.svg ${size} ${png}
+    DEPENDS vt_rendericon ${vt_packaging}/org.veltrano.SensorEditor.svg VERBATIM)
+  list(APPEND vt_icons ${png})
+  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps COMPONENT runtime)
+endforeach()
+add_custom_target(vt_icons ALL DEPENDS ${vt_icons})
 install(FILES ${vt_packaging}/org.veltrano.SensorEditor.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT runtime)
 install(FILES ${vt_packaging}/sensor-script.bash-completion
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME sensor-script COMPONENT runtime)
+
+# Qt 6 is built with reduced relocations here, so whatever includes its
+# headers is compiled with -fPIC: the pkg-config file must say so, which
+# lintian cannot know.
+install(FILES ${vt_packaging}/veltrano-dev.lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME veltrano-dev COMPONENT dev)
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/VeltranoConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/VeltranoConfig.cmake

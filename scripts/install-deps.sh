@@ -17,6 +17,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   postgresql sqlite3
   desktop-file-utils appstream dpkg-dev debootstrap
+  nagios4-core icinga2-bin
 )
 
 missing=()

@@ -249,6 +249,7 @@ bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfi
         editor->Engine_InitControl(&m_notifier, m_languages, m_skin.get());
         editor->Engine_SetPathData(m_dataFolder);
         editor->Engine_SetData(jobText);
+        editor->Engine_SetJobFile(path);
         editor->Engine_ShowData();
     } catch (...) {
         showFailure(text("MsgShowFailed", QStringLiteral("The job could not be shown.")), std::current_exception());
@@ -332,6 +333,7 @@ bool EditorWindow::writeJob(const QString &path)
     }
     m_diskStamp = m_askedStamp = hostkit::fileStamp(path);
     m_path = path;
+    m_editor->Engine_SetJobFile(path);   // a job saved elsewhere runs its scripts there
     m_savedJobText = jobText;
     m_changeReported = false;
     setWindowModified(false);

@@ -10,9 +10,8 @@
 #include "script/scriptcontrol.h"
 #include "tools/scripterrorreport.h"
 #include "tools/testevaluation.h"
+#include "tools/workfolder.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -197,9 +196,10 @@ int evaluateJobCommand(const QStringList &args)
     // A monitor starts the check anywhere: relative paths in the job's
     // scripts (a database file, a file read) mean the job's own folder.
     const QString workFolder = line.value(QStringLiteral("workdir")).isEmpty()
-                                   ? QFileInfo(jobPath).absolutePath()
+                                   ? WorkFolder::ofJob(jobPath)
                                    : line.value(QStringLiteral("workdir"));
-    if (!QDir::setCurrent(workFolder))
+    const WorkFolder folder(workFolder);
+    if (folder.failed())
         return answer(unknown(QStringLiteral("cannot change to the folder %1").arg(workFolder)), ExitUnknown);
 
     ScriptControl control;

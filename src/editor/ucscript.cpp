@@ -108,6 +108,11 @@ void UCScript::Engine_SetPathData(const QString &pData)
     });
 }
 
+void UCScript::Engine_SetJobFile(const QString &pPath)
+{
+    passing(" UCScript.Engine_SetJobFile() ", [&] { d->gJobFile = pPath; });
+}
+
 void UCScript::Engine_ShowData()
 {
     passing(" UCScript.Engine_ShowData() ", [&] {

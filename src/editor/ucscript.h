@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/engine.h"
+#include "host/jobfile.h"
 #include "platform/xml/xmlnode.h"
 
 #include <QColor>
@@ -22,7 +23,7 @@ class UCScriptPrivate;
 // editor (the host sees it in the job it gets back). Every control carries
 // its name as objectName, so a host or a test finds it by that name
 // (findChild<QComboBox *>("cmbLanguageScriptWarning")).
-class UCScript : public QWidget, public host::Engine
+class UCScript : public QWidget, public host::Engine, public host::JobFile
 {
     Q_OBJECT
 
@@ -44,6 +45,8 @@ public:
     void Engine_ChangeSettings(host::Skin *pSkin) override;
     void Engine_InitControl(host::Notifier *pNotifier, const XmlNode &pLanguages,
                             host::Skin *pSkin) override;
+    // Where the job is stored: its scripts run in that file's folder.
+    void Engine_SetJobFile(const QString &pPath) override;
 
     // The control's own interface: the check of Engine_Validate (a refusal
     // is shown to the user), and a languages update that has no effect.

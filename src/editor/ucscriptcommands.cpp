@@ -20,6 +20,7 @@
 #include "script/scriptcontrol.h"
 #include "tools/scriptoutputlog.h"
 #include "tools/testevaluation.h"
+#include "tools/workfolder.h"
 
 #include <QScopeGuard>
 #include <QSignalBlocker>
@@ -152,6 +153,7 @@ void UCScriptPrivate::EvaluateScripts()
     running = true;
     const auto ran = qScopeGuard([this] { running = false; });
     try {
+        const WorkFolder folder(WorkFolder::ofJob(gJobFile));
         runScriptsBusy(
             &q,
             [&](ScriptControl &control) {
@@ -194,6 +196,8 @@ void UCScriptPrivate::EditEvents()
 void UCScriptPrivate::WizardResult()
 {
     reporting(" frmJob.WizardResult() ", QString(), [&] {
+        // The wizard's connection test opens a relative database path as Evaluate would.
+        const WorkFolder folder(WorkFolder::ofJob(gJobFile));
         const std::optional<QString> script = databaseWizardScript(&q, dialogContext());
         if (!script)
             return;

@@ -49,6 +49,8 @@ public:
     XmlNode gLanguages;
     cSensor gSensor;
     QString gPathData;
+    // The job file the host named (Engine_SetJobFile); "" when none.
+    QString gJobFile;
     host::Skin *gSkin = nullptr;
     QString gInterfaceLanguage;
     // The loaded job's text for error reports (the job data object's

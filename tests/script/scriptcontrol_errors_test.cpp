@@ -46,11 +46,11 @@ const ErrorRow errorRows[] = {
     {"JSUndefinedIdentifier", "JScript", "function Main() {\n  var x = 1;\n  return x + y;\n}", "Main", 5009, 3, 0,
      "  return x + y;", jsRuntime},
     {"JSObjectExpected", "JScript", "var o = null;\n\no.value = 1;", nullptr, 5007, 3, 0, "o.value = 1;", jsRuntime},
-    {"JSThrownText", "JScript", "function Main() {\n  throw 'no data';\n}", "Main", 5022, 0, 0, "", jsRuntime,
-     "no data"},
+    {"JSThrownText", "JScript", "function Main() {\n  throw 'no data';\n}", "Main", 5022, 2, 0, "  throw 'no data';",
+     jsRuntime, "no data"},
     {"JSOwnErrorNumber", "JScript",
-     "function Main() {\n  var e = new Error('bad value');\n  e.number = 77;\n  throw e;\n}", "Main", 77, 2, 0,
-     "  var e = new Error('bad value');", jsRuntime},
+     "function Main() {\n  var e = new Error('bad value');\n  e.number = 77;\n  throw e;\n}", "Main", 77, 4, 0,
+     "  throw e;", jsRuntime},
     {"JSMissingMain", "JScript", "function Other() {}", "Main", 5009, 0, 0, "", jsRuntime},
 };
 

@@ -1,7 +1,10 @@
 #include "jscriptengine.h"
 
 #include "jsbounds.h"
+#include "jsbuiltins.h"
+#include "jserrors.h"
 #include "jshost.h"
+#include "jspreprocess.h"
 #include "errorcore/error.h"
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
@@ -95,17 +98,8 @@ long ownNumber(const QJSValue &error)
 
 long numberForKind(const QString &name, const QString &message)
 {
-    if (name == QLatin1String("SyntaxError"))
-        return 1002;
-    if (name == QLatin1String("ReferenceError"))
-        return 5009;
-    if (name == QLatin1String("TypeError"))
-        return 5007;
-    if (name == QLatin1String("RangeError"))
-        return message.contains(QLatin1String("call stack"), Qt::CaseInsensitive) ? 28 : 5;
-    if (name == QLatin1String("URIError") || name == QLatin1String("EvalError"))
-        return 5;
-    return 5022;
+    const long number = jscriptError(name, message).number;
+    return number != 0 ? number : 5022;
 }
 
 // Compiled JavaScript frames run a try's catch after an interrupt and then
@@ -130,12 +124,15 @@ struct JScriptEngine::Private
             .call({engine.newQObject(&host), bridge::kMaxNesting, kMaxCodeNesting,
                    static_cast<double>(bridge::kMaxElements)});
         caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
+        dialect.install(engine, &frontEnd);
         functionConstructor = engine.globalObject().property(QStringLiteral("Function"));
     }
 
     bool interpreted;
     QJSEngine engine;
     JsHost host;
+    JsDialect dialect;
+    JsFrontEnd frontEnd; // conditional compilation stays on across addCode
     QJSValue caller;
     QJSValue functionConstructor; // as the engine started, whatever a script assigns
     std::atomic<bool> stopped{false};
@@ -155,7 +152,7 @@ namespace {
 
 // Fills `info` from a thrown value.
 ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
-                         const QHash<QString, QString> &sources, bool compiling)
+                         const QHash<QString, QString> &sources, bool compiling, const JsDialect *dialect = nullptr)
 {
     ScriptErrorInfo info;
     const bool isError = thrown.isError() || thrown.property(QStringLiteral("message")).isString();
@@ -186,6 +183,13 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
     if (line <= 0) {
         line = top.line;
         file = top.file;
+    }
+    if (dialect) {
+        // What a throw statement threw: the line of the throw.
+        if (const JsDialect::ThrowSite site = dialect->throwSite(thrown); site.line > 0) {
+            line = site.line;
+            file = QStringLiteral("code-%1").arg(site.unit);
+        }
     }
     info.Line = line > 0 ? line : 0;
     info.Column = compileError && top.column > 0 ? top.column - 1 : 0;
@@ -300,6 +304,28 @@ bool tooDeep(const JsHost &host, const QString &code, ScriptErrorInfo &error)
     return true;
 }
 
+// What the front end refused (an unterminated string or comment, a
+// conditional-compilation error) as a compile error.
+ScriptErrorInfo frontEndError(const JsFrontEnd::Failure &failure, const QString &code)
+{
+    ScriptErrorInfo info;
+    info.Number = failure.number;
+    info.Description = failure.description;
+    info.Source = kCompileSource;
+    info.Line = failure.line;
+    info.Column = failure.column;
+    info.Text = lineOf(code, failure.line);
+    return info;
+}
+
+// A compile error at the end of a text that leaves a bracket open is
+// reported as JScript reports it ("Expected '}'").
+void unclosedBracket(const JsFrontEnd &frontEnd, const QString &code, ScriptErrorInfo &error)
+{
+    if (error.Source == kCompileSource && frontEnd.unclosed().number != 0 && error.Line >= frontEnd.unclosed().line)
+        error = frontEndError(frontEnd.unclosed(), code);
+}
+
 } // namespace
 
 void JScriptEngine::setRun(std::shared_ptr<const ScriptRun> run)
@@ -328,20 +354,28 @@ bool JScriptEngine::add(const QString &code)
 {
     if (tooDeep(d->host, code, m_error))
         return false;
-    const QString file = QStringLiteral("code-%1").arg(++d->units);
+    QString translated;
+    JsFrontEnd::Failure failure;
+    if (!d->frontEnd.translate(code, translated, failure, d->units + 1)) {
+        m_error = frontEndError(failure, code);
+        return false;
+    }
+    const QString file = QStringLiteral("code-%1").arg(d->units + 1);
     d->sources.insert(file, code);
+    ++d->units;
 
     QStringList stack;
     WatchedCall watched(d->watchdog, d->engine, *m_run, d->stopped);
     if (d->stopped)
         return watched.failed(m_error);
-    const QJSValue result = d->engine.evaluate(code, file, 1, &stack);
+    const QJSValue result = d->engine.evaluate(translated, file, 1, &stack);
     // A thrown value that is no Error object still leaves a stack trace.
     if (!result.isError() && stack.isEmpty())
         return !d->stopped || watched.failed(m_error);
     // Reading the thrown value may run the script's own getters and
     // toString: the watchdog still watches.
-    m_error = describe(result, stack, d->sources, true);
+    m_error = describe(result, stack, d->sources, true, &d->dialect);
+    unclosedBracket(d->frontEnd, code, m_error);
     return watched.failed(m_error);
 }
 
@@ -371,6 +405,14 @@ bool JScriptEngine::compile(const QString &code)
     }
     if (tooDeep(d->host, code, m_error))
         return false;
+    // A check changes nothing: conditional compilation it turns on stays off.
+    JsFrontEnd frontEnd = d->frontEnd;
+    QString translated;
+    JsFrontEnd::Failure failure;
+    if (!frontEnd.translate(code, translated, failure, d->units + 1)) {
+        m_error = frontEndError(failure, code);
+        return false;
+    }
     const QString file = QStringLiteral("code-%1").arg(++d->units);
     d->sources.insert(file, code);
     // The code is compiled as the body of a function that is never called,
@@ -381,15 +423,16 @@ bool JScriptEngine::compile(const QString &code)
     // The opening stands on a line of its own, numbered 0, so the code's
     // lines keep their numbers.
     QStringList stack;
-    const QJSValue result = d->engine.evaluate(QStringLiteral("throw 0; (function () {\n") + code + QStringLiteral("\n})"),
+    const QJSValue result = d->engine.evaluate(QStringLiteral("throw 0; (function () {\n") + translated + QStringLiteral("\n})"),
                                                file, 0, &stack);
     if (result.isError()) {
         m_error = describe(result, stack, d->sources, true);
+        unclosedBracket(frontEnd, code, m_error);
         return false;
     }
     // Compiled alone as a function body, the code must stand too: this
     // catches code that closes the wrapper and opens another.
-    const QJSValue alone = d->functionConstructor.callAsConstructor({code});
+    const QJSValue alone = d->functionConstructor.callAsConstructor({translated});
     if (!alone.isError())
         return true;
     m_error = describe(alone, {}, d->sources, false);
@@ -426,7 +469,7 @@ bool JScriptEngine::call(const QString &name, QVariantList &args, QVariant &resu
     const QJSValue outcome = d->caller.call({function, jsArgs});
     if (outcome.isError() || !outcome.property(QStringLiteral("ok")).toBool()) {
         const QJSValue thrown = outcome.isError() ? outcome : outcome.property(QStringLiteral("error"));
-        m_error = describe(thrown, {}, d->sources, false);
+        m_error = describe(thrown, {}, d->sources, false, &d->dialect);
         return watched.failed(m_error);
     }
 

@@ -17,9 +17,12 @@ std::string trim(std::string s)
     return s.substr(i);
 }
 
+// The comment that starts a header line: "' " in VBScript, "// " in JScript.
+std::string g_comment = "' ";
+
 bool directive(const std::string &line, const std::string &key, std::string &value)
 {
-    const std::string prefix = "' " + key + ":";
+    const std::string prefix = g_comment + key + ":";
     if (line.rfind(prefix, 0) != 0)
         return false;
     value = trim(line.substr(prefix.size()));
@@ -99,14 +102,15 @@ CaseFile caseOf(const std::vector<std::string> &lines, std::size_t shared, std::
 
 } // namespace
 
-std::vector<CaseFile> loadCases(const std::string &dir)
+std::vector<CaseFile> loadCases(const std::string &dir, const std::string &extension)
 {
     namespace fs = std::filesystem;
+    g_comment = extension == ".js" ? "// " : "' ";
     std::vector<CaseFile> cases;
     if (!fs::exists(dir))
         return cases;
     for (const auto &entry : fs::recursive_directory_iterator(dir)) {
-        if (!entry.is_regular_file() || entry.path().extension() != ".vbs")
+        if (!entry.is_regular_file() || entry.path().extension() != extension)
             continue;
         std::vector<std::string> lines;
         std::vector<std::pair<std::size_t, std::string>> starts; // line index, case name

@@ -34,5 +34,7 @@ struct CaseFile
     std::vector<CaseRow> rows;
 };
 
-// Every case of every .vbs file below `dir`, sorted by path.
-std::vector<CaseFile> loadCases(const std::string &dir);
+// Every case of every file below `dir` whose name ends in `extension`, sorted
+// by path. A .js file writes its header lines as "// key: value" and its
+// cases as "// case: <name>".
+std::vector<CaseFile> loadCases(const std::string &dir, const std::string &extension = ".vbs");

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// The front end every JScript text passes before Qt's engine compiles it.
+//
+// One pass tokenises the text as JScript does (strings, template literals,
+// regular expression literals, comments) and
+// - runs conditional compilation: `@cc_on`, `/*@ ... @*/` and `//@` (code
+//   only once conditional compilation is on; comments otherwise),
+//   `@if (...)`, `@elif (...)`, `@else`, `@end`, `@set @name = ...` and the
+//   predefined variables; a variable stands for its value in the code;
+// - rewrites the forms Qt's engine does not take:
+//     obj.Name(args) = value   ->  __vt_put(obj, "Name", [args], value)
+//     obj(args) = value        ->  __vt_put(obj, "", [args], value)
+//     typeof x                 ->  (typeof x === "undefined" ? "undefined" : __vt_typeof(x))
+//     typeof a.b               ->  __vt_typeof(a.b)
+//     catch (e) {              ->  catch (e) { e = __vt_caught(e);
+//     throw value              ->  throw __vt_throw(value, line, unit)
+//   (the helpers are the dialect prelude's, jsbuiltins.h).
+//
+// Every line of the result is the same line of the text (lines are never
+// joined or split, code left out by `@if` stays as blank lines), so the
+// engine's line numbers are the script's.
+class JsFrontEnd
+{
+public:
+    struct Failure
+    {
+        long number = 0; // JScript's compile error number (1015, 1016, 1029, ...)
+        QString description;
+        int line = 0;    // 1-based
+        int column = 0;  // 0-based
+    };
+
+    JsFrontEnd();
+
+    // The code for Qt's engine, or false with `failure` filled. Conditional
+    // compilation, once on, stays on for the later texts of the same front
+    // end, and so do the variables they set, as for a host's script blocks.
+    // `unit` names the text in the throw sites it marks (jsbuiltins.h).
+    bool translate(const QString &code, QString &out, Failure &failure, int unit = 0);
+
+    // After a translation: the error JScript reports for a bracket that the
+    // text leaves open (number 0 when none is). The engine sees only the end
+    // of the text there and words it its own way; this is a better
+    // description when the engine refuses the code.
+    const Failure &unclosed() const { return m_unclosed; }
+
+    // A conditional-compilation value: a number, or a Boolean.
+    struct Value
+    {
+        double number = 0;
+        bool boolean = false;
+        bool isBoolean = false;
+    };
+
+private:
+    friend class JsTranslation;
+    bool m_on = false;
+    Failure m_unclosed;
+    QHash<QString, Value> m_variables;
+};
