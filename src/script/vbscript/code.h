@@ -75,7 +75,7 @@ using Word = std::uint32_t;
     X(LetMe, 1)       /* extra: member index; d is the value */                                                      \
     X(LetMember, 3)   /* extra: object, n, cache; d is the value */                                                  \
     X(LetValue, 1)    /* extra: container; d is the value */                                                          \
-    X(ReDim, 0)       /* d is the variable; the arguments are the upper bounds */                                   \
+    X(ReDim, 0)       /* d is the variable; the arguments are the upper bounds (flag Fixed: Dim a(3)) */                                   \
     X(Erase, 1)       /* the variable (not the argument layout) */
 
 enum class Op : std::uint8_t {
@@ -107,9 +107,11 @@ inline constexpr Word ObjMe = 1u << 17;     // the object was written as Me
 inline constexpr Word VarName = 1u << 18;   // the variable operand is a name, not a register
 inline constexpr Word Preserve = 1u << 19;  // ReDim Preserve
 inline constexpr Word Resume = 1u << 20;    // On Error Resume Next (else GoTo 0)
+inline constexpr Word Literal = 1u << 21;   // some argument is a constant of the pool
 inline constexpr Word Scrub = 1u << 22;     // some argument register needs emptying or resetting afterwards
 inline constexpr Word NeedObject = 1u << 23; // With: the value must be an object (or Nothing), else 424
 inline constexpr Word Parens = 1u << 24;     // a member call written with empty parentheses, "obj.m()"
+inline constexpr Word Fixed = 1u << 25;      // ReDim: the Dim of a fixed array (made once, when the Dim runs)
 } // namespace flag
 
 inline Op opOf(Word w) noexcept { return static_cast<Op>(w & 0xFFu); }

@@ -297,8 +297,12 @@ void Compiler::statement(const Stmt &st)
     case StmtKind::With: withStmt(static_cast<const WithStmt &>(st)); return;
     case StmtKind::Exit: exitStmt(static_cast<const ExitStmt &>(st)); return;
     case StmtKind::Dim:
+        // A fixed array is made when its Dim runs (Empty until then); the
+        // other declarations take effect when the unit or the procedure starts.
+        fixedArrays(static_cast<const DimStmt &>(st));
+        break;
     case StmtKind::Const:
-    case StmtKind::Nop: return; // declarations take effect when the unit or the procedure starts
+    case StmtKind::Nop: return;
     }
     unit(start, st.pos, here(), base);
     release(base);
@@ -417,6 +421,20 @@ void Compiler::selectStmt(const SelectStmt &s)
     release(base);
 }
 
+void Compiler::fixedArrays(const DimStmt &s)
+{
+    for (const VarDecl &v : s.vars) {
+        if (v.dims.empty())
+            continue;
+        const bool local = v.binding.kind == Binding::Local;
+        emit(vm::make(Op::ReDim, flag::Fixed | (local ? 0 : flag::VarName)));
+        emit(local ? static_cast<Word>(v.binding.slot) : name(v.binding, v.name));
+        emit(static_cast<Word>(v.dims.size()));
+        for (std::int32_t d : v.dims)
+            reg(constant(Variant::fromLong(d)));
+    }
+}
+
 std::pair<vm::Word, vm::Word> Compiler::variable(const NameExpr &n)
 {
     if (n.binding.kind == Binding::Local)
@@ -439,27 +457,8 @@ void Compiler::forStmt(const ForStmt &s)
     reg(step);
     reg(state);
     emit(0);
-    const Word toExit = here() - 1;
-    const Word headEnd = here();
     release(state + 3);
-    m_blocks.push_back(Block{Block::For});
-    const Word body = here();
-    block(s.body);
-    const Word next = here();
-    emit(vm::make(Op::ForNext, varFlag));
-    reg(var);
-    reg(state);
-    emit(body);
-    const Word end = here();
-    patch(toExit, end);
-    for (Word at : m_blocks.back().exits)
-        patch(at, end);
-    m_blocks.pop_back();
-    // A header that fails under On Error Resume Next goes on into the body,
-    // its state Empty: the Next then fails (92).
-    m_code->units.push_back(vm::Unit{start, headEnd, body, base, s.pos});
-    m_code->units.push_back(vm::Unit{next, end, end, base, s.pos});
-    release(base);
+    loopRest(LoopHead{start, base, var, varFlag, state, s.pos}, Block{Block::For}, Op::ForNext, s.body);
 }
 
 void Compiler::forEachStmt(const ForEachStmt &s)
@@ -473,28 +472,33 @@ void Compiler::forEachStmt(const ForEachStmt &s)
     reg(collection);
     reg(state);
     emit(0);
-    const Word toExit = here() - 1;
-    const Word headEnd = here();
     release(state + 2);
     Block b{Block::ForEach};
     b.state = state;
-    m_blocks.push_back(b);
-    const Word body = here();
-    block(s.body);
+    loopRest(LoopHead{start, base, var, varFlag, state, s.pos}, std::move(b), Op::ForEachNext, s.body);
+}
+
+void Compiler::loopRest(const LoopHead &h, Block b, Op nextOp, const ast::Block &body)
+{
+    const Word toExit = here() - 1, headEnd = here();
+    m_blocks.push_back(std::move(b));
+    const Word bodyAt = here();
+    block(body);
     const Word next = here();
-    emit(vm::make(Op::ForEachNext, varFlag));
-    reg(var);
-    reg(state);
-    emit(body);
+    emit(vm::make(nextOp, h.varFlag));
+    reg(h.var);
+    reg(h.state);
+    emit(bodyAt);
     const Word end = here();
     patch(toExit, end);
     for (Word at : m_blocks.back().exits)
         patch(at, end);
     m_blocks.pop_back();
-    // As For: the body once, then Next fails (451).
-    m_code->units.push_back(vm::Unit{start, headEnd, body, base, s.pos});
-    m_code->units.push_back(vm::Unit{next, end, end, base, s.pos});
-    release(base);
+    // A header that fails under On Error Resume Next goes on into the body,
+    // its state Empty: the Next then fails (92, For Each 451).
+    m_code->units.push_back(vm::Unit{h.start, headEnd, bodyAt, h.base, h.pos});
+    m_code->units.push_back(vm::Unit{next, end, end, h.base, h.pos});
+    release(h.base);
 }
 
 void Compiler::doStmt(const DoStmt &s)

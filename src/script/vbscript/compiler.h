@@ -78,9 +78,19 @@ private:
     void selectStmt(const ast::SelectStmt &s);
     void forStmt(const ast::ForStmt &s);
     void forEachStmt(const ast::ForEachStmt &s);
+    // A For or For Each whose head ends in its exit target: the body, the
+    // Next, the exits patched, and the units of the head and of the Next.
+    struct LoopHead
+    {
+        Word start, base; // the statement's first word and temporary
+        Word var, varFlag, state;
+        ast::Pos pos;
+    };
+    void loopRest(const LoopHead &h, Block b, vm::Op nextOp, const ast::Block &body);
     void doStmt(const ast::DoStmt &s);
     void withStmt(const ast::WithStmt &s);
     void exitStmt(const ast::ExitStmt &s);
+    void fixedArrays(const ast::DimStmt &s); // Dim a(3): the array, made when the Dim runs
     void leave(const Block &b); // what leaving `b` early undoes
     // Jumps to `target` unless the condition holds; false jumps when it does.
     void branchUnless(const ast::Expr &cond, Word &patchAt, bool jumpWhenTrue = false);

@@ -186,10 +186,12 @@ void Compiler::chain(const ChainExpr &c, Word dst)
 void Compiler::argumentOp(Op op, Word flags, Word d, const std::vector<Word> &args, std::initializer_list<Word> extra,
                           bool firstIsRegister)
 {
-    bool scrub = false;
-    for (Word a : args)
+    bool scrub = false, literal = false;
+    for (Word a : args) {
         scrub = scrub || (isTemp(a) && !m_plain[a]);
-    emit(vm::make(op, flags | (scrub ? flag::Scrub : 0)));
+        literal = literal || (a & kConst);
+    }
+    emit(vm::make(op, flags | (scrub ? flag::Scrub : 0) | (literal ? flag::Literal : 0)));
     reg(d);
     emit(static_cast<Word>(args.size()));
     for (Word a : args)

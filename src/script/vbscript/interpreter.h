@@ -113,13 +113,18 @@ private:
     struct alignas(16) Frame
     {
         const vm::Code *code;
-        const Word *pc;             // the instruction under way; a call waits at its call
+        const Word *pc;             // a caller's: the call it waits at
         Variant **R;                // the registers (code.h)
         ScriptObject *me;           // held while the frame lives
         Frame *caller;
+        // The caller's instruction after the call; null for a frame entered
+        // from C++ and when the call's arguments need emptying first (returned()).
+        const Word *next;
+        // Four bytes, all set with one store when the frame is entered.
         bool resumeNext;
         bool fromHost;              // entered from C++: its Return ends run()
         bool ownValues;             // a parameter or the result may hold a value in the frame itself
+        bool unused;
         Variant *values() { return reinterpret_cast<Variant *>(this + 1); }
     };
 
@@ -131,21 +136,22 @@ private:
         ArgRefs refs;
     };
 
-    // the loop (vm.cpp)
+    // the loop (vm.cpp): runs the code of `entry` from its start
     Variant run(Frame *entry);
 
-    // frames and calls (vm.cpp)
+    // frames and calls (vm_frames.h: the loop's own, inlined; vm_calls.cpp: the others)
     Frame *newFrame(const vm::Code &code, ScriptObject *me, Frame *caller);
     // `clean`: the frame ends at its Return (its argument registers were
     // reset as they were used); else after an error.
     void dropFrame(Frame *f, bool clean = false) noexcept;
     void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
     // A script procedure called from code: its frame, arguments bound from the call's registers.
-    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, const Word *call);
+    // `extra`: the words of the call's `extra` (code.h).
+    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, const Word *call, int extra);
     [[gnu::noinline]] void bindSlow(Frame *f, const Frame *caller, const Word *call);
-    // The callee of the call at `pc` of `f` returned: the call's arguments
-    // go; the next instruction.
-    const Word *returned(Frame *f, const Word *pc);
+    // The callee of the call at `pc` of `f` returned, and the call has
+    // arguments to empty (Frame::next is null): they go; the next instruction.
+    [[gnu::noinline]] const Word *returned(Frame *f, const Word *pc);
     // After the callee of the call at `pc` returned: frees the arguments,
     // stores the result; returns the next instruction.
     const Word *finishCall(Frame *f, const Word *pc, Variant &&result);

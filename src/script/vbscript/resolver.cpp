@@ -261,7 +261,7 @@ void Resolver::collectLocals(ProcDecl &proc, const Block &body, ClassDecl *cls)
             for (VarDecl &v : static_cast<DimStmt &>(st).vars) {
                 const int slot = addLocal(proc, v.name, v.pos);
                 v.binding = {Binding::Local, false, slot, -1};
-                if (v.hasDims)
+                if (v.hasDims && v.dims.empty()) // a fixed array is made by its Dim
                     proc.inits.push_back(initFor(slot, v));
             }
         } else if (st.kind == StmtKind::Const) {

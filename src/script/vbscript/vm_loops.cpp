@@ -122,6 +122,17 @@ bool Interpreter::forEachStep(Frame *f, const Word *pc)
 const Interpreter::Word *Interpreter::reDim(Frame *f, const Word *pc)
 {
     const Word w = *pc;
+    if (w & flag::Fixed) {
+        // Dim a(3): the first time it runs; a later run (in a loop) keeps the array.
+        Variant *slot = varOperand(f, w, pc[1]);
+        if (slot && !(slot->isArray() && slot->array()->isFixed())) {
+            std::vector<Array::Bound> bounds;
+            for (Word i = 0; i < pc[2]; ++i)
+                bounds.push_back(Array::upTo(f->R[pc[3 + i]]->wholeValue()));
+            *slot = Variant(Array::create(std::move(bounds), true));
+        }
+        return pc + 3 + pc[2];
+    }
     // ReDim of a fixed array refuses before reading its bounds (ReDim
     // Preserve reads them first).
     if (!(w & flag::Preserve)) {

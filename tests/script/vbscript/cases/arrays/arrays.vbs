@@ -2,6 +2,8 @@ Option Explicit
 ' Arrays: bounds and subscripts, ReDim (declaring, Preserve, in procedures and
 ' methods), Erase, copies on assignment and passing ByRef/ByVal.
 ' uses: table.inc
+Dim beforeDim: beforeDim = TypeName(late)
+Dim late(1)
 Dim fixed(2), grid(2, 3), undimensioned(), erased(), cleared(2), kept(), grown()
 Dim dynamic(), passed, byValue, copy, scalar
 scalar = 5
@@ -34,6 +36,19 @@ copy(0) = 9
 Function Make()
     ReDim r(2)
     Make = r
+End Function
+Function LocalDim()
+    LocalDim = TypeName(a)
+    Dim a(1)
+    LocalDim = LocalDim & " " & TypeName(a) & UBound(a)
+End Function
+Function DimInLoop()
+    Dim i
+    For i = 0 To 2
+        Dim a(2)
+        a(i) = i
+    Next
+    DimInLoop = Join(a, ",")
 End Function
 Sub Grow()
     ReDim dynamic(3)
@@ -74,3 +89,6 @@ End Class
 ? (New Holder).Size() => 5
 ? Stmt("ReDim dynamic(-1)") & " " & UBound(dynamic) + 1 => 0 0
 ? Stmt("ReDim dynamic(1E9)") => 7
+? beforeDim & " " & TypeName(late) & UBound(late) => Empty Variant()1
+? LocalDim() & " " & LocalDim() => Empty Variant()1 Empty Variant()1
+? DimInLoop() => 0,1,2
