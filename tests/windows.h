@@ -33,6 +33,7 @@ inline void forEachWindow(const QString &dataFolder, const char *language,
         dialog.hide();
         return 0;
     });
+    host.controls.chkEvalData->setChecked(false);   // the result is the longest text: no evaluation
     host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
     for (const char *opener : {"cmdWizard", "cmdEvents", "cmdWizardValues"})
         host.find<QAbstractButton>(QLatin1String(opener))->click();

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPointer>
@@ -98,6 +99,35 @@ void EditorWindow::buildMenus()
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString(), QKeySequence::Quit, this, &QWidget::close);
 
+    // The editor's pane and job commands, by the ids of its tools: each entry
+    // runs the tool and shows the key the editor answers to (the key itself
+    // reaches the editor, never this menu).
+    m_editMenu = menuBar()->addMenu(QString());
+    m_runMenu = menuBar()->addMenu(QString());
+    for (const auto &[menu, ids] :
+         {std::pair{m_editMenu, QStringList{"ID_Undo", "ID_Redo", "", "ID_Cut", "ID_Copy", "ID_Paste", "ID_SelectAll", "",
+                                            "ID_Find", "ID_Replace", "ID_GoToLine"}},
+          std::pair{m_runMenu, QStringList{"ID_CheckSyntax", "ID_Evaluate", "ID_Colorize"}}}) {
+        for (const QString &id : ids) {
+            if (id.isEmpty()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *entry = menu->addAction(id, this, [this, id] {
+                if (QAction *tool = editorTool(id))
+                    tool->trigger();
+            });
+            entry->setData(id);
+            entry->setShortcutContext(Qt::WidgetShortcut);
+        }
+    }
+    m_runMenu->addSeparator();
+    // A run takes no other input: Esc, or the Stop button on the editor, ends it.
+    m_stopAction = m_runMenu->addAction(QString());
+    m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stopAction->setShortcutContext(Qt::WidgetShortcut);
+    m_stopAction->setEnabled(false);
+
     m_languageMenu = menuBar()->addMenu(QString());
     m_languageGroup = new QActionGroup(this);
     fillLanguageMenu();
@@ -122,6 +152,10 @@ void EditorWindow::retranslate()
     m_saveAction->setText(text("MenuSave", QStringLiteral("&Save")));
     m_saveAsAction->setText(text("MenuSaveAs", QStringLiteral("Save &As...")));
     m_quitAction->setText(text("MenuQuit", QStringLiteral("&Quit")));
+    m_editMenu->setTitle(text("MenuEdit", QStringLiteral("&Edit")));
+    m_runMenu->setTitle(text("MenuRun", QStringLiteral("&Run")));
+    m_stopAction->setText(text("MenuStop", QStringLiteral("Stop")));
+    updateCommandTexts();
     m_languageMenu->setTitle(text("MenuLanguage", QStringLiteral("&Language")));
     m_skinMenu->setTitle(text("MenuSkin", QStringLiteral("S&kin")));
     // Each skin under a caption of its own ("SkinDark"), else its name capitalised.
@@ -131,6 +165,22 @@ void EditorWindow::retranslate()
         action->setText(text(QByteArray("Skin" + caption.toLatin1()).constData(), caption));
     }
     updateTitle();
+}
+
+QAction *EditorWindow::editorTool(const QString &id) const
+{
+    return m_editor ? m_editor->findChild<QAction *>(id) : nullptr;
+}
+
+void EditorWindow::updateCommandTexts()
+{
+    // The entries say what the editor's tools say, in the editor's language.
+    for (QMenu *menu : {m_editMenu, m_runMenu})
+        for (QAction *entry : menu->actions())
+            if (const QAction *tool = editorTool(entry->data().toString())) {
+                entry->setText(tool->text());
+                entry->setShortcut(tool->shortcut());
+            }
 }
 
 void EditorWindow::fillLanguageMenu()
@@ -162,6 +212,7 @@ void EditorWindow::changeLanguage(const QString &languageId)
     try {
         if (m_editor)
             m_editor->Engine_ChangeInterfaceLanguage(languageId);
+        updateCommandTexts();
     } catch (...) {
         showFailure(text("MsgLanguageFailed", QStringLiteral("The interface language could not be changed.")),
                     std::current_exception());
@@ -206,6 +257,7 @@ bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfi
     }
     m_editor = editor.release();
     setCentralWidget(m_editor);   // the previous editor goes (deleted later)
+    updateCommandTexts();
     m_path = path;
     m_encoding = encoding;
     // Filling the editor colourises the panes, which reports changes: the job
@@ -291,7 +343,16 @@ bool EditorWindow::writeJob(const QString &path)
 
 bool EditorWindow::save()
 {
-    return m_path.isEmpty() ? saveAs() : writeJob(m_path);
+    // A file that may not be written to is left alone: the job goes elsewhere.
+    return m_path.isEmpty() || isReadOnly() ? saveAs() : writeJob(m_path);
+}
+
+bool EditorWindow::isReadOnly() const
+{
+    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
+        return false;
+    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !QFileInfo(m_path).isWritable() || !(QFile::permissions(m_path) & writable);
 }
 
 bool EditorWindow::saveAs()
@@ -436,7 +497,9 @@ void EditorWindow::checkDiskOnReturn()
 
 void EditorWindow::updateTitle()
 {
-    const QString name = m_path.isEmpty() ? text("NewJob", QStringLiteral("New job")) : QFileInfo(m_path).fileName();
+    QString name = m_path.isEmpty() ? text("NewJob", QStringLiteral("New job")) : QFileInfo(m_path).fileName();
+    if (isReadOnly())
+        name += QStringLiteral(" (%1)").arg(text("ReadOnly", QStringLiteral("read-only")));
     setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, appTitle()));
 }
 

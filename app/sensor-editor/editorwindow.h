@@ -38,8 +38,10 @@ public:
     // none); false when nothing was written.
     bool save();
     // Asks for a name (".xml" is added to one without an extension) and
-    // writes the job there.
+    // writes the job there. Save does this too for a file that may not be
+    // written (the title says "read-only").
     bool saveAs();
+    bool isReadOnly() const;
     // Switches the editor and the window's own texts to another language.
     void changeLanguage(const QString &languageId);
 
@@ -84,6 +86,10 @@ private:
     void buildMenus();
     void retranslate();
     void fillLanguageMenu();
+    // The editor's tool `id` (ID_Undo, ID_Evaluate, ...); null without an editor.
+    QAction *editorTool(const QString &id) const;
+    // The Edit and Run menus take their entries' texts and keys from the editor's tools.
+    void updateCommandTexts();
     void changeSkin(const QString &name);
     void updateTitle();
     void showFailure(const QString &what, const std::exception_ptr &failure);
@@ -105,6 +111,9 @@ private:
     XmlNode m_languages;
     UCScript *m_editor = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_runMenu = nullptr;
+    QAction *m_stopAction = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_skinMenu = nullptr;
     QActionGroup *m_languageGroup = nullptr;

@@ -1,18 +1,27 @@
 // sensor-editor [JOB.xml] [--data DIR] [--lang ID] [--skin NAME]
-//               [--page General|EvaluationData] [--screenshot FILE.png]
+//               [--page General|EvaluationData] [--screenshot FILE.png [--dialog TOOL]]
 //
 // The desktop host of the sensor job editor: opens a job file (or a new job)
 // in the embedded editor, saves it back, and switches the interface language
 // and the skin at run time. --screenshot writes a picture of the window once
-// it is shown and laid out, then exits. --help and --version need no display;
+// it is shown and laid out, then exits; with --dialog, of the dialog that
+// the editor's tool or button TOOL opens (ID_Evaluate, cmdEvents, ...). --help and --version need no display;
 // a data folder without the sensor pattern is refused (exit 2).
 #include "appenvironment.h"
 #include "editorwindow.h"
 
+#include "host/debugoutput.h"
+#include "host/registry.h"
 #include "hostkit/referenceobjects.h"
+#include "editor/ucscript.h"
+#include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +29,23 @@
 
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// This host takes the scripts' debug output: the editor then shows it in the
+// Result Test dialog, and a copy goes to standard error, where it outlives
+// the dialog (and the output of a run that failed is seen too).
+class StandardErrorOutput : public host::DebugOutput
+{
+public:
+    void Write(const QStringList &lines) override
+    {
+        for (const QString &line : lines)
+            std::fprintf(stderr, "script: %s\n", qPrintable(line));
+    }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -50,7 +76,12 @@ int main(int argc, char **argv)
     const QCommandLineOption shotOption(QStringLiteral("screenshot"),
                                         QStringLiteral("Write a PNG of the window once it is shown, then exit."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({dataOption, langOption, skinOption, pageOption, shotOption});
+    const QCommandLineOption dialogOption(
+        QStringLiteral("dialog"),
+        QStringLiteral("With --screenshot: the picture is of the dialog the editor's tool or button TOOL opens "
+                       "(ID_Evaluate, cmdEvents, cmdWizard, cmdWizardValues)."),
+        QStringLiteral("TOOL"));
+    parser.addOptions({dataOption, langOption, skinOption, pageOption, shotOption, dialogOption});
     parser.process(app);
     const QString dataProblem = appenv::dataFolderProblem(parser.value(dataOption));
     if (!dataProblem.isEmpty()) {
@@ -59,6 +90,7 @@ int main(int argc, char **argv)
     }
 
     hostkit::installReferenceObjects();
+    host::debugOutputs().install([] { return std::make_unique<StandardErrorOutput>(); });
 
     // A picture run asks nobody: messages go to standard error, answered OK.
     if (parser.isSet(shotOption))
@@ -81,7 +113,30 @@ int main(int argc, char **argv)
         window.showPage(parser.value(pageOption));
     window.show();
 
-    if (parser.isSet(shotOption)) {
+    if (parser.isSet(shotOption) && parser.isSet(dialogOption)) {
+        const QString path = parser.value(shotOption), tool = parser.value(dialogOption);
+        QTimer::singleShot(300, &window, [&window, path, tool] {
+            bool written = false;
+            // The dialog is shown, laid out and taken instead of run.
+            ui::ScopedModalHandler picture([&](QDialog &dialog) {
+                dialog.show();
+                QEventLoop settle;
+                QTimer::singleShot(300, &settle, &QEventLoop::quit);
+                settle.exec();
+                written = dialog.grab().save(path, "PNG");
+                dialog.hide();
+                return int(QDialog::Rejected);
+            });
+            if (auto *action = window.editor()->findChild<QAction *>(tool))
+                action->trigger();
+            else if (auto *button = window.editor()->findChild<QAbstractButton *>(tool))
+                button->click();
+            if (!written)
+                std::fprintf(stderr, "sensor-editor: no dialog of %s written to %s\n", qPrintable(tool), qPrintable(path));
+            window.setWindowModified(false);
+            QApplication::exit(written ? 0 : 1);
+        });
+    } else if (parser.isSet(shotOption)) {
         const QString path = parser.value(shotOption);
         QTimer::singleShot(300, &window, [&window, path, opened, &jobs] {
             const bool written = window.grab().save(path, "PNG");

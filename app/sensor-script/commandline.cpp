@@ -16,6 +16,7 @@ const QString kLanguage = QStringLiteral("language");
 const QString kTimeout = QStringLiteral("timeout");
 const QString kMemory = QStringLiteral("memory");
 const QString kReadOnly = QStringLiteral("read-only");
+const QString kDebug = QStringLiteral("debug");
 const QString kData = QStringLiteral("data");
 
 } // namespace
@@ -62,6 +63,24 @@ void CommandLine::addReadOnlyOption()
     m_parser.addOption({kReadOnly, QStringLiteral("The script may not write, delete, copy or move files (error 70); "
                                                   "SQLite and PostgreSQL are opened read-only, other databases "
                                                   "not at all (error 70).")});
+}
+
+void CommandLine::addDebugOption()
+{
+    m_hasDebug = true;
+    m_parser.addOption({kDebug, QStringLiteral("Writes what the scripts print (DebugPrint, and the prompts of MsgBox "
+                                               "and InputBox, which do not wait) to standard error.")});
+}
+
+ScriptOutput CommandLine::debugOutput() const
+{
+    if (!m_hasDebug || !m_parser.isSet(kDebug))
+        return {};
+    return [](const QString &text) {
+        QTextStream err(stderr);
+        err << text << '\n';
+        err.flush();
+    };
 }
 
 void CommandLine::addDataOption(const QString &defaultFolder)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "script/engine/scriptengine.h"
+
 #include <optional>
 
 // The command line of one command, read with QCommandLineParser: the
@@ -24,6 +26,12 @@ public:
     void addMemoryOption();
     // --read-only: the script may not change files or databases.
     void addReadOnlyOption();
+    // --debug: what the scripts print (DebugPrint, the prompts of MsgBox and
+    // InputBox) goes to standard error as they print it; see debugOutput().
+    void addDebugOption();
+    // Where the scripts' output goes: standard error with --debug, else
+    // nowhere (none).
+    ScriptOutput debugOutput() const;
     // --data DIR: the data folder a host gives the editor (language files,
     // sensor pattern), `defaultFolder` when not given.
     void addDataOption(const QString &defaultFolder);
@@ -73,6 +81,7 @@ private:
     int m_memory = 512;
     bool m_hasReadOnly = false;
     bool m_readOnly = false;
+    bool m_hasDebug = false;
     bool m_hasData = false;
     bool m_plugin = false;
     bool m_hasVersion = false;

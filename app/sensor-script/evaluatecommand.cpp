@@ -156,6 +156,7 @@ int evaluateJobCommand(const QStringList &args)
     line.addTimeoutOption();
     line.addMemoryOption();
     line.addReadOnlyOption();
+    line.addDebugOption();
     line.addValueOption({QStringLiteral("label")}, QStringLiteral("The performance data's label (default value)."),
                         QStringLiteral("name"));
     line.addValueOption({QStringLiteral("unit")},
@@ -205,6 +206,7 @@ int evaluateJobCommand(const QStringList &args)
     control.setTimeout(line.timeout());
     control.setMemoryLimit(line.memory());
     control.setReadOnly(line.readOnly());
+    control.setOutput(line.debugOutput());
     const EvaluationOutcome outcome = evaluateScripts(control, scripts);
     if (outcome.failed()) {
         QString report = outcome.errorReport;

@@ -32,6 +32,7 @@ bool prepare(ScriptControl &control, const CommandLine &line)
     control.setTimeout(line.timeout());
     control.setMemoryLimit(line.memory());
     control.setReadOnly(line.readOnly());
+    control.setOutput(line.debugOutput());
     return line.language().isEmpty() || control.setLanguage(line.language());
 }
 
@@ -45,6 +46,7 @@ int runScriptCommand(const QStringList &args)
     line.addTimeoutOption();
     line.addMemoryOption();
     line.addReadOnlyOption();
+    line.addDebugOption();
     line.addArgument(QStringLiteral("FILE"), QStringLiteral("The script file."));
     line.addArgument(QStringLiteral("ARG"), QStringLiteral("Main's arguments, as strings."), QStringLiteral("[ARG...]"));
     line.keepOptionsAfterArguments();

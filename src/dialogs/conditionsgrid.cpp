@@ -68,6 +68,16 @@ public:
             painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, note);
             painter->restore();
         }
+        // The current cell is framed within its selected row, so the keys'
+        // target shows whatever the style does with focus.
+        if (index == m_grid->currentIndex()) {
+            painter->save();
+            const QColor frame = option.state & QStyle::State_Selected ? option.palette.color(QPalette::HighlightedText)
+                                                                       : option.palette.color(QPalette::Highlight);
+            painter->setPen(QPen(frame, 2, m_grid->hasFocus() ? Qt::SolidLine : Qt::DotLine));
+            painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+            painter->restore();
+        }
         if (refused || m_grid->columnList(index.column()).isEmpty())
             return;
         QStyleOption arrow;
@@ -184,5 +194,12 @@ bool ConditionsGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent 
 {
     if (index.isValid() && isEditRefused(index.row(), index.column()))
         return false;
-    return QTableWidget::edit(index, trigger, event);
+    if (!QTableWidget::edit(index, trigger, event))
+        return false;
+    // A click that opens a list cell opens its list too: one double-click
+    // shows the values, not a closed box to click again.
+    if (trigger == DoubleClicked || trigger == SelectedClicked)
+        if (auto *list = qobject_cast<QComboBox *>(indexWidget(index)))
+            QMetaObject::invokeMethod(list, &QComboBox::showPopup, Qt::QueuedConnection);
+    return true;
 }

@@ -26,20 +26,20 @@ namespace {
 const QString section = QStringLiteral("ConnectionDialog");
 
 constexpr int LabelLeft = 150;
-constexpr int FieldLeft = 2250;
+constexpr int FieldLeft = 2850;   // room for the longest label in every language
 constexpr int FieldWidth = 3450;
 
 
 } // namespace
 
 ConnectionDialog::ConnectionDialog(QWidget *parent)
-    : ContextDialog({}, parent, "ConnectionDialog", QStringLiteral("Database Connection"), 6000, 4500)
+    : ContextDialog({}, parent, "ConnectionDialog", QStringLiteral("Database Connection"), 6600, 4500)
 {
-    PanelConnection = raisedPanel(this, "PanelConnection", 30, 330, 5940, 3660);
+    PanelConnection = raisedPanel(this, "PanelConnection", 30, 330, 6540, 3660);
     lblProvider = ui::placed(new QLabel(QStringLiteral("Provider"), PanelConnection), "lblProvider", LabelLeft, 165,
                         FieldLeft - LabelLeft - 60, 315);
     cmbProvider = ui::placed(new QComboBox(PanelConnection), "cmbProvider", FieldLeft, 165, FieldWidth, 315);
-    stkProvider = ui::placed(new QStackedWidget(PanelConnection), "stkProvider", 0, 570, 5910, 3060);
+    stkProvider = ui::placed(new QStackedWidget(PanelConnection), "stkProvider", 0, 570, 6510, 3060);
     for (const DatabaseProvider &provider : databaseProviders()) {
         if (ConnectionPage *page = createConnectionPage(provider.key)) {
             cmbProvider->addItem(provider.displayName, provider.key);
@@ -50,8 +50,8 @@ ConnectionDialog::ConnectionDialog(QWidget *parent)
 
     cmdTestConnection = ui::placed(new QPushButton(QStringLiteral("&Test"), this), "cmdTestConnection", 150, 4050, 1215,
                               375);
-    cmdOk = ui::placed(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 3480, 4050, 1215, 375);
-    cmdCancel = ui::placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 4710, 4050, 1215, 375);
+    cmdOk = ui::placed(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 4080, 4050, 1215, 375);
+    cmdCancel = ui::placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 5310, 4050, 1215, 375);
     cmdOk->setDefault(true);
 
     connect(cmbProvider, &QComboBox::currentIndexChanged, this,

@@ -21,7 +21,7 @@ namespace {
 // Design rows of a page, in twips: labels on the left, fields right.
 constexpr int RowHeight = 405;
 constexpr int LabelLeft = 150;
-constexpr int FieldLeft = 2250;
+constexpr int FieldLeft = 2850;   // room for the longest label in every language
 constexpr int FieldWidth = 3450;
 constexpr int BrowseWidth = 450;
 

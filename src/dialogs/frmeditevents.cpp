@@ -12,6 +12,7 @@
 #include "model/csensor.h"
 #include "model/evallevels.h"
 #include "platform/ui/controlcolors.h"
+#include "platform/ui/controltext.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/placement.h"
 #include "script/scriptcontrol.h"
@@ -89,6 +90,12 @@ frmEditEvents::frmEditEvents(const DialogContext &context, QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(ssToolEvents);
     layout->addWidget(rtfScript, 1);
+    // Tab goes round the lists and the two buttons; within the script Tab
+    // indents, and Ctrl+Tab leaves it for the next of them.
+    QWidget *order[] = {rtfScript, cmbEvents, cmbLanguage, toolButton(QStringLiteral("ID_Ok")),
+                        toolButton(QStringLiteral("ID_Cancel"))};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     setMinimumSize(ui::twipsToPixels(4500), ui::twipsToPixels(2400));
     resize(ui::twipsToPixels(8925), ui::twipsToPixels(6135));
@@ -139,11 +146,17 @@ void frmEditEvents::BuildToolBar()
             break;
         }
         tool->setObjectName(id);
-        tool->setText(text);
-        tool->setToolTip(text);
-        if (auto *button = qobject_cast<QToolButton *>(ssToolEvents->widgetForAction(tool)); button && pictureOnly(id))
+        ui::setControlText(*tool, text);
+        auto *button = qobject_cast<QToolButton *>(ssToolEvents->widgetForAction(tool));
+        if (button && pictureOnly(id))
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        else if (button)
+            button->setFocusPolicy(Qt::TabFocus);   // Ok and Cancel are reached with Tab
     }
+    // Ctrl+Enter is Ok from anywhere in the window, the script included.
+    QAction *ok = ssToolEvents->findChild<QAction *>(QStringLiteral("ID_Ok"));
+    ok->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    ui::setControlText(*ok, ok->text());
     cmbLanguage->addItems({QStringLiteral("VBScript"), QStringLiteral("JScript")});
 }
 
@@ -207,6 +220,8 @@ void frmEditEvents::Form_Activate()
             SelectItem(*cmbEvents, 0);
         m_loading = false;
     });
+    // The user comes to edit the script: the caret is there, not in the list.
+    rtfScript->setFocus();
     m_activating = false;
 }
 
@@ -319,11 +334,16 @@ void frmEditEvents::CheckSyntax()
 {
     passing(" frmEditEvents.CheckSyntax() ", [&] {
         QString report;
-        if (CheckScript(report))
+        if (CheckScript(report)) {
+            rtfScript->clearMark();
             ui::MsgBox(QStringLiteral("Script Ok!"), ui::OkOnly | ui::Information, windowTitle());
-        else
+        } else {
+            // The error's line is marked and the caret put there, as in the editor's panes.
+            showScriptError(*rtfScript, cmbEvents->currentText(), m_scriptControl->error());
             ui::MsgBox(QStringLiteral("Code Error.") + QLatin1Char('\r') + report, ui::OkOnly | ui::Information,
                        windowTitle());
+            rtfScript->setFocus();
+        }
     });
 }
 
@@ -368,8 +388,18 @@ void frmEditEvents::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+QWidget *frmEditEvents::toolButton(const QString &id) const
+{
+    return ssToolEvents->widgetForAction(ssToolEvents->findChild<QAction *>(id));
+}
+
 void frmEditEvents::keyPressEvent(QKeyEvent *event)
 {
+    // Ctrl+Tab, which the script leaves to the window, moves on as Tab does elsewhere.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier)) {
+        focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         QueryUnload();
         return;

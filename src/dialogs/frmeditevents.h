@@ -56,6 +56,8 @@ protected:
 
 private:
     void BuildToolBar();
+    // The button of the tool `id` on the bar.
+    QWidget *toolButton(const QString &id) const;
 
     void Form_Activate();
 

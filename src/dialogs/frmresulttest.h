@@ -3,6 +3,7 @@
 #include "dialogshape.h"
 
 #include <QString>
+#include <QStringList>
 
 class QFrame;
 class QLabel;
@@ -16,7 +17,9 @@ struct EvaluationOutcome;
 // three from a run), shows it through ui::showModal and releases it; Ok
 // closes it. Loading applies the skin, then the language (section
 // "frmResultTest"; the design texts stay when there is no file), then shows
-// Value, Msg and the picture of Ico.
+// Value, Msg and the picture of Ico. When the run printed something (Output,
+// given only when the host takes debug output) the dialog grows by a
+// read-only output box below the panel.
 class frmResultTest : public ContextDialog
 {
     Q_OBJECT
@@ -29,6 +32,7 @@ public:
     QString Value;                  // the sensor value as text
     QString Msg;                    // the result text
     QString Ico;                    // the picture's key (see sensorImageKeys)
+    QStringList Output;             // the run's debug output, one entry per line
 
     // Value, Msg and Ico of a completed run.
     void SetOutcome(const EvaluationOutcome &outcome);
@@ -43,5 +47,7 @@ private:
     QLabel *lblResult = nullptr;
     QLabel *lblImage = nullptr;
     QPlainTextEdit *txtResult = nullptr;
+    QLabel *lblOutput = nullptr;
+    QPlainTextEdit *txtOutput = nullptr;
     QPushButton *cmdOk = nullptr;
 };

@@ -13,9 +13,11 @@
 
 #include <QFrame>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QToolButton>
 
 using ui::placed;
@@ -156,9 +158,23 @@ void frmWizardValues::fitHeadings()
                                                   header->sectionSizeHint(column)));
 }
 
+void frmWizardValues::showEvent(QShowEvent *event)
+{
+    ui::ChromeDialog::showEvent(event);
+    dtConditions->setFocus();
+}
+
 void frmWizardValues::AddCondition()
 {
     dtConditions->appendRow();
+    // The new row's first cell it may edit is the current one, ready for F2 or typing.
+    const int row = dtConditions->rowCount() - 1;
+    int column = 0;
+    while (column + 1 < dtConditions->columnCount() && dtConditions->isEditRefused(row, column))
+        ++column;
+    // Current (framed) but not selected: Delete still needs a row chosen.
+    dtConditions->selectionModel()->setCurrentIndex(dtConditions->model()->index(row, column),
+                                                    QItemSelectionModel::NoUpdate);
 }
 
 void frmWizardValues::DeleteCondition()

@@ -50,6 +50,8 @@ public:
 protected:
     void Form_Load() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The grid has the focus as the dialog opens, so Insert adds a row at once.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void AddCondition();

@@ -1,5 +1,7 @@
 #include "scriptpane.h"
 
+#include "tools/scripterrorreport.h"
+
 #include "panefindbar.h"
 #include "panegutter.h"
 #include "panehighlighter.h"
@@ -427,4 +429,17 @@ void pasteScript(QPlainTextEdit &pane)
     QTextCursor cursor = pane.textCursor();
     cursor.insertText(text);
     pane.setTextCursor(cursor);
+}
+
+void showScriptError(ScriptPane &pane, const QString &who, const ScriptErrorInfo &error)
+{
+    QString note = who + QLatin1String(": ");
+    if (error.Line > 0)
+        note += pane.texts().lineColumn.arg(error.Line).arg(error.Column) + QLatin1String(": ");
+    note += maskedSecrets(error.Description);
+    if (error.Line > 0)
+        pane.markLine(int(error.Line), int(error.Column), note);
+    else
+        pane.showStatus(note);
+    pane.setFocus();
 }

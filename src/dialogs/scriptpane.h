@@ -4,6 +4,7 @@
 #include "panetexts.h"
 #include "script/colorizer/scriptdialect.h"
 #include "script/colorizer/tokenclass.h"
+#include "script/engine/scripterrorinfo.h"
 #include "tools/scriptdocument.h"
 
 #include <QPlainTextEdit>
@@ -59,7 +60,8 @@ public:
     ScriptDocument &script() { return m_script; }
     const ScriptDocument &script() const { return m_script; }
 
-    // Puts the caret on `line` and `column` (from 1; clamped to the text),
+    // Puts the caret on `line` (from 1) and `column` (the script host's,
+    // characters before the caret; clamped to the text),
     // marks the line and shows `note` in the status line.
     void markLine(int line, int column, const QString &note);
     void clearMark();
@@ -116,6 +118,12 @@ private:
 };
 
 // The pane operations, on any pane. A missing clipboard raises 521.
+
+// Marks the line of a script error and puts the caret at its place, with
+// "WHO: Line L, column C: description" in the status line (line and column
+// as the error report gives them; only the description when the host gives
+// no line), its passwords masked, and gives the pane the focus.
+void showScriptError(ScriptPane &pane, const QString &who, const ScriptErrorInfo &error);
 
 // Asks `colorizer` for the colours of the pane's text (its rich text, or its
 // runs when it offers them) and lays them over the lines; then puts the

@@ -8,6 +8,7 @@
 
 #include "errorcore/error.h"
 #include "dialogs/scriptpane.h"
+#include "platform/ui/controltext.h"
 #include "platform/ui/placement.h"
 
 #include <QCheckBox>
@@ -30,6 +31,16 @@ QToolButton *pictureButton(const char *name, const char *picture, QWidget *paren
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(picture))));
     button->setIconSize(QSize(16, 16));
     button->setAutoFillBackground(true);
+    // The key that does the same on the pane, for the button's tip.
+    const std::pair<const char *, QKeySequence> keys[] = {
+        {"cut", QKeySequence::Cut},
+        {"copy", QKeySequence::Copy},
+        {"paste", QKeySequence::Paste},
+        {"colorize", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"checksyntax", QKeySequence(Qt::Key_F7)}};
+    for (const auto &[kind, sequence] : keys)
+        if (qstrcmp(kind, picture) == 0)
+            button->setProperty(ui::kKeysProperty, sequence);
     return button;
 }
 

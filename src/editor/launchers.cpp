@@ -40,9 +40,11 @@ std::optional<QString> conditionsWizardScript(QWidget *parent, const DialogConte
     return acceptedScript(parent, context, &frmWizardValues::ConditionsCode);
 }
 
-void showResultTest(QWidget *parent, const DialogContext &context, const EvaluationOutcome &outcome)
+void showResultTest(QWidget *parent, const DialogContext &context, const EvaluationOutcome &outcome,
+                    const QStringList &output)
 {
     frmResultTest dialog(context, parent);
     dialog.SetOutcome(outcome);
+    dialog.Output = output;
     ui::showModal(dialog);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -23,4 +24,4 @@ std::optional<QString> databaseWizardScript(QWidget *parent, const DialogContext
 std::optional<QString> conditionsWizardScript(QWidget *parent, const DialogContext &context);
 
 // The Result Test dialog showing a completed run.
-void showResultTest(QWidget *parent, const DialogContext &context, const EvaluationOutcome &outcome);
+void showResultTest(QWidget *parent, const DialogContext &context, const EvaluationOutcome &outcome, const QStringList &output = {});

@@ -6,6 +6,7 @@
 
 #include "errorcore/error.h"
 #include "common/showerror.h"
+#include "dialogs/panefindbar.h"
 #include "dialogs/scriptpane.h"
 #include "dialogs/scripttext.h"
 #include "host/colorizer.h"
@@ -15,6 +16,9 @@
 #include "tools/scripterrorreport.h"
 
 #include <QComboBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <functional>
 
 namespace {
 
@@ -126,6 +130,29 @@ void ScriptPanes::paste(bool general, const QString &key)
         pasteScript(*pane);
 }
 
+void ScriptPanes::edit(bool general, const QString &key, const QString &id)
+{
+    ScriptPane *pane = current(general, key);
+    if (!pane)
+        return;
+    const QTextCursor cursor = pane->textCursor();
+    const QString oneLine = cursor.block() == pane->document()->findBlock(cursor.anchor()) ? cursor.selectedText()
+                                                                                          : QString();
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"ID_Undo", [&] { pane->undo(); }},
+        {"ID_Redo", [&] { pane->redo(); }},
+        {"ID_SelectAll", [&] { pane->selectAll(); }},
+        {"ID_Find", [&] { pane->findBar()->open(PaneFindBar::Find, oneLine); }},
+        {"ID_Replace", [&] { pane->findBar()->open(PaneFindBar::Replace, oneLine); }},
+        {"ID_GoToLine", [&] { pane->findBar()->open(PaneFindBar::GoToLine, QString()); }},
+    };
+    for (const auto &[name, command] : commands)
+        if (id == QLatin1String(name)) {
+            pane->setFocus();
+            command();
+        }
+}
+
 void ScriptPanes::showScriptError(const QString &script, const ScriptErrorInfo &error)
 {
     const bool general = script == generalPage;
@@ -136,16 +163,7 @@ void ScriptPanes::showScriptError(const QString &script, const ScriptErrorInfo &
     if (!general)
         m_form.ssTabValues->selectKey(script);
 
-    // The host's column counts from 0; a user counts from 1.
-    QString note = script + QLatin1String(": ");
-    if (error.Line > 0)
-        note += pane->texts().lineColumn.arg(error.Line).arg(error.Column + 1) + QLatin1String(": ");
-    note += maskedSecrets(error.Description);
-    if (error.Line > 0)
-        pane->markLine(int(error.Line), int(error.Column), note);
-    else
-        pane->showStatus(note);
-    pane->setFocus();
+    ::showScriptError(*pane, script, error);
 }
 
 void ScriptPanes::setTexts(const PaneTexts &texts)

@@ -39,6 +39,10 @@ public:
     void copy(bool general, const QString &key);
     void cut(bool general, const QString &key);
     void paste(bool general, const QString &key);
+    // The pane's own commands by tool id: ID_Undo, ID_Redo, ID_SelectAll,
+    // ID_Find, ID_Replace, ID_GoToLine (the find bar opens on the pane, with
+    // the selection when it lies on one line). Any other id does nothing.
+    void edit(bool general, const QString &key, const QString &id);
 
     // Brings the page and pane of a failed script into view (`script`:
     // "General" or a level's key) and marks the error's line and column

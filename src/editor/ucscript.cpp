@@ -65,6 +65,7 @@ UCScript::~UCScript()
 
 void UCScript::Engine_SetData(const QString &pData)
 {
+    d->refuseWhileRunning("Engine_SetData");
     // No handler of its own: a failure reaches the host.
     d->gJobData->LoadData(pData);
     d->InitDataToProcess();
@@ -73,6 +74,7 @@ void UCScript::Engine_SetData(const QString &pData)
 QString UCScript::Engine_GetData()
 {
     return passing(" UCScript.Engine_GetData() ", [&] {
+        d->refuseWhileRunning("Engine_GetData");
         const QString name = QStringLiteral("FreeDefinition");
         XmlNode freeDefinition = GetNewNode(XmlNode::Element, name);
         freeDefinition.appendChild(d->gSensor.GetSensorXML().cloneNode(true));
@@ -88,7 +90,10 @@ QString UCScript::Engine_GetData()
 
 bool UCScript::Engine_Validate()
 {
-    return passing(" UCScript.Engine_Validate() ", [&] { return Validate(); });
+    return passing(" UCScript.Engine_Validate() ", [&] {
+        d->refuseWhileRunning("Engine_Validate");
+        return Validate();
+    });
 }
 
 QString UCScript::Engine_Caption() const
@@ -98,7 +103,10 @@ QString UCScript::Engine_Caption() const
 
 void UCScript::Engine_SetPathData(const QString &pData)
 {
-    passing(" UCScript.Engine_SetPathData() ", [&] { d->gPathData = pData; });
+    passing(" UCScript.Engine_SetPathData() ", [&] {
+        d->refuseWhileRunning("Engine_SetPathData");
+        d->gPathData = pData;
+    });
 }
 
 void UCScript::Engine_SetJobFile(const QString &pPath)
@@ -109,6 +117,7 @@ void UCScript::Engine_SetJobFile(const QString &pPath)
 void UCScript::Engine_ShowData()
 {
     passing(" UCScript.Engine_ShowData() ", [&] {
+        d->refuseWhileRunning("Engine_ShowData");
         if (!d->gShowPending)
             return;
         d->ChangeLanguage(d->gJobData->GetInterfaceLanguage());
@@ -119,12 +128,16 @@ void UCScript::Engine_ShowData()
 
 void UCScript::Engine_UpdateLanguages(const XmlNode &pLanguages)
 {
-    passing(" UCScript.Engine_UpdateLanguages() ", [&] { d->gLanguages = pLanguages; });
+    passing(" UCScript.Engine_UpdateLanguages() ", [&] {
+        d->refuseWhileRunning("Engine_UpdateLanguages");
+        d->gLanguages = pLanguages;
+    });
 }
 
 void UCScript::Engine_ChangeInterfaceLanguage(const QString &pLanguageId)
 {
     passing(" UCScript.Engine_ChangeInterfaceLanguage() ", [&] {
+        d->refuseWhileRunning("Engine_ChangeInterfaceLanguage");
         d->gInterfaceLanguage = pLanguageId;
         d->ChangeLanguage(pLanguageId);
     });
@@ -133,6 +146,7 @@ void UCScript::Engine_ChangeInterfaceLanguage(const QString &pLanguageId)
 void UCScript::Engine_ChangeSettings(host::Skin *pSkin)
 {
     passing(" UCScript.Engine_ChangeSettings() ", [&] {
+        d->refuseWhileRunning("Engine_ChangeSettings");
         d->gSkin = pSkin;
         d->ApplySkin();
     });
@@ -140,6 +154,7 @@ void UCScript::Engine_ChangeSettings(host::Skin *pSkin)
 
 void UCScript::Engine_InitControl(host::Notifier *pNotifier, const XmlNode &pLanguages, host::Skin *pSkin)
 {
+    d->refuseWhileRunning("Engine_InitControl");
     // Each failing statement is recorded (no message box) and the next runs.
     const auto statement = [this](const std::function<void()> &body) {
         d->reporting(" UCScript.Engine_InitControl() ", QString(), body, false);
@@ -229,6 +244,14 @@ void UCScriptPrivate::guardedEvent(const std::function<void()> &body) const
         // that, then nothing more can be done here.
         recordSkipped(" UCScript.guardedEvent() ", std::current_exception(), QString(), gLogText);
     }
+}
+
+void UCScriptPrivate::refuseWhileRunning(const char *member) const
+{
+    if (running)
+        throw Error(10, QStringLiteral("%1 cannot be called while the editor is running its scripts (Evaluate): "
+                                       "call it again when the run has ended")
+                            .arg(QLatin1String(member)));
 }
 
 void UCScriptPrivate::NotifyChange()

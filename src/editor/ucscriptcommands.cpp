@@ -13,13 +13,16 @@
 #include "dialogs/busyrun.h"
 #include "dialogs/scriptpane.h"
 #include "dialogs/scripttext.h"
+#include "host/debugoutput.h"
 #include "host/jobsectioneditor.h"
 #include "host/registry.h"
 #include "platform/ui/msgbox.h"
 #include "script/scriptcontrol.h"
+#include "tools/scriptoutputlog.h"
 #include "tools/testevaluation.h"
 #include "tools/workfolder.h"
 
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTextEdit>
 
@@ -51,6 +54,8 @@ void UCScriptPrivate::ssToolBarJob_ToolClick(const QString &pId)
                 return (this->*command)(general);
         if (pId == QLatin1String("ID_Colorize"))
             ColorizeCode(general, general ? evalLevels[0].keyText() : levelKey());
+        else
+            panes.edit(general, levelKey(), pId);
     });
 }
 
@@ -144,10 +149,17 @@ void UCScriptPrivate::EvaluateScripts()
     // The scripts run on a script host of their own, away from the window,
     // which stays responsive to Esc and Stop meanwhile.
     EvaluationOutcome outcome;
+    ScriptOutputLog output;
+    running = true;
+    const auto ran = qScopeGuard([this] { running = false; });
     try {
         const WorkFolder folder(WorkFolder::ofJob(gJobFile));
         runScriptsBusy(
-            &q, [&](ScriptControl &control) { outcome = evaluateScripts(control, scripts, {gMsgNoEvaluate, gMsgNoComparable}); },
+            &q,
+            [&](ScriptControl &control) {
+                control.setOutput(output.sink());
+                outcome = evaluateScripts(control, scripts, {gMsgNoEvaluate, gMsgNoComparable});
+            },
             form.rtfScript->texts());
     } catch (...) {
         // Without a script host nothing can run: say so, as for any failed run.
@@ -158,12 +170,20 @@ void UCScriptPrivate::EvaluateScripts()
                    ui::OkOnly | ui::Information, applicationTitle());
         return;
     }
+    // What the scripts printed goes to a host that takes it (none drops it),
+    // also after a failed run, and into the result dialog.
+    running = false;
+    QStringList printed;
+    if (host::debugOutputs().isInstalled() && !output.lines().isEmpty()) {
+        printed = output.lines();
+        reporting(" frmJob.EvaluateScripts() ", QString(), [&] { host::debugOutputs().create()->Write(printed); });
+    }
     if (outcome.failed()) {
         panes.showScriptError(outcome.failedScript, outcome.error);
         ui::MsgBox(outcome.errorReport, ui::OkOnly | ui::Information, applicationTitle());
         return;
     }
-    showResultTest(&q, dialogContext(), outcome);
+    showResultTest(&q, dialogContext(), outcome, printed);
 }
 
 void UCScriptPrivate::EditEvents()

@@ -65,6 +65,9 @@ public:
     QColor formBackColor;
     // While the controls are filled from the job, no change reaches the host.
     bool filling = false;
+    // While Evaluate runs its scripts the host's event loop still turns: a
+    // host call that comes meanwhile is refused (refuseWhileRunning).
+    bool running = false;
 
     DialogContext dialogContext() const { return {gInterfaceLanguage, gPathData, gSkin}; }
 
@@ -77,6 +80,10 @@ public:
     // Tells the host of a user's edit (not while filling); no notifier is 91.
     void NotifyChange();
     void connectEvents();
+    // Raises 10 naming `member` while Evaluate runs: waiting for the run
+    // from inside it could never end, and acting now would work on a job the
+    // run has not finished reading.
+    void refuseWhileRunning(const char *member) const;
 
     // ucscriptdata.cpp
     void InitDataToProcess();

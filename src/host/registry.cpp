@@ -1,6 +1,7 @@
 #include "registry.h"
 
 #include "colorizer.h"
+#include "debugoutput.h"
 #include "errorrecorder.h"
 #include "jobdata.h"
 #include "jobsectioneditor.h"
@@ -28,6 +29,7 @@ FactorySlot<Colorizer> &colorizers() { return slotOf<Colorizer>("CodeParser.Engi
 FactorySlot<JobData> &jobData() { return slotOf<JobData>("Veltrano.JobData"); }
 FactorySlot<JobSectionEditor> &jobSectionEditors() { return slotOf<JobSectionEditor>("Veltrano.JobSectionEditor"); }
 FactorySlot<LanguageReader> &languageReaders() { return slotOf<LanguageReader>("Veltrano.LanguageReader"); }
+FactorySlot<DebugOutput> &debugOutputs() { return slotOf<DebugOutput>("Veltrano.DebugOutput"); }
 
 // A skin without a member answers as a late-bound object without it.
 long Skin::GetFormBackColor() const { throw Error::fromNumber(438); }

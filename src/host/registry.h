@@ -64,6 +64,7 @@ private:
 
 class ErrorRecorder;
 class Colorizer;
+class DebugOutput;
 class JobData;
 class JobSectionEditor;
 class LanguageReader;
@@ -72,5 +73,7 @@ FactorySlot<Colorizer> &colorizers();
 FactorySlot<JobData> &jobData();
 FactorySlot<JobSectionEditor> &jobSectionEditors();
 FactorySlot<LanguageReader> &languageReaders();
+// Optional: none is installed by default (see DebugOutput).
+FactorySlot<DebugOutput> &debugOutputs();
 
 } // namespace host

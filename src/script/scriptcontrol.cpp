@@ -15,7 +15,10 @@ const QString kJScript = QStringLiteral("JScript");
 
 } // namespace
 
-ScriptControl::ScriptControl() : m_engine(std::make_unique<VBScriptEngine>()), m_language(kVBScript) {}
+ScriptControl::ScriptControl() : m_engine(std::make_unique<VBScriptEngine>()), m_language(kVBScript)
+{
+    m_engine->setOutput(m_output);
+}
 
 ScriptControl::~ScriptControl() = default;
 
@@ -42,12 +45,19 @@ bool ScriptControl::setLanguage(const QString &language)
         m_error.Source = QStringLiteral("ScriptControl");
         return false;
     }
+    engine->setOutput(m_output);
     const std::lock_guard lock(m_engineLock);
     if (m_stopped)
         engine->stop();
     // The engine replaced goes under the lock, so that stop() never sees it half gone.
     m_engine = std::move(engine);
     return true;
+}
+
+void ScriptControl::setOutput(ScriptOutput output)
+{
+    m_output = std::move(output);
+    m_engine->setOutput(m_output);
 }
 
 void ScriptControl::stop()

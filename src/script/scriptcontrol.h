@@ -1,6 +1,7 @@
 #pragma once
 
 #include "script/engine/scripterrorinfo.h"
+#include "script/engine/scriptengine.h"
 
 #include <QString>
 #include <QVariant>
@@ -83,6 +84,11 @@ public:
     bool readOnly() const;
     void setReadOnly(bool readOnly);
 
+    // Where the scripts' DebugPrint, MsgBox and InputBox write (see
+    // ScriptEngine::setOutput), in every language set from now on; called
+    // on the thread that runs the script. None (the default) drops it.
+    void setOutput(ScriptOutput output);
+
     // The one way to stop a script, safe from any thread: the call running
     // now ends with error 18 "User interrupt occurred" within moments, and
     // the control stays stopped: every later addCode, check or run (in any
@@ -130,5 +136,6 @@ private:
     int m_timeout = 10000;
     int m_memoryLimit = 512;
     bool m_readOnly = false;
+    ScriptOutput m_output;
     std::shared_ptr<const ScriptRun> m_run; // the RunScope's, or none
 };

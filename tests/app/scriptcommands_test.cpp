@@ -41,6 +41,8 @@ TEST(ScriptCommands, RunAndCheck)
         {"password.vbs", QStringLiteral("Function Main()\n  Set c = CreateObject(\"ADODB.Connection\")\n  c.Open \"Driver="
                                         "{PostgreSQL};Server=127.0.0.1;Port=1;Uid=u;Pwd=s3cret;Database=x\"\nEnd Function\n")},
         {"empty.js", QString()},
+        {"prints.vbs", QStringLiteral("DebugPrint \"global\"\nFunction Main()\n  MsgBox \"asked\"\n"
+                                      "  Main = InputBox(\"name?\", , \"srv\") & MsgBox(\"ok?\", vbYesNo)\nEnd Function")},
     };
     for (const auto &[name, text] : scripts)
         in.write(QString::fromLatin1(name), text.toUtf8());
@@ -75,6 +77,9 @@ TEST(ScriptCommands, RunAndCheck)
         {{"check", "@empty.js", "extra"}, 64, nullptr, nullptr},
         {{"check", "@fifo"}, 66, nullptr, "Not a regular file"},
         {{"run", "/dev/zero"}, 66, nullptr, "Not a regular file"},
+        // What a script prints goes to standard error with --debug only.
+        {{"run", "--debug", "@prints.vbs"}, 0, "srv1\n", "global\nasked\nname?\nok?\n"},
+        {{"run", "@prints.vbs"}, 0, "srv1\n", ""},
     };
     for (const RunRow &row : rows) {
         const ProgramRun run = in.run(row.args, 30000);

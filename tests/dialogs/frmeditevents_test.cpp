@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWindow>
 #include <tuple>
 
@@ -250,9 +251,33 @@ TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
             e.pane()->setPlainText(script);
             QTest::keyClick(e.pane(), Qt::Key_F7);   // as the job editor's Check key
             EXPECT_TRUE(boxes(e.capture).value(0).startsWith(caption + "|64|" + message));   // Ok only, information
+            // A failed check marks the report's line, with its column in the status line.
+            const QString report = e.capture.boxes.value(0).prompt;
+            const auto field = [&](const char *name) { return report.section(name, 1).section(u'\r', 0, 0); };
+            EXPECT_EQ(e.pane()->markedLine(), field("Line: ").toInt());
+            if (e.pane()->markedLine() > 0)
+                EXPECT_TRUE(e.pane()->statusText().contains("column " + field("Column: ") + ':'));
             e.expectBox("");
         }
     });
+}
+
+// The script has the focus first, Tab (Ctrl+Tab in it) reaches Ok and Cancel, Ctrl+Enter is Ok.
+TEST(EditEvents, TheKeyboardReachesEverythingAndCtrlEnterIsOk)
+{
+    Editor e;
+    QStringList reached;
+    EXPECT_EQ(e.run([&] {
+        e.dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&e.dialog));
+        for (int step = 0; step < 6; ++step) {
+            QWidget *focus = QApplication::focusWidget();
+            reached << (qobject_cast<QToolButton *>(focus) ? qobject_cast<QToolButton *>(focus)->defaultAction()->objectName() : focus->objectName());
+            QTest::keyClick(focus, Qt::Key_Tab, focus == e.pane() ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        QTest::keyClick(e.pane(), Qt::Key_Return, Qt::ControlModifier);
+    }), int(QDialog::Accepted));
+    EXPECT_EQ(reached.join(' '), "rtfScript ID_Events ID_Language ID_Ok ID_Cancel rtfScript");
 }
 
 TEST(EditEvents, SkinAndLanguageDressTheWindowWhoseToolsWorkOnThePaneBelowTheBar)

@@ -5,6 +5,8 @@
 #include "dialogs/conditionsgrid.h"
 #include "dialogs/frmwizardvalues.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <array>
@@ -170,9 +172,12 @@ TEST(Conditions, RowsAreAddedAndEditedWithTheKeyboardInColumnsWideEnoughAndTheFi
 {
     Wizard w("es");
     w.show([&] {
+        // The grid has the focus from the start: Insert adds a row at once,
+        // whose first cell it may edit is the current one.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+        ASSERT_EQ(w.grid->rowCount(), 1);
+        EXPECT_EQ(w.grid->currentIndex(), w.grid->model()->index(0, 1));
         w.click("cmdNewCondition");
-        w.grid->setFocus();
-        QTest::keyClick(w.grid, Qt::Key_Insert);
         ASSERT_EQ(w.grid->rowCount(), 2);
         QStringList headings;
         for (int column = 0; column < 4; ++column) {
@@ -201,6 +206,25 @@ TEST(Conditions, RowsAreAddedAndEditedWithTheKeyboardInColumnsWideEnoughAndTheFi
         named<QPushButton>(w.dialog, "cmdOk")->click();   // as its shortcut does, the last cell still being edited
     });
     EXPECT_EQ(w.dialog.ConditionsCode(), script("cdbl(pSsrValue) > 100 Or cdbl(pSsrValue) < 0"));
+}
+
+// The current cell stands out in its row; one double-click opens a list cell's list.
+TEST(Conditions, TheCurrentCellIsDrawnAndADoubleClickOpensTheList)
+{
+    Wizard w;
+    w.show([&] {
+        w.fill({{"-", "-", ">", "1"}, {"And", "-", "<", "9"}});
+        const QRect cell = w.grid->visualRect(w.grid->model()->index(1, 2));
+        const auto picture = [&](int current) {
+            w.grid->setCurrentCell(1, current);
+            return w.grid->viewport()->grab(cell).toImage();
+        };
+        EXPECT_NE(picture(2), picture(3));
+        QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::qWait(100);
+        EXPECT_TRUE(w.grid->findChild<QComboBox *>() && w.grid->findChild<QComboBox *>()->view()->isVisible());
+    });
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include "dialogs/busyrun.h"
 #include "dialogs/sensorimages.h"
+#include "host/debugoutput.h"
+#include "host/registry.h"
 #include "script/scriptcontrol.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 
 namespace {
 
@@ -118,9 +121,64 @@ TEST(BusyRun, EscOrStopEndsTheEndlessScriptAtOnceWithUserInterrupt)
         EXPECT_TRUE(stillOpen);
         EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("Number: 18\r\nDesc: User interrupt occurred")))
             << host.onlyBox().toStdString();
+        // The report and the pane's mark say where VBScript stopped (JScript tells no place).
+        const int line = host.onlyBox().section(QStringLiteral("Line: "), 1).section(u'\r', 0, 0).toInt();
+        EXPECT_EQ(line > 0, language == 0);
+        EXPECT_EQ(host.controls.rtfScript->markedLine(), line);
         EXPECT_EQ(host.editor->findChild<QFrame *>(QStringLiteral("busyBar")), nullptr);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
+}
+
+// A host's call while Evaluate runs is refused with 10 naming it; the job stays.
+TEST(BusyRun, HostCallsDuringTheRunAreRefused)
+{
+    EditorHost host("existing-job.xml");
+    UCScript &e = *host.editor;
+    const std::pair<const char *, std::function<void()>> calls[] = {
+        {"Engine_GetData", [&] { (void)e.Engine_GetData(); }},
+        {"Engine_SetData", [&] { e.Engine_SetData(exampleJob("foreign-tool-job.xml")); }},
+        {"Engine_Validate", [&] { (void)e.Engine_Validate(); }},
+        {"Engine_ChangeInterfaceLanguage", [&] { e.Engine_ChangeInterfaceLanguage("es"); }},
+        {"Engine_ChangeSettings", [&] { e.Engine_ChangeSettings(host.skin.get()); }},
+        {"Engine_ShowData", [&] { e.Engine_ShowData(); }},
+        {"Engine_UpdateLanguages", [&] { e.Engine_UpdateLanguages(XmlNode()); }},
+    };
+    const QString before = e.Engine_GetData();
+    host.controls.rtfScript->setPlainText(QStringLiteral("Do\nLoop"));
+    QStringList refused;
+    QTimer::singleShot(50, [&] {
+        for (const auto &[member, call] : calls)
+            refused << QString::number(raisedBy(call).number) + ' ' + raisedBy(call).description.section(' ', 0, 0);
+        QTest::keyClick(host.controls.rtfScript, Qt::Key_Escape);
+    });
+    host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
+    for (std::size_t i = 0; i < std::size(calls); ++i)
+        EXPECT_EQ(refused.value(i), QStringLiteral("10 ") + calls[i].first);
+    EXPECT_EQ(e.Engine_GetData(), before);
+}
+
+// DebugPrint and MsgBox never stop a run: a host's debug output and the dialog get the text.
+TEST(Evaluate, DebugOutputGoesToAHostThatTakesItAndToTheDialog)
+{
+    static QStringList kept;
+    struct Kept : host::DebugOutput
+    {
+        void Write(const QStringList &written) override { kept += written; }
+    };
+    const host::ScopedFactory<host::DebugOutput> output(host::debugOutputs(), [] { return std::make_unique<Kept>(); });
+    EditorHost host("existing-job.xml");
+    host.controls.rtfScript->setPlainText("Function Main()\r\nDebugPrint 6 * 7\r\nMsgBox \"hi\"\r\nMain = 1\r\nEnd Function");
+    QString shown;
+    ui::ScopedModalHandler modal([&](QDialog &dialog) {
+        dialog.show();
+        shown = dialog.findChild<QPlainTextEdit *>("txtOutput")->toPlainText();
+        return int(QDialog::Accepted);
+    });
+    host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
+    EXPECT_TRUE(host.capture.boxes.isEmpty()) << host.capture.boxes.value(0).prompt.toStdString();
+    EXPECT_EQ(kept, QStringList({"42", "hi"}));
+    EXPECT_EQ(shown, QStringLiteral("42\nhi"));
 }
 
 // Inside a busy run the time-out (18) and the memory limit (7) still stop a

@@ -3,6 +3,8 @@
 // test run brings its error into view, and a check runs no code.
 #include "editorhost.h"
 
+#include "dialogs/panefindbar.h"
+
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -81,8 +83,9 @@ TEST(Panes, ClipboardCommandsActOnThePaneOfThePageOnView)
     EXPECT_TRUE(host.capture.boxes.isEmpty());
 }
 
-// A right click opens the popup with its six entries; Copy acts on the pane
-// of the page on view.
+// A right click opens the popup with its six entries and, after them, the
+// pane's own Undo, Redo, Select All and Find; the entries act on the pane of
+// the page on view.
 TEST(Panes, RightClickOpensThePopupWhoseEntriesActOnThePageOnView)
 {
     EditorHost host("existing-job.xml");
@@ -97,8 +100,12 @@ TEST(Panes, RightClickOpensThePopupWhoseEntriesActOnThePageOnView)
     QStringList entries;
     for (QAction *entry : popup->actions())
         entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
-    EXPECT_EQ(entries, (QStringList{"ID_Cut", "ID_Copy", "ID_Paste", "-", "ID_Colorize", "ID_CheckSyntax"}));
+    EXPECT_EQ(entries, (QStringList{"ID_Cut", "ID_Copy", "ID_Paste", "-", "ID_Colorize", "ID_CheckSyntax", "-",
+                                    "ID_Undo", "ID_Redo", "ID_SelectAll", "ID_Find"}));
     popup->hide();
+    controls.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+    trigger(host, "ID_Find");
+    EXPECT_TRUE(controls.rtfScriptDanger->findBar()->isVisible() && !controls.rtfScript->findBar()->isVisible());
     for (const auto &[page, copied] : {std::pair{"General", "Function"}, std::pair{"EvaluationData", "Main"}}) {
         controls.ssTabDatos->selectKey(QLatin1String(page));
         trigger(host, "ID_Copy");
@@ -154,9 +161,11 @@ TEST_P(ErrorJump, ACheckSaysSoUnderThePaneOrPutsTheCaretOnTheError)
     EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a script that does not compile is no failure";
     EXPECT_EQ(pane()->markedLine(), 3);
     EXPECT_EQ(pane()->textCursor().blockNumber(), 2);
-    EXPECT_EQ(pane()->textCursor().positionInBlock(),
-              prompt.section(QStringLiteral("Column: "), 1).section(QLatin1Char('\r'), 0, 0).toInt());
-    EXPECT_TRUE(pane()->statusText().startsWith(QLatin1String(GetParam().script) + QStringLiteral(": Line 3, column ")))
+    const QString column = prompt.section(QStringLiteral("Column: "), 1).section(QLatin1Char('\r'), 0, 0);
+    EXPECT_EQ(pane()->textCursor().positionInBlock(), column.toInt());
+    // The status line gives the report's column, not one of its own.
+    EXPECT_TRUE(pane()->statusText().startsWith(QLatin1String(GetParam().script) + QStringLiteral(": Line 3, column ")
+                                                + column + QLatin1Char(':')))
         << pane()->statusText().toStdString();
     pane()->insertPlainText(QStringLiteral(" "));
     EXPECT_EQ(pane()->markedLine(), 0);

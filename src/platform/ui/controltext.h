@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QKeySequence;
 class QLabel;
 class QObject;
 
@@ -14,13 +15,22 @@ class QObject;
 //   a drop-down list                                        its tool tip;
 //   a tool of a tool bar (an action)                        its text and tool tip,
 //                                                           and a widget it shows as above.
+// A tool tip names the key that does the same: an action's shortcut, or a
+// picture button's kKeysProperty.
 // Any other object is left as it is.
 namespace ui {
 
 void setControlText(QObject &control, const QString &text);
 
+// The property (a QKeySequence) by which a button that has no shortcut of
+// its own names the key that does what it does.
+constexpr const char *kKeysProperty = "keys";
+// "Cut (Ctrl+X)": a caption without its mnemonic '&', and the keys when there are any.
+QString tipWithKeys(const QString &text, const QKeySequence &keys);
+
 // Widens a label to its text when the text (another language's) is longer
-// than the label; a label is never narrowed.
+// than the label, and makes it tall enough for the font's descenders; a
+// label is never made smaller.
 void fitToText(QLabel &label);
 
 } // namespace ui

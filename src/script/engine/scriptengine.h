@@ -7,9 +7,14 @@
 #include <QVariantList>
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 class ScriptRun;
+
+// Where a script's debug output goes: one call per DebugPrint, MsgBox or
+// InputBox, with its text, on the thread that runs the script.
+using ScriptOutput = std::function<void(const QString &text)>;
 
 // One script language as ScriptControl drives it; vbhost/ and jscript/ hold
 // the two adapters. Every call that can fail returns false and leaves the
@@ -40,6 +45,13 @@ public:
     // one that grows the process past its budget with error 7 and
     // memoryDescription(). The engine keeps the run until the next setRun.
     virtual void setRun(std::shared_ptr<const ScriptRun> run) = 0;
+
+    // The global DebugPrint(value) of both languages writes the value's text
+    // to `output`; MsgBox writes its prompt there and answers OK at once,
+    // InputBox its prompt and answers with its default (else ""): nothing
+    // waits for a user while a script runs. Without an output (the
+    // default) the text is dropped.
+    virtual void setOutput(ScriptOutput output) = 0;
 
     // Safe from any thread: the call running now ends with error 18 and
     // stopDescription(), and so does every later call, at once.

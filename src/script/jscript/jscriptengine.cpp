@@ -239,8 +239,13 @@ public:
     // Ends a failed call: `error` becomes the stop's error if it was stopped; false.
     bool failed(ScriptErrorInfo &error)
     {
-        if (ScriptErrorInfo stopped = stoppedError(); stopped.Number != 0)
+        if (ScriptErrorInfo stopped = stoppedError(); stopped.Number != 0) {
+            // Where the script was when it was stopped, as the engine said.
+            stopped.Line = error.Line;
+            stopped.Column = error.Column;
+            stopped.Text = error.Text;
             error = stopped;
+        }
         return false;
     }
 
@@ -377,6 +382,11 @@ bool JScriptEngine::add(const QString &code)
     m_error = describe(result, stack, d->sources, true, &d->dialect);
     unclosedBracket(d->frontEnd, code, m_error);
     return watched.failed(m_error);
+}
+
+void JScriptEngine::setOutput(ScriptOutput output)
+{
+    d->host.setOutput(std::move(output));
 }
 
 void JScriptEngine::stop()

@@ -60,6 +60,7 @@ public:
     void setRun(std::shared_ptr<const ScriptRun> run) override;
     // Interrupts the running script (safe from any thread), as the time-out does.
     void stop() override;
+    void setOutput(ScriptOutput output) override;
 
 private:
     // The calls themselves; a C++ exception leaving one (a conversion past

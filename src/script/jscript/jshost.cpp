@@ -31,6 +31,9 @@ const char *const kPrelude = R"JS(
         }
         return v;
     }
+    function DebugPrint(value) {
+        host.print(arguments.length === 0 ? '' : String(value));
+    }
     function ActiveXObject(progId) {
         return host.create(String(progId));
     }
@@ -62,7 +65,7 @@ const char *const kPrelude = R"JS(
     VBArray.prototype.getItem = function (i) { return this._array[i]; };
     VBArray.prototype.dimensions = function () { return 1; };
 
-    return { ActiveXObject: ActiveXObject, Enumerator: Enumerator, VBArray: VBArray };
+    return { ActiveXObject: ActiveXObject, Enumerator: Enumerator, VBArray: VBArray, DebugPrint: DebugPrint };
 })
 )JS";
 
@@ -120,7 +123,7 @@ void JsHost::install()
     const QJSValue globals = factory.call({self});
     m_read = m_engine->evaluate(QString::fromUtf8(kReader), QStringLiteral("reader-prelude")).call();
     QJSValue global = m_engine->globalObject();
-    for (const char *name : {"ActiveXObject", "Enumerator", "VBArray"})
+    for (const char *name : {"ActiveXObject", "Enumerator", "VBArray", "DebugPrint"})
         global.setProperty(QString::fromLatin1(name), globals.property(QString::fromLatin1(name)));
     // The object side of the front end's obj.name(args) = value, out of for-in.
     QJSValue descriptor = m_engine->newObject();

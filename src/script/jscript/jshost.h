@@ -6,6 +6,7 @@
 #include <QJSValue>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include <array>
 #include <span>
@@ -43,7 +44,7 @@ class JsHost : public QObject
 public:
     explicit JsHost(QJSEngine *engine);
 
-    // Installs ActiveXObject, Enumerator and VBArray in the engine's global object.
+    // Installs ActiveXObject, Enumerator, VBArray and DebugPrint in the engine's global object.
     void install();
 
     // Values between the two worlds. toJs wraps objects in the Proxy;
@@ -62,6 +63,15 @@ public:
     Q_INVOKABLE int nesting(const QString &text) const;
     // How often `part` (not empty) occurs in `text`, without overlapping.
     Q_INVOKABLE double occurrences(const QString &text, const QString &part) const;
+
+    // Where DebugPrint writes (see ScriptEngine::setOutput); none drops it.
+    void setOutput(std::function<void(const QString &)> output) { m_output = std::move(output); }
+    Q_INVOKABLE void print(const QString &text) const
+    {
+        if (m_output)
+            m_output(text);
+    }
+
 
     // Called by the preludes. resolve gives the member `name` names on
     // objects of `type`, without regard to case: its slot times 4 plus 1 for
@@ -138,4 +148,5 @@ private:
     };
     std::array<Recent, 16> m_recent;
     std::size_t m_nextRecent = 0;
+    std::function<void(const QString &)> m_output;
 };

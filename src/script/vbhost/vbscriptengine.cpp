@@ -4,6 +4,7 @@
 #include "script/bridge/qobjectadapter.h"
 #include "script/bridge/scripterror.h"
 #include "script/bridge/variantconvert.h"
+#include "script/vbscript/builtins.h"
 #include "script/vbscript/engine.h"
 #include "script/engine/scriptrun.h"
 #include "script/engine/watchdog.h"
@@ -22,6 +23,32 @@ VBScriptEngine::VBScriptEngine()
 VBScriptEngine::~VBScriptEngine()
 {
     m_watchdog.reset();
+}
+
+void VBScriptEngine::setOutput(ScriptOutput output)
+{
+    // The prompt as text: Null says so, an object without a default value is 13.
+    const auto prompt = [](vbs::ArgRefs args) {
+        const vbs::Variant value = vbs::argValue(args, 0);
+        return bridge::toQString(value.isNull() ? std::u16string(u"Null") : value.toString());
+    };
+    m_engine->setDebugPrintHook([output](std::u16string_view line) {
+        if (output)
+            output(bridge::toQString(line));
+    });
+    m_engine->setMessageBoxHook([output, prompt](vbs::ArgRefs args) {
+        const QString text = prompt(args);
+        if (output)
+            output(text);
+        return vbs::Variant::fromInteger(1); // vbOK
+    });
+    m_engine->setInputBoxHook([output, prompt](vbs::ArgRefs args) {
+        const QString text = prompt(args);
+        if (output)
+            output(text);
+        const bool hasDefault = args.size() > 2 && !args[2]->isEmpty();
+        return hasDefault ? vbs::Variant(vbs::argValue(args, 2).toString()) : vbs::Variant(std::u16string());
+    });
 }
 
 void VBScriptEngine::stop()
@@ -66,7 +93,15 @@ void VBScriptEngine::setRun(std::shared_ptr<const ScriptRun> run)
 bool VBScriptEngine::failed()
 {
     if (m_stopped) {
+        // Where the script was when the stop reached it, for the report
+        // and the pane's mark; nowhere when it was stopped before it ran.
+        const ScriptErrorInfo where = bridge::errorInfo(m_engine->lastError());
         m_error = ScriptErrorInfo();
+        if (where.Number == vbs::kCancelledError) {
+            m_error.Line = where.Line;
+            m_error.Column = where.Column;
+            m_error.Text = where.Text;
+        }
         m_error.Number = vbs::kCancelledError;
         m_error.Description = stopDescription();
         m_error.Source = bridge::toQString(vbs::kRuntimeSource);

@@ -45,6 +45,7 @@ public:
     bool close() override;
     void setRun(std::shared_ptr<const ScriptRun> run) override;
     void stop() override;
+    void setOutput(ScriptOutput output) override;
 
 private:
     // Takes the engine's error after a failed call; false for the caller to return.

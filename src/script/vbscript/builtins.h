@@ -36,6 +36,9 @@ public:
     // denied" when none is installed.
     virtual Variant messageBox(ArgRefs args) = 0;
     virtual Variant inputBox(ArgRefs args) = 0;
+    // DebugPrint: a line of text for the embedder's debug hook; dropped
+    // when none is installed.
+    virtual void debugPrint(std::u16string_view line) = 0;
     // Per-engine state of a library group (the Rnd seed, ...), created empty
     // on first use and kept for the engine's lifetime.
     virtual std::any &extension(std::string_view key) = 0;

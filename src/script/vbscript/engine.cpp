@@ -123,6 +123,11 @@ void Engine::setMessageBoxHook(std::function<Variant(ArgRefs)> hook)
     m_interp->messageBoxHook = std::move(hook);
 }
 
+void Engine::setDebugPrintHook(std::function<void(std::u16string_view)> hook)
+{
+    m_interp->debugPrintHook = std::move(hook);
+}
+
 void Engine::setInputBoxHook(std::function<Variant(ArgRefs)> hook)
 {
     m_interp->inputBoxHook = std::move(hook);

@@ -96,6 +96,8 @@ public:
     // MsgBox and InputBox call these; without them they raise 70.
     void setMessageBoxHook(std::function<Variant(ArgRefs)> hook);
     void setInputBoxHook(std::function<Variant(ArgRefs)> hook);
+    // DebugPrint hands its line to this hook; without one the line is dropped.
+    void setDebugPrintHook(std::function<void(std::u16string_view)> hook);
 
 private:
     template <class Body>

@@ -318,6 +318,12 @@ Variant Interpreter::inputBox(ArgRefs args)
     return inputBoxHook(args);
 }
 
+void Interpreter::debugPrint(std::u16string_view line)
+{
+    if (debugPrintHook)
+        debugPrintHook(line);
+}
+
 std::any &Interpreter::extension(std::string_view key)
 {
     auto it = m_extensions.find(key);

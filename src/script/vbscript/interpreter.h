@@ -77,6 +77,7 @@ public:
     RunGuard &guard() { return m_guard; }
     Limits &limits() { return m_limits; }
     std::function<Variant(ArgRefs)> messageBoxHook, inputBoxHook;
+    std::function<void(std::u16string_view)> debugPrintHook;
     ObjectFactory objectFactory; // empty: the built-in table's classes
     // Fills in the line text of an error that left a statement.
     void finishError(ScriptException &e) const;
@@ -90,6 +91,7 @@ public:
     Ref<Object> createObject(std::u16string_view progId) override;
     Variant messageBox(ArgRefs args) override;
     Variant inputBox(ArgRefs args) override;
+    void debugPrint(std::u16string_view line) override;
     std::any &extension(std::string_view key) override;
     Variant character(char16_t c) override;
 

@@ -184,6 +184,24 @@ TEST_F(Window, SaveAsAddsXmlToANameWithoutExtension)
     EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("disk.xml[*]")));
 }
 
+// A file without write permission says so in the title; Save leaves it
+// alone and asks for another name, as Save As does.
+TEST_F(Window, AReadOnlyFileSaysSoAndSaveOffersSaveAs)
+{
+    const QString path = jobFile(QStringLiteral("locked.xml"));
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+    const QByteArray before = fileBytes(path);
+    ASSERT_TRUE(window.openFile(path));
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("locked.xml (read-only)[*]")));
+    ui::ScopedModalHandler dialog([&](QDialog &shown) {
+        qobject_cast<QFileDialog *>(&shown)->selectFile(dir.filePath(QStringLiteral("copy.xml")));
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(window.save());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("copy.xml[*]")));
+}
+
 // A file changed on disk since it was opened is not saved over without a
 // word: the question comes at save time, or once when the window is back in
 // front, and the answer saves over it, reloads it or leaves both as they are.

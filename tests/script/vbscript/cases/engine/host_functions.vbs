@@ -1,5 +1,8 @@
 ' The engine's identity, its built-in constants, and the functions that need a
-' host (GetObject, InputBox, MsgBox) when none is there.
+' host (GetObject, InputBox, MsgBox) when none is there; DebugPrint is then
+' dropped, and has no value.
+DebugPrint "dropped"
+DebugPrint
 ? ScriptEngine & " " & ScriptEngineMajorVersion & "." & ScriptEngineMinorVersion => VBScript 5.8
 ? ScriptEngineBuildVersion > 0 => True
 ? TypeName(vbOK) & " " & TypeName(vbWhite) & " " & TypeName(vbCrLf) => Integer Long String
@@ -27,3 +30,4 @@
 ? GetObject("", "No.Such.Thing") => err429
 ? InputBox("name?") => err70
 ? MsgBox("hello") => err70
+? DebugPrint(1) => err13
