@@ -12,10 +12,12 @@
 #include "script/engine/watchdog.h"
 #include "script/vbscript/errors.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJSEngine>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QThread>
 
 #include <atomic>
 
@@ -151,7 +153,15 @@ JScriptEngine::JScriptEngine()
 {
 }
 
-JScriptEngine::~JScriptEngine() = default;
+JScriptEngine::~JScriptEngine()
+{
+    d.reset();
+    // Handles the collector freed after the host's last release are only
+    // queued for deletion; without an event loop to run the queue, their
+    // objects would outlive the engine.
+    if (QThread::currentThread()->loopLevel() == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 namespace {
 
