@@ -161,6 +161,7 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
 // it shares (null for global code).
 Variant Interpreter::runCode(const vm::Code &code, ScriptObject *me, Frame *scope)
 {
+    --m_ticks; // a level more: see checkpoint()
     Frame *f = newFrame(code, me, m_frame);
     f->ownValues = true;
     for (Word i = 0; i < code.named; ++i)

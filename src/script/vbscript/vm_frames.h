@@ -103,9 +103,7 @@ inline constexpr int kSpareDepth = 256;
     const Word argc = call[2];
     if (argc != callee.params) [[unlikely]]
         raiseError(RuntimeError::WrongArgumentCount);
-    checkpoint();
-    if (m_depth >= m_limits.maxCallDepth) [[unlikely]]
-        raiseError(RuntimeError::OutOfStackSpace);
+    enterFromLoop();
     Frame *f = newFrame(callee, me, caller);
     f->next = (call[0] & (vm::flag::Scrub | vm::flag::T1)) ? nullptr : call + 3 + argc + extra;
     // A literal is passed as a copy, so that a ByRef parameter cannot change
