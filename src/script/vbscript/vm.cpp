@@ -275,7 +275,6 @@ Variant Interpreter::run(Frame *entry)
                     const Word argc = pc[2];
                     const GlobalSlot &g = *code->globals[pc[3 + argc]];
                     if (const ProcDecl *p = g.proc) {
-                        f->pc = pc;
                         f = enter(*p->code, nullptr, f, pc, 1);
                         code = f->code;
                         R = f->R;
@@ -296,7 +295,6 @@ Variant Interpreter::run(Frame *entry)
                         const ClassMember &m = me->classDecl().members[pc[3 + argc]];
                         const ProcDecl *p = m.get ? m.get : m.method;
                         if (m.field < 0 && p) {
-                            f->pc = pc;
                             f = enter(*p->code, me, f, pc, 1);
                             code = f->code;
                             R = f->R;
@@ -316,7 +314,6 @@ Variant Interpreter::run(Frame *entry)
                             const ClassMember &m = so->classDecl().members[memberIndex(f, pc, *so, w, extraAt)];
                             const ProcDecl *p = m.get ? m.get : m.method;
                             if (m.field < 0 && p) {
-                                f->pc = pc;
                                 f = enter(*p->code, so, f, pc, 3);
                                 code = f->code;
                                 R = f->R;

@@ -194,12 +194,14 @@ bool Interpreter::recover(ScriptException &e, Frame *entry, Frame *&f, const Wor
             return true;
         }
         Frame *caller = f->caller;
+        const Word *next = f->next;
         const bool last = f == entry;
         dropFrame(f);
         if (last)
             return false;
         f = caller;
-        pc = f->pc;
+        // Any word of the call finds its unit; its last is the one before `next`.
+        pc = next ? next - 1 : f->pc;
     }
 }
 

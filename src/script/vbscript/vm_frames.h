@@ -105,7 +105,14 @@ inline constexpr int kSpareDepth = 256;
         raiseError(RuntimeError::WrongArgumentCount);
     enterFromLoop();
     Frame *f = newFrame(callee, me, caller);
-    f->next = (call[0] & (vm::flag::Scrub | vm::flag::T1)) ? nullptr : call + 3 + argc + extra;
+    // An error in the callee finds the caller's call from `next`; without
+    // one, from the caller's pc.
+    if (call[0] & (vm::flag::Scrub | vm::flag::T1)) [[unlikely]] {
+        caller->pc = call;
+        f->next = nullptr;
+    } else {
+        f->next = call + 3 + argc + extra;
+    }
     // A literal is passed as a copy, so that a ByRef parameter cannot change
     // the pool: the general way.
     if (!callee.simpleCall || (call[0] & vm::flag::Literal)) [[unlikely]] {
