@@ -120,8 +120,27 @@ inline constexpr int kSpareDepth = 256;
         return f;
     }
     Variant **from = caller->R;
+    Variant **const to = f->R;
     Variant *const values = f->values();
-    // A function's result goes straight to the register the caller wants it in.
+    const auto bind = [&](Word i) __attribute__((always_inline)) {
+        const Word r = call[3 + i];
+        if ((callee.byValue >> i) & 1) {
+            values[i] = *from[r];
+            to[i] = values + i;
+            f->ownValues = true;
+        } else {
+            to[i] = from[r];
+        }
+    };
+    // One argument, the most common call, without the loop.
+    if (argc == 1) [[likely]] {
+        bind(0);
+    } else {
+        for (Word i = 0; i < argc; ++i)
+            bind(i);
+    }
+    // A function's result goes straight to the register the caller wants it
+    // in (never one of the arguments' registers).
     if (callee.resultReg >= 0) {
         Variant *result = values + callee.resultReg;
         if (!(call[0] & vm::flag::Discard)) {
@@ -134,25 +153,8 @@ inline constexpr int kSpareDepth = 256;
         } else {
             f->ownValues = true;
         }
-        f->R[callee.resultReg] = result;
+        to[callee.resultReg] = result;
     }
-    const auto bind = [&](Word i) __attribute__((always_inline)) {
-        const Word r = call[3 + i];
-        if ((callee.byValue >> i) & 1) {
-            values[i] = *from[r];
-            f->R[i] = values + i;
-            f->ownValues = true;
-        } else {
-            f->R[i] = from[r];
-        }
-    };
-    // One argument, the most common call, without the loop.
-    if (argc == 1) {
-        bind(0);
-        return f;
-    }
-    for (Word i = 0; i < argc; ++i)
-        bind(i);
     return f;
 }
 
