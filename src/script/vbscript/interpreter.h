@@ -145,7 +145,9 @@ private:
     void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
     // A script procedure called from code: its frame, arguments bound from the call's registers.
     // `extra`: the words of the call's `extra` (code.h).
-    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, const Word *call, int extra);
+    // `from`: the caller's registers.
+    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, Variant **from, const Word *call,
+                 int extra);
     [[gnu::noinline]] void bindSlow(Frame *f, const Frame *caller, const Word *call);
     // The callee of the call at `pc` of `f` returned, and the call has
     // arguments to empty (Frame::next is null): they go; the next instruction.

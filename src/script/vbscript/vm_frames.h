@@ -98,7 +98,8 @@ inline constexpr int kSpareDepth = 256;
 }
 
 [[gnu::always_inline]] inline Interpreter::Frame *Interpreter::enter(const vm::Code &callee, ScriptObject *me,
-                                                                     Frame *caller, const Word *call, int extra)
+                                                                     Frame *caller, Variant **from,
+                                                                     const Word *call, int extra)
 {
     const Word argc = call[2];
     if (argc != callee.params) [[unlikely]]
@@ -119,7 +120,6 @@ inline constexpr int kSpareDepth = 256;
         bindSlow(f, caller, call);
         return f;
     }
-    Variant **from = caller->R;
     Variant **const to = f->R;
     Variant *const values = f->values();
     const auto bind = [&](Word i) __attribute__((always_inline)) {
