@@ -114,13 +114,23 @@ inline constexpr int kSpareDepth = 256;
     } else {
         f->next = call + 3 + argc + extra;
     }
+    Variant **const to = f->R;
+    if (callee.oneRefFunction && !(call[0] & (vm::flag::Literal | vm::flag::Discard))) [[likely]] {
+        to[0] = from[call[3]];
+        Variant *const result = from[call[1]];
+        if (result->holdsCounted()) [[unlikely]]
+            loop::clear(*result);
+        else
+            result->setEmptyInPlace();
+        to[1] = result;
+        return f;
+    }
     // A literal is passed as a copy, so that a ByRef parameter cannot change
     // the pool: the general way.
     if (!callee.simpleCall || (call[0] & vm::flag::Literal)) [[unlikely]] {
         bindSlow(f, caller, call);
         return f;
     }
-    Variant **const to = f->R;
     Variant *const values = f->values();
     const auto bind = [&](Word i) __attribute__((always_inline)) {
         const Word r = call[3 + i];
