@@ -76,21 +76,17 @@ Function Endless(n)
 End Function
 ' A result left unset is Empty whatever its register held; ByVal and literals copy.
 Function Kept(a)
-  If a > 2 Then Kept = a
-  If a = 9 Then a = 0
+  If a > 2 Then Kept = a: If a = 9 Then a = 0
 End Function
 Function KeptVal(ByVal a)
-  If a > 2 Then KeptVal = a
-  a = 0
+  a = a - 1: If a > 1 Then KeptVal = a + 1
 End Function
 Function Unset()
-  Dim i, s
   For i = 4 To 1 Step -1
-    s = s & (Kept(i) + 1) & (KeptVal(i) + 1) & (Kept(9) + 1) & " "
+    Unset = Unset & (Kept(i) + 1) & (KeptVal(i) + 1) & (Kept(9) + 1) & "|"
   Next
-  Unset = Trim(s)
 End Function
-? Unset() => 5510 4410 1110 1110
+? Unset() => 5510|4410|1110|1110|
 ? ByRefs() => 1111 222 12 25
 ? Summed() => 10
 ? AsStatement() => 1
