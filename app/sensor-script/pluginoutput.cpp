@@ -88,8 +88,10 @@ std::optional<QString> levelAlertRange(const QString &language, const QString &s
     const QRegularExpressionMatch m = shape.match(text);
     if (!m.hasMatch() || !isNumericValue(m.captured(2)))
         return std::nullopt;
-    // Exactly the wizard's script for that one row, nothing added or changed.
-    QString generated = conditionsCode({ConditionRow{{}, QStringLiteral("pSsrValue"), m.captured(1), m.captured(2)}});
+    // Exactly the wizard's script for that one row, nothing added or changed
+    // (its number read as a script's, whatever the locale).
+    QString generated = conditionsCode({ConditionRow{{}, QStringLiteral("pSsrValue"), m.captured(1), m.captured(2)}},
+                                       QLocale::c());
     if (generated.replace(QLatin1String("\r\n"), QLatin1String("\n")) != text)
         return std::nullopt;
     const QString v = numberText(m.captured(2).trimmed().toDouble());

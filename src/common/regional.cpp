@@ -3,6 +3,7 @@
 #include "errorcore/error.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -37,20 +38,119 @@ QString doubleToPlainText(double value)
     return text;
 }
 
-bool textToDouble(const QString &text, double *value)
+namespace {
+
+// The text in the C form ("-1234.5e3") when it is a number in the locale's
+// form; a null string otherwise.
+QString cFormOf(const QString &input, const QLocale &locale)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    const QString text = input.trimmed();
+    const QString point = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    qsizetype i = 0;
+    QString c;
+    const auto at = [&](qsizetype k) { return k < text.size() ? text.at(k) : QChar(); };
+    const auto startsWith = [&](const QString &what) { return !what.isEmpty() && text.mid(i, what.size()) == what; };
+    const auto digits = [&] {
+        qsizetype count = 0;
+        while (at(i) >= u'0' && at(i) <= u'9') {
+            c += at(i++);
+            ++count;
+        }
+        return count;
+    };
+
+    if (at(i) == u'+' || startsWith(locale.positiveSign())) {
+        i += at(i) == u'+' ? 1 : locale.positiveSign().size();
+    } else if ((at(i) == u'-' || startsWith(locale.negativeSign()))) {
+        i += at(i) == u'-' ? 1 : locale.negativeSign().size();
+        c += u'-';
+    }
+    // The whole part: digits, or groups of three after a first group of one to three.
+    // A locale that groups with a no-break space takes a blank for it.
+    const auto atGroup = [&] {
+        if (startsWith(group))
+            return group.size();
+        const bool spaced = group == QStringView(u"\u00a0") || group == QStringView(u"\u202f");
+        return spaced && at(i) == u' ' ? qsizetype(1) : qsizetype(0);
+    };
+    qsizetype whole = digits();
+    if (whole > 0 && whole <= 3 && atGroup() > 0 && group != point) {
+        while (const qsizetype size = atGroup()) {
+            i += size;
+            const qsizetype groupDigits = digits();
+            if (groupDigits != 3)
+                return QString();
+            whole += groupDigits;
+        }
+    }
+    qsizetype fraction = 0;
+    if (startsWith(point)) {
+        i += point.size();
+        c += u'.';
+        fraction = digits();
+    }
+    if (whole + fraction == 0)
+        return QString();
+    if (at(i) == u'e' || at(i) == u'E') {
+        c += u'e';
+        ++i;
+        if (at(i) == u'+' || at(i) == u'-')
+            c += at(i++);
+        if (digits() == 0)
+            return QString();
+    }
+    return i == text.size() ? c : QString();
+}
+
+} // namespace
+
+bool regionalTextToDouble(const QString &text, double *value, const QLocale &locale)
+{
+    const QString cForm = cFormOf(text, locale);
+    if (cForm.isNull())
         return false;
     bool ok = false;
-    double result = QLocale().toDouble(trimmed, &ok);
-    if (!ok)
-        result = QLocale::c().toDouble(trimmed, &ok);
+    const double result = QLocale::c().toDouble(cForm, &ok);
     if (!ok || !std::isfinite(result))
         return false;
     if (value)
         *value = result;
     return true;
+}
+
+QString doubleToDocumentText(double value)
+{
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15).replace(QLatin1Char('e'), QLatin1Char('E'));
+}
+
+DocumentNumber documentTextToDouble(const QString &text, double *value)
+{
+    // Digits, at most one decimal separator with digits on both sides of a
+    // comma, an optional exponent; nothing a locale adds (grouping, other
+    // signs or digits).
+    static const QRegularExpression invariant(
+        QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression regional(QStringLiteral("^[+-]?[0-9]+,[0-9]+([eE][+-]?[0-9]+)?$"));
+    QString trimmed = text.trimmed();
+    DocumentNumber kind = DocumentNumber::NotANumber;
+    if (invariant.match(trimmed).hasMatch()) {
+        kind = DocumentNumber::Invariant;
+    } else if (regional.match(trimmed).hasMatch()) {
+        kind = DocumentNumber::Regional;
+        trimmed.replace(QLatin1Char(','), QLatin1Char('.'));
+    } else {
+        return DocumentNumber::NotANumber;
+    }
+    bool ok = false;
+    const double result = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(result))
+        return DocumentNumber::NotANumber;
+    if (value)
+        *value = result;
+    return kind;
 }
 
 int roundToInt32(double value)

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int NoteRole = Qt::UserRole + 1;
+
 // Cells of list columns: a drop-down list to edit them, a drop-down arrow to
 // show it; a refused cell is shaded towards its text colour.
 class CellDelegate : public QStyledItemDelegate
@@ -56,6 +58,16 @@ public:
             painter->fillRect(option.rect, shade);
         }
         QStyledItemDelegate::paint(painter, option, index);
+        const QString note = index.data(NoteRole).toString();
+        if (!note.isEmpty()) {
+            QColor dim = option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                    : QPalette::Text);
+            dim.setAlphaF(0.6f);
+            painter->save();
+            painter->setPen(dim);
+            painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, note);
+            painter->restore();
+        }
         if (refused || m_grid->columnList(index.column()).isEmpty())
             return;
         QStyleOption arrow;
@@ -140,6 +152,22 @@ void ConditionsGrid::setCellText(int row, int column, const QString &text)
         cell->setText(text);
     else
         setItem(row, column, new QTableWidgetItem(text));
+}
+
+QString ConditionsGrid::cellNote(int row, int column) const
+{
+    const QTableWidgetItem *cell = item(row, column);
+    return cell ? cell->data(NoteRole).toString() : QString();
+}
+
+void ConditionsGrid::setCellNote(int row, int column, const QString &note)
+{
+    if (cellNote(row, column) == note)
+        return;
+    if (!item(row, column))
+        setItem(row, column, new QTableWidgetItem);
+    item(row, column)->setData(NoteRole, note);
+    item(row, column)->setToolTip(note);
 }
 
 void ConditionsGrid::commitEdit()

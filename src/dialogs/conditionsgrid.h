@@ -10,6 +10,7 @@
 // drop-down list (opened with F4 or Alt+Down, chosen with the arrows or the
 // first letters) and show a drop-down arrow. Before a cell is edited the grid
 // asks its edit-request handler, which may refuse; a refused cell is shaded.
+// A cell may carry a note, drawn at its right end.
 class ConditionsGrid : public QTableWidget
 {
     Q_OBJECT
@@ -34,6 +35,11 @@ public:
     // The cell's text; empty for a cell that was never filled.
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString &text);
+
+    // A note shown at the right end of a cell, dimmed (what a value was read
+    // as); empty for none.
+    QString cellNote(int row, int column) const;
+    void setCellNote(int row, int column, const QString &note);
 
     // Ends an edit in progress, keeping what the editor holds.
     void commitEdit();

@@ -331,8 +331,15 @@ void frmEditEvents::Ok()
 {
     passing(" frmEditEvents.Ok() ", [&] {
         SaveData();
-        if (const EvalLevelName *level = findEvalLevel(ValueKey))
-            sensor().UpdateEvalData(level->type, m_workingCopy.GetEvalDataXML().cloneNode(true));
+        if (const EvalLevelName *level = findEvalLevel(ValueKey)) {
+            // A level whose events were not edited stays the very element it
+            // was: nothing of the document changes.
+            const XmlNode edited = m_workingCopy.GetEvalDataXML();
+            const XmlNode current = sensor().GetSensorXML().selectSingleNode(
+                QStringLiteral("EvaluationData/Values/EvalData[Type='%1']").arg(int(level->type)));
+            if (current.isNull() || current.xml() != edited.xml())
+                sensor().UpdateEvalData(level->type, edited.cloneNode(true));
+        }
         accept();
     });
 }

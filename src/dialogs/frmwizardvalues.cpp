@@ -4,6 +4,7 @@
 #include "conditionsgrid.h"
 
 #include "errorcore/error.h"
+#include "common/regional.h"
 #include "common/showerror.h"
 #include "common/skincolors.h"
 #include "platform/ui/controlcolors.h"
@@ -101,6 +102,15 @@ frmWizardValues::frmWizardValues(const DialogContext &context, QWidget *parent)
     dtConditions->setEditRequestHandler(
         [this](int row, int column, int &cancel) { dtConditions_RequestEdit(row, column, cancel); });
     dtConditions->installEventFilter(this);
+    // A value that reads as two numbers shows the one it was taken for.
+    connect(dtConditions, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *cell) {
+        if (cell->column() != ColValue)
+            return;
+        const ConditionValue value = readConditionValue(cell->text());
+        dtConditions->setCellNote(cell->row(), ColValue,
+                                  value.ambiguous ? QStringLiteral("= %1").arg(doubleToPlainText(value.number))
+                                                  : QString());
+    });
 
     cmdOk = placed(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk", 5700, 4545, 1335, 390);
     cmdCancel = placed(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7050, 4545, 1335, 390);

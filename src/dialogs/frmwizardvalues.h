@@ -25,12 +25,13 @@ struct ConditionRow;
 // selected), builds the script and hides the dialog; Cancel and Esc hide it
 // with Cancelado true.
 //
-// A comparison value counts as a number when it is written with digits, an
-// optional sign, decimal point and exponent, blanks allowed around it — the
-// point, never the regional decimal comma, and nothing a double cannot hold
-// (isNumericValue in conditionscode.h). Such a value is copied into the
-// script as typed, so this test only lets through what the VBScript engine
-// reads as a number literal; "1,5" is compared as the text "1,5".
+// A comparison value counts as a number when it is written as a script
+// number ("1.5") or in the user's regional form ("1,5" under Spanish
+// settings), blanks allowed around it (readConditionValue in
+// conditionscode.h); the script holds it with a point, so it runs the same
+// on every machine. A value the two forms read as different numbers ("1.500"
+// under Spanish settings) shows the number it was taken for at the right of
+// its cell.
 class frmWizardValues : public ContextDialog
 {
     Q_OBJECT

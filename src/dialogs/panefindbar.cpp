@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QToolButton *button(QWidget *parent, const char *name)
@@ -115,6 +117,45 @@ void PaneFindBar::accept(bool backward)
         showOutcome(m_pane->texts().notFound);
     else
         m_outcome->clear();
+}
+
+// The bar's own round: its children ask their parent for the next field,
+// and the pane would take Tab as text.
+bool PaneFindBar::focusNextPrevChild(bool next)
+{
+    QList<QWidget *> fields;
+    for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (widget->isVisibleTo(this) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+            fields << widget;
+    if (fields.isEmpty())
+        return true;
+    // In the order they stand in the row.
+    std::stable_sort(fields.begin(), fields.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+    const qsizetype at = fields.indexOf(focusWidget());
+    const qsizetype count = fields.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    fields[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(fields[to]))
+        edit->selectAll();
+    return true;
+}
+
+// A key that a field of the bar leaves alone stops here: the pane behind the
+// bar is not where the user types.
+// Ctrl+Tab goes on to the window (the pane leaves it alone too); Esc on a
+// button closes the bar, F3 finds again from the bar as from the text.
+void PaneFindBar::keyPressEvent(QKeyEvent *event)
+{
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
+        event->ignore();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else if (event->key() == Qt::Key_F3 && !control && m_mode != GoToLine)
+        accept(event->modifiers() & Qt::ShiftModifier);
+    event->accept();
 }
 
 bool PaneFindBar::eventFilter(QObject *watched, QEvent *event)

@@ -12,7 +12,8 @@ struct PaneTexts;
 // The bar a script pane shows over its text for Find (Ctrl+F), Replace
 // (Ctrl+H) and Go to line (Ctrl+G). Enter finds the next match (Shift+Enter
 // the one before) or goes to the line; Esc closes the bar and gives the
-// focus back to the text.
+// focus back to the text. Tab and Shift+Tab go round the bar's fields and
+// buttons; no key typed in the bar reaches the text under it.
 class PaneFindBar : public QWidget
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void accept(bool backward);

@@ -102,13 +102,32 @@ SensorScripts formScripts(const JobForm &form)
     return scripts;
 }
 
+bool acceptNumber(JobForm &form, NumericBox *box)
+{
+    if (box->hasNumber())
+        return true;
+    QString field;
+    if (box == form.pvDataPersistence) {
+        form.ssTabDatos->selectKey(QStringLiteral("General"));
+        field = fieldName(form.lblDataPersistence->text());
+    } else {
+        for (const LevelControls &level : form.levels) {
+            if (level.reference != box)
+                continue;
+            form.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
+            form.ssTabValues->selectKey(level.level->keyText());
+            const QString tab = form.ssTabValues->tabText(form.ssTabValues->indexOf(level.page));
+            field = QStringLiteral("%1 (%2)").arg(fieldName(form.lblReferenceValue->text()), fieldName(tab));
+        }
+    }
+    ui::MsgBox(QStringLiteral("%1: \"%2\" is not %3.").arg(field, box->text(), expectedNumber(box->kind())),
+               ui::OkOnly | ui::Information, applicationTitle());
+    box->setFocus();
+    return false;
+}
+
 bool checkForm(JobForm &form)
 {
-    const auto refuse = [](const QString &message, QWidget *control) {
-        ui::MsgBox(message, ui::OkOnly | ui::Information, applicationTitle());
-        control->setFocus();
-        return false;
-    };
     if (form.chkEvalData->checkState() != Qt::Unchecked) {
         for (const LevelControls &level : form.levels) {
             if (!trimBlanks(level.pane->toPlainText()).isEmpty())
@@ -122,24 +141,11 @@ bool checkForm(JobForm &form)
     }
     // A box holding no complete number is named, brought into view and
     // focused, rather than failing the store with a type mismatch.
-    const auto notANumber = [](const NumericBox *box, const QString &field) {
-        return QStringLiteral("%1: \"%2\" is not a valid number.").arg(field, box->text());
-    };
-    if (!form.pvDataPersistence->hasNumber()) {
-        form.ssTabDatos->selectKey(QStringLiteral("General"));
-        return refuse(notANumber(form.pvDataPersistence, fieldName(form.lblDataPersistence->text())),
-                      form.pvDataPersistence);
-    }
-    for (const LevelControls &level : form.levels) {
-        if (level.reference->hasNumber())
-            continue;
-        form.ssTabDatos->selectKey(QStringLiteral("EvaluationData"));
-        form.ssTabValues->selectKey(level.level->keyText());
-        const QString tab = form.ssTabValues->tabText(form.ssTabValues->indexOf(level.page));
-        return refuse(notANumber(level.reference,
-                                 QStringLiteral("%1 (%2)").arg(fieldName(form.lblReferenceValue->text()), fieldName(tab))),
-                      level.reference);
-    }
+    if (!acceptNumber(form, form.pvDataPersistence))
+        return false;
+    for (const LevelControls &level : form.levels)
+        if (!acceptNumber(form, level.reference))
+            return false;
     return true;
 }
 

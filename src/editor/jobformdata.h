@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class NumericBox;
 struct JobForm;
 
 // The job form and the model's record of a sensor: what fills the controls
@@ -35,6 +36,12 @@ SensorScripts formScripts(const JobForm &form);
 // "Veltrano"), brings its control into view with the focus, and returns
 // false; true when nothing stops the store.
 bool checkForm(JobForm &form);
+
+// Whether `box` (one of the form's numeric boxes) holds a number of its
+// kind; if not, shows which field refuses what ('Data Persistence: "2.5" is
+// not a whole number from 1 to 2,147,483,647.'), brings the box into view
+// with the focus and returns false.
+bool acceptNumber(JobForm &form, NumericBox *box);
 
 // Enables or disables the level tabs, the level tools, the level language
 // lists and reference boxes (the switch and the General page stay).

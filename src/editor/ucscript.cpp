@@ -3,6 +3,7 @@
 #include "ucscript.h"
 #include "ucscriptprivate.h"
 
+#include "jobformdata.h"
 #include "keyedtabwidget.h"
 #include "numericbox.h"
 #include "skipstep.h"
@@ -263,6 +264,14 @@ void UCScriptPrivate::connectEvents()
     QObject::connect(form.pvDataPersistence, &QLineEdit::textEdited, editor, notify);
     for (const LevelControls &level : form.levels)
         QObject::connect(level.reference, &QLineEdit::textEdited, editor, notify);
+    // A box left with no number of its kind says so at once; after the focus
+    // has moved, so that the message does not fight it.
+    QList<NumericBox *> boxes{form.pvDataPersistence};
+    for (const LevelControls &level : form.levels)
+        boxes << level.reference;
+    for (NumericBox *box : boxes)
+        QObject::connect(box, &NumericBox::numberRefused, editor,
+                         [this, box] { guardedEvent([&] { acceptNumber(form, box); }); }, Qt::QueuedConnection);
     for (ScriptPane *pane : form.panes()) {
         QObject::connect(pane, &ScriptPane::textChanged, editor, notify);
         pane->viewport()->installEventFilter(editor);

@@ -17,7 +17,7 @@ void tellSavingChanges(const QString &jobText, const QString &title, const QStri
         if (!items.isEmpty())
             parts << under + QStringLiteral("\r- ") + items.join(QStringLiteral("\r- "));
     };
-    add(heading, savingChanges(document));
+    add(heading, savingChanges(jobText));
     add(notesHeading, editingNotes(document));
     if (!parts.isEmpty())
         ui::MsgBox(parts.join(QStringLiteral("\r\r")), ui::OkOnly | ui::Exclamation, title);

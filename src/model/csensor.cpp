@@ -82,9 +82,7 @@ void cSensor::UpdateEvalData(int pWho, const XmlNode &pNodo)
     passing(" cSensor.UpdateEvalData() ", [&] {
         XmlNode values = requiredNode(m_sensor.node, QStringLiteral("EvaluationData/Values"));
         const XmlNode current = m_sensor.node.selectSingleNode(levelPath(pWho));
-        if (!current.isNull())
-            values.removeChild(current);
-        values.appendChild(pNodo.cloneNode(true));
+        replaceInPlace(values, current, pNodo.cloneNode(true));
     });
 }
 

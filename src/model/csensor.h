@@ -34,7 +34,8 @@ public:
     // `pWho`; nothing (isNothing()) when there is no such level, and using
     // it then raises 91 "<Values> has no EvalData for Danger".
     cEvalData GetEvalData(int pWho) const;
-    // Replaces the level `pWho` by a deep copy of `pNodo`, appended last.
+    // Replaces the level `pWho` by a deep copy of `pNodo`, where the level
+    // stood (appended last when there was none).
     void UpdateEvalData(int pWho, const XmlNode &pNodo);
     int GetEvaluation() const;
     XmlNode GetProperties() const;          // null when the sensor has none

@@ -53,6 +53,17 @@ XmlNode ModelElement::child(const ModelValue &value) const
     return passing(value.getTag, [&] { return bound().selectSingleNode(QLatin1String(value.path)); });
 }
 
+XmlNode replaceInPlace(XmlNode parent, const XmlNode &current, const XmlNode &node)
+{
+    if (current.isNull())
+        return parent.appendChild(node);
+    if (current == node)
+        return node;
+    const XmlNode next = current.nextSibling();
+    XmlNode(current.parentNode()).removeChild(current);
+    return parent.insertBefore(node, next);
+}
+
 XmlNode ModelElement::replaceChild(const ModelValue &value, const XmlNode &node, bool copy)
 {
     return passing(value.setTag, [&] {
@@ -60,8 +71,6 @@ XmlNode ModelElement::replaceChild(const ModelValue &value, const XmlNode &node,
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
         XmlNode parent = slash < 0 ? bound() : bound().selectSingleNode(path.left(slash));
         const XmlNode current = bound().selectSingleNode(path);
-        if (!current.isNull())
-            current.parentNode().removeChild(current);
-        return parent.appendChild(copy ? node.cloneNode(true) : node);
+        return replaceInPlace(parent, current, copy ? node.cloneNode(true) : node);
     });
 }

@@ -40,7 +40,13 @@ struct ModelElement
     // The element at the value's path, or a null node when there is none.
     XmlNode child(const ModelValue &value) const;
     // Puts `node` (a deep copy of it when `copy`) in place of the element at
-    // the value's path, appended last to that path's parent; a node of
-    // another document is imported. Returns the node as the document holds it.
+    // the value's path, where that element stood (appended last to the
+    // path's parent when there is none); a node of another document is
+    // imported. Returns the node as the document holds it.
     XmlNode replaceChild(const ModelValue &value, const XmlNode &node, bool copy);
 };
+
+// Puts `node` where `current` (a child of `parent`) stands, or appends it to
+// `parent` when `current` is null, so that replacing a part keeps the order
+// of the document. Returns the node as the document holds it.
+XmlNode replaceInPlace(XmlNode parent, const XmlNode &current, const XmlNode &node);

@@ -7,6 +7,7 @@
 #include "model/valueencoding.h"
 
 #include <QMap>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -48,7 +49,7 @@ void checkLanguage(QStringList &changes, const XmlNode &owner)
 std::optional<int> integerOf(const QString &text)
 {
     double value = 0;
-    if (!textToDouble(text, &value))
+    if (documentTextToDouble(text, &value) == DocumentNumber::NotANumber)
         return std::nullopt;
     try {
         return roundToInt32(value);
@@ -82,7 +83,8 @@ void checkIntegers(QStringList &changes, const XmlNode &sensor)
         if (text.isEmpty())
             continue;
         double written = 0;
-        if (!textToDouble(text, &written)) {
+        const DocumentNumber form = documentTextToDouble(text, &written);
+        if (form == DocumentNumber::NotANumber) {
             changes << QStringLiteral("%1 %2 is not a number and will be saved as %3")
                            .arg(nodePath(node), quoted(text))
                            .arg(field.checkBox ? int(field.defaultValue != 0) : field.defaultValue);
@@ -92,23 +94,26 @@ void checkIntegers(QStringList &changes, const XmlNode &sensor)
         if (!read)
             continue; // out of range: the editor refuses the job
         const int saved = field.checkBox ? int(*read != 0) : *read;
-        if (double(saved) != written)
+        if (double(saved) != written || form == DocumentNumber::Regional)
             changes << QStringLiteral("%1 %2 will be saved as %3").arg(nodePath(node), quoted(text)).arg(saved);
     }
 }
 
-// A reference value is shown with at most 15 significant digits.
+// A reference value is shown with at most 15 significant digits, and saved
+// in the invariant form.
 void checkReference(QStringList &changes, const XmlNode &level)
 {
     const XmlNode node = level.selectSingleNode(QStringLiteral("ReferenceValue"));
     if (node.isNull())
         return;
     double value = 0;
-    if (!textToDouble(node.text(), &value))
+    const DocumentNumber form = documentTextToDouble(node.text(), &value);
+    if (form == DocumentNumber::NotANumber)
         return; // the editor refuses the job
-    const QString saved = doubleToText(value);
+    const QString saved = doubleToDocumentText(value);
     double again = 0;
-    if (!textToDouble(saved, &again) || again != value)
+    documentTextToDouble(saved, &again);
+    if (again != value || form == DocumentNumber::Regional)
         changes << QStringLiteral("%1 %2 will be saved as %3").arg(nodePath(node), quoted(node.text().trimmed()), saved);
 }
 
@@ -193,9 +198,41 @@ QStringList savingChanges(const XmlNode &document)
     return changes;
 }
 
+namespace {
+
+// A save writes an element's attributes sorted by name (the document keeps
+// no order of its own): an element written with them in another order is
+// listed, with the order it will get.
+void checkAttributeOrder(QStringList &changes, const QString &text)
+{
+    QXmlStreamReader reader(text);
+    reader.setNamespaceProcessing(false);
+    QStringList path;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            path.removeLast();
+        } else if (token == QXmlStreamReader::StartElement) {
+            path << reader.qualifiedName().toString();
+            QStringList names;
+            for (const QXmlStreamAttribute &attribute : reader.attributes())
+                names << attribute.qualifiedName().toString();
+            QStringList sorted = names;
+            sorted.sort();
+            if (names != sorted)
+                changes << QStringLiteral("%1 will have its attributes in the order %2")
+                               .arg(path.join(u'/'), sorted.join(QStringLiteral(", ")));
+        }
+    }
+}
+
+} // namespace
+
 QStringList savingChanges(const QString &text)
 {
-    return savingChanges(XmlNode::parse(text));
+    QStringList changes = savingChanges(XmlNode::parse(text));
+    checkAttributeOrder(changes, text);
+    return changes;
 }
 
 namespace {

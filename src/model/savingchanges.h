@@ -17,7 +17,8 @@
 // missing part) are not listed: opening such a job fails with an error.
 QStringList savingChanges(const XmlNode &document);
 
-// The same for a job text; raises the parser's error when it is not XML.
+// The same for a job text, and the elements whose attributes a save puts in
+// another order (sorted by name); raises the parser's error when it is not XML.
 QStringList savingChanges(const QString &text);
 
 // What an edit of a script changes beyond the edit, one sentence per script

@@ -77,11 +77,24 @@ QString readText(const XmlNode &element)
     return element.text();
 }
 
+namespace {
+
+// Whether the element already holds `value` in the invariant form, so that
+// writing it again would change only how it is spelt ("1.50", "+2").
+bool holdsInvariant(const XmlNode &element, double value)
+{
+    double stored = 0;
+    return element.hasChildNodes() && documentTextToDouble(element.text(), &stored) == DocumentNumber::Invariant
+        && stored == value;
+}
+
+} // namespace
+
 int readInteger(const XmlNode &element, int defaultValue)
 {
     const QString text = element.text();
     double value = 0;
-    if (!textToDouble(text, &value))
+    if (documentTextToDouble(text, &value) == DocumentNumber::NotANumber)
         return defaultValue;
     try {
         return roundToInt32(value);
@@ -93,6 +106,8 @@ int readInteger(const XmlNode &element, int defaultValue)
 
 void writeInteger(const XmlNode &element, int value)
 {
+    if (holdsInvariant(element, value))
+        return;
     XmlNode copy = element;
     copy.setText(QString::number(value));
 }
@@ -101,15 +116,17 @@ double readDouble(const XmlNode &element)
 {
     const QString text = element.text();
     double value = 0;
-    if (!textToDouble(text, &value))
+    if (documentTextToDouble(text, &value) == DocumentNumber::NotANumber)
         throw Error(13, QStringLiteral("Type mismatch: %1 \"%2\" is not a number").arg(nodePath(element), text));
     return value;
 }
 
 void writeDouble(const XmlNode &element, double value)
 {
+    if (holdsInvariant(element, value))
+        return;
     XmlNode copy = element;
-    copy.setText(doubleToText(value));
+    copy.setText(doubleToDocumentText(value));
 }
 
 } // namespace valueencoding

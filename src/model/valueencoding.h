@@ -5,7 +5,8 @@
 #include <QString>
 
 // The three encodings of values in the job document: text in a CDATA
-// section, an integer, and a double in the regional number form. Every
+// section, an integer, and a double, both numbers in the invariant form
+// (common/regional.h: a decimal comma of an earlier version still reads). Every
 // function takes the target element itself; a null element (a path that
 // selected nothing) raises 91.
 namespace valueencoding {
@@ -37,10 +38,13 @@ QString readText(const XmlNode &element);
 // fraction rounds to the nearest integer, halves to even; a number outside
 // the 32-bit range raises 6. Both errors name the element (nodePath).
 int readInteger(const XmlNode &element, int defaultValue);
+// Writing a number leaves an element that holds the same number in the
+// invariant form as it is ("1.50" stays); otherwise its text becomes the
+// invariant form (a decimal comma goes).
 void writeInteger(const XmlNode &element, int value);
 
-// Regional double: the number in the current regional form. A text that is
-// not a number raises 13 "Type mismatch", naming the element.
+// Double, read by documentTextToDouble. A text that is not a number raises
+// 13 "Type mismatch", naming the element.
 double readDouble(const XmlNode &element);
 void writeDouble(const XmlNode &element, double value);
 

@@ -17,8 +17,9 @@ struct LocaleGuard
     QLocale saved;
 };
 
-// The general form (at most 15 significant digits) reads back as itself; a
-// numeric box shows ordinary magnitudes as plain decimals.
+// The general form (at most 15 significant digits); a numeric box shows
+// ordinary magnitudes as plain decimals; a document holds the general form
+// with a point whatever the locale, and reads it back as the same number.
 TEST(Regional, WritesTheGeneralAndThePlainFormAndReadsThemBack)
 {
     // Locale, value, its general form and its plain form (null: the same).
@@ -41,22 +42,34 @@ TEST(Regional, WritesTheGeneralAndThePlainFormAndReadsThemBack)
         LocaleGuard guard(locale);
         EXPECT_EQ(doubleToText(value), QString::fromUtf8(text));
         EXPECT_EQ(doubleToPlainText(value), QString::fromUtf8(plain ? plain : text));
+        const QString document = doubleToDocumentText(value);
+        EXPECT_EQ(document, QString::fromUtf8(text).replace(u',', u'.'));
         double back = 0;
-        ASSERT_TRUE(textToDouble(QString::fromUtf8(text), &back));
-        EXPECT_EQ(doubleToText(back), QString::fromUtf8(text));
+        ASSERT_EQ(documentTextToDouble(document, &back), DocumentNumber::Invariant);
+        EXPECT_EQ(doubleToDocumentText(back), document);
     }
 }
 
-TEST(Regional, ReadsTheCFormAndBlanksAndRejectsWhatIsNotANumber)
+// A document's number reads the same on every machine: the point always, a
+// decimal comma only where it cannot be anything else, never a grouping.
+TEST(Regional, ReadsADocumentsNumberTheSameUnderEveryLocale)
 {
-    LocaleGuard guard("de_DE");
-    double value = 0;
-    ASSERT_TRUE(textToDouble(QStringLiteral("85.5"), &value));
-    EXPECT_EQ(value, 85.5);
-    ASSERT_TRUE(textToDouble(QStringLiteral("  42 \t"), &value));
-    EXPECT_EQ(value, 42);
-    for (const char *text : {"", "   ", "abc", "1.5x", "nan", "inf", "--1", "1e999"})
-        EXPECT_FALSE(textToDouble(QString::fromLatin1(text), nullptr)) << text;
+    using enum DocumentNumber;
+    const std::tuple<const char *, DocumentNumber, double> rows[] = {
+        {"86.25", Invariant, 86.25}, {"  42 \t", Invariant, 42}, {"-1E+20", Invariant, -1e20}, {".5", Invariant, 0.5},
+        {"86,25", Regional, 86.25}, {"-1,5E-05", Regional, -1.5e-5}, {"1,500", Regional, 1.5}, {"", NotANumber, 0},
+        {"1.500,5", NotANumber, 0}, {"1,500,000", NotANumber, 0}, {",5", NotANumber, 0}, {"5,", NotANumber, 0},
+        {"1 500", NotANumber, 0}, {"abc", NotANumber, 0}, {"nan", NotANumber, 0}, {"1e999", NotANumber, 0},
+    };
+    for (const char *locale : {"C", "en_US", "es_ES", "de_CH"}) {
+        LocaleGuard guard(locale);
+        for (const auto &[text, kind, expected] : rows) {
+            SCOPED_TRACE(std::string(locale) + " " + text);
+            double value = -7;
+            EXPECT_EQ(documentTextToDouble(QString::fromUtf8(text), &value), kind);
+            EXPECT_EQ(value, kind == NotANumber ? -7 : expected);
+        }
+    }
 }
 
 TEST(Regional, RoundsHalvesToTheEvenNeighbourWithinThe32BitRange)

@@ -163,6 +163,18 @@ TEST(EditEvents, OnlyOkAndTheCloseBoxsYesHandTheEditBack)
     }
 }
 
+// Ok without an edit leaves the sensor as it was, each level where it stood.
+TEST(EditEvents, OkWithoutAnEditChangesNothing)
+{
+    for (const char *key : {"Danger", "Warning", "Good"}) {
+        Editor e(key);
+        e.sensor.GetEvalData(2);   // the default event an empty Events gets on any read
+        const QString before = e.sensor.GetSensorXML().xml();
+        e.run([&] { e.click("ID_Ok"); });
+        EXPECT_EQ(e.sensor.GetSensorXML().xml(), before) << key;
+    }
+}
+
 TEST(EditEvents, WithoutEventsTypingStoresNothingAndOkHandsBackTheSameLevel)
 {
     Editor e("Good");

@@ -6,6 +6,7 @@
 #include "dialogs/frmwizardvalues.h"
 
 #include <QHeaderView>
+#include <QLocale>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,8 @@ struct OkCase
     const char *condition = nullptr;   // of the script built
     const char *press = "cmdOk";       // or "cmdCancel", "Esc"
     const char *language = "en";
+    const char *locale = "C";        // the user's regional settings
+    const char *note = "";           // shown beside the first row's value before Ok
 };
 
 TEST(Conditions, OkRefusesFaultyRowsOrBuildsTheScriptCancelAndEscBuildNone)
@@ -102,12 +105,22 @@ TEST(Conditions, OkRefusesFaultyRowsOrBuildsTheScriptCancelAndEscBuildNone)
          nullptr, -1, "pSsrValue <> \"1e999\" And pSsrValue <> \"12a\" And pSsrValue <> \"1 2\""},
         {"CaseMatters", {{"-", "-", "=", "x"}, {"Or", "-", "=", "X"}}, nullptr, -1,
          "pSsrValue = \"x\" Or pSsrValue = \"X\""},
+        // The user's decimal form, written with a point; a value read two ways shows the number taken.
+        {.name = "EsComma", .rows = {{"-", "-", ">", " 1,5 "}}, .condition = "cdbl(pSsrValue) >  1.5 ", .locale = "es_ES"},
+        {.name = "EsGroup", .rows = {{"-", "-", ">", "1.500"}}, .condition = "cdbl(pSsrValue) > 1500", .locale = "es_ES",
+         .note = "= 1500"},
+        {.name = "EsPoint", .rows = {{"-", "-", ">", "1.5"}}, .condition = "cdbl(pSsrValue) > 1.5", .locale = "es_ES"},
+        {.name = "DeBoth", .rows = {{"-", "-", ">", "-1.234,5e1"}}, .condition = "cdbl(pSsrValue) > -12345", .locale = "de_DE"},
+        {.name = "EnGroup", .rows = {{"-", "-", ">", "1,500"}}, .condition = "cdbl(pSsrValue) > 1500", .locale = "en_US"},
     };
+    const QLocale saved;
     for (const OkCase &c : cases) {
         SCOPED_TRACE(c.name);
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
         Wizard w(c.language);
         EXPECT_EQ(w.show([&] {
             w.fill(c.rows);
+            EXPECT_EQ(c.rows.empty() ? QString() : w.grid->cellNote(0, 3), QString::fromUtf8(c.note));
             std::string_view(c.press) == "Esc" ? QTest::keyClick(&w.dialog, Qt::Key_Escape) : w.click(c.press);
             if (c.message) {
                 EXPECT_EQ(w.grid->firstSelectedRow(), c.selected);
@@ -125,6 +138,7 @@ TEST(Conditions, OkRefusesFaultyRowsOrBuildsTheScriptCancelAndEscBuildNone)
         }
         EXPECT_EQ(w.dialog.ConditionsCode(), c.condition ? script(c.condition) : QString());
     }
+    QLocale::setDefault(saved);
 }
 
 TEST(Conditions, DeleteKeyAndButtonRemoveTheSelectedRowOnly)

@@ -135,6 +135,25 @@ TEST_F(Pane, TheFindBarFindsGoesToALineAndReplacesAll)
     EXPECT_EQ(pane.toPlainText(), "Const a\nConst b\nConst c");
 }
 
+// What is typed in the bar stays in the bar: Tab goes round its fields, and
+// a key a field leaves alone never edits the text under the bar.
+TEST_F(Pane, KeysTypedInTheFindBarNeverReachTheText)
+{
+    // The key, and the bar's field that has the focus afterwards.
+    for (const auto &[key, modifiers, focus] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "paneReplaceText"},
+                                                std::tuple{Qt::Key_Backtab, Qt::ShiftModifier, "paneFindClose"},
+                                                std::tuple{Qt::Key_Down, Qt::ShiftModifier, "paneFindText"}}) {
+        set("Dim a\nDim b", 5, 5);
+        QTest::keyClick(&pane, Qt::Key_H, Qt::ControlModifier);
+        QTest::keyClick(line("paneFindText"), key, modifiers);
+        EXPECT_EQ(pane.toPlainText(), "Dim a\nDim b");
+        EXPECT_EQ(std::pair(pane.textCursor().position(), pane.textCursor().anchor()), std::pair(5, 5));
+        QWidget *field = pane.findBar()->focusWidget();
+        EXPECT_EQ(field ? field->objectName() : QString(), focus);
+        QTest::keyClick(pane.findBar(), Qt::Key_Escape);
+    }
+}
+
 TEST_F(Pane, EditingKeysChangeTheLinesAsAScriptEditorDoes)
 {
     // Name, text, its selection, the key pressed there and the text afterwards.

@@ -9,6 +9,7 @@
 #include "hostkit/documentjobdata.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 
@@ -200,25 +201,32 @@ struct LocaleGuard
     QLocale saved;
 };
 
-// Typed as a user types (leaving the box with Return): stored as typed, shown
-// in the locale's form without an exponent, or refused naming its field.
+// Typed as a user types (leaving the box with Return): stored as typed and
+// shown in the locale's form without an exponent, a group separator read as
+// one; or kept as typed and refused naming its field, when it is left and
+// again when the job is stored. The job holds the number with a point.
 TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
 {
+    const QString whole = QStringLiteral("Data Persistence: \"%1\" is not a whole number from 1 to 2,147,483,647.");
+    const QString warning = QStringLiteral("Reference Value (Warning Value): \"%1\" is not a number such as -12,345.5.");
     const struct
     {
         const char *locale, *box, *typed, *shown;
         double stored;
-        const char *refusal = nullptr;
+        QString refusal = {};
     } rows[] = {
-        {"es_ES", "pvWarningRef", "12.5", "12,5", 12.5},
-        {"en_US", "pvWarningRef", "12,5", "12.5", 12.5},
-        {"en_US", "pvWarningRef", "1,25e+02", "125", 125},
+        {"es_ES", "pvWarningRef", "12,5", "12,5", 12.5},
+        {"es_ES", "pvWarningRef", "1.234,5", "1234,5", 1234.5},
+        {"en_US", "pvWarningRef", "1,500", "1500", 1500},
+        {"en_US", "pvWarningRef", "1.25e+02", "125", 125},
         {"es_ES", "pvWarningRef", "-0,00001", "-0,00001", -0.00001},
-        {"en_US", "pvWarningRef", "1x2a.5", "12.5", 12.5},
-        {"es_ES", "pvDataPersistence", "2,5", "25", 25},   // whole numbers only
-        {"en_US", "pvGoodRef", "-", "-", 0, "Reference Value (Good Value): \"-\" is not a valid number."},
-        {"en_US", "pvDangerRef", "4e", "4e", 0, "Reference Value (Danger Value): \"4e\" is not a valid number."},
-        {"en_US", "pvDataPersistence", "", "", 0, "Data Persistence: \"\" is not a valid number."},
+        {"en_US", "pvDataPersistence", "1,000", "1000", 1000},
+        {"en_US", "pvWarningRef", "12,5", "12,5", 0, warning.arg("12,5")},
+        {"en_US", "pvWarningRef", "1x2a.5", "1x2a.5", 0, warning.arg("1x2a.5")},
+        {"es_ES", "pvWarningRef", "12.5", "12.5", 0,
+         QStringLiteral("Reference Value (Warning Value): \"12.5\" is not a number such as -12.345,5.")},
+        {"en_US", "pvDataPersistence", "2.5", "2.5", 0, whole.arg("2.5")},
+        {"en_US", "pvDataPersistence", "-3", "-3", 0, whole.arg("-3")},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.box + " " + row.typed);
@@ -228,21 +236,25 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         box->clear();
         QTest::keyClicks(box, QLatin1String(row.typed));
         QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
         EXPECT_EQ(box->text(), QString::fromUtf8(row.shown));
+        EXPECT_EQ(host.capture.boxes.isEmpty() ? QString() : host.onlyBox(), row.refusal) << "on leaving the box";
+        host.capture.boxes.clear();
 
         const bool accepted = host.editor->Engine_Validate();
         EXPECT_TRUE(host.capture.recorderCalls.isEmpty()) << "a refusal, not an error";
-        if (row.refusal) {
+        if (!row.refusal.isEmpty()) {
             EXPECT_FALSE(accepted);
-            EXPECT_EQ(host.onlyBox(), QString::fromUtf8(row.refusal));
+            EXPECT_EQ(host.onlyBox(), row.refusal);
             continue;
         }
         ASSERT_TRUE(accepted);
         EXPECT_TRUE(host.capture.boxes.isEmpty());
-        const cSensor sensor = host.returnedJob().sensor;
-        EXPECT_EQ(box == host.controls.pvDataPersistence ? sensor.GetPersistenceQuantity()
-                                                         : sensor.GetEvalData(LevelWarning).GetReferenceValue(),
+        const ReturnedJob job = host.returnedJob();
+        EXPECT_EQ(box == host.controls.pvDataPersistence ? job.sensor.GetPersistenceQuantity()
+                                                         : job.sensor.GetEvalData(LevelWarning).GetReferenceValue(),
                   row.stored);
+        EXPECT_FALSE(job.document.xml().contains(QRegularExpression(QStringLiteral("<ReferenceValue>[^<]*,"))));
     }
 }
 

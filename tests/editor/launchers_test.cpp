@@ -87,6 +87,7 @@ TEST(ConditionsWizard, TheScriptReplacesThePaneOnViewColouredAndNotified)
         ScriptPane *pane = host.pane(QStringLiteral("rtfScript") + level.keyText());
         QStringList expected = paneTexts(host);
         const qsizetype paneIndex = 1 + (findEvalLevel(level.keyText()) - evalLevels.data());
+        const QString original = expected[paneIndex];
 
         for (const auto &[comparison, value] : {std::pair{">", "90"}, std::pair{"<=", "5"}, std::pair{"", ""}}) {
             const bool ok = *comparison;   // else Cancel
@@ -112,6 +113,14 @@ TEST(ConditionsWizard, TheScriptReplacesThePaneOnViewColouredAndNotified)
             EXPECT_EQ(pane->colourAt(0), colorizer::TokenClass::Keyword);
             EXPECT_EQ(host.notifier.count(), ok ? 1 : 0);   // colouring is no change
         }
+        // Each result is one step of the pane's undo history.
+        const QString first = conditionScript(">", "90").replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QStringList undone;
+        for (const Qt::Key key : {Qt::Key_Z, Qt::Key_Z, Qt::Key_Y, Qt::Key_Y}) {
+            QTest::keyClick(pane, key, Qt::ControlModifier);
+            undone << pane->toPlainText();
+        }
+        EXPECT_EQ(undone, QStringList({first, original, first, expected[paneIndex]}));
         EXPECT_TRUE(host.capture.boxes.isEmpty());
         ASSERT_TRUE(host.editor->Engine_Validate());
         EXPECT_EQ(host.returnedJob().sensor.GetEvalData(level.type).GetEvalCode(), conditionScript("<=", "5"));
@@ -166,6 +175,8 @@ TEST(DatabaseWizard, OkPutsTheScriptInTheGeneralPaneWhoseRunReadsTheDatabase)
         EXPECT_EQ(host.controls.rtfScript->colourAt(0), colorizer::TokenClass::Keyword);
         host.find<QAction>(QStringLiteral("ID_Evaluate"))->trigger();
         EXPECT_EQ(value, QStringLiteral("42")) << host.capture.boxes.value(0).prompt.toStdString();
+        QTest::keyClick(host.controls.rtfScript, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(host.controls.rtfScript->toPlainText(), before) << "the wizard's script is one step to undo";
     }
 }
 

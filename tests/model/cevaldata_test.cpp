@@ -112,13 +112,18 @@ TEST(EvalDataLevel, TypeScriptAndReferenceValue)
     EXPECT_EQ(level.GetEvalCode(), QStringLiteral("y"));
     EXPECT_EQ(level.GetLanguage(), QStringLiteral("JScript"));
 
-    // The reference value reads back under the settings it was written with.
+    // The reference value is written with a point under every locale and
+    // reads back under any other.
     const QLocale saved;
-    for (QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
-        QLocale::setDefault(QLocale(language));
+    const XmlNode reference = level.GetEvalDataXML().selectSingleNode(QStringLiteral("ReferenceValue"));
+    const QLocale::Language languages[] = {QLocale::Spanish, QLocale::English, QLocale::German, QLocale::C};
+    for (int i = 0; i < 3; ++i) {
         for (double value : {1.5, -0.25, 85.125, 1e-7, 123456789.0}) {
+            QLocale::setDefault(QLocale(languages[i]));
             level.SetReferenceValue(value);
-            EXPECT_EQ(level.GetReferenceValue(), value) << language;
+            EXPECT_FALSE(reference.text().contains(u',')) << reference.text().toStdString();
+            QLocale::setDefault(QLocale(languages[i + 1]));
+            EXPECT_EQ(level.GetReferenceValue(), value) << languages[i];
         }
     }
     QLocale::setDefault(saved);

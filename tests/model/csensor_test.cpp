@@ -96,16 +96,19 @@ TEST(SensorAttach, DataPersistenceIsAddedOnlyWhenMissing)
     EXPECT_EQ(root.xml(), before);
 }
 
-// A level is replaced by a copy that goes last; a missing one is appended.
+// A level is replaced by a copy where it stood; a missing one is appended.
 TEST_F(SensorTest, UpdateEvalDataAndSetPropertiesCopy)
 {
     XmlNode copy = sensor.GetEvalData(LevelDanger).GetEvalDataXML().cloneNode(true);
     copy.selectSingleNode(QStringLiteral("Script/EvalCode")).setText(QStringLiteral("edited"));
-    sensor.UpdateEvalData(LevelDanger, copy);
     XmlNode values = element("EvaluationData/Values");
+    const qsizetype at = values.childNodes().indexOf(element("EvaluationData/Values/EvalData[Type='2']"));
+    ASSERT_LT(at + 1, values.childNodes().size()) << "a level that is not the last one";
+    sensor.UpdateEvalData(LevelDanger, copy);
     EXPECT_EQ(values.selectNodes(QStringLiteral("EvalData[Type='2']")).size(), 1);
-    EXPECT_EQ(values.lastChild().selectSingleNode(QStringLiteral("Script/EvalCode")).text(), QStringLiteral("edited"));
-    EXPECT_NE(values.lastChild(), copy);
+    const XmlNode replaced = values.childNodes().at(at);
+    EXPECT_EQ(replaced.selectSingleNode(QStringLiteral("Script/EvalCode")).text(), QStringLiteral("edited"));
+    EXPECT_NE(replaced, copy);
     values.removeChild(element("EvaluationData/Values/EvalData[Type='1']"));
     copy.selectSingleNode(QStringLiteral("Type")).setText(QStringLiteral("1"));
     sensor.UpdateEvalData(LevelWarning, copy);
@@ -115,10 +118,11 @@ TEST_F(SensorTest, UpdateEvalDataAndSetPropertiesCopy)
     const XmlNode properties = XmlNode::parse(QStringLiteral("<Job><Properties><Name>A</Name></Properties></Job>"))
                                    .selectSingleNode(QStringLiteral("Job/Properties"));
     sensor.SetProperties(properties);
+    root.appendChild(root.createElement(QStringLiteral("After")));
     sensor.SetProperties(properties);
     EXPECT_EQ(properties.parentNode().nodeName(), QStringLiteral("Job"));
     EXPECT_EQ(root.selectNodes(QStringLiteral("Properties")).size(), 1);
-    EXPECT_EQ(root.lastChild().nodeName(), QStringLiteral("Properties"));
+    EXPECT_EQ(root.lastChild().previousSibling().nodeName(), QStringLiteral("Properties")) << "where it stood";
     EXPECT_EQ(sensor.GetProperties().text(), QStringLiteral("A"));
 }
 

@@ -27,6 +27,8 @@ TEST(SavingChanges, ListsWhatASaveChanges)
          {sensor + QStringLiteral("DataPersistence/Quantity \"2.5\" will be saved as 2")}},
         {"<ReferenceValue>90</ReferenceValue>", "<ReferenceValue>0.12345678901234567</ReferenceValue>",
          {danger + QStringLiteral("ReferenceValue \"0.12345678901234567\" will be saved as 0.123456789012346")}},
+        {"<ReferenceValue>90</ReferenceValue>", "<ReferenceValue>86,25</ReferenceValue>",
+         {danger + QStringLiteral("ReferenceValue \"86,25\" will be saved as 86.25")}},
         {"Function Main()\nMain = 1\nEnd Function", "  ",
          {sensor + QStringLiteral("Script/EvalCode is empty and will be saved as the default script")}},
         {"<Type>SENSOR</Type>", "<Type>BACKUP</Type>",
@@ -37,6 +39,8 @@ TEST(SavingChanges, ListsWhatASaveChanges)
         // A save keeps the document type and the references it leaves unresolved.
         {"<JobDefinition>\n  <Definition>", "<!DOCTYPE JobDefinition SYSTEM \"job.dtd\"><JobDefinition>\n  <Definition>&site;",
          {}},
+        {"<Status>1</Status>", "<Status b=\"1\" a=\"2\">1</Status>",
+         {sensor + QStringLiteral("Status will have its attributes in the order a, b")}},
         // Values that make the editor refuse the job are that error's business.
         {"<ReferenceValue>90</ReferenceValue><", "<ReferenceValue>ten</ReferenceValue><", {}},
     };

@@ -40,13 +40,18 @@ TEST(XmlParse, ParseThenXmlGivesExpectedTextThatReadsBackTheSame)
         {"<!--a--><!DOCTYPE r [<!--b--><?c?><!ENTITY who \"world\">]><r>hello &who;</r>",
          "<!--a-->\n<!DOCTYPE r [<!--b--><?c?><!ENTITY who \"world\">]>\n<r>hello world</r>"},
         {"<r>a\r\nb\rc</r>", "<r>a\nb\nc</r>"},
-        // Blank text is dropped beside other nodes and kept as an only child.
+        // Blank text is dropped between elements (and comments, instructions)
+        // and kept as an only child and wherever an element holds text: beside
+        // text or CDATA, or on one line between two elements.
         {"<Events>\n  </Events>", nullptr},
-        {"<EvalCode>\n  <![CDATA[x]]>\n</EvalCode>", "<EvalCode><![CDATA[x]]></EvalCode>"},
-        {"<a>\n  <b>1</b> <c>2</c>\n<d/></a>\n", "<a><b>1</b><c>2</c><d/></a>"},
+        {"<a>\n  <b>1</b>\n  <c>2</c>\n<d/></a>\n", "<a><b>1</b><c>2</c><d/></a>"},
         {"<a> <!--c--> \t<?p?>\r\n</a>", "<a><!--c--><?p?></a>"},
-        {"<a> x <b/> </a>", "<a> x <b/></a>"},
-        {"<a> <![CDATA[ ]]> </a>", "<a><![CDATA[ ]]></a>"},
+        {"<a> <b/> </a>", "<a><b/></a>"},
+        {"<EvalCode>\n  <![CDATA[x]]>\n</EvalCode>", nullptr},
+        {"<a> x <b/> </a>", nullptr},
+        {"<a> <![CDATA[ ]]> </a>", nullptr},
+        {"<d>\n  <b>collector</b> <i>service</i>\n</d>\n", "<d>\n  <b>collector</b> <i>service</i>\n</d>"},
+        {"<d><p>The <b>collector</b>\n<i>service</i>\n</p>\n</d>", "<d><p>The <b>collector</b>\n<i>service</i>\n</p></d>"},
     };
     for (const auto &[input, output] : rows) {
         SCOPED_TRACE(input);

@@ -167,6 +167,40 @@ TEST_P(Ado, RecordsetOpensOnAConnectionOrAConnectionString)
     expectError(AdoError::BadArguments, [&] { call(rs.get(), "Open", {QStringLiteral("SELECT 1"), QVariant()}); });
 }
 
+// A Command binds its values as literals: quotes in a value, a ? inside the
+// statement's own text or inside a value, and a count that does not match.
+TEST_P(Ado, CommandBindsParametersInBothLanguages)
+{
+    const QString sql = QStringLiteral("SELECT ? AS v, '?' AS q, ? + 1 AS n -- ?");
+    struct Row
+    {
+        const char *language;
+        QString body;
+    };
+    const Row rows[] = {
+        {"VBScript", QStringLiteral("  Set cn = CreateObject(\"ADODB.Connection\")\n  cn.Open \"%1\"\n"
+                                    "  Set c = CreateObject(\"ADODB.Command\")\n  Set c.ActiveConnection = cn\n"
+                                    "  c.CommandText = \"%2\"\n"
+                                    "  c.Parameters.Append c.CreateParameter(\"t\", 200, 1, 20, \"it's ?\")\n"
+                                    "  c.Parameters.Append c.CreateParameter(\"n\", 3, 1, , 41)\n"
+                                    "  Set rs = c.Execute\n  r = rs(\"v\") & \"|\" & rs(\"q\") & \"|\" & rs(\"n\")\n"
+                                    "  On Error Resume Next\n  c.Execute , Array(1, 2, 3)\n  Main = r & \"|\" & Err.Number")},
+        {"JScript", QStringLiteral("  var c = new ActiveXObject('ADODB.Command'); c.activeConnection = '%1';\n"
+                                   "  c.CommandText = \"%2\";\n"
+                                   "  c.parameters.append(c.createParameter('t', 200, 1, 20, \"it's ?\"));\n"
+                                   "  c.Parameters.Append(c.CreateParameter('n', 3, 1, 0, 41));\n"
+                                   "  var rs = c.Execute(), r = [rs('v'), rs.Fields('q').Value, rs('n').value];\n"
+                                   "  try { c.Execute(null, [1]); } catch (e) { return r.concat(e.number).join('|'); }")},
+    };
+    ScriptControl control;
+    for (const Row &row : rows) {
+        const QString language = QString::fromLatin1(row.language);
+        EXPECT_EQ(runMain(control, language, mainOf(language, row.body.arg(text, sql))),
+                  QVariant(QStringLiteral("it's ?|?|42|3001")))
+            << row.language << ": " << control.error().Description.toStdString();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, Ado, ::testing::Values("SQLite", "PostgreSQL"),
                          [](const auto &info) { return std::string(info.param); });
 

@@ -25,7 +25,7 @@ TEST(AutomationRegistry, EveryIdentifierInAnySpellingFromBothLanguages)
         for (const QString &spelling : {id, id.toLower(), id.toUpper(), alternating}) {
             EXPECT_EQ(runMain(control, VB, QStringLiteral("Function Main()\n  Main = TypeName(CreateObject(\"%1\"))\nEnd Function").arg(spelling)),
                       QVariant(QString::fromLatin1(typeName))) << spelling.toStdString();
-            EXPECT_EQ(runMain(control, JS, QStringLiteral("function Main() { var o = new ActiveXObject('%1'); return ('%2' in o) && !('%3' in o); }")
+            EXPECT_EQ(runMain(control, JS, QStringLiteral("function Main() { var o = new ActiveXObject('%1'); return ('%2' in o) && ('%3' in o) && !('%2s' in o); }")
                                                .arg(spelling, member, member.toLower())), QVariant(true)) << spelling.toStdString();
         }
     }
@@ -47,8 +47,9 @@ TEST(AutomationRegistry, EngineObjectsInJScript)
          " re.Test('zz')].join('|');",
          "2|12|4|2|true|x#|false"},
         {"var re = new ActiveXObject('VBScript.RegExp');\n"
-         "try { re.pattern = 'x'; } catch (e) { try { re.Execute('a').Count = 1; } catch (f) { return e.number + ' ' + f.number; } }",
-         "438 438"},
+         "re.pattern = 'x'; try { re.Execute('a').Count = 1; } catch (e) { try { re.Executes('a'); } catch (f) {\n"
+         "return [re.PATTERN, e.number, f.number, f.source].join(' '); } }",
+         "x 438 438 JScript runtime error"},
         {"var d = new ActiveXObject('Scripting.Dictionary'); d.Add('b', 2); d.Add('a', 1);\n"
          "d.Item('c', new ActiveXObject('VBScript.RegExp')); d.Item('c').Pattern = 'b';\n"
          "var keys = new VBArray(d.Keys()).toArray(); d.Remove('b');\n"

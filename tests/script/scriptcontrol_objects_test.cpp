@@ -68,8 +68,14 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
         {JS, "  var s = ''; for (var e = new Enumerator(g); !e.atEnd(); e.moveNext()) s += e.item() + ';'; return s;",
          QVariant(QStringLiteral("a;2;true;"))},
         {JS, "  return g.Stamp.getFullYear() * 100 + g.Stamp.getMonth() + 1;", QVariant(202403)},
-        {JS, "  try { return g.size; } catch (e) { return e.number; }", QVariant(438)},
-        {JS, "  return ('Size' in g) && !('size' in g);", QVariant(true)},
+        {JS, "  g.size = 3; try { return g.SIZE + g.describe('y', 1); } catch (e) { return e.number; }",
+         QVariant(QStringLiteral("3two: y 1"))},
+        {JS, "  var d = new ActiveXObject('Scripting.Dictionary'); d.item('a') = 5; d.Key('a') = 'b';\n"
+             "  try { d.Add('b', 1); } catch (e) { return [d.Item('b'), typeof d, typeof g, typeof 1, e.number, e.source].join(); }",
+         QVariant(QStringLiteral("5,object,object,number,457,JScript runtime error"))},
+        {JS, "  try { g.Resize(); } catch (e) { try { g.Sizes = 1; } catch (f) { try { return g.Sizes + 1; } catch (h) {\n"
+             "    return [e.number, f.number, h.number, 'size' in g, 'Sizes' in g].join(' '); } } }",
+         QVariant(QStringLiteral("438 438 438 true false"))},
         {JS, "  try { g.Fail(); } catch (e) { return e.number + ' ' + e.description + ' ' + e.source; }",
          QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
     };
@@ -120,6 +126,8 @@ TEST_F(ScriptControlObjects, ObjectsLeaveWithTheirLastReferenceOrTheEngine)
     ASSERT_TRUE(control->setLanguage(VB));
     EXPECT_EQ(TestGadget::alive, 0);
     EXPECT_EQ(main(JS, "  for (var i = 0; i < 20; ++i) g.Child('x');\n  return 0;"), QVariant(0));
+    // Objects the script let go of go while it still runs, with no event loop turning.
+    EXPECT_EQ(main(JS, "  for (var i = 0; i < 40000; ++i) g.Child('x');\n  return g.Alive < 20000;"), QVariant(true));
     ASSERT_TRUE(control->setLanguage(JS));
     EXPECT_EQ(TestGadget::alive, 0);
 }

@@ -20,6 +20,7 @@ class TestGadget : public QObject
     Q_PROPERTY(double Ratio READ Ratio)
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(QDateTime Stamp READ Stamp)
+    Q_PROPERTY(int Alive READ Alive)
 
 public:
     TestGadget() { ++alive; }
@@ -31,6 +32,7 @@ public:
     int Size() const { return m_size; }
     void setSize(int size) { m_size = size; }
     double Ratio() const { return 0.25; }
+    int Alive() const { return alive; }
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
     QDateTime Stamp() const { return QDateTime(QDate(2024, 3, 1), QTime(12, 30)); }

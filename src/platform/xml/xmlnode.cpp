@@ -190,8 +190,17 @@ void XmlNode::setText(const QString &value)
 
 XmlNode XmlNode::appendChild(const XmlNode &child)
 {
+    return insertBefore(child, XmlNode());
+}
+
+XmlNode XmlNode::insertBefore(const XmlNode &child, const XmlNode &before)
+{
     requireNode();
+    if (!before.isNull() && before.m_node.parentNode() != m_node)
+        cannotAppend(QStringLiteral("the node to insert before is not a child of this node"));
     child.requireNode();
+    if (before == child)
+        return child;
     if (child.m_node.isDocument())
         cannotAppend(QStringLiteral("a document cannot be appended to another node"));
     const auto parentType = m_node.nodeType();
@@ -215,7 +224,8 @@ XmlNode XmlNode::appendChild(const XmlNode &child)
             && ownDocument.documentElement() != node)
             cannotAppend(QStringLiteral("a document can have only one document element"));
     }
-    const QDomNode appended = m_node.appendChild(node);
+    // A null reference puts the node first in QDom, not last.
+    const QDomNode appended = before.isNull() ? m_node.appendChild(node) : m_node.insertBefore(node, before.m_node);
     if (appended.isNull())
         cannotAppend(QStringLiteral("a %1 node cannot be appended here").arg(node.nodeName()));
     return XmlNode(appended, ownDocument);

@@ -33,8 +33,9 @@ public:
     // A new, empty document.
     static XmlNode newDocument();
     // Parses text into a new document node. Insignificant white space (a
-    // white-space text node beside other nodes) is dropped; a white-space text
-    // that is an element's only content is kept. Adjacent CDATA sections, and
+    // white-space text between the children of an element that holds no
+    // text) is dropped; white space in mixed content, or as an element's only
+    // content, is kept. Adjacent CDATA sections, and
     // "&#13;" references between them, make one CDATA node. Raises on a parse failure:
     // number 31000 + the reader's error kind (31003 not well-formed, 31004
     // premature end, also for an empty text), description the reader's
@@ -92,6 +93,9 @@ public:
     // go here (a child of a text-like node, a second document element, text
     // directly under a document).
     XmlNode appendChild(const XmlNode &child);
+    // The same, with `child` put just before `before`, a child of this node
+    // (5 when it is not); a null `before` appends.
+    XmlNode insertBefore(const XmlNode &child, const XmlNode &before);
     // Removes `child` from this node and returns it; it stays alive and usable.
     // Raises 5 when `child` is not a child of this node, 91 when either is null.
     XmlNode removeChild(const XmlNode &child);

@@ -207,17 +207,31 @@ private:
     qint64 m_budget;
     readinglimits::Tally m_tally;
     QDomDocument m_doc;
+    // What is known of an open element's content. White space between its
+    // children is formatting while it holds only elements (and comments,
+    // instructions); once it holds text, CDATA or an entity reference it is
+    // mixed content, where white space is text.
+    struct Content
+    {
+        bool mixed = false;
+        // Blanks seen while it was not mixed, each after the child it
+        // followed (null: before the first child).
+        QList<std::pair<QDomNode, QString>> blanks;
+        // The last of them is on one line and follows an element: if an
+        // element follows it too, it stands between two inline elements
+        // ("<b>a</b> <i>b</i>") and is text.
+        bool inlineBlank = false;
+    };
+    void keepBlanks(Content &content);
+
     QList<QDomNode> m_open;          // the document, then the open elements (not yet in it)
+    QList<Content> m_content;        // beside m_open
     QList<PrologItem> m_prolog;
     bool m_dtdSeen = false;
 
     QString m_text;                  // character data not yet made a node
     bool m_hasText = false;
     bool m_textIsCData = false;
-    // White space that is the innermost open element's only content so far:
-    // it becomes a node only if nothing else joins it.
-    QString m_pendingBlank;
-    bool m_hasPendingBlank = false;
 };
 
 bool Builder::withinLimits()
@@ -263,6 +277,7 @@ void Builder::makeDocument()
         m_doc = QDomDocument(QDomDocumentType());
     }
     m_open = {m_doc};
+    m_content = {Content()};
     for (const PrologItem &item : std::as_const(m_prolog)) {
         countCharacterNode(item.target.size() + item.data.size());
         if (item.type == QXmlStreamReader::Comment)
@@ -293,17 +308,39 @@ void Builder::prologOrAppend(QXmlStreamReader::TokenType type, const QString &ta
         append(m_doc.createProcessingInstruction(target, data));
 }
 
-// Any node joining the innermost open element: white space kept back as
-// its only content goes (it stands beside other nodes).
+// Any node joining the innermost open element. Character data makes the
+// element's content mixed: the blanks kept back so far become text nodes
+// where they stood.
 void Builder::append(const QDomNode &node)
 {
-    m_hasPendingBlank = false;
+    Content &content = m_content.last();
+    content.inlineBlank = false;
+    if (!content.mixed && (node.isText() || node.isCDATASection() || node.isEntityReference())) {
+        content.mixed = true;
+        keepBlanks(content);
+    }
     m_open.last().appendChild(node);
 }
 
-// White space beside other nodes is dropped; as an element's only content it
-// stays. It is never made a node before that is known, so a document that
-// is mostly indentation costs no more than its elements.
+void Builder::keepBlanks(Content &content)
+{
+    QDomNode element = m_open.last();
+    for (const auto &[after, blank] : std::as_const(content.blanks)) {
+        if (!countCharacterNode(blank.size()))
+            return;
+        const QDomText text = m_doc.createTextNode(blank);
+        if (after.isNull())
+            element.insertBefore(text, element.firstChild());
+        else
+            element.insertAfter(text, after);
+    }
+    content.blanks.clear();
+}
+
+// White space between elements is formatting and is dropped; in mixed
+// content, or as an element's only content, it stays. A blank is made a node
+// only once that is known, so a document that is mostly indentation costs
+// little more than its elements.
 void Builder::flushText()
 {
     if (!m_hasText)
@@ -315,11 +352,11 @@ void Builder::flushText()
     // Character data outside the root element can only be white space.
     if (m_open.size() < 2)
         return;
-    if (!cdata && isBlank(text)) {
-        if (!m_open.last().hasChildNodes()) {
-            m_pendingBlank = text;
-            m_hasPendingBlank = true;
-        }
+    Content &content = m_content.last();
+    if (!cdata && isBlank(text) && !content.mixed) {
+        const QDomNode after = m_open.last().lastChild();
+        content.blanks.append({after, text});
+        content.inlineBlank = after.isElement() && !text.contains(u'\n') && !text.contains(u'\r');
         return;
     }
     if (countCharacterNode(text.size()))
@@ -358,7 +395,10 @@ void Builder::startElement()
     }
     makeDocument();
     flushText();
-    m_hasPendingBlank = false;       // the new element stands beside it
+    if (m_content.size() > 1 && m_content.last().inlineBlank) {
+        m_content.last().mixed = true;
+        keepBlanks(m_content.last());
+    }
     const QString name = m_reader.qualifiedName().toString();
     m_tally.element(name.size());
     for (qsizetype i = 0; i < attributes.size(); ++i)
@@ -369,6 +409,7 @@ void Builder::startElement()
     for (const QXmlStreamAttribute &attribute : attributes)
         element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
     m_open.append(element);
+    m_content.append(Content());
 }
 
 // An element joins its parent when it is complete. Appending a node costs as
@@ -377,9 +418,11 @@ void Builder::startElement()
 void Builder::endElement()
 {
     flushText();
-    if (m_hasPendingBlank && countCharacterNode(m_pendingBlank.size()))
-        append(m_doc.createTextNode(std::exchange(m_pendingBlank, QString())));
-    m_hasPendingBlank = false;
+    Content &content = m_content.last();
+    // White space as the only content is the element's text.
+    if (!content.mixed && content.blanks.size() == 1 && !m_open.last().hasChildNodes())
+        keepBlanks(content);
+    m_content.removeLast();
     const QDomNode element = m_open.takeLast();
     append(element);
 }

@@ -22,8 +22,10 @@
 // that file make the document an error (31002, at the place where the limit
 // was passed), before the tree has taken the memory.
 //
-// White space: a text node made only of blanks, tabs and line breaks is
-// dropped when it has a sibling node; as an element's only content it stays.
+// White space: a text made only of blanks, tabs and line breaks that stands
+// between the children of an element holding no text, CDATA or entity
+// reference (formatting between elements) is dropped; in mixed content
+// ("<b>a</b> <i>b</i> c") and as an element's only content it stays.
 namespace xmlreader {
 
 // The document, or a null document with `error` filled (error may be null).

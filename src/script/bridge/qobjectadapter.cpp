@@ -8,6 +8,7 @@
 #include <QMetaProperty>
 #include <QObject>
 #include <array>
+#include <memory>
 #include <mutex>
 #include <unordered_map>
 
@@ -28,6 +29,41 @@ bool callable(const QMetaMethod &method)
 {
     return method.access() == QMetaMethod::Public
         && (method.methodType() == QMetaMethod::Method || method.methodType() == QMetaMethod::Slot);
+}
+
+// The script members of one class by lower-case name, built on first use:
+// a member call is then one hash look-up instead of a scan of the class.
+using MemberTable = std::unordered_map<QString, QObjectAdapter::Member>;
+
+const MemberTable &membersOf(const QMetaObject *meta)
+{
+    static std::mutex lock;
+    static std::unordered_map<const QMetaObject *, std::unique_ptr<MemberTable>> tables;
+    const std::lock_guard guard(lock);
+    std::unique_ptr<MemberTable> &table = tables[meta];
+    if (table)
+        return *table;
+    table = std::make_unique<MemberTable>();
+    // QObject's own objectName and slots are not script members.
+    for (int i = meta->propertyCount() - 1; i >= QObject::staticMetaObject.propertyCount(); --i) {
+        const QString name = QString::fromLatin1(meta->property(i).name());
+        QObjectAdapter::Member &member = (*table)[name.toLower()];
+        if (member.property < 0) { // the most derived class's wins
+            member.name = name;
+            member.property = i;
+        }
+    }
+    for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (!callable(method))
+            continue;
+        const QString name = QString::fromLatin1(method.name());
+        QObjectAdapter::Member &member = (*table)[name.toLower()];
+        if (member.name.isEmpty())
+            member.name = name;
+        member.methods.push_back(method);
+    }
+    return *table;
 }
 
 } // namespace
@@ -92,11 +128,6 @@ QString QObjectAdapter::defaultMember() const
     return classInfo("DefaultMember");
 }
 
-static bool sameName(const QString &a, const QString &b, QObjectAdapter::Match match)
-{
-    return a.compare(b, match == QObjectAdapter::Match::Exact ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0;
-}
-
 QString QObjectAdapter::resolveName(std::u16string_view name) const
 {
     if (!name.empty())
@@ -107,39 +138,42 @@ QString QObjectAdapter::resolveName(std::u16string_view name) const
     return member;
 }
 
-int QObjectAdapter::findProperty(const QString &name, Match match) const
-{
-    const QMetaObject *meta = live()->metaObject();
-    // QObject's own objectName is not a script member.
-    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
-        if (sameName(QString::fromLatin1(meta->property(i).name()), name, match))
-            return i;
-    }
-    return -1;
-}
-
-std::vector<QMetaMethod> QObjectAdapter::findMethods(const QString &name, Match match) const
-{
-    std::vector<QMetaMethod> found;
-    const QMetaObject *meta = live()->metaObject();
-    for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
-        const QMetaMethod method = meta->method(i);
-        if (callable(method) && sameName(QString::fromLatin1(method.name()), name, match))
-            found.push_back(method);
-    }
-    return found;
-}
-
-QObjectAdapter::MemberKind QObjectAdapter::memberKind(const QString &name, Match match) const
+const QObjectAdapter::Member *QObjectAdapter::member(const QString &name) const
 {
     if (!m_object)
-        return MemberKind::None;
-    const QString member = name.isEmpty() ? defaultMember() : name;
-    if (member.isEmpty())
-        return MemberKind::None;
-    if (findProperty(member, match) >= 0)
-        return MemberKind::Property;
-    return findMethods(member, match).empty() ? MemberKind::None : MemberKind::Method;
+        return nullptr;
+    if (!m_members)
+        m_members = &membersOf(m_object->metaObject());
+    const auto it = m_members->find((name.isEmpty() ? defaultMember() : name).toLower());
+    return it == m_members->end() ? nullptr : &it->second;
+}
+
+const QObjectAdapter::Member *QObjectAdapter::member(const QMetaObject *meta, const QString &name)
+{
+    const MemberTable &table = membersOf(meta);
+    const auto it = table.find(name.toLower());
+    return it == table.end() ? nullptr : &it->second;
+}
+
+int QObjectAdapter::findProperty(const QString &name) const
+{
+    live();
+    const Member *found = member(name);
+    return found ? found->property : -1;
+}
+
+const std::vector<QMetaMethod> &QObjectAdapter::findMethods(const QString &name) const
+{
+    static const std::vector<QMetaMethod> none;
+    live();
+    const Member *found = member(name);
+    return found ? found->methods : none;
+}
+
+QObjectAdapter::MemberKind QObjectAdapter::memberKind(const QString &name) const
+{
+    const Member *found = member(name);
+    return found ? found->kind() : MemberKind::None;
 }
 
 std::u16string QObjectAdapter::typeName() const
@@ -167,7 +201,7 @@ vbs::Variant QObjectAdapter::applyArgs(const vbs::Variant &value, vbs::ArgRefs a
 
 vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
 {
-    const std::vector<QMetaMethod> methods = findMethods(name);
+    const std::vector<QMetaMethod> &methods = findMethods(name);
     if (methods.empty())
         vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     const auto given = static_cast<int>(args.size());

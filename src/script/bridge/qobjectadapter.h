@@ -5,16 +5,18 @@
 #include <QMetaMethod>
 #include <QPointer>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 class QObject;
 
 // A QObject automation object as the VBScript engine sees it. Members are
 // found through the QMetaObject by name: Q_PROPERTY properties and
-// Q_INVOKABLE methods (or public slots), case-insensitively as VBScript does
-// (JScript's exact matching is memberKind with Match::Exact, checked first). Among overloads of a method the one whose parameter
-// count equals the argument count wins, else the shortest one whose extra
-// parameters are QVariant (passed as invalid: "not given").
+// Q_INVOKABLE methods (or public slots), without regard to case in both
+// languages, through a table built once per class (members()). Among
+// overloads of a method the one whose parameter count equals the argument
+// count wins, else the shortest one whose extra parameters are QVariant
+// (passed as invalid: "not given").
 //
 // Q_CLASSINFO("DefaultMember", "Name") names the member an empty name
 // means (obj(args), a value of the object); Q_CLASSINFO("Enumerator",
@@ -32,8 +34,15 @@ class QObject;
 class QObjectAdapter final : public vbs::Object
 {
 public:
-    enum class Match { NoCase, Exact };
     enum class MemberKind { None, Property, Method };
+    // One member of a class, as its table holds it.
+    struct Member
+    {
+        QString name; // as the class spells it
+        int property = -1;
+        std::vector<QMetaMethod> methods;
+        MemberKind kind() const { return property >= 0 ? MemberKind::Property : MemberKind::Method; }
+    };
     enum class Ownership { Script, Caller };
 
     explicit QObjectAdapter(QObject *object, Ownership ownership = Ownership::Script);
@@ -46,9 +55,12 @@ public:
     static QObject *unwrap(const vbs::Object *object);
 
     QObject *target() const { return m_object.data(); }
-    // The kind of member `name` is (empty: the default member); None for a
-    // deleted object.
-    MemberKind memberKind(const QString &name, Match match = Match::NoCase) const;
+    // The member `name` is (empty: the default member), without regard to
+    // case; null for no such member or a deleted object.
+    const Member *member(const QString &name) const;
+    // The member `name` of objects of class `meta` (not the default member).
+    static const Member *member(const QMetaObject *meta, const QString &name);
+    MemberKind memberKind(const QString &name) const;
     QString defaultMember() const;
 
     std::u16string typeName() const override;
@@ -60,13 +72,14 @@ public:
 private:
     QObject *live() const; // raises 91 when the object is gone
     QString resolveName(std::u16string_view name) const;
-    int findProperty(const QString &name, Match match = Match::NoCase) const;
-    std::vector<QMetaMethod> findMethods(const QString &name, Match match = Match::NoCase) const;
+    int findProperty(const QString &name) const;
+    const std::vector<QMetaMethod> &findMethods(const QString &name) const;
     vbs::Variant invoke(const QString &name, vbs::ArgRefs args);
     vbs::Variant applyArgs(const vbs::Variant &value, vbs::ArgRefs args);
     QString classInfo(const char *key) const;
 
     QPointer<QObject> m_object;
+    mutable const std::unordered_map<QString, Member> *m_members = nullptr; // its class's, once asked
     QObject *m_key; // the address registered for this adapter
     bool m_owned = false;
 };

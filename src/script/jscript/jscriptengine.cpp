@@ -104,8 +104,13 @@ long numberForKind(const QString &name, const QString &message)
 
 // Compiled JavaScript frames run a try's catch after an interrupt and then
 // call on, so recursion inside try/catch would outlive the time-out; the
-// interpreter unwinds every frame. Qt reads the switch once, when the first
-// engine of the process starts, so it is set before that.
+// interpreter unwinds every frame. Measured on Qt 6.4 (a million-call loop
+// and a 20-million-step loop in one function): the compiler gained nothing
+// measurable on this machine, and an interrupt ended the plain loop, a loop
+// throwing inside try/catch and a recursion inside try/catch in both modes,
+// so the interpreter costs nothing and keeps the one mode the reliability
+// cases were proven in. Qt reads the switch once, when the first engine of
+// the process starts, so it is set before that.
 bool interpretOnly()
 {
     static const bool set = qputenv("QV4_FORCE_INTERPRETER", "1");

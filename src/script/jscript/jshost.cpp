@@ -1,6 +1,6 @@
 #include "jshost.h"
 
-#include "jshandle.h"
+#include "jswrapper.h"
 #include "script/bridge/automationobjects.h"
 #include "script/bridge/qobjectadapter.h"
 #include "script/bridge/scripterror.h"
@@ -8,7 +8,9 @@
 #include "script/objects/runcontext.h"
 #include "script/vbscript/array.h"
 
+#include <QCoreApplication>
 #include <QJSEngine>
+#include <QThread>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -21,59 +23,14 @@ const QString kHandleKey = QStringLiteral("__automationHandle");
 const char *const kPrelude = R"JS(
 (function (host) {
     var HANDLE = '__automationHandle';
-    var NativeProxy = Proxy; // the engine's own, whatever the bounds put in its place
     function unwrap(v) {
-        if (v !== null && (typeof v === 'object' || typeof v === 'function')) {
+        if (typeof v === 'function') {
             var h = v[HANDLE];
             if (h)
                 return h;
         }
         return v;
     }
-    function unwrapAll(list) {
-        var out = [];
-        for (var i = 0; i < list.length; ++i)
-            out.push(unwrap(list[i]));
-        return out;
-    }
-    function wrap(h) {
-        var methods = Object.create(null);
-        return new NativeProxy(function () {}, {
-            get: function (t, name) {
-                if (name === HANDLE)
-                    return h;
-                if (typeof name !== 'string')
-                    return undefined;
-                var kind = host.kind(h, name);
-                if (kind === 1)
-                    return host.get(h, name, []);
-                if (kind === 2) {
-                    if (!methods[name])
-                        methods[name] = function () { return host.get(h, name, unwrapAll(arguments)); };
-                    return methods[name];
-                }
-                if (name === 'valueOf')
-                    return function () { return host.get(h, '', []); };
-                if (name === 'toString')
-                    return function () { return host.text(h); };
-                if (name === 'toJSON' || name === 'then' || name === 'constructor' || name === 'prototype')
-                    return undefined;
-                return host.get(h, name, []);
-            },
-            set: function (t, name, value) {
-                host.put(h, String(name), unwrap(value));
-                return true;
-            },
-            has: function (t, name) {
-                return typeof name === 'string' && host.kind(h, name) !== 0;
-            },
-            apply: function (t, self, args) {
-                return host.get(h, '', unwrapAll(args));
-            }
-        });
-    }
-    host.setWrapper(wrap);
-
     function ActiveXObject(progId) {
         return host.create(String(progId));
     }
@@ -133,25 +90,9 @@ vbs::Object *handleObject(QObject *handle)
     return h->object();
 }
 
-// What `name` is on an object that describes its members (the engine's
-// own), matched exactly as JScript does; null when it has no such member or
-// does not describe them.
-const vbs::MemberInfo *describedMember(const vbs::Object *object, const QString &name)
-{
-    const std::u16string wanted = bridge::toU16(name);
-    for (const vbs::MemberInfo &member : object->members())
-        if (member.name == wanted)
-            return &member;
-    return nullptr;
-}
-
-// A property that takes indexes, called with one more argument than that:
-// JScript cannot assign to a call, so d.Item(key, value) sets the item.
-bool isIndexedSet(const vbs::MemberInfo *member, std::size_t argCount)
-{
-    return member && member->kind == vbs::MemberKind::Property && member->indexes > 0
-        && argCount == static_cast<std::size_t>(member->indexes) + 1;
-}
+// The errors of the VBScript engine's own objects (a Dictionary's, a
+// RegExp's) name the language that called them.
+const std::u16string kJsRuntimeSource = u"JScript runtime error";
 
 struct ArgList
 {
@@ -171,17 +112,22 @@ JsHost::JsHost(QJSEngine *engine) : m_engine(engine) {}
 void JsHost::install()
 {
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
+    const QJSValue self = m_engine->newQObject(this);
+    const QJSValue wrappers = m_engine->evaluate(QString::fromUtf8(kWrapperPrelude), QStringLiteral("wrapper-prelude")).call({self});
+    m_wrap = wrappers.property(QStringLiteral("wrap"));
+    m_unwrap = wrappers.property(QStringLiteral("unwrap"));
     const QJSValue factory = m_engine->evaluate(QString::fromUtf8(kPrelude), QStringLiteral("prelude"));
-    const QJSValue globals = factory.call({m_engine->newQObject(this)});
+    const QJSValue globals = factory.call({self});
     m_read = m_engine->evaluate(QString::fromUtf8(kReader), QStringLiteral("reader-prelude")).call();
     QJSValue global = m_engine->globalObject();
     for (const char *name : {"ActiveXObject", "Enumerator", "VBArray"})
         global.setProperty(QString::fromLatin1(name), globals.property(QString::fromLatin1(name)));
-}
-
-void JsHost::setWrapper(const QJSValue &wrap)
-{
-    m_wrap = wrap;
+    // The object side of the front end's obj.name(args) = value, out of for-in.
+    QJSValue descriptor = m_engine->newObject();
+    descriptor.setProperty(QStringLiteral("value"), wrappers.property(QStringLiteral("put")));
+    descriptor.setProperty(QStringLiteral("writable"), true);
+    descriptor.setProperty(QStringLiteral("configurable"), true);
+    global.property(QStringLiteral("Object")).property(QStringLiteral("defineProperty")).call({global, QStringLiteral("__vt_put"), descriptor});
 }
 
 void JsHost::throwError(long number, const QString &description, const QString &source)
@@ -202,7 +148,8 @@ QJSValue JsHost::guarded(Body &&body)
     } catch (const JsThrown &thrown) {
         m_engine->throwError(thrown.value);
     } catch (const vbs::ScriptException &e) {
-        throwError(e.error.number, bridge::toQString(e.error.description), bridge::toQString(e.error.source));
+        const std::u16string &source = e.error.source == vbs::kRuntimeSource ? kJsRuntimeSource : e.error.source;
+        throwError(e.error.number, bridge::toQString(e.error.description), bridge::toQString(source));
     } catch (...) {
         const Error e = toError(std::current_exception());
         throwError(e.number, e.description, e.source);
@@ -263,10 +210,7 @@ QJSValue JsHost::toJs(const vbs::Variant &value, bridge::ConversionLimits &limit
     case T::Object: {
         if (value.isNothing())
             return QJSValue(QJSValue::NullValue);
-        auto *handle = new JsHandle(value.objectRef());
-        QJSValue wrapped = m_engine->newQObject(handle);
-        QJSEngine::setObjectOwnership(handle, QJSEngine::JavaScriptOwnership);
-        return m_wrap.call({wrapped});
+        return wrap(value.objectRef());
     }
     }
     return QJSValue();
@@ -358,59 +302,217 @@ double JsHost::occurrences(const QString &text, const QString &part) const
     return part.isEmpty() ? 0.0 : static_cast<double>(text.count(part));
 }
 
-int JsHost::kind(QObject *handle, const QString &name)
+void JsHost::releaseFreed()
+{
+    // Often enough that freed handles do not pile up, seldom enough that
+    // the walk over the queue costs little per handle. Only without an event
+    // loop: inside one, what the host itself queued at this level must wait
+    // for it.
+    if (++m_madeSinceRelease < 512 + m_handles.size() / 2)
+        return;
+    m_madeSinceRelease = 0;
+    if (QThread::currentThread()->loopLevel() == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void JsHost::forget(JsHandle *handle)
+{
+    const auto it = m_handles.find(handle->object());
+    if (it != m_handles.end() && it->second == handle)
+        m_handles.erase(it);
+}
+
+int JsHost::typeOf(const vbs::Object *object)
+{
+    Type type;
+    const void *key = nullptr;
+    if (const auto *adapter = dynamic_cast<const QObjectAdapter *>(object)) {
+        type.meta = adapter->target() ? adapter->target()->metaObject() : nullptr;
+        key = type.meta;
+    } else {
+        type.members = object->members();
+        key = type.members.empty() ? static_cast<const void *>(&typeid(*object)) : type.members.data();
+    }
+    const auto [it, added] = m_typeIds.try_emplace(key, static_cast<int>(m_types.size()));
+    if (added)
+        m_types.push_back(std::move(type));
+    return it->second;
+}
+
+// One answer per name and type, kept: the prelude asks once per spelling.
+int JsHost::resolve(int typeId, const QString &name)
+{
+    if (typeId < 0 || static_cast<std::size_t>(typeId) >= m_types.size())
+        return -1;
+    Type &type = m_types[static_cast<std::size_t>(typeId)];
+    const std::u16string wanted = bridge::toU16(name);
+    const std::u16string folded = vbs::foldCase(wanted);
+    if (const auto known = type.codes.find(folded); known != type.codes.end())
+        return known->second;
+    Slot slot{wanted, 0};
+    int kind = 2;
+    if (type.meta) {
+        const QObjectAdapter::Member *member = QObjectAdapter::member(type.meta, name);
+        if (!member)
+            return type.codes[folded] = -1;
+        slot.name = bridge::toU16(member->name);
+        kind = member->kind() == QObjectAdapter::MemberKind::Property ? 1 : 2;
+    } else if (!type.members.empty()) {
+        const auto member = std::find_if(type.members.begin(), type.members.end(), [&](const vbs::MemberInfo &m) {
+            return vbs::foldCase(m.name) == folded;
+        });
+        if (member == type.members.end())
+            return type.codes[folded] = -1;
+        slot.name = std::u16string(member->name);
+        slot.indexes = member->indexes;
+        kind = member->kind == vbs::MemberKind::Property && member->indexes == 0 ? 1 : 2;
+    } // else an object that does not describe itself (or a Qt object already gone): every name is tried as a call
+    type.learnt.push_back(std::move(slot));
+    return type.codes[folded] = static_cast<int>(type.learnt.size() - 1) * 4 + kind;
+}
+
+const JsHost::Slot &JsHost::slotOf(const JsHandle &handle, int slot) const
+{
+    static const Slot defaultMember;
+    if (slot < 0)
+        return defaultMember;
+    const Type &type = m_types.at(static_cast<std::size_t>(handle.type()));
+    return type.learnt.at(static_cast<std::size_t>(slot));
+}
+
+QJSValue JsHost::wrap(const vbs::Ref<vbs::Object> &object)
+{
+    for (const Recent &recent : m_recent) {
+        if (recent.object == object.get())
+            return recent.wrapper;
+    }
+    QJSValue wrapper = wrapAnew(object);
+    m_recent[m_nextRecent] = Recent{object.get(), wrapper};
+    m_nextRecent = (m_nextRecent + 1) % m_recent.size();
+    return wrapper;
+}
+
+QJSValue JsHost::wrapAnew(const vbs::Ref<vbs::Object> &object)
+{
+    releaseFreed();
+    // One wrapper per object while the script holds one: a handle the
+    // collector has freed but not yet deleted no longer wraps.
+    if (const auto it = m_handles.find(object.get()); it != m_handles.end()) {
+        const QJSValue existing = m_engine->newQObject(it->second);
+        if (existing.isQObject())
+            return m_wrap.call({existing, it->second->type()});
+    }
+    const int type = typeOf(object.get());
+    auto *handle = new JsHandle(this, object, type);
+    m_handles[object.get()] = handle;
+    const QJSValue wrapped = m_engine->newQObject(handle);
+    QJSEngine::setObjectOwnership(handle, QJSEngine::JavaScriptOwnership);
+    return m_wrap.call({wrapped, type});
+}
+
+namespace {
+
+JsHandle &handleOf(QObject *handle)
 {
     auto *h = qobject_cast<JsHandle *>(handle);
     if (!h || !h->object())
-        return 0;
-    if (const auto *adapter = dynamic_cast<const QObjectAdapter *>(h->object()))
-        return static_cast<int>(adapter->memberKind(name, QObjectAdapter::Match::Exact));
-    if (h->object()->members().empty())
-        return 2; // an engine object that does not describe itself: every name is tried as a call
-    const vbs::MemberInfo *member = describedMember(h->object(), name);
-    if (!member)
-        return 0;
-    return member->kind == vbs::MemberKind::Property && member->indexes == 0 ? 1 : 2;
+        vbs::raiseError(vbs::RuntimeError::ObjectVariableNotSet);
+    return *h;
 }
 
-QJSValue JsHost::get(QObject *handle, const QString &name, const QJSValue &args)
+void assign(vbs::Object &object, std::u16string_view name, vbs::ArgRefs indexes, const vbs::Variant &value)
+{
+    if (value.isObject())
+        object.set(name, indexes, value);
+    else
+        object.let(name, indexes, value);
+}
+
+} // namespace
+
+QJSValue JsHost::get(QObject *handle, int slot)
 {
     return guarded([&] {
-        vbs::Object *object = handleObject(handle);
-        if (!name.isEmpty() && kind(handle, name) == 0)
+        JsHandle &h = handleOf(handle);
+        return toJs(h.object()->get(slotOf(h, slot).name, {}));
+    });
+}
+
+QJSValue JsHost::callWith(JsHandle &h, int slot, std::vector<vbs::Variant> values)
+{
+    const Slot &member = slotOf(h, slot);
+    ArgList list;
+    list.values = std::move(values);
+    list.finish();
+    // JScript cannot assign to a call written plainly, so d.Item(key, value) sets the item.
+    if (member.indexes > 0 && list.refs.size() == static_cast<std::size_t>(member.indexes) + 1) {
+        assign(*h.object(), member.name, vbs::ArgRefs(list.refs.data(), list.refs.size() - 1), list.values.back());
+        return QJSValue();
+    }
+    return toJs(h.object()->get(member.name, list.refs));
+}
+
+QJSValue JsHost::call(QObject *handle, int slot, const QJSValue &args)
+{
+    return guarded([&] {
+        JsHandle &h = handleOf(handle);
+        std::vector<vbs::Variant> values;
+        const quint32 length = args.property(QStringLiteral("length")).toUInt();
+        for (quint32 i = 0; i < length; ++i)
+            values.push_back(fromJs(args.property(i)));
+        return callWith(h, slot, std::move(values));
+    });
+}
+
+QJSValue JsHost::call0(QObject *handle, int slot)
+{
+    return guarded([&] { return callWith(handleOf(handle), slot, {}); });
+}
+
+QJSValue JsHost::call1(QObject *handle, int slot, const QJSValue &arg)
+{
+    return guarded([&] {
+        JsHandle &h = handleOf(handle);
+        std::vector<vbs::Variant> values;
+        values.push_back(fromJs(arg));
+        return callWith(h, slot, std::move(values));
+    });
+}
+
+void JsHost::put(QObject *handle, int slot, const QJSValue &value)
+{
+    guarded([&] {
+        JsHandle &h = handleOf(handle);
+        assign(*h.object(), slotOf(h, slot).name, {}, fromJs(value));
+        return QJSValue();
+    });
+}
+
+void JsHost::putIndexed(QObject *handle, const QString &name, const QJSValue &args, const QJSValue &value)
+{
+    guarded([&] {
+        JsHandle &h = handleOf(handle);
+        const int code = resolve(h.type(), name);
+        if (code < 0)
             vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         ArgList list;
         const quint32 length = args.property(QStringLiteral("length")).toUInt();
         for (quint32 i = 0; i < length; ++i)
             list.values.push_back(fromJs(args.property(i)));
         list.finish();
-        if (isIndexedSet(describedMember(object, name), list.refs.size())) {
-            const vbs::Variant &value = list.values.back();
-            const vbs::ArgRefs indexes(list.refs.data(), list.refs.size() - 1);
-            if (value.isObject())
-                object->set(bridge::toU16(name), indexes, value);
-            else
-                object->let(bridge::toU16(name), indexes, value);
-            return QJSValue();
-        }
-        return toJs(object->get(bridge::toU16(name), list.refs));
+        assign(*h.object(), slotOf(h, code / 4).name, list.refs, fromJs(value));
+        return QJSValue();
     });
 }
 
-void JsHost::put(QObject *handle, const QString &name, const QJSValue &value)
+QJSValue JsHost::missing(const QString &)
 {
-    guarded([&] {
-        vbs::Object *object = handleObject(handle);
-        const bool undescribed = !dynamic_cast<const QObjectAdapter *>(object) && object->members().empty();
-        if (!undescribed && kind(handle, name) != static_cast<int>(QObjectAdapter::MemberKind::Property))
-            vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
-        const vbs::Variant v = fromJs(value);
-        if (v.isObject())
-            object->set(bridge::toU16(name), {}, v);
-        else
-            object->let(bridge::toU16(name), {}, v);
-        return QJSValue();
-    });
+    const QString description = bridge::toQString(vbs::errorDescription(static_cast<long>(vbs::RuntimeError::MemberNotSupported)));
+    QJSValue error = m_engine->newErrorObject(QJSValue::TypeError, description);
+    error.setProperty(QStringLiteral("number"), static_cast<double>(vbs::RuntimeError::MemberNotSupported));
+    error.setProperty(QStringLiteral("description"), description);
+    error.setProperty(QStringLiteral("source"), bridge::toQString(kJsRuntimeSource));
+    return error;
 }
 
 QJSValue JsHost::items(QObject *handle)

@@ -174,7 +174,7 @@ void AdoConnection::Close()
     m_provider.clear();
 }
 
-std::shared_ptr<RecordsetData> AdoConnection::query(const QString &sql)
+std::shared_ptr<RecordsetData> AdoConnection::query(const QString &sql, int timeoutSeconds)
 {
     if (!m_session)
         fail(AdoError::ConnectionClosed,
@@ -183,7 +183,7 @@ std::shared_ptr<RecordsetData> AdoConnection::query(const QString &sql)
     if (sql.trimmed().isEmpty())
         fail(AdoError::BadArguments, QStringLiteral("Execute needs an SQL statement."));
     try {
-        return m_session->execute(sql, callLimit(m_commandTimeout));
+        return m_session->execute(sql, callLimit(timeoutSeconds >= 0 ? timeoutSeconds : m_commandTimeout));
     } catch (const Error &error) {
         rethrow(error);
     }

@@ -76,8 +76,9 @@ public:
     Q_INVOKABLE QObject *Execute(const QVariant &sql, const QVariant &recordsAffected = {},
                                  const QVariant &options = {});
 
-    // Execute's rows without the Recordset object.
-    std::shared_ptr<RecordsetData> query(const QString &sql);
+    // Execute's rows without the Recordset object; `timeoutSeconds` (a
+    // Command's own) in place of CommandTimeout when not negative.
+    std::shared_ptr<RecordsetData> query(const QString &sql, int timeoutSeconds = -1);
 
 private:
     [[noreturn]] void fail(long number, const QString &description) const;

@@ -63,7 +63,17 @@ QObject *AdoFields::Item(const QVariant &index) const
                                    "name or ordinal: %1")
                         .arg(index.toString()),
                     AdoError::fieldsSource());
-    return new AdoField(m_data, column);
+    return field(column);
+}
+
+QObject *AdoFields::field(int column) const
+{
+    if (m_made.size() < std::size_t(m_data->names.size()))
+        m_made.resize(std::size_t(m_data->names.size()));
+    QPointer<QObject> &made = m_made[std::size_t(column)];
+    if (!made)
+        made = new AdoField(m_data, column);
+    return made.data();
 }
 
 QVariantList AdoFields::Items() const

@@ -3,8 +3,11 @@
 #include "recordsetdata.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QVariant>
 #include <QVariantList>
+
+#include <vector>
 
 // ADODB.Fields: the columns of a Recordset, by ordinal (0-based) or by name
 // (without regard to case). Rs("name"), Rs(0), Rs.Fields(0) and
@@ -21,12 +24,16 @@ public:
 
     int count() const;
 
-    // A new Field; a number is an ordinal, anything else a name. No such
-    // field raises 3265; a closed Recordset raises 3704.
+    // The Field: the one handed out before while it lives (its first
+    // caller owns it), else a new one. A number is an ordinal, anything else
+    // a name. No such field raises 3265; a closed Recordset raises 3704.
     Q_INVOKABLE QObject *Item(const QVariant &index) const;
-    // Every Field, in column order (what For Each walks).
+    // Every Field, in column order (what For Each walks), each new (the caller owns them).
     Q_INVOKABLE QVariantList Items() const;
 
 private:
+    QObject *field(int column) const;
+
     std::shared_ptr<RecordsetData> m_data;
+    mutable std::vector<QPointer<QObject>> m_made; // by column
 };

@@ -50,7 +50,12 @@ bool AdoRecordset::isBof() const
 QObject *AdoRecordset::fields() const
 {
     openData();
-    return new AdoFields(m_data);
+    // The same collection while anyone holds it, as long as the rows are the same.
+    if (!m_fields || m_fieldsData != m_data) {
+        m_fields = new AdoFields(m_data);
+        m_fieldsData = m_data;
+    }
+    return m_fields.data();
 }
 
 int AdoRecordset::recordCount() const

@@ -3,6 +3,7 @@
 #include "recordsetdata.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QVariant>
 
 // The C library's EOF macro would turn the property name below into "(-1)"
@@ -34,7 +35,8 @@ public:
     // Recordset raises 3704.
     bool isEof() const;
     bool isBof() const;
-    // A new Fields collection (the caller owns it).
+    // The Fields collection: the one handed out before while it lives (its
+    // first caller owns it), else a new one.
     QObject *fields() const;
     int recordCount() const;
     // 1 open, 0 closed.
@@ -62,4 +64,6 @@ private:
     const RecordsetData &openData() const;
 
     std::shared_ptr<RecordsetData> m_data;
+    mutable QPointer<QObject> m_fields;
+    mutable std::shared_ptr<RecordsetData> m_fieldsData; // the rows m_fields reads
 };

@@ -1,5 +1,6 @@
 #include "automationregistry.h"
 
+#include "adocommand.h"
 #include "adoconnection.h"
 #include "adorecordset.h"
 #include "filesystemobject.h"
@@ -15,6 +16,7 @@ AutomationRegistry &AutomationRegistry::instance()
         AutomationRegistry standard;
         standard.registerFactory(QStringLiteral("ADODB.Connection"), [] { return new AdoConnection; });
         standard.registerFactory(QStringLiteral("ADODB.Recordset"), [] { return new AdoRecordset; });
+        standard.registerFactory(QStringLiteral("ADODB.Command"), [] { return new AdoCommand; });
         standard.registerFactory(QStringLiteral("Scripting.FileSystemObject"),
                                  [] { return new FileSystemObject; });
         for (const auto &[key, entry] : vbs::builtinTable().progIds())

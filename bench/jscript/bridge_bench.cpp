@@ -1,0 +1,128 @@
+// The same scripts in VBScript and JScript through ScriptControl, as a
+// sensor runs them:
+// - BM_RowLoop/<language>/<rows>: a loop over a recordset of `rows` rows
+//   reading rs.Fields("value").Value, rs.EOF and rs.MoveNext per row; rows per
+//   second, and the process's peak resident growth over the run (its
+//   high-water mark reset first: run one row per process for a true peak);
+// - BM_Calls/<language>: a script function called a million times in a loop.
+#include "script/scriptcontrol.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+double statusMb(const char *key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0)
+            return std::stod(line.substr(std::string(key).size())) / 1024.0;
+    }
+    return 0;
+}
+
+QString rowsQuery(long rows)
+{
+    return QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < %1) "
+                          "SELECT x AS value FROM c")
+        .arg(rows);
+}
+
+QString rowLoop(bool jscript, long rows)
+{
+    if (jscript)
+        return QStringLiteral("function Main() {\n"
+                              "  var cn = new ActiveXObject('ADODB.Connection');\n"
+                              "  cn.Open('Data Source=:memory:');\n"
+                              "  var rs = cn.Execute('%1');\n"
+                              "  var total = 0;\n"
+                              "  while (!rs.EOF) {\n"
+                              "    total += rs.Fields('value').Value;\n"
+                              "    rs.MoveNext();\n"
+                              "  }\n"
+                              "  return total;\n"
+                              "}\n")
+            .arg(rowsQuery(rows));
+    return QStringLiteral("Function Main()\n"
+                          "  Set cn = CreateObject(\"ADODB.Connection\")\n"
+                          "  cn.Open \"Data Source=:memory:\"\n"
+                          "  Set rs = cn.Execute(\"%1\")\n"
+                          "  total = 0\n"
+                          "  Do While Not rs.EOF\n"
+                          "    total = total + rs.Fields(\"value\").Value\n"
+                          "    rs.MoveNext\n"
+                          "  Loop\n"
+                          "  Main = total\n"
+                          "End Function\n")
+        .arg(rowsQuery(rows));
+}
+
+void runMain(benchmark::State &state, ScriptControl &control, const QString &language, const QString &code)
+{
+    if (!control.setLanguage(language) || !control.addCode(code)) {
+        state.SkipWithError(qPrintable(control.error().Description));
+        return;
+    }
+    if (!control.run(QStringLiteral("Main")))
+        state.SkipWithError(qPrintable(control.error().Description));
+}
+
+void BM_RowLoop(benchmark::State &state)
+{
+    const bool jscript = state.range(0) == 1;
+    const long rows = state.range(1);
+    const QString language = jscript ? QStringLiteral("JScript") : QStringLiteral("VBScript");
+    state.SetLabel(language.toStdString());
+    ScriptControl control;
+    control.setTimeout(0);
+    double peak = 0;
+    for (auto _ : state) {
+        std::ofstream("/proc/self/clear_refs") << "5";
+        const double start = statusMb("VmRSS:");
+        runMain(state, control, language, rowLoop(jscript, rows));
+        peak = statusMb("VmHWM:") - start;
+    }
+    state.counters["rows_per_s"] = benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["peak_MB"] = peak;
+}
+BENCHMARK(BM_RowLoop)
+    ->ArgsProduct({{0, 1}, {25000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+
+void BM_Calls(benchmark::State &state)
+{
+    const bool jscript = state.range(0) == 1;
+    const QString language = jscript ? QStringLiteral("JScript") : QStringLiteral("VBScript");
+    state.SetLabel(language.toStdString());
+    const QString code = jscript
+        ? QStringLiteral("function add(a, b) { return a + b; }\n"
+                         "function Main() { var t = 0; for (var i = 0; i < 1000000; ++i) t = add(t, i); return t; }\n")
+        : QStringLiteral("Function Add(a, b)\n Add = a + b\nEnd Function\n"
+                         "Function Main()\n t = 0\n For i = 0 To 999999\n  t = Add(t, i)\n Next\n Main = t\nEnd Function\n");
+    ScriptControl control;
+    control.setTimeout(0);
+    for (auto _ : state)
+        runMain(state, control, language, code);
+    state.counters["calls_per_s"] = benchmark::Counter(1e6, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_Calls)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,145 @@
+#include "jswrapper.h"
+
+#include "jshost.h"
+
+JsHandle::JsHandle(JsHost *host, vbs::Ref<vbs::Object> object, int type)
+    : m_host(host), m_object(std::move(object)), m_type(type)
+{
+}
+
+JsHandle::~JsHandle()
+{
+    if (m_host)
+        m_host->forget(this);
+}
+
+// A wrapper is an arrow function (so that rs("name") calls the default
+// member) without own properties but the handle, whose prototype is its
+// type's: the type's prototype holds the accessors learnt so far, and its
+// own prototype is a Proxy that learns a name on first use, or raises 438.
+// The handle keeps its wrapper (a property of its own), so an object the
+// script already holds comes back as the same wrapper. The host's methods
+// are taken once: reading a method of a QObject from a script builds a new
+// function each time. (The engine's WeakMap searches its keys one by one.)
+const char *const kWrapperPrelude = R"JS(
+(function (host) {
+    var HANDLE = '__automationHandle';
+    var WRAPPER = '__wrapper';
+    var NativeProxy = Proxy;
+    var defineProperty = Object.defineProperty, setPrototypeOf = Object.setPrototypeOf, create = Object.create;
+    var hResolve = host.resolve, hGet = host.get, hCall = host.call, hCall0 = host.call0, hCall1 = host.call1, hPut = host.put;
+    var hPutIndexed = host.putIndexed, hMissing = host.missing, hText = host.text;
+    var types = [];
+
+    function unwrap(v) {
+        if (typeof v === 'function') {
+            var h = v[HANDLE];
+            if (h)
+                return h;
+        }
+        return v;
+    }
+    function list(a) {
+        var out = [];
+        for (var i = 0; i < a.length; ++i)
+            out[i] = unwrap(a[i]);
+        return out;
+    }
+    function learn(proto, type, name) {
+        var code = hResolve(type, name);
+        if (code < 0)
+            return false;
+        var slot = code >> 2;
+        if ((code & 3) === 1) {
+            defineProperty(proto, name, {
+                get: function () { return hGet(this[HANDLE], slot); },
+                set: function (v) { hPut(this[HANDLE], slot, unwrap(v)); }
+            });
+        } else {
+            var method = function (a) {
+                var n = arguments.length;
+                return n === 0 ? hCall0(this[HANDLE], slot)
+                    : n === 1 ? hCall1(this[HANDLE], slot, unwrap(a)) : hCall(this[HANDLE], slot, list(arguments));
+            };
+            defineProperty(proto, name, {
+                get: function () { return method; },
+                set: function () { throw hMissing(name); }
+            });
+        }
+        return true;
+    }
+    // What a name the object does not have reads as: the engine turns an
+    // error thrown while it looks a method up into one of its own, so the
+    // error 438 comes when the name is called, converted or read further.
+    function missing(name) {
+        return new NativeProxy(function () {}, {
+            apply: function () { throw hMissing(name); },
+            get: function (t, key) {
+                if (typeof key !== 'string')
+                    return undefined;
+                throw hMissing(name);
+            }
+        });
+    }
+    function valueOf() { return hCall(this[HANDLE], -1, []); }
+    function toString() { return hText(this[HANDLE]); }
+    function prototypeOf(type) {
+        var proto = types[type];
+        if (proto)
+            return proto;
+        proto = create(new NativeProxy(create(null), {
+            get: function (t, name, receiver) {
+                if (typeof name !== 'string')
+                    return undefined;
+                if (learn(proto, type, name))
+                    return receiver[name];
+                if (name === 'valueOf')
+                    return valueOf;
+                if (name === 'toString')
+                    return toString;
+                if (name === 'toJSON' || name === 'then' || name === 'constructor' || name === 'prototype')
+                    return undefined;
+                return missing(name);
+            },
+            set: function (t, name, value, receiver) {
+                if (typeof name === 'string' && learn(proto, type, name))
+                    receiver[name] = value;
+                else
+                    throw hMissing(String(name));
+                return true;
+            },
+            has: function (t, name) {
+                return typeof name === 'string' && learn(proto, type, name);
+            }
+        }));
+        types[type] = proto;
+        return proto;
+    }
+    function wrap(h, type) {
+        var w = h[WRAPPER];
+        if (w)
+            return w;
+        w = (...a) => a.length === 1 ? hCall1(h, -1, unwrap(a[0])) : hCall(h, -1, list(a));
+        delete w.length;
+        delete w.name;
+        defineProperty(w, HANDLE, { value: h });
+        setPrototypeOf(w, prototypeOf(type));
+        h[WRAPPER] = w;
+        return w;
+    }
+    // obj.name(args) = value, as the front end rewrites it: the value of
+    // the assignment is the value assigned.
+    function put(obj, name, args, value) {
+        var h = typeof obj === 'function' ? obj[HANDLE] : undefined;
+        if (!h) {
+            var e = new ReferenceError('Cannot assign to a function result');
+            defineProperty(e, 'number', { value: 5003, writable: true, configurable: true });
+            defineProperty(e, 'description', { value: e.message, writable: true, configurable: true });
+            throw e;
+        }
+        hPutIndexed(h, String(name), list(args), unwrap(value));
+        return value;
+    }
+    return { wrap: wrap, unwrap: unwrap, put: put };
+})
+)JS";
