@@ -170,6 +170,9 @@ struct Code
     std::uint64_t byValue = 0;
     bool hasInits = false;
     bool simpleCall = true; // at most 64 parameters and no slots to set up
+    // A simple function of one ByRef parameter, its result in register 1:
+    // the commonest call, bound without the general tests.
+    bool oneRefFunction = false;
     Word firstLocal = 0;    // named slots from here on are the procedure's own variables
     std::size_t frameBytes = 0;
     const ast::ProcDecl *proc = nullptr; // the procedure, or the scope of Execute/Eval code

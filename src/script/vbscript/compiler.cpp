@@ -117,6 +117,8 @@ void Compiler::procedure(ProcDecl &proc, const std::u16string &source)
     m_code->hasInits = !proc.inits.empty();
     m_code->simpleCall = !m_code->hasInits && proc.params.size() <= 64;
     m_code->firstLocal = static_cast<Word>(proc.params.size()) + (proc.resultSlot >= 0 ? 1 : 0);
+    m_code->oneRefFunction = m_code->simpleCall && proc.params.size() == 1 && !proc.params[0].byVal &&
+                             proc.resultSlot == 1;
     block(proc.body);
     emit(vm::make(Op::Return));
     finish();

@@ -89,6 +89,8 @@ Interpreter::RunScope::RunScope(Interpreter &in)
         m_in.m_guard.startClock(m_in.m_limits.timeLimit);
         m_in.m_frame = nullptr;
         m_in.m_depth = 0;
+        // The depth limit may have changed: count afresh.
+        m_in.m_ticks = m_in.m_ticksSet = 0;
     }
     ++m_in.m_runDepth;
 }
@@ -102,8 +104,21 @@ Interpreter::RunScope::~RunScope()
 
 void Interpreter::checkClock()
 {
-    m_ticks = 255;
-    m_guard.check();
+    m_sinceClock += m_ticksSet - m_ticks;
+    if (m_sinceClock >= 256) {
+        m_sinceClock = 0;
+        m_guard.check();
+    }
+    // Less one: a call from C++ counts one tick before its frame adds a level.
+    const int room = m_limits.maxCallDepth - m_depth - 1;
+    m_ticks = m_ticksSet = std::max(0, std::min(255 - m_sinceClock, room));
+}
+
+void Interpreter::checkCall()
+{
+    checkClock();
+    if (m_depth >= m_limits.maxCallDepth)
+        raiseError(RuntimeError::OutOfStackSpace);
 }
 
 void Interpreter::enterCall()

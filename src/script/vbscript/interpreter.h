@@ -147,7 +147,9 @@ private:
     void initSlots(const std::vector<ast::SlotInit> &inits, Variant **slots, bool global);
     // A script procedure called from code: its frame, arguments bound from the call's registers.
     // `extra`: the words of the call's `extra` (code.h).
-    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, const Word *call, int extra);
+    // `from`: the caller's registers.
+    Frame *enter(const vm::Code &callee, ScriptObject *me, Frame *caller, Variant **from, const Word *call,
+                 int extra);
     [[gnu::noinline]] void bindSlow(Frame *f, const Frame *caller, const Word *call);
     // The callee of the call at `pc` of `f` returned, and the call has
     // arguments to empty (Frame::next is null): they go; the next instruction.
@@ -208,13 +210,22 @@ private:
     [[noreturn]] void notDefined(const std::u16string &name, bool explicitOnly) const;
 
     // helpers (interpreter.cpp)
-    // Loops and calls count down; every 256th looks at the cancel flag and the clock.
+    // Loops and calls count m_ticks down; every 256th looks at the cancel
+    // flag and the clock. The count never exceeds the calls the depth limit
+    // still allows (less one), so a call whose count stays at or above zero
+    // needs no depth test of its own: enterFromLoop.
     void checkpoint()
     {
         if (--m_ticks < 0) [[unlikely]]
             checkClock();
     }
+    void enterFromLoop()
+    {
+        if (--m_ticks < 0) [[unlikely]]
+            checkCall();
+    }
     [[gnu::noinline]] void checkClock();
+    [[gnu::noinline]] void checkCall(); // checkClock, then the depth limit
     void enterCall(); // a call from C++: the depth and the C++ stack
     ScriptObject *requireMe() const;
     Ref<Object> errObject();
@@ -237,6 +248,8 @@ private:
     RunGuard m_guard;
     Limits m_limits;
     int m_ticks = 0;
+    int m_ticksSet = 0;      // what m_ticks was last set to
+    int m_sinceClock = 256;  // counted since the clock was last looked at
     ScriptError m_err;
     Ref<Object> m_errObject;
     Ref<Object> m_globalScope;

@@ -275,8 +275,7 @@ Variant Interpreter::run(Frame *entry)
                     const Word argc = pc[2];
                     const GlobalSlot &g = *code->globals[pc[3 + argc]];
                     if (const ProcDecl *p = g.proc) {
-                        f->pc = pc;
-                        f = enter(*p->code, nullptr, f, pc, 1);
+                        f = enter(*p->code, nullptr, f, R, pc, 1);
                         code = f->code;
                         R = f->R;
                         pc = code->words.data();
@@ -296,8 +295,7 @@ Variant Interpreter::run(Frame *entry)
                         const ClassMember &m = me->classDecl().members[pc[3 + argc]];
                         const ProcDecl *p = m.get ? m.get : m.method;
                         if (m.field < 0 && p) {
-                            f->pc = pc;
-                            f = enter(*p->code, me, f, pc, 1);
+                            f = enter(*p->code, me, f, R, pc, 1);
                             code = f->code;
                             R = f->R;
                             pc = code->words.data();
@@ -316,8 +314,7 @@ Variant Interpreter::run(Frame *entry)
                             const ClassMember &m = so->classDecl().members[memberIndex(f, pc, *so, w, extraAt)];
                             const ProcDecl *p = m.get ? m.get : m.method;
                             if (m.field < 0 && p) {
-                                f->pc = pc;
-                                f = enter(*p->code, so, f, pc, 3);
+                                f = enter(*p->code, so, f, R, pc, 3);
                                 code = f->code;
                                 R = f->R;
                                 pc = code->words.data();

@@ -161,6 +161,7 @@ Variant Interpreter::callProcedure(ProcDecl *proc, ScriptObject *me, ArgRefs arg
 // it shares (null for global code).
 Variant Interpreter::runCode(const vm::Code &code, ScriptObject *me, Frame *scope)
 {
+    --m_ticks; // a level more: see checkpoint()
     Frame *f = newFrame(code, me, m_frame);
     f->ownValues = true;
     for (Word i = 0; i < code.named; ++i)
@@ -193,12 +194,14 @@ bool Interpreter::recover(ScriptException &e, Frame *entry, Frame *&f, const Wor
             return true;
         }
         Frame *caller = f->caller;
+        const Word *next = f->next;
         const bool last = f == entry;
         dropFrame(f);
         if (last)
             return false;
         f = caller;
-        pc = f->pc;
+        // Any word of the call finds its unit; its last is the one before `next`.
+        pc = next ? next - 1 : f->pc;
     }
 }
 

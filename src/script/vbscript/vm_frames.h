@@ -98,25 +98,59 @@ inline constexpr int kSpareDepth = 256;
 }
 
 [[gnu::always_inline]] inline Interpreter::Frame *Interpreter::enter(const vm::Code &callee, ScriptObject *me,
-                                                                     Frame *caller, const Word *call, int extra)
+                                                                     Frame *caller, Variant **from,
+                                                                     const Word *call, int extra)
 {
     const Word argc = call[2];
     if (argc != callee.params) [[unlikely]]
         raiseError(RuntimeError::WrongArgumentCount);
-    checkpoint();
-    if (m_depth >= m_limits.maxCallDepth) [[unlikely]]
-        raiseError(RuntimeError::OutOfStackSpace);
+    enterFromLoop();
     Frame *f = newFrame(callee, me, caller);
-    f->next = (call[0] & (vm::flag::Scrub | vm::flag::T1)) ? nullptr : call + 3 + argc + extra;
+    // An error in the callee finds the caller's call from `next`; without
+    // one, from the caller's pc.
+    if (call[0] & (vm::flag::Scrub | vm::flag::T1)) [[unlikely]] {
+        caller->pc = call;
+        f->next = nullptr;
+    } else {
+        f->next = call + 3 + argc + extra;
+    }
+    Variant **const to = f->R;
+    if (callee.oneRefFunction && !(call[0] & (vm::flag::Literal | vm::flag::Discard))) [[likely]] {
+        to[0] = from[call[3]];
+        Variant *const result = from[call[1]];
+        if (result->holdsCounted()) [[unlikely]]
+            loop::clear(*result);
+        else
+            result->setEmptyInPlace();
+        to[1] = result;
+        return f;
+    }
     // A literal is passed as a copy, so that a ByRef parameter cannot change
     // the pool: the general way.
     if (!callee.simpleCall || (call[0] & vm::flag::Literal)) [[unlikely]] {
         bindSlow(f, caller, call);
         return f;
     }
-    Variant **from = caller->R;
     Variant *const values = f->values();
-    // A function's result goes straight to the register the caller wants it in.
+    const auto bind = [&](Word i) __attribute__((always_inline)) {
+        const Word r = call[3 + i];
+        if ((callee.byValue >> i) & 1) {
+            values[i] = *from[r];
+            to[i] = values + i;
+            f->ownValues = true;
+        } else {
+            to[i] = from[r];
+        }
+    };
+    // One argument, the most common call, without the loop.
+    if (argc == 1) [[likely]] {
+        bind(0);
+    } else {
+        for (Word i = 0; i < argc; ++i)
+            bind(i);
+    }
+    // A function's result goes straight to the register the caller wants it
+    // in (never one of the arguments' registers).
     if (callee.resultReg >= 0) {
         Variant *result = values + callee.resultReg;
         if (!(call[0] & vm::flag::Discard)) {
@@ -129,25 +163,8 @@ inline constexpr int kSpareDepth = 256;
         } else {
             f->ownValues = true;
         }
-        f->R[callee.resultReg] = result;
+        to[callee.resultReg] = result;
     }
-    const auto bind = [&](Word i) __attribute__((always_inline)) {
-        const Word r = call[3 + i];
-        if ((callee.byValue >> i) & 1) {
-            values[i] = *from[r];
-            f->R[i] = values + i;
-            f->ownValues = true;
-        } else {
-            f->R[i] = from[r];
-        }
-    };
-    // One argument, the most common call, without the loop.
-    if (argc == 1) {
-        bind(0);
-        return f;
-    }
-    for (Word i = 0; i < argc; ++i)
-        bind(i);
     return f;
 }
 

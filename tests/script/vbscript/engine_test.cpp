@@ -151,6 +151,23 @@ TEST(Engine, DeepRecursionOnASmallThreadStack)
     EXPECT_EQ(e.lastError().number, 28);
 }
 
+// The depth limit holds exactly, through Execute (two frames a level) and after a change.
+TEST(Engine, CallDepthLimitIsExact)
+{
+    for (const int frames : {1, 2}) {
+        Engine e;
+        ASSERT_TRUE(e.addCode(std::u16string(u"Dim deepest\nSub R(n)\n  deepest = n\n") +
+                              (frames == 1 ? u"  R n + 1\n" : u"  Execute \"R n + 1\"\n") + u"End Sub\n"));
+        for (const int limit : {1, 2, 255, 256, 257, 700, 40, 21}) {
+            e.setMaxCallDepth(limit);
+            std::vector<Variant> args{Variant::fromLong(1)};
+            Variant deepest;
+            EXPECT_TRUE(!e.run(u"R", args) && e.lastError().number == 28 && e.eval(u"deepest", deepest));
+            EXPECT_EQ(deepest.wholeValue(), (limit + frames - 1) / frames) << frames << " frames, limit " << limit;
+        }
+    }
+}
+
 // Objects held only by cycles die with their engine, a looping Class_Terminate
 // is stopped and reported, and an array as long as the largest Long is 7.
 TEST(Engine, ScriptEndsCleanly)

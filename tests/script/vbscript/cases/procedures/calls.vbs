@@ -74,6 +74,19 @@ End Function
 Function Endless(n)
   Endless = Endless(n + 1)
 End Function
+' A result left unset is Empty whatever its register held; ByVal and literals copy.
+Function Kept(a)
+  If a > 2 Then Kept = a: If a = 9 Then a = 0
+End Function
+Function KeptVal(ByVal a)
+  a = a - 1: If a > 1 Then KeptVal = a + 1
+End Function
+Function Unset()
+  For i = 4 To 1 Step -1
+    Unset = Unset & (Kept(i) + 1) & (KeptVal(i) + 1) & (Kept(9) + 1) & "|"
+  Next
+End Function
+? Unset() => 5510|4410|1110|1110|
 ? ByRefs() => 1111 222 12 25
 ? Summed() => 10
 ? AsStatement() => 1
