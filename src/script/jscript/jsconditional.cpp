@@ -159,14 +159,7 @@ bool JsTranslation::condition(JsFrontEnd::Value &value)
     skipSpace();
     if (at(m_pos) != QLatin1Char('('))
         return fail(1005, m_pos);
-    ++m_pos;
-    if (!expression(0, value))
-        return false;
-    skipSpace();
-    if (at(m_pos) != QLatin1Char(')'))
-        return fail(1006, m_pos);
-    ++m_pos;
-    return true;
+    return primary(value); // the parenthesised expression
 }
 
 // Binary operators by level, loosest first, as JavaScript ranks them.

@@ -21,16 +21,7 @@ namespace {
 const QString kHandleKey = QStringLiteral("__automationHandle");
 
 const char *const kPrelude = R"JS(
-(function (host) {
-    var HANDLE = '__automationHandle';
-    function unwrap(v) {
-        if (typeof v === 'function') {
-            var h = v[HANDLE];
-            if (h)
-                return h;
-        }
-        return v;
-    }
+(function (host, unwrap) {
     function DebugPrint(value) {
         host.print(arguments.length === 0 ? '' : String(value));
     }
@@ -118,9 +109,8 @@ void JsHost::install()
     const QJSValue self = m_engine->newQObject(this);
     const QJSValue wrappers = m_engine->evaluate(QString::fromUtf8(kWrapperPrelude), QStringLiteral("wrapper-prelude")).call({self});
     m_wrap = wrappers.property(QStringLiteral("wrap"));
-    m_unwrap = wrappers.property(QStringLiteral("unwrap"));
     const QJSValue factory = m_engine->evaluate(QString::fromUtf8(kPrelude), QStringLiteral("prelude"));
-    const QJSValue globals = factory.call({self});
+    const QJSValue globals = factory.call({self, wrappers.property(QStringLiteral("unwrap"))});
     m_read = m_engine->evaluate(QString::fromUtf8(kReader), QStringLiteral("reader-prelude")).call();
     QJSValue global = m_engine->globalObject();
     for (const char *name : {"ActiveXObject", "Enumerator", "VBArray", "DebugPrint"})

@@ -132,7 +132,6 @@ private:
 
     QJSEngine *m_engine;
     QJSValue m_wrap;
-    QJSValue m_unwrap;
     QJSValue m_read;
     std::vector<Type> m_types;
     std::unordered_map<const void *, int> m_typeIds;
