@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
 #include <QStringDecoder>
@@ -186,6 +188,38 @@ TEST_F(Window, SaveAsAddsXmlToANameWithoutExtension)
 
 // A file without write permission says so in the title; Save leaves it
 // alone and asks for another name, as Save As does.
+// The Edit and Run entries are the editor's tools: same text and key, in the
+// editor's language, and choosing one does what the tool does.
+TEST_F(Window, TheEditAndRunMenusRunTheEditorsToolsWithTheirKeys)
+{
+    ASSERT_TRUE(window.openFile(jobFile(QStringLiteral("job.xml"))));
+    QHash<QString, QAction *> entries;
+    for (QAction *menu : window.menuBar()->actions())
+        for (QAction *entry : menu->menu()->actions())
+            if (entry->data().toString().startsWith(QStringLiteral("ID_")))
+                entries.insert(entry->data().toString(), entry);
+    ASSERT_EQ(entries.size(), 12);
+    const auto sameAsTools = [&] {
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+            const QAction *tool = window.editor()->findChild<QAction *>(it.key());
+            ASSERT_TRUE(tool) << qPrintable(it.key());
+            EXPECT_EQ(it.value()->text(), tool->text());
+            EXPECT_FALSE(it.value()->shortcut().isEmpty()) << qPrintable(it.key());
+        }
+    };
+    sameAsTools();
+    const QString before = script();
+    control<QPlainTextEdit>("rtfScript")->insertPlainText(QStringLiteral("' typed\n"));
+    entries.value(QStringLiteral("ID_Undo"))->trigger();
+    EXPECT_EQ(script(), before);
+    entries.value(QStringLiteral("ID_Redo"))->trigger();
+    EXPECT_TRUE(script().startsWith(QStringLiteral("' typed")));
+    const QString english = entries.value(QStringLiteral("ID_Undo"))->text();
+    window.changeLanguage(QStringLiteral("es"));
+    EXPECT_NE(entries.value(QStringLiteral("ID_Undo"))->text(), english);
+    sameAsTools();
+}
+
 TEST_F(Window, AReadOnlyFileSaysSoAndSaveOffersSaveAs)
 {
     const QString path = jobFile(QStringLiteral("locked.xml"));
