@@ -98,24 +98,15 @@ const char *const kDialectPrelude = R"JS(
     renumber(global, 'encodeURI', URIError, 5024);
     renumber(global, 'encodeURIComponent', URIError, 5024);
 
-    // The helpers of the front end's rewriting.
-    if (typeof global.__vt_put !== 'function') {
-        own(global, '__vt_put', function (obj, name, args, value) {
-            if (!isHost(obj))
-                throw raise(ReferenceError, 5003);
-            (name === '' ? obj : obj[name]).apply(undefined, args.concat([value]));
-            return value;
-        });
-    }
-    if (typeof global.__vt_typeof !== 'function') {
-        own(global, '__vt_typeof', function (v) {
-            if (isHost(v))
-                return 'object';
-            if (v !== null && typeof v === 'object' && typeof v.__vt_kind === 'string')
-                return v.__vt_kind;
-            return typeof v;
-        });
-    }
+    // The helpers of the front end's rewriting (the host installs __vt_put,
+    // the assignment to an object's parameterised property).
+    own(global, '__vt_typeof', function (v) {
+        if (isHost(v))
+            return 'object';
+        if (v !== null && typeof v === 'object' && typeof v.__vt_kind === 'string')
+            return v.__vt_kind;
+        return typeof v;
+    });
     own(global, '__vt_throw', function (value, line, unit) {
         dialect.thrown(value, line, unit);
         return value;
