@@ -255,8 +255,9 @@ TEST(EditEvents, CheckSyntaxSaysSoEitherWayUnderTheWindowsCaption)
             const QString report = e.capture.boxes.value(0).prompt;
             const auto field = [&](const char *name) { return report.section(name, 1).section(u'\r', 0, 0); };
             EXPECT_EQ(e.pane()->markedLine(), field("Line: ").toInt());
-            if (e.pane()->markedLine() > 0)
+            if (e.pane()->markedLine() > 0) {
                 EXPECT_TRUE(e.pane()->statusText().contains("column " + field("Column: ") + ':'));
+            }
             e.expectBox("");
         }
     });

@@ -57,8 +57,9 @@ TEST_P(JsCase, Runs)
         ASSERT_FALSE(compiled) << "compiled although an error was expected";
         EXPECT_EQ(control.error().Number, c.expectCompileError) << describe(control.error());
         EXPECT_EQ(control.error().Source, QStringLiteral("JScript compilation error")) << describe(control.error());
-        if (c.expectLine)
+        if (c.expectLine) {
             EXPECT_EQ(control.error().Line, c.expectLine) << describe(control.error());
+        }
         return;
     }
     ASSERT_TRUE(compiled || c.hasExpect || c.expectError) << describe(control.error());
@@ -82,8 +83,9 @@ TEST_P(JsCase, Runs)
         ASSERT_FALSE(result) << "ran although error " << c.expectError << " was expected; result "
                              << result->toString().toStdString();
         EXPECT_EQ(control.error().Number, c.expectError) << describe(control.error());
-        if (c.expectLine)
+        if (c.expectLine) {
             EXPECT_EQ(control.error().Line, c.expectLine) << describe(control.error());
+        }
         return;
     }
     ASSERT_TRUE(result) << describe(control.error());
