@@ -6,8 +6,60 @@
 #include "editor/editorhost.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <functional>
+
+// The list whose entries switch `stack`'s pages, if one does (its choice
+// changes the page on view); a user reaches the pages through it.
+inline QComboBox *pageSwitcher(QStackedWidget &stack)
+{
+    for (QComboBox *list : stack.window()->findChildren<QComboBox *>()) {
+        if (!list->isVisible() || list->count() < 2)
+            continue;
+        const int chosen = list->currentIndex(), page = stack.currentIndex();
+        list->setCurrentIndex((chosen + 1) % list->count());
+        const bool switches = stack.currentIndex() != page;
+        list->setCurrentIndex(chosen);
+        if (switches)
+            return list;
+    }
+    return nullptr;
+}
+
+// Runs `look` once for every combination of pages on view in `window`: each
+// tab of its tab widgets, each page of its stacks (chosen through the list
+// that switches them, where one does), pages within pages too. Each shows
+// again the page it showed before.
+inline void forEachPage(QWidget &window, const std::function<void()> &look, QList<QWidget *> walked = {})
+{
+    for (QWidget *pages : window.findChildren<QWidget *>()) {
+        auto *tabs = qobject_cast<QTabWidget *>(pages);
+        auto *stack = qobject_cast<QStackedWidget *>(pages);
+        if ((!tabs && !stack) || (stack && qobject_cast<QTabWidget *>(stack->parentWidget())) || !pages->isVisible()
+            || walked.contains(pages))
+            continue;
+        QComboBox *list = stack ? pageSwitcher(*stack) : nullptr;
+        const int count = list ? list->count() : tabs ? tabs->count() : stack->count();
+        const auto show = [&](int page) {
+            if (list)
+                list->setCurrentIndex(page);
+            else if (tabs)
+                tabs->setCurrentIndex(page);
+            else
+                stack->setCurrentIndex(page);
+        };
+        const int shown = list ? list->currentIndex() : tabs ? tabs->currentIndex() : stack->currentIndex();
+        for (int page = 0; page < count; ++page) {
+            show(page);
+            forEachPage(window, look, QList<QWidget *>(walked) << pages);
+        }
+        show(shown);
+        return;
+    }
+    look();
+}
 
 // Runs `look` on the editor, then on each dialog while it is on screen, all
 // with their texts from `dataFolder` in `language` and coloured by `skin`
