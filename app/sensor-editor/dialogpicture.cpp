@@ -28,6 +28,13 @@ QString plain(QString caption)
     return caption.remove(QLatin1Char('&')).trimmed();
 }
 
+// The window as a message names it: by its title (the embedded editor has none).
+QString windowName(const QWidget &window)
+{
+    const QString title = plain(window.windowTitle());
+    return title.isEmpty() ? QStringLiteral("the editor") : title;
+}
+
 // Shows the page `name` of `window`: a tab (by key or title) or an entry of
 // an enabled list (by text or key). False when the window has no such page.
 bool showPage(QWidget &window, const QString &name)
@@ -100,7 +107,7 @@ public:
             const QString &step = m_steps.at(m_next++);
             if (const qsizetype equals = step.indexOf(QLatin1Char('=')); equals > 0) {
                 if (!fill(window, step.left(equals), step.mid(equals + 1)))
-                    m_problem = QStringLiteral("no box %1 in %2").arg(step.left(equals), plain(window.windowTitle()));
+                    m_problem = QStringLiteral("no box %1 in %2").arg(step.left(equals), windowName(window));
                 continue;
             }
             if (showPage(window, step))
@@ -108,7 +115,7 @@ public:
             const QString refused = press(window, step);
             if (refused.isEmpty())
                 return false;
-            m_problem = refused.arg(step, plain(window.windowTitle()));
+            m_problem = refused.arg(step, windowName(window));
         }
         return m_problem.isEmpty();
     }

@@ -4,7 +4,14 @@
 // runs it, with --screenshot writing a picture of the window.
 #include "windows.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -53,6 +60,96 @@ QStringList layoutFaults(const QWidget &window)
         }
     }
     return faults;
+}
+
+// A focus stop by the name a user would know it by: a tool button by its
+// tool's, a tab bar by its tab widget's, a box inside a control by the
+// control's.
+QString stopName(const QWidget *stop)
+{
+    const QWidget *parent = stop->parentWidget();
+    if (parent && parent->focusProxy() == stop)
+        return stopName(parent);
+    if (const auto *tool = qobject_cast<const QToolButton *>(stop); tool && tool->defaultAction() && stop->objectName().isEmpty())
+        return tool->defaultAction()->objectName();
+    if (qobject_cast<const QTabBar *>(stop))
+        return parent->objectName() + QStringLiteral(".tabs");
+    return stop->objectName();
+}
+
+// The names of the controls on view that Tab is to reach in `window`, in
+// the order of its focus chain: enabled, taking the focus by Tab; of a group of radio buttons the
+// chosen one (the arrow keys choose among them).
+QStringList tabStops(const QWidget &window)
+{
+    QStringList stops;
+    for (const QWidget *control = window.nextInFocusChain(); control != &window; control = control->nextInFocusChain()) {
+        const auto *radio = qobject_cast<const QRadioButton *>(control);
+        const bool unchosen = radio && radio->autoExclusive() && !radio->isChecked()
+            && std::any_of(control->parentWidget()->children().begin(), control->parentWidget()->children().end(), [](const QObject *other) {
+                   const auto *sibling = qobject_cast<const QRadioButton *>(other);
+                   return sibling && sibling->isChecked();
+               });
+        if (control->isVisibleTo(&window) && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)
+            && !control->focusProxy() && !unchosen)
+            stops << stopName(control);
+    }
+    return stops;
+}
+
+// The round Tab makes through `window` from its first stop: each stop by
+// name until Tab comes back to the first. In a box where Tab is typed the
+// user leaves with Ctrl+Tab; where that turns the page instead (the
+// editor's panes), the round ends there.
+QStringList tabRound(QWidget &window, const QStringList &stops)
+{
+    QStringList round;
+    QList<std::pair<QTabWidget *, int>> pages;   // Ctrl+Tab may turn them
+    for (QTabWidget *tabs : window.findChildren<QTabWidget *>())
+        pages.append({tabs, tabs->currentIndex()});
+    QApplication::setActiveWindow(&window);
+    for (QWidget *control = window.nextInFocusChain(); control != &window; control = control->nextInFocusChain())
+        if (stopName(control) == stops.value(0) && control->isVisibleTo(&window)) {
+            control->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    for (qsizetype press = 0; press <= stops.size(); ++press) {
+        QWidget *focus = QApplication::focusWidget();
+        round << (focus ? stopName(focus) : QStringLiteral("(nothing)"));
+        if (!focus || (press > 0 && round.last() == stops.first()))
+            break;
+        const auto *box = qobject_cast<const QPlainTextEdit *>(focus);
+        const auto *richBox = qobject_cast<const QTextEdit *>(focus);
+        const bool typed = (box && !box->tabChangesFocus() && !box->isReadOnly())
+            || (richBox && !richBox->tabChangesFocus() && !richBox->isReadOnly());
+        const QStringList before = tabStops(window);
+        QTest::keyClick(focus, Qt::Key_Tab, typed ? Qt::ControlModifier : Qt::NoModifier);
+        if (typed && tabStops(window) != before)
+            break;
+    }
+    for (const auto &[tabs, page] : pages)
+        tabs->setCurrentIndex(page);
+    return round;
+}
+
+// Tab takes a user round every control of every page of every window once:
+// none left out, none twice, in the window's order.
+TEST(Layout, TabGoesRoundEveryControlOnce)
+{
+    forEachWindow(QStringLiteral(VT_DATA_DIR), "en", [&](QWidget &window) {
+        forEachPage(window, [&] {
+            const QStringList stops = tabStops(window);
+            QStringList round = tabRound(window, stops);
+            if (round.size() > 1 && round.last() == round.first())
+                round.removeLast();
+            QStringList expected = stops;
+            std::sort(expected.begin(), expected.end());
+            QStringList reached = round;
+            std::sort(reached.begin(), reached.end());
+            EXPECT_EQ(reached.join(u' '), expected.join(u' '))
+                << window.metaObject()->className() << ": " << round.join(u' ').toStdString();
+        });
+    });
 }
 
 // Every page of every window, at its size and grown where it can grow.
