@@ -152,6 +152,57 @@ TEST(Layout, TabGoesRoundEveryControlOnce)
     });
 }
 
+// Moves the focus in `window` by Tab from its first stop to the control
+// named `name`; false when Tab does not get there.
+bool tabTo(QWidget &window, const QString &name)
+{
+    const QStringList stops = tabStops(window);
+    QApplication::setActiveWindow(&window);
+    window.nextInFocusChain()->setFocus(Qt::TabFocusReason);
+    for (qsizetype press = 0; press <= 2 * stops.size(); ++press) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || stopName(focus) == name)
+            return focus;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return false;
+}
+
+// Every dialog opens from the keyboard: Tab to its button and Space (the
+// Result Test: F5 in the pane); the connection dialog from the Database Connection Wizard's button.
+TEST(Layout, EveryDialogOpensFromTheKeyboard)
+{
+    const struct
+    {
+        const char *page, *opener;
+        Qt::Key key;
+        const char *opened;
+    } cases[] = {
+        {"General", "cmdWizard", Qt::Key_Space, "frmWizard ConnectionDialog"},
+        {"General", "rtfScript", Qt::Key_F5, "frmResultTest"},
+        {"EvaluationData", "cmdEvents", Qt::Key_Space, "frmEditEvents"},
+        {"EvaluationData", "cmdWizardValues", Qt::Key_Space, "frmWizardValues"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.opener);
+        EditorHost host("existing-job.xml");
+        host.show();
+        QStringList opened;
+        const ui::ScopedModalHandler modal([&](QDialog &dialog) {
+            opened << QLatin1String(dialog.metaObject()->className());
+            dialog.show();
+            if (tabTo(dialog, QStringLiteral("cmdEditCnnString")))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            dialog.hide();
+            return 0;
+        });
+        host.controls.ssTabDatos->selectKey(QLatin1String(c.page));
+        ASSERT_TRUE(tabTo(*host.editor, QLatin1String(c.opener)));
+        QTest::keyClick(QApplication::focusWidget(), c.key);
+        EXPECT_EQ(opened.join(u' '), QLatin1String(c.opened));
+    }
+}
+
 // Every page of every window, at its size and grown where it can grow.
 TEST(Layout, EveryWindowKeepsItsControlsInsideApartInReadingOrderAndGrowsItsPanes)
 {
