@@ -112,8 +112,10 @@ int main(int argc, char **argv)
         window.showPage(parser.value(pageOption));
     window.show();
 
+    // A dialog may run in the job's folder: the picture's name is taken from where we started.
+    const QString picturePath = QFileInfo(parser.value(shotOption)).absoluteFilePath();
     if (parser.isSet(shotOption) && parser.isSet(dialogOption)) {
-        const QString path = parser.value(shotOption);
+        const QString path = picturePath;
         const QStringList steps = parser.value(dialogOption).split(QLatin1Char('/'), Qt::SkipEmptyParts);
         QTimer::singleShot(300, &window, [&window, path, steps] {
             const QString problem = pictureDialog(*window.editor(), steps, path);
@@ -123,7 +125,7 @@ int main(int argc, char **argv)
             QApplication::exit(problem.isEmpty() ? 0 : 1);
         });
     } else if (parser.isSet(shotOption)) {
-        const QString path = parser.value(shotOption);
+        const QString path = picturePath;
         QTimer::singleShot(300, &window, [&window, path, opened, &jobs] {
             const bool written = window.grab().save(path, "PNG");
             if (!written)

@@ -229,7 +229,7 @@ TEST(Layout, EveryWindowKeepsItsControlsInsideApartInReadingOrderAndGrowsItsPane
 }
 
 // A job is pictured at least at the design size and the program ends with 0;
-// a file that is not a job ends it with 1.
+// a file that is not a job ends it with 1; a dialog is pictured too.
 TEST(SensorEditor, ScreenshotOrAnErrorCode)
 {
     QTemporaryDir dir;
@@ -253,6 +253,16 @@ TEST(SensorEditor, ScreenshotOrAnErrorCode)
         EXPECT_GE(image.width(), code ? -1 : 590);
         EXPECT_GE(image.height(), code ? -1 : 340);
     }
+    // A dialog opened from another, pictured under a name relative to where
+    // the program started (the wizard works in the job's folder).
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(SENSOR_EDITOR_PATH),
+                  {sourcePath(QStringLiteral("examples/jobs/existing-job.xml")), QStringLiteral("--screenshot"),
+                   QStringLiteral("nested.png"), QStringLiteral("--dialog"), QStringLiteral("cmdWizard/cmdEditCnnString/ODBC")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("nested.png"))).size(), QSize(440, 300));
 }
 
 } // namespace
