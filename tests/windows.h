@@ -11,51 +11,38 @@
 #include <QTabWidget>
 #include <functional>
 
-// The list whose entries switch `stack`'s pages, if one does (its choice
-// changes the page on view); a user reaches the pages through it.
-inline QComboBox *pageSwitcher(QStackedWidget &stack)
+// What a user turns `stack`'s pages with: the list whose choice changes the
+// page on view, else the stack itself.
+inline QWidget *pageTurner(QStackedWidget &stack)
 {
     for (QComboBox *list : stack.window()->findChildren<QComboBox *>()) {
-        if (!list->isVisible() || list->count() < 2)
-            continue;
         const int chosen = list->currentIndex(), page = stack.currentIndex();
-        list->setCurrentIndex((chosen + 1) % list->count());
-        const bool switches = stack.currentIndex() != page;
+        list->setCurrentIndex((chosen + 1) % qMax(1, list->count()));
+        const bool turns = stack.currentIndex() != page;
         list->setCurrentIndex(chosen);
-        if (switches)
+        if (turns && list->isVisible())
             return list;
     }
-    return nullptr;
+    return &stack;
 }
 
 // Runs `look` once for every combination of pages on view in `window`: each
-// tab of its tab widgets, each page of its stacks (chosen through the list
-// that switches them, where one does), pages within pages too. Each shows
-// again the page it showed before.
+// tab of its tab widgets, each page of its stacks, pages within pages too;
+// each then shows the page it showed before.
 inline void forEachPage(QWidget &window, const std::function<void()> &look, QList<QWidget *> walked = {})
 {
     for (QWidget *pages : window.findChildren<QWidget *>()) {
-        auto *tabs = qobject_cast<QTabWidget *>(pages);
         auto *stack = qobject_cast<QStackedWidget *>(pages);
-        if ((!tabs && !stack) || (stack && qobject_cast<QTabWidget *>(stack->parentWidget())) || !pages->isVisible()
-            || walked.contains(pages))
+        if (!(stack || qobject_cast<QTabWidget *>(pages)) || !pages->isVisible() || walked.contains(pages)
+            || (stack && qobject_cast<QTabWidget *>(stack->parentWidget())))
             continue;
-        QComboBox *list = stack ? pageSwitcher(*stack) : nullptr;
-        const int count = list ? list->count() : tabs ? tabs->count() : stack->count();
-        const auto show = [&](int page) {
-            if (list)
-                list->setCurrentIndex(page);
-            else if (tabs)
-                tabs->setCurrentIndex(page);
-            else
-                stack->setCurrentIndex(page);
-        };
-        const int shown = list ? list->currentIndex() : tabs ? tabs->currentIndex() : stack->currentIndex();
-        for (int page = 0; page < count; ++page) {
-            show(page);
+        QWidget *turner = stack ? pageTurner(*stack) : pages;   // each has currentIndex and count
+        const QVariant shown = turner->property("currentIndex");
+        for (int page = 0; page < turner->property("count").toInt(); ++page) {
+            turner->setProperty("currentIndex", page);
             forEachPage(window, look, QList<QWidget *>(walked) << pages);
         }
-        show(shown);
+        turner->setProperty("currentIndex", shown);
         return;
     }
     look();

@@ -14,7 +14,6 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QToolBar>
 
 namespace {
 
@@ -103,53 +102,52 @@ TEST(LanguageFiles, HoldTheKeysTheWindowsAskForTheirTextsShowAndEnglishIsAsDesig
             EXPECT_EQ(english[window].value(text.key()).trimmed(), text.value().trimmed()) << text.key().toStdString();
 }
 
-// Whether `text` is wider than `room` pixels in `control`'s font.
-bool wider(const QWidget &control, const QString &text, int room)
-{
-    const QRect needed = control.fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic, text);
-    return !text.isEmpty() && !text.contains(u'<') && needed.width() > room;
-}
-
 // "name: text" for each text of `control` wider or taller than the room it
 // gives the text (a button's frame, a box's check mark, a list's arrow, a
 // tab's margins take some): a label's, a button's, a frame's title, every
 // entry of a list, every tab's and column heading's; "name: scroll bar" for
-// a read-only box that needs one, "name: tools hidden" for a tool bar that
-// has no room for all its tools.
+// a read-only box that needs one; "name: tabs past the edge", "name: tools
+// hidden" for a tab or tool bar short of room.
 QStringList clippedTexts(const QWidget &control)
 {
     QStringList cut;
+    const QString name = control.objectName().isEmpty() ? control.parentWidget()->objectName() : control.objectName();
+    const QFontMetrics metrics = control.fontMetrics();
     const auto check = [&](const QString &text, int room) {
-        if (wider(control, text, room) || (!text.isEmpty() && control.fontMetrics().height() > control.height()))
-            cut << control.objectName() + QStringLiteral(": ") + text;
+        const int width = metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic, text).width();
+        if (!text.isEmpty() && !text.contains(u'<') && (width > room || metrics.height() > control.height()))
+            cut << name + QStringLiteral(": ") + text;
     };
-    if (const auto *label = qobject_cast<const QLabel *>(&control); label && !label->wordWrap())
+    const auto *label = qobject_cast<const QLabel *>(&control);
+    const auto *button = qobject_cast<const QAbstractButton *>(&control);
+    const auto *box = qobject_cast<const QPlainTextEdit *>(&control);
+    const auto *list = qobject_cast<const QComboBox *>(&control);
+    const auto *tabs = qobject_cast<const QTabBar *>(&control);
+    const auto *headings = qobject_cast<const QHeaderView *>(&control);
+    if (label && !label->wordWrap())
         check(label->text(), control.contentsRect().width() - 2 * label->margin() - qMax(0, label->indent()));
-    else if (const auto *button = qobject_cast<const QAbstractButton *>(&control); button && !control.inherits("QToolButton"))
+    else if (button && !control.inherits("QToolButton"))
         check(button->text(), control.contentsRect().width() - (control.inherits("QPushButton") ? 8 : button->iconSize().width() + 6));
-    else if (const auto *box = qobject_cast<const QPlainTextEdit *>(&control); box && box->isReadOnly() && box->verticalScrollBar()->isVisible())
-        cut << control.objectName() + QStringLiteral(": scroll bar");
+    else if (box && box->isReadOnly() && box->verticalScrollBar()->isVisible())
+        cut << name + QStringLiteral(": scroll bar");
     else if (const auto *frame = qobject_cast<const QGroupBox *>(&control))
         check(frame->title(), control.width() - 8);
-    else if (const auto *list = qobject_cast<const QComboBox *>(&control); list && !list->isEditable()) {
+    else if (list && !list->isEditable()) {
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const int room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
         for (int entry = 0; entry < list->count(); ++entry)
-            check(list->itemText(entry), room - 4);
-    } else if (const auto *tabs = qobject_cast<const QTabBar *>(&control)) {
-        const int margins = 2 * tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs) / 2;
+            check(list->itemText(entry), list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 4);
+    } else if (tabs) {
         for (int tab = 0; tab < tabs->count(); ++tab)
-            check(tabs->tabText(tab), tabs->tabRect(tab).width() - margins);
-        if (tabs->tabRect(tabs->count() - 1).right() > tabs->width())
-            cut << control.parentWidget()->objectName() + QStringLiteral(": tabs past the edge");
-    } else if (const auto *headings = qobject_cast<const QHeaderView *>(&control); headings && headings->model()) {
+            check(tabs->tabText(tab), tabs->tabRect(tab).width() - tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs));
+        if (tabs->count() && tabs->tabRect(tabs->count() - 1).right() >= tabs->width())
+            cut << name + QStringLiteral(": tabs past the edge");
+    } else if (headings && headings->model()) {
         for (int column = 0; column < headings->count(); ++column)
             check(headings->model()->headerData(column, headings->orientation()).toString(), headings->sectionSize(column) - 8);
-    } else if (const auto *tools = qobject_cast<const QToolBar *>(&control)) {
-        if (const auto *more = tools->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button")); more && more->isVisible())
-            cut << control.objectName() + QStringLiteral(": tools hidden");
-    }
+    } else if (const auto *more = control.inherits("QToolBar") ? control.findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button")) : nullptr;
+               more && more->isVisible())
+        cut << name + QStringLiteral(": tools hidden");
     return cut;
 }
 
