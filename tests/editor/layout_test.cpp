@@ -102,7 +102,8 @@ TEST(Layout, TabGoesRoundEveryControlOnce)
             window.setFocus();
             QTest::keyClick(&window, Qt::Key_Tab);
             QWidget *focus = nullptr;
-            while ((focus = QApplication::focusWidget()) && !round.contains(stopName(focus)) && tabStops(window) == stops) {
+            while ((focus = QApplication::focusWidget()) && !round.contains(stopName(focus))
+                   && tabStops(window) == stops) {
                 round << stopName(focus);
                 const auto *box = qobject_cast<const QPlainTextEdit *>(focus);
                 const bool typed = box && !box->tabChangesFocus() && !box->isReadOnly();
@@ -147,7 +148,8 @@ TEST(Layout, EveryWindowKeepsItsControlsInsideApartInReadingOrderAndGrowsItsPane
 TEST(SensorEditor, ScreenshotOrAnErrorCode)
 {
     QTemporaryDir dir;
-    const QString bad = dir.filePath(QStringLiteral("bad.xml")), job = sourcePath(QStringLiteral("examples/jobs/existing-job.xml"));
+    const QString bad = dir.filePath(QStringLiteral("bad.xml"));
+    const QString job = sourcePath(QStringLiteral("examples/jobs/existing-job.xml"));
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("<JobDefinition><Definition>");

@@ -127,7 +127,8 @@ QStringList clippedTexts(const QWidget &control)
     if (label && !label->wordWrap())
         check(label->text(), control.contentsRect().width() - 2 * label->margin() - qMax(0, label->indent()));
     else if (button && !control.inherits("QToolButton"))
-        check(button->text(), control.contentsRect().width() - (control.inherits("QPushButton") ? 8 : button->iconSize().width() + 6));
+        check(button->text(),
+              control.contentsRect().width() - (control.inherits("QPushButton") ? 8 : button->iconSize().width() + 6));
     else if (box && box->isReadOnly() && box->verticalScrollBar()->isVisible())
         cut << name + QStringLiteral(": scroll bar");
     else if (const auto *frame = qobject_cast<const QGroupBox *>(&control))
@@ -135,18 +136,22 @@ QStringList clippedTexts(const QWidget &control)
     else if (list && !list->isEditable()) {
         QStyleOptionComboBox option;
         option.initFrom(list);
+        const QStyle *style = list->style();
         for (int entry = 0; entry < list->count(); ++entry)
-            check(list->itemText(entry), list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 4);
+            check(list->itemText(entry),
+                  style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 4);
     } else if (tabs) {
         for (int tab = 0; tab < tabs->count(); ++tab)
-            check(tabs->tabText(tab), tabs->tabRect(tab).width() - tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs));
+            check(tabs->tabText(tab),
+                  tabs->tabRect(tab).width() - tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs));
         if (tabs->count() && tabs->tabRect(tabs->count() - 1).right() >= tabs->width())
             cut << name + QStringLiteral(": tabs past the edge");
     } else if (headings && headings->model()) {
         for (int column = 0; column < headings->count(); ++column)
-            check(headings->model()->headerData(column, headings->orientation()).toString(), headings->sectionSize(column) - 8);
-    } else if (const auto *more = control.inherits("QToolBar") ? control.findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button")) : nullptr;
-               more && more->isVisible())
+            check(headings->model()->headerData(column, headings->orientation()).toString(),
+                  headings->sectionSize(column) - 8);
+    } else if (const auto *more = control.findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button"));
+               control.inherits("QToolBar") && more && more->isVisible())
         cut << name + QStringLiteral(": tools hidden");
     return cut;
 }
