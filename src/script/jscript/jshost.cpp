@@ -1,5 +1,6 @@
 #include "jshost.h"
 
+#include "jserrors.h"
 #include "jswrapper.h"
 #include "script/bridge/automationobjects.h"
 #include "script/bridge/qobjectadapter.h"
@@ -507,13 +508,17 @@ void JsHost::putIndexed(QObject *handle, const QString &name, const QJSValue &ar
     });
 }
 
+// JScript's own error for a name an object lacks, numbered and worded as
+// the engine's errors are (e.number & 0xFFFF is 438, no source): the engine
+// raises one of its own in place of this one when such a name is called,
+// and the dialect reads that one the same.
 QJSValue JsHost::missing(const QString &)
 {
-    const QString description = bridge::toQString(vbs::errorDescription(static_cast<long>(vbs::RuntimeError::MemberNotSupported)));
+    constexpr long number = static_cast<long>(vbs::RuntimeError::MemberNotSupported);
+    const QString description = jscriptDescription(number);
     QJSValue error = m_engine->newErrorObject(QJSValue::TypeError, description);
-    error.setProperty(QStringLiteral("number"), static_cast<double>(vbs::RuntimeError::MemberNotSupported));
+    error.setProperty(QStringLiteral("number"), jscriptErrorCode(number));
     error.setProperty(QStringLiteral("description"), description);
-    error.setProperty(QStringLiteral("source"), bridge::toQString(kJsRuntimeSource));
     return error;
 }
 

@@ -16,7 +16,8 @@ JsHandle::~JsHandle()
 // A wrapper is an arrow function (so that rs("name") calls the default
 // member) without own properties but the handle, whose prototype is its
 // type's: the type's prototype holds the accessors learnt so far, and its
-// own prototype is a Proxy that learns a name on first use, or raises 438.
+// own prototype is a Proxy that learns a name on first use, or raises 438
+// as the name is read, as JScript does (`if (obj.Unknown)` fails).
 // The handle keeps its wrapper (a property of its own), so an object the
 // script already holds comes back as the same wrapper. The host's methods
 // are taken once: reading a method of a QObject from a script builds a new
@@ -26,6 +27,7 @@ const char *const kWrapperPrelude = R"JS(
     var HANDLE = '__automationHandle';
     var WRAPPER = '__wrapper';
     var NativeProxy = Proxy;
+    var hasOwn = Object.prototype.hasOwnProperty;
     var defineProperty = Object.defineProperty, setPrototypeOf = Object.setPrototypeOf, create = Object.create;
     var hResolve = host.resolve, hGet = host.get, hCall = host.call, hCall0 = host.call0, hCall1 = host.call1, hPut = host.put;
     var hPutIndexed = host.putIndexed, hMissing = host.missing, hText = host.text;
@@ -45,6 +47,12 @@ const char *const kWrapperPrelude = R"JS(
             out[i] = unwrap(a[i]);
         return out;
     }
+    function bound(h, slot) {
+        return function (a) {
+            var n = arguments.length;
+            return n === 0 ? hCall0(h, slot) : n === 1 ? hCall1(h, slot, unwrap(a)) : hCall(h, slot, list(arguments));
+        };
+    }
     function learn(proto, type, name) {
         var code = hResolve(type, name);
         if (code < 0)
@@ -56,30 +64,21 @@ const char *const kWrapperPrelude = R"JS(
                 set: function (v) { hPut(this[HANDLE], slot, unwrap(v)); }
             });
         } else {
-            var method = function (a) {
-                var n = arguments.length;
-                return n === 0 ? hCall0(this[HANDLE], slot)
-                    : n === 1 ? hCall1(this[HANDLE], slot, unwrap(a)) : hCall(this[HANDLE], slot, list(arguments));
-            };
+            // A method read off its object keeps the object, as JScript's do
+            // (var m = rs.MoveNext; m()): the first read from each wrapper
+            // makes its own function and keeps it on the wrapper.
+            var refuse = function () { throw hMissing(name); };
             defineProperty(proto, name, {
-                get: function () { return method; },
-                set: function () { throw hMissing(name); }
+                get: function () {
+                    var method = bound(this[HANDLE], slot);
+                    if (hasOwn.call(this, HANDLE))
+                        defineProperty(this, name, { get: function () { return method; }, set: refuse });
+                    return method;
+                },
+                set: refuse
             });
         }
         return true;
-    }
-    // What a name the object does not have reads as: the engine turns an
-    // error thrown while it looks a method up into one of its own, so the
-    // error 438 comes when the name is called, converted or read further.
-    function missing(name) {
-        return new NativeProxy(function () {}, {
-            apply: function () { throw hMissing(name); },
-            get: function (t, key) {
-                if (typeof key !== 'string')
-                    return undefined;
-                throw hMissing(name);
-            }
-        });
     }
     function valueOf() { return hCall(this[HANDLE], -1, []); }
     function toString() { return hText(this[HANDLE]); }
@@ -97,9 +96,13 @@ const char *const kWrapperPrelude = R"JS(
                     return valueOf;
                 if (name === 'toString')
                     return toString;
+                // What the engine itself looks for on any object.
                 if (name === 'toJSON' || name === 'then' || name === 'constructor' || name === 'prototype')
                     return undefined;
-                return missing(name);
+                // Qt's engine throws an error of its own in place of this one
+                // when the name is called (obj.Unknown()): a TypeError whose
+                // message the dialect reads as this same 438.
+                throw hMissing(name);
             },
             set: function (t, name, value, receiver) {
                 if (typeof name === 'string' && learn(proto, type, name))
