@@ -35,7 +35,7 @@ const char *const kWrapperPrelude = R"JS(
 
     function unwrap(v) {
         if (typeof v === 'function') {
-            var h = v[HANDLE];
+            var h = v.__automationHandle;
             if (h)
                 return h;
         }
@@ -47,10 +47,18 @@ const char *const kWrapperPrelude = R"JS(
             out[i] = unwrap(a[i]);
         return out;
     }
+    // The hot paths read the handle by its literal name and unwrap inline:
+    // the engine caches a named look-up, and every function call costs. A
+    // rest parameter is one allocation per call where `arguments` is two.
     function bound(h, slot) {
-        return function (a) {
-            var n = arguments.length;
-            return n === 0 ? hCall0(h, slot) : n === 1 ? hCall1(h, slot, unwrap(a)) : hCall(h, slot, list(arguments));
+        return (...a) => {
+            var n = a.length;
+            if (n === 0)
+                return hCall0(h, slot);
+            if (n !== 1)
+                return hCall(h, slot, list(a));
+            var v = a[0];
+            return hCall1(h, slot, typeof v === 'function' ? unwrap(v) : v);
         };
     }
     function learn(proto, type, name) {
@@ -60,8 +68,8 @@ const char *const kWrapperPrelude = R"JS(
         var slot = code >> 2;
         if ((code & 3) === 1) {
             defineProperty(proto, name, {
-                get: function () { return hGet(this[HANDLE], slot); },
-                set: function (v) { hPut(this[HANDLE], slot, unwrap(v)); }
+                get: function () { return hGet(this.__automationHandle, slot); },
+                set: function (v) { hPut(this.__automationHandle, slot, unwrap(v)); }
             });
         } else {
             // A method read off its object keeps the object, as JScript's do
@@ -122,7 +130,7 @@ const char *const kWrapperPrelude = R"JS(
         var w = h[WRAPPER];
         if (w)
             return w;
-        w = (...a) => a.length === 1 ? hCall1(h, -1, unwrap(a[0])) : hCall(h, -1, list(a));
+        w = bound(h, -1);
         delete w.length;
         delete w.name;
         defineProperty(w, HANDLE, { value: h });
