@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -150,6 +151,11 @@ void checkSensor(QStringList &changes, const XmlNode &sensor)
             continue;
         checkLanguage(changes, level);
         checkReference(changes, level);
+        // Events with nothing in them get the default event (cEvents).
+        const XmlNode events = level.selectSingleNode(QStringLiteral("Events"));
+        if (!events.isNull() && !events.hasChildNodes())
+            changes << QStringLiteral("%1 is empty and will be saved with the default event OnReach")
+                           .arg(nodePath(events));
     }
 }
 
@@ -200,38 +206,152 @@ QStringList savingChanges(const XmlNode &document)
 
 namespace {
 
-// A save writes an element's attributes sorted by name (the document keeps
-// no order of its own): an element written with them in another order is
-// listed, with the order it will get.
-void checkAttributeOrder(QStringList &changes, const QString &text)
+// One piece of a job text as it is spelt: a tag (an element without
+// content as one piece, "<a></a>" or "<a/>"), a run of character data (text,
+// CDATA sections and references together), a comment, an instruction, the
+// declaration or the document type. White space alone between tags is
+// formatting, which a save writes anew: it makes no piece.
+struct Spelling
 {
+    QXmlStreamReader::TokenType type;
+    QString raw;
+    qsizetype line;
+    QString path;                    // the element it is in or opens
+    QStringList attributes;          // a start tag's, in the order written
+};
+
+bool isFormatting(QStringView raw)
+{
+    return std::all_of(raw.begin(), raw.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; });
+}
+
+qsizetype lineBreaks(QStringView text)
+{
+    return text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n");
+}
+
+// The pieces of `text` up to its end or its first error.
+QList<Spelling> spellingsOf(const QString &text)
+{
+    QList<Spelling> pieces;
     QXmlStreamReader reader(text);
     reader.setNamespaceProcessing(false);
     QStringList path;
+    qsizetype from = 0;
+    qsizetype line = 1;
+    bool inRun = false;              // the last piece is character data still growing
+    bool openTag = false;            // the last piece is a start tag with nothing after it yet
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::EndElement) {
-            path.removeLast();
-        } else if (token == QXmlStreamReader::StartElement) {
-            path << reader.qualifiedName().toString();
-            QStringList names;
-            for (const QXmlStreamAttribute &attribute : reader.attributes())
-                names << attribute.qualifiedName().toString();
-            QStringList sorted = names;
-            sorted.sort();
-            if (names != sorted)
-                changes << QStringLiteral("%1 will have its attributes in the order %2")
-                               .arg(path.join(u'/'), sorted.join(QStringLiteral(", ")));
+        if (reader.hasError())
+            break;
+        qsizetype to = reader.characterOffset();
+        // Character data ends where the reader has taken the "<" of the
+        // markup after it (which it cannot hold itself).
+        if (to > from && text.at(to - 1) == u'<' && token != QXmlStreamReader::StartElement)
+            --to;
+        const bool characters = token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference;
+        // Markup starts after the blanks the reader passes over in the prolog.
+        qsizetype start = from;
+        while (!characters && start < to && isFormatting(QStringView(text).mid(start, 1)))
+            ++start;
+        line += lineBreaks(QStringView(text).mid(from, start - from));
+        const QStringView raw = QStringView(text).mid(start, to - start);
+        const qsizetype startLine = line;
+        line += lineBreaks(raw);
+        from = to;
+        if (characters && inRun) {
+            pieces.last().raw += raw;
+            continue;
         }
+        if (inRun && isFormatting(pieces.last().raw))
+            pieces.removeLast();
+        inRun = characters;
+        if (token == QXmlStreamReader::EndElement && openTag) {
+            pieces.last().raw += raw;
+            openTag = false;
+            path.removeLast();
+            continue;
+        }
+        openTag = token == QXmlStreamReader::StartElement;
+        if (token == QXmlStreamReader::StartElement)
+            path << reader.qualifiedName().toString();
+        Spelling piece{token, raw.toString(), startLine, path.join(u'/'), {}};
+        if (token == QXmlStreamReader::StartElement)
+            for (const QXmlStreamAttribute &attribute : reader.attributes())
+                piece.attributes << attribute.qualifiedName().toString();
+        if (token == QXmlStreamReader::EndElement)
+            path.removeLast();
+        if (token != QXmlStreamReader::EndDocument && (characters || !raw.isEmpty()))
+            pieces << piece;
     }
+    if (inRun && isFormatting(pieces.last().raw))
+        pieces.removeLast();
+    return pieces;
+}
+
+// A piece for a message: from a little before `at` (where two spellings part),
+// line breaks and tabs as escapes.
+QString shown(const QString &raw, qsizetype at)
+{
+    constexpr qsizetype before = 20, length = 60;
+    const qsizetype start = qMax<qsizetype>(0, at - before);
+    QString text = raw.mid(start, length);
+    text.replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n")).replace(u'\t', QLatin1String("\\t"));
+    return (start > 0 ? QStringLiteral("\u2026") : QString()) + text
+        + (start + length < raw.size() ? QStringLiteral("\u2026") : QString());
+}
+
+// What a save writes other than as the job text spells it, beyond the white
+// space between tags: quotes and blanks in tags, "<a></a>" as "<a/>",
+// references written as the characters they stand for, line ends in text,
+// attributes in another order (sorted by name), the declaration.
+void checkSpelling(QStringList &changes, const QString &text, const QString &saved)
+{
+    constexpr qsizetype maxListed = 20;
+    const QList<Spelling> before = spellingsOf(text);
+    const QList<Spelling> after = spellingsOf(saved);
+    qsizetype listed = 0, more = 0;
+    for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
+        const Spelling &was = before[i];
+        const Spelling &will = after[i];
+        if (was.raw == will.raw)
+            continue;
+        if (listed == maxListed) {
+            ++more;
+            continue;
+        }
+        ++listed;
+        const QString where = was.path.isEmpty() ? QStringLiteral("Line %1").arg(was.line)
+                                                 : QStringLiteral("%1 (line %2)").arg(was.path).arg(was.line);
+        if (was.type != will.type) {
+            changes << QStringLiteral("%1: the job is written differently from here on").arg(where);
+            break;
+        }
+        QStringList sorted = was.attributes;
+        sorted.sort();
+        if (was.attributes != sorted) {
+            changes << QStringLiteral("%1 will have its attributes in the order %2")
+                           .arg(was.path, sorted.join(QStringLiteral(", ")));
+            continue;
+        }
+        qsizetype at = 0;
+        while (at < was.raw.size() && at < will.raw.size() && was.raw[at] == will.raw[at])
+            ++at;
+        changes << QStringLiteral("%1: %2 will be written as %3")
+                       .arg(where, quoted(shown(was.raw, at)), quoted(shown(will.raw, at)));
+    }
+    if (more > 0)
+        changes << QStringLiteral("%1 more places will be written differently").arg(more);
 }
 
 } // namespace
 
 QStringList savingChanges(const QString &text)
 {
-    QStringList changes = savingChanges(XmlNode::parse(text));
-    checkAttributeOrder(changes, text);
+    const XmlNode document = XmlNode::parse(text);
+    QStringList changes = savingChanges(document);
+    checkSpelling(changes, text, document.xml(true));
     return changes;
 }
 
