@@ -156,7 +156,7 @@ TEST(RoundTrip, ValueEditsKeepCommentsBesideTheValue)
         const QString name = element.nodeName();
         cSensor sensor = sensorOf(sensorJobWith(element.xml(), QStringLiteral("<%1><!--c-->%2<?p x?></%1>").arg(name, old)));
         row.write(sensor);
-        EXPECT_EQ(sensor.GetSensorXML().selectSingleNode(QString::fromUtf8(row.element)).xml(),
-                  QStringLiteral("<%1>%2</%1>").arg(name, QString::fromUtf8(row.after)));
+        EXPECT_EQ(sensor.GetSensorXML().selectSingleNode(QString::fromUtf8(row.element)).xml().toStdString(),
+                  QStringLiteral("<%1>%2</%1>").arg(name, QString::fromUtf8(row.after)).toStdString());
     }
 }
