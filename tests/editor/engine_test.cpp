@@ -227,6 +227,13 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
          QStringLiteral("Reference Value (Warning Value): \"12.5\" is not a number such as -12.345,5.")},
         {"en_US", "pvDataPersistence", "2.5", "2.5", 0, whole.arg("2.5")},
         {"en_US", "pvDataPersistence", "-3", "-3", 0, whole.arg("-3")},
+        // Any of the blanks a text may hold where French groups with a narrow no-break space.
+        {"fr_FR", "pvWarningRef", "1\u00A0234,5", "1234,5", 1234.5},
+        {"fr_FR", "pvWarningRef", "1\u202F234 567,5", "1234567,5", 1234567.5},
+        {"en_US", "pvWarningRef", "-0", "0", 0},
+        {"de_DE", "pvWarningRef", "NaN", "NaN", 0, QStringLiteral("Reference Value (Warning Value): \"NaN\" is not a number such as -12.345,5.")},
+        {"en_US", "pvWarningRef", "1e309", "1e309", 0, warning.arg("1e309")},
+        {"en_US", "pvWarningRef", "0.1+0.2", "0.1+0.2", 0, warning.arg("0.1+0.2")},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.box + " " + row.typed);
@@ -234,7 +241,8 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         EditorHost host("existing-job.xml");
         auto *box = host.find<NumericBox>(QLatin1String(row.box));
         box->clear();
-        QTest::keyClicks(box, QLatin1String(row.typed));
+        for (const QChar c : QString::fromUtf8(row.typed))   // any character, as a keyboard layout gives it
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClick(box, Qt::Key_Return);
         QCoreApplication::processEvents();
         EXPECT_EQ(box->text(), QString::fromUtf8(row.shown));
