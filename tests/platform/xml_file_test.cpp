@@ -55,6 +55,19 @@ TEST(XmlFile, ReadsTheCharactersAndWritesTheSameBytes)
         EXPECT_EQ(document.selectSingleNode(QStringLiteral("Job/Name")).text(), QString::fromUtf8(characters));
         EXPECT_EQ(xmlfile::encode(document, file.encoding, true), bytes);
     }
+    // A declaration naming no encoding, or none, stays so where a reader needs no name.
+    const std::tuple<const char *, QByteArrayView, const char *> unnamed[] = {
+        {"UTF-8", {}, "<?xml version='1.0'?>\n"},
+        {"UTF-16LE", QByteArrayView("\xFF\xFE", 2), "<?xml version=\"1.0\" standalone=\"yes\"?>\n"},
+        {"UTF-16BE", QByteArrayView("\xFE\xFF", 2), ""},
+    };
+    for (const auto &[encoding, mark, head] : unnamed) {
+        SCOPED_TRACE(head);
+        QStringEncoder encoder(encoding);
+        const QByteArray bytes = mark.toByteArray() + QByteArray(encoder(QString::fromUtf8(head) + "<Job/>\n"));
+        const xmlfile::Text file = xmlfile::decode(bytes);
+        EXPECT_EQ(xmlfile::encode(XmlNode::parse(file.text), file.encoding, true), bytes);
+    }
     const xmlfile::Text file = xmlfile::decode(QByteArray("<Job><Name>Se\xC3\xB1" "al</Name></Job>"));
     EXPECT_EQ(file.encoding, xmlfile::Encoding());
     EXPECT_EQ(file.text, QStringLiteral("<Job><Name>Señal</Name></Job>"));
