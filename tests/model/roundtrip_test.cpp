@@ -131,32 +131,3 @@ TEST(RoundTrip, ScriptFormsKeptUnlessTheScriptChanges)
         }
     }
 }
-
-// A value written anew goes where the old one stood: comments and
-// instructions beside it in its element stay, whatever kind of value it is.
-TEST(RoundTrip, ValueEditsKeepCommentsBesideTheValue)
-{
-    const struct
-    {
-        const char *element;
-        void (*write)(cSensor &);
-        const char *after;
-    } rows[] = {
-        {"Status", [](cSensor &s) { s.SetStatus(0); }, "<!--c-->0<?p x?>"},
-        {"DataPersistence/Quantity", [](cSensor &s) { s.SetPersistenceQuantity(7); }, "<!--c-->7<?p x?>"},
-        {"EvaluationData/Values/EvalData[Type='2']/ReferenceValue",
-         [](cSensor &s) { s.GetEvalData(LevelDanger).SetReferenceValue(2.5); }, "<!--c-->2.5<?p x?>"},
-        {"Script/Language", [](cSensor &s) { s.SetLanguage(QStringLiteral("JScript")); }, "<!--c-->JScript<?p x?>"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.element);
-        cSensor plain = sensorOf(QString::fromUtf8(sensorJob));
-        XmlNode element = plain.GetSensorXML().selectSingleNode(QString::fromUtf8(row.element));
-        const QString old = element.text();
-        const QString name = element.nodeName();
-        cSensor sensor = sensorOf(sensorJobWith(element.xml(), QStringLiteral("<%1><!--c-->%2<?p x?></%1>").arg(name, old)));
-        row.write(sensor);
-        EXPECT_EQ(sensor.GetSensorXML().selectSingleNode(QString::fromUtf8(row.element)).xml().toStdString(),
-                  QStringLiteral("<%1>%2</%1>").arg(name, QString::fromUtf8(row.after)).toStdString());
-    }
-}
