@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -213,10 +214,11 @@ namespace {
 // formatting, which a save writes anew: it makes no piece.
 struct Spelling
 {
-    QXmlStreamReader::TokenType type;
+    QXmlStreamReader::TokenType type = QXmlStreamReader::NoToken;
     QString raw;
-    qsizetype line;
-    QString path;                    // the element it is in or opens
+    qsizetype line = 0;
+    qsizetype depth = 0;             // of the element it is in or opens
+    QString path;
     QStringList attributes;          // a start tag's, in the order written
 };
 
@@ -230,65 +232,94 @@ qsizetype lineBreaks(QStringView text)
     return text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n");
 }
 
-// The pieces of `text` up to its end or its first error.
-QList<Spelling> spellingsOf(const QString &text)
+// The pieces of a text one after the other, up to its end or its first
+// error: two texts are compared piece by piece without holding either list.
+class Spellings
 {
-    QList<Spelling> pieces;
-    QXmlStreamReader reader(text);
-    reader.setNamespaceProcessing(false);
-    QStringList path;
-    qsizetype from = 0;
-    qsizetype line = 1;
-    bool inRun = false;              // the last piece is character data still growing
-    bool openTag = false;            // the last piece is a start tag with nothing after it yet
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (reader.hasError())
-            break;
-        qsizetype to = reader.characterOffset();
-        // Character data ends where the reader has taken the "<" of the
-        // markup after it (which it cannot hold itself).
-        if (to > from && text.at(to - 1) == u'<' && token != QXmlStreamReader::StartElement)
-            --to;
-        const bool characters = token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference;
-        // Markup starts after the blanks the reader passes over in the prolog.
-        qsizetype start = from;
-        while (!characters && start < to && isFormatting(QStringView(text).mid(start, 1)))
-            ++start;
-        line += lineBreaks(QStringView(text).mid(from, start - from));
-        const QStringView raw = QStringView(text).mid(start, to - start);
-        const qsizetype startLine = line;
-        line += lineBreaks(raw);
-        from = to;
-        if (characters && inRun) {
-            pieces.last().raw += raw;
-            continue;
+public:
+    explicit Spellings(const QString &text) : m_text(text), m_reader(text) { m_reader.setNamespaceProcessing(false); }
+
+    bool next(Spelling &piece)
+    {
+        for (;;) {
+            if (!take(piece))
+                return false;
+            Spelling after;
+            if (piece.type == QXmlStreamReader::Characters) {
+                bool more = take(after);
+                for (; more && after.type == QXmlStreamReader::Characters; more = take(after))
+                    piece.raw += after.raw;
+                if (more)
+                    m_pending = std::move(after);
+                if (isFormatting(piece.raw))
+                    continue;
+            } else if (piece.type == QXmlStreamReader::StartElement && take(after)) {
+                if (after.type == QXmlStreamReader::EndElement && after.depth == piece.depth)
+                    piece.raw += after.raw;
+                else
+                    m_pending = std::move(after);
+            }
+            return true;
         }
-        if (inRun && isFormatting(pieces.last().raw))
-            pieces.removeLast();
-        inRun = characters;
-        if (token == QXmlStreamReader::EndElement && openTag) {
-            pieces.last().raw += raw;
-            openTag = false;
-            path.removeLast();
-            continue;
-        }
-        openTag = token == QXmlStreamReader::StartElement;
-        if (token == QXmlStreamReader::StartElement)
-            path << reader.qualifiedName().toString();
-        Spelling piece{token, raw.toString(), startLine, path.join(u'/'), {}};
-        if (token == QXmlStreamReader::StartElement)
-            for (const QXmlStreamAttribute &attribute : reader.attributes())
-                piece.attributes << attribute.qualifiedName().toString();
-        if (token == QXmlStreamReader::EndElement)
-            path.removeLast();
-        if (token != QXmlStreamReader::EndDocument && (characters || !raw.isEmpty()))
-            pieces << piece;
     }
-    if (inRun && isFormatting(pieces.last().raw))
-        pieces.removeLast();
-    return pieces;
-}
+
+private:
+    bool take(Spelling &piece)
+    {
+        if (m_pending) {
+            piece = *std::exchange(m_pending, std::nullopt);
+            return true;
+        }
+        return read(piece);
+    }
+    // One token as a piece (character data and references as Characters);
+    // tokens without text of their own (the end of "<a/>") are passed over.
+    bool read(Spelling &piece)
+    {
+        while (!m_reader.atEnd()) {
+            QXmlStreamReader::TokenType token = m_reader.readNext();
+            if (m_reader.hasError() || token == QXmlStreamReader::EndDocument)
+                return false;
+            qsizetype to = m_reader.characterOffset();
+            // Character data ends where the reader has taken the "<" of the
+            // markup after it (which it cannot hold itself).
+            if (to > m_from && m_text.at(to - 1) == u'<' && token != QXmlStreamReader::StartElement)
+                --to;
+            if (token == QXmlStreamReader::EntityReference)
+                token = QXmlStreamReader::Characters;
+            // Markup starts after the blanks the reader passes over in the prolog.
+            qsizetype start = m_from;
+            while (token != QXmlStreamReader::Characters && start < to && isFormatting(QStringView(m_text).mid(start, 1)))
+                ++start;
+            m_line += lineBreaks(QStringView(m_text).mid(m_from, start - m_from));
+            const QStringView raw = QStringView(m_text).mid(start, to - start);
+            piece = {token, raw.toString(), m_line, 0, {}, {}};
+            m_line += lineBreaks(raw);
+            m_from = to;
+            if (token == QXmlStreamReader::StartElement) {
+                m_pathEnds << m_path.size();
+                m_path += (m_path.isEmpty() ? QString() : QStringLiteral("/")) + m_reader.qualifiedName().toString();
+                for (const QXmlStreamAttribute &attribute : m_reader.attributes())
+                    piece.attributes << attribute.qualifiedName().toString();
+            }
+            piece.depth = m_pathEnds.size();
+            piece.path = m_path;
+            if (token == QXmlStreamReader::EndElement)
+                m_path.truncate(m_pathEnds.takeLast());
+            if (token == QXmlStreamReader::Characters || !raw.isEmpty())
+                return true;
+        }
+        return false;
+    }
+
+    const QString &m_text;
+    QXmlStreamReader m_reader;
+    qsizetype m_from = 0;
+    qsizetype m_line = 1;
+    QString m_path;                  // of the open elements, "a/b/c"
+    QList<qsizetype> m_pathEnds;     // its length before each of them
+    std::optional<Spelling> m_pending;
+};
 
 // A piece for a message: from a little before `at` (where two spellings part),
 // line breaks and tabs as escapes.
@@ -309,12 +340,10 @@ QString shown(const QString &raw, qsizetype at)
 void checkSpelling(QStringList &changes, const QString &text, const QString &saved)
 {
     constexpr qsizetype maxListed = 20;
-    const QList<Spelling> before = spellingsOf(text);
-    const QList<Spelling> after = spellingsOf(saved);
+    Spellings before(text), after(saved);
+    Spelling was, will;
     qsizetype listed = 0, more = 0;
-    for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
-        const Spelling &was = before[i];
-        const Spelling &will = after[i];
+    while (before.next(was) && after.next(will)) {
         if (was.raw == will.raw)
             continue;
         if (listed == maxListed) {
