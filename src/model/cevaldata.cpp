@@ -2,6 +2,7 @@
 
 #include "errorcore/error.h"
 #include "common/nodes.h"
+#include "nodepath.h"
 
 namespace {
 
@@ -58,6 +59,6 @@ void cEvalData::MakeCollections()
 {
     passing(" cEvalData.MakeCollections() ", [&] {
         oEvents = cEvents();
-        oEvents.SetEventsXML(m_evalData.node.selectSingleNode(QStringLiteral("Events")));
+        oEvents.SetEventsXML(requiredNode(m_evalData.node, QStringLiteral("Events")));
     });
 }

@@ -89,14 +89,15 @@ TEST(EvalDataEvents, ObjectsBoundToNothingRaise91)
         expectError(91, call, QStringLiteral(" %1() ").arg(QLatin1String(method)));
 }
 
-TEST(EvalDataLevel, WithoutEventsTheBindingFailsWithTheWholeTrail)
+TEST(EvalDataLevel, WithoutEventsTheBindingFailsNamingTheLevelWithTheWholeTrail)
 {
     const cSensor sensor = sensorOf(sensorJobWith(QStringLiteral("<Events/><ReferenceValue>90"),
                                                   QStringLiteral("<ReferenceValue>90")));
     const Error error = raisedBy([&] { sensor.GetEvalData(LevelDanger); });
     EXPECT_EQ(error.number, 91);
-    EXPECT_EQ(error.source, QStringLiteral(" cEvents.SetEventsXML()  cEvalData.MakeCollections()  "
-                                           "cEvalData.SetEvalDataXML()  cSensor.GetEvalData() "));
+    EXPECT_EQ(error.source, QStringLiteral(" cEvalData.MakeCollections()  cEvalData.SetEvalDataXML()  cSensor.GetEvalData() "));
+    EXPECT_EQ(error.description,
+              QStringLiteral("JobDefinition/FreeDefinition/Sensor/EvaluationData/Values/EvalData[Type='2'] has no Events"));
 }
 
 TEST(EvalDataLevel, TypeScriptAndReferenceValue)
