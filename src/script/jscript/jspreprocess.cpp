@@ -113,7 +113,32 @@ void JsTranslation::take(int end, Kind kind)
     m_newline = false;
     emitText(end);
     token.end = static_cast<int>(m_out.size());
+    if (kind == Kind::Punctuator)
+        track(token);
     m_tokens.append(token);
+}
+
+// Keeps the bracket stacks regexAllowed reads; called before `token` joins
+// the tokens.
+void JsTranslation::track(const Token &token)
+{
+    static const QSet<QString> heads = {QStringLiteral("if"), QStringLiteral("while"), QStringLiteral("for"),
+                                        QStringLiteral("with")};
+    // A { opens a block after these (and at the start); after anything else
+    // (=, (, ',', :, return, ...) it opens an object literal.
+    static const QSet<QString> beforeBlock = {QStringLiteral(")"), QStringLiteral(";"), QStringLiteral("{"),
+                                              QStringLiteral("}"), QStringLiteral("else"), QStringLiteral("do"),
+                                              QStringLiteral("try"), QStringLiteral("finally"), QStringLiteral("=>")};
+    const Token *previous = m_tokens.isEmpty() ? nullptr : &m_tokens.last();
+    if (token.text == QLatin1String("(")) {
+        m_parenHeads.append(previous && previous->kind == Kind::Identifier && heads.contains(previous->text));
+    } else if (token.text == QLatin1String(")")) {
+        m_closedHead = !m_parenHeads.isEmpty() && m_parenHeads.takeLast();
+    } else if (token.text == QLatin1String("{")) {
+        m_braceBlocks.append(!previous || (previous->kind != Kind::String && beforeBlock.contains(previous->text)));
+    } else if (token.text == QLatin1String("}")) {
+        m_closedBlock = !m_braceBlocks.isEmpty() && m_braceBlocks.takeLast();
+    }
 }
 
 bool JsTranslation::regexAllowed() const
@@ -123,7 +148,14 @@ bool JsTranslation::regexAllowed() const
     const Token &last = m_tokens.last();
     switch (last.kind) {
     case Kind::Punctuator:
-        return last.text != QLatin1String(")") && last.text != QLatin1String("]");
+        // After the ) of an if/while/for head a statement starts; after any
+        // other ) an operand ends, and so it does after ], a postfix ++ or --
+        // and the } of an object literal.
+        if (last.text == QLatin1String(")"))
+            return m_closedHead;
+        if (last.text == QLatin1String("}"))
+            return m_closedBlock;
+        return last.text != QLatin1String("]") && last.text != QLatin1String("++") && last.text != QLatin1String("--");
     case Kind::Identifier:
         return regexKeywords().contains(last.text);
     default:

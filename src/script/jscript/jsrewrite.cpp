@@ -221,6 +221,7 @@ void JsTranslation::rewrite()
             m_edits.append({m_tokens[last].end, 0, QStringLiteral(", %1, %2)").arg(t.line).arg(m_unit), 0});
         }
     }
+    stamp();
     if (m_edits.isEmpty())
         return;
     std::stable_sort(m_edits.begin(), m_edits.end(), [](const Edit &a, const Edit &b) {
