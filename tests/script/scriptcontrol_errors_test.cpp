@@ -141,18 +141,20 @@ TEST(ScriptControlLanguage, UnknownNameFailsWith5AndKeepsTheLanguage)
     EXPECT_EQ(control.error().Number, 0);
 }
 
-// stop() from another thread ends the running script at once with 18, and
-// the control refuses every later call the same way, in either language.
+// stop() from another thread ends the running script at once with 18 at the
+// line it was on, and the control refuses every later call the same way, in
+// either language.
 TEST(ScriptControlStop, EndsTheRunningScriptAndEveryLaterOne)
 {
     const struct
     {
         const char *language, *code, *run; // run null: the global code never ends
+        int line;
     } rows[] = {
-        {"VBScript", "Do\nLoop", nullptr},
-        {"VBScript", "Function Main()\n  Do\n    n = n + 1\n  Loop\nEnd Function", "Main"},
-        {"JScript", "while (true) {}", nullptr},
-        {"JScript", "function Main() { for (;;) { try { f(); } catch (e) {} } }", "Main"},
+        {"VBScript", "Do\nLoop", nullptr, 1},
+        {"VBScript", "Function Main()\n  Do\n    n = n + 1\n  Loop\nEnd Function", "Main", 2},
+        {"JScript", "var n = 0;\nwhile (true) {}", nullptr, 2},
+        {"JScript", "function Main() {\n  var n = 0;\n  for (;;) {\n    try { f(); } catch (e) {}\n  }\n}", "Main", 4},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.code);
@@ -167,6 +169,7 @@ TEST(ScriptControlStop, EndsTheRunningScriptAndEveryLaterOne)
         stopper.join();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_EQ(e.Number, 18);
+        EXPECT_EQ(e.Line, row.line);
         EXPECT_EQ(control.error().Description, QStringLiteral("User interrupt occurred"));
         EXPECT_TRUE(control.error().Source.endsWith(QLatin1String("runtime error")));
         for (const char *language : {"VBScript", "JScript"}) {
