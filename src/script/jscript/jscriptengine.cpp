@@ -346,9 +346,17 @@ ScriptErrorInfo frontEndError(const JsFrontEnd::Failure &failure, const QString 
 }
 
 // A compile error at the end of a text that leaves a bracket open is
-// reported as JScript reports it ("Expected '}'").
+// reported as JScript reports it ("Expected '}'"); the place of any other
+// is the place in the text, not in the code the front end made of it.
 void unclosedBracket(const JsFrontEnd &frontEnd, const QString &code, ScriptErrorInfo &error)
 {
+    if (error.Source == kCompileSource && error.Line > 0)
+        error.Column = frontEnd.sourceColumn(error.Line, error.Column);
+    if (error.Source == kCompileSource && error.Line == 0 && error.Number == 28) {
+        // Too deep for the engine's compiler, which does not say where.
+        error.Line = frontEnd.busiestLine();
+        error.Text = lineOf(code, error.Line);
+    }
     if (error.Source == kCompileSource && frontEnd.unclosed().number != 0 && error.Line >= frontEnd.unclosed().line)
         error = frontEndError(frontEnd.unclosed(), code);
 }

@@ -45,8 +45,24 @@ const char *const kPunctuators[] = {">>>=", "...", "===", "!==", "**=", "<<=", "
 bool JsFrontEnd::translate(const QString &code, QString &out, Failure &failure, int unit)
 {
     m_unclosed = Failure();
+    m_shifts.clear();
+    m_busiestLine = 0;
     JsTranslation translation(*this, code, unit);
     return translation.run(out, failure);
+}
+
+int JsFrontEnd::sourceColumn(int line, int column) const
+{
+    int shift = 0;
+    for (const Shift &s : m_shifts.value(line)) {
+        const int start = s.column + shift;
+        if (column < start)
+            break;
+        if (column < start + s.inserted)
+            return s.column;
+        shift += s.inserted - s.removed;
+    }
+    return column - shift;
 }
 
 int JsTranslation::lineAt(int offset) const
@@ -205,6 +221,14 @@ bool JsTranslation::run(QString &out, JsFrontEnd::Failure &failure)
     if (!ok) {
         failure = m_failure;
         return false;
+    }
+    QHash<int, int> perLine;
+    int most = 0;
+    for (const Token &t : std::as_const(m_tokens)) {
+        if (const int n = ++perLine[t.line]; n > most) {
+            most = n;
+            m_state.m_busiestLine = t.line;
+        }
     }
     rewrite();
     out = m_out;

@@ -66,6 +66,15 @@ public:
     // description when the engine refuses the code.
     const Failure &unclosed() const { return m_unclosed; }
 
+    // After a translation: the column of the text that a column of the
+    // code for the engine stands for (both 0-based, on the same line): the
+    // rewriting inserts text into lines.
+    int sourceColumn(int line, int column) const;
+    // After a translation: the line with the most tokens (1-based; 0 for
+    // none), where the engine's compiler runs out of depth when it says no
+    // more than that.
+    int busiestLine() const { return m_busiestLine; }
+
     // A conditional-compilation value: a number, or a Boolean.
     struct Value
     {
@@ -78,5 +87,13 @@ private:
     friend class JsTranslation;
     bool m_on = false;
     Failure m_unclosed;
+    int m_busiestLine = 0;
+    struct Shift
+    {
+        int column;   // in the text
+        int removed;  // characters of the text replaced
+        int inserted; // by this many
+    };
+    QHash<int, QList<Shift>> m_shifts; // by line, in order
     QHash<QString, Value> m_variables;
 };
