@@ -19,17 +19,16 @@
 //     catch (e) {              ->  catch (e) { e = __vt_caught(e);
 //     throw value              ->  throw __vt_throw(value, line, unit)
 //   (the helpers are the dialect prelude's, jsbuiltins.h);
-// - stamps lines where a run can spend its time, so that a run stopped by
-//   the time-out or by stop() can say where it was (the engine's interrupt
-//   leaves no trace of its own): the start of every block and, at the start
-//   of a line, every statement of a block, in the global code and in every
-//   function that loops or calls (a function that does neither cannot run
-//   long; it is left alone, so small helpers called in a loop cost nothing):
-//     {  stmt;\n  stmt;      ->  {__vt_s[0]=V; stmt;\n  __vt_s[0]=V; stmt;
-//   with `var __vt_s=__vt_at;` at the start of the function (a local is
-//   cheap to write where the global is not) and __vt_at itself in global
-//   code. V is lineStamp(unit, line); a text of unit 0 (eval's) is not
-//   stamped.
+// - stamps lines, so that a run stopped by the time-out or by stop() can
+//   say where it was (the engine's interrupt leaves no trace of its own).
+//   The engine looks for an interrupt at the end of a call and of a loop's
+//   round, so the stamps go at the start of every loop body and before
+//   every statement that calls something:
+//     while (x) {  stmt;   ->  while (x) {__vt_s[0]=V;  stmt;
+//     f(a);                ->  __vt_at[0]=V; f(a);
+//   A function with a loop starts with `var __vt_s=__vt_at;` (a local is
+//   cheap to write where the global is not) and stamps through it. V is
+//   lineStamp(unit, line); a text of unit 0 (eval's) is not stamped.
 //
 // Every line of the result is the same line of the text (lines are never
 // joined or split, code left out by `@if` stays as blank lines), so the

@@ -6,8 +6,6 @@ using namespace jsfront;
 
 namespace {
 
-enum class Brace { Other, Block, Body, Switch };
-
 bool isWord(const Token &t, std::initializer_list<const char *> words)
 {
     if (t.kind != Kind::Identifier)
@@ -20,22 +18,53 @@ bool isWord(const Token &t, std::initializer_list<const char *> words)
 
 } // namespace
 
-// Whether the function body opened at `open` loops or calls anything.
+// Whether the function body opened at `open` holds a loop.
 bool JsTranslation::stampsFunction(int open) const
 {
     const int close = matchClose(open);
     const int end = close < 0 ? static_cast<int>(m_tokens.size()) : close;
     for (int j = open + 1; j < end; ++j) {
-        const Token &t = m_tokens[j];
-        if (isWord(t, {"for", "while", "do"}) && !is(j - 1, "."))
-            return true;
-        if (t.text == QLatin1String("(") && t.kind == Kind::Punctuator
-            && ((isName(j - 1) && !is(j - 2, "function")) || is(j - 1, ")") || is(j - 1, "]")))
+        if (isWord(m_tokens[j], {"for", "while", "do"}) && !is(j - 1, "."))
             return true;
     }
     return false;
 }
 
+// Whether the statement that starts at token `from` calls anything before
+// it ends (at its ; or line end, or where its block opens).
+bool JsTranslation::callsIn(int from, const QList<int> &braces) const
+{
+    int depth = 0;
+    for (int j = from; j < m_tokens.size(); ++j) {
+        const Token &t = m_tokens[j];
+        if (j > from && depth == 0 && t.newlineBefore && !continues(m_tokens[j - 1], t))
+            return false;
+        if (t.kind != Kind::Punctuator)
+            continue;
+        if (t.text == QLatin1String("(")) {
+            if ((isName(j - 1) && !is(j - 2, "function")) || is(j - 1, ")") || is(j - 1, "]"))
+                return true;
+            ++depth;
+        } else if (t.text == QLatin1String("[")) {
+            ++depth;
+        } else if (t.text == QLatin1String("{")) {
+            if (depth == 0 && braces[j] != 0)
+                return false; // the statement's own block, or a function's body
+            ++depth;
+        } else if (t.text == QLatin1String(")") || t.text == QLatin1String("]") || t.text == QLatin1String("}")) {
+            if (--depth < 0)
+                return false;
+        } else if (t.text == QLatin1String(";") && depth == 0) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// A stopped run is where the engine looked for an interrupt: at the end of
+// a call or of a loop's round. So the stamps go at the start of every
+// loop's body and before every statement that calls; a statement that does
+// neither cannot be where a run stops.
 void JsTranslation::stamp()
 {
     if (m_unit <= 0 || m_tokens.isEmpty())
@@ -44,56 +73,64 @@ void JsTranslation::stamp()
     const QString alias = QStringLiteral("__vt_s");
     const int count = static_cast<int>(m_tokens.size());
 
-    // What each { opens.
-    QList<Brace> braces(count, Brace::Other);
+    // What each { opens (0 for an object literal, a class body or a bare block).
+    enum Brace { Other = 0, Block, Loop, Body, Switch };
+    QList<int> braces(count, Other);
     for (int k = 0; k < count; ++k) {
         if (m_tokens[k].kind != Kind::Punctuator || m_tokens[k].text != QLatin1String("{"))
             continue;
         if (is(k - 1, "=>")) {
-            braces[k] = Brace::Body;
+            braces[k] = Body;
         } else if (is(k - 1, ")")) {
             const int open = matchOpen(k - 1);
             if (open < 1)
                 continue;
             const Token &word = m_tokens[open - 1];
             if (isWord(word, {"switch"}))
-                braces[k] = Brace::Switch;
-            else if (isWord(word, {"if", "while", "for", "with", "catch"}))
-                braces[k] = Brace::Block;
+                braces[k] = Switch;
+            else if (isWord(word, {"while", "for"}))
+                braces[k] = Loop;
+            else if (isWord(word, {"if", "with", "catch"}))
+                braces[k] = Block;
             else if (isName(open - 1) || isWord(word, {"function"}))
-                braces[k] = Brace::Body; // function f(...) {, a method's name(...) {
-        } else if (k > 0 && isWord(m_tokens[k - 1], {"else", "do", "try", "finally"})) {
-            braces[k] = Brace::Block;
+                braces[k] = Body; // function f(...) {, a method's name(...) {
+        } else if (k > 0 && isWord(m_tokens[k - 1], {"do"})) {
+            braces[k] = Loop;
+        } else if (k > 0 && isWord(m_tokens[k - 1], {"else", "try", "finally"})) {
+            braces[k] = Block;
         }
     }
 
-    // The open brackets, and for each open function body whether it stamps.
+    // The open brackets; a function body notes whether it has the alias.
     struct Open
     {
         int token;
-        Brace brace;
-        bool stamps; // code here is stamped
+        int brace;
+        bool alias;
     };
     QList<Open> open;
-    auto stamps = [&] { return open.isEmpty() || open.last().stamps; };
     auto statementLevel = [&] {
-        return open.isEmpty() || (m_tokens[open.last().token].text == QLatin1String("{") && open.last().brace != Brace::Other);
-    };
-    auto target = [&] {
-        for (qsizetype i = open.size() - 1; i >= 0; --i)
-            if (open[i].brace == Brace::Body)
-                return alias;
-        return holder;
+        return open.isEmpty() || (m_tokens[open.last().token].text == QLatin1String("{") && open.last().brace != Other);
     };
     auto text = [&](int line) {
-        return QStringLiteral("%1[0]=%2;").arg(target()).arg(JsFrontEnd::lineStamp(m_unit, line));
+        QString target = holder;
+        for (qsizetype i = open.size() - 1; i >= 0; --i) {
+            if (open[i].brace == Body) {
+                if (open[i].alias)
+                    target = alias;
+                break;
+            }
+        }
+        return QStringLiteral("%1[0]=%2;").arg(target).arg(JsFrontEnd::lineStamp(m_unit, line));
     };
 
     for (int k = 0; k < count; ++k) {
         const Token &t = m_tokens[k];
-        if (k > 0 && t.newlineBefore && t.kind == Kind::Identifier && stamps() && statementLevel()
-            && (is(k - 1, ";") || is(k - 1, "}"))
-            && !isWord(t, {"else", "catch", "finally", "while", "case", "default", "function", "in", "instanceof"})) {
+        const bool statementStart = k == 0 || is(k - 1, ";") || is(k - 1, "}")
+            || (is(k - 1, "{") && braces[k - 1] != Other);
+        if (statementStart && t.kind == Kind::Identifier && statementLevel() && (k == 0 || t.newlineBefore || !is(k - 1, "}"))
+            && !isWord(t, {"else", "catch", "finally", "while", "case", "default", "function", "in", "instanceof"})
+            && callsIn(k, braces)) {
             m_edits.append({t.start, 0, text(t.line), -1});
         }
         if (t.kind != Kind::Punctuator || t.text.size() != 1)
@@ -106,25 +143,25 @@ void JsTranslation::stamp()
         }
         if (c != QLatin1Char('(') && c != QLatin1Char('[') && c != QLatin1Char('{'))
             continue;
-        const Brace brace = c == QLatin1Char('{') ? braces[k] : Brace::Other;
-        const bool outer = stamps();
-        const int close = matchClose(k);
-        const int firstLine = (close == k + 1 || k + 1 >= count) ? t.line : m_tokens[k + 1].line;
-        if (brace == Brace::Body) {
-            const bool inner = stampsFunction(k);
-            open.append({k, brace, inner});
-            if (!inner)
+        const int brace = c == QLatin1Char('{') ? braces[k] : Other;
+        if (brace == Body) {
+            const bool loops = stampsFunction(k);
+            open.append({k, brace, loops});
+            if (!loops)
                 continue;
             // After a directive prologue's string ("use strict";), which
             // must stay the first statement.
             int at = k;
             if (k + 2 < count && m_tokens[k + 1].kind == Kind::String && is(k + 2, ";"))
                 at = k + 2;
-            m_edits.append({m_tokens[at].end, 0, QStringLiteral("var %1=%2;").arg(alias, holder) + text(firstLine), -1});
+            m_edits.append({m_tokens[at].end, 0, QStringLiteral("var %1=%2;").arg(alias, holder), -1});
         } else {
-            open.append({k, brace, outer});
-            if (brace == Brace::Block && outer)
-                m_edits.append({t.end, 0, text(firstLine), -1});
+            open.append({k, brace, false});
+            if (brace == Loop) {
+                const int close = matchClose(k);
+                const int line = (close == k + 1 || k + 1 >= count) ? t.line : m_tokens[k + 1].line;
+                m_edits.append({t.end, 0, text(line), -1});
+            }
         }
     }
 }

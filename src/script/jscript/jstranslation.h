@@ -109,6 +109,7 @@ private:
     void rewrite();
     void stamp();
     bool stampsFunction(int open) const;
+    bool callsIn(int from, const QList<int> &braces) const;
     int matchOpen(int close) const;
     int matchClose(int open) const;
     void pairBrackets();
