@@ -124,15 +124,20 @@ void JsTranslation::stamp()
         return QStringLiteral("%1[0]=%2;").arg(target).arg(JsFrontEnd::lineStamp(m_unit, line));
     };
 
+    // Whether token k starts a statement that calls (at statement level).
+    auto callingStatement = [&](int k) {
+        const Token &t = m_tokens[k];
+        const bool start = k == 0 || is(k - 1, ";") || (is(k - 1, "}") && t.newlineBefore)
+            || (is(k - 1, "{") && braces[k - 1] != Other);
+        return start && t.kind == Kind::Identifier
+            && !isWord(t, {"else", "catch", "finally", "while", "case", "default", "function", "in", "instanceof"})
+            && callsIn(k, braces);
+    };
+
     for (int k = 0; k < count; ++k) {
         const Token &t = m_tokens[k];
-        const bool statementStart = k == 0 || is(k - 1, ";") || is(k - 1, "}")
-            || (is(k - 1, "{") && braces[k - 1] != Other);
-        if (statementStart && t.kind == Kind::Identifier && statementLevel() && (k == 0 || t.newlineBefore || !is(k - 1, "}"))
-            && !isWord(t, {"else", "catch", "finally", "while", "case", "default", "function", "in", "instanceof"})
-            && callsIn(k, braces)) {
+        if (statementLevel() && callingStatement(k))
             m_edits.append({t.start, 0, text(t.line), -1});
-        }
         if (t.kind != Kind::Punctuator || t.text.size() != 1)
             continue;
         const QChar c = t.text.at(0);
@@ -157,7 +162,7 @@ void JsTranslation::stamp()
             m_edits.append({m_tokens[at].end, 0, QStringLiteral("var %1=%2;").arg(alias, holder), -1});
         } else {
             open.append({k, brace, false});
-            if (brace == Loop) {
+            if (brace == Loop && !(k + 1 < count && callingStatement(k + 1))) {
                 const int close = matchClose(k);
                 const int line = (close == k + 1 || k + 1 >= count) ? t.line : m_tokens[k + 1].line;
                 m_edits.append({t.end, 0, text(line), -1});

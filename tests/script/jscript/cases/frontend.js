@@ -69,3 +69,49 @@ function inLoopHead() { var d = box(); for (d.Item('a') = 0; d.Item('a') < 3; d.
 var hits = 0;
 if (hits == 0) /'/.test("'") && hits++;
 function Main() { return hits; }
+// case: statements without semicolons, over lines and in every block keep their meaning
+// expect: 1,2,3,4,5,6,7,8,9,9,10,11,12,13,14,15,16,17,18,19|3-4|x16y
+var log = []
+function push(x) { log.push(x); return x }
+var o = {
+  a: push(1),
+  b: function () { return push(2) }
+}
+o.b()
+var chain = [3, 4]
+  .map(function (x) { return push(x) })
+  .join('-')
+if (log.length) push(5)
+else push(-1)
+do push(6)
+while (false)
+var f = function () {
+  return push(7)
+}
+f()
+;(function () { push(8) })()
+var i = 0
+for (;;) {
+  if (i++ > 1) break
+  push(9)
+}
+lbl: {
+  push(10)
+  break lbl
+}
+switch (push(11)) {
+  case 11:
+    push(12)
+  default:
+    push(13)
+}
+try { push(14) } finally { push(15) }
+var t = `x${push(16)}y`
+var g = x => { return push(x) }
+g(17)
+var h = { m() { return push(18) } }
+h.m()
+var k = i > 0 ? push(19) : push(-2)
+function Main() {
+  return log.join() + '|' + chain + '|' + t
+}
