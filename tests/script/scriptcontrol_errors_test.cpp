@@ -43,8 +43,7 @@ const ErrorRow errorRows[] = {
     {"VBGlobalTypeMismatch", "VBScript", "Dim s\ns = \"abc\" * 2", nullptr, 13, 2, 0, "s = \"abc\" * 2", vbRuntime},
     {"VBMissingMain", "VBScript", "Function Other()\nEnd Function", "Main", 35, 0, 0, "", vbRuntime},
     {"JSSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", nullptr, 1002, 2, 13, "var b = (a + ;", jsCompile},
-    // The front end's insertions before the fault do not move its column;
-    // CR LF and a lone CR end a line as LF does.
+    // Insertions of the front end before the fault move no column; CR LF and CR end lines.
     {"JSSyntaxErrorAfterRewrites", "JScript", "function f() {\r\n  var a = 1; if (a) { a = typeof a; } var b = (a + ;\r}", nullptr, 1002, 2, 51,
      "  var a = 1; if (a) { a = typeof a; } var b = (a + ;", jsCompile},
     {"JSUndefinedIdentifier", "JScript", "function Main() {\n  var x = 1;\n  return x + y;\n}", "Main", 5009, 3, 0,
