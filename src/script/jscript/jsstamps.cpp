@@ -1,5 +1,7 @@
 #include "jstranslation.h"
 
+#include <vector>
+
 // Line stamps (jspreprocess.h): where a stopped run was.
 
 using namespace jsfront;
@@ -124,12 +126,32 @@ void JsTranslation::stamp()
         return QStringLiteral("%1[0]=%2;").arg(target).arg(JsFrontEnd::lineStamp(m_unit, line));
     };
 
+    // The : that ends each case or default label of a switch (not a label's,
+    // whose statement must follow it directly, nor a conditional's).
+    std::vector<bool> caseColons(static_cast<std::size_t>(count), false);
+    for (int k = 0, label = -1; k < count; ++k) {
+        if (isWord(m_tokens[k], {"case", "default"})
+            && (is(k - 1, ";") || is(k - 1, "{") || is(k - 1, "}") || is(k - 1, ":"))) {
+            label = k;
+        } else if (label >= 0 && (is(k, "?") || is(k, ":"))) {
+            caseColons[static_cast<std::size_t>(k)] = is(k, ":");
+            label = -1;
+        }
+    }
+
     // Whether token k starts a statement that calls (at statement level).
     auto callingStatement = [&](int k) {
         const Token &t = m_tokens[k];
         const bool start = k == 0 || is(k - 1, ";") || (is(k - 1, "}") && t.newlineBefore)
-            || (is(k - 1, "{") && braces[k - 1] != Other);
-        return start && t.kind == Kind::Identifier
+            || (is(k - 1, "{") && braces[k - 1] != Other) || (k > 0 && caseColons[static_cast<std::size_t>(k - 1)]);
+        // After a } only a word surely starts a statement: "(", "[", "`",
+        // "/" and the like may go on with the expression the } ends.
+        static const QSet<QString> opening = {QStringLiteral("("), QStringLiteral("["), QStringLiteral("!"),
+                                              QStringLiteral("-"), QStringLiteral("+"), QStringLiteral("~"),
+                                              QStringLiteral("++"), QStringLiteral("--")};
+        const bool begins = is(k - 1, "}") ? t.kind == Kind::Identifier
+                                           : t.kind != Kind::Punctuator || opening.contains(t.text);
+        return start && begins
             && !isWord(t, {"else", "catch", "finally", "while", "case", "default", "function", "in", "instanceof"})
             && callsIn(k, braces);
     };

@@ -54,3 +54,7 @@ function Main() { var run = function () { var t = 0;
 function Main() { try {
     for (;;) { try { throw 1; } catch (e) { } }
   } catch (e) { return 'caught'; } }
+// case: call in a switch case
+// expect-line: 60
+function Main() { for (var i = 0; ; i++) switch (i % 2) {
+    case 0: 'x'.repeat(20000000).replace(/x/g, 'yy'); } }
