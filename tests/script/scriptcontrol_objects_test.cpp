@@ -74,7 +74,7 @@ TEST_F(ScriptControlObjects, MembersReachTheQObject)
              "  try { d.Add('b', 1); } catch (e) { return [d.Item('b'), typeof d, typeof g, typeof 1, e.number, e.source].join(); }",
          QVariant(QStringLiteral("5,object,object,number,457,JScript runtime error"))},
         {JS, "  try { g.Resize(); } catch (e) { try { g.Sizes = 1; } catch (f) { try { return g.Sizes + 1; } catch (h) {\n"
-             "    return [e.number, f.number, h.number, 'size' in g, 'Sizes' in g].join(' '); } } }",
+             "    return [e.number & 0xFFFF, f.number & 0xFFFF, h.number & 0xFFFF, 'size' in g, 'Sizes' in g].join(' '); } } }",
          QVariant(QStringLiteral("438 438 438 true false"))},
         {JS, "  try { g.Fail(); } catch (e) { return e.number + ' ' + e.description + ' ' + e.source; }",
          QVariant(QStringLiteral("1234 The gadget failed Test.Gadget"))},
@@ -97,6 +97,8 @@ TEST_F(ScriptControlObjects, FailuresRaiseTheirOwnErrors)
         {VB, "  g.Fail", 1234, 3, "  g.Fail"},
         {JS, "  var x = 1;\n  g.Fail();", 1234, 4, "  g.Fail();"},
         {VB, "  Main = g.NoSuchThing", 438, 3, nullptr},
+        {JS, "  var x = 1;\n  if (g.NoSuchThing) x = 2;", 438, 4, nullptr},
+        {JS, "\n  g.NoSuchThing(1);", 438, 4, nullptr},
         {VB, "  g.Ratio = 2", 0, 0, nullptr}, // a read-only property: any error
         {VB, "  Set Main = CreateObject(\"No.Such.Object\")", 429, 3, nullptr},
     };

@@ -155,19 +155,19 @@ const QObjectAdapter::Member *QObjectAdapter::member(const QMetaObject *meta, co
     return it == table.end() ? nullptr : &it->second;
 }
 
-int QObjectAdapter::findProperty(const QString &name) const
+const QObjectAdapter::Member *QObjectAdapter::defaultMember(const QMetaObject *meta)
 {
-    live();
-    const Member *found = member(name);
-    return found ? found->property : -1;
+    const int index = meta->indexOfClassInfo("DefaultMember");
+    return index < 0 ? nullptr : member(meta, QString::fromUtf8(meta->classInfo(index).value()));
 }
 
-const std::vector<QMetaMethod> &QObjectAdapter::findMethods(const QString &name) const
+const QObjectAdapter::Member &QObjectAdapter::find(const QString &name) const
 {
-    static const std::vector<QMetaMethod> none;
     live();
     const Member *found = member(name);
-    return found ? found->methods : none;
+    if (!found)
+        vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
+    return *found;
 }
 
 QObjectAdapter::MemberKind QObjectAdapter::memberKind(const QString &name) const
@@ -199,9 +199,8 @@ vbs::Variant QObjectAdapter::applyArgs(const vbs::Variant &value, vbs::ArgRefs a
     return value.object()->get(u"", args);
 }
 
-vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
+vbs::Variant QObjectAdapter::invoke(const std::vector<QMetaMethod> &methods, vbs::ArgRefs args)
 {
-    const std::vector<QMetaMethod> &methods = findMethods(name);
     if (methods.empty())
         vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     const auto given = static_cast<int>(args.size());
@@ -264,25 +263,26 @@ vbs::Variant QObjectAdapter::invoke(const QString &name, vbs::ArgRefs args)
 
 vbs::Variant QObjectAdapter::get(std::u16string_view name, vbs::ArgRefs args)
 {
-    const QString member = resolveName(name);
-    const int property = findProperty(member);
-    if (property >= 0) {
-        QObject *object = live();
-        const QMetaProperty meta = object->metaObject()->property(property);
-        const vbs::Variant value =
-            bridge::guardMember([&] { return bridge::toVariant(meta.read(object)); });
-        return applyArgs(value, args);
-    }
-    return invoke(member, args);
+    return get(find(resolveName(name)), args);
+}
+
+vbs::Variant QObjectAdapter::get(const Member &member, vbs::ArgRefs args)
+{
+    if (member.property < 0)
+        return invoke(member.methods, args);
+    QObject *object = live();
+    const QMetaProperty meta = object->metaObject()->property(member.property);
+    const vbs::Variant value = bridge::guardMember([&] { return bridge::toVariant(meta.read(object)); });
+    return applyArgs(value, args);
 }
 
 void QObjectAdapter::let(std::u16string_view name, vbs::ArgRefs args, const vbs::Variant &value)
 {
-    const QString member = resolveName(name);
-    const int property = findProperty(member);
+    const Member &member = find(resolveName(name));
+    const int property = member.property;
     if (property < 0) {
         // A method that hands out an object: assign to that object's default member.
-        const vbs::Variant target = invoke(member, args);
+        const vbs::Variant target = invoke(member.methods, args);
         if (!target.isObject() || target.isNothing())
             vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
         target.object()->let(u"", {}, value);
@@ -315,7 +315,7 @@ std::vector<vbs::Variant> QObjectAdapter::enumerate()
     const QString enumerator = classInfo("Enumerator");
     if (enumerator.isEmpty())
         vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
-    const vbs::Variant list = invoke(enumerator, {});
+    const vbs::Variant list = invoke(find(enumerator).methods, {});
     if (!list.isArray())
         vbs::raiseError(vbs::RuntimeError::MemberNotSupported);
     return list.array()->elements();

@@ -60,11 +60,16 @@ public:
     const Member *member(const QString &name) const;
     // The member `name` of objects of class `meta` (not the default member).
     static const Member *member(const QMetaObject *meta, const QString &name);
+    // The member Q_CLASSINFO("DefaultMember") names in class `meta`, or null.
+    static const Member *defaultMember(const QMetaObject *meta);
     MemberKind memberKind(const QString &name) const;
     QString defaultMember() const;
 
     std::u16string typeName() const override;
     vbs::Variant get(std::u16string_view name, vbs::ArgRefs args) override;
+    // The same for a member already found in this object's class (member()
+    // or the static look-ups above): no name is looked up again.
+    vbs::Variant get(const Member &member, vbs::ArgRefs args);
     void let(std::u16string_view name, vbs::ArgRefs args, const vbs::Variant &value) override;
     void call(std::u16string_view name, vbs::ArgRefs args) override;
     std::vector<vbs::Variant> enumerate() override;
@@ -72,9 +77,8 @@ public:
 private:
     QObject *live() const; // raises 91 when the object is gone
     QString resolveName(std::u16string_view name) const;
-    int findProperty(const QString &name) const;
-    const std::vector<QMetaMethod> &findMethods(const QString &name) const;
-    vbs::Variant invoke(const QString &name, vbs::ArgRefs args);
+    const Member &find(const QString &name) const; // raises 438 for no such member
+    vbs::Variant invoke(const std::vector<QMetaMethod> &methods, vbs::ArgRefs args);
     vbs::Variant applyArgs(const vbs::Variant &value, vbs::ArgRefs args);
     QString classInfo(const char *key) const;
 

@@ -1,5 +1,6 @@
 #include "jshost.h"
 
+#include "jserrors.h"
 #include "jswrapper.h"
 #include "script/bridge/automationobjects.h"
 #include "script/bridge/qobjectadapter.h"
@@ -322,6 +323,8 @@ int JsHost::typeOf(const vbs::Object *object)
     if (const auto *adapter = dynamic_cast<const QObjectAdapter *>(object)) {
         type.meta = adapter->target() ? adapter->target()->metaObject() : nullptr;
         key = type.meta;
+        if (type.meta)
+            type.byDefault.qt = QObjectAdapter::defaultMember(type.meta);
     } else {
         type.members = object->members();
         key = type.members.empty() ? static_cast<const void *>(&typeid(*object)) : type.members.data();
@@ -349,6 +352,7 @@ int JsHost::resolve(int typeId, const QString &name)
         if (!member)
             return type.codes[folded] = -1;
         slot.name = bridge::toU16(member->name);
+        slot.qt = member;
         kind = member->kind() == QObjectAdapter::MemberKind::Property ? 1 : 2;
     } else if (!type.members.empty()) {
         const auto member = std::find_if(type.members.begin(), type.members.end(), [&](const vbs::MemberInfo &m) {
@@ -366,11 +370,17 @@ int JsHost::resolve(int typeId, const QString &name)
 
 const JsHost::Slot &JsHost::slotOf(const JsHandle &handle, int slot) const
 {
-    static const Slot defaultMember;
-    if (slot < 0)
-        return defaultMember;
     const Type &type = m_types.at(static_cast<std::size_t>(handle.type()));
-    return type.learnt.at(static_cast<std::size_t>(slot));
+    return slot < 0 ? type.byDefault : type.learnt.at(static_cast<std::size_t>(slot));
+}
+
+// A slot of a Qt class belongs to objects of that class only (types are
+// told apart by class), so its object is that class's adapter.
+vbs::Variant JsHost::read(JsHandle &handle, const Slot &slot, vbs::ArgRefs args)
+{
+    if (slot.qt)
+        return static_cast<QObjectAdapter *>(handle.object())->get(*slot.qt, args);
+    return handle.object()->get(slot.name, args);
 }
 
 QJSValue JsHost::wrap(const vbs::Ref<vbs::Object> &object)
@@ -427,7 +437,7 @@ QJSValue JsHost::get(QObject *handle, int slot)
 {
     return guarded([&] {
         JsHandle &h = handleOf(handle);
-        return toJs(h.object()->get(slotOf(h, slot).name, {}));
+        return toJs(read(h, slotOf(h, slot), {}));
     });
 }
 
@@ -442,7 +452,7 @@ QJSValue JsHost::callWith(JsHandle &h, int slot, std::vector<vbs::Variant> value
         assign(*h.object(), member.name, vbs::ArgRefs(list.refs.data(), list.refs.size() - 1), list.values.back());
         return QJSValue();
     }
-    return toJs(h.object()->get(member.name, list.refs));
+    return toJs(read(h, member, list.refs));
 }
 
 QJSValue JsHost::call(QObject *handle, int slot, const QJSValue &args)
@@ -498,13 +508,17 @@ void JsHost::putIndexed(QObject *handle, const QString &name, const QJSValue &ar
     });
 }
 
+// JScript's own error for a name an object lacks, numbered and worded as
+// the engine's errors are (e.number & 0xFFFF is 438, no source): the engine
+// raises one of its own in place of this one when such a name is called,
+// and the dialect reads that one the same.
 QJSValue JsHost::missing(const QString &)
 {
-    const QString description = bridge::toQString(vbs::errorDescription(static_cast<long>(vbs::RuntimeError::MemberNotSupported)));
+    constexpr long number = static_cast<long>(vbs::RuntimeError::MemberNotSupported);
+    const QString description = jscriptDescription(number);
     QJSValue error = m_engine->newErrorObject(QJSValue::TypeError, description);
-    error.setProperty(QStringLiteral("number"), static_cast<double>(vbs::RuntimeError::MemberNotSupported));
+    error.setProperty(QStringLiteral("number"), jscriptErrorCode(number));
     error.setProperty(QStringLiteral("description"), description);
-    error.setProperty(QStringLiteral("source"), bridge::toQString(kJsRuntimeSource));
     return error;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/bridge/qobjectadapter.h"
 #include "script/bridge/variantconvert.h"
 #include "script/vbscript/variant.h"
 
@@ -103,6 +104,8 @@ private:
     {
         std::u16string name; // as the object spells it
         int indexes = 0;     // arguments a property takes before its value
+        // The member of a Qt object's class, reached without its name.
+        const QObjectAdapter::Member *qt = nullptr;
     };
     struct Type
     {
@@ -110,12 +113,14 @@ private:
         std::span<const vbs::MemberInfo> members; // an engine object's own description
         std::vector<Slot> learnt;
         std::unordered_map<std::u16string, int> codes; // folded name -> resolve's answer
+        Slot byDefault; // the default member (empty name: found by the object)
     };
     int typeOf(const vbs::Object *object);
     const Slot &slotOf(const JsHandle &handle, int slot) const;
     QJSValue wrap(const vbs::Ref<vbs::Object> &object);
     QJSValue wrapAnew(const vbs::Ref<vbs::Object> &object);
     QJSValue callWith(JsHandle &handle, int slot, std::vector<vbs::Variant> values);
+    static vbs::Variant read(JsHandle &handle, const Slot &slot, vbs::ArgRefs args);
     // Deletes the handles the collector has freed since the last time, as
     // an event loop would: while a script runs, none turns.
     void releaseFreed();

@@ -16,7 +16,8 @@ JsHandle::~JsHandle()
 // A wrapper is an arrow function (so that rs("name") calls the default
 // member) without own properties but the handle, whose prototype is its
 // type's: the type's prototype holds the accessors learnt so far, and its
-// own prototype is a Proxy that learns a name on first use, or raises 438.
+// own prototype is a Proxy that learns a name on first use, or raises 438
+// as the name is read, as JScript does (`if (obj.Unknown)` fails).
 // The handle keeps its wrapper (a property of its own), so an object the
 // script already holds comes back as the same wrapper. The host's methods
 // are taken once: reading a method of a QObject from a script builds a new
@@ -26,6 +27,7 @@ const char *const kWrapperPrelude = R"JS(
     var HANDLE = '__automationHandle';
     var WRAPPER = '__wrapper';
     var NativeProxy = Proxy;
+    var hasOwn = Object.prototype.hasOwnProperty;
     var defineProperty = Object.defineProperty, setPrototypeOf = Object.setPrototypeOf, create = Object.create;
     var hResolve = host.resolve, hGet = host.get, hCall = host.call, hCall0 = host.call0, hCall1 = host.call1, hPut = host.put;
     var hPutIndexed = host.putIndexed, hMissing = host.missing, hText = host.text;
@@ -33,7 +35,7 @@ const char *const kWrapperPrelude = R"JS(
 
     function unwrap(v) {
         if (typeof v === 'function') {
-            var h = v[HANDLE];
+            var h = v.__automationHandle;
             if (h)
                 return h;
         }
@@ -45,6 +47,20 @@ const char *const kWrapperPrelude = R"JS(
             out[i] = unwrap(a[i]);
         return out;
     }
+    // The hot paths read the handle by its literal name and unwrap inline:
+    // the engine caches a named look-up, and every function call costs. A
+    // rest parameter is one allocation per call where `arguments` is two.
+    function bound(h, slot) {
+        return (...a) => {
+            var n = a.length;
+            if (n === 0)
+                return hCall0(h, slot);
+            if (n !== 1)
+                return hCall(h, slot, list(a));
+            var v = a[0];
+            return hCall1(h, slot, typeof v === 'function' ? unwrap(v) : v);
+        };
+    }
     function learn(proto, type, name) {
         var code = hResolve(type, name);
         if (code < 0)
@@ -52,34 +68,25 @@ const char *const kWrapperPrelude = R"JS(
         var slot = code >> 2;
         if ((code & 3) === 1) {
             defineProperty(proto, name, {
-                get: function () { return hGet(this[HANDLE], slot); },
-                set: function (v) { hPut(this[HANDLE], slot, unwrap(v)); }
+                get: function () { return hGet(this.__automationHandle, slot); },
+                set: function (v) { hPut(this.__automationHandle, slot, unwrap(v)); }
             });
         } else {
-            var method = function (a) {
-                var n = arguments.length;
-                return n === 0 ? hCall0(this[HANDLE], slot)
-                    : n === 1 ? hCall1(this[HANDLE], slot, unwrap(a)) : hCall(this[HANDLE], slot, list(arguments));
-            };
+            // A method read off its object keeps the object, as JScript's do
+            // (var m = rs.MoveNext; m()): the first read from each wrapper
+            // makes its own function and keeps it on the wrapper.
+            var refuse = function () { throw hMissing(name); };
             defineProperty(proto, name, {
-                get: function () { return method; },
-                set: function () { throw hMissing(name); }
+                get: function () {
+                    var method = bound(this[HANDLE], slot);
+                    if (hasOwn.call(this, HANDLE))
+                        defineProperty(this, name, { get: function () { return method; }, set: refuse });
+                    return method;
+                },
+                set: refuse
             });
         }
         return true;
-    }
-    // What a name the object does not have reads as: the engine turns an
-    // error thrown while it looks a method up into one of its own, so the
-    // error 438 comes when the name is called, converted or read further.
-    function missing(name) {
-        return new NativeProxy(function () {}, {
-            apply: function () { throw hMissing(name); },
-            get: function (t, key) {
-                if (typeof key !== 'string')
-                    return undefined;
-                throw hMissing(name);
-            }
-        });
     }
     function valueOf() { return hCall(this[HANDLE], -1, []); }
     function toString() { return hText(this[HANDLE]); }
@@ -97,9 +104,13 @@ const char *const kWrapperPrelude = R"JS(
                     return valueOf;
                 if (name === 'toString')
                     return toString;
+                // What the engine itself looks for on any object.
                 if (name === 'toJSON' || name === 'then' || name === 'constructor' || name === 'prototype')
                     return undefined;
-                return missing(name);
+                // Qt's engine throws an error of its own in place of this one
+                // when the name is called (obj.Unknown()): a TypeError whose
+                // message the dialect reads as this same 438.
+                throw hMissing(name);
             },
             set: function (t, name, value, receiver) {
                 if (typeof name === 'string' && learn(proto, type, name))
@@ -119,7 +130,7 @@ const char *const kWrapperPrelude = R"JS(
         var w = h[WRAPPER];
         if (w)
             return w;
-        w = (...a) => a.length === 1 ? hCall1(h, -1, unwrap(a[0])) : hCall(h, -1, list(a));
+        w = bound(h, -1);
         delete w.length;
         delete w.name;
         defineProperty(w, HANDLE, { value: h });

@@ -1,6 +1,8 @@
 // JScript's own built-ins: the engine functions, VBArray, Enumerator over
 // arrays, VBArrays and automation collections, typeof as JScript answers it
-// for automation objects, and assignment to a parameterised property.
+// for automation objects, and assignment to a parameterised property. A name
+// an automation object lacks raises 438 where it is read; a method read off
+// its object calls it on that object.
 var a = new VBArray([10, 20, 30]);
 var d = new ActiveXObject('Scripting.Dictionary');
 d.Add('a', 1);
@@ -110,3 +112,8 @@ function fieldValues() {
 ? putInside() => 7
 ? untouched() => 15 17 e.Item('q') = 1 = 2
 ? d.Item('a') => 1
+? (function () { try { if (d.Unknwn) return 'taken'; } catch (e) { return (e.number & 0xFFFF) + ' ' + e.description; } })() => 438 Object doesn't support this property or method
+? new ActiveXObject('ADODB.Connection').unknwn => err438
+? d.Unknwn() => err438
+? (function () { var e = new ActiveXObject('Scripting.Dictionary'), add = e.Add, has = e.Exists; add('x', 1); return has('x') + ' ' + d.Exists('x'); })() => true false
+? (function () { var e = new ActiveXObject('Scripting.Dictionary'); e.Exists; try { e.Exists = 1; } catch (x) { return x.number & 0xFFFF; } })() => 438
