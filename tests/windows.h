@@ -6,8 +6,47 @@
 #include "editor/editorhost.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <functional>
+
+// What a user turns `stack`'s pages with: the list whose choice changes the
+// page on view, else the stack itself.
+inline QWidget *pageTurner(QStackedWidget &stack)
+{
+    for (QComboBox *list : stack.window()->findChildren<QComboBox *>()) {
+        const int chosen = list->currentIndex(), page = stack.currentIndex();
+        list->setCurrentIndex((chosen + 1) % qMax(1, list->count()));
+        const bool turns = stack.currentIndex() != page;
+        list->setCurrentIndex(chosen);
+        if (turns && list->isVisible())
+            return list;
+    }
+    return &stack;
+}
+
+// Runs `look` once for every combination of pages on view in `window`: each
+// tab of its tab widgets, each page of its stacks, pages within pages too;
+// each then shows the page it showed before.
+inline void forEachPage(QWidget &window, const std::function<void()> &look, QList<QWidget *> walked = {})
+{
+    for (QWidget *pages : window.findChildren<QWidget *>()) {
+        auto *stack = qobject_cast<QStackedWidget *>(pages);
+        if (!(stack || qobject_cast<QTabWidget *>(pages)) || !pages->isVisible() || walked.contains(pages)
+            || (stack && qobject_cast<QTabWidget *>(stack->parentWidget())))
+            continue;
+        QWidget *turner = stack ? pageTurner(*stack) : pages;   // each has currentIndex and count
+        const QVariant shown = turner->property("currentIndex");
+        for (int page = 0; page < turner->property("count").toInt(); ++page) {
+            turner->setProperty("currentIndex", page);
+            forEachPage(window, look, QList<QWidget *>(walked) << pages);
+        }
+        turner->setProperty("currentIndex", shown);
+        return;
+    }
+    look();
+}
 
 // Runs `look` on the editor, then on each dialog while it is on screen, all
 // with their texts from `dataFolder` in `language` and coloured by `skin`

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QScreen>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -64,7 +65,10 @@ EditorWindow::EditorWindow(const QString &dataFolder, const QString &languageId,
 
     buildMenus();
     ApplySkinScheme(*menuBar(), m_skin.get());
-    resize(820, 560);
+    // The size the pictures show, or the screen's room on a smaller screen
+    // (the window's frame comes around it).
+    const QSize frame(16, 48);
+    resize(QSize(820, 560).boundedTo(screen()->availableSize() - frame).expandedTo(minimumSizeHint()));
 }
 
 EditorWindow::~EditorWindow()
@@ -246,6 +250,9 @@ bool EditorWindow::load(const QString &jobText, const QString &path, const xmlfi
     std::unique_ptr<UCScript> editor;
     try {
         editor = std::make_unique<UCScript>();
+        // The editor opens at its design size; its controls would cover each
+        // other below it, so the window keeps at least that much room.
+        editor->setMinimumSize(editor->size());
         editor->Engine_InitControl(&m_notifier, m_languages, m_skin.get());
         editor->Engine_SetPathData(m_dataFolder);
         editor->Engine_SetData(jobText);

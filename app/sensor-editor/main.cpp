@@ -1,27 +1,24 @@
 // sensor-editor [JOB.xml] [--data DIR] [--lang ID] [--skin NAME]
-//               [--page General|EvaluationData] [--screenshot FILE.png [--dialog TOOL]]
+//               [--page General|EvaluationData] [--screenshot FILE.png [--dialog STEPS]]
 //
 // The desktop host of the sensor job editor: opens a job file (or a new job)
 // in the embedded editor, saves it back, and switches the interface language
 // and the skin at run time. --screenshot writes a picture of the window once
 // it is shown and laid out, then exits; with --dialog, of the dialog that
-// the editor's tool or button TOOL opens (ID_Evaluate, cmdEvents, ...). --help and --version need no display;
-// a data folder without the sensor pattern is refused (exit 2).
+// the steps reach (cmdWizard/cmdEditCnnString/ODBC: dialogpicture.h).
+// --help and --version need no display; a data folder without the sensor
+// pattern is refused (exit 2).
 #include "appenvironment.h"
+#include "dialogpicture.h"
 #include "editorwindow.h"
 
 #include "host/debugoutput.h"
 #include "host/registry.h"
 #include "hostkit/referenceobjects.h"
 #include "editor/ucscript.h"
-#include "platform/ui/modal.h"
 #include "platform/ui/msgbox.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QDialog>
-#include <QEventLoop>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -78,9 +75,11 @@ int main(int argc, char **argv)
                                         QStringLiteral("FILE"));
     const QCommandLineOption dialogOption(
         QStringLiteral("dialog"),
-        QStringLiteral("With --screenshot: the picture is of the dialog the editor's tool or button TOOL opens "
-                       "(ID_Evaluate, cmdEvents, cmdWizard, cmdWizardValues)."),
-        QStringLiteral("TOOL"));
+        QStringLiteral("With --screenshot: the picture is of the dialog that STEPS reach, separated by '/': each a "
+                       "tool or button to press (ID_Evaluate, cmdEvents, cmdWizard, cmdWizardValues, and in the "
+                       "Database Connection Wizard cmdEditCnnString), a page to show (Warning, PostgreSQL, ODBC) "
+                       "or BOX=TEXT, text typed into a box."),
+        QStringLiteral("STEPS"));
     parser.addOptions({dataOption, langOption, skinOption, pageOption, shotOption, dialogOption});
     parser.process(app);
     const QString dataProblem = appenv::dataFolderProblem(parser.value(dataOption));
@@ -113,31 +112,20 @@ int main(int argc, char **argv)
         window.showPage(parser.value(pageOption));
     window.show();
 
+    // A dialog may run in the job's folder: the picture's name is taken from where we started.
+    const QString picturePath = QFileInfo(parser.value(shotOption)).absoluteFilePath();
     if (parser.isSet(shotOption) && parser.isSet(dialogOption)) {
-        const QString path = parser.value(shotOption), tool = parser.value(dialogOption);
-        QTimer::singleShot(300, &window, [&window, path, tool] {
-            bool written = false;
-            // The dialog is shown, laid out and taken instead of run.
-            ui::ScopedModalHandler picture([&](QDialog &dialog) {
-                dialog.show();
-                QEventLoop settle;
-                QTimer::singleShot(300, &settle, &QEventLoop::quit);
-                settle.exec();
-                written = dialog.grab().save(path, "PNG");
-                dialog.hide();
-                return int(QDialog::Rejected);
-            });
-            if (auto *action = window.editor()->findChild<QAction *>(tool))
-                action->trigger();
-            else if (auto *button = window.editor()->findChild<QAbstractButton *>(tool))
-                button->click();
-            if (!written)
-                std::fprintf(stderr, "sensor-editor: no dialog of %s written to %s\n", qPrintable(tool), qPrintable(path));
+        const QString path = picturePath;
+        const QStringList steps = parser.value(dialogOption).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        QTimer::singleShot(300, &window, [&window, path, steps] {
+            const QString problem = pictureDialog(*window.editor(), steps, path);
+            if (!problem.isEmpty())
+                std::fprintf(stderr, "sensor-editor: %s\n", qPrintable(problem));
             window.setWindowModified(false);
-            QApplication::exit(written ? 0 : 1);
+            QApplication::exit(problem.isEmpty() ? 0 : 1);
         });
     } else if (parser.isSet(shotOption)) {
-        const QString path = parser.value(shotOption);
+        const QString path = picturePath;
         QTimer::singleShot(300, &window, [&window, path, opened, &jobs] {
             const bool written = window.grab().save(path, "PNG");
             if (!written)

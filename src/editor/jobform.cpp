@@ -182,6 +182,13 @@ void JobForm::setupEvaluationPage(QWidget *page)
         place(level.reference, 6015, 45, 1950, 345);
     }
     cmdWizardValues = pictureButton("cmdWizardValues", "wizardvalues", panelToolbar, 7965, 30);
+    // Tab reaches the level tools above a pane before the pane, where Tab is
+    // typed (and Ctrl+Tab turns the level).
+    QWidget *previous = cmdWizardValues;
+    for (LevelControls &level : levels) {
+        QWidget::setTabOrder(previous, level.pane);
+        previous = level.pane;
+    }
 }
 
 std::array<ScriptPane *, 1 + evalLevels.size()> JobForm::panes() const

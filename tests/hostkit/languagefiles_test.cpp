@@ -4,11 +4,15 @@
 #include "windows.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -98,26 +102,62 @@ TEST(LanguageFiles, HoldTheKeysTheWindowsAskForTheirTextsShowAndEnglishIsAsDesig
             EXPECT_EQ(english[window].value(text.key()).trimmed(), text.value().trimmed()) << text.key().toStdString();
 }
 
-// "name: text" when a label's, check box's or button's text is wider or
-// taller than the room the control gives it (a button's frame, a box's
-// check mark take some), or a read-only box needs a scroll bar; else empty.
-QString clippedText(const QWidget &control)
+// "name: text" for each text of `control` wider or taller than the room it
+// gives the text (a button's frame, a box's check mark, a list's arrow, a
+// tab's margins take some): a label's, a button's, a frame's title, every
+// entry of a list, every tab's and column heading's; "name: scroll bar" for
+// a read-only box that needs one; "name: tabs past the edge", "name: tools
+// hidden" for a tab or tool bar short of room.
+QStringList clippedTexts(const QWidget &control)
 {
-    QString text;
-    int padding = 0;
-    if (const auto *label = qobject_cast<const QLabel *>(&control); label && !label->wordWrap())
-        text = label->text(), padding = 2 * label->margin() + qMax(0, label->indent());
-    else if (const auto *button = qobject_cast<const QAbstractButton *>(&control); button && !control.inherits("QToolButton"))
-        text = button->text(), padding = control.inherits("QPushButton") ? 8 : button->iconSize().width() + 6;
-    else if (const auto *box = qobject_cast<const QPlainTextEdit *>(&control); box && box->isReadOnly())
-        return box->verticalScrollBar()->isVisible() ? box->objectName() + ": scroll bar" : QString();
+    QStringList cut;
+    const QString name = control.objectName().isEmpty() ? control.parentWidget()->objectName() : control.objectName();
     const QFontMetrics metrics = control.fontMetrics();
-    const QRect needed = metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic, text);
-    const bool fits = needed.width() + padding <= control.contentsRect().width() && metrics.height() <= control.height();
-    return text.isEmpty() || text.contains(u'<') || fits ? QString() : control.objectName() + ": " + text;
+    const auto check = [&](const QString &text, int room) {
+        const int width = metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::TextShowMnemonic, text).width();
+        if (!text.isEmpty() && !text.contains(u'<') && (width > room || metrics.height() > control.height()))
+            cut << name + QStringLiteral(": ") + text;
+    };
+    const auto *label = qobject_cast<const QLabel *>(&control);
+    const auto *button = qobject_cast<const QAbstractButton *>(&control);
+    const auto *box = qobject_cast<const QPlainTextEdit *>(&control);
+    const auto *list = qobject_cast<const QComboBox *>(&control);
+    const auto *tabs = qobject_cast<const QTabBar *>(&control);
+    const auto *headings = qobject_cast<const QHeaderView *>(&control);
+    if (label && !label->wordWrap())
+        check(label->text(), control.contentsRect().width() - 2 * label->margin() - qMax(0, label->indent()));
+    else if (button && !control.inherits("QToolButton"))
+        check(button->text(),
+              control.contentsRect().width() - (control.inherits("QPushButton") ? 8 : button->iconSize().width() + 6));
+    else if (box && box->isReadOnly() && box->verticalScrollBar()->isVisible())
+        cut << name + QStringLiteral(": scroll bar");
+    else if (const auto *frame = qobject_cast<const QGroupBox *>(&control))
+        check(frame->title(), control.width() - 8);
+    else if (list && !list->isEditable()) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QStyle *style = list->style();
+        for (int entry = 0; entry < list->count(); ++entry)
+            check(list->itemText(entry),
+                  style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 4);
+    } else if (tabs) {
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            check(tabs->tabText(tab),
+                  tabs->tabRect(tab).width() - tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs));
+        if (tabs->count() && tabs->tabRect(tabs->count() - 1).right() >= tabs->width())
+            cut << name + QStringLiteral(": tabs past the edge");
+    } else if (headings && headings->model()) {
+        for (int column = 0; column < headings->count(); ++column)
+            check(headings->model()->headerData(column, headings->orientation()).toString(),
+                  headings->sectionSize(column) - 8);
+    } else if (const auto *more = control.findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button"));
+               control.inherits("QToolBar") && more && more->isVisible())
+        cut << name + QStringLiteral(": tools hidden");
+    return cut;
 }
 
-// Every text of every window shows whole, in both languages and both skins.
+// Every text of every page of every window shows whole, in both languages
+// and both skins.
 TEST(LanguageFiles, EveryTextShowsWhole)
 {
     for (const char *language : {"en", "es"})
@@ -125,9 +165,13 @@ TEST(LanguageFiles, EveryTextShowsWhole)
             const std::unique_ptr<host::Skin> skin = hostkit::createSkin(QLatin1String(skinName));
             QStringList clipped;
             forEachWindow(QStringLiteral(VT_DATA_DIR), language, [&](QWidget &window) {
-                for (const QWidget *control : window.findChildren<QWidget *>())
-                    if (const QString cut = control->isVisible() ? clippedText(*control) : QString(); !cut.isEmpty())
-                        clipped << window.objectName() + u'/' + cut;
+                const QString name = window.objectName().isEmpty() ? window.metaObject()->className() : window.objectName();
+                forEachPage(window, [&] {
+                    for (const QWidget *control : window.findChildren<QWidget *>())
+                        for (const QString &cut : control->isVisible() ? clippedTexts(*control) : QStringList())
+                            if (!clipped.contains(name + u'/' + cut))
+                                clipped << name + u'/' + cut;
+                });
             }, skin.get());
             EXPECT_EQ(clipped.join(u'\n'), QString()) << language << " " << skinName;
         }

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <functional>
@@ -371,6 +372,19 @@ TEST_F(Window, AnEventsEditIsAChangeAndTheSavedFileHoldsItAndNothingElseNew)
     EXPECT_EQ(saved.sensor.GetEvalData(LevelWarning).oEvents.GetEvent(QStringLiteral("OnRepeat")).GetEvalCode(), newScript);
     expected.sensor.GetEvalData(LevelWarning).oEvents.GetEvent(QStringLiteral("OnRepeat")).SetEvalCode(newScript);
     EXPECT_EQ(levelsAndRest(saved.document), levelsAndRest(expected.document));
+}
+
+// On the offscreen screen, 800 pixels wide, the window fits; however small
+// it is made, the editor keeps its design size (8850 by 4620 twips and the
+// tool bar).
+TEST_F(Window, FitsASmallScreenAndNeverSqueezesTheEditor)
+{
+    window.newJob();
+    window.show();
+    EXPECT_LE(window.frameGeometry().width(), window.screen()->availableSize().width());
+    window.resize(300, 200);
+    EXPECT_GE(window.editor()->width(), 590);
+    EXPECT_GE(window.editor()->height(), 336);
 }
 
 } // namespace
