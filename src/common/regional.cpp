@@ -67,12 +67,14 @@ QString cFormOf(const QString &input, const QLocale &locale)
         c += u'-';
     }
     // The whole part: digits, or groups of three after a first group of one to three.
-    // A locale that groups with a no-break space takes a blank for it.
+    // A locale that groups with a no-break space (narrow or not) takes any
+    // of the blanks for it: they look alike, and texts hold either.
+    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\u00a0' || c == u'\u202f'; };
     const auto atGroup = [&] {
         if (startsWith(group))
             return group.size();
-        const bool spaced = group == QStringView(u"\u00a0") || group == QStringView(u"\u202f");
-        return spaced && at(i) == u' ' ? qsizetype(1) : qsizetype(0);
+        const bool spaced = group.size() == 1 && isBlank(group.at(0));
+        return spaced && isBlank(at(i)) ? qsizetype(1) : qsizetype(0);
     };
     qsizetype whole = digits();
     if (whole > 0 && whole <= 3 && atGroup() > 0 && group != point) {

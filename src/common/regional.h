@@ -16,11 +16,12 @@ QString doubleToText(double value);
 // its magnitude lies between 1E-09 and 1E+15; the general form otherwise.
 QString doubleToPlainText(double value);
 
-// Reads a number as a user writes it under `locale` (the current one by default): an optional
-// sign, digits (not grouped, or grouped in threes by the locale's group
-// separator after a first group of one to three; a blank stands for a
-// no-break space), the locale's decimal separator with digits, an optional
-// exponent; blanks around it ignored. A group separator is only ever read as
+// Reads a number as a user writes it under `locale` (the current one by
+// default): an optional sign, digits (not grouped, or grouped in threes by
+// the locale's group separator after a first group of one to three; where
+// that is a no-break space, a blank or either no-break space stands for it),
+// the locale's decimal separator with digits, an optional exponent; blanks
+// around it ignored. A group separator is only ever read as
 // one: "1,5" under English settings is no number, never one and a half.
 // False, `value` untouched, for anything else.
 bool regionalTextToDouble(const QString &text, double *value, const QLocale &locale = QLocale());

@@ -263,7 +263,13 @@ void frmEditEvents::ssToolEvents_CtlClick(const QString &pId)
     handleEvent(" frmEditEvents.ssToolEvents_CtlClick() ", [&] {
         if (pId == QLatin1String("ID_Events")) {
             SaveData();
-            m_currentEvent = m_workingCopy.oEvents.GetEvent(cmbEvents->currentText());
+            // The entry's place picks the event: two events may share a
+            // name, and a name may hold any quote.
+            const QList<cEvent> events = m_workingCopy.oEvents.GetEventsAsCollection();
+            const int index = cmbEvents->currentIndex();
+            m_currentEvent = index >= 0 && index < events.size()
+                ? events[index]
+                : m_workingCopy.oEvents.GetEvent(cmbEvents->currentText());
             setScriptText(rtfScript, m_currentEvent->GetEvalCode());
             const int match = cmbLanguage->findText(m_currentEvent->GetLanguage(),
                                                     Qt::MatchExactly | Qt::MatchCaseSensitive);

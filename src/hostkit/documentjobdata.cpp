@@ -2,6 +2,8 @@
 
 #include "errorcore/error.h"
 
+#include <QRegularExpression>
+
 namespace hostkit {
 namespace {
 
@@ -23,6 +25,29 @@ QString quotedLiteral(const QString &text)
     return quote + text + quote;
 }
 
+bool isXmlDeclaration(const XmlNode &node)
+{
+    return node.nodeType() == XmlNode::ProcessingInstruction
+        && node.nodeName().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
+}
+
+// The loaded document's XML declaration as it was written (quotes, version,
+// standalone), naming UTF-8, the encoding of the text the job is handed back
+// in: a host writes the file in its own encoding and names that. None when
+// the loaded document had none; the usual one for a job that was not loaded.
+QString declarationOf(const XmlNode &loaded)
+{
+    if (loaded.isNull())
+        return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    const XmlNode first = loaded.firstChild();
+    if (first.isNull() || !isXmlDeclaration(first))
+        return QString();
+    static const QRegularExpression named(QStringLiteral("(\\sencoding\\s*=\\s*)([\"'])[^\"']*\\2"));
+    QString data = first.domNode().toProcessingInstruction().data();
+    data.replace(named, QStringLiteral("\\1\\2UTF-8\\2"));
+    return QStringLiteral("<?xml %1?>").arg(data);
+}
+
 // A document that holds only the XML declaration and, when the loaded
 // document has one, its document type (name, identifiers, internal subset):
 // a reference to an entity it declares then still reads back.
@@ -42,19 +67,13 @@ XmlNode declaredDocument(const XmlNode &loaded)
             doctype += QStringLiteral(" [") + type.internalSubset() + QLatin1Char(']');
         doctype += QLatin1Char('>');
     }
-    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>%1<JobDefinition/>").arg(doctype);
+    const QString text = declarationOf(loaded) + doctype + QStringLiteral("<JobDefinition/>");
     XmlParseError error;
     XmlNode document = XmlNode::parse(text, &error);
     if (document.isNull())
         return declaredDocument(XmlNode());
     document.removeChild(document.documentElement());
     return document;
-}
-
-bool isXmlDeclaration(const XmlNode &node)
-{
-    return node.nodeType() == XmlNode::ProcessingInstruction
-        && node.nodeName().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace

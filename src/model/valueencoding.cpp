@@ -21,19 +21,13 @@ bool isCharacterData(const XmlNode &node)
     return type == XmlNode::Text || type == XmlNode::CDATASection;
 }
 
-} // namespace
-
-void writeText(const XmlNode &element, const QString &value)
+// `value` as the element's text: the first text or CDATA node takes it
+// whole and every other node that adds to the text goes, so that the text
+// read back is the value; comments and processing instructions stay where
+// they are. An element without such a node gets a new one, made by `make`.
+void replaceText(const XmlNode &element, const QString &value, XmlNode (XmlNode::*make)(const QString &) const)
 {
     XmlNode target = element;
-    if (!target.hasChildNodes()) {
-        target.appendChild(element.createCDATASection(value));
-        return;
-    }
-    if (readText(element) == value)
-        return;
-    // The first text or CDATA node takes the whole value; every other node
-    // that adds to the text goes, so that the text read back is the value.
     XmlNode holder;
     for (const XmlNode &child : element.childNodes()) {
         if (holder.isNull() && isCharacterData(child))
@@ -42,9 +36,18 @@ void writeText(const XmlNode &element, const QString &value)
             target.removeChild(child);
     }
     if (holder.isNull())
-        target.appendChild(element.createCDATASection(value));
+        target.appendChild((element.*make)(value));
     else
         holder.setText(value);
+}
+
+} // namespace
+
+void writeText(const XmlNode &element, const QString &value)
+{
+    if (element.hasChildNodes() && readText(element) == value)
+        return;
+    replaceText(element, value, &XmlNode::createCDATASection);
 }
 
 QString paneForm(const QString &script)
@@ -106,10 +109,8 @@ int readInteger(const XmlNode &element, int defaultValue)
 
 void writeInteger(const XmlNode &element, int value)
 {
-    if (holdsInvariant(element, value))
-        return;
-    XmlNode copy = element;
-    copy.setText(QString::number(value));
+    if (!holdsInvariant(element, value))
+        replaceText(element, QString::number(value), &XmlNode::createTextNode);
 }
 
 double readDouble(const XmlNode &element)
@@ -123,10 +124,8 @@ double readDouble(const XmlNode &element)
 
 void writeDouble(const XmlNode &element, double value)
 {
-    if (holdsInvariant(element, value))
-        return;
-    XmlNode copy = element;
-    copy.setText(doubleToDocumentText(value));
+    if (!holdsInvariant(element, value))
+        replaceText(element, doubleToDocumentText(value), &XmlNode::createTextNode);
 }
 
 } // namespace valueencoding

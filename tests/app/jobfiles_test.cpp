@@ -122,7 +122,9 @@ TEST(Resave, KeepsEveryScriptExactlyWhateverFormHoldsIt)
         int exitCode;
         const char *says;
     } rows[] = {
-        {"SplitCData", generalTail, QStringLiteral("\tMain = 1]]><![CDATA[ + 2\nEnd Function]]>"), false, 0, ""},
+        // A save writes the two sections as one: the script is kept, the spelling is listed.
+        {"SplitCData", generalTail, QStringLiteral("\tMain = 1]]><![CDATA[ + 2\nEnd Function]]>"), false, 1,
+         "\\tMain = 1]]><![CDATA[ + 2\\nEnd Function]]>\" will be written as"},
         {"CDataThenText", generalTail, QStringLiteral("]]>\tMain = 3 &amp; 4\nEnd Function"), false, 0, ""},
         {"CommentBetween", generalTail, QStringLiteral("]]><!-- x --><![CDATA[\tMain = 4\nEnd Function]]>"), false, 0, ""},
         {"InstructionBetween", generalTail, QStringLiteral("]]><?tool x?>\tMain = 5\nEnd Function"), false, 0, ""},
@@ -229,7 +231,7 @@ TEST(Resave, AFullDiskLeavesTheOldFileWhole)
         SCOPED_TRACE(testing::Message() << row.padding << " more, " << row.free << " free");
         Inputs in;
         writeJob(in, QStringLiteral("<Documentation>"),
-                 QStringLiteral("<Documentation><Notes>%1</Notes>").arg(QString(row.padding, u'n')));
+                 QStringLiteral("<Documentation><Notes>n%1</Notes>").arg(QString(row.padding, u'n')));
         const QString disk = in.dir.filePath(QStringLiteral("disk"));
         QDir().mkdir(disk);
         QProcess shell;

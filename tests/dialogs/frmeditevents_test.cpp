@@ -307,4 +307,27 @@ TEST(EditEvents, SkinAndLanguageDressTheWindowWhoseToolsWorkOnThePaneBelowTheBar
     EXPECT_TRUE(e.capture.boxes.isEmpty());
 }
 
+
+// An edit reaches the event picked alone, whatever its name (another's, with quotes).
+TEST(EditEvents, AnEditReachesTheEventPickedAlone)
+{
+    const QString xml = QString(sensorXml).replace("OnRepeat", "OnReach").replace("OnOther", "On&quot;O'ther");
+    for (int picked = 0; picked < 3; ++picked) {
+        Editor e;
+        e.sensor.SetSensorXML(XmlNode::parse(xml).documentElement());
+        e.run([&] {
+            e.events()->setCurrentIndex(picked);
+            emit e.events()->activated(picked);
+            e.pane()->setPlainText("edited");
+            e.click("ID_Ok");
+        });
+        QStringList scripts = {"Dim reach", "repeat", "other"}, stored;
+        scripts[picked] = "edited";
+        for (const XmlNode &code : e.sensor.GetSensorXML().selectNodes("EvaluationData/Values/EvalData[Type='1']/Events/Event/Script/EvalCode"))
+            stored << code.text();
+        EXPECT_EQ(stored, scripts);
+        EXPECT_TRUE(e.capture.boxes.isEmpty()) << boxes(e.capture).join(u'\n').toStdString();
+    }
+}
+
 } // namespace

@@ -7,9 +7,12 @@
 
 #include "host/colorizer.h"
 #include "hostkit/documentjobdata.h"
+#include "hostkit/jobfile.h"
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -227,6 +230,8 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
          QStringLiteral("Reference Value (Warning Value): \"12.5\" is not a number such as -12.345,5.")},
         {"en_US", "pvDataPersistence", "2.5", "2.5", 0, whole.arg("2.5")},
         {"en_US", "pvDataPersistence", "-3", "-3", 0, whole.arg("-3")},
+        {"fr_FR", "pvWarningRef", "1\u00A0234\u202F567 890,5", "1234567890,5", 1234567890.5},   // any of the blanks
+        {"en_US", "pvWarningRef", "1e309", "1e309", 0, warning.arg("1e309")},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.box + " " + row.typed);
@@ -234,7 +239,8 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
         EditorHost host("existing-job.xml");
         auto *box = host.find<NumericBox>(QLatin1String(row.box));
         box->clear();
-        QTest::keyClicks(box, QLatin1String(row.typed));
+        for (const QChar c : QString::fromUtf8(row.typed))   // any character, as a keyboard layout gives it
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClick(box, Qt::Key_Return);
         QCoreApplication::processEvents();
         EXPECT_EQ(box->text(), QString::fromUtf8(row.shown));
@@ -255,6 +261,44 @@ TEST(NumericBoxes, TypedNumbersAreStoredAndShownInTheLocalesFormOrRefused)
                                                          : job.sensor.GetEvalData(LevelWarning).GetReferenceValue(),
                   row.stored);
         EXPECT_FALSE(job.document.xml().contains(QRegularExpression(QStringLiteral("<ReferenceValue>[^<]*,"))));
+    }
+}
+
+// One edit changes that one thing in the file the desktop editor writes,
+// whatever else the job holds: declarations, comments and instructions,
+// elements the editor does not know at every level, the same element twice.
+TEST(HostSequence, OneEditChangesThatOneThingWhateverElseTheJobHolds)
+{
+    const std::pair<const char *, const char *> jobs[] = {
+        {"", ""}, {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", ""},
+        {"version=\"1.0\" encoding=\"UTF-8\"", "version='1.0' encoding='UTF-8' standalone='yes'"},
+        {"<JobDefinition>", "<?tool a='1'?><!-- c --><JobDefinition xmlns:n=\"urn:n\" xml:space=\"default\"><n:Top/>"},
+        {"<Status>1</Status>", "<!-- s --><Status>1</Status><n:Newer xmlns:n=\"urn:n\">7</n:Newer><Status>0</Status>"},
+        {"<Quantity>3</Quantity>", "<Quantity><!--q-->3</Quantity><Keep/>"},
+        {"<ReferenceValue>85.5</ReferenceValue>", "<ReferenceValue>85.5<?v?></ReferenceValue><Hysteresis/>"},
+        {"</Events>", "<Delay>5</Delay><?e?></Events>"}, {"</JobDefinition>", "</JobDefinition><!-- end -->"},
+        {"\tDim fso, drive\n", "<?p?>\tDim fso, drive]]>&#13;\n<![CDATA[\tMain = \"a\rb\"\r\n"},
+    };
+    // Locale, edit, and what it changes in the job text.
+    const std::tuple<const char *, std::function<void(const EditorControls &)>, const char *, const char *> edits[] = {
+        {"en_US", [](const EditorControls &) {}, "", ""},
+        {"en_US", [](const EditorControls &c) { c.chkActive->click(); }, "<Status>1", "<Status>0"},
+        {"de_DE", [](const EditorControls &c) { c.pvDataPersistence->setText("1.004"); }, "3</Quantity>", "1004</Quantity>"},
+        {"fr_FR", [](const EditorControls &c) { c.pvWarningRef->setText("-1\u202F234,25"); }, ">85.5<", ">-1234.25<"},
+    };
+    for (const auto &[from, to] : jobs) {
+        const QString job = exampleJob(QStringLiteral("existing-job.xml")).replace(QString::fromUtf8(from), QString::fromUtf8(to));
+        for (const auto &[name, edit, before, after] : edits) {
+            SCOPED_TRACE(std::string(after) + " in a job with " + to);
+            LocaleGuard locale(name);
+            EditorHost host;
+            host.open(job);
+            edit(host.controls);
+            ASSERT_TRUE(host.editor->Engine_Validate()) << host.capture.boxes.value(0).prompt.toStdString();
+            const QString expected = QString(job).replace(QString::fromUtf8(before), QString::fromUtf8(after));
+            EXPECT_EQ(hostkit::jobFileBytes(host.editor->Engine_GetData(), {}).toStdString(),
+                      hostkit::jobFileBytes(expected, {}).toStdString());
+        }
     }
 }
 

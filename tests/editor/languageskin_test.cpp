@@ -4,6 +4,8 @@
 #include "common/skinapply.h"
 #include "hostkit/paletteskin.h"
 
+#include <QStyleOptionButton>
+
 
 namespace {
 
@@ -46,6 +48,18 @@ TEST(Skin, DarkColoursEveryPartReadably)
         EXPECT_TRUE(isDark(control->palette().color(drawn.background))) << drawn.control;
         EXPECT_GE(contrastOf(control, drawn, QPalette::Active), 4.5) << drawn.control;
     }
+    // An unchecked box still shows where it is: its outline stands out 3:1 from the page.
+    QCheckBox *box = host.controls.chkActive;
+    box->setChecked(false);
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QImage picture = box->grab(box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)).toImage();
+    const QColor page = box->palette().color(QPalette::Window);
+    double strongest = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            strongest = std::max(strongest, ContrastRatio(picture.pixelColor(x, y), page));
+    EXPECT_GE(strongest, 3.0);
 }
 
 // Classic after dark gives the designed colours back and no skin object

@@ -43,9 +43,20 @@ TEST(SavingChanges, ListsWhatASaveChanges)
          {sensor + QStringLiteral("Status will have its attributes in the order a, b")}},
         // Values that make the editor refuse the job are that error's business.
         {"<ReferenceValue>90</ReferenceValue><", "<ReferenceValue>ten</ReferenceValue><", {}},
+        {"<Events><!----></Events>", "<Events/>",
+         {danger + QStringLiteral("Events is empty and will be saved with the default event OnReach")}},
+        // Spelling a save writes otherwise, each place; the white space between tags is formatting.
+        {"<Status>1</Status>", "<Status a='1' >1</Status>\t<Notes></Notes>",
+         {sensor + QStringLiteral("Status (line 7): \"<Status a='1' >\" will be written as \"<Status a=\"1\">\""),
+          sensor + QStringLiteral("Notes (line 7): \"<Notes></Notes>\" will be written as \"<Notes/>\"")}},
+        {"Main = 1\n", "Main = 1\r\n",
+         {sensor + QStringLiteral("Script/EvalCode (line 4): \"\u2026tion Main()\\nMain = 1\\r\\nEnd Function\" will be "
+                                  "written as \"\u2026tion Main()\\nMain = 1\\nEnd Function\"")}},
     };
     for (const auto &row : rows) {
-        const QString text = sensorJobWith(QString::fromUtf8(row.from), QString::fromUtf8(row.to));
+        // Each level holds something, so that none gets the default event.
+        QString text = sensorJobWith().replace(QStringLiteral("<Events/>"), QStringLiteral("<Events><!----></Events>"));
+        text.replace(text.indexOf(QString::fromUtf8(row.from)), qstrlen(row.from), QString::fromUtf8(row.to));
         EXPECT_EQ(savingChanges(text).join(u'\n').toStdString(), row.expected.join(u'\n').toStdString()) << row.to;
     }
 }

@@ -18,12 +18,12 @@ namespace {
 // must give the same bytes.
 QString canonical(const QString &label, const QString &name)
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n"
+    return QStringLiteral("<?xml version=\"1.0\"%1?>\n"
                           "<Job>\n"
                           "  <Name>%2</Name>\n"
                           "  <Code><![CDATA[If a < b Then\r\n\tx = \"%2\"]]></Code>\n"
                           "</Job>\n")
-        .arg(label, name)
+        .arg(label.isEmpty() ? QString() : QStringLiteral(" encoding=\"%1\"").arg(label), name)
         .replace(QStringLiteral("\r"), QStringLiteral("]]>&#13;<![CDATA["));
 }
 
@@ -40,6 +40,8 @@ TEST(XmlFile, ReadsTheCharactersAndWritesTheSameBytes)
         {"UTF-16BE", QByteArrayView("\xFE\xFF", 2), "UTF-16", "Señal ✓"},
         {"UTF-16LE", {}, "UTF-16", "Señal"},
         {"UTF-32LE", QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32", "Señal 😀"},
+        {"UTF-8", {}, "", "Señal"},   // where a reader needs no name, none is added
+        {"UTF-16BE", QByteArrayView("\xFE\xFF", 2), "", "Señal"},
     };
     for (const auto &[encoding, mark, label, characters] : rows) {
         SCOPED_TRACE(encoding);

@@ -2,10 +2,17 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QCheckBox>
 #include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QRadioButton>
+#include <QStyleOption>
 #include <QToolButton>
 #include <QVariant>
 #include <QWidget>
@@ -59,6 +66,45 @@ void fitIcon(Holder &holder, bool dark)
         holder.setProperty(designedIconProperty, QVariant::fromValue(holder.icon()));
     }
     holder.setIcon(lightened(holder.property(designedIconProperty).template value<QIcon>()));
+}
+
+// The application's style, with a check box's or radio button's indicator
+// outlined in the text colour on a dark window: the base style draws that
+// outline a shade darker than the window, where an unchecked box vanishes.
+class IndicatorStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if ((element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton)
+            || option->palette.color(QPalette::Window).lightness() >= 128)
+            return;
+        QColor outline = option->palette.color(QPalette::WindowText);
+        outline.setAlphaF(0.6f);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(outline);
+        painter->setBrush(Qt::NoBrush);
+        const QRectF box = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (element == PE_IndicatorCheckBox)
+            painter->drawRect(box);
+        else
+            painter->drawEllipse(box);
+        painter->restore();
+    }
+};
+
+// One style for every indicator, owned by the application.
+QStyle *indicatorStyle()
+{
+    static QPointer<IndicatorStyle> style;
+    if (!style) {
+        style = new IndicatorStyle;
+        style->setParent(qApp);
+    }
+    return style;
 }
 
 } // namespace
@@ -120,6 +166,9 @@ void fitIconsToBackground(QWidget &window)
         const auto *tool = qobject_cast<QToolButton *>(button);
         if (!tool || !tool->defaultAction())
             fitIcon(*button, dark);
+        if (dark && (qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button))
+            && button->style() != indicatorStyle())
+            button->setStyle(indicatorStyle());
     }
     for (QAction *action : window.findChildren<QAction *>())
         fitIcon(*action, dark);

@@ -41,6 +41,7 @@ void applyWindowScheme(QWidget &window, const std::optional<QPalette> &scheme);
 // Gives the buttons and tools inside `window` icons that read on its
 // background: on a dark window their dark strokes are lightened (hue kept,
 // light parts unchanged); on a light one the designed icons come back.
+// Check boxes and radio buttons on a dark window get outlined indicators.
 void fitIconsToBackground(QWidget &window);
 
 } // namespace ui

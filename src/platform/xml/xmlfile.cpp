@@ -157,7 +157,12 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
     // memory again.
     if (!document.domNode().isDocument())
         throw Error(5, QStringLiteral("Only a whole document is written to a file"));
+    // A file that is UTF-8, or starts with a byte-order mark, reads right
+    // without naming its encoding: a declaration that does not name it stays
+    // so, and none is added.
     const QString declared = encoding.declarationName();
+    const bool needsName = encoding.name != QLatin1String("UTF-8")
+        && !(encoding.byteOrderMark && encoding.name.startsWith(QLatin1String("UTF-")));
     const QDomNode first = document.domNode().firstChild();
     QString declaration;
     if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml")) {
@@ -165,10 +170,10 @@ QByteArray encode(const XmlNode &document, const Encoding &encoding, bool indent
         declaration = first.toProcessingInstruction().data();
         if (declaration.contains(named))
             declaration.replace(named, QStringLiteral("\\1\\2%1\\2").arg(declared));
-        else
+        else if (needsName)
             declaration.replace(QRegularExpression(QStringLiteral("^(version\\s*=\\s*([\"'])[^\"']*\\2)")),
                                 QStringLiteral("\\1 encoding=\"%1\"").arg(declared));
-    } else if (encoding.name != QLatin1String("UTF-8")) {
+    } else if (needsName) {
         declaration = QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(declared);
     }
 

@@ -66,8 +66,9 @@ bool startsWithByteOrderMark(QByteArrayView bytes);
 Text read(const QString &path);
 
 // `document` as the bytes of a file in `encoding`: the declaration's
-// encoding set to encoding.declarationName() (a declaration is added when
-// the document has none and the encoding is not UTF-8), elements indented two
+// encoding set to encoding.declarationName(); a declaration that names none
+// gets it, and one is added to a document without, only where a reader needs
+// it (not UTF-8 and no byte-order mark); elements indented two
 // blanks a level when `indent` (see xmlwriter), a line break at the end, the
 // byte-order mark first when the encoding has one. A file that read() and
 // XmlNode::parse would refuse is never made: larger than kMaxFileBytes, or a

@@ -294,7 +294,7 @@ TEST_F(Window, SavesKeepTheEncodingAndChangeOnlyWhatWasEdited)
         QString text = exampleJob(QStringLiteral("existing-job.xml"));
         text.replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"%1\"").arg(QLatin1String(row.encoding)));
         text.replace(QStringLiteral("<Name>DISK-VAR</Name>"), QStringLiteral("<Name>Señal</Name>"));
-        text.replace(QStringLiteral("Function Main()"), QStringLiteral("' Señal\r\nFunction Main()"));
+        text.replace(QStringLiteral("Function Main()"), QStringLiteral("' Señal]]>&#13;<![CDATA[\nFunction Main()"));
         QStringEncoder encoder(row.codec);
         const QByteArray bytes = row.mark.toByteArray() + QByteArray(encoder(text));
         const QString original = jobFile(QStringLiteral("original.xml"), bytes);
