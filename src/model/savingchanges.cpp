@@ -333,9 +333,17 @@ QString shown(const QString &raw, qsizetype at)
         + (start + length < raw.size() ? QStringLiteral("\u2026") : QString());
 }
 
+// The text as an XML reader takes it: CR LF and a lone CR are one LF. A
+// file's line ends are not part of what it holds, so a job written with
+// CR LF is not a job that a save changes.
+QString withLineFeeds(QString raw)
+{
+    return raw.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+}
+
 // What a save writes other than as the job text spells it, beyond the white
-// space between tags: quotes and blanks in tags, "<a></a>" as "<a/>",
-// references written as the characters they stand for, line ends in text,
+// space between tags and the line ends: quotes and blanks in tags, "<a></a>"
+// as "<a/>", references written as the characters they stand for,
 // attributes in another order (sorted by name), the declaration.
 void checkSpelling(QStringList &changes, const QString &text, const QString &saved)
 {
@@ -344,7 +352,7 @@ void checkSpelling(QStringList &changes, const QString &text, const QString &sav
     Spelling was, will;
     qsizetype listed = 0, more = 0;
     while (before.next(was) && after.next(will)) {
-        if (was.raw == will.raw)
+        if (was.raw == will.raw || withLineFeeds(was.raw) == will.raw)
             continue;
         if (listed == maxListed) {
             ++more;
