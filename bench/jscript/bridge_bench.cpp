@@ -5,7 +5,9 @@
 //   second of processor time (the machine is shared: its wall time varies
 //   with the load), and the process's peak resident growth over the run (its
 //   high-water mark reset first: run one row per process for a true peak);
-// - BM_Calls/<language>: a script function called a million times in a loop.
+// - BM_Calls/<language>: a script function called a million times in a loop;
+// - BM_Recursion/<language>: a recursive Fibonacci, the calls of a function
+//   that itself calls (JScript stamps their lines, jspreprocess.h).
 #include "script/scriptcontrol.h"
 
 #include <QCoreApplication>
@@ -115,6 +117,24 @@ void BM_Calls(benchmark::State &state)
     state.counters["calls_per_s"] = benchmark::Counter(1e6, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_Calls)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_Recursion(benchmark::State &state)
+{
+    const bool jscript = state.range(0) == 1;
+    const QString language = jscript ? QStringLiteral("JScript") : QStringLiteral("VBScript");
+    state.SetLabel(language.toStdString());
+    const QString code = jscript
+        ? QStringLiteral("function fib(n) {\n  if (n < 2) return n;\n  return fib(n - 1) + fib(n - 2);\n}\n"
+                         "function Main() { return fib(24); }\n")
+        : QStringLiteral("Function Fib(n)\n If n < 2 Then\n  Fib = n\n Else\n  Fib = Fib(n - 1) + Fib(n - 2)\n End If\n"
+                         "End Function\nFunction Main()\n Main = Fib(24)\nEnd Function\n");
+    ScriptControl control;
+    control.setTimeout(0);
+    for (auto _ : state)
+        runMain(state, control, language, code);
+    state.counters["calls_per_s"] = benchmark::Counter(150049, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_Recursion)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
 

@@ -83,10 +83,12 @@ using Clock = std::chrono::steady_clock;
 // Esc or Stop ends the script at once with 18.
 TEST(BusyRun, EscOrStopEndsTheEndlessScriptAtOnceWithUserInterrupt)
 {
-    // language: of cmbLanguageScript, 0 VBScript, 1 JScript; else than the Stop button, Esc.
-    for (const auto &[language, code, stopButton] :
-         {std::tuple{0, "Do\nLoop", false}, std::tuple{1, "while (true) {}", false},
-          std::tuple{0, "Function Main()\n  Do\n  Loop\nEnd Function", true}}) {
+    // language: of cmbLanguageScript, 0 VBScript, 1 JScript; else than the Stop button, Esc;
+    // the line the run was on.
+    for (const auto &[language, code, stopButton, stoppedAt] :
+         {std::tuple{0, "Do\nLoop", false, 1}, std::tuple{1, "var n = 0;\nwhile (true) {\n  n++;\n}", false, 3},
+          std::tuple{0, "Function Main()\n  Do\n  Loop\nEnd Function", true, 2},
+          std::tuple{1, "function Main() {\n  for (;;) {\n    f();\n  }\n}\nfunction f() {}", true, 3}}) {
         SCOPED_TRACE(code);
         EditorHost host("existing-job.xml");
         host.show();
@@ -121,9 +123,9 @@ TEST(BusyRun, EscOrStopEndsTheEndlessScriptAtOnceWithUserInterrupt)
         EXPECT_TRUE(stillOpen);
         EXPECT_TRUE(host.onlyBox().contains(QStringLiteral("Number: 18\r\nDesc: User interrupt occurred")))
             << host.onlyBox().toStdString();
-        // The report and the pane's mark say where VBScript stopped (JScript tells no place).
+        // The report and the pane's mark say where the run stopped.
         const int line = host.onlyBox().section(QStringLiteral("Line: "), 1).section(u'\r', 0, 0).toInt();
-        EXPECT_EQ(line > 0, language == 0);
+        EXPECT_EQ(line, stoppedAt);
         EXPECT_EQ(host.controls.rtfScript->markedLine(), line);
         EXPECT_EQ(host.editor->findChild<QFrame *>(QStringLiteral("busyBar")), nullptr);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);

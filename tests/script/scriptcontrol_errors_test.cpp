@@ -43,6 +43,9 @@ const ErrorRow errorRows[] = {
     {"VBGlobalTypeMismatch", "VBScript", "Dim s\ns = \"abc\" * 2", nullptr, 13, 2, 0, "s = \"abc\" * 2", vbRuntime},
     {"VBMissingMain", "VBScript", "Function Other()\nEnd Function", "Main", 35, 0, 0, "", vbRuntime},
     {"JSSyntaxError", "JScript", "var a = 1;\nvar b = (a + ;\n", nullptr, 1002, 2, 13, "var b = (a + ;", jsCompile},
+    // Insertions of the front end before the fault move no column; CR LF and CR end lines.
+    {"JSSyntaxErrorAfterRewrites", "JScript", "function f() {\r\n  var a = 1; if (a) { a = typeof a; } var b = (a + ;\r}", nullptr, 1002, 2, 51,
+     "  var a = 1; if (a) { a = typeof a; } var b = (a + ;", jsCompile},
     {"JSUndefinedIdentifier", "JScript", "function Main() {\n  var x = 1;\n  return x + y;\n}", "Main", 5009, 3, 0,
      "  return x + y;", jsRuntime},
     {"JSObjectExpected", "JScript", "var o = null;\n\no.value = 1;", nullptr, 5007, 3, 0, "o.value = 1;", jsRuntime},
@@ -141,18 +144,20 @@ TEST(ScriptControlLanguage, UnknownNameFailsWith5AndKeepsTheLanguage)
     EXPECT_EQ(control.error().Number, 0);
 }
 
-// stop() from another thread ends the running script at once with 18, and
-// the control refuses every later call the same way, in either language.
+// stop() from another thread ends the running script at once with 18 at the
+// line it was on, and the control refuses every later call the same way, in
+// either language.
 TEST(ScriptControlStop, EndsTheRunningScriptAndEveryLaterOne)
 {
     const struct
     {
         const char *language, *code, *run; // run null: the global code never ends
+        int line;
     } rows[] = {
-        {"VBScript", "Do\nLoop", nullptr},
-        {"VBScript", "Function Main()\n  Do\n    n = n + 1\n  Loop\nEnd Function", "Main"},
-        {"JScript", "while (true) {}", nullptr},
-        {"JScript", "function Main() { for (;;) { try { f(); } catch (e) {} } }", "Main"},
+        {"VBScript", "Do\nLoop", nullptr, 1},
+        {"VBScript", "Function Main()\n  Do\n    n = n + 1\n  Loop\nEnd Function", "Main", 2},
+        {"JScript", "var n = 0;\nwhile (true) {}", nullptr, 2},
+        {"JScript", "function Main() {\n  var n = 0;\n  for (;;) {\n    try { f(); } catch (e) {}\n  }\n}", "Main", 4},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.code);
@@ -167,6 +172,7 @@ TEST(ScriptControlStop, EndsTheRunningScriptAndEveryLaterOne)
         stopper.join();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_EQ(e.Number, 18);
+        EXPECT_EQ(e.Line, row.line);
         EXPECT_EQ(control.error().Description, QStringLiteral("User interrupt occurred"));
         EXPECT_TRUE(control.error().Source.endsWith(QLatin1String("runtime error")));
         for (const char *language : {"VBScript", "JScript"}) {

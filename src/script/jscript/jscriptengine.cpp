@@ -131,6 +131,10 @@ struct JScriptEngine::Private
             .call({engine.newQObject(&host), bridge::kMaxNesting, kMaxCodeNesting,
                    static_cast<double>(bridge::kMaxElements)});
         caller = engine.evaluate(QString::fromUtf8(kCaller), QStringLiteral("caller"));
+        // Where the front end's line stamps go: fixed, whatever a script assigns.
+        engine.evaluate(QStringLiteral("Object.defineProperty(this, '%1', {value: [0]});")
+                            .arg(QLatin1String(JsFrontEnd::kStampHolder)));
+        stamps = engine.globalObject().property(QLatin1String(JsFrontEnd::kStampHolder));
         dialect.install(engine, &frontEnd);
         functionConstructor = engine.globalObject().property(QStringLiteral("Function"));
     }
@@ -141,6 +145,7 @@ struct JScriptEngine::Private
     JsDialect dialect;
     JsFrontEnd frontEnd; // conditional compilation stays on across addCode
     QJSValue caller;
+    QJSValue stamps; // [the last line stamp]
     QJSValue functionConstructor; // as the engine started, whatever a script assigns
     std::atomic<bool> stopped{false};
     QHash<QString, QString> sources; // file name -> code, for the error's line text
@@ -220,13 +225,14 @@ ScriptErrorInfo describe(const QJSValue &thrown, const QStringList &stack,
 class WatchedCall
 {
 public:
-    WatchedCall(Watchdog &watchdog, QJSEngine &engine, const ScriptRun &run, const std::atomic<bool> &stopped)
-        : m_watchdog(watchdog), m_engine(engine), m_run(run), m_stopped(stopped)
+    WatchedCall(JScriptEngine::Private &d, const ScriptRun &run)
+        : m_d(d), m_run(run)
     {
-        m_watchdog.arm(run);
+        m_d.stamps.setProperty(0, 0);
+        m_d.watchdog.arm(run);
         // The end of the previous call may have cleared an earlier stop().
-        if (m_stopped)
-            m_engine.setInterrupted(true);
+        if (m_d.stopped)
+            m_d.engine.setInterrupted(true);
     }
     ~WatchedCall() { finish(); }
     WatchedCall(const WatchedCall &) = delete;
@@ -237,33 +243,34 @@ public:
     {
         if (!m_finished) {
             m_finished = true;
-            m_fired = m_watchdog.disarm();
-            m_engine.setInterrupted(false);
+            m_fired = m_d.watchdog.disarm();
+            m_d.engine.setInterrupted(false);
         }
         return m_fired;
     }
 
     // Stops watching and gives the error that ends the call when it was
-    // stopped (time, memory or stop()); Number 0 when nothing stopped it.
+    // stopped (time, memory or stop()), at the line of the last stamp the
+    // run passed; Number 0 when nothing stopped it.
     ScriptErrorInfo stoppedError();
     // Ends a failed call: `error` becomes the stop's error if it was stopped; false.
     bool failed(ScriptErrorInfo &error)
     {
         if (ScriptErrorInfo stopped = stoppedError(); stopped.Number != 0) {
-            // Where the script was when it was stopped, as the engine said.
-            stopped.Line = error.Line;
-            stopped.Column = error.Column;
-            stopped.Text = error.Text;
+            if (stopped.Line == 0) {
+                // No stamp passed: where the engine said the script was.
+                stopped.Line = error.Line;
+                stopped.Column = error.Column;
+                stopped.Text = error.Text;
+            }
             error = stopped;
         }
         return false;
     }
 
 private:
-    Watchdog &m_watchdog;
-    QJSEngine &m_engine;
+    JScriptEngine::Private &m_d;
     const ScriptRun &m_run;
-    const std::atomic<bool> &m_stopped;
     bool m_finished = false;
     Watchdog::Fired m_fired = Watchdog::Fired::No;
 };
@@ -272,9 +279,9 @@ ScriptErrorInfo WatchedCall::stoppedError()
 {
     const Watchdog::Fired fired = finish();
     ScriptErrorInfo info;
-    if (fired == Watchdog::Fired::No && !m_stopped)
+    if (fired == Watchdog::Fired::No && !m_d.stopped)
         return info;
-    if (m_stopped) {
+    if (m_d.stopped) {
         info.Number = vbs::kCancelledError;
         info.Description = stopDescription();
     } else if (fired == Watchdog::Fired::Memory) {
@@ -285,6 +292,11 @@ ScriptErrorInfo WatchedCall::stoppedError()
         info.Description = timeoutDescription(m_run.timeLimit());
     }
     info.Source = kRuntimeSource;
+    const int stamp = m_d.stamps.property(0).toInt();
+    if (const int line = JsFrontEnd::stampLine(stamp); line > 0) {
+        info.Line = line;
+        info.Text = lineOf(m_d.sources.value(QStringLiteral("code-%1").arg(JsFrontEnd::stampUnit(stamp))), line);
+    }
     return info;
 }
 
@@ -334,9 +346,17 @@ ScriptErrorInfo frontEndError(const JsFrontEnd::Failure &failure, const QString 
 }
 
 // A compile error at the end of a text that leaves a bracket open is
-// reported as JScript reports it ("Expected '}'").
+// reported as JScript reports it ("Expected '}'"); the place of any other
+// is the place in the text, not in the code the front end made of it.
 void unclosedBracket(const JsFrontEnd &frontEnd, const QString &code, ScriptErrorInfo &error)
 {
+    if (error.Source == kCompileSource && error.Line > 0)
+        error.Column = frontEnd.sourceColumn(error.Line, error.Column);
+    if (error.Source == kCompileSource && error.Line == 0 && error.Number == 28) {
+        // Too deep for the engine's compiler, which does not say where.
+        error.Line = frontEnd.busiestLine();
+        error.Text = lineOf(code, error.Line);
+    }
     if (error.Source == kCompileSource && frontEnd.unclosed().number != 0 && error.Line >= frontEnd.unclosed().line)
         error = frontEndError(frontEnd.unclosed(), code);
 }
@@ -380,7 +400,7 @@ bool JScriptEngine::add(const QString &code)
     ++d->units;
 
     QStringList stack;
-    WatchedCall watched(d->watchdog, d->engine, *m_run, d->stopped);
+    WatchedCall watched(*d, *m_run);
     if (d->stopped)
         return watched.failed(m_error);
     const QJSValue result = d->engine.evaluate(translated, file, 1, &stack);
@@ -478,7 +498,7 @@ bool JScriptEngine::call(const QString &name, QVariantList &args, QVariant &resu
 
     // Reading what the function threw or returned may run the script's own
     // getters and toString, so the watchdog watches until all is read.
-    WatchedCall watched(d->watchdog, d->engine, *m_run, d->stopped);
+    WatchedCall watched(*d, *m_run);
     if (d->stopped)
         return watched.failed(m_error);
     const QJSValue outcome = d->caller.call({function, jsArgs});

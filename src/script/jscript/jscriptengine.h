@@ -62,6 +62,9 @@ public:
     void stop() override;
     void setOutput(ScriptOutput output) override;
 
+    // The engine's state (jscriptengine.cpp), shared with the watch over a call.
+    struct Private;
+
 private:
     // The calls themselves; a C++ exception leaving one (a conversion past
     // its bounds, memory that ran out) becomes the call's error in guarded.
@@ -71,7 +74,6 @@ private:
     bool compile(const QString &code);
     bool call(const QString &name, QVariantList &args, QVariant &result);
 
-    struct Private;
     std::unique_ptr<Private> d;
     ScriptErrorInfo m_error;
     std::shared_ptr<const ScriptRun> m_run;

@@ -90,7 +90,7 @@ JsErrorText syntaxError(const QString &message)
     } starts[] = {{"Return statement not allowed", 1018}, {"Break outside of loop", 1019},
                   {"Continue outside of loop", 1020}, {"Label '", 1025}, {"Undefined label", 1026},
                   {"Unterminated string", 1015}, {"Unterminated regular expression", 1012},
-                  {"Invalid regular expression", 5017}};
+                  {"Invalid regular expression", 5017}, {"Maximum statement or expression depth", 28}};
     for (const auto &s : starts)
         if (message.startsWith(QLatin1String(s.start)))
             return make(s.number);

@@ -45,8 +45,24 @@ const char *const kPunctuators[] = {">>>=", "...", "===", "!==", "**=", "<<=", "
 bool JsFrontEnd::translate(const QString &code, QString &out, Failure &failure, int unit)
 {
     m_unclosed = Failure();
+    m_shifts.clear();
+    m_busiestLine = 0;
     JsTranslation translation(*this, code, unit);
     return translation.run(out, failure);
+}
+
+int JsFrontEnd::sourceColumn(int line, int column) const
+{
+    int shift = 0;
+    for (const Shift &s : m_shifts.value(line)) {
+        const int start = s.column + shift;
+        if (column < start)
+            break;
+        if (column < start + s.inserted)
+            return s.column;
+        shift += s.inserted - s.removed;
+    }
+    return column - shift;
 }
 
 int JsTranslation::lineAt(int offset) const
@@ -113,7 +129,32 @@ void JsTranslation::take(int end, Kind kind)
     m_newline = false;
     emitText(end);
     token.end = static_cast<int>(m_out.size());
+    if (kind == Kind::Punctuator)
+        track(token);
     m_tokens.append(token);
+}
+
+// Keeps the bracket stacks regexAllowed reads; called before `token` joins
+// the tokens.
+void JsTranslation::track(const Token &token)
+{
+    static const QSet<QString> heads = {QStringLiteral("if"), QStringLiteral("while"), QStringLiteral("for"),
+                                        QStringLiteral("with")};
+    // A { opens a block after these (and at the start); after anything else
+    // (=, (, ',', :, return, ...) it opens an object literal.
+    static const QSet<QString> beforeBlock = {QStringLiteral(")"), QStringLiteral(";"), QStringLiteral("{"),
+                                              QStringLiteral("}"), QStringLiteral("else"), QStringLiteral("do"),
+                                              QStringLiteral("try"), QStringLiteral("finally"), QStringLiteral("=>")};
+    const Token *previous = m_tokens.isEmpty() ? nullptr : &m_tokens.last();
+    if (token.text == QLatin1String("(")) {
+        m_parenHeads.append(previous && previous->kind == Kind::Identifier && heads.contains(previous->text));
+    } else if (token.text == QLatin1String(")")) {
+        m_closedHead = !m_parenHeads.isEmpty() && m_parenHeads.takeLast();
+    } else if (token.text == QLatin1String("{")) {
+        m_braceBlocks.append(!previous || (previous->kind != Kind::String && beforeBlock.contains(previous->text)));
+    } else if (token.text == QLatin1String("}")) {
+        m_closedBlock = !m_braceBlocks.isEmpty() && m_braceBlocks.takeLast();
+    }
 }
 
 bool JsTranslation::regexAllowed() const
@@ -123,7 +164,14 @@ bool JsTranslation::regexAllowed() const
     const Token &last = m_tokens.last();
     switch (last.kind) {
     case Kind::Punctuator:
-        return last.text != QLatin1String(")") && last.text != QLatin1String("]");
+        // After the ) of an if/while/for head a statement starts; after any
+        // other ) an operand ends, and so it does after ], a postfix ++ or --
+        // and the } of an object literal.
+        if (last.text == QLatin1String(")"))
+            return m_closedHead;
+        if (last.text == QLatin1String("}"))
+            return m_closedBlock;
+        return last.text != QLatin1String("]") && last.text != QLatin1String("++") && last.text != QLatin1String("--");
     case Kind::Identifier:
         return regexKeywords().contains(last.text);
     default:
@@ -173,6 +221,14 @@ bool JsTranslation::run(QString &out, JsFrontEnd::Failure &failure)
     if (!ok) {
         failure = m_failure;
         return false;
+    }
+    QHash<int, int> perLine;
+    int most = 0;
+    for (const Token &t : std::as_const(m_tokens)) {
+        if (const int n = ++perLine[t.line]; n > most) {
+            most = n;
+            m_state.m_busiestLine = t.line;
+        }
     }
     rewrite();
     out = m_out;

@@ -221,6 +221,7 @@ void JsTranslation::rewrite()
             m_edits.append({m_tokens[last].end, 0, QStringLiteral(", %1, %2)").arg(t.line).arg(m_unit), 0});
         }
     }
+    stamp();
     if (m_edits.isEmpty())
         return;
     std::stable_sort(m_edits.begin(), m_edits.end(), [](const Edit &a, const Edit &b) {
@@ -229,9 +230,20 @@ void JsTranslation::rewrite()
     QString result;
     result.reserve(m_out.size() + 32 * m_edits.size());
     int cursor = 0;
+    int line = 1;
+    int lineStart = 0;
+    int scanned = 0;
     for (const Edit &e : m_edits) {
         if (e.pos < cursor)
             continue; // overlaps a change already made
+        for (; scanned < e.pos; ++scanned) {
+            const QChar c = m_out.at(scanned);
+            if (isNewline(c) && !(c == QLatin1Char('\r') && scanned + 1 < m_out.size() && m_out.at(scanned + 1) == QLatin1Char('\n'))) {
+                ++line;
+                lineStart = scanned + 1;
+            }
+        }
+        m_state.m_shifts[line].append({e.pos - lineStart, e.remove, static_cast<int>(e.text.size())});
         result += QStringView(m_out).mid(cursor, e.pos - cursor);
         result += e.text;
         cursor = e.pos + e.remove;

@@ -32,7 +32,7 @@ struct Edit
     int pos;
     int remove;
     QString text;
-    int rank; // 0 closer, 1 replacement, 2 opener
+    int rank; // -1 line stamp, 0 closer, 1 replacement, 2 opener
 };
 
 // Reserved words of the language.
@@ -83,6 +83,7 @@ private:
     bool fail(long number, int offset);
     int lineAt(int offset) const;
     void take(int end, Kind kind);
+    void track(const Token &token);
     void emitBlank(int end);
     void emitText(int end);
     bool regexAllowed() const;
@@ -106,6 +107,9 @@ private:
 
     // Rewriting.
     void rewrite();
+    void stamp();
+    bool stampsFunction(int open) const;
+    bool callsIn(int from, const QList<int> &braces) const;
     int matchOpen(int close) const;
     int matchClose(int open) const;
     void pairBrackets();
@@ -132,6 +136,14 @@ private:
     int m_depth = 0;         // of a conditional-compilation expression
     QList<Frame> m_frames;
     QList<int> m_templates; // brace depth at each open ${ of a template literal
+    // For the choice between a regular expression and a division after a
+    // closing bracket: whether each open ( heads an if/while/for/with and
+    // each open { is a block (rather than an object literal), and what the
+    // last ) and } closed.
+    QList<bool> m_parenHeads;
+    QList<bool> m_braceBlocks;
+    bool m_closedHead = false;
+    bool m_closedBlock = false;
     int m_braces = 0;
     bool m_newline = false;
     bool m_ccBlock = false; // inside /*@ ... @*/

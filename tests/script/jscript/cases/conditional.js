@@ -78,4 +78,4 @@ function Main() {
 ? eval(Array(10001).join('f()=') + '1') => err28
 ? eval(Array(3001).join('typeof ') + 'x') => string
 ? eval(Array(10001).join('a.b(1)=') + '1') => err28
-? eval(Array(100001).join('"s" + ') + '"t"') => err1002
+? eval(Array(100001).join('"s" + ') + '"t"') => err28
