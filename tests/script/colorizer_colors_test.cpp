@@ -58,6 +58,9 @@ TEST(ColorizerColors, EachFragmentHasTheColourOfItsClass)
         {JS, u"/* a\nvar 1 */ var", {{u"var 1 */", C}, {u"var", K}}},
         {JS, u"r = /a+b/gi; r = /[/]x/; return /x/.test(s);", {{u"/a+b/gi", S}, {u"/[/]x/", S}, {u"/x/", S}}},
         {JS, u"x = a / b / c; x = (a) / 2 / 3", {{u"/", O}, {u"b", P}, {u"/", O}, {u"/", O}, {u"2", N}}},
+        // After an if/while head or a block a "/" opens a regex; after a postfix ++ or an object it divides.
+        {JS, u"if (ok) /ab+c/.test(s); while (f(x)) {} /y/g.test(s);", {{u"/ab+c/", S}, {u"/y/g", S}}},
+        {JS, u"n = i++ / 2 / 3; o = {a: 1} / 4 / 5;", {{u"/", O}, {u"2", N}, {u"/", O}, {u"/", O}, {u"4", N}, {u"/", O}}},
         {JS, u"t = `a ${var1} c` + `${ {k: 1}.k } tail` + `a${`in`}b` + `one\nvar two`;",
          {{u"`a ", S}, {u"var1", P}, {u" c`", S}, {u" tail`", S}, {u"`in`", S}, {u"var two`", S}}},
     };

@@ -205,8 +205,12 @@ private:
             put(TokenClass::Operator, open);
             openBraces.push_back(0);
             operandEnded = false;
+            previous = s.sliced(open, 2);
+            previousClass = TokenClass::Operator;
         } else {
             operandEnded = true;
+            previous = s.sliced(start, i - start);
+            previousClass = TokenClass::String;
         }
     }
 
@@ -267,9 +271,13 @@ private:
             tokenClass = TokenClass::String;
         } else {
             ++i;
-            if (isOperator(c)) {
+            if ((c == u'+' || c == u'-') && next == c) {
+                ++i;                    // after a postfix ++ or -- an operand has ended
                 tokenClass = TokenClass::Operator;
-                operand = c == u')' || c == u']' || c == u'}';
+                operand = operandEnded;
+            } else if (isOperator(c)) {
+                tokenClass = TokenClass::Operator;
+                operand = bracket(c) || c == u']';
                 if (!openBraces.empty()) {
                     if (c == u'{')
                         ++openBraces.back();
@@ -281,13 +289,53 @@ private:
         put(tokenClass, start);
         afterDot = c == u'.' && tokenClass == TokenClass::Operator;
         operandEnded = operand;
+        previous = s.sliced(start, i - start);
+        previousClass = tokenClass;
     }
+
+    // Keeps the bracket stacks for ( ) { }; answers whether a ) or } just
+    // read ends an operand. After the ) of an if/while/for/with head a
+    // statement starts, so a "/" there opens a regular expression; after any
+    // other ) it divides. A { opens a block after ), ;, {, }, =>, else, do,
+    // try, finally or at the start, and an object literal anywhere else; a
+    // "/" after a block's } starts a regular expression.
+    bool bracket(char16_t c)
+    {
+        const bool word = previousClass == TokenClass::Keyword || previousClass == TokenClass::Plain;
+        if (c == u'(') {
+            parenHeads.push_back(word && (previous == u"if" || previous == u"while" || previous == u"for"
+                                          || previous == u"with"));
+        } else if (c == u')') {
+            const bool head = !parenHeads.empty() && parenHeads.back();
+            if (!parenHeads.empty())
+                parenHeads.pop_back();
+            return !head;
+        } else if (c == u'{') {
+            const bool arrow = previous == u">" && previousStart() > 0 && s[previousStart() - 1] == u'=';
+            braceBlocks.push_back(previous.isEmpty() || arrow
+                                  || (previousClass != TokenClass::String
+                                      && (previous == u")" || previous == u";" || previous == u"{" || previous == u"}"
+                                          || previous == u"else" || previous == u"do" || previous == u"try"
+                                          || previous == u"finally")));
+        } else if (c == u'}') {
+            const bool block = !braceBlocks.empty() && braceBlocks.back();
+            if (!braceBlocks.empty())
+                braceBlocks.pop_back();
+            return !block;
+        }
+        return false;
+    }
+    qsizetype previousStart() const { return previous.data() - s.data(); }
 
     QStringView s;
     TokenSink &out;
     qsizetype i = 0;
     bool afterDot = false;      // a word after "." is a property name
     bool operandEnded = false;  // a "/" now divides instead of starting a regex
+    QStringView previous;       // the last token that is not blank or a comment
+    TokenClass previousClass = TokenClass::Plain;
+    std::vector<bool> parenHeads;   // for each open (: does it hold an if/while/for/with head
+    std::vector<bool> braceBlocks;  // for each open {: is it a block
     // For each ${…} being scanned, the braces opened inside it and not yet closed.
     std::vector<int> openBraces;
 };
