@@ -6,8 +6,9 @@
 #include "model/nodepath.h"
 #include "model/valueencoding.h"
 
+#include "platform/xml/xmlspelling.h"
+
 #include <QMap>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <optional>
@@ -207,120 +208,6 @@ QStringList savingChanges(const XmlNode &document)
 
 namespace {
 
-// One piece of a job text as it is spelt: a tag (an element without
-// content as one piece, "<a></a>" or "<a/>"), a run of character data (text,
-// CDATA sections and references together), a comment, an instruction, the
-// declaration or the document type. White space alone between tags is
-// formatting, which a save writes anew: it makes no piece.
-struct Spelling
-{
-    QXmlStreamReader::TokenType type = QXmlStreamReader::NoToken;
-    QString raw;
-    qsizetype line = 0;
-    qsizetype depth = 0;             // of the element it is in or opens
-    QString path;
-    QStringList attributes;          // a start tag's, in the order written
-};
-
-bool isFormatting(QStringView raw)
-{
-    return std::all_of(raw.begin(), raw.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; });
-}
-
-qsizetype lineBreaks(QStringView text)
-{
-    return text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n");
-}
-
-// The pieces of a text one after the other, up to its end or its first
-// error: two texts are compared piece by piece without holding either list.
-class Spellings
-{
-public:
-    explicit Spellings(const QString &text) : m_text(text), m_reader(text) { m_reader.setNamespaceProcessing(false); }
-
-    bool next(Spelling &piece)
-    {
-        for (;;) {
-            if (!take(piece))
-                return false;
-            Spelling after;
-            if (piece.type == QXmlStreamReader::Characters) {
-                bool more = take(after);
-                for (; more && after.type == QXmlStreamReader::Characters; more = take(after))
-                    piece.raw += after.raw;
-                if (more)
-                    m_pending = std::move(after);
-                if (isFormatting(piece.raw))
-                    continue;
-            } else if (piece.type == QXmlStreamReader::StartElement && take(after)) {
-                if (after.type == QXmlStreamReader::EndElement && after.depth == piece.depth)
-                    piece.raw += after.raw;
-                else
-                    m_pending = std::move(after);
-            }
-            return true;
-        }
-    }
-
-private:
-    bool take(Spelling &piece)
-    {
-        if (m_pending) {
-            piece = *std::exchange(m_pending, std::nullopt);
-            return true;
-        }
-        return read(piece);
-    }
-    // One token as a piece (character data and references as Characters);
-    // tokens without text of their own (the end of "<a/>") are passed over.
-    bool read(Spelling &piece)
-    {
-        while (!m_reader.atEnd()) {
-            QXmlStreamReader::TokenType token = m_reader.readNext();
-            if (m_reader.hasError() || token == QXmlStreamReader::EndDocument)
-                return false;
-            qsizetype to = m_reader.characterOffset();
-            // Character data ends where the reader has taken the "<" of the
-            // markup after it (which it cannot hold itself).
-            if (to > m_from && m_text.at(to - 1) == u'<' && token != QXmlStreamReader::StartElement)
-                --to;
-            if (token == QXmlStreamReader::EntityReference)
-                token = QXmlStreamReader::Characters;
-            // Markup starts after the blanks the reader passes over in the prolog.
-            qsizetype start = m_from;
-            while (token != QXmlStreamReader::Characters && start < to && isFormatting(QStringView(m_text).mid(start, 1)))
-                ++start;
-            m_line += lineBreaks(QStringView(m_text).mid(m_from, start - m_from));
-            const QStringView raw = QStringView(m_text).mid(start, to - start);
-            piece = {token, raw.toString(), m_line, 0, {}, {}};
-            m_line += lineBreaks(raw);
-            m_from = to;
-            if (token == QXmlStreamReader::StartElement) {
-                m_pathEnds << m_path.size();
-                m_path += (m_path.isEmpty() ? QString() : QStringLiteral("/")) + m_reader.qualifiedName().toString();
-                for (const QXmlStreamAttribute &attribute : m_reader.attributes())
-                    piece.attributes << attribute.qualifiedName().toString();
-            }
-            piece.depth = m_pathEnds.size();
-            piece.path = m_path;
-            if (token == QXmlStreamReader::EndElement)
-                m_path.truncate(m_pathEnds.takeLast());
-            if (token == QXmlStreamReader::Characters || !raw.isEmpty())
-                return true;
-        }
-        return false;
-    }
-
-    const QString &m_text;
-    QXmlStreamReader m_reader;
-    qsizetype m_from = 0;
-    qsizetype m_line = 1;
-    QString m_path;                  // of the open elements, "a/b/c"
-    QList<qsizetype> m_pathEnds;     // its length before each of them
-    std::optional<Spelling> m_pending;
-};
-
 // A piece for a message: from a little before `at` (where two spellings part),
 // line breaks and tabs as escapes.
 QString shown(const QString &raw, qsizetype at)
@@ -348,8 +235,8 @@ QString withLineFeeds(QString raw)
 void checkSpelling(QStringList &changes, const QString &text, const QString &saved)
 {
     constexpr qsizetype maxListed = 20;
-    Spellings before(text), after(saved);
-    Spelling was, will;
+    xmlspelling::Spellings before(text), after(saved);
+    xmlspelling::Spelling was, will;
     qsizetype listed = 0, more = 0;
     while (before.next(was) && after.next(will)) {
         if (was.raw == will.raw || withLineFeeds(was.raw) == will.raw)
